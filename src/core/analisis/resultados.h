@@ -1,0 +1,79 @@
+// What one run of the analysis and design leaves: end forces, reactions, stations,
+// largest moments, and the three reinforcement tables as ordered rows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trabelux {
+
+// End forces of one span, acting on the span ends: upwards and counterclockwise positive.
+struct FuerzasVano {
+    double cortanteI = 0;  // shear at the left end I, t
+    double momentoI = 0;   // moment at the left end I, t-m
+    double cortanteJ = 0;  // shear at the right end J, t
+    double momentoJ = 0;   // moment at the right end J, t-m
+};
+
+// Stations of one span: abscissa from the left end, shear and sagging-positive moment.
+struct EstacionesVano {
+    std::vector<float> x;
+    std::vector<float> cortante;
+    std::vector<float> momento;
+};
+
+// Row of "REFUERZO EN APOYOS": node, Mu/100000 (t-m), tension steel over the support
+// ("Area Ref Superior") and compression steel ("Area Ref Inferior"), cm2.
+struct FilaRefuerzoApoyo {
+    int nudo = 0;
+    float momento = 0;
+    float areaSuperior = 0;
+    float areaInferior = 0;
+};
+
+// Row of "REFUERZO EN VANOS": span, largest span moment (t-m), compression steel
+// ("Area Ref Superior") and tension steel ("Area Ref Inferior"), cm2.
+struct FilaRefuerzoVano {
+    int vano = 0;
+    float momento = 0;
+    float areaSuperior = 0;
+    float areaInferior = 0;
+};
+
+// Row of "REFUERZO TRANSVERSAL": end shears at d (t), area per metre provided (cm2/m)
+// and the stirrup text ("ø3/8 a 0.175", UTF-8).
+struct FilaRefuerzoTransversal {
+    int vano = 0;
+    float cortanteI = 0;
+    float cortanteJ = 0;
+    float areaPorMetro = 0;
+    std::string estribos;
+};
+
+struct Resultados {
+    // True when the analysis finished (end forces, reactions and stations are valid).
+    bool analisisCompleto = false;
+    // True when the whole run finished without a stop (the old "Calculado").
+    bool calculado = false;
+    bool soloAnalisis = false;
+    // The message that stopped the run, lines joined by "\n"; empty when none.
+    std::string mensaje;
+    // True when the modulus text read below 1.0 and the run used 1.0: the caller puts
+    // "1.0" back into the general data.
+    bool moduloCorregido = false;
+
+    int numVanos = 0;                       // spans analysed
+    std::vector<FuerzasVano> fuerzasExtremo;  // spans 1..n at [0..n-1]
+    std::vector<float> reacciones;          // by degree of freedom 1..2(n+1) at [0..2n+1]
+    std::vector<float> momMaxVano;          // largest sagging moment per span, 0 if none
+    std::vector<float> posMomMax;           // its distance from the left end, m
+    std::vector<EstacionesVano> diagramas;  // one per span
+    float maxCortante = 0;
+    float maxMomento = 0;
+
+    std::vector<FilaRefuerzoApoyo> refuerzoApoyos;
+    std::vector<FilaRefuerzoVano> refuerzoVanos;
+    std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
+};
+
+}  // namespace trabelux

@@ -1,0 +1,67 @@
+#include "modelo/derivados.h"
+
+#include <cmath>
+
+#include "losas/transferencia.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+double InerciaRectangular(double baseCm, double alturaCm) {
+    double b = baseCm / 100.0;
+    double h = alturaCm / 100.0;
+    return b * h * h * h / 12.0;
+}
+
+std::string TextoModulo(int material, const std::string& fc) {
+    if (material == kAcero) return "2.00E + 06";
+    if (material == kOtro) return "1.0";
+    double f = LeeNumero(fc);
+    if (f <= 0) return FormateaCientifico(0.0);
+    return FormateaCientifico(15100.0 * 10.0 * std::sqrt(f));
+}
+
+void RecalculaFila(Proyecto& p, int fila) {
+    if (fila < 0 || fila >= static_cast<int>(p.vanos.size())) return;
+    Vano& v = p.vanos[fila];
+    const DatosGenerales& d = p.datos;
+    if (d.opcionInercia == kInerciaBh3) v.inercia = InerciaRectangular(v.base, v.altura);
+
+    double gamma = LeeNumero(d.pesoUnitario);
+    if (d.material == kHormigon || d.material == kAcero) {
+        if (d.calculaPesoPropio) {
+            double pp;
+            if (d.material == kHormigon)
+                pp = gamma * v.base * v.altura / 10000.0;
+            else
+                pp = gamma * (p.perfil ? p.perfil->area : 0.0);
+            if (!p.incluyePesoLosa && fila < static_cast<int>(p.asignacion.size()))
+                pp -= p.asignacion[fila].espesorProm * v.base * gamma / 100.0;
+            v.pesoPropio = pp;
+        } else {
+            v.pesoPropio.reset();
+        }
+        double fd = LeeNumero(d.factorMuerta);
+        double fl = LeeNumero(d.factorViva);
+        v.cargaUltima = (v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0)) * fd +
+                        v.cargaViva.value_or(0) * fl;
+    } else {
+        v.cargaUltima =
+            v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0) + v.cargaViva.value_or(0);
+    }
+}
+
+std::string ActualizaDerivados(Proyecto& p) {
+    std::string mensaje;
+    if (UsaLosas(p) && p.losas) mensaje = ReacLos(p);
+    if (p.datos.material == kAcero && p.perfil) {
+        for (auto& v : p.vanos) {
+            v.base = 100.0 * p.perfil->bf;
+            v.altura = 100.0 * p.perfil->d;
+        }
+    }
+    for (int i = 0; i < static_cast<int>(p.vanos.size()); ++i) RecalculaFila(p, i);
+    return mensaje;
+}
+
+}  // namespace trabelux

@@ -1,0 +1,185 @@
+#include "texto/numeros.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace trabelux {
+
+namespace {
+
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the numeric prefix of `s` (blanks already removed) and whether it has a
+// mantissa digit. Writes the prefix, with "D" exponents turned into "E", into `salida`.
+bool Prefijo(std::string_view s, std::string& salida) {
+    size_t i = 0;
+    salida.clear();
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) salida += s[i++];
+    bool digitos = false;
+    while (i < s.size() && EsDigito(s[i])) {
+        salida += s[i++];
+        digitos = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        salida += s[i++];
+        while (i < s.size() && EsDigito(s[i])) {
+            salida += s[i++];
+            digitos = true;
+        }
+    }
+    if (!digitos) return false;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        size_t j = i + 1;
+        std::string exp = "E";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp += s[j++];
+        bool expDigitos = false;
+        while (j < s.size() && EsDigito(s[j])) {
+            exp += s[j++];
+            expDigitos = true;
+        }
+        if (expDigitos) salida += exp;
+    }
+    return true;
+}
+
+std::string SinBlancos(std::string_view texto) {
+    std::string s;
+    s.reserve(texto.size());
+    for (char c : texto)
+        if (c != ' ' && c != '\t') s += c;
+    return s;
+}
+
+// Rounds |valor| half away from zero to `decimales` places, working on its 15-digit
+// decimal form so that 0.285 rounds as the user reads it. Returns the digits with the
+// decimal point, without sign.
+std::string RedondeoDecimal(double valor, int decimales) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(valor));
+    // buf: d.dddddddddddddde[+-]xx
+    std::string mant;
+    mant += buf[0];
+    mant.append(buf + 2, 14);
+    int exp = std::atoi(buf + 17);
+    // Number = 0.mant x 10^(exp+1); the integer part has exp+1 digits.
+    int enteros = exp + 1;
+    std::string digitos;
+    if (enteros <= 0) {
+        digitos = std::string(-enteros, '0') + mant;
+        enteros = 0;
+    } else {
+        digitos = mant;
+        if (static_cast<int>(digitos.size()) < enteros)
+            digitos += std::string(enteros - digitos.size(), '0');
+    }
+    int mantener = enteros + decimales;
+    if (static_cast<int>(digitos.size()) < mantener + 1)
+        digitos += std::string(mantener + 1 - digitos.size(), '0');
+    bool sube = digitos[mantener] >= '5';
+    digitos.resize(mantener);
+    if (sube) {
+        int k = mantener - 1;
+        while (k >= 0 && digitos[k] == '9') digitos[k--] = '0';
+        if (k >= 0) {
+            digitos[k]++;
+        } else {
+            digitos.insert(digitos.begin(), '1');
+            enteros++;
+        }
+    }
+    std::string entera = digitos.substr(0, enteros);
+    std::string frac = digitos.substr(enteros);
+    size_t nz = entera.find_first_not_of('0');
+    entera = nz == std::string::npos ? "" : entera.substr(nz);
+    return entera + "." + frac;
+}
+
+}  // namespace
+
+bool EsNumero(std::string_view texto) {
+    std::string p;
+    return Prefijo(SinBlancos(texto), p);
+}
+
+double LeeNumero(std::string_view texto) {
+    std::string p;
+    if (!Prefijo(SinBlancos(texto), p)) return 0.0;
+    double v = std::strtod(p.c_str(), nullptr);
+    if (!std::isfinite(v)) return 0.0;
+    return v;
+}
+
+std::string Formatea(double valor, std::string_view patron) {
+    if (!std::isfinite(valor)) valor = 0.0;
+    if (patron == "##") {
+        std::string r = RedondeoDecimal(valor, 0);
+        r.pop_back();  // the point
+        if (r.empty()) return "";
+        return (valor < 0 ? "-" : "") + r;
+    }
+    if (patron == "#0.##") {
+        std::string r = RedondeoDecimal(valor, 2);
+        size_t punto = r.find('.');
+        std::string entera = r.substr(0, punto);
+        std::string frac = r.substr(punto + 1);
+        while (!frac.empty() && frac.back() == '0') frac.pop_back();
+        if (entera.empty()) entera = "0";
+        bool cero = entera == "0" && frac.empty();
+        std::string s = entera + (frac.empty() ? "" : "." + frac);
+        return (valor < 0 && !cero ? "-" : "") + s;
+    }
+    // Fixed patterns: "0", "0.0", "0.00", ...
+    int decimales = 0;
+    size_t punto = patron.find('.');
+    if (punto != std::string_view::npos) decimales = static_cast<int>(patron.size() - punto - 1);
+    std::string r = RedondeoDecimal(valor, decimales);
+    if (r[0] == '.') r = "0" + r;
+    if (decimales == 0) r.pop_back();
+    bool cero = r.find_first_not_of("0.") == std::string::npos;
+    return (valor < 0 && !cero ? "-" : "") + r;
+}
+
+std::string FormateaCientifico(double valor) {
+    if (!std::isfinite(valor)) valor = 0.0;
+    // Round the mantissa half away from zero on its decimal form.
+    double v = std::fabs(valor);
+    int exp = 0;
+    std::string mant = "0.00";
+    if (v != 0.0) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.14e", v);
+        std::string t(buf);
+        size_t pe = t.find('e');
+        exp = std::atoi(t.c_str() + pe + 1);
+        mant = RedondeoDecimal(std::strtod(t.substr(0, pe).c_str(), nullptr), 2);
+        if (mant[0] == '.') mant = "0" + mant;
+        if (mant == "10.00") {
+            mant = "1.00";
+            exp++;
+        }
+    }
+    char e[16];
+    std::snprintf(e, sizeof e, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
+    return (valor < 0 ? "-" : "") + mant + e;
+}
+
+std::string TextoCorto(double valor) {
+    if (!std::isfinite(valor)) valor = 0.0;
+    if (valor == 0.0) return "0";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, valor);
+    std::string s(buf, res.ptr);
+    for (char& c : s)
+        if (c == 'e') c = 'E';
+    return s;
+}
+
+std::string NumeroArchivo(double valor) {
+    std::string s = TextoCorto(valor);
+    return (s[0] == '-' ? "" : " ") + s + " ";
+}
+
+}  // namespace trabelux

@@ -1,0 +1,36 @@
+// Numbers read from text and written as text: the one place that decides how a
+// field, a grid cell or a file value becomes a number and how a number is shown.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trabelux {
+
+// The longest numeric prefix of `texto` after every blank is removed: optional sign,
+// digits, optional decimal point and digits, optional exponent introduced by "E" or
+// "D". Empty or non-numeric text reads 0, and so does a value too large to hold, so
+// the result is always finite. "2.00E + 06" reads 2000000.
+double LeeNumero(std::string_view texto);
+
+// Whether `texto` holds a number by the rule above (at least one mantissa digit).
+bool EsNumero(std::string_view texto);
+
+// Formats `valor` with one of the display patterns: "0", "0.0", "0.00", "0.000",
+// "0.00000", "0.000000" (fixed decimals), "##" (whole number, empty for zero),
+// "#0.##" (up to two decimals, at least one integer digit). Rounds half away from
+// zero on the value's 15-digit decimal form, never shows "-0".
+std::string Formatea(double valor, std::string_view patron);
+
+// Scientific form with a two-decimal mantissa: 2030000 -> "2.03E+06", 0 -> "0.00E+00".
+std::string FormateaCientifico(double valor);
+
+// The project file's form of a number: the shortest decimal text that reads back to the
+// same double, with a leading blank when not negative and one blank after it
+// (" 5 ", "-0.5 ", " 1.0666666666666667E-03 ").
+std::string NumeroArchivo(double valor);
+
+// The shortest decimal text of `valor` that reads back exactly, without blanks.
+std::string TextoCorto(double valor);
+
+}  // namespace trabelux

@@ -1,0 +1,80 @@
+// Reading numbers from text and writing them with the display patterns.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "texto/numeros.h"
+
+using namespace trabelux;
+
+TEST(LeeNumero, ReadsTheLongestNumericPrefix) {
+    struct Caso {
+        const char* texto;
+        double esperado;
+    } casos[] = {
+        {"2.00E + 06", 2000000.0}, {"2.03E+06", 2030000.0}, {"1.5D3", 1500.0},
+        {"1.5d-2", 0.015},         {"", 0.0},               {"abc", 0.0},
+        {"  12.5 m", 12.5},        {"-3", -3.0},            {"+.5", 0.5},
+        {".25", 0.25},             {"7.", 7.0},             {"1 2 3", 123.0},
+        {"4E", 4.0},               {"4E+", 4.0},            {"-", 0.0},
+        {".", 0.0},                {"1,5", 1.0},            {"0.000", 0.0},
+        {"1E400", 0.0},            {"-1E400", 0.0},         {"3\t4", 34.0},
+    };
+    for (const auto& c : casos) EXPECT_DOUBLE_EQ(LeeNumero(c.texto), c.esperado) << c.texto;
+}
+
+TEST(LeeNumero, TellsNumbersFromText) {
+    EXPECT_TRUE(EsNumero(" 5 "));
+    EXPECT_TRUE(EsNumero("-.5E3"));
+    EXPECT_FALSE(EsNumero(""));
+    EXPECT_FALSE(EsNumero("E5"));
+}
+
+TEST(Formatea, FixedPatternsRoundHalfAwayFromZero) {
+    struct Caso {
+        double valor;
+        const char* patron;
+        const char* esperado;
+    } casos[] = {
+        {0.125, "0.000", "0.125"},   {0.125, "0.00", "0.13"},     {-0.125, "0.00", "-0.13"},
+        {0.285, "0.00", "0.29"},     {2.5, "0", "3"},             {-2.5, "0", "-3"},
+        {-0.0001, "0.000", "0.000"}, {1.0, "0.000", "1.000"},     {20, "0.0", "20.0"},
+        {0.0010666666, "0.000000", "0.001067"},                   {9.9999, "0.00", "10.00"},
+        {123456.789, "0.0", "123456.8"},                          {0.0, "0.00", "0.00"},
+        {1e-20, "0.000", "0.000"},   {0.00038, "0.00000", "0.00038"},
+        {std::numeric_limits<double>::quiet_NaN(), "0.00", "0.00"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(Formatea(c.valor, c.patron), c.esperado) << c.valor << " " << c.patron;
+}
+
+TEST(Formatea, SharpPatterns) {
+    EXPECT_EQ(Formatea(4, "##"), "4");
+    EXPECT_EQ(Formatea(12, "##"), "12");
+    EXPECT_EQ(Formatea(0, "##"), "");
+    EXPECT_EQ(Formatea(3.5, "#0.##"), "3.5");
+    EXPECT_EQ(Formatea(3, "#0.##"), "3");
+    EXPECT_EQ(Formatea(0.375, "#0.##"), "0.38");
+    EXPECT_EQ(Formatea(0, "#0.##"), "0");
+    EXPECT_EQ(Formatea(-1.25, "#0.##"), "-1.25");
+}
+
+TEST(FormateaCientifico, TwoDecimalMantissaAndTwoDigitExponent) {
+    EXPECT_EQ(FormateaCientifico(15100.0 * 10.0 * std::sqrt(180.0)), "2.03E+06");
+    EXPECT_EQ(FormateaCientifico(0.0), "0.00E+00");
+    EXPECT_EQ(FormateaCientifico(2000000.0), "2.00E+06");
+    EXPECT_EQ(FormateaCientifico(0.000123), "1.23E-04");
+    EXPECT_EQ(FormateaCientifico(-5.555), "-5.56E+00");
+    EXPECT_EQ(FormateaCientifico(9.999e5), "1.00E+06");
+}
+
+TEST(NumeroArchivo, ShortestTextThatReadsBack) {
+    EXPECT_EQ(NumeroArchivo(5), " 5 ");
+    EXPECT_EQ(NumeroArchivo(0), " 0 ");
+    EXPECT_EQ(NumeroArchivo(-0.5), "-0.5 ");
+    EXPECT_EQ(NumeroArchivo(0.1), " 0.1 ");
+    for (double v : {1.0 / 3.0, 0.2 * 0.4 * 0.4 * 0.4 / 12.0, 1e-12, 123456789.123, -7.25e-5}) {
+        EXPECT_EQ(LeeNumero(NumeroArchivo(v)), v) << NumeroArchivo(v);
+    }
+}
