@@ -1,0 +1,22 @@
+// Shared set-up of the window tests: quiet the offscreen platform's size-hint notice.
+#pragma once
+
+#include <QtGlobal>
+#include <QString>
+
+namespace trabelux::pruebas {
+
+inline QtMessageHandler& ManejadorPrevio() {
+    static QtMessageHandler previo = nullptr;
+    return previo;
+}
+
+inline void Manejador(QtMsgType tipo, const QMessageLogContext& ctx, const QString& msg) {
+    if (msg.contains(QLatin1String("propagateSizeHints"))) return;
+    if (ManejadorPrevio()) ManejadorPrevio()(tipo, ctx, msg);
+}
+
+// Call first in main (or initTestCase).
+inline void InstalaManejador() { ManejadorPrevio() = qInstallMessageHandler(Manejador); }
+
+}  // namespace trabelux::pruebas
