@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "texto/codificacion.h"
 #include "texto/numeros.h"
 
 using namespace trabelux;
@@ -77,4 +78,14 @@ TEST(NumeroArchivo, ShortestTextThatReadsBack) {
     for (double v : {1.0 / 3.0, 0.2 * 0.4 * 0.4 * 0.4 / 12.0, 1e-12, 123456789.123, -7.25e-5}) {
         EXPECT_EQ(LeeNumero(NumeroArchivo(v)), v) << NumeroArchivo(v);
     }
+}
+
+TEST(Codificacion, Latin1RoundTripsEveryByte) {
+    std::string todos;
+    for (int c = 1; c < 256; ++c) todos += static_cast<char>(c);
+    EXPECT_EQ(Utf8ALatin1(Latin1AUtf8(todos)), todos);
+    EXPECT_EQ(Latin1AUtf8("dise\xF1o"), "diseño");
+    EXPECT_EQ(Utf8ALatin1("ø3/8"), "\xF8" "3/8");
+    EXPECT_EQ(Utf8ALatin1("€"), "?");
+    EXPECT_EQ(Utf8ALatin1("\xC3"), "?");
 }

@@ -134,7 +134,6 @@ struct Proyecto {
     std::string direccionViga = "X";   // "Direccion de la viga"
     bool incluyePesoLosa = true;       // "SI" (true) / "NO" (false)
     std::vector<AsignacionLosa> asignacion;  // one row per span
-    std::string descripcionLosas;      // "Descripcion de Losas"
     // Chosen steel shape, resolved by the caller (see PerfilAcero).
     std::optional<PerfilAcero> perfil;
 };

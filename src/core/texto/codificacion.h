@@ -1,0 +1,15 @@
+// Project and slab files are single-byte Latin-1 text; the program works in UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trabelux {
+
+// Every byte becomes the character of the same code.
+std::string Latin1AUtf8(std::string_view latin1);
+
+// Characters above U+00FF (and malformed UTF-8) become "?".
+std::string Utf8ALatin1(std::string_view utf8);
+
+}  // namespace trabelux
