@@ -1,5 +1,7 @@
 // Bar proposals and the detailing table: sizes and counts for required areas, the rows
 // built from a design's tables, user edits, updating, resetting and section shapes.
+#include "detallado/detallado.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,7 +11,6 @@
 
 #include "analisis/resultados.h"
 #include "detallado/barras.h"
-#include "detallado/detallado.h"
 #include "modelo/proyecto.h"
 
 using namespace trabelux;
@@ -85,9 +86,8 @@ TEST(Barras, SizeForAreaAtEveryThreshold) {
     struct Caso {
         double area;
         int barra;
-    } casos[] = {{-1, 0},     {0, 0},      {3.80, 0},   {3.81, 1},   {7.619, 1},
-                 {7.6195, 1}, {7.62, 2},   {17.09, 2},  {17.095, 2}, {17.1, 3},
-                 {100, 3}};
+    } casos[] = {{-1, 0},   {0, 0},     {3.80, 0},   {3.81, 1}, {7.619, 1}, {7.6195, 1},
+                 {7.62, 2}, {17.09, 2}, {17.095, 2}, {17.1, 3}, {100, 3}};
     for (const auto& c : casos) {
         EXPECT_EQ(EligeBarra(c.area), c.barra) << c.area;
         // The design hands its areas over in single precision.
@@ -101,9 +101,8 @@ TEST(Barras, CountCoversTheArea) {
         int barra;
         int cuenta;
     } casos[] = {
-        {4.0, 1, 4},   {20.28, 3, 4}, {20.28f, 3, 4}, {20.29, 3, 5}, {3.5, 0, 5},
-        {1.42, 0, 2},  {1.42f, 0, 2}, {0.001, 0, 1},  {0, 0, 0},     {-2, 1, 0},
-        {5.0, 7, 0},   {8.19, 4, 1},
+        {4.0, 1, 4},   {20.28, 3, 4}, {20.28f, 3, 4}, {20.29, 3, 5}, {3.5, 0, 5}, {1.42, 0, 2},
+        {1.42f, 0, 2}, {0.001, 0, 1}, {0, 0, 0},      {-2, 1, 0},    {5.0, 7, 0}, {8.19, 4, 1},
     };
     for (const auto& c : casos)
         EXPECT_EQ(CuentaBarras(c.area, c.barra), c.cuenta) << c.area << " / " << c.barra;
@@ -133,10 +132,10 @@ TEST(Detallado, BottomBarsOfASpan) {
         int barra;
         int cuenta;
     } casos[] = {
-        {4.0f, "4200", 1, 4},   // 4.0 / 1.27 = 3.15, rounded up
-        {20.28f, "4200", 3, 4}, // exactly four 1" bars
-        {2.0f, "2800", 0, 5},   // minimum 14 x 35 x 20 / 2800 = 3.5 cm2
-        {2.0f, "0", 0, 3},      // no Fy, no minimum steel (and no division by zero)
+        {4.0f, "4200", 1, 4},    // 4.0 / 1.27 = 3.15, rounded up
+        {20.28f, "4200", 3, 4},  // exactly four 1" bars
+        {2.0f, "2800", 0, 5},    // minimum 14 x 35 x 20 / 2800 = 3.5 cm2
+        {2.0f, "0", 0, 3},       // no Fy, no minimum steel (and no division by zero)
     };
     for (const auto& c : casos) {
         const TablaDetallado t = Carga(Viga(1, c.fy), Diseno({}, {c.area}));
@@ -180,25 +179,37 @@ TEST(Detallado, EachSupportTakesTheTopAreaOfItsOwnNode) {
         std::vector<std::pair<int, float>> apoyos;
         std::vector<Par> esperados;  // additional bars of supports 1..4
     } casos[] = {
-        {"both ends fixed", kEmpotrado, kEmpotrado,
+        {"both ends fixed",
+         kEmpotrado,
+         kEmpotrado,
          {{1, 6.0f}, {2, 2.0f}, {3, 9.0f}, {4, 3.0f}},
          {{1, 4}, {0, 1}, {1, 6}, {0, 3}}},
-        {"fixed left end", kEmpotrado, kApoyado,
+        {"fixed left end",
+         kEmpotrado,
+         kApoyado,
          {{1, 6.0f}, {2, 2.0f}, {3, 9.0f}},
          {{1, 4}, {0, 1}, {1, 6}, Par()}},
         // Pinned ends write no row for nodes 1 and 4.
-        {"pinned-pinned", kApoyado, kApoyado,
+        {"pinned-pinned",
+         kApoyado,
+         kApoyado,
          {{2, 9.0f}, {3, 2.0f}},
          {Par(), {1, 6}, {0, 1}, Par()}},
-        {"fixed right end only", kApoyado, kEmpotrado,
+        {"fixed right end only",
+         kApoyado,
+         kEmpotrado,
          {{2, 2.0f}, {3, 9.0f}, {4, 6.0f}},
          {Par(), {0, 1}, {1, 6}, {1, 4}}},
         // The last design row is node 3's: the fixed right end has none of its own.
-        {"fixed right end without a row", kApoyado, kEmpotrado,
+        {"fixed right end without a row",
+         kApoyado,
+         kEmpotrado,
          {{2, 2.0f}, {3, 9.0f}},
          {Par(), {0, 1}, {1, 6}, {0, kVacio}}},
         // A design that stopped early: supports past the last row need nothing.
-        {"stopped design", kEmpotrado, kEmpotrado,
+        {"stopped design",
+         kEmpotrado,
+         kEmpotrado,
          {{1, 6.0f}},
          {{1, 4}, {0, kVacio}, {0, kVacio}, {0, kVacio}}},
     };
@@ -208,28 +219,26 @@ TEST(Detallado, EachSupportTakesTheTopAreaOfItsOwnNode) {
         p.apoyoDerecho = c.derecho;
         const TablaDetallado t = Carga(p, Diseno(c.apoyos, {3, 3, 3}));
         for (int s = 0; s < 4; ++s)
-            EXPECT_EQ(Adicional(t.filas[2 * s]), c.esperados[s]) << c.nombre << ", support " << s + 1;
+            EXPECT_EQ(Adicional(t.filas[2 * s]), c.esperados[s])
+                << c.nombre << ", support " << s + 1;
     }
 }
 
 TEST(Detallado, StirrupsOfSpansAndSupports) {
-    const TablaDetallado t = Carga(
-        Viga(4), Diseno({}, {3, 3, 3, 3},
-                        {{2.0f, "ø3/8 a 0.150"}, {3.0f, "ø1/2 a 0.200"},
-                         {1.0f, "ø3/8 a 0.175"}, {1.0f, "ø1/2 a 0.090"}}));
+    const TablaDetallado t = Carga(Viga(4), Diseno({}, {3, 3, 3, 3},
+                                                   {{2.0f, "ø3/8 a 0.150"},
+                                                    {3.0f, "ø1/2 a 0.200"},
+                                                    {1.0f, "ø3/8 a 0.175"},
+                                                    {1.0f, "ø1/2 a 0.090"}}));
     struct Esperado {
         int barra;
         double separ;
     } esperados[] = {
-        {0, 0.150},  // support 1: span 1
-        {0, 0.150},
-        {1, 0.200},  // support 2: the right span needs more
-        {1, 0.200},
-        {1, 0.200},  // support 3: the right span needs less, the left one's
-        {0, 0.175},
-        {1, 0.090},  // support 4: a tie keeps the right span's
-        {1, 0.090},
-        {1, 0.090},  // support 5: span 4
+        {0, 0.150},              // support 1: span 1
+        {0, 0.150}, {1, 0.200},  // support 2: the right span needs more
+        {1, 0.200}, {1, 0.200},  // support 3: the right span needs less, the left one's
+        {0, 0.175}, {1, 0.090},  // support 4: a tie keeps the right span's
+        {1, 0.090}, {1, 0.090},  // support 5: span 4
     };
     ASSERT_EQ(t.filas.size(), 9u);
     for (int k = 0; k < 9; ++k) {
@@ -241,7 +250,8 @@ TEST(Detallado, StirrupsOfSpansAndSupports) {
 
 TEST(Detallado, StirrupTextsThatCannotBeUsed) {
     // Span 2's text has no separator; span 3 has no row (the design stopped).
-    TablaDetallado t = Carga(Viga(3), Diseno({}, {3, 3, 3}, {{2.0f, "ø3/8 a 0.150"}, {5.0f, "ø3/8"}}));
+    TablaDetallado t =
+        Carga(Viga(3), Diseno({}, {3, 3, 3}, {{2.0f, "ø3/8 a 0.150"}, {5.0f, "ø3/8"}}));
     EXPECT_EQ(t.filas[3].barraEstribo, kVacio);
     EXPECT_FALSE(t.filas[3].separEstribo);
     EXPECT_EQ(t.filas[5].barraEstribo, kVacio);
@@ -259,14 +269,15 @@ TEST(Detallado, StirrupTextsThatCannotBeUsed) {
 
 TEST(Detallado, TidyingAndUserEditsOnUpdate) {
     const Proyecto p = Viga(2);
-    const Resultados r = Diseno({{2, 6.5f}}, {4.0f, 4.0f}, {{2.0f, "ø3/8 a 0.150"}, {2.0f, "ø3/8 a 0.150"}});
+    const Resultados r =
+        Diseno({{2, 6.5f}}, {4.0f, 4.0f}, {{2.0f, "ø3/8 a 0.150"}, {2.0f, "ø3/8 a 0.150"}});
     TablaDetallado t = Carga(p, r);
     auto& vano1 = t.filas[1];
     auto& apoyo2 = t.filas[2];
     vano1.barraInferior = 4;
     vano1.cantInferior = 7;
-    vano1.cantPercha = 1;          // raised to 2
-    vano1.tipo.clear();            // back to "Rect"
+    vano1.cantPercha = 1;  // raised to 2
+    vano1.tipo.clear();    // back to "Rect"
     vano1.barraEstribo = 1;
     vano1.separEstribo = 0.3;
     apoyo2.barraAdicional = 2;
@@ -406,7 +417,8 @@ TEST(Detallado, CellsAsTheGridShowsAndTakesThem) {
         {kNumColumnasDetallado, "1", false, ""},
     };
     for (const auto& c : casos) {
-        EXPECT_EQ(EscribeCelda(f, c.columna, c.escrito), c.aceptado) << c.columna << " " << c.escrito;
+        EXPECT_EQ(EscribeCelda(f, c.columna, c.escrito), c.aceptado)
+            << c.columna << " " << c.escrito;
         EXPECT_EQ(TextoCelda(f, c.columna), c.mostrado) << c.columna << " " << c.escrito;
     }
     EXPECT_STREQ(TituloColumna(kColSeparEstribo), "Separ");

@@ -8,8 +8,7 @@ namespace trabelux {
 
 namespace {
 
-const char* const kNombres[kNumBarras] = {"ø 3/8\"", "ø 1/2\"", "ø 3/4\"", "ø 1\"",
-                                          "ø 1-1/4\""};
+const char* const kNombres[kNumBarras] = {"ø 3/8\"", "ø 1/2\"", "ø 3/4\"", "ø 1\"", "ø 1-1/4\""};
 
 std::string SinBlancos(std::string_view s) {
     std::string r;

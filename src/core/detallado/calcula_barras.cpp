@@ -15,7 +15,7 @@ namespace {
 // support whose moment was too small for a row (every pinned end), leaves gaps, so the
 // rows cannot be taken by position.
 class Requeridos {
-public:
+  public:
     explicit Requeridos(const Resultados& r) : r_(r) {}
 
     float AreaSuperiorApoyo(int nudo) const {
@@ -41,7 +41,7 @@ public:
         return f ? f->areaPorMetro : 0.0f;
     }
 
-private:
+  private:
     const Resultados& r_;
 };
 

@@ -18,8 +18,8 @@ void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& r
     for (int k = 1; k <= 2 * n + 1; ++k) {
         FilaDetallado f;
         f.dib = true;
-        f.ubic = k % 2 == 1 ? "Apoyo " + std::to_string((k + 1) / 2)
-                            : "Vano " + std::to_string(k / 2);
+        f.ubic =
+            k % 2 == 1 ? "Apoyo " + std::to_string((k + 1) / 2) : "Vano " + std::to_string(k / 2);
         f.sec = Etiqueta(k);
         f.tipo = "Rect";
         f.barraPercha = 0;

@@ -10,14 +10,22 @@ namespace trabelux {
 
 namespace {
 
-const char* const kTitulos[kNumColumnasDetallado] = {
-    "Dib", "Ubic", "Sec", "Tipo", "Barras", "Cant", "Barras", "Cant", "Barras", "Cant",
-    "Barras", "Separ"};
-const char* const kGrupos[kNumColumnasDetallado] = {
-    "", "", "", "", "Refuerzo inferior", "Refuerzo inferior", "Percha", "Percha",
-    "Refuerzo adicional", "Refuerzo adicional", "Estribos", "Estribos"};
-const char* const kCodigos[kNumOpcionesTipo] = {"Rect", "Tee",  "STI", "STD",
-                                                "TI",   "STII", "STID"};
+const char* const kTitulos[kNumColumnasDetallado] = {"Dib",    "Ubic", "Sec",    "Tipo",
+                                                     "Barras", "Cant", "Barras", "Cant",
+                                                     "Barras", "Cant", "Barras", "Separ"};
+const char* const kGrupos[kNumColumnasDetallado] = {"",
+                                                    "",
+                                                    "",
+                                                    "",
+                                                    "Refuerzo inferior",
+                                                    "Refuerzo inferior",
+                                                    "Percha",
+                                                    "Percha",
+                                                    "Refuerzo adicional",
+                                                    "Refuerzo adicional",
+                                                    "Estribos",
+                                                    "Estribos"};
+const char* const kCodigos[kNumOpcionesTipo] = {"Rect", "Tee", "STI", "STD", "TI", "STII", "STID"};
 
 bool EnBlanco(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 
@@ -31,20 +39,29 @@ std::string TextoCuenta(const std::optional<int>& cuenta) {
 
 std::optional<int>* CeldaBarra(FilaDetallado& f, int columna) {
     switch (columna) {
-        case kColBarraInferior: return &f.barraInferior;
-        case kColBarraPercha: return &f.barraPercha;
-        case kColBarraAdicional: return &f.barraAdicional;
-        case kColBarraEstribo: return &f.barraEstribo;
-        default: return nullptr;
+        case kColBarraInferior:
+            return &f.barraInferior;
+        case kColBarraPercha:
+            return &f.barraPercha;
+        case kColBarraAdicional:
+            return &f.barraAdicional;
+        case kColBarraEstribo:
+            return &f.barraEstribo;
+        default:
+            return nullptr;
     }
 }
 
 std::optional<int>* CeldaCuenta(FilaDetallado& f, int columna) {
     switch (columna) {
-        case kColCantInferior: return &f.cantInferior;
-        case kColCantPercha: return &f.cantPercha;
-        case kColCantAdicional: return &f.cantAdicional;
-        default: return nullptr;
+        case kColCantInferior:
+            return &f.cantInferior;
+        case kColCantPercha:
+            return &f.cantPercha;
+        case kColCantAdicional:
+            return &f.cantAdicional;
+        default:
+            return nullptr;
     }
 }
 
@@ -62,34 +79,58 @@ bool EsFilaVano(const FilaDetallado& fila) { return fila.ubic.rfind("Vano", 0) =
 
 std::string TextoCelda(const FilaDetallado& f, int columna) {
     switch (columna) {
-        case kColDib: return f.dib ? "1" : "0";
-        case kColUbic: return f.ubic;
-        case kColSec: return f.sec;
-        case kColTipo: return f.tipo;
-        case kColBarraInferior: return TextoBarra(f.barraInferior);
-        case kColCantInferior: return TextoCuenta(f.cantInferior);
-        case kColBarraPercha: return TextoBarra(f.barraPercha);
-        case kColCantPercha: return TextoCuenta(f.cantPercha);
-        case kColBarraAdicional: return TextoBarra(f.barraAdicional);
-        case kColCantAdicional: return TextoCuenta(f.cantAdicional);
-        case kColBarraEstribo: return TextoBarra(f.barraEstribo);
-        case kColSeparEstribo: return f.separEstribo ? Formatea(*f.separEstribo, "0.000") : "";
-        default: return "";
+        case kColDib:
+            return f.dib ? "1" : "0";
+        case kColUbic:
+            return f.ubic;
+        case kColSec:
+            return f.sec;
+        case kColTipo:
+            return f.tipo;
+        case kColBarraInferior:
+            return TextoBarra(f.barraInferior);
+        case kColCantInferior:
+            return TextoCuenta(f.cantInferior);
+        case kColBarraPercha:
+            return TextoBarra(f.barraPercha);
+        case kColCantPercha:
+            return TextoCuenta(f.cantPercha);
+        case kColBarraAdicional:
+            return TextoBarra(f.barraAdicional);
+        case kColCantAdicional:
+            return TextoCuenta(f.cantAdicional);
+        case kColBarraEstribo:
+            return TextoBarra(f.barraEstribo);
+        case kColSeparEstribo:
+            return f.separEstribo ? Formatea(*f.separEstribo, "0.000") : "";
+        default:
+            return "";
     }
 }
 
 bool EscribeCelda(FilaDetallado& f, int columna, const std::string& texto) {
     const bool blanco = EnBlanco(texto);
     switch (columna) {
-        case kColDib: f.dib = LeeNumero(texto) != 0; return true;
-        case kColUbic: f.ubic = texto; return true;
-        case kColSec: f.sec = texto; return true;
-        case kColTipo: f.tipo = texto; return true;
-        case kColSeparEstribo:
-            if (blanco) f.separEstribo.reset();
-            else f.separEstribo = LeeNumero(texto);
+        case kColDib:
+            f.dib = LeeNumero(texto) != 0;
             return true;
-        default: break;
+        case kColUbic:
+            f.ubic = texto;
+            return true;
+        case kColSec:
+            f.sec = texto;
+            return true;
+        case kColTipo:
+            f.tipo = texto;
+            return true;
+        case kColSeparEstribo:
+            if (blanco)
+                f.separEstribo.reset();
+            else
+                f.separEstribo = LeeNumero(texto);
+            return true;
+        default:
+            break;
     }
     if (auto* barra = CeldaBarra(f, columna)) {
         if (blanco) {
@@ -99,8 +140,7 @@ bool EscribeCelda(FilaDetallado& f, int columna, const std::string& texto) {
         std::optional<int> indice = IndiceDeNombreBarra(texto);
         if (!indice && EsNumero(texto)) {
             const double v = LeeNumero(texto);
-            if (v >= 0 && v < kNumBarras && v == std::floor(v))
-                indice = static_cast<int>(v);
+            if (v >= 0 && v < kNumBarras && v == std::floor(v)) indice = static_cast<int>(v);
         }
         if (!indice) return false;
         *barra = indice;

@@ -12,15 +12,15 @@ namespace trabelux {
 // One row. A cell the user may leave blank is optional: empty is not zero, and the bar
 // proposals fill only empty cells. Bar cells hold an index into AreaBarra.
 struct FilaDetallado {
-    bool dib = true;                     // "Dib": the row is drawn as a section
-    std::string ubic;                    // "Ubic": "Apoyo 2", "Vano 1"
-    std::string sec;                     // "Sec": section label "3-3"
-    std::string tipo;                    // "Tipo": shape code, "Rect" when blank
-    std::optional<int> barraInferior;    // "Refuerzo inferior": bottom bars
+    bool dib = true;                   // "Dib": the row is drawn as a section
+    std::string ubic;                  // "Ubic": "Apoyo 2", "Vano 1"
+    std::string sec;                   // "Sec": section label "3-3"
+    std::string tipo;                  // "Tipo": shape code, "Rect" when blank
+    std::optional<int> barraInferior;  // "Refuerzo inferior": bottom bars
     std::optional<int> cantInferior;
-    std::optional<int> barraPercha;      // "Percha": continuous top hanger bars
+    std::optional<int> barraPercha;  // "Percha": continuous top hanger bars
     std::optional<int> cantPercha;
-    std::optional<int> barraAdicional;   // "Refuerzo adicional": extra top bars at supports
+    std::optional<int> barraAdicional;  // "Refuerzo adicional": extra top bars at supports
     std::optional<int> cantAdicional;
     std::optional<int> barraEstribo;     // "Estribos": stirrup bar, 0 or 1
     std::optional<double> separEstribo;  // stirrup spacing, m
