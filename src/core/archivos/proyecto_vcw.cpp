@@ -378,8 +378,9 @@ LecturaProyecto LeeArchivo(const std::string& bytes, const std::string& ruta,
         return lectura;
     }
     if (UsaLosas(p)) lectura.aviso = CargaArchivoLosas(p, leeLosas);
-    std::string transferencia = ActualizaDerivados(p);
-    if (lectura.aviso.empty()) lectura.aviso = transferencia;
+    // A failed slab transfer is not a notice of reading: the caller, which brings the
+    // derived values up to date again, reports it.
+    ActualizaDerivados(p);
     lectura.proyecto = std::move(p);
     return lectura;
 }
