@@ -7,7 +7,7 @@
 
 #include "archivos/perfiles.h"
 
-namespace trabelux {
+namespace trabelux::cli {
 
 int ComandoPerfiles(const std::string& familia, const std::string& rutaDat, std::ostream& salida,
                     std::ostream& errores) {
@@ -44,4 +44,4 @@ int ComandoPerfiles(const std::string& familia) {
     return ComandoPerfiles(familia, RutaPerfiles(), std::cout, std::cerr);
 }
 
-}  // namespace trabelux
+}  // namespace trabelux::cli

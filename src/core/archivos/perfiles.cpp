@@ -45,8 +45,8 @@ Resultado<TablaPerfiles> LeePerfiles(const std::string& bytes, const std::string
     const size_t n = bytes.size() / kBytesRegistroPerfil;
     t.registros.reserve(n);
     for (size_t k = 0; k < n; ++k) {
-        const auto* b = reinterpret_cast<const unsigned char*>(bytes.data()) +
-                        k * kBytesRegistroPerfil;
+        const auto* b =
+            reinterpret_cast<const unsigned char*>(bytes.data()) + k * kBytesRegistroPerfil;
         RegistroPerfil r;
         r.designacion =
             SinBlancosFinales(Latin1AUtf8(std::string(reinterpret_cast<const char*>(b), 12)));
@@ -158,8 +158,7 @@ std::string ListadoFamilia(const ListaFamilia& lista) {
     std::string salida;
     for (const auto& f : filas) {
         std::string linea = f[0] + std::string(ancho[0] - f[0].size(), ' ');
-        for (int c = 1; c < 9; ++c)
-            linea += "  " + std::string(ancho[c] - f[c].size(), ' ') + f[c];
+        for (int c = 1; c < 9; ++c) linea += "  " + std::string(ancho[c] - f[c].size(), ' ') + f[c];
         salida += linea + "\n";
     }
     return salida;

@@ -60,8 +60,7 @@ std::array<std::string, 8> TextosPerfil(const RegistroPerfil& r);
 
 // ResuelvePerfil: the shape at position `designacion` (0-based) of family `familia`, in
 // metre units; absent for "Ninguno" or a position the family does not have.
-std::optional<PerfilAcero> ResuelvePerfil(const TablaPerfiles& tabla, int familia,
-                                          int designacion);
+std::optional<PerfilAcero> ResuelvePerfil(const TablaPerfiles& tabla, int familia, int designacion);
 
 // The family's shapes as a text table for the command line: a heading line, then one
 // line per shape with its designation and 8 properties in the grid's formats, columns

@@ -4,8 +4,8 @@
 
 namespace trabelux {
 
-CargasBorde CargasDeBorde(int caso, double lx, double ly, double wD, double wL,
-                          double lineaMuerta, double lineaViva) {
+CargasBorde CargasDeBorde(int caso, double lx, double ly, double wD, double wL, double lineaMuerta,
+                          double lineaViva) {
     CargasBorde c;
     const double a = std::min(lx, ly);
     const double largo = std::max(lx, ly);

@@ -15,7 +15,7 @@ struct CargasBorde {
 // w a / 3 (3 - m^2) / 2 (trapezoid); a cantilever strip (case 13) puts w a plus its line
 // load on the long edges; cases 14-17, 22, 23 put w a on the edges parallel to X only,
 // cases 18-21, 24, 25 on the edges parallel to Y only.
-CargasBorde CargasDeBorde(int caso, double lx, double ly, double wD, double wL,
-                          double lineaMuerta, double lineaViva);
+CargasBorde CargasDeBorde(int caso, double lx, double ly, double wD, double wL, double lineaMuerta,
+                          double lineaViva);
 
 }  // namespace trabelux

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "losas/cargas_borde.h"
 #include "losas/asignacion.h"
+#include "losas/cargas_borde.h"
 #include "losas/casos.h"
 #include "losas/espesores.h"
 
@@ -17,8 +17,7 @@ namespace {
 // before the first row is written.
 std::string VerificaLosas(const ArchivoLosasDatos& d, std::vector<int>& casos) {
     const int s = d.numLosas;
-    if (s <= 0 || s > kMaxLosas || static_cast<int>(d.losas.size()) != s)
-        return kErrorArchivoLosas;
+    if (s <= 0 || s > kMaxLosas || static_cast<int>(d.losas.size()) != s) return kErrorArchivoLosas;
     casos.assign(s, 0);
     for (int k = 1; k <= s; ++k) {
         const Losa& l = d.losas[k - 1];
@@ -35,8 +34,7 @@ struct Par {
     double muerta = 0, viva = 0;
 };
 
-Par CargaDeLosa(const ArchivoLosasDatos& d, const std::vector<int>& casos, int k,
-                bool direccionX) {
+Par CargaDeLosa(const ArchivoLosasDatos& d, const std::vector<int>& casos, int k, bool direccionX) {
     if (k <= 0) return {};
     const Losa& l = d.losas[k - 1];
     double wD = l.cargaMuerta == 0 ? d.cabecera[6] : l.cargaMuerta;
@@ -56,8 +54,7 @@ std::string ReacLos(Proyecto& p) {
 
     const int n = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
     auto asignada = [&](int fila) {
-        return fila < static_cast<int>(p.asignacion.size()) ? p.asignacion[fila]
-                                                            : AsignacionLosa{};
+        return fila < static_cast<int>(p.asignacion.size()) ? p.asignacion[fila] : AsignacionLosa{};
     };
     for (int i = 0; i < n; ++i) {
         const AsignacionLosa a = asignada(i);
