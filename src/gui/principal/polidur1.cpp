@@ -63,6 +63,7 @@ QComboBox* ListaExtremo(const char* nombre) {
 Polidur1::Polidur1(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     setObjectName(QStringLiteral("Polidur1"));
     setWindowTitle(QStringLiteral("Trabelux"));
+    enCarga_ = true;
     CreaControles();
     numVanos_ = new NumVanos(doc_, this);
     numVanos_->setWindowFlag(Qt::Dialog);
@@ -82,8 +83,11 @@ Polidur1::Polidur1(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     rehacer->setShortcutContext(Qt::WindowShortcut);
     addAction(rehacer);
 
+    AdjuntaDialogos();
+
     connect(doc_, &Documento::cambiado, this, &Polidur1::AlCambiarDocumento);
     AlCambiarDocumento();
+    enCarga_ = false;
 }
 
 void Polidur1::CreaControles() {

@@ -18,9 +18,12 @@ class QPushButton;
 
 namespace trabelux {
 
+class CargCon;
 class CondApoy;
+class Datgen;
 class DibujoViga;
 class Documento;
+class LosNum;
 class ModeloVanos;
 class NumVanos;
 class Progre;
@@ -69,6 +72,13 @@ public:
     // Before discarding unsaved changes: true when the caller may go on.
     bool PuedeDescartarCambios();
     bool EnCalculo() const { return enCalculo_; }
+    // Set while the window is being built and while a project file is read.
+    bool EnCarga() const { return enCarga_; }
+
+    // The input dialogs attached to the menu.
+    Datgen* VentanaDatgen() const { return datgen_; }
+    CargCon* VentanaCargCon() const { return cargCon_; }
+    LosNum* VentanaLosNum() const { return losNum_; }
 
 signals:
     // A new project replaced the old one: attached windows reset their own state.
@@ -86,10 +96,12 @@ private:
     void EliminaFila(int fila);
     void AbreVentana(VentanaExterna v, bool actualizaDespues);
     bool TieneVentana(VentanaExterna v) const;
+    void AdjuntaDialogos();
 
     Documento* doc_;
     ModeloVanos* modelo_ = nullptr;
     bool enCalculo_ = false;
+    bool enCarga_ = false;
     int filaPanel_ = -1;
     std::map<VentanaExterna, std::function<void()>> ventanas_;
 
@@ -113,6 +125,9 @@ private:
     CondApoy* condApoy_ = nullptr;
     Progre* progre_ = nullptr;
     Recarga* recarga_ = nullptr;
+    Datgen* datgen_ = nullptr;
+    CargCon* cargCon_ = nullptr;
+    LosNum* losNum_ = nullptr;
 
     // Menu.
     QMenu* menuArchivos_ = nullptr;     // menu0

@@ -15,6 +15,7 @@
 #include "archivos/losas_los.h"
 #include "archivos/proyecto_vcw.h"
 #include "comun/mensajes.h"
+#include "dialogos/datgen.h"
 #include "dialogos/num_vanos.h"
 #include "dialogos/progre.h"
 #include "documento/documento.h"
@@ -201,12 +202,17 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     }
     const std::string bytes = f.readAll().toStdString();
     f.close();
+    enCarga_ = true;
     LecturaProyecto leido = LeeArchivo(bytes, ruta.toStdString(), LeeDeDisco);
     if (!leido.proyecto) {
+        enCarga_ = false;
         Mensajes::Informa(this, QString::fromStdString(leido.error));
         return false;
     }
+    // A steel project names its shape; its section comes from the shapes table.
+    if (datgen_) datgen_->ResuelvePerfil(*leido.proyecto);
     doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
+    enCarga_ = false;
     if (!leido.aviso.empty()) Mensajes::Informa(this, QString::fromStdString(leido.aviso));
     return true;
 }

@@ -1,0 +1,17 @@
+#include "dialogos/campo_texto.h"
+
+#include <QTimer>
+
+namespace trabelux {
+
+CampoTexto::CampoTexto(const char* nombre, QWidget* padre) : QLineEdit(padre) {
+    setObjectName(QLatin1String(nombre));
+}
+
+void CampoTexto::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    // Deferred: a mouse click places the cursor after the focus arrives.
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+}  // namespace trabelux

@@ -1,0 +1,210 @@
+#include "dialogos/carg_con_modelos.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "documento/documento.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+QString Numero(double v) { return QString::fromStdString(Formatea(v, "0.000")); }
+
+// A span or node number as typed: a whole number of at least 0 (0 means none).
+bool NumeroValido(double v) { return v >= 0 && v == std::floor(v) && v < 1000; }
+
+}  // namespace
+
+ModeloListaCargas::ModeloListaCargas(Documento* doc, QObject* padre)
+    : QAbstractTableModel(padre), doc_(doc) {
+    connect(doc_, &Documento::cambiado, this, &ModeloListaCargas::AlCambiarDocumento);
+}
+
+void ModeloListaCargas::AlCambiarDocumento() {
+    // The list grows or shrinks at its end as far as the view is concerned; the cells
+    // are read from the project again in any case, so the current cell stays in place.
+    const int nuevas = Cargas() + 1;
+    if (filas_ == 0) {
+        beginResetModel();
+        filas_ = nuevas;
+        endResetModel();
+        return;
+    }
+    if (nuevas > filas_) {
+        beginInsertRows({}, filas_, nuevas - 1);
+        filas_ = nuevas;
+        endInsertRows();
+    } else if (nuevas < filas_) {
+        beginRemoveRows({}, nuevas, filas_ - 1);
+        filas_ = nuevas;
+        endRemoveRows();
+    }
+    emit dataChanged(index(0, 0), index(filas_ - 1, 2));
+    emit headerDataChanged(Qt::Vertical, 0, filas_ - 1);
+}
+
+int ModeloListaCargas::rowCount(const QModelIndex& padre) const {
+    if (padre.isValid()) return 0;
+    // Before the first change the count is taken from the project directly.
+    return filas_ > 0 ? filas_ : Cargas() + 1;
+}
+
+int ModeloListaCargas::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : 3;
+}
+
+QVariant ModeloListaCargas::data(const QModelIndex& indice, int rol) const {
+    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    const int fila = indice.row(), col = indice.column();
+    // Rows the view still counts while the list shrinks, and the adding row, are empty.
+    const bool deLista = fila < Cargas();
+    switch (rol) {
+        case Qt::DisplayRole:
+            return deLista ? Texto(fila, col) : QString();
+        case Qt::EditRole:
+            return deLista ? Valor(fila, col) : QVariant();
+        case Qt::TextAlignmentRole:
+            return col == 0 ? int(Qt::AlignCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        default:
+            return {};
+    }
+}
+
+bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
+    if (rol != Qt::EditRole || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+    const int fila = indice.row(), col = indice.column();
+    if (fila > Cargas()) return false;
+    const QString texto = valor.toString().trimmed();
+    // Leaving a cell without typing must not round the load to its shown digits.
+    if (fila < Cargas() && texto == Texto(fila, col)) return true;
+    const double numero = LeeNumero(texto.toStdString());
+    if (col == 0 && !NumeroValido(numero)) return false;
+    Proyecto prueba = doc_->ProyectoActual();
+    if (!Escribe(prueba, fila, col, numero)) return false;
+    doc_->Modifica(fila == Cargas() ? tr("Agregar carga") : tr("Editar carga"),
+                   [this, fila, col, numero](Proyecto& p) { Escribe(p, fila, col, numero); });
+    return true;
+}
+
+void ModeloListaCargas::EliminaFilas(const QList<int>& filas) {
+    QList<int> validas;
+    for (int f : filas)
+        if (f >= 0 && f < Cargas() && !validas.contains(f)) validas.append(f);
+    if (validas.isEmpty()) return;
+    std::sort(validas.begin(), validas.end());
+    doc_->Modifica(validas.size() == 1 ? tr("Eliminar carga") : tr("Eliminar cargas"),
+                   [this, validas](Proyecto& p) {
+                       for (int k = static_cast<int>(validas.size()) - 1; k >= 0; --k)
+                           Elimina(p, validas[k]);
+                   });
+}
+
+Qt::ItemFlags ModeloListaCargas::flags(const QModelIndex& indice) const {
+    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
+           Qt::ItemNeverHasChildren;
+}
+
+QVariant ModeloListaCargas::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
+    if (orientacion == Qt::Horizontal)
+        return seccion >= 0 && seccion < 3 ? QString::fromLatin1(Titulo(seccion)) : QVariant();
+    // The adding row is marked as grids mark it.
+    return seccion < Cargas() ? QVariant(seccion + 1) : QVariant(QStringLiteral("*"));
+}
+
+// Span loads.
+
+int ModeloCargasVano::Cargas() const {
+    return static_cast<int>(doc_->ProyectoActual().cargas.size());
+}
+
+QString ModeloCargasVano::Texto(int fila, int columna) const {
+    const CargaConcentrada& c = doc_->ProyectoActual().cargas[fila];
+    switch (columna) {
+        case 0: return QString::number(c.vano);
+        case 1: return Numero(c.distancia);
+        default: return Numero(c.carga);
+    }
+}
+
+QVariant ModeloCargasVano::Valor(int fila, int columna) const {
+    if (columna == 0) return doc_->ProyectoActual().cargas[fila].vano;
+    return Texto(fila, columna);
+}
+
+bool ModeloCargasVano::Escribe(Proyecto& p, int fila, int columna, double valor) const {
+    if (fila > static_cast<int>(p.cargas.size())) return false;
+    if (fila == static_cast<int>(p.cargas.size())) {
+        // A new load starts on the span of the load above it, or on the first span.
+        CargaConcentrada nueva;
+        nueva.vano = p.cargas.empty() ? 1 : p.cargas.back().vano;
+        p.cargas.push_back(nueva);
+    }
+    CargaConcentrada& c = p.cargas[fila];
+    switch (columna) {
+        case 0: c.vano = static_cast<int>(valor); break;
+        case 1: c.distancia = valor; break;
+        default: c.carga = valor; break;
+    }
+    return true;
+}
+
+void ModeloCargasVano::Elimina(Proyecto& p, int fila) const {
+    if (fila >= 0 && fila < static_cast<int>(p.cargas.size())) p.cargas.erase(p.cargas.begin() + fila);
+}
+
+const char* ModeloCargasVano::Titulo(int columna) const {
+    static const char* const kTitulos[3] = {"Vano", "Distancia (m)", "Pu (Ton)"};
+    return kTitulos[columna];
+}
+
+// Node loads.
+
+int ModeloCargasNudo::Cargas() const {
+    return static_cast<int>(doc_->ProyectoActual().cargasNudo.size());
+}
+
+QString ModeloCargasNudo::Texto(int fila, int columna) const {
+    const CargaNudo& c = doc_->ProyectoActual().cargasNudo[fila];
+    switch (columna) {
+        case 0: return QString::number(c.nudo);
+        case 1: return Numero(c.fuerza);
+        default: return Numero(c.momento);
+    }
+}
+
+QVariant ModeloCargasNudo::Valor(int fila, int columna) const {
+    if (columna == 0) return doc_->ProyectoActual().cargasNudo[fila].nudo;
+    return Texto(fila, columna);
+}
+
+bool ModeloCargasNudo::Escribe(Proyecto& p, int fila, int columna, double valor) const {
+    if (fila > static_cast<int>(p.cargasNudo.size())) return false;
+    if (fila == static_cast<int>(p.cargasNudo.size())) {
+        CargaNudo nueva;
+        nueva.nudo = p.cargasNudo.empty() ? 1 : p.cargasNudo.back().nudo;
+        p.cargasNudo.push_back(nueva);
+    }
+    CargaNudo& c = p.cargasNudo[fila];
+    switch (columna) {
+        case 0: c.nudo = static_cast<int>(valor); break;
+        case 1: c.fuerza = valor; break;
+        default: c.momento = valor; break;
+    }
+    return true;
+}
+
+void ModeloCargasNudo::Elimina(Proyecto& p, int fila) const {
+    if (fila >= 0 && fila < static_cast<int>(p.cargasNudo.size()))
+        p.cargasNudo.erase(p.cargasNudo.begin() + fila);
+}
+
+const char* ModeloCargasNudo::Titulo(int columna) const {
+    static const char* const kTitulos[3] = {"Nudo", "Pu (Ton)", "Muz (To-m)"};
+    return kTitulos[columna];
+}
+
+}  // namespace trabelux

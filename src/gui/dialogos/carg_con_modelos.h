@@ -1,0 +1,79 @@
+// The models of the point-load grids: the span loads ("Vano", "Distancia (m)",
+// "Pu (Ton)") and the node loads ("Nudo", "Pu (Ton)", "Muz (To-m)"). Each shows the
+// project's list plus one empty row at the end; typing into that row adds a load.
+// Edits go through the document, one undo step each.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+
+#include "modelo/proyecto.h"
+
+namespace trabelux {
+
+class Documento;
+
+class ModeloListaCargas : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ModeloListaCargas(Documento* doc, QObject* padre = nullptr);
+
+    // Rows of the project's list (the grid shows one more, the row that adds).
+    virtual int Cargas() const = 0;
+    // Removes the given rows of the list (the adding row is ignored).
+    void EliminaFilas(const QList<int>& filas);
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    QVariant headerData(int seccion, Qt::Orientation orientacion,
+                        int rol = Qt::DisplayRole) const override;
+
+protected:
+    // The text of a cell of list row `fila` (< Cargas()), and its value to edit.
+    virtual QString Texto(int fila, int columna) const = 0;
+    virtual QVariant Valor(int fila, int columna) const = 0;
+    // Writes a cell into the project's list; `fila` == the list's size adds a row.
+    // The number (column 0) must be a whole number of at least 0; false refuses the text.
+    virtual bool Escribe(Proyecto& p, int fila, int columna, double valor) const = 0;
+    virtual void Elimina(Proyecto& p, int fila) const = 0;
+    virtual const char* Titulo(int columna) const = 0;
+
+    Documento* doc_;
+
+private:
+    void AlCambiarDocumento();
+    int filas_ = 0;
+};
+
+class ModeloCargasVano : public ModeloListaCargas {
+    Q_OBJECT
+public:
+    using ModeloListaCargas::ModeloListaCargas;
+    int Cargas() const override;
+
+protected:
+    QString Texto(int fila, int columna) const override;
+    QVariant Valor(int fila, int columna) const override;
+    bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
+    void Elimina(Proyecto& p, int fila) const override;
+    const char* Titulo(int columna) const override;
+};
+
+class ModeloCargasNudo : public ModeloListaCargas {
+    Q_OBJECT
+public:
+    using ModeloListaCargas::ModeloListaCargas;
+    int Cargas() const override;
+
+protected:
+    QString Texto(int fila, int columna) const override;
+    QVariant Valor(int fila, int columna) const override;
+    bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
+    void Elimina(Proyecto& p, int fila) const override;
+    const char* Titulo(int columna) const override;
+};
+
+}  // namespace trabelux

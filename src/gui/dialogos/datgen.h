@@ -1,0 +1,124 @@
+// `Datgen`, the general data of the beam: material and strengths, modulus, cover, the
+// global span values, and three panels that open one at a time under the frame: the
+// global inertia, the steel shape and the load control. A view over the document's
+// project: every change is written back through the document at once.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <utility>
+#include <vector>
+#include <string>
+
+#include "dialogos/datgen_perfiles.h"
+#include "modelo/proyecto.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace trabelux {
+
+class CampoTexto;
+class Documento;
+class ModeloPerfil;
+
+class Datgen : public QDialog {
+    Q_OBJECT
+public:
+    enum class Panel { Ninguno, Inercia, Perfil, ControlCarga };
+
+    explicit Datgen(Documento* doc, QWidget* padre = nullptr);
+
+    // Before every showing: the fields show the project, every panel is closed.
+    void Prepara();
+    Panel PanelAbierto() const { return panel_; }
+    // Tells whether a project is being read: then choosing "Acero" opens no panel.
+    void FijaEnCarga(std::function<bool()> enCarga) { enCarga_ = std::move(enCarga); }
+    CatalogoPerfiles& Perfiles() { return perfiles_; }
+    ModeloPerfil* ModeloDePerfil() const { return modeloPerfil_; }
+
+    // Gives a project read from a file the section of the steel shape it names; says
+    // why when the shapes table cannot be read (the project then has no shape).
+    void ResuelvePerfil(Proyecto& p);
+
+    // The user's gestures, as the controls run them.
+    void EligeMaterial(int material);      // Combo3
+    void EligeInercia(int opcion);         // Combo4
+    void AceptaInercia();                  // Command4
+    void CancelaInercia();                 // Command6
+    void AbreControlCarga();               // Command9
+    void EligeOpcionCarga(bool total);     // Option1
+    void MarcaPesoPropio(bool calcula);    // Check1
+    bool AceptaControlCarga();             // Command10; false while the panel stays open
+    void EligeFamilia(int familia);        // Combo5
+    void EligeDesignacion(int designacion);  // Combo6
+    void AceptaPerfil();                   // Command7
+    void CancelaPerfil();                  // Command8
+
+public slots:
+    // Closing the window is refused while a panel is open, as "OK" is.
+    void reject() override;
+
+private:
+    void CreaMarco();
+    QFrame* CreaPanelInercia();
+    QFrame* CreaPanelPerfil();
+    QFrame* CreaPanelCarga();
+    CampoTexto* Campo(const char* nombre, std::string DatosGenerales::*miembro,
+                      const QString& ayuda = {});
+    void EscribeCampo(std::string DatosGenerales::*miembro, const QString& texto);
+    void Cambia(const QString& texto, const std::function<void(DatosGenerales&)>& cambio,
+                int idFusion = -1);
+    void Refresca();
+    // Closes the open panel to make room for another; the load-control panel closes only
+    // when its checks pass.
+    bool CierraPanel();
+    void AbrePanel(Panel p);
+    void LlenaDesignaciones(int familia);
+    const DatosGenerales& Datos() const;
+    CampoTexto* CampoDe(std::string DatosGenerales::*miembro) const;
+
+    Documento* doc_;
+    std::function<bool()> enCarga_;
+    CatalogoPerfiles perfiles_;
+    Panel panel_ = Panel::Ninguno;
+    // The frame's and panels' text fields with the general-data text each one shows.
+    std::vector<std::pair<std::string DatosGenerales::*, CampoTexto*>> campos_;
+    // Remembered when a panel opens, for its Cancel.
+    std::string inerciaAlAbrir_;
+    // The steel-shape panel's own choice until its "OK".
+    int familia_ = 0;
+    int designacion_ = -1;
+    ListaFamilia lista_;  // the shapes listed in Combo6
+    bool refrescando_ = false;
+
+    QGroupBox* marco_ = nullptr;      // Frame5
+    QPushButton* ok_ = nullptr;       // Command1
+    QComboBox* material_ = nullptr;   // Combo3
+    QComboBox* inercia_ = nullptr;    // Combo4
+    QLabel* etiquetaMuerta_ = nullptr;
+    QLabel* etiquetaViva_ = nullptr;
+    QLabel* unidadViva_ = nullptr;
+    std::vector<QWidget*> soloHormigon_;  // F'c, Fy, Recub with their labels
+
+    QFrame* panelInercia_ = nullptr;  // SSPanel1
+    QFrame* panelPerfil_ = nullptr;   // SSPanel2
+    QFrame* panelCarga_ = nullptr;    // SSPanel3
+    QComboBox* familias_ = nullptr;      // Combo5
+    QComboBox* designaciones_ = nullptr;  // Combo6
+    QTableView* rejillaPerfil_ = nullptr;     // SSDBGrid1
+    ModeloPerfil* modeloPerfil_ = nullptr;
+    QRadioButton* opcionVivaMuerta_ = nullptr;  // Option1 (0)
+    QRadioButton* opcionTotal_ = nullptr;       // Option1 (1)
+    QCheckBox* pesoPropio_ = nullptr;           // Check1
+    std::vector<QWidget*> pesoUnitario_;        // Text15 with its labels
+};
+
+}  // namespace trabelux
