@@ -216,6 +216,41 @@ private slots:
         QCOMPARE(momento[0].color, QColor(192, 0, 0));
     }
 
+    void textosDeUnaMismaFilaNoSeTraslapan_data() {
+        QTest::addColumn<QSizeF>("tamano");
+        QTest::newRow("ancha") << QSizeF(1240, 320);
+        QTest::newRow("angosta") << QSizeF(420, 160);
+    }
+
+    void textosDeUnaMismaFilaNoSeTraslapan() {
+        QFETCH(QSizeF, tamano);
+        Proyecto p = Viga(std::vector<double>(kMaxVanos, 2.5));
+        // Loads a few centimetres apart, and a node force next to them.
+        p.cargas = {{2, 0.1, 12.5}, {2, 0.15, 4.5}, {2, 0.2, 2}, {5, 1, 1}};
+        p.cargasNudo = {{2, -3.25, 0}};
+        GeometriaViga g = CalculaGeometriaViga(p, tamano);
+        QFont fuente;
+        fuente.setPixelSize(qRound(g.tamanoLetra));
+        QFontMetricsF medidas(fuente);
+        for (ClaseTexto clase : {ClaseTexto::ValorCarga, ClaseTexto::Longitud}) {
+            std::vector<std::pair<double, double>> tramos;
+            for (const auto& t : g.textos) {
+                const bool mismaFila = clase == ClaseTexto::Longitud
+                                           ? t.clase == clase
+                                           : t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo;
+                if (!mismaFila) continue;
+                const double ancho = medidas.horizontalAdvance(t.texto);
+                tramos.push_back({t.ancla.x() - ancho / 2, t.ancla.x() + ancho / 2});
+            }
+            std::sort(tramos.begin(), tramos.end());
+            for (size_t k = 1; k < tramos.size(); ++k)
+                QVERIFY2(tramos[k].first >= tramos[k - 1].second, qPrintable(QString::number(k)));
+        }
+        QCOMPARE(Textos(g, ClaseTexto::ValorCarga).size(), size_t(4));
+        // Every length is shown where there is room for it.
+        if (tamano.width() > 1000) QCOMPARE(Textos(g, ClaseTexto::Longitud).size(), size_t(kMaxVanos));
+    }
+
     void todoCabeEnElWidgetAUnaAlturaCualquiera_data() {
         QTest::addColumn<QSizeF>("tamano");
         QTest::newRow("grande") << QSizeF(1240, 320);
