@@ -1,0 +1,189 @@
+#include "comando_calc.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <string>
+
+#include "analisis/calcula.h"
+#include "archivos/proyecto_vcw.h"
+#include "detallado/detallado.h"
+#include "json.h"
+#include "modelo/derivados.h"
+#include "reporte/tablas_resultados.h"
+#include "tabla_texto.h"
+#include "texto/numeros.h"
+
+namespace trabelux::cli {
+
+namespace {
+
+std::optional<std::string> LeeBytes(const std::string& ruta) {
+    QFile f(QString::fromStdString(ruta));
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray datos = f.readAll();
+    return std::string(datos.constData(), static_cast<size_t>(datos.size()));
+}
+
+void Error(const std::string& texto) { std::fprintf(stderr, "%s\n", texto.c_str()); }
+
+std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCalc& o) {
+    Json j;
+    j.Abre();
+    j.Texto("beam", p.nombreViga);
+    j.Entero("spans", p.numVanos);
+    j.Logico("design", !o.soloAnalisis);
+    j.Texto("status", r.calculado ? "ok" : "stopped");
+    if (r.calculado)
+        j.Nulo("message");
+    else
+        j.Texto("message", r.mensaje);
+    if (r.analisisCompleto) {
+        j.AbreLista("reactions");
+        for (int n = 1; n <= r.numVanos + 1; ++n) {
+            size_t k = static_cast<size_t>(2 * n - 2);
+            j.Abre()
+                .Entero("node", n)
+                .Numero("force", k < r.reacciones.size() ? r.reacciones[k] : 0.0f)
+                .Numero("moment", k + 1 < r.reacciones.size() ? r.reacciones[k + 1] : 0.0f)
+                .Cierra();
+        }
+        j.CierraLista();
+        j.AbreLista("end_forces");
+        for (int i = 0; i < r.numVanos; ++i) {
+            const FuerzasVano& f = r.fuerzasExtremo[i];
+            j.Abre()
+                .Entero("span", i + 1)
+                .Numero("shear_i", f.cortanteI)
+                .Numero("moment_i", f.momentoI)
+                .Numero("shear_j", f.cortanteJ)
+                .Numero("moment_j", f.momentoJ)
+                .Numero("max_moment", r.momMaxVano[i])
+                .Numero("max_moment_x", r.posMomMax[i])
+                .Cierra();
+        }
+        j.CierraLista();
+        j.Numero("max_shear", r.maxCortante);
+        j.Numero("max_moment", r.maxMomento);
+        if (o.estaciones) {
+            j.AbreLista("stations");
+            for (int i = 0; i < r.numVanos; ++i) {
+                const EstacionesVano& e = r.diagramas[i];
+                j.Abre()
+                    .Entero("span", i + 1)
+                    .ListaNumeros("x", e.x)
+                    .ListaNumeros("shear", e.cortante)
+                    .ListaNumeros("moment", e.momento)
+                    .Cierra();
+            }
+            j.CierraLista();
+        }
+    }
+    j.AbreLista("support_steel");
+    for (const auto& f : r.refuerzoApoyos)
+        j.Abre()
+            .Entero("node", f.nudo)
+            .Numero("moment", f.momento)
+            .Numero("top", f.areaSuperior)
+            .Numero("bottom", f.areaInferior)
+            .Cierra();
+    j.CierraLista();
+    j.AbreLista("span_steel");
+    for (const auto& f : r.refuerzoVanos)
+        j.Abre()
+            .Entero("span", f.vano)
+            .Numero("moment", f.momento)
+            .Numero("top", f.areaSuperior)
+            .Numero("bottom", f.areaInferior)
+            .Cierra();
+    j.CierraLista();
+    j.AbreLista("stirrups");
+    for (const auto& f : r.refuerzoTransversal)
+        j.Abre()
+            .Entero("span", f.vano)
+            .Numero("shear_i", f.cortanteI)
+            .Numero("shear_j", f.cortanteJ)
+            .Numero("area_per_m", f.areaPorMetro)
+            .Texto("text", f.estribos)
+            .Cierra();
+    j.CierraLista();
+    j.AbreLista("bars");
+    if (r.calculado && !o.soloAnalisis) {
+        TablaDetallado tabla;
+        MyLoad(tabla, p, r);
+        auto entero = [&j](const char* clave, const std::optional<int>& v) {
+            if (v)
+                j.Entero(clave, *v);
+            else
+                j.Nulo(clave);
+        };
+        for (size_t k = 0; k < tabla.filas.size(); ++k) {
+            const FilaDetallado& f = tabla.filas[k];
+            j.Abre();
+            j.Entero("row", static_cast<long long>(k + 1));
+            j.Texto("location", f.ubic).Texto("section", f.sec).Texto("shape", f.tipo);
+            entero("bottom_bar", f.barraInferior);
+            entero("bottom_count", f.cantInferior);
+            entero("hanger_bar", f.barraPercha);
+            entero("hanger_count", f.cantPercha);
+            entero("extra_bar", f.barraAdicional);
+            entero("extra_count", f.cantAdicional);
+            entero("stirrup_bar", f.barraEstribo);
+            if (f.separEstribo)
+                j.Numero("stirrup_spacing", *f.separEstribo);
+            else
+                j.Nulo("stirrup_spacing");
+            j.Cierra();
+        }
+    }
+    j.CierraLista();
+    j.Cierra();
+    return j.Resultado() + "\n";
+}
+
+std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCalc& o) {
+    std::string s = "Viga " + p.nombreViga + " - " + std::to_string(p.numVanos) +
+                    (p.numVanos == 1 ? " vano" : " vanos") +
+                    (o.soloAnalisis ? " (analisis solo)" : " (analisis y diseño)") + "\n\n";
+    if (r.analisisCompleto)
+        for (const auto& t : TablasAnalisis(r)) s += TablaComoTexto(t) + "\n";
+    if (!o.soloAnalisis)
+        for (const auto& t : TablasRefuerzo(r)) s += TablaComoTexto(t) + "\n";
+    return s;
+}
+
+}  // namespace
+
+int ComandoCalc(const OpcionesCalc& o) {
+    auto bytes = LeeBytes(o.proyecto);
+    if (!bytes) {
+        Error("No se pudo leer el archivo:\n" + o.proyecto + "\nNo existe o no se puede abrir");
+        return 2;
+    }
+    std::string ruta = QFileInfo(QString::fromStdString(o.proyecto)).absoluteFilePath().toStdString();
+    LecturaProyecto lectura = LeeArchivo(*bytes, ruta, LeeBytes);
+    if (!lectura.proyecto) {
+        Error(lectura.error);
+        return 2;
+    }
+    if (!lectura.aviso.empty()) Error(lectura.aviso);
+    Proyecto p = std::move(*lectura.proyecto);
+    std::string losas = ActualizaDerivados(p);
+    if (!losas.empty()) Error(losas);
+
+    OpcionesCalculo opciones;
+    opciones.soloAnalisis = o.soloAnalisis;
+    bool doble = o.dobleRefuerzo;
+    opciones.preguntaRefuerzoDoble = [doble](const std::string&) { return doble; };
+    Resultados r = Calcula(p, opciones);
+
+    std::string salida = o.json ? SalidaJson(p, r, o) : SalidaTexto(p, r, o);
+    std::fwrite(salida.data(), 1, salida.size(), stdout);
+    if (!r.calculado) {
+        if (!o.json) Error(r.mensaje);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace trabelux::cli

@@ -1,0 +1,34 @@
+// A small JSON writer for the command line's output: keys in the order they are
+// written, numbers in their shortest exact form.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trabelux::cli {
+
+class Json {
+public:
+    Json& Abre(const std::string& clave = {});        // {
+    Json& Cierra();                                   // }
+    Json& AbreLista(const std::string& clave = {});   // [
+    Json& CierraLista();                              // ]
+    Json& Numero(const std::string& clave, double v);
+    Json& Entero(const std::string& clave, long long v);
+    Json& Texto(const std::string& clave, const std::string& v);
+    Json& Logico(const std::string& clave, bool v);
+    Json& Nulo(const std::string& clave);
+    Json& ListaNumeros(const std::string& clave, const std::vector<float>& v);
+    const std::string& Resultado() const { return salida_; }
+
+    static std::string Cadena(const std::string& v);
+    static std::string NumeroTexto(double v);
+
+private:
+    void Clave(const std::string& clave);
+    std::string salida_;
+    std::vector<bool> primero_;  // per open container: nothing written yet
+    int nivel_ = 0;
+};
+
+}  // namespace trabelux::cli

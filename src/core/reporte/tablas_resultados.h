@@ -1,0 +1,24 @@
+// The six result tables as text: frame, caption, column headings and formatted rows,
+// exactly as the results window shows them. Shared by the command line and the report.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analisis/resultados.h"
+
+namespace trabelux {
+
+struct TablaTexto {
+    std::string marco;                       // frame title, e.g. "REACCIONES"
+    std::string titulo;                      // caption band, e.g. "Cortantes en To"
+    std::vector<std::string> columnas;       // headings
+    std::vector<std::vector<std::string>> filas;
+};
+
+// Reactions, end shears and moments (empty rows when the analysis did not finish).
+std::vector<TablaTexto> TablasAnalisis(const Resultados& r);
+// Support, span and transverse reinforcement, with the rows the design produced.
+std::vector<TablaTexto> TablasRefuerzo(const Resultados& r);
+
+}  // namespace trabelux

@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""Runs trabelux-cli on the example projects and checks its JSON contract and exit codes."""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+CLI = sys.argv.pop(1)
+EXAMPLES = sys.argv.pop(1)
+
+
+def run(*args):
+    p = subprocess.run([CLI, *args], capture_output=True, text=True, timeout=60)
+    return p.returncode, p.stdout, p.stderr
+
+
+def examples():
+    return sorted(os.path.join(EXAMPLES, f) for f in os.listdir(EXAMPLES) if f.endswith(".vcw"))
+
+
+class ContractTest(unittest.TestCase):
+    def check_common(self, doc, design):
+        for key in ("beam", "spans", "design", "status", "message", "support_steel",
+                    "span_steel", "stirrups", "bars"):
+            self.assertIn(key, doc)
+        self.assertEqual(doc["design"], design)
+        self.assertIn(doc["status"], ("ok", "stopped"))
+        if doc["status"] == "ok":
+            self.assertIsNone(doc["message"])
+        else:
+            self.assertIsInstance(doc["message"], str)
+            self.assertEqual(doc["bars"], [])
+
+    def test_every_example_gives_complete_output(self):
+        self.assertTrue(examples(), "no example projects")
+        for path in examples():
+            with self.subTest(path=path):
+                code, out, err = run("calc", path, "--double=yes", "--stations", "--json")
+                self.assertIn(code, (0, 1), err)
+                doc = json.loads(out)
+                self.check_common(doc, True)
+                n = doc["spans"]
+                if code == 0:
+                    self.assertEqual(doc["status"], "ok")
+                    self.assertEqual(len(doc["reactions"]), n + 1)
+                    self.assertEqual(len(doc["end_forces"]), n)
+                    self.assertEqual(len(doc["stations"]), n)
+                    self.assertEqual(len(doc["stirrups"]), n)
+                    for st in doc["stations"]:
+                        self.assertEqual(len(st["x"]), len(st["shear"]))
+                        self.assertGreaterEqual(len(st["x"]), 101)
+
+    def test_analysis_only_has_no_design_rows(self):
+        for path in examples():
+            with self.subTest(path=path):
+                code, out, _ = run("calc", path, "--analysis-only", "--json")
+                doc = json.loads(out)
+                self.check_common(doc, False)
+                self.assertEqual(doc["support_steel"], [])
+                self.assertEqual(doc["span_steel"], [])
+                self.assertEqual(doc["stirrups"], [])
+                self.assertEqual(doc["bars"], [])
+                if code == 0:
+                    self.assertNotIn("stations", doc)
+                    self.assertIn("reactions", doc)
+
+    def test_double_reinforcement_answered_no_stops_with_the_question(self):
+        path = os.path.join(EXAMPLES, "refuerzo-doble.vcw")
+        code, out, _ = run("calc", path, "--json")
+        self.assertEqual(code, 1)
+        doc = json.loads(out)
+        self.assertEqual(doc["status"], "stopped")
+        self.assertEqual(doc["message"].split("\n")[-1], "Quiere refuerzo doble?")
+        self.assertIn("reactions", doc)
+        code, out, _ = run("calc", path, "--json", "--double=yes")
+        self.assertEqual(code, 0, out)
+        doc = json.loads(out)
+        self.assertTrue(any(r["top"] > 0 for r in doc["span_steel"]))
+
+    def test_text_output_shows_the_tables(self):
+        code, out, _ = run("calc", os.path.join(EXAMPLES, "tres-vanos.vcw"), "--double=yes")
+        self.assertEqual(code, 0)
+        for caption in ("Reacciones en To y Momentos en To-m", "Cortantes en To",
+                        "Momentos en To-m", "REFUERZO EN APOYOS", "REFUERZO TRANSVERSAL",
+                        "Momento Max Vano", "Estribos"):
+            self.assertIn(caption, out)
+
+    def test_usage_errors_and_unreadable_files_exit_2(self):
+        self.assertEqual(run()[0], 2)
+        self.assertEqual(run("calc")[0], 2)
+        self.assertEqual(run("calc", "x.vcw", "--bogus")[0], 2)
+        self.assertEqual(run("nonsense")[0], 2)
+        code, _, err = run("calc", "/nonexistent/beam.vcw", "--json")
+        self.assertEqual(code, 2)
+        self.assertIn("No se pudo leer el archivo:", err)
+        with tempfile.NamedTemporaryFile("wb", suffix=".vcw", delete=False) as f:
+            f.write(b"V1,  1   1   2 \r\ngarbage\r\n")
+        try:
+            code, out, err = run("calc", f.name, "--json")
+            self.assertEqual(code, 2)
+            self.assertEqual(out, "")
+            self.assertIn("No se pudo leer el archivo:", err)
+        finally:
+            os.unlink(f.name)
+
+    def test_unstable_beam_has_no_analysis_keys(self):
+        # One span 5 m long whose ends are both free.
+        text = (b"V1,  1   0   2 \r\n"
+                b"180 2800 5  0  20.0 40.0 1.000  0   0   0  2030000  0 \r\n"
+                b"-1   0   1  1.4 1.7 2.4\r\n"
+                b" 5   20   40   0.001   1   1   3   0 \r\n"
+                b" 0   0 \r\n"
+                b" 0   0 \r\n"
+                b"\r\n\r\n \r\n")
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "inestable.vcw")
+            open(path, "wb").write(text)
+            code, out, err = run("calc", path, "--json")
+            self.assertEqual(code, 1, err)
+            doc = json.loads(out)
+            self.assertEqual(doc["message"],
+                             "La viga es inestable.\nVerifique las condiciones de apoyo")
+            for key in ("reactions", "end_forces", "max_shear", "max_moment"):
+                self.assertNotIn(key, doc)
+            self.assertEqual(doc["bars"], [])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
