@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -657,10 +658,36 @@ private slots:
         QTest::mouseClick(supM, Qt::LeftButton, {}, arriba);
         QVERIFY(etiquetaM->isVisible());
         QVERIFY(etiquetaM->text().endsWith(" To-m "));
+        // A press on the tab strip hides the probe.
+        QTest::mouseClick(w.Pestanas()->tabBar(), Qt::LeftButton, {},
+                          w.Pestanas()->tabBar()->tabRect(Resultad::kPaginaMomentos).center());
+        QVERIFY(etiquetaM->isHidden());
+        QTest::mouseClick(supM, Qt::LeftButton, {}, arriba);
+        QVERIFY(etiquetaM->isVisible());
+
         QSignalSpy regresa(&w, &Resultad::Regresa);
         QTest::mouseClick(w.findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
         QCOMPARE(regresa.count(), 1);
         QVERIFY(etiquetaM->isHidden());
+    }
+
+    void hoverReadoutFollowsTheMouse() {
+        Resultad w;
+        w.Muestra(ProyectoEjemplo(), ResultadosEjemplo());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaCortantes);
+        QApplication::processEvents();
+        auto* sup = w.SuperficieDe(Superficie::kCortantes);
+        const auto g = sup->CalculaGeometria();
+        const double k = SuperficieDiagrama::kUnidadesPorPixel;
+        const QPoint dentro(qRound(g.linea.x1 / k) + 2, qRound(g.linea.y / k) + 2);
+        QTest::mouseMove(sup, dentro);
+        QTRY_VERIFY(sup->EtiquetaLectura()->isVisible());
+        sup->Sondea(dentro);  // the readout gives what a press gives
+        QCOMPARE(sup->EtiquetaLectura()->text(), sup->EtiquetaSonda()->text());
+        QTest::mouseMove(sup, QPoint(2, 2));  // off the beam
+        QTRY_VERIFY(sup->EtiquetaLectura()->isHidden());
     }
 
     // Renders the four tabs of the example; the pictures go to $TRABELUX_CAPTURAS if set.
