@@ -326,6 +326,15 @@ private slots:
         QVERIFY(d.arcos[0].punta[1].x() > 8100);  // counterclockwise: head on the right
         QVERIFY(d.arcos[0].punta[1].y() > 1600);  // under the node
 
+        // Values: under each arrow's tail, beside the arc's head.
+        const auto v = ValoresReacciones(d);
+        QCOMPARE(int(v.size()), 4);
+        QCOMPARE(v[2].ancla, d.flechas[2].hasta);
+        QCOMPARE(v[2].valor, -4.0);
+        QVERIFY(v[2].abajo);
+        QCOMPARE(v[3].valor, 2.5);
+        QCOMPARE(v[3].lado, +1);
+
         const DibujoReacciones cw = ReaccionesDibuja(l, 4000, nudos, {0, 0, 0, 0, 0, 0, 0, -1});
         QVERIFY(cw.arcos[0].punta[1].x() < 8100);  // clockwise: head on the left
         QVERIFY(cw.flechas.empty());
@@ -432,7 +441,7 @@ private slots:
                 const auto v = ValoresCurva(l, escH, escV, r, 3, m);
                 const std::vector<QSizeF> t(v.size(), QSizeF(450, 170));
                 const QRectF lim(QPointF(0, 0), sup);
-                const auto cajas = ColocaEtiquetas(v, t, curva, l, lim);
+                const auto cajas = ColocaEtiquetas(v, t, {curva}, l, lim);
                 QCOMPARE(cajas.size(), v.size());
                 for (size_t i = 0; i < cajas.size(); ++i) {
                     QVERIFY(lim.contains(cajas[i]));

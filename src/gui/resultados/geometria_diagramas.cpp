@@ -179,6 +179,7 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
             FlechaReaccion a;
             a.desde = QPointF(x, y0);
             a.hasta = QPointF(x, y1);
+            a.valor = r;
             if (r > 0)  // upwards: the head touches the beam side
                 a.punta = QPolygonF({QPointF(x, y0), QPointF(x - 50, y0 + 75), QPointF(x + 50, y0 + 75)});
             else
@@ -191,6 +192,7 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
             arco.centro = QPointF(x, y);
             arco.desde = 4.28;
             arco.hasta = 5.14;
+            arco.valor = m;
             // A counterclockwise moment ends its arc on the right heading up; a clockwise one
             // on the left heading up.
             const double theta = m > 0 ? arco.hasta : arco.desde;
@@ -203,6 +205,23 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
         }
     }
     return d;
+}
+
+QPolygonF PoligonalArco(const ArcoMomento& a) {
+    constexpr int kTramos = 24;
+    QPolygonF p;
+    for (int i = 0; i <= kTramos; ++i) {
+        const double t = a.desde + (a.hasta - a.desde) * i / kTramos;
+        p << a.centro + a.radio * QPointF(std::cos(t), -std::sin(t));
+    }
+    return p;
+}
+
+std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d) {
+    std::vector<ValorEscrito> v;
+    for (const auto& f : d.flechas) v.push_back({f.hasta, f.valor, 0, true});
+    for (const auto& a : d.arcos) v.push_back({a.punta[1], a.valor, a.valor > 0 ? +1 : -1, true});
+    return v;
 }
 
 std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
@@ -262,12 +281,12 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
                 Formatea(anterior->valor, "0.00") == Formatea(primero, "0.00"))
                 anterior->lado = 0;
             else
-                valores.push_back({inicio, primero, +1});
+                valores.push_back({inicio, primero, +1, primero > 0});
         }
         finAnterior.reset();
         if (muestra(ultimo)) {
             finAnterior = valores.size();
-            valores.push_back({QPointF(xs[i].back(), linea.y + escV * ultimo), ultimo, -1});
+            valores.push_back({QPointF(xs[i].back(), linea.y + escV * ultimo), ultimo, -1, ultimo > 0});
         }
         if (m == Magnitud::kMomento && i < r.momMaxVano.size() && i < r.posMomMax.size()) {
             const double mmax = Finito(r.momMaxVano[i]);
@@ -277,7 +296,7 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
             const bool enExtremo = pos <= 1e-4 || pos >= largo - 1e-4;
             if (mmax > 0 && muestra(mmax) && !enExtremo)
                 valores.push_back(
-                    {QPointF(xs[i].front() + escH * pos, linea.y + escV * mmax), mmax, 0});
+                    {QPointF(xs[i].front() + escH * pos, linea.y + escV * mmax), mmax, 0, true});
         }
     }
     return valores;
@@ -304,17 +323,19 @@ bool SegmentoTocaRectangulo(QPointF a, QPointF b, const QRectF& r) {
 }
 
 std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
-                                    const std::vector<QSizeF>& tamanos, const QPolygonF& curva,
+                                    const std::vector<QSizeF>& tamanos,
+                                    const std::vector<QPolygonF>& obstaculos,
                                     const LineaBase& linea, const QRectF& limites) {
     constexpr double kSeparacion = 40;
     constexpr int kPasos = 16;
     auto tocaCurva = [&](const QRectF& r) {
         if (SegmentoTocaRectangulo({linea.x1, linea.y}, {linea.x2, linea.y}, r)) return true;
-        for (int k = 0; k + 1 < curva.size(); ++k) {
-            const QPointF a = curva[k], b = curva[k + 1];
-            if (std::max(a.x(), b.x()) < r.left() || std::min(a.x(), b.x()) > r.right()) continue;
-            if (SegmentoTocaRectangulo(a, b, r)) return true;
-        }
+        for (const QPolygonF& curva : obstaculos)
+            for (int k = 0; k + 1 < curva.size(); ++k) {
+                const QPointF a = curva[k], b = curva[k + 1];
+                if (std::max(a.x(), b.x()) < r.left() || std::min(a.x(), b.x()) > r.right()) continue;
+                if (SegmentoTocaRectangulo(a, b, r)) return true;
+            }
         return false;
     };
 
@@ -327,7 +348,7 @@ std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
         if (v.lado < 0) izquierda = v.ancla.x() - kSeparacion - t.width();
         izquierda = std::clamp(izquierda, limites.left(),
                                std::max(limites.left(), limites.right() - t.width()));
-        const double fuera = v.valor > 0 ? 1.0 : -1.0;  // positive values hang below the axis
+        const double fuera = v.abajo ? 1.0 : -1.0;
 
         std::vector<QRectF> candidatas;
         for (double sentido : {fuera, -fuera})

@@ -90,9 +90,19 @@ std::vector<std::vector<double>> AbscisasDibujo(const LineaBase& linea, double e
 QPolygonF PuntosCurva(const LineaBase& linea, double escH, double escV,
                       const std::vector<EstacionesVano>& diagramas, int numVanos, Magnitud m);
 
+// A value written on a drawing, anchored at a point of it. `lado` tells where the text goes
+// horizontally: -1 ends left of the anchor, 0 centred on it, +1 starts right of it.
+struct ValorEscrito {
+    QPointF ancla;
+    double valor = 0;
+    int lado = 0;
+    bool abajo = false;  // the text goes below the anchor (above when false)
+};
+
 struct FlechaReaccion {
     QPointF desde, hasta;  // the shaft, from y0 = Y + 200 downwards
     QPolygonF punta;       // tip, then the two corners of the head
+    double valor = 0;      // the reaction, t
 };
 
 struct ArcoMomento {
@@ -100,6 +110,7 @@ struct ArcoMomento {
     double radio = kRadioArco;
     double desde = 0, hasta = 0;  // radians, counterclockwise from +x as seen on screen
     QPolygonF punta;              // wing, tip, wing: shows the sense of rotation
+    double valor = 0;             // the reaction moment, t-m
 };
 
 struct DibujoReacciones {
@@ -114,6 +125,14 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
                                   const std::vector<double>& nudosX,
                                   const std::vector<float>& reacciones);
 
+// The arc as a polyline, for painting and for keeping text off it.
+QPolygonF PoligonalArco(const ArcoMomento& a);
+
+// Where the reaction values go: under the tail of each arrow, and beside the head of each
+// arc (right of a counterclockwise one, left of a clockwise one). `valor` holds the value
+// to write; every value goes below its anchor.
+std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d);
+
 // The probe: the value of the station found right of a press at `punto`, provided the press
 // lies within that station's band between the axis and the curve; nothing left of the
 // beam, right of it, outside the band or when no curve is drawn.
@@ -124,24 +143,18 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
 // The probe's caption: " V = 12.345 To " or " M = -3.000 To-m ".
 QString TextoSonda(Magnitud m, double valor);
 
-// A value written on a curve, anchored at a curve point. `lado` tells where the text goes
-// horizontally: -1 ends left of the anchor, 0 centred on it, +1 starts right of it.
-struct ValorEscrito {
-    QPointF ancla;
-    double valor = 0;
-    int lado = 0;
-};
-
 // Values worth writing on a curve: both end values of every span (skipped when they show
 // as 0.00) and, for moments, the largest span moment at its position.
 std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, double escV,
                                        const Resultados& r, int numVanos, Magnitud m);
 
-// Places text boxes of the given sizes next to their anchors, on the side away from the
-// axis, moving them outwards (then to the other side) until they touch neither the curve,
-// the axis nor each other and stay within `limites`. Same order as the input.
+// Places text boxes of the given sizes next to their anchors, below or above as each asks
+// (on a curve: away from the axis), moving them outwards (then to the other side) until
+// they touch neither the obstacles (polylines: the curve, arcs), the axis nor each other
+// and stay within `limites`. Same order as the input.
 std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
-                                    const std::vector<QSizeF>& tamanos, const QPolygonF& curva,
+                                    const std::vector<QSizeF>& tamanos,
+                                    const std::vector<QPolygonF>& obstaculos,
                                     const LineaBase& linea, const QRectF& limites);
 
 // Whether segment a-b touches rectangle r (edges included).

@@ -132,6 +132,33 @@ void SuperficieDiagrama::leaveEvent(QEvent* evento) {
     QWidget::leaveEvent(evento);
 }
 
+void SuperficieDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
+                                        const std::vector<QPolygonF>& obstaculos,
+                                        const LineaBase& linea,
+                                        const QColor& color) const {
+    // Measured and written in pixels, so the text keeps its size whatever the scale.
+    QFont letra = font();
+    letra.setPointSizeF(std::max(7.0, letra.pointSizeF() - 1));
+    const QFontMetricsF fm(letra);
+    std::vector<QSizeF> tamanos;
+    std::vector<QString> textos;
+    for (const auto& v : valores) {
+        textos.push_back(QString::fromStdString(Formatea(v.valor, "0.00")));
+        tamanos.emplace_back((fm.horizontalAdvance(textos.back()) + 4) * kUnidadesPorPixel,
+                             fm.height() * kUnidadesPorPixel);
+    }
+    const QRectF limites(QPointF(0, 0), TamanoUnidades());
+    const auto cajas = ColocaEtiquetas(valores, tamanos, obstaculos, linea, limites);
+    const QTransform escala = p.transform();
+    p.save();
+    p.resetTransform();
+    p.setFont(letra);
+    p.setPen(color);
+    for (size_t i = 0; i < cajas.size(); ++i)
+        p.drawText(escala.mapRect(cajas[i]), Qt::AlignCenter, textos[i]);
+    p.restore();
+}
+
 void SuperficieDiagrama::paintEvent(QPaintEvent*) {
     ++dibujos_;
     QPainter p(this);
@@ -160,27 +187,8 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
             p.setPen(Pluma(color, 1.3));
             p.drawPolyline(curva);
 
-            // Values on the curve, in pixels so the text keeps its size.
-            QFont letra = font();
-            letra.setPointSizeF(std::max(7.0, letra.pointSizeF() - 1));
-            const QFontMetricsF fm(letra);
-            const auto valores = ValoresCurva(l, g.escH, g.escV, r, viga.numVanos, m);
-            std::vector<QSizeF> tamanos;
-            std::vector<QString> textos;
-            for (const auto& v : valores) {
-                textos.push_back(QString::fromStdString(Formatea(v.valor, "0.00")));
-                tamanos.emplace_back((fm.horizontalAdvance(textos.back()) + 4) * kUnidadesPorPixel,
-                                     fm.height() * kUnidadesPorPixel);
-            }
-            const QRectF limites(QPointF(0, 0), TamanoUnidades());
-            const auto cajas = ColocaEtiquetas(valores, tamanos, curva, l, limites);
-            p.save();
-            p.resetTransform();
-            p.setFont(letra);
-            p.setPen(m == Magnitud::kCortante ? kRojoOscuro : kAzulOscuro);
-            for (size_t i = 0; i < cajas.size(); ++i)
-                p.drawText(escala.mapRect(cajas[i]), Qt::AlignCenter, textos[i]);
-            p.restore();
+            EscribeValores(p, ValoresCurva(l, g.escH, g.escV, r, viga.numVanos, m), {curva}, l,
+                           m == Magnitud::kCortante ? kRojoOscuro : kAzulOscuro);
         }
     }
 
@@ -209,12 +217,14 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
             p.drawPolygon(f.punta);
             p.setBrush(Qt::NoBrush);
         }
+        std::vector<QPolygonF> arcos;
         for (const auto& a : d.arcos) {
-            const QRectF caja(a.centro.x() - a.radio, a.centro.y() - a.radio, 2 * a.radio, 2 * a.radio);
-            constexpr double kGrados = 180.0 / M_PI;
-            p.drawArc(caja, qRound(a.desde * kGrados * 16), qRound((a.hasta - a.desde) * kGrados * 16));
+            arcos.push_back(PoligonalArco(a));
+            p.drawPolyline(arcos.back());
             p.drawPolyline(a.punta);
+            arcos.push_back(a.punta);
         }
+        EscribeValores(p, ValoresReacciones(d), arcos, l, kAzulOscuro);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "resultados/geometria_diagramas.h"
 
 class QLabel;
+class QPainter;
 
 namespace trabelux {
 
@@ -59,6 +60,9 @@ protected:
 private:
     std::optional<double> ValorEn(QPointF pixel) const;
     Magnitud MagnitudSuperficie() const;
+    void EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
+                        const std::vector<QPolygonF>& obstaculos, const LineaBase& linea,
+                        const QColor& color) const;
 
     Superficie tipo_;
     const DatosDiagramas* datos_;
