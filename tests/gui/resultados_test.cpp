@@ -10,7 +10,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-
 #include <algorithm>
 #include <cmath>
 
@@ -34,8 +33,9 @@ struct VanoPrueba {
 // Results of a beam whose node moments (sagging positive) are given: statics of each span
 // gives end forces, stations with the two extra stations per point load, reactions at the
 // supported nodes, and the largest moments; rows of the reinforcement tables are added.
-Resultados ResultadosDeMomentos(const std::vector<VanoPrueba>& vanos, const std::vector<double>& mNudo,
-                                const std::vector<bool>& apoyado, bool izqEmpotrado) {
+Resultados ResultadosDeMomentos(const std::vector<VanoPrueba>& vanos,
+                                const std::vector<double>& mNudo, const std::vector<bool>& apoyado,
+                                bool izqEmpotrado) {
     Resultados r;
     r.analisisCompleto = r.calculado = true;
     r.numVanos = static_cast<int>(vanos.size());
@@ -96,12 +96,13 @@ Resultados ResultadosDeMomentos(const std::vector<VanoPrueba>& vanos, const std:
     }
     if (izqEmpotrado) r.reacciones[1] = float(r.fuerzasExtremo[0].momentoI);
     for (size_t j = 0; j <= n; ++j)
-        r.refuerzoApoyos.push_back({int(j + 1), float(std::fabs(mNudo[j])), float(std::fabs(mNudo[j]) * 0.9), 0.f});
+        r.refuerzoApoyos.push_back(
+            {int(j + 1), float(std::fabs(mNudo[j])), float(std::fabs(mNudo[j]) * 0.9), 0.f});
     for (size_t i = 0; i < n; ++i) {
         r.refuerzoVanos.push_back({int(i + 1), r.momMaxVano[i], 0.f, r.momMaxVano[i] * 0.9f});
-        r.refuerzoTransversal.push_back({int(i + 1), float(std::fabs(r.fuerzasExtremo[i].cortanteI) * 0.85),
-                                         float(std::fabs(r.fuerzasExtremo[i].cortanteJ) * 0.85), 2.84f,
-                                         "ø3/8 a 0.175"});
+        r.refuerzoTransversal.push_back(
+            {int(i + 1), float(std::fabs(r.fuerzasExtremo[i].cortanteI) * 0.85),
+             float(std::fabs(r.fuerzasExtremo[i].cortanteJ) * 0.85), 2.84f, "ø3/8 a 0.175"});
     }
     return r;
 }
@@ -109,7 +110,8 @@ Resultados ResultadosDeMomentos(const std::vector<VanoPrueba>& vanos, const std:
 // The example of the pictures: fixed left end, a 6 m span with an 8 t load, a 1.5 m
 // cantilever with a 2 t load near its tip; 3 t/m everywhere. The two unknown node moments
 // come from the three-moment equations.
-const std::vector<VanoPrueba> kVanosEjemplo = {{5.0, 3.0, {}}, {6.0, 3.0, {{2.5, 8.0}}}, {1.5, 3.0, {{1.2, 2.0}}}};
+const std::vector<VanoPrueba> kVanosEjemplo = {
+    {5.0, 3.0, {}}, {6.0, 3.0, {{2.5, 8.0}}}, {1.5, 3.0, {{1.2, 2.0}}}};
 
 Resultados ResultadosEjemplo() {
     const auto& v = kVanosEjemplo;
@@ -129,7 +131,8 @@ Resultados ResultadosEjemplo() {
     return ResultadosDeMomentos(v, {m1, m2, m3, 0.0}, {true, true, true, false}, true);
 }
 
-Proyecto ProyectoDe(const std::vector<VanoPrueba>& vanos, int izq, int der, std::vector<int> interiores) {
+Proyecto ProyectoDe(const std::vector<VanoPrueba>& vanos, int izq, int der,
+                    std::vector<int> interiores) {
     Proyecto p = ProyectoNuevo();
     p.numVanos = static_cast<int>(vanos.size());
     p.vanos.clear();
@@ -170,7 +173,7 @@ int CuentaColor(const QImage& img, bool rojo) {
 
 class PruebaResultados : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     // --- Layout, scales, supports ---------------------------------------------------
@@ -181,11 +184,16 @@ private slots:
         QTest::addColumn<double>("x1");
         QTest::addColumn<double>("x2");
         QTest::addColumn<double>("y");
-        QTest::newRow("one span: middle third") << 1 << int(Superficie::kCortantes) << 3000.0 << 6000.0 << 2000.0;
-        QTest::newRow("no analysis yet: middle third") << 0 << int(Superficie::kMomentos) << 3000.0 << 6000.0 << 2000.0;
-        QTest::newRow("two spans: 10 to 90 %") << 2 << int(Superficie::kCortantes) << 900.0 << 8100.0 << 2000.0;
-        QTest::newRow("twenty spans") << 20 << int(Superficie::kMomentos) << 900.0 << 8100.0 << 2000.0;
-        QTest::newRow("reactions axis at height / 2.5") << 3 << int(Superficie::kReacciones) << 900.0 << 8100.0 << 1600.0;
+        QTest::newRow("one span: middle third")
+            << 1 << int(Superficie::kCortantes) << 3000.0 << 6000.0 << 2000.0;
+        QTest::newRow("no analysis yet: middle third")
+            << 0 << int(Superficie::kMomentos) << 3000.0 << 6000.0 << 2000.0;
+        QTest::newRow("two spans: 10 to 90 %")
+            << 2 << int(Superficie::kCortantes) << 900.0 << 8100.0 << 2000.0;
+        QTest::newRow("twenty spans")
+            << 20 << int(Superficie::kMomentos) << 900.0 << 8100.0 << 2000.0;
+        QTest::newRow("reactions axis at height / 2.5")
+            << 3 << int(Superficie::kReacciones) << 900.0 << 8100.0 << 1600.0;
     }
     void baseline() {
         QFETCH(int, vanos);
@@ -202,10 +210,10 @@ private slots:
     void scales() {
         const LineaBase l{900, 8100, 2000};
         QCOMPARE(EscalaHorizontal(l, {4.0, 5.0}), 800.0);
-        QCOMPARE(EscalaHorizontal(l, {}), 1.0);          // no beam: no division by zero
+        QCOMPARE(EscalaHorizontal(l, {}), 1.0);  // no beam: no division by zero
         QCOMPARE(EscalaHorizontal(l, {0.0, 0.0}), 1.0);
-        QCOMPARE(EscalaVertical(4000, 9.0), 200.0);      // largest ordinate at 90 % of half height
-        QCOMPARE(EscalaVertical(4000, 0.0), 0.0);        // all zero: no curve
+        QCOMPARE(EscalaVertical(4000, 9.0), 200.0);  // largest ordinate at 90 % of half height
+        QCOMPARE(EscalaVertical(4000, 0.0), 0.0);    // all zero: no curve
         QCOMPARE(EscalaVertical(4000, std::nan("")), 0.0);
     }
 
@@ -218,15 +226,20 @@ private slots:
         QTest::addColumn<QList<double>>("circulosX");
         // Three spans of 2, 3 and 4 m on 900..8100: nodes at 900, 2500, 4900, 8100.
         QTest::newRow("pinned both ends, both interiors supported")
-            << int(kApoyado) << int(kApoyado) << QList<int>{1, 1} << 2 << QList<double>{} << QList<double>{2500, 4900};
+            << int(kApoyado) << int(kApoyado) << QList<int>{1, 1} << 2 << QList<double>{}
+            << QList<double>{2500, 4900};
         QTest::newRow("fixed left end: block at x1 - 50")
-            << int(kEmpotrado) << int(kApoyado) << QList<int>{1, 1} << 1 << QList<double>{850} << QList<double>{2500, 4900};
+            << int(kEmpotrado) << int(kApoyado) << QList<int>{1, 1} << 1 << QList<double>{850}
+            << QList<double>{2500, 4900};
         QTest::newRow("fixed right end: block at x2 + 10")
-            << int(kApoyado) << int(kEmpotrado) << QList<int>{1, 1} << 1 << QList<double>{8110} << QList<double>{2500, 4900};
+            << int(kApoyado) << int(kEmpotrado) << QList<int>{1, 1} << 1 << QList<double>{8110}
+            << QList<double>{2500, 4900};
         QTest::newRow("free ends show nothing")
-            << int(kNoApoyado) << int(kNoApoyado) << QList<int>{1, 1} << 0 << QList<double>{} << QList<double>{2500, 4900};
+            << int(kNoApoyado) << int(kNoApoyado) << QList<int>{1, 1} << 0 << QList<double>{}
+            << QList<double>{2500, 4900};
         QTest::newRow("'No apoyado - 0' has no circle")
-            << int(kApoyado) << int(kApoyado) << QList<int>{0, 1} << 2 << QList<double>{} << QList<double>{4900};
+            << int(kApoyado) << int(kApoyado) << QList<int>{0, 1} << 2 << QList<double>{}
+            << QList<double>{4900};
     }
     void supports() {
         QFETCH(int, izq);
@@ -253,7 +266,8 @@ private slots:
             QCOMPARE(s.bloques[size_t(i)].size(), QSizeF(kAnchoBloque, kAltoBloque));
         }
         QCOMPARE(int(s.circulos.size()), circulosX.size());
-        for (int i = 0; i < circulosX.size(); ++i) QCOMPARE(s.circulos[size_t(i)], QPointF(circulosX[i], 2000));
+        for (int i = 0; i < circulosX.size(); ++i)
+            QCOMPARE(s.circulos[size_t(i)], QPointF(circulosX[i], 2000));
     }
 
     // --- Curves ------------------------------------------------------------------------
@@ -267,13 +281,13 @@ private slots:
         const LineaBase l{0, 1000, 500};
         const QPolygonF c = PuntosCurva(l, 100, 10, {e}, 1, Magnitud::kCortante);
         QCOMPARE(c.size(), 8);
-        QCOMPARE(c.front(), QPointF(0, 500));      // starts on the axis
-        QCOMPARE(c[1], QPointF(0, 540));           // positive below the axis
-        QCOMPARE(c[2].x(), c[3].x());              // the regular station and the load's coincide
+        QCOMPARE(c.front(), QPointF(0, 500));  // starts on the axis
+        QCOMPARE(c[1], QPointF(0, 540));       // positive below the axis
+        QCOMPARE(c[2].x(), c[3].x());          // the regular station and the load's coincide
         QVERIFY(std::fabs(c[4].x() - c[3].x()) < 0.01);  // a vertical step at the load
-        QCOMPARE(c[4].y(), 480.0);                 // negative above the axis
-        QCOMPARE(c[6].x(), c[5].x());              // drawn at its predecessor's x
-        QCOMPARE(c.back(), QPointF(1000, 500));    // closed on the axis end
+        QCOMPARE(c[4].y(), 480.0);                       // negative above the axis
+        QCOMPARE(c[6].x(), c[5].x());                    // drawn at its predecessor's x
+        QCOMPARE(c.back(), QPointF(1000, 500));          // closed on the axis end
     }
 
     void nextSpanStartsAtItsNode() {
@@ -292,7 +306,8 @@ private slots:
         const LineaBase l{900, 8100, 2000};
         QVERIFY(PuntosCurva(l, 900, escV, r.diagramas, 2, Magnitud::kCortante).isEmpty());
         QVERIFY(ValoresCurva(l, 900, escV, r, 2, Magnitud::kMomento).empty());
-        QVERIFY(!Sonda(l, 900, escV, VigaDeProyecto(ProyectoDe({{4, 0, {}}, {4, 0, {}}}, 0, 0, {1}), 2),
+        QVERIFY(!Sonda(l, 900, escV,
+                       VigaDeProyecto(ProyectoDe({{4, 0, {}}, {4, 0, {}}}, 0, 0, {1}), 2),
                        r.diagramas, Magnitud::kCortante, QPointF(1000, 2000)));
     }
 
@@ -317,8 +332,8 @@ private slots:
         QCOMPARE(largo(d.flechas[0]), completa);
         QCOMPARE(largo(d.flechas[1]), 0.15 * completa);  // shortest arrow is 15 %
         QCOMPARE(largo(d.flechas[2]), 0.4 * completa);
-        QCOMPARE(d.flechas[0].punta[0], QPointF(900, 1800));         // upward: head at the beam side
-        QCOMPARE(d.flechas[2].punta[0], d.flechas[2].hasta);         // downward: head away
+        QCOMPARE(d.flechas[0].punta[0], QPointF(900, 1800));  // upward: head at the beam side
+        QCOMPARE(d.flechas[2].punta[0], d.flechas[2].hasta);  // downward: head away
         QVERIFY(d.flechas[2].punta[1].y() < d.flechas[2].hasta.y());
         QCOMPARE(int(d.arcos.size()), 1);
         QCOMPARE(d.arcos[0].centro, QPointF(8100, 1600));
@@ -360,11 +375,13 @@ private slots:
         QTest::newRow("right of the last node") << QPointF(1001, 505) << false << 0.0;
         QTest::newRow("below the band") << QPointF(150, 560) << false << 0.0;
         QTest::newRow("above the axis on a positive band") << QPointF(150, 499) << false << 0.0;
-        QTest::newRow("inside the band, next station to the right") << QPointF(150, 520) << true << 2.0;
+        QTest::newRow("inside the band, next station to the right")
+            << QPointF(150, 520) << true << 2.0;
         QTest::newRow("bounds included") << QPointF(200, 500) << true << 2.0;
         QTest::newRow("at the start") << QPointF(0, 540) << true << 4.0;
         // Right of the load: station 5.000001 holds -4, but the taller side (-1) gives the band.
-        QTest::newRow("step: taller side gives the band") << QPointF(500.00005, 495) << true << -4.0;
+        QTest::newRow("step: taller side gives the band")
+            << QPointF(500.00005, 495) << true << -4.0;
         QTest::newRow("step: outside the taller band") << QPointF(500.00005, 480) << false << 0.0;
     }
     void probe() {
@@ -422,7 +439,8 @@ private slots:
         QCOMPARE(v[4].valor, double(r.momMaxVano[1]));
         QVERIFY(std::fabs(v[2].ancla.x() - (900 + escH * r.posMomMax[0])) < 1);
         // Shears jump at a support: both sides are written, left and right of the node.
-        const auto c = ValoresCurva(l, escH, EscalaVertical(4000, r.maxCortante), r, 3, Magnitud::kCortante);
+        const auto c =
+            ValoresCurva(l, escH, EscalaVertical(4000, r.maxCortante), r, 3, Magnitud::kCortante);
         QCOMPARE(int(c.size()), 5);
         QCOMPARE(c[1].lado, -1);
         QCOMPARE(c[2].lado, +1);
@@ -445,8 +463,10 @@ private slots:
                 QCOMPARE(cajas.size(), v.size());
                 for (size_t i = 0; i < cajas.size(); ++i) {
                     QVERIFY(lim.contains(cajas[i]));
-                    for (size_t j = i + 1; j < cajas.size(); ++j) QVERIFY(!cajas[i].intersects(cajas[j]));
-                    if (sup.width() > 9000)  // on a full-size surface every value finds a clear place
+                    for (size_t j = i + 1; j < cajas.size(); ++j)
+                        QVERIFY(!cajas[i].intersects(cajas[j]));
+                    if (sup.width() >
+                        9000)  // on a full-size surface every value finds a clear place
                         for (int k = 0; k + 1 < curva.size(); ++k)
                             QVERIFY(!SegmentoTocaRectangulo(curva[k], curva[k + 1], cajas[i]));
                 }
@@ -485,7 +505,8 @@ private slots:
     void tablesHaveOneRowPerNodeAndSpan() {
         QFETCH(int, vanos);
         Resultad w;
-        w.Muestra(ProyectoDe(std::vector<VanoPrueba>(size_t(vanos), {4, 2, {}}), 0, 0, {}), ResultadosSimples(vanos));
+        w.Muestra(ProyectoDe(std::vector<VanoPrueba>(size_t(vanos), {4, 2, {}}), 0, 0, {}),
+                  ResultadosSimples(vanos));
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), vanos + 1);
         QCOMPARE(w.Modelo(TablaResultados::kCortantes)->rowCount(), vanos);
         QCOMPARE(w.Modelo(TablaResultados::kMomentos)->rowCount(), vanos);
@@ -501,7 +522,8 @@ private slots:
         QCOMPARE(reac->Texto(3, 1), QString("0.000"));  // the free cantilever tip
         QCOMPARE(reac->Texto(3, 2), QString("0.000"));
         QCOMPARE(reac->Texto(1, 2), QString("0.000"));  // no moment at an interior support
-        QCOMPARE(reac->Texto(0, 2), QString::fromStdString(Formatea(float(r.fuerzasExtremo[0].momentoI), "0.000")));
+        QCOMPARE(reac->Texto(0, 2),
+                 QString::fromStdString(Formatea(float(r.fuerzasExtremo[0].momentoI), "0.000")));
         auto* mom = w.Modelo(TablaResultados::kMomentos);
         QCOMPARE(mom->headerData(3, Qt::Horizontal).toString(), QString("Momento Max Vano"));
         QCOMPARE(mom->Texto(1, 3), QString::fromStdString(Formatea(r.momMaxVano[1], "0.000")));
@@ -515,7 +537,7 @@ private slots:
         m.Llena({{1.0005, -0.004, QString("x")}, {2.0}});
         QCOMPARE(m.Texto(0, 0), QString("1.000"));
         QCOMPARE(m.Texto(0, 1), QString("0.00"));  // never "-0.00"
-        QCOMPARE(m.Texto(1, 2), QString());         // short row
+        QCOMPARE(m.Texto(1, 2), QString());        // short row
     }
 
     void tableDefinitions() {
@@ -525,15 +547,29 @@ private slots:
             const char* leyenda;
             QStringList columnas;
         } casos[] = {
-            {TablaResultados::kReacciones, "REACCIONES", "Reacciones en To y Momentos en To-m", {"Apoyo", "Reaccion", "Momento"}},
-            {TablaResultados::kCortantes, "Cortantes en los extremos de los vanos", "Cortantes en To", {"Vano", "Cortante Izq", "Cortante Der"}},
-            {TablaResultados::kMomentos, "Momentos en los extremos y centros de los vanos", "Momentos en To-m",
+            {TablaResultados::kReacciones,
+             "REACCIONES",
+             "Reacciones en To y Momentos en To-m",
+             {"Apoyo", "Reaccion", "Momento"}},
+            {TablaResultados::kCortantes,
+             "Cortantes en los extremos de los vanos",
+             "Cortantes en To",
+             {"Vano", "Cortante Izq", "Cortante Der"}},
+            {TablaResultados::kMomentos,
+             "Momentos en los extremos y centros de los vanos",
+             "Momentos en To-m",
              {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"}},
-            {TablaResultados::kRefuerzoApoyos, "REFUERZO EN APOYOS", "Momentos en To-m y areas en cm2",
+            {TablaResultados::kRefuerzoApoyos,
+             "REFUERZO EN APOYOS",
+             "Momentos en To-m y areas en cm2",
              {"Apoyo", "Momento", "Area Ref Superior", "Area Ref Inferior"}},
-            {TablaResultados::kRefuerzoVanos, "REFUERZO EN VANOS", "Momentos en To-m y areas en cm2",
+            {TablaResultados::kRefuerzoVanos,
+             "REFUERZO EN VANOS",
+             "Momentos en To-m y areas en cm2",
              {"Vano", "Momento", "Area Ref Superior", "Area Ref Inferior"}},
-            {TablaResultados::kRefuerzoTransversal, "REFUERZO TRANSVERSAL", "Cortantes en To y areas en cm2/m",
+            {TablaResultados::kRefuerzoTransversal,
+             "REFUERZO TRANSVERSAL",
+             "Cortantes en To y areas en cm2/m",
              {"Vano", "Cortante I", "Cortante J", "Area/m", "Estribos"}},
         };
         for (const auto& c : casos) {
@@ -572,7 +608,8 @@ private slots:
         solo.refuerzoVanos.clear();
         solo.refuerzoTransversal.clear();
         w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, 0, 0, {1}), solo);
-        for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos, TablaResultados::kRefuerzoTransversal})
+        for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
+                       TablaResultados::kRefuerzoTransversal})
             QCOMPARE(w.Modelo(t)->rowCount(), 0);
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), 3);
     }
@@ -650,7 +687,8 @@ private slots:
         QVERIFY(etiqueta->text().startsWith(" V = "));
         QVERIFY(etiqueta->text().endsWith(" To "));
 
-        QTest::mouseClick(sup, Qt::LeftButton, {}, QPoint(2, qRound(g.linea.y / k) + 2));  // left of the beam
+        QTest::mouseClick(sup, Qt::LeftButton, {},
+                          QPoint(2, qRound(g.linea.y / k) + 2));  // left of the beam
         QVERIFY(!etiqueta->isVisible());
 
         QTest::mouseClick(sup, Qt::LeftButton, {}, dentro);
@@ -663,7 +701,8 @@ private slots:
         QCOMPARE(etiquetaM, supM->EtiquetaSonda());
         QApplication::processEvents();
         const auto gm = supM->CalculaGeometria();
-        const QPoint arriba(qRound(gm.linea.x1 / k) + 2, qRound(gm.linea.y / k) - 3);  // hogging: above
+        const QPoint arriba(qRound(gm.linea.x1 / k) + 2,
+                            qRound(gm.linea.y / k) - 3);  // hogging: above
         QTest::mouseClick(supM, Qt::LeftButton, {}, arriba);
         QVERIFY(etiquetaM->isVisible());
         QVERIFY(etiquetaM->text().endsWith(" To-m "));
@@ -718,11 +757,12 @@ private slots:
             w.Pestanas()->setCurrentIndex(i);
             QApplication::processEvents();
             const QImage img = w.grab().toImage();
-            if (i == 1) QVERIFY(CuentaColor(img, true) > 200);   // the shear curve is drawn
+            if (i == 1) QVERIFY(CuentaColor(img, true) > 200);  // the shear curve is drawn
             if (i == 2 || i == 0) QVERIFY(CuentaColor(img, false) > 100);  // moment curve, arrows
             if (!carpeta.isEmpty()) {
                 const QString sufijo = tamano.width() == 1000 ? "" : "-pequena";
-                QVERIFY(img.save(QDir(carpeta).filePath(QString("resultados-%1%2.png").arg(nombres[i], sufijo))));
+                QVERIFY(img.save(QDir(carpeta).filePath(
+                    QString("resultados-%1%2.png").arg(nombres[i], sufijo))));
             }
         }
     }

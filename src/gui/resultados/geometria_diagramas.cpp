@@ -181,9 +181,11 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
             a.hasta = QPointF(x, y1);
             a.valor = r;
             if (r > 0)  // upwards: the head touches the beam side
-                a.punta = QPolygonF({QPointF(x, y0), QPointF(x - 50, y0 + 75), QPointF(x + 50, y0 + 75)});
+                a.punta =
+                    QPolygonF({QPointF(x, y0), QPointF(x - 50, y0 + 75), QPointF(x + 50, y0 + 75)});
             else
-                a.punta = QPolygonF({QPointF(x, y1), QPointF(x - 50, y1 - 75), QPointF(x + 50, y1 - 75)});
+                a.punta =
+                    QPolygonF({QPointF(x, y1), QPointF(x - 50, y1 - 75), QPointF(x + 50, y1 - 75)});
             d.flechas.push_back(a);
         }
         const double m = valor(2 * j + 1);
@@ -197,8 +199,10 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
             // on the left heading up.
             const double theta = m > 0 ? arco.hasta : arco.desde;
             const double sentido = m > 0 ? 1.0 : -1.0;
-            const QPointF punta = arco.centro + arco.radio * QPointF(std::cos(theta), -std::sin(theta));
-            const QPointF tangente = Unitario(sentido * QPointF(-std::sin(theta), -std::cos(theta)));
+            const QPointF punta =
+                arco.centro + arco.radio * QPointF(std::cos(theta), -std::sin(theta));
+            const QPointF tangente =
+                Unitario(sentido * QPointF(-std::sin(theta), -std::cos(theta)));
             const QPointF atras = -tangente * 110.0;
             arco.punta = QPolygonF({punta + Rota(atras, 0.45), punta, punta + Rota(atras, -0.45)});
             d.arcos.push_back(arco);
@@ -248,7 +252,8 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
             if (punto.y() >= arriba && punto.y() <= abajo) return Finito(v[k]);
             return std::nullopt;
         }
-        if (k + 1 < numEst) x += std::max(0.0, Finito(static_cast<double>(e.x[k + 1]) - e.x[k]) * escH);
+        if (k + 1 < numEst)
+            x += std::max(0.0, Finito(static_cast<double>(e.x[k + 1]) - e.x[k]) * escH);
     }
     return std::nullopt;
 }
@@ -286,7 +291,8 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
         finAnterior.reset();
         if (muestra(ultimo)) {
             finAnterior = valores.size();
-            valores.push_back({QPointF(xs[i].back(), linea.y + escV * ultimo), ultimo, -1, ultimo > 0});
+            valores.push_back(
+                {QPointF(xs[i].back(), linea.y + escV * ultimo), ultimo, -1, ultimo > 0});
         }
         if (m == Magnitud::kMomento && i < r.momMaxVano.size() && i < r.posMomMax.size()) {
             const double mmax = Finito(r.momMaxVano[i]);
@@ -333,7 +339,8 @@ std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
         for (const QPolygonF& curva : obstaculos)
             for (int k = 0; k + 1 < curva.size(); ++k) {
                 const QPointF a = curva[k], b = curva[k + 1];
-                if (std::max(a.x(), b.x()) < r.left() || std::min(a.x(), b.x()) > r.right()) continue;
+                if (std::max(a.x(), b.x()) < r.left() || std::min(a.x(), b.x()) > r.right())
+                    continue;
                 if (SegmentoTocaRectangulo(a, b, r)) return true;
             }
         return false;
@@ -365,14 +372,21 @@ std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
 
         std::optional<QRectF> elegida;
         for (const auto& c : candidatas)
-            if (dentro(c) && libre(c) && !tocaCurva(c)) { elegida = c; break; }
+            if (dentro(c) && libre(c) && !tocaCurva(c)) {
+                elegida = c;
+                break;
+            }
         if (!elegida)
             for (const auto& c : candidatas)
-                if (dentro(c) && libre(c)) { elegida = c; break; }
+                if (dentro(c) && libre(c)) {
+                    elegida = c;
+                    break;
+                }
         if (!elegida) {
             // Nothing fits: keep the first place, pulled inside the surface.
             QRectF c = candidatas.front();
-            c.moveTop(std::clamp(c.top(), limites.top(), std::max(limites.top(), limites.bottom() - c.height())));
+            c.moveTop(std::clamp(c.top(), limites.top(),
+                                 std::max(limites.top(), limites.bottom() - c.height())));
             elegida = c;
         }
         colocadas.push_back(*elegida);

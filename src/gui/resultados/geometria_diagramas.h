@@ -10,7 +10,6 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -23,10 +22,10 @@ enum class Superficie { kReacciones, kCortantes, kMomentos };
 enum class Magnitud { kCortante, kMomento };
 
 // Designed sizes of the symbols, surface units.
-inline constexpr double kAnchoBloque = 60;     // end block of a fixed end
+inline constexpr double kAnchoBloque = 60;  // end block of a fixed end
 inline constexpr double kAltoBloque = 300;
-inline constexpr double kRadioCirculo = 45;    // supported interior node
-inline constexpr double kRadioArco = 400;      // reaction moment
+inline constexpr double kRadioCirculo = 45;      // supported interior node
+inline constexpr double kRadioArco = 400;        // reaction moment
 inline constexpr double kMinimoReaccion = 0.15;  // shortest arrow, fraction of the largest
 
 // The beam as the drawings see it.
@@ -35,7 +34,7 @@ struct VigaDibujo {
     std::vector<double> longitudes;  // m, one per span
     int apoyoIzquierdo = kApoyado;
     int apoyoDerecho = kApoyado;
-    std::vector<int> interiores;     // nodes 2..n at [0..n-2]: 1 supported, 0 free
+    std::vector<int> interiores;  // nodes 2..n at [0..n-2]: 1 supported, 0 free
 };
 
 // The first `numVanos` spans of the project with their supports; missing rows read 0 m.

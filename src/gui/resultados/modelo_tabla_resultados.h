@@ -5,7 +5,6 @@
 
 #include <QAbstractTableModel>
 #include <QString>
-
 #include <variant>
 #include <vector>
 
@@ -21,7 +20,7 @@ using FilaResultados = std::vector<CeldaResultados>;
 
 class ModeloTablaResultados : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ModeloTablaResultados(std::vector<ColumnaResultados> columnas,
                                    QObject* parent = nullptr);
 
@@ -39,7 +38,7 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     std::vector<ColumnaResultados> columnas_;
     std::vector<FilaResultados> filas_;
 };

@@ -47,8 +47,9 @@ Resultad::Resultad(QWidget* parent) : QWidget(parent) {
         return w;
     };
     pestanas_->addTab(pagina({}, superficies_[0], TablaResultados::kReacciones), "Reacciones");
-    pestanas_->addTab(pagina("C  O  R  T  A  N  T  E", superficies_[1], TablaResultados::kCortantes),
-                      "Cortantes");
+    pestanas_->addTab(
+        pagina("C  O  R  T  A  N  T  E", superficies_[1], TablaResultados::kCortantes),
+        "Cortantes");
     pestanas_->addTab(pagina("M  O  M  E  N  T  O", superficies_[2], TablaResultados::kMomentos),
                       "Momentos");
 
@@ -113,8 +114,8 @@ void Resultad::Muestra(const Proyecto& p, const Resultados& r) {
 void Resultad::LlenaTab(const Proyecto& p, const Resultados& r) {
     datos_.resultados = r;
     datos_.viga = VigaDeProyecto(p, r.analisisCompleto ? r.numVanos : p.numVanos);
-    for (auto t : {TablaResultados::kReacciones, TablaResultados::kCortantes,
-                   TablaResultados::kMomentos})
+    for (auto t :
+         {TablaResultados::kReacciones, TablaResultados::kCortantes, TablaResultados::kMomentos})
         Modelo(t)->Llena(FilasTabla(t, r));
     OcultaSondas();
     pestanas_->setCurrentIndex(kPaginaReacciones);
@@ -158,8 +159,8 @@ void Resultad::changeEvent(QEvent* evento) {
 }
 
 bool Resultad::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == pestanas_->tabBar() &&
-        (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease))
+    if (objeto == pestanas_->tabBar() && (evento->type() == QEvent::MouseButtonPress ||
+                                          evento->type() == QEvent::MouseButtonRelease))
         OcultaSondas();
     return QWidget::eventFilter(objeto, evento);
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 
 #include "analisis/resultados.h"
@@ -19,7 +18,7 @@ namespace trabelux {
 
 class Resultad : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum Pagina { kPaginaReacciones = 0, kPaginaCortantes, kPaginaMomentos, kPaginaRefuerzo };
 
     explicit Resultad(QWidget* parent = nullptr);
@@ -40,15 +39,15 @@ public:
     SuperficieDiagrama* SuperficieDe(Superficie s) const;
     QTabWidget* Pestanas() const { return pestanas_; }
 
-signals:
+  signals:
     void Regresa();
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-private:
+  private:
     QWidget* MarcoTabla(TablaResultados t);
     void CambiaPagina(int indice);
 

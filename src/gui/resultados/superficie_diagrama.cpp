@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 
 #include "texto/numeros.h"
@@ -81,8 +80,8 @@ SuperficieDiagrama::Geometria SuperficieDiagrama::CalculaGeometria() const {
     g.escH = EscalaHorizontal(g.linea, viga.longitudes);
     if (tipo_ != Superficie::kReacciones && r.analisisCompleto) {
         const Magnitud m = MagnitudSuperficie();
-        const double maximo = MaximoAbsoluto(r.diagramas, viga.numVanos, m,
-                                             m == Magnitud::kCortante ? r.maxCortante : r.maxMomento);
+        const double maximo = MaximoAbsoluto(
+            r.diagramas, viga.numVanos, m, m == Magnitud::kCortante ? r.maxCortante : r.maxMomento);
         g.escV = EscalaVertical(tam.height(), maximo);
     }
     return g;
@@ -134,8 +133,7 @@ void SuperficieDiagrama::leaveEvent(QEvent* evento) {
 
 void SuperficieDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
                                         const std::vector<QPolygonF>& obstaculos,
-                                        const LineaBase& linea,
-                                        const QColor& color) const {
+                                        const LineaBase& linea, const QColor& color) const {
     // Measured and written in pixels, so the text keeps its size whatever the scale.
     QFont letra = font();
     letra.setPointSizeF(std::max(7.0, letra.pointSizeF() - 1));
@@ -209,7 +207,8 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
 
     if (tipo_ == Superficie::kReacciones && r.analisisCompleto) {
         const auto nudos = AbscisasNudos(l, g.escH, viga.longitudes);
-        const DibujoReacciones d = ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r.reacciones);
+        const DibujoReacciones d =
+            ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r.reacciones);
         p.setPen(Pluma(kAzulClaro, 2));
         for (const auto& f : d.flechas) {
             p.drawLine(f.desde, f.hasta);

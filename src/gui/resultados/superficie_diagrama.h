@@ -21,7 +21,7 @@ struct DatosDiagramas {
 
 class SuperficieDiagrama : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Surface units (twips) per pixel: a little larger than the screen's 15, so the
     // support symbols stay visible on today's wide windows.
     static constexpr double kUnidadesPorPixel = 10;
@@ -51,13 +51,13 @@ public:
     QSize sizeHint() const override { return {600, 260}; }
     QSize minimumSizeHint() const override { return {160, 90}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
 
-private:
+  private:
     std::optional<double> ValorEn(QPointF pixel) const;
     Magnitud MagnitudSuperficie() const;
     void EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,

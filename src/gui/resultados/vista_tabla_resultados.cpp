@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-
 #include <algorithm>
 #include <map>
 

@@ -17,13 +17,13 @@ QString TextoTabulado(const QAbstractItemModel& modelo, const QModelIndexList& s
 
 class VistaTablaResultados : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit VistaTablaResultados(QWidget* parent = nullptr);
 
     // Puts the selected cells on the clipboard.
     void CopiaSeleccion();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* evento) override;
 };
 
