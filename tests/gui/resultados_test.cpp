@@ -719,6 +719,28 @@ class PruebaResultados : public QObject {
         QVERIFY(etiquetaM->isHidden());
     }
 
+    void withoutCurvesTheBeamIsStillDrawn() {
+        // No analysis yet, then a run whose shears and moments are all zero.
+        const Resultados sinCalculo;
+        const Resultados ceros = ResultadosSimples(2, 4.0, 0.0);
+        for (const Resultados* r : {&sinCalculo, &ceros}) {
+            Resultad w;
+            w.resize(800, 600);
+            w.Muestra(ProyectoDe({{4, 0, {}}, {4, 0, {}}}, kApoyado, kApoyado, {1}), *r);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.Pestanas()->setCurrentIndex(Resultad::kPaginaCortantes);
+            QApplication::processEvents();
+            const QImage img = w.SuperficieDe(Superficie::kCortantes)->grab().toImage();
+            QCOMPARE(CuentaColor(img, true), 0);  // no curve
+            const auto g = w.SuperficieDe(Superficie::kCortantes)->CalculaGeometria();
+            const double k = SuperficieDiagrama::kUnidadesPorPixel;
+            const QPoint medio(qRound((3 * g.linea.x1 + g.linea.x2) / 4 / k),
+                               qRound(g.linea.y / k));
+            QVERIFY(img.pixelColor(medio).lightness() < 100);  // the beam axis
+        }
+    }
+
     void hoverReadoutFollowsTheMouse() {
         Resultad w;
         w.Muestra(ProyectoEjemplo(), ResultadosEjemplo());
