@@ -6,7 +6,9 @@
 #include <string>
 
 #include "analisis/calcula.h"
+#include "archivos/perfiles.h"
 #include "archivos/proyecto_vcw.h"
+#include "comando_perfiles.h"
 #include "detallado/detallado.h"
 #include "json.h"
 #include "modelo/derivados.h"
@@ -168,6 +170,20 @@ int ComandoCalc(const OpcionesCalc& o) {
     }
     if (!lectura.aviso.empty()) Error(lectura.aviso);
     Proyecto p = std::move(*lectura.proyecto);
+    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 &&
+        p.datos.designacionPerfil >= 0) {
+        // The section of a steel beam comes from its rolled shape.
+        std::string rutaDat = RutaPerfiles();
+        auto datos = LeeBytes(rutaDat);
+        auto tabla = datos ? LeePerfiles(*datos, rutaDat)
+                           : Resultado<TablaPerfiles>::Error(
+                                 "No se encontro la tabla de perfiles:\n" + rutaDat);
+        if (tabla)
+            p.perfil = ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil,
+                                      p.datos.designacionPerfil);
+        else
+            Error(tabla.mensaje);
+    }
     std::string losas = ActualizaDerivados(p);
     if (!losas.empty()) Error(losas);
 

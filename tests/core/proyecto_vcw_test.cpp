@@ -376,8 +376,6 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
          "Linea 4: el numero de cargas del vano 1 debe estar entre 0 y 20"},
         {5, " 1   2 ", "Linea 5: la restriccion de giro del nudo 1 debe estar entre 0 y 1"},
         {7, " 21   2   3 ", "Linea 7: el vano de la carga debe estar entre 1 y 20"},
-        {7, " 1   2   6.5 ",
-         "Linea 7: la distancia de la carga (6.5) es mayor que la longitud del vano 1 (6)"},
         {7, " 1   2  -0.5 ", "Linea 7: la distancia de la carga no puede ser menor que 0"},
         {7, " 1   2 ", "Linea 7: faltan valores: se esperaban 3 y hay 2"},
     };
@@ -473,4 +471,17 @@ TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
 TEST(MensajeErrorGuardar, HasThreeLines) {
     EXPECT_EQ(MensajeErrorGuardar("C:\\v.vcw", "Disco lleno"),
               "No se pudo guardar el archivo:\nC:\\v.vcw\nDisco lleno");
+}
+
+TEST(LeeArchivo, KeepsALoadLeftBeyondAShortenedSpan) {
+    // The span was shortened after its load was placed: what the program saved must open.
+    Proyecto p = ProyectoNuevo();
+    p.vanos[0].longitud = 6.0;
+    p.cargas.push_back(CargaConcentrada{1, 5.0, 2.0});
+    p.vanos[0].longitud = 4.0;
+    ActualizaDerivados(p);
+    LecturaProyecto l = LeeArchivo(SalvaArchivo(p), "corta.vcw", {});
+    ASSERT_TRUE(l.proyecto) << l.error;
+    ASSERT_EQ(l.proyecto->cargas.size(), 1u);
+    EXPECT_EQ(l.proyecto->cargas[0].distancia, 5.0);
 }

@@ -288,10 +288,9 @@ bool LeeCargas(LectorValores& l, Proyecto& p, int numCargNudos, const std::vecto
                 !l.Numero(v[1], "la carga concentrada", -kMax, kMax, c.carga) ||
                 !l.Numero(v[2], "la distancia de la carga", 0, kMax, c.distancia))
                 return false;
-            if (c.vano <= p.numVanos && c.distancia > p.vanos[c.vano - 1].longitud)
-                return l.Falla("la distancia de la carga (" + v[2] + ") es mayor que la longitud" +
-                               DelVano(c.vano) + " (" + TextoCorto(p.vanos[c.vano - 1].longitud) +
-                               ")");
+            // A load beyond its span (the span was shortened after the load was placed)
+            // is kept as written: the analysis takes it at the span's end, and refusing it
+            // here would make a project the program itself saved impossible to reopen.
             if (++porVano[c.vano] > kMaxCargasPorVano)
                 return l.Falla("el vano " + std::to_string(c.vano) + " tiene mas de " +
                                std::to_string(kMaxCargasPorVano) + " cargas concentradas");
