@@ -43,7 +43,6 @@ void Progre::Muestra(QWidget* sobre) {
     barra_->setValue(0);
     ColocaArriba(this, sobre);
     show();
-    raise();
 }
 
 void Progre::Avance(int hecho, int total) {
@@ -66,7 +65,6 @@ Recarga::Recarga(QWidget* padre) : QWidget(padre) {
 void Recarga::Muestra(QWidget* sobre) {
     ColocaArriba(this, sobre);
     show();
-    raise();
 }
 
 }  // namespace trabelux

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QFont>
+#include <QFontMetricsF>
+
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -13,6 +16,32 @@ using namespace cotas_viga;
 
 QString Numero(double v) { return QString::fromStdString(Formatea(v, "0.00")); }
 
+double AnchoTexto(const QString& texto, double letra) {
+    QFont fuente;
+    fuente.setPixelSize(static_cast<int>(std::lround(letra)));
+    return QFontMetricsF(fuente).horizontalAdvance(texto);
+}
+
+// Load values share one row above the beam: a value that would run into its left
+// neighbour moves right just enough to clear it.
+void SeparaValores(std::vector<TextoDibujo>& textos, double letra) {
+    std::vector<TextoDibujo*> fila;
+    for (auto& t : textos)
+        if (t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo)
+            fila.push_back(&t);
+    std::stable_sort(fila.begin(), fila.end(), [](const TextoDibujo* a, const TextoDibujo* b) {
+        return a->ancla.x() < b->ancla.x();
+    });
+    double derecha = -1e300;
+    const double hueco = 0.4 * letra;
+    for (TextoDibujo* t : fila) {
+        const double ancho = AnchoTexto(t->texto, letra);
+        const double izquierda = t->ancla.x() - ancho / 2;
+        if (izquierda < derecha + hueco) t->ancla.rx() += derecha + hueco - izquierda;
+        derecha = t->ancla.x() + ancho / 2;
+    }
+}
+
 // Triangle of an "Apoyado" support, apex on the axis.
 QPolygonF Triangulo(double x, double ejeY, double s) {
     return QPolygonF({QPointF(x, ejeY), QPointF(x - 70 * s, ejeY + 110 * s),
@@ -21,7 +50,7 @@ QPolygonF Triangulo(double x, double ejeY, double s) {
 
 // The wall of a fixed end, on the outer side of the node (lado -1 left, +1 right).
 QPolygonF Pared(double x, double ejeY, double s, int lado) {
-    double x2 = x + lado * 40 * s;
+    double x2 = x + lado * 55 * s;
     return QPolygonF({QPointF(std::min(x, x2), ejeY - 120 * s),
                       QPointF(std::max(x, x2), ejeY - 120 * s),
                       QPointF(std::max(x, x2), ejeY + 120 * s),
@@ -112,8 +141,11 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         g.textos.push_back({ClaseTexto::NumeroVano, QString::number(i + 1),
                             QPointF(medio, ejeY - (kBandaArriba + 20) * u), true, false,
                             kRojoVano});
-        g.textos.push_back({ClaseTexto::Longitud, Numero(largo[i]), QPointF(medio, yCota - 1),
-                            true, false, Qt::black});
+        // A length that does not fit between its supports is left to the grid.
+        const QString texto = Numero(largo[i]);
+        if (AnchoTexto(texto, letra) + 2 <= ancho(i))
+            g.textos.push_back({ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false,
+                                Qt::black});
     }
 
     // Runs of consecutive loaded spans, one band each.
@@ -179,6 +211,7 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
                                 kRojoVano});
         }
     }
+    SeparaValores(g.textos, letra);
     return g;
 }
 

@@ -218,7 +218,7 @@ void Polidur1::CreaControles() {
     lado->addWidget(panelLongitud_);
     auto* ladoWidget = new QWidget;
     ladoWidget->setLayout(lado);
-    ladoWidget->setFixedWidth(190);
+    ladoWidget->setFixedWidth(172);
 
     auto* medio = new QHBoxLayout;
     medio->addWidget(marcoVanos_, 1);
@@ -229,8 +229,8 @@ void Polidur1::CreaControles() {
 
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(arriba);
-    capa->addLayout(medio, 3);
-    capa->addWidget(dibujo_, 2);
+    capa->addLayout(medio, 5);
+    capa->addWidget(dibujo_, 4);
 
     connect(nombreViga_, &QLineEdit::textEdited, this, [this](const QString& t) {
         const std::string nombre = t.toStdString();

@@ -18,6 +18,15 @@ TablaVanos::TablaVanos(QWidget* padre) : QTableView(padre) {
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 10);
+}
+
+void TablaVanos::setModel(QAbstractItemModel* modelo) {
+    QTableView::setModel(modelo);
+    // The span number is narrow and the inertia wide: both take what they need, the
+    // other columns share the rest.
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
 }
 
 void TablaVanos::ConfirmaEdicion() {

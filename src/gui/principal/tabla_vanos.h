@@ -12,6 +12,7 @@ public:
     explicit TablaVanos(QWidget* padre = nullptr);
     // Commits and closes the cell editor, if one is open (menus do this before they act).
     void ConfirmaEdicion();
+    void setModel(QAbstractItemModel* modelo) override;
 
 signals:
     void eliminarFila(int fila);
