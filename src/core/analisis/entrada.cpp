@@ -1,22 +1,14 @@
 #include "analisis/entrada.h"
 
-#include <cfloat>
 #include <cmath>
 #include <string>
 
+#include "analisis/precision.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
 
 namespace {
-
-// A grid value as a single-precision cell: never NaN or infinite.
-float Simple(double v) {
-    if (!std::isfinite(v)) return 0.0f;
-    if (v > FLT_MAX) return FLT_MAX;
-    if (v < -FLT_MAX) return -FLT_MAX;
-    return static_cast<float>(v);
-}
 
 double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "analisis/precision.h"
+
 namespace trabelux {
 
 namespace {
@@ -86,14 +88,14 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
             M -= xd * cargas.sumaP[k] - cargas.sumaPa[k];
             V -= cargas.sumaP[k];
             if (M >= 0.0 && M > momMax) {
-                momMax = static_cast<float>(M);
+                momMax = Simple(M);
                 posMax = x;
             }
-            if (std::fabs(V) > r.maxCortante) r.maxCortante = static_cast<float>(std::fabs(V));
-            if (std::fabs(M) > r.maxMomento) r.maxMomento = static_cast<float>(std::fabs(M));
+            if (std::fabs(V) > r.maxCortante) r.maxCortante = Simple(std::fabs(V));
+            if (std::fabs(M) > r.maxMomento) r.maxMomento = Simple(std::fabs(M));
             d.x[static_cast<size_t>(m)] = x;
-            d.cortante[static_cast<size_t>(m)] = static_cast<float>(V);
-            d.momento[static_cast<size_t>(m)] = static_cast<float>(M);
+            d.cortante[static_cast<size_t>(m)] = Simple(V);
+            d.momento[static_cast<size_t>(m)] = Simple(M);
             ++m;
         };
 
@@ -101,11 +103,11 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
         // passes it; past the right end only the loads still waiting are placed.
         int c = 0;
         for (int k = 1; m < total; ++k) {
-            const float x = static_cast<float>((k - 1) * L / 100.0);
+            const float x = Simple((k - 1) * L / 100.0);
             while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
                 const float a = e.distCarga[i][c];
                 guarda(a);
-                if (m < total) guarda(static_cast<float>(a + kPasoCarga));
+                if (m < total) guarda(Simple(a + kPasoCarga));
                 ++c;
             }
             if (m < total) guarda(x);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "analisis/precision.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -41,7 +42,7 @@ std::string TextoEstribo(int barra, double separacionCm) {
 EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialDiseno& m) {
     EstriboExtremo r;
     const double raizFc = std::sqrt(m.fc > 0 ? m.fc : 0.0);
-    const float vc = static_cast<float>(kCoefVc * b * d * raizFc);
+    const float vc = Simple(kCoefVc * b * d * raizFc);
     // A section without width or depth carries no shear (and would divide by zero).
     if (!(b > 0.0f) || !(d > 0.0f)) {
         r.suficiente = false;
@@ -59,7 +60,7 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
             r.suficiente = false;
             return r;
         }
-        const float avPorMetro = static_cast<float>(100.0 * r.vs / m.fy / d);
+        const float avPorMetro = Simple(100.0 * r.vs / m.fy / d);
         double s = SeparacionRequerida(kEstriboTresOctavos, avPorMetro);
         if (d < kPeralteVigaBaja && s >= kSeparacionVigaBaja) {
             r.separacion = std::min({s, dMedios, separacionMinAcero3});
@@ -77,7 +78,7 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
             r.separacion = std::min({s, dMedios, kSeparacionMaxima, separacionMinAcero});
         }
     }
-    r.areaPorMetro = static_cast<float>(100.0 / r.separacion * kAreaDosRamas[r.barra]);
+    r.areaPorMetro = Simple(100.0 / r.separacion * kAreaDosRamas[r.barra]);
     return r;
 }
 
@@ -101,8 +102,8 @@ std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
         // Each end speaks for itself: a left end without shear simply needs no stirrups
         // by strength, it never inherits the previous span's values.
         const EstriboExtremo& rige = der.vs > izq.vs ? der : izq;
-        r.refuerzoTransversal.push_back({i + 1, static_cast<float>(vuI / 1000.0),
-                                         static_cast<float>(vuJ / 1000.0), rige.areaPorMetro,
+        r.refuerzoTransversal.push_back({i + 1, Simple(vuI / 1000.0),
+                                         Simple(vuJ / 1000.0), rige.areaPorMetro,
                                          TextoEstribo(rige.barra, rige.separacion)});
     }
     return {};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "analisis/calcula.h"
+#include "analisis/precision.h"
 
 namespace trabelux {
 
@@ -34,7 +35,7 @@ MaterialDiseno MaterialDe(const EntradaCalculo& e) { return {e.fc, e.fy, e.recub
 }  // namespace
 
 float Beta1(double fc) {
-    float beta = static_cast<float>(kBloqueBalanceada - 0.05 * (fc - 280.0) / 70.0);
+    float beta = Simple(kBloqueBalanceada - 0.05 * (fc - 280.0) / 70.0);
     if (beta < 0.65f) beta = 0.65f;
     if (beta > 0.85f) beta = 0.85f;
     return beta;
@@ -49,7 +50,7 @@ double CuantiaMaxima(const MaterialDiseno& m) {
 float MomentoLimiteSimple(float b, float d, const MaterialDiseno& m) {
     const double rhoMax = CuantiaMaxima(m);
     const double fy = m.fy;
-    return static_cast<float>(kFiMomento * rhoMax * b * d * d * fy *
+    return Simple(kFiMomento * rhoMax * b * d * d * fy *
                               (1.0 - kCoefMomento * rhoMax * fy / m.fc));
 }
 
@@ -71,8 +72,8 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
     if (mu <= mu1) {
         const double q = 1.0 - 2.0 * mu / (kFiCuantia * bd * d * kBloque * fc);
         const double rho = kBloque * fc / fy * (1.0 - std::sqrt(q > 0.0 ? q : 0.0));
-        const float asMin = static_cast<float>(kCuantiaMinima * bd / fy);
-        r.as = static_cast<float>(rho * bd);
+        const float asMin = Simple(kCuantiaMinima * bd / fy);
+        r.as = Simple(rho * bd);
         if (r.as < asMin) r.as = asMin;
         return r;
     }
@@ -87,8 +88,8 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
     const double rho = as / bd, rhoPrima = asPrima / bd;
     const double fs =
         kAceroEs * (1.0 - kBloque * fc * Beta1(fc) * m.recub / ((rho - rhoPrima) * fy * d));
-    r.as = static_cast<float>(as);
-    r.asPrima = static_cast<float>(asPrima);
+    r.as = Simple(as);
+    r.asPrima = Simple(asPrima);
     // Fails exactly when the compression steel does not yield.
     r.estado = rho > rhoMax + rhoPrima * fs / fy ? EstadoFlexion::kInsuficiente
                                                  : EstadoFlexion::kDoble;
@@ -106,7 +107,7 @@ std::string DisenaVanos(const EntradaCalculo& e, Resultados& r,
 
     for (int i = 0; i < n; ++i) {
         const float momento = r.momMaxVano[static_cast<size_t>(i)];
-        const float mu = static_cast<float>(std::fabs(momento) * kTmACm);
+        const float mu = Simple(std::fabs(momento) * kTmACm);
         const float d = e.alturaVano[i] - e.recub;
         if (!(d - e.recub > 0.0f))
             return "El peralte es insuficiente en el vano " + std::to_string(i + 1);
@@ -136,7 +137,7 @@ std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
     for (int j = 0; j <= n; ++j) {
         const double momento = std::fabs(momentoNudo(j));
         if (momento < kMomentoMinimoApoyo) continue;
-        const float mu = static_cast<float>(momento * kTmACm);
+        const float mu = Simple(momento * kTmACm);
         // At an interior node the section is the mean of the two spans it joins.
         const int izq = j > 0 ? j - 1 : 0;
         const int der = j < n ? j : n - 1;
@@ -148,7 +149,7 @@ std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
         const DisenoFlexion f = DisenaFlexion(mu, d, b, m, aceptaDoble);
         std::string mensaje = Mensaje(f.estado, "apoyo", j + 1);
         if (!mensaje.empty()) return mensaje;
-        r.refuerzoApoyos.push_back({j + 1, static_cast<float>(mu / kTmACm), f.as, f.asPrima});
+        r.refuerzoApoyos.push_back({j + 1, Simple(mu / kTmACm), f.as, f.asPrima});
     }
     return {};
 }
