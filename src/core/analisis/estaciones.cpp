@@ -72,8 +72,12 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
         d.x.resize(static_cast<size_t>(total));
         d.cortante.resize(static_cast<size_t>(total));
         d.momento.resize(static_cast<size_t>(total));
-        float& momMax = r.momMaxVano[static_cast<size_t>(i)];
-        float& posMax = r.posMomMax[static_cast<size_t>(i)];
+        // Locals rather than the result's members: the station stores cannot alias them.
+        float* xs = d.x.data();
+        float* cortantes = d.cortante.data();
+        float* momentos = d.momento.data();
+        float momMax = 0.0f, posMax = 0.0f;
+        float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
 
         int m = 0;
         auto guarda = [&](float x) {
@@ -91,11 +95,11 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
                 momMax = Simple(M);
                 posMax = x;
             }
-            if (std::fabs(V) > r.maxCortante) r.maxCortante = Simple(std::fabs(V));
-            if (std::fabs(M) > r.maxMomento) r.maxMomento = Simple(std::fabs(M));
-            d.x[static_cast<size_t>(m)] = x;
-            d.cortante[static_cast<size_t>(m)] = Simple(V);
-            d.momento[static_cast<size_t>(m)] = Simple(M);
+            if (std::fabs(V) > maxCortante) maxCortante = Simple(std::fabs(V));
+            if (std::fabs(M) > maxMomento) maxMomento = Simple(std::fabs(M));
+            xs[m] = x;
+            cortantes[m] = Simple(V);
+            momentos[m] = Simple(M);
             ++m;
         };
 
@@ -112,6 +116,10 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
             }
             if (m < total) guarda(x);
         }
+        r.momMaxVano[static_cast<size_t>(i)] = momMax;
+        r.posMomMax[static_cast<size_t>(i)] = posMax;
+        r.maxCortante = maxCortante;
+        r.maxMomento = maxMomento;
         if (progreso) progreso((i + 1) * kEstacionesRegulares, totalProgreso);
     }
 }
