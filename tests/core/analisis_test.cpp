@@ -20,8 +20,7 @@ namespace {
 constexpr double kRel = 1e-6;
 
 // A beam of equal 25 x 50 sections, uniform load w on every span.
-Proyecto Viga(std::vector<double> longitudes, double w, int izq = kApoyado,
-              int der = kApoyado) {
+Proyecto Viga(std::vector<double> longitudes, double w, int izq = kApoyado, int der = kApoyado) {
     Proyecto p = ProyectoNuevo();
     p.numVanos = static_cast<int>(longitudes.size());
     p.vanos.clear();
@@ -120,17 +119,15 @@ TEST(Calcula, SupportConditionsDecideStability) {
         int numVanos;
         bool estable;
     } casos[] = {
-        {kApoyado, kNoApoyado, {}, 1, false},   // one restraint
-        {kNoApoyado, kNoApoyado, {1}, 2, false},
-        {kApoyado, kNoApoyado, {0}, 2, false},
+        {kApoyado, kNoApoyado, {}, 1, false},  // one restraint
+        {kNoApoyado, kNoApoyado, {1}, 2, false}, {kApoyado, kNoApoyado, {0}, 2, false},
         {kEmpotrado, kNoApoyado, {}, 1, true},  // cantilever: two restraints
-        {kNoApoyado, kEmpotrado, {0}, 2, true},
-        {kNoApoyado, kNoApoyado, {1, 1}, 3, true},
+        {kNoApoyado, kEmpotrado, {0}, 2, true},  {kNoApoyado, kNoApoyado, {1, 1}, 3, true},
         {kEmpotrado, kEmpotrado, {}, 1, true},
     };
     for (const auto& c : casos) {
-        Proyecto p = Viga(std::vector<double>(static_cast<size_t>(c.numVanos), 4.0), 2.0, c.izq,
-                          c.der);
+        Proyecto p =
+            Viga(std::vector<double>(static_cast<size_t>(c.numVanos), 4.0), 2.0, c.izq, c.der);
         p.apoyosInteriores = c.interiores;
         Resultados r = Analiza(p);
         EXPECT_EQ(r.analisisCompleto, c.estable) << c.izq << c.der << c.numVanos;
@@ -175,19 +172,40 @@ TEST(Calcula, AgreesWithClosedFormResults) {
     struct Caso {
         const char* nombre;
         Proyecto p;
-        int vano;             // 1-based
+        int vano;  // 1-based
         double momentoI, momentoJ;
         std::vector<double> reacciones;  // vertical, by node
     } casos[] = {
-        {"two spans", Viga({L, L}, w), 1, 0, -w * L * L / 8, {3 * w * L / 8, 10 * w * L / 8, 3 * w * L / 8}},
-        {"three spans", Viga({L, L, L}, w), 2, w * L * L / 10, -w * L * L / 10,
+        {"two spans",
+         Viga({L, L}, w),
+         1,
+         0,
+         -w * L * L / 8,
+         {3 * w * L / 8, 10 * w * L / 8, 3 * w * L / 8}},
+        {"three spans",
+         Viga({L, L, L}, w),
+         2,
+         w * L * L / 10,
+         -w * L * L / 10,
          {0.4 * w * L, 1.1 * w * L, 1.1 * w * L, 0.4 * w * L}},
-        {"fixed-fixed", Viga({L}, w, kEmpotrado, kEmpotrado), 1, w * L * L / 12,
-         -w * L * L / 12, {w * L / 2, w * L / 2}},
-        {"propped cantilever", Viga({L}, w, kEmpotrado, kApoyado), 1, w * L * L / 8, 0,
+        {"fixed-fixed",
+         Viga({L}, w, kEmpotrado, kEmpotrado),
+         1,
+         w * L * L / 12,
+         -w * L * L / 12,
+         {w * L / 2, w * L / 2}},
+        {"propped cantilever",
+         Viga({L}, w, kEmpotrado, kApoyado),
+         1,
+         w * L * L / 8,
+         0,
          {5 * w * L / 8, 3 * w * L / 8}},
         {"cantilever", Viga({L}, w, kEmpotrado, kNoApoyado), 1, w * L * L / 2, 0, {w * L, 0}},
-        {"cantilever on the right", Viga({L}, w, kNoApoyado, kEmpotrado), 1, 0, -w * L * L / 2,
+        {"cantilever on the right",
+         Viga({L}, w, kNoApoyado, kEmpotrado),
+         1,
+         0,
+         -w * L * L / 2,
          {0, w * L}},
     };
     for (const auto& c : casos) {
@@ -202,10 +220,8 @@ TEST(Calcula, AgreesWithClosedFormResults) {
                         std::string(c.nombre) + " R" + std::to_string(j + 1), escalaV);
         // The station at each support shows the hogging moment with its sagging sign.
         const EstacionesVano& d = r.diagramas[static_cast<size_t>(c.vano - 1)];
-        ExpectCerca(d.momento.front(), -c.momentoI, std::string(c.nombre) + " station 0",
-                    escalaM);
-        ExpectCerca(d.momento.back(), c.momentoJ, std::string(c.nombre) + " station L",
-                    escalaM);
+        ExpectCerca(d.momento.front(), -c.momentoI, std::string(c.nombre) + " station 0", escalaM);
+        ExpectCerca(d.momento.back(), c.momentoJ, std::string(c.nombre) + " station L", escalaM);
     }
 }
 

@@ -94,8 +94,8 @@ TEST(Beta1, FollowsFcWithinItsLimits) {
     struct Caso {
         double fc;
         float beta;
-    } casos[] = {{210, 0.85f},       {280, 0.8499999f}, {350, 0.7999999f},
-                 {560, 0.65f},       {700, 0.65f},      {100, 0.85f}};
+    } casos[] = {{210, 0.85f}, {280, 0.8499999f}, {350, 0.7999999f},
+                 {560, 0.65f}, {700, 0.65f},      {100, 0.85f}};
     for (const auto& c : casos) EXPECT_EQ(Beta1(c.fc), c.beta) << c.fc;
     EXPECT_LT(Beta1(280), 0.85f);
 }
@@ -105,8 +105,10 @@ TEST(DisenaFlexion, TinyMomentsNeedNoSteelAndSmallOnesTheMinimum) {
         float mu;
         float as;
     } casos[] = {
-        {0.0f, 0.0f}, {0.999f, 0.0f},
-        {1.0f, 14.0f * 25 * 45 / 4200}, {1000.0f, 14.0f * 25 * 45 / 4200},
+        {0.0f, 0.0f},
+        {0.999f, 0.0f},
+        {1.0f, 14.0f * 25 * 45 / 4200},
+        {1000.0f, 14.0f * 25 * 45 / 4200},
     };
     for (const auto& c : casos) {
         DisenoFlexion f = DisenaFlexion(c.mu, 45, 25, kMaterial, kNuncaPregunta);
@@ -146,8 +148,7 @@ TEST(DisenaFlexion, LimitMomentOfSingleReinforcement) {
 
 TEST(DisenaFlexion, CompressionSteelTakesTheMomentBeyondTheLimit) {
     const float mu = 30e5f;
-    EXPECT_EQ(DisenaFlexion(mu, 45, 25, kMaterial, nullptr).estado,
-              EstadoFlexion::kDobleRechazado);
+    EXPECT_EQ(DisenaFlexion(mu, 45, 25, kMaterial, nullptr).estado, EstadoFlexion::kDobleRechazado);
     DisenoFlexion f = DisenaFlexion(mu, 45, 25, kMaterial, [] { return true; });
     ASSERT_EQ(f.estado, EstadoFlexion::kDoble);
     const float mu1 = MomentoLimiteSimple(25, 45, kMaterial);
@@ -194,8 +195,8 @@ TEST(DisenaEstriboExtremo, ChoosesBarAndSpacing) {
          kEstriboTresOctavos, 12},
         {"shallow beam at 9 cm", CortantePara(9, 1.42, 40, 24.5f, kMaterial), 40, 24.5f, true,
          kEstriboTresOctavos, 9},
-        {"shallow beam needing 6 cm of 3/8", CortantePara(6, 1.42, 40, 24.5f, kMaterial), 40,
-         24.5f, true, kEstriboMedia, 6 * 2.54 / 1.42},
+        {"shallow beam needing 6 cm of 3/8", CortantePara(6, 1.42, 40, 24.5f, kMaterial), 40, 24.5f,
+         true, kEstriboMedia, 6 * 2.54 / 1.42},
         {"1/2 above 7 cm", CortantePara(5, 1.42, 80, 45, kMaterial), 80, 45, true, kEstriboMedia,
          5 * 2.54 / 1.42},
         {"1/2 below 7 cm", CortantePara(3, 1.42, 80, 45, kMaterial), 80, 45, false, 0, 0},
@@ -213,9 +214,15 @@ TEST(DisenaEstriboExtremo, ChoosesBarAndSpacing) {
 }
 
 TEST(TextoEstribo, WritesTheBarAndTheSpacingInMetres) {
-    EXPECT_EQ(TextoEstribo(kEstriboTresOctavos, 12.5), "\xC3\xB8" "3/8 a 0.125");
-    EXPECT_EQ(TextoEstribo(kEstriboMedia, 8.944), "\xC3\xB8" "1/2 a 0.089");
-    EXPECT_EQ(TextoEstribo(kEstriboTresOctavos, 60), "\xC3\xB8" "3/8 a 0.600");
+    EXPECT_EQ(TextoEstribo(kEstriboTresOctavos, 12.5),
+              "\xC3\xB8"
+              "3/8 a 0.125");
+    EXPECT_EQ(TextoEstribo(kEstriboMedia, 8.944),
+              "\xC3\xB8"
+              "1/2 a 0.089");
+    EXPECT_EQ(TextoEstribo(kEstriboTresOctavos, 60),
+              "\xC3\xB8"
+              "3/8 a 0.600");
 }
 
 TEST(Diseno, SpanAndSupportRowsOfAContinuousBeam) {
@@ -288,27 +295,54 @@ TEST(Diseno, StopsOnTheFirstDesignMessage) {
         const char* mensaje;
         size_t vanos, apoyos;  // rows kept
     } casos[] = {
-        {"no f'c", [] { auto p = Viga({5}, 2); p.datos.fc = "0"; return p; }(),
+        {"no f'c",
+         [] {
+             auto p = Viga({5}, 2);
+             p.datos.fc = "0";
+             return p;
+         }(),
          "F'c debe ser mayor que cero", 0, 0},
-        {"negative f'c", [] { auto p = Viga({5}, 2); p.datos.fc = "-210"; return p; }(),
+        {"negative f'c",
+         [] {
+             auto p = Viga({5}, 2);
+             p.datos.fc = "-210";
+             return p;
+         }(),
          "F'c debe ser mayor que cero", 0, 0},
-        {"no fy", [] { auto p = Viga({5}, 2); p.datos.fy = ""; return p; }(),
+        {"no fy",
+         [] {
+             auto p = Viga({5}, 2);
+             p.datos.fy = "";
+             return p;
+         }(),
          "Fy debe ser mayor que cero", 0, 0},
-        {"fy above 4200", [] { auto p = Viga({5, 5}, 2); p.datos.fy = "4201"; return p; }(),
+        {"fy above 4200",
+         [] {
+             auto p = Viga({5, 5}, 2);
+             p.datos.fy = "4201";
+             return p;
+         }(),
          "Fy no puede ser mayor de 4200", 2, 1},
         {"shallow second span",
-         [] { auto p = Viga({5, 5}, 2); p.vanos[1].altura = 10; return p; }(),
+         [] {
+             auto p = Viga({5, 5}, 2);
+             p.vanos[1].altura = 10;
+             return p;
+         }(),
          "El peralte es insuficiente en el vano 2", 1, 0},
         {"shallow cantilever", Viga({2}, 2, kEmpotrado, kNoApoyado, 25, 9),
          "El peralte es insuficiente en el apoyo 1", 0, 0},
         {"span in flexure", Viga({6}, 12, kApoyado, kApoyado, 20, 30),
          "La seccion es insuficiente por flexion en el vano 1", 0, 0},
         {"support in flexure",
-         [] { auto p = Viga({3}, 8, kEmpotrado, kNoApoyado, 20, 30); p.datos.recub = "8";
-              return p; }(),
+         [] {
+             auto p = Viga({3}, 8, kEmpotrado, kNoApoyado, 20, 30);
+             p.datos.recub = "8";
+             return p;
+         }(),
          "La seccion es insuficiente por flexion en el apoyo 1", 0, 0},
-        {"span in shear", Viga({3}, 40),
-         "La seccion es insuficiente por cortante en el vano 1", 1, 0},
+        {"span in shear", Viga({3}, 40), "La seccion es insuficiente por cortante en el vano 1", 1,
+         0},
     };
     for (const auto& c : casos) {
         Resultados r = Calcula(c.p, Responde(true));
@@ -403,13 +437,26 @@ TEST(Diseno, NothingKeptIsNotANumber) {
         const char* nombre;
         void (*cambia)(Proyecto&);
     } casos[] = {
-        {"no width", [](Proyecto& p) { for (auto& v : p.vanos) v.base = 0; }},
-        {"no depth", [](Proyecto& p) { for (auto& v : p.vanos) v.altura = 0; }},
-        {"negative cover", [](Proyecto& p) { p.datos.recub = "-30"; p.vanos[0].altura = -20; }},
+        {"no width",
+         [](Proyecto& p) {
+             for (auto& v : p.vanos) v.base = 0;
+         }},
+        {"no depth",
+         [](Proyecto& p) {
+             for (auto& v : p.vanos) v.altura = 0;
+         }},
+        {"negative cover",
+         [](Proyecto& p) {
+             p.datos.recub = "-30";
+             p.vanos[0].altura = -20;
+         }},
         {"tiny f'c", [](Proyecto& p) { p.datos.fc = "1E-30"; }},
         {"tiny fy", [](Proyecto& p) { p.datos.fy = "1E-30"; }},
         {"no f'c", [](Proyecto& p) { p.datos.fc = "-1"; }},
-        {"huge load", [](Proyecto& p) { p.cargas.push_back({1, 1.0, 3e38}); }},
+        {"huge load",
+         [](Proyecto& p) {
+             p.cargas.push_back({1, 1.0, 3e38});
+         }},
         {"huge span", [](Proyecto& p) { p.vanos[0].longitud = 1e30; }},
         {"tiny span", [](Proyecto& p) { p.vanos[1].longitud = 1e-30; }},
         {"not a number", [](Proyecto& p) { p.vanos[0].cargaUltima = std::nan(""); }},

@@ -15,21 +15,21 @@ inline constexpr int kMaxGrados = 2 * kMaxNudos;  // two degrees of freedom per 
 // grids hold them; inertia, uniform and nodal loads are double.
 struct EntradaCalculo {
     int numVanos = 0;
-    float longVano[kMaxVanos] = {};        // m
-    float baseVano[kMaxVanos] = {};        // cm
-    float alturaVano[kMaxVanos] = {};      // cm
-    double inerciaVano[kMaxVanos] = {};    // m4, a blank (0) inertia is taken as 1
-    double cargaUltima[kMaxVanos] = {};    // t/m, downwards
+    float longVano[kMaxVanos] = {};      // m
+    float baseVano[kMaxVanos] = {};      // cm
+    float alturaVano[kMaxVanos] = {};    // cm
+    double inerciaVano[kMaxVanos] = {};  // m4, a blank (0) inertia is taken as 1
+    double cargaUltima[kMaxVanos] = {};  // t/m, downwards
     int numCargas[kMaxVanos] = {};
     float cargaConc[kMaxVanos][kMaxCargasPorVano] = {};  // t, downwards
     float distCarga[kMaxVanos][kMaxCargasPorVano] = {};  // m from the left end, within 0..L
-    double cargaNudo[kMaxGrados] = {};     // force t (upwards) / moment t-m (counterclockwise)
-    int restric[kMaxGrados] = {};          // 1 restrained, 0 free
+    double cargaNudo[kMaxGrados] = {};  // force t (upwards) / moment t-m (counterclockwise)
+    int restric[kMaxGrados] = {};       // 1 restrained, 0 free
     int numRestric = 0;
-    double fc = 0;             // f'c, kg/cm2
-    float moduloE = 1.0f;      // t/m2, from f'c whatever the material
-    float fy = 0;              // kg/cm2
-    float recub = 0;           // cm
+    double fc = 0;         // f'c, kg/cm2
+    float moduloE = 1.0f;  // t/m2, from f'c whatever the material
+    float fy = 0;          // kg/cm2
+    float recub = 0;       // cm
 };
 
 // Reads spans 1..numVanos, supports, loads and general data. Refuses a span count

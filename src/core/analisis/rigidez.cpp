@@ -71,8 +71,7 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
             FuerzasEmpotramiento(e, i, s.fuerzasEmpotr[i]);
             for (int c = 0; c < 4; ++c) cargaEquiv[2 * i + c] -= s.fuerzasEmpotr[i][c];
         }
-        for (int k = 0; k < grados; ++k)
-            vectorCargas[ecuacion[k]] = e.cargaNudo[k] + cargaEquiv[k];
+        for (int k = 0; k < grados; ++k) vectorCargas[ecuacion[k]] = e.cargaNudo[k] + cargaEquiv[k];
     }
 
     double desplazEc[kMaxGrados] = {};

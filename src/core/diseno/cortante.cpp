@@ -17,9 +17,9 @@ constexpr double kCoefVsMaximo = 2.1;
 constexpr double kAreaDosRamas[2] = {1.42, 2.54};  // cm2, two legs of ø3/8 and ø1/2
 constexpr double kCoefAceroMinimo = 3.5;           // Av = 3.5 b s / fy
 constexpr double kSeparacionMinima = 7.0;          // cm
-constexpr double kSeparacionVigaBaja = 10.0;       // cm, below it shallow beams use the general rule
-constexpr double kPeralteVigaBaja = 25.0;          // cm
-constexpr double kSeparacionMaxima = 60.0;         // cm
+constexpr double kSeparacionVigaBaja = 10.0;  // cm, below it shallow beams use the general rule
+constexpr double kPeralteVigaBaja = 25.0;     // cm
+constexpr double kSeparacionMaxima = 60.0;    // cm
 
 // Spacing (cm) at which the bar gives the minimum stirrup steel.
 double SeparacionAceroMinimo(int barra, float b, float fy) {
@@ -102,8 +102,8 @@ std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
         // Each end speaks for itself: a left end without shear simply needs no stirrups
         // by strength, it never inherits the previous span's values.
         const EstriboExtremo& rige = der.vs > izq.vs ? der : izq;
-        r.refuerzoTransversal.push_back({i + 1, Simple(vuI / 1000.0),
-                                         Simple(vuJ / 1000.0), rige.areaPorMetro,
+        r.refuerzoTransversal.push_back({i + 1, Simple(vuI / 1000.0), Simple(vuJ / 1000.0),
+                                         rige.areaPorMetro,
                                          TextoEstribo(rige.barra, rige.separacion)});
     }
     return {};

@@ -16,11 +16,11 @@ enum BarraEstribo : int { kEstriboTresOctavos = 0, kEstriboMedia = 1 };
 
 // Stirrups for one end of a span.
 struct EstriboExtremo {
-    bool suficiente = true;   // false: the section cannot carry the shear
+    bool suficiente = true;  // false: the section cannot carry the shear
     int barra = kEstriboTresOctavos;
-    double separacion = 0;    // cm
-    float areaPorMetro = 0;   // cm2/m provided by the bar and spacing
-    double vs = 0;            // kg carried by the stirrups; 0 when none are needed
+    double separacion = 0;   // cm
+    float areaPorMetro = 0;  // cm2/m provided by the bar and spacing
+    double vs = 0;           // kg carried by the stirrups; 0 when none are needed
 };
 
 // Stirrups for the factored shear vu (kg) of a b x d section (cm); f'c > 0 and fy > 0.

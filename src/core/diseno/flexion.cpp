@@ -9,18 +9,18 @@ namespace trabelux {
 
 namespace {
 
-constexpr double kFiMomento = 0.9000001;   // capacity and compression steel
-constexpr double kFiCuantia = 0.9;         // closed-form steel ratio
+constexpr double kFiMomento = 0.9000001;  // capacity and compression steel
+constexpr double kFiCuantia = 0.9;        // closed-form steel ratio
 constexpr double kBloqueBalanceada = 0.8499999;
 constexpr double kBloque = 0.85;
 constexpr double kFraccionBalanceada = 0.75;
-constexpr double kAceroEs = 6117.0;        // Es x ultimate strain, kg/cm2
+constexpr double kAceroEs = 6117.0;  // Es x ultimate strain, kg/cm2
 constexpr double kCoefMomento = 0.59;
-constexpr double kCuantiaMinima = 14.0;    // divided by fy
-constexpr double kTmACm = 100000.0;        // t-m to kg-cm
-constexpr float kMomentoMinimoVano = 0.001f;  // t-m, compared in single precision
+constexpr double kCuantiaMinima = 14.0;        // divided by fy
+constexpr double kTmACm = 100000.0;            // t-m to kg-cm
+constexpr float kMomentoMinimoVano = 0.001f;   // t-m, compared in single precision
 constexpr double kMomentoMinimoApoyo = 0.001;  // t-m
-constexpr float kMomentoMinimoDiseno = 1.0f;  // kg-cm
+constexpr float kMomentoMinimoDiseno = 1.0f;   // kg-cm
 
 std::string Mensaje(EstadoFlexion estado, const char* lugar, int numero) {
     if (estado == EstadoFlexion::kDobleRechazado) return kPreguntaRefuerzoDoble;
@@ -50,8 +50,7 @@ double CuantiaMaxima(const MaterialDiseno& m) {
 float MomentoLimiteSimple(float b, float d, const MaterialDiseno& m) {
     const double rhoMax = CuantiaMaxima(m);
     const double fy = m.fy;
-    return Simple(kFiMomento * rhoMax * b * d * d * fy *
-                              (1.0 - kCoefMomento * rhoMax * fy / m.fc));
+    return Simple(kFiMomento * rhoMax * b * d * d * fy * (1.0 - kCoefMomento * rhoMax * fy / m.fc));
 }
 
 DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
@@ -91,8 +90,8 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
     r.as = Simple(as);
     r.asPrima = Simple(asPrima);
     // Fails exactly when the compression steel does not yield.
-    r.estado = rho > rhoMax + rhoPrima * fs / fy ? EstadoFlexion::kInsuficiente
-                                                 : EstadoFlexion::kDoble;
+    r.estado =
+        rho > rhoMax + rhoPrima * fs / fy ? EstadoFlexion::kInsuficiente : EstadoFlexion::kDoble;
     return r;
 }
 

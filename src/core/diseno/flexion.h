@@ -22,10 +22,10 @@ double CuantiaMaxima(const MaterialDiseno& m);
 float MomentoLimiteSimple(float b, float d, const MaterialDiseno& m);
 
 enum class EstadoFlexion {
-    kSimple,               // tension steel only
-    kDoble,                // compression steel accepted
-    kDobleRechazado,       // compression steel needed and refused
-    kInsuficiente,         // the compression steel would not yield, or no section
+    kSimple,          // tension steel only
+    kDoble,           // compression steel accepted
+    kDobleRechazado,  // compression steel needed and refused
+    kInsuficiente,    // the compression steel would not yield, or no section
 };
 
 struct DisenoFlexion {
