@@ -341,6 +341,8 @@ TEST(Diseno, StopsOnTheFirstDesignMessage) {
              return p;
          }(),
          "La seccion es insuficiente por flexion en el apoyo 1", 0, 0},
+        {"unloaded beam without depth", Viga({3}, 0, kApoyado, kApoyado, 25, 3),
+         "El peralte es insuficiente en el vano 1", 0, 0},
         {"span in shear", Viga({3}, 40), "La seccion es insuficiente por cortante en el vano 1", 1,
          0},
     };

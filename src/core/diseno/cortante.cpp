@@ -90,6 +90,9 @@ std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
         const float b = e.baseVano[i];
         const float d = e.alturaVano[i] - e.recub;
         const double w = e.cargaUltima[i];
+        // Reached without a flexural row (nothing bends the span), so the depth is
+        // checked here too.
+        if (!(d > 0.0f)) return "El peralte es insuficiente en el vano " + std::to_string(i + 1);
         const std::string insuficiente =
             "La seccion es insuficiente por cortante en el vano " + std::to_string(i + 1);
         // Shear at d from each face; loads within d are not taken off.
