@@ -1,5 +1,6 @@
 #include "analisis/estaciones.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "analisis/precision.h"
@@ -17,7 +18,8 @@ struct CargasOrdenadas {
     float a[kMaxCargasPorVano];
     double sumaP[kMaxCargasPorVano + 1];
     double sumaPa[kMaxCargasPorVano + 1];
-    int izquierda = 0;  // loads strictly left of the last station asked about
+    double sumaAbsP = 0, sumaAbsPa = 0;  // for a bound of the station values
+    int izquierda = 0;                   // loads strictly left of the last station asked about
 
     CargasOrdenadas(const EntradaCalculo& e, int vano) : n(e.numCargas[vano]) {
         float p[kMaxCargasPorVano];
@@ -36,6 +38,8 @@ struct CargasOrdenadas {
         for (int k = 0; k < n; ++k) {
             sumaP[k + 1] = sumaP[k] + p[k];
             sumaPa[k + 1] = sumaPa[k] + static_cast<double>(p[k]) * a[k];
+            sumaAbsP += std::fabs(p[k]);
+            sumaAbsPa += std::fabs(static_cast<double>(p[k]) * a[k]);
         }
     }
 
@@ -72,15 +76,40 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
         d.x.resize(static_cast<size_t>(total));
         d.cortante.resize(static_cast<size_t>(total));
         d.momento.resize(static_cast<size_t>(total));
-        // Locals rather than the result's members: the station stores cannot alias them.
         float* xs = d.x.data();
         float* cortantes = d.cortante.data();
         float* momentos = d.momento.data();
+
+        // Abscissae first. Loads are placed in the order entered, each where the regular
+        // sequence first passes it; past the right end only the loads still waiting are
+        // placed.
+        int m = 0, c = 0;
+        for (int k = 1; m < total; ++k) {
+            const float x = Simple((k - 1) * L / 100.0);
+            while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
+                const float a = e.distCarga[i][c];
+                xs[m++] = a;
+                if (m < total) xs[m++] = Simple(a + kPasoCarga);
+                ++c;
+            }
+            if (m < total) xs[m++] = x;
+        }
+
+        // Then shear and moment. A bound of |V| and |M| over the span tells whether they
+        // can overflow single precision; almost always they cannot, and the stations are
+        // stored without the saturating conversion.
+        const double largo = L + kPasoCarga;
+        const double cotaV = std::fabs(vI) + std::fabs(w) * largo + cargas.sumaAbsP;
+        const double cotaM =
+            std::fabs(mI) + largo * cotaV + 0.5 * std::fabs(w) * largo * largo + cargas.sumaAbsPa;
+        const bool cabe = cotaM < 0.5 * FLT_MAX && cotaV < 0.5 * FLT_MAX;
+        auto aSimple = [cabe](double v) { return cabe ? static_cast<float>(v) : Simple(v); };
+
+        // Locals rather than the result's members, which the station stores could alias.
         float momMax = 0.0f, posMax = 0.0f;
         float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
-
-        int m = 0;
-        auto guarda = [&](float x) {
+        for (m = 0; m < total; ++m) {
+            const float x = xs[m];
             const double xd = x;
             double M = -mI + xd * vI;
             double V = vI;
@@ -91,30 +120,16 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
             const int k = cargas.Izquierda(x);
             M -= xd * cargas.sumaP[k] - cargas.sumaPa[k];
             V -= cargas.sumaP[k];
+            const float momento = aSimple(M);
             if (M >= 0.0 && M > momMax) {
-                momMax = Simple(M);
+                momMax = momento;
                 posMax = x;
             }
-            if (std::fabs(V) > maxCortante) maxCortante = Simple(std::fabs(V));
-            if (std::fabs(M) > maxMomento) maxMomento = Simple(std::fabs(M));
-            xs[m] = x;
-            cortantes[m] = Simple(V);
-            momentos[m] = Simple(M);
-            ++m;
-        };
-
-        // Loads are placed in the order entered, each where the regular sequence first
-        // passes it; past the right end only the loads still waiting are placed.
-        int c = 0;
-        for (int k = 1; m < total; ++k) {
-            const float x = Simple((k - 1) * L / 100.0);
-            while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
-                const float a = e.distCarga[i][c];
-                guarda(a);
-                if (m < total) guarda(Simple(a + kPasoCarga));
-                ++c;
-            }
-            if (m < total) guarda(x);
+            const double absV = std::fabs(V), absM = std::fabs(M);
+            if (absV > maxCortante) maxCortante = aSimple(absV);
+            if (absM > maxMomento) maxMomento = aSimple(absM);
+            cortantes[m] = aSimple(V);
+            momentos[m] = momento;
         }
         r.momMaxVano[static_cast<size_t>(i)] = momMax;
         r.posMomMax[static_cast<size_t>(i)] = posMax;
