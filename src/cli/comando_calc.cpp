@@ -6,7 +6,10 @@
 #include <string>
 
 #include "analisis/calcula.h"
+#include "archivos/perfiles.h"
 #include "archivos/proyecto_vcw.h"
+#include "comando_perfiles.h"
+#include "detallado/detallado.h"
 #include "json.h"
 #include "modelo/derivados.h"
 #include "reporte/tablas_resultados.h"
@@ -107,6 +110,34 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
             .Cierra();
     j.CierraLista();
     j.AbreLista("bars");
+    if (r.calculado && !o.soloAnalisis) {
+        TablaDetallado tabla;
+        MyLoad(tabla, p, r);
+        auto entero = [&j](const char* clave, const std::optional<int>& v) {
+            if (v)
+                j.Entero(clave, *v);
+            else
+                j.Nulo(clave);
+        };
+        for (size_t k = 0; k < tabla.filas.size(); ++k) {
+            const FilaDetallado& f = tabla.filas[k];
+            j.Abre();
+            j.Entero("row", static_cast<long long>(k + 1));
+            j.Texto("location", f.ubic).Texto("section", f.sec).Texto("shape", f.tipo);
+            entero("bottom_bar", f.barraInferior);
+            entero("bottom_count", f.cantInferior);
+            entero("hanger_bar", f.barraPercha);
+            entero("hanger_count", f.cantPercha);
+            entero("extra_bar", f.barraAdicional);
+            entero("extra_count", f.cantAdicional);
+            entero("stirrup_bar", f.barraEstribo);
+            if (f.separEstribo)
+                j.Numero("stirrup_spacing", *f.separEstribo);
+            else
+                j.Nulo("stirrup_spacing");
+            j.Cierra();
+        }
+    }
     j.CierraLista();
     j.Cierra();
     return j.Resultado() + "\n";
@@ -139,6 +170,20 @@ int ComandoCalc(const OpcionesCalc& o) {
     }
     if (!lectura.aviso.empty()) Error(lectura.aviso);
     Proyecto p = std::move(*lectura.proyecto);
+    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 &&
+        p.datos.designacionPerfil >= 0) {
+        // The section of a steel beam comes from its rolled shape.
+        std::string rutaDat = RutaPerfiles();
+        auto datos = LeeBytes(rutaDat);
+        auto tabla = datos ? LeePerfiles(*datos, rutaDat)
+                           : Resultado<TablaPerfiles>::Error(
+                                 "No se encontro la tabla de perfiles:\n" + rutaDat);
+        if (tabla)
+            p.perfil = ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil,
+                                      p.datos.designacionPerfil);
+        else
+            Error(tabla.mensaje);
+    }
     std::string losas = ActualizaDerivados(p);
     if (!losas.empty()) Error(losas);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "comando_calc.h"
+#include "comando_perfiles.h"
 
 namespace {
 
@@ -16,6 +17,8 @@ const char* kUso =
     "      --double=yes|no  respuesta a la pregunta de refuerzo doble (por omision no)\n"
     "      --stations       incluye las estaciones de cada vano en el JSON\n"
     "      --json           salida JSON\n"
+    "  trabelux-cli shapes FAMILIA\n"
+    "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
     "Codigos de salida: 0 calculo completo, 1 calculo detenido por un mensaje,\n"
     "                   2 uso incorrecto o archivo ilegible.\n";
 
@@ -58,6 +61,10 @@ int main(int argc, char** argv) {
         }
         if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
         return trabelux::cli::ComandoCalc(o);
+    }
+    if (comando == "shapes") {
+        if (argc != 3) return Uso("Falta la familia de perfiles");
+        return trabelux::cli::ComandoPerfiles(argv[2]);
     }
     return Uso("Comando desconocido: " + comando);
 }

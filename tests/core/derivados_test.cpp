@@ -129,3 +129,14 @@ TEST(TextoModulo, FollowsTheMaterial) {
     EXPECT_EQ(TextoModulo(kAcero, "180"), "2.00E + 06");
     EXPECT_EQ(TextoModulo(kOtro, "180"), "1.0");
 }
+
+TEST(RecalculaFila, SteelBeamKeepsItsWeightWhateverTheSlabOption) {
+    Proyecto p = ProyectoNuevo();
+    p.datos.material = kAcero;
+    p.datos.pesoUnitario = "7.85";
+    p.perfil = PerfilAcero{"W8X31", 0.005890, 0.2032, 0.2032, 4.58e-5};
+    p.incluyePesoLosa = false;
+    p.asignacion = {AsignacionLosa{1, 1, 0.12}};
+    ActualizaDerivados(p);
+    EXPECT_NEAR(*p.vanos[0].pesoPropio, 7.85 * 0.005890, 1e-15);
+}

@@ -35,7 +35,10 @@ void RecalculaFila(Proyecto& p, int fila) {
                 pp = gamma * v.base * v.altura / 10000.0;
             else
                 pp = gamma * (p.perfil ? p.perfil->area : 0.0);
-            if (!p.incluyePesoLosa && fila < static_cast<int>(p.asignacion.size()))
+            // The slab slice over the beam is concrete: only a concrete beam's own
+            // weight counts it twice when the slab weight is already in the slab loads.
+            if (d.material == kHormigon && !p.incluyePesoLosa &&
+                fila < static_cast<int>(p.asignacion.size()))
                 pp -= p.asignacion[fila].espesorProm * v.base * gamma / 100.0;
             v.pesoPropio = pp;
         } else {

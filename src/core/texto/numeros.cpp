@@ -104,6 +104,16 @@ bool EsNumero(std::string_view texto) {
     return Prefijo(SinBlancos(texto), p);
 }
 
+std::optional<double> LeeNumeroCompleto(std::string_view token) {
+    std::string p;
+    // The prefix has one character per character consumed, so equal lengths mean the
+    // whole token was taken.
+    if (!Prefijo(token, p) || p.size() != token.size()) return std::nullopt;
+    double v = std::strtod(p.c_str(), nullptr);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
 double LeeNumero(std::string_view texto) {
     std::string p;
     if (!Prefijo(SinBlancos(texto), p)) return 0.0;

@@ -2,6 +2,7 @@
 // field, a grid cell or a file value becomes a number and how a number is shown.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ double LeeNumero(std::string_view texto);
 
 // Whether `texto` holds a number by the rule above (at least one mantissa digit).
 bool EsNumero(std::string_view texto);
+
+// The value of `token` when the whole of it (no blanks) is one finite number by the rule
+// above; nothing for empty, partly numeric ("3x", "4E") or overflowing ("1E400") text.
+// File readers use it to refuse a value instead of reading garbage as 0.
+std::optional<double> LeeNumeroCompleto(std::string_view token);
 
 // Formats `valor` with one of the display patterns: "0", "0.0", "0.00", "0.000",
 // "0.00000", "0.000000" (fixed decimals), "##" (whole number, empty for zero),

@@ -1,0 +1,116 @@
+#include "archivos/lector_valores.h"
+
+#include <cmath>
+
+#include "texto/codificacion.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+
+// Short form of a number for messages: whole numbers without decimals.
+std::string TextoMensaje(double v) { return TextoCorto(v); }
+
+}  // namespace
+
+std::vector<std::string> SeparaValores(std::string_view linea) {
+    std::vector<std::string> valores;
+    size_t i = 0;
+    const size_t n = linea.size();
+    while (true) {
+        while (i < n && EsBlanco(linea[i])) ++i;
+        if (i >= n) break;
+        if (linea[i] == ',') {
+            // A comma with no value before it: an empty value.
+            valores.emplace_back();
+            ++i;
+            if (i >= n || linea.find_first_not_of(" \t", i) == std::string_view::npos)
+                valores.emplace_back();
+            continue;
+        }
+        size_t inicio = i;
+        while (i < n && !EsBlanco(linea[i]) && linea[i] != ',') ++i;
+        valores.emplace_back(linea.substr(inicio, i - inicio));
+        while (i < n && EsBlanco(linea[i])) ++i;
+        if (i < n && linea[i] == ',') {
+            ++i;  // the comma that ends this value
+            if (linea.find_first_not_of(" \t", i) == std::string_view::npos)
+                valores.emplace_back();  // "1,2," ends in an empty value
+        }
+    }
+    return valores;
+}
+
+LectorValores::LectorValores(std::string_view bytes) {
+    size_t inicio = 0;
+    while (inicio < bytes.size()) {
+        size_t fin = bytes.find('\n', inicio);
+        size_t siguiente = fin == std::string_view::npos ? bytes.size() : fin + 1;
+        if (fin == std::string_view::npos) fin = bytes.size();
+        std::string_view linea = bytes.substr(inicio, fin - inicio);
+        if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+        lineas_.push_back(Latin1AUtf8(linea));
+        inicio = siguiente;
+    }
+}
+
+bool LectorValores::LeeLinea(std::string& linea) {
+    if (linea_ >= static_cast<int>(lineas_.size())) {
+        linea_ = static_cast<int>(lineas_.size()) + 1;
+        return Falla("el archivo termina antes de tiempo");
+    }
+    linea = lineas_[linea_++];
+    return true;
+}
+
+bool LectorValores::LeeValores(size_t minimo, std::vector<std::string>& valores) {
+    std::string linea;
+    if (!LeeLinea(linea)) return false;
+    valores = SeparaValores(linea);
+    if (valores.size() < minimo) {
+        return Falla("faltan valores: se esperaban " + std::to_string(minimo) + " y hay " +
+                     std::to_string(valores.size()));
+    }
+    return true;
+}
+
+bool LectorValores::Numero(const std::string& valor, const std::string& nombre, double minimo,
+                           double maximo, double& resultado) {
+    std::optional<double> v = LeeNumeroCompleto(valor);
+    if (!v) return Falla(nombre + " no es un numero valido (se leyo \"" + valor + "\")");
+    if (std::fabs(*v) > kMagnitudMaxima)
+        return Falla(nombre + " es demasiado grande (se leyo \"" + valor + "\")");
+    if (*v < minimo)
+        return Falla(nombre + " no puede ser menor que " + TextoMensaje(minimo) + " (se leyo \"" +
+                     valor + "\")");
+    if (*v > maximo)
+        return Falla(nombre + " no puede ser mayor que " + TextoMensaje(maximo) + " (se leyo \"" +
+                     valor + "\")");
+    resultado = *v;
+    return true;
+}
+
+bool LectorValores::Entero(const std::string& valor, const std::string& nombre, int minimo,
+                           int maximo, int& resultado) {
+    std::optional<double> v = LeeNumeroCompleto(valor);
+    if (!v || *v != std::floor(*v))
+        return Falla(nombre + " no es un numero entero (se leyo \"" + valor + "\")");
+    if (*v < minimo || *v > maximo) {
+        return Falla(nombre + " debe estar entre " + std::to_string(minimo) + " y " +
+                     std::to_string(maximo) + " (se leyo \"" + valor + "\")");
+    }
+    resultado = static_cast<int>(*v);
+    return true;
+}
+
+bool LectorValores::Falla(const std::string& motivo) { return FallaEnLinea(linea_, motivo); }
+
+bool LectorValores::FallaEnLinea(int linea, const std::string& motivo) {
+    if (error_.empty()) error_ = "Linea " + std::to_string(linea) + ": " + motivo;
+    return false;
+}
+
+}  // namespace trabelux

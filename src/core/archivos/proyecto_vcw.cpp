@@ -1,0 +1,445 @@
+// The project file: the writer turns a project into its lines, the reader checks every
+// value of every line and builds a fresh project, or names the line that is wrong.
+#include "archivos/proyecto_vcw.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "archivos/lector_valores.h"
+#include "archivos/losas_los.h"
+#include "modelo/derivados.h"
+#include "texto/codificacion.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+constexpr const char* kFinLinea = "\r\n";
+constexpr double kMax = LectorValores::kMagnitudMaxima;
+
+// ---- Forms shared by the writer and the reader -------------------------------------
+
+// Width, depth and length are shown with a fixed number of decimals. The formatted text
+// is kept only when it loses nothing; otherwise the text stays as typed. Both sides use
+// this so that saving what was read writes the same bytes again.
+std::string NormalizaMedida(const std::string& texto, const char* patron) {
+    double v = LeeNumero(texto);
+    std::string f = Formatea(v, patron);
+    return LeeNumero(f) == v ? f : texto;
+}
+
+// The global dead and live loads are numbers in the file and texts in the project.
+std::string TextoCarga(double v) {
+    std::string f = Formatea(v, "0.000");
+    return LeeNumero(f) == v ? f : TextoCorto(v);
+}
+
+// The file holds the modulus as a whole number; the project shows it in scientific form
+// when that form stands for the same whole number, so no precision is lost on reading.
+std::string ModuloArchivo(const std::string& texto) { return Formatea(LeeNumero(texto), "0"); }
+
+std::string ModuloLeido(double v) {
+    std::string cientifico = FormateaCientifico(v);
+    return ModuloArchivo(cientifico) == Formatea(v, "0") ? cientifico : TextoCorto(v);
+}
+
+// ---- Writer -------------------------------------------------------------------------
+
+// A line break inside a text would split its line and shift every line after it.
+std::string UnaLinea(std::string texto) {
+    for (char& c : texto)
+        if (c == '\r' || c == '\n') c = ' ';
+    return texto;
+}
+
+// A text value must come back as exactly one value: an empty text or one with blanks
+// or commas would move every value after it, so its number is written instead.
+std::string Campo(const std::string& texto) {
+    if (texto.empty() || texto.find_first_of(" \t,\r\n") != std::string::npos)
+        return TextoCorto(LeeNumero(texto));
+    return texto;
+}
+
+std::string Num(double v) { return NumeroArchivo(v); }
+
+void Linea(std::string& salida, std::initializer_list<std::string> valores) {
+    bool primero = true;
+    for (const auto& v : valores) {
+        if (!primero) salida += ' ';
+        salida += v;
+        primero = false;
+    }
+    salida += kFinLinea;
+}
+
+// Restraint flags (vertical, rotation) of node j of a beam with `nudos` nodes.
+void Restricciones(const Proyecto& p, int j, int nudos, int& vertical, int& giro) {
+    vertical = 1;
+    giro = 0;
+    int extremo = -1;
+    if (j == 1)
+        extremo = p.apoyoIzquierdo;
+    else if (j == nudos)
+        extremo = p.apoyoDerecho;
+    else
+        vertical = CondicionInterior(p, j);
+    if (extremo == kEmpotrado) giro = 1;
+    if (extremo == kNoApoyado) vertical = 0;
+}
+
+int CuentaRestringidos(const Proyecto& p, int nudos) {
+    int r = nudos;
+    for (int extremo : {p.apoyoIzquierdo, p.apoyoDerecho}) {
+        if (extremo == kEmpotrado) ++r;
+        if (extremo == kNoApoyado) --r;
+    }
+    return r;
+}
+
+// ---- Reader -------------------------------------------------------------------------
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+
+std::string Recorta(const std::string& t) {
+    size_t a = t.find_first_not_of(" \t");
+    if (a == std::string::npos) return "";
+    size_t b = t.find_last_not_of(" \t");
+    return t.substr(a, b - a + 1);
+}
+
+std::string Mayusculas(std::string t) {
+    for (char& c : t)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return t;
+}
+
+std::string DelVano(int i) { return " del vano " + std::to_string(i); }
+
+// Line 1: the beam name, a comma and three numbers. The numbers are found from the end
+// of the line, so a name that itself holds commas comes back whole.
+bool SeparaCabecera(const std::string& linea, std::string& nombre, std::string numeros[3]) {
+    size_t fin = linea.size();
+    for (int k = 2; k >= 0; --k) {
+        while (fin > 0 && EsBlanco(linea[fin - 1])) --fin;
+        if (k < 2 && fin > 0 && linea[fin - 1] == ',') {
+            --fin;
+            while (fin > 0 && EsBlanco(linea[fin - 1])) --fin;
+        }
+        size_t inicio = fin;
+        while (inicio > 0 && !EsBlanco(linea[inicio - 1]) && linea[inicio - 1] != ',') --inicio;
+        if (inicio == fin) return false;
+        numeros[k] = linea.substr(inicio, fin - inicio);
+        fin = inicio;
+    }
+    while (fin > 0 && EsBlanco(linea[fin - 1])) --fin;
+    if (fin == 0 || linea[fin - 1] != ',') return false;
+    nombre = linea.substr(0, fin - 1);
+    return true;
+}
+
+bool LeeCabecera(LectorValores& l, Proyecto& p) {
+    std::string linea, numeros[3];
+    if (!l.LeeLinea(linea)) return false;
+    if (!SeparaCabecera(linea, p.nombreViga, numeros) || !LeeNumeroCompleto(numeros[1]) ||
+        !LeeNumeroCompleto(numeros[2]))
+        return l.Falla("se esperaba el nombre de la viga, una coma y tres numeros");
+    return l.Entero(numeros[0], "el numero de vanos", 1, kMaxVanos, p.numVanos);
+}
+
+bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
+    DatosGenerales& d = p.datos;
+    std::vector<std::string> v;
+    double muerta = 0, viva = 0, modulo = 0;
+    if (!l.LeeValores(12, v)) return false;
+    d.fc = v[0];
+    d.fy = v[1];
+    d.recub = v[2];
+    d.base = NormalizaMedida(v[4], "0.0");
+    d.altura = NormalizaMedida(v[5], "0.0");
+    d.longitud = NormalizaMedida(v[6], "0.000");
+    if (!l.Entero(v[3], "el numero de cargas en nudos", 0, 100000, numCargNudos) ||
+        !l.Numero(v[7], "la carga muerta global", -kMax, kMax, muerta) ||
+        !l.Numero(v[8], "la carga viva global", -kMax, kMax, viva) ||
+        !l.Entero(v[9], "el material", kHormigon, kOtro, d.material) ||
+        !l.Numero(v[10], "el modulo de elasticidad", -kMax, kMax, modulo) ||
+        !l.Entero(v[11], "la opcion de inercia", kInerciaBh3, kInerciaOtra, d.opcionInercia))
+        return false;
+    d.cargaMuerta = TextoCarga(muerta);
+    d.cargaViva = TextoCarga(viva);
+    d.moduloE = ModuloLeido(modulo);
+
+    // The steel-shape line is there only for steel, as the material just read says.
+    if (d.material == kAcero) {
+        if (!l.LeeValores(2, v) || !l.Entero(v[0], "el tipo de perfil", 0, 7, d.familiaPerfil) ||
+            !l.Entero(v[1], "la designacion del perfil", -1, 599, d.designacionPerfil))
+            return false;
+    }
+
+    int opcion0 = 0, opcion1 = 0, peso = 0;
+    if (!l.LeeValores(6, v) ||
+        !l.Entero(v[0], "la opcion de carga viva y muerta", -1, 1, opcion0) ||
+        !l.Entero(v[1], "la opcion de carga total", -1, 1, opcion1) ||
+        !l.Entero(v[2], "la opcion de peso propio", 0, 2, peso))
+        return false;
+    d.usaCargaTotal = opcion1 != 0;
+    d.calculaPesoPropio = peso != 0;
+    d.factorMuerta = v[3];
+    d.factorViva = v[4];
+    d.pesoUnitario = v[5];
+    return true;
+}
+
+// For "Otro" the self weight is typed by the user and the file has no column for it:
+// it is the part of the stored last column that the dead and live loads do not explain.
+// Of the candidates next to the difference, the one that rebuilds the stored total
+// exactly is kept, so saving again writes the same digits.
+void RecuperaPesoPropio(Vano& v) {
+    const double m = v.cargaMuerta.value_or(0), w = v.cargaViva.value_or(0);
+    const double total = v.cargaUltima;
+    if ((0.0 + m) + w == total) return;
+    const double base = (total - w) - m;
+    double candidato = base;
+    for (int paso = 0; paso <= 4; ++paso) {
+        double arriba = base, abajo = base;
+        for (int k = 0; k < paso; ++k) {
+            arriba = std::nextafter(arriba, HUGE_VAL);
+            abajo = std::nextafter(abajo, -HUGE_VAL);
+        }
+        if ((arriba + m) + w == total) {
+            candidato = arriba;
+            break;
+        }
+        if ((abajo + m) + w == total) {
+            candidato = abajo;
+            break;
+        }
+    }
+    v.pesoPropio = candidato;
+}
+
+bool LeeVanos(LectorValores& l, Proyecto& p, std::vector<int>& numCargas) {
+    std::vector<std::string> v;
+    p.vanos.clear();
+    numCargas.assign(p.numVanos + 1, 0);
+    for (int i = 1; i <= p.numVanos; ++i) {
+        Vano vano;
+        double muerta = 0, viva = 0;
+        if (!l.LeeValores(8, v) ||
+            !l.Numero(v[0], "la longitud" + DelVano(i), 0, kMax, vano.longitud) ||
+            !l.Numero(v[1], "la base" + DelVano(i), 0, kMax, vano.base) ||
+            !l.Numero(v[2], "la altura" + DelVano(i), 0, kMax, vano.altura) ||
+            !l.Numero(v[3], "la inercia" + DelVano(i), 0, kMax, vano.inercia) ||
+            !l.Numero(v[4], "la carga muerta" + DelVano(i), 0, kMax, muerta) ||
+            !l.Numero(v[5], "la carga viva" + DelVano(i), 0, kMax, viva) ||
+            !l.Numero(v[6], "la carga ultima" + DelVano(i), -kMax, kMax, vano.cargaUltima) ||
+            !l.Entero(v[7], "el numero de cargas" + DelVano(i), 0, kMaxCargasPorVano, numCargas[i]))
+            return false;
+        vano.cargaMuerta = muerta;
+        vano.cargaViva = viva;
+        if (p.datos.material == kOtro) RecuperaPesoPropio(vano);
+        p.vanos.push_back(vano);
+    }
+    return true;
+}
+
+bool LeeRestricciones(LectorValores& l, Proyecto& p) {
+    std::vector<std::string> v;
+    const int nudos = p.numVanos + 1;
+    p.apoyosInteriores.clear();
+    for (int j = 1; j <= nudos; ++j) {
+        int vertical = 0, giro = 0;
+        const std::string nudo = " del nudo " + std::to_string(j);
+        if (!l.LeeValores(2, v) ||
+            !l.Entero(v[0], "la restriccion vertical" + nudo, 0, 1, vertical) ||
+            !l.Entero(v[1], "la restriccion de giro" + nudo, 0, 1, giro))
+            return false;
+        if (j == 1 || j == nudos) {
+            int extremo = giro == 1 ? kEmpotrado : vertical == 0 ? kNoApoyado : kApoyado;
+            (j == 1 ? p.apoyoIzquierdo : p.apoyoDerecho) = extremo;
+        } else {
+            // An interior support never restrains rotation; only its vertical flag counts.
+            p.apoyosInteriores.push_back(vertical);
+        }
+    }
+    return true;
+}
+
+bool LeeCargas(LectorValores& l, Proyecto& p, int numCargNudos, const std::vector<int>& numCargas) {
+    std::vector<std::string> v;
+    p.cargasNudo.clear();
+    for (int k = 0; k < numCargNudos; ++k) {
+        CargaNudo c;
+        if (!l.LeeValores(3, v) || !l.Entero(v[0], "el nudo de la carga", 1, kMaxNudos, c.nudo) ||
+            !l.Numero(v[1], "la fuerza en el nudo", -kMax, kMax, c.fuerza) ||
+            !l.Numero(v[2], "el momento en el nudo", -kMax, kMax, c.momento))
+            return false;
+        p.cargasNudo.push_back(c);
+    }
+
+    p.cargas.clear();
+    int porVano[kMaxVanos + 1] = {};
+    for (int i = 1; i <= p.numVanos; ++i) {
+        for (int k = 0; k < numCargas[i]; ++k) {
+            CargaConcentrada c;
+            // The span written on the line, not the one being counted, owns the load.
+            if (!l.LeeValores(3, v) ||
+                !l.Entero(v[0], "el vano de la carga", 1, kMaxVanos, c.vano) ||
+                !l.Numero(v[1], "la carga concentrada", -kMax, kMax, c.carga) ||
+                !l.Numero(v[2], "la distancia de la carga", 0, kMax, c.distancia))
+                return false;
+            // A load beyond its span (the span was shortened after the load was placed)
+            // is kept as written: the analysis takes it at the span's end, and refusing it
+            // here would make a project the program itself saved impossible to reopen.
+            if (++porVano[c.vano] > kMaxCargasPorVano)
+                return l.Falla("el vano " + std::to_string(c.vano) + " tiene mas de " +
+                               std::to_string(kMaxCargasPorVano) + " cargas concentradas");
+            p.cargas.push_back(c);
+        }
+    }
+    return true;
+}
+
+// A slab cell left empty means "none" or zero.
+bool LeeCeldaLosa(LectorValores& l, std::string& valor) {
+    std::vector<std::string> v;
+    if (!l.LeeValores(0, v)) return false;
+    valor = v.empty() || v[0].empty() ? "0" : v[0];
+    return true;
+}
+
+bool LeeAsignacion(LectorValores& l, Proyecto& p) {
+    std::string linea;
+    if (!l.LeeLinea(linea)) return false;
+    p.direccionViga = Recorta(linea);
+    p.asignacion.clear();
+    for (int i = 1; i <= p.numVanos; ++i) {
+        AsignacionLosa a;
+        std::string primera, segunda, espesor;
+        if (!LeeCeldaLosa(l, primera) ||
+            !l.Entero(primera, "la primera losa" + DelVano(i), 0, kMaxLosas, a.primera) ||
+            !LeeCeldaLosa(l, segunda) ||
+            !l.Entero(segunda, "la segunda losa" + DelVano(i), 0, kMaxLosas, a.segunda) ||
+            !LeeCeldaLosa(l, espesor) ||
+            !l.Numero(espesor, "el espesor promedio" + DelVano(i), -kMax, kMax, a.espesorProm))
+            return false;
+        p.asignacion.push_back(a);
+    }
+    if (!l.LeeLinea(linea)) return false;
+    std::string respuesta = Mayusculas(Recorta(linea));
+    if (respuesta != "SI" && respuesta != "NO")
+        return l.Falla("se esperaba SI o NO (se leyo \"" + linea + "\")");
+    p.incluyePesoLosa = respuesta == "SI";
+    return true;
+}
+
+bool LeeTextosYLosas(LectorValores& l, Proyecto& p) {
+    std::string ruta;
+    if (!l.LeeLinea(p.encabezado) || !l.LeeLinea(p.piePagina) || !l.LeeLinea(ruta)) return false;
+    p.archivoLosas = Recorta(ruta);
+    if (p.archivoLosas.empty()) return true;
+    return LeeAsignacion(l, p);
+}
+
+bool LeeProyecto(LectorValores& l, Proyecto& p) {
+    int numCargNudos = 0;
+    std::vector<int> numCargas;
+    return LeeCabecera(l, p) && LeeDatosGenerales(l, p, numCargNudos) &&
+           LeeVanos(l, p, numCargas) && LeeRestricciones(l, p) &&
+           LeeCargas(l, p, numCargNudos, numCargas) && LeeTextosYLosas(l, p);
+}
+
+// The slab file the project names. Its assignment is kept even when the file cannot be
+// had, so saving the project again does not drop it; the notice says why no slab loads
+// are transferred.
+std::string CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
+    std::optional<std::string> bytes;
+    if (leeLosas) bytes = leeLosas(p.archivoLosas);
+    if (!bytes) return "El archivo de losas:\n" + p.archivoLosas + "\nNo fue encontrado";
+    Resultado<ArchivoLosasDatos> losas = LeeLosas(*bytes, p.archivoLosas);
+    if (!losas) return losas.mensaje;
+    p.losas = std::move(*losas.valor);
+    return "";
+}
+
+}  // namespace
+
+LecturaProyecto LeeArchivo(const std::string& bytes, const std::string& ruta,
+                           const LectorArchivo& leeLosas) {
+    LecturaProyecto lectura;
+    LectorValores lector(bytes);
+    Proyecto p = ProyectoNuevo();
+    p.cargas.clear();
+    p.cargasNudo.clear();
+    p.asignacion.clear();
+    if (!LeeProyecto(lector, p)) {
+        lectura.error = "No se pudo leer el archivo:\n" + ruta + "\n" + lector.Error();
+        return lectura;
+    }
+    if (UsaLosas(p)) lectura.aviso = CargaArchivoLosas(p, leeLosas);
+    // A failed slab transfer is not a notice of reading: the caller, which brings the
+    // derived values up to date again, reports it.
+    ActualizaDerivados(p);
+    lectura.proyecto = std::move(p);
+    return lectura;
+}
+
+std::string SalvaArchivo(const Proyecto& p) {
+    const DatosGenerales& d = p.datos;
+    const int n = p.numVanos;
+    const int nudos = n + 1;
+    std::string s;
+
+    s += UnaLinea(p.nombreViga) + ", " + Num(n) + " " + Num(CuentaRestringidos(p, nudos)) + " " +
+         Num(nudos) + kFinLinea;
+    Linea(s, {Campo(d.fc), Campo(d.fy), Campo(d.recub), Num(NumCargNudos(p)),
+              Campo(NormalizaMedida(d.base, "0.0")), Campo(NormalizaMedida(d.altura, "0.0")),
+              Campo(NormalizaMedida(d.longitud, "0.000")), Num(LeeNumero(d.cargaMuerta)),
+              Num(LeeNumero(d.cargaViva)), Num(d.material), ModuloArchivo(d.moduloE),
+              Num(d.opcionInercia)});
+    if (d.material == kAcero) Linea(s, {Num(d.familiaPerfil), Num(d.designacionPerfil)});
+    Linea(s, {Num(d.usaCargaTotal ? 0 : -1), Num(d.usaCargaTotal ? -1 : 0),
+              Num(d.calculaPesoPropio ? 1 : 0), Campo(d.factorMuerta), Campo(d.factorViva),
+              Campo(d.pesoUnitario)});
+
+    for (int i = 0; i < n; ++i) {
+        const Vano v = i < static_cast<int>(p.vanos.size()) ? p.vanos[i] : Vano{};
+        Linea(s, {Num(v.longitud), Num(v.base), Num(v.altura), Num(v.inercia),
+                  Num(v.cargaMuerta.value_or(0)), Num(v.cargaViva.value_or(0)), Num(v.cargaUltima),
+                  Num(NumCargas(p, i + 1))});
+    }
+    for (int j = 1; j <= nudos; ++j) {
+        int vertical = 0, giro = 0;
+        Restricciones(p, j, nudos, vertical, giro);
+        Linea(s, {Num(vertical), Num(giro)});
+    }
+    for (const auto& c : p.cargasNudo)
+        if (c.nudo > 0) Linea(s, {Num(c.nudo), Num(c.fuerza), Num(c.momento)});
+    for (int i = 1; i <= n; ++i)
+        for (const auto& c : p.cargas)
+            if (c.vano == i) Linea(s, {Num(i), Num(c.carga), Num(c.distancia)});
+
+    Linea(s, {UnaLinea(p.encabezado)});
+    Linea(s, {UnaLinea(p.piePagina)});
+    if (!UsaLosas(p)) {
+        Linea(s, {" "});
+    } else {
+        Linea(s, {UnaLinea(p.archivoLosas)});
+        Linea(s, {UnaLinea(p.direccionViga)});
+        for (int i = 0; i < n; ++i) {
+            const AsignacionLosa a =
+                i < static_cast<int>(p.asignacion.size()) ? p.asignacion[i] : AsignacionLosa{};
+            Linea(s, {std::to_string(a.primera) + " "});
+            Linea(s, {std::to_string(a.segunda) + " "});
+            Linea(s, {TextoCorto(a.espesorProm)});
+        }
+        Linea(s, {p.incluyePesoLosa ? "SI" : "NO"});
+    }
+    return Utf8ALatin1(s);
+}
+
+std::string MensajeErrorGuardar(const std::string& ruta, const std::string& razon) {
+    return "No se pudo guardar el archivo:\n" + ruta + "\n" + razon;
+}
+
+}  // namespace trabelux

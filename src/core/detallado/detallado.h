@@ -1,0 +1,39 @@
+// Operations of the detailing window on its table: loading the proposal, updating it
+// after edits, starting afresh and choosing section shapes.
+#pragma once
+
+#include "analisis/resultados.h"
+#include "detallado/calcula_barras.h"
+#include "detallado/tabla.h"
+#include "modelo/proyecto.h"
+
+namespace trabelux {
+
+// Builds the rows for the project's spans (Apoyo 1, Vano 1, ..., Apoyo N+1), each drawn,
+// labelled "k-k", shaped "Rect" and with two 3/8" hangers, proposes the bars, and lets
+// support 1 take the bottom bar of span 1. Whatever the table held is replaced; it is
+// then marked as loaded.
+void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+
+// What a new analysis does to the table: no rows, not loaded.
+void VaciaDetallado(TablaDetallado& tabla);
+
+// Opening the detailing window: loads the table unless it already holds the bars of the
+// current results (so the user's edits survive a second opening).
+void AbreDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+
+// "Actualiza": proposes what is empty, then numbers the drawn rows "1-1", "2-2", ...
+// and empties every cell but "Dib" and "Ubic" of the rows not drawn.
+void Actualizar(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+
+// "Reinicia": discards every edit and loads the proposal afresh.
+void Reinicia(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+
+// "OK este vano": writes the code of shape option `opcion` (0..6) into "Tipo" of row
+// `fila` (0-based). False, changing nothing, for an option or row out of range.
+bool CambiaOpciones(TablaDetallado& tabla, int fila, int opcion);
+
+// "OK todos los vanos": the same for every row.
+bool CambiaOpcionesTodos(TablaDetallado& tabla, int opcion);
+
+}  // namespace trabelux

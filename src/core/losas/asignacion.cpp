@@ -1,0 +1,48 @@
+#include "losas/asignacion.h"
+
+#include "losas/espesores.h"
+#include "modelo/derivados.h"
+
+namespace trabelux {
+
+std::string CambiaDireccion(const std::string& actual) { return actual == "X" ? "Y" : "X"; }
+
+bool EsDireccionX(const std::string& direccion) {
+    size_t ini = direccion.find_first_not_of(" \t");
+    size_t fin = direccion.find_last_not_of(" \t");
+    return ini != std::string::npos && direccion.substr(ini, fin - ini + 1) == "X";
+}
+
+std::string ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
+                             const ArchivoLosasDatos* losas) {
+    if (static_cast<int>(asignacion.size()) > kMaxVanos)
+        return "La asignacion de losas tiene " + std::to_string(asignacion.size()) +
+               " vanos; el maximo es " + std::to_string(kMaxVanos);
+    for (size_t i = 0; i < asignacion.size(); ++i) {
+        const std::string vano = " del vano " + std::to_string(i + 1);
+        for (int k : {asignacion[i].primera, asignacion[i].segunda}) {
+            if (k < 0 || k > kMaxLosas)
+                return "La losa " + std::to_string(k) + vano +
+                       " no es valida: los numeros de losa van de 0 a 99";
+            if (losas && k > static_cast<int>(losas->losas.size()))
+                return "La losa " + std::to_string(k) + vano +
+                       " no esta en el archivo de losas, que tiene " +
+                       std::to_string(losas->losas.size()) + " losas";
+        }
+    }
+    return "";
+}
+
+AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
+                            std::vector<AsignacionLosa> asignacion) {
+    std::string error = ValidaAsignacion(asignacion, p.losas ? &*p.losas : nullptr);
+    if (!error.empty()) return {false, error};
+    if (p.losas)
+        for (auto& a : asignacion) a.espesorProm = EspProm(*p.losas, a.primera, a.segunda);
+    p.direccionViga = direccion;
+    p.incluyePesoLosa = incluyePesoLosa;
+    p.asignacion = std::move(asignacion);
+    return {true, ActualizaDerivados(p)};
+}
+
+}  // namespace trabelux

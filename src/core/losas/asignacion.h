@@ -1,0 +1,37 @@
+// The slab-assignment dialog's rules: the beam direction, the check of the slab numbers
+// and its "OK".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "modelo/proyecto.h"
+
+namespace trabelux {
+
+// The direction button: "X" becomes "Y", anything else becomes "X".
+std::string CambiaDireccion(const std::string& actual);
+
+// Whether a direction text means "X" (blanks around it do not count); any other text
+// takes the edges parallel to Y.
+bool EsDireccionX(const std::string& direccion);
+
+// ValidaAsignacion: "" when every row is acceptable, otherwise the message for the first
+// fault: more rows than spans the program holds, a slab number outside 0..99, or, when
+// `losas` is given, a slab number the slab file does not hold.
+std::string ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
+                             const ArchivoLosasDatos* losas);
+
+struct AceptacionLosas {
+    bool aceptada = false;  // false: nothing changed, `mensaje` says why
+    std::string mensaje;    // when accepted: the slab transfer's error text, or ""
+};
+
+// AceptaLosas: the dialog's "OK". Checks the assignment, stores the direction, the
+// "SI"/"NO" answer and the rows with their average thicknesses, then brings the derived
+// span values up to date. The self weight is only ever computed from the section, so
+// pressing "OK" again with the same choices changes nothing.
+AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
+                            std::vector<AsignacionLosa> asignacion);
+
+}  // namespace trabelux

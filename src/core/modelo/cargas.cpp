@@ -1,0 +1,49 @@
+#include "modelo/cargas.h"
+
+#include <algorithm>
+#include <map>
+
+namespace trabelux {
+
+AceptacionCargas AceptaCargas(Proyecto& p) {
+    AceptacionCargas r;
+    std::map<int, int> porVano;
+    for (const auto& c : p.cargas) ++porVano[c.vano];
+    for (const auto& [vano, cuantas] : porVano)
+        if (cuantas > kMaxCargasPorVano) {
+            r.mensaje = "El vano " + std::to_string(vano) + " tiene " + std::to_string(cuantas) +
+                        " cargas concentradas; se admiten hasta " +
+                        std::to_string(kMaxCargasPorVano) + " por vano";
+            return r;
+        }
+
+    bool cambiadas = false;
+    for (auto& c : p.cargas) {
+        // A load of a span the grid does not hold has no length to be measured against.
+        if (c.vano < 1 || c.vano > static_cast<int>(p.vanos.size())) continue;
+        const double largo = p.vanos[c.vano - 1].longitud;
+        if (c.distancia > largo) {
+            c.distancia = largo;
+            cambiadas = true;
+        } else if (c.distancia < 0) {
+            c.distancia = 0;
+            cambiadas = true;
+        }
+    }
+    std::stable_sort(p.cargas.begin(), p.cargas.end(),
+                     [](const CargaConcentrada& a, const CargaConcentrada& b) {
+                         if (a.vano != b.vano) return a.vano < b.vano;
+                         if (a.distancia != b.distancia) return a.distancia < b.distancia;
+                         return a.carga < b.carga;
+                     });
+    std::stable_sort(p.cargasNudo.begin(), p.cargasNudo.end(),
+                     [](const CargaNudo& a, const CargaNudo& b) { return a.nudo < b.nudo; });
+
+    r.aceptada = true;
+    if (cambiadas) r.mensaje = kAvisoDistancias;
+    for (int i = 1; i <= p.numVanos; ++i) r.numCargas.push_back(NumCargas(p, i));
+    r.numCargNudos = NumCargNudos(p);
+    return r;
+}
+
+}  // namespace trabelux

@@ -1,0 +1,30 @@
+// The point-load dialog's "OK": distances kept within their span, loads put in order and
+// counted per span, node loads put in order and counted.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "modelo/proyecto.h"
+
+namespace trabelux {
+
+inline constexpr const char* kAvisoDistancias =
+    "Las distancias menores que cero o mayores que la longitud del vano\n"
+    "han sido cambiadas a cero o al valor de L, segun el caso";
+
+struct AceptacionCargas {
+    bool aceptada = false;  // false: nothing changed and `mensaje` says why
+    // When accepted: kAvisoDistancias when a distance was moved, otherwise "".
+    std::string mensaje;
+    std::vector<int> numCargas;  // NumCargas of spans 1..numVanos (index 0 = span 1)
+    int numCargNudos = 0;        // node-load rows with a node number above 0
+};
+
+// AceptaCargas: refuses a span holding more than 20 loads; otherwise moves every
+// distance of a span the grid holds into 0..L of that span, orders the span loads by
+// span, then distance, then load (numerically), and the node loads by node number
+// (rows of one node keep their order; node 0 or empty stays, first, uncounted).
+AceptacionCargas AceptaCargas(Proyecto& p);
+
+}  // namespace trabelux

@@ -1,0 +1,95 @@
+#include "modelo/datos_generales.h"
+
+#include <algorithm>
+
+#include "modelo/derivados.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+bool EligeMaterial(DatosGenerales& d, int material, bool enCarga) {
+    d.material = material;
+    if (material == kHormigon) {
+        d.opcionInercia = kInerciaBh3;
+        d.moduloE = TextoModulo(material, d.fc);
+        d.factorMuerta = "1.4";
+        d.factorViva = "1.7";
+        d.pesoUnitario = "2.4";
+        return false;
+    }
+    // Switching the inertia to "Otra" while its list is disabled does not open the
+    // inertia panel but still normalises the global inertia.
+    d.opcionInercia = kInerciaOtra;
+    d.inercia = NormalizaInercia(d.inercia);
+    d.moduloE = d.factorMuerta = d.factorViva = d.pesoUnitario = "1.0";
+    if (material != kAcero) return false;
+    d.moduloE = TextoModulo(kAcero, d.fc);
+    d.pesoUnitario = "7.85";
+    return !enCarga;
+}
+
+void CambiaFc(DatosGenerales& d, const std::string& fc) {
+    d.fc = fc;
+    d.moduloE = TextoModulo(d.material, fc);
+}
+
+void EligeOpcionCarga(DatosGenerales& d, bool usaCargaTotal) {
+    d.usaCargaTotal = usaCargaTotal;
+    d.factorMuerta = usaCargaTotal ? "1.0" : "1.4";
+    d.factorViva = usaCargaTotal ? "1.0" : "1.7";
+}
+
+std::string TextoCargaTotal(int material) {
+    return material == kHormigon ? "Usa carga ultima total" : "Usa carga total";
+}
+
+VerificacionCarga VerificaControlCarga(DatosGenerales& d) {
+    if (LeeNumero(d.factorMuerta) < 1.0) {
+        d.factorMuerta = "1.0";
+        return {false, kMensajeFactorMuerta};
+    }
+    if (LeeNumero(d.factorViva) < 1.0) {
+        d.factorViva = "1.0";
+        return {false, kMensajeFactorViva};
+    }
+    if (LeeNumero(d.pesoUnitario) < 1.0) {
+        d.pesoUnitario = "1.0";
+        if (d.calculaPesoPropio) return {false, kMensajePesoUnitario};
+    }
+    return {true, ""};
+}
+
+std::string NormalizaInercia(const std::string& inercia) {
+    std::string texto = Formatea(LeeNumero(inercia), "0.000000");
+    // Judged on the text shown: an inertia that shows as 0.000000 would read back as 0.
+    return LeeNumero(texto) <= 0 ? "1.000000" : texto;
+}
+
+void AceptaPerfil(Proyecto& p, int familia, int designacion,
+                  const std::optional<PerfilAcero>& perfil) {
+    DatosGenerales& d = p.datos;
+    d.familiaPerfil = familia;
+    d.designacionPerfil = familia == 0 ? -1 : designacion;
+    p.perfil = familia == 0 ? std::nullopt : perfil;
+    if (p.perfil) {
+        const double baseCm = p.perfil->bf * 100.0;
+        const double alturaCm = p.perfil->d * 100.0;
+        d.base = Formatea(baseCm, "0.0");
+        d.altura = Formatea(alturaCm, "0.0");
+        d.inercia = Formatea(p.perfil->ix, "0.000000");
+        d.opcionInercia = kInerciaOtra;
+        const int filas = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
+        for (int i = 0; i < filas; ++i) {
+            p.vanos[i].base = baseCm;
+            p.vanos[i].altura = alturaCm;
+            p.vanos[i].inercia = p.perfil->ix;
+        }
+    }
+    if (familia == 0) {
+        d.inercia = "1";
+        d.opcionInercia = kInerciaBh3;
+    }
+    ActualizaDerivados(p);
+}
+
+}  // namespace trabelux

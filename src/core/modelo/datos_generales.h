@@ -1,0 +1,61 @@
+// Rules of the general-data dialog that change its texts: the material, F'c and the
+// modulus, the load options, the load-control check, the global inertia and the
+// steel-shape panel's "OK".
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "modelo/proyecto.h"
+
+namespace trabelux {
+
+// EligeMaterial: the texts a choice of material sets. "Hormigon": inertia "bh3/12",
+// modulus from F'c, factors "1.4"/"1.7", unit weight "2.4". "Acero" and "Otro": inertia
+// "Otra" (its text normalised, see NormalizaInercia), modulus, factors and unit weight
+// "1.0"; "Acero" then modulus "2.00E + 06" and unit weight "7.85". Returns whether the
+// steel-shape panel opens: with "Acero", unless a project is being read (`enCarga`).
+bool EligeMaterial(DatosGenerales& d, int material, bool enCarga);
+
+// CambiaFc: F'c edited; the modulus follows the material.
+void CambiaFc(DatosGenerales& d, const std::string& fc);
+
+// EligeOpcionCarga: "Usa carga viva y carga muerta" sets the factors to "1.4" and "1.7",
+// "Usa carga total" both to "1.0".
+void EligeOpcionCarga(DatosGenerales& d, bool usaCargaTotal);
+
+// Caption of the "Usa carga total" option for the material.
+std::string TextoCargaTotal(int material);
+
+inline constexpr const char* kMensajeFactorMuerta =
+    "El factor de carga muerta no puede ser menor de 1.0";
+inline constexpr const char* kMensajeFactorViva =
+    "El factor de carga viva no puede ser menor de 1.0";
+inline constexpr const char* kMensajePesoUnitario =
+    "El peso unitario del material no puede ser menor de 1.0";
+
+struct VerificacionCarga {
+    bool cierra = false;  // the panel may close
+    std::string mensaje;  // information box to show first, or ""
+};
+
+// VerificaControlCarga: the load-control panel's "OK". In order: a dead-load factor
+// below 1.0, then a live-load factor below 1.0, then a unit weight below 1.0 are reset
+// to "1.0"; the first of them keeps the panel open with its message, except the unit
+// weight when self weight is not computed, which passes silently.
+VerificacionCarga VerificaControlCarga(DatosGenerales& d);
+
+// The global inertia text as the inertia panel shows it: "0.000000", and "1.000000"
+// for a value that would show as zero or less.
+std::string NormalizaInercia(const std::string& inercia);
+
+// AceptaPerfil: the steel-shape panel's "OK" with the family chosen and the shape it
+// resolved to (absent when no designation is chosen). With a shape: "Base" and "Altura"
+// become bf and d in cm ("0.0"), the global inertia its Ix ("0.000000") with the choice
+// "Otra", and every span shown gets that width, depth and inertia. With family
+// "Ninguno" the global inertia becomes "1" and the choice "bh3/12". The derived span
+// values follow.
+void AceptaPerfil(Proyecto& p, int familia, int designacion,
+                  const std::optional<PerfilAcero>& perfil);
+
+}  // namespace trabelux

@@ -1,0 +1,106 @@
+// The point-load dialog's "OK": clamping, ordering and counting of span and node loads.
+#include "modelo/cargas.h"
+
+#include <gtest/gtest.h>
+
+using namespace trabelux;
+
+namespace {
+
+Proyecto Viga(std::initializer_list<double> largos) {
+    Proyecto p = ProyectoNuevo();
+    p.vanos.assign(largos.size(), p.vanos[0]);
+    size_t i = 0;
+    for (double l : largos) p.vanos[i++].longitud = l;
+    p.numVanos = static_cast<int>(largos.size());
+    return p;
+}
+
+using Fila = std::tuple<int, double, double>;
+
+std::vector<Fila> Filas(const Proyecto& p) {
+    std::vector<Fila> f;
+    for (const auto& c : p.cargas) f.emplace_back(c.vano, c.distancia, c.carga);
+    return f;
+}
+
+}  // namespace
+
+TEST(AceptaCargas, DistancesAreKeptWithinTheirSpan) {
+    struct Caso {
+        double distancia;
+        double esperado;
+        bool aviso;
+    } casos[] = {
+        {7.5, 6.0, true}, {-1, 0, true}, {6.0, 6.0, false}, {0, 0, false}, {2.25, 2.25, false}};
+    for (const auto& c : casos) {
+        Proyecto p = Viga({6, 8});
+        p.cargas = {{1, c.distancia, 2.0}, {2, 7.5, 1.0}};
+        AceptacionCargas r = AceptaCargas(p);
+        ASSERT_TRUE(r.aceptada);
+        EXPECT_DOUBLE_EQ(p.cargas[0].distancia, c.esperado) << c.distancia;
+        EXPECT_DOUBLE_EQ(p.cargas[1].distancia, 7.5);  // measured against its own span
+        EXPECT_EQ(r.mensaje, c.aviso ? kAvisoDistancias : "") << c.distancia;
+    }
+}
+
+TEST(AceptaCargas, OrdersBySpanThenDistanceNumerically) {
+    struct Caso {
+        std::vector<CargaConcentrada> entrada;
+        std::vector<Fila> esperado;
+    } casos[] = {
+        {{{2, 3.0, 1}, {1, 4.0, 2}, {1, 0.5, 3}}, {{1, 0.5, 3}, {1, 4.0, 2}, {2, 3.0, 1}}},
+        // Beyond the reach of a text key: distances of 100 m or more, spans 10 and up.
+        {{{1, 150, 1}, {1, 20, 2}, {1, 9.5, 3}}, {{1, 9.5, 3}, {1, 20, 2}, {1, 150, 1}}},
+        {{{12, 1, 1}, {9, 1, 2}, {10, 1, 3}}, {{9, 1, 2}, {10, 1, 3}, {12, 1, 1}}},
+        // Equal positions: the smaller load first.
+        {{{1, 2, 10}, {1, 2, 5}}, {{1, 2, 5}, {1, 2, 10}}},
+        {{}, {}},
+    };
+    for (const auto& c : casos) {
+        Proyecto p = Viga(std::initializer_list<double>{200, 200, 200, 200, 200, 200, 200, 200, 200,
+                                                        200, 200, 200});
+        p.cargas = c.entrada;
+        ASSERT_TRUE(AceptaCargas(p).aceptada);
+        EXPECT_EQ(Filas(p), c.esperado);
+    }
+}
+
+TEST(AceptaCargas, CountsLoadsPerSpan) {
+    Proyecto p = Viga({5, 5, 5});
+    AceptacionCargas vacia = AceptaCargas(p);
+    EXPECT_EQ(vacia.numCargas, (std::vector<int>{0, 0, 0}));
+    EXPECT_TRUE(p.cargas.empty());
+    p.cargas = {{3, 1, 1}, {1, 1, 1}, {3, 2, 1}, {7, 1, 1}};
+    AceptacionCargas r = AceptaCargas(p);
+    EXPECT_EQ(r.numCargas, (std::vector<int>{1, 0, 2}));
+    // A load of a span the grid does not hold is kept as it was.
+    EXPECT_EQ(std::get<0>(Filas(p).back()), 7);
+}
+
+TEST(AceptaCargas, OrdersNodeLoadsByNodeAndCountsNodesAboveZero) {
+    Proyecto p = Viga({5, 5});
+    p.cargasNudo = {{10, 1, 0}, {2, 2, 0}, {0, 9, 9}, {1, 3, 0}, {2, 4, 0}};
+    AceptacionCargas r = AceptaCargas(p);
+    ASSERT_TRUE(r.aceptada);
+    std::vector<std::pair<int, double>> orden;
+    for (const auto& c : p.cargasNudo) orden.emplace_back(c.nudo, c.fuerza);
+    // Node 0 stays in the grid; two rows of node 2 keep their order.
+    EXPECT_EQ(orden,
+              (std::vector<std::pair<int, double>>{{0, 9}, {1, 3}, {2, 2}, {2, 4}, {10, 1}}));
+    EXPECT_EQ(r.numCargNudos, 4);
+}
+
+TEST(AceptaCargas, MoreThanTwentyLoadsInASpanAreRefused) {
+    Proyecto p = Viga({6, 6});
+    for (int k = 0; k < 20; ++k) p.cargas.push_back({2, 7.0 - 0.1 * k, 1});
+    EXPECT_TRUE(AceptaCargas(p).aceptada);
+    p.cargas.push_back({2, 9.0, 1});
+    p.cargas.push_back({1, -3.0, 1});
+    std::vector<Fila> antes = Filas(p);
+    AceptacionCargas r = AceptaCargas(p);
+    EXPECT_FALSE(r.aceptada);
+    EXPECT_NE(r.mensaje.find("vano 2"), std::string::npos) << r.mensaje;
+    EXPECT_NE(r.mensaje.find("20"), std::string::npos) << r.mensaje;
+    EXPECT_EQ(Filas(p), antes);
+}

@@ -1,0 +1,446 @@
+// The slab file reader, the edge-code cases, the tributary edge loads, the transfer to
+// the spans and the slab-assignment dialog's rules.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "archivos/losas_los.h"
+#include "losas/asignacion.h"
+#include "losas/cargas_borde.h"
+#include "losas/casos.h"
+#include "losas/espesores.h"
+#include "losas/transferencia.h"
+#include "modelo/derivados.h"
+
+using namespace trabelux;
+
+namespace {
+
+const char* const kArchivoValido =
+    "Planta baja, losas del eje A\r\n"
+    "3, 1, 0, 4200, 0.12, 0, 0.45, 0.25\r\n"
+    "1, AAAA, 4, 4, 1.0, 0.5, 0, 0, 0\r\n"
+    "2 \"EAAA\" 3 4 0 0 0 0 0.15\r\n"
+    "3,EN,1.5,5,0.4,0.2,0.1,0.05,0.10\r\n"
+    "1, Nota, 2.5, 3\r\n";
+
+ArchivoLosasDatos Lee(const std::string& texto) {
+    auto r = LeeLosas(texto, "planta.Los");
+    EXPECT_TRUE(r) << r.mensaje;
+    return r ? *r.valor : ArchivoLosasDatos{};
+}
+
+std::string LeeArchivoTexto(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+// A slab file of the given slabs ("numero bordes lx ly wD wL lineaD lineaL espesor").
+ArchivoLosasDatos Losas(std::initializer_list<const char*> lineas, double espesor = 0.12,
+                        double muerta = 0.45, double viva = 0.25) {
+    std::ostringstream s;
+    s << "Prueba\n"
+      << lineas.size() << " 0 0 4200 " << espesor << " 0 " << muerta << " " << viva << "\n";
+    for (const char* l : lineas) s << l << "\n";
+    return Lee(s.str());
+}
+
+Proyecto ConVanos(int n) {
+    Proyecto p = ProyectoNuevo();
+    p.numVanos = n;
+    p.vanos.assign(n, p.vanos[0]);
+    for (auto& v : p.vanos) {
+        v.longitud = 5;
+        v.cargaMuerta = 9.0;
+        v.cargaViva = 9.0;
+    }
+    p.asignacion.assign(n, AsignacionLosa{});
+    p.archivoLosas = "planta.Los";
+    return p;
+}
+
+void EsperaSinCambios(const Proyecto& antes, const Proyecto& despues) {
+    ASSERT_EQ(antes.vanos.size(), despues.vanos.size());
+    for (size_t i = 0; i < antes.vanos.size(); ++i) {
+        EXPECT_EQ(antes.vanos[i].cargaMuerta, despues.vanos[i].cargaMuerta) << i;
+        EXPECT_EQ(antes.vanos[i].cargaViva, despues.vanos[i].cargaViva) << i;
+    }
+    ASSERT_EQ(antes.asignacion.size(), despues.asignacion.size());
+    for (size_t i = 0; i < antes.asignacion.size(); ++i)
+        EXPECT_EQ(antes.asignacion[i].espesorProm, despues.asignacion[i].espesorProm) << i;
+}
+
+}  // namespace
+
+TEST(LeeLosas, ReadsDescriptionHeaderSlabsAndRecords) {
+    ArchivoLosasDatos d = Lee(kArchivoValido);
+    EXPECT_EQ(d.descripcion, "Planta baja, losas del eje A");
+    EXPECT_EQ(d.numLosas, 3);
+    EXPECT_EQ(d.registrosExtra, 1);
+    EXPECT_DOUBLE_EQ(d.cabecera[3], 4200);
+    EXPECT_DOUBLE_EQ(d.cabecera[6], 0.45);
+    ASSERT_EQ(d.losas.size(), 3u);
+    EXPECT_EQ(d.losas[1].bordes, "EAAA");  // quotes are not part of the value
+    EXPECT_EQ(d.losas[2].bordes, "EN");
+    EXPECT_DOUBLE_EQ(d.losas[2].lineaMuerta, 0.1);
+    EXPECT_DOUBLE_EQ(d.losas[2].lineaViva, 0.05);
+    // A thickness of 0 takes the header's default; loads of 0 stay 0 for the transfer.
+    EXPECT_DOUBLE_EQ(d.losas[0].espesor, 0.12);
+    EXPECT_DOUBLE_EQ(d.losas[1].cargaMuerta, 0);
+    EXPECT_DOUBLE_EQ(d.losas[1].espesor, 0.15);
+    ASSERT_EQ(d.extras.size(), 1u);
+    EXPECT_EQ(d.extras[0], "1, Nota, 2.5, 3");
+}
+
+TEST(LeeLosas, DescriptionIsLatin1AndLinesMayEndInLfOnly) {
+    ArchivoLosasDatos d = Lee("Losas del a\xF1o, 2\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n");
+    EXPECT_EQ(d.descripcion, "Losas del a\xC3\xB1o, 2");
+    ASSERT_EQ(d.losas.size(), 1u);
+    EXPECT_DOUBLE_EQ(d.losas[0].espesor, 0.1);
+}
+
+TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
+    struct Caso {
+        const char* texto;
+        const char* contiene;
+    } casos[] = {
+        {"", "vacio"},
+        {"Solo la descripcion\n", "Linea 2: falta el numero de losas"},
+        {"D\n0 0 0 0 0.1 0 0 0\n", "Error en Archivo de Losas"},
+        {"D\n-2 0 0 0 0.1 0 0 0\n", "Error en Archivo de Losas"},
+        {"D\n100 0 0 0 0.1 0 0 0\n", "Linea 2"},
+        {"D\n1.5 0 0 0 0.1 0 0 0\n", "entero"},
+        {"D\n1 -1 0 0 0.1 0 0 0\n", "registros adicionales"},
+        {"D\n1 0 0 0 0.1 0 0\n", "falta la carga viva por defecto"},
+        {"D\n1 0 0 0 0.1x 0 0 0\n", "Linea 2: el espesor por defecto no es un numero"},
+        {"D\n1 0 0 0 0.1 0 0 0\n2 AAAA 3 3 0 0 0 0 0\n", "Linea 3: se esperaba la losa 1"},
+        {"D\n1 0 0 0 0.1 0 0 0\n0 AAAA 3 3 0 0 0 0 0\n", "se esperaba la losa 1"},
+        {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 0 3 0 0 0 0 0\n", "mayores que cero"},
+        {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 -3 0 0 0 0 0\n", "mayores que cero"},
+        {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 1.2.3 0 0 0 0\n", "Linea 3: la carga muerta"},
+        {"D\n2 0 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n", "Linea 4: falta el numero de la losa 2"},
+        {"D\n1 2 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n1 a 1 1\n", "registro adicional 2"},
+        {"D\n1 1 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\nx a 1 1\n", "el indice"},
+        {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 1E999 0 0 0 0\n", "no es un numero"},
+    };
+    for (const auto& c : casos) {
+        auto r = LeeLosas(c.texto, "/datos/planta.Los");
+        EXPECT_FALSE(r) << c.texto;
+        EXPECT_EQ(r.mensaje.rfind("No se pudo leer el archivo de losas:\n/datos/planta.Los\n", 0),
+                  0u)
+            << r.mensaje;
+        EXPECT_NE(r.mensaje.find(c.contiene), std::string::npos) << r.mensaje;
+    }
+}
+
+TEST(LeeLosas, UnknownEdgeCodesAreLeftToTheTransfer) {
+    ArchivoLosasDatos d = Lee("D\n1 0 0 0 0.1 0 0 0\n1 QQQ 3 3 0 0 0 0 0\n");
+    EXPECT_EQ(d.losas[0].bordes, "QQQ");
+}
+
+TEST(LeeLosas, EveryTruncationOfAValidFileIsRefused) {
+    const std::string completo = kArchivoValido;
+    // The last value ("3") begins here; any shorter prefix lacks a value.
+    const size_t ultimoValor = completo.rfind('3');
+    for (size_t n = 0; n < completo.size(); ++n) {
+        auto r = LeeLosas(completo.substr(0, n), "planta.Los");
+        if (n <= ultimoValor) {
+            EXPECT_FALSE(r) << "prefix " << n;
+        }
+        if (!r) {
+            EXPECT_FALSE(r.mensaje.empty());
+        }
+    }
+}
+
+TEST(LeeLosas, GarbageNeverCrashes) {
+    std::mt19937 azar(7);
+    std::string base = kArchivoValido;
+    for (int intento = 0; intento < 300; ++intento) {
+        std::string t = base;
+        for (int k = 0; k < 4; ++k) t[azar() % t.size()] = static_cast<char>(azar() % 256);
+        auto r = LeeLosas(t, "x.Los");
+        if (r) {
+            EXPECT_LE(r.valor->numLosas, kMaxLosas);
+            EXPECT_EQ(r.valor->losas.size(), static_cast<size_t>(r.valor->numLosas));
+        }
+    }
+}
+
+TEST(CasoLosa, EveryCodeOfTheTableHasItsCase) {
+    struct Caso {
+        const char* codigo;
+        int caso;
+    } casos[] = {
+        {"AAAA", 1},  {"EAAA", 2},  {"AEAA", 2},  {"AAAE", 3},  {"AAEA", 3},  {"EEAA", 4},
+        {"AAEE", 5},  {"AEAE", 6},  {"EAEA", 6},  {"AEEA", 6},  {"EAAE", 6},  {"EEAE", 7},
+        {"EEEA", 7},  {"EAEE", 8},  {"AEEE", 8},  {"EEEE", 9},  {"AA", 10},   {"AE", 11},
+        {"EA", 11},   {"EE", 12},   {"EN", 13},   {"NE", 13},   {"AAAN", 14}, {"AANA", 14},
+        {"AAEN", 15}, {"AANE", 15}, {"EEAN", 16}, {"EENA", 16}, {"EEEN", 17}, {"EENE", 17},
+        {"ANAA", 18}, {"NAAA", 18}, {"ENAA", 19}, {"NEAA", 19}, {"ANEE", 20}, {"NAEE", 20},
+        {"ENEE", 21}, {"NEEE", 21}, {"EAAN", 22}, {"EANA", 22}, {"AEAN", 22}, {"AENA", 22},
+        {"EAEN", 23}, {"EANE", 23}, {"AEEN", 23}, {"AENE", 23}, {"ANAE", 24}, {"ANEA", 24},
+        {"NAAE", 24}, {"NAEA", 24}, {"ENEA", 25}, {"ENAE", 25}, {"NEEA", 25}, {"NEAE", 25},
+        {"NNAA", 0},  {"NN", 0},    {"AN", 0},    {"aaaa", 0},  {"AAA", 0},   {"", 0},
+        {"AAAAA", 0}, {"XXXX", 0},
+    };
+    for (const auto& c : casos) EXPECT_EQ(ClasificaBordes(c.codigo), c.caso) << c.codigo;
+}
+
+TEST(CasoLosa, OneWaySlabsUseOnePairOfEdges) {
+    struct Caso {
+        const char* bordes;
+        double lx, ly;
+        int caso;
+    } casos[] = {
+        {"EEAE", 5, 3, 11},    // 5/3 > 1.66: one-way, Lx > Ly takes letters 3-4 "AE"
+        {"EEAE", 3, 5, 12},    // Lx < Ly takes letters 1-2 "EE"
+        {"AAAA", 1, 1.66, 1},  // a ratio of exactly 1.66 is two-way
+        {"AAAA", 3, 4.98, 1},  // also when the division rounds above it
+        {"EEAE", 4.98, 3, 7}, {"AAAA", 1, 1.67, 10},
+        {"EN", 1, 4, 13},   // a two-letter code is the pair itself
+        {"AA", 4, 4, 0},    // a two-letter code on a two-way slab fits no case
+        {"NNAA", 1, 4, 0},  // letters 1-2 "NN" fit no one-way case
+        {"AANN", 1, 4, 10},   {"AAAN", 4, 1, 0},  // letters 3-4 "AN"
+        {"AAE", 1, 4, 0},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(CasoLosa(c.bordes, c.lx, c.ly), c.caso) << c.bordes << " " << c.lx << "x" << c.ly;
+}
+
+TEST(CargasDeBorde, TributaryLoadsOfEachCase) {
+    struct Caso {
+        int caso;
+        double lx, ly, wD, wL, lineaD, lineaL;
+        CargasBorde esperado;
+    } casos[] = {
+        // Square slab, a = 4: 4/3 on every edge.
+        {1, 4, 4, 1, 0.5, 0, 0, {4.0 / 3, 2.0 / 3, 4.0 / 3, 2.0 / 3}},
+        // a = 3, m = 0.75: long edges w a / 3 (3 - 0.5625) / 2 with the exact square.
+        {1, 3, 4, 1, 0, 0, 0, {1.0, 0, 1.21875, 0}},
+        {6, 4, 3, 1, 0, 0, 0, {1.21875, 0, 1.0, 0}},
+        // One-way strip, m = 0.5.
+        {12, 6, 3, 0.4, 0.2, 0, 0, {0.55, 0.275, 0.4, 0.2}},
+        // Cantilever strip: w a plus the line load on the long edges only.
+        {13, 1.5, 4, 0.4, 0.2, 0.2, 0.1, {0, 0, 0.8, 0.4}},
+        {13, 4, 1.5, 0.4, 0.2, 0.2, 0.1, {0.8, 0.4, 0, 0}},
+        // Free edge cases load one direction with w a.
+        {14, 3, 4, 0.45, 0.25, 9, 9, {1.35, 0.75, 0, 0}},
+        {23, 4, 3, 1, 1, 0, 0, {3, 3, 0, 0}},
+        {18, 4.5, 3.5, 0.6, 0.2, 9, 9, {0, 0, 2.1, 0.7}},
+        {25, 3, 4, 1, 2, 0, 0, {0, 0, 3, 6}},
+    };
+    for (const auto& c : casos) {
+        CargasBorde r = CargasDeBorde(c.caso, c.lx, c.ly, c.wD, c.wL, c.lineaD, c.lineaL);
+        SCOPED_TRACE(c.caso);
+        EXPECT_NEAR(r.muertaX, c.esperado.muertaX, 1e-12);
+        EXPECT_NEAR(r.vivaX, c.esperado.vivaX, 1e-12);
+        EXPECT_NEAR(r.muertaY, c.esperado.muertaY, 1e-12);
+        EXPECT_NEAR(r.vivaY, c.esperado.vivaY, 1e-12);
+    }
+}
+
+TEST(ReacLos, SumsTheLeftAndRightSlabOfEverySpan) {
+    Proyecto p = ConVanos(3);
+    p.losas = Losas({"1 AAAA 4 4 1 0.5 0 0 0", "2 AAAA 3 4 1 0 0 0 0"});
+    p.asignacion = {{1, 1, 0}, {0, 1, 0}, {0, 0, 0}};
+    ASSERT_EQ(ReacLos(p), "");
+    // The same slab on both sides counts twice; slab 0 contributes nothing.
+    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 8.0 / 3, 1e-12);
+    EXPECT_NEAR(*p.vanos[0].cargaViva, 4.0 / 3, 1e-12);
+    EXPECT_NEAR(*p.vanos[1].cargaMuerta, 4.0 / 3, 1e-12);
+    EXPECT_DOUBLE_EQ(*p.vanos[2].cargaMuerta, 0);
+    EXPECT_DOUBLE_EQ(*p.vanos[2].cargaViva, 0);
+}
+
+TEST(ReacLos, DirectionChoosesTheEdgesParallelToXOrY) {
+    Proyecto p = ConVanos(1);
+    p.losas = Losas({"1 AAAA 3 4 1 0 0 0 0"});
+    p.asignacion = {{1, 0, 0}};
+    ASSERT_EQ(ReacLos(p), "");
+    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 1.0, 1e-12);
+    p.direccionViga = "Y";
+    ASSERT_EQ(ReacLos(p), "");
+    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 1.21875, 1e-12);
+}
+
+TEST(ReacLos, ZeroLoadsAndThicknessTakeTheHeaderDefaults) {
+    Proyecto p = ConVanos(2);
+    p.losas = Losas({"1 AAAA 4 4 0 0 0 0 0", "2 AAAA 4 4 1 1 0 0 0.20"}, 0.12, 0.45, 0.3);
+    p.losas->losas[0].espesor = 0;  // as a slab built without the reader would hold it
+    p.asignacion = {{1, 0, 0}, {1, 2, 0}};
+    ASSERT_EQ(ReacLos(p), "");
+    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 0.45 * 4 / 3, 1e-12);
+    EXPECT_NEAR(*p.vanos[0].cargaViva, 0.3 * 4 / 3, 1e-12);
+    EXPECT_NEAR(p.asignacion[0].espesorProm, 0.12, 1e-12);
+    EXPECT_NEAR(p.asignacion[1].espesorProm, 0.16, 1e-12);
+}
+
+TEST(ReacLos, WritesOnlyTheSpansOfTheBeam) {
+    Proyecto p = ConVanos(2);
+    p.numVanos = 1;
+    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0"});
+    p.asignacion = {{1, 0, 0}, {1, 1, 0}};
+    ASSERT_EQ(ReacLos(p), "");
+    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 4.0 / 3, 1e-12);
+    EXPECT_DOUBLE_EQ(*p.vanos[1].cargaMuerta, 9.0);
+}
+
+TEST(ReacLos, FileErrorsChangeNothing) {
+    struct Caso {
+        const char* nombre;
+        void (*estropea)(Proyecto&);
+        const char* mensaje;
+    } casos[] = {
+        {"unknown edge code, even on a slab no span uses",
+         [](Proyecto& p) { p.losas->losas[1].bordes = "AAXA"; }, kErrorBordes},
+        {"one-way slab with a pair that fits no case",
+         [](Proyecto& p) { p.losas->losas[1].bordes = "NNAA"; }, kErrorBordes},
+        {"no slabs", [](Proyecto& p) { p.losas->numLosas = 0; }, kErrorArchivoLosas},
+        {"count and slabs disagree", [](Proyecto& p) { p.losas->numLosas = 3; },
+         kErrorArchivoLosas},
+        {"slab out of order", [](Proyecto& p) { p.losas->losas[1].numero = 5; },
+         kErrorArchivoLosas},
+        {"zero side", [](Proyecto& p) { p.losas->losas[0].lx = 0; }, kErrorArchivoLosas},
+        {"file never read", [](Proyecto& p) { p.losas.reset(); }, kErrorArchivoLosas},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Proyecto p = ConVanos(2);
+        p.losas = Losas({"1 AAAA 4 4 1 1 0 0 0", "2 EEEE 4 4 1 1 0 0 0"});
+        p.asignacion = {{1, 0, 0.5}, {1, 1, 0.5}};
+        c.estropea(p);
+        Proyecto antes = p;
+        EXPECT_EQ(ReacLos(p), c.mensaje);
+        EsperaSinCambios(antes, p);
+    }
+}
+
+TEST(ReacLos, ASlabMissingFromTheFileChangesNothing) {
+    Proyecto p = ConVanos(2);
+    p.losas = Losas({"1 AAAA 4 4 1 1 0 0 0"});
+    p.asignacion = {{1, 0, 0.5}, {0, 2, 0.5}};
+    Proyecto antes = p;
+    std::string m = ReacLos(p);
+    EXPECT_EQ(m.rfind(kErrorArchivoLosas, 0), 0u) << m;
+    EXPECT_NE(m.find("vano 2"), std::string::npos) << m;
+    EsperaSinCambios(antes, p);
+}
+
+TEST(ReacLos, TheDerivedValuesFollowTheSlabs) {
+    Proyecto p = ConVanos(1);
+    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0"});
+    p.asignacion = {{1, 1, 0}};
+    EXPECT_EQ(ActualizaDerivados(p), "");
+    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 8.0 / 3, 1e-12);
+    const double pesoPropio = 2.4 * 20 * 40 / 10000;
+    // The live load of 0 in the file is the header's 0.25 t/m2.
+    EXPECT_NEAR(*p.vanos[0].cargaViva, 2 * 0.25 * 4 / 3, 1e-12);
+    EXPECT_NEAR(p.vanos[0].cargaUltima, (pesoPropio + 8.0 / 3) * 1.4 + 2 * 0.25 * 4 / 3 * 1.7,
+                1e-12);
+}
+
+TEST(ReacLos, ExampleSlabFiles) {
+    struct Caso {
+        const char* archivo;
+        const char* direccion;
+        std::vector<AsignacionLosa> asignacion;
+        std::vector<std::pair<double, double>> cargas;  // (dead, live) per span
+    } casos[] = {
+        {"losas-bidireccional.Los",
+         "X",
+         {{1, 2, 0}, {3, 0, 0}, {0, 4, 0}},
+         {{0.6 + 2.0 / 3, 1.0 / 3 + 0.4}, {1.35, 0.75}, {0, 0}}},
+        {"losas-bidireccional.Los",
+         "Y",
+         {{1, 2, 0}, {3, 0, 0}, {0, 4, 0}},
+         {{0.6 + 0.5 * 4 / 3 * 1.18, 1.0 / 3 + 0.3 * 4 / 3 * 1.18}, {0, 0}, {2.1, 0.7}}},
+        {"losas-unidireccional.Los",
+         "X",
+         {{1, 2, 0}, {3, 3, 0}, {0, 0, 0}},
+         {{0.55 + 0.5 * 2.5 / 3, 0.275 + 0.25 * 2.5 / 3}, {0, 0}, {0, 0}}},
+        {"losas-unidireccional.Los",
+         "Y",
+         {{1, 2, 0}, {3, 3, 0}, {0, 0, 0}},
+         {{0.4 + 0.5 * 2.5 / 3 * 1.375, 0.2 + 0.25 * 2.5 / 3 * 1.375}, {1.6, 0.8}, {0, 0}}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.archivo) + " " + c.direccion);
+        std::string ruta = std::string(TRABELUX_EXAMPLES) + "/" + c.archivo;
+        auto leido = LeeLosas(LeeArchivoTexto(ruta), ruta);
+        ASSERT_TRUE(leido) << leido.mensaje;
+        Proyecto p = ConVanos(3);
+        p.losas = *leido.valor;
+        p.direccionViga = c.direccion;
+        p.asignacion = c.asignacion;
+        ASSERT_EQ(ReacLos(p), "");
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(*p.vanos[i].cargaMuerta, c.cargas[i].first, 1e-9) << "span " << i + 1;
+            EXPECT_NEAR(*p.vanos[i].cargaViva, c.cargas[i].second, 1e-9) << "span " << i + 1;
+        }
+    }
+}
+
+TEST(EspProm, AverageOfTheTwoSlabsOfASpan) {
+    ArchivoLosasDatos d =
+        Losas({"1 AAAA 4 4 0 0 0 0 0.12", "2 AAAA 4 4 0 0 0 0 0.15", "3 AAAA 4 4 0 0 0 0 0"}, 0.2);
+    struct Caso {
+        int primera, segunda;
+        double esperado;
+    } casos[] = {
+        {1, 2, 0.135}, {0, 2, 0.15}, {2, 0, 0.15},  {0, 0, 0}, {1, 1, 0.12},
+        {3, 0, 0.2},   {1, 3, 0.16}, {-1, 2, 0.15}, {9, 0, 0},
+    };
+    for (const auto& c : casos)
+        EXPECT_NEAR(EspProm(d, c.primera, c.segunda), c.esperado, 1e-12)
+            << c.primera << "," << c.segunda;
+}
+
+TEST(AsignacionLosas, DirectionButtonTogglesToX) {
+    struct Caso {
+        const char* antes;
+        const char* despues;
+    } casos[] = {{"X", "Y"}, {"Y", "X"}, {"", "X"}, {"x", "X"}, {"Z", "X"}, {" X", "X"}};
+    for (const auto& c : casos) EXPECT_EQ(CambiaDireccion(c.antes), c.despues) << c.antes;
+}
+
+TEST(AsignacionLosas, RefusesSlabNumbersOutOfRange) {
+    ArchivoLosasDatos d = Losas({"1 AAAA 4 4 0 0 0 0 0", "2 AAAA 4 4 0 0 0 0 0"});
+    EXPECT_EQ(ValidaAsignacion({{0, 99, 0}}, nullptr), "");
+    EXPECT_EQ(ValidaAsignacion({{1, 2, 0}, {0, 0, 0}}, &d), "");
+    EXPECT_NE(ValidaAsignacion({{0, 0, 0}, {100, 0, 0}}, nullptr).find("vano 2"),
+              std::string::npos);
+    EXPECT_NE(ValidaAsignacion({{0, -1, 0}}, nullptr).find("0 a 99"), std::string::npos);
+    EXPECT_NE(ValidaAsignacion({{3, 0, 0}}, &d).find("no esta en el archivo"), std::string::npos);
+    EXPECT_NE(ValidaAsignacion(std::vector<AsignacionLosa>(21), nullptr), "");
+}
+
+TEST(AsignacionLosas, OkWithNoSubtractsTheSlabSliceOnce) {
+    Proyecto p = ConVanos(1);
+    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0.12"});
+    const double entero = 2.4 * 20 * 40 / 10000;
+    for (int vez = 0; vez < 2; ++vez) {
+        AceptacionLosas r = AceptaLosas(p, "X", false, {{1, 0, 0}});
+        ASSERT_TRUE(r.aceptada);
+        EXPECT_EQ(r.mensaje, "");
+        EXPECT_NEAR(p.asignacion[0].espesorProm, 0.12, 1e-12);
+        EXPECT_NEAR(*p.vanos[0].pesoPropio, entero - 0.0576, 1e-12) << "OK number " << vez + 1;
+    }
+    AceptaLosas(p, "X", true, {{1, 0, 0}});
+    EXPECT_NEAR(*p.vanos[0].pesoPropio, entero, 1e-12);
+}
+
+TEST(AsignacionLosas, RefusedOkChangesNothing) {
+    Proyecto p = ConVanos(1);
+    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0.12"});
+    p.asignacion = {{1, 0, 0.12}};
+    AceptacionLosas r = AceptaLosas(p, "Y", false, {{2, 0, 0}});
+    EXPECT_FALSE(r.aceptada);
+    EXPECT_FALSE(r.mensaje.empty());
+    EXPECT_EQ(p.direccionViga, "X");
+    EXPECT_TRUE(p.incluyePesoLosa);
+    EXPECT_EQ(p.asignacion[0].primera, 1);
+}

@@ -1,0 +1,487 @@
+// The project file: exact bytes written, files read back (ours and older ones), and
+// every malformed file refused with the line that is wrong.
+#include "archivos/proyecto_vcw.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+
+#include "archivos/lector_valores.h"
+#include "modelo/derivados.h"
+#include "texto/numeros.h"
+
+using namespace trabelux;
+
+namespace {
+
+const LectorArchivo kSinArchivos = [](const std::string&) { return std::nullopt; };
+
+std::string LeeDatos(const std::string& nombre) {
+    std::ifstream f(std::string(TRABELUX_TEST_DATA) + "/" + nombre, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+Proyecto Lee(const std::string& bytes, const LectorArchivo& losas = kSinArchivos) {
+    LecturaProyecto r = LeeArchivo(bytes, "p.vcw", losas);
+    EXPECT_TRUE(r.proyecto.has_value()) << r.error;
+    return r.proyecto.value_or(Proyecto{});
+}
+
+// Third line of the reader's error ("Linea N: ..."), or "" when the file was read.
+std::string LineaDelError(const std::string& bytes) {
+    LecturaProyecto r = LeeArchivo(bytes, "p.vcw", kSinArchivos);
+    if (r.proyecto) return "";
+    return r.error.substr(r.error.rfind('\n') + 1);
+}
+
+// Two concrete spans, fixed at the left: small enough to write out by hand.
+Proyecto ProyectoPequeno() {
+    Proyecto p = ProyectoNuevo();
+    p.numVanos = 2;
+    p.datos.calculaPesoPropio = false;
+    const Vano primero = p.vanos[0];
+    p.vanos.resize(2, primero);
+    p.vanos[0].longitud = 5;
+    p.vanos[1].longitud = 4.5;
+    for (auto& v : p.vanos) {
+        v.cargaMuerta = 2;
+        v.cargaViva = 1;
+    }
+    p.apoyoIzquierdo = kEmpotrado;
+    p.cargasNudo = {{2, -1.5, 0}};
+    p.cargas = {{2, 2.25, 3}};
+    p.encabezado = "Viga V1, eje A";
+    p.piePagina = "Hoja 1";
+    ActualizaDerivados(p);
+    return p;
+}
+
+}  // namespace
+
+TEST(LeeNumeroCompleto, TakesOnlyWholeFiniteNumbers) {
+    struct Caso {
+        const char* token;
+        bool numero;
+        double valor;
+    } casos[] = {
+        {".5", true, 0.5},         {"-1", true, -1},  {"1.066667E-03", true, 1.066667e-3},
+        {"2.6D-03", true, 2.6e-3}, {"+7.", true, 7},  {"3x", false, 0},
+        {"4E", false, 0},          {"", false, 0},    {"-", false, 0},
+        {"1E400", false, 0},       {"1 2", false, 0}, {"E5", false, 0},
+    };
+    for (const auto& c : casos) {
+        auto v = LeeNumeroCompleto(c.token);
+        EXPECT_EQ(v.has_value(), c.numero) << c.token;
+        if (v && c.numero) {
+            EXPECT_DOUBLE_EQ(*v, c.valor) << c.token;
+        }
+    }
+}
+
+TEST(SeparaValores, SplitsAtCommasAndBlanks) {
+    using V = std::vector<std::string>;
+    struct Caso {
+        const char* linea;
+        V valores;
+    } casos[] = {
+        {" 5   20   40 ", {"5", "20", "40"}},
+        {" 5 , 25 ,50,.5", {"5", "25", "50", ".5"}},
+        {"a,,b", {"a", "", "b"}},
+        {"1,2,", {"1", "2", ""}},
+        {"", {}},
+        {"   ", {}},
+        {"180 2800 5  0   20.0", {"180", "2800", "5", "0", "20.0"}},
+    };
+    for (const auto& c : casos) EXPECT_EQ(SeparaValores(c.linea), c.valores) << c.linea;
+}
+
+TEST(SalvaArchivo, WritesTheExactBytesOfASmallProject) {
+    const std::string esperado =
+        "V1,  2   4   3 \r\n"
+        "180 2800 5  1  20.0 40.0 1.000  0   0   0  2030000  0 \r\n"
+        "-1   0   0  1.4 1.7 2.4\r\n"
+        " 5   20   40   0.001066666666666667   2   1   4.5   0 \r\n"
+        " 4.5   20   40   0.001066666666666667   2   1   4.5   1 \r\n"
+        " 1   1 \r\n"
+        " 1   0 \r\n"
+        " 1   0 \r\n"
+        " 2  -1.5   0 \r\n"
+        " 2   3   2.25 \r\n"
+        "Viga V1, eje A\r\n"
+        "Hoja 1\r\n"
+        " \r\n";
+    EXPECT_EQ(SalvaArchivo(ProyectoPequeno()), esperado);
+}
+
+TEST(SalvaArchivo, WritesRestraintsFromTheSupports) {
+    // A one-span beam has two nodes; a cantilever end is free in both senses.
+    struct Caso {
+        int numVanos, izquierdo, derecho;
+        std::vector<int> interiores;
+        const char* cabecera;
+        const char* restricciones;
+    } casos[] = {
+        {1, kApoyado, kApoyado, {}, "V1,  1   2   2 ", " 1   0 | 1   0 "},
+        {1, kEmpotrado, kNoApoyado, {}, "V1,  1   2   2 ", " 1   1 | 0   0 "},
+        {3, kNoApoyado, kEmpotrado, {1, 0}, "V1,  3   4   4 ", " 0   0 | 1   0 | 0   0 | 1   1 "},
+        {2, kNoApoyado, kNoApoyado, {}, "V1,  2   1   3 ", " 0   0 | 1   0 | 0   0 "},
+    };
+    for (const auto& c : casos) {
+        Proyecto p = ProyectoNuevo();
+        p.numVanos = c.numVanos;
+        const Vano primero = p.vanos[0];
+        p.vanos.resize(c.numVanos, primero);
+        p.apoyoIzquierdo = c.izquierdo;
+        p.apoyoDerecho = c.derecho;
+        p.apoyosInteriores = c.interiores;
+        std::istringstream s(SalvaArchivo(p));
+        std::vector<std::string> lineas;
+        for (std::string l; std::getline(s, l);) lineas.push_back(l.substr(0, l.size() - 1));
+        EXPECT_EQ(lineas[0], c.cabecera);
+        std::string r;
+        for (int j = 0; j <= c.numVanos; ++j) r += (j ? "|" : "") + lineas[3 + c.numVanos + j];
+        EXPECT_EQ(r, c.restricciones) << c.cabecera;
+        // No loads: the header text follows the restraints, and the file ends with the
+        // single blank of "no slab file".
+        ASSERT_EQ(lineas.size(), static_cast<size_t>(3 + c.numVanos + c.numVanos + 1 + 3));
+        EXPECT_EQ(lineas.back(), " ");
+    }
+}
+
+TEST(SalvaArchivo, WritesTextsThatWouldNotReadBackAsTheirNumber) {
+    Proyecto p = ProyectoNuevo();
+    p.datos.fc = "";
+    p.datos.fy = "2 10";
+    p.datos.recub = "4,5";
+    p.datos.base = "25 cm";
+    std::string b = SalvaArchivo(p);
+    EXPECT_EQ(b.substr(b.find("\r\n") + 2, 14), "0 210 4  0  25");
+    Proyecto q = Lee(b);
+    EXPECT_EQ(q.datos.fc, "0");
+    EXPECT_EQ(q.datos.fy, "210");
+    EXPECT_EQ(q.datos.recub, "4");
+    EXPECT_EQ(q.datos.base, "25.0");
+    EXPECT_EQ(q.datos.altura, "40.0");  // the values after them did not shift
+    EXPECT_EQ(q.datos.material, kHormigon);
+}
+
+TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
+    std::vector<Proyecto> proyectos;
+    proyectos.push_back(ProyectoNuevo());
+    proyectos.push_back(ProyectoPequeno());
+    {
+        // Steel with its shape line, total loads, odd precisions and loads everywhere.
+        Proyecto p = ProyectoPequeno();
+        p.nombreViga = "V-3, eje B";
+        p.numVanos = 3;
+        const Vano primero = p.vanos[0];
+        p.vanos.resize(3, primero);
+        p.vanos[2].longitud = 1.0 / 3.0;
+        p.vanos[1].cargaMuerta = 1.0 / 3.0;
+        p.vanos[1].cargaViva.reset();
+        p.datos.material = kAcero;
+        p.datos.familiaPerfil = 1;
+        p.datos.designacionPerfil = 17;
+        p.datos.opcionInercia = kInerciaOtra;
+        p.vanos[0].inercia = 1.0 / 3000.0;
+        p.datos.usaCargaTotal = true;
+        p.datos.base = "20.05";
+        p.datos.longitud = "2.0004";
+        p.datos.cargaMuerta = "0.1234567";
+        p.datos.moduloE = "2.00E + 06";
+        p.apoyoIzquierdo = kNoApoyado;
+        p.apoyoDerecho = kEmpotrado;
+        p.apoyosInteriores = {0, 1};
+        p.cargasNudo = {{4, 1.0 / 7.0, -2.5}, {0, 9, 9}, {1, 0, 1e-9}};
+        p.cargas = {{3, 1.0 / 3.0, 1.0 / 7.0}, {1, 0, 2}, {1, 5, 0.5}, {3, 0.1, 1}};
+        p.encabezado = "Proyecto: edificio, nivel 2, eje B";
+        ActualizaDerivados(p);
+        proyectos.push_back(p);
+    }
+    {
+        // "Otro": the typed self weight lives only in the stored last column.
+        Proyecto p = ProyectoNuevo();
+        p.datos.material = kOtro;
+        p.vanos[0].pesoPropio = 1.0 / 3.0;
+        p.vanos[0].cargaMuerta = 0.1;
+        p.vanos[0].cargaViva = 0.7;
+        p.datos.moduloE = "217370.6";
+        ActualizaDerivados(p);
+        proyectos.push_back(p);
+    }
+    {
+        // A slab file in use (it is missing here, so the stored loads stay).
+        Proyecto p = ProyectoPequeno();
+        p.archivoLosas = "C:\\losas\\piso 1.Los";
+        p.direccionViga = "Y";
+        p.incluyePesoLosa = false;
+        p.asignacion = {{1, 2, 0.135}, {0, 3, 1.0 / 3.0}};
+        ActualizaDerivados(p);
+        proyectos.push_back(p);
+    }
+    for (size_t k = 0; k < proyectos.size(); ++k) {
+        std::string primera = SalvaArchivo(proyectos[k]);
+        Proyecto leido = Lee(primera);
+        EXPECT_EQ(SalvaArchivo(leido), primera) << "project " << k;
+    }
+
+    Proyecto acero = Lee(SalvaArchivo(proyectos[2]));
+    EXPECT_EQ(acero.nombreViga, "V-3, eje B");
+    EXPECT_EQ(acero.encabezado, "Proyecto: edificio, nivel 2, eje B");
+    EXPECT_EQ(acero.datos.familiaPerfil, 1);
+    EXPECT_EQ(acero.datos.designacionPerfil, 17);
+    EXPECT_EQ(acero.datos.base, "20.05");
+    EXPECT_EQ(acero.datos.longitud, "2.0004");
+    EXPECT_EQ(acero.datos.cargaMuerta, "0.1234567");
+    EXPECT_EQ(acero.datos.moduloE, "2.00E+06");
+    EXPECT_TRUE(acero.datos.usaCargaTotal);
+    EXPECT_EQ(acero.apoyoIzquierdo, kNoApoyado);
+    EXPECT_EQ(acero.apoyoDerecho, kEmpotrado);
+    EXPECT_EQ(acero.apoyosInteriores, (std::vector<int>{0, 1}));
+    EXPECT_EQ(acero.vanos[2].longitud, 1.0 / 3.0);
+    EXPECT_EQ(acero.vanos[0].inercia, 1.0 / 3000.0);
+    // Node rows without a node are not stored; loads come back grouped by span.
+    ASSERT_EQ(acero.cargasNudo.size(), 2u);
+    EXPECT_EQ(acero.cargasNudo[0].fuerza, 1.0 / 7.0);
+    ASSERT_EQ(acero.cargas.size(), 4u);
+    EXPECT_EQ(acero.cargas[0].vano, 1);
+    EXPECT_EQ(acero.cargas[2].distancia, 1.0 / 3.0);
+
+    Proyecto otro = Lee(SalvaArchivo(proyectos[3]));
+    ASSERT_TRUE(otro.vanos[0].pesoPropio.has_value());
+    EXPECT_NEAR(*otro.vanos[0].pesoPropio, 1.0 / 3.0, 1e-12);
+    EXPECT_EQ(otro.vanos[0].cargaUltima, proyectos[3].vanos[0].cargaUltima);
+    EXPECT_EQ(otro.datos.moduloE, "217371");  // the file keeps whole numbers only
+}
+
+TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
+    Proyecto p = Lee(LeeDatos("antiguo.vcw"));
+    EXPECT_EQ(p.nombreViga, "VIGA EJE 3");
+    ASSERT_EQ(p.numVanos, 3);
+    ASSERT_EQ(p.vanos.size(), 3u);
+    EXPECT_EQ(p.datos.fc, "210");
+    EXPECT_EQ(p.datos.recub, "4");
+    EXPECT_EQ(p.datos.cargaMuerta, "0.500");
+    EXPECT_EQ(p.datos.cargaViva, "0.250");
+    EXPECT_EQ(p.datos.moduloE, "2188264");
+    EXPECT_EQ(p.datos.opcionInercia, kInerciaOtra);
+    EXPECT_TRUE(p.datos.calculaPesoPropio);
+    EXPECT_FALSE(p.datos.usaCargaTotal);
+    EXPECT_EQ(p.vanos[0].longitud, 2.5);
+    EXPECT_EQ(p.vanos[0].inercia, 1.066667e-3);
+    EXPECT_EQ(p.vanos[2].inercia, 2.604167e-3);
+    EXPECT_EQ(p.vanos[0].cargaMuerta, 0.5);
+    EXPECT_EQ(p.vanos[1].cargaViva, 0.75);
+    EXPECT_EQ(p.apoyoIzquierdo, kNoApoyado);
+    EXPECT_EQ(p.apoyoDerecho, kEmpotrado);
+    EXPECT_EQ(p.apoyosInteriores, (std::vector<int>{1, 0}));
+    ASSERT_EQ(p.cargasNudo.size(), 1u);
+    EXPECT_EQ(p.cargasNudo[0].fuerza, -1);
+    ASSERT_EQ(p.cargas.size(), 2u);
+    EXPECT_EQ(p.cargas[1].vano, 2);
+    EXPECT_EQ(p.cargas[1].carga, 4);
+    EXPECT_EQ(p.cargas[1].distancia, 4.5);
+    EXPECT_EQ(p.encabezado, "VIGA EJE 3, NIVEL +3.00, ÑANDÚ");
+    EXPECT_EQ(p.piePagina, "Calculo: Ing. Pérez");
+    EXPECT_FALSE(UsaLosas(p));
+    // Derived values are brought up to date: 25 x 50 cm of concrete at 2.4 t/m3.
+    ASSERT_TRUE(p.vanos[0].pesoPropio.has_value());
+    EXPECT_NEAR(*p.vanos[0].pesoPropio, 0.3, 1e-12);
+}
+
+TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
+    std::vector<std::string> pedidos;
+    LectorArchivo lector = [&](const std::string& ruta) -> std::optional<std::string> {
+        pedidos.push_back(ruta);
+        return std::nullopt;
+    };
+    LecturaProyecto r = LeeArchivo(LeeDatos("con_losas.vcw"), "con_losas.vcw", lector);
+    ASSERT_TRUE(r.proyecto) << r.error;
+    const Proyecto& p = *r.proyecto;
+    const std::string ruta = "C:\\PROYECTOS\\losas piso 2.Los";
+    EXPECT_EQ(pedidos, std::vector<std::string>{ruta});
+    EXPECT_EQ(r.aviso, "El archivo de losas:\n" + ruta + "\nNo fue encontrado");
+    EXPECT_EQ(p.archivoLosas, ruta);
+    EXPECT_FALSE(p.losas.has_value());
+    EXPECT_EQ(p.direccionViga, "Y");
+    EXPECT_FALSE(p.incluyePesoLosa);
+    ASSERT_EQ(p.asignacion.size(), 2u);
+    EXPECT_EQ(p.asignacion[0].primera, 1);
+    EXPECT_EQ(p.asignacion[0].segunda, 2);
+    EXPECT_EQ(p.asignacion[0].espesorProm, 0.135);
+    EXPECT_EQ(p.asignacion[1].segunda, 0);  // an empty cell is "no slab"
+    EXPECT_EQ(p.asignacion[1].espesorProm, 0.15);
+    // The steel line was read because the material just read is "Acero".
+    EXPECT_EQ(p.datos.material, kAcero);
+    EXPECT_EQ(p.datos.familiaPerfil, 1);
+    EXPECT_EQ(p.datos.designacionPerfil, 12);
+    EXPECT_EQ(p.datos.pesoUnitario, "7.85");
+    EXPECT_EQ(p.encabezado, " ");
+    EXPECT_EQ(p.piePagina, "");
+
+    // Saved again, the assignment is still there.
+    Proyecto q = Lee(SalvaArchivo(p));
+    EXPECT_EQ(q.asignacion.size(), 2u);
+    EXPECT_EQ(q.archivoLosas, ruta);
+
+    // A slab file that exists but cannot be read: its reader's message is the notice.
+    LecturaProyecto m = LeeArchivo(LeeDatos("con_losas.vcw"), "x",
+                                   [](const std::string&) { return std::string("basura"); });
+    ASSERT_TRUE(m.proyecto) << m.error;
+    EXPECT_EQ(m.aviso.rfind("No se pudo leer el archivo de losas:\n" + ruta, 0), 0u) << m.aviso;
+    EXPECT_EQ(m.proyecto->asignacion.size(), 2u);
+}
+
+TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
+    // A concrete one-span file; each case replaces one line (1-based) of it.
+    const std::vector<std::string> base = {
+        "V1,  1   2   2 ",
+        "180 2800 5  0  20.0 40.0 1.000  0   0   0  2030000  0 ",
+        "-1   0   1  1.4 1.7 2.4",
+        " 6   20   40   0.001   1   1   3   1 ",
+        " 1   0 ",
+        " 1   0 ",
+        " 1   2   3 ",
+        "",
+        "",
+        " ",
+    };
+    struct Caso {
+        int linea;
+        const char* texto;
+        const char* error;
+    } casos[] = {
+        {1, "V1,  0   2   2 ",
+         "Linea 1: el numero de vanos debe estar entre 1 y 20 (se leyo \"0\")"},
+        {1, "V1,  21   2   2 ",
+         "Linea 1: el numero de vanos debe estar entre 1 y 20 (se leyo \"21\")"},
+        {1, "V1  1   2   2 ", "Linea 1: se esperaba el nombre de la viga, una coma y tres numeros"},
+        {2, "180 2800 5  0  20.0 40.0 1.000  0   0   3  2030000  0 ",
+         "Linea 2: el material debe estar entre 0 y 2 (se leyo \"3\")"},
+        {2, "180 2800 5  0  20.0 40.0 1.000  0   0   0  2030000 ",
+         "Linea 2: faltan valores: se esperaban 12 y hay 11"},
+        {4, "-6   20   40   0.001   1   1   3   1 ",
+         "Linea 4: la longitud del vano 1 no puede ser menor que 0"},
+        {4, " 1E300   20   40   0.001   1   1   3   1 ",
+         "Linea 4: la longitud del vano 1 es demasiado grande"},
+        {4, " 6   20   40   0.001  -1   1   3   1 ",
+         "Linea 4: la carga muerta del vano 1 no puede ser menor que 0"},
+        {4, " 6   2O   40   0.001   1   1   3   1 ",
+         "Linea 4: la base del vano 1 no es un numero valido"},
+        {4, " 6   20   40   0.001   1   1   3   21 ",
+         "Linea 4: el numero de cargas del vano 1 debe estar entre 0 y 20"},
+        {5, " 1   2 ", "Linea 5: la restriccion de giro del nudo 1 debe estar entre 0 y 1"},
+        {7, " 21   2   3 ", "Linea 7: el vano de la carga debe estar entre 1 y 20"},
+        {7, " 1   2  -0.5 ", "Linea 7: la distancia de la carga no puede ser menor que 0"},
+        {7, " 1   2 ", "Linea 7: faltan valores: se esperaban 3 y hay 2"},
+    };
+    for (const auto& c : casos) {
+        std::vector<std::string> lineas = base;
+        lineas[c.linea - 1] = c.texto;
+        std::string bytes;
+        for (const auto& l : lineas) bytes += l + "\r\n";
+        std::string error = LineaDelError(bytes);
+        EXPECT_EQ(error.substr(0, std::string(c.error).size()), c.error) << c.texto;
+    }
+
+    LecturaProyecto r = LeeArchivo("V1,  1   2   2 \r\n", "C:\\vigas\\v1.vcw", kSinArchivos);
+    EXPECT_FALSE(r.proyecto);
+    EXPECT_EQ(r.error,
+              "No se pudo leer el archivo:\nC:\\vigas\\v1.vcw\n"
+              "Linea 2: el archivo termina antes de tiempo");
+}
+
+TEST(LeeArchivo, RefusesMoreThanTwentyLoadsInASpan) {
+    // Span 1 says 20 loads and span 2 one more, but that one also names span 1.
+    std::string b =
+        "V1,  2   3   3 \r\n180 2800 5  0  20.0 40.0 1.000  0   0   0  2030000  0 \r\n"
+        "-1   0   1  1.4 1.7 2.4\r\n 6 20 40 0.001 1 1 3 20\r\n 6 20 40 0.001 1 1 3 1\r\n"
+        " 1 0\r\n 1 0\r\n 1 0\r\n";
+    for (int k = 0; k < 21; ++k) b += " 1   2   3 \r\n";
+    b += "\r\n\r\n \r\n";
+    EXPECT_EQ(LineaDelError(b), "Linea 29: el vano 1 tiene mas de 20 cargas concentradas");
+}
+
+TEST(LeeArchivo, SlabLinesAreChecked) {
+    std::string b = SalvaArchivo(ProyectoNuevo());
+    b.resize(b.size() - 3);  // drop the blank slab line
+    b += "losas.Los\r\nX\r\n";
+    EXPECT_EQ(LineaDelError(b + "100 \r\n0 \r\n0\r\nSI\r\n"),
+              "Linea 11: la primera losa del vano 1 debe estar entre 0 y 99 (se leyo \"100\")");
+    EXPECT_EQ(LineaDelError(b + "1 \r\n0 \r\n0\r\nQUIZA\r\n"),
+              "Linea 14: se esperaba SI o NO (se leyo \"QUIZA\")");
+    EXPECT_EQ(LineaDelError(b + "1 \r\n0 \r\n0\r\n"),
+              "Linea 14: el archivo termina antes de tiempo");
+    EXPECT_EQ(LineaDelError(b + "1 \r\n0 \r\n0\r\nno\r\n"), "");
+}
+
+TEST(LeeArchivo, AcceptsLineOneInEitherForm) {
+    const std::string resto = SalvaArchivo(ProyectoNuevo()).substr(17);
+    struct Caso {
+        const char* linea;
+        const char* nombre;
+    } casos[] = {
+        {"V1,1,2,2", "V1"},
+        {"Viga 1, eje A, nivel 2,  1   2   2 ", "Viga 1, eje A, nivel 2"},
+        {",  1   2   2 ", ""},
+    };
+    for (const auto& c : casos) {
+        Proyecto p = Lee(std::string(c.linea) + "\r\n" + resto);
+        EXPECT_EQ(p.nombreViga, c.nombre);
+    }
+}
+
+TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
+    auto Comprueba = [](const std::string& bytes) {
+        LecturaProyecto r = LeeArchivo(bytes, "r.vcw", kSinArchivos);
+        if (r.proyecto) {
+            EXPECT_TRUE(r.error.empty());
+            EXPECT_GE(r.proyecto->numVanos, 1);
+            EXPECT_EQ(r.proyecto->vanos.size(), static_cast<size_t>(r.proyecto->numVanos));
+        } else {
+            EXPECT_EQ(r.error.rfind("No se pudo leer el archivo:\nr.vcw\nLinea ", 0), 0u)
+                << r.error;
+        }
+        return r.proyecto.has_value();
+    };
+    Proyecto p = ProyectoPequeno();
+    p.archivoLosas = "l.Los";
+    p.asignacion = {{1, 2, 0.1}, {2, 1, 0.2}};
+    const std::string completo = SalvaArchivo(p);
+    int leidos = 0;
+    for (size_t n = 0; n <= completo.size(); ++n) leidos += Comprueba(completo.substr(0, n));
+    // Only the whole file, or the file cut inside the line end of its last line.
+    EXPECT_EQ(leidos, 3);
+
+    // Bytes flipped one at a time, from a fixed seed.
+    uint32_t semilla = 12345;
+    for (int k = 0; k < 2000; ++k) {
+        semilla = semilla * 1664525u + 1013904223u;
+        std::string b = completo;
+        b[(semilla >> 8) % b.size()] = static_cast<char>(semilla >> 24);
+        Comprueba(b);
+    }
+    Comprueba(std::string("\0\xff\r\n,,,\n", 8));
+}
+
+TEST(MensajeErrorGuardar, HasThreeLines) {
+    EXPECT_EQ(MensajeErrorGuardar("C:\\v.vcw", "Disco lleno"),
+              "No se pudo guardar el archivo:\nC:\\v.vcw\nDisco lleno");
+}
+
+TEST(LeeArchivo, KeepsALoadLeftBeyondAShortenedSpan) {
+    // The span was shortened after its load was placed: what the program saved must open.
+    Proyecto p = ProyectoNuevo();
+    p.vanos[0].longitud = 6.0;
+    p.cargas.push_back(CargaConcentrada{1, 5.0, 2.0});
+    p.vanos[0].longitud = 4.0;
+    ActualizaDerivados(p);
+    LecturaProyecto l = LeeArchivo(SalvaArchivo(p), "corta.vcw", {});
+    ASSERT_TRUE(l.proyecto) << l.error;
+    ASSERT_EQ(l.proyecto->cargas.size(), 1u);
+    EXPECT_EQ(l.proyecto->cargas[0].distancia, 5.0);
+}
