@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "analisis/calcula.h"
+#include "analisis/precision.h"
 
 namespace trabelux {
 
@@ -77,7 +78,7 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
     double desplazEc[kMaxGrados] = {};
     float reaccionesEc[kMaxGrados] = {};
     if (libres == 0) {
-        for (int k = 0; k < grados; ++k) s.reacciones[k] = static_cast<float>(-vectorCargas[k]);
+        for (int k = 0; k < grados; ++k) s.reacciones[k] = Simple(-vectorCargas[k]);
     } else {
         // Rows: every equation; columns: the free ones only.
         double K[kMaxGrados][kMaxGrados];
@@ -119,9 +120,8 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         }
         if (!Finitos(desplazEc, libres)) return kMensajeInestable;
         for (int r = libres; r < grados; ++r) {
-            float reaccion = static_cast<float>(-vectorCargas[r]);
-            for (int c = 0; c < libres; ++c)
-                reaccion = static_cast<float>(reaccion + K[r][c] * desplazEc[c]);
+            float reaccion = Simple(-vectorCargas[r]);
+            for (int c = 0; c < libres; ++c) reaccion = Simple(reaccion + K[r][c] * desplazEc[c]);
             reaccionesEc[r] = reaccion;
         }
         for (int k = 0; k < grados; ++k) {
@@ -141,8 +141,6 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         f[3] = f0[3] + k.k6 * (d[0] - d[2]) + k.k4 * (d[3] + d[1] / 2.0);
         if (!Finitos(f, 4)) return kMensajeInestable;
     }
-    for (int k = 0; k < grados; ++k)
-        if (!std::isfinite(s.reacciones[k])) return kMensajeInestable;
     return {};
 }
 
