@@ -1,0 +1,600 @@
+// The general-data dialog driven by its control names: the modulus following F'c, the
+// material's effects, the load-control checks in their order, the inertia panel, the
+// steel-shape panel over the shipped shapes table, and the project it writes to.
+#include <QtTest>
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "apoyo_pruebas.h"
+#include "archivos/perfiles.h"
+#include "comun/mensajes.h"
+#include "dialogos/datgen.h"
+#include "dialogos/datgen_modelo_perfil.h"
+#include "documento/documento.h"
+#include "principal/polidur1.h"
+#include "principal/tlux_mdi.h"
+#include "texto/numeros.h"
+
+using namespace trabelux;
+
+namespace {
+
+template <class T>
+T* Busca(QObject* raiz, const char* nombre) {
+    T* w = raiz->findChild<T*>(QLatin1String(nombre));
+    if (!w) qFatal("no control named %s", nombre);
+    return w;
+}
+
+QStringList Textos() {
+    QStringList r;
+    for (const auto& m : Mensajes::Mostrados()) r << m.texto;
+    return r;
+}
+
+// A choice made in a list as the user makes it (the list reports `activated`).
+void Elige(QComboBox* lista, int i) {
+    lista->setCurrentIndex(i);
+    emit lista->activated(i);
+}
+
+// Replaces a field's text by typing, as the user does.
+void Escribe(QLineEdit* campo, const QString& texto) {
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Backspace);
+    QTest::keyClicks(campo, texto);
+}
+
+}  // namespace
+
+class DatgenTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Documento> doc;
+    std::unique_ptr<Datgen> dlg;
+
+    QLineEdit* Campo(const char* nombre) { return Busca<QLineEdit>(dlg.get(), nombre); }
+    QComboBox* Lista(const char* nombre) { return Busca<QComboBox>(dlg.get(), nombre); }
+    QPushButton* Boton(const char* nombre) { return Busca<QPushButton>(dlg.get(), nombre); }
+    bool Visible(const char* panel) { return Busca<QFrame>(dlg.get(), panel)->isVisible(); }
+    const DatosGenerales& Datos() { return doc->ProyectoActual().datos; }
+
+    // The shapes of a family straight from the table, for comparison.
+    static ListaFamilia Familia(int familia) {
+        CatalogoPerfiles c;
+        const TablaPerfiles* t = c.Tabla();
+        return t ? PerfilesDeFamilia(*t, familia) : ListaFamilia{};
+    }
+
+    void AbrePanelPerfil() {
+        Elige(Lista("Combo3"), kAcero);
+        QVERIFY(Visible("SSPanel2"));
+    }
+
+private slots:
+    void initTestCase() {
+        pruebas::InstalaManejador();
+        QVERIFY2(QFile::exists(CatalogoPerfiles::RutaPrograma()),
+                 "the shapes table is built by the target genera_perfiles_datos");
+    }
+
+    void init() {
+        Mensajes::IniciaGuion();
+        doc = std::make_unique<Documento>();
+        dlg = std::make_unique<Datgen>(doc.get());
+        dlg->Prepara();
+        dlg->show();
+    }
+
+    void cleanup() {
+        dlg.reset();
+        doc.reset();
+        Mensajes::TerminaGuion();
+    }
+
+    void controlesConSusNombresYAyudas() {
+        QCOMPARE(dlg->windowTitle(), QString("Datos generales"));
+        for (const char* n : {"Frame5", "SSPanel1", "SSPanel2", "SSPanel3"}) Busca<QWidget>(dlg.get(), n);
+        for (const char* n : {"Command1", "Command4", "Command6", "Command7", "Command8", "Command9",
+                              "Command10"})
+            Boton(n);
+        for (const char* n : {"Combo3", "Combo4", "Combo5", "Combo6"}) Lista(n);
+        for (const char* n : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text8", "Text9",
+                              "Text10", "Text11", "Text13", "Text14", "Text15"})
+            Campo(n);
+        Busca<QRadioButton>(dlg.get(), "Option1_0");
+        Busca<QRadioButton>(dlg.get(), "Option1_1");
+        Busca<QCheckBox>(dlg.get(), "Check1");
+        Busca<QTableView>(dlg.get(), "SSDBGrid1");
+        QCOMPARE(Campo("Text2")->toolTip(), QString("Esfuerzo hormigon 28 dias"));
+        QCOMPARE(Campo("Text3")->toolTip(), QString("Esfuerzo fluencia acero"));
+        QCOMPARE(Campo("Text10")->toolTip(), QString("Modulo de elasticidad en Kg/cm2"));
+        QCOMPARE(Campo("Text11")->toolTip(), QString("Momento de inercia en m4"));
+        // A new project's values.
+        const std::pair<const char*, const char*> nuevos[] = {
+            {"Text2", "180"}, {"Text3", "2800"}, {"Text4", "5"}, {"Text9", "1.000"},
+            {"Text5", "20.0"}, {"Text6", "40.0"}, {"Text1", ""}, {"Text8", ""},
+            {"Text10", "2.03E+06"}, {"Text13", "1.4"}, {"Text14", "1.7"}, {"Text15", "2.4"}};
+        for (const auto& [campo, texto] : nuevos) QCOMPARE(Campo(campo)->text(), QString(texto));
+        QCOMPARE(Lista("Combo3")->currentText(), QString("Hormigon"));
+        QCOMPARE(Lista("Combo4")->currentText(), QString("bh3/12"));
+        QVERIFY(Busca<QCheckBox>(dlg.get(), "Check1")->isChecked());
+        QVERIFY(Busca<QRadioButton>(dlg.get(), "Option1_0")->isChecked());
+        // Closed state: no panel, OK available.
+        QVERIFY(!Visible("SSPanel1") && !Visible("SSPanel2") && !Visible("SSPanel3"));
+        QVERIFY(Boton("Command1")->isEnabled());
+    }
+
+    void moduloSigueAFc_data() {
+        // Concrete only: with the other materials F'c cannot be typed.
+        QTest::addColumn<QString>("fc");
+        QTest::addColumn<QString>("modulo");
+        QTest::newRow("180") << "180" << "2.03E+06";
+        QTest::newRow("250") << "250" << "2.39E+06";
+        QTest::newRow("0") << "0" << "0.00E+00";
+        QTest::newRow("negativo") << "-50" << "0.00E+00";
+        QTest::newRow("vacio") << "" << "0.00E+00";
+        QTest::newRow("con blancos") << "2 10" << "2.19E+06";
+    }
+    void moduloSigueAFc() {
+        QFETCH(QString, fc);
+        QFETCH(QString, modulo);
+        Escribe(Campo("Text2"), fc);
+        QCOMPARE(Campo("Text10")->text(), modulo);
+        QCOMPARE(QString::fromStdString(Datos().moduloE), modulo);
+        QCOMPARE(QString::fromStdString(Datos().fc), fc);
+    }
+
+    void teclearEsUnPasoQueSeDeshace() {
+        Escribe(Campo("Text5"), "25");
+        Escribe(Campo("Text6"), "50");
+        QCOMPARE(doc->ProyectoActual().datos.base, std::string("25"));
+        doc->Pila()->undo();
+        QCOMPARE(Campo("Text6")->text(), QString("40.0"));
+        QCOMPARE(Campo("Text5")->text(), QString("25"));
+        doc->Pila()->undo();
+        QCOMPARE(Campo("Text5")->text(), QString("20.0"));
+    }
+
+    void camposSeleccionanTodoAlEntrar() {
+        QApplication::setActiveWindow(dlg.get());
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+        for (const char* n : {"Text2", "Text3", "Text5", "Text9"}) {
+            QLineEdit* c = Campo(n);
+            c->deselect();
+            c->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(c->selectedText(), c->text());
+        }
+    }
+
+    void materialCambiaCamposYValores() {
+        Elige(Lista("Combo3"), kOtro);
+        for (const char* n : {"Text2", "Text3", "Text4"}) QVERIFY(!Campo(n)->isEnabled());
+        QVERIFY(!Busca<QLabel>(dlg.get(), "EtiquetaText2")->isEnabled());
+        QVERIFY(!Lista("Combo4")->isEnabled());
+        QCOMPARE(Lista("Combo4")->currentText(), QString("Otra"));
+        for (const char* n : {"Text10", "Text13", "Text14", "Text15"})
+            QCOMPARE(Campo(n)->text(), QString("1.0"));
+        // "Otra" while the list is disabled opens nothing but shows the inertia normalised.
+        QVERIFY(!Visible("SSPanel1"));
+        QCOMPARE(Campo("Text11")->text(), QString("1.000000"));
+
+        Elige(Lista("Combo3"), kHormigon);
+        for (const char* n : {"Text2", "Text3", "Text4"}) QVERIFY(Campo(n)->isEnabled());
+        QVERIFY(Lista("Combo4")->isEnabled());
+        QCOMPARE(Lista("Combo4")->currentText(), QString("bh3/12"));
+        QCOMPARE(Campo("Text10")->text(), QString("2.03E+06"));
+        QCOMPARE(Campo("Text13")->text(), QString("1.4"));
+        QCOMPARE(Campo("Text14")->text(), QString("1.7"));
+        QCOMPARE(Campo("Text15")->text(), QString("2.4"));
+        QVERIFY(!Visible("SSPanel1"));
+    }
+
+    void aceroAbreElPanelDePerfilSalvoEnCarga() {
+        bool enCarga = true;
+        dlg->FijaEnCarga([&enCarga] { return enCarga; });
+        Elige(Lista("Combo3"), kAcero);
+        QCOMPARE(Datos().material, int(kAcero));
+        QCOMPARE(Campo("Text10")->text(), QString("2.00E + 06"));
+        QCOMPARE(Campo("Text15")->text(), QString("7.85"));
+        QVERIFY(!Visible("SSPanel2"));
+        QCOMPARE(dlg->PanelAbierto(), Datgen::Panel::Ninguno);
+        QVERIFY(Boton("Command1")->isEnabled());
+
+        enCarga = false;
+        Elige(Lista("Combo3"), kAcero);
+        QVERIFY(Visible("SSPanel2"));
+        QVERIFY(!Boton("Command1")->isEnabled());
+        // Family "Ninguno": no designations to choose.
+        QCOMPARE(Lista("Combo5")->currentText(), QString("Ninguno"));
+        QVERIFY(!Lista("Combo6")->isEnabled());
+        // Closing the window is refused while a panel is open.
+        dlg->reject();
+        QVERIFY(dlg->isVisible());
+    }
+
+    void familiaListaSoloSusDesignaciones_data() {
+        QTest::addColumn<QString>("familia");
+        QTest::addColumn<QString>("ajena");
+        QTest::newRow("W sin WT") << "W" << "WT";
+        QTest::newRow("M sin MC") << "M" << "MC";
+        QTest::newRow("WT") << "WT" << "";
+        QTest::newRow("C sin MC") << "C" << "MC";
+    }
+    void familiaListaSoloSusDesignaciones() {
+        QFETCH(QString, familia);
+        QFETCH(QString, ajena);
+        AbrePanelPerfil();
+        const int indice = Lista("Combo5")->findText(familia);
+        QVERIFY(indice > 0);
+        Elige(Lista("Combo5"), indice);
+        QComboBox* designaciones = Lista("Combo6");
+        QVERIFY(designaciones->isEnabled());
+        const ListaFamilia esperada = Familia(indice);
+        QVERIFY(!esperada.perfiles.empty());
+        QCOMPARE(designaciones->count(), int(esperada.perfiles.size()));
+        for (int k = 0; k < designaciones->count(); ++k) {
+            const QString d = designaciones->itemText(k);
+            // File order, and nothing of another family.
+            QCOMPARE(d, QString::fromStdString(esperada.perfiles[k].designacion));
+            QVERIFY2(d.startsWith(familia), qPrintable(d));
+            if (!ajena.isEmpty()) QVERIFY2(!d.startsWith(ajena), qPrintable(d));
+            QVERIFY(d.mid(familia.size(), 1).at(0).isDigit());
+        }
+        // The first designation is chosen and fills the grid in metre units.
+        QCOMPARE(designaciones->currentIndex(), 0);
+        const auto textos = TextosPerfil(esperada.perfiles[0]);
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(dlg->ModeloDePerfil()->Texto(c), QString::fromStdString(textos[c]));
+    }
+
+    void rejillaDePerfilEnMetros() {
+        AbrePanelPerfil();
+        Elige(Lista("Combo5"), IndiceFamilia("W"));
+        const int k = Lista("Combo6")->findText("W44X335");
+        QVERIFY(k >= 0);
+        Elige(Lista("Combo6"), k);
+        auto* m = Busca<QTableView>(dlg.get(), "SSDBGrid1")->model();
+        const QStringList titulos{"Area", "d", "bf", "tf", "tw", "Ix", "Sx", "rx"};
+        // W44X335: A 98.5 in2, d 44 in, bf 15.9 in, Ix 31100 in4, Sx 1410 in3, rx 17.8 in.
+        const QStringList textos{"0.063548", "1.118", "0.404", "0.045", "0.026",
+                                 "0.012945", "0.02311", "0.452"};
+        for (int c = 0; c < 8; ++c) {
+            QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), titulos[c]);
+            QCOMPARE(m->index(0, c).data().toString(), textos[c]);
+        }
+        // Back to "Ninguno": the cells empty and the list is disabled.
+        Elige(Lista("Combo5"), 0);
+        QVERIFY(!Lista("Combo6")->isEnabled());
+        QCOMPARE(Lista("Combo6")->count(), 0);
+        for (int c = 0; c < 8; ++c) QCOMPARE(m->index(0, c).data().toString(), QString());
+    }
+
+    void okDelPerfilEscribeLaSeccion() {
+        // Two spans shown plus a row kept beyond the count.
+        doc->Modifica("vanos", [](Proyecto& p) {
+            p.vanos.resize(3, p.vanos[0]);
+            p.numVanos = 2;
+        });
+        AbrePanelPerfil();
+        Elige(Lista("Combo5"), IndiceFamilia("W"));
+        Elige(Lista("Combo6"), 2);
+        const RegistroPerfil r = Familia(IndiceFamilia("W")).perfiles[2];
+        const auto m = PropiedadesMetricas(r);
+        const QString ix = dlg->ModeloDePerfil()->Texto(5);
+        QTest::mouseClick(Boton("Command7"), Qt::LeftButton);
+        QVERIFY(!Visible("SSPanel2"));
+        QVERIFY(Boton("Command1")->isEnabled());
+        QCOMPARE(Campo("Text5")->text(), QString::fromStdString(Formatea(m[2] * 100, "0.0")));
+        QCOMPARE(Campo("Text6")->text(), QString::fromStdString(Formatea(m[1] * 100, "0.0")));
+        QCOMPARE(Campo("Text11")->text(), ix);
+        QCOMPARE(Datos().opcionInercia, int(kInerciaOtra));
+        QCOMPARE(Datos().familiaPerfil, IndiceFamilia("W"));
+        QCOMPARE(Datos().designacionPerfil, 2);
+        const Proyecto& p = doc->ProyectoActual();
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(qAbs(p.vanos[i].base - m[2] * 100) < 1e-6);
+            QVERIFY(qAbs(p.vanos[i].altura - m[1] * 100) < 1e-6);
+            QVERIFY(qAbs(p.vanos[i].inercia - m[5]) < 1e-12);
+        }
+        // Self weight from the shape's area and the unit weight of steel.
+        QVERIFY(qAbs(*p.vanos[0].pesoPropio - 7.85 * m[0]) < 1e-9);
+        // One undo step takes the whole choice back.
+        doc->Pila()->undo();
+        QCOMPARE(Datos().familiaPerfil, 0);
+        QCOMPARE(Campo("Text5")->text(), QString("20.0"));
+    }
+
+    void okConNingunoPoneInerciaUno() {
+        AbrePanelPerfil();
+        Elige(Lista("Combo5"), 0);
+        QTest::mouseClick(Boton("Command7"), Qt::LeftButton);
+        QCOMPARE(Campo("Text11")->text(), QString("1"));
+        QCOMPARE(Datos().opcionInercia, int(kInerciaBh3));
+        QCOMPARE(Lista("Combo4")->currentText(), QString("bh3/12"));
+        QCOMPARE(Campo("Text5")->text(), QString("20.0"));
+        QCOMPARE(Campo("Text6")->text(), QString("40.0"));
+        QVERIFY(!Visible("SSPanel2"));
+    }
+
+    void cancelDelPerfilVuelveALaEleccionAnterior() {
+        AbrePanelPerfil();
+        Elige(Lista("Combo5"), IndiceFamilia("W"));
+        Elige(Lista("Combo6"), 3);
+        QTest::mouseClick(Boton("Command7"), Qt::LeftButton);
+        const std::string base = Datos().base;
+
+        AbrePanelPerfil();
+        QCOMPARE(Lista("Combo5")->currentText(), QString("W"));
+        QCOMPARE(Lista("Combo6")->currentIndex(), 3);
+        Elige(Lista("Combo5"), IndiceFamilia("S"));
+        QTest::mouseClick(Boton("Command8"), Qt::LeftButton);
+        QVERIFY(!Visible("SSPanel2"));
+        QCOMPARE(Datos().familiaPerfil, IndiceFamilia("W"));
+        QCOMPARE(Datos().designacionPerfil, 3);
+        QCOMPARE(Datos().base, base);
+        AbrePanelPerfil();
+        QCOMPARE(Lista("Combo5")->currentText(), QString("W"));
+        QCOMPARE(Lista("Combo6")->currentIndex(), 3);
+    }
+
+    void tablaDePerfilesIlegibleLoDiceYSigueUsable() {
+        dlg->Perfiles().FijaRuta(QStringLiteral("/no/existe/Aisc-dat.Dat"));
+        AbrePanelPerfil();
+        Elige(Lista("Combo5"), IndiceFamilia("W"));
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QVERIFY(Textos()[0].startsWith("No se pudo leer la tabla de perfiles:\n/no/existe/Aisc-dat.Dat"));
+        QVERIFY(!Lista("Combo6")->isEnabled());
+        QTest::mouseClick(Boton("Command7"), Qt::LeftButton);
+        QVERIFY(!Visible("SSPanel2"));
+        QCOMPARE(Datos().designacionPerfil, -1);
+        QVERIFY(!doc->ProyectoActual().perfil);
+        // Once the table is there again it is found.
+        dlg->Perfiles().FijaRuta(CatalogoPerfiles::RutaPrograma());
+        AbrePanelPerfil();
+        Elige(Lista("Combo5"), IndiceFamilia("W"));
+        QVERIFY(Lista("Combo6")->count() > 0);
+    }
+
+    void controlDeCargaVerificaEnOrden_data() {
+        QTest::addColumn<QString>("muerta");
+        QTest::addColumn<QString>("viva");
+        QTest::addColumn<QString>("unitario");
+        QTest::addColumn<bool>("pesoPropio");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("campo");  // the field reset to "1.0"
+        QTest::addColumn<bool>("cierra");
+        QTest::newRow("muerta 0.9 antes que viva") << "0.9" << "0.5" << "0.5" << true
+            << "El factor de carga muerta no puede ser menor de 1.0" << "Text13" << false;
+        QTest::newRow("viva 0.9") << "1.4" << "0.9" << "0.5" << true
+            << "El factor de carga viva no puede ser menor de 1.0" << "Text14" << false;
+        QTest::newRow("unitario 0.5 con peso propio") << "1.4" << "1.7" << "0.5" << true
+            << "El peso unitario del material no puede ser menor de 1.0" << "Text15" << false;
+        QTest::newRow("unitario 0.5 sin peso propio") << "1.4" << "1.7" << "0.5" << false << ""
+            << "Text15" << true;
+        QTest::newRow("todo bien") << "1.2" << "1.6" << "2.5" << true << "" << "" << true;
+    }
+    void controlDeCargaVerificaEnOrden() {
+        QFETCH(QString, muerta);
+        QFETCH(QString, viva);
+        QFETCH(QString, unitario);
+        QFETCH(bool, pesoPropio);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, campo);
+        QFETCH(bool, cierra);
+        QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
+        QVERIFY(Visible("SSPanel3"));
+        QVERIFY(!Boton("Command1")->isEnabled());
+        Escribe(Campo("Text13"), muerta);
+        Escribe(Campo("Text14"), viva);
+        Escribe(Campo("Text15"), unitario);
+        auto* check = Busca<QCheckBox>(dlg.get(), "Check1");
+        if (check->isChecked() != pesoPropio) QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(Datos().calculaPesoPropio, pesoPropio);
+        QTest::mouseClick(Boton("Command10"), Qt::LeftButton);
+        QCOMPARE(Textos(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        if (!campo.isEmpty()) QCOMPARE(Campo(qPrintable(campo))->text(), QString("1.0"));
+        // Only the first failing check resets its field.
+        if (campo == "Text13") QCOMPARE(Campo("Text14")->text(), viva);
+        QCOMPARE(Visible("SSPanel3"), !cierra);
+        QCOMPARE(Boton("Command1")->isEnabled(), cierra);
+    }
+
+    void opcionesDeCarga() {
+        QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
+        auto* total = Busca<QRadioButton>(dlg.get(), "Option1_1");
+        QCOMPARE(total->text(), QString("Usa carga ultima total"));
+        QCOMPARE(Busca<QRadioButton>(dlg.get(), "Option1_0")->text(),
+                 QString("Usa carga viva y carga muerta"));
+        Escribe(Campo("Text8"), "0.8");
+        QTest::mouseClick(total, Qt::LeftButton);
+        QCOMPARE(Campo("Text13")->text(), QString("1.0"));
+        QCOMPARE(Campo("Text14")->text(), QString("1.0"));
+        QVERIFY(Datos().usaCargaTotal);
+        // One total load: the live-load field is emptied and disabled with its label.
+        QCOMPARE(Campo("Text8")->text(), QString());
+        QVERIFY(!Campo("Text8")->isEnabled());
+        QVERIFY(!Busca<QLabel>(dlg.get(), "EtiquetaText8")->isEnabled());
+        QCOMPARE(Busca<QLabel>(dlg.get(), "EtiquetaText1")->text(), QString("C.U. total"));
+        QTest::mouseClick(Busca<QRadioButton>(dlg.get(), "Option1_0"), Qt::LeftButton);
+        QCOMPARE(Campo("Text13")->text(), QString("1.4"));
+        QCOMPARE(Campo("Text14")->text(), QString("1.7"));
+        QVERIFY(Campo("Text8")->isEnabled());
+        QCOMPARE(Busca<QLabel>(dlg.get(), "EtiquetaText1")->text(), QString("C. muerta"));
+        QTest::mouseClick(Boton("Command10"), Qt::LeftButton);
+
+        Elige(Lista("Combo3"), kOtro);
+        QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
+        QCOMPARE(total->text(), QString("Usa carga total"));
+        QTest::mouseClick(total, Qt::LeftButton);
+        QCOMPARE(Busca<QLabel>(dlg.get(), "EtiquetaText1")->text(), QString("C. total"));
+    }
+
+    void pesoPropioHabilitaElPesoUnitario() {
+        QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
+        auto* check = Busca<QCheckBox>(dlg.get(), "Check1");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!Campo("Text15")->isEnabled());
+        QVERIFY(!Busca<QLabel>(dlg.get(), "EtiquetaText15")->isEnabled());
+        QVERIFY(!Busca<QLabel>(dlg.get(), "UnidadText15")->isEnabled());
+        // Without self weight the span rows carry none.
+        QVERIFY(!doc->ProyectoActual().vanos[0].pesoPropio);
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(Campo("Text15")->isEnabled());
+        QVERIFY(doc->ProyectoActual().vanos[0].pesoPropio);
+    }
+
+    void panelDeInercia_data() {
+        QTest::addColumn<QString>("antes");
+        QTest::addColumn<QString>("mostrada");
+        QTest::newRow("vacia") << "" << "1.000000";
+        QTest::newRow("cero") << "0" << "1.000000";
+        QTest::newRow("negativa") << "-2" << "1.000000";
+        QTest::newRow("valor") << "0.0025" << "0.002500";
+    }
+    void panelDeInercia() {
+        QFETCH(QString, antes);
+        QFETCH(QString, mostrada);
+        const std::string t = antes.toStdString();
+        doc->Modifica("inercia", [t](Proyecto& p) { p.datos.inercia = t; });
+        Elige(Lista("Combo4"), kInerciaOtra);
+        QVERIFY(Visible("SSPanel1"));
+        QVERIFY(!Boton("Command1")->isEnabled());
+        QCOMPARE(Campo("Text11")->text(), mostrada);
+        QCOMPARE(Busca<QLabel>(dlg.get(), "EtiquetaText11")->text(), QString("Momento de inercia"));
+        // Cancel gives back the text as it was before the panel opened.
+        QTest::mouseClick(Boton("Command6"), Qt::LeftButton);
+        QVERIFY(!Visible("SSPanel1"));
+        QCOMPARE(Campo("Text11")->text(), antes);
+        QCOMPARE(Datos().opcionInercia, int(kInerciaOtra));
+        // OK keeps what was typed.
+        Elige(Lista("Combo4"), kInerciaOtra);
+        Escribe(Campo("Text11"), "0.5");
+        QTest::mouseClick(Boton("Command4"), Qt::LeftButton);
+        QVERIFY(!Visible("SSPanel1"));
+        QVERIFY(Boton("Command1")->isEnabled());
+        QCOMPARE(Datos().inercia, std::string("0.5"));
+    }
+
+    void unPanelALaVez() {
+        QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
+        Elige(Lista("Combo4"), kInerciaOtra);
+        QVERIFY(Visible("SSPanel1"));
+        QVERIFY(!Visible("SSPanel3"));
+        QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
+        QVERIFY(Visible("SSPanel3"));
+        QVERIFY(!Visible("SSPanel1"));
+        // The load-control panel gives way only once its checks pass.
+        Escribe(Campo("Text13"), "0.5");
+        Elige(Lista("Combo4"), kInerciaOtra);
+        QCOMPARE(Textos(), QStringList{"El factor de carga muerta no puede ser menor de 1.0"});
+        QVERIFY(Visible("SSPanel3"));
+        QVERIFY(!Visible("SSPanel1"));
+        Elige(Lista("Combo4"), kInerciaOtra);
+        QVERIFY(Visible("SSPanel1"));
+        QVERIFY(!Visible("SSPanel3"));
+    }
+
+    void modeloDelPerfilEsUnModeloCorrecto() {
+        ModeloPerfil m;
+        QAbstractItemModelTester probador(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const ListaFamilia w = Familia(IndiceFamilia("W"));
+        QVERIFY(!w.perfiles.empty());
+        m.Muestra(w.perfiles[0]);
+        QCOMPARE(m.rowCount(), 1);
+        QCOMPARE(m.columnCount(), 8);
+        m.Muestra(std::nullopt);
+        QCOMPARE(m.index(0, 0).data().toString(), QString());
+    }
+};
+
+// The dialog inside the program: the menu opens it, a steel project read from a file
+// gets its shape's section.
+class DatgenEnElProgramaTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { pruebas::InstalaManejador(); }
+
+    void menuAbreElDialogoYActualizaAlCerrar() {
+        Mensajes::IniciaGuion();
+        TluxMDI marco;
+        marco.show();
+        auto* menu = Busca<QAction>(&marco, "menu3");
+        QVERIFY(menu->isEnabled());
+        Datgen* dlg = marco.Principal()->VentanaDatgen();
+        bool visto = false;
+        QTimer::singleShot(0, dlg, [&] {
+            visto = dlg->isVisible();
+            Escribe(Busca<QLineEdit>(dlg, "Text5"), "30");
+            QTest::mouseClick(Busca<QPushButton>(dlg, "Command1"), Qt::LeftButton);
+        });
+        menu->trigger();
+        QVERIFY(visto);
+        QVERIFY(!dlg->isVisible());
+        const Vano& v = marco.Doc()->ProyectoActual().vanos[0];
+        QCOMPARE(marco.Doc()->ProyectoActual().datos.base, std::string("30"));
+        // The span row keeps its own width until the column takes the global value.
+        QCOMPARE(v.base, 20.0);
+        Mensajes::TerminaGuion();
+    }
+
+    void proyectoDeAceroLeidoTomaLaSeccionDelPerfil() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("acero.vcw");
+        const ListaFamilia w = PerfilesDeFamilia(*CatalogoPerfiles().Tabla(), IndiceFamilia("W"));
+        const auto m = PropiedadesMetricas(w.perfiles[4]);
+        {
+            Mensajes::IniciaGuion();
+            TluxMDI marco;
+            Datgen* dlg = marco.Principal()->VentanaDatgen();
+            dlg->Prepara();
+            Elige(Busca<QComboBox>(dlg, "Combo3"), kAcero);
+            Elige(Busca<QComboBox>(dlg, "Combo5"), IndiceFamilia("W"));
+            Elige(Busca<QComboBox>(dlg, "Combo6"), 4);
+            QTest::mouseClick(Busca<QPushButton>(dlg, "Command7"), Qt::LeftButton);
+            QVERIFY(marco.Principal()->GuardaEn(ruta));
+            Mensajes::TerminaGuion();
+        }
+        Mensajes::IniciaGuion();
+        TluxMDI marco;
+        QVERIFY(!marco.Principal()->EnCarga());
+        QVERIFY(marco.Principal()->AbreArchivo(ruta));
+        QVERIFY(!marco.Principal()->EnCarga());
+        QVERIFY(Mensajes::Mostrados().empty());
+        const Proyecto& p = marco.Doc()->ProyectoActual();
+        QVERIFY(p.perfil);
+        QCOMPARE(QString::fromStdString(p.perfil->designacion),
+                 QString::fromStdString(w.perfiles[4].designacion));
+        QVERIFY(qAbs(p.vanos[0].base - m[2] * 100) < 1e-6);
+        QVERIFY(qAbs(*p.vanos[0].pesoPropio - 7.85 * m[0]) < 1e-9);
+        // Reading the project opened no panel.
+        QCOMPARE(marco.Principal()->VentanaDatgen()->PanelAbierto(), Datgen::Panel::Ninguno);
+        Mensajes::TerminaGuion();
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int fallas = 0;
+    {
+        DatgenTest t;
+        fallas |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        DatgenEnElProgramaTest t;
+        fallas |= QTest::qExec(&t, argc, argv);
+    }
+    return fallas;
+}
+
+#include "datgen_test.moc"
