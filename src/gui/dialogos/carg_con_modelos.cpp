@@ -56,7 +56,7 @@ int ModeloListaCargas::columnCount(const QModelIndex& padre) const {
 }
 
 QVariant ModeloListaCargas::data(const QModelIndex& indice, int rol) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
     const int fila = indice.row(), col = indice.column();
     // Rows the view still counts while the list shrinks, and the adding row, are empty.
     const bool deLista = fila < Cargas();
@@ -73,7 +73,8 @@ QVariant ModeloListaCargas::data(const QModelIndex& indice, int rol) const {
 }
 
 bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (rol != Qt::EditRole || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+    if (rol != Qt::EditRole || !indice.isValid() ||
+        !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
     const int fila = indice.row(), col = indice.column();
     if (fila > Cargas()) return false;
     const QString texto = valor.toString().trimmed();
@@ -102,7 +103,7 @@ void ModeloListaCargas::EliminaFilas(const QList<int>& filas) {
 }
 
 Qt::ItemFlags ModeloListaCargas::flags(const QModelIndex& indice) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
            Qt::ItemNeverHasChildren;
 }

@@ -20,7 +20,7 @@ int ModeloPerfil::rowCount(const QModelIndex& padre) const { return padre.isVali
 int ModeloPerfil::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 8; }
 
 QVariant ModeloPerfil::data(const QModelIndex& indice, int rol) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
     if (rol == Qt::DisplayRole) return textos_[indice.column()];
     if (rol == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};

@@ -38,7 +38,7 @@ int ModeloListaLosas::rowCount(const QModelIndex& padre) const { return padre.is
 int ModeloListaLosas::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 5; }
 
 QVariant ModeloListaLosas::data(const QModelIndex& indice, int rol) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
     const int fila = indice.row(), col = indice.column();
     if (rol == Qt::TextAlignmentRole)
         return col == 1 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
@@ -85,7 +85,7 @@ int ModeloAsignacion::rowCount(const QModelIndex& padre) const {
 int ModeloAsignacion::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 4; }
 
 QVariant ModeloAsignacion::data(const QModelIndex& indice, int rol) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
     const int fila = indice.row(), col = indice.column();
     const AsignacionLosa& a = filas_[fila];
     switch (rol) {
@@ -118,7 +118,8 @@ QVariant ModeloAsignacion::data(const QModelIndex& indice, int rol) const {
 }
 
 bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (rol != Qt::EditRole || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+    if (rol != Qt::EditRole || !indice.isValid() ||
+        !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
     const int col = indice.column();
     if (col != 1 && col != 2) return false;
     const double n = LeeNumero(valor.toString().toStdString());
@@ -131,7 +132,7 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
 }
 
 Qt::ItemFlags ModeloAsignacion::flags(const QModelIndex& indice) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (indice.column() == 1 || indice.column() == 2) f |= Qt::ItemIsEditable;
     return f;
