@@ -39,13 +39,12 @@ public:
         vista->setObjectName(QStringLiteral("SSDBDropDown1"));
         vista->setSelectionBehavior(QAbstractItemView::SelectRows);
         vista->verticalHeader()->hide();
-        vista->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        vista->verticalHeader()->setDefaultSectionSize(vista->fontMetrics().height() + 6);
+        vista->horizontalHeader()->setMinimumSectionSize(64);
+        vista->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        vista->setShowGrid(false);
         combo->setView(vista);
-        int ancho = 0;
-        vista->resizeColumnsToContents();
-        for (int c = 0; c < lista_->columnCount(); ++c)
-            ancho += std::max(vista->columnWidth(c), 56);
-        vista->setMinimumWidth(ancho + 24);
+        vista->setMinimumWidth(5 * 64 + 2 * vista->frameWidth() + 4);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] {
             auto* yo = const_cast<DelegadoLosa*>(this);
             emit yo->commitData(combo);
@@ -178,6 +177,7 @@ void LosNum::Prepara() {
     no_->setChecked(!p.incluyePesoLosa);
     asignacion_->Carga(p);
     if (asignacion_->rowCount() > 0) rejilla_->setCurrentIndex(asignacion_->index(0, 1));
+    rejilla_->setFocus();
 }
 
 void LosNum::CambiaDireccion() {
