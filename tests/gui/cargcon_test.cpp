@@ -1,13 +1,12 @@
 // The point-load dialog driven by its control names: one frame at a time, loads added
 // and deleted in the grids, and its "OK" keeping distances within the span, ordering
 // both lists and counting them.
-#include <QtTest>
-
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QtTest>
 
 #include "apoyo_pruebas.h"
 #include "comun/mensajes.h"
@@ -77,7 +76,7 @@ class CargConTest : public QObject {
 
     void Ok() { QTest::mouseClick(Busca<QPushButton>(dlg.get(), "SSCommand1"), Qt::LeftButton); }
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void init() {
@@ -152,9 +151,7 @@ private slots:
     }
 
     void variasDistanciasCorregidasAvisanUnaVez() {
-        doc->Modifica("cargas", [](Proyecto& p) {
-            p.cargas = {{1, 9, 1}, {1, -2, 1}, {3, 8, 1}};
-        });
+        doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{1, 9, 1}, {1, -2, 1}, {3, 8, 1}}; });
         Ok();
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
         QCOMPARE(Filas(dlg->ModeloVanos()),
@@ -185,8 +182,8 @@ private slots:
             p.cargasNudo = {{10, 1, 0}, {2, 2, 0.5}, {0, 9, 9}, {1, 3, 0}};
         });
         Ok();
-        QCOMPARE(Filas(dlg->ModeloNudos()),
-                 (QStringList{"0|9.000|9.000", "1|3.000|0.000", "2|2.000|0.500", "10|1.000|0.000"}));
+        QCOMPARE(Filas(dlg->ModeloNudos()), (QStringList{"0|9.000|9.000", "1|3.000|0.000",
+                                                         "2|2.000|0.500", "10|1.000|0.000"}));
         // Node 0 stays in the grid but is not counted.
         QCOMPARE(NumCargNudos(doc->ProyectoActual()), 3);
     }
@@ -207,8 +204,9 @@ private slots:
         });
         const std::vector<CargaConcentrada> antes = doc->ProyectoActual().cargas;
         Ok();
-        QCOMPARE(Textos(),
-                 QStringList{"El vano 2 tiene 21 cargas concentradas; se admiten hasta 20 por vano"});
+        QCOMPARE(
+            Textos(),
+            QStringList{"El vano 2 tiene 21 cargas concentradas; se admiten hasta 20 por vano"});
         QVERIFY(dlg->isVisible());
         // Nothing moved: the 9 m load on the 6 m span is still as typed.
         QCOMPARE(doc->ProyectoActual().cargas.size(), antes.size());
@@ -276,7 +274,7 @@ private slots:
         for (const Caso& c : casos) {
             QTableView* rejilla = Rejilla(c.rejilla);
             dlg->Prepara(QLatin1String(c.rejilla) == "SSDBGrid2" ? CargCon::Vista::Vanos
-                                                                  : CargCon::Vista::Nudos);
+                                                                 : CargCon::Vista::Nudos);
             const QModelIndex celda = rejilla->model()->index(0, 0);
             rejilla->setCurrentIndex(celda);
             rejilla->edit(celda);
@@ -300,7 +298,7 @@ private slots:
 class CargConEnElProgramaTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void menuDeCargasAbreCadaMarco() {

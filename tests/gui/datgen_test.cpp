@@ -1,7 +1,7 @@
 // The general-data dialog driven by its control names: the modulus following F'c, the
 // material's effects, the load-control checks in their order, the inertia panel, the
 // steel-shape panel over the shipped shapes table, and the project it writes to.
-#include <QtTest>
+#include "dialogos/datgen.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -13,11 +13,11 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QtTest>
 
 #include "apoyo_pruebas.h"
 #include "archivos/perfiles.h"
 #include "comun/mensajes.h"
-#include "dialogos/datgen.h"
 #include "dialogos/datgen_modelo_perfil.h"
 #include "documento/documento.h"
 #include "principal/polidur1.h"
@@ -80,7 +80,7 @@ class DatgenTest : public QObject {
         QVERIFY(Visible("SSPanel2"));
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         pruebas::InstalaManejador();
         QVERIFY2(QFile::exists(CatalogoPerfiles::RutaPrograma()),
@@ -103,13 +103,14 @@ private slots:
 
     void controlesConSusNombresYAyudas() {
         QCOMPARE(dlg->windowTitle(), QString("Datos generales"));
-        for (const char* n : {"Frame5", "SSPanel1", "SSPanel2", "SSPanel3"}) Busca<QWidget>(dlg.get(), n);
-        for (const char* n : {"Command1", "Command4", "Command6", "Command7", "Command8", "Command9",
-                              "Command10"})
+        for (const char* n : {"Frame5", "SSPanel1", "SSPanel2", "SSPanel3"})
+            Busca<QWidget>(dlg.get(), n);
+        for (const char* n :
+             {"Command1", "Command4", "Command6", "Command7", "Command8", "Command9", "Command10"})
             Boton(n);
         for (const char* n : {"Combo3", "Combo4", "Combo5", "Combo6"}) Lista(n);
-        for (const char* n : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text8", "Text9",
-                              "Text10", "Text11", "Text13", "Text14", "Text15"})
+        for (const char* n : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text8",
+                              "Text9", "Text10", "Text11", "Text13", "Text14", "Text15"})
             Campo(n);
         Busca<QRadioButton>(dlg.get(), "Option1_0");
         Busca<QRadioButton>(dlg.get(), "Option1_1");
@@ -121,8 +122,8 @@ private slots:
         QCOMPARE(Campo("Text11")->toolTip(), QString("Momento de inercia en m4"));
         // A new project's values.
         const std::pair<const char*, const char*> nuevos[] = {
-            {"Text2", "180"}, {"Text3", "2800"}, {"Text4", "5"}, {"Text9", "1.000"},
-            {"Text5", "20.0"}, {"Text6", "40.0"}, {"Text1", ""}, {"Text8", ""},
+            {"Text2", "180"},       {"Text3", "2800"}, {"Text4", "5"},    {"Text9", "1.000"},
+            {"Text5", "20.0"},      {"Text6", "40.0"}, {"Text1", ""},     {"Text8", ""},
             {"Text10", "2.03E+06"}, {"Text13", "1.4"}, {"Text14", "1.7"}, {"Text15", "2.4"}};
         for (const auto& [campo, texto] : nuevos) QCOMPARE(Campo(campo)->text(), QString(texto));
         QCOMPARE(Lista("Combo3")->currentText(), QString("Hormigon"));
@@ -138,12 +139,18 @@ private slots:
         // Concrete only: with the other materials F'c cannot be typed.
         QTest::addColumn<QString>("fc");
         QTest::addColumn<QString>("modulo");
-        QTest::newRow("180") << "180" << "2.03E+06";
-        QTest::newRow("250") << "250" << "2.39E+06";
-        QTest::newRow("0") << "0" << "0.00E+00";
-        QTest::newRow("negativo") << "-50" << "0.00E+00";
-        QTest::newRow("vacio") << "" << "0.00E+00";
-        QTest::newRow("con blancos") << "2 10" << "2.19E+06";
+        QTest::newRow("180") << "180"
+                             << "2.03E+06";
+        QTest::newRow("250") << "250"
+                             << "2.39E+06";
+        QTest::newRow("0") << "0"
+                           << "0.00E+00";
+        QTest::newRow("negativo") << "-50"
+                                  << "0.00E+00";
+        QTest::newRow("vacio") << ""
+                               << "0.00E+00";
+        QTest::newRow("con blancos") << "2 10"
+                                     << "2.19E+06";
     }
     void moduloSigueAFc() {
         QFETCH(QString, fc);
@@ -225,10 +232,14 @@ private slots:
     void familiaListaSoloSusDesignaciones_data() {
         QTest::addColumn<QString>("familia");
         QTest::addColumn<QString>("ajena");
-        QTest::newRow("W sin WT") << "W" << "WT";
-        QTest::newRow("M sin MC") << "M" << "MC";
-        QTest::newRow("WT") << "WT" << "";
-        QTest::newRow("C sin MC") << "C" << "MC";
+        QTest::newRow("W sin WT") << "W"
+                                  << "WT";
+        QTest::newRow("M sin MC") << "M"
+                                  << "MC";
+        QTest::newRow("WT") << "WT"
+                            << "";
+        QTest::newRow("C sin MC") << "C"
+                                  << "MC";
     }
     void familiaListaSoloSusDesignaciones() {
         QFETCH(QString, familia);
@@ -266,8 +277,8 @@ private slots:
         auto* m = Busca<QTableView>(dlg.get(), "SSDBGrid1")->model();
         const QStringList titulos{"Area", "d", "bf", "tf", "tw", "Ix", "Sx", "rx"};
         // W44X335: A 98.5 in2, d 44 in, bf 15.9 in, Ix 31100 in4, Sx 1410 in3, rx 17.8 in.
-        const QStringList textos{"0.063548", "1.118", "0.404", "0.045", "0.026",
-                                 "0.012945", "0.02311", "0.452"};
+        const QStringList textos{"0.063548", "1.118",    "0.404",   "0.045",
+                                 "0.026",    "0.012945", "0.02311", "0.452"};
         for (int c = 0; c < 8; ++c) {
             QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), titulos[c]);
             QCOMPARE(m->index(0, c).data().toString(), textos[c]);
@@ -352,7 +363,8 @@ private slots:
         AbrePanelPerfil();
         Elige(Lista("Combo5"), IndiceFamilia("W"));
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
-        QVERIFY(Textos()[0].startsWith("No se pudo leer la tabla de perfiles:\n/no/existe/Aisc-dat.Dat"));
+        QVERIFY(Textos()[0].startsWith(
+            "No se pudo leer la tabla de perfiles:\n/no/existe/Aisc-dat.Dat"));
         QVERIFY(!Lista("Combo6")->isEnabled());
         QTest::mouseClick(Boton("Command7"), Qt::LeftButton);
         QVERIFY(!Visible("SSPanel2"));
@@ -373,15 +385,29 @@ private slots:
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("campo");  // the field reset to "1.0"
         QTest::addColumn<bool>("cierra");
-        QTest::newRow("muerta 0.9 antes que viva") << "0.9" << "0.5" << "0.5" << true
-            << "El factor de carga muerta no puede ser menor de 1.0" << "Text13" << false;
-        QTest::newRow("viva 0.9") << "1.4" << "0.9" << "0.5" << true
-            << "El factor de carga viva no puede ser menor de 1.0" << "Text14" << false;
-        QTest::newRow("unitario 0.5 con peso propio") << "1.4" << "1.7" << "0.5" << true
-            << "El peso unitario del material no puede ser menor de 1.0" << "Text15" << false;
-        QTest::newRow("unitario 0.5 sin peso propio") << "1.4" << "1.7" << "0.5" << false << ""
-            << "Text15" << true;
-        QTest::newRow("todo bien") << "1.2" << "1.6" << "2.5" << true << "" << "" << true;
+        QTest::newRow("muerta 0.9 antes que viva")
+            << "0.9"
+            << "0.5"
+            << "0.5" << true << "El factor de carga muerta no puede ser menor de 1.0"
+            << "Text13" << false;
+        QTest::newRow("viva 0.9") << "1.4"
+                                  << "0.9"
+                                  << "0.5" << true
+                                  << "El factor de carga viva no puede ser menor de 1.0"
+                                  << "Text14" << false;
+        QTest::newRow("unitario 0.5 con peso propio")
+            << "1.4"
+            << "1.7"
+            << "0.5" << true << "El peso unitario del material no puede ser menor de 1.0"
+            << "Text15" << false;
+        QTest::newRow("unitario 0.5 sin peso propio") << "1.4"
+                                                      << "1.7"
+                                                      << "0.5" << false << ""
+                                                      << "Text15" << true;
+        QTest::newRow("todo bien") << "1.2"
+                                   << "1.6"
+                                   << "2.5" << true << ""
+                                   << "" << true;
     }
     void controlDeCargaVerificaEnOrden() {
         QFETCH(QString, muerta);
@@ -456,10 +482,14 @@ private slots:
     void panelDeInercia_data() {
         QTest::addColumn<QString>("antes");
         QTest::addColumn<QString>("mostrada");
-        QTest::newRow("vacia") << "" << "1.000000";
-        QTest::newRow("cero") << "0" << "1.000000";
-        QTest::newRow("negativa") << "-2" << "1.000000";
-        QTest::newRow("valor") << "0.0025" << "0.002500";
+        QTest::newRow("vacia") << ""
+                               << "1.000000";
+        QTest::newRow("cero") << "0"
+                              << "1.000000";
+        QTest::newRow("negativa") << "-2"
+                                  << "1.000000";
+        QTest::newRow("valor") << "0.0025"
+                               << "0.002500";
     }
     void panelDeInercia() {
         QFETCH(QString, antes);
@@ -506,7 +536,8 @@ private slots:
 
     void modeloDelPerfilEsUnModeloCorrecto() {
         ModeloPerfil m;
-        QAbstractItemModelTester probador(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester probador(&m,
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
         const ListaFamilia w = Familia(IndiceFamilia("W"));
         QVERIFY(!w.perfiles.empty());
         m.Muestra(w.perfiles[0]);
@@ -522,7 +553,7 @@ private slots:
 class DatgenEnElProgramaTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void menuAbreElDialogoYActualizaAlCerrar() {

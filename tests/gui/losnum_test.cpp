@@ -2,8 +2,6 @@
 // averages, the direction button, the "SI"/"NO" answer and its "OK"; then the slab file
 // command in the program, the errors written on the main window, and a project with a
 // slab file read and saved back unchanged.
-#include <QtTest>
-
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QImage>
@@ -13,6 +11,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QtTest>
 
 #include "apoyo_pruebas.h"
 #include "archivos/losas_los.h"
@@ -62,7 +61,7 @@ class LosNumTest : public QObject {
     void Ok() { QTest::mouseClick(Busca<QPushButton>(dlg.get(), "SSCommand2"), Qt::LeftButton); }
     const Proyecto& P() { return doc->ProyectoActual(); }
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void init() {
@@ -105,7 +104,8 @@ private slots:
         QCOMPARE(Rejilla()->index(1, 0).data().toString(), QString("2"));
 
         ModeloListaLosas* lista = dlg->ListaLosas();
-        QAbstractItemModelTester probador(lista, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester probador(lista,
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
         const QStringList cabeceras{"Losa", "Bordes", "Lx", "Ly", "Espesor"};
         for (int c = 0; c < 5; ++c)
             QCOMPARE(lista->headerData(c, Qt::Horizontal).toString(), cabeceras[c]);
@@ -132,7 +132,8 @@ private slots:
         QFETCH(int, primera);
         QFETCH(int, segunda);
         QFETCH(QString, promedio);
-        QAbstractItemModelTester probador(Rejilla(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester probador(Rejilla(),
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(Rejilla()->setData(Rejilla()->index(1, 1), primera));
         QVERIFY(Rejilla()->setData(Rejilla()->index(1, 2), segunda));
         QCOMPARE(Rejilla()->index(1, 3).data().toString(), promedio);
@@ -161,10 +162,14 @@ private slots:
     void botonDeDireccion_data() {
         QTest::addColumn<QString>("antes");
         QTest::addColumn<QString>("despues");
-        QTest::newRow("X") << "X" << "Y";
-        QTest::newRow("Y") << "Y" << "X";
-        QTest::newRow("otro") << "Z" << "X";
-        QTest::newRow("vacio") << "" << "X";
+        QTest::newRow("X") << "X"
+                           << "Y";
+        QTest::newRow("Y") << "Y"
+                           << "X";
+        QTest::newRow("otro") << "Z"
+                              << "X";
+        QTest::newRow("vacio") << ""
+                               << "X";
     }
     void botonDeDireccion() {
         QFETCH(QString, antes);
@@ -224,12 +229,12 @@ private slots:
     void losaInexistenteSeRechaza_data() {
         QTest::addColumn<int>("losa");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("fuera del archivo") << 7
-            << "La losa 7 del vano 2 no esta en el archivo de losas, que tiene 4 losas";
-        QTest::newRow("fuera de 0..99") << 100
-            << "La losa 100 del vano 2 no es valida: los numeros de losa van de 0 a 99";
-        QTest::newRow("negativa") << -1
-            << "La losa -1 del vano 2 no es valida: los numeros de losa van de 0 a 99";
+        QTest::newRow("fuera del archivo")
+            << 7 << "La losa 7 del vano 2 no esta en el archivo de losas, que tiene 4 losas";
+        QTest::newRow("fuera de 0..99")
+            << 100 << "La losa 100 del vano 2 no es valida: los numeros de losa van de 0 a 99";
+        QTest::newRow("negativa")
+            << -1 << "La losa -1 del vano 2 no es valida: los numeros de losa van de 0 a 99";
     }
     void losaInexistenteSeRechaza() {
         QFETCH(int, losa);
@@ -284,7 +289,7 @@ class LosasEnElProgramaTest : public QObject {
         return false;
     }
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void comandoDeLosasYErroresEnLaVentana() {
@@ -299,7 +304,8 @@ private slots:
         QWidget* dibujo = Busca<QWidget>(&marco, "VD");
 
         // An unknown edge code: the transfer stops and says so on the window.
-        const QString malo = Escribe("malo.Los", "Malo\r\n 1 0 0 4200 .12 0 .5 .2\r\n 1 AXAA 4 4 1 0 0 0 0\r\n");
+        const QString malo =
+            Escribe("malo.Los", "Malo\r\n 1 0 0 4200 .12 0 .5 .2\r\n 1 AXAA 4 4 1 0 0 0 0\r\n");
         Mensajes::AgregaRuta(malo);
         Busca<QAction>(&marco, "Menu04")->trigger();
         QCOMPARE(Mensajes::Mostrados().back().texto, QString("(*.Los)"));
@@ -348,7 +354,11 @@ private slots:
             const Proyecto& p = marco.Doc()->ProyectoActual();
             QCOMPARE(p.direccionViga, std::string("Y"));
             QVERIFY(*p.vanos[0].cargaMuerta > 0);
-            muertaVano1 = Busca<QTableView>(&marco, "DBGrid1")->model()->index(0, kColMuerta).data().toString();
+            muertaVano1 = Busca<QTableView>(&marco, "DBGrid1")
+                              ->model()
+                              ->index(0, kColMuerta)
+                              .data()
+                              .toString();
             QVERIFY(principal->GuardaEn(primero));
         }
         TluxMDI marco;

@@ -8,10 +8,10 @@ namespace trabelux {
 
 class CampoTexto : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit CampoTexto(const char* nombre, QWidget* padre = nullptr);
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* e) override;
 };
 

@@ -53,14 +53,15 @@ CargCon::CargCon(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     rejillaVanos_->setItemDelegateForColumn(
         0, new DelegadoNumero([this] { return doc_->ProyectoActual().numVanos; }, rejillaVanos_));
     rejillaNudos_->setItemDelegateForColumn(
-        0, new DelegadoNumero([this] { return doc_->ProyectoActual().numVanos + 1; },
-                              rejillaNudos_));
+        0,
+        new DelegadoNumero([this] { return doc_->ProyectoActual().numVanos + 1; }, rejillaNudos_));
     connect(rejillaVanos_, &RejillaCargas::eliminarFilas, modeloVanos_,
             &ModeloListaCargas::EliminaFilas);
     connect(rejillaNudos_, &RejillaCargas::eliminarFilas, modeloNudos_,
             &ModeloListaCargas::EliminaFilas);
 
-    marcoVanos_ = Marco("FrameVanos", QStringLiteral("Cargas concentradas en los vanos"), rejillaVanos_);
+    marcoVanos_ =
+        Marco("FrameVanos", QStringLiteral("Cargas concentradas en los vanos"), rejillaVanos_);
     marcoNudos_ = Marco("FrameNudos", QStringLiteral("Cargas en nudos"), rejillaNudos_);
 
     auto* ok = new QPushButton(QStringLiteral("OK"));

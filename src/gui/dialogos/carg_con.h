@@ -16,7 +16,7 @@ class RejillaCargas;
 
 class CargCon : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Vista { Vanos, Nudos };
 
     explicit CargCon(Documento* doc, QWidget* padre = nullptr);
@@ -32,7 +32,7 @@ public:
     RejillaCargas* RejillaVanos() const { return rejillaVanos_; }
     RejillaCargas* RejillaNudos() const { return rejillaNudos_; }
 
-private:
+  private:
     Documento* doc_;
     Vista vista_ = Vista::Vanos;
     QGroupBox* marcoVanos_;

@@ -74,7 +74,8 @@ QVariant ModeloListaCargas::data(const QModelIndex& indice, int rol) const {
 
 bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
     if (rol != Qt::EditRole || !indice.isValid() ||
-        !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+        !checkIndex(indice, CheckIndexOption::IndexIsValid))
+        return false;
     const int fila = indice.row(), col = indice.column();
     if (fila > Cargas()) return false;
     const QString texto = valor.toString().trimmed();
@@ -103,9 +104,9 @@ void ModeloListaCargas::EliminaFilas(const QList<int>& filas) {
 }
 
 Qt::ItemFlags ModeloListaCargas::flags(const QModelIndex& indice) const {
-    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
-           Qt::ItemNeverHasChildren;
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
 }
 
 QVariant ModeloListaCargas::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
@@ -125,9 +126,12 @@ int ModeloCargasVano::Cargas() const {
 QString ModeloCargasVano::Texto(int fila, int columna) const {
     const CargaConcentrada& c = doc_->ProyectoActual().cargas[fila];
     switch (columna) {
-        case 0: return QString::number(c.vano);
-        case 1: return Numero(c.distancia);
-        default: return Numero(c.carga);
+        case 0:
+            return QString::number(c.vano);
+        case 1:
+            return Numero(c.distancia);
+        default:
+            return Numero(c.carga);
     }
 }
 
@@ -146,15 +150,22 @@ bool ModeloCargasVano::Escribe(Proyecto& p, int fila, int columna, double valor)
     }
     CargaConcentrada& c = p.cargas[fila];
     switch (columna) {
-        case 0: c.vano = static_cast<int>(valor); break;
-        case 1: c.distancia = valor; break;
-        default: c.carga = valor; break;
+        case 0:
+            c.vano = static_cast<int>(valor);
+            break;
+        case 1:
+            c.distancia = valor;
+            break;
+        default:
+            c.carga = valor;
+            break;
     }
     return true;
 }
 
 void ModeloCargasVano::Elimina(Proyecto& p, int fila) const {
-    if (fila >= 0 && fila < static_cast<int>(p.cargas.size())) p.cargas.erase(p.cargas.begin() + fila);
+    if (fila >= 0 && fila < static_cast<int>(p.cargas.size()))
+        p.cargas.erase(p.cargas.begin() + fila);
 }
 
 const char* ModeloCargasVano::Titulo(int columna) const {
@@ -171,9 +182,12 @@ int ModeloCargasNudo::Cargas() const {
 QString ModeloCargasNudo::Texto(int fila, int columna) const {
     const CargaNudo& c = doc_->ProyectoActual().cargasNudo[fila];
     switch (columna) {
-        case 0: return QString::number(c.nudo);
-        case 1: return Numero(c.fuerza);
-        default: return Numero(c.momento);
+        case 0:
+            return QString::number(c.nudo);
+        case 1:
+            return Numero(c.fuerza);
+        default:
+            return Numero(c.momento);
     }
 }
 
@@ -191,9 +205,15 @@ bool ModeloCargasNudo::Escribe(Proyecto& p, int fila, int columna, double valor)
     }
     CargaNudo& c = p.cargasNudo[fila];
     switch (columna) {
-        case 0: c.nudo = static_cast<int>(valor); break;
-        case 1: c.fuerza = valor; break;
-        default: c.momento = valor; break;
+        case 0:
+            c.nudo = static_cast<int>(valor);
+            break;
+        case 1:
+            c.fuerza = valor;
+            break;
+        default:
+            c.momento = valor;
+            break;
     }
     return true;
 }

@@ -15,7 +15,7 @@ class Documento;
 
 class ModeloListaCargas : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ModeloListaCargas(Documento* doc, QObject* padre = nullptr);
 
     // Rows of the project's list (the grid shows one more, the row that adds).
@@ -31,7 +31,7 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
-protected:
+  protected:
     // The text of a cell of list row `fila` (< Cargas()), and its value to edit.
     virtual QString Texto(int fila, int columna) const = 0;
     virtual QVariant Valor(int fila, int columna) const = 0;
@@ -43,18 +43,18 @@ protected:
 
     Documento* doc_;
 
-private:
+  private:
     void AlCambiarDocumento();
     int filas_ = 0;
 };
 
 class ModeloCargasVano : public ModeloListaCargas {
     Q_OBJECT
-public:
+  public:
     using ModeloListaCargas::ModeloListaCargas;
     int Cargas() const override;
 
-protected:
+  protected:
     QString Texto(int fila, int columna) const override;
     QVariant Valor(int fila, int columna) const override;
     bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
@@ -64,11 +64,11 @@ protected:
 
 class ModeloCargasNudo : public ModeloListaCargas {
     Q_OBJECT
-public:
+  public:
     using ModeloListaCargas::ModeloListaCargas;
     int Cargas() const override;
 
-protected:
+  protected:
     QString Texto(int fila, int columna) const override;
     QVariant Valor(int fila, int columna) const override;
     bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;

@@ -10,17 +10,17 @@ namespace trabelux {
 
 class RejillaCargas : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit RejillaCargas(const char* nombre, QWidget* padre = nullptr);
     // Commits and closes the cell editor, if one is open.
     void ConfirmaEdicion();
     // Rows to delete: the selected rows, or the current one.
     QList<int> FilasElegidas() const;
 
-signals:
+  signals:
     void eliminarFilas(const QList<int>& filas);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 };
@@ -28,7 +28,7 @@ protected:
 // Edits a span or node number with a drop-down of the numbers 1 .. maximo().
 class DelegadoNumero : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     DelegadoNumero(std::function<int()> maximo, QObject* padre = nullptr);
 
     QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
@@ -37,7 +37,7 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* modelo,
                       const QModelIndex& indice) const override;
 
-private:
+  private:
     std::function<int()> maximo_;
 };
 

@@ -83,7 +83,8 @@ void Datgen::CreaMarco() {
 
     material_ = new QComboBox;
     material_->setObjectName(QStringLiteral("Combo3"));
-    material_->addItems({QStringLiteral("Hormigon"), QStringLiteral("Acero"), QStringLiteral("Otro")});
+    material_->addItems(
+        {QStringLiteral("Hormigon"), QStringLiteral("Acero"), QStringLiteral("Otro")});
     connect(material_, QOverload<int>::of(&QComboBox::activated), this, &Datgen::EligeMaterial);
 
     inercia_ = new QComboBox;
@@ -93,8 +94,8 @@ void Datgen::CreaMarco() {
 
     auto* fc = Campo("Text2", &DatosGenerales::fc, QStringLiteral("Esfuerzo hormigon 28 dias"));
     auto* fy = Campo("Text3", &DatosGenerales::fy, QStringLiteral("Esfuerzo fluencia acero"));
-    auto* modulo =
-        Campo("Text10", &DatosGenerales::moduloE, QStringLiteral("Modulo de elasticidad en Kg/cm2"));
+    auto* modulo = Campo("Text10", &DatosGenerales::moduloE,
+                         QStringLiteral("Modulo de elasticidad en Kg/cm2"));
     auto* recub = Campo("Text4", &DatosGenerales::recub);
     auto* longitud = Campo("Text9", &DatosGenerales::longitud);
     auto* base = Campo("Text5", &DatosGenerales::base);
@@ -108,8 +109,8 @@ void Datgen::CreaMarco() {
     auto* unidadFy = Etiqueta(QStringLiteral("kg/cm²"), QStringLiteral("UnidadText3"));
     auto* etiquetaRecub = Etiqueta(QStringLiteral("Recub"), QStringLiteral("EtiquetaText4"));
     auto* unidadRecub = Etiqueta(QStringLiteral("cm"), QStringLiteral("UnidadText4"));
-    soloHormigon_ = {etiquetaFc, fc, unidadFc, etiquetaFy, fy, unidadFy, etiquetaRecub, recub,
-                     unidadRecub};
+    soloHormigon_ = {etiquetaFc,    fc,    unidadFc,   etiquetaFy, fy, unidadFy,
+                     etiquetaRecub, recub, unidadRecub};
     etiquetaMuerta_ = Etiqueta(QStringLiteral("C. muerta"), QStringLiteral("EtiquetaText1"));
     etiquetaViva_ = Etiqueta(QStringLiteral("C. viva"), QStringLiteral("EtiquetaText8"));
     unidadViva_ = Etiqueta(QStringLiteral("t/m"), QStringLiteral("UnidadText8"));
@@ -207,7 +208,7 @@ void Datgen::Refresca() {
     inercia_->setEnabled(hormigon);
 
     const bool total = d.usaCargaTotal;
-    etiquetaMuerta_->setText(!total    ? QStringLiteral("C. muerta")
+    etiquetaMuerta_->setText(!total     ? QStringLiteral("C. muerta")
                              : hormigon ? QStringLiteral("C.U. total")
                                         : QStringLiteral("C. total"));
     etiquetaViva_->setEnabled(!total);

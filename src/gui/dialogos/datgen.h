@@ -6,9 +6,9 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
-#include <string>
 
 #include "dialogos/datgen_perfiles.h"
 #include "modelo/proyecto.h"
@@ -31,7 +31,7 @@ class ModeloPerfil;
 
 class Datgen : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Panel { Ninguno, Inercia, Perfil, ControlCarga };
 
     explicit Datgen(Documento* doc, QWidget* padre = nullptr);
@@ -49,24 +49,24 @@ public:
     void ResuelvePerfil(Proyecto& p);
 
     // The user's gestures, as the controls run them.
-    void EligeMaterial(int material);      // Combo3
-    void EligeInercia(int opcion);         // Combo4
-    void AceptaInercia();                  // Command4
-    void CancelaInercia();                 // Command6
-    void AbreControlCarga();               // Command9
-    void EligeOpcionCarga(bool total);     // Option1
-    void MarcaPesoPropio(bool calcula);    // Check1
-    bool AceptaControlCarga();             // Command10; false while the panel stays open
-    void EligeFamilia(int familia);        // Combo5
+    void EligeMaterial(int material);        // Combo3
+    void EligeInercia(int opcion);           // Combo4
+    void AceptaInercia();                    // Command4
+    void CancelaInercia();                   // Command6
+    void AbreControlCarga();                 // Command9
+    void EligeOpcionCarga(bool total);       // Option1
+    void MarcaPesoPropio(bool calcula);      // Check1
+    bool AceptaControlCarga();               // Command10; false while the panel stays open
+    void EligeFamilia(int familia);          // Combo5
     void EligeDesignacion(int designacion);  // Combo6
-    void AceptaPerfil();                   // Command7
-    void CancelaPerfil();                  // Command8
+    void AceptaPerfil();                     // Command7
+    void CancelaPerfil();                    // Command8
 
-public slots:
+  public slots:
     // Closing the window is refused while a panel is open, as "OK" is.
     void reject() override;
 
-private:
+  private:
     void CreaMarco();
     QFrame* CreaPanelInercia();
     QFrame* CreaPanelPerfil();
@@ -99,21 +99,21 @@ private:
     ListaFamilia lista_;  // the shapes listed in Combo6
     bool refrescando_ = false;
 
-    QGroupBox* marco_ = nullptr;      // Frame5
-    QPushButton* ok_ = nullptr;       // Command1
-    QComboBox* material_ = nullptr;   // Combo3
-    QComboBox* inercia_ = nullptr;    // Combo4
+    QGroupBox* marco_ = nullptr;     // Frame5
+    QPushButton* ok_ = nullptr;      // Command1
+    QComboBox* material_ = nullptr;  // Combo3
+    QComboBox* inercia_ = nullptr;   // Combo4
     QLabel* etiquetaMuerta_ = nullptr;
     QLabel* etiquetaViva_ = nullptr;
     QLabel* unidadViva_ = nullptr;
     std::vector<QWidget*> soloHormigon_;  // F'c, Fy, Recub with their labels
 
-    QFrame* panelInercia_ = nullptr;  // SSPanel1
-    QFrame* panelPerfil_ = nullptr;   // SSPanel2
-    QFrame* panelCarga_ = nullptr;    // SSPanel3
-    QComboBox* familias_ = nullptr;      // Combo5
-    QComboBox* designaciones_ = nullptr;  // Combo6
-    QTableView* rejillaPerfil_ = nullptr;     // SSDBGrid1
+    QFrame* panelInercia_ = nullptr;       // SSPanel1
+    QFrame* panelPerfil_ = nullptr;        // SSPanel2
+    QFrame* panelCarga_ = nullptr;         // SSPanel3
+    QComboBox* familias_ = nullptr;        // Combo5
+    QComboBox* designaciones_ = nullptr;   // Combo6
+    QTableView* rejillaPerfil_ = nullptr;  // SSDBGrid1
     ModeloPerfil* modeloPerfil_ = nullptr;
     QRadioButton* opcionVivaMuerta_ = nullptr;  // Option1 (0)
     QRadioButton* opcionTotal_ = nullptr;       // Option1 (1)

@@ -12,7 +12,7 @@ namespace trabelux {
 
 class ModeloPerfil : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Shows a shape, or empties the cells.
@@ -26,7 +26,7 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
-private:
+  private:
     std::array<QString, 8> textos_;
 };
 

@@ -42,7 +42,8 @@ QPushButton* Boton(const char* nombre, const QString& texto) {
 
 QFrame* Datgen::CreaPanelInercia() {
     QFrame* panel = MarcoPanel("SSPanel1");
-    auto* texto = Campo("Text11", &DatosGenerales::inercia, QStringLiteral("Momento de inercia en m4"));
+    auto* texto =
+        Campo("Text11", &DatosGenerales::inercia, QStringLiteral("Momento de inercia en m4"));
     auto* ok = Boton("Command4", QStringLiteral("OK"));
     auto* cancelar = Boton("Command6", QStringLiteral("Cancel"));
     // OK acts as soon as it is pressed, before the field it leaves could react.
@@ -173,7 +174,8 @@ void Datgen::EligeOpcionCarga(bool total) {
 }
 
 void Datgen::MarcaPesoPropio(bool calcula) {
-    Cambia(tr("Calcula peso propio"), [calcula](DatosGenerales& d) { d.calculaPesoPropio = calcula; });
+    Cambia(tr("Calcula peso propio"),
+           [calcula](DatosGenerales& d) { d.calculaPesoPropio = calcula; });
 }
 
 bool Datgen::AceptaControlCarga() {
@@ -239,9 +241,8 @@ void Datgen::AceptaPerfil() {
         if (const TablaPerfiles* tabla = perfiles_.Tabla())
             perfil = trabelux::ResuelvePerfil(*tabla, familia, designacion);
     }
-    doc_->Modifica(tr("Perfil de acero"), [&](Proyecto& p) {
-        trabelux::AceptaPerfil(p, familia, designacion, perfil);
-    });
+    doc_->Modifica(tr("Perfil de acero"),
+                   [&](Proyecto& p) { trabelux::AceptaPerfil(p, familia, designacion, perfil); });
     CierraPanel();
 }
 

@@ -10,7 +10,7 @@
 namespace trabelux {
 
 class CatalogoPerfiles {
-public:
+  public:
     // The table shipped with the program, in the folder of its executable.
     static QString RutaPrograma();
 
@@ -24,7 +24,7 @@ public:
     // at the next call, so a file put in place later is found.
     const TablaPerfiles* Tabla(QString* error = nullptr);
 
-private:
+  private:
     QString ruta_;
     std::optional<TablaPerfiles> tabla_;
 };

@@ -26,7 +26,7 @@ namespace {
 
 // Picks a slab number from the slab list, shown as a small table of the slabs.
 class DelegadoLosa : public QStyledItemDelegate {
-public:
+  public:
     DelegadoLosa(ModeloListaLosas* lista, QObject* padre)
         : QStyledItemDelegate(padre), lista_(lista) {}
 
@@ -63,13 +63,13 @@ public:
                         Qt::EditRole);
     }
 
-private:
+  private:
     ModeloListaLosas* lista_;
 };
 
 // The span rows' grid, which can commit a slab number still being picked.
 class RejillaAsignacion : public QTableView {
-public:
+  public:
     using QTableView::QTableView;
     void ConfirmaEdicion() {
         if (state() != QAbstractItemView::EditingState) return;
@@ -109,7 +109,8 @@ LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     boton->setAutoDefault(false);
     connect(boton, &QPushButton::clicked, this, &LosNum::CambiaDireccion);
 
-    auto* pregunta = new QGroupBox(QStringLiteral("Incluye el peso de la losa en el peso propio de la viga?"));
+    auto* pregunta =
+        new QGroupBox(QStringLiteral("Incluye el peso de la losa en el peso propio de la viga?"));
     pregunta->setObjectName(QStringLiteral("FramePeso"));
     si_ = new QRadioButton(QStringLiteral("SI"));
     si_->setObjectName(QStringLiteral("Option1_0"));
@@ -181,7 +182,8 @@ void LosNum::Prepara() {
 }
 
 void LosNum::CambiaDireccion() {
-    direccion_->setText(QString::fromStdString(trabelux::CambiaDireccion(direccion_->text().toStdString())));
+    direccion_->setText(
+        QString::fromStdString(trabelux::CambiaDireccion(direccion_->text().toStdString())));
 }
 
 bool LosNum::Acepta() {

@@ -19,7 +19,7 @@ class ModeloListaLosas;
 
 class LosNum : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit LosNum(Documento* doc, QWidget* padre = nullptr);
 
     // Before every showing: the fields and rows show the project.
@@ -33,19 +33,19 @@ public:
     ModeloAsignacion* Asignacion() const { return asignacion_; }
     ModeloListaLosas* ListaLosas() const { return listaLosas_; }
 
-public slots:
+  public slots:
     // Closing the window keeps the edits, as "OK" does.
     void reject() override;
 
-private:
+  private:
     Documento* doc_;
     ModeloAsignacion* asignacion_;
     ModeloListaLosas* listaLosas_;
-    CampoTexto* descripcion_;   // Text1
-    CampoTexto* direccion_;     // Text3
-    QRadioButton* si_;          // Option1 (0)
-    QRadioButton* no_;          // Option1 (1)
-    QTableView* rejilla_;       // DBGrid1
+    CampoTexto* descripcion_;  // Text1
+    CampoTexto* direccion_;    // Text3
+    QRadioButton* si_;         // Option1 (0)
+    QRadioButton* no_;         // Option1 (1)
+    QTableView* rejilla_;      // DBGrid1
 };
 
 }  // namespace trabelux

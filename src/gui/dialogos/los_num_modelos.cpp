@@ -34,14 +34,19 @@ void ModeloListaLosas::AlCambiarDocumento() {
     endResetModel();
 }
 
-int ModeloListaLosas::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : filas_; }
-int ModeloListaLosas::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 5; }
+int ModeloListaLosas::rowCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : filas_;
+}
+int ModeloListaLosas::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : 5;
+}
 
 QVariant ModeloListaLosas::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
     const int fila = indice.row(), col = indice.column();
     if (rol == Qt::TextAlignmentRole)
-        return col == 1 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return col == 1 ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                        : int(Qt::AlignRight | Qt::AlignVCenter);
     if (rol != Qt::DisplayRole && rol != Qt::EditRole) return {};
     // Row 0 is "no slab".
     if (fila == 0) {
@@ -52,11 +57,16 @@ QVariant ModeloListaLosas::data(const QModelIndex& indice, int rol) const {
     if (!losas || fila > static_cast<int>(losas->losas.size())) return {};
     const Losa& l = losas->losas[fila - 1];
     switch (col) {
-        case 0: return rol == Qt::EditRole ? QVariant(fila) : QVariant(QString::number(fila));
-        case 1: return QString::fromStdString(l.bordes);
-        case 2: return Tres(l.lx);
-        case 3: return Tres(l.ly);
-        default: return Tres(EspLosa(*losas, fila));
+        case 0:
+            return rol == Qt::EditRole ? QVariant(fila) : QVariant(QString::number(fila));
+        case 1:
+            return QString::fromStdString(l.bordes);
+        case 2:
+            return Tres(l.lx);
+        case 3:
+            return Tres(l.ly);
+        default:
+            return Tres(EspLosa(*losas, fila));
     }
 }
 
@@ -82,7 +92,9 @@ void ModeloAsignacion::Carga(const Proyecto& p) {
 int ModeloAsignacion::rowCount(const QModelIndex& padre) const {
     return padre.isValid() ? 0 : static_cast<int>(filas_.size());
 }
-int ModeloAsignacion::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 4; }
+int ModeloAsignacion::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : 4;
+}
 
 QVariant ModeloAsignacion::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
@@ -91,17 +103,25 @@ QVariant ModeloAsignacion::data(const QModelIndex& indice, int rol) const {
     switch (rol) {
         case Qt::DisplayRole:
             switch (col) {
-                case 0: return QString::number(fila + 1);
-                case 1: return QString::number(a.primera);
-                case 2: return QString::number(a.segunda);
-                default: return Tres(a.espesorProm);
+                case 0:
+                    return QString::number(fila + 1);
+                case 1:
+                    return QString::number(a.primera);
+                case 2:
+                    return QString::number(a.segunda);
+                default:
+                    return Tres(a.espesorProm);
             }
         case Qt::EditRole:
             switch (col) {
-                case 0: return fila + 1;
-                case 1: return a.primera;
-                case 2: return a.segunda;
-                default: return a.espesorProm;
+                case 0:
+                    return fila + 1;
+                case 1:
+                    return a.primera;
+                case 2:
+                    return a.segunda;
+                default:
+                    return a.espesorProm;
             }
         case Qt::TextAlignmentRole:
             return col == 0 ? int(Qt::AlignCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
@@ -119,7 +139,8 @@ QVariant ModeloAsignacion::data(const QModelIndex& indice, int rol) const {
 
 bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
     if (rol != Qt::EditRole || !indice.isValid() ||
-        !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+        !checkIndex(indice, CheckIndexOption::IndexIsValid))
+        return false;
     const int col = indice.column();
     if (col != 1 && col != 2) return false;
     const double n = LeeNumero(valor.toString().toStdString());
@@ -132,7 +153,8 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
 }
 
 Qt::ItemFlags ModeloAsignacion::flags(const QModelIndex& indice) const {
-    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (indice.column() == 1 || indice.column() == 2) f |= Qt::ItemIsEditable;
     return f;

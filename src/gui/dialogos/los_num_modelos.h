@@ -16,7 +16,7 @@ class Documento;
 
 class ModeloListaLosas : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ModeloListaLosas(Documento* doc, QObject* padre = nullptr);
 
     int rowCount(const QModelIndex& padre = {}) const override;
@@ -25,7 +25,7 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
-private:
+  private:
     void AlCambiarDocumento();
     const ArchivoLosasDatos* Losas() const;
 
@@ -35,7 +35,7 @@ private:
 
 class ModeloAsignacion : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Starts the edit from the project's rows (one per span at least).
@@ -51,7 +51,7 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
-private:
+  private:
     std::vector<AsignacionLosa> filas_;
     std::optional<ArchivoLosasDatos> losas_;
     int numVanos_ = 0;
