@@ -15,6 +15,7 @@
 #include "archivos/losas_los.h"
 #include "archivos/proyecto_vcw.h"
 #include "comun/mensajes.h"
+#include "comun/tabla_perfiles.h"
 #include "dialogos/num_vanos.h"
 #include "dialogos/progre.h"
 #include "documento/documento.h"
@@ -206,6 +207,8 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
         Mensajes::Informa(this, QString::fromStdString(leido.error));
         return false;
     }
+    // The file names the shape by its place in the table; its section comes from there.
+    if (leido.proyecto->datos.material == kAcero) ResuelvePerfilDelProyecto(*leido.proyecto);
     doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
     if (!leido.aviso.empty()) Mensajes::Informa(this, QString::fromStdString(leido.aviso));
     return true;

@@ -11,6 +11,7 @@ namespace trabelux {
 
 class Documento;
 class Polidur1;
+class Resultad;
 
 class TluxMDI : public QMainWindow {
     Q_OBJECT
@@ -22,16 +23,21 @@ public:
     QMdiArea* Area() const { return area_; }
     // Puts a window of the program into the frame (shown, not maximised).
     QMdiSubWindow* AgregaVentana(QWidget* ventana);
+    Resultad* VentanaResultados() const { return resultados_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void ActualizaTitulo();
+    void MuestraResultados();
 
     Documento* doc_;
     QMdiArea* area_;
     Polidur1* principal_;
+    QMdiSubWindow* subPrincipal_;
+    Resultad* resultados_;
+    QMdiSubWindow* subResultados_;
 };
 
 }  // namespace trabelux
