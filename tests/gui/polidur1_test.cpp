@@ -1,6 +1,6 @@
 // The main window driven as a user would, by the names of its windows and controls:
 // span grid gestures, span count and interior supports, file commands, analysis runs.
-#include <QtTest>
+#include "principal/polidur1.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QtTest>
 
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
@@ -23,7 +24,6 @@
 #include "documento/documento.h"
 #include "documento/operaciones.h"
 #include "principal/dibujo_viga.h"
-#include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 
 using namespace trabelux;
@@ -71,8 +71,10 @@ class Polidur1Test : public QObject {
 
     void ClicEnCabecera(int columna) {
         auto* cabecera = Busca<QTableView>(principal, "DBGrid1")->horizontalHeader();
-        const int x = cabecera->sectionViewportPosition(columna) + cabecera->sectionSize(columna) / 2;
-        QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {}, QPoint(x, cabecera->height() / 2));
+        const int x =
+            cabecera->sectionViewportPosition(columna) + cabecera->sectionSize(columna) / 2;
+        QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                          QPoint(x, cabecera->height() / 2));
     }
 
     QPoint CentroCelda(int fila, int columna) {
@@ -87,7 +89,7 @@ class Polidur1Test : public QObject {
         return r;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         pruebas::InstalaManejador();
         QVERIFY(dir.isValid());
@@ -125,18 +127,29 @@ private slots:
     }
 
     void menuConSusTitulos() {
-        const std::pair<const char*, const char*> items[] = {
-            {"Menu01", "&Nuevo"}, {"Menu02", "&Abrir"}, {"menu03", "&Salvar"},
-            {"menu03a", "&Print Preview"}, {"Menu04", "Archivo de &Losas"},
-            {"Menu05", "&Termina"}, {"menu3", "&Datos generales"},
-            {"menu51", "&Distribuidas de losas"}, {"menu52", "&Concentradas en vanos"},
-            {"menu53", "&Sobre nudos"}, {"menu10", "&Analisis y diseño"},
-            {"menu11", "&Analisis &Solo"}, {"Menu12", "&Resultados"}, {"menu4", "&Print preview"},
-            {"menu21", "&Contenido"}, {"menu22", "&Busqueda"}, {"menu23", "&About Trabelux"}};
+        const std::pair<const char*, const char*> items[] = {{"Menu01", "&Nuevo"},
+                                                             {"Menu02", "&Abrir"},
+                                                             {"menu03", "&Salvar"},
+                                                             {"menu03a", "&Print Preview"},
+                                                             {"Menu04", "Archivo de &Losas"},
+                                                             {"Menu05", "&Termina"},
+                                                             {"menu3", "&Datos generales"},
+                                                             {"menu51", "&Distribuidas de losas"},
+                                                             {"menu52", "&Concentradas en vanos"},
+                                                             {"menu53", "&Sobre nudos"},
+                                                             {"menu10", "&Analisis y diseño"},
+                                                             {"menu11", "&Analisis &Solo"},
+                                                             {"Menu12", "&Resultados"},
+                                                             {"menu4", "&Print preview"},
+                                                             {"menu21", "&Contenido"},
+                                                             {"menu22", "&Busqueda"},
+                                                             {"menu23", "&About Trabelux"}};
         for (const auto& [nombre, texto] : items)
             QCOMPARE(Busca<QAction>(marco.get(), nombre)->text(), QString::fromUtf8(texto));
-        const std::pair<const char*, const char*> menus[] = {
-            {"menu0", "&Archivos"}, {"menu5", "Car&gas"}, {"Menu1", "&Calculo"}, {"menu2", "&Help"}};
+        const std::pair<const char*, const char*> menus[] = {{"menu0", "&Archivos"},
+                                                             {"menu5", "Car&gas"},
+                                                             {"Menu1", "&Calculo"},
+                                                             {"menu2", "&Help"}};
         for (const auto& [nombre, texto] : menus)
             QCOMPARE(Busca<QMenu>(marco.get(), nombre)->title(), QString::fromUtf8(texto));
     }
@@ -231,7 +244,8 @@ private slots:
 
         Mensajes::AgregaRespuesta(Respuesta::Ok);
         ClicEnCabecera(columna);
-        const QString esperado[] = {"", "2.500", "30.0", "55.0", "0.010000", "", "1.100", "0.400", ""};
+        const QString esperado[] = {"", "2.500", "30.0",  "55.0", "0.010000",
+                                    "", "1.100", "0.400", ""};
         for (int fila = 0; fila < 2; ++fila)
             QCOMPARE(modelo->index(fila, columna).data().toString(), esperado[columna]);
     }
@@ -267,11 +281,21 @@ private slots:
         QTest::addColumn<QString>("tecleado");
         QTest::addColumn<QString>("boton");
         QTest::addColumn<QString>("resultado");
-        QTest::newRow("cero") << "0" << "Command4" << "1.000";
-        QTest::newRow("negativa") << "-3" << "Command4" << "1.000";
-        QTest::newRow("texto") << "abc" << "Command4" << "1.000";
-        QTest::newRow("positiva") << "4.75" << "Command4" << "4.750";
-        QTest::newRow("cancelada") << "4.75" << "Command6" << "1.000";
+        QTest::newRow("cero") << "0"
+                              << "Command4"
+                              << "1.000";
+        QTest::newRow("negativa") << "-3"
+                                  << "Command4"
+                                  << "1.000";
+        QTest::newRow("texto") << "abc"
+                               << "Command4"
+                               << "1.000";
+        QTest::newRow("positiva") << "4.75"
+                                  << "Command4"
+                                  << "4.750";
+        QTest::newRow("cancelada") << "4.75"
+                                   << "Command6"
+                                   << "1.000";
     }
 
     void panelDeLongitud() {
@@ -412,7 +436,11 @@ private slots:
         QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
         QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Empotrado"));
         QCOMPARE(doc->ProyectoActual().apoyosInteriores, (std::vector<int>{1, 0}));
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->index(1, kColMuerta).data().toString(),
+        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")
+                     ->model()
+                     ->index(1, kColMuerta)
+                     .data()
+                     .toString(),
                  QString("1.250"));
         QCOMPARE(doc->ProyectoActual().cargas.size(), size_t(1));
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
@@ -436,7 +464,8 @@ private slots:
             Mensajes::AgregaRuta(ruta);
             Busca<QAction>(marco.get(), "Menu02")->trigger();
             QCOMPARE(Mensajes::Mostrados().size(), size_t(2));  // the dialog, then the message
-            QVERIFY2(Mensajes::Mostrados()[1].texto.startsWith("No se pudo leer el archivo:\n" + ruta + "\n"),
+            QVERIFY2(Mensajes::Mostrados()[1].texto.startsWith("No se pudo leer el archivo:\n" +
+                                                               ruta + "\n"),
                      qPrintable(Mensajes::Mostrados()[1].texto));
             QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("ANTES"));
         }
@@ -453,7 +482,8 @@ private slots:
         const QString ruta = Ruta("archivo") + "/dentro.vcw";  // its folder is a file
         QVERIFY(!principal->GuardaEn(ruta));
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
-        QVERIFY(Mensajes::Mostrados()[0].texto.startsWith("No se pudo guardar el archivo:\n" + ruta + "\n"));
+        QVERIFY(Mensajes::Mostrados()[0].texto.startsWith("No se pudo guardar el archivo:\n" +
+                                                          ruta + "\n"));
         QCOMPARE(doc->Ruta(), QString());
     }
 
@@ -574,7 +604,8 @@ private slots:
         Busca<QAction>(marco.get(), "Menu12")->trigger();
         QVERIFY(ventana->isVisible());
         // A new run drops the old results and their window until it succeeds.
-        doc->Modifica("inestable", [](Proyecto& p) { p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado; });
+        doc->Modifica("inestable",
+                      [](Proyecto& p) { p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado; });
         Busca<QAction>(marco.get(), "menu11")->trigger();
         QVERIFY(!ventana->isVisible());
     }
@@ -585,7 +616,8 @@ private slots:
             p.apoyoDerecho = kNoApoyado;
         });
         Busca<QAction>(marco.get(), "menu10")->trigger();
-        QCOMPARE(Textos(), QStringList{"La viga es inestable.\nVerifique las condiciones de apoyo"});
+        QCOMPARE(Textos(),
+                 QStringList{"La viga es inestable.\nVerifique las condiciones de apoyo"});
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Informacion);
         QVERIFY(!doc->Calculado());
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());

@@ -1,10 +1,9 @@
 #include "principal/geometria_viga.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QFont>
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 
 #include "texto/numeros.h"
 
@@ -51,10 +50,9 @@ QPolygonF Triangulo(double x, double ejeY, double s) {
 // The wall of a fixed end, on the outer side of the node (lado -1 left, +1 right).
 QPolygonF Pared(double x, double ejeY, double s, int lado) {
     double x2 = x + lado * 55 * s;
-    return QPolygonF({QPointF(std::min(x, x2), ejeY - 120 * s),
-                      QPointF(std::max(x, x2), ejeY - 120 * s),
-                      QPointF(std::max(x, x2), ejeY + 120 * s),
-                      QPointF(std::min(x, x2), ejeY + 120 * s)});
+    return QPolygonF(
+        {QPointF(std::min(x, x2), ejeY - 120 * s), QPointF(std::max(x, x2), ejeY - 120 * s),
+         QPointF(std::max(x, x2), ejeY + 120 * s), QPointF(std::min(x, x2), ejeY + 120 * s)});
 }
 
 ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double s, int lado) {
@@ -144,8 +142,8 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         // A length that does not fit between its supports is left to the grid.
         const QString texto = Numero(largo[i]);
         if (AnchoTexto(texto, letra) + 2 <= ancho(i))
-            g.textos.push_back({ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false,
-                                Qt::black});
+            g.textos.push_back(
+                {ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false, Qt::black});
     }
 
     // Runs of consecutive loaded spans, one band each.

@@ -165,9 +165,12 @@ bool Polidur1::PuedeDescartarCambios() {
     if (!doc_->Modificado()) return true;
     switch (Mensajes::PreguntaSiNoCancelar(
         this, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
-        case Respuesta::Si: return Salvar();
-        case Respuesta::No: return true;
-        default: return false;
+        case Respuesta::Si:
+            return Salvar();
+        case Respuesta::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -196,8 +199,8 @@ void Polidur1::Abrir() {
 bool Polidur1::AbreArchivo(const QString& ruta) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) {
-        Mensajes::Informa(this, QStringLiteral("No se pudo leer el archivo:\n%1\n%2")
-                                    .arg(ruta, f.errorString()));
+        Mensajes::Informa(
+            this, QStringLiteral("No se pudo leer el archivo:\n%1\n%2").arg(ruta, f.errorString()));
         return false;
     }
     const std::string bytes = f.readAll().toStdString();
@@ -227,8 +230,9 @@ bool Polidur1::GuardaEn(const QString& ruta) {
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
     QSaveFile f(ruta);
     bool ok = f.open(QIODevice::WriteOnly);
-    if (ok) ok = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                 static_cast<qint64>(bytes.size());
+    if (ok)
+        ok = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+             static_cast<qint64>(bytes.size());
     if (ok) ok = f.commit();
     if (!ok) {
         const QString razon = f.errorString();

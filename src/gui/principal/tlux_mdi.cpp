@@ -66,7 +66,8 @@ void TluxMDI::MuestraResultados() {
 
 void TluxMDI::ActualizaTitulo() {
     QString titulo = QString::fromLatin1(kNombrePrograma);
-    if (!doc_->Ruta().isEmpty()) titulo += QStringLiteral(" - ") + QFileInfo(doc_->Ruta()).fileName();
+    if (!doc_->Ruta().isEmpty())
+        titulo += QStringLiteral(" - ") + QFileInfo(doc_->Ruta()).fileName();
     setWindowTitle(titulo + QStringLiteral("[*]"));
     setWindowModified(doc_->Modificado());
 }

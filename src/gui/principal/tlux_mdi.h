@@ -15,7 +15,7 @@ class Resultad;
 
 class TluxMDI : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TluxMDI(QWidget* padre = nullptr);
 
     Polidur1* Principal() const { return principal_; }
@@ -25,10 +25,10 @@ public:
     QMdiSubWindow* AgregaVentana(QWidget* ventana);
     Resultad* VentanaResultados() const { return resultados_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void ActualizaTitulo();
     void MuestraResultados();
 
