@@ -1,0 +1,87 @@
+#include "analisis/entrada.h"
+
+#include <cmath>
+#include <string>
+
+#include "analisis/precision.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
+
+}  // namespace
+
+bool ModuloBajo(const Proyecto& p) { return LeeNumero(p.datos.moduloE) < 1.0; }
+
+Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
+    using R = Resultado<EntradaCalculo>;
+    const int n = p.numVanos;
+    if (n < 1 || n > kMaxVanos)
+        return R::Error("El numero de vanos debe estar entre 1 y " + std::to_string(kMaxVanos));
+    if (static_cast<int>(p.vanos.size()) < n)
+        return R::Error("La tabla de vanos tiene " + std::to_string(p.vanos.size()) +
+                        " filas y la viga tiene " + std::to_string(n) + " vanos");
+
+    EntradaCalculo e;
+    e.numVanos = n;
+    for (int i = 0; i < n; ++i) {
+        const Vano& v = p.vanos[static_cast<size_t>(i)];
+        e.longVano[i] = Simple(v.longitud);
+        // Every stiffness term divides by the length: refuse it before solving.
+        if (!(e.longVano[i] > 0.0f))
+            return R::Error("La longitud del vano " + std::to_string(i + 1) +
+                            " debe ser mayor que cero");
+        e.baseVano[i] = Simple(v.base);
+        e.alturaVano[i] = Simple(v.altura);
+        e.inerciaVano[i] = Finito(v.inercia);
+        if (e.inerciaVano[i] == 0.0) e.inerciaVano[i] = 1.0;
+        e.cargaUltima[i] = Finito(v.cargaUltima);
+    }
+
+    for (const CargaConcentrada& c : p.cargas) {
+        if (c.vano < 1 || c.vano > n) continue;
+        int i = c.vano - 1;
+        int& k = e.numCargas[i];
+        if (k == kMaxCargasPorVano)
+            return R::Error("El vano " + std::to_string(c.vano) + " tiene mas de " +
+                            std::to_string(kMaxCargasPorVano) + " cargas concentradas");
+        float a = Simple(c.distancia);
+        if (a < 0.0f) a = 0.0f;
+        if (a > e.longVano[i]) a = e.longVano[i];
+        e.distCarga[i][k] = a;
+        e.cargaConc[i][k] = Simple(c.carga);
+        ++k;
+    }
+
+    for (const CargaNudo& c : p.cargasNudo) {
+        if (c.nudo < 1 || c.nudo > n + 1) continue;
+        e.cargaNudo[2 * c.nudo - 2] += Finito(c.fuerza);
+        e.cargaNudo[2 * c.nudo - 1] += Finito(c.momento);
+    }
+
+    // Every node is supported vertically unless an interior row or an end says otherwise;
+    // interior supports never restrain rotation.
+    for (int j = 0; j <= n; ++j) e.restric[2 * j] = 1;
+    for (int j = 2; j <= n; ++j)
+        if (CondicionInterior(p, j) <= 0) e.restric[2 * j - 2] = 0;
+    if (p.apoyoIzquierdo == kEmpotrado) e.restric[1] = 1;
+    if (p.apoyoIzquierdo == kNoApoyado) e.restric[0] = 0;
+    if (p.apoyoDerecho == kEmpotrado) e.restric[2 * n + 1] = 1;
+    if (p.apoyoDerecho == kNoApoyado) e.restric[2 * n] = 0;
+    for (int k = 0; k < 2 * (n + 1); ++k) e.numRestric += e.restric[k];
+
+    e.fc = Finito(LeeNumero(p.datos.fc));
+    e.fy = Simple(LeeNumero(p.datos.fy));
+    e.recub = Simple(LeeNumero(p.datos.recub));
+    // The modulus always comes from f'c; without a positive f'c the solution still runs
+    // (with a unit modulus) so the design can report the missing strength.
+    double modulo = e.fc > 0 ? 15100.0 * std::sqrt(e.fc) * 10.0 : 0.0;
+    e.moduloE = Simple(modulo);
+    if (e.moduloE == 0.0f) e.moduloE = 1.0f;
+    return R::Ok(e);
+}
+
+}  // namespace trabelux

@@ -1,0 +1,21 @@
+// Shear and moment at the stations of every span: 101 regular stations per span plus
+// two at every concentrated load (just left of it and just right of it).
+#pragma once
+
+#include <functional>
+
+#include "analisis/entrada.h"
+#include "analisis/resultados.h"
+#include "analisis/rigidez.h"
+
+namespace trabelux {
+
+// Separation of the station placed just right of a concentrated load, m.
+inline constexpr double kPasoCarga = 0.000001;
+
+// Fills diagramas, momMaxVano, posMomMax, maxCortante and maxMomento of `r` from the end
+// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans).
+void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
+                       const std::function<void(int, int)>& progreso);
+
+}  // namespace trabelux

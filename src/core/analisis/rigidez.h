@@ -1,0 +1,29 @@
+// Direct stiffness solution of the continuous beam: one element per span, two degrees
+// of freedom per node, the free block inverted by Gauss-Jordan elimination.
+#pragma once
+
+#include <string>
+
+#include "analisis/entrada.h"
+
+namespace trabelux {
+
+// Forces on the ends of span i, upwards and counterclockwise positive:
+// [0] shear at I, [1] moment at I, [2] shear at J, [3] moment at J.
+struct SolucionViga {
+    double fuerzasEmpotr[kMaxVanos][4] = {};   // fixed-end forces of the loads
+    double fuerzasExtremo[kMaxVanos][4] = {};  // after the solution
+    double desplaz[kMaxGrados] = {};           // m and rad, by degree of freedom
+    float reacciones[kMaxGrados] = {};         // t and t-m; 0 at free degrees of freedom
+};
+
+// Fixed-end forces of a span of length L under the uniform load w and its
+// concentrated loads (both downwards positive).
+void FuerzasEmpotramiento(const EntradaCalculo& e, int vano, double fuerzas[4]);
+
+// Solves the beam. Returns the instability message when the supports leave a
+// mechanism (a zero pivot in single precision, or fewer than two restraints) or when the
+// solution is not finite; an empty text otherwise.
+std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s);
+
+}  // namespace trabelux
