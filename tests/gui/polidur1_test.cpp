@@ -563,6 +563,7 @@ class Polidur1Test : public QObject {
     void analisisDesdeElMenuLlenaLosResultados() {
         CambiaNumero("2", "5");
         doc->Modifica("carga", [](Proyecto& p) {
+            p.vanos[0].longitud = 5;
             p.vanos[0].cargaMuerta = 1;
             p.vanos[1].cargaMuerta = 1;
         });
@@ -588,7 +589,9 @@ class Polidur1Test : public QObject {
         QCOMPARE(r->reacciones.size(), size_t(6));
         // Symmetric two-span beam: the middle support takes 1.25 wL.
         const double w = doc->ProyectoActual().vanos[0].cargaUltima;
-        QVERIFY(qAbs(r->reacciones[2] - 1.25 * w * 5) < 1e-3 * w * 5);
+        QVERIFY2(
+            qAbs(r->reacciones[2] - 1.25 * w * 5) < 1e-3 * w * 5,
+            qPrintable(QString("%1 %2 %3").arg(r->reacciones[0]).arg(r->reacciones[2]).arg(w)));
         // The results window opens over the main window and goes back with its button.
         auto* ventana = marco->findChild<QMdiSubWindow*>("VentanaResultad");
         QVERIFY(ventana && ventana->isVisible());
@@ -608,6 +611,31 @@ class Polidur1Test : public QObject {
                       [](Proyecto& p) { p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado; });
         Busca<QAction>(marco.get(), "menu11")->trigger();
         QVERIFY(!ventana->isVisible());
+    }
+
+    void refuerzoDobleSePreguntaConSiNo() {
+        doc->Modifica("seccion corta", [](Proyecto& p) {
+            p.vanos[0].longitud = 8;
+            p.vanos[0].cargaMuerta = 4;
+        });
+        // No: the run stops and nothing more is said.
+        Mensajes::AgregaRespuesta(Respuesta::No);
+        Busca<QAction>(marco.get(), "menu10")->trigger();
+        QCOMPARE(Textos(), QStringList{QString::fromUtf8(kPreguntaRefuerzoDoble)});
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::SiNo);
+        QVERIFY(!doc->Calculado());
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+        // Yes: the flexural design takes compression steel and the stirrups then find the
+        // section too small; that stop is said in an OK box and the rows made stay.
+        Mensajes::BorraMostrados();
+        Mensajes::AgregaRespuesta(Respuesta::Si);
+        Busca<QAction>(marco.get(), "menu10")->trigger();
+        QCOMPARE(Textos(), (QStringList{QString::fromUtf8(kPreguntaRefuerzoDoble),
+                                        "La seccion es insuficiente por cortante en el vano 1"}));
+        QCOMPARE(Mensajes::Mostrados()[1].tipo, TipoMensaje::Informacion);
+        QVERIFY(!doc->Calculado());
+        QCOMPARE(doc->UltimosResultados()->refuerzoVanos.size(), size_t(1));
+        QVERIFY(doc->UltimosResultados()->refuerzoVanos[0].areaSuperior > 0);
     }
 
     void vigaInestableMuestraSuMensaje() {
