@@ -638,6 +638,16 @@ class Polidur1Test : public QObject {
         QVERIFY(doc->UltimosResultados()->refuerzoVanos[0].areaSuperior > 0);
     }
 
+    void unModuloMenorQueUnoQuedaEnUno() {
+        doc->Modifica("modulo", [](Proyecto& p) {
+            p.datos.material = kOtro;
+            p.datos.moduloE = "0.25";
+        });
+        Busca<QAction>(marco.get(), "menu11")->trigger();
+        QVERIFY(doc->Calculado());
+        QCOMPARE(doc->ProyectoActual().datos.moduloE, std::string("1.0"));
+    }
+
     void vigaInestableMuestraSuMensaje() {
         doc->Modifica("inestable", [](Proyecto& p) {
             p.apoyoIzquierdo = kNoApoyado;

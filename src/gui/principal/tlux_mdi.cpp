@@ -24,12 +24,15 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     // The main window fills the frame for the whole run: no title bar of its own.
     subPrincipal_ = area_->addSubWindow(principal_, Qt::SubWindow | Qt::FramelessWindowHint);
     subPrincipal_->setObjectName(QStringLiteral("VentanaPolidur1"));
+    subPrincipal_->setAttribute(Qt::WA_DeleteOnClose, false);
     subPrincipal_->showMaximized();
 
     // The results window is created once and shown over the main window after each run.
     resultados_ = new Resultad;
-    subResultados_ = area_->addSubWindow(resultados_);
+    subResultados_ = area_->addSubWindow(resultados_, Qt::SubWindow | Qt::FramelessWindowHint);
     subResultados_->setObjectName(QStringLiteral("VentanaResultad"));
+    // Windows are created once and only hidden: closing one must not destroy it.
+    subResultados_->setAttribute(Qt::WA_DeleteOnClose, false);
     subResultados_->hide();
     connect(resultados_, &Resultad::Regresa, this, [this] {
         subResultados_->hide();
