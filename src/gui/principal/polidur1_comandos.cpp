@@ -14,6 +14,7 @@
 #include "analisis/calcula.h"
 #include "archivos/losas_los.h"
 #include "archivos/proyecto_vcw.h"
+#include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "comun/tabla_perfiles.h"
 #include "dialogos/num_vanos.h"
@@ -45,13 +46,6 @@ QMenu* Menu(QMenuBar* barra, const char* nombre, const QString& texto) {
 void Habilita(QMenu* m, bool si) {
     m->setEnabled(si);
     m->menuAction()->setEnabled(si);
-}
-
-// The slab file a project names, read from disk; nothing when it cannot be read.
-std::optional<std::string> LeeDeDisco(const std::string& ruta) {
-    QFile f(QString::fromStdString(ruta));
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.readAll().toStdString();
 }
 
 }  // namespace
@@ -205,7 +199,10 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     }
     const std::string bytes = f.readAll().toStdString();
     f.close();
-    LecturaProyecto leido = LeeArchivo(bytes, ruta.toStdString(), LeeDeDisco);
+    // The slab file is looked for as the command line looks for it, so a project moved
+    // together with its slab file opens the same in both.
+    LecturaProyecto leido =
+        LeeArchivo(bytes, ruta.toStdString(), LectorJuntoAlProyecto(ruta.toStdString()));
     if (!leido.proyecto) {
         Mensajes::Informa(this, QString::fromStdString(leido.error));
         return false;
