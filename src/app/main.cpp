@@ -1,1 +1,27 @@
-int main() { return 0; }
+// The desktop program: the frame window with the main window and a new project, or the
+// project named on the command line (how a file manager opens a .vcw with Trabelux).
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include "principal/polidur1.h"
+#include "principal/tlux_mdi.h"
+#include "version.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(trabelux::kNombrePrograma));
+    QApplication::setApplicationVersion(QString::fromLatin1(trabelux::kVersionPrograma));
+    trabelux::TluxMDI marco;
+    // A comfortable size on a large screen; the whole screen on a small one.
+    const QRect pantalla = marco.screen()->availableGeometry();
+    const QSize deseado(1280, 860);
+    if (pantalla.width() <= deseado.width() || pantalla.height() <= deseado.height())
+        marco.setGeometry(pantalla);
+    else
+        marco.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, deseado, pantalla));
+    marco.show();
+    const QStringList argumentos = QApplication::arguments();
+    if (argumentos.size() > 1) marco.Principal()->AbreArchivo(argumentos.at(1));
+    return app.exec();
+}

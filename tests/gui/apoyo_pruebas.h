@@ -1,8 +1,9 @@
-// Shared set-up of the window tests: quiet the offscreen platform's size-hint notice.
+// Shared set-up of the window tests: quiet the offscreen platform's notices about what it
+// cannot do with top-level windows (size hints, raising).
 #pragma once
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 namespace trabelux::pruebas {
 
@@ -12,7 +13,9 @@ inline QtMessageHandler& ManejadorPrevio() {
 }
 
 inline void Manejador(QtMsgType tipo, const QMessageLogContext& ctx, const QString& msg) {
-    if (msg.contains(QLatin1String("propagateSizeHints"))) return;
+    if (msg.contains(QLatin1String("propagateSizeHints")) ||
+        msg.contains(QLatin1String("does not support raise()")))
+        return;
     if (ManejadorPrevio()) ManejadorPrevio()(tipo, ctx, msg);
 }
 

@@ -1,0 +1,109 @@
+#include "comun/mensajes.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "version.h"
+
+namespace trabelux {
+
+namespace {
+
+struct Guion {
+    bool activo = false;
+    std::deque<Respuesta> respuestas;
+    QStringList rutas;
+    std::vector<MensajeMostrado> mostrados;
+};
+
+Guion& ElGuion() {
+    static Guion g;
+    return g;
+}
+
+QString Titulo(const QString& titulo) {
+    return titulo.isEmpty() ? QString::fromLatin1(kNombrePrograma) : titulo;
+}
+
+// Scripted answer of a question; records the box.
+Respuesta Responde(TipoMensaje tipo, const QString& titulo, const QString& texto,
+                   Respuesta porDefecto) {
+    Guion& g = ElGuion();
+    g.mostrados.push_back({tipo, titulo, texto});
+    if (g.respuestas.empty()) return porDefecto;
+    Respuesta r = g.respuestas.front();
+    g.respuestas.pop_front();
+    return r;
+}
+
+QString RutaGuion(TipoMensaje tipo, const QString& filtro) {
+    Guion& g = ElGuion();
+    g.mostrados.push_back({tipo, QString(), filtro});
+    if (g.rutas.isEmpty()) return QString();
+    return g.rutas.takeFirst();
+}
+
+}  // namespace
+
+void Mensajes::Informa(QWidget* padre, const QString& texto, const QString& titulo) {
+    if (EnGuion()) {
+        Responde(TipoMensaje::Informacion, titulo, texto, Respuesta::Ok);
+        return;
+    }
+    QMessageBox::information(padre, Titulo(titulo), texto, QMessageBox::Ok);
+}
+
+bool Mensajes::PreguntaOkCancelar(QWidget* padre, const QString& texto, const QString& titulo) {
+    if (EnGuion())
+        return Responde(TipoMensaje::OkCancelar, titulo, texto, Respuesta::Cancelar) ==
+               Respuesta::Ok;
+    return QMessageBox::question(padre, Titulo(titulo), texto,
+                                 QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+bool Mensajes::PreguntaSiNo(QWidget* padre, const QString& texto, const QString& titulo) {
+    if (EnGuion())
+        return Responde(TipoMensaje::SiNo, titulo, texto, Respuesta::No) == Respuesta::Si;
+    return QMessageBox::question(padre, Titulo(titulo), texto, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Respuesta Mensajes::PreguntaSiNoCancelar(QWidget* padre, const QString& texto,
+                                         const QString& titulo) {
+    if (EnGuion()) return Responde(TipoMensaje::SiNoCancelar, titulo, texto, Respuesta::Cancelar);
+    auto b = QMessageBox::question(padre, Titulo(titulo), texto,
+                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                   QMessageBox::Yes);
+    if (b == QMessageBox::Yes) return Respuesta::Si;
+    if (b == QMessageBox::No) return Respuesta::No;
+    return Respuesta::Cancelar;
+}
+
+QString Mensajes::PideArchivoAbrir(QWidget* padre, const QString& filtro, const QString& inicial) {
+    if (EnGuion()) return RutaGuion(TipoMensaje::Abrir, filtro);
+    return QFileDialog::getOpenFileName(padre, QString(), inicial, filtro);
+}
+
+QString Mensajes::PideArchivoGuardar(QWidget* padre, const QString& filtro,
+                                     const QString& inicial) {
+    if (EnGuion()) return RutaGuion(TipoMensaje::Guardar, filtro);
+    return QFileDialog::getSaveFileName(padre, QString(), inicial, filtro);
+}
+
+void Mensajes::IniciaGuion(std::deque<Respuesta> respuestas, QStringList rutas) {
+    Guion& g = ElGuion();
+    g.activo = true;
+    g.respuestas = std::move(respuestas);
+    g.rutas = std::move(rutas);
+    g.mostrados.clear();
+}
+
+void Mensajes::TerminaGuion() { ElGuion() = Guion{}; }
+bool Mensajes::EnGuion() { return ElGuion().activo; }
+void Mensajes::AgregaRespuesta(Respuesta r) { ElGuion().respuestas.push_back(r); }
+void Mensajes::AgregaRuta(const QString& ruta) { ElGuion().rutas.push_back(ruta); }
+const std::vector<MensajeMostrado>& Mensajes::Mostrados() { return ElGuion().mostrados; }
+void Mensajes::BorraMostrados() { ElGuion().mostrados.clear(); }
+
+}  // namespace trabelux

@@ -1,0 +1,51 @@
+// `CondApoy`: whether each interior support restrains the beam vertically
+// ("No apoyado - 0" / "Apoyado - 1"), one grid row per interior support.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDialog>
+
+class QTableView;
+
+namespace trabelux {
+
+class Documento;
+
+// The interior-support grid's model: column 0 the support number, column 1 the choice.
+class ModeloApoyos : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit ModeloApoyos(Documento* doc, QObject* padre = nullptr);
+
+    static QString TextoCondicion(int condicion);
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
+    // Takes 0/1 or the choice's text.
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    QVariant headerData(int seccion, Qt::Orientation orientacion,
+                        int rol = Qt::DisplayRole) const override;
+
+  private:
+    void AlCambiarDocumento();
+
+    Documento* doc_;
+    int filas_ = 0;
+};
+
+class CondApoy : public QDialog {
+    Q_OBJECT
+  public:
+    CondApoy(Documento* doc, QWidget* padre = nullptr);
+    // Shows the dialog window-modal and returns at once.
+    void Muestra();
+    ModeloApoyos* Modelo() const { return modelo_; }
+
+  private:
+    ModeloApoyos* modelo_;
+    QTableView* rejilla_;
+};
+
+}  // namespace trabelux

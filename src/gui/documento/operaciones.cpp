@@ -1,0 +1,100 @@
+#include "documento/operaciones.h"
+
+#include <algorithm>
+
+#include "modelo/derivados.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+std::optional<double> CargaGlobal(const std::string& texto) {
+    if (texto.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
+    return LeeNumero(texto);
+}
+
+}  // namespace
+
+void CambiaNumVanos(Proyecto& p, int n, double longitudTipica) {
+    n = std::clamp(n, 1, kMaxVanos);
+    const DatosGenerales& d = p.datos;
+    while (static_cast<int>(p.vanos.size()) < n) {
+        Vano v;
+        v.longitud = longitudTipica;
+        v.base = LeeNumero(d.base);
+        v.altura = LeeNumero(d.altura);
+        v.inercia = d.opcionInercia == kInerciaBh3 ? InerciaRectangular(v.base, v.altura)
+                                                   : LeeNumero(d.inercia);
+        p.vanos.push_back(v);
+    }
+    while (static_cast<int>(p.apoyosInteriores.size()) < n - 1) p.apoyosInteriores.push_back(1);
+    if (UsaLosas(p))
+        while (static_cast<int>(p.asignacion.size()) < n) p.asignacion.push_back({});
+    p.numVanos = n;
+}
+
+bool EliminaVano(Proyecto& p, int fila) {
+    if (p.vanos.size() <= 1 || fila < 0 || fila >= static_cast<int>(p.vanos.size())) return false;
+    p.vanos.erase(p.vanos.begin() + fila);
+    if (fila < static_cast<int>(p.asignacion.size()))
+        p.asignacion.erase(p.asignacion.begin() + fila);
+    const int vano = fila + 1;
+    p.cargas.erase(std::remove_if(p.cargas.begin(), p.cargas.end(),
+                                  [vano](const CargaConcentrada& c) { return c.vano == vano; }),
+                   p.cargas.end());
+    for (auto& c : p.cargas)
+        if (c.vano > vano) --c.vano;
+    p.numVanos = std::max(1, p.numVanos - 1);
+    return true;
+}
+
+bool ColumnaReemplazable(int columna) {
+    switch (columna) {
+        case kColLong:
+        case kColBase:
+        case kColAltura:
+        case kColInercia:
+        case kColMuerta:
+        case kColViva:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ReemplazaColumna(Proyecto& p, int columna) {
+    if (!ColumnaReemplazable(columna)) return false;
+    const DatosGenerales& d = p.datos;
+    for (Vano& v : p.vanos) {
+        switch (columna) {
+            case kColLong:
+                v.longitud = LeeNumero(d.longitud);
+                break;
+            case kColBase:
+                v.base = LeeNumero(d.base);
+                break;
+            case kColAltura:
+                v.altura = LeeNumero(d.altura);
+                break;
+            case kColInercia:
+                v.inercia = LeeNumero(d.inercia);
+                break;
+            case kColMuerta:
+                v.cargaMuerta = CargaGlobal(d.cargaMuerta);
+                break;
+            case kColViva:
+                v.cargaViva = CargaGlobal(d.cargaViva);
+                break;
+        }
+    }
+    return true;
+}
+
+bool AplicaLongitud(Proyecto& p, int fila, double longitud) {
+    if (!(longitud > 0) || fila < 0 || fila >= static_cast<int>(p.vanos.size())) return false;
+    p.vanos[fila].longitud = longitud;
+    return true;
+}
+
+}  // namespace trabelux

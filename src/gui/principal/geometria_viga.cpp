@@ -1,0 +1,216 @@
+#include "principal/geometria_viga.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+using namespace cotas_viga;
+
+QString Numero(double v) { return QString::fromStdString(Formatea(v, "0.00")); }
+
+double AnchoTexto(const QString& texto, double letra) {
+    QFont fuente;
+    fuente.setPixelSize(static_cast<int>(std::lround(letra)));
+    return QFontMetricsF(fuente).horizontalAdvance(texto);
+}
+
+// Load values share one row above the beam: a value that would run into its left
+// neighbour moves right just enough to clear it.
+void SeparaValores(std::vector<TextoDibujo>& textos, double letra) {
+    std::vector<TextoDibujo*> fila;
+    for (auto& t : textos)
+        if (t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo)
+            fila.push_back(&t);
+    std::stable_sort(fila.begin(), fila.end(), [](const TextoDibujo* a, const TextoDibujo* b) {
+        return a->ancla.x() < b->ancla.x();
+    });
+    double derecha = -1e300;
+    const double hueco = 0.4 * letra;
+    for (TextoDibujo* t : fila) {
+        const double ancho = AnchoTexto(t->texto, letra);
+        const double izquierda = t->ancla.x() - ancho / 2;
+        if (izquierda < derecha + hueco) t->ancla.rx() += derecha + hueco - izquierda;
+        derecha = t->ancla.x() + ancho / 2;
+    }
+}
+
+// Triangle of an "Apoyado" support, apex on the axis.
+QPolygonF Triangulo(double x, double ejeY, double s) {
+    return QPolygonF({QPointF(x, ejeY), QPointF(x - 70 * s, ejeY + 110 * s),
+                      QPointF(x + 70 * s, ejeY + 110 * s)});
+}
+
+// The wall of a fixed end, on the outer side of the node (lado -1 left, +1 right).
+QPolygonF Pared(double x, double ejeY, double s, int lado) {
+    double x2 = x + lado * 55 * s;
+    return QPolygonF(
+        {QPointF(std::min(x, x2), ejeY - 120 * s), QPointF(std::max(x, x2), ejeY - 120 * s),
+         QPointF(std::max(x, x2), ejeY + 120 * s), QPointF(std::min(x, x2), ejeY + 120 * s)});
+}
+
+ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double s, int lado) {
+    ApoyoDibujo a;
+    a.nudo = nudo;
+    if (condicion == kEmpotrado) {
+        a.simbolo = SimboloApoyo::Empotramiento;
+        a.figura = Pared(x, ejeY, s, lado);
+    } else if (condicion == kNoApoyado) {
+        a.simbolo = SimboloApoyo::Libre;
+    } else {
+        a.simbolo = SimboloApoyo::Triangulo;
+        a.figura = Triangulo(x, ejeY, s);
+    }
+    return a;
+}
+
+}  // namespace
+
+GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
+    GeometriaViga g;
+    const double w = std::max(1.0, tamano.width());
+    const double h = std::max(1.0, tamano.height());
+    const double u = h / kAlto;
+    g.unidad = u;
+    g.tamanoLetra = std::clamp(u * 60, 9.0, 14.0);
+    const double letra = g.tamanoLetra;
+    g.ejeY = kEje * u + 0.5 * letra;
+    const double ejeY = g.ejeY;
+
+    const int n = std::min(std::max(p.numVanos, 1), static_cast<int>(p.vanos.size()));
+    if (n <= 0) return g;
+
+    // Horizontal scale: the sum of the lengths over the usable width. Spans of no length
+    // at all still get room, so the beam never collapses to a point.
+    std::vector<double> largo(n);
+    double suma = 0;
+    for (int i = 0; i < n; ++i) suma += largo[i] = std::max(0.0, p.vanos[i].longitud);
+    const double margen = std::max(36.0, 3.2 * letra) + 40 * u;
+    const double util = std::max(10.0, w - 2 * margen);
+    const double escala = suma > 0 ? util / suma : 0;
+    g.xNudos.resize(n + 1);
+    g.xNudos[0] = margen;
+    for (int i = 0; i < n; ++i)
+        g.xNudos[i + 1] = g.xNudos[i] + (suma > 0 ? largo[i] * escala : util / n);
+    auto ancho = [&](int i) { return g.xNudos[i + 1] - g.xNudos[i]; };
+
+    // Symbols shrink with short spans so neighbouring supports never overlap.
+    double minimo = util;
+    for (int i = 0; i < n; ++i)
+        if (ancho(i) > 0) minimo = std::min(minimo, ancho(i));
+    const double s = std::max(0.25 * u, std::min(u, minimo / 170));
+
+    g.eje = QLineF(g.xNudos[0], ejeY, g.xNudos[n], ejeY);
+
+    // Supports.
+    g.apoyos.push_back(ApoyoExtremo(1, p.apoyoIzquierdo, g.xNudos[0], ejeY, s, -1));
+    for (int j = 2; j <= n; ++j) {
+        ApoyoDibujo a;
+        a.nudo = j;
+        const double x = g.xNudos[j - 1];
+        if (CondicionInterior(p, j) == 1) {
+            a.simbolo = SimboloApoyo::Triangulo;
+            a.figura = Triangulo(x, ejeY, s);
+        } else {
+            a.simbolo = SimboloApoyo::Libre;
+            a.marca = QRectF(x - 18 * s, ejeY - 18 * s, 36 * s, 36 * s);
+        }
+        g.apoyos.push_back(a);
+    }
+    g.apoyos.push_back(ApoyoExtremo(n + 1, p.apoyoDerecho, g.xNudos[n], ejeY, s, +1));
+
+    // Support numbers under the symbols; below them the dimension line with the lengths.
+    const double yNumero = ejeY + 135 * u;
+    for (int j = 1; j <= n + 1; ++j)
+        g.textos.push_back({ClaseTexto::NumeroApoyo, QString::number(j),
+                            QPointF(g.xNudos[j - 1], yNumero), false, false, kAzulApoyo});
+    const double yCota = yNumero + 2.3 * letra;
+    g.lineasCota.push_back(QLineF(g.xNudos[0], yCota, g.xNudos[n], yCota));
+    for (double x : g.xNudos)
+        g.lineasCota.push_back(QLineF(x, yCota - 0.35 * letra, x, yCota + 0.35 * letra));
+    for (int i = 0; i < n; ++i) {
+        const double medio = g.xNudos[i] + ancho(i) / 2;
+        g.textos.push_back({ClaseTexto::NumeroVano, QString::number(i + 1),
+                            QPointF(medio, ejeY - (kBandaArriba + 20) * u), true, false,
+                            kRojoVano});
+        // A length that does not fit between its supports is left to the grid.
+        const QString texto = Numero(largo[i]);
+        if (AnchoTexto(texto, letra) + 2 <= ancho(i))
+            g.textos.push_back(
+                {ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false, Qt::black});
+    }
+
+    // Runs of consecutive loaded spans, one band each.
+    for (int i = 0; i < n;) {
+        if (!(p.vanos[i].cargaUltima > 0)) {
+            ++i;
+            continue;
+        }
+        int k = i;
+        while (k + 1 < n && p.vanos[k + 1].cargaUltima > 0) ++k;
+        g.bandas.push_back(QRectF(QPointF(g.xNudos[i], ejeY - kBandaArriba * u),
+                                  QPointF(g.xNudos[k + 1], ejeY - kBandaAbajo * u)));
+        i = k + 1;
+    }
+
+    // Concentrated loads: positive downwards, the head on the axis.
+    for (const CargaConcentrada& c : p.cargas) {
+        if (c.vano < 1 || c.vano > n) continue;
+        const int i = c.vano - 1;
+        const double d = std::clamp(c.distancia, 0.0, largo[i]);
+        const double x = g.xNudos[i] + (largo[i] > 0 ? d / largo[i] * ancho(i) : 0);
+        QPointF arriba(x, ejeY - kFlecha * u), abajo(x, ejeY);
+        if (c.carga >= 0)
+            g.flechas.push_back({arriba, abajo, kAzulApoyo});
+        else
+            g.flechas.push_back({abajo, arriba, kAzulApoyo});
+        g.textos.push_back({ClaseTexto::ValorCarga, Numero(c.carga),
+                            QPointF(x, ejeY - kValorCarga * u), false, false, kAzulApoyo});
+    }
+
+    // Node loads: the force upwards positive, the moment counterclockwise positive.
+    for (const CargaNudo& c : p.cargasNudo) {
+        if (c.nudo < 1 || c.nudo > n + 1) continue;
+        const double x = g.xNudos[c.nudo - 1];
+        if (c.fuerza != 0) {
+            QPointF arriba(x, ejeY - kFlecha * u), abajo(x, ejeY);
+            if (c.fuerza < 0)
+                g.flechas.push_back({arriba, abajo, kRojoVano});
+            else
+                g.flechas.push_back({abajo, arriba, kRojoVano});
+            g.textos.push_back({ClaseTexto::ValorNudo, Numero(c.fuerza),
+                                QPointF(x, ejeY - kValorCarga * u), false, false, kRojoVano});
+        }
+        if (c.momento != 0) {
+            ArcoDibujo a;
+            a.color = kRojoVano;
+            a.caja = QRectF(x - kArcoAncho / 2 * u, ejeY - kArcoArriba * u, kArcoAncho * u,
+                            (kArcoArriba + kArcoAbajo) * u);
+            const QPointF centro = a.caja.center();
+            const double rx = a.caja.width() / 2, ry = a.caja.height() / 2;
+            constexpr double kPi = 3.14159265358979323846;
+            // The cap of the ellipse over the node, from 30 to 150 degrees.
+            for (int k = 0; k <= 24; ++k) {
+                const double t = (30.0 + 120.0 * k / 24) * kPi / 180;
+                a.curva << QPointF(centro.x() + rx * std::cos(t), centro.y() - ry * std::sin(t));
+            }
+            const bool antihorario = c.momento > 0;
+            a.punta = antihorario ? a.curva.last() : a.curva.first();
+            a.antesPunta = antihorario ? a.curva[a.curva.size() - 3] : a.curva[2];
+            g.arcos.push_back(a);
+            g.textos.push_back({ClaseTexto::MomentoNudo, Numero(c.momento),
+                                QPointF(a.caja.right() + 3, ejeY - kArcoArriba * u), true, true,
+                                kRojoVano});
+        }
+    }
+    SeparaValores(g.textos, letra);
+    return g;
+}
+
+}  // namespace trabelux

@@ -1,0 +1,195 @@
+#include "principal/modelo_vanos.h"
+
+#include <QColor>
+
+#include "comun/mensajes.h"
+#include "documento/documento.h"
+#include "documento/operaciones.h"
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+const char* const kFormatos[kNumColumnasVano] = {"",      "0.000", "0.0",   "0.0",  "0.000000",
+                                                 "0.000", "0.000", "0.000", "0.000"};
+
+QString Formato(double v, int col) { return QString::fromStdString(Formatea(v, kFormatos[col])); }
+
+QString Formato(const std::optional<double>& v, int col) {
+    return v ? Formato(*v, col) : QString();
+}
+
+}  // namespace
+
+ModeloVanos::ModeloVanos(Documento* doc, QObject* padre)
+    : QAbstractTableModel(padre),
+      doc_(doc),
+      filas_(static_cast<int>(doc->ProyectoActual().vanos.size())) {
+    connect(doc_, &Documento::cambiado, this, &ModeloVanos::AlCambiarDocumento);
+}
+
+void ModeloVanos::AlCambiarDocumento() {
+    int filas = static_cast<int>(doc_->ProyectoActual().vanos.size());
+    if (filas != filas_) {
+        beginResetModel();
+        filas_ = filas;
+        endResetModel();
+        return;
+    }
+    if (filas_ > 0) emit dataChanged(index(0, 0), index(filas_ - 1, kNumColumnasVano - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, kNumColumnasVano - 1);
+}
+
+int ModeloVanos::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : filas_; }
+
+int ModeloVanos::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : kNumColumnasVano;
+}
+
+bool ModeloVanos::ColumnaBloqueada(int columna) const {
+    const DatosGenerales& d = doc_->ProyectoActual().datos;
+    switch (columna) {
+        case kColVano:
+        case kColUltima:
+            return true;
+        case kColPesoPropio:
+            return d.calculaPesoPropio && d.material != kOtro;
+        case kColViva:
+            return d.usaCargaTotal;
+        default:
+            return false;
+    }
+}
+
+QString ModeloVanos::TextoCelda(int fila, int col) const {
+    const auto& vanos = doc_->ProyectoActual().vanos;
+    if (fila < 0 || fila >= static_cast<int>(vanos.size())) return {};
+    const Vano& v = vanos[fila];
+    switch (col) {
+        case kColVano:
+            return QString::number(fila + 1);
+        case kColLong:
+            return Formato(v.longitud, col);
+        case kColBase:
+            return Formato(v.base, col);
+        case kColAltura:
+            return Formato(v.altura, col);
+        case kColInercia:
+            return Formato(v.inercia, col);
+        case kColPesoPropio:
+            return Formato(v.pesoPropio, col);
+        case kColMuerta:
+            return Formato(v.cargaMuerta, col);
+        case kColViva:
+            return Formato(v.cargaViva, col);
+        case kColUltima:
+            return Formato(v.cargaUltima, col);
+    }
+    return {};
+}
+
+QVariant ModeloVanos::data(const QModelIndex& indice, int rol) const {
+    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    const int fila = indice.row(), col = indice.column();
+    switch (rol) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return TextoCelda(fila, col);
+        case Qt::TextAlignmentRole:
+            return col == kColVano ? int(Qt::AlignCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            if (col != kColVano && ColumnaBloqueada(col)) return QColor(QRgb(kGrisCalculado));
+            return {};
+        case Qt::ForegroundRole:
+            // Rows kept beyond the span count are not part of the beam.
+            if (fila >= doc_->ProyectoActual().numVanos) return QColor(Qt::gray);
+            return {};
+        default:
+            return {};
+    }
+}
+
+bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
+    if (rol != Qt::EditRole || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+    const int fila = indice.row(), col = indice.column();
+    if (col == kColVano || ColumnaBloqueada(col)) return false;
+    const QString texto = valor.toString().trimmed();
+    // Leaving a cell without typing must not round the stored value to its shown digits.
+    if (texto == TextoCelda(fila, col)) return true;
+    const std::string t = texto.toStdString();
+    const double numero = LeeNumero(t);
+    if (numero < 0) {
+        Mensajes::Informa(nullptr, QStringLiteral("No se admiten valores negativos"));
+        return false;
+    }
+    const bool vacio = texto.isEmpty();
+    doc_->Modifica(
+        tr("Editar celda"),
+        [=](Proyecto& p) {
+            Vano& v = p.vanos[fila];
+            switch (col) {
+                case kColLong:
+                    v.longitud = numero;
+                    break;
+                case kColBase:
+                    v.base = numero;
+                    break;
+                case kColAltura:
+                    v.altura = numero;
+                    break;
+                case kColInercia:
+                    v.inercia = numero;
+                    break;
+                case kColPesoPropio:
+                    v.pesoPropio = vacio ? std::nullopt : std::optional<double>(numero);
+                    break;
+                case kColMuerta:
+                    v.cargaMuerta = vacio ? std::nullopt : std::optional<double>(numero);
+                    break;
+                case kColViva:
+                    v.cargaViva = vacio ? std::nullopt : std::optional<double>(numero);
+                    break;
+            }
+        },
+        fila);
+    return true;
+}
+
+Qt::ItemFlags ModeloVanos::flags(const QModelIndex& indice) const {
+    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (!ColumnaBloqueada(indice.column())) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant ModeloVanos::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
+    if (orientacion == Qt::Vertical) return seccion + 1;
+    const DatosGenerales& d = doc_->ProyectoActual().datos;
+    const bool hormigon = d.material == kHormigon;
+    switch (seccion) {
+        case kColVano:
+            return QStringLiteral("Vano");
+        case kColLong:
+            return QStringLiteral("Long");
+        case kColBase:
+            return QStringLiteral("Base");
+        case kColAltura:
+            return QStringLiteral("Altura");
+        case kColInercia:
+            return QStringLiteral("Inercia");
+        case kColPesoPropio:
+            return QStringLiteral("P. Propio");
+        case kColMuerta:
+            if (!d.usaCargaTotal) return QStringLiteral("C. muerta");
+            return hormigon ? QStringLiteral("C.U. total") : QStringLiteral("C. total");
+        case kColViva:
+            return QStringLiteral("C. Viva");
+        case kColUltima:
+            return hormigon ? QStringLiteral("W. Ultima") : QStringLiteral("W. Total");
+    }
+    return {};
+}
+
+}  // namespace trabelux

@@ -1,0 +1,40 @@
+// The span grid's model: one row per span row of the project, nine columns with their
+// number formats, computed columns locked and grey, captions following the material and
+// the load mode. Edits go through the document, which recomputes the row.
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace trabelux {
+
+class Documento;
+
+class ModeloVanos : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit ModeloVanos(Documento* doc, QObject* padre = nullptr);
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    QVariant headerData(int seccion, Qt::Orientation orientacion,
+                        int rol = Qt::DisplayRole) const override;
+
+    // Whether a column is computed by the program (grey, not editable) right now.
+    bool ColumnaBloqueada(int columna) const;
+    // The text shown in a cell.
+    QString TextoCelda(int fila, int columna) const;
+
+  private:
+    void AlCambiarDocumento();
+
+    Documento* doc_;
+    int filas_ = 0;
+};
+
+// The grey of the computed columns.
+inline constexpr unsigned kGrisCalculado = 0xD8D8D8;
+
+}  // namespace trabelux

@@ -1,0 +1,134 @@
+// `Polidur1`, the main window: beam name, span count, slab file, the span grid, the end
+// supports, the beam elevation, and every command of the menu.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace trabelux {
+
+class CondApoy;
+class DibujoViga;
+class Documento;
+class ModeloVanos;
+class NumVanos;
+class Progre;
+class Recarga;
+class TablaVanos;
+
+// Windows that other parts of the program attach to the menu. A command whose window is
+// not attached stays visible but disabled (help answers that it has no help file).
+enum class VentanaExterna {
+    DatosGenerales,      // "&Datos generales" (modal; the grid update follows)
+    CargasLosas,         // "&Distribuidas de losas"
+    CargasConcentradas,  // "&Concentradas en vanos"
+    CargasNudos,         // "&Sobre nudos"
+    Resultados,          // "&Resultados", and after every successful run
+    VistaPrevia,         // "&Print Preview" / "&Print preview"
+    AyudaContenido,      // "&Contenido"
+    AyudaBusqueda,       // "&Busqueda"
+    AcercaDe,            // "&About Trabelux"
+};
+
+class Polidur1 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Polidur1(Documento* doc, QWidget* padre = nullptr);
+
+    // Builds the menu of the frame window into `barra`.
+    void CreaMenus(QMenuBar* barra);
+    // Attaches the window a command opens; `abre` runs when the command is chosen.
+    void RegistraVentana(VentanaExterna ventana, std::function<void()> abre);
+
+    Documento* Doc() const { return doc_; }
+
+    // Commands.
+    void Nuevo();
+    void Abrir();
+    bool Salvar();
+    void ArchivoLosas();
+    void Analiza(bool soloAnalisis);
+    void MuestraResultados();
+    void Actualiza();  // the grid update ("Actualiza")
+    // Reads a project file into a fresh project; on any error shows the message and
+    // leaves the current project as it was.
+    bool AbreArchivo(const QString& ruta);
+    // Writes the project through an atomic save; a failure leaves the old file intact.
+    bool GuardaEn(const QString& ruta);
+    // Before discarding unsaved changes: true when the caller may go on.
+    bool PuedeDescartarCambios();
+    bool EnCalculo() const { return enCalculo_; }
+
+  signals:
+    // A new project replaced the old one: attached windows reset their own state.
+    void proyectoNuevo();
+    // "&Termina".
+    void terminar();
+
+  private:
+    void CreaControles();
+    void AlCambiarDocumento();
+    void ActualizaMenus();
+    void AbrePanelLongitud(int fila);
+    void CierraPanelLongitud(bool aplicar);
+    void PreguntaReemplazarColumna(int columna);
+    void EliminaFila(int fila);
+    void AbreVentana(VentanaExterna v, bool actualizaDespues);
+    bool TieneVentana(VentanaExterna v) const;
+
+    Documento* doc_;
+    ModeloVanos* modelo_ = nullptr;
+    bool enCalculo_ = false;
+    int filaPanel_ = -1;
+    std::map<VentanaExterna, std::function<void()>> ventanas_;
+
+    // Controls.
+    QLabel* etiquetaViga_ = nullptr;      // Label19
+    QLineEdit* nombreViga_ = nullptr;     // Text7
+    QLabel* calculando_ = nullptr;        // Label4
+    QLabel* numVanosEtiqueta_ = nullptr;  // Label10
+    QLabel* rutaLosas_ = nullptr;         // Label17
+    TablaVanos* tabla_ = nullptr;         // DBGrid1
+    QGroupBox* marcoApoyos_ = nullptr;    // Frame1
+    QGroupBox* marcoVanos_ = nullptr;     // Frame2
+    QComboBox* apoyoIzq_ = nullptr;       // Combo1
+    QComboBox* apoyoDer_ = nullptr;       // Combo2
+    QFrame* panelLongitud_ = nullptr;     // SSPanel1
+    QLineEdit* textoLongitud_ = nullptr;  // Text12
+    DibujoViga* dibujo_ = nullptr;        // VD
+
+    // Windows of the same family, created once.
+    NumVanos* numVanos_ = nullptr;
+    CondApoy* condApoy_ = nullptr;
+    Progre* progre_ = nullptr;
+    Recarga* recarga_ = nullptr;
+
+    // Menu.
+    QMenu* menuArchivos_ = nullptr;          // menu0
+    QMenu* menuCargas_ = nullptr;            // menu5
+    QMenu* menuCalculo_ = nullptr;           // Menu1
+    QMenu* menuAyuda_ = nullptr;             // menu2
+    QAction* datosGenerales_ = nullptr;      // menu3
+    QAction* vistaPrevia_ = nullptr;         // menu4
+    QAction* vistaPreviaArchivo_ = nullptr;  // menu03a
+    QAction* cargasLosas_ = nullptr;         // menu51
+    QAction* cargasConc_ = nullptr;          // menu52
+    QAction* cargasNudos_ = nullptr;         // menu53
+    QAction* analisisDiseno_ = nullptr;      // menu10
+    QAction* analisisSolo_ = nullptr;        // menu11
+    QAction* resultados_ = nullptr;          // Menu12
+    QAction* acercaDe_ = nullptr;            // menu23
+};
+
+}  // namespace trabelux

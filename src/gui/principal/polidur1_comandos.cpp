@@ -1,0 +1,331 @@
+// The main window's menu and its commands: new, open, save, slab file, analysis runs and
+// the windows attached by other parts of the program.
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSaveFile>
+
+#include "analisis/calcula.h"
+#include "archivos/losas_los.h"
+#include "archivos/proyecto_vcw.h"
+#include "archivos_qt.h"
+#include "comun/mensajes.h"
+#include "comun/tabla_perfiles.h"
+#include "dialogos/num_vanos.h"
+#include "dialogos/progre.h"
+#include "documento/documento.h"
+#include "principal/polidur1.h"
+#include "principal/tabla_vanos.h"
+
+namespace trabelux {
+
+namespace {
+
+const QString kFiltroProyecto = QStringLiteral("(*.vcw)");
+const QString kFiltroLosas = QStringLiteral("(*.Los)");
+
+QAction* Accion(QMenu* menu, const char* nombre, const QString& texto) {
+    QAction* a = menu->addAction(texto);
+    a->setObjectName(QLatin1String(nombre));
+    return a;
+}
+
+QMenu* Menu(QMenuBar* barra, const char* nombre, const QString& texto) {
+    QMenu* m = barra->addMenu(texto);
+    m->setObjectName(QLatin1String(nombre));
+    m->menuAction()->setObjectName(QLatin1String(nombre) + QStringLiteral("Accion"));
+    return m;
+}
+
+void Habilita(QMenu* m, bool si) {
+    m->setEnabled(si);
+    m->menuAction()->setEnabled(si);
+}
+
+}  // namespace
+
+void Polidur1::CreaMenus(QMenuBar* barra) {
+    menuArchivos_ = Menu(barra, "menu0", QStringLiteral("&Archivos"));
+    QAction* nuevo = Accion(menuArchivos_, "Menu01", QStringLiteral("&Nuevo"));
+    nuevo->setShortcut(QKeySequence::New);
+    QAction* abrir = Accion(menuArchivos_, "Menu02", QStringLiteral("&Abrir"));
+    abrir->setShortcut(QKeySequence::Open);
+    QAction* salvar = Accion(menuArchivos_, "menu03", QStringLiteral("&Salvar"));
+    salvar->setShortcut(QKeySequence::Save);
+    vistaPreviaArchivo_ = Accion(menuArchivos_, "menu03a", QStringLiteral("&Print Preview"));
+    QAction* losas = Accion(menuArchivos_, "Menu04", QStringLiteral("Archivo de &Losas"));
+    menuArchivos_->addSeparator();
+    QAction* termina = Accion(menuArchivos_, "Menu05", QStringLiteral("&Termina"));
+
+    datosGenerales_ = barra->addAction(QStringLiteral("&Datos generales"));
+    datosGenerales_->setObjectName(QStringLiteral("menu3"));
+
+    menuCargas_ = Menu(barra, "menu5", QStringLiteral("Car&gas"));
+    cargasLosas_ = Accion(menuCargas_, "menu51", QStringLiteral("&Distribuidas de losas"));
+    cargasConc_ = Accion(menuCargas_, "menu52", QStringLiteral("&Concentradas en vanos"));
+    cargasNudos_ = Accion(menuCargas_, "menu53", QStringLiteral("&Sobre nudos"));
+
+    menuCalculo_ = Menu(barra, "Menu1", QStringLiteral("&Calculo"));
+    analisisDiseno_ = Accion(menuCalculo_, "menu10", QStringLiteral("&Analisis y diseño"));
+    analisisSolo_ = Accion(menuCalculo_, "menu11", QStringLiteral("&Analisis &Solo"));
+    resultados_ = Accion(menuCalculo_, "Menu12", QStringLiteral("&Resultados"));
+
+    vistaPrevia_ = barra->addAction(QStringLiteral("&Print preview"));
+    vistaPrevia_->setObjectName(QStringLiteral("menu4"));
+
+    menuAyuda_ = Menu(barra, "menu2", QStringLiteral("&Help"));
+    QAction* contenido = Accion(menuAyuda_, "menu21", QStringLiteral("&Contenido"));
+    QAction* busqueda = Accion(menuAyuda_, "menu22", QStringLiteral("&Busqueda"));
+    acercaDe_ = Accion(menuAyuda_, "menu23", QStringLiteral("&About Trabelux"));
+
+    // Opening these menus commits a cell still being typed, so the command sees it.
+    connect(menuArchivos_, &QMenu::aboutToShow, tabla_, &TablaVanos::ConfirmaEdicion);
+    connect(menuCalculo_, &QMenu::aboutToShow, tabla_, &TablaVanos::ConfirmaEdicion);
+
+    connect(nuevo, &QAction::triggered, this, &Polidur1::Nuevo);
+    connect(abrir, &QAction::triggered, this, &Polidur1::Abrir);
+    connect(salvar, &QAction::triggered, this, [this] { Salvar(); });
+    connect(losas, &QAction::triggered, this, &Polidur1::ArchivoLosas);
+    connect(termina, &QAction::triggered, this, &Polidur1::terminar);
+    connect(vistaPreviaArchivo_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
+    connect(vistaPrevia_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
+    connect(datosGenerales_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::DatosGenerales, true); });
+    connect(cargasLosas_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::CargasLosas, true); });
+    connect(cargasConc_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::CargasConcentradas, true); });
+    connect(cargasNudos_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::CargasNudos, true); });
+    connect(analisisDiseno_, &QAction::triggered, this, [this] { Analiza(false); });
+    connect(analisisSolo_, &QAction::triggered, this, [this] { Analiza(true); });
+    connect(resultados_, &QAction::triggered, this, &Polidur1::MuestraResultados);
+    connect(contenido, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::AyudaContenido, false); });
+    connect(busqueda, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::AyudaBusqueda, false); });
+    connect(acercaDe_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::AcercaDe, false); });
+    ActualizaMenus();
+}
+
+void Polidur1::RegistraVentana(VentanaExterna ventana, std::function<void()> abre) {
+    ventanas_[ventana] = std::move(abre);
+    ActualizaMenus();
+}
+
+bool Polidur1::TieneVentana(VentanaExterna v) const {
+    auto it = ventanas_.find(v);
+    return it != ventanas_.end() && it->second;
+}
+
+void Polidur1::AbreVentana(VentanaExterna v, bool actualizaDespues) {
+    tabla_->ConfirmaEdicion();
+    if (!TieneVentana(v)) {
+        if (v == VentanaExterna::AyudaContenido || v == VentanaExterna::AyudaBusqueda)
+            Mensajes::Informa(this, QStringLiteral("Archivo Help no encontrado."));
+        return;
+    }
+    if (actualizaDespues) doc_->Actualiza();
+    ventanas_[v]();
+    if (actualizaDespues) doc_->Actualiza();
+}
+
+void Polidur1::ActualizaMenus() {
+    if (!menuArchivos_) return;
+    const bool libre = !enCalculo_;
+    for (QMenu* m : {menuArchivos_, menuCargas_, menuCalculo_, menuAyuda_}) Habilita(m, libre);
+    const Proyecto& p = doc_->ProyectoActual();
+    datosGenerales_->setEnabled(libre && TieneVentana(VentanaExterna::DatosGenerales));
+    vistaPrevia_->setEnabled(libre && TieneVentana(VentanaExterna::VistaPrevia));
+    vistaPreviaArchivo_->setEnabled(TieneVentana(VentanaExterna::VistaPrevia));
+    cargasLosas_->setEnabled(UsaLosas(p) && TieneVentana(VentanaExterna::CargasLosas));
+    cargasConc_->setEnabled(TieneVentana(VentanaExterna::CargasConcentradas));
+    cargasNudos_->setEnabled(TieneVentana(VentanaExterna::CargasNudos));
+    analisisDiseno_->setEnabled(p.datos.material == kHormigon);
+    resultados_->setEnabled(doc_->Calculado());
+    acercaDe_->setEnabled(TieneVentana(VentanaExterna::AcercaDe));
+}
+
+bool Polidur1::PuedeDescartarCambios() {
+    if (!doc_->Modificado()) return true;
+    switch (Mensajes::PreguntaSiNoCancelar(
+        this, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
+        case Respuesta::Si:
+            return Salvar();
+        case Respuesta::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Polidur1::Nuevo() {
+    tabla_->ConfirmaEdicion();
+    if (!Mensajes::PreguntaOkCancelar(this, QStringLiteral("Quiere comenzar un nuevo problema?")))
+        return;
+    if (!PuedeDescartarCambios()) return;
+    recarga_->Muestra(this);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    delete numVanos_;
+    numVanos_ = new NumVanos(doc_, this);
+    doc_->Reemplaza(ProyectoNuevo(), QString());
+    emit proyectoNuevo();
+    recarga_->hide();
+}
+
+void Polidur1::Abrir() {
+    tabla_->ConfirmaEdicion();
+    if (!PuedeDescartarCambios()) return;
+    const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroProyecto, doc_->Ruta());
+    if (ruta.isEmpty()) return;
+    AbreArchivo(ruta);
+}
+
+bool Polidur1::AbreArchivo(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) {
+        Mensajes::Informa(
+            this, QStringLiteral("No se pudo leer el archivo:\n%1\n%2").arg(ruta, f.errorString()));
+        return false;
+    }
+    const std::string bytes = f.readAll().toStdString();
+    f.close();
+    // The slab file is looked for as the command line looks for it, so a project moved
+    // together with its slab file opens the same in both.
+    LecturaProyecto leido =
+        LeeArchivo(bytes, ruta.toStdString(), LectorJuntoAlProyecto(ruta.toStdString()));
+    if (!leido.proyecto) {
+        Mensajes::Informa(this, QString::fromStdString(leido.error));
+        return false;
+    }
+    // The file names the shape by its place in the table; its section comes from there.
+    if (leido.proyecto->datos.material == kAcero) ResuelvePerfilDelProyecto(*leido.proyecto);
+    doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
+    if (!leido.aviso.empty()) Mensajes::Informa(this, QString::fromStdString(leido.aviso));
+    return true;
+}
+
+bool Polidur1::Salvar() {
+    tabla_->ConfirmaEdicion();
+    QString ruta = Mensajes::PideArchivoGuardar(this, kFiltroProyecto, doc_->Ruta());
+    if (ruta.isEmpty()) return false;
+    if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".vcw");
+    return GuardaEn(ruta);
+}
+
+bool Polidur1::GuardaEn(const QString& ruta) {
+    doc_->Actualiza();
+    const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
+    QSaveFile f(ruta);
+    bool ok = f.open(QIODevice::WriteOnly);
+    if (ok)
+        ok = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+             static_cast<qint64>(bytes.size());
+    if (ok) ok = f.commit();
+    if (!ok) {
+        const QString razon = f.errorString();
+        f.cancelWriting();
+        Mensajes::Informa(this, QString::fromStdString(
+                                    MensajeErrorGuardar(ruta.toStdString(), razon.toStdString())));
+        return false;
+    }
+    doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
+    return true;
+}
+
+void Polidur1::ArchivoLosas() {
+    tabla_->ConfirmaEdicion();
+    const QString ruta = Mensajes::PideArchivoAbrir(
+        this, kFiltroLosas, QString::fromStdString(doc_->ProyectoActual().archivoLosas));
+    if (ruta.isEmpty()) return;
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) {
+        Mensajes::Informa(this, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
+                                    .arg(ruta, f.errorString()));
+        return;
+    }
+    const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
+    Resultado<ArchivoLosasDatos> leido = LeeLosas(f.readAll().toStdString(), absoluta);
+    if (!leido) {
+        Mensajes::Informa(this, QString::fromStdString(leido.mensaje));
+        return;
+    }
+    ArchivoLosasDatos datos = std::move(*leido.valor);
+    doc_->Modifica(tr("Archivo de losas"), [&](Proyecto& p) {
+        p.archivoLosas = absoluta;
+        p.losas = datos;
+        p.asignacion.assign(static_cast<size_t>(p.numVanos), AsignacionLosa{});
+    });
+}
+
+void Polidur1::Analiza(bool soloAnalisis) {
+    if (enCalculo_) return;
+    tabla_->ConfirmaEdicion();
+    if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
+    enCalculo_ = true;
+    ActualizaMenus();
+    etiquetaViga_->hide();
+    nombreViga_->hide();
+    calculando_->show();
+    doc_->DescartaResultados();
+    progre_->Muestra(this);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    // The run reads its own copy: nothing done while it lets events run can reach it.
+    const Proyecto copia = doc_->ProyectoActual();
+    bool respondioNo = false;
+    QElapsedTimer reloj;
+    reloj.start();
+    OpcionesCalculo opciones;
+    opciones.soloAnalisis = soloAnalisis;
+    opciones.progreso = [&](int hecho, int total) {
+        progre_->Avance(hecho, total);
+        if (reloj.elapsed() > 30 || hecho == total) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            reloj.restart();
+        }
+    };
+    opciones.preguntaRefuerzoDoble = [&](const std::string& pregunta) {
+        const bool si = Mensajes::PreguntaSiNo(this, QString::fromStdString(pregunta));
+        if (!si) respondioNo = true;
+        return si;
+    };
+    Resultados r = Calcula(copia, opciones);
+    progre_->hide();
+
+    if (r.moduloCorregido)
+        doc_->Modifica(tr("Modulo E"), [](Proyecto& p) { p.datos.moduloE = "1.0"; });
+    const bool calculado = r.calculado;
+    // The user who declined compression steel already knows why the run stopped.
+    const bool avisa = !r.mensaje.empty() && !(respondioNo && !calculado);
+    const QString mensaje = QString::fromStdString(r.mensaje);
+    doc_->FijaResultados(std::move(r));
+
+    calculando_->hide();
+    etiquetaViga_->show();
+    nombreViga_->show();
+    enCalculo_ = false;
+    ActualizaMenus();
+    if (avisa) Mensajes::Informa(this, mensaje);
+    if (calculado) MuestraResultados();
+}
+
+void Polidur1::MuestraResultados() {
+    if (!doc_->Calculado() || !TieneVentana(VentanaExterna::Resultados)) return;
+    enCalculo_ = true;  // the top-level menus stay off while the results window opens
+    ActualizaMenus();
+    ventanas_[VentanaExterna::Resultados]();
+    enCalculo_ = false;
+    ActualizaMenus();
+}
+
+}  // namespace trabelux

@@ -1,0 +1,43 @@
+// `TluxMDI`, the frame window: the menu bar and the area the program's windows live in,
+// holding the main window `Polidur1` maximised. Its title names the open file.
+#pragma once
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace trabelux {
+
+class Documento;
+class Polidur1;
+class Resultad;
+
+class TluxMDI : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TluxMDI(QWidget* padre = nullptr);
+
+    Polidur1* Principal() const { return principal_; }
+    Documento* Doc() const { return doc_; }
+    QMdiArea* Area() const { return area_; }
+    // Puts a window of the program into the frame (shown, not maximised).
+    QMdiSubWindow* AgregaVentana(QWidget* ventana);
+    Resultad* VentanaResultados() const { return resultados_; }
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void ActualizaTitulo();
+    void MuestraResultados();
+
+    Documento* doc_;
+    QMdiArea* area_;
+    Polidur1* principal_;
+    QMdiSubWindow* subPrincipal_;
+    Resultad* resultados_;
+    QMdiSubWindow* subResultados_;
+};
+
+}  // namespace trabelux

@@ -1,0 +1,228 @@
+// The span grid's model and the interior-support grid's model over the document:
+// formats, locked columns, captions, validation, recomputation and undo.
+#include "principal/modelo_vanos.h"
+
+#include <QAbstractItemModelTester>
+#include <QtTest>
+
+#include "apoyo_pruebas.h"
+#include "comun/mensajes.h"
+#include "dialogos/cond_apoy.h"
+#include "documento/documento.h"
+#include "documento/operaciones.h"
+
+using namespace trabelux;
+
+namespace {
+
+void FijaDatos(Documento& doc, std::function<void(DatosGenerales&)> cambio) {
+    doc.Modifica("datos", [&](Proyecto& p) { cambio(p.datos); });
+}
+
+}  // namespace
+
+class ModeloVanosTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { pruebas::InstalaManejador(); }
+    void init() { Mensajes::IniciaGuion(); }
+    void cleanup() { Mensajes::TerminaGuion(); }
+
+    void pasaElProbadorDeModelosEnCadaCambio() {
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        ModeloApoyos apoyos(&doc);
+        QAbstractItemModelTester t1(&modelo,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester t2(&apoyos,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+        doc.Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 4, 2); });
+        QCOMPARE(modelo.rowCount(), 4);
+        QCOMPARE(apoyos.rowCount(), 3);
+        QVERIFY(modelo.setData(modelo.index(2, kColBase), "35"));
+        QVERIFY(apoyos.setData(apoyos.index(1, 1), 0));
+        doc.Modifica("borra", [](Proyecto& p) { EliminaVano(p, 0); });
+        QCOMPARE(modelo.rowCount(), 3);
+        doc.Pila()->undo();
+        QCOMPARE(modelo.rowCount(), 4);
+        doc.Reemplaza(ProyectoNuevo(), QString());
+        QCOMPARE(modelo.rowCount(), 1);
+        QCOMPARE(apoyos.rowCount(), 0);
+    }
+
+    void formatosDeLasColumnas() {
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        doc.Modifica("fila", [](Proyecto& p) {
+            Vano& v = p.vanos[0];
+            v.longitud = 4.25;
+            v.base = 25;
+            v.altura = 45.55;
+            v.cargaMuerta = 1.5;
+        });
+        const QStringList esperado = {"1",     "4.250", "25.0", "45.6", "0.001969",
+                                      "0.273", "1.500", "",     "2.483"};
+        for (int c = 0; c < kNumColumnasVano; ++c)
+            QCOMPARE(modelo.index(0, c).data().toString(), esperado[c]);
+    }
+
+    void editarUnaCeldaRecalculaLaFila() {
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        QVERIFY(modelo.setData(modelo.index(0, kColBase), "30"));
+        QVERIFY(modelo.setData(modelo.index(0, kColAltura), "60"));
+        QVERIFY(modelo.setData(modelo.index(0, kColViva), "2"));
+        // 0.3 x 0.6^3 / 12; 2.4 x 30 x 60 / 10000; (0.432 + 0) x 1.4 + 2 x 1.7
+        QCOMPARE(modelo.index(0, kColInercia).data().toString(), QString("0.005400"));
+        QCOMPARE(modelo.index(0, kColPesoPropio).data().toString(), QString("0.432"));
+        QCOMPARE(modelo.index(0, kColUltima).data().toString(), QString("4.005"));
+        QVERIFY(doc.Modificado());
+    }
+
+    void unValorNegativoSeRechaza_data() {
+        QTest::addColumn<int>("columna");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("Long") << int(kColLong) << "-1";
+        QTest::newRow("Base") << int(kColBase) << "-0.5";
+        QTest::newRow("C. Viva") << int(kColViva) << " - 2";
+        QTest::newRow("C. Muerta con exponente") << int(kColMuerta) << "-1E2";
+    }
+
+    void unValorNegativoSeRechaza() {
+        QFETCH(int, columna);
+        QFETCH(QString, texto);
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        const QString antes = modelo.index(0, columna).data().toString();
+        QVERIFY(!modelo.setData(modelo.index(0, columna), texto));
+        QCOMPARE(modelo.index(0, columna).data().toString(), antes);
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Informacion);
+        QCOMPARE(Mensajes::Mostrados()[0].texto, QString("No se admiten valores negativos"));
+        QVERIFY(!doc.Modificado());
+    }
+
+    void dejarLaCeldaSinCambiosNoRedondea() {
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        doc.Modifica("inercia", [](Proyecto& p) {
+            p.datos.opcionInercia = kInerciaOtra;
+            p.vanos[0].inercia = 0.00012345678;
+        });
+        const int pasos = doc.Pila()->count();
+        QVERIFY(modelo.setData(modelo.index(0, kColInercia), modelo.index(0, kColInercia).data()));
+        QCOMPARE(doc.ProyectoActual().vanos[0].inercia, 0.00012345678);
+        QCOMPARE(doc.Pila()->count(), pasos);
+    }
+
+    void unaCeldaDeCargaVaciaQuedaVacia() {
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        QVERIFY(modelo.setData(modelo.index(0, kColMuerta), "1.2"));
+        QVERIFY(modelo.setData(modelo.index(0, kColMuerta), ""));
+        QVERIFY(!doc.ProyectoActual().vanos[0].cargaMuerta.has_value());
+        QCOMPARE(modelo.index(0, kColMuerta).data().toString(), QString());
+    }
+
+    void deshacerDevuelveElValorYLaFilaRecalculada() {
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        const QString ultima = modelo.index(0, kColUltima).data().toString();
+        QVERIFY(modelo.setData(modelo.index(0, kColAltura), "80"));
+        QVERIFY(modelo.index(0, kColUltima).data().toString() != ultima);
+        doc.Pila()->undo();
+        QCOMPARE(modelo.index(0, kColAltura).data().toString(), QString("40.0"));
+        QCOMPARE(modelo.index(0, kColUltima).data().toString(), ultima);
+        QVERIFY(!doc.Modificado());
+    }
+
+    void columnasBloqueadasYGrises_data() {
+        QTest::addColumn<int>("material");
+        QTest::addColumn<bool>("pesoPropio");
+        QTest::addColumn<bool>("cargaTotal");
+        QTest::addColumn<QList<int>>("bloqueadas");
+        QTest::newRow("hormigon, peso propio")
+            << int(kHormigon) << true << false << QList<int>{kColVano, kColPesoPropio, kColUltima};
+        QTest::newRow("sin peso propio")
+            << int(kHormigon) << false << false << QList<int>{kColVano, kColUltima};
+        QTest::newRow("carga total") << int(kAcero) << true << true
+                                     << QList<int>{kColVano, kColPesoPropio, kColViva, kColUltima};
+        QTest::newRow("otro material")
+            << int(kOtro) << true << false << QList<int>{kColVano, kColUltima};
+    }
+
+    void columnasBloqueadasYGrises() {
+        QFETCH(int, material);
+        QFETCH(bool, pesoPropio);
+        QFETCH(bool, cargaTotal);
+        QFETCH(QList<int>, bloqueadas);
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        FijaDatos(doc, [&](DatosGenerales& d) {
+            d.material = material;
+            d.calculaPesoPropio = pesoPropio;
+            d.usaCargaTotal = cargaTotal;
+        });
+        for (int c = 0; c < kNumColumnasVano; ++c) {
+            const bool bloqueada = bloqueadas.contains(c);
+            QCOMPARE(bool(modelo.flags(modelo.index(0, c)) & Qt::ItemIsEditable), !bloqueada);
+            if (c != kColVano)
+                QCOMPARE(modelo.index(0, c).data(Qt::BackgroundRole).isValid(), bloqueada);
+        }
+    }
+
+    void titulosSegunMaterialYModoDeCarga_data() {
+        QTest::addColumn<int>("material");
+        QTest::addColumn<bool>("cargaTotal");
+        QTest::addColumn<QString>("muerta");
+        QTest::addColumn<QString>("ultima");
+        QTest::newRow("hormigon") << int(kHormigon) << false << "C. muerta"
+                                  << "W. Ultima";
+        QTest::newRow("hormigon total") << int(kHormigon) << true << "C.U. total"
+                                        << "W. Ultima";
+        QTest::newRow("acero") << int(kAcero) << false << "C. muerta"
+                               << "W. Total";
+        QTest::newRow("otro total") << int(kOtro) << true << "C. total"
+                                    << "W. Total";
+    }
+
+    void titulosSegunMaterialYModoDeCarga() {
+        QFETCH(int, material);
+        QFETCH(bool, cargaTotal);
+        QFETCH(QString, muerta);
+        QFETCH(QString, ultima);
+        Documento doc;
+        ModeloVanos modelo(&doc);
+        QSignalSpy cabecera(&modelo, &QAbstractItemModel::headerDataChanged);
+        FijaDatos(doc, [&](DatosGenerales& d) {
+            d.material = material;
+            d.usaCargaTotal = cargaTotal;
+        });
+        QVERIFY(!cabecera.isEmpty());
+        QCOMPARE(modelo.headerData(kColMuerta, Qt::Horizontal).toString(), muerta);
+        QCOMPARE(modelo.headerData(kColUltima, Qt::Horizontal).toString(), ultima);
+        QCOMPARE(modelo.headerData(kColVano, Qt::Horizontal).toString(), QString("Vano"));
+        QCOMPARE(modelo.headerData(kColPesoPropio, Qt::Horizontal).toString(),
+                 QString("P. Propio"));
+        QCOMPARE(modelo.headerData(kColViva, Qt::Horizontal).toString(), QString("C. Viva"));
+    }
+
+    void apoyosInterioresMuestranSuEleccion() {
+        Documento doc;
+        ModeloApoyos apoyos(&doc);
+        doc.Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 3, 1); });
+        QCOMPARE(apoyos.index(0, 0).data().toInt(), 2);
+        QCOMPARE(apoyos.index(1, 0).data().toInt(), 3);
+        QCOMPARE(apoyos.index(0, 1).data().toString(), QString("Apoyado - 1"));
+        QVERIFY(apoyos.setData(apoyos.index(1, 1), QString("No apoyado - 0")));
+        QCOMPARE(apoyos.index(1, 1).data().toString(), QString("No apoyado - 0"));
+        QCOMPARE(doc.ProyectoActual().apoyosInteriores, (std::vector<int>{1, 0}));
+        QVERIFY(!(apoyos.flags(apoyos.index(0, 0)) & Qt::ItemIsEditable));
+        doc.Pila()->undo();
+        QCOMPARE(apoyos.index(1, 1).data().toString(), QString("Apoyado - 1"));
+    }
+};
+
+QTEST_MAIN(ModeloVanosTest)
+#include "modelo_vanos_test.moc"

@@ -1,0 +1,667 @@
+// The main window driven as a user would, by the names of its windows and controls:
+// span grid gestures, span count and interior supports, file commands, analysis runs.
+#include "principal/polidur1.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "analisis/calcula.h"
+#include "apoyo_pruebas.h"
+#include "comun/mensajes.h"
+#include "dialogos/cond_apoy.h"
+#include "dialogos/num_vanos.h"
+#include "documento/documento.h"
+#include "documento/operaciones.h"
+#include "principal/dibujo_viga.h"
+#include "principal/tlux_mdi.h"
+
+using namespace trabelux;
+
+namespace {
+
+// Controls are looked up inside their window: other windows reuse the same names.
+template <class T>
+T* Busca(QObject* raiz, const char* nombre) {
+    T* w = raiz->findChild<T*>(QLatin1String(nombre));
+    if (!w) qFatal("no control named %s", nombre);
+    return w;
+}
+
+QStringList Textos() {
+    QStringList r;
+    for (const auto& m : Mensajes::Mostrados()) r << m.texto;
+    return r;
+}
+
+}  // namespace
+
+class Polidur1Test : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TluxMDI> marco;
+    Documento* doc = nullptr;
+    Polidur1* principal = nullptr;
+    QTemporaryDir dir;
+
+    QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
+
+    // The span-count dialog, as a click on the span-count label opens it.
+    void CambiaNumero(const QString& numero, const QString& longitud = "1.00", bool ok = true) {
+        QTest::mouseClick(Busca<QLabel>(principal, "Label10"), Qt::LeftButton);
+        auto* dialogo = Busca<NumVanos>(principal, "NumVanos");
+        QVERIFY(dialogo->isVisible());
+        QCOMPARE(Busca<QLineEdit>(dialogo, "Text1")->text(),
+                 QString::number(doc->ProyectoActual().numVanos));
+        Busca<QLineEdit>(dialogo, "Text1")->setText(numero);
+        Busca<QLineEdit>(dialogo, "Text2")->setText(longitud);
+        QTest::mouseClick(Busca<QPushButton>(dialogo, ok ? "Command1" : "Command2"),
+                          Qt::LeftButton);
+    }
+
+    void ClicEnCabecera(int columna) {
+        auto* cabecera = Busca<QTableView>(principal, "DBGrid1")->horizontalHeader();
+        const int x =
+            cabecera->sectionViewportPosition(columna) + cabecera->sectionSize(columna) / 2;
+        QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                          QPoint(x, cabecera->height() / 2));
+    }
+
+    QPoint CentroCelda(int fila, int columna) {
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        return tabla->visualRect(tabla->model()->index(fila, columna)).center();
+    }
+
+    Resultados ResultadosCalculados() {
+        Resultados r;
+        r.calculado = r.analisisCompleto = true;
+        r.numVanos = doc->ProyectoActual().numVanos;
+        return r;
+    }
+
+  private slots:
+    void initTestCase() {
+        pruebas::InstalaManejador();
+        QVERIFY(dir.isValid());
+    }
+
+    void init() {
+        Mensajes::IniciaGuion();
+        marco = std::make_unique<TluxMDI>();
+        marco->resize(1100, 700);
+        marco->show();
+        QVERIFY(QTest::qWaitForWindowExposed(marco.get()));
+        doc = marco->Doc();
+        principal = marco->Principal();
+    }
+
+    void cleanup() {
+        marco.reset();
+        Mensajes::TerminaGuion();
+    }
+
+    void arrancaConUnProyectoNuevo() {
+        QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("V1"));
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("1"));
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->toolTip(), QString("Click para cambiar"));
+        QCOMPARE(Busca<QLabel>(principal, "Label19")->text(), QString("Viga "));
+        QVERIFY(!Busca<QLabel>(principal, "Label4")->isVisible());
+        QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Apoyado"));
+        QCOMPARE(Busca<QComboBox>(principal, "Combo2")->currentText(), QString("Apoyado"));
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        QCOMPARE(tabla->model()->rowCount(), 1);
+        QCOMPARE(tabla->model()->index(0, kColLong).data().toString(), QString("1.000"));
+        QVERIFY(marco->windowTitle().startsWith("Trabelux"));
+        QVERIFY(Busca<QMdiArea>(marco.get(), "AreaMDI")->subWindowList().first()->isMaximized());
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+    }
+
+    void menuConSusTitulos() {
+        const std::pair<const char*, const char*> items[] = {{"Menu01", "&Nuevo"},
+                                                             {"Menu02", "&Abrir"},
+                                                             {"menu03", "&Salvar"},
+                                                             {"menu03a", "&Print Preview"},
+                                                             {"Menu04", "Archivo de &Losas"},
+                                                             {"Menu05", "&Termina"},
+                                                             {"menu3", "&Datos generales"},
+                                                             {"menu51", "&Distribuidas de losas"},
+                                                             {"menu52", "&Concentradas en vanos"},
+                                                             {"menu53", "&Sobre nudos"},
+                                                             {"menu10", "&Analisis y diseño"},
+                                                             {"menu11", "&Analisis &Solo"},
+                                                             {"Menu12", "&Resultados"},
+                                                             {"menu4", "&Print preview"},
+                                                             {"menu21", "&Contenido"},
+                                                             {"menu22", "&Busqueda"},
+                                                             {"menu23", "&About Trabelux"}};
+        for (const auto& [nombre, texto] : items)
+            QCOMPARE(Busca<QAction>(marco.get(), nombre)->text(), QString::fromUtf8(texto));
+        const std::pair<const char*, const char*> menus[] = {{"menu0", "&Archivos"},
+                                                             {"menu5", "Car&gas"},
+                                                             {"Menu1", "&Calculo"},
+                                                             {"menu2", "&Help"}};
+        for (const auto& [nombre, texto] : menus)
+            QCOMPARE(Busca<QMenu>(marco.get(), nombre)->title(), QString::fromUtf8(texto));
+    }
+
+    void ventanasAdjuntasSeAbrenDesdeElMenu() {
+        auto* datos = Busca<QAction>(marco.get(), "menu3");
+        QVERIFY(!datos->isEnabled());
+        int abierta = 0;
+        principal->RegistraVentana(VentanaExterna::DatosGenerales, [&] {
+            ++abierta;
+            doc->Modifica("material", [](Proyecto& p) { p.datos.material = kAcero; });
+        });
+        QVERIFY(datos->isEnabled());
+        datos->trigger();
+        QCOMPARE(abierta, 1);
+        QVERIFY(!Busca<QAction>(marco.get(), "menu10")->isEnabled());
+        // Help without a help file says so.
+        Busca<QAction>(marco.get(), "menu21")->trigger();
+        QCOMPARE(Textos(), QStringList{"Archivo Help no encontrado."});
+    }
+
+    void aceroDeshabilitaAnalisisYDiseno() {
+        auto* diseno = Busca<QAction>(marco.get(), "menu10");
+        auto* solo = Busca<QAction>(marco.get(), "menu11");
+        QVERIFY(diseno->isEnabled());
+        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        QVERIFY(!diseno->isEnabled());
+        QVERIFY(solo->isEnabled());
+        doc->Modifica("otro", [](Proyecto& p) { p.datos.material = kOtro; });
+        QVERIFY(!diseno->isEnabled());
+        doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = kHormigon; });
+        QVERIFY(diseno->isEnabled());
+    }
+
+    void unaVigaDeUnVanoNoPierdeSuFila() {
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        tabla->setFocus();
+        tabla->setCurrentIndex(tabla->model()->index(0, kColLong));
+        QTest::keyClick(tabla, Qt::Key_Delete);
+        QCOMPARE(tabla->model()->rowCount(), 1);
+        QVERIFY(Mensajes::Mostrados().empty());
+        QVERIFY(!doc->Modificado());
+    }
+
+    void borrarUnaFilaBajaLaCuenta() {
+        CambiaNumero("3", "5");
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        tabla->setFocus();
+        tabla->setCurrentIndex(tabla->model()->index(1, kColBase));
+        QTest::keyClick(tabla, Qt::Key_Delete);
+        QCOMPARE(tabla->model()->rowCount(), 2);
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("2"));
+    }
+
+    void cabeceras_data() {
+        QTest::addColumn<int>("columna");
+        QTest::addColumn<bool>("pregunta");
+        for (int c = 0; c < kNumColumnasVano; ++c)
+            QTest::newRow(qPrintable(QString::number(c))) << c << ColumnaReemplazable(c);
+    }
+
+    void cabeceras() {
+        QFETCH(int, columna);
+        QFETCH(bool, pregunta);
+        QCOMPARE(pregunta, columna != 0 && columna != 5 && columna != 8);
+        doc->Modifica("globales", [](Proyecto& p) {
+            CambiaNumVanos(p, 2, 3);
+            p.datos.longitud = "2.5";
+            p.datos.base = "30";
+            p.datos.altura = "55";
+            p.datos.opcionInercia = kInerciaOtra;
+            p.datos.inercia = "0.01";
+            p.datos.cargaMuerta = "1.1";
+            p.datos.cargaViva = "0.4";
+        });
+        auto* modelo = Busca<QTableView>(principal, "DBGrid1")->model();
+        const QString antes = modelo->index(1, columna).data().toString();
+
+        // Cancel changes nothing.
+        Mensajes::AgregaRespuesta(Respuesta::Cancelar);
+        ClicEnCabecera(columna);
+        QCOMPARE(modelo->index(1, columna).data().toString(), antes);
+        if (!pregunta) {
+            QVERIFY(Mensajes::Mostrados().empty());
+            return;
+        }
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::OkCancelar);
+        QCOMPARE(Mensajes::Mostrados()[0].titulo, QString("Cambia Datos"));
+        QCOMPARE(Mensajes::Mostrados()[0].texto,
+                 QString("Quiere cambiar los datos de esta columna por los globales"));
+
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        ClicEnCabecera(columna);
+        const QString esperado[] = {"", "2.500", "30.0",  "55.0", "0.010000",
+                                    "", "1.100", "0.400", ""};
+        for (int fila = 0; fila < 2; ++fila)
+            QCOMPARE(modelo->index(fila, columna).data().toString(), esperado[columna]);
+    }
+
+    void editarUnaCeldaRedibujaLaViga() {
+        auto* modelo = Busca<QTableView>(principal, "DBGrid1")->model();
+        auto* vd = Busca<DibujoViga>(principal, "VD");
+        QVERIFY(vd->Geometria().bandas.size() == 1);  // self weight loads the span
+        QVERIFY(modelo->setData(modelo->index(0, kColLong), "6"));
+        bool hay = false;
+        for (const auto& t : vd->Geometria().textos)
+            hay = hay || (t.clase == ClaseTexto::Longitud && t.texto == "6.00");
+        QVERIFY(hay);
+        Busca<QComboBox>(principal, "Combo2")->setCurrentIndex(1);
+        emit Busca<QComboBox>(principal, "Combo2")->activated(1);
+        QCOMPARE(int(vd->Geometria().apoyos.back().simbolo), int(SimboloApoyo::Empotramiento));
+        QCOMPARE(doc->ProyectoActual().apoyoDerecho, int(kEmpotrado));
+    }
+
+    void nombreDeLaVigaVaAlEncabezado() {
+        auto* nombre = Busca<QLineEdit>(principal, "Text7");
+        nombre->selectAll();
+        QTest::keyClicks(nombre, "VA-3");
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("VA-3"));
+        QCOMPARE(doc->ProyectoActual().encabezado, std::string("VA-3"));
+        // Typing the name is one undo step.
+        doc->Pila()->undo();
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("V1"));
+        QCOMPARE(nombre->text(), QString("V1"));
+    }
+
+    void panelDeLongitud_data() {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("resultado");
+        QTest::newRow("cero") << "0"
+                              << "Command4"
+                              << "1.000";
+        QTest::newRow("negativa") << "-3"
+                                  << "Command4"
+                                  << "1.000";
+        QTest::newRow("texto") << "abc"
+                               << "Command4"
+                               << "1.000";
+        QTest::newRow("positiva") << "4.75"
+                                  << "Command4"
+                                  << "4.750";
+        QTest::newRow("cancelada") << "4.75"
+                                   << "Command6"
+                                   << "1.000";
+    }
+
+    void panelDeLongitud() {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, boton);
+        QFETCH(QString, resultado);
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        auto* panel = Busca<QFrame>(principal, "SSPanel1");
+        auto* apoyos = Busca<QWidget>(principal, "Frame1");
+        QVERIFY(!panel->isVisible());
+        // A double click is a press, release and a second press that arrives as a double click.
+        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {}, CentroCelda(0, kColBase));
+        QTest::mouseDClick(tabla->viewport(), Qt::LeftButton, {}, CentroCelda(0, kColBase));
+        QVERIFY(panel->isVisible());
+        QVERIFY(!apoyos->isVisible());
+        auto* texto = Busca<QLineEdit>(principal, "Text12");
+        QCOMPARE(texto->text(), QString("1.000"));
+        QCOMPARE(texto->selectedText(), QString("1.000"));
+        texto->setText(tecleado);
+        QTest::mouseClick(Busca<QPushButton>(principal, qPrintable(boton)), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(apoyos->isVisible());
+        QCOMPARE(tabla->model()->index(0, kColLong).data().toString(), resultado);
+    }
+
+    void unoATresVanosAgregaApoyosApoyados() {
+        CambiaNumero("3", "4.5");
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        QCOMPARE(tabla->model()->rowCount(), 3);
+        QCOMPARE(tabla->model()->index(2, kColLong).data().toString(), QString("4.500"));
+        QVERIFY(!Busca<NumVanos>(principal, "NumVanos")->isVisible());
+
+        QTest::mouseClick(Busca<QPushButton>(principal, "SSCommand1"), Qt::LeftButton);
+        auto* cond = Busca<CondApoy>(principal, "CondApoy");
+        QVERIFY(cond->isVisible());
+        auto* rejilla = Busca<QTableView>(cond, "SSDBGrid1");
+        QCOMPARE(rejilla->model()->rowCount(), 2);
+        QCOMPARE(rejilla->model()->index(0, 0).data().toInt(), 2);
+        QCOMPARE(rejilla->model()->index(1, 0).data().toInt(), 3);
+        QCOMPARE(rejilla->model()->index(0, 1).data().toString(), QString("Apoyado - 1"));
+        QCOMPARE(rejilla->model()->index(1, 1).data().toString(), QString("Apoyado - 1"));
+        // Choosing "No apoyado - 0" frees the node in the drawing.
+        rejilla->model()->setData(rejilla->model()->index(0, 1), 0);
+        QTest::mouseClick(Busca<QPushButton>(cond, "Command1"), Qt::LeftButton);
+        QVERIFY(!cond->isVisible());
+        auto* vd = Busca<DibujoViga>(principal, "VD");
+        QCOMPARE(int(vd->Geometria().apoyos[1].simbolo), int(SimboloApoyo::Libre));
+        QCOMPARE(int(vd->Geometria().apoyos[2].simbolo), int(SimboloApoyo::Triangulo));
+    }
+
+    void cincoATresACincoNoAgregaFilas() {
+        CambiaNumero("5");
+        doc->Modifica("condiciones", [](Proyecto& p) { p.apoyosInteriores = {1, 1, 0, 0}; });
+        CambiaNumero("3");
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
+        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 5);
+        CambiaNumero("5");
+        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 5);
+        auto* rejilla = Busca<QTableView>(principal, "SSDBGrid1");
+        QCOMPARE(rejilla->model()->rowCount(), 4);
+        QCOMPARE(rejilla->model()->index(2, 1).data().toString(), QString("No apoyado - 0"));
+        QCOMPARE(rejilla->model()->index(3, 1).data().toString(), QString("No apoyado - 0"));
+    }
+
+    void cancelNoCambiaNada() {
+        CambiaNumero("2");
+        doc->FijaResultados(ResultadosCalculados());
+        QVERIFY(Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+        const int pasos = doc->Pila()->count();
+        CambiaNumero("6", "3", /*ok=*/false);
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("2"));
+        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 2);
+        QCOMPARE(doc->ProyectoActual().apoyosInteriores.size(), size_t(1));
+        QCOMPARE(doc->Pila()->count(), pasos);
+        QVERIFY(doc->Calculado());
+        QVERIFY(!Busca<NumVanos>(principal, "NumVanos")->isVisible());
+    }
+
+    void subirLaCuentaDescartaLosResultados() {
+        doc->FijaResultados(ResultadosCalculados());
+        CambiaNumero("2");
+        QVERIFY(!doc->Calculado());
+        QVERIFY(doc->UltimosResultados() == nullptr);
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+    }
+
+    void numeroFueraDeRangoSeRechaza_data() {
+        QTest::addColumn<QString>("numero");
+        QTest::newRow("21") << "21";
+        QTest::newRow("0") << "0";
+        QTest::newRow("texto") << "muchos";
+        QTest::newRow("fraccion") << "2.5";
+    }
+
+    void numeroFueraDeRangoSeRechaza() {
+        QFETCH(QString, numero);
+        CambiaNumero(numero);
+        QCOMPARE(Textos(), QStringList{"El numero de vanos debe estar entre 1 y 20"});
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("1"));
+        QCOMPARE(doc->ProyectoActual().vanos.size(), size_t(1));
+        QVERIFY(!doc->Modificado());
+        // The dialog stays open for a correction.
+        auto* dialogo = Busca<NumVanos>(principal, "NumVanos");
+        QVERIFY(dialogo->isVisible());
+        Busca<QLineEdit>(dialogo, "Text1")->setText("20");
+        QTest::mouseClick(Busca<QPushButton>(dialogo, "Command1"), Qt::LeftButton);
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("20"));
+    }
+
+    void abrirYSalvarIdaYVuelta() {
+        CambiaNumero("3", "4");
+        doc->Modifica("datos", [](Proyecto& p) {
+            p.nombreViga = "VP-7";
+            p.apoyoIzquierdo = kEmpotrado;
+            p.apoyosInteriores = {1, 0};
+            p.vanos[1].cargaMuerta = 1.25;
+            p.cargas = {{2, 1.5, 3}};
+            p.cargasNudo = {{4, -1, 0.5}};
+        });
+        const QString primera = Ruta("ida.vcw");
+        Mensajes::AgregaRuta(dir.filePath("ida"));  // the extension is added
+        Busca<QAction>(marco.get(), "menu03")->trigger();
+        QVERIFY(QFile::exists(primera));
+        QVERIFY(!doc->Modificado());
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
+        QCOMPARE(Mensajes::Mostrados().back().texto, QString("(*.vcw)"));
+        QVERIFY(marco->windowTitle().contains("ida.vcw"));
+
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Busca<QAction>(marco.get(), "Menu01")->trigger();
+        QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("V1"));
+        QCOMPARE(doc->Ruta(), QString());
+
+        Mensajes::AgregaRuta(primera);
+        Busca<QAction>(marco.get(), "Menu02")->trigger();
+        QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("VP-7"));
+        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
+        QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Empotrado"));
+        QCOMPARE(doc->ProyectoActual().apoyosInteriores, (std::vector<int>{1, 0}));
+        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")
+                     ->model()
+                     ->index(1, kColMuerta)
+                     .data()
+                     .toString(),
+                 QString("1.250"));
+        QCOMPARE(doc->ProyectoActual().cargas.size(), size_t(1));
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+
+        const QString segunda = Ruta("vuelta.vcw");
+        QVERIFY(principal->GuardaEn(segunda));
+        QFile a(primera), b(segunda);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+    }
+
+    void unArchivoIlegibleNoCambiaNada() {
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "ANTES"; });
+        doc->MarcaGuardado(QString());
+        QFile malo(Ruta("malo.vcw"));
+        QVERIFY(malo.open(QIODevice::WriteOnly));
+        malo.write("V1,  x\r\n");
+        malo.close();
+        for (const QString& ruta : {Ruta("malo.vcw"), Ruta("no-existe.vcw")}) {
+            Mensajes::BorraMostrados();
+            Mensajes::AgregaRuta(ruta);
+            Busca<QAction>(marco.get(), "Menu02")->trigger();
+            QCOMPARE(Mensajes::Mostrados().size(), size_t(2));  // the dialog, then the message
+            QVERIFY2(Mensajes::Mostrados()[1].texto.startsWith("No se pudo leer el archivo:\n" +
+                                                               ruta + "\n"),
+                     qPrintable(Mensajes::Mostrados()[1].texto));
+            QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("ANTES"));
+        }
+        // A cancelled dialog ends the command quietly.
+        Mensajes::BorraMostrados();
+        Busca<QAction>(marco.get(), "Menu02")->trigger();
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+    }
+
+    void unaFallaAlSalvarLoDice() {
+        QFile estorbo(Ruta("archivo"));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        const QString ruta = Ruta("archivo") + "/dentro.vcw";  // its folder is a file
+        QVERIFY(!principal->GuardaEn(ruta));
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QVERIFY(Mensajes::Mostrados()[0].texto.startsWith("No se pudo guardar el archivo:\n" +
+                                                          ruta + "\n"));
+        QCOMPARE(doc->Ruta(), QString());
+    }
+
+    void cambiosSinGuardar() {
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "SIN GUARDAR"; });
+        QVERIFY(doc->Modificado());
+        const QString pregunta = "El proyecto tiene cambios sin guardar. Quiere guardarlos?";
+
+        // "&Nuevo": asked to start, then about the changes; Cancel keeps everything.
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Mensajes::AgregaRespuesta(Respuesta::Cancelar);
+        Busca<QAction>(marco.get(), "Menu01")->trigger();
+        QCOMPARE(Textos(), (QStringList{"Quiere comenzar un nuevo problema?", pregunta}));
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("SIN GUARDAR"));
+
+        // Closing the frame asks too.
+        Mensajes::BorraMostrados();
+        Mensajes::AgregaRespuesta(Respuesta::Cancelar);
+        QVERIFY(!marco->close());
+        QCOMPARE(Textos(), QStringList{pregunta});
+
+        // "&Abrir" with Yes saves first.
+        Mensajes::BorraMostrados();
+        Mensajes::AgregaRespuesta(Respuesta::Si);
+        Mensajes::AgregaRuta(Ruta("guardado.vcw"));
+        Busca<QAction>(marco.get(), "Menu02")->trigger();
+        QVERIFY(QFile::exists(Ruta("guardado.vcw")));
+        QVERIFY(!doc->Modificado());
+
+        // "&Nuevo" answered Cancel at its own question changes nothing and asks no more.
+        Mensajes::BorraMostrados();
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "OTRO"; });
+        Busca<QAction>(marco.get(), "Menu01")->trigger();
+        QCOMPARE(Textos(), QStringList{"Quiere comenzar un nuevo problema?"});
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("OTRO"));
+
+        // No: the changes go.
+        Mensajes::BorraMostrados();
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Mensajes::AgregaRespuesta(Respuesta::No);
+        Busca<QAction>(marco.get(), "Menu01")->trigger();
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("V1"));
+        QVERIFY(!doc->Modificado());
+        QVERIFY(marco->close());
+    }
+
+    void archivoDeLosasSobrescribeLasCargas() {
+        QFile losas(Ruta("piso.Los"));
+        QVERIFY(losas.open(QIODevice::WriteOnly));
+        losas.write("Piso tipo\r\n 1 0 0 4200 .12 0 .5 .2\r\n 1 AAAA 4 4 1 0 0 0 0\r\n");
+        losas.close();
+        CambiaNumero("2", "4");
+        auto* modelo = Busca<QTableView>(principal, "DBGrid1")->model();
+        QVERIFY(modelo->setData(modelo->index(0, kColMuerta), "2.5"));
+        QVERIFY(modelo->setData(modelo->index(1, kColViva), "0.7"));
+
+        Mensajes::AgregaRuta(Ruta("piso.Los"));
+        Busca<QAction>(marco.get(), "Menu04")->trigger();
+        QVERIFY2(doc->ProyectoActual().losas.has_value(), qPrintable(Textos().join("|")));
+        QCOMPARE(Busca<QLabel>(principal, "Label17")->text(), Ruta("piso.Los"));
+        // No slab assigned yet: every span's dead and live loads come from the slabs.
+        for (int fila = 0; fila < 2; ++fila) {
+            QCOMPARE(modelo->index(fila, kColMuerta).data().toString(), QString("0.000"));
+            QCOMPARE(modelo->index(fila, kColViva).data().toString(), QString("0.000"));
+        }
+        // The square slab on the left of span 1: 1 x 4 / 3 dead, 0.2 x 4 / 3 live.
+        doc->Modifica("asignacion", [](Proyecto& p) { p.asignacion[0].primera = 1; });
+        QTest::mouseClick(Busca<QPushButton>(principal, "Command3"), Qt::LeftButton);
+        QCOMPARE(modelo->index(0, kColMuerta).data().toString(), QString("1.333"));
+        QCOMPARE(modelo->index(0, kColViva).data().toString(), QString("0.267"));
+        // A typed load gives way to the slabs at the next grid update.
+        QVERIFY(modelo->setData(modelo->index(1, kColMuerta), "9"));
+        QTest::mouseClick(Busca<QPushButton>(principal, "Command3"), Qt::LeftButton);
+        QCOMPARE(modelo->index(1, kColMuerta).data().toString(), QString("0.000"));
+    }
+
+    void analisisDesdeElMenuLlenaLosResultados() {
+        CambiaNumero("2", "5");
+        doc->Modifica("carga", [](Proyecto& p) {
+            p.vanos[0].longitud = 5;
+            p.vanos[0].cargaMuerta = 1;
+            p.vanos[1].cargaMuerta = 1;
+        });
+        bool visto = false;
+        // While the run goes on: the notice, the progress window, the menus off.
+        QTimer::singleShot(0, this, [&] {
+            visto = true;
+            QVERIFY(Busca<QLabel>(principal, "Label4")->isVisible());
+            QVERIFY(!Busca<QLineEdit>(principal, "Text7")->isVisible());
+            QVERIFY(Busca<QWidget>(principal, "Progre")->isVisible());
+            QCOMPARE(Busca<QProgressBar>(principal, "ProgressBar1")->parentWidget()->objectName(),
+                     QString("Progre"));
+            for (const char* m : {"menu0", "menu5", "Menu1", "menu2"})
+                QVERIFY(!Busca<QMenu>(marco.get(), m)->menuAction()->isEnabled());
+        });
+        Busca<QAction>(marco.get(), "menu11")->trigger();
+        QVERIFY(visto);
+        const Resultados* r = doc->UltimosResultados();
+        QVERIFY(r);
+        QVERIFY2(r->calculado, r->mensaje.c_str());
+        QVERIFY(r->soloAnalisis);
+        QCOMPARE(r->numVanos, 2);
+        QCOMPARE(r->reacciones.size(), size_t(6));
+        // Symmetric two-span beam: the middle support takes 1.25 wL.
+        const double w = doc->ProyectoActual().vanos[0].cargaUltima;
+        QVERIFY2(
+            qAbs(r->reacciones[2] - 1.25 * w * 5) < 1e-3 * w * 5,
+            qPrintable(QString("%1 %2 %3").arg(r->reacciones[0]).arg(r->reacciones[2]).arg(w)));
+        // The results window opens over the main window and goes back with its button.
+        auto* ventana = marco->findChild<QMdiSubWindow*>("VentanaResultad");
+        QVERIFY(ventana && ventana->isVisible());
+        QTest::mouseClick(marco->findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
+        QVERIFY(!ventana->isVisible());
+        QVERIFY(Mensajes::Mostrados().empty());
+        QVERIFY(Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+        QVERIFY(!Busca<QLabel>(principal, "Label4")->isVisible());
+        QVERIFY(Busca<QLineEdit>(principal, "Text7")->isVisible());
+        QVERIFY(!Busca<QWidget>(principal, "Progre")->isVisible());
+        for (const char* m : {"menu0", "menu5", "Menu1", "menu2"})
+            QVERIFY(Busca<QMenu>(marco.get(), m)->menuAction()->isEnabled());
+        Busca<QAction>(marco.get(), "Menu12")->trigger();
+        QVERIFY(ventana->isVisible());
+        // A new run drops the old results and their window until it succeeds.
+        doc->Modifica("inestable",
+                      [](Proyecto& p) { p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado; });
+        Busca<QAction>(marco.get(), "menu11")->trigger();
+        QVERIFY(!ventana->isVisible());
+    }
+
+    void refuerzoDobleSePreguntaConSiNo() {
+        doc->Modifica("seccion corta", [](Proyecto& p) {
+            p.vanos[0].longitud = 8;
+            p.vanos[0].cargaMuerta = 4;
+        });
+        // No: the run stops and nothing more is said.
+        Mensajes::AgregaRespuesta(Respuesta::No);
+        Busca<QAction>(marco.get(), "menu10")->trigger();
+        QCOMPARE(Textos(), QStringList{QString::fromUtf8(kPreguntaRefuerzoDoble)});
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::SiNo);
+        QVERIFY(!doc->Calculado());
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+        // Yes: the flexural design takes compression steel and the stirrups then find the
+        // section too small; that stop is said in an OK box and the rows made stay.
+        Mensajes::BorraMostrados();
+        Mensajes::AgregaRespuesta(Respuesta::Si);
+        Busca<QAction>(marco.get(), "menu10")->trigger();
+        QCOMPARE(Textos(), (QStringList{QString::fromUtf8(kPreguntaRefuerzoDoble),
+                                        "La seccion es insuficiente por cortante en el vano 1"}));
+        QCOMPARE(Mensajes::Mostrados()[1].tipo, TipoMensaje::Informacion);
+        QVERIFY(!doc->Calculado());
+        QCOMPARE(doc->UltimosResultados()->refuerzoVanos.size(), size_t(1));
+        QVERIFY(doc->UltimosResultados()->refuerzoVanos[0].areaSuperior > 0);
+    }
+
+    void unModuloMenorQueUnoQuedaEnUno() {
+        doc->Modifica("modulo", [](Proyecto& p) {
+            p.datos.material = kOtro;
+            p.datos.moduloE = "0.25";
+        });
+        Busca<QAction>(marco.get(), "menu11")->trigger();
+        QVERIFY(doc->Calculado());
+        QCOMPARE(doc->ProyectoActual().datos.moduloE, std::string("1.0"));
+    }
+
+    void vigaInestableMuestraSuMensaje() {
+        doc->Modifica("inestable", [](Proyecto& p) {
+            p.apoyoIzquierdo = kNoApoyado;
+            p.apoyoDerecho = kNoApoyado;
+        });
+        Busca<QAction>(marco.get(), "menu10")->trigger();
+        QCOMPARE(Textos(),
+                 QStringList{"La viga es inestable.\nVerifique las condiciones de apoyo"});
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Informacion);
+        QVERIFY(!doc->Calculado());
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+        QVERIFY(Busca<QMenu>(marco.get(), "menu0")->menuAction()->isEnabled());
+    }
+};
+
+QTEST_MAIN(Polidur1Test)
+#include "polidur1_test.moc"
