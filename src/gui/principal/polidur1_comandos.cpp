@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 
 #include "analisis/calcula.h"
 #include "archivos/losas_los.h"
@@ -191,18 +190,9 @@ void Polidur1::Abrir() {
 }
 
 bool Polidur1::AbreArchivo(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Mensajes::Informa(
-            this, QStringLiteral("No se pudo leer el archivo:\n%1\n%2").arg(ruta, f.errorString()));
-        return false;
-    }
-    const std::string bytes = f.readAll().toStdString();
-    f.close();
     // The slab file is looked for as the command line looks for it, so a project moved
     // together with its slab file opens the same in both.
-    LecturaProyecto leido =
-        LeeArchivo(bytes, ruta.toStdString(), LectorJuntoAlProyecto(ruta.toStdString()));
+    LecturaProyecto leido = AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString());
     if (!leido.proyecto) {
         Mensajes::Informa(this, QString::fromStdString(leido.error));
         return false;
@@ -225,17 +215,9 @@ bool Polidur1::Salvar() {
 bool Polidur1::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
-    QSaveFile f(ruta);
-    bool ok = f.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-             static_cast<qint64>(bytes.size());
-    if (ok) ok = f.commit();
-    if (!ok) {
-        const QString razon = f.errorString();
-        f.cancelWriting();
-        Mensajes::Informa(this, QString::fromStdString(
-                                    MensajeErrorGuardar(ruta.toStdString(), razon.toStdString())));
+    const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
+    if (!error.empty()) {
+        Mensajes::Informa(this, QString::fromStdString(error));
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
