@@ -3,7 +3,9 @@
 // distances of the drawing, scaled to the widget.
 #include "principal/geometria_viga.h"
 
+#include <QFontMetricsF>
 #include <QtTest>
+#include <cmath>
 
 #include "apoyo_pruebas.h"
 #include "documento/operaciones.h"
@@ -265,9 +267,20 @@ class GeometriaVigaTest : public QObject {
         QFETCH(QSizeF, tamano);
         Proyecto p = Viga(std::vector<double>(20, 3.0));
         p.apoyoIzquierdo = kEmpotrado;
-        p.cargas = {{1, 1, 2}};
+        p.cargas = {{1, 1, 2}, {20, 3.0, 1.0}};
+        p.cargasNudo = {{21, -0.5, 0}};
         GeometriaViga g = CalculaGeometriaViga(p, tamano);
         const QRectF dentro(QPointF(0, 0), tamano);
+        // The values at the right end are pulled in rather than cut by the edge.
+        QFont fuente;
+        fuente.setPixelSize(static_cast<int>(std::lround(g.tamanoLetra)));
+        const QFontMetricsF medidas(fuente);
+        for (const auto& t : g.textos) {
+            if (t.clase != ClaseTexto::ValorCarga && t.clase != ClaseTexto::ValorNudo) continue;
+            const double ancho = medidas.horizontalAdvance(t.texto);
+            QVERIFY2(t.ancla.x() - ancho / 2 >= 0 && t.ancla.x() + ancho / 2 <= tamano.width(),
+                     qPrintable(t.texto));
+        }
         for (const auto& a : g.apoyos) QVERIFY(dentro.contains(a.figura.boundingRect()));
         for (const auto& l : g.lineasCota)
             QVERIFY(dentro.contains(l.p1()) && dentro.contains(l.p2()));

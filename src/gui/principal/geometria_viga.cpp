@@ -22,8 +22,9 @@ double AnchoTexto(const QString& texto, double letra) {
 }
 
 // Load values share one row above the beam: a value that would run into its left
-// neighbour moves right just enough to clear it.
-void SeparaValores(std::vector<TextoDibujo>& textos, double letra) {
+// neighbour moves right just enough to clear it, and the row is then pulled back from the
+// drawing's right edge so the last values stay whole.
+void SeparaValores(std::vector<TextoDibujo>& textos, double letra, double anchoDibujo) {
     std::vector<TextoDibujo*> fila;
     for (auto& t : textos)
         if (t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo)
@@ -38,6 +39,13 @@ void SeparaValores(std::vector<TextoDibujo>& textos, double letra) {
         const double izquierda = t->ancla.x() - ancho / 2;
         if (izquierda < derecha + hueco) t->ancla.rx() += derecha + hueco - izquierda;
         derecha = t->ancla.x() + ancho / 2;
+    }
+    double limite = anchoDibujo - hueco;
+    for (auto it = fila.rbegin(); it != fila.rend(); ++it) {
+        TextoDibujo* t = *it;
+        const double ancho = AnchoTexto(t->texto, letra);
+        if (t->ancla.x() + ancho / 2 > limite) t->ancla.rx() = limite - ancho / 2;
+        limite = t->ancla.x() - ancho / 2 - hueco;
     }
 }
 
@@ -209,7 +217,7 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
                                 kRojoVano});
         }
     }
-    SeparaValores(g.textos, letra);
+    SeparaValores(g.textos, letra, w);
     return g;
 }
 
