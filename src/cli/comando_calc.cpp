@@ -1,6 +1,5 @@
 #include "comando_calc.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <string>
@@ -8,6 +7,7 @@
 #include "analisis/calcula.h"
 #include "archivos/perfiles.h"
 #include "archivos/proyecto_vcw.h"
+#include "archivos_qt.h"
 #include "comando_perfiles.h"
 #include "detallado/detallado.h"
 #include "json.h"
@@ -19,13 +19,6 @@
 namespace trabelux::cli {
 
 namespace {
-
-std::optional<std::string> LeeBytes(const std::string& ruta) {
-    QFile f(QString::fromStdString(ruta));
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray datos = f.readAll();
-    return std::string(datos.constData(), static_cast<size_t>(datos.size()));
-}
 
 void Error(const std::string& texto) { std::fprintf(stderr, "%s\n", texto.c_str()); }
 
@@ -157,13 +150,9 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
 }  // namespace
 
 int ComandoCalc(const OpcionesCalc& o) {
-    auto bytes = LeeBytes(o.proyecto);
-    if (!bytes) {
-        Error("No se pudo leer el archivo:\n" + o.proyecto + "\nNo existe o no se puede abrir");
-        return 2;
-    }
-    std::string ruta = QFileInfo(QString::fromStdString(o.proyecto)).absoluteFilePath().toStdString();
-    LecturaProyecto lectura = LeeArchivo(*bytes, ruta, LeeBytes);
+    std::string ruta =
+        QFileInfo(QString::fromStdString(o.proyecto)).absoluteFilePath().toStdString();
+    LecturaProyecto lectura = AbreProyecto(ruta);
     if (!lectura.proyecto) {
         Error(lectura.error);
         return 2;
@@ -174,7 +163,7 @@ int ComandoCalc(const OpcionesCalc& o) {
         p.datos.designacionPerfil >= 0) {
         // The section of a steel beam comes from its rolled shape.
         std::string rutaDat = RutaPerfiles();
-        auto datos = LeeBytes(rutaDat);
+        auto datos = LeeBytesArchivo(rutaDat);
         auto tabla = datos ? LeePerfiles(*datos, rutaDat)
                            : Resultado<TablaPerfiles>::Error(
                                  "No se encontro la tabla de perfiles:\n" + rutaDat);

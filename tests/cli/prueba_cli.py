@@ -127,5 +127,51 @@ class ContractTest(unittest.TestCase):
             self.assertEqual(doc["bars"], [])
 
 
+    def test_slab_project_finds_its_slab_file_beside_it(self):
+        path = os.path.join(EXAMPLES, "viga-losas.vcw")
+        code, out, err = run("calc", path, "--json")
+        self.assertEqual(code, 0, err)
+        self.assertNotIn("No fue encontrado", err)
+        doc = json.loads(out)
+        # Every span carries slab loads, so every span shears.
+        self.assertTrue(all(abs(f["shear_i"]) > 1 for f in doc["end_forces"]))
+        # Moved elsewhere without its slab file, the project still opens and says so.
+        with tempfile.TemporaryDirectory() as d:
+            moved = os.path.join(d, "viga.vcw")
+            open(moved, "wb").write(open(path, "rb").read())
+            code, out, err = run("calc", moved, "--json")
+            self.assertEqual(code, 0)
+            self.assertIn("No fue encontrado", err)
+
+    def test_bars_follow_the_detailing_table(self):
+        code, out, _ = run("calc", os.path.join(EXAMPLES, "tres-vanos.vcw"), "--json")
+        self.assertEqual(code, 0)
+        doc = json.loads(out)
+        bars = doc["bars"]
+        self.assertEqual(len(bars), 2 * doc["spans"] + 1)
+        self.assertEqual([b["location"] for b in bars[:3]], ["Apoyo 1", "Vano 1", "Apoyo 2"])
+        self.assertEqual([b["section"] for b in bars], ["%d-%d" % (k, k) for k in range(1, 8)])
+        for b in bars:
+            self.assertEqual(b["shape"], "Rect")
+            self.assertEqual((b["hanger_bar"], b["hanger_count"]), (0, 2))
+            self.assertIn(b["bottom_bar"], range(0, 4))
+            self.assertGreater(b["bottom_count"], 0)
+            self.assertIn(b["stirrup_bar"], (0, 1))
+            self.assertGreater(b["stirrup_spacing"], 0)
+
+    def test_shapes_lists_one_family(self):
+        code, out, _ = run("shapes", "W")
+        self.assertEqual(code, 0)
+        self.assertIn("W8X31", out)
+        self.assertNotIn("WT", out)
+        line = next(l for l in out.splitlines() if l.split() and l.split()[0] == "W8X31")
+        # 9.13 in2 in m2 and 8 in of depth in m.
+        self.assertIn("0.005890", line)
+        self.assertIn("0.203", line)
+        code, _, err = run("shapes", "ZZ")
+        self.assertEqual(code, 2)
+        self.assertTrue(err)
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -2,8 +2,8 @@
 // cannot do with top-level windows (size hints, raising).
 #pragma once
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 namespace trabelux::pruebas {
 

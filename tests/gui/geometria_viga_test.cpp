@@ -1,11 +1,14 @@
 // Geometry of the beam elevation: supports after the end and interior conditions, the
 // texts and their colours, load bands over runs of loaded spans, arrows and arcs at the
 // distances of the drawing, scaled to the widget.
+#include "principal/geometria_viga.h"
+
+#include <QFontMetricsF>
 #include <QtTest>
+#include <cmath>
 
 #include "apoyo_pruebas.h"
 #include "documento/operaciones.h"
-#include "principal/geometria_viga.h"
 
 using namespace trabelux;
 using namespace trabelux::cotas_viga;
@@ -31,7 +34,7 @@ std::vector<TextoDibujo> Textos(const GeometriaViga& g, ClaseTexto clase) {
 class GeometriaVigaTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void nudosRepartenLaLongitudTotalEnElAncho() {
@@ -235,9 +238,10 @@ private slots:
         for (ClaseTexto clase : {ClaseTexto::ValorCarga, ClaseTexto::Longitud}) {
             std::vector<std::pair<double, double>> tramos;
             for (const auto& t : g.textos) {
-                const bool mismaFila = clase == ClaseTexto::Longitud
-                                           ? t.clase == clase
-                                           : t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo;
+                const bool mismaFila =
+                    clase == ClaseTexto::Longitud
+                        ? t.clase == clase
+                        : t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo;
                 if (!mismaFila) continue;
                 const double ancho = medidas.horizontalAdvance(t.texto);
                 tramos.push_back({t.ancla.x() - ancho / 2, t.ancla.x() + ancho / 2});
@@ -248,7 +252,8 @@ private slots:
         }
         QCOMPARE(Textos(g, ClaseTexto::ValorCarga).size(), size_t(4));
         // Every length is shown where there is room for it.
-        if (tamano.width() > 1000) QCOMPARE(Textos(g, ClaseTexto::Longitud).size(), size_t(kMaxVanos));
+        if (tamano.width() > 1000)
+            QCOMPARE(Textos(g, ClaseTexto::Longitud).size(), size_t(kMaxVanos));
     }
 
     void todoCabeEnElWidgetAUnaAlturaCualquiera_data() {
@@ -262,11 +267,23 @@ private slots:
         QFETCH(QSizeF, tamano);
         Proyecto p = Viga(std::vector<double>(20, 3.0));
         p.apoyoIzquierdo = kEmpotrado;
-        p.cargas = {{1, 1, 2}};
+        p.cargas = {{1, 1, 2}, {20, 3.0, 1.0}};
+        p.cargasNudo = {{21, -0.5, 0}};
         GeometriaViga g = CalculaGeometriaViga(p, tamano);
         const QRectF dentro(QPointF(0, 0), tamano);
+        // The values at the right end are pulled in rather than cut by the edge.
+        QFont fuente;
+        fuente.setPixelSize(static_cast<int>(std::lround(g.tamanoLetra)));
+        const QFontMetricsF medidas(fuente);
+        for (const auto& t : g.textos) {
+            if (t.clase != ClaseTexto::ValorCarga && t.clase != ClaseTexto::ValorNudo) continue;
+            const double ancho = medidas.horizontalAdvance(t.texto);
+            QVERIFY2(t.ancla.x() - ancho / 2 >= 0 && t.ancla.x() + ancho / 2 <= tamano.width(),
+                     qPrintable(t.texto));
+        }
         for (const auto& a : g.apoyos) QVERIFY(dentro.contains(a.figura.boundingRect()));
-        for (const auto& l : g.lineasCota) QVERIFY(dentro.contains(l.p1()) && dentro.contains(l.p2()));
+        for (const auto& l : g.lineasCota)
+            QVERIFY(dentro.contains(l.p1()) && dentro.contains(l.p2()));
         for (const auto& t : g.textos) {
             // Room for a line of text above or below its anchor.
             const double arriba = t.encima ? t.ancla.y() - 1.3 * g.tamanoLetra : t.ancla.y();

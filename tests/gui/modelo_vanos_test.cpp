@@ -1,5 +1,7 @@
 // The span grid's model and the interior-support grid's model over the document:
 // formats, locked columns, captions, validation, recomputation and undo.
+#include "principal/modelo_vanos.h"
+
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
@@ -8,7 +10,6 @@
 #include "dialogos/cond_apoy.h"
 #include "documento/documento.h"
 #include "documento/operaciones.h"
-#include "principal/modelo_vanos.h"
 
 using namespace trabelux;
 
@@ -23,7 +24,7 @@ void FijaDatos(Documento& doc, std::function<void(DatosGenerales&)> cambio) {
 class ModeloVanosTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
     void init() { Mensajes::IniciaGuion(); }
     void cleanup() { Mensajes::TerminaGuion(); }
@@ -32,8 +33,10 @@ private slots:
         Documento doc;
         ModeloVanos modelo(&doc);
         ModeloApoyos apoyos(&doc);
-        QAbstractItemModelTester t1(&modelo, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QAbstractItemModelTester t2(&apoyos, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester t1(&modelo,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester t2(&apoyos,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
         doc.Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 4, 2); });
         QCOMPARE(modelo.rowCount(), 4);
         QCOMPARE(apoyos.rowCount(), 3);
@@ -58,8 +61,8 @@ private slots:
             v.altura = 45.55;
             v.cargaMuerta = 1.5;
         });
-        const QStringList esperado = {"1", "4.250", "25.0", "45.6", "0.001969",
-                                      "0.273", "1.500", "", "2.483"};
+        const QStringList esperado = {"1",     "4.250", "25.0", "45.6", "0.001969",
+                                      "0.273", "1.500", "",     "2.483"};
         for (int c = 0; c < kNumColumnasVano; ++c)
             QCOMPARE(modelo.index(0, c).data().toString(), esperado[c]);
     }
@@ -139,14 +142,14 @@ private slots:
         QTest::addColumn<bool>("pesoPropio");
         QTest::addColumn<bool>("cargaTotal");
         QTest::addColumn<QList<int>>("bloqueadas");
-        QTest::newRow("hormigon, peso propio") << int(kHormigon) << true << false
-                                               << QList<int>{kColVano, kColPesoPropio, kColUltima};
-        QTest::newRow("sin peso propio") << int(kHormigon) << false << false
-                                         << QList<int>{kColVano, kColUltima};
+        QTest::newRow("hormigon, peso propio")
+            << int(kHormigon) << true << false << QList<int>{kColVano, kColPesoPropio, kColUltima};
+        QTest::newRow("sin peso propio")
+            << int(kHormigon) << false << false << QList<int>{kColVano, kColUltima};
         QTest::newRow("carga total") << int(kAcero) << true << true
                                      << QList<int>{kColVano, kColPesoPropio, kColViva, kColUltima};
-        QTest::newRow("otro material") << int(kOtro) << true << false
-                                       << QList<int>{kColVano, kColUltima};
+        QTest::newRow("otro material")
+            << int(kOtro) << true << false << QList<int>{kColVano, kColUltima};
     }
 
     void columnasBloqueadasYGrises() {
@@ -174,10 +177,14 @@ private slots:
         QTest::addColumn<bool>("cargaTotal");
         QTest::addColumn<QString>("muerta");
         QTest::addColumn<QString>("ultima");
-        QTest::newRow("hormigon") << int(kHormigon) << false << "C. muerta" << "W. Ultima";
-        QTest::newRow("hormigon total") << int(kHormigon) << true << "C.U. total" << "W. Ultima";
-        QTest::newRow("acero") << int(kAcero) << false << "C. muerta" << "W. Total";
-        QTest::newRow("otro total") << int(kOtro) << true << "C. total" << "W. Total";
+        QTest::newRow("hormigon") << int(kHormigon) << false << "C. muerta"
+                                  << "W. Ultima";
+        QTest::newRow("hormigon total") << int(kHormigon) << true << "C.U. total"
+                                        << "W. Ultima";
+        QTest::newRow("acero") << int(kAcero) << false << "C. muerta"
+                               << "W. Total";
+        QTest::newRow("otro total") << int(kOtro) << true << "C. total"
+                                    << "W. Total";
     }
 
     void titulosSegunMaterialYModoDeCarga() {
@@ -196,7 +203,8 @@ private slots:
         QCOMPARE(modelo.headerData(kColMuerta, Qt::Horizontal).toString(), muerta);
         QCOMPARE(modelo.headerData(kColUltima, Qt::Horizontal).toString(), ultima);
         QCOMPARE(modelo.headerData(kColVano, Qt::Horizontal).toString(), QString("Vano"));
-        QCOMPARE(modelo.headerData(kColPesoPropio, Qt::Horizontal).toString(), QString("P. Propio"));
+        QCOMPARE(modelo.headerData(kColPesoPropio, Qt::Horizontal).toString(),
+                 QString("P. Propio"));
         QCOMPARE(modelo.headerData(kColViva, Qt::Horizontal).toString(), QString("C. Viva"));
     }
 

@@ -1,9 +1,10 @@
 // The main window's structural edits on the project model: span count, deleting a span,
 // filling a column from the general data, the span-length panel.
+#include "documento/operaciones.h"
+
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "documento/operaciones.h"
 #include "modelo/derivados.h"
 
 using namespace trabelux;
@@ -11,7 +12,7 @@ using namespace trabelux;
 class OperacionesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void unoATresAgregaApoyosDosYTresApoyados() {
@@ -119,8 +120,15 @@ private slots:
         QCOMPARE(ReemplazaColumna(p, columna), reemplaza);
         for (size_t i = 0; i < p.vanos.size(); ++i) {
             const Vano& v = p.vanos[i];
-            const double valor[] = {0, v.longitud, v.base, v.altura, v.inercia, 0,
-                                    v.cargaMuerta.value_or(-1), v.cargaViva.value_or(-1), 0};
+            const double valor[] = {0,
+                                    v.longitud,
+                                    v.base,
+                                    v.altura,
+                                    v.inercia,
+                                    0,
+                                    v.cargaMuerta.value_or(-1),
+                                    v.cargaViva.value_or(-1),
+                                    0};
             if (reemplaza)
                 QCOMPARE(valor[columna], esperado);
             else

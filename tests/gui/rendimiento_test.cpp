@@ -1,10 +1,9 @@
 // Time budgets of the desktop program: one cell edit of a 20-span beam (recompute the row
 // and repaint the grid and the beam) within a 60 Hz frame, and the main window ready well
 // within a second. Prints the medians measured.
-#include <QtTest>
-
 #include <QElapsedTimer>
 #include <QTableView>
+#include <QtTest>
 #include <algorithm>
 
 #include "apoyo_pruebas.h"
@@ -27,7 +26,7 @@ double Mediana(std::vector<double> v) {
 class RendimientoTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void editarUnaCeldaDeVeinteVanos() {

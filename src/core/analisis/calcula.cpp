@@ -17,7 +17,7 @@ void CopiaSolucion(const EntradaCalculo& e, const SolucionViga& s, Resultados& r
         const double* f = s.fuerzasExtremo[i];
         r.fuerzasExtremo[static_cast<size_t>(i)] = {f[0], f[1], f[2], f[3]};
     }
-    r.reacciones.assign(s.reacciones, s.reacciones + 2 * (n + 1));
+    r.reacciones.assign(s.reacciones, s.reacciones + 2 * static_cast<ptrdiff_t>(n + 1));
 }
 
 // Spans, then supports, then stirrups; the first message stops the design.

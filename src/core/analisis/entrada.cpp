@@ -64,13 +64,13 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
 
     // Every node is supported vertically unless an interior row or an end says otherwise;
     // interior supports never restrain rotation.
-    for (int j = 0; j <= n; ++j) e.restric[2 * j] = 1;
+    for (int j = 0; j <= n; ++j) e.restric[static_cast<size_t>(2 * j)] = 1;
     for (int j = 2; j <= n; ++j)
         if (CondicionInterior(p, j) <= 0) e.restric[2 * j - 2] = 0;
     if (p.apoyoIzquierdo == kEmpotrado) e.restric[1] = 1;
     if (p.apoyoIzquierdo == kNoApoyado) e.restric[0] = 0;
     if (p.apoyoDerecho == kEmpotrado) e.restric[2 * n + 1] = 1;
-    if (p.apoyoDerecho == kNoApoyado) e.restric[2 * n] = 0;
+    if (p.apoyoDerecho == kNoApoyado) e.restric[static_cast<size_t>(2 * n)] = 0;
     for (int k = 0; k < 2 * (n + 1); ++k) e.numRestric += e.restric[k];
 
     e.fc = Finito(LeeNumero(p.datos.fc));

@@ -11,43 +11,15 @@ namespace {
 
 constexpr int kEstacionesRegulares = 101;
 
-// The loads of one span sorted by distance, with running sums of P and P x a, so the
-// loads left of a station are summed in constant time instead of one by one.
-struct CargasOrdenadas {
-    int n = 0;
-    float a[kMaxCargasPorVano];
-    double sumaP[kMaxCargasPorVano + 1];
-    double sumaPa[kMaxCargasPorVano + 1];
-    double sumaAbsP = 0, sumaAbsPa = 0;  // for a bound of the station values
-    int izquierda = 0;                   // loads strictly left of the last station asked about
-
-    CargasOrdenadas(const EntradaCalculo& e, int vano) : n(e.numCargas[vano]) {
-        float p[kMaxCargasPorVano];
-        for (int k = 0; k < n; ++k) {
-            // Stable insertion by distance.
-            float ak = e.distCarga[vano][k], pk = e.cargaConc[vano][k];
-            int j = k;
-            for (; j > 0 && a[j - 1] > ak; --j) {
-                a[j] = a[j - 1];
-                p[j] = p[j - 1];
-            }
-            a[j] = ak;
-            p[j] = pk;
+// Sum of |P| and of |P a| over the loads of one span: with them a bound of the station
+// values tells whether single precision can overflow.
+struct CotaCargas {
+    double sumaAbsP = 0, sumaAbsPa = 0;
+    CotaCargas(const EntradaCalculo& e, int vano) {
+        for (int k = 0; k < e.numCargas[vano]; ++k) {
+            sumaAbsP += std::fabs(e.cargaConc[vano][k]);
+            sumaAbsPa += std::fabs(static_cast<double>(e.cargaConc[vano][k]) * e.distCarga[vano][k]);
         }
-        sumaP[0] = sumaPa[0] = 0.0;
-        for (int k = 0; k < n; ++k) {
-            sumaP[k + 1] = sumaP[k] + p[k];
-            sumaPa[k + 1] = sumaPa[k] + static_cast<double>(p[k]) * a[k];
-            sumaAbsP += std::fabs(p[k]);
-            sumaAbsPa += std::fabs(static_cast<double>(p[k]) * a[k]);
-        }
-    }
-
-    // Number of loads strictly left of x (a load at a station is not yet included there).
-    int Izquierda(float x) {
-        while (izquierda < n && a[izquierda] < x) ++izquierda;
-        while (izquierda > 0 && !(a[izquierda - 1] < x)) --izquierda;
-        return izquierda;
     }
 };
 
@@ -70,7 +42,7 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
         const double mI = s.fuerzasExtremo[i][1];
         const int nc = e.numCargas[i];
         const int total = kEstacionesRegulares + 2 * nc;
-        CargasOrdenadas cargas(e, i);
+        CotaCargas cargas(e, i);
 
         EstacionesVano& d = r.diagramas[static_cast<size_t>(i)];
         d.x.resize(static_cast<size_t>(total));
@@ -107,6 +79,10 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
 
         // Locals rather than the result's members, which the station stores could alias.
         float momMax = 0.0f, posMax = 0.0f;
+        bool ordenadas = true;
+        for (int k = 1; k < nc; ++k)
+            if (e.distCarga[i][k] < e.distCarga[i][k - 1]) ordenadas = false;
+        int izquierda = 0;
         float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
         for (m = 0; m < total; ++m) {
             const float x = xs[m];
@@ -117,9 +93,22 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
                 M -= 0.5 * w * xd * xd;
                 V -= w * xd;
             }
-            const int k = cargas.Izquierda(x);
-            M -= xd * cargas.sumaP[k] - cargas.sumaPa[k];
-            V -= cargas.sumaP[k];
+            // Each load left of the station, in the order entered; a load exactly at the
+            // station is not yet included there. Loads entered by increasing distance (as
+            // the loads dialog leaves them) are a prefix of the list at every station.
+            int hasta = nc;
+            if (ordenadas) {
+                while (izquierda < nc && e.distCarga[i][izquierda] < x) ++izquierda;
+                hasta = izquierda;
+            }
+            for (int k = 0; k < hasta; ++k) {
+                const float a = e.distCarga[i][k];
+                if (x > a) {
+                    const double p = e.cargaConc[i][k];
+                    M -= p * (xd - a);
+                    V -= p;
+                }
+            }
             const float momento = aSimple(M);
             if (M >= 0.0 && M > momMax) {
                 momMax = momento;

@@ -81,9 +81,7 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         for (int k = 0; k < grados; ++k) s.reacciones[k] = Simple(-vectorCargas[k]);
     } else {
         // Rows: every equation; columns: the free ones only.
-        double K[kMaxGrados][kMaxGrados];
-        for (int r = 0; r < grados; ++r)
-            for (int c = 0; c < libres; ++c) K[r][c] = 0.0;
+        double K[kMaxGrados][kMaxGrados] = {};
         for (int i = 0; i < n; ++i) {
             const RigidezVano k = Rigidez(e, i);
             const double elem[4][4] = {{k.k12, k.k6, -k.k12, k.k6},
@@ -132,7 +130,7 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
 
     for (int i = 0; i < n; ++i) {
         const RigidezVano k = Rigidez(e, i);
-        const double* d = &s.desplaz[2 * i];
+        const double* d = &s.desplaz[static_cast<size_t>(2 * i)];
         const double* f0 = s.fuerzasEmpotr[i];
         double* f = s.fuerzasExtremo[i];
         f[0] = f0[0] + k.k12 * (d[0] - d[2]) + k.k6 * (d[1] + d[3]);

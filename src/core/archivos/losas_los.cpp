@@ -193,8 +193,12 @@ bool LeeRegistroExtra(Lector& l, int k, std::string& registro) {
         if (!l.Texto(nombres[v] + de, texto)) return false;
         double numero = 0;
         if (v != 1 && !NumeroEstricto(texto, numero))
-            return l.Falla(l.LineaAnterior(),
-                           std::string(nombres[v]) + de + " no es un numero (\"" + texto + "\")");
+        {
+            std::string motivo = nombres[v];
+            motivo += de;
+            motivo += " no es un numero (\"" + texto + "\")";
+            return l.Falla(l.LineaAnterior(), motivo);
+        }
         // Kept as written, joined the way the file separates values.
         registro += (v ? ", " : "") + texto;
     }

@@ -51,7 +51,7 @@ Resultado<TablaPerfiles> LeePerfiles(const std::string& bytes, const std::string
         r.designacion =
             SinBlancosFinales(Latin1AUtf8(std::string(reinterpret_cast<const char*>(b), 12)));
         for (int v = 0; v < 8; ++v) {
-            r.valores[v] = SencilloLittleEndian(b + 12 + 4 * v);
+            r.valores[v] = SencilloLittleEndian(b + 12 + 4 * static_cast<ptrdiff_t>(v));
             if (!std::isfinite(r.valores[v]))
                 return error("El registro " + std::to_string(k + 1) + " (" + r.designacion +
                              ") tiene un valor que no es un numero");

@@ -93,7 +93,7 @@ std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
         // Reached without a flexural row (nothing bends the span), so the depth is
         // checked here too.
         if (!(d > 0.0f)) return "El peralte es insuficiente en el vano " + std::to_string(i + 1);
-        const std::string insuficiente =
+        std::string insuficiente =
             "La seccion es insuficiente por cortante en el vano " + std::to_string(i + 1);
         // Shear at d from each face; loads within d are not taken off.
         const double vuI = std::fabs(f.cortanteI - w * d / 100.0) * 1000.0;

@@ -65,8 +65,7 @@ bool Mensajes::PreguntaOkCancelar(QWidget* padre, const QString& texto, const QS
 bool Mensajes::PreguntaSiNo(QWidget* padre, const QString& texto, const QString& titulo) {
     if (EnGuion())
         return Responde(TipoMensaje::SiNo, titulo, texto, Respuesta::No) == Respuesta::Si;
-    return QMessageBox::question(padre, Titulo(titulo), texto,
-                                 QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(padre, Titulo(titulo), texto, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
@@ -81,8 +80,7 @@ Respuesta Mensajes::PreguntaSiNoCancelar(QWidget* padre, const QString& texto,
     return Respuesta::Cancelar;
 }
 
-QString Mensajes::PideArchivoAbrir(QWidget* padre, const QString& filtro,
-                                   const QString& inicial) {
+QString Mensajes::PideArchivoAbrir(QWidget* padre, const QString& filtro, const QString& inicial) {
     if (EnGuion()) return RutaGuion(TipoMensaje::Abrir, filtro);
     return QFileDialog::getOpenFileName(padre, QString(), inicial, filtro);
 }

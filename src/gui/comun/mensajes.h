@@ -24,7 +24,7 @@ struct MensajeMostrado {
 };
 
 class Mensajes {
-public:
+  public:
     // Information box with a single OK button.
     static void Informa(QWidget* padre, const QString& texto, const QString& titulo = {});
     // True when the user chose OK.
@@ -36,8 +36,7 @@ public:
     static Respuesta PreguntaSiNoCancelar(QWidget* padre, const QString& texto,
                                           const QString& titulo = {});
     // File dialogs: the chosen path, or an empty string when cancelled.
-    static QString PideArchivoAbrir(QWidget* padre, const QString& filtro,
-                                    const QString& inicial);
+    static QString PideArchivoAbrir(QWidget* padre, const QString& filtro, const QString& inicial);
     static QString PideArchivoGuardar(QWidget* padre, const QString& filtro,
                                       const QString& inicial);
 

@@ -16,7 +16,7 @@ namespace {
 
 // Edits a support's condition with a list of the two choices.
 class DelegadoCondicion : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem&,
@@ -44,7 +44,8 @@ public:
 }  // namespace
 
 ModeloApoyos::ModeloApoyos(Documento* doc, QObject* padre)
-    : QAbstractTableModel(padre), doc_(doc),
+    : QAbstractTableModel(padre),
+      doc_(doc),
       filas_(static_cast<int>(doc->ProyectoActual().apoyosInteriores.size())) {
     connect(doc_, &Documento::cambiado, this, &ModeloApoyos::AlCambiarDocumento);
 }
@@ -77,7 +78,8 @@ QVariant ModeloApoyos::data(const QModelIndex& indice, int rol) const {
         case Qt::EditRole:
             return indice.column() == 0 ? fila + 2 : condicion;
         case Qt::TextAlignmentRole:
-            return indice.column() == 0 ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
+            return indice.column() == 0 ? int(Qt::AlignCenter)
+                                        : int(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::ForegroundRole:
             // Rows kept after the span count was lowered do not count.
             if (fila >= doc_->ProyectoActual().numVanos - 1) return QColor(Qt::gray);

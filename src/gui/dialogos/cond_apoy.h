@@ -14,7 +14,7 @@ class Documento;
 // The interior-support grid's model: column 0 the support number, column 1 the choice.
 class ModeloApoyos : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ModeloApoyos(Documento* doc, QObject* padre = nullptr);
 
     static QString TextoCondicion(int condicion);
@@ -28,7 +28,7 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
-private:
+  private:
     void AlCambiarDocumento();
 
     Documento* doc_;
@@ -37,13 +37,13 @@ private:
 
 class CondApoy : public QDialog {
     Q_OBJECT
-public:
+  public:
     CondApoy(Documento* doc, QWidget* padre = nullptr);
     // Shows the dialog window-modal and returns at once.
     void Muestra();
     ModeloApoyos* Modelo() const { return modelo_; }
 
-private:
+  private:
     ModeloApoyos* modelo_;
     QTableView* rejilla_;
 };

@@ -44,10 +44,6 @@ class Datgen : public QDialog {
     CatalogoPerfiles& Perfiles() { return perfiles_; }
     ModeloPerfil* ModeloDePerfil() const { return modeloPerfil_; }
 
-    // Gives a project read from a file the section of the steel shape it names; says
-    // why when the shapes table cannot be read (the project then has no shape).
-    void ResuelvePerfil(Proyecto& p);
-
     // The user's gestures, as the controls run them.
     void EligeMaterial(int material);        // Combo3
     void EligeInercia(int opcion);           // Combo4

@@ -254,16 +254,4 @@ void Datgen::CancelaPerfil() {
     CierraPanel();
 }
 
-void Datgen::ResuelvePerfil(Proyecto& p) {
-    const DatosGenerales& d = p.datos;
-    if (d.material != kAcero || d.familiaPerfil <= 0 || d.designacionPerfil < 0) return;
-    QString error;
-    const TablaPerfiles* tabla = perfiles_.Tabla(&error);
-    if (!tabla) {
-        Mensajes::Informa(this, error);
-        return;
-    }
-    p.perfil = trabelux::ResuelvePerfil(*tabla, d.familiaPerfil, d.designacionPerfil);
-}
-
 }  // namespace trabelux

@@ -22,10 +22,10 @@ namespace {
 
 // Selects the whole text whenever the field receives the focus.
 class CampoSeleccionado : public QLineEdit {
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
         QTimer::singleShot(0, this, &QLineEdit::selectAll);
@@ -38,7 +38,8 @@ NumVanos::NumVanos(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     setObjectName(QStringLiteral("NumVanos"));
     setWindowTitle(QStringLiteral("Numero de vanos"));
 
-    auto* etiqueta1 = new QLabel(QStringLiteral("Entre el numero de vanos. Incluya vuelos si los hay."));
+    auto* etiqueta1 =
+        new QLabel(QStringLiteral("Entre el numero de vanos. Incluya vuelos si los hay."));
     etiqueta1->setObjectName(QStringLiteral("Label1"));
     etiqueta1->setWordWrap(true);
     numero_ = new CampoSeleccionado;

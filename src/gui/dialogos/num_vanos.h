@@ -12,7 +12,7 @@ class Documento;
 
 class NumVanos : public QDialog {
     Q_OBJECT
-public:
+  public:
     NumVanos(Documento* doc, QWidget* padre = nullptr);
 
     // Shows the dialog with the current count (window-modal, returns at once).
@@ -20,11 +20,11 @@ public:
     // OK: refuses a count outside 1..20 (and keeps the dialog open), otherwise applies.
     void Acepta();
 
-signals:
+  signals:
     // The span count was changed (after the document was).
     void numeroCambiado();
 
-private:
+  private:
     void Paso(int delta);
 
     Documento* doc_;

@@ -10,20 +10,20 @@ namespace trabelux {
 
 class Progre : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Progre(QWidget* padre);
     // Shows the notice at the top edge of `sobre`, centred across its width.
     void Muestra(QWidget* sobre);
     void Avance(int hecho, int total);
     QProgressBar* Barra() const { return barra_; }
 
-private:
+  private:
     QProgressBar* barra_;
 };
 
 class Recarga : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Recarga(QWidget* padre);
     void Muestra(QWidget* sobre);
 };

@@ -11,11 +11,14 @@ namespace {
 // An edit as the states before and after it. Whole-project snapshots keep every kind of
 // edit undoable with one mechanism; a project is a few kilobytes.
 class ComandoProyecto : public QUndoCommand {
-public:
+  public:
     ComandoProyecto(Documento* doc, EstadoDocumento antes, EstadoDocumento despues,
                     const QString& texto, int idFusion)
-        : QUndoCommand(texto), doc_(doc), antes_(std::move(antes)),
-          despues_(std::move(despues)), idFusion_(idFusion) {}
+        : QUndoCommand(texto),
+          doc_(doc),
+          antes_(std::move(antes)),
+          despues_(std::move(despues)),
+          idFusion_(idFusion) {}
 
     void undo() override { doc_->FijaEstado(antes_); }
     void redo() override { doc_->FijaEstado(despues_); }
@@ -26,7 +29,7 @@ public:
         return true;
     }
 
-private:
+  private:
     Documento* doc_;
     EstadoDocumento antes_;
     EstadoDocumento despues_;

@@ -22,7 +22,7 @@ struct EstadoDocumento {
 
 class Documento : public QObject {
     Q_OBJECT
-public:
+  public:
     // How much of the derived values an edit must bring up to date.
     static constexpr int kTodasLasFilas = -1;
 
@@ -31,9 +31,7 @@ public:
     const Proyecto& ProyectoActual() const { return estado_.proyecto; }
     const QString& TextoLosas() const { return estado_.textoLosas; }
     // The last run's results (even a stopped one), or nullptr.
-    const Resultados* UltimosResultados() const {
-        return resultados_ ? &*resultados_ : nullptr;
-    }
+    const Resultados* UltimosResultados() const { return resultados_ ? &*resultados_ : nullptr; }
     // Whether the last run finished without a stop and the project kept its spans since.
     bool Calculado() const { return resultados_ && resultados_->calculado; }
     const QString& Ruta() const { return ruta_; }
@@ -60,11 +58,11 @@ public:
     // Used by the undo steps.
     void FijaEstado(const EstadoDocumento& e);
 
-signals:
+  signals:
     // The project, its results, its file or its modified state changed.
     void cambiado();
 
-private:
+  private:
     EstadoDocumento estado_;
     std::optional<Resultados> resultados_;
     QString ruta_;

@@ -35,8 +35,7 @@ void CambiaNumVanos(Proyecto& p, int n, double longitudTipica) {
 }
 
 bool EliminaVano(Proyecto& p, int fila) {
-    if (p.vanos.size() <= 1 || fila < 0 || fila >= static_cast<int>(p.vanos.size()))
-        return false;
+    if (p.vanos.size() <= 1 || fila < 0 || fila >= static_cast<int>(p.vanos.size())) return false;
     p.vanos.erase(p.vanos.begin() + fila);
     if (fila < static_cast<int>(p.asignacion.size()))
         p.asignacion.erase(p.asignacion.begin() + fila);
@@ -52,8 +51,12 @@ bool EliminaVano(Proyecto& p, int fila) {
 
 bool ColumnaReemplazable(int columna) {
     switch (columna) {
-        case kColLong: case kColBase: case kColAltura: case kColInercia:
-        case kColMuerta: case kColViva:
+        case kColLong:
+        case kColBase:
+        case kColAltura:
+        case kColInercia:
+        case kColMuerta:
+        case kColViva:
             return true;
         default:
             return false;
@@ -65,12 +68,24 @@ bool ReemplazaColumna(Proyecto& p, int columna) {
     const DatosGenerales& d = p.datos;
     for (Vano& v : p.vanos) {
         switch (columna) {
-            case kColLong: v.longitud = LeeNumero(d.longitud); break;
-            case kColBase: v.base = LeeNumero(d.base); break;
-            case kColAltura: v.altura = LeeNumero(d.altura); break;
-            case kColInercia: v.inercia = LeeNumero(d.inercia); break;
-            case kColMuerta: v.cargaMuerta = CargaGlobal(d.cargaMuerta); break;
-            case kColViva: v.cargaViva = CargaGlobal(d.cargaViva); break;
+            case kColLong:
+                v.longitud = LeeNumero(d.longitud);
+                break;
+            case kColBase:
+                v.base = LeeNumero(d.base);
+                break;
+            case kColAltura:
+                v.altura = LeeNumero(d.altura);
+                break;
+            case kColInercia:
+                v.inercia = LeeNumero(d.inercia);
+                break;
+            case kColMuerta:
+                v.cargaMuerta = CargaGlobal(d.cargaMuerta);
+                break;
+            case kColViva:
+                v.cargaViva = CargaGlobal(d.cargaViva);
+                break;
         }
     }
     return true;

@@ -9,8 +9,16 @@ namespace trabelux {
 
 // Span-grid columns.
 enum ColumnaVano : int {
-    kColVano = 0, kColLong, kColBase, kColAltura, kColInercia,
-    kColPesoPropio, kColMuerta, kColViva, kColUltima, kNumColumnasVano
+    kColVano = 0,
+    kColLong,
+    kColBase,
+    kColAltura,
+    kColInercia,
+    kColPesoPropio,
+    kColMuerta,
+    kColViva,
+    kColUltima,
+    kNumColumnasVano
 };
 
 // Sets the span count to `n` (1..kMaxVanos). Rows are only ever appended, never removed:

@@ -111,7 +111,8 @@ void DibujoViga::paintEvent(QPaintEvent*) {
     for (const TextoDibujo& t : g.textos) {
         const double ancho = medidas.horizontalAdvance(t.texto);
         const double x = t.aLaDerecha ? t.ancla.x() : t.ancla.x() - ancho / 2;
-        const double y = t.encima ? t.ancla.y() - medidas.descent() : t.ancla.y() + medidas.ascent();
+        const double y =
+            t.encima ? t.ancla.y() - medidas.descent() : t.ancla.y() + medidas.ascent();
         pintor.setPen(t.color);
         pintor.drawText(QPointF(x, y), t.texto);
     }

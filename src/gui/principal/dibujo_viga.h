@@ -12,7 +12,7 @@ class Documento;
 
 class DibujoViga : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DibujoViga(Documento* doc, QWidget* padre = nullptr);
 
     // DibApoyos: recomputes the geometry and schedules a repaint.
@@ -22,11 +22,11 @@ public:
     QSize sizeHint() const override { return {640, 220}; }
     QSize minimumSizeHint() const override { return {240, 120}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     Documento* doc_;
     GeometriaViga geometria_;
 };

@@ -1,10 +1,9 @@
 #include "principal/geometria_viga.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QFont>
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 
 #include "texto/numeros.h"
 
@@ -23,8 +22,9 @@ double AnchoTexto(const QString& texto, double letra) {
 }
 
 // Load values share one row above the beam: a value that would run into its left
-// neighbour moves right just enough to clear it.
-void SeparaValores(std::vector<TextoDibujo>& textos, double letra) {
+// neighbour moves right just enough to clear it, and the row is then pulled back from the
+// drawing's right edge so the last values stay whole.
+void SeparaValores(std::vector<TextoDibujo>& textos, double letra, double anchoDibujo) {
     std::vector<TextoDibujo*> fila;
     for (auto& t : textos)
         if (t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo)
@@ -40,6 +40,13 @@ void SeparaValores(std::vector<TextoDibujo>& textos, double letra) {
         if (izquierda < derecha + hueco) t->ancla.rx() += derecha + hueco - izquierda;
         derecha = t->ancla.x() + ancho / 2;
     }
+    double limite = anchoDibujo - hueco;
+    for (auto it = fila.rbegin(); it != fila.rend(); ++it) {
+        TextoDibujo* t = *it;
+        const double ancho = AnchoTexto(t->texto, letra);
+        if (t->ancla.x() + ancho / 2 > limite) t->ancla.rx() = limite - ancho / 2;
+        limite = t->ancla.x() - ancho / 2 - hueco;
+    }
 }
 
 // Triangle of an "Apoyado" support, apex on the axis.
@@ -51,10 +58,9 @@ QPolygonF Triangulo(double x, double ejeY, double s) {
 // The wall of a fixed end, on the outer side of the node (lado -1 left, +1 right).
 QPolygonF Pared(double x, double ejeY, double s, int lado) {
     double x2 = x + lado * 55 * s;
-    return QPolygonF({QPointF(std::min(x, x2), ejeY - 120 * s),
-                      QPointF(std::max(x, x2), ejeY - 120 * s),
-                      QPointF(std::max(x, x2), ejeY + 120 * s),
-                      QPointF(std::min(x, x2), ejeY + 120 * s)});
+    return QPolygonF(
+        {QPointF(std::min(x, x2), ejeY - 120 * s), QPointF(std::max(x, x2), ejeY - 120 * s),
+         QPointF(std::max(x, x2), ejeY + 120 * s), QPointF(std::min(x, x2), ejeY + 120 * s)});
 }
 
 ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double s, int lado) {
@@ -144,8 +150,8 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         // A length that does not fit between its supports is left to the grid.
         const QString texto = Numero(largo[i]);
         if (AnchoTexto(texto, letra) + 2 <= ancho(i))
-            g.textos.push_back({ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false,
-                                Qt::black});
+            g.textos.push_back(
+                {ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false, Qt::black});
     }
 
     // Runs of consecutive loaded spans, one band each.
@@ -211,7 +217,7 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
                                 kRojoVano});
         }
     }
-    SeparaValores(g.textos, letra);
+    SeparaValores(g.textos, letra, w);
     return g;
 }
 

@@ -17,13 +17,13 @@ namespace trabelux {
 
 // Vertical distances of the drawing, in drawing units (the unit scales with the height).
 namespace cotas_viga {
-inline constexpr double kAlto = 880;          // drawing units over the widget height
-inline constexpr double kEje = 500;           // the axis, below the top
-inline constexpr double kBandaArriba = 150;   // load band, above the axis
+inline constexpr double kAlto = 880;         // drawing units over the widget height
+inline constexpr double kEje = 500;          // the axis, below the top
+inline constexpr double kBandaArriba = 150;  // load band, above the axis
 inline constexpr double kBandaAbajo = 30;
-inline constexpr double kFlecha = 325;        // concentrated-load arrow, from above the axis
-inline constexpr double kValorCarga = 450;    // load values, above the axis
-inline constexpr double kArcoAncho = 150;     // node-moment arc box
+inline constexpr double kFlecha = 325;      // concentrated-load arrow, from above the axis
+inline constexpr double kValorCarga = 450;  // load values, above the axis
+inline constexpr double kArcoAncho = 150;   // node-moment arc box
 inline constexpr double kArcoArriba = 200;
 inline constexpr double kArcoAbajo = 900;
 }  // namespace cotas_viga
@@ -35,10 +35,10 @@ inline const QColor kGrisBanda{224, 224, 224};
 enum class SimboloApoyo { Triangulo, Empotramiento, Libre };
 
 struct ApoyoDibujo {
-    int nudo = 0;               // 1-based
+    int nudo = 0;  // 1-based
     SimboloApoyo simbolo = SimboloApoyo::Triangulo;
-    QPolygonF figura;           // triangle (3 points), wall rectangle (4) or empty
-    QRectF marca;               // the filled mark of an unsupported interior node
+    QPolygonF figura;  // triangle (3 points), wall rectangle (4) or empty
+    QRectF marca;      // the filled mark of an unsupported interior node
 };
 
 enum class ClaseTexto { NumeroApoyo, NumeroVano, Longitud, ValorCarga, ValorNudo, MomentoNudo };
@@ -46,36 +46,36 @@ enum class ClaseTexto { NumeroApoyo, NumeroVano, Longitud, ValorCarga, ValorNudo
 struct TextoDibujo {
     ClaseTexto clase;
     QString texto;
-    QPointF ancla;              // the text is centred horizontally on it (or starts there)
-    bool encima = true;         // and sits above it (true) or hangs below it (false)
-    bool aLaDerecha = false;    // starts at the anchor instead of being centred on it
+    QPointF ancla;            // the text is centred horizontally on it (or starts there)
+    bool encima = true;       // and sits above it (true) or hangs below it (false)
+    bool aLaDerecha = false;  // starts at the anchor instead of being centred on it
     QColor color;
 };
 
 struct FlechaDibujo {
-    QPointF desde, hasta;       // the head is at `hasta`
+    QPointF desde, hasta;  // the head is at `hasta`
     QColor color;
 };
 
 struct ArcoDibujo {
-    QRectF caja;                // the ellipse the arc belongs to
-    QPolygonF curva;            // the open arc over the node, as a polyline
-    QPointF punta;              // the end the moment turns towards (arrow head)
-    QPointF antesPunta;         // a point just before it, giving the head's direction
+    QRectF caja;         // the ellipse the arc belongs to
+    QPolygonF curva;     // the open arc over the node, as a polyline
+    QPointF punta;       // the end the moment turns towards (arrow head)
+    QPointF antesPunta;  // a point just before it, giving the head's direction
     QColor color;
 };
 
 struct GeometriaViga {
-    double unidad = 1;          // pixels per drawing unit
+    double unidad = 1;  // pixels per drawing unit
     double ejeY = 0;
-    double tamanoLetra = 11;    // pixel size of the texts
-    std::vector<double> xNudos; // nodes 1..n+1
+    double tamanoLetra = 11;     // pixel size of the texts
+    std::vector<double> xNudos;  // nodes 1..n+1
     QLineF eje;
     std::vector<ApoyoDibujo> apoyos;
     std::vector<QRectF> bandas;
     std::vector<FlechaDibujo> flechas;
     std::vector<ArcoDibujo> arcos;
-    std::vector<QLineF> lineasCota;   // dimension line and its ticks
+    std::vector<QLineF> lineasCota;  // dimension line and its ticks
     std::vector<TextoDibujo> textos;
 };
 

@@ -11,12 +11,10 @@ namespace trabelux {
 
 namespace {
 
-const char* const kFormatos[kNumColumnasVano] = {
-    "", "0.000", "0.0", "0.0", "0.000000", "0.000", "0.000", "0.000", "0.000"};
+const char* const kFormatos[kNumColumnasVano] = {"",      "0.000", "0.0",   "0.0",  "0.000000",
+                                                 "0.000", "0.000", "0.000", "0.000"};
 
-QString Formato(double v, int col) {
-    return QString::fromStdString(Formatea(v, kFormatos[col]));
-}
+QString Formato(double v, int col) { return QString::fromStdString(Formatea(v, kFormatos[col])); }
 
 QString Formato(const std::optional<double>& v, int col) {
     return v ? Formato(*v, col) : QString();
@@ -25,7 +23,8 @@ QString Formato(const std::optional<double>& v, int col) {
 }  // namespace
 
 ModeloVanos::ModeloVanos(Documento* doc, QObject* padre)
-    : QAbstractTableModel(padre), doc_(doc),
+    : QAbstractTableModel(padre),
+      doc_(doc),
       filas_(static_cast<int>(doc->ProyectoActual().vanos.size())) {
     connect(doc_, &Documento::cambiado, this, &ModeloVanos::AlCambiarDocumento);
 }
@@ -42,9 +41,7 @@ void ModeloVanos::AlCambiarDocumento() {
     emit headerDataChanged(Qt::Horizontal, 0, kNumColumnasVano - 1);
 }
 
-int ModeloVanos::rowCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : filas_;
-}
+int ModeloVanos::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : filas_; }
 
 int ModeloVanos::columnCount(const QModelIndex& padre) const {
     return padre.isValid() ? 0 : kNumColumnasVano;
@@ -70,15 +67,24 @@ QString ModeloVanos::TextoCelda(int fila, int col) const {
     if (fila < 0 || fila >= static_cast<int>(vanos.size())) return {};
     const Vano& v = vanos[fila];
     switch (col) {
-        case kColVano: return QString::number(fila + 1);
-        case kColLong: return Formato(v.longitud, col);
-        case kColBase: return Formato(v.base, col);
-        case kColAltura: return Formato(v.altura, col);
-        case kColInercia: return Formato(v.inercia, col);
-        case kColPesoPropio: return Formato(v.pesoPropio, col);
-        case kColMuerta: return Formato(v.cargaMuerta, col);
-        case kColViva: return Formato(v.cargaViva, col);
-        case kColUltima: return Formato(v.cargaUltima, col);
+        case kColVano:
+            return QString::number(fila + 1);
+        case kColLong:
+            return Formato(v.longitud, col);
+        case kColBase:
+            return Formato(v.base, col);
+        case kColAltura:
+            return Formato(v.altura, col);
+        case kColInercia:
+            return Formato(v.inercia, col);
+        case kColPesoPropio:
+            return Formato(v.pesoPropio, col);
+        case kColMuerta:
+            return Formato(v.cargaMuerta, col);
+        case kColViva:
+            return Formato(v.cargaViva, col);
+        case kColUltima:
+            return Formato(v.cargaUltima, col);
     }
     return {};
 }
@@ -123,10 +129,18 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
         [=](Proyecto& p) {
             Vano& v = p.vanos[fila];
             switch (col) {
-                case kColLong: v.longitud = numero; break;
-                case kColBase: v.base = numero; break;
-                case kColAltura: v.altura = numero; break;
-                case kColInercia: v.inercia = numero; break;
+                case kColLong:
+                    v.longitud = numero;
+                    break;
+                case kColBase:
+                    v.base = numero;
+                    break;
+                case kColAltura:
+                    v.altura = numero;
+                    break;
+                case kColInercia:
+                    v.inercia = numero;
+                    break;
                 case kColPesoPropio:
                     v.pesoPropio = vacio ? std::nullopt : std::optional<double>(numero);
                     break;
@@ -155,17 +169,25 @@ QVariant ModeloVanos::headerData(int seccion, Qt::Orientation orientacion, int r
     const DatosGenerales& d = doc_->ProyectoActual().datos;
     const bool hormigon = d.material == kHormigon;
     switch (seccion) {
-        case kColVano: return QStringLiteral("Vano");
-        case kColLong: return QStringLiteral("Long");
-        case kColBase: return QStringLiteral("Base");
-        case kColAltura: return QStringLiteral("Altura");
-        case kColInercia: return QStringLiteral("Inercia");
-        case kColPesoPropio: return QStringLiteral("P. Propio");
+        case kColVano:
+            return QStringLiteral("Vano");
+        case kColLong:
+            return QStringLiteral("Long");
+        case kColBase:
+            return QStringLiteral("Base");
+        case kColAltura:
+            return QStringLiteral("Altura");
+        case kColInercia:
+            return QStringLiteral("Inercia");
+        case kColPesoPropio:
+            return QStringLiteral("P. Propio");
         case kColMuerta:
             if (!d.usaCargaTotal) return QStringLiteral("C. muerta");
             return hormigon ? QStringLiteral("C.U. total") : QStringLiteral("C. total");
-        case kColViva: return QStringLiteral("C. Viva");
-        case kColUltima: return hormigon ? QStringLiteral("W. Ultima") : QStringLiteral("W. Total");
+        case kColViva:
+            return QStringLiteral("C. Viva");
+        case kColUltima:
+            return hormigon ? QStringLiteral("W. Ultima") : QStringLiteral("W. Total");
     }
     return {};
 }

@@ -11,7 +11,7 @@ class Documento;
 
 class ModeloVanos : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ModeloVanos(Documento* doc, QObject* padre = nullptr);
 
     int rowCount(const QModelIndex& padre = {}) const override;
@@ -27,7 +27,7 @@ public:
     // The text shown in a cell.
     QString TextoCelda(int fila, int columna) const;
 
-private:
+  private:
     void AlCambiarDocumento();
 
     Documento* doc_;

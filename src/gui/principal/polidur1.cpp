@@ -32,11 +32,11 @@ namespace {
 
 // The span-count label: a click opens the span-count dialog.
 class EtiquetaPulsable : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
     std::function<void()> alPulsar;
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && alPulsar)
             alPulsar();
@@ -53,8 +53,8 @@ QLabel* Etiqueta(const char* nombre, const QString& texto) {
 QComboBox* ListaExtremo(const char* nombre) {
     auto* c = new QComboBox;
     c->setObjectName(QLatin1String(nombre));
-    c->addItems({QStringLiteral("Apoyado"), QStringLiteral("Empotrado"),
-                 QStringLiteral("No-apoyado")});
+    c->addItems(
+        {QStringLiteral("Apoyado"), QStringLiteral("Empotrado"), QStringLiteral("No-apoyado")});
     return c;
 }
 

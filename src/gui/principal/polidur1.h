@@ -46,7 +46,7 @@ enum class VentanaExterna {
 
 class Polidur1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Polidur1(Documento* doc, QWidget* padre = nullptr);
 
     // Builds the menu of the frame window into `barra`.
@@ -80,13 +80,13 @@ public:
     CargCon* VentanaCargCon() const { return cargCon_; }
     LosNum* VentanaLosNum() const { return losNum_; }
 
-signals:
+  signals:
     // A new project replaced the old one: attached windows reset their own state.
     void proyectoNuevo();
     // "&Termina".
     void terminar();
 
-private:
+  private:
     void CreaControles();
     void AlCambiarDocumento();
     void ActualizaMenus();
@@ -106,19 +106,19 @@ private:
     std::map<VentanaExterna, std::function<void()>> ventanas_;
 
     // Controls.
-    QLabel* etiquetaViga_ = nullptr;    // Label19
-    QLineEdit* nombreViga_ = nullptr;   // Text7
-    QLabel* calculando_ = nullptr;      // Label4
+    QLabel* etiquetaViga_ = nullptr;      // Label19
+    QLineEdit* nombreViga_ = nullptr;     // Text7
+    QLabel* calculando_ = nullptr;        // Label4
     QLabel* numVanosEtiqueta_ = nullptr;  // Label10
-    QLabel* rutaLosas_ = nullptr;       // Label17
-    TablaVanos* tabla_ = nullptr;       // DBGrid1
-    QGroupBox* marcoApoyos_ = nullptr;  // Frame1
-    QGroupBox* marcoVanos_ = nullptr;   // Frame2
-    QComboBox* apoyoIzq_ = nullptr;     // Combo1
-    QComboBox* apoyoDer_ = nullptr;     // Combo2
-    QFrame* panelLongitud_ = nullptr;   // SSPanel1
+    QLabel* rutaLosas_ = nullptr;         // Label17
+    TablaVanos* tabla_ = nullptr;         // DBGrid1
+    QGroupBox* marcoApoyos_ = nullptr;    // Frame1
+    QGroupBox* marcoVanos_ = nullptr;     // Frame2
+    QComboBox* apoyoIzq_ = nullptr;       // Combo1
+    QComboBox* apoyoDer_ = nullptr;       // Combo2
+    QFrame* panelLongitud_ = nullptr;     // SSPanel1
     QLineEdit* textoLongitud_ = nullptr;  // Text12
-    DibujoViga* dibujo_ = nullptr;      // VD
+    DibujoViga* dibujo_ = nullptr;        // VD
 
     // Windows of the same family, created once.
     NumVanos* numVanos_ = nullptr;
@@ -130,20 +130,20 @@ private:
     LosNum* losNum_ = nullptr;
 
     // Menu.
-    QMenu* menuArchivos_ = nullptr;     // menu0
-    QMenu* menuCargas_ = nullptr;       // menu5
-    QMenu* menuCalculo_ = nullptr;      // Menu1
-    QMenu* menuAyuda_ = nullptr;        // menu2
-    QAction* datosGenerales_ = nullptr; // menu3
-    QAction* vistaPrevia_ = nullptr;    // menu4
+    QMenu* menuArchivos_ = nullptr;          // menu0
+    QMenu* menuCargas_ = nullptr;            // menu5
+    QMenu* menuCalculo_ = nullptr;           // Menu1
+    QMenu* menuAyuda_ = nullptr;             // menu2
+    QAction* datosGenerales_ = nullptr;      // menu3
+    QAction* vistaPrevia_ = nullptr;         // menu4
     QAction* vistaPreviaArchivo_ = nullptr;  // menu03a
-    QAction* cargasLosas_ = nullptr;    // menu51
-    QAction* cargasConc_ = nullptr;     // menu52
-    QAction* cargasNudos_ = nullptr;    // menu53
-    QAction* analisisDiseno_ = nullptr; // menu10
-    QAction* analisisSolo_ = nullptr;   // menu11
-    QAction* resultados_ = nullptr;     // Menu12
-    QAction* acercaDe_ = nullptr;       // menu23
+    QAction* cargasLosas_ = nullptr;         // menu51
+    QAction* cargasConc_ = nullptr;          // menu52
+    QAction* cargasNudos_ = nullptr;         // menu53
+    QAction* analisisDiseno_ = nullptr;      // menu10
+    QAction* analisisSolo_ = nullptr;        // menu11
+    QAction* resultados_ = nullptr;          // Menu12
+    QAction* acercaDe_ = nullptr;            // menu23
 };
 
 }  // namespace trabelux

@@ -9,13 +9,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 
 #include "analisis/calcula.h"
 #include "archivos/losas_los.h"
 #include "archivos/proyecto_vcw.h"
+#include "archivos_qt.h"
 #include "comun/mensajes.h"
-#include "dialogos/datgen.h"
+#include "comun/tabla_perfiles.h"
 #include "dialogos/num_vanos.h"
 #include "dialogos/progre.h"
 #include "documento/documento.h"
@@ -45,13 +45,6 @@ QMenu* Menu(QMenuBar* barra, const char* nombre, const QString& texto) {
 void Habilita(QMenu* m, bool si) {
     m->setEnabled(si);
     m->menuAction()->setEnabled(si);
-}
-
-// The slab file a project names, read from disk; nothing when it cannot be read.
-std::optional<std::string> LeeDeDisco(const std::string& ruta) {
-    QFile f(QString::fromStdString(ruta));
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.readAll().toStdString();
 }
 
 }  // namespace
@@ -165,9 +158,12 @@ bool Polidur1::PuedeDescartarCambios() {
     if (!doc_->Modificado()) return true;
     switch (Mensajes::PreguntaSiNoCancelar(
         this, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
-        case Respuesta::Si: return Salvar();
-        case Respuesta::No: return true;
-        default: return false;
+        case Respuesta::Si:
+            return Salvar();
+        case Respuesta::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -194,23 +190,17 @@ void Polidur1::Abrir() {
 }
 
 bool Polidur1::AbreArchivo(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Mensajes::Informa(this, QStringLiteral("No se pudo leer el archivo:\n%1\n%2")
-                                    .arg(ruta, f.errorString()));
-        return false;
-    }
-    const std::string bytes = f.readAll().toStdString();
-    f.close();
     enCarga_ = true;
-    LecturaProyecto leido = LeeArchivo(bytes, ruta.toStdString(), LeeDeDisco);
+    // The slab file is looked for as the command line looks for it, so a project moved
+    // together with its slab file opens the same in both.
+    LecturaProyecto leido = AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString());
     if (!leido.proyecto) {
         enCarga_ = false;
         Mensajes::Informa(this, QString::fromStdString(leido.error));
         return false;
     }
-    // A steel project names its shape; its section comes from the shapes table.
-    if (datgen_) datgen_->ResuelvePerfil(*leido.proyecto);
+    // The file names the shape by its place in the table; its section comes from there.
+    if (leido.proyecto->datos.material == kAcero) ResuelvePerfilDelProyecto(*leido.proyecto);
     doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
     enCarga_ = false;
     if (!leido.aviso.empty()) Mensajes::Informa(this, QString::fromStdString(leido.aviso));
@@ -228,16 +218,9 @@ bool Polidur1::Salvar() {
 bool Polidur1::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
-    QSaveFile f(ruta);
-    bool ok = f.open(QIODevice::WriteOnly);
-    if (ok) ok = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                 static_cast<qint64>(bytes.size());
-    if (ok) ok = f.commit();
-    if (!ok) {
-        const QString razon = f.errorString();
-        f.cancelWriting();
-        Mensajes::Informa(this, QString::fromStdString(
-                                    MensajeErrorGuardar(ruta.toStdString(), razon.toStdString())));
+    const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
+    if (!error.empty()) {
+        Mensajes::Informa(this, QString::fromStdString(error));
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());

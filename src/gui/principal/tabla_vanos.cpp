@@ -18,7 +18,8 @@ TablaVanos::TablaVanos(QWidget* padre) : QTableView(padre) {
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 10);
+    horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 10);
 }
 
 void TablaVanos::setModel(QAbstractItemModel* modelo) {

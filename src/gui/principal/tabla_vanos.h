@@ -8,16 +8,16 @@ namespace trabelux {
 
 class TablaVanos : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit TablaVanos(QWidget* padre = nullptr);
     // Commits and closes the cell editor, if one is open (menus do this before they act).
     void ConfirmaEdicion();
     void setModel(QAbstractItemModel* modelo) override;
 
-signals:
+  signals:
     void eliminarFila(int fila);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 

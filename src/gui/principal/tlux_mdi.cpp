@@ -8,6 +8,7 @@
 
 #include "documento/documento.h"
 #include "principal/polidur1.h"
+#include "resultados/resultad.h"
 #include "version.h"
 
 namespace trabelux {
@@ -21,9 +22,30 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
 
     principal_ = new Polidur1(doc_);
     // The main window fills the frame for the whole run: no title bar of its own.
-    auto* sub = area_->addSubWindow(principal_, Qt::SubWindow | Qt::FramelessWindowHint);
-    sub->setObjectName(QStringLiteral("VentanaPolidur1"));
-    sub->showMaximized();
+    subPrincipal_ = area_->addSubWindow(principal_, Qt::SubWindow | Qt::FramelessWindowHint);
+    subPrincipal_->setObjectName(QStringLiteral("VentanaPolidur1"));
+    subPrincipal_->setAttribute(Qt::WA_DeleteOnClose, false);
+    subPrincipal_->showMaximized();
+
+    // The results window is created once and shown over the main window after each run.
+    resultados_ = new Resultad;
+    subResultados_ = area_->addSubWindow(resultados_, Qt::SubWindow | Qt::FramelessWindowHint);
+    subResultados_->setObjectName(QStringLiteral("VentanaResultad"));
+    // Windows are created once and only hidden: closing one must not destroy it.
+    subResultados_->setAttribute(Qt::WA_DeleteOnClose, false);
+    subResultados_->hide();
+    connect(resultados_, &Resultad::Regresa, this, [this] {
+        subResultados_->hide();
+        area_->setActiveSubWindow(subPrincipal_);
+    });
+    principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
+    // Results that were dropped (a new run, a new or opened project) are not shown.
+    connect(doc_, &Documento::cambiado, this, [this] {
+        if (!doc_->UltimosResultados() && subResultados_->isVisible()) {
+            subResultados_->hide();
+            area_->setActiveSubWindow(subPrincipal_);
+        }
+    });
     principal_->CreaMenus(menuBar());
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
@@ -37,9 +59,18 @@ QMdiSubWindow* TluxMDI::AgregaVentana(QWidget* ventana) {
     return sub;
 }
 
+void TluxMDI::MuestraResultados() {
+    const Resultados* r = doc_->UltimosResultados();
+    if (!r) return;
+    resultados_->Muestra(doc_->ProyectoActual(), *r);
+    subResultados_->showMaximized();
+    area_->setActiveSubWindow(subResultados_);
+}
+
 void TluxMDI::ActualizaTitulo() {
     QString titulo = QString::fromLatin1(kNombrePrograma);
-    if (!doc_->Ruta().isEmpty()) titulo += QStringLiteral(" - ") + QFileInfo(doc_->Ruta()).fileName();
+    if (!doc_->Ruta().isEmpty())
+        titulo += QStringLiteral(" - ") + QFileInfo(doc_->Ruta()).fileName();
     setWindowTitle(titulo + QStringLiteral("[*]"));
     setWindowModified(doc_->Modificado());
 }

@@ -11,10 +11,11 @@ namespace trabelux {
 
 class Documento;
 class Polidur1;
+class Resultad;
 
 class TluxMDI : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TluxMDI(QWidget* padre = nullptr);
 
     Polidur1* Principal() const { return principal_; }
@@ -22,16 +23,21 @@ public:
     QMdiArea* Area() const { return area_; }
     // Puts a window of the program into the frame (shown, not maximised).
     QMdiSubWindow* AgregaVentana(QWidget* ventana);
+    Resultad* VentanaResultados() const { return resultados_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void ActualizaTitulo();
+    void MuestraResultados();
 
     Documento* doc_;
     QMdiArea* area_;
     Polidur1* principal_;
+    QMdiSubWindow* subPrincipal_;
+    Resultad* resultados_;
+    QMdiSubWindow* subResultados_;
 };
 
 }  // namespace trabelux

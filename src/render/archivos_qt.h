@@ -1,0 +1,27 @@
+// Reading and saving the program's files on disk: the core turns bytes into a project
+// and back; these helpers fetch and store the bytes.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "archivos/proyecto_vcw.h"
+
+namespace trabelux {
+
+// The whole file, or nothing when it does not exist or cannot be read.
+std::optional<std::string> LeeBytesArchivo(const std::string& ruta);
+
+// Reader of the slab file a project names. A relative path is taken from the project's
+// folder; a path that no longer exists falls back to a file of the same name beside the
+// project, so a project moved together with its slab file still finds it.
+LectorArchivo LectorJuntoAlProyecto(const std::string& rutaProyecto);
+
+// Reads and parses a project file: the error when the file is missing or malformed.
+LecturaProyecto AbreProyecto(const std::string& ruta);
+
+// Writes `bytes` to `ruta` atomically: the old file is replaced only when the whole new
+// one was written. Returns the failure message (MensajeErrorGuardar), empty on success.
+std::string GuardaArchivo(const std::string& ruta, const std::string& bytes);
+
+}  // namespace trabelux
