@@ -72,9 +72,14 @@ QString ModeloVanos::TextoCelda(int fila, int col) const {
         case kColLong:
             return Formato(v.longitud, col);
         case kColBase:
-            return Formato(v.base, col);
-        case kColAltura:
-            return Formato(v.altura, col);
+        case kColAltura: {
+            // A rolled shape's section, converted from inches, shows three decimals.
+            const Proyecto& p = doc_->ProyectoActual();
+            const double valor = col == kColBase ? v.base : v.altura;
+            if (p.datos.material == kAcero && p.perfil)
+                return QString::fromStdString(Formatea(valor, "0.000"));
+            return Formato(valor, col);
+        }
         case kColInercia:
             return Formato(v.inercia, col);
         case kColPesoPropio:
