@@ -88,6 +88,22 @@ class OperacionesTest : public QObject {
         QCOMPARE(p.cargas[1].carga, 4.0);
     }
 
+    void eliminarUnaFilaGuardadaNoQuitaUnVano() {
+        // 5 spans lowered to 3: rows 4 and 5 stay in the grid, outside the beam.
+        Proyecto p = ProyectoNuevo();
+        CambiaNumVanos(p, 5, 2);
+        CambiaNumVanos(p, 3, 2);
+        p.vanos[2].longitud = 7;
+        QVERIFY(EliminaVano(p, 4));
+        QCOMPARE(p.numVanos, 3);
+        QCOMPARE(p.vanos.size(), size_t(4));
+        QCOMPARE(p.vanos[2].longitud, 7.0);
+        // A span of the beam still lowers the count.
+        QVERIFY(EliminaVano(p, 0));
+        QCOMPARE(p.numVanos, 2);
+        QCOMPARE(p.vanos.size(), size_t(3));
+    }
+
     void reemplazaColumna_data() {
         QTest::addColumn<int>("columna");
         QTest::addColumn<bool>("reemplaza");

@@ -36,6 +36,9 @@ void CambiaNumVanos(Proyecto& p, int n, double longitudTipica) {
 
 bool EliminaVano(Proyecto& p, int fila) {
     if (p.vanos.size() <= 1 || fila < 0 || fila >= static_cast<int>(p.vanos.size())) return false;
+    // A row kept beyond the span count is not a span of the beam: removing it must not
+    // take the last span out of the beam.
+    const bool deLaViga = fila < p.numVanos;
     p.vanos.erase(p.vanos.begin() + fila);
     if (fila < static_cast<int>(p.asignacion.size()))
         p.asignacion.erase(p.asignacion.begin() + fila);
@@ -45,7 +48,7 @@ bool EliminaVano(Proyecto& p, int fila) {
                    p.cargas.end());
     for (auto& c : p.cargas)
         if (c.vano > vano) --c.vano;
-    p.numVanos = std::max(1, p.numVanos - 1);
+    if (deLaViga) p.numVanos = std::max(1, p.numVanos - 1);
     return true;
 }
 

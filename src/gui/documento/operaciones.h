@@ -29,8 +29,9 @@ enum ColumnaVano : int {
 void CambiaNumVanos(Proyecto& p, int n, double longitudTipica);
 
 // Deletes span row `fila` (0-based) with its slab-assignment row and its concentrated
-// loads (the loads of later spans follow their span). The last remaining row is never
-// deleted: returns false and changes nothing.
+// loads (the loads of later spans follow their span). The span count drops by one only
+// when the row is one of the beam's spans, not a row kept beyond the count. The last
+// remaining row is never deleted: returns false and changes nothing.
 bool EliminaVano(Proyecto& p, int fila);
 
 // Whether a click on the heading of `columna` offers to fill it from the general data.
