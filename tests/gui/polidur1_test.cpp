@@ -451,6 +451,38 @@ class Polidur1Test : public QObject {
         QCOMPARE(b.readAll(), a.readAll());
     }
 
+    void completarLaExtensionNoReemplazaSinPreguntar() {
+        QFile existente(Ruta("obra.vcw"));
+        QVERIFY(existente.open(QIODevice::WriteOnly));
+        existente.write("otro proyecto");
+        existente.close();
+        const QString pregunta = "El archivo obra.vcw ya existe.\nQuiere reemplazarlo?";
+
+        // "No": the other project stays as it was and the save did not happen.
+        Mensajes::AgregaRuta(dir.filePath("obra"));
+        Mensajes::AgregaRespuesta(Respuesta::No);
+        QVERIFY(!principal->Salvar());
+        QCOMPARE(Textos().back(), pregunta);
+        QVERIFY(existente.open(QIODevice::ReadOnly));
+        QCOMPARE(existente.readAll(), QByteArray("otro proyecto"));
+        existente.close();
+        QCOMPARE(doc->Ruta(), QString());
+
+        // "Si": replaced.
+        Mensajes::AgregaRuta(dir.filePath("obra"));
+        Mensajes::AgregaRespuesta(Respuesta::Si);
+        QVERIFY(principal->Salvar());
+        QCOMPARE(doc->Ruta(), Ruta("obra.vcw"));
+        QVERIFY(existente.open(QIODevice::ReadOnly));
+        QVERIFY(existente.readAll().startsWith("V1,"));
+
+        // A name typed with its extension was confirmed by the dialog itself.
+        Mensajes::BorraMostrados();
+        Mensajes::AgregaRuta(Ruta("obra.vcw"));
+        QVERIFY(principal->Salvar());
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+    }
+
     void unArchivoIlegibleNoCambiaNada() {
         doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "ANTES"; });
         doc->MarcaGuardado(QString());

@@ -211,7 +211,16 @@ bool Polidur1::Salvar() {
     tabla_->ConfirmaEdicion();
     QString ruta = Mensajes::PideArchivoGuardar(this, kFiltroProyecto, doc_->Ruta());
     if (ruta.isEmpty()) return false;
-    if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".vcw");
+    if (QFileInfo(ruta).suffix().isEmpty()) {
+        ruta += QStringLiteral(".vcw");
+        // The dialog confirmed the name as typed; the completed name may be another,
+        // existing project, which must not be replaced unasked.
+        if (QFileInfo::exists(ruta) &&
+            !Mensajes::PreguntaSiNo(this,
+                                    QStringLiteral("El archivo %1 ya existe.\nQuiere reemplazarlo?")
+                                        .arg(QFileInfo(ruta).fileName())))
+            return false;
+    }
     return GuardaEn(ruta);
 }
 
