@@ -375,7 +375,9 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
         {4, " 6   20   40   0.001   1   1   3   21 ",
          "Linea 4: el numero de cargas del vano 1 debe estar entre 0 y 20"},
         {5, " 1   2 ", "Linea 5: la restriccion de giro del nudo 1 debe estar entre 0 y 1"},
-        {7, " 21   2   3 ", "Linea 7: el vano de la carga debe estar entre 1 y 20"},
+        {7, " 21   2   3 ", "Linea 7: el vano de la carga debe estar entre 1 y 1"},
+        // A one-span beam has no span 2: its load would be dropped silently.
+        {7, " 2   2   3 ", "Linea 7: el vano de la carga debe estar entre 1 y 1 (se leyo \"2\")"},
         {7, " 1   2  -0.5 ", "Linea 7: la distancia de la carga no puede ser menor que 0"},
         {7, " 1   2 ", "Linea 7: faltan valores: se esperaban 3 y hay 2"},
     };

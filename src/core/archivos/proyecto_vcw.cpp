@@ -282,9 +282,11 @@ bool LeeCargas(LectorValores& l, Proyecto& p, int numCargNudos, const std::vecto
     for (int i = 1; i <= p.numVanos; ++i) {
         for (int k = 0; k < numCargas[i]; ++k) {
             CargaConcentrada c;
-            // The span written on the line, not the one being counted, owns the load.
+            // The span written on the line, not the one being counted, owns the load. A
+            // span the beam does not have would leave the load out of every run and out
+            // of the next save without a word, so such a line is refused.
             if (!l.LeeValores(3, v) ||
-                !l.Entero(v[0], "el vano de la carga", 1, kMaxVanos, c.vano) ||
+                !l.Entero(v[0], "el vano de la carga", 1, p.numVanos, c.vano) ||
                 !l.Numero(v[1], "la carga concentrada", -kMax, kMax, c.carga) ||
                 !l.Numero(v[2], "la distancia de la carga", 0, kMax, c.distancia))
                 return false;
