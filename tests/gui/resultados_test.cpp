@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -637,6 +639,45 @@ class PruebaResultados : public QObject {
         QApplication::clipboard()->clear();
         QTest::keyClick(&v, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("1\t2.50\ta\n2\t-1.00\tb\n"));
+    }
+
+    void captionsWrapInsteadOfBeingCut_data() {
+        QTest::addColumn<QSize>("tamano");
+        QTest::addColumn<bool>("unaLinea");  // wide enough for every caption on one line
+        QTest::newRow("800x600") << QSize(800, 600) << false;
+        QTest::newRow("1280x800") << QSize(1280, 800) << true;
+    }
+    void captionsWrapInsteadOfBeingCut() {
+        QFETCH(QSize, tamano);
+        QFETCH(bool, unaLinea);
+        Resultad w;
+        w.resize(tamano);
+        w.Muestra(ProyectoEjemplo(), ResultadosEjemplo());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        QApplication::processEvents();
+        for (auto nombre : {"SSDBGrid3", "SSDBGrid4", "SSDBGrid5"}) {
+            auto* vista = w.findChild<VistaTablaResultados*>(nombre);
+            QVERIFY2(vista, nombre);
+            QHeaderView* h = vista->horizontalHeader();
+            const QFontMetrics fm = h->fontMetrics();
+            const int margen = 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+            const int relleno = h->sizeHint().height() - fm.height();  // padding of one line
+            for (int c = 0; c < h->count(); ++c) {
+                const QString titulo = vista->model()->headerData(c, Qt::Horizontal).toString();
+                const int ancho = h->sectionSize(c) - margen;
+                // Every word fits across its column ...
+                for (const QString& palabra : titulo.split(' '))
+                    QVERIFY2(fm.horizontalAdvance(palabra) <= ancho, qPrintable(titulo));
+                // ... and every line of the wrapped caption fits down the caption row.
+                const QRect r = fm.boundingRect(QRect(0, 0, ancho, 10000),
+                                                Qt::AlignCenter | Qt::TextWordWrap, titulo);
+                QVERIFY2(r.height() + relleno <= h->height(), qPrintable(titulo));
+            }
+            // A wide window keeps the caption row one line high.
+            if (unaLinea) QCOMPARE(h->height(), h->sizeHint().height());
+        }
     }
 
     // --- The window ----------------------------------------------------------------------

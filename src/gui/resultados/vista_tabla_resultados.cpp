@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 #include <algorithm>
 #include <map>
 
@@ -34,6 +36,20 @@ QString TextoTabulado(const QAbstractItemModel& modelo, const QModelIndexList& s
     return texto;
 }
 
+int AltoEncabezado(const QFontMetrics& fm, const QStringList& titulos,
+                   const std::vector<int>& anchos, int margen, int altoUnaLinea) {
+    int extra = 0;
+    for (int i = 0; i < titulos.size(); ++i) {
+        const size_t k = static_cast<size_t>(i);
+        if (k >= anchos.size()) break;
+        const int ancho = std::max(1, anchos[k] - margen);
+        const QRect r = fm.boundingRect(QRect(0, 0, ancho, 100000),
+                                        Qt::AlignCenter | Qt::TextWordWrap, titulos[i]);
+        extra = std::max(extra, r.height() - fm.height());
+    }
+    return altoUnaLinea + extra;
+}
+
 VistaTablaResultados::VistaTablaResultados(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -42,6 +58,39 @@ VistaTablaResultados::VistaTablaResultados(QWidget* parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setMinimumSectionSize(40);
+    // Narrow columns ("Area Ref Superior" beside three others) break their captions at the
+    // spaces; AjustaEncabezado makes the caption row tall enough for them.
+    horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            &VistaTablaResultados::AjustaEncabezado);
+}
+
+void VistaTablaResultados::setModel(QAbstractItemModel* modelo) {
+    QTableView::setModel(modelo);
+    AjustaEncabezado();
+}
+
+void VistaTablaResultados::resizeEvent(QResizeEvent* evento) {
+    QTableView::resizeEvent(evento);
+    AjustaEncabezado();
+}
+
+void VistaTablaResultados::AjustaEncabezado() {
+    QHeaderView* h = horizontalHeader();
+    if (!model()) return;
+    QStringList titulos;
+    std::vector<int> anchos;
+    for (int c = 0; c < h->count(); ++c) {
+        titulos << model()->headerData(c, Qt::Horizontal).toString();
+        anchos.push_back(h->sectionSize(c));
+    }
+    // The style's padding on both sides of the caption, and a pixel each for the grid lines.
+    const int margen = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h) + 2;
+    const int alto =
+        AltoEncabezado(h->fontMetrics(), titulos, anchos, margen, h->sizeHint().height());
+    if (alto == h->minimumHeight()) return;
+    h->setMinimumHeight(alto);
+    updateGeometries();
 }
 
 void VistaTablaResultados::CopiaSeleccion() {
