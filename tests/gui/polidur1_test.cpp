@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "analisis/calcula.h"
@@ -635,8 +636,16 @@ class Polidur1Test : public QObject {
         QVERIFY(!Busca<QWidget>(principal, "Progre")->isVisible());
         for (const char* m : {"menu0", "menu5", "Menu1", "menu2"})
             QVERIFY(Busca<QMenu>(marco.get(), m)->menuAction()->isEnabled());
+        // Showing the results again keeps the page the user was on, and an edit after the
+        // run does not reach them: they describe the beam as it was analysed.
+        auto* pestanas = marco->findChild<QTabWidget*>("SSTab1");
+        pestanas->setCurrentIndex(2);
+        doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud = 9; });
         Busca<QAction>(marco.get(), "Menu12")->trigger();
         QVERIFY(ventana->isVisible());
+        QCOMPARE(pestanas->currentIndex(), 2);
+        QVERIFY(doc->ProyectoCalculado());
+        QCOMPARE(doc->ProyectoCalculado()->vanos[0].longitud, 5.0);
         // A new run drops the old results and their window until it succeeds.
         doc->Modifica("inestable",
                       [](Proyecto& p) { p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado; });

@@ -70,6 +70,7 @@ void Documento::Reemplaza(Proyecto p, const QString& ruta) {
     pila_.clear();
     estado_ = ConDerivados(std::move(p));
     resultados_.reset();
+    proyectoCalculado_.reset();
     ruta_ = ruta;
     pila_.setClean();
     emit cambiado();
@@ -83,12 +84,15 @@ void Documento::MarcaGuardado(const QString& ruta) {
 
 void Documento::FijaResultados(Resultados r) {
     resultados_ = std::move(r);
+    proyectoCalculado_ = estado_.proyecto;
+    ++generacion_;
     emit cambiado();
 }
 
 void Documento::DescartaResultados() {
     if (!resultados_) return;
     resultados_.reset();
+    proyectoCalculado_.reset();
     emit cambiado();
 }
 

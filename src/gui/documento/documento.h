@@ -32,6 +32,13 @@ class Documento : public QObject {
     const QString& TextoLosas() const { return estado_.textoLosas; }
     // The last run's results (even a stopped one), or nullptr.
     const Resultados* UltimosResultados() const { return resultados_ ? &*resultados_ : nullptr; }
+    // The project as it was when the last results were set: the results describe that
+    // beam, whatever was edited since.
+    const Proyecto* ProyectoCalculado() const {
+        return proyectoCalculado_ ? &*proyectoCalculado_ : nullptr;
+    }
+    // Counts the results set so far, so a window can tell new results from those it shows.
+    int GeneracionResultados() const { return generacion_; }
     // Whether the last run finished without a stop and the project kept its spans since.
     bool Calculado() const { return resultados_ && resultados_->calculado; }
     const QString& Ruta() const { return ruta_; }
@@ -65,6 +72,8 @@ class Documento : public QObject {
   private:
     EstadoDocumento estado_;
     std::optional<Resultados> resultados_;
+    std::optional<Proyecto> proyectoCalculado_;
+    int generacion_ = 0;
     QString ruta_;
     QUndoStack pila_;
 };

@@ -62,7 +62,11 @@ QMdiSubWindow* TluxMDI::AgregaVentana(QWidget* ventana) {
 void TluxMDI::MuestraResultados() {
     const Resultados* r = doc_->UltimosResultados();
     if (!r) return;
-    resultados_->Muestra(doc_->ProyectoActual(), *r);
+    // Opening the window again shows the tables as they were; only new results refill it.
+    if (generacionMostrada_ != doc_->GeneracionResultados()) {
+        resultados_->Muestra(*doc_->ProyectoCalculado(), *r);
+        generacionMostrada_ = doc_->GeneracionResultados();
+    }
     subResultados_->showMaximized();
     area_->setActiveSubWindow(subResultados_);
 }

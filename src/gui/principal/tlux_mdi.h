@@ -38,6 +38,7 @@ class TluxMDI : public QMainWindow {
     QMdiSubWindow* subPrincipal_;
     Resultad* resultados_;
     QMdiSubWindow* subResultados_;
+    int generacionMostrada_ = -1;
 };
 
 }  // namespace trabelux
