@@ -8,7 +8,6 @@
 #include "archivos/perfiles.h"
 #include "archivos/proyecto_vcw.h"
 #include "archivos_qt.h"
-#include "comando_perfiles.h"
 #include "detallado/detallado.h"
 #include "json.h"
 #include "modelo/derivados.h"
@@ -162,11 +161,7 @@ int ComandoCalc(const OpcionesCalc& o) {
     if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 &&
         p.datos.designacionPerfil >= 0) {
         // The section of a steel beam comes from its rolled shape.
-        std::string rutaDat = RutaPerfiles();
-        auto datos = LeeBytesArchivo(rutaDat);
-        auto tabla = datos ? LeePerfiles(*datos, rutaDat)
-                           : Resultado<TablaPerfiles>::Error(
-                                 "No se encontro la tabla de perfiles:\n" + rutaDat);
+        auto tabla = LeeTablaPerfiles(RutaTablaPerfiles());
         if (tabla)
             p.perfil = ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil,
                                       p.datos.designacionPerfil);

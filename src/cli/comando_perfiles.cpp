@@ -1,11 +1,9 @@
 #include "comando_perfiles.h"
 
-#include <QCoreApplication>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "archivos/perfiles.h"
+#include "archivos_qt.h"
 
 namespace trabelux::cli {
 
@@ -17,13 +15,7 @@ int ComandoPerfiles(const std::string& familia, const std::string& rutaDat, std:
                 << "\". Use W, M, S, HP, C, MC o WT.\n";
         return 2;
     }
-    std::ifstream archivo(rutaDat, std::ios::binary);
-    if (!archivo) {
-        errores << "No se pudo abrir la tabla de perfiles:\n" << rutaDat << "\n";
-        return 2;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(archivo)), std::istreambuf_iterator<char>());
-    Resultado<TablaPerfiles> tabla = LeePerfiles(bytes, rutaDat);
+    Resultado<TablaPerfiles> tabla = LeeTablaPerfiles(rutaDat);
     if (!tabla) {
         errores << tabla.mensaje << "\n";
         return 2;
@@ -34,14 +26,8 @@ int ComandoPerfiles(const std::string& familia, const std::string& rutaDat, std:
     return 0;
 }
 
-std::string RutaPerfiles() {
-    return (QCoreApplication::applicationDirPath() + QStringLiteral("/Aisc-dat.Dat"))
-        .toLocal8Bit()
-        .toStdString();
-}
-
 int ComandoPerfiles(const std::string& familia) {
-    return ComandoPerfiles(familia, RutaPerfiles(), std::cout, std::cerr);
+    return ComandoPerfiles(familia, RutaTablaPerfiles(), std::cout, std::cerr);
 }
 
 }  // namespace trabelux::cli

@@ -16,10 +16,8 @@ int ComandoPerfiles(const std::string& familia, const std::string& rutaDat, std:
                     std::ostream& errores);
 
 // The same on standard output and error, with the table next to the executable
-// (RutaPerfiles). Needs the QCoreApplication to exist.
+// (RutaTablaPerfiles). Needs the QCoreApplication to exist.
 int ComandoPerfiles(const std::string& familia);
 
-// Path of Aisc-dat.Dat in the executable's folder.
-std::string RutaPerfiles();
 
 }  // namespace trabelux::cli

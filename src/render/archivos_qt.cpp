@@ -1,5 +1,6 @@
 #include "archivos_qt.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,6 +52,21 @@ std::string GuardaArchivo(const std::string& ruta, const std::string& bytes) {
     }
     if (!f.commit()) return MensajeErrorGuardar(ruta, f.errorString().toStdString());
     return {};
+}
+
+std::string RutaTablaPerfiles() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("Aisc-dat.Dat"))
+        .toStdString();
+}
+
+Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta) {
+    QFile f(QString::fromStdString(ruta));
+    if (!f.open(QIODevice::ReadOnly))
+        return Resultado<TablaPerfiles>::Error("No se pudo leer la tabla de perfiles:\n" + ruta +
+                                               "\n" + f.errorString().toStdString());
+    QByteArray datos = f.readAll();
+    return LeePerfiles(std::string(datos.constData(), static_cast<size_t>(datos.size())), ruta);
 }
 
 }  // namespace trabelux

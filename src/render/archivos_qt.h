@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "archivos/perfiles.h"
 #include "archivos/proyecto_vcw.h"
 
 namespace trabelux {
@@ -23,5 +24,12 @@ LecturaProyecto AbreProyecto(const std::string& ruta);
 // Writes `bytes` to `ruta` atomically: the old file is replaced only when the whole new
 // one was written. Returns the failure message (MensajeErrorGuardar), empty on success.
 std::string GuardaArchivo(const std::string& ruta, const std::string& bytes);
+
+// The steel-shapes table shipped next to the executables (Aisc-dat.Dat).
+std::string RutaTablaPerfiles();
+
+// Reads and parses a shapes table; a missing or unreadable file says so:
+// "No se pudo leer la tabla de perfiles:\n<ruta>\n<razon>".
+Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta);
 
 }  // namespace trabelux

@@ -1,20 +1,32 @@
 #include "comun/tabla_perfiles.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include "archivos_qt.h"
 
 namespace trabelux {
 
+QString CatalogoPerfiles::RutaPrograma() { return QString::fromStdString(RutaTablaPerfiles()); }
+
+CatalogoPerfiles::CatalogoPerfiles(QString ruta) : ruta_(std::move(ruta)) {}
+
+void CatalogoPerfiles::FijaRuta(const QString& ruta) {
+    ruta_ = ruta;
+    tabla_.reset();
+}
+
+const TablaPerfiles* CatalogoPerfiles::Tabla(QString* error) {
+    if (tabla_) return &*tabla_;
+    Resultado<TablaPerfiles> leida = LeeTablaPerfiles(ruta_.toStdString());
+    if (!leida) {
+        if (error) *error = QString::fromStdString(leida.mensaje);
+        return nullptr;
+    }
+    tabla_ = std::move(*leida.valor);
+    return &*tabla_;
+}
+
 const TablaPerfiles* TablaPerfilesDelPrograma() {
-    static const std::optional<TablaPerfiles> tabla = []() -> std::optional<TablaPerfiles> {
-        const QString ruta = QDir(QCoreApplication::applicationDirPath()).filePath("Aisc-dat.Dat");
-        QFile f(ruta);
-        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-        Resultado<TablaPerfiles> leida = LeePerfiles(f.readAll().toStdString(), ruta.toStdString());
-        return leida.valor;
-    }();
-    return tabla ? &*tabla : nullptr;
+    static CatalogoPerfiles catalogo;
+    return catalogo.Tabla();
 }
 
 void ResuelvePerfilDelProyecto(Proyecto& p) {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogos/datgen_perfiles.h"
+#include "comun/tabla_perfiles.h"
 #include "modelo/proyecto.h"
 
 class QCheckBox;
