@@ -158,13 +158,12 @@ int ComandoCalc(const OpcionesCalc& o) {
     }
     if (!lectura.aviso.empty()) Error(lectura.aviso);
     Proyecto p = std::move(*lectura.proyecto);
-    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 &&
-        p.datos.designacionPerfil >= 0) {
+    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0) {
         // The section of a steel beam comes from its rolled shape.
         auto tabla = LeeTablaPerfiles(RutaTablaPerfiles());
         if (tabla)
-            p.perfil = ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil,
-                                      p.datos.designacionPerfil);
+            p.perfil =
+                ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil, p.datos.designacionPerfil);
         else
             Error(tabla.mensaje);
     }

@@ -19,5 +19,4 @@ int ComandoPerfiles(const std::string& familia, const std::string& rutaDat, std:
 // (RutaTablaPerfiles). Needs the QCoreApplication to exist.
 int ComandoPerfiles(const std::string& familia);
 
-
 }  // namespace trabelux::cli

@@ -11,11 +11,21 @@ std::string Json::Cadena(const std::string& v) {
     std::string s = "\"";
     for (unsigned char c : v) {
         switch (c) {
-            case '"': s += "\\\""; break;
-            case '\\': s += "\\\\"; break;
-            case '\n': s += "\\n"; break;
-            case '\r': s += "\\r"; break;
-            case '\t': s += "\\t"; break;
+            case '"':
+                s += "\\\"";
+                break;
+            case '\\':
+                s += "\\\\";
+                break;
+            case '\n':
+                s += "\\n";
+                break;
+            case '\r':
+                s += "\\r";
+                break;
+            case '\t':
+                s += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];

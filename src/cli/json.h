@@ -8,11 +8,11 @@
 namespace trabelux::cli {
 
 class Json {
-public:
-    Json& Abre(const std::string& clave = {});        // {
-    Json& Cierra();                                   // }
-    Json& AbreLista(const std::string& clave = {});   // [
-    Json& CierraLista();                              // ]
+  public:
+    Json& Abre(const std::string& clave = {});       // {
+    Json& Cierra();                                  // }
+    Json& AbreLista(const std::string& clave = {});  // [
+    Json& CierraLista();                             // ]
     Json& Numero(const std::string& clave, double v);
     Json& Entero(const std::string& clave, long long v);
     Json& Texto(const std::string& clave, const std::string& v);
@@ -24,7 +24,7 @@ public:
     static std::string Cadena(const std::string& v);
     static std::string NumeroTexto(double v);
 
-private:
+  private:
     void Clave(const std::string& clave);
     std::string salida_;
     std::vector<bool> primero_;  // per open container: nothing written yet

@@ -1,104 +1,68 @@
-// The results tables; see tablas_resultados.h.
+// The results tables; see tablas_resultados.h. Frames, captions, headings and the text of
+// every cell come from the core's result tables, which the command line and the report
+// print too, so the three never disagree.
 #include "resultados/tablas_resultados.h"
 
-#include <algorithm>
+#include "reporte/tablas_resultados.h"
 
 namespace trabelux {
 
 namespace {
 
-double En(const std::vector<float>& v, size_t k) { return k < v.size() ? v[k] : 0.0; }
+TablaTexto TablaDelNucleo(TablaResultados t, const Resultados& r) {
+    const int k = static_cast<int>(t);
+    if (t <= TablaResultados::kMomentos) return TablasAnalisis(r)[static_cast<size_t>(k)];
+    return TablasRefuerzo(
+        r)[static_cast<size_t>(k - static_cast<int>(TablaResultados::kRefuerzoApoyos))];
+}
+
+const char* NombreTabla(TablaResultados t) {
+    switch (t) {
+        case TablaResultados::kReacciones:
+            return "TablaReacciones";
+        case TablaResultados::kCortantes:
+            return "TablaCortantes";
+        case TablaResultados::kMomentos:
+            return "TablaMomentos";
+        case TablaResultados::kRefuerzoApoyos:
+            return "SSDBGrid3";
+        case TablaResultados::kRefuerzoVanos:
+            return "SSDBGrid4";
+        case TablaResultados::kRefuerzoTransversal:
+            return "SSDBGrid5";
+    }
+    return "";
+}
+
+// The display format of a column: whole numbers first, the stirrup text last, the
+// areas with two decimals and everything else with three.
+QString FormatoColumna(const std::string& titulo, size_t columna) {
+    if (columna == 0) return QStringLiteral("0");
+    if (titulo == "Estribos") return {};
+    if (titulo.rfind("Area", 0) == 0) return QStringLiteral("0.00");
+    return QStringLiteral("0.000");
+}
 
 }  // namespace
 
 DefinicionTabla DefineTabla(TablaResultados t) {
-    const QString momentosAreas = QStringLiteral("Momentos en To-m y areas en cm2");
-    switch (t) {
-        case TablaResultados::kReacciones:
-            return {"TablaReacciones",
-                    "REACCIONES",
-                    "Reacciones en To y Momentos en To-m",
-                    {{"Apoyo", "0"}, {"Reaccion", "0.000"}, {"Momento", "0.000"}}};
-        case TablaResultados::kCortantes:
-            return {"TablaCortantes",
-                    "Cortantes en los extremos de los vanos",
-                    "Cortantes en To",
-                    {{"Vano", "0"}, {"Cortante Izq", "0.000"}, {"Cortante Der", "0.000"}}};
-        case TablaResultados::kMomentos:
-            return {"TablaMomentos",
-                    "Momentos en los extremos y centros de los vanos",
-                    "Momentos en To-m",
-                    {{"Vano", "0"},
-                     {"Momento Izq", "0.000"},
-                     {"Momento Der", "0.000"},
-                     {"Momento Max Vano", "0.000"}}};
-        case TablaResultados::kRefuerzoApoyos:
-            return {"SSDBGrid3",
-                    "REFUERZO EN APOYOS",
-                    momentosAreas,
-                    {{"Apoyo", "0"},
-                     {"Momento", "0.000"},
-                     {"Area Ref Superior", "0.00"},
-                     {"Area Ref Inferior", "0.00"}}};
-        case TablaResultados::kRefuerzoVanos:
-            return {"SSDBGrid4",
-                    "REFUERZO EN VANOS",
-                    momentosAreas,
-                    {{"Vano", "0"},
-                     {"Momento", "0.000"},
-                     {"Area Ref Superior", "0.00"},
-                     {"Area Ref Inferior", "0.00"}}};
-        case TablaResultados::kRefuerzoTransversal:
-            return {"SSDBGrid5",
-                    "REFUERZO TRANSVERSAL",
-                    "Cortantes en To y areas en cm2/m",
-                    {{"Vano", "0"},
-                     {"Cortante I", "0.000"},
-                     {"Cortante J", "0.000"},
-                     {"Area/m", "0.00"},
-                     {"Estribos", ""}}};
-    }
-    return {};
+    const TablaTexto tabla = TablaDelNucleo(t, Resultados{});
+    DefinicionTabla d{NombreTabla(t),
+                      QString::fromStdString(tabla.marco),
+                      QString::fromStdString(tabla.titulo),
+                      {}};
+    for (size_t c = 0; c < tabla.columnas.size(); ++c)
+        d.columnas.push_back(
+            {QString::fromStdString(tabla.columnas[c]), FormatoColumna(tabla.columnas[c], c)});
+    return d;
 }
 
 std::vector<FilaResultados> FilasTabla(TablaResultados t, const Resultados& r) {
     std::vector<FilaResultados> filas;
-    const int n = r.analisisCompleto ? std::max(r.numVanos, 0) : 0;
-    switch (t) {
-        case TablaResultados::kReacciones:
-            if (n > 0)
-                for (int j = 1; j <= n + 1; ++j) {
-                    const size_t k = static_cast<size_t>(2 * j - 2);
-                    filas.push_back({double(j), En(r.reacciones, k), En(r.reacciones, k + 1)});
-                }
-            break;
-        case TablaResultados::kCortantes:
-        case TablaResultados::kMomentos:
-            for (int i = 1; i <= n; ++i) {
-                const size_t k = static_cast<size_t>(i - 1);
-                const FuerzasVano f =
-                    k < r.fuerzasExtremo.size() ? r.fuerzasExtremo[k] : FuerzasVano{};
-                if (t == TablaResultados::kCortantes)
-                    filas.push_back({double(i), f.cortanteI, f.cortanteJ});
-                else
-                    filas.push_back({double(i), f.momentoI, f.momentoJ, En(r.momMaxVano, k)});
-            }
-            break;
-        case TablaResultados::kRefuerzoApoyos:
-            for (const auto& a : r.refuerzoApoyos)
-                filas.push_back({double(a.nudo), double(a.momento), double(a.areaSuperior),
-                                 double(a.areaInferior)});
-            break;
-        case TablaResultados::kRefuerzoVanos:
-            for (const auto& v : r.refuerzoVanos)
-                filas.push_back({double(v.vano), double(v.momento), double(v.areaSuperior),
-                                 double(v.areaInferior)});
-            break;
-        case TablaResultados::kRefuerzoTransversal:
-            for (const auto& e : r.refuerzoTransversal)
-                filas.push_back({double(e.vano), double(e.cortanteI), double(e.cortanteJ),
-                                 double(e.areaPorMetro), QString::fromStdString(e.estribos)});
-            break;
+    for (const auto& fila : TablaDelNucleo(t, r).filas) {
+        FilaResultados f;
+        for (const auto& celda : fila) f.push_back(QString::fromStdString(celda));
+        filas.push_back(std::move(f));
     }
     return filas;
 }
