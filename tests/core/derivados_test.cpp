@@ -1,7 +1,8 @@
 // Derived span values: inertia, self weight and the load the analysis uses.
+#include "modelo/derivados.h"
+
 #include <gtest/gtest.h>
 
-#include "modelo/derivados.h"
 #include "modelo/proyecto.h"
 
 using namespace trabelux;

@@ -113,11 +113,16 @@ TEST(Familias, CodeFollowedByAPositiveNumber) {
         int familia;
         V esperado;
     } casos[] = {
-        {0, {}},           {1, {"W8X31", "W10X12"}},  // no "WT", nor "W" or "W0X10" without a
-                                                      // positive size
-        {2, {"M12X11.8"}},                            // no "MC"
-        {3, {"S24X121"}},  {4, {"HP14X117"}},        {5, {"C10X30"}},
-        {6, {"MC12X50"}},  {7, {"WT5X22.5"}},        {8, {}},
+        {0, {}},
+        {1, {"W8X31", "W10X12"}},  // no "WT", nor "W" or "W0X10" without a
+                                   // positive size
+        {2, {"M12X11.8"}},         // no "MC"
+        {3, {"S24X121"}},
+        {4, {"HP14X117"}},
+        {5, {"C10X30"}},
+        {6, {"MC12X50"}},
+        {7, {"WT5X22.5"}},
+        {8, {}},
     };
     for (const auto& c : casos) {
         ListaFamilia l = PerfilesDeFamilia(t, c.familia);

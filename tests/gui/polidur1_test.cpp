@@ -12,9 +12,9 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "analisis/calcula.h"

@@ -18,7 +18,8 @@ struct CotaCargas {
     CotaCargas(const EntradaCalculo& e, int vano) {
         for (int k = 0; k < e.numCargas[vano]; ++k) {
             sumaAbsP += std::fabs(e.cargaConc[vano][k]);
-            sumaAbsPa += std::fabs(static_cast<double>(e.cargaConc[vano][k]) * e.distCarga[vano][k]);
+            sumaAbsPa +=
+                std::fabs(static_cast<double>(e.cargaConc[vano][k]) * e.distCarga[vano][k]);
         }
     }
 };

@@ -62,12 +62,12 @@ struct Resultados {
     // "1.0" back into the general data.
     bool moduloCorregido = false;
 
-    int numVanos = 0;                       // spans analysed
+    int numVanos = 0;                         // spans analysed
     std::vector<FuerzasVano> fuerzasExtremo;  // spans 1..n at [0..n-1]
-    std::vector<float> reacciones;          // by degree of freedom 1..2(n+1) at [0..2n+1]
-    std::vector<float> momMaxVano;          // largest sagging moment per span, 0 if none
-    std::vector<float> posMomMax;           // its distance from the left end, m
-    std::vector<EstacionesVano> diagramas;  // one per span
+    std::vector<float> reacciones;            // by degree of freedom 1..2(n+1) at [0..2n+1]
+    std::vector<float> momMaxVano;            // largest sagging moment per span, 0 if none
+    std::vector<float> posMomMax;             // its distance from the left end, m
+    std::vector<EstacionesVano> diagramas;    // one per span
     float maxCortante = 0;
     float maxMomento = 0;
 

@@ -192,8 +192,7 @@ bool LeeRegistroExtra(Lector& l, int k, std::string& registro) {
         std::string texto;
         if (!l.Texto(nombres[v] + de, texto)) return false;
         double numero = 0;
-        if (v != 1 && !NumeroEstricto(texto, numero))
-        {
+        if (v != 1 && !NumeroEstricto(texto, numero)) {
             std::string motivo = nombres[v];
             motivo += de;
             motivo += " no es un numero (\"" + texto + "\")";

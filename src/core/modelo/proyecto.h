@@ -26,27 +26,27 @@ enum OpcionInercia : int { kInerciaBh3 = 0, kInerciaOtra = 1 };
 // General data, kept as the texts of the fields: that is how they are stored in the
 // project file and read as numbers wherever they are used (LeeNumero).
 struct DatosGenerales {
-    int material = kHormigon;         // "Material"
-    std::string fc = "180";           // F'c, kg/cm2
-    std::string fy = "2800";          // Fy, kg/cm2
-    std::string moduloE = "2.03E+06"; // "Modulo E", derived from F'c for concrete
-    std::string recub = "5";          // cover, cm
-    std::string longitud = "1.000";   // global span length, m
-    std::string base = "20.0";        // global width, cm
-    std::string altura = "40.0";      // global depth, cm
-    int opcionInercia = kInerciaBh3;  // "Inercia": "bh3/12" or "Otra"
-    std::string inercia;              // global inertia used with "Otra", m4
-    std::string cargaMuerta;          // global dead load, t/m
-    std::string cargaViva;            // global live load, t/m
+    int material = kHormigon;          // "Material"
+    std::string fc = "180";            // F'c, kg/cm2
+    std::string fy = "2800";           // Fy, kg/cm2
+    std::string moduloE = "2.03E+06";  // "Modulo E", derived from F'c for concrete
+    std::string recub = "5";           // cover, cm
+    std::string longitud = "1.000";    // global span length, m
+    std::string base = "20.0";         // global width, cm
+    std::string altura = "40.0";       // global depth, cm
+    int opcionInercia = kInerciaBh3;   // "Inercia": "bh3/12" or "Otra"
+    std::string inercia;               // global inertia used with "Otra", m4
+    std::string cargaMuerta;           // global dead load, t/m
+    std::string cargaViva;             // global live load, t/m
     // Load control.
-    bool usaCargaTotal = false;       // false: "Usa carga viva y carga muerta"; true: "Usa carga total"
-    std::string factorMuerta = "1.4"; // "Factor carga muerta"
-    std::string factorViva = "1.7";   // "Factor carga viva"
-    bool calculaPesoPropio = true;    // "Calcula peso propio"
-    std::string pesoUnitario = "2.4"; // "P. unitario", t/m3
+    bool usaCargaTotal = false;  // false: "Usa carga viva y carga muerta"; true: "Usa carga total"
+    std::string factorMuerta = "1.4";  // "Factor carga muerta"
+    std::string factorViva = "1.7";    // "Factor carga viva"
+    bool calculaPesoPropio = true;     // "Calcula peso propio"
+    std::string pesoUnitario = "2.4";  // "P. unitario", t/m3
     // Steel shape (only meaningful with "Acero").
-    int familiaPerfil = 0;            // "Ninguno", "W", "M", "S", "HP", "C", "MC", "WT"
-    int designacionPerfil = -1;       // index in the family's designation list; -1 none
+    int familiaPerfil = 0;       // "Ninguno", "W", "M", "S", "HP", "C", "MC", "WT"
+    int designacionPerfil = -1;  // index in the family's designation list; -1 none
 };
 
 // Properties of the chosen rolled shape in metre units, filled by whoever has the
@@ -54,10 +54,10 @@ struct DatosGenerales {
 // designation indices. Absent when no shape is chosen or the table is unavailable.
 struct PerfilAcero {
     std::string designacion;
-    double area = 0;   // m2
-    double d = 0;      // depth, m
-    double bf = 0;     // flange width, m
-    double ix = 0;     // m4
+    double area = 0;  // m2
+    double d = 0;     // depth, m
+    double bf = 0;    // flange width, m
+    double ix = 0;    // m4
 };
 
 // One row of the span grid. Cells that may be blank are optional; a blank cell reads 0.
@@ -110,29 +110,29 @@ struct ArchivoLosasDatos {
 
 // Slab assignment of one span ("Primera Losa", "Segunda Losa", "Espesor Prom").
 struct AsignacionLosa {
-    int primera = 0;          // left slab, 0 = none
-    int segunda = 0;          // right slab, 0 = none
-    double espesorProm = 0;   // m
+    int primera = 0;         // left slab, 0 = none
+    int segunda = 0;         // right slab, 0 = none
+    double espesorProm = 0;  // m
 };
 
 struct Proyecto {
     std::string nombreViga = "V1";
-    int numVanos = 1;                  // the span count shown in the main window
-    std::vector<Vano> vanos;           // grid rows; may hold more rows than numVanos
+    int numVanos = 1;         // the span count shown in the main window
+    std::vector<Vano> vanos;  // grid rows; may hold more rows than numVanos
     int apoyoIzquierdo = kApoyado;
     int apoyoDerecho = kApoyado;
-    std::vector<int> apoyosInteriores; // supports 2, 3, ...: 1 "Apoyado - 1", 0 "No apoyado - 0";
-                                       // may hold more rows than numVanos - 1
+    std::vector<int> apoyosInteriores;  // supports 2, 3, ...: 1 "Apoyado - 1", 0 "No apoyado - 0";
+                                        // may hold more rows than numVanos - 1
     DatosGenerales datos;
-    std::vector<CargaConcentrada> cargas;   // span-load grid rows, in grid order
-    std::vector<CargaNudo> cargasNudo;      // node-load grid rows, in grid order
-    std::string encabezado;            // report page header
-    std::string piePagina;             // report page footer
+    std::vector<CargaConcentrada> cargas;  // span-load grid rows, in grid order
+    std::vector<CargaNudo> cargasNudo;     // node-load grid rows, in grid order
+    std::string encabezado;                // report page header
+    std::string piePagina;                 // report page footer
     // Slabs.
-    std::string archivoLosas;          // path of the slab file in use; empty when none
+    std::string archivoLosas;                // path of the slab file in use; empty when none
     std::optional<ArchivoLosasDatos> losas;  // its contents, once read
-    std::string direccionViga = "X";   // "Direccion de la viga"
-    bool incluyePesoLosa = true;       // "SI" (true) / "NO" (false)
+    std::string direccionViga = "X";         // "Direccion de la viga"
+    bool incluyePesoLosa = true;             // "SI" (true) / "NO" (false)
     std::vector<AsignacionLosa> asignacion;  // one row per span
     // Chosen steel shape, resolved by the caller (see PerfilAcero).
     std::optional<PerfilAcero> perfil;

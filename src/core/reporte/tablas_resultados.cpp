@@ -5,12 +5,16 @@
 namespace trabelux {
 
 std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
-    TablaTexto reacciones{"REACCIONES", "Reacciones en To y Momentos en To-m",
-                          {"Apoyo", "Reaccion", "Momento"}, {}};
-    TablaTexto cortantes{"Cortantes en los extremos de los vanos", "Cortantes en To",
-                         {"Vano", "Cortante Izq", "Cortante Der"}, {}};
-    TablaTexto momentos{"Momentos en los extremos y centros de los vanos", "Momentos en To-m",
-                        {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"}, {}};
+    TablaTexto reacciones{
+        "REACCIONES", "Reacciones en To y Momentos en To-m", {"Apoyo", "Reaccion", "Momento"}, {}};
+    TablaTexto cortantes{"Cortantes en los extremos de los vanos",
+                         "Cortantes en To",
+                         {"Vano", "Cortante Izq", "Cortante Der"},
+                         {}};
+    TablaTexto momentos{"Momentos en los extremos y centros de los vanos",
+                        "Momentos en To-m",
+                        {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"},
+                        {}};
     if (r.analisisCompleto) {
         for (int j = 1; j <= r.numVanos + 1; ++j) {
             size_t k = static_cast<size_t>(2 * j - 2);
@@ -26,25 +30,31 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
                                        Formatea(static_cast<float>(fv.cortanteI), "0.000"),
                                        Formatea(static_cast<float>(fv.cortanteJ), "0.000")});
             float mmax = i < static_cast<int>(r.momMaxVano.size()) ? r.momMaxVano[i] : 0.0f;
-            momentos.filas.push_back({std::to_string(i + 1),
-                                      Formatea(static_cast<float>(fv.momentoI), "0.000"),
-                                      Formatea(static_cast<float>(fv.momentoJ), "0.000"),
-                                      Formatea(mmax, "0.000")});
+            momentos.filas.push_back(
+                {std::to_string(i + 1), Formatea(static_cast<float>(fv.momentoI), "0.000"),
+                 Formatea(static_cast<float>(fv.momentoJ), "0.000"), Formatea(mmax, "0.000")});
         }
     }
     return {reacciones, cortantes, momentos};
 }
 
 std::vector<TablaTexto> TablasRefuerzo(const Resultados& r) {
-    TablaTexto apoyos{"REFUERZO EN APOYOS", "Momentos en To-m y areas en cm2",
-                      {"Apoyo", "Momento", "Area Ref Superior", "Area Ref Inferior"}, {}};
-    TablaTexto vanos{"REFUERZO EN VANOS", "Momentos en To-m y areas en cm2",
-                     {"Vano", "Momento", "Area Ref Superior", "Area Ref Inferior"}, {}};
-    TablaTexto transversal{"REFUERZO TRANSVERSAL", "Cortantes en To y areas en cm2/m",
-                           {"Vano", "Cortante I", "Cortante J", "Area/m", "Estribos"}, {}};
+    TablaTexto apoyos{"REFUERZO EN APOYOS",
+                      "Momentos en To-m y areas en cm2",
+                      {"Apoyo", "Momento", "Area Ref Superior", "Area Ref Inferior"},
+                      {}};
+    TablaTexto vanos{"REFUERZO EN VANOS",
+                     "Momentos en To-m y areas en cm2",
+                     {"Vano", "Momento", "Area Ref Superior", "Area Ref Inferior"},
+                     {}};
+    TablaTexto transversal{"REFUERZO TRANSVERSAL",
+                           "Cortantes en To y areas en cm2/m",
+                           {"Vano", "Cortante I", "Cortante J", "Area/m", "Estribos"},
+                           {}};
     for (const auto& f : r.refuerzoApoyos)
         apoyos.filas.push_back({std::to_string(f.nudo), Formatea(f.momento, "0.000"),
-                                Formatea(f.areaSuperior, "0.00"), Formatea(f.areaInferior, "0.00")});
+                                Formatea(f.areaSuperior, "0.00"),
+                                Formatea(f.areaInferior, "0.00")});
     for (const auto& f : r.refuerzoVanos)
         vanos.filas.push_back({std::to_string(f.vano), Formatea(f.momento, "0.000"),
                                Formatea(f.areaSuperior, "0.00"), Formatea(f.areaInferior, "0.00")});

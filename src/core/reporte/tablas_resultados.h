@@ -10,9 +10,9 @@
 namespace trabelux {
 
 struct TablaTexto {
-    std::string marco;                       // frame title, e.g. "REACCIONES"
-    std::string titulo;                      // caption band, e.g. "Cortantes en To"
-    std::vector<std::string> columnas;       // headings
+    std::string marco;                  // frame title, e.g. "REACCIONES"
+    std::string titulo;                 // caption band, e.g. "Cortantes en To"
+    std::vector<std::string> columnas;  // headings
     std::vector<std::vector<std::string>> filas;
 };
 
