@@ -17,23 +17,13 @@
 #include "modelo/cargas.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
+#include "ventanas_prueba.h"
 
 using namespace trabelux;
+using pruebas::Busca;
+using pruebas::Textos;
 
 namespace {
-
-template <class T>
-T* Busca(QObject* raiz, const char* nombre) {
-    T* w = raiz->findChild<T*>(QLatin1String(nombre));
-    if (!w) qFatal("no control named %s", nombre);
-    return w;
-}
-
-QStringList Textos() {
-    QStringList r;
-    for (const auto& m : Mensajes::Mostrados()) r << m.texto;
-    return r;
-}
 
 // Keys as the user types them: each goes to whatever has the focus then (the first
 // key into a grid opens the cell's editor).

@@ -23,23 +23,13 @@
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "texto/numeros.h"
+#include "ventanas_prueba.h"
 
 using namespace trabelux;
+using pruebas::Busca;
+using pruebas::Textos;
 
 namespace {
-
-template <class T>
-T* Busca(QObject* raiz, const char* nombre) {
-    T* w = raiz->findChild<T*>(QLatin1String(nombre));
-    if (!w) qFatal("no control named %s", nombre);
-    return w;
-}
-
-QStringList Textos() {
-    QStringList r;
-    for (const auto& m : Mensajes::Mostrados()) r << m.texto;
-    return r;
-}
 
 // A choice made in a list as the user makes it (the list reports `activated`).
 void Elige(QComboBox* lista, int i) {

@@ -22,23 +22,13 @@
 #include "documento/operaciones.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
+#include "ventanas_prueba.h"
 
 using namespace trabelux;
+using pruebas::Busca;
+using pruebas::Textos;
 
 namespace {
-
-template <class T>
-T* Busca(QObject* raiz, const char* nombre) {
-    T* w = raiz->findChild<T*>(QLatin1String(nombre));
-    if (!w) qFatal("no control named %s", nombre);
-    return w;
-}
-
-QStringList Textos() {
-    QStringList r;
-    for (const auto& m : Mensajes::Mostrados()) r << m.texto;
-    return r;
-}
 
 // Four slabs: 1 AAAA 4 x 4 (thickness 0 = the header's 0.12), 2 EAAA 0.15, 3, 4.
 const QString kBidireccional = QStringLiteral(TRABELUX_EXAMPLES "/losas-bidireccional.Los");

@@ -26,26 +26,13 @@
 #include "documento/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/tlux_mdi.h"
+#include "ventanas_prueba.h"
 
 using namespace trabelux;
+using pruebas::Busca;
+using pruebas::Textos;
 
-namespace {
-
-// Controls are looked up inside their window: other windows reuse the same names.
-template <class T>
-T* Busca(QObject* raiz, const char* nombre) {
-    T* w = raiz->findChild<T*>(QLatin1String(nombre));
-    if (!w) qFatal("no control named %s", nombre);
-    return w;
-}
-
-QStringList Textos() {
-    QStringList r;
-    for (const auto& m : Mensajes::Mostrados()) r << m.texto;
-    return r;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class Polidur1Test : public QObject {
     Q_OBJECT
