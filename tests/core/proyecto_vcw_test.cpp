@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "archivos/lector_valores.h"
@@ -486,4 +488,26 @@ TEST(LeeArchivo, KeepsALoadLeftBeyondAShortenedSpan) {
     ASSERT_TRUE(l.proyecto) << l.error;
     ASSERT_EQ(l.proyecto->cargas.size(), 1u);
     EXPECT_EQ(l.proyecto->cargas[0].distancia, 5.0);
+}
+
+TEST(LeeArchivo, FilesFoundByFuzzingReadBackAsWritten) {
+    // Inputs that once broke the promise that whatever the program reads, it writes back
+    // in a form it reads again: a lone carriage return inside a line, a section whose
+    // derived inertia outgrows the magnitude allowed for typed values.
+    namespace fs = std::filesystem;
+    int casos = 0;
+    for (const auto& entrada : fs::directory_iterator(fs::path(TRABELUX_TEST_DATA) / "fuzz")) {
+        std::ifstream f(entrada.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(f)), {});
+        LecturaProyecto l = LeeArchivo(bytes, "fuzz.vcw", [&](const std::string&) {
+            return std::optional<std::string>(bytes);
+        });
+        ++casos;
+        if (!l.proyecto) continue;
+        const std::string escrito = SalvaArchivo(*l.proyecto);
+        LecturaProyecto otra = LeeArchivo(escrito, "otra.vcw", {});
+        ASSERT_TRUE(otra.proyecto) << entrada.path() << "\n" << otra.error;
+        EXPECT_EQ(SalvaArchivo(*otra.proyecto), escrito) << entrada.path();
+    }
+    EXPECT_GE(casos, 2);
 }

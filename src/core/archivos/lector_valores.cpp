@@ -1,5 +1,6 @@
 #include "archivos/lector_valores.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "texto/codificacion.h"
@@ -45,14 +46,21 @@ std::vector<std::string> SeparaValores(std::string_view linea) {
 }
 
 LectorValores::LectorValores(std::string_view bytes) {
+    // Lines end at CR LF, LF or a lone CR, as a line read on the system that wrote the
+    // files ends: so no carriage return is ever part of a text read whole.
     size_t inicio = 0;
     while (inicio < bytes.size()) {
-        size_t fin = bytes.find('\n', inicio);
-        size_t siguiente = fin == std::string_view::npos ? bytes.size() : fin + 1;
-        if (fin == std::string_view::npos) fin = bytes.size();
-        std::string_view linea = bytes.substr(inicio, fin - inicio);
-        if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
-        lineas_.push_back(Latin1AUtf8(linea));
+        size_t fin = bytes.find_first_of("\r\n", inicio);
+        size_t siguiente;
+        if (fin == std::string_view::npos) {
+            fin = bytes.size();
+            siguiente = fin;
+        } else if (bytes[fin] == '\r' && fin + 1 < bytes.size() && bytes[fin + 1] == '\n') {
+            siguiente = fin + 2;
+        } else {
+            siguiente = fin + 1;
+        }
+        lineas_.push_back(Latin1AUtf8(bytes.substr(inicio, fin - inicio)));
         inicio = siguiente;
     }
 }
@@ -81,7 +89,9 @@ bool LectorValores::Numero(const std::string& valor, const std::string& nombre, 
                            double maximo, double& resultado) {
     std::optional<double> v = LeeNumeroCompleto(valor);
     if (!v) return Falla(nombre + " no es un numero valido (se leyo \"" + valor + "\")");
-    if (std::fabs(*v) > kMagnitudMaxima)
+    // A field may allow more than the usual magnitude (values the program derives).
+    const double limite = std::max({kMagnitudMaxima, std::fabs(minimo), std::fabs(maximo)});
+    if (std::fabs(*v) > limite)
         return Falla(nombre + " es demasiado grande (se leyo \"" + valor + "\")");
     if (*v < minimo)
         return Falla(nombre + " no puede ser menor que " + TextoMensaje(minimo) + " (se leyo \"" +

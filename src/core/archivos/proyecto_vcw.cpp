@@ -17,6 +17,10 @@ namespace {
 
 constexpr const char* kFinLinea = "\r\n";
 constexpr double kMax = LectorValores::kMagnitudMaxima;
+// Values the program derives (inertia, the load the analysis uses, the modulus, the
+// average slab thickness) can grow past what anyone types from inputs within kMax; a
+// file the program wrote must read back, so these only need to be finite.
+constexpr double kMaxDerivado = 1e300;
 
 // ---- Forms shared by the writer and the reader -------------------------------------
 
@@ -162,7 +166,7 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
         !l.Numero(v[7], "la carga muerta global", -kMax, kMax, muerta) ||
         !l.Numero(v[8], "la carga viva global", -kMax, kMax, viva) ||
         !l.Entero(v[9], "el material", kHormigon, kOtro, d.material) ||
-        !l.Numero(v[10], "el modulo de elasticidad", -kMax, kMax, modulo) ||
+        !l.Numero(v[10], "el modulo de elasticidad", -kMaxDerivado, kMaxDerivado, modulo) ||
         !l.Entero(v[11], "la opcion de inercia", kInerciaBh3, kInerciaOtra, d.opcionInercia))
         return false;
     d.cargaMuerta = TextoCarga(muerta);
@@ -229,10 +233,11 @@ bool LeeVanos(LectorValores& l, Proyecto& p, std::vector<int>& numCargas) {
             !l.Numero(v[0], "la longitud" + DelVano(i), 0, kMax, vano.longitud) ||
             !l.Numero(v[1], "la base" + DelVano(i), 0, kMax, vano.base) ||
             !l.Numero(v[2], "la altura" + DelVano(i), 0, kMax, vano.altura) ||
-            !l.Numero(v[3], "la inercia" + DelVano(i), 0, kMax, vano.inercia) ||
+            !l.Numero(v[3], "la inercia" + DelVano(i), 0, kMaxDerivado, vano.inercia) ||
             !l.Numero(v[4], "la carga muerta" + DelVano(i), 0, kMax, muerta) ||
             !l.Numero(v[5], "la carga viva" + DelVano(i), 0, kMax, viva) ||
-            !l.Numero(v[6], "la carga ultima" + DelVano(i), -kMax, kMax, vano.cargaUltima) ||
+            !l.Numero(v[6], "la carga ultima" + DelVano(i), -kMaxDerivado, kMaxDerivado,
+                      vano.cargaUltima) ||
             !l.Entero(v[7], "el numero de cargas" + DelVano(i), 0, kMaxCargasPorVano, numCargas[i]))
             return false;
         vano.cargaMuerta = muerta;
@@ -323,7 +328,8 @@ bool LeeAsignacion(LectorValores& l, Proyecto& p) {
             !LeeCeldaLosa(l, segunda) ||
             !l.Entero(segunda, "la segunda losa" + DelVano(i), 0, kMaxLosas, a.segunda) ||
             !LeeCeldaLosa(l, espesor) ||
-            !l.Numero(espesor, "el espesor promedio" + DelVano(i), -kMax, kMax, a.espesorProm))
+            !l.Numero(espesor, "el espesor promedio" + DelVano(i), -kMaxDerivado, kMaxDerivado,
+                      a.espesorProm))
             return false;
         p.asignacion.push_back(a);
     }
