@@ -73,23 +73,23 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
             j.CierraLista();
         }
     }
+    // Support and span rows share their form: the item, its moment, top and bottom steel.
+    auto filaAcero = [&j](const char* clave, int numero, float momento, float superior,
+                          float inferior) {
+        j.Abre()
+            .Entero(clave, numero)
+            .Numero("moment", momento)
+            .Numero("top", superior)
+            .Numero("bottom", inferior)
+            .Cierra();
+    };
     j.AbreLista("support_steel");
     for (const auto& f : r.refuerzoApoyos)
-        j.Abre()
-            .Entero("node", f.nudo)
-            .Numero("moment", f.momento)
-            .Numero("top", f.areaSuperior)
-            .Numero("bottom", f.areaInferior)
-            .Cierra();
+        filaAcero("node", f.nudo, f.momento, f.areaSuperior, f.areaInferior);
     j.CierraLista();
     j.AbreLista("span_steel");
     for (const auto& f : r.refuerzoVanos)
-        j.Abre()
-            .Entero("span", f.vano)
-            .Numero("moment", f.momento)
-            .Numero("top", f.areaSuperior)
-            .Numero("bottom", f.areaInferior)
-            .Cierra();
+        filaAcero("span", f.vano, f.momento, f.areaSuperior, f.areaInferior);
     j.CierraLista();
     j.AbreLista("stirrups");
     for (const auto& f : r.refuerzoTransversal)
