@@ -1,0 +1,156 @@
+// The page surface the report is composed on. Every length is in twips (1/1440 inch), x to
+// the right and y downwards from the page's top-left corner.
+//
+// The surface lays out what the composer asks for (paragraphs that wrap inside the margins
+// and the indent, tables from format/header/body strings, page breaks, the page header,
+// footer and border) and hands the result to a device through a few primitives: measure a
+// text, paint a text, a line, a polyline, a rectangle or an arc, start a page. The layout
+// lives here once; devices (the recording surface of the tests, the QPainter surface of the
+// desktop program and the command line) only measure and paint.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "dibujo/tipos.h"
+#include "reporte/configuracion.h"
+
+namespace trabelux {
+
+// Fill of a rectangle: none (only the outline), solid, or hatched (the load bands).
+enum class Relleno { kNinguno, kSolido, kRayado };
+
+// Horizontal placement of a text at a point: the point is its left end, its centre or its
+// right end. The point's y is the top of the text line.
+enum class Alineacion { kIzquierda, kCentro, kDerecha };
+
+// A pen: width in twips (0 = the thinnest line the device draws) and colour.
+struct Trazo {
+    double ancho = 0;
+    Color color;
+};
+
+class SuperficiePagina {
+  public:
+    virtual ~SuperficiePagina() = default;
+
+    // --- Document and pages -------------------------------------------------------------
+    // Starts an empty document of pages `ancho` x `alto` with the given margins (by
+    // LadoMargen); the current position goes to the top-left margin corner of page 1.
+    void EmpiezaDocumento(double ancho, double alto, const std::array<double, 4>& margenes);
+    // Finishes the last page (header, footer and border are painted as each page ends).
+    void TerminaDocumento();
+    // Ends the current page and starts the next; x and y go to the top-left margin corner.
+    void NuevaPagina();
+    int Pagina() const { return pagina_; }        // current page, 1-based
+    int NumPaginas() const { return pagina_; }    // pages so far
+
+    double AnchoPagina() const { return ancho_; }
+    double AltoPagina() const { return alto_; }
+    double Margen(LadoMargen lado) const { return margenes_[lado]; }
+    void SetMargen(LadoMargen lado, double twips) { margenes_[lado] = twips; }
+
+    // Header and footer of every page: "|" splits a line into left, centre and right
+    // parts, "%d" stands for the page number, a line break starts another line.
+    void SetEncabezado(const std::string& texto, const EstiloTexto& estilo);
+    void SetPie(const std::string& texto, const EstiloTexto& estilo);
+    void SetBordePagina(int borde);  // BordePagina
+
+    // --- Position and text ------------------------------------------------------------
+    double X() const { return x_; }
+    double Y() const { return y_; }
+    void SetX(double x) { x_ = x; }
+    void SetY(double y) { y_ = y; }
+
+    void SetEstilo(const EstiloTexto& estilo) { estilo_ = estilo; }
+    const EstiloTexto& Estilo() const { return estilo_; }
+    void SetTamanoLetra(double puntos) { estilo_.tamano = puntos; }
+    // Left indent of paragraphs and tables, from the left margin, and the indent of the
+    // lines after a paragraph's first (the second spacing value).
+    void SetSangria(double izquierda, double segunda);
+    double SangriaIzquierda() const { return sangria_; }
+
+    // The text as a paragraph from the left margin plus the indent: wrapped at blanks
+    // inside the right margin, a line break after it; an empty text is an empty line. A
+    // line that does not fit above the bottom margin starts a new page.
+    void Parrafo(const std::string& texto);
+    // The text at the current position with the current style; x moves to its end.
+    void Texto(const std::string& texto);
+    // The text at (x, y) placed by `alineacion`; the current position does not move.
+    void TextoEn(double x, double y, const std::string& texto,
+                 Alineacion alineacion = Alineacion::kIzquierda);
+    double AnchoTexto(const std::string& texto) const { return MideTexto(texto, estilo_); }
+    double AltoTexto() const { return AltoLinea(estilo_); }
+
+    // --- Drawing ----------------------------------------------------------------------
+    void SetAnchoLinea(double twips) { trazo_.ancho = twips; }
+    void SetColorLinea(Color c) { trazo_.color = c; }
+    const Trazo& TrazoActual() const { return trazo_; }
+    void SetRelleno(Relleno r, Color c = {}) {
+        relleno_ = r;
+        colorRelleno_ = c;
+    }
+    void Linea(double x1, double y1, double x2, double y2);
+    void Lineas(const Poligonal& puntos);  // an open polyline
+    void Poligono(const Poligonal& puntos);  // closed, filled with the current fill
+    void Rectangulo(double x1, double y1, double x2, double y2);  // with the current fill
+    void Circulo(double cx, double cy, double radio);  // with the current fill
+    // Arc of a circle from angle `desde` to `hasta`, radians counterclockwise from +x as
+    // seen on the page.
+    void Arco(double cx, double cy, double radio, double desde, double hasta);
+
+    // --- Tables -----------------------------------------------------------------------
+    // Border setting of the following tables: 0 none, otherwise the outline and every
+    // cell ruled.
+    void SetBordeTabla(int borde) { bordeTabla_ = borde; }
+    // A table at the current y, from the left margin plus the indent.
+    // `formato`: one entry per column, "|"-separated: "^" centred or "<" left, "_", width in
+    // twips ("^_1000|<_2500"). `cabecera`: titles, "|"-separated. `cuerpo`: rows ended by
+    // ";", cells "|"-separated. Cells wrap inside their column; a row that does not fit
+    // above the bottom margin goes to the next page with the header repeated. y ends below
+    // the table.
+    void Tabla(const std::string& formato, const std::string& cabecera, const std::string& cuerpo);
+
+  protected:
+    // --- Device primitives -------------------------------------------------------------
+    virtual double MideTexto(const std::string& texto, const EstiloTexto& estilo) const = 0;
+    virtual double AltoLinea(const EstiloTexto& estilo) const = 0;
+    // A new page begins (1-based); everything painted next belongs to it.
+    virtual void PintaPagina(int pagina) = 0;
+    // A text whose line's top-left corner is (x, y).
+    virtual void PintaTexto(double x, double y, const std::string& texto,
+                            const EstiloTexto& estilo) = 0;
+    virtual void PintaLineas(const Poligonal& puntos, const Trazo& trazo) = 0;
+    virtual void PintaPoligono(const Poligonal& puntos, const Trazo& trazo, Relleno relleno,
+                               Color colorRelleno) = 0;
+    virtual void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo& trazo,
+                                 Relleno relleno, Color colorRelleno) = 0;
+    virtual void PintaElipse(const trabelux::Rectangulo& caja, const Trazo& trazo,
+                             Relleno relleno, Color colorRelleno) = 0;
+    virtual void PintaArco(double cx, double cy, double radio, double desde, double hasta,
+                           const Trazo& trazo) = 0;
+
+  private:
+    void TerminaPagina();
+    void PintaEncabezadoPie();
+
+    double ancho_ = 12240;
+    double alto_ = 15840;
+    std::array<double, 4> margenes_{1440, 1440, 1440, 1440};
+    int pagina_ = 0;
+    bool abierta_ = false;
+    double x_ = 0;
+    double y_ = 0;
+    double sangria_ = 0;
+    double segunda_ = 0;
+    EstiloTexto estilo_;
+    Trazo trazo_;
+    Relleno relleno_ = Relleno::kNinguno;
+    Color colorRelleno_;
+    int bordeTabla_ = 0;
+    std::string encabezado_, pie_;
+    EstiloTexto estiloEncabezado_, estiloPie_;
+    int bordePagina_ = kBordeNinguno;
+};
+
+}  // namespace trabelux
