@@ -100,6 +100,7 @@ void SuperficiePagina::TerminaDocumento() {
     if (!abierta_) return;
     TerminaPagina();
     abierta_ = false;
+    PintaFin();
 }
 
 void SuperficiePagina::NuevaPagina() {

@@ -135,6 +135,8 @@ class SuperficiePagina {
                              Color colorRelleno) = 0;
     virtual void PintaArco(double cx, double cy, double radio, double desde, double hasta,
                            const Trazo& trazo) = 0;
+    // The last page is finished.
+    virtual void PintaFin() {}
 
   private:
     // The text broken into lines no wider than `ancho`: at line breaks, at blanks, and
