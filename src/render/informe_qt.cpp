@@ -20,6 +20,46 @@ QPageLayout Disposicion(const ConfiguracionInforme& c) {
                        QMarginsF(0, 0, 0, 0));
 }
 
+// The Qt surface painting only the pages of a range: the others are laid out (so page
+// numbers and breaks are those of the whole report) but not painted.
+class SuperficieRango : public SuperficieQt {
+  public:
+    SuperficieRango(QPagedPaintDevice* d, int desde, int hasta)
+        : SuperficieQt(d), desde_(desde), hasta_(hasta) {}
+    int Puestas() const { return puestas_; }
+
+  protected:
+    void PintaPagina(int pagina) override {
+        dentro_ = pagina >= desde_ && pagina <= hasta_;
+        if (dentro_) SuperficieQt::PintaPagina(++puestas_);
+    }
+    void PintaTexto(double x, double y, const std::string& t, const EstiloTexto& e) override {
+        if (dentro_) SuperficieQt::PintaTexto(x, y, t, e);
+    }
+    void PintaLineas(const Poligonal& p, const Trazo& t) override {
+        if (dentro_) SuperficieQt::PintaLineas(p, t);
+    }
+    void PintaPoligono(const Poligonal& p, const Trazo& t, Relleno r, Color c) override {
+        if (dentro_) SuperficieQt::PintaPoligono(p, t, r, c);
+    }
+    void PintaRectangulo(const trabelux::Rectangulo& q, const Trazo& t, Relleno r,
+                         Color c) override {
+        if (dentro_) SuperficieQt::PintaRectangulo(q, t, r, c);
+    }
+    void PintaElipse(const trabelux::Rectangulo& q, const Trazo& t, Relleno r, Color c) override {
+        if (dentro_) SuperficieQt::PintaElipse(q, t, r, c);
+    }
+    void PintaArco(double cx, double cy, double radio, double desde, double hasta,
+                   const Trazo& t) override {
+        if (dentro_) SuperficieQt::PintaArco(cx, cy, radio, desde, hasta, t);
+    }
+
+  private:
+    int desde_, hasta_;
+    int puestas_ = 0;
+    bool dentro_ = false;
+};
+
 }  // namespace
 
 QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c) {
@@ -55,6 +95,17 @@ int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c
     compone(superficie);
     superficie.TerminaDocumento();
     return superficie.Correcto() ? superficie.NumPaginas() : 0;
+}
+
+int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
+                   const ComponeInforme& compone, int desde, int hasta) {
+    dispositivo.setPageLayout(Disposicion(c));
+    SuperficieRango superficie(&dispositivo, desde, hasta);
+    const TamanoPaginaTwips t = TamanoPagina(c);
+    superficie.EmpiezaDocumento(t.ancho, t.alto, c.margenes);
+    compone(superficie);
+    superficie.TerminaDocumento();
+    return superficie.Correcto() ? superficie.Puestas() : 0;
 }
 
 std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInforme& c,

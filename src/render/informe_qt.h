@@ -35,6 +35,12 @@ using ComponeInforme = std::function<void(SuperficiePagina&)>;
 int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
                    const ComponeInforme& compone);
 
+// Composes the report and puts only its pages `desde`..`hasta` (1-based) on `dispositivo`,
+// laid out as ImprimeInforme does. Returns the pages put there; 0 when the device could
+// not be painted on or the range holds no page of the report.
+int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
+                   const ComponeInforme& compone, int desde, int hasta);
+
 // Composes the report into a PDF and writes it to `ruta`: an existing file is replaced
 // only when the whole new one was written. Returns the failure message, empty on success;
 // `paginas` (when given) receives the page count.

@@ -1,6 +1,8 @@
 #include "comun/mensajes.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 #include "version.h"
@@ -13,6 +15,8 @@ struct Guion {
     bool activo = false;
     std::deque<Respuesta> respuestas;
     QStringList rutas;
+    std::deque<QFont> fuentes;
+    std::deque<QColor> colores;
     std::vector<MensajeMostrado> mostrados;
 };
 
@@ -41,6 +45,16 @@ QString RutaGuion(TipoMensaje tipo, const QString& filtro) {
     g.mostrados.push_back({tipo, QString(), filtro});
     if (g.rutas.isEmpty()) return QString();
     return g.rutas.takeFirst();
+}
+
+// Scripted answer of a font or colour dialog: the next of `cola`, if any.
+template <class T>
+bool EligeGuion(TipoMensaje tipo, const QString& preset, std::deque<T>& cola, T& elegido) {
+    ElGuion().mostrados.push_back({tipo, QString(), preset});
+    if (cola.empty()) return false;
+    elegido = cola.front();
+    cola.pop_front();
+    return true;
 }
 
 }  // namespace
@@ -91,6 +105,24 @@ QString Mensajes::PideArchivoGuardar(QWidget* padre, const QString& filtro,
     return QFileDialog::getSaveFileName(padre, QString(), inicial, filtro);
 }
 
+bool Mensajes::PideFuente(QWidget* padre, const QFont& inicial, QFont& elegida) {
+    if (EnGuion())
+        return EligeGuion(TipoMensaje::Fuente, inicial.toString(), ElGuion().fuentes, elegida);
+    bool ok = false;
+    QFont f = QFontDialog::getFont(&ok, inicial, padre);
+    if (ok) elegida = f;
+    return ok;
+}
+
+bool Mensajes::PideColor(QWidget* padre, const QColor& inicial, QColor& elegido) {
+    if (EnGuion())
+        return EligeGuion(TipoMensaje::Color, inicial.name(), ElGuion().colores, elegido);
+    QColor c = QColorDialog::getColor(inicial, padre);
+    if (!c.isValid()) return false;  // cancelled: the colour stays
+    elegido = c;
+    return true;
+}
+
 void Mensajes::IniciaGuion(std::deque<Respuesta> respuestas, QStringList rutas) {
     Guion& g = ElGuion();
     g.activo = true;
@@ -103,6 +135,8 @@ void Mensajes::TerminaGuion() { ElGuion() = Guion{}; }
 bool Mensajes::EnGuion() { return ElGuion().activo; }
 void Mensajes::AgregaRespuesta(Respuesta r) { ElGuion().respuestas.push_back(r); }
 void Mensajes::AgregaRuta(const QString& ruta) { ElGuion().rutas.push_back(ruta); }
+void Mensajes::AgregaFuente(const QFont& f) { ElGuion().fuentes.push_back(f); }
+void Mensajes::AgregaColor(const QColor& c) { ElGuion().colores.push_back(c); }
 const std::vector<MensajeMostrado>& Mensajes::Mostrados() { return ElGuion().mostrados; }
 void Mensajes::BorraMostrados() { ElGuion().mostrados.clear(); }
 

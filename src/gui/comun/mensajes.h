@@ -3,6 +3,8 @@
 // shown is recorded, so no window ever blocks a test.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -14,7 +16,16 @@ namespace trabelux {
 
 enum class Respuesta { Ok, Cancelar, Si, No };
 
-enum class TipoMensaje { Informacion, OkCancelar, SiNo, SiNoCancelar, Abrir, Guardar };
+enum class TipoMensaje {
+    Informacion,
+    OkCancelar,
+    SiNo,
+    SiNoCancelar,
+    Abrir,
+    Guardar,
+    Fuente,
+    Color
+};
 
 // A box or dialog as it was shown (scripted mode).
 struct MensajeMostrado {
@@ -39,6 +50,10 @@ class Mensajes {
     static QString PideArchivoAbrir(QWidget* padre, const QString& filtro, const QString& inicial);
     static QString PideArchivoGuardar(QWidget* padre, const QString& filtro,
                                       const QString& inicial);
+    // Font and colour dialogs preset with `inicial`: true and `elegida` set when the user
+    // chose one, false when cancelled.
+    static bool PideFuente(QWidget* padre, const QFont& inicial, QFont& elegida);
+    static bool PideColor(QWidget* padre, const QColor& inicial, QColor& elegido);
 
     // Scripted mode. Questions take the next answer of the queue (an empty queue answers
     // Cancelar/No); file dialogs take the next path (empty queue: cancelled).
@@ -47,6 +62,8 @@ class Mensajes {
     static bool EnGuion();
     static void AgregaRespuesta(Respuesta r);
     static void AgregaRuta(const QString& ruta);
+    static void AgregaFuente(const QFont& f);
+    static void AgregaColor(const QColor& c);
     static const std::vector<MensajeMostrado>& Mostrados();
     static void BorraMostrados();
 };

@@ -1,5 +1,6 @@
 #include "principal/tlux_mdi.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -8,6 +9,7 @@
 
 #include "documento/documento.h"
 #include "principal/polidur1.h"
+#include "reporte/vig_prev.h"
 #include "resultados/resultad.h"
 #include "version.h"
 
@@ -46,6 +48,9 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
             area_->setActiveSubWindow(subPrincipal_);
         }
     });
+    principal_->RegistraVentana(VentanaExterna::VistaPrevia, [this] { MuestraVistaPrevia(); });
+    // A new project closes the report window.
+    connect(principal_, &Polidur1::proyectoNuevo, this, &TluxMDI::OcultaVistaPrevia);
     principal_->CreaMenus(menuBar());
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
@@ -69,6 +74,30 @@ void TluxMDI::MuestraResultados() {
     }
     subResultados_->showMaximized();
     area_->setActiveSubWindow(subResultados_);
+}
+
+void TluxMDI::MuestraVistaPrevia() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!vistaPrevia_) {
+        // Created on first use: it asks the system for its printers.
+        vistaPrevia_ = new VigPrev(doc_);
+        subVistaPrevia_ =
+            area_->addSubWindow(vistaPrevia_, Qt::SubWindow | Qt::FramelessWindowHint);
+        subVistaPrevia_->setObjectName(QStringLiteral("VentanaVigPrev"));
+        subVistaPrevia_->setAttribute(Qt::WA_DeleteOnClose, false);
+        connect(vistaPrevia_, &VigPrev::Regresa, this, &TluxMDI::OcultaVistaPrevia);
+    } else {
+        vistaPrevia_->Activa();
+    }
+    subVistaPrevia_->showMaximized();
+    area_->setActiveSubWindow(subVistaPrevia_);
+    QApplication::restoreOverrideCursor();
+}
+
+void TluxMDI::OcultaVistaPrevia() {
+    if (!subVistaPrevia_ || !subVistaPrevia_->isVisible()) return;
+    subVistaPrevia_->hide();
+    area_->setActiveSubWindow(subPrincipal_);
 }
 
 void TluxMDI::ActualizaTitulo() {

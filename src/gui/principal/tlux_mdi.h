@@ -12,6 +12,7 @@ namespace trabelux {
 class Documento;
 class Polidur1;
 class Resultad;
+class VigPrev;
 
 class TluxMDI : public QMainWindow {
     Q_OBJECT
@@ -24,6 +25,8 @@ class TluxMDI : public QMainWindow {
     // Puts a window of the program into the frame (shown, not maximised).
     QMdiSubWindow* AgregaVentana(QWidget* ventana);
     Resultad* VentanaResultados() const { return resultados_; }
+    // The report window, created the first time it is opened (null before).
+    VigPrev* VentanaVistaPrevia() const { return vistaPrevia_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -31,6 +34,8 @@ class TluxMDI : public QMainWindow {
   private:
     void ActualizaTitulo();
     void MuestraResultados();
+    void MuestraVistaPrevia();
+    void OcultaVistaPrevia();
 
     Documento* doc_;
     QMdiArea* area_;
@@ -38,6 +43,8 @@ class TluxMDI : public QMainWindow {
     QMdiSubWindow* subPrincipal_;
     Resultad* resultados_;
     QMdiSubWindow* subResultados_;
+    VigPrev* vistaPrevia_ = nullptr;
+    QMdiSubWindow* subVistaPrevia_ = nullptr;
     int generacionMostrada_ = -1;
 };
 

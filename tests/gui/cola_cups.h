@@ -1,0 +1,142 @@
+// A real print queue for the window tests: a private CUPS scheduler (its own configuration,
+// spool and socket under the build tree) with a cups-pdf queue, whose jobs end as PDF files
+// in the folder cups-pdf's configuration names.
+#pragma once
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace trabelux::pruebas {
+
+class ColaCups {
+  public:
+    static QString Cola() { return QStringLiteral("trabelux-pdf"); }
+
+    ~ColaCups() {
+        if (cupsd_.state() != QProcess::NotRunning) {
+            cupsd_.terminate();
+            if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
+        }
+    }
+
+    // Starts the scheduler in `carpeta` and adds the queue; CUPS_SERVER points at its
+    // socket from then on. Empty on success, otherwise why it could not start.
+    QString Inicia(const QString& carpeta) {
+        if (geteuid() != 0) return QStringLiteral("the scheduler needs root");
+        const QString ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+        for (const QString& f :
+             {QStringLiteral("/usr/sbin/cupsd"), QStringLiteral("/usr/sbin/lpadmin"),
+              QStringLiteral("/usr/lib/cups/backend/cups-pdf"), ppd})
+            if (!QFileInfo::exists(f)) return f + QStringLiteral(" is not installed");
+        QDir(carpeta).removeRecursively();
+        QDir d(carpeta);
+        for (const char* sub : {"conf", "spool", "cache", "state", "log", "tmp"})
+            d.mkpath(QLatin1String(sub));
+        // Filters run as the scheduler's user and write their temporary files here.
+        QFile::setPermissions(d.filePath("tmp"), QFileDevice::Permissions(0x7777));
+        socket_ = d.filePath(QStringLiteral("cups.sock"));
+        if (socket_.toUtf8().size() >= 100) return QStringLiteral("socket path too long");
+        Escribe(d.filePath("conf/cupsd.conf"),
+                QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing No\n"
+                               "DefaultAuthType None\n<Location />\n  Order allow,deny\n"
+                               "  Allow all\n</Location>\n<Policy default>\n  <Limit All>\n"
+                               "    Order deny,allow\n  </Limit>\n</Policy>\n")
+                    .arg(socket_));
+        Escribe(d.filePath("conf/cups-files.conf"),
+                QStringLiteral("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                               "StateDir %1/state\nTempDir %1/tmp\nAccessLog %1/log/access_log\n"
+                               "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n")
+                    .arg(d.absolutePath()));
+        cupsd_.start(QStringLiteral("/usr/sbin/cupsd"),
+                     {QStringLiteral("-f"), QStringLiteral("-c"), d.filePath("conf/cupsd.conf"),
+                      QStringLiteral("-s"), d.filePath("conf/cups-files.conf")});
+        if (!cupsd_.waitForStarted(5000)) return QStringLiteral("cupsd did not start");
+        QElapsedTimer reloj;
+        reloj.start();
+        while (!QFileInfo::exists(socket_) && reloj.elapsed() < 10000) {
+            if (cupsd_.state() == QProcess::NotRunning)
+                return QStringLiteral("cupsd stopped: ") + cupsd_.readAllStandardError();
+            QTest::qWait(50);
+        }
+        if (!QFileInfo::exists(socket_)) return QStringLiteral("cupsd opened no socket");
+        qputenv("CUPS_SERVER", socket_.toUtf8());
+        // pdftocairo keeps the text of the job readable in the PDF cups-pdf writes.
+        QProcess lpadmin;
+        lpadmin.start(
+            QStringLiteral("/usr/sbin/lpadmin"),
+            {QStringLiteral("-p"), Cola(), QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), ppd, QStringLiteral("-o"),
+             QStringLiteral("pdftops-renderer-default=pdftocairo")});
+        if (!lpadmin.waitForFinished(20000) || lpadmin.exitCode() != 0)
+            return QStringLiteral("lpadmin failed: ") + lpadmin.readAllStandardError();
+        salida_ = CarpetaSalida();
+        antes_ = Pdfs();
+        return {};
+    }
+
+    // Waits for the next PDF the queue writes and returns its path (empty after 60 s).
+    QString EsperaPdf() {
+        QElapsedTimer reloj;
+        reloj.start();
+        while (reloj.elapsed() < 60000) {
+            for (const QString& f : Pdfs())
+                if (!antes_.contains(f) && Completo(f)) {
+                    antes_.insert(f);
+                    return f;
+                }
+            QTest::qWait(200);
+        }
+        return {};
+    }
+
+  private:
+    static void Escribe(const QString& ruta, const QString& texto) {
+        QFile f(ruta);
+        f.open(QIODevice::WriteOnly);
+        f.write(texto.toUtf8());
+    }
+
+    // cups-pdf's "Out" folder (Debian: ${HOME}/PDF of the job's user, here ours).
+    static QString CarpetaSalida() {
+        QString out = QStringLiteral("${HOME}/PDF");
+        QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+        if (conf.open(QIODevice::ReadOnly))
+            for (const QString& linea : QString::fromUtf8(conf.readAll()).split(QLatin1Char('\n')))
+                if (linea.startsWith(QLatin1String("Out "))) out = linea.mid(4).trimmed();
+        const passwd* pw = getpwuid(geteuid());
+        return out.replace(QLatin1String("${HOME}"),
+                           QString::fromLocal8Bit(pw ? pw->pw_dir : "/root"));
+    }
+
+    QSet<QString> Pdfs() const {
+        QSet<QString> r;
+        for (const QFileInfo& f :
+             QDir(salida_).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+            r.insert(f.absoluteFilePath());
+        return r;
+    }
+
+    // The file is written to its end once pdfinfo reads it.
+    static bool Completo(const QString& f) {
+        QProcess p;
+        p.start(QStringLiteral("pdfinfo"), {f});
+        return p.waitForFinished(10000) && p.exitCode() == 0;
+    }
+
+    QProcess cupsd_;
+    QString socket_;
+    QString salida_;
+    QSet<QString> antes_;
+};
+
+}  // namespace trabelux::pruebas

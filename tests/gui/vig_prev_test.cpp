@@ -1,0 +1,425 @@
+// Tests of the report window: margins in inches, devices and papers, header and footer,
+// styles, the page and zoom bar, the diagram choice, page ranges and printing to a PDF
+// file and to a real CUPS queue.
+#include "reporte/vig_prev.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../comun/viga_mayor.h"
+#include "analisis/calcula.h"
+#include "apoyo_pruebas.h"
+#include "archivos_qt.h"
+#include "cola_cups.h"
+#include "documento/documento.h"
+#include "principal/tlux_mdi.h"
+#include "reporte/dispositivos.h"
+#include "reporte/papel.h"
+#include "reporte/superficie_grabadora.h"
+#include "ventanas_prueba.h"
+
+using namespace trabelux;
+using pruebas::Busca;
+
+namespace {
+
+// Runs the analysis and design of `p` and keeps it as the document's last run.
+void Calculado(Documento& doc, Proyecto p) {
+    doc.Reemplaza(std::move(p), {});
+    doc.FijaResultados(Calcula(doc.ProyectoActual()));
+    QVERIFY(doc.Calculado());
+}
+
+Proyecto TresVanos() {
+    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
+    if (!l.proyecto) qFatal("%s", l.error.c_str());
+    return *l.proyecto;
+}
+
+QString Ejecuta(const QString& programa, const QStringList& args) {
+    QProcess p;
+    p.start(programa, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int PaginasPdf(const QString& ruta) {
+    static const QRegularExpression re(QStringLiteral("Pages:\\s+(\\d+)"));
+    return re.match(Ejecuta(QStringLiteral("pdfinfo"), {ruta})).captured(1).toInt();
+}
+
+// The window's report recorded with fixed-width text.
+SuperficieGrabadora Graba(const VigPrev& v, const Documento& doc) {
+    SuperficieGrabadora g;
+    const Tamano t = TamanoHoja(doc.ConfiguracionReporte());
+    g.EmpiezaDocumento(t.ancho, t.alto, doc.ConfiguracionReporte().margenes);
+    v.ComposicionActual()(g);
+    g.TerminaDocumento();
+    return g;
+}
+
+void Pulsa(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+}  // namespace
+
+class VigPrevTest : public QObject {
+    Q_OBJECT
+    pruebas::ColaCups cups_;
+    QString sinCups_;
+
+  private slots:
+    void initTestCase() {
+        pruebas::InstalaManejador();
+        sinCups_ = cups_.Inicia(QCoreApplication::applicationDirPath() + "/cups-vig-prev");
+        if (!sinCups_.isEmpty()) qWarning("no CUPS queue: %s", qPrintable(sinCups_));
+    }
+    void init() { Mensajes::IniciaGuion(); }
+    void cleanup() { Mensajes::TerminaGuion(); }
+
+    // Margins are typed in inches and kept in twips; they are shown with ToInches.
+    void margenes_data() {
+        QTest::addColumn<int>("lado");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<QString>("mostrado");
+        QTest::addColumn<bool>("regenera");
+        QTest::addColumn<bool>("aviso");
+        QTest::newRow("0.75 in") << 0 << "0.75" << 1080.0 << "0.75\"" << true << false;
+        QTest::newRow("half inch") << 1 << "0.5" << 720.0 << "0.5\"" << true << false;
+        QTest::newRow("1.5 in") << 3 << "1.5" << 2160.0 << "1.5\"" << true << false;
+        QTest::newRow("negative is 0") << 2 << "-1" << 0.0 << "0\"" << true << false;
+        QTest::newRow("not a number is 0") << 2 << "abc" << 0.0 << "0\"" << true << false;
+        QTest::newRow("unchanged") << 0 << "1" << 1440.0 << "1\"" << false << false;
+        // Letter is 11 in high: a 10 in bottom margin under the 1 in top leaves no body.
+        QTest::newRow("no room for the body") << 2 << "10" << 1440.0 << "1\"" << false << true;
+        QTest::newRow("left + right = width") << 1 << "7.5" << 1440.0 << "1\"" << false << true;
+    }
+    void margenes() {
+        QFETCH(int, lado);
+        QFETCH(QString, texto);
+        QFETCH(double, twips);
+        Documento doc;
+        VigPrev v(&doc);
+        auto* campo = Busca<QLineEdit>(&v, qPrintable(QStringLiteral("Margen%1").arg(lado)));
+        QCOMPARE(campo->text(), QStringLiteral("1\""));
+        const int antes = v.Regeneraciones();
+        campo->setText(texto);
+        QTest::keyClick(campo, Qt::Key_Return);
+        QCOMPARE(doc.ConfiguracionReporte().margenes[lado], twips);
+        QTEST(campo->text(), "mostrado");
+        QTEST(v.Regeneraciones() > antes, "regenera");
+        QTEST(!Mensajes::Mostrados().empty(), "aviso");
+    }
+
+    // Each arrow of a margin's scroll bar moves it 0.1 in; the upper arrow adds.
+    void flechasDeMargen() {
+        Documento doc;
+        VigPrev v(&doc);
+        auto* escala = Busca<QScrollBar>(&v, "EscalaMargen1");
+        escala->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(doc.ConfiguracionReporte().margenes[kMargenIzquierda], 1584.0);
+        escala->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        escala->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(doc.ConfiguracionReporte().margenes[kMargenIzquierda], 1296.0);
+        QCOMPARE(Busca<QLineEdit>(&v, "Margen1")->text(), QStringLiteral("0.9\""));
+    }
+
+    // The paper list holds the names of the codes the device supports, in code order.
+    void papeles() {
+        Documento doc;
+        VigPrev v(&doc);
+        auto* lista = Busca<QComboBox>(&v, "ListaPapel");
+        std::vector<DispositivoImpresion> sistema = DispositivosSistema();
+        QCOMPARE(sistema.back().nombre, NombreDispositivoPdf());
+        v.FijaDispositivos({sistema.back()});
+        QCOMPARE(lista->count(), 66 + 1);  // codes 1..68 but 48 and 49, and "Custom"
+        for (int i = 0; i < 66; ++i) {
+            const int codigo = lista->itemData(i).toInt();
+            QCOMPARE(lista->itemText(i), QString::fromStdString(NombrePapel(codigo)));
+            if (i) QVERIFY(codigo > lista->itemData(i - 1).toInt());
+        }
+        QCOMPARE(lista->itemText(66), QStringLiteral("Custom"));
+
+        // A device without the current paper (Legal) takes its first one and regenerates.
+        doc.ConfiguracionReporte().papel = 5;
+        const int antes = v.Regeneraciones();
+        v.FijaDispositivos({{QStringLiteral("Prueba"), false, {1, 9}, false}});
+        QCOMPARE(lista->count(), 2);
+        QCOMPARE(lista->itemText(0), QStringLiteral("Letter 8 1/2 x 11 in"));
+        QCOMPARE(lista->itemText(1), QStringLiteral("A4 210 x 297 mm"));
+        QCOMPARE(doc.ConfiguracionReporte().papel, 1);
+        QVERIFY(v.Regeneraciones() > antes);
+
+        lista->activated(1);
+        QCOMPARE(doc.ConfiguracionReporte().papel, 9);
+        v.FijaDispositivos({{QStringLiteral("Nada"), false, {}, false}});
+        QCOMPARE(lista->count(), 0);
+
+        if (!sinCups_.isEmpty()) QSKIP(qPrintable(sinCups_));
+        // The CUPS queue is a device, with papers its driver takes.
+        const auto cola = std::find_if(sistema.begin(), sistema.end(), [](const auto& d) {
+            return d.nombre == pruebas::ColaCups::Cola();
+        });
+        QVERIFY(cola != sistema.end());
+        QVERIFY(std::count(cola->codigos.begin(), cola->codigos.end(), 9) == 1);
+        QVERIFY(cola->codigos.size() < sistema.back().codigos.size());
+    }
+
+    // Header and footer: the defaults, the panel storing them in the project (undoable),
+    // and the three sections of a header on the page.
+    void encabezadoYPie() {
+        Documento doc;
+        VigPrev v(&doc);
+        auto* encabezado = Busca<QPlainTextEdit>(&v, "Encabezado");
+        auto* pie = Busca<QPlainTextEdit>(&v, "Pie");
+        QCOMPARE(encabezado->toPlainText(), QStringLiteral("V1|"));
+        QCOMPARE(pie->toPlainText(), QStringLiteral("||Pag %d"));
+        QVERIFY(Busca<QLabel>(&v, "Ayuda")
+                    ->text()
+                    .contains("    Edificio K1 | Viga V1| Pag %d\n\n"
+                              "El texto puede tener varias lineas."));
+        Pulsa(Busca<QPushButton>(&v, "BotonEncabezado"));
+        QVERIFY(!Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
+        encabezado->setPlainText("    Edificio K1 | Viga V1| Pag %d");
+        Pulsa(Busca<QPushButton>(&v, "AceptaEncabezado"));
+        QCOMPARE(doc.ProyectoActual().encabezado, std::string("    Edificio K1 | Viga V1| Pag %d"));
+        QCOMPARE(doc.ProyectoActual().piePagina, std::string("||Pag %d"));
+        QVERIFY(Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
+
+        const SuperficieGrabadora g = Graba(v, doc);
+        const ConfiguracionInforme& c = doc.ConfiguracionReporte();
+        const double izq = c.margenes[kMargenIzquierda];
+        const double der = TamanoHoja(c).ancho - c.margenes[kMargenDerecha];
+        auto busca = [&](const std::string& t) {
+            for (const LlamadaGrabada& l : g.Llamadas())
+                if (l.tipo == LlamadaGrabada::Tipo::kTexto && l.pagina == 1 && l.texto == t)
+                    return l;
+            return LlamadaGrabada{};
+        };
+        const double ancho = SuperficieGrabadora::AnchoCaracter(c.estilos[kEstiloHeader].tamano);
+        const LlamadaGrabada edificio = busca("Edificio K1"), viga = busca("Viga V1"),
+                             pagina = busca("Pag 1");
+        QVERIFY(!edificio.puntos.empty() && !viga.puntos.empty() && !pagina.puntos.empty());
+        QVERIFY(edificio.puntos[0].x <= izq + 4 * ancho);
+        QCOMPARE(viga.puntos[0].x + 7 * ancho / 2, (izq + der) / 2);
+        QCOMPARE(pagina.puntos[0].x + 5 * ancho, der);
+
+        doc.Pila()->undo();
+        v.Activa();
+        QCOMPARE(encabezado->toPlainText(), QStringLiteral("V1|"));
+    }
+
+    // The styles panel: font and colour dialogs preset with the row, the choice kept.
+    void estilos() {
+        Documento doc;
+        Calculado(doc, TresVanos());
+        VigPrev v(&doc);
+        Pulsa(Busca<QPushButton>(&v, "BotonEstilos"));
+        QVERIFY(!Busca<QPushButton>(&v, "Color5")->isEnabled());  // no diagrams chosen
+        QVERIFY(!Busca<QPushButton>(&v, "Color7")->isEnabled());  // no reinforcement option
+        QFont f(QStringLiteral("DejaVu Serif"));
+        f.setPointSize(14);
+        f.setItalic(true);
+        Mensajes::AgregaFuente(f);
+        Pulsa(Busca<QPushButton>(&v, "Tamano3"));
+        QVERIFY(Mensajes::Mostrados().back().texto.startsWith("Arial,12"));
+        const EstiloTexto& e = doc.ConfiguracionReporte().estilos[kEstiloSubtitulos];
+        QCOMPARE(e.fuente, std::string("DejaVu Serif"));
+        QCOMPARE(e.tamano, 14.0);
+        QVERIFY(e.cursiva && !e.negrita);
+        QCOMPARE(Busca<QPushButton>(&v, "Efecto3")->text(), QStringLiteral("Regular"));
+        QVERIFY(Busca<QPushButton>(&v, "Efecto3")->font().italic());
+        Pulsa(Busca<QPushButton>(&v, "Color4"));  // cancelled: the colour stays
+        QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, Color{});
+        Mensajes::AgregaColor(QColor(200, 0, 0));
+        Pulsa(Busca<QPushButton>(&v, "Color4"));
+        QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, (Color{200, 0, 0}));
+        Pulsa(Busca<QPushButton>(&v, "AceptaEstilos"));
+        QCOMPARE(Busca<QStackedWidget>(&v, "Paneles")->currentWidget()->objectName(),
+                 QStringLiteral("ConfiguracionGeneral"));
+    }
+
+    // Page and zoom buttons are enabled as far as there is somewhere to go.
+    void barraDeControl() {
+        Documento doc;
+        Calculado(doc, TresVanos());
+        VigPrev v(&doc);
+        v.resize(1000, 700);
+        Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        const int n = v.NumPaginas();
+        QVERIFY(n >= 3);
+        auto habilitados = [&](const char* prefijo) {
+            QString r;
+            for (int b = 0; b < 4; ++b)
+                r += Busca<QPushButton>(&v, qPrintable(QStringLiteral("%1%2").arg(prefijo).arg(b)))
+                             ->isEnabled()
+                         ? '1'
+                         : '0';
+            return r;
+        };
+        struct Paso {
+            const char* boton;
+            int pagina;
+            const char* paginas;
+        };
+        const Paso pasos[] = {{nullptr, 1, "0011"},
+                              {"Pagina2", 2, "1111"},
+                              {"Pagina3", n, "1100"},
+                              {"Pagina1", n - 1, "1111"},
+                              {"Pagina0", 1, "0011"}};
+        for (const Paso& p : pasos) {
+            if (p.boton) Pulsa(Busca<QPushButton>(&v, p.boton));
+            QCOMPARE(v.PaginaActual(), p.pagina);
+            QCOMPARE(habilitados("Pagina"), QString::fromLatin1(p.paginas));
+            QCOMPARE(Busca<QLabel>(&v, "EtiquetaPagina")->text(),
+                     QStringLiteral("Pag %1 de %2").arg(p.pagina).arg(n));
+        }
+        Pulsa(Busca<QPushButton>(&v, "Zoom0"));
+        QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo);
+        QCOMPARE(habilitados("Zoom"), QStringLiteral("0011"));
+        Pulsa(Busca<QPushButton>(&v, "Zoom2"));
+        QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo + VigPrev::kPasoZoom);
+        QCOMPARE(habilitados("Zoom"), QStringLiteral("1111"));
+        Pulsa(Busca<QPushButton>(&v, "Zoom3"));
+        QCOMPARE(v.Zoom(), VigPrev::kZoomMaximo);
+        QCOMPARE(habilitados("Zoom"), QStringLiteral("1100"));
+        QCOMPARE(Busca<QLabel>(&v, "EtiquetaZoom")->text(), QStringLiteral("400%"));
+    }
+
+    // Diagrams only after an analysis, on their own page only with "Cortante y Momento";
+    // the reinforcement option only after a design, opening the detailing window.
+    void diagramasYRefuerzo() {
+        Documento doc;
+        VigPrev v(&doc);
+        auto* diagramas = Busca<QComboBox>(&v, "ListaDiagramas");
+        auto* refuerzo = Busca<QCheckBox>(&v, "ImprimeRefuerzo");
+        QVERIFY(!diagramas->isEnabled() && !refuerzo->isEnabled());
+        Proyecto p = TresVanos();
+        doc.Reemplaza(p, {});
+        doc.FijaResultados(Calcula(p, {true, {}, {}}));  // analysis only
+        v.Activa();
+        QVERIFY(diagramas->isEnabled() && !refuerzo->isEnabled());
+        Calculado(doc, p);
+        v.Activa();
+        QVERIFY(refuerzo->isEnabled());
+        auto tieneDiagrama = [&] {
+            for (const LlamadaGrabada& l : Graba(v, doc).Llamadas())
+                if (l.texto == "Diagrama de Cortante") return true;
+            return false;
+        };
+        const int sinDiagramas = v.NumPaginas();
+        QVERIFY(!tieneDiagrama());
+        diagramas->activated(kDiagramasCortanteMomento);
+        QVERIFY(tieneDiagrama());
+        QVERIFY(v.NumPaginas() > sinDiagramas);
+        diagramas->activated(kDiagramasNinguno);
+        QCOMPARE(v.NumPaginas(), sinDiagramas);
+
+        int abiertas = 0;
+        v.FijaAbreDetallado([&] { ++abiertas; });
+        Pulsa(refuerzo);
+        QCOMPARE(abiertas, 1);
+        QVERIFY(doc.ConfiguracionReporte().refuerzo);
+        const int antes = v.Regeneraciones();
+        v.RegresaDeDetallado();
+        QVERIFY(v.Regeneraciones() > antes);
+    }
+
+    // Ranges follow the page count after every regeneration; a reversed range, a file
+    // that cannot be written and a cancelled file name print nothing.
+    void rangos() {
+        Documento doc;
+        Calculado(doc, VigaMayor());
+        VigPrev v(&doc);
+        v.FijaDispositivos({DispositivosSistema().back()});  // the PDF file
+        Busca<QRadioButton>(&v, "Horizontal")->click();
+        Pulsa(Busca<QRadioButton>(&v, "RangoPaginas"));
+        auto* desde = Busca<QSpinBox>(&v, "Desde");
+        auto* hasta = Busca<QSpinBox>(&v, "Hasta");
+        const int n = v.NumPaginas();
+        QCOMPARE(hasta->maximum(), n);
+        hasta->setValue(n);
+        desde->setValue(n);
+        QCOMPARE(hasta->minimum(), n);
+        // Portrait holds the long tables in fewer pages: the range comes back inside.
+        Busca<QRadioButton>(&v, "Vertical")->click();
+        const int m = v.NumPaginas();
+        QVERIFY(m < n);
+        QCOMPARE(desde->value(), m);
+        QCOMPARE(hasta->value(), m);
+
+        QVERIFY(!v.ImprimePaginas(3, 2));
+        QVERIFY(Mensajes::Mostrados().back().texto.contains("no se imprime nada"));
+        QVERIFY(!v.ImprimePaginas(1, m + 1));
+        QTemporaryDir dir;
+        Mensajes::BorraMostrados();
+        QVERIFY(!v.ImprimePaginas(1, 1));  // no file name given
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
+        Mensajes::AgregaRuta(dir.filePath("falta/informe.pdf"));
+        QVERIFY(!v.ImprimePaginas(1, 1));
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Informacion);
+        Mensajes::AgregaRuta(dir.filePath("informe"));
+        QVERIFY(v.ImprimePaginas(2, 4));
+        QCOMPARE(PaginasPdf(dir.filePath("informe.pdf")), 3);
+    }
+
+    // A real job: pages 2..3 of the largest report through the cups-pdf queue.
+    void imprimeEnCola() {
+        if (!sinCups_.isEmpty()) QSKIP(qPrintable(sinCups_));
+        Documento doc;
+        Calculado(doc, VigaMayor());
+        VigPrev v(&doc);
+        auto* dispositivos = Busca<QComboBox>(&v, "ListaDispositivos");
+        const int cola = dispositivos->findText(pruebas::ColaCups::Cola());
+        QVERIFY(cola >= 0);
+        dispositivos->activated(cola);
+        Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        QVERIFY(v.NumPaginas() > 3);
+        Pulsa(Busca<QRadioButton>(&v, "RangoPaginas"));
+        Busca<QSpinBox>(&v, "Desde")->setValue(2);
+        Busca<QSpinBox>(&v, "Hasta")->setValue(3);
+        Pulsa(Busca<QPushButton>(&v, "BotonImprime"));
+        QVERIFY2(Mensajes::Mostrados().empty(), qPrintable(pruebas::Textos().join('\n')));
+        const QString pdf = cups_.EsperaPdf();
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(PaginasPdf(pdf), 2);
+        // The empty footer numbers the pages at the right: "Pag 2" on report page 2.
+        const QString texto = Ejecuta("pdftotext", {"-f", "1", "-l", "1", "-layout", pdf, "-"});
+        QVERIFY2(
+            texto.contains(QRegularExpression("Pag 2\\s*$", QRegularExpression::MultilineOption)),
+            qPrintable(texto.right(300)));
+        QFile::remove(pdf);
+    }
+
+    // "&Print preview" opens the window in the frame; its close button goes back.
+    void desdeElMenu() {
+        TluxMDI marco;
+        marco.show();
+        QAction* accion = nullptr;
+        for (QAction* a : marco.menuBar()->actions())
+            if (a->text() == QStringLiteral("&Print preview")) accion = a;
+        QVERIFY(accion && accion->isEnabled());
+        accion->trigger();
+        auto* sub = marco.findChild<QMdiSubWindow*>("VentanaVigPrev");
+        QVERIFY(sub && sub->isVisible());
+        Pulsa(Busca<QPushButton>(sub, "Cierra"));
+        QVERIFY(!sub->isVisible());
+    }
+};
+
+QTEST_MAIN(VigPrevTest)
+#include "vig_prev_test.moc"
