@@ -1,16 +1,12 @@
-// Geometry of the beam elevation in widget coordinates: axis, supports, numbers, lengths,
-// load bands, concentrated-load arrows and node loads, for a given widget size. Pure:
+// Geometry of the beam elevation of the main window in pixels: axis, supports, numbers,
+// lengths, load bands, concentrated-load arrows and node loads, for a given size. Pure:
 // the drawing widget only paints what this returns, and tests inspect it.
 #pragma once
 
-#include <QColor>
-#include <QLineF>
-#include <QPolygonF>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
+#include <string>
 #include <vector>
 
+#include "dibujo/tipos.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
@@ -28,41 +24,42 @@ inline constexpr double kArcoArriba = 200;
 inline constexpr double kArcoAbajo = 900;
 }  // namespace cotas_viga
 
-inline const QColor kAzulApoyo{0, 0, 192};
-inline const QColor kRojoVano{192, 0, 0};
-inline const QColor kGrisBanda{224, 224, 224};
+inline constexpr Color kAzulApoyo{0, 0, 192};
+inline constexpr Color kRojoVano{192, 0, 0};
+inline constexpr Color kGrisBanda{224, 224, 224};
+inline constexpr Color kNegro{0, 0, 0};
 
 enum class SimboloApoyo { Triangulo, Empotramiento, Libre };
 
 struct ApoyoDibujo {
     int nudo = 0;  // 1-based
     SimboloApoyo simbolo = SimboloApoyo::Triangulo;
-    QPolygonF figura;  // triangle (3 points), wall rectangle (4) or empty
-    QRectF marca;      // the filled mark of an unsupported interior node
+    Poligonal figura;  // triangle (3 points), wall rectangle (4) or empty
+    Rectangulo marca;  // the filled mark of an unsupported interior node
 };
 
 enum class ClaseTexto { NumeroApoyo, NumeroVano, Longitud, ValorCarga, ValorNudo, MomentoNudo };
 
 struct TextoDibujo {
     ClaseTexto clase;
-    QString texto;
-    QPointF ancla;            // the text is centred horizontally on it (or starts there)
+    std::string texto;        // UTF-8
+    Punto ancla;              // the text is centred horizontally on it (or starts there)
     bool encima = true;       // and sits above it (true) or hangs below it (false)
     bool aLaDerecha = false;  // starts at the anchor instead of being centred on it
-    QColor color;
+    Color color;
 };
 
 struct FlechaDibujo {
-    QPointF desde, hasta;  // the head is at `hasta`
-    QColor color;
+    Punto desde, hasta;  // the head is at `hasta`
+    Color color;
 };
 
 struct ArcoDibujo {
-    QRectF caja;         // the ellipse the arc belongs to
-    QPolygonF curva;     // the open arc over the node, as a polyline
-    QPointF punta;       // the end the moment turns towards (arrow head)
-    QPointF antesPunta;  // a point just before it, giving the head's direction
-    QColor color;
+    Rectangulo caja;   // the ellipse the arc belongs to
+    Poligonal curva;   // the open arc over the node, as a polyline
+    Punto punta;       // the end the moment turns towards (arrow head)
+    Punto antesPunta;  // a point just before it, giving the head's direction
+    Color color;
 };
 
 struct GeometriaViga {
@@ -70,16 +67,21 @@ struct GeometriaViga {
     double ejeY = 0;
     double tamanoLetra = 11;     // pixel size of the texts
     std::vector<double> xNudos;  // nodes 1..n+1
-    QLineF eje;
+    Segmento eje;
     std::vector<ApoyoDibujo> apoyos;
-    std::vector<QRectF> bandas;
+    std::vector<Rectangulo> bandas;
     std::vector<FlechaDibujo> flechas;
     std::vector<ArcoDibujo> arcos;
-    std::vector<QLineF> lineasCota;  // dimension line and its ticks
+    std::vector<Segmento> lineasCota;  // dimension line and its ticks
     std::vector<TextoDibujo> textos;
 };
 
-// The elevation of the first numVanos spans of `p` in a widget of `tamano` pixels.
-GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano);
+// Pixel size of the texts of a drawing of `tamano` pixels: the painter sets its font to
+// it, and the widths CalculaGeometriaViga asks for are measured at it.
+double TamanoLetraViga(Tamano tamano);
+
+// The elevation of the first numVanos spans of `p` in a widget of `tamano` pixels;
+// `mide` gives the width of a text at TamanoLetraViga(tamano) (a rough width without it).
+GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideTexto& mide = {});
 
 }  // namespace trabelux
