@@ -1,0 +1,19 @@
+#include "reporte/configuracion.h"
+
+namespace trabelux {
+
+std::array<EstiloTexto, kNumFilasEstilo> ConfiguracionInforme::EstilosPorDefecto() {
+    std::array<EstiloTexto, kNumFilasEstilo> e;
+    e[kEstiloHeader].tamano = 12;
+    e[kEstiloHeader].negrita = true;
+    e[kEstiloFooter].tamano = 10;
+    e[kEstiloSubtitulos].tamano = 12;
+    e[kEstiloSubtitulos].negrita = true;
+    e[kEstiloTexto].tamano = 10;
+    e[kEstiloCortante].color = Color{0, 0, 192};
+    e[kEstiloMomento].color = Color{192, 0, 0};
+    e[kEstiloRefuerzo].color = Color{128, 0, 0};
+    return e;
+}
+
+}  // namespace trabelux
