@@ -74,6 +74,29 @@ ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double 
 
 }  // namespace
 
+std::vector<ApoyoDibujo> ApoyosViga(const Proyecto& p, const std::vector<double>& xNudos,
+                                    double ejeY, double s) {
+    std::vector<ApoyoDibujo> apoyos;
+    if (xNudos.size() < 2) return apoyos;
+    const int n = static_cast<int>(xNudos.size()) - 1;
+    apoyos.push_back(ApoyoExtremo(1, p.apoyoIzquierdo, xNudos[0], ejeY, s, -1));
+    for (int j = 2; j <= n; ++j) {
+        ApoyoDibujo a;
+        a.nudo = j;
+        const double x = xNudos[j - 1];
+        if (CondicionInterior(p, j) == 1) {
+            a.simbolo = SimboloApoyo::Triangulo;
+            a.figura = Triangulo(x, ejeY, s);
+        } else {
+            a.simbolo = SimboloApoyo::Libre;
+            a.marca = {x - 18 * s, ejeY - 18 * s, 36 * s, 36 * s};
+        }
+        apoyos.push_back(a);
+    }
+    apoyos.push_back(ApoyoExtremo(n + 1, p.apoyoDerecho, xNudos[n], ejeY, s, +1));
+    return apoyos;
+}
+
 double TamanoLetraViga(Tamano tamano) {
     return std::clamp(std::max(1.0, tamano.alto) / kAlto * 60, 9.0, 14.0);
 }
@@ -116,22 +139,7 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideT
 
     g.eje = {{g.xNudos[0], ejeY}, {g.xNudos[n], ejeY}};
 
-    // Supports.
-    g.apoyos.push_back(ApoyoExtremo(1, p.apoyoIzquierdo, g.xNudos[0], ejeY, s, -1));
-    for (int j = 2; j <= n; ++j) {
-        ApoyoDibujo a;
-        a.nudo = j;
-        const double x = g.xNudos[j - 1];
-        if (CondicionInterior(p, j) == 1) {
-            a.simbolo = SimboloApoyo::Triangulo;
-            a.figura = Triangulo(x, ejeY, s);
-        } else {
-            a.simbolo = SimboloApoyo::Libre;
-            a.marca = {x - 18 * s, ejeY - 18 * s, 36 * s, 36 * s};
-        }
-        g.apoyos.push_back(a);
-    }
-    g.apoyos.push_back(ApoyoExtremo(n + 1, p.apoyoDerecho, g.xNudos[n], ejeY, s, +1));
+    g.apoyos = ApoyosViga(p, g.xNudos, ejeY, s);
 
     // Support numbers under the symbols; below them the dimension line with the lengths.
     const double yNumero = ejeY + 135 * u;

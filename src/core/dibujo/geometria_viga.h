@@ -76,6 +76,12 @@ struct GeometriaViga {
     std::vector<TextoDibujo> textos;
 };
 
+// Support symbols of the first n spans on nodes at `xNudos` (n + 1 of them), axis at
+// `ejeY`, symbols `s` units per drawing unit: a triangle for a pinned support, a wall
+// outside a fixed end, nothing at a free end and a mark on an unsupported interior node.
+std::vector<ApoyoDibujo> ApoyosViga(const Proyecto& p, const std::vector<double>& xNudos,
+                                    double ejeY, double s);
+
 // Pixel size of the texts of a drawing of `tamano` pixels: the painter sets its font to
 // it, and the widths CalculaGeometriaViga asks for are measured at it.
 double TamanoLetraViga(Tamano tamano);
