@@ -27,7 +27,7 @@ inline constexpr double kAdicional = 125;   // additional top bars, above the ax
 inline constexpr double kInferior = 180;    // bottom bars, below the axis
 inline constexpr double kEstribo = 215;     // stirrup ticks, either side of the axis
 inline constexpr double kGancho = 90;       // hooks at the beam's ends
-inline constexpr double kPasoMinimo = 40;   // closest stirrup ticks
+inline constexpr double kPasoMinimo = 60;   // closest stirrup ticks
 inline constexpr double kSeparacion = 40;   // between the outline and the text rows
 inline constexpr double kApoyo = 360;       // room under the outline for supports and lengths
 }  // namespace cotas_refuerzo

@@ -22,7 +22,7 @@ constexpr double kBandaArriba = 180;   // the load band, above the axis
 constexpr double kBandaAbajo = 30;
 constexpr double kFlecha = 400;        // load arrows
 constexpr double kPunta = 70;          // arrow heads
-constexpr double kRadioMomento = 200;  // node-moment arcs
+constexpr double kRadioMomento = 300;  // node-moment arcs, over the load band
 constexpr double kPi = 3.14159265358979323846;
 
 double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
@@ -72,27 +72,41 @@ void Flecha(SuperficiePagina& s, Punto desde, Punto hasta, Color c) {
     s.SetRelleno(Relleno::kNinguno);
 }
 
-// Load values share rows above the arrows: a value goes to the first row where it does
-// not touch its left neighbour; with every row taken it is left to the load tables.
+// Load values share rows above the arrows: from left to right, a value goes to the first
+// row where it does not touch its left neighbour; with every row taken it is left to the
+// load tables.
 class FilasValores {
   public:
     FilasValores(SuperficiePagina& s, double yAbajo, int filas)
-        : s_(s), yAbajo_(yAbajo), fin_(static_cast<size_t>(filas), -1e300) {}
-    void Escribe(double x, const std::string& texto, Color c) {
-        const double w = s_.AnchoTexto(texto), h = s_.AltoTexto();
-        for (size_t k = 0; k < fin_.size(); ++k) {
-            if (x - w / 2 < fin_[k] + 0.3 * h) continue;
-            fin_[k] = x + w / 2;
-            ColorTexto color(s_, c);
-            s_.TextoEn(x, yAbajo_ - (k + 1) * h, texto, Alineacion::kCentro);
-            return;
+        : s_(s), yAbajo_(yAbajo), filas_(filas) {}
+    void Agrega(double x, const std::string& texto, Color c) { valores_.push_back({x, texto, c}); }
+    void Escribe() {
+        std::stable_sort(valores_.begin(), valores_.end(),
+                         [](const Valor& a, const Valor& b) { return a.x < b.x; });
+        std::vector<double> fin(static_cast<size_t>(filas_), -1e300);
+        const double h = s_.AltoTexto();
+        for (const Valor& v : valores_) {
+            const double w = s_.AnchoTexto(v.texto);
+            for (size_t k = 0; k < fin.size(); ++k) {
+                if (v.x - w / 2 < fin[k] + 0.3 * h) continue;
+                fin[k] = v.x + w / 2;
+                ColorTexto color(s_, v.color);
+                s_.TextoEn(v.x, yAbajo_ - (k + 1) * h, v.texto, Alineacion::kCentro);
+                break;
+            }
         }
     }
 
   private:
+    struct Valor {
+        double x;
+        std::string texto;
+        Color color;
+    };
     SuperficiePagina& s_;
     double yAbajo_;
-    std::vector<double> fin_;
+    int filas_;
+    std::vector<Valor> valores_;
 };
 
 }  // namespace
@@ -134,11 +148,20 @@ void DibApoy(SuperficiePagina& s, const Proyecto& p, const MarcoVigaPagina& marc
         }
         s.SetRelleno(Relleno::kNinguno);
     }
+    // Each length at its span, in a smaller letter where the span is short; one that
+    // does not fit even so is left to the span table.
     const double yTexto = yApoyo + 150 + (refuerzo ? 0 : 20);
-    for (int i = 0; i < n; ++i)
-        s.TextoEn((x[i] + x[i + 1]) / 2, yTexto,
-                  Formatea(std::max(0.0, Finito(p.vanos[i].longitud)), "0.00"),
-                  Alineacion::kCentro);
+    const double letra = s.Estilo().tamano;
+    for (int i = 0; i < n; ++i) {
+        const std::string texto = Formatea(std::max(0.0, Finito(p.vanos[i].longitud)), "0.00");
+        const double hueco = x[i + 1] - x[i] - 40;
+        const double ancho = s.AnchoTexto(texto);
+        const double tamano = ancho > hueco && ancho > 0 ? letra * hueco / ancho : letra;
+        if (tamano < 0.6 * letra) continue;
+        s.SetTamanoLetra(tamano);
+        s.TextoEn((x[i] + x[i + 1]) / 2, yTexto, texto, Alineacion::kCentro);
+        s.SetTamanoLetra(letra);
+    }
 }
 
 void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p, const MarcoVigaPagina& marco) {
@@ -177,7 +200,7 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p, const MarcoViga
             Flecha(s, arriba, abajo, kAzulApoyo);
         else
             Flecha(s, abajo, arriba, kAzulApoyo);
-        valores.Escribe(xc, Formatea(Finito(c.carga), "0.00"), kAzulApoyo);
+        valores.Agrega(xc, Formatea(Finito(c.carga), "0.00"), kAzulApoyo);
     }
     for (const CargaNudo& c : p.cargasNudo) {
         if (c.nudo < 1 || c.nudo > n + 1) continue;
@@ -188,7 +211,7 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p, const MarcoViga
                 Flecha(s, arriba, abajo, kRojoVano);
             else
                 Flecha(s, abajo, arriba, kRojoVano);
-            valores.Escribe(xn, Formatea(c.fuerza, "0.00"), kRojoVano);
+            valores.Agrega(xn, Formatea(c.fuerza, "0.00"), kRojoVano);
         }
         if (c.momento != 0 && std::isfinite(c.momento)) {
             // The arc over the node, its head at the end the moment turns towards.
@@ -201,9 +224,10 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p, const MarcoViga
             const double sentido = c.momento > 0 ? 1.0 : -1.0;
             const Punto tangente{-std::sin(fin) * sentido, -std::cos(fin) * sentido};
             Flecha(s, punta - tangente * (kPunta * 1.2), punta, kRojoVano);
-            valores.Escribe(xn + kRadioMomento, Formatea(c.momento, "0.00"), kRojoVano);
+            valores.Agrega(xn + kRadioMomento, Formatea(c.momento, "0.00"), kRojoVano);
         }
     }
+    valores.Escribe();
     s.SetAnchoLinea(antes.ancho);
     s.SetColorLinea(antes.color);
 }
@@ -262,10 +286,11 @@ void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDe
     s.Rectangulo(c.Izquierda(), c.Arriba(), c.Derecha(), c.Abajo());
     s.SetAnchoLinea(2);
     DibApoy(s, p, marco, 'R');
-    for (const Segmento& e : g.estribos) s.Linea(e.p1.x, e.p1.y, e.p2.x, e.p2.y);
     s.SetAnchoLinea(8);
     for (const Segmento& e : g.cortes) s.Linea(e.p1.x, e.p1.y, e.p2.x, e.p2.y);
     s.SetColorLinea(color);
+    s.SetAnchoLinea(4);
+    for (const Segmento& e : g.estribos) s.Linea(e.p1.x, e.p1.y, e.p2.x, e.p2.y);
     s.SetAnchoLinea(25);
     for (const BarraElevacion& b : g.barras) s.Lineas(b.trazo);
     {
