@@ -42,8 +42,8 @@ class SuperficiePagina {
     void TerminaDocumento();
     // Ends the current page and starts the next; x and y go to the top-left margin corner.
     void NuevaPagina();
-    int Pagina() const { return pagina_; }        // current page, 1-based
-    int NumPaginas() const { return pagina_; }    // pages so far
+    int Pagina() const { return pagina_; }      // current page, 1-based
+    int NumPaginas() const { return pagina_; }  // pages so far
 
     double AnchoPagina() const { return ancho_; }
     double AltoPagina() const { return alto_; }
@@ -91,10 +91,10 @@ class SuperficiePagina {
         colorRelleno_ = c;
     }
     void Linea(double x1, double y1, double x2, double y2);
-    void Lineas(const Poligonal& puntos);  // an open polyline
+    void Lineas(const Poligonal& puntos);    // an open polyline
     void Poligono(const Poligonal& puntos);  // closed, filled with the current fill
     void Rectangulo(double x1, double y1, double x2, double y2);  // with the current fill
-    void Circulo(double cx, double cy, double radio);  // with the current fill
+    void Circulo(double cx, double cy, double radio);             // with the current fill
     // Arc of a circle from angle `desde` to `hasta`, radians counterclockwise from +x as
     // seen on the page.
     void Arco(double cx, double cy, double radio, double desde, double hasta);
@@ -123,10 +123,10 @@ class SuperficiePagina {
     virtual void PintaLineas(const Poligonal& puntos, const Trazo& trazo) = 0;
     virtual void PintaPoligono(const Poligonal& puntos, const Trazo& trazo, Relleno relleno,
                                Color colorRelleno) = 0;
-    virtual void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo& trazo,
-                                 Relleno relleno, Color colorRelleno) = 0;
-    virtual void PintaElipse(const trabelux::Rectangulo& caja, const Trazo& trazo,
-                             Relleno relleno, Color colorRelleno) = 0;
+    virtual void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo& trazo, Relleno relleno,
+                                 Color colorRelleno) = 0;
+    virtual void PintaElipse(const trabelux::Rectangulo& caja, const Trazo& trazo, Relleno relleno,
+                             Color colorRelleno) = 0;
     virtual void PintaArco(double cx, double cy, double radio, double desde, double hasta,
                            const Trazo& trazo) = 0;
 
