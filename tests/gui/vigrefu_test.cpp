@@ -296,6 +296,39 @@ class VigRefuTest : public QObject {
         QVERIFY(doc->Detallado().filas.empty());
     }
 
+    void dibujosSiguenALaTabla() {
+        CalculaYAbre();
+        auto* dibujo = Busca<DibujoRefuerzo>(ventana, "VD");
+        auto inferiores = [&] {
+            int k = 0;
+            for (const BarraElevacion& b : dibujo->Geometria().barras)
+                k += b.clase == ClaseBarra::kInferior;
+            return k;
+        };
+        QCOMPARE(dibujo->Geometria().xNudos.size(), size_t(4));
+        QCOMPARE(inferiores(), 3);
+        QVERIFY(!dibujo->Geometria().estribos.empty());
+        // A span without bottom bars loses them in the drawing at once.
+        QVERIFY(ventana->Modelo()->setData(ventana->Modelo()->index(3, kColCantInferior), "",
+                                           Qt::EditRole));
+        QCOMPARE(inferiores(), 2);
+        // A beam of no length still gives finite geometry, all nodes at the left end.
+        Proyecto cero = *doc->ProyectoCalculado();
+        for (Vano& v : cero.vanos) v.longitud = 0;
+        dibujo->DibApoyos(cero, doc->DetalladoActual());
+        const GeometriaRefuerzo& g = dibujo->Geometria();
+        QCOMPARE(g.xNudos.size(), size_t(4));
+        for (double x : g.xNudos) QCOMPARE(x, g.xNudos.front());
+        auto finito = [](Punto p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+        for (const BarraElevacion& b : g.barras)
+            for (Punto p : b.trazo) QVERIFY(finito(p));
+        for (const Segmento& e : g.estribos) QVERIFY(finito(e.p1) && finito(e.p2));
+        for (const ApoyoDibujo& a : dibujo->Apoyos())
+            for (Punto p : a.figura) QVERIFY(finito(p));
+        QVERIFY(std::isfinite(dibujo->Escala()) && dibujo->Escala() > 0);
+        dibujo->grab();  // paints without tripping over the degenerate beam
+    }
+
     void modeloPasaElProbador() {
         QAbstractItemModelTester probador(ventana->Modelo(),
                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
