@@ -15,7 +15,8 @@ namespace {
 
 constexpr double kMargenX = 34;  // pixels: room for the walls of fixed ends
 constexpr double kMargenY = 6;
-constexpr double kEscalaApoyos = 1.5;  // support symbols, as on paper
+// Support symbols: small enough to leave the row of numbers under them free.
+constexpr double kEscalaApoyos = 1.0;
 // Support numbers and span lengths: this far under the outline, drawing units.
 constexpr double kBajoContorno = 150;
 

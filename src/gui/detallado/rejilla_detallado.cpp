@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include "detallado/barras.h"
 #include "detallado/cabecera_grupos.h"
@@ -81,6 +82,13 @@ void RejillaDetallado::AjustaColumnas() {
             std::max(tipo, fontMetrics().horizontalAdvance(QString::fromStdString(*CodigoTipo(i))));
     setColumnWidth(kColTipo, std::max(columnWidth(kColTipo), tipo + 16));
     cabecera_->AjustaAGrupos();
+}
+
+int RejillaDetallado::AltoContenido() const {
+    int alto = cabecera_->sizeHint().height() + 2 * frameWidth() +
+               horizontalScrollBar()->sizeHint().height();
+    for (int f = 0; model() && f < model()->rowCount(); ++f) alto += rowHeight(f);
+    return alto;
 }
 
 void RejillaDetallado::ConfirmaEdicion() {

@@ -31,6 +31,8 @@ class RejillaDetallado : public QTableView {
     CabeceraGrupos* Cabecera() const { return cabecera_; }
     // Fits the columns to their contents and the group captions; called after a refresh.
     void AjustaColumnas();
+    // The height that shows every row (and a horizontal scroll bar): no more is useful.
+    int AltoContenido() const;
     // Commits a cell still being typed.
     void ConfirmaEdicion();
 

@@ -54,9 +54,9 @@ VigRefu::VigRefu(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     botones->addWidget(reinicia);
     botones->addWidget(ok_);
     auto* raiz = new QVBoxLayout(this);
-    raiz->addWidget(rejilla_, 3);
+    raiz->addWidget(rejilla_, 1);
     raiz->addWidget(selector_);
-    raiz->addLayout(dibujos, 2);
+    raiz->addLayout(dibujos, 1);
     raiz->addLayout(botones);
 
     connect(ok_, &QPushButton::clicked, this, &VigRefu::Ok);
@@ -134,6 +134,8 @@ void VigRefu::Refresca() {
     if (modelo_->rowCount() > 0) {
         if (!columnasAjustadas_) {
             rejilla_->AjustaColumnas();
+            // The drawings take the room the rows do not need.
+            rejilla_->setMaximumHeight(rejilla_->AltoContenido());
             columnasAjustadas_ = true;
         }
         if (!rejilla_->currentIndex().isValid())
