@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include "detallado/vig_refu.h"
 #include "documento/documento.h"
 #include "principal/polidur1.h"
 #include "resultados/resultad.h"
@@ -39,6 +40,14 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
         area_->setActiveSubWindow(subPrincipal_);
     });
     principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
+    // The detailing window, created once like the results; it shows and hides itself.
+    refuerzo_ = new VigRefu(doc_);
+    QMdiSubWindow* subRefuerzo =
+        area_->addSubWindow(refuerzo_, Qt::SubWindow | Qt::FramelessWindowHint);
+    subRefuerzo->setObjectName(QStringLiteral("VentanaVigRefu"));
+    subRefuerzo->setAttribute(Qt::WA_DeleteOnClose, false);
+    subRefuerzo->hide();
+    principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { refuerzo_->Muestra(); });
     // Results that were dropped (a new run, a new or opened project) are not shown.
     connect(doc_, &Documento::cambiado, this, [this] {
         if (!doc_->UltimosResultados() && subResultados_->isVisible()) {

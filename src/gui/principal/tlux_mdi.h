@@ -12,6 +12,7 @@ namespace trabelux {
 class Documento;
 class Polidur1;
 class Resultad;
+class VigRefu;
 
 class TluxMDI : public QMainWindow {
     Q_OBJECT
@@ -25,6 +26,7 @@ class TluxMDI : public QMainWindow {
     // Puts a window of the program into the frame (shown, not maximised).
     QMdiSubWindow* AgregaVentana(QWidget* ventana);
     Resultad* VentanaResultados() const { return resultados_; }
+    VigRefu* VentanaRefuerzo() const { return refuerzo_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -39,6 +41,7 @@ class TluxMDI : public QMainWindow {
     QMdiSubWindow* subPrincipal_;
     Resultad* resultados_;
     QMdiSubWindow* subResultados_;
+    VigRefu* refuerzo_;
     int generacionMostrada_ = -1;
 };
 
