@@ -291,7 +291,7 @@ class LosasEnElProgramaTest : public QObject {
         Documento* doc = marco.Doc();
         auto* losasMenu = Busca<QAction>(&marco, "menu51");
         QVERIFY(!losasMenu->isEnabled());
-        QWidget* dibujo = Busca<QWidget>(&marco, "VD");
+        QWidget* dibujo = Busca<QWidget>(marco.Principal(), "VD");
 
         // An unknown edge code: the transfer stops and says so on the window.
         const QString malo =
@@ -344,7 +344,7 @@ class LosasEnElProgramaTest : public QObject {
             const Proyecto& p = marco.Doc()->ProyectoActual();
             QCOMPARE(p.direccionViga, std::string("Y"));
             QVERIFY(*p.vanos[0].cargaMuerta > 0);
-            muertaVano1 = Busca<QTableView>(&marco, "DBGrid1")
+            muertaVano1 = Busca<QTableView>(marco.Principal(), "DBGrid1")
                               ->model()
                               ->index(0, kColMuerta)
                               .data()
@@ -355,7 +355,7 @@ class LosasEnElProgramaTest : public QObject {
         QVERIFY(marco.Principal()->AbreArchivo(primero));
         QVERIFY2(Mensajes::Mostrados().size() == 1, qPrintable(Textos().join("|")));
         // The slab-loaded spans show their loads, the slab command is available.
-        auto* rejilla = Busca<QTableView>(&marco, "DBGrid1")->model();
+        auto* rejilla = Busca<QTableView>(marco.Principal(), "DBGrid1")->model();
         QCOMPARE(rejilla->index(0, kColMuerta).data().toString(), muertaVano1);
         QVERIFY(Busca<QAction>(&marco, "menu51")->isEnabled());
         QCOMPARE(Busca<QLabel>(&marco, "Label17")->text(), kBidireccional);

@@ -15,6 +15,7 @@
 #include "documento/documento.h"
 #include "documento/operaciones.h"
 #include "principal/dibujo_viga.h"
+#include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "reporte/vig_prev.h"
 
@@ -46,8 +47,8 @@ class RendimientoTest : public QObject {
             for (int i = 0; i < kMaxVanos; ++i) p.cargas.push_back({i + 1, 2, 1.5});
             p.cargasNudo = {{3, -2, 1}, {9, 0, -2}};
         });
-        auto* tabla = marco.findChild<QTableView*>("DBGrid1");
-        auto* vd = marco.findChild<DibujoViga*>("VD");
+        auto* tabla = marco.Principal()->findChild<QTableView*>("DBGrid1");
+        auto* vd = marco.Principal()->findChild<DibujoViga*>("VD");
         QVERIFY(tabla && vd);
         std::vector<double> ms;
         QElapsedTimer reloj;

@@ -1,6 +1,7 @@
 #include "documento/documento.h"
 
 #include <QUndoCommand>
+#include <algorithm>
 
 #include "detallado/detallado.h"
 #include "modelo/derivados.h"
@@ -36,6 +37,19 @@ class ComandoProyecto : public QUndoCommand {
     EstadoDocumento despues_;
     int idFusion_;
 };
+
+bool MismaFila(const FilaDetallado& a, const FilaDetallado& b) {
+    return a.dib == b.dib && a.ubic == b.ubic && a.sec == b.sec && a.tipo == b.tipo &&
+           a.barraInferior == b.barraInferior && a.cantInferior == b.cantInferior &&
+           a.barraPercha == b.barraPercha && a.cantPercha == b.cantPercha &&
+           a.barraAdicional == b.barraAdicional && a.cantAdicional == b.cantAdicional &&
+           a.barraEstribo == b.barraEstribo && a.separEstribo == b.separEstribo;
+}
+
+bool MismaTabla(const TablaDetallado& a, const TablaDetallado& b) {
+    return a.barrasCargadas == b.barrasCargadas &&
+           std::equal(a.filas.begin(), a.filas.end(), b.filas.begin(), b.filas.end(), MismaFila);
+}
 
 EstadoDocumento ConDerivados(Proyecto p) {
     EstadoDocumento e;
@@ -76,7 +90,7 @@ void Documento::Reemplaza(Proyecto p, const QString& ruta) {
     estado_ = ConDerivados(std::move(p));
     resultados_.reset();
     proyectoCalculado_.reset();
-    VaciaDetallado(detallado_);
+    OlvidaDetallado();
     ruta_ = ruta;
     pila_.setClean();
     emit cambiado();
@@ -91,7 +105,7 @@ void Documento::MarcaGuardado(const QString& ruta) {
 void Documento::FijaResultados(Resultados r) {
     resultados_ = std::move(r);
     proyectoCalculado_ = estado_.proyecto;
-    VaciaDetallado(detallado_);
+    OlvidaDetallado();
     ++generacion_;
     emit cambiado();
 }
@@ -100,18 +114,40 @@ void Documento::DescartaResultados() {
     if (!resultados_) return;
     resultados_.reset();
     proyectoCalculado_.reset();
-    VaciaDetallado(detallado_);
+    OlvidaDetallado();
     emit cambiado();
 }
 
-TablaDetallado& Documento::Detallado() {
-    if (resultados_ && resultados_->calculado && !resultados_->soloAnalisis)
-        AbreDetallado(detallado_, *proyectoCalculado_, *resultados_);
-    return detallado_;
+void Documento::OlvidaDetallado() {
+    ++epocaResultados_;
+    VaciaDetallado(estado_.detallado);
+    estado_.epocaDetallado = epocaResultados_;
+}
+
+const TablaDetallado& Documento::Detallado() {
+    // Loading is a function of the results, like the derived values: no undo step.
+    if (Disenado()) AbreDetallado(estado_.detallado, *proyectoCalculado_, *resultados_);
+    return estado_.detallado;
+}
+
+bool Documento::ModificaDetallado(const QString& texto, const CambioDetallado& cambio) {
+    if (!Disenado()) return false;
+    Detallado();
+    EstadoDocumento despues = estado_;
+    cambio(despues.detallado, *proyectoCalculado_, *resultados_);
+    if (MismaTabla(despues.detallado, estado_.detallado)) return false;
+    pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, -1));
+    return true;
 }
 
 void Documento::FijaEstado(const EstadoDocumento& e) {
     estado_ = e;
+    // Bars of other results than the current ones are not brought back: the table is
+    // left to be proposed afresh for these.
+    if (estado_.epocaDetallado != epocaResultados_) {
+        VaciaDetallado(estado_.detallado);
+        estado_.epocaDetallado = epocaResultados_;
+    }
     emit cambiado();
 }
 

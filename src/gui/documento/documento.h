@@ -16,10 +16,15 @@
 
 namespace trabelux {
 
-// The project together with the slab transfer's text it produced.
+// What an undo step restores: the project with the slab transfer's text it produced, and
+// the bars of the detailing window with the results they were proposed for.
 struct EstadoDocumento {
     Proyecto proyecto;
     QString textoLosas;  // "Error en Archivo de Losas", "Error en Bordes" or empty
+    TablaDetallado detallado;
+    // Which results the bars belong to: a step taken before the last run, or before the
+    // results were dropped, brings its project back but never its bars.
+    int epocaDetallado = 0;
 };
 
 class Documento : public QObject {
@@ -44,6 +49,8 @@ class Documento : public QObject {
     int GeneracionResultados() const { return generacion_; }
     // Whether the last run finished without a stop and the project kept its spans since.
     bool Calculado() const { return resultados_ && resultados_->calculado; }
+    // Calculado() by an analysis-and-design run: there are bars to detail.
+    bool Disenado() const { return Calculado() && !resultados_->soloAnalisis; }
     const QString& Ruta() const { return ruta_; }
     bool Modificado() const { return !pila_.isClean(); }
     QUndoStack* Pila() { return &pila_; }
@@ -65,9 +72,19 @@ class Documento : public QObject {
     void FijaResultados(Resultados r);
     void DescartaResultados();
 
-    // The bars of the last completed design, loaded on first use and kept with the
-    // results (new results empty it). The report reads it.
-    TablaDetallado& Detallado();
+    // The bars of the last completed design, loaded on first use after a run and kept with
+    // the user's edits until the results change (a new run, a span-count change or a
+    // deleted span, a new or opened project empty it). Empty when there is no design. The
+    // report and the detailing window read it.
+    const TablaDetallado& Detallado();
+    // The table as it stands, without loading it.
+    const TablaDetallado& DetalladoActual() const { return estado_.detallado; }
+    // One undoable edit of the bars (loaded first): `cambio` gets a copy of the table and
+    // the project and results the bars are proposed for. Nothing happens without a design;
+    // an edit that changes nothing leaves no undo step. False when nothing changed.
+    using CambioDetallado =
+        std::function<void(TablaDetallado&, const Proyecto& calculado, const Resultados&)>;
+    bool ModificaDetallado(const QString& texto, const CambioDetallado& cambio);
     // The report's page set-up for this session.
     ConfiguracionInforme& ConfiguracionReporte() { return configuracion_; }
 
@@ -79,10 +96,12 @@ class Documento : public QObject {
     void cambiado();
 
   private:
+    void OlvidaDetallado();
+
     EstadoDocumento estado_;
     std::optional<Resultados> resultados_;
     std::optional<Proyecto> proyectoCalculado_;
-    TablaDetallado detallado_;
+    int epocaResultados_ = 0;  // changes whenever the results are set or dropped
     ConfiguracionInforme configuracion_;
     int generacion_ = 0;
     QString ruta_;

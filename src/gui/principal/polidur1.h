@@ -38,6 +38,7 @@ enum class VentanaExterna {
     CargasConcentradas,  // "&Concentradas en vanos"
     CargasNudos,         // "&Sobre nudos"
     Resultados,          // "&Resultados", and after every successful run
+    Refuerzo,            // "&Refuerzo", after a completed analysis-and-design run
     VistaPrevia,         // "&Print Preview" / "&Print preview"
     AyudaContenido,      // "&Contenido"
     AyudaBusqueda,       // "&Busqueda"
@@ -144,6 +145,7 @@ class Polidur1 : public QWidget {
     QAction* analisisDiseno_ = nullptr;      // menu10
     QAction* analisisSolo_ = nullptr;        // menu11
     QAction* resultados_ = nullptr;          // Menu12
+    QAction* refuerzo_ = nullptr;            // Menu13
     QAction* acercaDe_ = nullptr;            // menu23
 };
 

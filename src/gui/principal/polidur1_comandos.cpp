@@ -74,6 +74,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     analisisDiseno_ = Accion(menuCalculo_, "menu10", QStringLiteral("&Analisis y diseño"));
     analisisSolo_ = Accion(menuCalculo_, "menu11", QStringLiteral("&Analisis &Solo"));
     resultados_ = Accion(menuCalculo_, "Menu12", QStringLiteral("&Resultados"));
+    refuerzo_ = Accion(menuCalculo_, "Menu13", QStringLiteral("&Refuerzo"));
 
     vistaPrevia_ = barra->addAction(QStringLiteral("&Print preview"));
     vistaPrevia_->setObjectName(QStringLiteral("menu4"));
@@ -107,6 +108,8 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     connect(analisisDiseno_, &QAction::triggered, this, [this] { Analiza(false); });
     connect(analisisSolo_, &QAction::triggered, this, [this] { Analiza(true); });
     connect(resultados_, &QAction::triggered, this, &Polidur1::MuestraResultados);
+    connect(refuerzo_, &QAction::triggered, this,
+            [this] { AbreVentana(VentanaExterna::Refuerzo, false); });
     connect(contenido, &QAction::triggered, this,
             [this] { AbreVentana(VentanaExterna::AyudaContenido, false); });
     connect(busqueda, &QAction::triggered, this,
@@ -151,6 +154,8 @@ void Polidur1::ActualizaMenus() {
     cargasNudos_->setEnabled(TieneVentana(VentanaExterna::CargasNudos));
     analisisDiseno_->setEnabled(p.datos.material == kHormigon);
     resultados_->setEnabled(doc_->Calculado());
+    // Bars exist only for spans the last run designed to the end.
+    refuerzo_->setEnabled(doc_->Disenado() && TieneVentana(VentanaExterna::Refuerzo));
     acercaDe_->setEnabled(TieneVentana(VentanaExterna::AcercaDe));
 }
 

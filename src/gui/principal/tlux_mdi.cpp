@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include "detallado/vig_refu.h"
 #include "documento/documento.h"
 #include "principal/polidur1.h"
 #include "reporte/vig_prev.h"
@@ -41,6 +42,14 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
         area_->setActiveSubWindow(subPrincipal_);
     });
     principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
+    // The detailing window, created once like the results; it shows and hides itself.
+    refuerzo_ = new VigRefu(doc_);
+    QMdiSubWindow* subRefuerzo =
+        area_->addSubWindow(refuerzo_, Qt::SubWindow | Qt::FramelessWindowHint);
+    subRefuerzo->setObjectName(QStringLiteral("VentanaVigRefu"));
+    subRefuerzo->setAttribute(Qt::WA_DeleteOnClose, false);
+    subRefuerzo->hide();
+    principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { refuerzo_->Muestra(); });
     // Results that were dropped (a new run, a new or opened project) are not shown.
     connect(doc_, &Documento::cambiado, this, [this] {
         if (!doc_->UltimosResultados() && subResultados_->isVisible()) {
@@ -87,6 +96,7 @@ void TluxMDI::MuestraResultados() {
 
 void TluxMDI::MuestraVistaPrevia() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    vistaEsperaRefuerzo_ = false;
     if (!vistaPrevia_) {
         // Created on first use: it asks the system for its printers.
         vistaPrevia_ = new VigPrev(doc_);
@@ -95,6 +105,20 @@ void TluxMDI::MuestraVistaPrevia() {
         subVistaPrevia_->setObjectName(QStringLiteral("VentanaVigPrev"));
         subVistaPrevia_->setAttribute(Qt::WA_DeleteOnClose, false);
         connect(vistaPrevia_, &VigPrev::Regresa, this, &TluxMDI::OcultaVistaPrevia);
+        // Ticking the reinforcement option: the bars are chosen before printing, and the
+        // detailing window's "OK" brings the report back.
+        vistaPrevia_->FijaAbreDetallado([this] {
+            vistaEsperaRefuerzo_ = true;
+            subVistaPrevia_->hide();
+            refuerzo_->Muestra();
+        });
+        connect(refuerzo_, &VigRefu::aceptada, this, [this] {
+            if (!vistaEsperaRefuerzo_) return;
+            vistaEsperaRefuerzo_ = false;
+            subVistaPrevia_->showMaximized();
+            area_->setActiveSubWindow(subVistaPrevia_);
+            vistaPrevia_->RegresaDeDetallado();
+        });
     } else {
         vistaPrevia_->Activa();
     }

@@ -13,6 +13,7 @@ class Documento;
 class Polidur1;
 class Resultad;
 class VigPrev;
+class VigRefu;
 
 class TluxMDI : public QMainWindow {
     Q_OBJECT
@@ -28,6 +29,7 @@ class TluxMDI : public QMainWindow {
     Resultad* VentanaResultados() const { return resultados_; }
     // The report window, created the first time it is opened (null before).
     VigPrev* VentanaVistaPrevia() const { return vistaPrevia_; }
+    VigRefu* VentanaRefuerzo() const { return refuerzo_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -46,6 +48,8 @@ class TluxMDI : public QMainWindow {
     QMdiSubWindow* subResultados_;
     VigPrev* vistaPrevia_ = nullptr;
     QMdiSubWindow* subVistaPrevia_ = nullptr;
+    bool vistaEsperaRefuerzo_ = false;  // the report window waits for the bars' "OK"
+    VigRefu* refuerzo_;
     int generacionMostrada_ = -1;
 };
 

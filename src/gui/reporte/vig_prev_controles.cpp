@@ -38,7 +38,7 @@ void VigPrev::Activa() {
                               QString::fromStdString(p.piePagina),
                               QString::fromStdString(p.nombreViga));
     const bool calculado = doc_->Calculado();
-    const bool disenado = calculado && !doc_->UltimosResultados()->soloAnalisis;
+    const bool disenado = doc_->Disenado();
     if (!calculado) c.diagramas = kDiagramasNinguno;
     if (!disenado) c.refuerzo = false;
     listaDiagramas_->setEnabled(calculado);
