@@ -35,20 +35,31 @@ enum FilaEstilo : int {
 };
 
 // Page border ("Ninguno", "Abajo", "Arriba", "Arriba y Abajo", "Alrededor").
-enum BordePagina : int { kBordeNinguno = 0, kBordeAbajo, kBordeArriba, kBordeArribaAbajo, kBordeAlrededor };
+enum BordePagina : int {
+    kBordeNinguno = 0,
+    kBordeAbajo,
+    kBordeArriba,
+    kBordeArribaAbajo,
+    kBordeAlrededor
+};
 
 // Diagram choice ("Diagramas:").
 enum OpcionDiagramas : int { kDiagramasNinguno = 0, kDiagramasCortanteMomento = 1 };
 
 // Margins by index, as the set-up window numbers its fields.
-enum LadoMargen : int { kMargenArriba = 0, kMargenIzquierda = 1, kMargenAbajo = 2, kMargenDerecha = 3 };
+enum LadoMargen : int {
+    kMargenArriba = 0,
+    kMargenIzquierda = 1,
+    kMargenAbajo = 2,
+    kMargenDerecha = 3
+};
 
-inline constexpr int kPapelCarta = 1;          // Letter 8 1/2 x 11 in
-inline constexpr int kPapelA4 = 9;             // A4 210 x 297 mm
+inline constexpr int kPapelCarta = 1;            // Letter 8 1/2 x 11 in
+inline constexpr int kPapelA4 = 9;               // A4 210 x 297 mm
 inline constexpr int kPapelPersonalizado = 256;  // "Custom"
 
 struct ConfiguracionInforme {
-    int papel = kPapelCarta;  // paper code, Windows numbering; 256 = custom
+    int papel = kPapelCarta;            // paper code, Windows numbering; 256 = custom
     double anchoPersonalizado = 12240;  // twips, with papel 256 (portrait width)
     double altoPersonalizado = 15840;
     bool horizontal = false;
