@@ -4,15 +4,16 @@
 namespace trabelux {
 
 std::array<EstiloTexto, kNumFilasEstilo> ConfiguracionInforme::EstilosPorDefecto() {
-    std::array<EstiloTexto, kNumFilasEstilo> e{};  // Arial 10, regular, black
+    std::array<EstiloTexto, kNumFilasEstilo> e;
     e[kEstiloHeader].tamano = 12;
     e[kEstiloHeader].negrita = true;
+    e[kEstiloFooter].tamano = 10;
     e[kEstiloSubtitulos].tamano = 12;
     e[kEstiloSubtitulos].negrita = true;
-    // Shear blue, moment red, bars dark red: told apart on colour paper, dark on grey.
-    e[kEstiloCortante].color = {0, 0, 255};
-    e[kEstiloMomento].color = {255, 0, 0};
-    e[kEstiloRefuerzo].color = {128, 0, 0};
+    e[kEstiloTexto].tamano = 10;
+    e[kEstiloCortante].color = Color{0, 0, 192};
+    e[kEstiloMomento].color = Color{192, 0, 0};
+    e[kEstiloRefuerzo].color = Color{128, 0, 0};
     return e;
 }
 

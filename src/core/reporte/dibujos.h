@@ -31,9 +31,8 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p, const MarcoViga
 // `escala` twips per t (or t-m), in `color`: the polyline through the stations and the
 // values "0.00" at the span ends (and, for moments, the largest span moment at its
 // position). A zero scale draws a flat line.
-void DibujaDiagramaInforme(SuperficiePagina& s, char tipo, const Proyecto& p,
-                           const Resultados& r, const MarcoVigaPagina& marco, double escala,
-                           Color color);
+void DibujaDiagramaInforme(SuperficiePagina& s, char tipo, const Proyecto& p, const Resultados& r,
+                           const MarcoVigaPagina& marco, double escala, Color color);
 
 // The reinforcement elevation: the beam with its supports (DibApoy 'R') and the bars of
 // the detailing table along it (bottom bars, hangers, additional top bars over the
@@ -46,7 +45,6 @@ void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDe
 // line as fit (at least one), a new page when the next line does not fit. Each outline
 // ("Rect", "Tee", "STI", "STD", "TI", "STII", "STID") is drawn to scale with the row's
 // span b and h, with its bars. y ends below the last line.
-void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
-                     Color color);
+void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t, Color color);
 
 }  // namespace trabelux

@@ -9,6 +9,7 @@
 // desktop program and the command line) only measure and paint.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -42,13 +43,18 @@ class SuperficiePagina {
     void TerminaDocumento();
     // Ends the current page and starts the next; x and y go to the top-left margin corner.
     void NuevaPagina();
-    int Pagina() const { return pagina_; }        // current page, 1-based
-    int NumPaginas() const { return pagina_; }    // pages so far
+    int Pagina() const { return pagina_; }      // current page, 1-based
+    int NumPaginas() const { return pagina_; }  // pages so far
 
     double AnchoPagina() const { return ancho_; }
     double AltoPagina() const { return alto_; }
     double Margen(LadoMargen lado) const { return margenes_[lado]; }
     void SetMargen(LadoMargen lado, double twips) { margenes_[lado] = twips; }
+    // The lowest y the body may reach: page height less the bottom margin.
+    double LimiteInferior() const;
+    // Starts a new page unless a block `alto` twips tall fits below the current y (or the
+    // current y is already at the top margin).
+    void AseguraEspacio(double alto);
 
     // Header and footer of every page: "|" splits a line into left, centre and right
     // parts, "%d" stands for the page number, a line break starts another line.
@@ -91,10 +97,10 @@ class SuperficiePagina {
         colorRelleno_ = c;
     }
     void Linea(double x1, double y1, double x2, double y2);
-    void Lineas(const Poligonal& puntos);  // an open polyline
+    void Lineas(const Poligonal& puntos);    // an open polyline
     void Poligono(const Poligonal& puntos);  // closed, filled with the current fill
     void Rectangulo(double x1, double y1, double x2, double y2);  // with the current fill
-    void Circulo(double cx, double cy, double radio);  // with the current fill
+    void Circulo(double cx, double cy, double radio);             // with the current fill
     // Arc of a circle from angle `desde` to `hasta`, radians counterclockwise from +x as
     // seen on the page.
     void Arco(double cx, double cy, double radio, double desde, double hasta);
@@ -123,14 +129,20 @@ class SuperficiePagina {
     virtual void PintaLineas(const Poligonal& puntos, const Trazo& trazo) = 0;
     virtual void PintaPoligono(const Poligonal& puntos, const Trazo& trazo, Relleno relleno,
                                Color colorRelleno) = 0;
-    virtual void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo& trazo,
-                                 Relleno relleno, Color colorRelleno) = 0;
-    virtual void PintaElipse(const trabelux::Rectangulo& caja, const Trazo& trazo,
-                             Relleno relleno, Color colorRelleno) = 0;
+    virtual void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo& trazo, Relleno relleno,
+                                 Color colorRelleno) = 0;
+    virtual void PintaElipse(const trabelux::Rectangulo& caja, const Trazo& trazo, Relleno relleno,
+                             Color colorRelleno) = 0;
     virtual void PintaArco(double cx, double cy, double radio, double desde, double hasta,
                            const Trazo& trazo) = 0;
+    // The last page is finished.
+    virtual void PintaFin() {}
 
   private:
+    // The text broken into lines no wider than `ancho`: at line breaks, at blanks, and
+    // between characters inside a word wider than the line.
+    std::vector<std::string> Ajusta(const std::string& texto, double ancho,
+                                    const EstiloTexto& estilo) const;
     void TerminaPagina();
     void PintaEncabezadoPie();
 

@@ -2,6 +2,7 @@
 
 #include <QUndoCommand>
 
+#include "detallado/detallado.h"
 #include "modelo/derivados.h"
 
 namespace trabelux {
@@ -71,6 +72,7 @@ void Documento::Reemplaza(Proyecto p, const QString& ruta) {
     estado_ = ConDerivados(std::move(p));
     resultados_.reset();
     proyectoCalculado_.reset();
+    VaciaDetallado(detallado_);
     ruta_ = ruta;
     pila_.setClean();
     emit cambiado();
@@ -85,6 +87,7 @@ void Documento::MarcaGuardado(const QString& ruta) {
 void Documento::FijaResultados(Resultados r) {
     resultados_ = std::move(r);
     proyectoCalculado_ = estado_.proyecto;
+    VaciaDetallado(detallado_);
     ++generacion_;
     emit cambiado();
 }
@@ -93,7 +96,14 @@ void Documento::DescartaResultados() {
     if (!resultados_) return;
     resultados_.reset();
     proyectoCalculado_.reset();
+    VaciaDetallado(detallado_);
     emit cambiado();
+}
+
+TablaDetallado& Documento::Detallado() {
+    if (resultados_ && resultados_->calculado && !resultados_->soloAnalisis)
+        AbreDetallado(detallado_, *proyectoCalculado_, *resultados_);
+    return detallado_;
 }
 
 void Documento::FijaEstado(const EstadoDocumento& e) {

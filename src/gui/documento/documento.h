@@ -10,7 +10,9 @@
 #include <optional>
 
 #include "analisis/resultados.h"
+#include "detallado/tabla.h"
 #include "modelo/proyecto.h"
+#include "reporte/configuracion.h"
 
 namespace trabelux {
 
@@ -62,6 +64,12 @@ class Documento : public QObject {
     void FijaResultados(Resultados r);
     void DescartaResultados();
 
+    // The bars of the last completed design, loaded on first use and kept with the
+    // results (new results empty it). The report reads it.
+    TablaDetallado& Detallado();
+    // The report's page set-up for this session.
+    ConfiguracionInforme& ConfiguracionReporte() { return configuracion_; }
+
     // Used by the undo steps.
     void FijaEstado(const EstadoDocumento& e);
 
@@ -73,6 +81,8 @@ class Documento : public QObject {
     EstadoDocumento estado_;
     std::optional<Resultados> resultados_;
     std::optional<Proyecto> proyectoCalculado_;
+    TablaDetallado detallado_;
+    ConfiguracionInforme configuracion_;
     int generacion_ = 0;
     QString ruta_;
     QUndoStack pila_;

@@ -1,0 +1,78 @@
+#include "informe_qt.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+#include "archivos_qt.h"
+#include "superficie_qt.h"
+
+namespace trabelux {
+
+namespace {
+
+constexpr int kFolio = 14;
+constexpr double kTwipsPorPulgada = 1440;
+
+QPageLayout Disposicion(const ConfiguracionInforme& c) {
+    return QPageLayout(PapelDeCodigo(c.papel, c),
+                       c.horizontal ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+}  // namespace
+
+QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c) {
+    if (codigo == kPapelPersonalizado) {
+        if (!(c.anchoPersonalizado > 0 && c.altoPersonalizado > 0)) return {};
+        return QPageSize(
+            QSizeF(c.anchoPersonalizado / kTwipsPorPulgada, c.altoPersonalizado / kTwipsPorPulgada),
+            QPageSize::Inch, QStringLiteral("Custom"), QPageSize::ExactMatch);
+    }
+    if (codigo == kFolio)
+        return QPageSize(QSizeF(8.5, 13), QPageSize::Inch, QStringLiteral("Folio"),
+                         QPageSize::ExactMatch);
+    QPageSize::PageSizeId id = QPageSize::id(codigo);
+    if (id == QPageSize::Custom) return {};
+    return QPageSize(id);
+}
+
+TamanoPaginaTwips TamanoPagina(const ConfiguracionInforme& c) {
+    QPageSize papel = PapelDeCodigo(c.papel, c);
+    if (!papel.isValid()) papel = QPageSize(QPageSize::Letter);
+    QSizeF pulgadas = papel.size(QPageSize::Inch);
+    TamanoPaginaTwips t{pulgadas.width() * kTwipsPorPulgada, pulgadas.height() * kTwipsPorPulgada};
+    if (c.horizontal) std::swap(t.ancho, t.alto);
+    return t;
+}
+
+int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
+                   const ComponeInforme& compone) {
+    dispositivo.setPageLayout(Disposicion(c));
+    SuperficieQt superficie(&dispositivo);
+    const TamanoPaginaTwips t = TamanoPagina(c);
+    superficie.EmpiezaDocumento(t.ancho, t.alto, c.margenes);
+    compone(superficie);
+    superficie.TerminaDocumento();
+    return superficie.Correcto() ? superficie.NumPaginas() : 0;
+}
+
+std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInforme& c,
+                              const ComponeInforme& compone, int* paginas) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    int n = 0;
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(static_cast<int>(kTwipsPorPulgada));
+        pdf.setCreator(QStringLiteral("Trabelux"));
+        pdf.setTitle(QStringLiteral("Informe de cálculo"));
+        n = ImprimeInforme(pdf, c, compone);
+    }
+    if (paginas) *paginas = n;
+    if (n == 0) return MensajeErrorGuardar(ruta, "No se pudo componer el informe");
+    const QByteArray& datos = buffer.data();
+    return GuardaArchivo(ruta, std::string(datos.constData(), static_cast<size_t>(datos.size())));
+}
+
+}  // namespace trabelux
