@@ -19,10 +19,6 @@ constexpr double kHolguraDiagrama = 400;
 constexpr double kSobreViga = 1000;
 constexpr double kBajoViga = 1500;
 
-double Limite(const SuperficiePagina& s) { return s.AltoPagina() - s.Margen(kMargenAbajo); }
-
-bool EnCabezaDePagina(const SuperficiePagina& s) { return s.Y() <= s.Margen(kMargenArriba); }
-
 // A title, its table and, when given, the note just under it.
 void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
              const TablaInforme& t, const char* nota = nullptr) {
@@ -49,8 +45,7 @@ double AltoTitulo(SuperficiePagina& s, const ConfiguracionInforme& c) {
 void Diagrama(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
               const ConfiguracionInforme& c, char tipo, const char* titulo, double escala,
               Color color) {
-    const double alto = 2 * (1000 + kHolguraDiagrama);
-    if (!EnCabezaDePagina(s) && s.Y() + AltoTitulo(s, c) + alto > Limite(s)) s.NuevaPagina();
+    s.AseguraEspacio(AltoTitulo(s, c) + 2 * (1000 + kHolguraDiagrama));
     SetSubTitle(s, c, titulo);
     const double eje = s.Y() + 1000 + kHolguraDiagrama;
     DibujaDiagramaInforme(s, tipo, p, r, MarcoViga(s, NumVanosInforme(p), eje), escala, color);
@@ -68,13 +63,13 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
     // The units at the foot of the page, the whole line above the bottom margin.
     SetNormal(s, c);
     s.SetX(s.Margen(kMargenIzquierda));
-    s.SetY(Limite(s) - 100 - s.AltoTexto());
+    s.SetY(s.LimiteInferior() - 100 - s.AltoTexto());
     s.Texto("Las unidades son tonelada y metro");
 }
 
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
               const ConfiguracionInforme& c) {
-    if (!EnCabezaDePagina(s) && s.Y() + kSobreViga + kBajoViga > Limite(s)) s.NuevaPagina();
+    s.AseguraEspacio(kSobreViga + kBajoViga);
     SetNormal(s, c);
     const Color color = c.estilos[kEstiloRefuerzo].color;
     const double eje = s.Y() + kSobreViga;
@@ -134,11 +129,6 @@ double EscalaDiagrama(double maximo) {
 
 void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
             const TablaDetallado* detallado, const ConfiguracionInforme& c) {
-    std::array<double, 4> margenes = c.margenes;
-    for (double& m : margenes)
-        if (!(m > 0) || !std::isfinite(m)) m = 0;  // a negative or unreadable margin is 0
-    const Tamano pagina = TamanoPagina(c);
-    s.EmpiezaDocumento(pagina.ancho, pagina.alto, margenes);
     s.SetEncabezado(EncabezadoInforme(p, c), c.estilos[kEstiloHeader]);
     s.SetPie(PieInforme(p, c), c.estilos[kEstiloFooter]);
     s.SetBordePagina(c.borde);
@@ -170,20 +160,29 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Seccion(s, c, "Cargas en los nudos", nudos,
                 "Las cargas estan en Toneladas y los momentos en To-m");
 
-    if (r && r->analisisCompleto) {
-        Seccion(s, c, "Reacciones de apoyo", TablaReacciones(*r));
-        Seccion(s, c, "Cortantes y Momentos", TablaCortantesMomentos(*r));
-        const bool disenada = r->calculado && !r->soloAnalisis;
-        if (disenada) {
-            const TablaInforme apoyos = TablaRefuerzoApoyos(*r);
-            if (!apoyos.cuerpo.empty()) Seccion(s, c, "Refuerzo en apoyos", apoyos);
-            Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r));
-            Seccion(s, c, "Refuerzo transversal", TablaRefuerzoTransversal(*r));
-        }
-        if (c.diagramas == kDiagramasCortanteMomento) Diagramas(s, p, *r, c);
-        if (disenada && c.refuerzo && detallado && !detallado->filas.empty())
-            Refuerzo(s, p, *detallado, c);
+    if (!r || !r->analisisCompleto) return;
+    Seccion(s, c, "Reacciones de apoyo", TablaReacciones(*r));
+    Seccion(s, c, "Cortantes y Momentos", TablaCortantesMomentos(*r));
+    const bool disenada = r->calculado && !r->soloAnalisis;
+    if (disenada) {
+        const TablaInforme apoyos = TablaRefuerzoApoyos(*r);
+        if (!apoyos.cuerpo.empty()) Seccion(s, c, "Refuerzo en apoyos", apoyos);
+        Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r));
+        Seccion(s, c, "Refuerzo transversal", TablaRefuerzoTransversal(*r));
     }
+    if (c.diagramas == kDiagramasCortanteMomento) Diagramas(s, p, *r, c);
+    if (disenada && c.refuerzo && detallado && !detallado->filas.empty())
+        Refuerzo(s, p, *detallado, c);
+}
+
+void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                      const TablaDetallado* detallado, const ConfiguracionInforme& c) {
+    std::array<double, 4> margenes = c.margenes;
+    for (double& m : margenes)
+        if (!(m > 0) || !std::isfinite(m)) m = 0;
+    const Tamano hoja = TamanoHoja(c);
+    s.EmpiezaDocumento(hoja.ancho, hoja.alto, margenes);
+    Inicia(s, p, r, detallado, c);
     s.TerminaDocumento();
 }
 

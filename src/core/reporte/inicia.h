@@ -13,17 +13,23 @@
 
 namespace trabelux {
 
-// Composes the whole report of `p` as one document: Inicia starts it on `s`
-// (EmpiezaDocumento with the set-up's page and margins) and ends it (TerminaDocumento),
-// so a caller only prepares the device and reads the pages afterwards. `p` is the
-// project as it was analysed; `r` the results of the last run (null: no run yet);
-// `detallado` the detailing table (null or without rows: no reinforcement drawing).
+// Composes the whole report of `p` on a surface whose document the caller has started
+// (EmpiezaDocumento with the set-up's page and margins) and ends afterwards, so each
+// device keeps its own paper handling. `p` is the project as it was analysed; `r` the
+// results of the last run (null: no run yet); `detallado` the detailing table (null or
+// without rows: no reinforcement drawing).
 //
 // Page header and footer: the set-up's texts when not empty (the command line's
 // options), otherwise the project's own texts (which the set-up window edits), otherwise
 // the beam name followed by "|" and "||Pag %d".
 void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
             const TablaDetallado* detallado, const ConfiguracionInforme& c);
+
+// The whole document: starts it with the paper of the set-up (TamanoHoja; a negative
+// margin counts as 0), runs Inicia and ends it. For surfaces without a paper of their
+// own (the recording surface).
+void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                      const TablaDetallado* detallado, const ConfiguracionInforme& c);
 
 // A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
 // the "Texto" style.

@@ -130,7 +130,7 @@ std::optional<Tamano> TamanoPapel(int codigo) {
     return Tamano{Twips(m.ancho, m.mm), Twips(m.alto, m.mm)};
 }
 
-Tamano TamanoPagina(const ConfiguracionInforme& c) {
+Tamano TamanoHoja(const ConfiguracionInforme& c) {
     Tamano t{12240, 15840};
     if (c.papel == kPapelPersonalizado) {
         if (c.anchoPersonalizado > 0 && c.altoPersonalizado > 0)

@@ -22,7 +22,7 @@ std::optional<Tamano> TamanoPapel(int codigo);
 
 // The page of a set-up in twips: the paper's size (the custom size with code 256, Letter
 // for a code without a size), width and height exchanged in landscape.
-Tamano TamanoPagina(const ConfiguracionInforme& c);
+Tamano TamanoHoja(const ConfiguracionInforme& c);
 
 // Twips as inches, "#0.##" followed by the inch mark: 1440 -> 1", 1080 -> 0.75".
 std::string ToInches(double twips);
