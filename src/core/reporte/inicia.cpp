@@ -25,10 +25,9 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
     SetSubTitle(s, c, titulo);
     MuestraTabla(s, t.formato, t.cabecera, t.cuerpo);
     SetNormal(s, c);
-    if (nota) {
-        s.SetY(s.Y() - 175);
-        s.Parrafo(nota);
-    }
+    // The note follows the table's last rule directly: the surface leaves no gap under a
+    // table, so moving up as a printer that does would write over the last row.
+    if (nota) s.Parrafo(nota);
 }
 
 // Height of a section title (its empty line and the title).

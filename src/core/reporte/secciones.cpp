@@ -113,7 +113,8 @@ TablaInforme TablaCargasNudos(const Proyecto& p) {
 TablaInforme TablaReacciones(const Resultados& r) {
     TablaInforme t{"^_1000|<_2000|<_2000", "Apoyo|Reaccion (To)|Momento (To-m)", ""};
     // The rows the results window shows, formatted alike.
-    for (const auto& f : TablasAnalisis(r)[0].filas) Fila(t.cuerpo, {f[0], f[1], f[2]});
+    const std::vector<TablaTexto> tablas = TablasAnalisis(r);
+    for (const auto& f : tablas[0].filas) Fila(t.cuerpo, {f[0], f[1], f[2]});
     return t;
 }
 
