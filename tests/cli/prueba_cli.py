@@ -129,6 +129,21 @@ class ContractTest(unittest.TestCase):
                 self.assertNotIn(key, doc)
             self.assertEqual(doc["bars"], [])
 
+    def test_values_beyond_the_range_stop_the_run(self):
+        # Load factors of 1e300 make the analysis load infinite: a stop, never zeros.
+        with open(os.path.join(EXAMPLES, "tres-vanos.vcw"), "rb") as f:
+            text = f.read().replace(b"1.4 1.7 2.4", b"1e300 1e300 2.4")
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "factores.vcw")
+            open(path, "wb").write(text)
+            code, out, err = run("calc", path, "--json")
+            self.assertEqual(code, 1, err)
+            doc = json.loads(out)
+            self.assertEqual(doc["status"], "stopped")
+            self.assertEqual(doc["message"], "El valor 1E+300 del factor de carga muerta está "
+                             "fuera del rango que el programa puede calcular.")
+            self.assertNotIn("reactions", doc)
+            self.assertEqual(doc["span_steel"], [])
 
     def test_slab_project_finds_its_slab_file_beside_it(self):
         path = os.path.join(EXAMPLES, "viga-losas.vcw")

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -435,4 +437,96 @@ TEST(Calcula, AnalysisOnlyRunsWithoutStrengths) {
     ExpectCerca(r.fuerzasExtremo[0].momentoJ, -2.0 * 25 / 8, "support moment");
     EXPECT_TRUE(r.refuerzoVanos.empty());
     EXPECT_TRUE(r.soloAnalisis);
+}
+
+TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
+    const std::string fuera = " está fuera del rango que el programa puede calcular.";
+    struct Caso {
+        const char* nombre;
+        void (*cambia)(Proyecto&);
+        std::string mensaje;
+    } casos[] = {
+        {"factors 1e300 on loads of 1e12",
+         [](Proyecto& p) {
+             p.vanos[0].cargaMuerta = p.vanos[0].cargaViva = 1e12;
+             p.datos.factorMuerta = p.datos.factorViva = "1e300";
+         },
+         "El valor 1E+300 del factor de carga muerta" + fuera},
+        {"unit weight", [](Proyecto& p) { p.datos.pesoUnitario = "1e39"; },
+         "El valor 1E+39 del peso unitario" + fuera},
+        {"last column 1e39 with Otro",
+         [](Proyecto& p) {
+             p.datos.material = kOtro;
+             p.vanos[1].cargaViva = 1e39;
+         },
+         "El valor 1E+39 de la carga viva del vano 2" + fuera},
+        {"live load 1e300", [](Proyecto& p) { p.vanos[0].cargaViva = 1e300; },
+         "El valor 1E+300 de la carga viva del vano 1" + fuera},
+        {"length 1e300", [](Proyecto& p) { p.vanos[1].longitud = 1e300; },
+         "El valor 1E+300 de la longitud del vano 2" + fuera},
+        {"inertia 1e300", [](Proyecto& p) { p.vanos[0].inercia = 1e300; },
+         "El valor 1E+300 de la inercia del vano 1" + fuera},
+        {"inertia 1e-300", [](Proyecto& p) { p.vanos[0].inercia = 1e-300; },
+         "El valor 1E-300 de la inercia del vano 1" + fuera},
+        {"stiffness of nothing",
+         [](Proyecto& p) {
+             p.vanos[0].longitud = 1e30;
+             p.vanos[0].inercia = 1e-30;
+         },
+         "Los valores de la longitud (1E+30) y la inercia (1E-30) del vano 1 dan una "
+         "rigidez fuera del rango que el programa puede calcular."},
+        {"node load",
+         [](Proyecto& p) {
+             p.cargasNudo = {{2, -1e-39, 0}};
+         },
+         "El valor -1E-39 de la fuerza del nudo 2" + fuera},
+        {"fixed-end moment",
+         [](Proyecto& p) {
+             p.vanos[0].cargaViva = 1e36;
+             p.vanos[0].longitud = 100;
+         },
+         "El valor 1.4166666666666667E+39 del momento en el extremo izquierdo del vano 1" + fuera},
+        // A simply supported span of 17 m under 1e37 t/m: 2.4e38 t-m at the ends when fixed,
+        // 3.6e38 at midspan, so only the stations go past the range.
+        {"station moment",
+         [](Proyecto& p) {
+             p.numVanos = 1;
+             p.vanos[0].cargaViva = 1e37 / 1.7;
+             p.vanos[0].longitud = 17;
+         },
+         "El valor 3.*E+38 del momento del vano 1" + fuera},
+        // The design works in kg-cm: 3.1e34 t-m at midspan is 3.1e39 kg-cm.
+        {"design in kg-cm",
+         [](Proyecto& p) {
+             p.numVanos = 1;
+             p.vanos[0].cargaViva = 1e34 / 1.7;
+         },
+         "El valor 3.*E+33 del momento del vano 1" + fuera},
+    };
+    for (const auto& c : casos) {
+        Proyecto p = Viga({5, 5}, 0);
+        for (Vano& v : p.vanos) v.inercia = 0;
+        p.datos.opcionInercia = kInerciaOtra;
+        p.datos.calculaPesoPropio = false;
+        c.cambia(p);
+        ActualizaDerivados(p);
+        const Resultados r = Calcula(p);
+        // "*" stands for the digits of the first station past the range.
+        const size_t comodin = c.mensaje.find('*');
+        if (comodin == std::string::npos) {
+            EXPECT_EQ(r.mensaje, c.mensaje) << c.nombre;
+        } else {
+            const std::string resto = c.mensaje.substr(comodin + 1);
+            EXPECT_EQ(r.mensaje.substr(0, comodin), c.mensaje.substr(0, comodin)) << c.nombre;
+            EXPECT_TRUE(r.mensaje.size() > resto.size() &&
+                        r.mensaje.compare(r.mensaje.size() - resto.size(), resto.size(), resto) ==
+                            0)
+                << c.nombre << ": " << r.mensaje;
+        }
+        EXPECT_FALSE(r.calculado) << c.nombre;
+        // Only the design's own units leave the analysis standing; nothing saturated is kept.
+        EXPECT_EQ(r.analisisCompleto, &c == &casos[std::size(casos) - 1]) << c.nombre;
+        EXPECT_TRUE(r.refuerzoVanos.empty() && r.refuerzoApoyos.empty()) << c.nombre;
+        for (float v : r.reacciones) EXPECT_LT(std::fabs(v), FLT_MAX) << c.nombre;
+    }
 }

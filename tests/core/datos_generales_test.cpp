@@ -101,6 +101,14 @@ TEST(DatosGenerales, LoadControlChecksInOrder) {
         {"1.0", "1.0", "1.0", true, true, "", "1.0", "1.0", "1.0"},
         {"", "1.7", "2.4", true, false, kMensajeFactorMuerta, "1.0", "1.7", "2.4"},
         {"1.4", "1.7", "abc", true, false, kMensajePesoUnitario, "1.4", "1.7", "1.0"},
+        // Beyond the range: refused whatever the order and whether self weight is computed.
+        {"0.9", "1e300", "2.4", true, false,
+         "El valor 1E+300 del factor de carga viva está fuera del rango que el programa puede "
+         "calcular.",
+         "0.9", "1.0", "2.4"},
+        {"1.4", "1.7", "1e39", false, false,
+         "El valor 1E+39 del peso unitario está fuera del rango que el programa puede calcular.",
+         "1.4", "1.7", "1.0"},
     };
     for (const auto& c : casos) {
         DatosGenerales d;

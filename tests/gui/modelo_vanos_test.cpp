@@ -80,18 +80,28 @@ class ModeloVanosTest : public QObject {
         QVERIFY(doc.Modificado());
     }
 
-    void unValorNegativoSeRechaza_data() {
+    void unValorNegativoOFueraDeRangoSeRechaza_data() {
         QTest::addColumn<int>("columna");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("Long") << int(kColLong) << "-1";
-        QTest::newRow("Base") << int(kColBase) << "-0.5";
-        QTest::newRow("C. Viva") << int(kColViva) << " - 2";
-        QTest::newRow("C. Muerta con exponente") << int(kColMuerta) << "-1E2";
+        QTest::addColumn<QString>("mensaje");
+        const QString negativo = "No se admiten valores negativos";
+        const QString fuera = " está fuera del rango que el programa puede calcular.";
+        QTest::newRow("Long") << int(kColLong) << "-1" << negativo;
+        QTest::newRow("Base") << int(kColBase) << "-0.5" << negativo;
+        QTest::newRow("C. Viva") << int(kColViva) << " - 2" << negativo;
+        QTest::newRow("C. Muerta con exponente") << int(kColMuerta) << "-1E2" << negativo;
+        QTest::newRow("C. Viva 1e300") << int(kColViva) << "1e300"
+                                       << "El valor 1E+300 de la carga viva del vano 1" + fuera;
+        QTest::newRow("Base 1E+39") << int(kColBase) << "1E+39"
+                                    << "El valor 1E+39 de la base del vano 1" + fuera;
+        QTest::newRow("Long sin limite") << int(kColLong) << "1E400"
+                                         << "El valor de la longitud del vano 1" + fuera;
     }
 
-    void unValorNegativoSeRechaza() {
+    void unValorNegativoOFueraDeRangoSeRechaza() {
         QFETCH(int, columna);
         QFETCH(QString, texto);
+        QFETCH(QString, mensaje);
         Documento doc;
         ModeloVanos modelo(&doc);
         const QString antes = modelo.index(0, columna).data().toString();
@@ -99,7 +109,7 @@ class ModeloVanosTest : public QObject {
         QCOMPARE(modelo.index(0, columna).data().toString(), antes);
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Informacion);
-        QCOMPARE(Mensajes::Mostrados()[0].texto, QString("No se admiten valores negativos"));
+        QCOMPARE(Mensajes::Mostrados()[0].texto, mensaje);
         QVERIFY(!doc.Modificado());
     }
 

@@ -114,6 +114,17 @@ class Polidur1Test : public QObject {
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
     }
 
+    // Destroying the frame with unsaved edits: the undo stack clears itself as the
+    // document goes, and no signal of a half-destroyed document may reach anyone.
+    void cerrarConCambiosNoAvisaDesdeUnDocumentoAMedioDestruir() {
+        doc->Modifica("Nombre", [](Proyecto& p) { p.nombreViga = "V2"; });
+        QVERIFY(doc->Modificado());
+        int avisos = 0;
+        connect(doc, &Documento::cambiado, this, [&avisos] { ++avisos; });
+        marco.reset();
+        QCOMPARE(avisos, 0);
+    }
+
     void menuConSusTitulos() {
         const std::pair<const char*, const char*> items[] = {{"Menu01", "&Nuevo"},
                                                              {"Menu02", "&Abrir"},
@@ -687,6 +698,18 @@ class Polidur1Test : public QObject {
         QVERIFY(!doc->Calculado());
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
         QVERIFY(Busca<QMenu>(marco.get(), "menu0")->menuAction()->isEnabled());
+    }
+
+    // A live load read from a file past the range: the run stops with the value named and
+    // no reactions or shears are ever shown.
+    void valorFueraDeRangoMuestraSuMensaje() {
+        doc->Modifica("viva", [](Proyecto& p) { p.vanos[0].cargaViva = 1e300; });
+        Busca<QAction>(marco.get(), "menu11")->trigger();
+        QCOMPARE(Textos(), QStringList{"El valor 1E+300 de la carga viva del vano 1 está fuera "
+                                       "del rango que el programa puede calcular."});
+        QVERIFY(!doc->Calculado());
+        QVERIFY(!doc->UltimosResultados()->analisisCompleto);
+        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
     }
 };
 

@@ -4,15 +4,10 @@
 #include <string>
 
 #include "analisis/precision.h"
+#include "modelo/rango.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
-
-namespace {
-
-double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
-
-}  // namespace
 
 bool ModuloBajo(const Proyecto& p) { return LeeNumero(p.datos.moduloE) < 1.0; }
 
@@ -24,6 +19,9 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     if (static_cast<int>(p.vanos.size()) < n)
         return R::Error("La tabla de vanos tiene " + std::to_string(p.vanos.size()) +
                         " filas y la viga tiene " + std::to_string(n) + " vanos");
+    // Past this point every value fits single precision, so no conversion saturates.
+    const std::string fueraDeRango = VerificaRangos(p);
+    if (!fueraDeRango.empty()) return R::Error(fueraDeRango);
 
     EntradaCalculo e;
     e.numVanos = n;
@@ -36,9 +34,9 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
                             " debe ser mayor que cero");
         e.baseVano[i] = Simple(v.base);
         e.alturaVano[i] = Simple(v.altura);
-        e.inerciaVano[i] = Finito(v.inercia);
+        e.inerciaVano[i] = v.inercia;
         if (e.inerciaVano[i] == 0.0) e.inerciaVano[i] = 1.0;
-        e.cargaUltima[i] = Finito(v.cargaUltima);
+        e.cargaUltima[i] = v.cargaUltima;
     }
 
     for (const CargaConcentrada& c : p.cargas) {
@@ -58,8 +56,8 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
 
     for (const CargaNudo& c : p.cargasNudo) {
         if (c.nudo < 1 || c.nudo > n + 1) continue;
-        e.cargaNudo[2 * c.nudo - 2] += Finito(c.fuerza);
-        e.cargaNudo[2 * c.nudo - 1] += Finito(c.momento);
+        e.cargaNudo[2 * c.nudo - 2] += c.fuerza;
+        e.cargaNudo[2 * c.nudo - 1] += c.momento;
     }
 
     // Every node is supported vertically unless an interior row or an end says otherwise;
@@ -73,7 +71,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     if (p.apoyoDerecho == kNoApoyado) e.restric[static_cast<size_t>(2 * n)] = 0;
     for (int k = 0; k < 2 * (n + 1); ++k) e.numRestric += e.restric[k];
 
-    e.fc = Finito(LeeNumero(p.datos.fc));
+    e.fc = LeeNumero(p.datos.fc);
     e.fy = Simple(LeeNumero(p.datos.fy));
     e.recub = Simple(LeeNumero(p.datos.recub));
     // The modulus always comes from f'c; without a positive f'c the solution still runs

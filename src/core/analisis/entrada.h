@@ -33,8 +33,9 @@ struct EntradaCalculo {
 };
 
 // Reads spans 1..numVanos, supports, loads and general data. Refuses a span count
-// outside 1..20, a span grid shorter than the count, a span of length 0 or less and
-// more than 20 loads in a span. Nodal-load rows of one node add up; load distances
+// outside 1..20, a span grid shorter than the count, any value out of the range the
+// program can calculate (VerificaRangos), a span of length 0 or less and more than 20
+// loads in a span. Nodal-load rows of one node add up; load distances
 // are kept within the span.
 Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p);
 

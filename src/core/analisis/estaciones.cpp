@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analisis/precision.h"
+#include "modelo/rango.h"
 
 namespace trabelux {
 
@@ -26,8 +27,8 @@ struct CotaCargas {
 
 }  // namespace
 
-void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
-                       const std::function<void(int, int)>& progreso) {
+std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
+                              const std::function<void(int, int)>& progreso) {
     const int n = e.numVanos;
     r.maxCortante = 0.0f;
     r.maxMomento = 0.0f;
@@ -70,13 +71,12 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
 
         // Then shear and moment. A bound of |V| and |M| over the span tells whether they
         // can overflow single precision; almost always they cannot, and the stations are
-        // stored without the saturating conversion.
+        // stored without checking each one.
         const double largo = L + kPasoCarga;
         const double cotaV = std::fabs(vI) + std::fabs(w) * largo + cargas.sumaAbsP;
         const double cotaM =
             std::fabs(mI) + largo * cotaV + 0.5 * std::fabs(w) * largo * largo + cargas.sumaAbsPa;
         const bool cabe = cotaM < 0.5 * FLT_MAX && cotaV < 0.5 * FLT_MAX;
-        auto aSimple = [cabe](double v) { return cabe ? static_cast<float>(v) : Simple(v); };
 
         // Locals rather than the result's members, which the station stores could alias.
         float momMax = 0.0f, posMax = 0.0f;
@@ -110,15 +110,21 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
                     V -= p;
                 }
             }
-            const float momento = aSimple(M);
+            if (!cabe && !(CabeEnSimple(V) && CabeEnSimple(M))) {
+                const bool esV = !CabeEnSimple(V);
+                return MensajeFueraDeRango(
+                    esV ? V : M, std::string(esV ? "del cortante" : "del momento") + " del vano " +
+                                     std::to_string(i + 1));
+            }
+            const float momento = static_cast<float>(M);
             if (M >= 0.0 && M > momMax) {
                 momMax = momento;
                 posMax = x;
             }
             const double absV = std::fabs(V), absM = std::fabs(M);
-            if (absV > maxCortante) maxCortante = aSimple(absV);
-            if (absM > maxMomento) maxMomento = aSimple(absM);
-            cortantes[m] = aSimple(V);
+            if (absV > maxCortante) maxCortante = static_cast<float>(absV);
+            if (absM > maxMomento) maxMomento = static_cast<float>(absM);
+            cortantes[m] = static_cast<float>(V);
             momentos[m] = momento;
         }
         r.momMaxVano[static_cast<size_t>(i)] = momMax;
@@ -127,6 +133,7 @@ void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultado
         r.maxMomento = maxMomento;
         if (progreso) progreso((i + 1) * kEstacionesRegulares, totalProgreso);
     }
+    return {};
 }
 
 }  // namespace trabelux

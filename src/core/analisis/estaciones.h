@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "analisis/entrada.h"
 #include "analisis/resultados.h"
@@ -14,8 +15,10 @@ namespace trabelux {
 inline constexpr double kPasoCarga = 0.000001;
 
 // Fills diagramas, momMaxVano, posMomMax, maxCortante and maxMomento of `r` from the end
-// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans).
-void CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
-                       const std::function<void(int, int)>& progreso);
+// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans). Returns
+// the out-of-range message naming the span when a shear or moment cannot be held in
+// single precision; an empty text otherwise.
+std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
+                              const std::function<void(int, int)>& progreso);
 
 }  // namespace trabelux

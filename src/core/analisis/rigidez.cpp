@@ -1,9 +1,11 @@
 #include "analisis/rigidez.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "analisis/calcula.h"
-#include "analisis/precision.h"
+#include "modelo/rango.h"
+#include "texto/numeros.h"
 
 namespace trabelux {
 
@@ -22,10 +24,24 @@ RigidezVano Rigidez(const EntradaCalculo& e, int i) {
     return r;
 }
 
-bool Finitos(const double* v, int n) {
-    for (int k = 0; k < n; ++k)
-        if (!std::isfinite(v[k])) return false;
+// Pivots are taken in single precision: a stiffness term that is not a normal single
+// value would leave a zero pivot on a well supported beam.
+bool RigidezUtil(const RigidezVano& r) {
+    for (double k : {r.k4, r.k6, r.k12})
+        if (!CabeEnSimple(k) || std::fabs(static_cast<float>(k)) < FLT_MIN) return false;
     return true;
+}
+
+// Names of a degree of freedom's load or displacement, and of the end forces of a span.
+std::string NombreGrado(const char* fuerza, const char* momento, int grado) {
+    return std::string(grado % 2 == 0 ? fuerza : momento) + " del nudo " +
+           std::to_string(grado / 2 + 1);
+}
+std::string NombreFuerzaExtremo(int c, int vano) {
+    static const char* const kNombres[] = {
+        "del cortante en el extremo izquierdo", "del momento en el extremo izquierdo",
+        "del cortante en el extremo derecho", "del momento en el extremo derecho"};
+    return std::string(kNombres[c]) + " del vano " + std::to_string(vano);
 }
 
 }  // namespace
@@ -55,6 +71,12 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
     const int restringidos = e.numRestric;
     const int libres = grados - restringidos;
     if (restringidos < 2) return kMensajeInestable;
+    for (int i = 0; i < n; ++i)
+        if (!RigidezUtil(Rigidez(e, i)))
+            return "Los valores de la longitud (" + TextoSimple(e.longVano[i]) +
+                   ") y la inercia (" + TextoCorto(e.inerciaVano[i]) + ") del vano " +
+                   std::to_string(i + 1) +
+                   " dan una rigidez fuera del rango que el programa puede calcular.";
 
     // Equation numbers: free degrees of freedom first, restrained ones after, each group
     // in ascending order.
@@ -70,15 +92,24 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         double cargaEquiv[kMaxGrados] = {};
         for (int i = 0; i < n; ++i) {
             FuerzasEmpotramiento(e, i, s.fuerzasEmpotr[i]);
+            for (int c = 0; c < 4; ++c)
+                if (!CabeEnSimple(s.fuerzasEmpotr[i][c]))
+                    return MensajeFueraDeRango(s.fuerzasEmpotr[i][c],
+                                               NombreFuerzaExtremo(c, i + 1));
             for (int c = 0; c < 4; ++c) cargaEquiv[2 * i + c] -= s.fuerzasEmpotr[i][c];
         }
-        for (int k = 0; k < grados; ++k) vectorCargas[ecuacion[k]] = e.cargaNudo[k] + cargaEquiv[k];
+        for (int k = 0; k < grados; ++k) {
+            vectorCargas[ecuacion[k]] = e.cargaNudo[k] + cargaEquiv[k];
+            if (!CabeEnSimple(vectorCargas[ecuacion[k]]))
+                return MensajeFueraDeRango(vectorCargas[ecuacion[k]],
+                                           NombreGrado("de la carga", "del momento", k));
+        }
     }
 
     double desplazEc[kMaxGrados] = {};
     float reaccionesEc[kMaxGrados] = {};
     if (libres == 0) {
-        for (int k = 0; k < grados; ++k) s.reacciones[k] = Simple(-vectorCargas[k]);
+        for (int k = 0; k < grados; ++k) s.reacciones[k] = static_cast<float>(-vectorCargas[k]);
     } else {
         // Rows: every equation; columns: the free ones only.
         double K[kMaxGrados][kMaxGrados] = {};
@@ -116,10 +147,22 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
             for (int c = 0; c < libres; ++c) suma += K[r][c] * vectorCargas[c];
             desplazEc[r] = suma;
         }
-        if (!Finitos(desplazEc, libres)) return kMensajeInestable;
-        for (int r = libres; r < grados; ++r) {
-            float reaccion = Simple(-vectorCargas[r]);
-            for (int c = 0; c < libres; ++c) reaccion = Simple(reaccion + K[r][c] * desplazEc[c]);
+        for (int k = 0; k < grados; ++k)
+            if (!e.restric[k] && !std::isfinite(desplazEc[ecuacion[k]]))
+                return MensajeFueraDeRango(desplazEc[ecuacion[k]],
+                                           NombreGrado("del desplazamiento", "del giro", k));
+        // Reactions are summed in single precision, each partial sum kept.
+        for (int k = 0; k < grados; ++k) {
+            if (!e.restric[k]) continue;
+            const int r = ecuacion[k];
+            float reaccion = static_cast<float>(-vectorCargas[r]);
+            for (int c = 0; c < libres; ++c) {
+                const double suma = reaccion + K[r][c] * desplazEc[c];
+                if (!CabeEnSimple(suma))
+                    return MensajeFueraDeRango(
+                        suma, NombreGrado("de la reaccion", "del momento de reaccion", k));
+                reaccion = static_cast<float>(suma);
+            }
             reaccionesEc[r] = reaccion;
         }
         for (int k = 0; k < grados; ++k) {
@@ -137,7 +180,9 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         f[1] = f0[1] + k.k6 * (d[0] - d[2]) + k.k4 * (d[1] + d[3] / 2.0);
         f[2] = f0[2] - k.k12 * (d[0] - d[2]) - k.k6 * (d[1] + d[3]);
         f[3] = f0[3] + k.k6 * (d[0] - d[2]) + k.k4 * (d[3] + d[1] / 2.0);
-        if (!Finitos(f, 4)) return kMensajeInestable;
+        for (int c = 0; c < 4; ++c)
+            if (!CabeEnSimple(f[c]))
+                return MensajeFueraDeRango(f[c], NombreFuerzaExtremo(c, i + 1));
     }
     return {};
 }

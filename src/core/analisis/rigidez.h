@@ -22,8 +22,10 @@ struct SolucionViga {
 void FuerzasEmpotramiento(const EntradaCalculo& e, int vano, double fuerzas[4]);
 
 // Solves the beam. Returns the instability message when the supports leave a
-// mechanism (a zero pivot in single precision, or fewer than two restraints) or when the
-// solution is not finite; an empty text otherwise.
+// mechanism (a zero pivot in single precision, or fewer than two restraints); the
+// out-of-range message naming the value and its span or node when a stiffness, load,
+// displacement, reaction or end force cannot be held in single precision; an empty text
+// otherwise.
 std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s);
 
 }  // namespace trabelux

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "modelo/derivados.h"
+#include "modelo/rango.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -44,6 +45,18 @@ std::string TextoCargaTotal(int material) {
 }
 
 VerificacionCarga VerificaControlCarga(DatosGenerales& d) {
+    // A value beyond what the program can calculate is refused first, with its own name.
+    const std::pair<std::string*, const char*> valores[] = {
+        {&d.factorMuerta, "del factor de carga muerta"},
+        {&d.factorViva, "del factor de carga viva"},
+        {&d.pesoUnitario, "del peso unitario"},
+    };
+    for (const auto& [texto, nombre] : valores) {
+        const double v = LeeNumero(*texto);
+        if (EnRango(v)) continue;
+        *texto = "1.0";
+        return {false, MensajeFueraDeRango(v, nombre)};
+    }
     if (LeeNumero(d.factorMuerta) < 1.0) {
         d.factorMuerta = "1.0";
         return {false, kMensajeFactorMuerta};

@@ -39,7 +39,9 @@ struct VerificacionCarga {
     std::string mensaje;  // information box to show first, or ""
 };
 
-// VerificaControlCarga: the load-control panel's "OK". In order: a dead-load factor
+// VerificaControlCarga: the load-control panel's "OK". First a factor or unit weight
+// beyond the range the program can calculate is reset to "1.0" and keeps the panel open
+// with the out-of-range message. Then, in order: a dead-load factor
 // below 1.0, then a live-load factor below 1.0, then a unit weight below 1.0 are reset
 // to "1.0"; the first of them keeps the panel open with its message, except the unit
 // weight when self weight is not computed, which passes silently.

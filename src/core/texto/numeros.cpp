@@ -122,6 +122,12 @@ double LeeNumero(std::string_view texto) {
     return v;
 }
 
+double LeeNumeroSinLimite(std::string_view texto) {
+    std::string p;
+    if (!Prefijo(SinBlancos(texto), p)) return 0.0;
+    return std::strtod(p.c_str(), nullptr);
+}
+
 std::string Formatea(double valor, std::string_view patron) {
     if (!std::isfinite(valor)) valor = 0.0;
     if (patron == "##") {

@@ -14,6 +14,10 @@ namespace trabelux {
 // the result is always finite. "2.00E + 06" reads 2000000.
 double LeeNumero(std::string_view texto);
 
+// The same reading, except that a value too large to hold is infinite (with its sign):
+// for refusing such a value where it is typed, never for calculating with it.
+double LeeNumeroSinLimite(std::string_view texto);
+
 // Whether `texto` holds a number by the rule above (at least one mantissa digit).
 bool EsNumero(std::string_view texto);
 

@@ -51,6 +51,10 @@ Documento::Documento(QObject* padre) : QObject(padre) {
     connect(&pila_, &QUndoStack::cleanChanged, this, &Documento::cambiado);
 }
 
+// The undo stack dies after this body and clears itself on the way: its signals must not
+// reach a document (or the windows listening to it) that is already being destroyed.
+Documento::~Documento() { pila_.disconnect(this); }
+
 void Documento::Modifica(const QString& texto, const std::function<void(Proyecto&)>& cambio,
                          int fila, int idFusion) {
     EstadoDocumento despues = estado_;

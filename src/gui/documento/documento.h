@@ -29,6 +29,7 @@ class Documento : public QObject {
     static constexpr int kTodasLasFilas = -1;
 
     explicit Documento(QObject* padre = nullptr);
+    ~Documento() override;
 
     const Proyecto& ProyectoActual() const { return estado_.proyecto; }
     const QString& TextoLosas() const { return estado_.textoLosas; }

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "comun/conversion_dibujo.h"
 #include "documento/documento.h"
 
 namespace trabelux {
@@ -36,7 +37,13 @@ DibujoViga::DibujoViga(Documento* doc, QWidget* padre) : QWidget(padre), doc_(do
 }
 
 void DibujoViga::DibApoyos() {
-    geometria_ = CalculaGeometriaViga(doc_->ProyectoActual(), size());
+    const Tamano tamano = DeQt(QSizeF(size()));
+    QFont fuente;
+    fuente.setPixelSize(static_cast<int>(std::lround(TamanoLetraViga(tamano))));
+    const QFontMetricsF medidas(fuente);
+    geometria_ = CalculaGeometriaViga(doc_->ProyectoActual(), tamano, [&](const std::string& t) {
+        return medidas.horizontalAdvance(ToQt(t));
+    });
     update();
 }
 
@@ -54,12 +61,12 @@ void DibujoViga::paintEvent(QPaintEvent*) {
 
     // Load bands first, so the axis and the arrows lie over them.
     pintor.setPen(QPen(QColor(150, 150, 150), 1));
-    pintor.setBrush(kGrisBanda);
-    for (const QRectF& r : g.bandas) pintor.drawRect(r);
+    pintor.setBrush(ToQt(kGrisBanda));
+    for (const Rectangulo& r : g.bandas) pintor.drawRect(ToQt(r));
 
     // The axis.
     pintor.setPen(QPen(Qt::black, std::clamp(g.unidad * 10, 2.5, 5.0), Qt::SolidLine, Qt::FlatCap));
-    pintor.drawLine(g.eje);
+    pintor.drawLine(ToQt(g.eje));
 
     // Supports.
     QPen trazo(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -68,16 +75,16 @@ void DibujoViga::paintEvent(QPaintEvent*) {
         switch (a.simbolo) {
             case SimboloApoyo::Triangulo:
                 pintor.setBrush(Qt::NoBrush);
-                pintor.drawPolygon(a.figura);
+                pintor.drawPolygon(ToQt(a.figura));
                 break;
             case SimboloApoyo::Empotramiento:
                 pintor.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
-                pintor.drawPolygon(a.figura);
+                pintor.drawPolygon(ToQt(a.figura));
                 break;
             case SimboloApoyo::Libre:
-                if (!a.marca.isEmpty()) {
+                if (!a.marca.Vacio()) {
                     pintor.setBrush(Qt::black);
-                    pintor.drawEllipse(a.marca);
+                    pintor.drawEllipse(ToQt(a.marca));
                 }
                 break;
         }
@@ -85,22 +92,22 @@ void DibujoViga::paintEvent(QPaintEvent*) {
 
     // Dimension line.
     pintor.setPen(QPen(QColor(60, 60, 60), 1));
-    for (const QLineF& l : g.lineasCota) pintor.drawLine(l);
+    for (const Segmento& l : g.lineasCota) pintor.drawLine(ToQt(l));
 
     // Arrows and arcs.
     const double punta = std::max(6.0, letra * 0.7);
     for (const FlechaDibujo& f : g.flechas) {
-        pintor.setPen(QPen(f.color, 1.6));
-        pintor.setBrush(f.color);
-        PintaFlecha(pintor, f.desde, f.hasta, punta);
+        pintor.setPen(QPen(ToQt(f.color), 1.6));
+        pintor.setBrush(ToQt(f.color));
+        PintaFlecha(pintor, ToQt(f.desde), ToQt(f.hasta), punta);
     }
     for (const ArcoDibujo& a : g.arcos) {
-        pintor.setPen(QPen(a.color, 1.6));
+        pintor.setPen(QPen(ToQt(a.color), 1.6));
         pintor.setBrush(Qt::NoBrush);
-        pintor.drawPolyline(a.curva);
-        pintor.setBrush(a.color);
-        QPointF dir = a.punta - a.antesPunta;
-        PintaFlecha(pintor, a.punta - dir * 0.01, a.punta, punta);
+        pintor.drawPolyline(ToQt(a.curva));
+        pintor.setBrush(ToQt(a.color));
+        const QPointF dir = ToQt(a.punta) - ToQt(a.antesPunta);
+        PintaFlecha(pintor, ToQt(a.punta) - dir * 0.01, ToQt(a.punta), punta);
     }
 
     // Texts.
@@ -109,17 +116,17 @@ void DibujoViga::paintEvent(QPaintEvent*) {
     pintor.setFont(fuente);
     QFontMetricsF medidas(fuente);
     for (const TextoDibujo& t : g.textos) {
-        const double ancho = medidas.horizontalAdvance(t.texto);
-        const double x = t.aLaDerecha ? t.ancla.x() : t.ancla.x() - ancho / 2;
-        const double y =
-            t.encima ? t.ancla.y() - medidas.descent() : t.ancla.y() + medidas.ascent();
-        pintor.setPen(t.color);
-        pintor.drawText(QPointF(x, y), t.texto);
+        const QString texto = ToQt(t.texto);
+        const double ancho = medidas.horizontalAdvance(texto);
+        const double x = t.aLaDerecha ? t.ancla.x : t.ancla.x - ancho / 2;
+        const double y = t.encima ? t.ancla.y - medidas.descent() : t.ancla.y + medidas.ascent();
+        pintor.setPen(ToQt(t.color));
+        pintor.drawText(QPointF(x, y), texto);
     }
 
     // The slab transfer's complaint, in the corner no load value reaches.
     if (!doc_->TextoLosas().isEmpty()) {
-        pintor.setPen(kRojoVano);
+        pintor.setPen(ToQt(kRojoVano));
         const double ancho = medidas.horizontalAdvance(doc_->TextoLosas());
         pintor.drawText(QPointF(width() - ancho - 6, medidas.ascent() + 4), doc_->TextoLosas());
     }

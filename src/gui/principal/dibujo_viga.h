@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "principal/geometria_viga.h"
+#include "dibujo/geometria_viga.h"
 
 namespace trabelux {
 

@@ -5,6 +5,7 @@
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "documento/operaciones.h"
+#include "modelo/rango.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -123,9 +124,14 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
     // Leaving a cell without typing must not round the stored value to its shown digits.
     if (texto == TextoCelda(fila, col)) return true;
     const std::string t = texto.toStdString();
-    const double numero = LeeNumero(t);
+    const double numero = LeeNumeroSinLimite(t);
     if (numero < 0) {
         Mensajes::Informa(nullptr, QStringLiteral("No se admiten valores negativos"));
+        return false;
+    }
+    if (!EnRango(numero)) {
+        Mensajes::Informa(nullptr, QString::fromStdString(MensajeFueraDeRango(
+                                       numero, NombreValorVano(col - kColLong, fila + 1))));
         return false;
     }
     const bool vacio = texto.isEmpty();

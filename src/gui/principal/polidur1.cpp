@@ -60,6 +60,10 @@ QComboBox* ListaExtremo(const char* nombre) {
 
 }  // namespace
 
+// The application's focus signal fires while child widgets are destroyed: it must not
+// reach this window once its own destructor has begun.
+Polidur1::~Polidur1() { disconnect(qApp, nullptr, this, nullptr); }
+
 Polidur1::Polidur1(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     setObjectName(QStringLiteral("Polidur1"));
     setWindowTitle(QStringLiteral("Trabelux"));

@@ -48,6 +48,7 @@ class Polidur1 : public QWidget {
     Q_OBJECT
   public:
     explicit Polidur1(Documento* doc, QWidget* padre = nullptr);
+    ~Polidur1() override;
 
     // Builds the menu of the frame window into `barra`.
     void CreaMenus(QMenuBar* barra);

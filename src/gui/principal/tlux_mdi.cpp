@@ -53,6 +53,15 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     resize(1100, 720);
 }
 
+// Teardown in a fixed order while this object is still whole: nothing of the document
+// reaches the frame any more, the windows go while the document they show is alive, then
+// the document goes.
+TluxMDI::~TluxMDI() {
+    disconnect(doc_, nullptr, this, nullptr);
+    delete area_;
+    delete doc_;
+}
+
 QMdiSubWindow* TluxMDI::AgregaVentana(QWidget* ventana) {
     QMdiSubWindow* sub = area_->addSubWindow(ventana);
     sub->show();

@@ -17,6 +17,7 @@ class TluxMDI : public QMainWindow {
     Q_OBJECT
   public:
     explicit TluxMDI(QWidget* padre = nullptr);
+    ~TluxMDI() override;
 
     Polidur1* Principal() const { return principal_; }
     Documento* Doc() const { return doc_; }

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "comun/conversion_dibujo.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -76,7 +77,7 @@ SuperficieDiagrama::Geometria SuperficieDiagrama::CalculaGeometria() const {
     const QSizeF tam = TamanoUnidades();
     const VigaDibujo& viga = datos_->viga;
     const Resultados& r = datos_->resultados;
-    g.linea = LineasDibuja(tam, viga.numVanos, tipo_);
+    g.linea = LineasDibuja(DeQt(tam), viga.numVanos, tipo_);
     g.escH = EscalaHorizontal(g.linea, viga.longitudes);
     if (tipo_ != Superficie::kReacciones && r.analisisCompleto) {
         const Magnitud m = MagnitudSuperficie();
@@ -91,14 +92,14 @@ std::optional<double> SuperficieDiagrama::ValorEn(QPointF pixel) const {
     if (tipo_ == Superficie::kReacciones) return std::nullopt;
     const Geometria g = CalculaGeometria();
     return Sonda(g.linea, g.escH, g.escV, datos_->viga, datos_->resultados.diagramas,
-                 MagnitudSuperficie(), pixel * kUnidadesPorPixel);
+                 MagnitudSuperficie(), DeQt(pixel * kUnidadesPorPixel));
 }
 
 void SuperficieDiagrama::Sondea(QPointF pixel) {
     sonda_->hide();
     const auto v = ValorEn(pixel);
     if (!v) return;
-    sonda_->setText(TextoSonda(MagnitudSuperficie(), *v));
+    sonda_->setText(ToQt(TextoSonda(MagnitudSuperficie(), *v)));
     sonda_->adjustSize();
     sonda_->show();
 }
@@ -118,7 +119,7 @@ void SuperficieDiagrama::mouseMoveEvent(QMouseEvent* evento) {
     if (!v) {
         lectura_->hide();
     } else {
-        lectura_->setText(TextoSonda(MagnitudSuperficie(), *v));
+        lectura_->setText(ToQt(TextoSonda(MagnitudSuperficie(), *v)));
         lectura_->adjustSize();
         lectura_->move(width() - lectura_->width() - 6, 6);
         lectura_->show();
@@ -132,20 +133,20 @@ void SuperficieDiagrama::leaveEvent(QEvent* evento) {
 }
 
 void SuperficieDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
-                                        const std::vector<QPolygonF>& obstaculos,
+                                        const std::vector<Poligonal>& obstaculos,
                                         const LineaBase& linea, const QColor& color) const {
     // Measured and written in pixels, so the text keeps its size whatever the scale.
     QFont letra = font();
     letra.setPointSizeF(std::max(7.0, letra.pointSizeF() - 1));
     const QFontMetricsF fm(letra);
-    std::vector<QSizeF> tamanos;
+    std::vector<Tamano> tamanos;
     std::vector<QString> textos;
     for (const auto& v : valores) {
         textos.push_back(QString::fromStdString(Formatea(v.valor, "0.00")));
-        tamanos.emplace_back((fm.horizontalAdvance(textos.back()) + 4) * kUnidadesPorPixel,
-                             fm.height() * kUnidadesPorPixel);
+        tamanos.push_back({(fm.horizontalAdvance(textos.back()) + 4) * kUnidadesPorPixel,
+                           fm.height() * kUnidadesPorPixel});
     }
-    const QRectF limites(QPointF(0, 0), TamanoUnidades());
+    const Rectangulo limites = DeQt(QRectF(QPointF(0, 0), TamanoUnidades()));
     const auto cajas = ColocaEtiquetas(valores, tamanos, obstaculos, linea, limites);
     const QTransform escala = p.transform();
     p.save();
@@ -153,7 +154,7 @@ void SuperficieDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscr
     p.setFont(letra);
     p.setPen(color);
     for (size_t i = 0; i < cajas.size(); ++i)
-        p.drawText(escala.mapRect(cajas[i]), Qt::AlignCenter, textos[i]);
+        p.drawText(escala.mapRect(ToQt(cajas[i])), Qt::AlignCenter, textos[i]);
     p.restore();
 }
 
@@ -174,16 +175,16 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
     if (tipo_ != Superficie::kReacciones) {
         const Magnitud m = MagnitudSuperficie();
         const QColor color = m == Magnitud::kCortante ? kRojoClaro : kAzulClaro;
-        const QPolygonF curva = PuntosCurva(l, g.escH, g.escV, r.diagramas, viga.numVanos, m);
-        if (!curva.isEmpty()) {
+        const Poligonal curva = PuntosCurva(l, g.escH, g.escV, r.diagramas, viga.numVanos, m);
+        if (!curva.empty()) {
             QColor relleno = color;
             relleno.setAlpha(28);
             p.setPen(Qt::NoPen);
             p.setBrush(relleno);
-            p.drawPolygon(curva, Qt::WindingFill);
+            p.drawPolygon(ToQt(curva), Qt::WindingFill);
             p.setBrush(Qt::NoBrush);
             p.setPen(Pluma(color, 1.3));
-            p.drawPolyline(curva);
+            p.drawPolyline(ToQt(curva));
 
             EscribeValores(p, ValoresCurva(l, g.escH, g.escV, r, viga.numVanos, m), {curva}, l,
                            m == Magnitud::kCortante ? kRojoOscuro : kAzulOscuro);
@@ -198,11 +199,11 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
     const SimbolosApoyo s = ApoyosDibuja(l, viga, g.escH);
     p.setPen(Pluma(Qt::black, 1.2));
     p.setBrush(Qt::NoBrush);
-    for (const auto& t : s.triangulos) p.drawPolygon(t);
+    for (const auto& t : s.triangulos) p.drawPolygon(ToQt(t));
     p.setBrush(QColor(90, 90, 90));
-    for (const auto& b : s.bloques) p.drawRect(b);
+    for (const auto& b : s.bloques) p.drawRect(ToQt(b));
     p.setBrush(Qt::white);
-    for (const auto& c : s.circulos) p.drawEllipse(c, kRadioCirculo, kRadioCirculo);
+    for (const auto& c : s.circulos) p.drawEllipse(ToQt(c), kRadioCirculo, kRadioCirculo);
     p.setBrush(Qt::NoBrush);
 
     if (tipo_ == Superficie::kReacciones && r.analisisCompleto) {
@@ -211,16 +212,16 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
             ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r.reacciones);
         p.setPen(Pluma(kAzulClaro, 2));
         for (const auto& f : d.flechas) {
-            p.drawLine(f.desde, f.hasta);
+            p.drawLine(ToQt(f.desde), ToQt(f.hasta));
             p.setBrush(kAzulClaro);
-            p.drawPolygon(f.punta);
+            p.drawPolygon(ToQt(f.punta));
             p.setBrush(Qt::NoBrush);
         }
-        std::vector<QPolygonF> arcos;
+        std::vector<Poligonal> arcos;
         for (const auto& a : d.arcos) {
             arcos.push_back(PoligonalArco(a));
-            p.drawPolyline(arcos.back());
-            p.drawPolyline(a.punta);
+            p.drawPolyline(ToQt(arcos.back()));
+            p.drawPolyline(ToQt(a.punta));
             arcos.push_back(a.punta);
         }
         EscribeValores(p, ValoresReacciones(d), arcos, l, kAzulOscuro);

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "analisis/resultados.h"
-#include "resultados/geometria_diagramas.h"
+#include "dibujo/geometria_diagramas.h"
 
 class QLabel;
 class QPainter;
@@ -61,7 +61,7 @@ class SuperficieDiagrama : public QWidget {
     std::optional<double> ValorEn(QPointF pixel) const;
     Magnitud MagnitudSuperficie() const;
     void EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
-                        const std::vector<QPolygonF>& obstaculos, const LineaBase& linea,
+                        const std::vector<Poligonal>& obstaculos, const LineaBase& linea,
                         const QColor& color) const;
 
     Superficie tipo_;

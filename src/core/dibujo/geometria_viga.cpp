@@ -1,7 +1,6 @@
-#include "principal/geometria_viga.h"
+// Geometry of the beam elevation; see geometria_viga.h.
+#include "dibujo/geometria_viga.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
@@ -13,54 +12,49 @@ namespace {
 
 using namespace cotas_viga;
 
-QString Numero(double v) { return QString::fromStdString(Formatea(v, "0.00")); }
-
-double AnchoTexto(const QString& texto, double letra) {
-    QFont fuente;
-    fuente.setPixelSize(static_cast<int>(std::lround(letra)));
-    return QFontMetricsF(fuente).horizontalAdvance(texto);
-}
+std::string Numero(double v) { return Formatea(v, "0.00"); }
 
 // Load values share one row above the beam: a value that would run into its left
 // neighbour moves right just enough to clear it, and the row is then pulled back from the
 // drawing's right edge so the last values stay whole.
-void SeparaValores(std::vector<TextoDibujo>& textos, double letra, double anchoDibujo) {
+void SeparaValores(std::vector<TextoDibujo>& textos, double letra, double anchoDibujo,
+                   const MideTexto& ancho) {
     std::vector<TextoDibujo*> fila;
     for (auto& t : textos)
         if (t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo)
             fila.push_back(&t);
     std::stable_sort(fila.begin(), fila.end(), [](const TextoDibujo* a, const TextoDibujo* b) {
-        return a->ancla.x() < b->ancla.x();
+        return a->ancla.x < b->ancla.x;
     });
     double derecha = -1e300;
     const double hueco = 0.4 * letra;
     for (TextoDibujo* t : fila) {
-        const double ancho = AnchoTexto(t->texto, letra);
-        const double izquierda = t->ancla.x() - ancho / 2;
-        if (izquierda < derecha + hueco) t->ancla.rx() += derecha + hueco - izquierda;
-        derecha = t->ancla.x() + ancho / 2;
+        const double w = ancho(t->texto);
+        const double izquierda = t->ancla.x - w / 2;
+        if (izquierda < derecha + hueco) t->ancla.x += derecha + hueco - izquierda;
+        derecha = t->ancla.x + w / 2;
     }
     double limite = anchoDibujo - hueco;
     for (auto it = fila.rbegin(); it != fila.rend(); ++it) {
         TextoDibujo* t = *it;
-        const double ancho = AnchoTexto(t->texto, letra);
-        if (t->ancla.x() + ancho / 2 > limite) t->ancla.rx() = limite - ancho / 2;
-        limite = t->ancla.x() - ancho / 2 - hueco;
+        const double w = ancho(t->texto);
+        if (t->ancla.x + w / 2 > limite) t->ancla.x = limite - w / 2;
+        limite = t->ancla.x - w / 2 - hueco;
     }
 }
 
 // Triangle of an "Apoyado" support, apex on the axis.
-QPolygonF Triangulo(double x, double ejeY, double s) {
-    return QPolygonF({QPointF(x, ejeY), QPointF(x - 70 * s, ejeY + 110 * s),
-                      QPointF(x + 70 * s, ejeY + 110 * s)});
+Poligonal Triangulo(double x, double ejeY, double s) {
+    return {{x, ejeY}, {x - 70 * s, ejeY + 110 * s}, {x + 70 * s, ejeY + 110 * s}};
 }
 
 // The wall of a fixed end, on the outer side of the node (lado -1 left, +1 right).
-QPolygonF Pared(double x, double ejeY, double s, int lado) {
+Poligonal Pared(double x, double ejeY, double s, int lado) {
     double x2 = x + lado * 55 * s;
-    return QPolygonF(
-        {QPointF(std::min(x, x2), ejeY - 120 * s), QPointF(std::max(x, x2), ejeY - 120 * s),
-         QPointF(std::max(x, x2), ejeY + 120 * s), QPointF(std::min(x, x2), ejeY + 120 * s)});
+    return {{std::min(x, x2), ejeY - 120 * s},
+            {std::max(x, x2), ejeY - 120 * s},
+            {std::max(x, x2), ejeY + 120 * s},
+            {std::min(x, x2), ejeY + 120 * s}};
 }
 
 ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double s, int lado) {
@@ -80,14 +74,43 @@ ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double 
 
 }  // namespace
 
-GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
+std::vector<ApoyoDibujo> ApoyosViga(const Proyecto& p, const std::vector<double>& xNudos,
+                                    double ejeY, double s) {
+    std::vector<ApoyoDibujo> apoyos;
+    if (xNudos.size() < 2) return apoyos;
+    const int n = static_cast<int>(xNudos.size()) - 1;
+    apoyos.push_back(ApoyoExtremo(1, p.apoyoIzquierdo, xNudos[0], ejeY, s, -1));
+    for (int j = 2; j <= n; ++j) {
+        ApoyoDibujo a;
+        a.nudo = j;
+        const double x = xNudos[j - 1];
+        if (CondicionInterior(p, j) == 1) {
+            a.simbolo = SimboloApoyo::Triangulo;
+            a.figura = Triangulo(x, ejeY, s);
+        } else {
+            a.simbolo = SimboloApoyo::Libre;
+            a.marca = {x - 18 * s, ejeY - 18 * s, 36 * s, 36 * s};
+        }
+        apoyos.push_back(a);
+    }
+    apoyos.push_back(ApoyoExtremo(n + 1, p.apoyoDerecho, xNudos[n], ejeY, s, +1));
+    return apoyos;
+}
+
+double TamanoLetraViga(Tamano tamano) {
+    return std::clamp(std::max(1.0, tamano.alto) / kAlto * 60, 9.0, 14.0);
+}
+
+GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideTexto& mide) {
     GeometriaViga g;
-    const double w = std::max(1.0, tamano.width());
-    const double h = std::max(1.0, tamano.height());
+    const double w = std::max(1.0, tamano.ancho);
+    const double h = std::max(1.0, tamano.alto);
     const double u = h / kAlto;
     g.unidad = u;
-    g.tamanoLetra = std::clamp(u * 60, 9.0, 14.0);
+    g.tamanoLetra = TamanoLetraViga(tamano);
     const double letra = g.tamanoLetra;
+    const MideTexto anchoTexto =
+        mide ? mide : [letra](const std::string& t) { return AnchoAproximado(t, letra); };
     g.ejeY = kEje * u + 0.5 * letra;
     const double ejeY = g.ejeY;
 
@@ -114,44 +137,36 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         if (ancho(i) > 0) minimo = std::min(minimo, ancho(i));
     const double s = std::max(0.25 * u, std::min(u, minimo / 170));
 
-    g.eje = QLineF(g.xNudos[0], ejeY, g.xNudos[n], ejeY);
+    g.eje = {{g.xNudos[0], ejeY}, {g.xNudos[n], ejeY}};
 
-    // Supports.
-    g.apoyos.push_back(ApoyoExtremo(1, p.apoyoIzquierdo, g.xNudos[0], ejeY, s, -1));
-    for (int j = 2; j <= n; ++j) {
-        ApoyoDibujo a;
-        a.nudo = j;
-        const double x = g.xNudos[j - 1];
-        if (CondicionInterior(p, j) == 1) {
-            a.simbolo = SimboloApoyo::Triangulo;
-            a.figura = Triangulo(x, ejeY, s);
-        } else {
-            a.simbolo = SimboloApoyo::Libre;
-            a.marca = QRectF(x - 18 * s, ejeY - 18 * s, 36 * s, 36 * s);
-        }
-        g.apoyos.push_back(a);
-    }
-    g.apoyos.push_back(ApoyoExtremo(n + 1, p.apoyoDerecho, g.xNudos[n], ejeY, s, +1));
+    g.apoyos = ApoyosViga(p, g.xNudos, ejeY, s);
 
     // Support numbers under the symbols; below them the dimension line with the lengths.
     const double yNumero = ejeY + 135 * u;
     for (int j = 1; j <= n + 1; ++j)
-        g.textos.push_back({ClaseTexto::NumeroApoyo, QString::number(j),
-                            QPointF(g.xNudos[j - 1], yNumero), false, false, kAzulApoyo});
+        g.textos.push_back({ClaseTexto::NumeroApoyo,
+                            std::to_string(j),
+                            {g.xNudos[j - 1], yNumero},
+                            false,
+                            false,
+                            kAzulApoyo});
     const double yCota = yNumero + 2.3 * letra;
-    g.lineasCota.push_back(QLineF(g.xNudos[0], yCota, g.xNudos[n], yCota));
+    g.lineasCota.push_back({{g.xNudos[0], yCota}, {g.xNudos[n], yCota}});
     for (double x : g.xNudos)
-        g.lineasCota.push_back(QLineF(x, yCota - 0.35 * letra, x, yCota + 0.35 * letra));
+        g.lineasCota.push_back({{x, yCota - 0.35 * letra}, {x, yCota + 0.35 * letra}});
     for (int i = 0; i < n; ++i) {
         const double medio = g.xNudos[i] + ancho(i) / 2;
-        g.textos.push_back({ClaseTexto::NumeroVano, QString::number(i + 1),
-                            QPointF(medio, ejeY - (kBandaArriba + 20) * u), true, false,
+        g.textos.push_back({ClaseTexto::NumeroVano,
+                            std::to_string(i + 1),
+                            {medio, ejeY - (kBandaArriba + 20) * u},
+                            true,
+                            false,
                             kRojoVano});
         // A length that does not fit between its supports is left to the grid.
-        const QString texto = Numero(largo[i]);
-        if (AnchoTexto(texto, letra) + 2 <= ancho(i))
+        const std::string texto = Numero(largo[i]);
+        if (anchoTexto(texto) + 2 <= ancho(i))
             g.textos.push_back(
-                {ClaseTexto::Longitud, texto, QPointF(medio, yCota - 1), true, false, Qt::black});
+                {ClaseTexto::Longitud, texto, {medio, yCota - 1}, true, false, kNegro});
     }
 
     // Runs of consecutive loaded spans, one band each.
@@ -162,8 +177,8 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         }
         int k = i;
         while (k + 1 < n && p.vanos[k + 1].cargaUltima > 0) ++k;
-        g.bandas.push_back(QRectF(QPointF(g.xNudos[i], ejeY - kBandaArriba * u),
-                                  QPointF(g.xNudos[k + 1], ejeY - kBandaAbajo * u)));
+        g.bandas.push_back(RectanguloEntre({g.xNudos[i], ejeY - kBandaArriba * u},
+                                           {g.xNudos[k + 1], ejeY - kBandaAbajo * u}));
         i = k + 1;
     }
 
@@ -173,13 +188,17 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         const int i = c.vano - 1;
         const double d = std::clamp(c.distancia, 0.0, largo[i]);
         const double x = g.xNudos[i] + (largo[i] > 0 ? d / largo[i] * ancho(i) : 0);
-        QPointF arriba(x, ejeY - kFlecha * u), abajo(x, ejeY);
+        const Punto arriba{x, ejeY - kFlecha * u}, abajo{x, ejeY};
         if (c.carga >= 0)
             g.flechas.push_back({arriba, abajo, kAzulApoyo});
         else
             g.flechas.push_back({abajo, arriba, kAzulApoyo});
-        g.textos.push_back({ClaseTexto::ValorCarga, Numero(c.carga),
-                            QPointF(x, ejeY - kValorCarga * u), false, false, kAzulApoyo});
+        g.textos.push_back({ClaseTexto::ValorCarga,
+                            Numero(c.carga),
+                            {x, ejeY - kValorCarga * u},
+                            false,
+                            false,
+                            kAzulApoyo});
     }
 
     // Node loads: the force upwards positive, the moment counterclockwise positive.
@@ -187,37 +206,44 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, const QSizeF& tamano) {
         if (c.nudo < 1 || c.nudo > n + 1) continue;
         const double x = g.xNudos[c.nudo - 1];
         if (c.fuerza != 0) {
-            QPointF arriba(x, ejeY - kFlecha * u), abajo(x, ejeY);
+            const Punto arriba{x, ejeY - kFlecha * u}, abajo{x, ejeY};
             if (c.fuerza < 0)
                 g.flechas.push_back({arriba, abajo, kRojoVano});
             else
                 g.flechas.push_back({abajo, arriba, kRojoVano});
-            g.textos.push_back({ClaseTexto::ValorNudo, Numero(c.fuerza),
-                                QPointF(x, ejeY - kValorCarga * u), false, false, kRojoVano});
+            g.textos.push_back({ClaseTexto::ValorNudo,
+                                Numero(c.fuerza),
+                                {x, ejeY - kValorCarga * u},
+                                false,
+                                false,
+                                kRojoVano});
         }
         if (c.momento != 0) {
             ArcoDibujo a;
             a.color = kRojoVano;
-            a.caja = QRectF(x - kArcoAncho / 2 * u, ejeY - kArcoArriba * u, kArcoAncho * u,
-                            (kArcoArriba + kArcoAbajo) * u);
-            const QPointF centro = a.caja.center();
-            const double rx = a.caja.width() / 2, ry = a.caja.height() / 2;
+            a.caja = {x - kArcoAncho / 2 * u, ejeY - kArcoArriba * u, kArcoAncho * u,
+                      (kArcoArriba + kArcoAbajo) * u};
+            const Punto centro = a.caja.Centro();
+            const double rx = a.caja.ancho / 2, ry = a.caja.alto / 2;
             constexpr double kPi = 3.14159265358979323846;
             // The cap of the ellipse over the node, from 30 to 150 degrees.
             for (int k = 0; k <= 24; ++k) {
                 const double t = (30.0 + 120.0 * k / 24) * kPi / 180;
-                a.curva << QPointF(centro.x() + rx * std::cos(t), centro.y() - ry * std::sin(t));
+                a.curva.push_back({centro.x + rx * std::cos(t), centro.y - ry * std::sin(t)});
             }
             const bool antihorario = c.momento > 0;
-            a.punta = antihorario ? a.curva.last() : a.curva.first();
+            a.punta = antihorario ? a.curva.back() : a.curva.front();
             a.antesPunta = antihorario ? a.curva[a.curva.size() - 3] : a.curva[2];
             g.arcos.push_back(a);
-            g.textos.push_back({ClaseTexto::MomentoNudo, Numero(c.momento),
-                                QPointF(a.caja.right() + 3, ejeY - kArcoArriba * u), true, true,
+            g.textos.push_back({ClaseTexto::MomentoNudo,
+                                Numero(c.momento),
+                                {a.caja.Derecha() + 3, ejeY - kArcoArriba * u},
+                                true,
+                                true,
                                 kRojoVano});
         }
     }
-    SeparaValores(g.textos, letra, w);
+    SeparaValores(g.textos, letra, w, anchoTexto);
     return g;
 }
 

@@ -5,15 +5,12 @@
 // Every coordinate is in surface units: twips (1/1440 inch), x to the right, y downwards.
 #pragma once
 
-#include <QPointF>
-#include <QPolygonF>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "analisis/resultados.h"
+#include "dibujo/tipos.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
@@ -49,7 +46,7 @@ struct LineaBase {
 
 // Layout: one span takes the middle third of the width, more spans 10 % .. 90 %. The shear
 // and moment axes lie at half height, the reactions axis at height / 2.5.
-LineaBase LineasDibuja(QSizeF superficie, int numVanos, Superficie tipo);
+LineaBase LineasDibuja(Tamano superficie, int numVanos, Superficie tipo);
 
 // Surface units per metre along the beam; 1 when the beam has no length.
 double EscalaHorizontal(const LineaBase& linea, const std::vector<double>& longitudes);
@@ -68,9 +65,9 @@ std::vector<double> AbscisasNudos(const LineaBase& linea, double escH,
                                   const std::vector<double>& longitudes);
 
 struct SimbolosApoyo {
-    std::vector<QPolygonF> triangulos;  // pinned ends: apex, left corner, right corner
-    std::vector<QRectF> bloques;        // fixed ends
-    std::vector<QPointF> circulos;      // centres of supported interior nodes (kRadioCirculo)
+    std::vector<Poligonal> triangulos;  // pinned ends: apex, left corner, right corner
+    std::vector<Rectangulo> bloques;    // fixed ends
+    std::vector<Punto> circulos;        // centres of supported interior nodes (kRadioCirculo)
 };
 
 // Support symbols of the beam on a baseline: a triangle under a pinned end, an end block
@@ -86,29 +83,29 @@ std::vector<std::vector<double>> AbscisasDibujo(const LineaBase& linea, double e
 
 // The curve as a polyline: (x1, y), one point per station (positive values below the
 // axis), then (x2, y). Empty when escV is 0.
-QPolygonF PuntosCurva(const LineaBase& linea, double escH, double escV,
+Poligonal PuntosCurva(const LineaBase& linea, double escH, double escV,
                       const std::vector<EstacionesVano>& diagramas, int numVanos, Magnitud m);
 
 // A value written on a drawing, anchored at a point of it. `lado` tells where the text goes
 // horizontally: -1 ends left of the anchor, 0 centred on it, +1 starts right of it.
 struct ValorEscrito {
-    QPointF ancla;
+    Punto ancla;
     double valor = 0;
     int lado = 0;
     bool abajo = false;  // the text goes below the anchor (above when false)
 };
 
 struct FlechaReaccion {
-    QPointF desde, hasta;  // the shaft, from y0 = Y + 200 downwards
-    QPolygonF punta;       // tip, then the two corners of the head
-    double valor = 0;      // the reaction, t
+    Punto desde, hasta;  // the shaft, from y0 = Y + 200 downwards
+    Poligonal punta;     // tip, then the two corners of the head
+    double valor = 0;    // the reaction, t
 };
 
 struct ArcoMomento {
-    QPointF centro;
+    Punto centro;
     double radio = kRadioArco;
     double desde = 0, hasta = 0;  // radians, counterclockwise from +x as seen on screen
-    QPolygonF punta;              // wing, tip, wing: shows the sense of rotation
+    Poligonal punta;              // wing, tip, wing: shows the sense of rotation
     double valor = 0;             // the reaction moment, t-m
 };
 
@@ -125,7 +122,7 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
                                   const std::vector<float>& reacciones);
 
 // The arc as a polyline, for painting and for keeping text off it.
-QPolygonF PoligonalArco(const ArcoMomento& a);
+Poligonal PoligonalArco(const ArcoMomento& a);
 
 // Where the reaction values go: under the tail of each arrow, and beside the head of each
 // arc (right of a counterclockwise one, left of a clockwise one). `valor` holds the value
@@ -137,10 +134,10 @@ std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d);
 // beam, right of it, outside the band or when no curve is drawn.
 std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
                             const VigaDibujo& viga, const std::vector<EstacionesVano>& diagramas,
-                            Magnitud m, QPointF punto);
+                            Magnitud m, Punto punto);
 
 // The probe's caption: " V = 12.345 To " or " M = -3.000 To-m ".
-QString TextoSonda(Magnitud m, double valor);
+std::string TextoSonda(Magnitud m, double valor);
 
 // Values worth writing on a curve: both end values of every span (skipped when they show
 // as 0.00) and, for moments, the largest span moment at its position.
@@ -151,12 +148,12 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
 // (on a curve: away from the axis), moving them outwards (then to the other side) until
 // they touch neither the obstacles (polylines: the curve, arcs), the axis nor each other
 // and stay within `limites`. Same order as the input.
-std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
-                                    const std::vector<QSizeF>& tamanos,
-                                    const std::vector<QPolygonF>& obstaculos,
-                                    const LineaBase& linea, const QRectF& limites);
+std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
+                                        const std::vector<Tamano>& tamanos,
+                                        const std::vector<Poligonal>& obstaculos,
+                                        const LineaBase& linea, const Rectangulo& limites);
 
 // Whether segment a-b touches rectangle r (edges included).
-bool SegmentoTocaRectangulo(QPointF a, QPointF b, const QRectF& r);
+bool SegmentoTocaRectangulo(Punto a, Punto b, const Rectangulo& r);
 
 }  // namespace trabelux

@@ -1,5 +1,5 @@
 // Geometry of the results drawings; see geometria_diagramas.h.
-#include "resultados/geometria_diagramas.h"
+#include "dibujo/geometria_diagramas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,14 +28,14 @@ size_t VanosDibujados(const std::vector<EstacionesVano>& diagramas, int numVanos
 // The station value as the tables print it, so that a step hidden by rounding is no step.
 double Impreso(double v) { return LeeNumero(Formatea(v, "0.000")); }
 
-QPointF Rota(QPointF v, double rad) {
+Punto Rota(Punto v, double rad) {
     double c = std::cos(rad), s = std::sin(rad);
-    return {v.x() * c - v.y() * s, v.x() * s + v.y() * c};
+    return {v.x * c - v.y * s, v.x * s + v.y * c};
 }
 
-QPointF Unitario(QPointF v) {
-    double n = std::hypot(v.x(), v.y());
-    return n > 0 ? v / n : QPointF(0, 0);
+Punto Unitario(Punto v) {
+    double n = std::hypot(v.x, v.y);
+    return n > 0 ? v * (1 / n) : Punto{0, 0};
 }
 
 }  // namespace
@@ -53,9 +53,9 @@ VigaDibujo VigaDeProyecto(const Proyecto& p, int numVanos) {
     return v;
 }
 
-LineaBase LineasDibuja(QSizeF superficie, int numVanos, Superficie tipo) {
-    const double w = superficie.width();
-    const double h = superficie.height();
+LineaBase LineasDibuja(Tamano superficie, int numVanos, Superficie tipo) {
+    const double w = superficie.ancho;
+    const double h = superficie.alto;
     LineaBase l;
     if (numVanos > 1) {
         l.x1 = 0.1 * w;
@@ -102,11 +102,10 @@ SimbolosApoyo ApoyosDibuja(const LineaBase& linea, const VigaDibujo& viga, doubl
     SimbolosApoyo s;
     const double y = linea.y;
     auto triangulo = [&](double x) {
-        s.triangulos.push_back(
-            QPolygonF({QPointF(x, y + 10), QPointF(x - 50, y + 110), QPointF(x + 50, y + 110)}));
+        s.triangulos.push_back({{x, y + 10}, {x - 50, y + 110}, {x + 50, y + 110}});
     };
     auto bloque = [&](double izquierda) {
-        s.bloques.emplace_back(izquierda, y - kAltoBloque / 2, kAnchoBloque, kAltoBloque);
+        s.bloques.push_back({izquierda, y - kAltoBloque / 2, kAnchoBloque, kAltoBloque});
     };
     if (viga.apoyoIzquierdo == kApoyado) triangulo(linea.x1);
     if (viga.apoyoIzquierdo == kEmpotrado) bloque(linea.x1 - 50);
@@ -118,7 +117,7 @@ SimbolosApoyo ApoyosDibuja(const LineaBase& linea, const VigaDibujo& viga, doubl
         size_t k = static_cast<size_t>(j - 2);
         bool apoyado = k >= viga.interiores.size() || viga.interiores[k] > 0;
         if (apoyado && static_cast<size_t>(j - 1) < nudos.size())
-            s.circulos.emplace_back(nudos[j - 1], y);
+            s.circulos.push_back({nudos[j - 1], y});
     }
     return s;
 }
@@ -144,18 +143,18 @@ std::vector<std::vector<double>> AbscisasDibujo(const LineaBase& linea, double e
     return todas;
 }
 
-QPolygonF PuntosCurva(const LineaBase& linea, double escH, double escV,
+Poligonal PuntosCurva(const LineaBase& linea, double escH, double escV,
                       const std::vector<EstacionesVano>& diagramas, int numVanos, Magnitud m) {
-    QPolygonF p;
+    Poligonal p;
     if (escV == 0) return p;
-    p << QPointF(linea.x1, linea.y);
+    p.push_back({linea.x1, linea.y});
     const auto xs = AbscisasDibujo(linea, escH, diagramas, numVanos);
     for (size_t i = 0; i < xs.size(); ++i) {
         const auto& v = Valores(diagramas[i], m);
         for (size_t k = 0; k < xs[i].size(); ++k)
-            p << QPointF(xs[i][k], linea.y + escV * Finito(v[k]));
+            p.push_back({xs[i][k], linea.y + escV * Finito(v[k])});
     }
-    p << QPointF(linea.x2, linea.y);
+    p.push_back({linea.x2, linea.y});
     return p;
 }
 
@@ -177,21 +176,19 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
             const double y0 = y + 200;
             const double y1 = y0 + f * alto / 2.5;
             FlechaReaccion a;
-            a.desde = QPointF(x, y0);
-            a.hasta = QPointF(x, y1);
+            a.desde = {x, y0};
+            a.hasta = {x, y1};
             a.valor = r;
             if (r > 0)  // upwards: the head touches the beam side
-                a.punta =
-                    QPolygonF({QPointF(x, y0), QPointF(x - 50, y0 + 75), QPointF(x + 50, y0 + 75)});
+                a.punta = {{x, y0}, {x - 50, y0 + 75}, {x + 50, y0 + 75}};
             else
-                a.punta =
-                    QPolygonF({QPointF(x, y1), QPointF(x - 50, y1 - 75), QPointF(x + 50, y1 - 75)});
+                a.punta = {{x, y1}, {x - 50, y1 - 75}, {x + 50, y1 - 75}};
             d.flechas.push_back(a);
         }
         const double m = valor(2 * j + 1);
         if (m != 0) {
             ArcoMomento arco;
-            arco.centro = QPointF(x, y);
+            arco.centro = {x, y};
             arco.desde = 4.28;
             arco.hasta = 5.14;
             arco.valor = m;
@@ -199,24 +196,22 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
             // on the left heading up.
             const double theta = m > 0 ? arco.hasta : arco.desde;
             const double sentido = m > 0 ? 1.0 : -1.0;
-            const QPointF punta =
-                arco.centro + arco.radio * QPointF(std::cos(theta), -std::sin(theta));
-            const QPointF tangente =
-                Unitario(sentido * QPointF(-std::sin(theta), -std::cos(theta)));
-            const QPointF atras = -tangente * 110.0;
-            arco.punta = QPolygonF({punta + Rota(atras, 0.45), punta, punta + Rota(atras, -0.45)});
+            const Punto punta = arco.centro + Punto{std::cos(theta), -std::sin(theta)} * arco.radio;
+            const Punto tangente = Unitario(Punto{-std::sin(theta), -std::cos(theta)} * sentido);
+            const Punto atras = tangente * -110.0;
+            arco.punta = {punta + Rota(atras, 0.45), punta, punta + Rota(atras, -0.45)};
             d.arcos.push_back(arco);
         }
     }
     return d;
 }
 
-QPolygonF PoligonalArco(const ArcoMomento& a) {
+Poligonal PoligonalArco(const ArcoMomento& a) {
     constexpr int kTramos = 24;
-    QPolygonF p;
+    Poligonal p;
     for (int i = 0; i <= kTramos; ++i) {
         const double t = a.desde + (a.hasta - a.desde) * i / kTramos;
-        p << a.centro + a.radio * QPointF(std::cos(t), -std::sin(t));
+        p.push_back(a.centro + Punto{std::cos(t), -std::sin(t)} * a.radio);
     }
     return p;
 }
@@ -230,12 +225,12 @@ std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d) {
 
 std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
                             const VigaDibujo& viga, const std::vector<EstacionesVano>& diagramas,
-                            Magnitud m, QPointF punto) {
-    if (escV == 0 || punto.x() < linea.x1) return std::nullopt;
+                            Magnitud m, Punto punto) {
+    if (escV == 0 || punto.x < linea.x1) return std::nullopt;
     const auto nudos = AbscisasNudos(linea, escH, viga.longitudes);
     size_t s = 0;
     const size_t n = std::min(static_cast<size_t>(std::max(viga.numVanos, 0)), nudos.size() - 1);
-    while (s < n && nudos[s + 1] < punto.x()) ++s;
+    while (s < n && nudos[s + 1] < punto.x) ++s;
     if (s >= n || s >= diagramas.size()) return std::nullopt;
 
     const auto& e = diagramas[s];
@@ -248,8 +243,8 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
         if (k > 0 && Impreso(v[k]) < Impreso(v[k - 1])) alto = Finito(v[k - 1]);
         const double yk = linea.y + escV * alto;
         const double arriba = std::min(linea.y, yk), abajo = std::max(linea.y, yk);
-        if (x >= punto.x()) {
-            if (punto.y() >= arriba && punto.y() <= abajo) return Finito(v[k]);
+        if (x >= punto.x) {
+            if (punto.y >= arriba && punto.y <= abajo) return Finito(v[k]);
             return std::nullopt;
         }
         if (k + 1 < numEst)
@@ -258,10 +253,9 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
     return std::nullopt;
 }
 
-QString TextoSonda(Magnitud m, double valor) {
-    const QString cifra = QString::fromStdString(Formatea(valor, "0.000"));
-    return m == Magnitud::kCortante ? QStringLiteral(" V = %1 To ").arg(cifra)
-                                    : QStringLiteral(" M = %1 To-m ").arg(cifra);
+std::string TextoSonda(Magnitud m, double valor) {
+    const std::string cifra = Formatea(valor, "0.000");
+    return m == Magnitud::kCortante ? " V = " + cifra + " To " : " M = " + cifra + " To-m ";
 }
 
 std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, double escV,
@@ -277,12 +271,12 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
         const auto& v = Valores(e, m);
         const double primero = Finito(v.front());
         const double ultimo = Finito(v[xs[i].size() - 1]);
-        const QPointF inicio(xs[i].front(), linea.y + escV * primero);
+        const Punto inicio{xs[i].front(), linea.y + escV * primero};
         if (muestra(primero)) {
             // A value continuous across a node (the moment over a support) is written once,
             // centred over the node.
             ValorEscrito* anterior = finAnterior ? &valores[*finAnterior] : nullptr;
-            if (anterior && std::fabs(anterior->ancla.x() - inicio.x()) < 1 &&
+            if (anterior && std::fabs(anterior->ancla.x - inicio.x) < 1 &&
                 Formatea(anterior->valor, "0.00") == Formatea(primero, "0.00"))
                 anterior->lado = 0;
             else
@@ -291,8 +285,7 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
         finAnterior.reset();
         if (muestra(ultimo)) {
             finAnterior = valores.size();
-            valores.push_back(
-                {QPointF(xs[i].back(), linea.y + escV * ultimo), ultimo, -1, ultimo > 0});
+            valores.push_back({{xs[i].back(), linea.y + escV * ultimo}, ultimo, -1, ultimo > 0});
         }
         if (m == Magnitud::kMomento && i < r.momMaxVano.size() && i < r.posMomMax.size()) {
             const double mmax = Finito(r.momMaxVano[i]);
@@ -302,16 +295,16 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
             const bool enExtremo = pos <= 1e-4 || pos >= largo - 1e-4;
             if (mmax > 0 && muestra(mmax) && !enExtremo)
                 valores.push_back(
-                    {QPointF(xs[i].front() + escH * pos, linea.y + escV * mmax), mmax, 0, true});
+                    {{xs[i].front() + escH * pos, linea.y + escV * mmax}, mmax, 0, true});
         }
     }
     return valores;
 }
 
-bool SegmentoTocaRectangulo(QPointF a, QPointF b, const QRectF& r) {
+bool SegmentoTocaRectangulo(Punto a, Punto b, const Rectangulo& r) {
     // Liang-Barsky clipping of the segment against the rectangle.
     double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double dx = b.x - a.x, dy = b.y - a.y;
     auto recorta = [&](double p, double q) {
         if (p == 0) return q >= 0;
         const double t = q / p;
@@ -324,53 +317,53 @@ bool SegmentoTocaRectangulo(QPointF a, QPointF b, const QRectF& r) {
         }
         return true;
     };
-    return recorta(-dx, a.x() - r.left()) && recorta(dx, r.right() - a.x()) &&
-           recorta(-dy, a.y() - r.top()) && recorta(dy, r.bottom() - a.y());
+    return recorta(-dx, a.x - r.Izquierda()) && recorta(dx, r.Derecha() - a.x) &&
+           recorta(-dy, a.y - r.Arriba()) && recorta(dy, r.Abajo() - a.y);
 }
 
-std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
-                                    const std::vector<QSizeF>& tamanos,
-                                    const std::vector<QPolygonF>& obstaculos,
-                                    const LineaBase& linea, const QRectF& limites) {
+std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
+                                        const std::vector<Tamano>& tamanos,
+                                        const std::vector<Poligonal>& obstaculos,
+                                        const LineaBase& linea, const Rectangulo& limites) {
     constexpr double kSeparacion = 40;
     constexpr int kPasos = 16;
-    auto tocaCurva = [&](const QRectF& r) {
+    auto tocaCurva = [&](const Rectangulo& r) {
         if (SegmentoTocaRectangulo({linea.x1, linea.y}, {linea.x2, linea.y}, r)) return true;
-        for (const QPolygonF& curva : obstaculos)
-            for (int k = 0; k + 1 < curva.size(); ++k) {
-                const QPointF a = curva[k], b = curva[k + 1];
-                if (std::max(a.x(), b.x()) < r.left() || std::min(a.x(), b.x()) > r.right())
+        for (const Poligonal& curva : obstaculos)
+            for (size_t k = 0; k + 1 < curva.size(); ++k) {
+                const Punto a = curva[k], b = curva[k + 1];
+                if (std::max(a.x, b.x) < r.Izquierda() || std::min(a.x, b.x) > r.Derecha())
                     continue;
                 if (SegmentoTocaRectangulo(a, b, r)) return true;
             }
         return false;
     };
 
-    std::vector<QRectF> colocadas;
+    std::vector<Rectangulo> colocadas;
     for (size_t i = 0; i < valores.size(); ++i) {
         const ValorEscrito& v = valores[i];
-        const QSizeF t = i < tamanos.size() ? tamanos[i] : QSizeF();
-        double izquierda = v.ancla.x() - t.width() / 2;
-        if (v.lado > 0) izquierda = v.ancla.x() + kSeparacion;
-        if (v.lado < 0) izquierda = v.ancla.x() - kSeparacion - t.width();
-        izquierda = std::clamp(izquierda, limites.left(),
-                               std::max(limites.left(), limites.right() - t.width()));
+        const Tamano t = i < tamanos.size() ? tamanos[i] : Tamano();
+        double izquierda = v.ancla.x - t.ancho / 2;
+        if (v.lado > 0) izquierda = v.ancla.x + kSeparacion;
+        if (v.lado < 0) izquierda = v.ancla.x - kSeparacion - t.ancho;
+        izquierda = std::clamp(izquierda, limites.Izquierda(),
+                               std::max(limites.Izquierda(), limites.Derecha() - t.ancho));
         const double fuera = v.abajo ? 1.0 : -1.0;
 
-        std::vector<QRectF> candidatas;
+        std::vector<Rectangulo> candidatas;
         for (double sentido : {fuera, -fuera})
             for (int paso = 0; paso < kPasos; ++paso) {
-                const double d = kSeparacion + paso * t.height() / 2;
-                const double arriba = sentido > 0 ? v.ancla.y() + d : v.ancla.y() - d - t.height();
-                candidatas.emplace_back(izquierda, arriba, t.width(), t.height());
+                const double d = kSeparacion + paso * t.alto / 2;
+                const double arriba = sentido > 0 ? v.ancla.y + d : v.ancla.y - d - t.alto;
+                candidatas.push_back({izquierda, arriba, t.ancho, t.alto});
             }
-        auto libre = [&](const QRectF& r) {
+        auto libre = [&](const Rectangulo& r) {
             return std::none_of(colocadas.begin(), colocadas.end(),
-                                [&](const QRectF& o) { return o.intersects(r); });
+                                [&](const Rectangulo& o) { return o.Intersecta(r); });
         };
-        auto dentro = [&](const QRectF& r) { return limites.contains(r); };
+        auto dentro = [&](const Rectangulo& r) { return limites.Contiene(r); };
 
-        std::optional<QRectF> elegida;
+        std::optional<Rectangulo> elegida;
         for (const auto& c : candidatas)
             if (dentro(c) && libre(c) && !tocaCurva(c)) {
                 elegida = c;
@@ -384,9 +377,9 @@ std::vector<QRectF> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
                 }
         if (!elegida) {
             // Nothing fits: keep the first place, pulled inside the surface.
-            QRectF c = candidatas.front();
-            c.moveTop(std::clamp(c.top(), limites.top(),
-                                 std::max(limites.top(), limites.bottom() - c.height())));
+            Rectangulo c = candidatas.front();
+            c.y = std::clamp(c.y, limites.Arriba(),
+                             std::max(limites.Arriba(), limites.Abajo() - c.alto));
             elegida = c;
         }
         colocadas.push_back(*elegida);

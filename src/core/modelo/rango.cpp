@@ -1,0 +1,94 @@
+#include "modelo/rango.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "texto/numeros.h"
+
+namespace trabelux {
+
+bool CabeEnSimple(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
+
+bool EnRango(double v) { return CabeEnSimple(v) && (v == 0.0 || std::fabs(v) >= FLT_MIN); }
+
+std::string TextoSimple(float valor) {
+    char texto[32];
+    for (int digitos = 1; digitos < 9; ++digitos) {
+        std::snprintf(texto, sizeof texto, "%.*G", digitos, static_cast<double>(valor));
+        if (std::strtof(texto, nullptr) == valor) break;
+    }
+    return texto;
+}
+
+namespace {
+
+std::string Mensaje(bool finito, const std::string& valor, const std::string& deQue) {
+    return "El valor " + (finito ? valor + " " : std::string()) + deQue +
+           " está fuera del rango que el programa puede calcular.";
+}
+
+}  // namespace
+
+std::string MensajeFueraDeRango(double valor, const std::string& deQue) {
+    return Mensaje(std::isfinite(valor), TextoCorto(valor), deQue);
+}
+
+std::string MensajeFueraDeRango(float valor, const std::string& deQue) {
+    return Mensaje(std::isfinite(valor), TextoSimple(valor), deQue);
+}
+
+std::string NombreValorVano(int columna, int vano) {
+    static const char* const kNombres[] = {
+        "de la longitud",  "de la base",         "de la altura",     "de la inercia",
+        "del peso propio", "de la carga muerta", "de la carga viva", "de la carga ultima"};
+    return std::string(kNombres[columna]) + " del vano " + std::to_string(vano);
+}
+
+std::string VerificaRangos(const Proyecto& p) {
+    const DatosGenerales& d = p.datos;
+    const std::pair<const std::string*, const char*> generales[] = {
+        {&d.fc, "de F'c"},
+        {&d.fy, "de Fy"},
+        {&d.recub, "del recubrimiento"},
+        {&d.factorMuerta, "del factor de carga muerta"},
+        {&d.factorViva, "del factor de carga viva"},
+        {&d.pesoUnitario, "del peso unitario"},
+    };
+    for (const auto& [texto, nombre] : generales)
+        if (!EnRango(LeeNumero(*texto))) return MensajeFueraDeRango(LeeNumero(*texto), nombre);
+
+    const int n = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
+    for (int i = 0; i < n; ++i) {
+        const Vano& v = p.vanos[static_cast<size_t>(i)];
+        const double valores[] = {v.longitud,
+                                  v.base,
+                                  v.altura,
+                                  v.inercia,
+                                  v.pesoPropio.value_or(0),
+                                  v.cargaMuerta.value_or(0),
+                                  v.cargaViva.value_or(0),
+                                  v.cargaUltima};
+        for (int c = 0; c < 8; ++c)
+            if (!EnRango(valores[c]))
+                return MensajeFueraDeRango(valores[c], NombreValorVano(c, i + 1));
+    }
+    for (const CargaConcentrada& c : p.cargas) {
+        if (c.vano < 1 || c.vano > n) continue;
+        const std::string vano = " del vano " + std::to_string(c.vano);
+        if (!EnRango(c.carga))
+            return MensajeFueraDeRango(c.carga, "de la carga concentrada" + vano);
+        if (!EnRango(c.distancia))
+            return MensajeFueraDeRango(c.distancia, "de la distancia de la carga" + vano);
+    }
+    for (const CargaNudo& c : p.cargasNudo) {
+        if (c.nudo < 1 || c.nudo > n + 1) continue;
+        const std::string nudo = " del nudo " + std::to_string(c.nudo);
+        if (!EnRango(c.fuerza)) return MensajeFueraDeRango(c.fuerza, "de la fuerza" + nudo);
+        if (!EnRango(c.momento)) return MensajeFueraDeRango(c.momento, "del momento" + nudo);
+    }
+    return {};
+}
+
+}  // namespace trabelux

@@ -1,0 +1,285 @@
+// The report's pictures and their geometry: section outlines to scale with their bars
+// inside, section cells across lines and pages, the reinforcement elevation, and every
+// picture of the largest beam finite and on the page.
+#include "reporte/dibujos.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../comun/viga_mayor.h"
+#include "analisis/calcula.h"
+#include "detallado/detallado.h"
+#include "dibujo/geometria_refuerzo.h"
+#include "dibujo/geometria_secciones.h"
+
+namespace trabelux {
+namespace {
+
+// Records every painted point; characters 100 twips wide, lines 200 tall.
+class Registro : public SuperficiePagina {
+  public:
+    std::vector<Punto> puntos;  // everything painted
+    std::vector<Punto> trazos;  // the polylines only
+    std::vector<std::string> textos;
+
+  protected:
+    double MideTexto(const std::string& t, const EstiloTexto&) const override {
+        return 100.0 * t.size();
+    }
+    double AltoLinea(const EstiloTexto&) const override { return 200; }
+    void PintaPagina(int) override {}
+    void PintaTexto(double x, double y, const std::string& t, const EstiloTexto&) override {
+        puntos.push_back({x, y});
+        puntos.push_back({x + 100.0 * t.size(), y + 200});
+        textos.push_back(t);
+    }
+    void PintaLineas(const Poligonal& p, const Trazo&) override {
+        puntos.insert(puntos.end(), p.begin(), p.end());
+        trazos.insert(trazos.end(), p.begin(), p.end());
+    }
+    void PintaPoligono(const Poligonal& p, const Trazo&, Relleno, Color) override {
+        puntos.insert(puntos.end(), p.begin(), p.end());
+    }
+    void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo&, Relleno, Color) override {
+        puntos.push_back({r.Izquierda(), r.Arriba()});
+        puntos.push_back({r.Derecha(), r.Abajo()});
+    }
+    void PintaElipse(const trabelux::Rectangulo& r, const Trazo& t, Relleno f, Color c) override {
+        PintaRectangulo(r, t, f, c);
+    }
+    void PintaArco(double cx, double cy, double r, double, double, const Trazo&) override {
+        puntos.push_back({cx - r, cy - r});
+        puntos.push_back({cx + r, cy + r});
+    }
+};
+
+// Ray casting: whether p lies inside the closed outline.
+bool Dentro(const Poligonal& c, Punto p) {
+    bool dentro = false;
+    for (size_t i = 0, j = c.size() - 1; i < c.size(); j = i++)
+        if ((c[i].y > p.y) != (c[j].y > p.y) &&
+            p.x < (c[j].x - c[i].x) * (p.y - c[i].y) / (c[j].y - c[i].y) + c[i].x)
+            dentro = !dentro;
+    return dentro;
+}
+
+// Three spans of 25 x 50 under 3 t/m, pinned ends.
+Proyecto ProyectoEjemplo3() {
+    Proyecto p = ProyectoNuevo();
+    p.numVanos = 3;
+    p.vanos.clear();
+    for (double l : {5.0, 6.0, 4.0}) {
+        Vano v;
+        v.longitud = l;
+        v.base = 25;
+        v.altura = 50;
+        v.inercia = InerciaRectangular(25, 50);
+        v.cargaUltima = 3;
+        p.vanos.push_back(v);
+    }
+    p.datos.fc = "210";
+    p.datos.fy = "4200";
+    return p;
+}
+
+// A project analysed and designed, with its detailing table loaded.
+struct Diseno {
+    Proyecto p;
+    Resultados r;
+    TablaDetallado t;
+};
+Diseno Disena(Proyecto p) {
+    Diseno d{std::move(p), {}, {}};
+    OpcionesCalculo o;
+    o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+    d.r = Calcula(d.p, o);
+    MyLoad(d.t, d.p, d.r);
+    return d;
+}
+
+FilaDetallado FilaConBarras(const std::string& tipo) {
+    FilaDetallado f;
+    f.tipo = tipo;
+    f.sec = "1-1";
+    f.barraInferior = 2;
+    f.cantInferior = 4;
+    f.barraPercha = 0;
+    f.cantPercha = 2;
+    f.barraAdicional = 1;
+    f.cantAdicional = 3;
+    f.barraEstribo = 0;
+    f.separEstribo = 0.15;
+    return f;
+}
+
+}  // namespace
+
+TEST(Secciones, ContornoAEscalaConSusAlasYLasBarrasDentro) {
+    // Which corners of the box (top-left, top-right, bottom-left, bottom-right) are solid.
+    struct Caso {
+        const char* tipo;
+        double anchoEnB;  // box width over b
+        bool esquinas[4];
+    } casos[] = {
+        {"Rect", 1, {1, 1, 1, 1}},   {"Tee", 2, {1, 1, 0, 0}}, {"STI", 1.5, {1, 1, 0, 1}},
+        {"STD", 1.5, {1, 1, 1, 0}},  {"TI", 2, {0, 0, 1, 1}},  {"STII", 1.5, {0, 1, 1, 1}},
+        {"STID", 1.5, {1, 0, 1, 1}}, {"", 1, {1, 1, 1, 1}},
+    };
+    const double escala = 30, b = 25, h = 50;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.tipo);
+        const GeometriaSeccion g =
+            CalculaSeccion(FilaConBarras(c.tipo), b, h, 5, {1000, 2000}, escala, 12);
+        EXPECT_DOUBLE_EQ(g.caja.ancho, c.anchoEnB * b * escala);
+        EXPECT_DOUBLE_EQ(g.caja.alto, h * escala);
+        EXPECT_EQ(g.caja.x, 1000);
+        EXPECT_EQ(g.caja.y, 2000);
+        const Tamano e = ExtensionSeccion(c.tipo, b, h);
+        EXPECT_DOUBLE_EQ(e.ancho * escala, g.caja.ancho);
+        const Rectangulo& k = g.caja;
+        const Punto esquinas[4] = {{k.Izquierda() + 1, k.Arriba() + 1},
+                                   {k.Derecha() - 1, k.Arriba() + 1},
+                                   {k.Izquierda() + 1, k.Abajo() - 1},
+                                   {k.Derecha() - 1, k.Abajo() - 1}};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(Dentro(g.contorno, esquinas[i]), c.esquinas[i]) << i;
+        ASSERT_EQ(g.inferiores.size(), 4u);
+        ASSERT_EQ(g.superiores.size(), 5u);  // two hangers and three additional bars
+        for (const auto* grupo : {&g.inferiores, &g.superiores})
+            for (const BarraSeccion& barra : *grupo) {
+                EXPECT_TRUE(Dentro(g.contorno, barra.centro));
+                EXPECT_TRUE(g.estribo.Contiene(barra.centro));
+                EXPECT_GE(barra.radio, 12);
+            }
+        EXPECT_LT(g.superiores[0].centro.y, g.inferiores[0].centro.y);
+    }
+    // A section too small for its cover, or with no size at all, keeps everything finite.
+    for (double lado : {2.0, 0.0}) {
+        const GeometriaSeccion g =
+            CalculaSeccion(FilaConBarras("Tee"), lado, lado, 5, {0, 0}, 30, 0);
+        for (const BarraSeccion& barra : g.inferiores) {
+            EXPECT_TRUE(std::isfinite(barra.centro.x) && std::isfinite(barra.centro.y));
+            EXPECT_TRUE(g.caja.Vacio() || Dentro(g.contorno, barra.centro) ||
+                        g.caja.Contiene(barra.centro));
+        }
+    }
+}
+
+TEST(Secciones, CeldasPorLineaYSaltoDePagina) {
+    // Body 7600 wide: two cells a line; lines of 2500 from y 2000 down to 8000.
+    const auto c = ColocaCeldasSecciones(7, 1000, 8600, 2000, 1000, 8000);
+    ASSERT_EQ(c.size(), 7u);
+    const double esperado[7][3] = {{0, 1000, 2000}, {0, 4500, 2000}, {0, 1000, 4500},
+                                   {0, 4500, 4500}, {1, 1000, 1000}, {1, 4500, 1000},
+                                   {1, 1000, 3500}};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(c[i].pagina, esperado[i][0]) << i;
+        EXPECT_EQ(c[i].x, esperado[i][1]) << i;
+        EXPECT_EQ(c[i].y, esperado[i][2]) << i;
+    }
+    // Narrower than a cell: still one a line. A page too short for any line: one line a
+    // page, never an endless run of empty pages.
+    const auto angosta = ColocaCeldasSecciones(3, 1000, 3000, 1000, 1000, 20000);
+    EXPECT_EQ(angosta[2].y, 6000);
+    const auto corta = ColocaCeldasSecciones(3, 0, 4000, 500, 500, 2000);
+    EXPECT_EQ(corta[0].pagina, 0);
+    EXPECT_EQ(corta[2].pagina, 2);
+    EXPECT_EQ(corta[2].y, 500);
+}
+
+TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
+    Diseno d = Disena(ProyectoEjemplo3());
+    ASSERT_TRUE(d.r.calculado) << d.r.mensaje;
+    d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: it loses its bars too
+    Actualizar(d.t, d.p, d.r);
+    const double y = 5000, h = 200;
+    const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
+        d.p, d.t, 1000, 10000, y, [](const std::string& s) { return 100.0 * s.size(); }, h);
+    ASSERT_EQ(g.xNudos.size(), 4u);
+    int inferiores = 0, perchas = 0;
+    for (const auto& b : g.barras) {
+        inferiores += b.clase == ClaseBarra::kInferior;
+        perchas += b.clase == ClaseBarra::kPercha;
+        for (Punto q : b.trazo) {
+            EXPECT_TRUE(q.x >= 1000 && q.x <= 10000);
+            EXPECT_TRUE(g.contorno.Contiene(q));
+        }
+    }
+    EXPECT_EQ(inferiores, 3);
+    EXPECT_EQ(perchas, 1);
+    EXPECT_EQ(g.cortes.size(), 6u);  // seven rows, one not drawn
+    EXPECT_EQ(EtiquetaBarras(0, 2), "2ø3/8\"");
+    EXPECT_EQ(EtiquetaBarras(1, {}), "");
+    bool hayPercha = false;
+    for (const auto& t : g.textos) {
+        hayPercha = hayPercha || (t.fila == FilaTexto::kPercha && t.texto == "2ø3/8\"");
+        EXPECT_GE(t.ancla.y, y - AlturaSobreEje(h));
+        EXPECT_LE(t.ancla.y + h, y + AlturaBajoEje(h));
+    }
+    EXPECT_TRUE(hayPercha);
+    // Texts of one row never overlap.
+    for (size_t i = 0; i < g.textos.size(); ++i)
+        for (size_t j = i + 1; j < g.textos.size(); ++j) {
+            const auto &a = g.textos[i], &b = g.textos[j];
+            if (a.fila != b.fila) continue;
+            EXPECT_GE(std::fabs(a.ancla.x - b.ancla.x), 50.0 * (a.texto.size() + b.texto.size()))
+                << a.texto << " / " << b.texto;
+        }
+}
+
+// The largest beam on small and large pages, and degenerate beams: every painted point
+// is finite and on the page, and the sections break pages.
+TEST(DibujosInforme, TodoFinitoYDentroDeLaPagina) {
+    Diseno mayor = Disena(VigaMayor());
+    ASSERT_TRUE(mayor.r.calculado) << mayor.r.mensaje;
+    Proyecto vacia = ProyectoNuevo();  // one span, no load, then no length
+    vacia.vanos[0].cargaUltima = 0;
+    Diseno sinCarga = Disena(vacia);
+    vacia.vanos[0].longitud = 0;
+    Diseno sinLargo{vacia, sinCarga.r, sinCarga.t};
+    for (const Diseno* d : {&mayor, &sinCarga, &sinLargo})
+        for (auto [ancho, alto] : {std::pair{12240.0, 15840.0}, std::pair{15840.0, 12240.0},
+                                   std::pair{5953.0, 8391.0}}) {
+            SCOPED_TRACE(std::to_string(d->p.numVanos) + " " + std::to_string(ancho));
+            Registro s;
+            s.EmpiezaDocumento(ancho, alto, {1440, 1440, 1440, 1440});
+            const double w = ancho - 2880;
+            const MarcoVigaPagina marco{1440 + 0.05 * w, 1440 + 0.95 * w, 2440};
+            DibujaCargasInforme(s, d->p, marco);
+            for (char tipo : {'C', 'M'}) {
+                const double maximo = tipo == 'C' ? d->r.maxCortante : d->r.maxMomento;
+                DibujaDiagramaInforme(s, tipo, d->p, d->r, {marco.x1, marco.x2, 6000},
+                                      maximo > 0 ? 1000 / maximo : 0, {255, 0, 0});
+            }
+            DibujaRefuerzoInforme(s, d->p, d->t, {marco.x1, marco.x2, 3000}, {0, 0, 255});
+            const int antes = s.NumPaginas();
+            DibujaSecciones(s, d->p, d->t, {0, 0, 255});
+            s.TerminaDocumento();
+            EXPECT_TRUE(d != &mayor || s.NumPaginas() > antes);  // 41 sections do not fit
+            for (Punto q : s.puntos) {
+                ASSERT_TRUE(std::isfinite(q.x) && std::isfinite(q.y));
+                EXPECT_TRUE(q.x >= 0 && q.x <= ancho && q.y >= 0 && q.y <= alto)
+                    << q.x << "," << q.y;
+            }
+            for (const auto& t : s.textos) EXPECT_NE(t, "-0.00");
+        }
+}
+
+TEST(DibujosInforme, DiagramaSinEscalaEsUnaLineaPlana) {
+    Diseno d = Disena(ProyectoEjemplo3());
+    Registro s;
+    s.EmpiezaDocumento(12240, 15840, {1440, 1440, 1440, 1440});
+    DibujaDiagramaInforme(s, 'M', d.p, d.r, {2000, 10000, 5000}, 0, {0, 0, 255});
+    for (Punto q : s.puntos) EXPECT_EQ(q.y, 5000);
+    EXPECT_TRUE(s.textos.empty());
+    // With a scale, the largest ordinate lies at scale x the largest moment.
+    Registro c;
+    c.EmpiezaDocumento(12240, 15840, {1440, 1440, 1440, 1440});
+    DibujaDiagramaInforme(c, 'M', d.p, d.r, {2000, 10000, 5000}, 1000 / d.r.maxMomento,
+                          {0, 0, 255});
+    double mayor = 0;
+    for (Punto q : c.trazos) mayor = std::max(mayor, std::fabs(q.y - 5000));
+    EXPECT_NEAR(mayor, 1000, 1);
+}
+
+}  // namespace trabelux

@@ -1,0 +1,163 @@
+// Properties every solved beam must have: reactions that balance the applied loads, and
+// stations that agree with the end forces of their span, over thousands of random beams.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "analisis/calcula.h"
+#include "archivos/proyecto_vcw.h"
+#include "modelo/derivados.h"
+#include "modelo/proyecto.h"
+
+using namespace trabelux;
+
+namespace {
+
+// Single-precision results: stations agree with their span's end forces to this fraction
+// of the span's load scale. The reactions come from displacements solved with
+// single-precision pivots, which a long cantilever of varied sections leaves some
+// 1.5e-3 of the loads away from balance.
+constexpr double kTolerancia = 2e-5;
+constexpr double kEquilibrio = 3e-3;
+
+Resultados Analiza(const Proyecto& p) {
+    OpcionesCalculo o;
+    o.soloAnalisis = true;
+    return Calcula(p, o);
+}
+
+// A random stable beam. Values are multiples of 1/4 or 1/2 so that the analysis holds
+// them exactly; loads are entered in random order within their span.
+Proyecto VigaAleatoria(std::mt19937& azar) {
+    auto entero = [&azar](int desde, int hasta) {
+        return std::uniform_int_distribution<int>(desde, hasta)(azar);
+    };
+    Proyecto p = ProyectoNuevo();
+    p.numVanos = entero(1, kMaxVanos);
+    p.vanos.assign(static_cast<size_t>(p.numVanos), Vano{});
+    for (Vano& v : p.vanos) {
+        v.longitud = 0.25 * entero(4, 40);
+        v.base = 5.0 * entero(4, 8);
+        v.altura = 5.0 * entero(6, 16);
+        v.inercia = InerciaRectangular(v.base, v.altura);
+        v.cargaUltima = 0.5 * entero(-2, 10);
+    }
+    p.apoyoIzquierdo = entero(kApoyado, kNoApoyado);
+    p.apoyoDerecho = entero(kApoyado, kNoApoyado);
+    p.apoyosInteriores.clear();
+    for (int j = 2; j <= p.numVanos; ++j) p.apoyosInteriores.push_back(entero(0, 1));
+    // A beam without internal hinges is one rigid body: a fixed end, or two vertical
+    // supports, holds it. Otherwise an interior support (or the right end) is added.
+    int verticales = (p.apoyoIzquierdo != kNoApoyado) + (p.apoyoDerecho != kNoApoyado);
+    for (int a : p.apoyosInteriores) verticales += a;
+    const bool empotrada = p.apoyoIzquierdo == kEmpotrado || p.apoyoDerecho == kEmpotrado;
+    if (!empotrada && verticales < 2) {
+        p.apoyoDerecho = kEmpotrado;
+        if (verticales == 0) p.apoyoIzquierdo = kApoyado;
+    }
+    for (int i = 1; i <= p.numVanos; ++i)
+        for (int k = entero(0, 4); k > 0; --k) {
+            const double L = p.vanos[static_cast<size_t>(i - 1)].longitud;
+            p.cargas.push_back({i, L * entero(0, 8) / 8.0, 0.5 * entero(-4, 20)});
+        }
+    std::shuffle(p.cargas.begin(), p.cargas.end(), azar);
+    for (int k = entero(0, 3); k > 0; --k)
+        p.cargasNudo.push_back(
+            {entero(1, p.numVanos + 1), 0.5 * entero(-6, 6), 0.5 * entero(-6, 6)});
+    p.datos.fc = "210";
+    return p;
+}
+
+}  // namespace
+
+TEST(Equilibrio, RandomBeamsBalanceTheirLoadsAndAgreeWithTheirEndForces) {
+    std::mt19937 azar(20240611);
+    for (int viga = 0; viga < 3000; ++viga) {
+        const Proyecto p = VigaAleatoria(azar);
+        const Resultados r = Analiza(p);
+        ASSERT_TRUE(r.analisisCompleto) << "beam " << viga << ": " << r.mensaje;
+        const int n = p.numVanos;
+
+        // Abscissa of every node, and the applied loads as upward force and
+        // counterclockwise moment about node 1.
+        std::vector<double> xNudo(static_cast<size_t>(n + 1), 0.0);
+        for (int i = 0; i < n; ++i) xNudo[i + 1] = xNudo[i] + p.vanos[i].longitud;
+        double fuerza = 0, momento = 0, escalaF = 0, escalaM = 0;
+        auto aplica = [&](double f, double x, double m) {
+            fuerza += f;
+            momento += f * x + m;
+            escalaF += std::fabs(f);
+            escalaM += std::fabs(f) * xNudo[n] + std::fabs(m);
+        };
+        for (int i = 0; i < n; ++i) {
+            const double L = p.vanos[i].longitud, w = p.vanos[i].cargaUltima;
+            aplica(-w * L, xNudo[i] + L / 2, 0);
+        }
+        for (const CargaConcentrada& c : p.cargas)
+            aplica(-c.carga, xNudo[c.vano - 1] + c.distancia, 0);
+        for (const CargaNudo& c : p.cargasNudo) aplica(c.fuerza, xNudo[c.nudo - 1], c.momento);
+        for (int j = 0; j <= n; ++j) aplica(r.reacciones[2 * j], xNudo[j], r.reacciones[2 * j + 1]);
+        EXPECT_NEAR(fuerza, 0, kEquilibrio * escalaF) << "beam " << viga << ", forces";
+        EXPECT_NEAR(momento, 0, kEquilibrio * escalaM) << "beam " << viga << ", moments";
+
+        // Every station, worked out from the right end of its span: the code works from
+        // the left, so this checks both ends and every load in between. A load exactly at
+        // a station is not yet included there (counted from the left).
+        for (int i = 0; i < n; ++i) {
+            const double L = p.vanos[i].longitud, w = p.vanos[i].cargaUltima;
+            const FuerzasVano& f = r.fuerzasExtremo[i];
+            const EstacionesVano& d = r.diagramas[i];
+            double escalaVano = std::fabs(f.cortanteI) + std::fabs(f.cortanteJ) + std::fabs(w) * L;
+            for (const CargaConcentrada& c : p.cargas)
+                if (c.vano == i + 1) escalaVano += std::fabs(c.carga);
+            escalaVano *= 1 + L;
+            escalaVano += std::fabs(f.momentoI) + std::fabs(f.momentoJ);
+            for (size_t k = 0; k < d.x.size(); ++k) {
+                const double x = d.x[k];
+                double V = -f.cortanteJ + w * (L - x);
+                double M = f.momentoJ + f.cortanteJ * (L - x) - w * (L - x) * (L - x) / 2;
+                for (const CargaConcentrada& c : p.cargas) {
+                    const double a = std::clamp(c.distancia, 0.0, L);
+                    if (c.vano != i + 1 || x > a) continue;
+                    V += c.carga;
+                    M -= c.carga * (a - x);
+                }
+                ASSERT_NEAR(d.cortante[k], V, kTolerancia * escalaVano)
+                    << "beam " << viga << ", span " << i + 1 << ", x = " << x;
+                ASSERT_NEAR(d.momento[k], M, kTolerancia * escalaVano)
+                    << "beam " << viga << ", span " << i + 1 << ", x = " << x;
+            }
+            EXPECT_NEAR(d.cortante.front(), f.cortanteI, kTolerancia * escalaVano);
+            EXPECT_NEAR(d.momento.front(), -f.momentoI, kTolerancia * escalaVano);
+        }
+    }
+}
+
+TEST(Equilibrio, LoadsOutOfOrderInAFileGiveTheMomentOfTheSortedLoads) {
+    // One simply supported span of 6 m, 2 t at x = 1, 4 and 2.5 in that order: the left
+    // reaction is 3.5 t and the largest moment 3.5 x 2.5 - 2 x 1.5 = 5.75 t-m under the
+    // load at 2.5.
+    Proyecto p = ProyectoNuevo();
+    p.datos.calculaPesoPropio = false;
+    p.vanos[0].longitud = 6;
+    p.cargas = {{1, 1, 2}, {1, 4, 2}, {1, 2.5, 2}};
+    ActualizaDerivados(p);
+    const LecturaProyecto leido = LeeArchivo(SalvaArchivo(p), "p.vcw", {});
+    ASSERT_TRUE(leido.proyecto) << leido.error;
+    ASSERT_EQ(leido.proyecto->cargas.size(), 3u);
+    EXPECT_EQ(leido.proyecto->cargas[1].distancia, 4);  // kept in the order of the file
+
+    Proyecto ordenado = *leido.proyecto;
+    std::sort(ordenado.cargas.begin(), ordenado.cargas.end(),
+              [](const auto& a, const auto& b) { return a.distancia < b.distancia; });
+    for (const Proyecto& q : {*leido.proyecto, ordenado}) {
+        const Resultados r = Analiza(q);
+        ASSERT_TRUE(r.analisisCompleto) << r.mensaje;
+        EXPECT_NEAR(r.momMaxVano[0], 5.75, 1e-5);
+        EXPECT_FLOAT_EQ(r.posMomMax[0], 2.5f);
+        EXPECT_NEAR(r.maxMomento, 5.75, 1e-5);
+    }
+}
