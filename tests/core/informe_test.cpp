@@ -3,6 +3,7 @@
 // (TRABELUX_REGENERA=1 rewrites the goldens).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -237,6 +238,29 @@ TEST(Inicia, HeaderFooterAndDiagramScales) {
         EXPECT_NEAR(EscalaDiagrama(maximo) * std::fabs(maximo), 1000, 1e-9);
     EXPECT_EQ(EscalaDiagrama(0), 0);
     EXPECT_EQ(EscalaDiagrama(NAN), 0);
+}
+
+// The diagrams are drawn so that the largest ordinate is 1000 twips from the axis.
+TEST(Inicia, LargestDiagramOrdinateIsOneThousandTwips) {
+    Proyecto p = Viga(1);  // simply supported: shear +wL/2 .. -wL/2, moment 0 .. wL2/8
+    const Resultados r = Corre(p, true);
+    ConfiguracionInforme c;
+    c.diagramas = kDiagramasCortanteMomento;
+    Informe i;
+    Compone(i, p, &r, nullptr, c);
+    auto alcance = [&](Color color) {
+        double menor = 1e30, mayor = -1e30;
+        for (const auto& l : i.s.Llamadas())
+            if (l.tipo == LlamadaGrabada::Tipo::kLineas && l.trazo.color == color &&
+                l.puntos.size() > 50)
+                for (const Punto& q : l.puntos) {
+                    menor = std::min(menor, q.y);
+                    mayor = std::max(mayor, q.y);
+                }
+        return mayor - menor;
+    };
+    EXPECT_NEAR(alcance(c.estilos[kEstiloCortante].color), 2000, 1);
+    EXPECT_NEAR(alcance(c.estilos[kEstiloMomento].color), 1000, 1);
 }
 
 // Whole compositions of the examples against their recorded goldens.

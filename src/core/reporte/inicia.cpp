@@ -15,8 +15,9 @@ namespace {
 // Room above and below a diagram's axis beyond its largest ordinate, for the values
 // written at the ends of the spans.
 constexpr double kHolguraDiagrama = 400;
-// Room the reinforcement elevation takes above and below the beam axis.
-constexpr double kSobreViga = 1000;
+// Room the reinforcement elevation takes above the beam axis (bar labels and section
+// marks) and below it (lengths, bar and stirrup labels).
+constexpr double kSobreViga = 1300;
 constexpr double kBajoViga = 1500;
 
 // A title, its table and, when given, the note just under it.
