@@ -1,10 +1,14 @@
 #include "archivos_qt.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace trabelux {
 
@@ -40,17 +44,40 @@ LecturaProyecto AbreProyecto(const std::string& ruta) {
     return LeeArchivo(*bytes, ruta, LectorJuntoAlProyecto(ruta));
 }
 
+namespace {
+
+// The system's reason for the last failure of `f`. Qt loses errno on some paths (a failed
+// flush inside commit() reads "Unknown error"), so the C library's text stands in then.
+std::string Razon(const QFileDevice& f, int errnoGuardado) {
+    const QString qt = f.errorString();
+    if (!qt.isEmpty() && qt != QStringLiteral("Unknown error")) return qt.toStdString();
+    return std::strerror(errnoGuardado != 0 ? errnoGuardado : EIO);
+}
+
+}  // namespace
+
 std::string GuardaArchivo(const std::string& ruta, const std::string& bytes) {
+    // Replacing a device, a FIFO or a folder (or a link to one) with a regular file would
+    // destroy it; only a missing name or a regular file is saved over.
+    struct stat destino;
+    if (::stat(ruta.c_str(), &destino) == 0 && !S_ISREG(destino.st_mode))
+        return MensajeErrorGuardar(ruta, "No es un archivo regular");
     QSaveFile f(QString::fromStdString(ruta));
-    if (!f.open(QIODevice::WriteOnly))
-        return MensajeErrorGuardar(ruta, f.errorString().toStdString());
-    if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        std::string razon = f.errorString().toStdString();
+    errno = 0;
+    if (!f.open(QIODevice::WriteOnly)) return MensajeErrorGuardar(ruta, Razon(f, errno));
+    // The bytes may sit in the device's buffer; a full disk shows only when they are
+    // flushed, and commit() would rename the short file over the old one unnoticed.
+    errno = 0;
+    const bool escrito = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                             static_cast<qint64>(bytes.size()) &&
+                         f.flush() && f.error() == QFileDevice::NoError;
+    if (!escrito) {
+        const std::string razon = Razon(f, errno);
         f.cancelWriting();
         return MensajeErrorGuardar(ruta, razon);
     }
-    if (!f.commit()) return MensajeErrorGuardar(ruta, f.errorString().toStdString());
+    errno = 0;
+    if (!f.commit()) return MensajeErrorGuardar(ruta, Razon(f, errno));
     return {};
 }
 

@@ -22,6 +22,7 @@ class Registro : public SuperficiePagina {
     std::vector<Punto> puntos;  // everything painted
     std::vector<Punto> trazos;  // the polylines only
     std::vector<std::string> textos;
+    std::vector<Punto> textosX;  // left and right end of every text
 
   protected:
     double MideTexto(const std::string& t, const EstiloTexto&) const override {
@@ -33,6 +34,7 @@ class Registro : public SuperficiePagina {
         puntos.push_back({x, y});
         puntos.push_back({x + 100.0 * t.size(), y + 200});
         textos.push_back(t);
+        textosX.push_back({x, x + 100.0 * t.size()});
     }
     void PintaLineas(const Poligonal& p, const Trazo&) override {
         puntos.insert(puntos.end(), p.begin(), p.end());
@@ -262,6 +264,10 @@ TEST(DibujosInforme, TodoFinitoYDentroDeLaPagina) {
                     << q.x << "," << q.y;
             }
             for (const auto& t : s.textos) EXPECT_NE(t, "-0.00");
+            for (size_t k = 0; k < s.textosX.size(); ++k) {  // texts between the side margins
+                const Punto t = s.textosX[k];
+                EXPECT_TRUE(ancho < 10000 || (t.x >= 1440 && t.y <= ancho - 1440)) << s.textos[k];
+            }
         }
 }
 

@@ -397,7 +397,7 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
         {2, "180 2800 5  0  20.0 40.0 1.000  0   0   3  2030000  0 ",
          "Linea 2: el material debe estar entre 0 y 2 (se leyo \"3\")"},
         {2, "180 2800 5  0  20.0 40.0 1.000  0   0   0  2030000 ",
-         "Linea 2: faltan valores: se esperaban 12 y hay 11"},
+         "Linea 3: la opcion de inercia debe estar entre 0 y 1 (se leyo \"-1\")"},
         {4, "-6   20   40   0.001   1   1   3   1 ",
          "Linea 4: la longitud del vano 1 no puede ser menor que 0"},
         {4, " 1E300   20   40   0.001   1   1   3   1 ",
@@ -413,7 +413,8 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
         // A one-span beam has no span 2: its load would be dropped silently.
         {7, " 2   2   3 ", "Linea 7: el vano de la carga debe estar entre 1 y 1 (se leyo \"2\")"},
         {7, " 1   2  -0.5 ", "Linea 7: la distancia de la carga no puede ser menor que 0"},
-        {7, " 1   2 ", "Linea 7: faltan valores: se esperaban 3 y hay 2"},
+        // The values run on over the blank text lines to the end of the file.
+        {7, " 1   2 ", "Linea 11: el archivo termina antes de tiempo"},
     };
     for (const auto& c : casos) {
         std::vector<std::string> lineas = base;
@@ -429,6 +430,33 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
     EXPECT_EQ(r.error,
               "No se pudo leer el archivo:\nC:\\vigas\\v1.vcw\n"
               "Linea 2: el archivo termina antes de tiempo");
+}
+
+TEST(LeeArchivo, ReadsTheValuesWhereverTheLinesBreak) {
+    const std::string escrito = SalvaArchivo(ProyectoPequeno());
+    // Each case rewraps part of the written file (see WritesTheExactBytesOfASmallProject);
+    // an empty error means it reads back as the same project.
+    struct Caso {
+        const char* antes;
+        const char* despues;
+        const char* error;
+    } casos[] = {
+        {" 5   20   40 ", " 5   20\r\n   40 ", ""},            // a span line split
+        {" 1   1 \r\n 1   0 \r\n", " 1   1  1   0 \r\n", ""},  // two lines joined
+        {"1.7 2.4\r\n", "1.7 2.4\r\n\r\n  \r\n", ""},          // blank lines between
+        {"180 2800 5  1 ", "180,\n2800,5,\n  1 ", ""},         // commas and bare LF
+        {" 5   20   40 ", " 5   20\r\n   4O ",                 // the failing value's line
+         "Linea 5: la altura del vano 1 no es un numero valido (se leyo \"4O\")"},
+        {" 2   3   2.25 \r\n", " 2   3   2.25  7 \r\n", "Linea 10: sobran valores (se leyo \"7\")"},
+    };
+    for (const auto& c : casos) {
+        std::string bytes = escrito;
+        bytes.replace(bytes.find(c.antes), std::string(c.antes).size(), c.despues);
+        EXPECT_EQ(LineaDelError(bytes), c.error) << c.despues;
+        if (*c.error == 0) {
+            EXPECT_EQ(SalvaArchivo(Lee(bytes)), escrito) << c.despues;
+        }
+    }
 }
 
 TEST(LeeArchivo, RefusesMoreThanTwentyLoadsInASpan) {

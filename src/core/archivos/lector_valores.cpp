@@ -66,6 +66,10 @@ LectorValores::LectorValores(std::string_view bytes) {
 }
 
 bool LectorValores::LeeLinea(std::string& linea) {
+    if (siguiente_ < pendientes_.size())
+        return Falla("sobran valores (se leyo \"" + pendientes_[siguiente_] + "\")");
+    pendientes_.clear();
+    siguiente_ = 0;
     if (linea_ >= static_cast<int>(lineas_.size())) {
         linea_ = static_cast<int>(lineas_.size()) + 1;
         return Falla("el archivo termina antes de tiempo");
@@ -74,43 +78,56 @@ bool LectorValores::LeeLinea(std::string& linea) {
     return true;
 }
 
-bool LectorValores::LeeValores(size_t minimo, std::vector<std::string>& valores) {
-    std::string linea;
-    if (!LeeLinea(linea)) return false;
-    valores = SeparaValores(linea);
-    if (valores.size() < minimo) {
-        return Falla("faltan valores: se esperaban " + std::to_string(minimo) + " y hay " +
-                     std::to_string(valores.size()));
+bool LectorValores::LeeValores(size_t cuantos, std::vector<Valor>& valores) {
+    valores.clear();
+    while (valores.size() < cuantos) {
+        while (siguiente_ >= pendientes_.size()) {
+            std::string linea;
+            if (!LeeLinea(linea)) return false;
+            pendientes_ = SeparaValores(linea);
+            // A comma that ends a line separates the value from the next line's first.
+            const size_t ultimo = linea.find_last_not_of(" \t");
+            if (!pendientes_.empty() && pendientes_.back().empty() && linea[ultimo] == ',')
+                pendientes_.pop_back();
+        }
+        valores.push_back({pendientes_[siguiente_++], linea_});
     }
     return true;
 }
 
-bool LectorValores::Numero(const std::string& valor, const std::string& nombre, double minimo,
+bool LectorValores::Numero(const Valor& valor, const std::string& nombre, double minimo,
                            double maximo, double& resultado) {
-    std::optional<double> v = LeeNumeroCompleto(valor);
-    if (!v) return Falla(nombre + " no es un numero valido (se leyo \"" + valor + "\")");
+    std::optional<double> v = LeeNumeroCompleto(valor.texto);
+    if (!v)
+        return FallaEnLinea(valor.linea,
+                            nombre + " no es un numero valido (se leyo \"" + valor.texto + "\")");
     // A field may allow more than the usual magnitude (values the program derives).
     const double limite = std::max({kMagnitudMaxima, std::fabs(minimo), std::fabs(maximo)});
     if (std::fabs(*v) > limite)
-        return Falla(nombre + " es demasiado grande (se leyo \"" + valor + "\")");
+        return FallaEnLinea(valor.linea,
+                            nombre + " es demasiado grande (se leyo \"" + valor.texto + "\")");
     if (*v < minimo)
-        return Falla(nombre + " no puede ser menor que " + TextoMensaje(minimo) + " (se leyo \"" +
-                     valor + "\")");
+        return FallaEnLinea(valor.linea, nombre + " no puede ser menor que " +
+                                             TextoMensaje(minimo) + " (se leyo \"" + valor.texto +
+                                             "\")");
     if (*v > maximo)
-        return Falla(nombre + " no puede ser mayor que " + TextoMensaje(maximo) + " (se leyo \"" +
-                     valor + "\")");
+        return FallaEnLinea(valor.linea, nombre + " no puede ser mayor que " +
+                                             TextoMensaje(maximo) + " (se leyo \"" + valor.texto +
+                                             "\")");
     resultado = *v;
     return true;
 }
 
-bool LectorValores::Entero(const std::string& valor, const std::string& nombre, int minimo,
-                           int maximo, int& resultado) {
-    std::optional<double> v = LeeNumeroCompleto(valor);
+bool LectorValores::Entero(const Valor& valor, const std::string& nombre, int minimo, int maximo,
+                           int& resultado) {
+    std::optional<double> v = LeeNumeroCompleto(valor.texto);
     if (!v || *v != std::floor(*v))
-        return Falla(nombre + " no es un numero entero (se leyo \"" + valor + "\")");
+        return FallaEnLinea(valor.linea,
+                            nombre + " no es un numero entero (se leyo \"" + valor.texto + "\")");
     if (*v < minimo || *v > maximo) {
-        return Falla(nombre + " debe estar entre " + std::to_string(minimo) + " y " +
-                     std::to_string(maximo) + " (se leyo \"" + valor + "\")");
+        return FallaEnLinea(valor.linea, nombre + " debe estar entre " + std::to_string(minimo) +
+                                             " y " + std::to_string(maximo) + " (se leyo \"" +
+                                             valor.texto + "\")");
     }
     resultado = static_cast<int>(*v);
     return true;

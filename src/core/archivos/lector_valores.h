@@ -1,5 +1,6 @@
-// Line-by-line reader of the program's value-list text files: splits the bytes into
-// lines, a line into values, and checks numbers, naming the line of every fault.
+// Reader of the program's value-list text files: the values run from line to line (a
+// comma, blanks or a line end separate them), texts are read as whole lines, and every
+// fault names the line where the failing value was found.
 #pragma once
 
 #include <string>
@@ -12,6 +13,12 @@ namespace trabelux {
 // value between the commas, as does a line that ends in a comma.
 std::vector<std::string> SeparaValores(std::string_view linea);
 
+// One value and the line (1-based) it was found on.
+struct Valor {
+    std::string texto;
+    int linea = 0;
+};
+
 class LectorValores {
   public:
     // `bytes`: Latin-1 text with CRLF or LF line ends; lines are kept as UTF-8.
@@ -22,18 +29,19 @@ class LectorValores {
     // "Linea N: <motivo>" once a read has failed, else empty.
     const std::string& Error() const { return error_; }
 
-    // The next line whole (without its line end); false at the end of the file.
+    // The next line whole (without its line end); false at the end of the file, or when
+    // values of the line last read were left unread (they would be lost).
     bool LeeLinea(std::string& linea);
-    // The values of the next line; false when the line is missing or holds fewer
-    // than `minimo` values.
-    bool LeeValores(size_t minimo, std::vector<std::string>& valores);
+    // The next `cuantos` values, wherever the lines break: blank lines between them are
+    // skipped, so a list split over lines or two lists joined on one read the same.
+    bool LeeValores(size_t cuantos, std::vector<Valor>& valores);
 
     // A number of sane magnitude within [minimo, maximo]; `nombre` names it in the
     // message ("la longitud del vano 2").
-    bool Numero(const std::string& valor, const std::string& nombre, double minimo, double maximo,
+    bool Numero(const Valor& valor, const std::string& nombre, double minimo, double maximo,
                 double& resultado);
     // A whole number within [minimo, maximo].
-    bool Entero(const std::string& valor, const std::string& nombre, int minimo, int maximo,
+    bool Entero(const Valor& valor, const std::string& nombre, int minimo, int maximo,
                 int& resultado);
 
     // Records a fault of the line last read and returns false.
@@ -48,6 +56,9 @@ class LectorValores {
   private:
     std::vector<std::string> lineas_;
     int linea_ = 0;
+    // Values of the line last read not taken yet.
+    std::vector<std::string> pendientes_;
+    size_t siguiente_ = 0;
     std::string error_;
 };
 

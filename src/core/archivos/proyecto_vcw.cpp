@@ -1,5 +1,6 @@
-// The project file: the writer turns a project into its lines, the reader checks every
-// value of every line and builds a fresh project, or names the line that is wrong.
+// The project file: the writer turns a project into its lines, the reader takes the values
+// in order wherever the lines break, checks each and builds a fresh project, or names the
+// line of the value that is wrong.
 #include "archivos/proyecto_vcw.h"
 
 #include <cmath>
@@ -193,20 +194,20 @@ bool LeeCabecera(LectorValores& l, Proyecto& p) {
     if (!SeparaCabecera(linea, p.nombreViga, numeros) || !LeeNumeroCompleto(numeros[1]) ||
         !LeeNumeroCompleto(numeros[2]))
         return l.Falla("se esperaba el nombre de la viga, una coma y tres numeros");
-    return l.Entero(numeros[0], "el numero de vanos", 1, kMaxVanos, p.numVanos);
+    return l.Entero({numeros[0], l.Linea()}, "el numero de vanos", 1, kMaxVanos, p.numVanos);
 }
 
 bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
     DatosGenerales& d = p.datos;
-    std::vector<std::string> v;
+    std::vector<Valor> v;
     double muerta = 0, viva = 0, modulo = 0;
     if (!l.LeeValores(12, v)) return false;
-    d.fc = v[0];
-    d.fy = v[1];
-    d.recub = v[2];
-    d.base = NormalizaMedida(v[4], "0.0");
-    d.altura = NormalizaMedida(v[5], "0.0");
-    d.longitud = NormalizaMedida(v[6], "0.000");
+    d.fc = v[0].texto;
+    d.fy = v[1].texto;
+    d.recub = v[2].texto;
+    d.base = NormalizaMedida(v[4].texto, "0.0");
+    d.altura = NormalizaMedida(v[5].texto, "0.0");
+    d.longitud = NormalizaMedida(v[6].texto, "0.000");
     if (!l.Entero(v[3], "el numero de cargas en nudos", 0, 100000, numCargNudos) ||
         !l.Numero(v[7], "la carga muerta global", -kMax, kMax, muerta) ||
         !l.Numero(v[8], "la carga viva global", -kMax, kMax, viva) ||
@@ -233,9 +234,9 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
         return false;
     d.usaCargaTotal = opcion1 != 0;
     d.calculaPesoPropio = peso != 0;
-    d.factorMuerta = v[3];
-    d.factorViva = v[4];
-    d.pesoUnitario = v[5];
+    d.factorMuerta = v[3].texto;
+    d.factorViva = v[4].texto;
+    d.pesoUnitario = v[5].texto;
     return true;
 }
 
@@ -268,7 +269,7 @@ void RecuperaPesoPropio(Vano& v) {
 }
 
 bool LeeVanos(LectorValores& l, Proyecto& p, std::vector<int>& numCargas) {
-    std::vector<std::string> v;
+    std::vector<Valor> v;
     p.vanos.clear();
     numCargas.assign(p.numVanos + 1, 0);
     for (int i = 1; i <= p.numVanos; ++i) {
@@ -294,7 +295,7 @@ bool LeeVanos(LectorValores& l, Proyecto& p, std::vector<int>& numCargas) {
 }
 
 bool LeeRestricciones(LectorValores& l, Proyecto& p) {
-    std::vector<std::string> v;
+    std::vector<Valor> v;
     const int nudos = p.numVanos + 1;
     p.apoyosInteriores.clear();
     for (int j = 1; j <= nudos; ++j) {
@@ -316,7 +317,7 @@ bool LeeRestricciones(LectorValores& l, Proyecto& p) {
 }
 
 bool LeeCargas(LectorValores& l, Proyecto& p, int numCargNudos, const std::vector<int>& numCargas) {
-    std::vector<std::string> v;
+    std::vector<Valor> v;
     p.cargasNudo.clear();
     for (int k = 0; k < numCargNudos; ++k) {
         CargaNudo c;
@@ -352,11 +353,13 @@ bool LeeCargas(LectorValores& l, Proyecto& p, int numCargNudos, const std::vecto
     return true;
 }
 
-// A slab cell left empty means "none" or zero.
-bool LeeCeldaLosa(LectorValores& l, std::string& valor) {
-    std::vector<std::string> v;
-    if (!l.LeeValores(0, v)) return false;
-    valor = v.empty() || v[0].empty() ? "0" : v[0];
+// A slab cell is a line of its own, and one left empty means "none" or zero: these
+// lines are read whole, not as a list of values running over lines.
+bool LeeCeldaLosa(LectorValores& l, Valor& valor) {
+    std::string linea;
+    if (!l.LeeLinea(linea)) return false;
+    const std::vector<std::string> v = SeparaValores(linea);
+    valor = {v.empty() || v[0].empty() ? "0" : v[0], l.Linea()};
     return true;
 }
 
@@ -367,7 +370,7 @@ bool LeeAsignacion(LectorValores& l, Proyecto& p) {
     p.asignacion.clear();
     for (int i = 1; i <= p.numVanos; ++i) {
         AsignacionLosa a;
-        std::string primera, segunda, espesor;
+        Valor primera, segunda, espesor;
         if (!LeeCeldaLosa(l, primera) ||
             !l.Entero(primera, "la primera losa" + DelVano(i), 0, kMaxLosas, a.primera) ||
             !LeeCeldaLosa(l, segunda) ||

@@ -82,7 +82,10 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
     auto etiqueta = [&](FilaTexto fila, const std::string& texto, double x) {
         if (texto.empty()) return;
         const double w = Finito(ancho(texto));
-        x = std::clamp(x, x1, std::max(x1, fin));
+        // Over the beam: an end label is pulled in rather than hang past the ends, and a
+        // beam with no room for it (no length) goes without.
+        if (fin - x1 < w) return;
+        x = std::clamp(x, x1 + w / 2, fin - w / 2);
         auto it = finFila.find(fila);
         if (it != finFila.end() && x - w / 2 < it->second + 0.3 * h) return;
         finFila[fila] = x + w / 2;

@@ -85,8 +85,11 @@ class FilasValores {
                          [](const Valor& a, const Valor& b) { return a.x < b.x; });
         std::vector<double> fin(static_cast<size_t>(filas_), -1e300);
         const double h = s_.AltoTexto();
-        for (const Valor& v : valores_) {
+        const double izquierda = s_.Margen(kMargenIzquierda);
+        const double derecha = s_.AnchoPagina() - s_.Margen(kMargenDerecha);
+        for (Valor v : valores_) {
             const double w = s_.AnchoTexto(v.texto);
+            if (derecha - izquierda >= w) v.x = std::clamp(v.x, izquierda + w / 2, derecha - w / 2);
             for (size_t k = 0; k < fin.size(); ++k) {
                 if (v.x - w / 2 < fin[k] + 0.3 * h) continue;
                 fin[k] = v.x + w / 2;
