@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dibujo/geometria_refuerzo.h"
 #include "reporte/papel.h"
 #include "reporte/secciones.h"
 
@@ -15,10 +16,8 @@ namespace {
 // Room above and below a diagram's axis beyond its largest ordinate, for the values
 // written at the ends of the spans.
 constexpr double kHolguraDiagrama = 400;
-// Room the reinforcement elevation takes above the beam axis (bar labels and section
-// marks) and below it (lengths, bar and stirrup labels).
-constexpr double kSobreViga = 1300;
-constexpr double kBajoViga = 1500;
+// Gap between the reinforcement elevation and the cross-sections under it.
+constexpr double kSeparacionSecciones = 200;
 
 // A title, its table and, when given, the note just under it.
 void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
@@ -69,13 +68,15 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
 
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
               const ConfiguracionInforme& c) {
-    s.AseguraEspacio(kSobreViga + kBajoViga);
     SetNormal(s, c);
+    const double sobre = AlturaSobreEje(s.AltoTexto());
+    const double bajo = AlturaBajoEje(s.AltoTexto()) + kSeparacionSecciones;
+    s.AseguraEspacio(sobre + bajo);
     const Color color = c.estilos[kEstiloRefuerzo].color;
-    const double eje = s.Y() + kSobreViga;
+    const double eje = s.Y() + sobre;
     DibujaRefuerzoInforme(s, p, t, MarcoViga(s, NumVanosInforme(p), eje), color);
     s.SetX(s.Margen(kMargenIzquierda));
-    s.SetY(eje + kBajoViga);
+    s.SetY(eje + bajo);
     DibujaSecciones(s, p, t, color);
 }
 
