@@ -176,13 +176,17 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Refuerzo(s, p, *detallado, c);
 }
 
-void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
-                      const TablaDetallado* detallado, const ConfiguracionInforme& c) {
+void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c) {
     std::array<double, 4> margenes = c.margenes;
     for (double& m : margenes)
         if (!(m > 0) || !std::isfinite(m)) m = 0;
     const Tamano hoja = TamanoHoja(c);
     s.EmpiezaDocumento(hoja.ancho, hoja.alto, margenes);
+}
+
+void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                      const TablaDetallado* detallado, const ConfiguracionInforme& c) {
+    EmpiezaInforme(s, c);
     Inicia(s, p, r, detallado, c);
     s.TerminaDocumento();
 }

@@ -25,6 +25,10 @@ namespace trabelux {
 void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
             const TablaDetallado* detallado, const ConfiguracionInforme& c);
 
+// Starts the document on the set-up's paper (TamanoHoja) and margins (a negative or
+// unreadable margin counts as 0).
+void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c);
+
 // The whole document: starts it with the paper of the set-up (TamanoHoja; a negative
 // margin counts as 0), runs Inicia and ends it. For surfaces without a paper of their
 // own (the recording surface).
