@@ -6,6 +6,7 @@
 
 #include "comando_calc.h"
 #include "comando_perfiles.h"
+#include "version.h"
 
 namespace {
 
@@ -36,6 +37,10 @@ int main(int argc, char** argv) {
     std::string comando = argv[1];
     if (comando == "--help" || comando == "-h") {
         std::printf("%s", kUso);
+        return 0;
+    }
+    if (comando == "--version") {
+        std::printf("%s", trabelux::TextoVersion().c_str());
         return 0;
     }
     if (comando == "calc") {

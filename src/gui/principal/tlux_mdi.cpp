@@ -4,9 +4,12 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
+#include "ayuda/adjunta_ayuda.h"
 #include "documento/documento.h"
+#include "principal/menu_recientes.h"
 #include "principal/polidur1.h"
 #include "resultados/resultad.h"
 #include "version.h"
@@ -47,6 +50,8 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
         }
     });
     principal_->CreaMenus(menuBar());
+    AdjuntaAyuda(principal_, this);
+    new MenuRecientes(principal_, menuBar()->findChild<QMenu*>(QStringLiteral("menu0")));
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
     ActualizaTitulo();
