@@ -42,8 +42,8 @@ FrmAbout::FrmAbout(QWidget* padre) : QDialog(padre) {
                                    .arg(kVersionRevision));
     version->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* descripcion = new QLabel(
-        QStringLiteral("Análisis y diseño de vigas continuas de hormigón armado."));
+    auto* descripcion =
+        new QLabel(QStringLiteral("Análisis y diseño de vigas continuas de hormigón armado."));
     descripcion->setObjectName(QStringLiteral("lblDescription"));
     descripcion->setWordWrap(true);
 

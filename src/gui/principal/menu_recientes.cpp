@@ -47,8 +47,8 @@ void MenuRecientes::Rehace() {
     acciones_ << separador;
     for (int k = 0; k < rutas.size(); ++k) {
         const QString ruta = rutas.at(k);
-        auto* a = new QAction(
-            QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(ruta).fileName()), menu_);
+        auto* a =
+            new QAction(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(ruta).fileName()), menu_);
         a->setObjectName(QStringLiteral("Reciente%1").arg(k + 1));
         a->setToolTip(ruta);
         a->setStatusTip(ruta);
