@@ -1,6 +1,6 @@
 # The Debian package (cpack -G DEB): everything `cmake --install` lays out, under /usr,
 # with the shared libraries' packages found by dpkg-shlibdeps and the Qt plugins the
-# program loads at run time (window system, help's SQLite driver) named by hand.
+# program loads at run time (window system, help's SQLite driver, SVG icon) named by hand.
 set(CPACK_PACKAGE_NAME trabelux)
 set(CPACK_PACKAGE_VENDOR "Trabelux")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -13,7 +13,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Trabelux <trabelux@invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, fonts-liberation")
 set(CPACK_GENERATOR DEB)
 include(CPack)
