@@ -32,6 +32,12 @@ desktop-file-validate "$raiz/usr/share/applications/trabelux.desktop" ||
   falla "desktop-file-validate refuses the desktop file"
 grep -q 'pattern="\*.vcw"' "$raiz/usr/share/mime/packages/trabelux.xml" || falla "no *.vcw glob"
 grep -q 'pattern="\*.Los"' "$raiz/usr/share/mime/packages/trabelux.xml" || falla "no *.Los glob"
+# The MIME package as the desktop compiles it: both globs lead to our types.
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$raiz/usr/share/mime" >/dev/null 2>&1 || falla "update-mime-database refuses the MIME package"
+  grep -q 'application/x-trabelux-proyecto:\*.vcw' "$raiz/usr/share/mime/globs2" || falla "no .vcw type"
+  grep -qi 'application/x-trabelux-losas:\*.los' "$raiz/usr/share/mime/globs2" || falla "no .Los type"
+fi
 
 # The same run from the scratch root and from the build folder: text and JSON, a steel
 # project (shapes table) and a project on a slab file (found beside the project).
