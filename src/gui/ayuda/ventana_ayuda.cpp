@@ -46,6 +46,11 @@ VentanaAyuda::VentanaAyuda(QHelpEngine* motor, QWidget* padre)
     connect(motor_->contentModel(), &QHelpContentModel::contentsCreated, contenido,
             [contenido] { contenido->expandToDepth(1); });
     if (!motor_->contentModel()->isCreatingContents()) contenido->expandToDepth(1);
+    // The contents tree follows the page shown, however it was reached.
+    connect(navegador_, &QTextBrowser::sourceChanged, contenido, [contenido](const QUrl& url) {
+        const QModelIndex i = contenido->indexOf(url);
+        if (i.isValid()) contenido->setCurrentIndex(i);
+    });
 
     // Keyword index, filtered by what is typed above it.
     auto* paginaIndice = new QWidget;
@@ -136,10 +141,6 @@ void VentanaAyuda::MuestraIndiceVacio() {
 
 void VentanaAyuda::MuestraPagina(const QUrl& url) {
     if (navegador_->source() != url) navegador_->setSource(url);
-    // The contents tree follows the page shown.
-    QHelpContentWidget* contenido = motor_->contentWidget();
-    const QModelIndex i = contenido->indexOf(url);
-    if (i.isValid()) contenido->setCurrentIndex(i);
 }
 
 QUrl VentanaAyuda::PaginaActual() const { return navegador_->source(); }
