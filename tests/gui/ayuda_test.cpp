@@ -96,6 +96,20 @@ class AyudaTest : public QObject {
         for (const MensajeMostrado& m : Mensajes::Mostrados())
             QCOMPARE(m.tipo, TipoMensaje::Informacion);
         QVERIFY(!ayudaMarco->Ventana());
+        // A collection that is there but is no collection: the engine's own reason.
+        QTemporaryDir dir;
+        for (const char* nombre : {"trabelux.qhc", "trabelux.qch"}) {
+            QFile f(dir.filePath(QLatin1String(nombre)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("no es una coleccion de ayuda");
+        }
+        ayudaMarco->FijaColeccion(dir.filePath(QStringLiteral("trabelux.qhc")));
+        Mensajes::BorraMostrados();
+        Busca<QAction>(marco.menuBar(), "menu21")->trigger();
+        QCOMPARE(Mensajes::Mostrados().size(), size_t{1});
+        QVERIFY(!Textos().first().isEmpty());
+        QVERIFY(Textos().first() != QStringLiteral("Archivo Help no encontrado."));
+        QVERIFY(!ayudaMarco->Ventana());
     }
 
     void ContenidoTieneCadaVentanaYCadaVentanaTienePagina() {

@@ -68,8 +68,10 @@ bool Ayuda::Prepara() {
     if (motor_) return true;
     // The installed collection is read-only, and the engine writes its search index beside
     // the collection it opens: it works on a copy in the user's cache.
-    const QString carpeta =
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/ayuda");
+    // One folder per collection, so two collections never share (and spoil) one copy.
+    const QString origen = QFileInfo(coleccion_).absoluteFilePath();
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                            QStringLiteral("/ayuda/") + QString::number(qHash(origen), 16);
     const QString copia = carpeta + QLatin1Char('/') + QFileInfo(coleccion_).fileName();
     if (!QDir().mkpath(carpeta) || !CopiaSiHaceFalta(coleccion_, copia) ||
         !CopiaSiHaceFalta(ArchivoQch(coleccion_), ArchivoQch(copia))) {
@@ -79,8 +81,14 @@ bool Ayuda::Prepara() {
     }
     auto motor = std::make_unique<QHelpEngine>(copia);
     motor->setUsesFilterEngine(true);
-    if (!motor->setupData()) {
-        Mensajes::Informa(QApplication::activeWindow(), motor->error());
+    // A file that is no collection of ours opens "fine" and holds nothing.
+    if (!motor->setupData() ||
+        !motor->registeredDocumentations().contains(QStringLiteral("trabelux.manual"))) {
+        const QString error = motor->error();
+        Mensajes::Informa(QApplication::activeWindow(),
+                          error.isEmpty()
+                              ? QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_)
+                              : error);
         return false;
     }
     motor_ = std::move(motor);
