@@ -9,6 +9,7 @@
 #include "comando_calc.h"
 #include "comando_informe.h"
 #include "comando_perfiles.h"
+#include "version.h"
 
 namespace {
 
@@ -54,6 +55,10 @@ int main(int argc, char** argv) {
     if (argc < 2) return Uso();
     if (comando == "--help" || comando == "-h") {
         std::printf("%s", kUso);
+        return 0;
+    }
+    if (comando == "--version") {
+        std::printf("%s", trabelux::TextoVersion().c_str());
         return 0;
     }
     if (comando == "calc") {

@@ -4,10 +4,13 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "detallado/vig_refu.h"
+#include "ayuda/adjunta_ayuda.h"
 #include "documento/documento.h"
+#include "principal/menu_recientes.h"
 #include "principal/polidur1.h"
 #include "resultados/resultad.h"
 #include "version.h"
@@ -56,6 +59,8 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
         }
     });
     principal_->CreaMenus(menuBar());
+    AdjuntaAyuda(principal_, this);
+    new MenuRecientes(principal_, menuBar()->findChild<QMenu*>(QStringLiteral("menu0")));
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
     ActualizaTitulo();
