@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "detallado/vig_refu.h"
 #include "ayuda/adjunta_ayuda.h"
+#include "detallado/vig_refu.h"
 #include "documento/documento.h"
 #include "principal/menu_recientes.h"
 #include "principal/polidur1.h"
