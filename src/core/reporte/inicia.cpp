@@ -59,11 +59,18 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
              c.estilos[kEstiloCortante].color);
     Diagrama(s, p, r, c, 'M', "Diagrama de Momento", EscalaDiagrama(r.maxMomento),
              c.estilos[kEstiloMomento].color);
-    // The units at the foot of the page, the whole line above the bottom margin.
+    // The units at the foot of the page, wholly above the bottom margin (wrapped on a
+    // narrow paper).
     SetNormal(s, c);
-    s.SetX(s.Margen(kMargenIzquierda));
-    s.SetY(s.LimiteInferior() - 100 - s.AltoTexto());
-    s.Texto("Las unidades son tonelada y metro");
+    const double izquierda = s.Margen(kMargenIzquierda);
+    const auto lineas =
+        s.Ajusta("Las unidades son tonelada y metro",
+                 s.AnchoPagina() - izquierda - s.Margen(kMargenDerecha), s.Estilo());
+    double y = s.LimiteInferior() - 100 - s.AltoTexto() * static_cast<double>(lineas.size());
+    for (const std::string& linea : lineas) {
+        s.TextoEn(izquierda, y, linea);
+        y += s.AltoTexto();
+    }
 }
 
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
