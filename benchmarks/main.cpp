@@ -1,3 +1,15 @@
+// The report benchmarks measure and paint text: fonts need a GUI application, on the
+// offscreen platform unless another is asked for.
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

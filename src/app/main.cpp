@@ -3,15 +3,27 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <cstdio>
+#include <cstring>
 
+#include "acerca/frm_about.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "version.h"
 
 int main(int argc, char* argv[]) {
+    // Answered before any window exists, so it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s", trabelux::TextoVersion().c_str());
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(trabelux::kNombrePrograma));
     QApplication::setApplicationVersion(QString::fromLatin1(trabelux::kVersionPrograma));
+    // Where the recent projects and the help's search index are kept.
+    QApplication::setOrganizationName(QString::fromLatin1(trabelux::kNombrePrograma));
+    QApplication::setDesktopFileName(QStringLiteral("trabelux"));
+    QApplication::setWindowIcon(trabelux::IconoPrograma());
     trabelux::TluxMDI marco;
     // A comfortable size on a large screen; the whole screen on a small one.
     const QRect pantalla = marco.screen()->availableGeometry();

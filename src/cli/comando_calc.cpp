@@ -148,13 +148,12 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
 
 }  // namespace
 
-int ComandoCalc(const OpcionesCalc& o) {
-    std::string ruta =
-        QFileInfo(QString::fromStdString(o.proyecto)).absoluteFilePath().toStdString();
+std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
+    std::string ruta = QFileInfo(QString::fromStdString(archivo)).absoluteFilePath().toStdString();
     LecturaProyecto lectura = AbreProyecto(ruta);
     if (!lectura.proyecto) {
         Error(lectura.error);
-        return 2;
+        return std::nullopt;
     }
     if (!lectura.aviso.empty()) Error(lectura.aviso);
     Proyecto p = std::move(*lectura.proyecto);
@@ -169,14 +168,21 @@ int ComandoCalc(const OpcionesCalc& o) {
     }
     std::string losas = ActualizaDerivados(p);
     if (!losas.empty()) Error(losas);
+    return p;
+}
 
+Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefuerzo) {
     OpcionesCalculo opciones;
-    opciones.soloAnalisis = o.soloAnalisis;
-    bool doble = o.dobleRefuerzo;
-    opciones.preguntaRefuerzoDoble = [doble](const std::string&) { return doble; };
-    Resultados r = Calcula(p, opciones);
+    opciones.soloAnalisis = soloAnalisis;
+    opciones.preguntaRefuerzoDoble = [dobleRefuerzo](const std::string&) { return dobleRefuerzo; };
+    return Calcula(p, opciones);
+}
 
-    std::string salida = o.json ? SalidaJson(p, r, o) : SalidaTexto(p, r, o);
+int ComandoCalc(const OpcionesCalc& o) {
+    std::optional<Proyecto> p = CargaProyecto(o.proyecto);
+    if (!p) return 2;
+    Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
+    std::string salida = o.json ? SalidaJson(*p, r, o) : SalidaTexto(*p, r, o);
     std::fwrite(salida.data(), 1, salida.size(), stdout);
     if (!r.calculado) {
         if (!o.json) Error(r.mensaje);

@@ -1,11 +1,15 @@
 // trabelux-cli: the beam calculation from the command line.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "comando_calc.h"
+#include "comando_informe.h"
 #include "comando_perfiles.h"
+#include "version.h"
 
 namespace {
 
@@ -17,6 +21,14 @@ const char* kUso =
     "      --double=yes|no  respuesta a la pregunta de refuerzo doble (por omision no)\n"
     "      --stations       incluye las estaciones de cada vano en el JSON\n"
     "      --json           salida JSON\n"
+    "  trabelux-cli report PROYECTO.vcw -o INFORME.pdf [--analysis-only] [--double=yes|no]\n"
+    "               [--diagrams] [--reinforcement] [--paper=CODIGO] [--landscape]\n"
+    "               [--margins=A,I,B,D] [--header=TEXTO] [--footer=TEXTO] [--text]\n"
+    "      Compone el informe de calculo y lo escribe en PDF (--text: la composicion como texto).\n"
+    "      --paper      codigo de papel (1 Letter, 5 Legal, 8 A3, 9 A4, ...)\n"
+    "      --margins    margenes en pulgadas: arriba,izquierda,abajo,derecha\n"
+    "      --header, --footer  \"|\" separa izquierda|centro|derecha, %d es la pagina,\n"
+    "                   \\n un salto de linea\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
     "Codigos de salida: 0 calculo completo, 1 calculo detenido por un mensaje,\n"
@@ -31,11 +43,22 @@ int Uso(const std::string& error = {}) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::string comando = argc >= 2 ? argv[1] : "";
+    // The report measures and paints text: it needs fonts, not a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (comando == "report") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     if (argc < 2) return Uso();
-    std::string comando = argv[1];
     if (comando == "--help" || comando == "-h") {
         std::printf("%s", kUso);
+        return 0;
+    }
+    if (comando == "--version") {
+        std::printf("%s", trabelux::TextoVersion().c_str());
         return 0;
     }
     if (comando == "calc") {
@@ -61,6 +84,32 @@ int main(int argc, char** argv) {
         }
         if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
         return trabelux::cli::ComandoCalc(o);
+    }
+    if (comando == "report") {
+        trabelux::cli::OpcionesInforme o;
+        for (int i = 2; i < argc; ++i) {
+            std::string a = argv[i];
+            std::string error;
+            if (a == "--analysis-only")
+                o.soloAnalisis = true;
+            else if (a == "--double=yes")
+                o.dobleRefuerzo = true;
+            else if (a == "--double=no")
+                o.dobleRefuerzo = false;
+            else if (a == "--text")
+                o.texto = true;
+            else if (a == "-o" && i + 1 < argc)
+                o.salida = argv[++i];
+            else if (!a.empty() && a[0] == '-') {
+                if (!trabelux::cli::LeeOpcionInforme(a, o, error)) return Uso(error);
+            } else if (o.proyecto.empty())
+                o.proyecto = a;
+            else
+                return Uso("Sobra el argumento: " + a);
+        }
+        if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
+        if (o.salida.empty() && !o.texto) return Uso("Falta el archivo del informe (-o)");
+        return trabelux::cli::ComandoInforme(o);
     }
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");

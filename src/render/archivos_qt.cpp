@@ -81,11 +81,17 @@ std::string GuardaArchivo(const std::string& ruta, const std::string& bytes) {
     return {};
 }
 
-std::string RutaTablaPerfiles() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("Aisc-dat.Dat"))
-        .toStdString();
+std::string RutaDatosPrograma(const std::string& nombre) {
+    const QDir programa(QCoreApplication::applicationDirPath());
+    const QString n = QString::fromStdString(nombre);
+    const QString junto = programa.filePath(n);
+    const QString instalado = programa.filePath(QStringLiteral("../share/trabelux/") + n);
+    if (!QFileInfo::exists(junto) && QFileInfo::exists(instalado))
+        return QDir::cleanPath(instalado).toStdString();
+    return junto.toStdString();
 }
+
+std::string RutaTablaPerfiles() { return RutaDatosPrograma("Aisc-dat.Dat"); }
 
 Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta) {
     QFile f(QString::fromStdString(ruta));

@@ -25,7 +25,12 @@ LecturaProyecto AbreProyecto(const std::string& ruta);
 // one was written. Returns the failure message (MensajeErrorGuardar), empty on success.
 std::string GuardaArchivo(const std::string& ruta, const std::string& bytes);
 
-// The steel-shapes table shipped next to the executables (Aisc-dat.Dat).
+// A data file of the program (shapes table, help collection, examples): beside the
+// executable when run from the build folder, or in <prefix>/share/trabelux when installed.
+// When neither exists, the path beside the executable, for the message that says so.
+std::string RutaDatosPrograma(const std::string& nombre);
+
+// The steel-shapes table shipped with the executables (Aisc-dat.Dat).
 std::string RutaTablaPerfiles();
 
 // Reads and parses a shapes table; a missing or unreadable file says so:

@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 
 #include "archivos_qt.h"
+#include "reporte/inicia.h"
 #include "superficie_qt.h"
 
 namespace trabelux {
@@ -77,21 +78,12 @@ QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c) {
     return QPageSize(id);
 }
 
-TamanoPaginaTwips TamanoPagina(const ConfiguracionInforme& c) {
-    QPageSize papel = PapelDeCodigo(c.papel, c);
-    if (!papel.isValid()) papel = QPageSize(QPageSize::Letter);
-    QSizeF pulgadas = papel.size(QPageSize::Inch);
-    TamanoPaginaTwips t{pulgadas.width() * kTwipsPorPulgada, pulgadas.height() * kTwipsPorPulgada};
-    if (c.horizontal) std::swap(t.ancho, t.alto);
-    return t;
-}
-
 int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
                    const ComponeInforme& compone) {
     dispositivo.setPageLayout(Disposicion(c));
     SuperficieQt superficie(&dispositivo);
-    const TamanoPaginaTwips t = TamanoPagina(c);
-    superficie.EmpiezaDocumento(t.ancho, t.alto, c.margenes);
+    // The page as the report lays it out: the same paper table the recording surface uses.
+    EmpiezaInforme(superficie, c);
     compone(superficie);
     superficie.TerminaDocumento();
     return superficie.Correcto() ? superficie.NumPaginas() : 0;

@@ -18,13 +18,6 @@ namespace trabelux {
 // the code names no paper.
 QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c);
 
-// Page width and height in twips of the set-up's paper and orientation.
-struct TamanoPaginaTwips {
-    double ancho = 0;
-    double alto = 0;
-};
-TamanoPaginaTwips TamanoPagina(const ConfiguracionInforme& c);
-
 // What writes the report onto a surface whose document has been started; the caller
 // finishes it.
 using ComponeInforme = std::function<void(SuperficiePagina&)>;

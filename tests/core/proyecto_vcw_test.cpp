@@ -260,6 +260,38 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
     EXPECT_EQ(otro.datos.moduloE, "217371");  // the file keeps whole numbers only
 }
 
+TEST(ProyectoVcw, HeaderAndFooterKeepTheirLinesAndBackslashes) {
+    // Text typed -> text read back (a CR LF typed comes back as one line break).
+    const std::pair<const char*, const char*> casos[] = {
+        {"Edificio K1 | Viga V1| Pag %d\nCalculo: Ing. Perez", nullptr},
+        {"linea 1\r\nlinea 2\n\nlinea 4\n", "linea 1\nlinea 2\n\nlinea 4\n"},
+        {"C:\\nuevo\\nota", nullptr},  // a backslash before an "n" that is not a break
+        {"fin con barra\\\nsigue\\\\", nullptr},
+        {"\\\\servidor\\obras\\", nullptr},
+    };
+    for (const auto& [texto, esperado] : casos) {
+        Proyecto p = ProyectoPequeno();
+        p.encabezado = texto;
+        p.piePagina = texto;
+        p.archivoLosas = "losas.Los";  // the line after the footer must stay in place
+        ActualizaDerivados(p);
+        Proyecto leido = Lee(SalvaArchivo(p));
+        EXPECT_EQ(leido.encabezado, esperado ? esperado : texto);
+        EXPECT_EQ(leido.piePagina, esperado ? esperado : texto);
+        EXPECT_EQ(leido.archivoLosas, "losas.Los") << texto;
+    }
+    // A file written before line breaks were kept reads its backslashes as they stand.
+    Proyecto p = ProyectoPequeno();
+    p.encabezado = "@1";
+    p.piePagina = "@2";
+    std::string bytes = SalvaArchivo(p);
+    bytes.replace(bytes.find("@1"), 2, "C:\\Obras\\V1 \\\\srv\\x \\");
+    bytes.replace(bytes.find("@2"), 2, "Hoja \\1\\");
+    Proyecto antiguo = Lee(bytes);
+    EXPECT_EQ(antiguo.encabezado, "C:\\Obras\\V1 \\\\srv\\x \\");
+    EXPECT_EQ(antiguo.piePagina, "Hoja \\1\\");
+}
+
 TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     Proyecto p = Lee(LeeDatos("antiguo.vcw"));
     EXPECT_EQ(p.nombreViga, "VIGA EJE 3");

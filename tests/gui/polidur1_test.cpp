@@ -164,9 +164,6 @@ class Polidur1Test : public QObject {
         datos->trigger();
         QCOMPARE(abierta, 1);
         QVERIFY(!Busca<QAction>(marco.get(), "menu10")->isEnabled());
-        // Help without a help file says so.
-        Busca<QAction>(marco.get(), "menu21")->trigger();
-        QCOMPARE(Textos(), QStringList{"Archivo Help no encontrado."});
     }
 
     void aceroDeshabilitaAnalisisYDiseno() {

@@ -58,6 +58,51 @@ std::string UnaLinea(std::string texto) {
     return texto;
 }
 
+// The report's header and footer may hold several lines; each must stay on one line of
+// the file. A line break is written as "\n"; the backslashes just before a break or
+// before a literal "n" are doubled, so they read back as typed. Any other backslash
+// ("C:\Obras", "\\servidor") is written and read as it stands, so a file whose texts
+// have one line reads as it always did, unless a text of it had a backslash right before
+// an "n" ("C:\nuevo"), which now reads as a line break.
+std::string EscapaLineas(const std::string& texto) {
+    std::string r;
+    for (size_t i = 0; i < texto.size();) {
+        size_t k = 0;
+        while (i + k < texto.size() && texto[i + k] == '\\') ++k;
+        const size_t sigue = i + k;
+        const char c = sigue < texto.size() ? texto[sigue] : '\0';
+        const bool salto = c == '\r' || c == '\n';
+        if (salto || (c == 'n' && k > 0)) {
+            r.append(2 * k, '\\');
+            r += salto ? "\\n" : "n";
+        } else {
+            r.append(k, '\\');
+            if (sigue < texto.size()) r += c;
+        }
+        i = sigue + 1;
+        if (c == '\r' && i < texto.size() && texto[i] == '\n') ++i;  // CR LF is one break
+    }
+    return r;
+}
+
+std::string DesescapaLineas(const std::string& linea) {
+    std::string r;
+    for (size_t i = 0; i < linea.size();) {
+        size_t k = 0;
+        while (i + k < linea.size() && linea[i + k] == '\\') ++k;
+        const size_t sigue = i + k;
+        if (k > 0 && sigue < linea.size() && linea[sigue] == 'n') {
+            r.append(k / 2, '\\');
+            r += k % 2 ? '\n' : 'n';
+        } else {
+            r.append(k, '\\');
+            if (sigue < linea.size()) r += linea[sigue];
+        }
+        i = sigue + 1;
+    }
+    return r;
+}
+
 // A text value must come back as exactly one value: an empty text or one with blanks
 // or commas would move every value after it, so its number is written instead.
 std::string Campo(const std::string& texto) {
@@ -347,6 +392,8 @@ bool LeeAsignacion(LectorValores& l, Proyecto& p) {
 bool LeeTextosYLosas(LectorValores& l, Proyecto& p) {
     std::string ruta;
     if (!l.LeeLinea(p.encabezado) || !l.LeeLinea(p.piePagina) || !l.LeeLinea(ruta)) return false;
+    p.encabezado = DesescapaLineas(p.encabezado);
+    p.piePagina = DesescapaLineas(p.piePagina);
     p.archivoLosas = Recorta(ruta);
     if (p.archivoLosas.empty()) return true;
     return LeeAsignacion(l, p);
@@ -430,8 +477,8 @@ std::string SalvaArchivo(const Proyecto& p) {
         for (const auto& c : p.cargas)
             if (c.vano == i) Linea(s, {Num(i), Num(c.carga), Num(c.distancia)});
 
-    Linea(s, {UnaLinea(p.encabezado)});
-    Linea(s, {UnaLinea(p.piePagina)});
+    Linea(s, {EscapaLineas(p.encabezado)});
+    Linea(s, {EscapaLineas(p.piePagina)});
     if (!UsaLosas(p)) {
         Linea(s, {" "});
     } else {

@@ -1,3 +1,4 @@
+// The default text styles and drawing colours of the report's page set-up.
 #include "reporte/configuracion.h"
 
 namespace trabelux {

@@ -226,8 +226,16 @@ void SuperficiePagina::Arco(double cx, double cy, double radio, double desde, do
 
 void SuperficiePagina::Tabla(const std::string& formato, const std::string& cabecera,
                              const std::string& cuerpo) {
-    const auto columnas = LeeFormato(formato);
+    auto columnas = LeeFormato(formato);
     if (columnas.empty()) return;
+    const double x0 = margenes_[kMargenIzquierda] + sangria_;
+    // A table wider than the body is narrowed column by column in proportion, so it
+    // stays inside the right margin on any paper.
+    double total = 0;
+    for (const auto& c : columnas) total += c.ancho;
+    const double disponible = ancho_ - margenes_[kMargenDerecha] - x0;
+    if (total > disponible && disponible > 0)
+        for (auto& c : columnas) c.ancho *= disponible / total;
     std::vector<std::vector<std::string>> filas;
     for (const std::string& fila : Divide(cuerpo, ';')) {
         if (fila.empty()) continue;  // the ";" that ends the last row
@@ -237,7 +245,6 @@ void SuperficiePagina::Tabla(const std::string& formato, const std::string& cabe
 
     EstiloTexto estiloCabecera = estilo_;
     estiloCabecera.negrita = true;
-    const double x0 = margenes_[kMargenIzquierda] + sangria_;
     const Trazo regla{0, Color{}};
 
     // The cells of a row wrapped inside their columns, and the row's height.

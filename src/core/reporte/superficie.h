@@ -86,6 +86,10 @@ class SuperficiePagina {
     void TextoEn(double x, double y, const std::string& texto,
                  Alineacion alineacion = Alineacion::kIzquierda);
     double AnchoTexto(const std::string& texto) const { return MideTexto(texto, estilo_); }
+    // The text broken into lines no wider than `ancho`: at line breaks, at blanks, and
+    // between characters inside a word wider than the line.
+    std::vector<std::string> Ajusta(const std::string& texto, double ancho,
+                                    const EstiloTexto& estilo) const;
     double AltoTexto() const { return AltoLinea(estilo_); }
 
     // --- Drawing ----------------------------------------------------------------------
@@ -139,10 +143,6 @@ class SuperficiePagina {
     virtual void PintaFin() {}
 
   private:
-    // The text broken into lines no wider than `ancho`: at line breaks, at blanks, and
-    // between characters inside a word wider than the line.
-    std::vector<std::string> Ajusta(const std::string& texto, double ancho,
-                                    const EstiloTexto& estilo) const;
     void TerminaPagina();
     void PintaEncabezadoPie();
 

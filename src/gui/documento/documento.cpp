@@ -94,12 +94,14 @@ void Documento::Reemplaza(Proyecto p, const QString& ruta) {
     ruta_ = ruta;
     pila_.setClean();
     emit cambiado();
+    if (!ruta.isEmpty()) emit archivoUsado(ruta);
 }
 
 void Documento::MarcaGuardado(const QString& ruta) {
     ruta_ = ruta;
     pila_.setClean();
     emit cambiado();
+    emit archivoUsado(ruta);
 }
 
 void Documento::FijaResultados(Resultados r) {

@@ -94,6 +94,8 @@ class Documento : public QObject {
   signals:
     // The project, its results, its file or its modified state changed.
     void cambiado();
+    // A project file was opened from or saved to `ruta` (the recent-files list).
+    void archivoUsado(const QString& ruta);
 
   private:
     void OlvidaDetallado();

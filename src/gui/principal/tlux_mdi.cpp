@@ -5,10 +5,13 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
+#include "ayuda/adjunta_ayuda.h"
 #include "detallado/vig_refu.h"
 #include "documento/documento.h"
+#include "principal/menu_recientes.h"
 #include "principal/polidur1.h"
 #include "reporte/vig_prev.h"
 #include "resultados/resultad.h"
@@ -61,6 +64,8 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     // A new project closes the report window.
     connect(principal_, &Polidur1::proyectoNuevo, this, &TluxMDI::OcultaVistaPrevia);
     principal_->CreaMenus(menuBar());
+    AdjuntaAyuda(principal_, this);
+    new MenuRecientes(principal_, menuBar()->findChild<QMenu*>(QStringLiteral("menu0")));
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
     ActualizaTitulo();

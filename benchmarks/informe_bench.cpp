@@ -1,0 +1,60 @@
+// The largest report (20 spans, 20 loads per span, diagrams and sections): composed onto
+// the recording surface, and written to a PDF in memory through the QPainter surface.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+#include "analisis/calcula.h"
+#include "comun/viga_mayor.h"
+#include "detallado/detallado.h"
+#include "informe_qt.h"
+#include "reporte/inicia.h"
+#include "reporte/superficie_grabadora.h"
+
+namespace {
+
+using namespace trabelux;
+
+struct InformeMayor {
+    Proyecto p = VigaMayor();
+    Resultados r;
+    TablaDetallado detallado;
+    ConfiguracionInforme c;
+
+    InformeMayor() {
+        OpcionesCalculo o;
+        o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+        r = Calcula(p, o);
+        MyLoad(detallado, p, r);
+        c.diagramas = kDiagramasCortanteMomento;
+        c.refuerzo = true;
+    }
+};
+
+void BM_ComponeInformeMayor(benchmark::State& state) {
+    const InformeMayor i;
+    for (auto _ : state) {
+        SuperficieGrabadora s;
+        ComponeDocumento(s, i.p, &i.r, &i.detallado, i.c);
+        benchmark::DoNotOptimize(s.NumPaginas());
+    }
+}
+BENCHMARK(BM_ComponeInformeMayor)->Unit(benchmark::kMillisecond);
+
+void BM_InformeMayorEnPdf(benchmark::State& state) {
+    const InformeMayor i;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1440);
+        int paginas = ImprimeInforme(
+            pdf, i.c, [&](SuperficiePagina& s) { Inicia(s, i.p, &i.r, &i.detallado, i.c); });
+        if (paginas == 0) state.SkipWithError("el PDF no se pudo escribir");
+        benchmark::DoNotOptimize(paginas);
+    }
+}
+BENCHMARK(BM_InformeMayorEnPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace

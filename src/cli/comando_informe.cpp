@@ -1,0 +1,104 @@
+#include "comando_informe.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "comando_calc.h"
+#include "detallado/detallado.h"
+#include "informe_qt.h"
+#include "reporte/inicia.h"
+#include "reporte/superficie_grabadora.h"
+#include "texto/numeros.h"
+
+namespace trabelux::cli {
+
+namespace {
+
+constexpr double kTwipsPorPulgada = 1440;
+
+bool EmpiezaCon(const std::string& s, const std::string& prefijo, std::string& resto) {
+    if (s.compare(0, prefijo.size(), prefijo) != 0) return false;
+    resto = s.substr(prefijo.size());
+    return true;
+}
+
+// "\n" typed on the command line stands for a line break of the header or footer.
+std::string ConSaltos(std::string texto) {
+    for (std::string::size_type i = 0; (i = texto.find("\\n", i)) != std::string::npos;)
+        texto.replace(i, 2, "\n");
+    return texto;
+}
+
+}  // namespace
+
+bool LeeOpcionInforme(const std::string& a, OpcionesInforme& o, std::string& error) {
+    ConfiguracionInforme& c = o.configuracion;
+    std::string valor;
+    if (a == "--landscape") {
+        c.horizontal = true;
+    } else if (a == "--diagrams") {
+        c.diagramas = kDiagramasCortanteMomento;
+    } else if (a == "--reinforcement") {
+        c.refuerzo = true;
+    } else if (EmpiezaCon(a, "--paper=", valor)) {
+        auto codigo = LeeNumeroCompleto(valor);
+        if (!codigo || *codigo != static_cast<int>(*codigo) ||
+            !PapelDeCodigo(static_cast<int>(*codigo), c).isValid()) {
+            error = "Papel desconocido: " + valor;
+            return false;
+        }
+        c.papel = static_cast<int>(*codigo);
+    } else if (EmpiezaCon(a, "--margins=", valor)) {
+        std::stringstream partes(valor);
+        std::string parte;
+        int i = 0;
+        for (; std::getline(partes, parte, ',') && i < 4; ++i) {
+            auto pulgadas = LeeNumeroCompleto(parte);
+            if (!pulgadas || *pulgadas < 0 || *pulgadas > 20) break;
+            c.margenes[static_cast<size_t>(i)] = *pulgadas * kTwipsPorPulgada;
+        }
+        if (i != 4 || std::getline(partes, parte, ',')) {
+            error = "Margenes: cuatro valores en pulgadas, arriba,izquierda,abajo,derecha";
+            return false;
+        }
+    } else if (EmpiezaCon(a, "--header=", valor)) {
+        c.encabezado = ConSaltos(valor);
+    } else if (EmpiezaCon(a, "--footer=", valor)) {
+        c.pie = ConSaltos(valor);
+    } else {
+        error = "Opcion desconocida: " + a;
+        return false;
+    }
+    return true;
+}
+
+int ComandoInforme(const OpcionesInforme& o) {
+    std::optional<Proyecto> p = CargaProyecto(o.proyecto);
+    if (!p) return 2;
+    Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
+    TablaDetallado detallado;
+    if (r.calculado && !o.soloAnalisis) MyLoad(detallado, *p, r);
+    const ComponeInforme compone = [&](SuperficiePagina& s) {
+        Inicia(s, *p, &r, &detallado, o.configuracion);
+    };
+
+    int estado = r.calculado ? 0 : 1;
+    if (!r.calculado) std::fprintf(stderr, "%s\n", r.mensaje.c_str());
+    if (o.texto) {
+        SuperficieGrabadora s;
+        ComponeDocumento(s, *p, &r, &detallado, o.configuracion);
+        const std::string texto = s.Volcado();
+        std::fwrite(texto.data(), 1, texto.size(), stdout);
+        return estado;
+    }
+    int paginas = 0;
+    const std::string error = EscribeInformePdf(o.salida, o.configuracion, compone, &paginas);
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    std::printf("%s: %d %s\n", o.salida.c_str(), paginas, paginas == 1 ? "pagina" : "paginas");
+    return estado;
+}
+
+}  // namespace trabelux::cli

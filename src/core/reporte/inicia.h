@@ -1,0 +1,59 @@
+// Composition of the calculation report onto a page surface: the loads picture, the
+// input data, the analysis and design results, the diagrams and the reinforcement.
+#pragma once
+
+#include <string>
+
+#include "analisis/resultados.h"
+#include "detallado/tabla.h"
+#include "modelo/proyecto.h"
+#include "reporte/configuracion.h"
+#include "reporte/dibujos.h"
+#include "reporte/superficie.h"
+
+namespace trabelux {
+
+// Composes the whole report of `p` on a surface whose document the caller has started
+// (EmpiezaDocumento with the set-up's page and margins) and ends afterwards, so each
+// device keeps its own paper handling. `p` is the project as it was analysed; `r` the
+// results of the last run (null: no run yet); `detallado` the detailing table (null or
+// without rows: no reinforcement drawing).
+//
+// Page header and footer: the set-up's texts when not empty (the command line's
+// options), otherwise the project's own texts (which the set-up window edits), otherwise
+// the beam name followed by "|" and "||Pag %d".
+void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+            const TablaDetallado* detallado, const ConfiguracionInforme& c);
+
+// Starts the document on the set-up's paper (TamanoHoja) and margins (a negative or
+// unreadable margin counts as 0).
+void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c);
+
+// The whole document: starts it with the paper of the set-up (TamanoHoja; a negative
+// margin counts as 0), runs Inicia and ends it. For surfaces without a paper of their
+// own (the recording surface).
+void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                      const TablaDetallado* detallado, const ConfiguracionInforme& c);
+
+// A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
+// the "Texto" style.
+void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo);
+// The "Texto" style.
+void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c);
+// A table: an empty line, indents 100 and 100, size 10, ruled cells.
+void MuestraTabla(SuperficiePagina& s, const std::string& formato, const std::string& cabecera,
+                  const std::string& cuerpo);
+
+// The header and footer texts the report prints (see Inicia).
+std::string EncabezadoInforme(const Proyecto& p, const ConfiguracionInforme& c);
+std::string PieInforme(const Proyecto& p, const ConfiguracionInforme& c);
+
+// Where the beam lies across the page with its axis at `y`: from 5% to 95% of the width
+// between the margins, the middle third for a single span.
+MarcoVigaPagina MarcoViga(const SuperficiePagina& s, int numVanos, double y);
+
+// Twips per unit of a diagram whose largest ordinate is `maximo`: that ordinate becomes
+// 1000 twips; 0 (a flat line) when there is nothing to draw.
+double EscalaDiagrama(double maximo);
+
+}  // namespace trabelux

@@ -1,0 +1,18 @@
+// `frmAbout`, the about box: the program's title, version and legal notice, as the build
+// sets them.
+#pragma once
+
+#include <QDialog>
+
+namespace trabelux {
+
+class FrmAbout : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FrmAbout(QWidget* padre = nullptr);
+};
+
+// The program's icon (also the window icon of every window).
+QIcon IconoPrograma();
+
+}  // namespace trabelux

@@ -1,0 +1,22 @@
+#include "ayuda/adjunta_ayuda.h"
+
+#include <QApplication>
+
+#include "acerca/frm_about.h"
+#include "ayuda/ayuda.h"
+#include "principal/polidur1.h"
+
+namespace trabelux {
+
+Ayuda* AdjuntaAyuda(Polidur1* principal, QWidget* marco) {
+    auto* ayuda = new Ayuda(Ayuda::RutaColeccionPrograma(), marco);
+    qApp->installEventFilter(ayuda);
+    principal->RegistraVentana(VentanaExterna::AyudaContenido, [ayuda] { ayuda->Contenido(); });
+    principal->RegistraVentana(VentanaExterna::AyudaBusqueda, [ayuda] { ayuda->Busqueda(); });
+    auto* acerca = new FrmAbout(marco);
+    acerca->setWindowFlag(Qt::Dialog);
+    principal->RegistraVentana(VentanaExterna::AcercaDe, [acerca] { acerca->exec(); });
+    return ayuda;
+}
+
+}  // namespace trabelux

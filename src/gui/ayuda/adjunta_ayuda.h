@@ -1,0 +1,15 @@
+// Attaches the help and the about box to the main window's "&Help" menu, and F1 to every
+// window of the program.
+#pragma once
+
+class QWidget;
+
+namespace trabelux {
+
+class Ayuda;
+class Polidur1;
+
+// `marco`: the frame window, owner of the help and of the about box.
+Ayuda* AdjuntaAyuda(Polidur1* principal, QWidget* marco);
+
+}  // namespace trabelux

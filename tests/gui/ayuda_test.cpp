@@ -1,0 +1,199 @@
+// The about box and the help: the version the build set, the help collection as shipped
+// (contents, keyword index, links, full-text search), the help commands without a
+// collection, and F1 in a dialog.
+#include "ayuda/ayuda.h"
+
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+#include "acerca/frm_about.h"
+#include "apoyo_pruebas.h"
+#include "ayuda/paginas_ayuda.h"
+#include "ayuda/ventana_ayuda.h"
+#include "comun/mensajes.h"
+#include "dialogos/datgen.h"
+#include "principal/polidur1.h"
+#include "principal/tlux_mdi.h"
+#include "ventanas_prueba.h"
+
+using namespace trabelux;
+using pruebas::Busca;
+using pruebas::Textos;
+
+namespace {
+
+const QString kVersion = QStringLiteral(TRABELUX_VERSION_CMAKE);
+
+// The file names of every page in the contents tree under `padre`.
+void PaginasDelContenido(QHelpContentModel* m, const QModelIndex& padre, QSet<QString>& r) {
+    for (int i = 0; i < m->rowCount(padre); ++i) {
+        const QModelIndex hijo = m->index(i, 0, padre);
+        r << m->contentItemAt(hijo)->url().fileName();
+        PaginasDelContenido(m, hijo, r);
+    }
+}
+
+}  // namespace
+
+class AyudaTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Ayuda> ayuda;
+
+  private slots:
+    void initTestCase() {
+        pruebas::InstalaManejador();
+        // The help copies its collection into the cache: a test's own, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        ayuda = std::make_unique<Ayuda>();
+        QVERIFY2(ayuda->Prepara(), qPrintable(ayuda->Coleccion()));
+    }
+    void init() { Mensajes::IniciaGuion(); }
+    void cleanup() { Mensajes::TerminaGuion(); }
+
+    void AcercaDeYVersionDeLosProgramas() {
+        FrmAbout acerca;
+        acerca.show();
+        QCOMPARE(acerca.windowTitle(), QStringLiteral("About Trabelux"));
+        QCOMPARE(Busca<QLabel>(&acerca, "lblTitle")->text(), QStringLiteral("Trabelux"));
+        QCOMPARE(Busca<QLabel>(&acerca, "lblVersion")->text(), "Versión " + kVersion);
+        QVERIFY(Busca<QPushButton>(&acerca, "cmdOK")->isVisible());
+        QVERIFY(!Busca<QPushButton>(&acerca, "cmdSysInfo")->isVisible());
+        const QString aviso = Busca<QLabel>(&acerca, "lblDisclaimer")->text();
+        QVERIFY(!aviso.isEmpty());
+        // Both programs answer --version with the same title, version and notice.
+        for (const char* programa : {TRABELUX_PROGRAMA, TRABELUX_CLI}) {
+            QProcess p;
+            p.start(QString::fromUtf8(programa), {QStringLiteral("--version")});
+            QVERIFY(p.waitForFinished(20000));
+            QCOMPARE(p.exitCode(), 0);
+            const QStringList lineas =
+                QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lineas, QStringList({"Trabelux " + kVersion, aviso}));
+        }
+    }
+
+    void SinColeccionAmbosComandosDicenQueFalta() {
+        TluxMDI marco;
+        auto* ayudaMarco = marco.findChild<Ayuda*>();
+        QVERIFY(ayudaMarco);
+        ayudaMarco->FijaColeccion(QStringLiteral("/no/existe/trabelux.qhc"));
+        Busca<QAction>(marco.menuBar(), "menu21")->trigger();
+        Busca<QAction>(marco.menuBar(), "menu22")->trigger();
+        QCOMPARE(Textos(), QStringList(2, QStringLiteral("Archivo Help no encontrado.")));
+        for (const MensajeMostrado& m : Mensajes::Mostrados())
+            QCOMPARE(m.tipo, TipoMensaje::Informacion);
+        QVERIFY(!ayudaMarco->Ventana());
+        // A collection that is there but is no collection: the engine's own reason.
+        QTemporaryDir dir;
+        for (const char* nombre : {"trabelux.qhc", "trabelux.qch"}) {
+            QFile f(dir.filePath(QLatin1String(nombre)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("no es una coleccion de ayuda");
+        }
+        ayudaMarco->FijaColeccion(dir.filePath(QStringLiteral("trabelux.qhc")));
+        Mensajes::BorraMostrados();
+        Busca<QAction>(marco.menuBar(), "menu21")->trigger();
+        QCOMPARE(Mensajes::Mostrados().size(), size_t{1});
+        QVERIFY(!Textos().first().isEmpty());
+        QVERIFY(Textos().first() != QStringLiteral("Archivo Help no encontrado."));
+        QVERIFY(!ayudaMarco->Ventana());
+    }
+
+    void ContenidoTieneCadaVentanaYCadaVentanaTienePagina() {
+        QHelpContentModel* contenido = ayuda->Motor()->contentModel();
+        contenido->createContents(QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!contenido->isCreatingContents() && contenido->rowCount() > 0,
+                                 20000);
+        QSet<QString> paginas;
+        PaginasDelContenido(contenido, {}, paginas);
+        for (const PaginaVentana& p : PaginasDeVentanas())
+            QVERIFY2(paginas.contains(QLatin1String(p.pagina)), p.ventana);
+        // Every window and dialog the program creates has its page.
+        TluxMDI marco;
+        QWidgetList ventanas;
+        for (QWidget* w : marco.findChildren<QWidget*>())
+            if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w->parentWidget())) ventanas << w;
+        ventanas << &marco;
+        for (QWidget* w : ventanas)
+            if (!qobject_cast<QMenu*>(w) && !w->objectName().isEmpty())
+                QVERIFY2(!PaginaDeVentana(w->objectName()).isEmpty(), qPrintable(w->objectName()));
+    }
+
+    void CadaPalabraClaveYCadaEnlaceLlevanAUnaPagina() {
+        QHelpEngine* motor = ayuda->Motor();
+        QHelpIndexModel* indice = motor->indexModel();
+        indice->createIndex(QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!indice->isCreatingIndex() && indice->rowCount() > 0, 20000);
+        for (int i = 0; i < indice->rowCount(); ++i) {
+            const QString clave = indice->data(indice->index(i, 0)).toString();
+            const QList<QHelpLink> enlaces = motor->documentsForKeyword(clave);
+            QVERIFY2(!enlaces.isEmpty(), qPrintable(clave));
+            for (const QHelpLink& e : enlaces)
+                QVERIFY2(!motor->fileData(e.url).isEmpty(), qPrintable(clave));
+        }
+        const QList<QUrl> html =
+            motor->files(QStringLiteral("trabelux.manual"), QString(), QStringLiteral("html"));
+        QVERIFY(html.size() >= 20);
+        static const QRegularExpression referencia(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+        for (const QUrl& pagina : html) {
+            const QString texto = QString::fromUtf8(motor->fileData(pagina));
+            for (const auto& m : referencia.globalMatch(texto)) {
+                const QUrl destino = pagina.resolved(QUrl(m.captured(1)));
+                QVERIFY2(!motor->fileData(destino.adjusted(QUrl::RemoveFragment)).isEmpty(),
+                         qPrintable(pagina.fileName() + " -> " + m.captured(1)));
+            }
+        }
+    }
+
+    void BusquedaDeEstribosEncuentraLaPaginaDeCortante() {
+        QHelpSearchEngine* buscador = ayuda->Motor()->searchEngine();
+        QSignalSpy indexado(buscador, &QHelpSearchEngine::indexingFinished);
+        buscador->reindexDocumentation();
+        QVERIFY(indexado.wait(60000));
+        QSignalSpy buscado(buscador, &QHelpSearchEngine::searchingFinished);
+        buscador->search(QStringLiteral("estribos"));
+        QVERIFY(buscado.wait(20000));
+        QStringList encontradas;
+        for (const QHelpSearchResult& r : buscador->searchResults(0, buscador->searchResultCount()))
+            encontradas << r.url().fileName();
+        QVERIFY2(encontradas.contains(QStringLiteral("diseno-cortante.html")),
+                 qPrintable(encontradas.join(' ')));
+    }
+
+    void ComandosYTeclaF1AbrenSuPagina() {
+        TluxMDI marco;
+        marco.show();
+        auto* ayudaMarco = marco.findChild<Ayuda*>();
+        Busca<QAction>(marco.menuBar(), "menu21")->trigger();
+        VentanaAyuda* ventana = ayudaMarco->Ventana();
+        QVERIFY(ventana && ventana->isVisible());
+        QCOMPARE(ventana->PestanaActual(), VentanaAyuda::Pestana::Contenido);
+        QCOMPARE(ventana->PaginaActual().fileName(), QStringLiteral("index.html"));
+        Busca<QAction>(marco.menuBar(), "menu22")->trigger();
+        QCOMPARE(ventana->PestanaActual(), VentanaAyuda::Pestana::Indice);
+        QVERIFY(Busca<QLineEdit>(ventana, "PalabraClave")->text().isEmpty());
+
+        Datgen* datgen = marco.Principal()->VentanaDatgen();
+        datgen->show();
+        QTest::keyClick(Busca<QLineEdit>(datgen, "Text2"), Qt::Key_F1);
+        QCOMPARE(ayudaMarco->Ventana()->PaginaActual().fileName(),
+                 QStringLiteral("datos-generales.html"));
+        QVERIFY(Mensajes::Mostrados().empty());
+    }
+};
+
+QTEST_MAIN(AyudaTest)
+#include "ayuda_test.moc"
