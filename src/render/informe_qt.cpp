@@ -93,8 +93,7 @@ int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c
                    const ComponeInforme& compone, int desde, int hasta) {
     dispositivo.setPageLayout(Disposicion(c));
     SuperficieRango superficie(&dispositivo, desde, hasta);
-    const TamanoPaginaTwips t = TamanoPagina(c);
-    superficie.EmpiezaDocumento(t.ancho, t.alto, c.margenes);
+    EmpiezaInforme(superficie, c);
     compone(superficie);
     superficie.TerminaDocumento();
     return superficie.Correcto() ? superficie.Puestas() : 0;

@@ -6,14 +6,15 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTest>
 
 namespace trabelux::pruebas {
@@ -89,10 +90,13 @@ class ColaCups {
         QElapsedTimer reloj;
         reloj.start();
         while (reloj.elapsed() < 60000) {
-            for (const QString& f : Pdfs())
-                if (!antes_.contains(f) && Completo(f)) {
-                    antes_.insert(f);
-                    return f;
+            // A fresh scheduler numbers its jobs from 1 again: a file of an earlier run
+            // may be written anew under the same name.
+            const QHash<QString, QDateTime> ahora = Pdfs();
+            for (auto i = ahora.begin(); i != ahora.end(); ++i)
+                if (antes_.value(i.key()) != i.value() && Completo(i.key())) {
+                    antes_ = Pdfs();
+                    return i.key();
                 }
             QTest::qWait(200);
         }
@@ -118,11 +122,11 @@ class ColaCups {
                            QString::fromLocal8Bit(pw ? pw->pw_dir : "/root"));
     }
 
-    QSet<QString> Pdfs() const {
-        QSet<QString> r;
+    QHash<QString, QDateTime> Pdfs() const {
+        QHash<QString, QDateTime> r;
         for (const QFileInfo& f :
              QDir(salida_).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            r.insert(f.absoluteFilePath());
+            r.insert(f.absoluteFilePath(), f.lastModified());
         return r;
     }
 
@@ -136,7 +140,7 @@ class ColaCups {
     QProcess cupsd_;
     QString socket_;
     QString salida_;
-    QSet<QString> antes_;
+    QHash<QString, QDateTime> antes_;
 };
 
 }  // namespace trabelux::pruebas

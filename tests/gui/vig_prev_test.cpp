@@ -28,6 +28,7 @@
 #include "documento/documento.h"
 #include "principal/tlux_mdi.h"
 #include "reporte/dispositivos.h"
+#include "reporte/inicia.h"
 #include "reporte/papel.h"
 #include "reporte/superficie_grabadora.h"
 #include "ventanas_prueba.h"
@@ -63,16 +64,15 @@ int PaginasPdf(const QString& ruta) {
 }
 
 // The window's report recorded with fixed-width text.
-SuperficieGrabadora Graba(const VigPrev& v, const Documento& doc) {
+SuperficieGrabadora Graba(const VigPrev& v) {
     SuperficieGrabadora g;
-    const Tamano t = TamanoHoja(doc.ConfiguracionReporte());
-    g.EmpiezaDocumento(t.ancho, t.alto, doc.ConfiguracionReporte().margenes);
+    EmpiezaInforme(g, v.Configuracion());
     v.ComposicionActual()(g);
     g.TerminaDocumento();
     return g;
 }
 
-void Pulsa(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+void Pulsa(QAbstractButton* b) { b->click(); }
 
 }  // namespace
 
@@ -200,7 +200,7 @@ class VigPrevTest : public QObject {
         QCOMPARE(doc.ProyectoActual().piePagina, std::string("||Pag %d"));
         QVERIFY(Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
 
-        const SuperficieGrabadora g = Graba(v, doc);
+        const SuperficieGrabadora g = Graba(v);
         const ConfiguracionInforme& c = doc.ConfiguracionReporte();
         const double izq = c.margenes[kMargenIzquierda];
         const double der = TamanoHoja(c).ancho - c.margenes[kMargenDerecha];
@@ -230,7 +230,7 @@ class VigPrevTest : public QObject {
         VigPrev v(&doc);
         Pulsa(Busca<QPushButton>(&v, "BotonEstilos"));
         QVERIFY(!Busca<QPushButton>(&v, "Color5")->isEnabled());  // no diagrams chosen
-        QVERIFY(!Busca<QPushButton>(&v, "Color7")->isEnabled());  // no reinforcement option
+        QVERIFY(Busca<QPushButton>(&v, "Color7")->isEnabled());   // after a design
         QFont f(QStringLiteral("DejaVu Serif"));
         f.setPointSize(14);
         f.setItalic(true);
@@ -317,7 +317,8 @@ class VigPrevTest : public QObject {
         v.Activa();
         QVERIFY(refuerzo->isEnabled());
         auto tieneDiagrama = [&] {
-            for (const LlamadaGrabada& l : Graba(v, doc).Llamadas())
+            const SuperficieGrabadora g = Graba(v);
+            for (const LlamadaGrabada& l : g.Llamadas())
                 if (l.texto == "Diagrama de Cortante") return true;
             return false;
         };

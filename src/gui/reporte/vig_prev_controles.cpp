@@ -92,7 +92,7 @@ void VigPrev::AplicaMargen(int lado) {
         return;
     }
     // Opposite margins must leave room for the body of the page.
-    const TamanoPaginaTwips hoja = TamanoPagina(c);
+    const Tamano hoja = TamanoHoja(c);
     const int opuesto = (lado + 2) % 4;
     const double extension =
         (lado == kMargenArriba || lado == kMargenAbajo) ? hoja.alto : hoja.ancho;
