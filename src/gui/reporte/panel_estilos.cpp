@@ -61,6 +61,8 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
         Fila& f = filas_[fp.fila];
         const QString n = QString::number(fp.fila);
         f.nombre = new QLabel(QString::fromLatin1(fp.nombre));
+        // The two-word names take two lines in a narrow panel.
+        f.nombre->setWordWrap(f.nombre->text().contains(QLatin1Char(' ')));
         rejilla->addWidget(f.nombre, r, 0);
         if (TieneFuente(fp.fila)) {
             f.fuente = Boton(QStringLiteral("Fuente") + n);

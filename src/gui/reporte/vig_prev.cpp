@@ -92,7 +92,7 @@ void VigPrev::CreaControles() {
     connect(cierra, &QPushButton::clicked, this, &VigPrev::Regresa);
     auto* contenedor = new QWidget;
     contenedor->setLayout(izquierda);
-    contenedor->setFixedWidth(330);
+    contenedor->setFixedWidth(350);
     capa->addWidget(contenedor);
 
     auto* derecha = new QVBoxLayout;
