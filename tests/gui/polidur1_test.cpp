@@ -514,6 +514,20 @@ class Polidur1Test : public QObject {
         QCOMPARE(doc->Ruta(), QString());
     }
 
+    void exportarElInformeEscribeUnPdfOLoDice() {
+        const QString pdf = Ruta("informe.pdf");
+        Mensajes::AgregaRuta(dir.filePath("informe"));  // the extension is added
+        Busca<QAction>(marco.get(), "menu03b")->trigger();
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("%PDF"));
+        f.close();
+        // A file that cannot be written says so (its folder is the PDF just written).
+        Mensajes::BorraMostrados();
+        QVERIFY(!principal->ExportaInformePdfEn(pdf + "/otro.pdf"));
+        QVERIFY(Mensajes::Mostrados().back().texto.startsWith("No se pudo guardar el archivo:"));
+    }
+
     void cambiosSinGuardar() {
         doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "SIN GUARDAR"; });
         QVERIFY(doc->Modificado());

@@ -63,6 +63,11 @@ class Polidur1 : public QWidget {
     void Abrir();
     bool Salvar();
     void ArchivoLosas();
+    // "Exportar informe a PDF...": the report with the session's set-up, written
+    // atomically to the file the user names; false when nothing was written.
+    bool ExportaInformePdf();
+    // The same without asking for the name.
+    bool ExportaInformePdfEn(const QString& ruta);
     void Analiza(bool soloAnalisis);
     void MuestraResultados();
     void Actualiza();  // the grid update ("Actualiza")

@@ -58,6 +58,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     QAction* salvar = Accion(menuArchivos_, "menu03", QStringLiteral("&Salvar"));
     salvar->setShortcut(QKeySequence::Save);
     vistaPreviaArchivo_ = Accion(menuArchivos_, "menu03a", QStringLiteral("&Print Preview"));
+    QAction* pdf = Accion(menuArchivos_, "menu03b", QStringLiteral("Exportar informe a PDF..."));
     QAction* losas = Accion(menuArchivos_, "Menu04", QStringLiteral("Archivo de &Losas"));
     menuArchivos_->addSeparator();
     QAction* termina = Accion(menuArchivos_, "Menu05", QStringLiteral("&Termina"));
@@ -92,6 +93,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     connect(abrir, &QAction::triggered, this, &Polidur1::Abrir);
     connect(salvar, &QAction::triggered, this, [this] { Salvar(); });
     connect(losas, &QAction::triggered, this, &Polidur1::ArchivoLosas);
+    connect(pdf, &QAction::triggered, this, [this] { ExportaInformePdf(); });
     connect(termina, &QAction::triggered, this, &Polidur1::terminar);
     connect(vistaPreviaArchivo_, &QAction::triggered, this,
             [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
