@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include "analisis/calcula.h"
@@ -710,6 +711,27 @@ class Polidur1Test : public QObject {
         QVERIFY(!doc->Calculado());
         QVERIFY(!doc->UltimosResultados()->analisisCompleto);
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+    }
+
+    // After the results window and "Regresar" the main window fills the frame again, and
+    // the unsaved-changes mark stays in the title throughout.
+    void regresarLlenaElMarcoYConservaLaMarca() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V9"; });
+        auto* area = Busca<QMdiArea>(marco.get(), "AreaMDI");
+        auto* sub = Busca<QMdiSubWindow>(marco.get(), "VentanaPolidur1");
+        const QString titulo = "Trabelux - tres-vanos.vcw*";
+        for (int vez = 0; vez < 2; ++vez) {
+            Busca<QAction>(marco.get(), "menu10")->trigger();
+            QVERIFY(Busca<QMdiSubWindow>(marco.get(), "VentanaResultad")->isVisible());
+            QCOMPARE(marco->windowHandle()->title(), titulo);
+            QTest::mouseClick(Busca<QPushButton>(marco.get(), "BotonRegresa"), Qt::LeftButton);
+            QCOMPARE(marco->windowHandle()->title(), titulo);
+            QVERIFY(sub->isMaximized());
+            QCOMPARE(sub->geometry(), area->viewport()->rect());
+        }
+        marco->resize(800, 600);
+        QTRY_COMPARE(sub->geometry(), area->viewport()->rect());
     }
 };
 

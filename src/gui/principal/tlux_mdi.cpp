@@ -34,17 +34,11 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     // Windows are created once and only hidden: closing one must not destroy it.
     subResultados_->setAttribute(Qt::WA_DeleteOnClose, false);
     subResultados_->hide();
-    connect(resultados_, &Resultad::Regresa, this, [this] {
-        subResultados_->hide();
-        area_->setActiveSubWindow(subPrincipal_);
-    });
+    connect(resultados_, &Resultad::Regresa, this, &TluxMDI::RegresaAPrincipal);
     principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
     // Results that were dropped (a new run, a new or opened project) are not shown.
     connect(doc_, &Documento::cambiado, this, [this] {
-        if (!doc_->UltimosResultados() && subResultados_->isVisible()) {
-            subResultados_->hide();
-            area_->setActiveSubWindow(subPrincipal_);
-        }
+        if (!doc_->UltimosResultados() && subResultados_->isVisible()) RegresaAPrincipal();
     });
     principal_->CreaMenus(menuBar());
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
@@ -78,6 +72,18 @@ void TluxMDI::MuestraResultados() {
     }
     subResultados_->showMaximized();
     area_->setActiveSubWindow(subResultados_);
+    // A maximised sub-window writes its own caption into the frame's title, dropping the
+    // unsaved-changes mark: the frame's own title is put back.
+    ActualizaTitulo();
+}
+
+// Activating a maximised sub-window restores the one that was maximised before, so the
+// main window is maximised again each time it comes back to the front.
+void TluxMDI::RegresaAPrincipal() {
+    subResultados_->hide();
+    subPrincipal_->showMaximized();
+    area_->setActiveSubWindow(subPrincipal_);
+    ActualizaTitulo();
 }
 
 void TluxMDI::ActualizaTitulo() {
