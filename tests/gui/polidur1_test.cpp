@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QWindow>
 #include <QtTest>
 
@@ -732,6 +733,62 @@ class Polidur1Test : public QObject {
         }
         marco->resize(800, 600);
         QTRY_COMPARE(sub->geometry(), area->viewport()->rect());
+    }
+
+    // Undo and redo act on the project wherever the focus is, except inside a cell being
+    // typed; the span-length panel hands the keyboard back to the grid.
+    void deshacerYRehacerDesdeCualquierParte() {
+        QVERIFY(QTest::qWaitForWindowActive(marco.get()));
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V2"; });
+        const struct {
+            const char* foco;
+            QKeySequence tecla;
+            const char* nombre;
+        } pasos[] = {{"Combo1", QKeySequence("Ctrl+Z"), "V1"},
+                     {"Combo2", QKeySequence("Ctrl+Y"), "V2"},
+                     {"DBGrid1", QKeySequence("Ctrl+Z"), "V1"},
+                     {"SSCommand1", QKeySequence("Ctrl+Shift+Z"), "V2"}};
+        for (const auto& paso : pasos) {
+            auto* w = Busca<QWidget>(principal, paso.foco);
+            w->setFocus();
+            QTest::keySequence(w, paso.tecla);
+            QCOMPARE(doc->ProyectoActual().nombreViga, std::string(paso.nombre));
+        }
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        tabla->setFocus();
+        tabla->edit(tabla->model()->index(0, kColBase));
+        QVERIFY(QApplication::focusWidget() != tabla);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("V2"));
+        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {}, CentroCelda(0, kColLong));
+        QTest::mouseDClick(tabla->viewport(), Qt::LeftButton, {}, CentroCelda(0, kColLong));
+        QVERIFY(Busca<QFrame>(principal, "SSPanel1")->isVisible());
+        QTest::mouseClick(Busca<QPushButton>(principal, "Command4"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), tabla);
+    }
+
+    // While the results window is up the commands that edit the project are off (the
+    // results would no longer describe it); F5 runs, the status bar tells the last run.
+    void conResultadosALaVistaNoSeEditaElProyecto() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V9"; });
+        QVERIFY(QTest::qWaitForWindowActive(marco.get()));
+        QTest::keyClick(Busca<QWidget>(principal, "DBGrid1"), Qt::Key_F5);
+        QVERIFY(Busca<QMdiSubWindow>(marco.get(), "VentanaResultad")->isVisible());
+        QVERIFY(Busca<QLabel>(marco.get(), "UltimoCalculo")
+                    ->text()
+                    .startsWith(QString::fromUtf8("Último cálculo terminado a las ")));
+        const char* edicion[] = {"menu3", "Menu04", "menu5Accion", "menuDeshacer"};
+        for (const char* nombre : edicion)
+            QVERIFY2(!Busca<QAction>(marco.get(), nombre)->isEnabled(), nombre);
+        QTest::mouseClick(Busca<QPushButton>(marco.get(), "BotonRegresa"), Qt::LeftButton);
+        for (const char* nombre : edicion)
+            QVERIFY2(Busca<QAction>(marco.get(), nombre)->isEnabled(), nombre);
+        QStringList barra;
+        for (QAction* a : Busca<QToolBar>(marco.get(), "BarraComandos")->actions())
+            if (!a->isSeparator()) barra << a->iconText();
+        QCOMPARE(barra, (QStringList{"Nuevo", "Abrir", "Salvar", "Calcular", "Resultados",
+                                     "Deshacer", "Rehacer"}));
     }
 };
 

@@ -77,16 +77,6 @@ Polidur1::Polidur1(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     progre_ = new Progre(this);
     recarga_ = new Recarga(this);
 
-    // Undo and redo of every edit, from the keyboard.
-    QAction* deshacer = doc_->Pila()->createUndoAction(this);
-    deshacer->setShortcut(QKeySequence::Undo);
-    deshacer->setShortcutContext(Qt::WindowShortcut);
-    addAction(deshacer);
-    QAction* rehacer = doc_->Pila()->createRedoAction(this);
-    rehacer->setShortcut(QKeySequence::Redo);
-    rehacer->setShortcutContext(Qt::WindowShortcut);
-    addAction(rehacer);
-
     AdjuntaDialogos();
 
     connect(doc_, &Documento::cambiado, this, &Polidur1::AlCambiarDocumento);
@@ -284,6 +274,8 @@ void Polidur1::CierraPanelLongitud(bool aplicar) {
     panelLongitud_->hide();
     marcoApoyos_->show();
     tabla_->ConfirmaEdicion();
+    // The panel came from a cell of the grid: the keyboard goes back there.
+    tabla_->setFocus();
     if (!aplicar) return;
     Proyecto prueba = doc_->ProyectoActual();
     if (AplicaLongitud(prueba, fila, longitud))

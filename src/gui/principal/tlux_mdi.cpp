@@ -1,10 +1,14 @@
 #include "principal/tlux_mdi.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include "documento/documento.h"
 #include "principal/polidur1.h"
@@ -41,6 +45,26 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
         if (!doc_->UltimosResultados() && subResultados_->isVisible()) RegresaAPrincipal();
     });
     principal_->CreaMenus(menuBar());
+    auto* barra = addToolBar(QStringLiteral("Comandos"));
+    barra->setObjectName(QStringLiteral("BarraComandos"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    principal_->CreaBarra(barra);
+    // The status bar: what the program is doing on the left, the last run on the right.
+    auto* ultimoCalculo = new QLabel(QStringLiteral("Sin calcular"));
+    ultimoCalculo->setObjectName(QStringLiteral("UltimoCalculo"));
+    statusBar()->addPermanentWidget(ultimoCalculo);
+    statusBar()->showMessage(QStringLiteral("Listo"));
+    connect(principal_, &Polidur1::estado, statusBar(),
+            [this](const QString& t) { statusBar()->showMessage(t); });
+    connect(principal_, &Polidur1::calculoTerminado, this, [this, ultimoCalculo](bool calculado) {
+        const QString hora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+        ultimoCalculo->setText((calculado ? QStringLiteral("Último cálculo terminado a las %1")
+                                          : QStringLiteral("Último cálculo detenido a las %1"))
+                                   .arg(hora));
+        statusBar()->showMessage(calculado ? QStringLiteral("Listo")
+                                           : QStringLiteral("El cálculo se detuvo"));
+    });
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
     ActualizaTitulo();
@@ -72,6 +96,7 @@ void TluxMDI::MuestraResultados() {
     }
     subResultados_->showMaximized();
     area_->setActiveSubWindow(subResultados_);
+    principal_->FijaResultadosVisibles(true);
     // A maximised sub-window writes its own caption into the frame's title, dropping the
     // unsaved-changes mark: the frame's own title is put back.
     ActualizaTitulo();
@@ -81,6 +106,7 @@ void TluxMDI::MuestraResultados() {
 // main window is maximised again each time it comes back to the front.
 void TluxMDI::RegresaAPrincipal() {
     subResultados_->hide();
+    principal_->FijaResultadosVisibles(false);
     subPrincipal_->showMaximized();
     area_->setActiveSubWindow(subPrincipal_);
     ActualizaTitulo();
