@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "comun/traducciones.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "version.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(trabelux::kNombrePrograma));
     QApplication::setApplicationVersion(QString::fromLatin1(trabelux::kVersionPrograma));
+    trabelux::CargaTraduccionesQt();
     trabelux::TluxMDI marco;
     // A comfortable size on a large screen; the whole screen on a small one.
     const QRect pantalla = marco.screen()->availableGeometry();

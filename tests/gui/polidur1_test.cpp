@@ -3,6 +3,7 @@
 #include "principal/polidur1.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -22,11 +24,13 @@
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "comun/mensajes.h"
+#include "comun/traducciones.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
 #include "documento/operaciones.h"
 #include "principal/dibujo_viga.h"
+#include "principal/modelo_vanos.h"
 #include "principal/tlux_mdi.h"
 #include "ventanas_prueba.h"
 
@@ -586,10 +590,24 @@ class Polidur1Test : public QObject {
         QTest::mouseClick(Busca<QPushButton>(principal, "Command3"), Qt::LeftButton);
         QCOMPARE(modelo->index(0, kColMuerta).data().toString(), QString("1.333"));
         QCOMPARE(modelo->index(0, kColViva).data().toString(), QString("0.267"));
-        // A typed load gives way to the slabs at the next grid update.
-        QVERIFY(modelo->setData(modelo->index(1, kColMuerta), "9"));
-        QTest::mouseClick(Busca<QPushButton>(principal, "Command3"), Qt::LeftButton);
-        QCOMPARE(modelo->index(1, kColMuerta).data().toString(), QString("0.000"));
+        // Both loads are computed while the slab file is in use: locked, grey, and saying
+        // where they come from, so nothing typed there is thrown away unseen.
+        for (int col : {kColMuerta, kColViva}) {
+            const QModelIndex celda = modelo->index(1, col);
+            QVERIFY(!(modelo->flags(celda) & Qt::ItemIsEditable));
+            QVERIFY(!modelo->setData(celda, "9"));
+            QCOMPARE(celda.data(Qt::BackgroundRole).value<QColor>(), QColor(QRgb(kGrisCalculado)));
+            QVERIFY(celda.data(Qt::ToolTipRole).toString().contains("archivo de losas"));
+        }
+    }
+
+    // The slab file dialog starts in the project's folder.
+    void archivoDeLosasEmpiezaEnLaCarpetaDelProyecto() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Busca<QAction>(marco.get(), "Menu04")->trigger();
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(QDir(Mensajes::Mostrados()[0].inicial).absolutePath(),
+                 QDir(TRABELUX_EXAMPLES).absolutePath());
     }
 
     void analisisDesdeElMenuLlenaLosResultados() {
@@ -789,6 +807,23 @@ class Polidur1Test : public QObject {
             if (!a->isSeparator()) barra << a->iconText();
         QCOMPARE(barra, (QStringList{"Nuevo", "Abrir", "Salvar", "Calcular", "Resultados",
                                      "Deshacer", "Rehacer"}));
+    }
+
+    // Qt's own buttons and file dialogs speak Spanish. Last: the translation stays
+    // installed for the rest of the process.
+    void dialogosDeQtEnCastellano() {
+        QVERIFY(CargaTraduccionesQt());
+        QMessageBox caja(QMessageBox::Question, "T", "?",
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(caja.button(QMessageBox::Yes)->text(), QString::fromUtf8("&Sí"));
+        QCOMPARE(caja.button(QMessageBox::Cancel)->text(), QString("Cancelar"));
+        QFileDialog dialogo(marco.get());
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        for (const char* nombre : {"lookInLabel", "fileNameLabel"}) {
+            const QString texto = Busca<QLabel>(&dialogo, nombre)->text();
+            QVERIFY2(!texto.contains("Look in") && !texto.contains("File name"), qPrintable(texto));
+        }
     }
 };
 

@@ -286,7 +286,7 @@ void Polidur1::CierraPanelLongitud(bool aplicar) {
 }
 
 void Polidur1::PreguntaReemplazarColumna(int columna) {
-    if (enCalculo_ || !ColumnaReemplazable(columna)) return;
+    if (enCalculo_ || !ColumnaReemplazable(columna) || modelo_->ColumnaBloqueada(columna)) return;
     tabla_->ConfirmaEdicion();
     if (!Mensajes::PreguntaOkCancelar(
             this, QStringLiteral("Quiere cambiar los datos de esta columna por los globales"),

@@ -317,8 +317,11 @@ bool Polidur1::GuardaEn(const QString& ruta) {
 
 void Polidur1::ArchivoLosas() {
     tabla_->ConfirmaEdicion();
-    const QString ruta = Mensajes::PideArchivoAbrir(
-        this, kFiltroLosas, QString::fromStdString(doc_->ProyectoActual().archivoLosas));
+    // The dialog opens at the slab file in use, or else in the project's folder.
+    QString inicial = QString::fromStdString(doc_->ProyectoActual().archivoLosas);
+    if (inicial.isEmpty() && !doc_->Ruta().isEmpty())
+        inicial = QFileInfo(doc_->Ruta()).absolutePath();
+    const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroLosas, inicial);
     if (ruta.isEmpty()) return;
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) {
