@@ -291,9 +291,9 @@ class Polidur1Test : public QObject {
         QTest::newRow("negativa") << "-3"
                                   << "Command4"
                                   << "1.000";
-        QTest::newRow("texto") << "abc"
-                               << "Command4"
-                               << "1.000";
+        QTest::newRow("coma decimal") << "1,5"
+                                      << "Command4"
+                                      << "1.500";
         QTest::newRow("positiva") << "4.75"
                                   << "Command4"
                                   << "4.750";
@@ -408,6 +408,51 @@ class Polidur1Test : public QObject {
         Busca<QLineEdit>(dialogo, "Text1")->setText("20");
         QTest::mouseClick(Busca<QPushButton>(dialogo, "Command1"), Qt::LeftButton);
         QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("20"));
+    }
+
+    // The typical length of the span-count dialog is refused when negative or not a
+    // number, as the grid refuses it; the dialog stays open.
+    void longitudTipicaInvalidaSeRechaza_data() {
+        QTest::addColumn<QString>("longitud");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("negativa") << "-2"
+                                  << "No se admiten valores negativos";
+        QTest::newRow("texto") << "abc"
+                               << "El texto \"abc\" no es un numero";
+    }
+    void longitudTipicaInvalidaSeRechaza() {
+        QFETCH(QString, longitud);
+        QFETCH(QString, mensaje);
+        CambiaNumero("3", longitud);
+        QCOMPARE(Textos(), QStringList{mensaje});
+        QVERIFY(Busca<NumVanos>(principal, "NumVanos")->isVisible());
+        QCOMPARE(doc->ProyectoActual().numVanos, 1);
+    }
+
+    // Numbers typed with a decimal comma keep their decimals; text that is not a number
+    // is refused with a message and the cell keeps its value.
+    void numerosTecleadosConComa_data() {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("celda");
+        QTest::addColumn<int>("mensajes");
+        QTest::newRow("coma") << "1,5"
+                              << "1.500" << 0;
+        QTest::newRow("punto") << "2.25"
+                               << "2.250" << 0;
+        QTest::newRow("texto") << "abc"
+                               << "" << 1;
+    }
+    void numerosTecleadosConComa() {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, celda);
+        QFETCH(int, mensajes);
+        auto* modelo = Busca<QTableView>(principal, "DBGrid1")->model();
+        modelo->setData(modelo->index(0, kColMuerta), tecleado);
+        QCOMPARE(modelo->index(0, kColMuerta).data().toString(), celda);
+        QCOMPARE(int(Mensajes::Mostrados().size()), mensajes);
+        CambiaNumero("2", tecleado);
+        QCOMPARE(doc->ProyectoActual().numVanos, mensajes ? 1 : 2);
+        if (!mensajes) QCOMPARE(modelo->index(1, kColLong).data().toString(), celda);
     }
 
     void abrirYSalvarIdaYVuelta() {

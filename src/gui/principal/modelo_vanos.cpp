@@ -159,7 +159,12 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
     // Leaving a cell without typing must not round the stored value to its shown digits.
     if (texto == TextoCelda(fila, col)) return true;
     const std::string t = texto.toStdString();
-    const double numero = LeeNumeroSinLimite(t);
+    const std::optional<double> leido = LeeNumeroTecleado(t);
+    if (!leido) {
+        Mensajes::Informa(nullptr, QString::fromStdString(MensajeNoEsNumero(t)));
+        return false;
+    }
+    const double numero = *leido;
     if (numero < 0) {
         Mensajes::Informa(nullptr, QStringLiteral("No se admiten valores negativos"));
         return false;

@@ -269,7 +269,15 @@ void Polidur1::AbrePanelLongitud(int fila) {
 void Polidur1::CierraPanelLongitud(bool aplicar) {
     if (!panelLongitud_->isVisible()) return;
     const int fila = filaPanel_;
-    const double longitud = LeeNumero(textoLongitud_->text().toStdString());
+    const std::string texto = textoLongitud_->text().toStdString();
+    const std::optional<double> leido = LeeNumeroTecleado(texto);
+    if (aplicar && !leido) {
+        Mensajes::Informa(this, QString::fromStdString(MensajeNoEsNumero(texto)));
+        textoLongitud_->setFocus();
+        textoLongitud_->selectAll();
+        return;
+    }
+    const double longitud = leido.value_or(0);
     filaPanel_ = -1;
     panelLongitud_->hide();
     marcoApoyos_->show();
