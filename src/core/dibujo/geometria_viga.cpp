@@ -24,6 +24,11 @@ void ColocaTextos(GeometriaViga& g, Tamano tamano, const MideTexto& ancho) {
     std::vector<Poligonal> obstaculos;
     for (const ArcoDibujo& a : g.arcos) obstaculos.push_back(a.curva);
     for (const FlechaDibujo& f : g.flechas) obstaculos.push_back({f.desde, f.hasta});
+    for (const ApoyoDibujo& a : g.apoyos)
+        if (!a.figura.empty()) {
+            obstaculos.push_back(a.figura);
+            obstaculos.back().push_back(a.figura.front());
+        }
     std::vector<TextoDibujo*> moviles;
     for (int pasada = 0; pasada < 2; ++pasada)
         for (TextoDibujo& t : g.textos) {
