@@ -15,6 +15,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QToolBar;
 
 namespace trabelux {
 
@@ -53,6 +54,11 @@ class Polidur1 : public QWidget {
 
     // Builds the menu of the frame window into `barra`.
     void CreaMenus(QMenuBar* barra);
+    // Puts the common commands of the menu into the frame's toolbar (after CreaMenus).
+    void CreaBarra(QToolBar* barra);
+    // The frame shows the results window over this one: the commands that edit the
+    // project are off meanwhile, so the results shown always describe the project.
+    void FijaResultadosVisibles(bool visibles);
     // Attaches the window a command opens; `abre` runs when the command is chosen.
     void RegistraVentana(VentanaExterna ventana, std::function<void()> abre);
 
@@ -92,6 +98,10 @@ class Polidur1 : public QWidget {
     void proyectoNuevo();
     // "&Termina".
     void terminar();
+    // What the program is doing or has just done, for the frame's status bar.
+    void estado(const QString& texto);
+    // A run finished (successfully or not) at the time given by the frame's clock.
+    void calculoTerminado(bool calculado);
 
   private:
     void CreaControles();
@@ -109,6 +119,7 @@ class Polidur1 : public QWidget {
     ModeloVanos* modelo_ = nullptr;
     bool enCalculo_ = false;
     bool enCarga_ = false;
+    bool resultadosVisibles_ = false;
     int filaPanel_ = -1;
     std::map<VentanaExterna, std::function<void()>> ventanas_;
 
@@ -152,6 +163,13 @@ class Polidur1 : public QWidget {
     QAction* resultados_ = nullptr;          // Menu12
     QAction* refuerzo_ = nullptr;            // Menu13
     QAction* acercaDe_ = nullptr;            // menu23
+    QMenu* menuEditar_ = nullptr;
+    QAction* nuevo_ = nullptr;
+    QAction* abrir_ = nullptr;
+    QAction* salvar_ = nullptr;
+    QAction* losas_ = nullptr;
+    QAction* deshacer_ = nullptr;
+    QAction* rehacer_ = nullptr;
 };
 
 }  // namespace trabelux

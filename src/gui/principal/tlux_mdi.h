@@ -34,6 +34,7 @@ class TluxMDI : public QMainWindow {
   private:
     void ActualizaTitulo();
     void MuestraResultados();
+    void RegresaAPrincipal();
 
     Documento* doc_;
     QMdiArea* area_;
