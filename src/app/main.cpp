@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "acerca/frm_about.h"
+#include "comun/traducciones.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "version.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QString::fromLatin1(trabelux::kNombrePrograma));
     QApplication::setDesktopFileName(QStringLiteral("trabelux"));
     QApplication::setWindowIcon(trabelux::IconoPrograma());
+    trabelux::CargaTraduccionesQt();
     trabelux::TluxMDI marco;
     // A comfortable size on a large screen; the whole screen on a small one.
     const QRect pantalla = marco.screen()->availableGeometry();

@@ -40,6 +40,25 @@ int Uso(const std::string& error = {}) {
     return 2;
 }
 
+// What calc and report share: the project file and the run's options. False for an
+// option that is none of them, left to the command; a second file name sets `error`.
+template <class Opciones>
+bool LeeArgumentoComun(const std::string& a, Opciones& o, std::string& error) {
+    if (a == "--analysis-only")
+        o.soloAnalisis = true;
+    else if (a == "--double=yes")
+        o.dobleRefuerzo = true;
+    else if (a == "--double=no")
+        o.dobleRefuerzo = false;
+    else if (!a.empty() && a[0] == '-')
+        return false;
+    else if (o.proyecto.empty())
+        o.proyecto = a;
+    else
+        error = "Sobra el argumento: " + a;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,22 +84,14 @@ int main(int argc, char** argv) {
         trabelux::cli::OpcionesCalc o;
         for (int i = 2; i < argc; ++i) {
             std::string a = argv[i];
-            if (a == "--analysis-only")
-                o.soloAnalisis = true;
-            else if (a == "--double=yes")
-                o.dobleRefuerzo = true;
-            else if (a == "--double=no")
-                o.dobleRefuerzo = false;
-            else if (a == "--stations")
+            std::string error;
+            if (a == "--stations")
                 o.estaciones = true;
             else if (a == "--json")
                 o.json = true;
-            else if (!a.empty() && a[0] == '-')
+            else if (!LeeArgumentoComun(a, o, error))
                 return Uso("Opcion desconocida: " + a);
-            else if (o.proyecto.empty())
-                o.proyecto = a;
-            else
-                return Uso("Sobra el argumento: " + a);
+            if (!error.empty()) return Uso(error);
         }
         if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
         return trabelux::cli::ComandoCalc(o);
@@ -90,22 +101,14 @@ int main(int argc, char** argv) {
         for (int i = 2; i < argc; ++i) {
             std::string a = argv[i];
             std::string error;
-            if (a == "--analysis-only")
-                o.soloAnalisis = true;
-            else if (a == "--double=yes")
-                o.dobleRefuerzo = true;
-            else if (a == "--double=no")
-                o.dobleRefuerzo = false;
-            else if (a == "--text")
+            if (a == "--text")
                 o.texto = true;
             else if (a == "-o" && i + 1 < argc)
                 o.salida = argv[++i];
-            else if (!a.empty() && a[0] == '-') {
-                if (!trabelux::cli::LeeOpcionInforme(a, o, error)) return Uso(error);
-            } else if (o.proyecto.empty())
-                o.proyecto = a;
-            else
-                return Uso("Sobra el argumento: " + a);
+            else if (!LeeArgumentoComun(a, o, error) &&
+                     !trabelux::cli::LeeOpcionInforme(a, o, error))
+                return Uso(error);
+            if (!error.empty()) return Uso(error);
         }
         if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
         if (o.salida.empty() && !o.texto) return Uso("Falta el archivo del informe (-o)");

@@ -177,6 +177,30 @@ class ContractTest(unittest.TestCase):
             self.assertIn(b["stirrup_bar"], (0, 1))
             self.assertGreater(b["stirrup_spacing"], 0)
 
+    def test_report_writes_a_pdf_or_its_composition(self):
+        path = os.path.join(EXAMPLES, "tres-vanos.vcw")
+        code, out, err = run("report", path, "--text", "--analysis-only",
+                             "--header=Obra|Viga|Pag %d", "--paper=9", "--landscape")
+        self.assertEqual(code, 0, err)
+        self.assertIn("Reacciones de apoyo", out)
+        self.assertNotIn("Refuerzo en vanos", out)
+        self.assertIn("] Pag 1", out)
+        with tempfile.TemporaryDirectory() as d:
+            pdf = os.path.join(d, "informe.pdf")
+            code, out, err = run("report", path, "-o", pdf, "--diagrams", "--reinforcement",
+                                 "--margins=0.75,0.75,0.75,0.75")
+            self.assertEqual(code, 0, err)
+            with open(pdf, "rb") as f:
+                self.assertEqual(f.read(5), b"%PDF-")
+            # A folder where the PDF should go: nothing written, exit 2.
+            code, _, err = run("report", path, "-o", d)
+            self.assertEqual(code, 2)
+            self.assertIn("No se pudo guardar el archivo:", err)
+        for bad in (["--paper=999"], ["--margins=1,1"], ["--margins=1,1,1,x"], ["--bogus"], []):
+            with self.subTest(bad=bad):
+                code, _, _ = run("report", path, *bad) if bad else run("report", path)
+                self.assertEqual(code, 2)
+
     def test_shapes_lists_one_family(self):
         code, out, _ = run("shapes", "W")
         self.assertEqual(code, 0)

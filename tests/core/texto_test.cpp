@@ -114,3 +114,16 @@ TEST(Codificacion, Latin1RoundTripsEveryByte) {
     EXPECT_EQ(Utf8ALatin1("€"), "?");
     EXPECT_EQ(Utf8ALatin1("\xC3"), "?");
 }
+
+// Typed input: "." or "," as the decimal mark, the whole text one number, blanks ignored.
+TEST(Texto, NumeroTecleado) {
+    const std::pair<const char*, std::optional<double>> casos[] = {
+        {"1,5", 1.5}, {" 2.25 ", 2.25}, {"-0,75", -0.75}, {"", 0.0},  {"1.5E+02", 150}, {"3D1", 30},
+        {"abc", {}},  {"1,5,2", {}},    {"1.5,2", {}},    {"3x", {}}, {"4E", {}},       {",", {}}};
+    for (const auto& [texto, esperado] : casos) {
+        SCOPED_TRACE(texto);
+        EXPECT_EQ(LeeNumeroTecleado(texto), esperado);
+    }
+    EXPECT_TRUE(std::isinf(*LeeNumeroTecleado("-1E400")));
+    EXPECT_EQ(MensajeNoEsNumero("abc"), "El texto \"abc\" no es un numero");
+}

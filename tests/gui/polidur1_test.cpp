@@ -3,6 +3,7 @@
 #include "principal/polidur1.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,21 +11,26 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "comun/mensajes.h"
+#include "comun/traducciones.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
 #include "documento/operaciones.h"
 #include "principal/dibujo_viga.h"
+#include "principal/modelo_vanos.h"
 #include "principal/tlux_mdi.h"
 #include "ventanas_prueba.h"
 
@@ -282,9 +288,9 @@ class Polidur1Test : public QObject {
         QTest::newRow("negativa") << "-3"
                                   << "Command4"
                                   << "1.000";
-        QTest::newRow("texto") << "abc"
-                               << "Command4"
-                               << "1.000";
+        QTest::newRow("coma decimal") << "1,5"
+                                      << "Command4"
+                                      << "1.500";
         QTest::newRow("positiva") << "4.75"
                                   << "Command4"
                                   << "4.750";
@@ -401,6 +407,51 @@ class Polidur1Test : public QObject {
         QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("20"));
     }
 
+    // The typical length of the span-count dialog is refused when negative or not a
+    // number, as the grid refuses it; the dialog stays open.
+    void longitudTipicaInvalidaSeRechaza_data() {
+        QTest::addColumn<QString>("longitud");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("negativa") << "-2"
+                                  << "No se admiten valores negativos";
+        QTest::newRow("texto") << "abc"
+                               << "El texto \"abc\" no es un numero";
+    }
+    void longitudTipicaInvalidaSeRechaza() {
+        QFETCH(QString, longitud);
+        QFETCH(QString, mensaje);
+        CambiaNumero("3", longitud);
+        QCOMPARE(Textos(), QStringList{mensaje});
+        QVERIFY(Busca<NumVanos>(principal, "NumVanos")->isVisible());
+        QCOMPARE(doc->ProyectoActual().numVanos, 1);
+    }
+
+    // Numbers typed with a decimal comma keep their decimals; text that is not a number
+    // is refused with a message and the cell keeps its value.
+    void numerosTecleadosConComa_data() {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("celda");
+        QTest::addColumn<int>("mensajes");
+        QTest::newRow("coma") << "1,5"
+                              << "1.500" << 0;
+        QTest::newRow("punto") << "2.25"
+                               << "2.250" << 0;
+        QTest::newRow("texto") << "abc"
+                               << "" << 1;
+    }
+    void numerosTecleadosConComa() {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, celda);
+        QFETCH(int, mensajes);
+        auto* modelo = Busca<QTableView>(principal, "DBGrid1")->model();
+        modelo->setData(modelo->index(0, kColMuerta), tecleado);
+        QCOMPARE(modelo->index(0, kColMuerta).data().toString(), celda);
+        QCOMPARE(int(Mensajes::Mostrados().size()), mensajes);
+        CambiaNumero("2", tecleado);
+        QCOMPARE(doc->ProyectoActual().numVanos, mensajes ? 1 : 2);
+        if (!mensajes) QCOMPARE(modelo->index(1, kColLong).data().toString(), celda);
+    }
+
     void abrirYSalvarIdaYVuelta() {
         CambiaNumero("3", "4");
         doc->Modifica("datos", [](Proyecto& p) {
@@ -514,6 +565,20 @@ class Polidur1Test : public QObject {
         QCOMPARE(doc->Ruta(), QString());
     }
 
+    void exportarElInformeEscribeUnPdfOLoDice() {
+        const QString pdf = Ruta("informe.pdf");
+        Mensajes::AgregaRuta(dir.filePath("informe"));  // the extension is added
+        Busca<QAction>(marco.get(), "menu03b")->trigger();
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("%PDF"));
+        f.close();
+        // A file that cannot be written says so (its folder is the PDF just written).
+        Mensajes::BorraMostrados();
+        QVERIFY(!principal->ExportaInformePdfEn(pdf + "/otro.pdf"));
+        QVERIFY(Mensajes::Mostrados().back().texto.startsWith("No se pudo guardar el archivo:"));
+    }
+
     void cambiosSinGuardar() {
         doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "SIN GUARDAR"; });
         QVERIFY(doc->Modificado());
@@ -581,10 +646,24 @@ class Polidur1Test : public QObject {
         QTest::mouseClick(Busca<QPushButton>(principal, "Command3"), Qt::LeftButton);
         QCOMPARE(modelo->index(0, kColMuerta).data().toString(), QString("1.333"));
         QCOMPARE(modelo->index(0, kColViva).data().toString(), QString("0.267"));
-        // A typed load gives way to the slabs at the next grid update.
-        QVERIFY(modelo->setData(modelo->index(1, kColMuerta), "9"));
-        QTest::mouseClick(Busca<QPushButton>(principal, "Command3"), Qt::LeftButton);
-        QCOMPARE(modelo->index(1, kColMuerta).data().toString(), QString("0.000"));
+        // Both loads are computed while the slab file is in use: locked, grey, and saying
+        // where they come from, so nothing typed there is thrown away unseen.
+        for (int col : {kColMuerta, kColViva}) {
+            const QModelIndex celda = modelo->index(1, col);
+            QVERIFY(!(modelo->flags(celda) & Qt::ItemIsEditable));
+            QVERIFY(!modelo->setData(celda, "9"));
+            QCOMPARE(celda.data(Qt::BackgroundRole).value<QColor>(), QColor(QRgb(kGrisCalculado)));
+            QVERIFY(celda.data(Qt::ToolTipRole).toString().contains("archivo de losas"));
+        }
+    }
+
+    // The slab file dialog starts in the project's folder.
+    void archivoDeLosasEmpiezaEnLaCarpetaDelProyecto() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Busca<QAction>(marco.get(), "Menu04")->trigger();
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(QDir(Mensajes::Mostrados()[0].inicial).absolutePath(),
+                 QDir(TRABELUX_EXAMPLES).absolutePath());
     }
 
     void analisisDesdeElMenuLlenaLosResultados() {
@@ -707,6 +786,100 @@ class Polidur1Test : public QObject {
         QVERIFY(!doc->Calculado());
         QVERIFY(!doc->UltimosResultados()->analisisCompleto);
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
+    }
+
+    // After the results window and "Regresar" the main window fills the frame again, and
+    // the unsaved-changes mark stays in the title throughout.
+    void regresarLlenaElMarcoYConservaLaMarca() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V9"; });
+        auto* area = Busca<QMdiArea>(marco.get(), "AreaMDI");
+        auto* sub = Busca<QMdiSubWindow>(marco.get(), "VentanaPolidur1");
+        const QString titulo = "Trabelux - tres-vanos.vcw*";
+        for (int vez = 0; vez < 2; ++vez) {
+            Busca<QAction>(marco.get(), "menu10")->trigger();
+            QVERIFY(Busca<QMdiSubWindow>(marco.get(), "VentanaResultad")->isVisible());
+            QCOMPARE(marco->windowHandle()->title(), titulo);
+            QTest::mouseClick(Busca<QPushButton>(marco.get(), "BotonRegresa"), Qt::LeftButton);
+            QCOMPARE(marco->windowHandle()->title(), titulo);
+            QVERIFY(sub->isMaximized());
+            QCOMPARE(sub->geometry(), area->viewport()->rect());
+        }
+        marco->resize(800, 600);
+        QTRY_COMPARE(sub->geometry(), area->viewport()->rect());
+    }
+
+    // Undo and redo act on the project wherever the focus is, except inside a cell being
+    // typed; the span-length panel hands the keyboard back to the grid.
+    void deshacerYRehacerDesdeCualquierParte() {
+        QVERIFY(QTest::qWaitForWindowActive(marco.get()));
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V2"; });
+        const struct {
+            const char* foco;
+            QKeySequence tecla;
+            const char* nombre;
+        } pasos[] = {{"Combo1", QKeySequence("Ctrl+Z"), "V1"},
+                     {"Combo2", QKeySequence("Ctrl+Y"), "V2"},
+                     {"DBGrid1", QKeySequence("Ctrl+Z"), "V1"},
+                     {"SSCommand1", QKeySequence("Ctrl+Shift+Z"), "V2"}};
+        for (const auto& paso : pasos) {
+            auto* w = Busca<QWidget>(principal, paso.foco);
+            w->setFocus();
+            QTest::keySequence(w, paso.tecla);
+            QCOMPARE(doc->ProyectoActual().nombreViga, std::string(paso.nombre));
+        }
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        tabla->setFocus();
+        tabla->edit(tabla->model()->index(0, kColBase));
+        QVERIFY(QApplication::focusWidget() != tabla);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("V2"));
+        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {}, CentroCelda(0, kColLong));
+        QTest::mouseDClick(tabla->viewport(), Qt::LeftButton, {}, CentroCelda(0, kColLong));
+        QVERIFY(Busca<QFrame>(principal, "SSPanel1")->isVisible());
+        QTest::mouseClick(Busca<QPushButton>(principal, "Command4"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), tabla);
+    }
+
+    // While the results window is up the commands that edit the project are off (the
+    // results would no longer describe it); F5 runs, the status bar tells the last run.
+    void conResultadosALaVistaNoSeEditaElProyecto() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V9"; });
+        QVERIFY(QTest::qWaitForWindowActive(marco.get()));
+        QTest::keyClick(Busca<QWidget>(principal, "DBGrid1"), Qt::Key_F5);
+        QVERIFY(Busca<QMdiSubWindow>(marco.get(), "VentanaResultad")->isVisible());
+        QVERIFY(Busca<QLabel>(marco.get(), "UltimoCalculo")
+                    ->text()
+                    .startsWith(QString::fromUtf8("Último cálculo terminado a las ")));
+        const char* edicion[] = {"menu3", "Menu04", "menu5Accion", "menuDeshacer"};
+        for (const char* nombre : edicion)
+            QVERIFY2(!Busca<QAction>(marco.get(), nombre)->isEnabled(), nombre);
+        QTest::mouseClick(Busca<QPushButton>(marco.get(), "BotonRegresa"), Qt::LeftButton);
+        for (const char* nombre : edicion)
+            QVERIFY2(Busca<QAction>(marco.get(), nombre)->isEnabled(), nombre);
+        QStringList barra;
+        for (QAction* a : Busca<QToolBar>(marco.get(), "BarraComandos")->actions())
+            if (!a->isSeparator()) barra << a->iconText();
+        QCOMPARE(barra, (QStringList{"Nuevo", "Abrir", "Salvar", "Calcular", "Resultados",
+                                     "Deshacer", "Rehacer"}));
+    }
+
+    // Qt's own buttons and file dialogs speak Spanish. Last: the translation stays
+    // installed for the rest of the process.
+    void dialogosDeQtEnCastellano() {
+        QVERIFY(CargaTraduccionesQt());
+        QMessageBox caja(QMessageBox::Question, "T", "?",
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(caja.button(QMessageBox::Yes)->text(), QString::fromUtf8("&Sí"));
+        QCOMPARE(caja.button(QMessageBox::Cancel)->text(), QString("Cancelar"));
+        QFileDialog dialogo(marco.get());
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        for (const char* nombre : {"lookInLabel", "fileNameLabel"}) {
+            const QString texto = Busca<QLabel>(&dialogo, nombre)->text();
+            QVERIFY2(!texto.contains("Look in") && !texto.contains("File name"), qPrintable(texto));
+        }
     }
 };
 

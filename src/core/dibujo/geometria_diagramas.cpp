@@ -324,8 +324,8 @@ bool SegmentoTocaRectangulo(Punto a, Punto b, const Rectangulo& r) {
 std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
                                         const std::vector<Tamano>& tamanos,
                                         const std::vector<Poligonal>& obstaculos,
-                                        const LineaBase& linea, const Rectangulo& limites) {
-    constexpr double kSeparacion = 40;
+                                        const LineaBase& linea, const Rectangulo& limites,
+                                        double kSeparacion) {
     constexpr int kPasos = 16;
     auto tocaCurva = [&](const Rectangulo& r) {
         if (SegmentoTocaRectangulo({linea.x1, linea.y}, {linea.x2, linea.y}, r)) return true;

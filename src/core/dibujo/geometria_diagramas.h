@@ -147,11 +147,13 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
 // Places text boxes of the given sizes next to their anchors, below or above as each asks
 // (on a curve: away from the axis), moving them outwards (then to the other side) until
 // they touch neither the obstacles (polylines: the curve, arcs), the axis nor each other
-// and stay within `limites`. Same order as the input.
+// and stay within `limites`. Same order as the input: earlier texts keep the better
+// places. `separacion` is the first gap between anchor and text.
 std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
                                         const std::vector<Tamano>& tamanos,
                                         const std::vector<Poligonal>& obstaculos,
-                                        const LineaBase& linea, const Rectangulo& limites);
+                                        const LineaBase& linea, const Rectangulo& limites,
+                                        double separacion = 40);
 
 // Whether segment a-b touches rectangle r (edges included).
 bool SegmentoTocaRectangulo(Punto a, Punto b, const Rectangulo& r);

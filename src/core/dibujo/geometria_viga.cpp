@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dibujo/geometria_diagramas.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -14,32 +15,59 @@ using namespace cotas_viga;
 
 std::string Numero(double v) { return Formatea(v, "0.00"); }
 
-// Load values share one row above the beam: a value that would run into its left
-// neighbour moves right just enough to clear it, and the row is then pulled back from the
-// drawing's right edge so the last values stay whole.
-void SeparaValores(std::vector<TextoDibujo>& textos, double letra, double anchoDibujo,
-                   const MideTexto& ancho) {
-    std::vector<TextoDibujo*> fila;
-    for (auto& t : textos)
-        if (t.clase == ClaseTexto::ValorCarga || t.clase == ClaseTexto::ValorNudo)
-            fila.push_back(&t);
-    std::stable_sort(fila.begin(), fila.end(), [](const TextoDibujo* a, const TextoDibujo* b) {
-        return a->ancla.x < b->ancla.x;
-    });
-    double derecha = -1e300;
-    const double hueco = 0.4 * letra;
-    for (TextoDibujo* t : fila) {
-        const double w = ancho(t->texto);
-        const double izquierda = t->ancla.x - w / 2;
-        if (izquierda < derecha + hueco) t->ancla.x += derecha + hueco - izquierda;
-        derecha = t->ancla.x + w / 2;
+// The span numbers and the load values are placed as the diagrams place theirs: next to
+// their anchor (a span number at its place, a load value over its arrow, a moment right of
+// its arc), moved up, then down, until each touches no other text, arrow, arc or fixed
+// text, within the widget. Span numbers go first, so they keep their row.
+void ColocaTextos(GeometriaViga& g, Tamano tamano, const MideTexto& ancho) {
+    const double alto = 1.3 * g.tamanoLetra;
+    std::vector<Poligonal> obstaculos;
+    for (const ArcoDibujo& a : g.arcos) obstaculos.push_back(a.curva);
+    for (const FlechaDibujo& f : g.flechas) obstaculos.push_back({f.desde, f.hasta});
+    for (const ApoyoDibujo& a : g.apoyos)
+        if (!a.figura.empty()) {
+            obstaculos.push_back(a.figura);
+            obstaculos.back().push_back(a.figura.front());
+        }
+    std::vector<TextoDibujo*> moviles;
+    for (int pasada = 0; pasada < 2; ++pasada)
+        for (TextoDibujo& t : g.textos) {
+            const bool numero = t.clase == ClaseTexto::NumeroVano;
+            const bool fijo = t.clase == ClaseTexto::NumeroApoyo || t.clase == ClaseTexto::Longitud;
+            if (pasada == 0 && fijo) {
+                // A fixed text is an obstacle: its outline and a diagonal, so nothing
+                // lands on it or inside it.
+                const double w = ancho(t.texto);
+                const Rectangulo r{t.ancla.x - w / 2, t.encima ? t.ancla.y - alto : t.ancla.y, w,
+                                   alto};
+                obstaculos.push_back({{r.Izquierda(), r.Arriba()},
+                                      {r.Derecha(), r.Arriba()},
+                                      {r.Derecha(), r.Abajo()},
+                                      {r.Izquierda(), r.Abajo()},
+                                      {r.Izquierda(), r.Arriba()},
+                                      {r.Derecha(), r.Abajo()}});
+            }
+            if (!fijo && numero == (pasada == 0)) moviles.push_back(&t);
+        }
+    std::vector<ValorEscrito> valores;
+    std::vector<Tamano> tamanos;
+    for (const TextoDibujo* t : moviles) {
+        ValorEscrito v;
+        v.ancla = t->ancla;
+        if (t->clase == ClaseTexto::MomentoNudo) {
+            v.ancla.x -= 3;
+            v.lado = 1;
+        }
+        valores.push_back(v);
+        tamanos.push_back({ancho(t->texto) + 4, alto});
     }
-    double limite = anchoDibujo - hueco;
-    for (auto it = fila.rbegin(); it != fila.rend(); ++it) {
-        TextoDibujo* t = *it;
-        const double w = ancho(t->texto);
-        if (t->ancla.x + w / 2 > limite) t->ancla.x = limite - w / 2;
-        limite = t->ancla.x - w / 2 - hueco;
+    const LineaBase eje{g.eje.p1.x, g.eje.p2.x, g.eje.p1.y};
+    const Rectangulo limites{1, 1, std::max(1.0, tamano.ancho - 2), std::max(1.0, tamano.alto - 2)};
+    const auto cajas = ColocaEtiquetas(valores, tamanos, obstaculos, eje, limites, 2);
+    for (size_t i = 0; i < moviles.size(); ++i) {
+        moviles[i]->ancla = {cajas[i].Centro().x, cajas[i].Abajo()};
+        moviles[i]->encima = true;
+        moviles[i]->aLaDerecha = false;
     }
 }
 
@@ -188,17 +216,15 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideT
         const int i = c.vano - 1;
         const double d = std::clamp(c.distancia, 0.0, largo[i]);
         const double x = g.xNudos[i] + (largo[i] > 0 ? d / largo[i] * ancho(i) : 0);
+        // A blank row of the load grid is no load at all.
+        if (c.carga == 0) continue;
         const Punto arriba{x, ejeY - kFlecha * u}, abajo{x, ejeY};
         if (c.carga >= 0)
             g.flechas.push_back({arriba, abajo, kAzulApoyo});
         else
             g.flechas.push_back({abajo, arriba, kAzulApoyo});
-        g.textos.push_back({ClaseTexto::ValorCarga,
-                            Numero(c.carga),
-                            {x, ejeY - kValorCarga * u},
-                            false,
-                            false,
-                            kAzulApoyo});
+        g.textos.push_back(
+            {ClaseTexto::ValorCarga, Numero(c.carga), arriba, true, false, kAzulApoyo});
     }
 
     // Node loads: the force upwards positive, the moment counterclockwise positive.
@@ -211,12 +237,8 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideT
                 g.flechas.push_back({arriba, abajo, kRojoVano});
             else
                 g.flechas.push_back({abajo, arriba, kRojoVano});
-            g.textos.push_back({ClaseTexto::ValorNudo,
-                                Numero(c.fuerza),
-                                {x, ejeY - kValorCarga * u},
-                                false,
-                                false,
-                                kRojoVano});
+            g.textos.push_back(
+                {ClaseTexto::ValorNudo, Numero(c.fuerza), arriba, true, false, kRojoVano});
         }
         if (c.momento != 0) {
             ArcoDibujo a;
@@ -243,7 +265,7 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideT
                                 kRojoVano});
         }
     }
-    SeparaValores(g.textos, letra, w, anchoTexto);
+    ColocaTextos(g, {w, h}, anchoTexto);
     return g;
 }
 

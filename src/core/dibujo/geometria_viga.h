@@ -17,9 +17,8 @@ inline constexpr double kAlto = 880;         // drawing units over the widget he
 inline constexpr double kEje = 500;          // the axis, below the top
 inline constexpr double kBandaArriba = 150;  // load band, above the axis
 inline constexpr double kBandaAbajo = 30;
-inline constexpr double kFlecha = 325;      // concentrated-load arrow, from above the axis
-inline constexpr double kValorCarga = 450;  // load values, above the axis
-inline constexpr double kArcoAncho = 150;   // node-moment arc box
+inline constexpr double kFlecha = 325;     // concentrated-load arrow, from above the axis
+inline constexpr double kArcoAncho = 150;  // node-moment arc box
 inline constexpr double kArcoArriba = 200;
 inline constexpr double kArcoAbajo = 900;
 }  // namespace cotas_viga

@@ -71,6 +71,7 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
         s.TextoEn(izquierda, y, linea);
         y += s.AltoTexto();
     }
+    s.SetY(y);  // the page is full: what follows starts on the next one
 }
 
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,

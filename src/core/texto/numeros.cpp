@@ -114,6 +114,23 @@ std::optional<double> LeeNumeroCompleto(std::string_view token) {
     return v;
 }
 
+std::optional<double> LeeNumeroTecleado(std::string_view texto) {
+    std::string s = SinBlancos(texto);
+    if (s.empty()) return 0.0;
+    // One comma and no point: the comma is the decimal mark.
+    const size_t coma = s.find(',');
+    if (coma != std::string::npos && s.find('.') == std::string::npos &&
+        s.find(',', coma + 1) == std::string::npos)
+        s[coma] = '.';
+    std::string p;
+    if (!Prefijo(s, p) || p.size() != s.size()) return std::nullopt;
+    return std::strtod(p.c_str(), nullptr);
+}
+
+std::string MensajeNoEsNumero(std::string_view texto) {
+    return "El texto \"" + std::string(texto) + "\" no es un numero";
+}
+
 double LeeNumero(std::string_view texto) {
     std::string p;
     if (!Prefijo(SinBlancos(texto), p)) return 0.0;

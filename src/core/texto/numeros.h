@@ -26,6 +26,15 @@ bool EsNumero(std::string_view texto);
 // File readers use it to refuse a value instead of reading garbage as 0.
 std::optional<double> LeeNumeroCompleto(std::string_view token);
 
+// A number typed in a cell or field: blanks are ignored and the decimal mark may be "." or
+// "," (typed input only; files keep their own rules). The whole text must be one number;
+// empty text reads 0. Nothing for text that is not a number; a value too large to hold
+// is infinite with its sign, so the range check can name it.
+std::optional<double> LeeNumeroTecleado(std::string_view texto);
+
+// "El texto "abc" no es un numero": the refusal of typed text that is not a number.
+std::string MensajeNoEsNumero(std::string_view texto);
+
 // Formats `valor` with one of the display patterns: "0", "0.0", "0.00", "0.000",
 // "0.00000", "0.000000" (fixed decimals), "##" (whole number, empty for zero),
 // "#0.##" (up to two decimals, at least one integer digit). Rounds half away from

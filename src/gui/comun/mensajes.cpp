@@ -40,9 +40,9 @@ Respuesta Responde(TipoMensaje tipo, const QString& titulo, const QString& texto
     return r;
 }
 
-QString RutaGuion(TipoMensaje tipo, const QString& filtro) {
+QString RutaGuion(TipoMensaje tipo, const QString& filtro, const QString& inicial) {
     Guion& g = ElGuion();
-    g.mostrados.push_back({tipo, QString(), filtro});
+    g.mostrados.push_back({tipo, QString(), filtro, inicial});
     if (g.rutas.isEmpty()) return QString();
     return g.rutas.takeFirst();
 }
@@ -95,13 +95,13 @@ Respuesta Mensajes::PreguntaSiNoCancelar(QWidget* padre, const QString& texto,
 }
 
 QString Mensajes::PideArchivoAbrir(QWidget* padre, const QString& filtro, const QString& inicial) {
-    if (EnGuion()) return RutaGuion(TipoMensaje::Abrir, filtro);
+    if (EnGuion()) return RutaGuion(TipoMensaje::Abrir, filtro, inicial);
     return QFileDialog::getOpenFileName(padre, QString(), inicial, filtro);
 }
 
 QString Mensajes::PideArchivoGuardar(QWidget* padre, const QString& filtro,
                                      const QString& inicial) {
-    if (EnGuion()) return RutaGuion(TipoMensaje::Guardar, filtro);
+    if (EnGuion()) return RutaGuion(TipoMensaje::Guardar, filtro, inicial);
     return QFileDialog::getSaveFileName(padre, QString(), inicial, filtro);
 }
 

@@ -31,7 +31,8 @@ enum class TipoMensaje {
 struct MensajeMostrado {
     TipoMensaje tipo;
     QString titulo;
-    QString texto;  // lines joined by "\n"; for file dialogs the filter
+    QString texto;         // lines joined by "\n"; for file dialogs the filter
+    QString inicial = {};  // for file dialogs, the file or folder it opens at
 };
 
 class Mensajes {

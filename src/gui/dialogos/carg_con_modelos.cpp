@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "comun/mensajes.h"
 #include "documento/documento.h"
+#include "modelo/rango.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -81,7 +83,14 @@ bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor
     const QString texto = valor.toString().trimmed();
     // Leaving a cell without typing must not round the load to its shown digits.
     if (fila < Cargas() && texto == Texto(fila, col)) return true;
-    const double numero = LeeNumero(texto.toStdString());
+    const std::optional<double> leido = LeeNumeroTecleado(texto.toStdString());
+    if (!leido || !std::isfinite(*leido)) {
+        Mensajes::Informa(
+            nullptr, QString::fromStdString(!leido ? MensajeNoEsNumero(texto.toStdString())
+                                                   : MensajeFueraDeRango(*leido, "de la carga")));
+        return false;
+    }
+    const double numero = *leido;
     if (col == 0 && !NumeroValido(numero)) return false;
     Proyecto prueba = doc_->ProyectoActual();
     if (!Escribe(prueba, fila, col, numero)) return false;

@@ -3,7 +3,9 @@
 #include <QColor>
 #include <cmath>
 
+#include "comun/mensajes.h"
 #include "documento/documento.h"
+#include "losas/asignacion.h"
 #include "losas/espesores.h"
 #include "texto/numeros.h"
 
@@ -143,10 +145,22 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
         return false;
     const int col = indice.column();
     if (col != 1 && col != 2) return false;
-    const double n = LeeNumero(valor.toString().toStdString());
-    if (n != std::floor(n) || std::fabs(n) > 1e6) return false;
+    const std::string texto = valor.toString().toStdString();
+    const std::optional<double> n = LeeNumeroTecleado(texto);
+    if (!n || *n != std::floor(*n) || std::fabs(*n) > 1e6) {
+        Mensajes::Informa(nullptr, QString::fromStdString(MensajeNoEsNumero(texto)));
+        return false;
+    }
+    // A slab the file does not hold is refused here, named as the dialog's OK names it.
+    std::vector<AsignacionLosa> prueba(static_cast<size_t>(indice.row()) + 1);
+    (col == 1 ? prueba.back().primera : prueba.back().segunda) = static_cast<int>(*n);
+    const std::string error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
+    if (!error.empty()) {
+        Mensajes::Informa(nullptr, QString::fromStdString(error));
+        return false;
+    }
     AsignacionLosa& a = filas_[indice.row()];
-    (col == 1 ? a.primera : a.segunda) = static_cast<int>(n);
+    (col == 1 ? a.primera : a.segunda) = static_cast<int>(*n);
     a.espesorProm = losas_ ? EspProm(*losas_, a.primera, a.segunda) : 0.0;
     emit dataChanged(index(indice.row(), 1), index(indice.row(), 3));
     return true;

@@ -14,6 +14,7 @@
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "documento/operaciones.h"
+#include "modelo/rango.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -117,7 +118,7 @@ void NumVanos::Paso(int delta) {
 }
 
 void NumVanos::Acepta() {
-    const double leido = LeeNumero(numero_->text().toStdString());
+    const double leido = LeeNumeroTecleado(numero_->text().toStdString()).value_or(0);
     if (leido < 1 || leido > kMaxVanos || leido != std::floor(leido)) {
         Mensajes::Informa(this, QStringLiteral("El numero de vanos debe estar entre 1 y 20"));
         numero_->setFocus();
@@ -125,7 +126,21 @@ void NumVanos::Acepta() {
         return;
     }
     const int n = static_cast<int>(leido);
-    const double longitud = LeeNumero(longitud_->text().toStdString());
+    const std::string textoLongitud = longitud_->text().toStdString();
+    const std::optional<double> longitudLeida = LeeNumeroTecleado(textoLongitud);
+    const QString error =
+        !longitudLeida       ? QString::fromStdString(MensajeNoEsNumero(textoLongitud))
+        : *longitudLeida < 0 ? QStringLiteral("No se admiten valores negativos")
+        : !EnRango(*longitudLeida)
+            ? QString::fromStdString(MensajeFueraDeRango(*longitudLeida, "de la longitud tipica"))
+            : QString();
+    if (!error.isEmpty()) {
+        Mensajes::Informa(this, error);
+        longitud_->setFocus();
+        longitud_->selectAll();
+        return;
+    }
+    const double longitud = *longitudLeida;
     accept();
     if (n != doc_->ProyectoActual().numVanos) {
         doc_->Modifica(tr("Numero de vanos"),

@@ -56,11 +56,42 @@ bool ModeloVanos::ColumnaBloqueada(int columna) const {
             return true;
         case kColPesoPropio:
             return d.calculaPesoPropio && d.material != kOtro;
+        case kColMuerta:
+            // The slab transfer writes both loads: a typed value would be thrown away.
+            return UsaLosas(doc_->ProyectoActual());
         case kColViva:
-            return d.usaCargaTotal;
+            return d.usaCargaTotal || UsaLosas(doc_->ProyectoActual());
         default:
             return false;
     }
+}
+
+QString ModeloVanos::AyudaColumna(int columna) const {
+    const bool losas = UsaLosas(doc_->ProyectoActual());
+    const QString deLosas = QStringLiteral("\nCalculada a partir del archivo de losas");
+    switch (columna) {
+        case kColVano:
+            return QStringLiteral("Numero del vano");
+        case kColLong:
+            return QStringLiteral("Longitud del vano (m)");
+        case kColBase:
+            return QStringLiteral("Base de la seccion (cm)");
+        case kColAltura:
+            return QStringLiteral("Altura de la seccion (cm)");
+        case kColInercia:
+            return QStringLiteral("Momento de inercia (m4)");
+        case kColPesoPropio:
+            return QStringLiteral("Peso propio (To/m), positivo hacia abajo");
+        case kColMuerta:
+            return QStringLiteral("Carga muerta (To/m), positiva hacia abajo") +
+                   (losas ? deLosas : QString());
+        case kColViva:
+            return QStringLiteral("Carga viva (To/m), positiva hacia abajo") +
+                   (losas ? deLosas : QString());
+        case kColUltima:
+            return QStringLiteral("Carga de calculo (To/m), positiva hacia abajo");
+    }
+    return {};
 }
 
 QString ModeloVanos::TextoCelda(int fila, int col) const {
@@ -104,6 +135,10 @@ QVariant ModeloVanos::data(const QModelIndex& indice, int rol) const {
             return TextoCelda(fila, col);
         case Qt::TextAlignmentRole:
             return col == kColVano ? int(Qt::AlignCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::ToolTipRole:
+            if ((col == kColMuerta || col == kColViva) && UsaLosas(doc_->ProyectoActual()))
+                return AyudaColumna(col);
+            return {};
         case Qt::BackgroundRole:
             if (col != kColVano && ColumnaBloqueada(col)) return QColor(QRgb(kGrisCalculado));
             return {};
@@ -124,7 +159,12 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
     // Leaving a cell without typing must not round the stored value to its shown digits.
     if (texto == TextoCelda(fila, col)) return true;
     const std::string t = texto.toStdString();
-    const double numero = LeeNumeroSinLimite(t);
+    const std::optional<double> leido = LeeNumeroTecleado(t);
+    if (!leido) {
+        Mensajes::Informa(nullptr, QString::fromStdString(MensajeNoEsNumero(t)));
+        return false;
+    }
+    const double numero = *leido;
     if (numero < 0) {
         Mensajes::Informa(nullptr, QStringLiteral("No se admiten valores negativos"));
         return false;
@@ -175,6 +215,7 @@ Qt::ItemFlags ModeloVanos::flags(const QModelIndex& indice) const {
 }
 
 QVariant ModeloVanos::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol == Qt::ToolTipRole && orientacion == Qt::Horizontal) return AyudaColumna(seccion);
     if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
     if (orientacion == Qt::Vertical) return seccion + 1;
     const DatosGenerales& d = doc_->ProyectoActual().datos;

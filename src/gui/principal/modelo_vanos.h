@@ -24,6 +24,9 @@ class ModeloVanos : public QAbstractTableModel {
 
     // Whether a column is computed by the program (grey, not editable) right now.
     bool ColumnaBloqueada(int columna) const;
+    // A column's tooltip: what it holds, its unit and sign, and where a computed one
+    // comes from.
+    QString AyudaColumna(int columna) const;
     // The text shown in a cell.
     QString TextoCelda(int fila, int columna) const;
 

@@ -77,16 +77,6 @@ Polidur1::Polidur1(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     progre_ = new Progre(this);
     recarga_ = new Recarga(this);
 
-    // Undo and redo of every edit, from the keyboard.
-    QAction* deshacer = doc_->Pila()->createUndoAction(this);
-    deshacer->setShortcut(QKeySequence::Undo);
-    deshacer->setShortcutContext(Qt::WindowShortcut);
-    addAction(deshacer);
-    QAction* rehacer = doc_->Pila()->createRedoAction(this);
-    rehacer->setShortcut(QKeySequence::Redo);
-    rehacer->setShortcutContext(Qt::WindowShortcut);
-    addAction(rehacer);
-
     AdjuntaDialogos();
 
     connect(doc_, &Documento::cambiado, this, &Polidur1::AlCambiarDocumento);
@@ -279,11 +269,21 @@ void Polidur1::AbrePanelLongitud(int fila) {
 void Polidur1::CierraPanelLongitud(bool aplicar) {
     if (!panelLongitud_->isVisible()) return;
     const int fila = filaPanel_;
-    const double longitud = LeeNumero(textoLongitud_->text().toStdString());
+    const std::string texto = textoLongitud_->text().toStdString();
+    const std::optional<double> leido = LeeNumeroTecleado(texto);
+    if (aplicar && !leido) {
+        Mensajes::Informa(this, QString::fromStdString(MensajeNoEsNumero(texto)));
+        textoLongitud_->setFocus();
+        textoLongitud_->selectAll();
+        return;
+    }
+    const double longitud = leido.value_or(0);
     filaPanel_ = -1;
     panelLongitud_->hide();
     marcoApoyos_->show();
     tabla_->ConfirmaEdicion();
+    // The panel came from a cell of the grid: the keyboard goes back there.
+    tabla_->setFocus();
     if (!aplicar) return;
     Proyecto prueba = doc_->ProyectoActual();
     if (AplicaLongitud(prueba, fila, longitud))
@@ -294,7 +294,7 @@ void Polidur1::CierraPanelLongitud(bool aplicar) {
 }
 
 void Polidur1::PreguntaReemplazarColumna(int columna) {
-    if (enCalculo_ || !ColumnaReemplazable(columna)) return;
+    if (enCalculo_ || !ColumnaReemplazable(columna) || modelo_->ColumnaBloqueada(columna)) return;
     tabla_->ConfirmaEdicion();
     if (!Mensajes::PreguntaOkCancelar(
             this, QStringLiteral("Quiere cambiar los datos de esta columna por los globales"),

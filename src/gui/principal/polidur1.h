@@ -15,6 +15,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QToolBar;
 
 namespace trabelux {
 
@@ -53,6 +54,11 @@ class Polidur1 : public QWidget {
 
     // Builds the menu of the frame window into `barra`.
     void CreaMenus(QMenuBar* barra);
+    // Puts the common commands of the menu into the frame's toolbar (after CreaMenus).
+    void CreaBarra(QToolBar* barra);
+    // The frame shows the results window over this one: the commands that edit the
+    // project are off meanwhile, so the results shown always describe the project.
+    void FijaResultadosVisibles(bool visibles);
     // Attaches the window a command opens; `abre` runs when the command is chosen.
     void RegistraVentana(VentanaExterna ventana, std::function<void()> abre);
 
@@ -63,6 +69,11 @@ class Polidur1 : public QWidget {
     void Abrir();
     bool Salvar();
     void ArchivoLosas();
+    // "Exportar informe a PDF...": the report with the session's set-up, written
+    // atomically to the file the user names; false when nothing was written.
+    bool ExportaInformePdf();
+    // The same without asking for the name.
+    bool ExportaInformePdfEn(const QString& ruta);
     void Analiza(bool soloAnalisis);
     void MuestraResultados();
     void Actualiza();  // the grid update ("Actualiza")
@@ -87,6 +98,10 @@ class Polidur1 : public QWidget {
     void proyectoNuevo();
     // "&Termina".
     void terminar();
+    // What the program is doing or has just done, for the frame's status bar.
+    void estado(const QString& texto);
+    // A run finished (successfully or not) at the time given by the frame's clock.
+    void calculoTerminado(bool calculado);
 
   private:
     void CreaControles();
@@ -104,6 +119,7 @@ class Polidur1 : public QWidget {
     ModeloVanos* modelo_ = nullptr;
     bool enCalculo_ = false;
     bool enCarga_ = false;
+    bool resultadosVisibles_ = false;
     int filaPanel_ = -1;
     std::map<VentanaExterna, std::function<void()>> ventanas_;
 
@@ -147,6 +163,13 @@ class Polidur1 : public QWidget {
     QAction* resultados_ = nullptr;          // Menu12
     QAction* refuerzo_ = nullptr;            // Menu13
     QAction* acercaDe_ = nullptr;            // menu23
+    QMenu* menuEditar_ = nullptr;
+    QAction* nuevo_ = nullptr;
+    QAction* abrir_ = nullptr;
+    QAction* salvar_ = nullptr;
+    QAction* losas_ = nullptr;
+    QAction* deshacer_ = nullptr;
+    QAction* rehacer_ = nullptr;
 };
 
 }  // namespace trabelux

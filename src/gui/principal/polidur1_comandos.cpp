@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUndoStack>
 
 #include "analisis/calcula.h"
 #include "archivos/losas_los.h"
@@ -58,9 +61,32 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     QAction* salvar = Accion(menuArchivos_, "menu03", QStringLiteral("&Salvar"));
     salvar->setShortcut(QKeySequence::Save);
     vistaPreviaArchivo_ = Accion(menuArchivos_, "menu03a", QStringLiteral("&Print Preview"));
+    QAction* pdf = Accion(menuArchivos_, "menu03b", QStringLiteral("Exportar informe a PDF..."));
     QAction* losas = Accion(menuArchivos_, "Menu04", QStringLiteral("Archivo de &Losas"));
     menuArchivos_->addSeparator();
     QAction* termina = Accion(menuArchivos_, "Menu05", QStringLiteral("&Termina"));
+    nuevo_ = nuevo;
+    abrir_ = abrir;
+    salvar_ = salvar;
+    losas_ = losas;
+
+    // Undo and redo act on the project from anywhere in the frame; a cell or field being
+    // edited keeps these keys for its own text.
+    menuEditar_ = Menu(barra, "menuEditar", QStringLiteral("&Editar"));
+    deshacer_ = Accion(menuEditar_, "menuDeshacer", QStringLiteral("&Deshacer"));
+    deshacer_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    rehacer_ = Accion(menuEditar_, "menuRehacer", QStringLiteral("&Rehacer"));
+    rehacer_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(deshacer_, &QAction::triggered, this, [this] {
+        tabla_->ConfirmaEdicion();
+        doc_->Pila()->undo();
+    });
+    connect(rehacer_, &QAction::triggered, this, [this] {
+        tabla_->ConfirmaEdicion();
+        doc_->Pila()->redo();
+    });
+    connect(doc_->Pila(), &QUndoStack::indexChanged, this, &Polidur1::ActualizaMenus);
 
     datosGenerales_ = barra->addAction(QStringLiteral("&Datos generales"));
     datosGenerales_->setObjectName(QStringLiteral("menu3"));
@@ -72,6 +98,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
 
     menuCalculo_ = Menu(barra, "Menu1", QStringLiteral("&Calculo"));
     analisisDiseno_ = Accion(menuCalculo_, "menu10", QStringLiteral("&Analisis y diseño"));
+    analisisDiseno_->setShortcut(Qt::Key_F5);
     analisisSolo_ = Accion(menuCalculo_, "menu11", QStringLiteral("&Analisis &Solo"));
     resultados_ = Accion(menuCalculo_, "Menu12", QStringLiteral("&Resultados"));
     refuerzo_ = Accion(menuCalculo_, "Menu13", QStringLiteral("&Refuerzo"));
@@ -92,6 +119,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     connect(abrir, &QAction::triggered, this, &Polidur1::Abrir);
     connect(salvar, &QAction::triggered, this, [this] { Salvar(); });
     connect(losas, &QAction::triggered, this, &Polidur1::ArchivoLosas);
+    connect(pdf, &QAction::triggered, this, [this] { ExportaInformePdf(); });
     connect(termina, &QAction::triggered, this, &Polidur1::terminar);
     connect(vistaPreviaArchivo_, &QAction::triggered, this,
             [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
@@ -116,6 +144,46 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
             [this] { AbreVentana(VentanaExterna::AyudaBusqueda, false); });
     connect(acercaDe_, &QAction::triggered, this,
             [this] { AbreVentana(VentanaExterna::AcercaDe, false); });
+    ActualizaMenus();
+}
+
+void Polidur1::CreaBarra(QToolBar* barra) {
+    struct Boton {
+        QAction* accion;
+        const char* tema;  // the icon theme's name; the style's icon when the theme lacks it
+        QStyle::StandardPixmap reserva;
+        const char* texto;
+    };
+    const Boton botones[] = {
+        {nuevo_, "document-new", QStyle::SP_FileIcon, "Nuevo"},
+        {abrir_, "document-open", QStyle::SP_DialogOpenButton, "Abrir"},
+        {salvar_, "document-save", QStyle::SP_DialogSaveButton, "Salvar"},
+        {nullptr, nullptr, {}, nullptr},
+        {analisisDiseno_, "media-playback-start", QStyle::SP_MediaPlay, "Calcular"},
+        {resultados_, "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView, "Resultados"},
+        {nullptr, nullptr, {}, nullptr},
+        {deshacer_, "edit-undo", QStyle::SP_ArrowBack, "Deshacer"},
+        {rehacer_, "edit-redo", QStyle::SP_ArrowForward, "Rehacer"},
+    };
+    for (const Boton& b : botones) {
+        if (!b.accion) {
+            barra->addSeparator();
+            continue;
+        }
+        b.accion->setIcon(
+            QIcon::fromTheme(QLatin1String(b.tema), style()->standardIcon(b.reserva)));
+        b.accion->setIconText(QString::fromUtf8(b.texto));
+        QString ayuda = b.accion->text().remove(QLatin1Char('&'));
+        if (!b.accion->shortcut().isEmpty())
+            ayuda += QStringLiteral(" (%1)").arg(
+                b.accion->shortcut().toString(QKeySequence::NativeText));
+        b.accion->setToolTip(ayuda);
+        barra->addAction(b.accion);
+    }
+}
+
+void Polidur1::FijaResultadosVisibles(bool visibles) {
+    resultadosVisibles_ = visibles;
     ActualizaMenus();
 }
 
@@ -145,17 +213,27 @@ void Polidur1::ActualizaMenus() {
     if (!menuArchivos_) return;
     const bool libre = !enCalculo_;
     for (QMenu* m : {menuArchivos_, menuCargas_, menuCalculo_, menuAyuda_}) Habilita(m, libre);
+    // While the results window is up, nothing may change the project it describes.
+    const bool editable = libre && !resultadosVisibles_;
+    Habilita(menuCargas_, editable);
+    Habilita(menuEditar_, libre);
+    // The toolbar holds these actions too: they follow the menus they belong to.
+    for (QAction* a : {nuevo_, abrir_, salvar_}) a->setEnabled(libre);
+    losas_->setEnabled(editable);
+    deshacer_->setEnabled(editable && doc_->Pila()->canUndo());
+    rehacer_->setEnabled(editable && doc_->Pila()->canRedo());
     const Proyecto& p = doc_->ProyectoActual();
-    datosGenerales_->setEnabled(libre && TieneVentana(VentanaExterna::DatosGenerales));
+    datosGenerales_->setEnabled(editable && TieneVentana(VentanaExterna::DatosGenerales));
     vistaPrevia_->setEnabled(libre && TieneVentana(VentanaExterna::VistaPrevia));
     vistaPreviaArchivo_->setEnabled(TieneVentana(VentanaExterna::VistaPrevia));
     cargasLosas_->setEnabled(UsaLosas(p) && TieneVentana(VentanaExterna::CargasLosas));
     cargasConc_->setEnabled(TieneVentana(VentanaExterna::CargasConcentradas));
     cargasNudos_->setEnabled(TieneVentana(VentanaExterna::CargasNudos));
-    analisisDiseno_->setEnabled(p.datos.material == kHormigon);
-    resultados_->setEnabled(doc_->Calculado());
+    analisisDiseno_->setEnabled(libre && p.datos.material == kHormigon);
+    analisisSolo_->setEnabled(libre);
+    resultados_->setEnabled(libre && doc_->Calculado());
     // Bars exist only for spans the last run designed to the end.
-    refuerzo_->setEnabled(doc_->Disenado() && TieneVentana(VentanaExterna::Refuerzo));
+    refuerzo_->setEnabled(libre && doc_->Disenado() && TieneVentana(VentanaExterna::Refuerzo));
     acercaDe_->setEnabled(TieneVentana(VentanaExterna::AcercaDe));
 }
 
@@ -184,6 +262,7 @@ void Polidur1::Nuevo() {
     doc_->Reemplaza(ProyectoNuevo(), QString());
     emit proyectoNuevo();
     recarga_->hide();
+    emit estado(QStringLiteral("Proyecto nuevo"));
 }
 
 void Polidur1::Abrir() {
@@ -208,6 +287,7 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     if (leido.proyecto->datos.material == kAcero) ResuelvePerfilDelProyecto(*leido.proyecto);
     doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
     enCarga_ = false;
+    emit estado(QStringLiteral("Abierto: %1").arg(QFileInfo(ruta).absoluteFilePath()));
     if (!leido.aviso.empty()) Mensajes::Informa(this, QString::fromStdString(leido.aviso));
     return true;
 }
@@ -238,13 +318,17 @@ bool Polidur1::GuardaEn(const QString& ruta) {
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
+    emit estado(QStringLiteral("Guardado: %1").arg(QFileInfo(ruta).absoluteFilePath()));
     return true;
 }
 
 void Polidur1::ArchivoLosas() {
     tabla_->ConfirmaEdicion();
-    const QString ruta = Mensajes::PideArchivoAbrir(
-        this, kFiltroLosas, QString::fromStdString(doc_->ProyectoActual().archivoLosas));
+    // The dialog opens at the slab file in use, or else in the project's folder.
+    QString inicial = QString::fromStdString(doc_->ProyectoActual().archivoLosas);
+    if (inicial.isEmpty() && !doc_->Ruta().isEmpty())
+        inicial = QFileInfo(doc_->Ruta()).absolutePath();
+    const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroLosas, inicial);
     if (ruta.isEmpty()) return;
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -275,6 +359,8 @@ void Polidur1::Analiza(bool soloAnalisis) {
     etiquetaViga_->hide();
     nombreViga_->hide();
     calculando_->show();
+    emit estado(soloAnalisis ? QStringLiteral("Calculando el analisis...")
+                             : QStringLiteral("Calculando el analisis y el diseño..."));
     doc_->DescartaResultados();
     progre_->Muestra(this);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -314,6 +400,7 @@ void Polidur1::Analiza(bool soloAnalisis) {
     nombreViga_->show();
     enCalculo_ = false;
     ActualizaMenus();
+    emit calculoTerminado(calculado);
     if (avisa) Mensajes::Informa(this, mensaje);
     if (calculado) MuestraResultados();
 }

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include "ayuda/adjunta_ayuda.h"
 #include "detallado/vig_refu.h"
@@ -40,10 +44,7 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     // Windows are created once and only hidden: closing one must not destroy it.
     subResultados_->setAttribute(Qt::WA_DeleteOnClose, false);
     subResultados_->hide();
-    connect(resultados_, &Resultad::Regresa, this, [this] {
-        subResultados_->hide();
-        area_->setActiveSubWindow(subPrincipal_);
-    });
+    connect(resultados_, &Resultad::Regresa, this, &TluxMDI::RegresaAPrincipal);
     principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
     // The detailing window, created once like the results; it shows and hides itself.
     refuerzo_ = new VigRefu(doc_);
@@ -55,10 +56,7 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { refuerzo_->Muestra(); });
     // Results that were dropped (a new run, a new or opened project) are not shown.
     connect(doc_, &Documento::cambiado, this, [this] {
-        if (!doc_->UltimosResultados() && subResultados_->isVisible()) {
-            subResultados_->hide();
-            area_->setActiveSubWindow(subPrincipal_);
-        }
+        if (!doc_->UltimosResultados() && subResultados_->isVisible()) RegresaAPrincipal();
     });
     principal_->RegistraVentana(VentanaExterna::VistaPrevia, [this] { MuestraVistaPrevia(); });
     // A new project closes the report window.
@@ -66,6 +64,26 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     principal_->CreaMenus(menuBar());
     AdjuntaAyuda(principal_, this);
     new MenuRecientes(principal_, menuBar()->findChild<QMenu*>(QStringLiteral("menu0")));
+    auto* barra = addToolBar(QStringLiteral("Comandos"));
+    barra->setObjectName(QStringLiteral("BarraComandos"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    principal_->CreaBarra(barra);
+    // The status bar: what the program is doing on the left, the last run on the right.
+    auto* ultimoCalculo = new QLabel(QStringLiteral("Sin calcular"));
+    ultimoCalculo->setObjectName(QStringLiteral("UltimoCalculo"));
+    statusBar()->addPermanentWidget(ultimoCalculo);
+    statusBar()->showMessage(QStringLiteral("Listo"));
+    connect(principal_, &Polidur1::estado, statusBar(),
+            [this](const QString& t) { statusBar()->showMessage(t); });
+    connect(principal_, &Polidur1::calculoTerminado, this, [this, ultimoCalculo](bool calculado) {
+        const QString hora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+        ultimoCalculo->setText((calculado ? QStringLiteral("Último cálculo terminado a las %1")
+                                          : QStringLiteral("Último cálculo detenido a las %1"))
+                                   .arg(hora));
+        statusBar()->showMessage(calculado ? QStringLiteral("Listo")
+                                           : QStringLiteral("El cálculo se detuvo"));
+    });
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
     ActualizaTitulo();
@@ -97,6 +115,20 @@ void TluxMDI::MuestraResultados() {
     }
     subResultados_->showMaximized();
     area_->setActiveSubWindow(subResultados_);
+    principal_->FijaResultadosVisibles(true);
+    // A maximised sub-window writes its own caption into the frame's title, dropping the
+    // unsaved-changes mark: the frame's own title is put back.
+    ActualizaTitulo();
+}
+
+// Activating a maximised sub-window restores the one that was maximised before, so the
+// main window is maximised again each time it comes back to the front.
+void TluxMDI::RegresaAPrincipal() {
+    subResultados_->hide();
+    principal_->FijaResultadosVisibles(false);
+    subPrincipal_->showMaximized();
+    area_->setActiveSubWindow(subPrincipal_);
+    ActualizaTitulo();
 }
 
 void TluxMDI::MuestraVistaPrevia() {
@@ -129,13 +161,16 @@ void TluxMDI::MuestraVistaPrevia() {
     }
     subVistaPrevia_->showMaximized();
     area_->setActiveSubWindow(subVistaPrevia_);
+    ActualizaTitulo();  // the maximised window's caption must not replace the frame's
     QApplication::restoreOverrideCursor();
 }
 
 void TluxMDI::OcultaVistaPrevia() {
     if (!subVistaPrevia_ || !subVistaPrevia_->isVisible()) return;
     subVistaPrevia_->hide();
+    subPrincipal_->showMaximized();
     area_->setActiveSubWindow(subPrincipal_);
+    ActualizaTitulo();
 }
 
 void TluxMDI::ActualizaTitulo() {

@@ -39,6 +39,7 @@ class TluxMDI : public QMainWindow {
     void MuestraResultados();
     void MuestraVistaPrevia();
     void OcultaVistaPrevia();
+    void RegresaAPrincipal();
 
     Documento* doc_;
     QMdiArea* area_;
