@@ -134,6 +134,8 @@ void TluxMDI::RegresaAPrincipal() {
 void TluxMDI::MuestraVistaPrevia() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     vistaEsperaRefuerzo_ = false;
+    // Opened over the results: closing the report returns to the main window.
+    if (subResultados_->isVisible()) RegresaAPrincipal();
     if (!vistaPrevia_) {
         // Created on first use: it asks the system for its printers.
         vistaPrevia_ = new VigPrev(doc_);
