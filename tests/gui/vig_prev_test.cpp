@@ -376,6 +376,10 @@ class VigPrevTest : public QObject {
         Mensajes::AgregaRuta(dir.filePath("informe"));
         QVERIFY(v.ImprimePaginas(2, 4));
         QCOMPARE(PaginasPdf(dir.filePath("informe.pdf")), 3);
+        v.FijaDispositivos({{QStringLiteral("no-existe"), false, {1}, false}});
+        QVERIFY(!v.ImprimePaginas(1, 1));
+        QCOMPARE(Mensajes::Mostrados().back().texto,
+                 QStringLiteral("No se pudo imprimir en \"no-existe\"."));
     }
 
     // A real job: pages 2..3 of the largest report through the cups-pdf queue.
@@ -419,6 +423,7 @@ class VigPrevTest : public QObject {
         QVERIFY(sub && sub->isVisible());
         Pulsa(Busca<QPushButton>(sub, "Cierra"));
         QVERIFY(!sub->isVisible());
+        QVERIFY(marco.findChild<QMdiSubWindow*>("VentanaPolidur1")->isVisible());
     }
 };
 
