@@ -407,8 +407,8 @@ class PruebaResultados : public QObject {
         const QPoint dentro(qRound(g.linea.x1 / k) + 2, qRound(g.linea.y / k) + 2);
         QTest::mouseClick(sup, Qt::LeftButton, {}, dentro);
         QVERIFY(etiqueta->isVisible());
-        QVERIFY(etiqueta->text().startsWith(" V = "));
-        QVERIFY(etiqueta->text().endsWith(" To "));
+        QVERIFY(etiqueta->text().startsWith("Vano 1, x = "));
+        QVERIFY(etiqueta->text().endsWith(" To"));
 
         QTest::mouseClick(sup, Qt::LeftButton, {},
                           QPoint(2, qRound(g.linea.y / k) + 2));  // left of the beam
@@ -428,7 +428,7 @@ class PruebaResultados : public QObject {
                             qRound(gm.linea.y / k) - 3);  // hogging: above
         QTest::mouseClick(supM, Qt::LeftButton, {}, arriba);
         QVERIFY(etiquetaM->isVisible());
-        QVERIFY(etiquetaM->text().endsWith(" To-m "));
+        QVERIFY(etiquetaM->text().endsWith(" To-m"));
         // A press on the tab strip hides the probe.
         QTest::mouseClick(w.Pestanas()->tabBar(), Qt::LeftButton, {},
                           w.Pestanas()->tabBar()->tabRect(Resultad::kPaginaMomentos).center());
@@ -440,6 +440,45 @@ class PruebaResultados : public QObject {
         QTest::mouseClick(w.findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
         QCOMPARE(regresa.count(), 1);
         QVERIFY(etiquetaM->isHidden());
+    }
+
+    // Two simply supported 4 m spans under 2 t/m: V = 4 - 2x, M = 4x - x^2 in each span.
+    // A press at a station of span 2 (and the mouse resting there) names span and abscissa.
+    void probeNamesSpanAndAbscissa_data() {
+        QTest::addColumn<int>("superficie");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("shear") << int(Superficie::kCortantes) << 1.0 << 2.0
+                               << "Vano 2, x = 1.00 m: V = 2.00 To";
+        QTest::newRow("moment") << int(Superficie::kMomentos) << 3.0 << 3.0
+                                << "Vano 2, x = 3.00 m: M = 3.00 To-m";
+    }
+    void probeNamesSpanAndAbscissa() {
+        QFETCH(int, superficie);
+        QFETCH(double, x);
+        QFETCH(double, valor);
+        QFETCH(QString, texto);
+        Resultad w;
+        w.resize(1000, 700);
+        w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, kApoyado, kApoyado, {1}),
+                  ResultadosSimples(2));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Pestanas()->setCurrentIndex(superficie);
+        QApplication::processEvents();
+        auto* sup = w.SuperficieDe(static_cast<Superficie>(superficie));
+        const auto g = sup->CalculaGeometria();
+        const double k = SuperficieDiagrama::kUnidadesPorPixel;
+        // The pixel at or just left of the station: the probe takes the station to its right.
+        const QPoint punto(int(std::floor((g.linea.x1 + (4.0 + x) * g.escH) / k)),
+                           qRound((g.linea.y + g.escV * valor / 2) / k));
+        QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
+        QVERIFY(sup->EtiquetaSonda()->isVisible());
+        QCOMPARE(sup->EtiquetaSonda()->text(), texto);
+        QTest::mouseMove(sup, punto);
+        QTRY_VERIFY(sup->EtiquetaLectura()->isVisible());
+        QCOMPARE(sup->EtiquetaLectura()->text(), texto);
     }
 
     void withoutCurvesTheBeamIsStillDrawn() {
