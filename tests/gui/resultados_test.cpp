@@ -310,9 +310,12 @@ class PruebaResultados : public QObject {
     void copyAsTabSeparatedText() {
         ModeloTablaResultados m({{"A", "0"}, {"B", "0.00"}, {"C", ""}});
         m.Llena({{1.0, 2.5, QString("a")}, {2.0, -1.0, QString("b")}});
+        // The headings of the copied columns come first.
         QCOMPARE(TextoTabulado(m, {m.index(0, 0), m.index(0, 1), m.index(1, 0), m.index(1, 1)}),
-                 QString("1\t2.50\n2\t-1.00\n"));
-        QCOMPARE(TextoTabulado(m, {m.index(1, 2), m.index(0, 0)}), QString("1\t\t\n\t\tb\n"));
+                 QString("A\tB\n1\t2.50\n2\t-1.00\n"));
+        QCOMPARE(TextoTabulado(m, {m.index(1, 2), m.index(0, 0)}),
+                 QString("A\tB\tC\n1\t\t\n\t\tb\n"));
+        QCOMPARE(TextoTabulado(m, {m.index(1, 1)}), QString("B\n-1.00\n"));
         QCOMPARE(TextoTabulado(m, {}), QString());
 
         VistaTablaResultados v;
@@ -320,7 +323,7 @@ class PruebaResultados : public QObject {
         v.selectAll();
         QApplication::clipboard()->clear();
         QTest::keyClick(&v, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QString("1\t2.50\ta\n2\t-1.00\tb\n"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("A\tB\tC\n1\t2.50\ta\n2\t-1.00\tb\n"));
     }
 
     void captionsWrapInsteadOfBeingCut_data() {
