@@ -291,11 +291,24 @@ class PruebaResultados : public QObject {
         solo.refuerzoApoyos.clear();
         solo.refuerzoVanos.clear();
         solo.refuerzoTransversal.clear();
+        // The reinforcement tab says that no design was run instead of showing empty tables.
+        auto* sinDiseno = w.findChild<QLabel*>("SinDiseno");
+        QVERIFY(sinDiseno && !sinDiseno->isVisibleTo(&w));
         w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, 0, 0, {1}), solo);
         for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                        TablaResultados::kRefuerzoTransversal})
             QCOMPARE(w.Modelo(t)->rowCount(), 0);
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), 3);
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        QVERIFY(sinDiseno->isVisibleTo(&w));
+        QCOMPARE(sinDiseno->text(),
+                 QString("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
+        for (auto nombre : {"SSDBGrid3", "SSDBGrid4", "SSDBGrid5"})
+            QVERIFY(!w.findChild<QWidget*>(nombre)->isVisibleTo(&w));
+        w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, 0, 0, {1}), ResultadosSimples(2));
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        QVERIFY(!sinDiseno->isVisibleTo(&w));
+        QVERIFY(w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
     }
 
     void incompleteAnalysisShowsNoAnalysisRows() {
