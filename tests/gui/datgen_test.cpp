@@ -226,7 +226,9 @@ class DatgenTest : public QObject {
         QStringList mostrados;
         for (const auto& m : Mensajes::Mostrados()) mostrados << m.texto;
         QCOMPARE(mostrados, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
-        if (!mensaje.isEmpty()) QCOMPARE(QApplication::focusWidget(), c);
+        if (mensaje.isEmpty()) return;
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
+        QCOMPARE(QApplication::focusWidget(), c);
     }
 
     void teclearEsUnPasoQueSeDeshace() {

@@ -14,7 +14,18 @@ namespace trabelux {
 
 enum class Respuesta { Ok, Cancelar, Si, No };
 
-enum class TipoMensaje { Informacion, OkCancelar, SiNo, SiNoCancelar, Abrir, Guardar };
+// Advertencia and Error are boxes with a single OK button, like Informacion, with the
+// warning and the critical icon.
+enum class TipoMensaje {
+    Informacion,
+    OkCancelar,
+    SiNo,
+    SiNoCancelar,
+    Abrir,
+    Guardar,
+    Advertencia,
+    Error
+};
 
 // A box or dialog as it was shown (scripted mode).
 struct MensajeMostrado {
@@ -28,6 +39,10 @@ class Mensajes {
   public:
     // Information box with a single OK button.
     static void Informa(QWidget* padre, const QString& texto, const QString& titulo = {});
+    // The same with the warning icon: a value refused, a run stopped, a file partly read.
+    static void Advierte(QWidget* padre, const QString& texto, const QString& titulo = {});
+    // The same with the critical icon: a file that could not be read or written.
+    static void Error(QWidget* padre, const QString& texto, const QString& titulo = {});
     // True when the user chose OK.
     static bool PreguntaOkCancelar(QWidget* padre, const QString& texto,
                                    const QString& titulo = {});

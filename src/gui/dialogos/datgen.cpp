@@ -247,7 +247,7 @@ bool Datgen::VerificaTecleo() {
         IdFusion(miembro));
     recienRechazado_ = true;
     QTimer::singleShot(0, this, [this] { recienRechazado_ = false; });
-    Mensajes::Informa(this, QString::fromStdString(error));
+    Mensajes::Advierte(this, QString::fromStdString(error));
     CampoTexto* campo = CampoDe(miembro);
     campo->setFocus();
     campo->selectAll();

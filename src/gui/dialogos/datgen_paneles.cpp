@@ -187,7 +187,7 @@ bool Datgen::AceptaControlCarga() {
     if (d.factorMuerta != Datos().factorMuerta || d.factorViva != Datos().factorViva ||
         d.pesoUnitario != Datos().pesoUnitario)
         Cambia(tr("Control de carga"), [&d](DatosGenerales& x) { x = d; });
-    if (!v.mensaje.empty()) Mensajes::Informa(this, QString::fromStdString(v.mensaje));
+    if (!v.mensaje.empty()) Mensajes::Advierte(this, QString::fromStdString(v.mensaje));
     if (!v.cierra) return false;
     panelCarga_->hide();
     panel_ = Panel::Ninguno;
@@ -204,7 +204,7 @@ void Datgen::LlenaDesignaciones(int familia) {
     QString error;
     const TablaPerfiles* tabla = perfiles_.Tabla(&error);
     if (!tabla) {
-        Mensajes::Informa(this, error);
+        Mensajes::Error(this, error);
         return;
     }
     lista_ = PerfilesDeFamilia(*tabla, familia);
