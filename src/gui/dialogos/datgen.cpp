@@ -223,7 +223,7 @@ bool Datgen::VerificaTecleo() {
                 error = MensajeFueraDeRango(valor, c.deQue);
     }
     if (error.empty()) {
-        // Kept as the file keeps numbers; F'c's modulus is worked out again from it.
+        // Kept normalised ("1,5" -> "1.5"); F'c's modulus is worked out again from it.
         if (*normal != texto)
             Cambia(
                 tr("Datos generales"),
@@ -245,9 +245,10 @@ bool Datgen::VerificaTecleo() {
             d.moduloE = antes.moduloE;
         },
         IdFusion(miembro));
+    Mensajes::Advierte(this, QString::fromStdString(error));
+    // Cleared once the box is gone and the event that left the field has been handled.
     recienRechazado_ = true;
     QTimer::singleShot(0, this, [this] { recienRechazado_ = false; });
-    Mensajes::Advierte(this, QString::fromStdString(error));
     CampoTexto* campo = CampoDe(miembro);
     campo->setFocus();
     campo->selectAll();
