@@ -93,8 +93,7 @@ class AyudaTest : public QObject {
         Busca<QAction>(marco.menuBar(), "menu21")->trigger();
         Busca<QAction>(marco.menuBar(), "menu22")->trigger();
         QCOMPARE(Textos(), QStringList(2, QStringLiteral("Archivo Help no encontrado.")));
-        for (const MensajeMostrado& m : Mensajes::Mostrados())
-            QCOMPARE(m.tipo, TipoMensaje::Informacion);
+        for (const MensajeMostrado& m : Mensajes::Mostrados()) QCOMPARE(m.tipo, TipoMensaje::Error);
         QVERIFY(!ayudaMarco->Ventana());
         // A collection that is there but is no collection: the engine's own reason.
         QTemporaryDir dir;

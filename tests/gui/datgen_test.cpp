@@ -14,12 +14,14 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 
 #include "apoyo_pruebas.h"
 #include "archivos/perfiles.h"
 #include "comun/mensajes.h"
 #include "dialogos/datgen_modelo_perfil.h"
 #include "documento/documento.h"
+#include "modelo/rango.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "texto/numeros.h"
@@ -149,6 +151,84 @@ class DatgenTest : public QObject {
         QCOMPARE(Campo("Text10")->text(), modulo);
         QCOMPARE(QString::fromStdString(Datos().moduloE), modulo);
         QCOMPARE(QString::fromStdString(Datos().fc), fc);
+    }
+
+    // Typed numbers take "." or "," and are kept normalised; text that is no number, or a
+    // value out of range, is refused with a message and the field's previous value stays
+    // (the modulus with F'c). Checked on leaving the field and on OK.
+    void numeroTecleadoSeVerifica_data() {
+        QTest::addColumn<bool>("conOk");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("guardado");
+        QTest::addColumn<QString>("modulo");
+        QTest::addColumn<QString>("mensaje");
+        const QString fueraDeRango = QString::fromStdString(
+            MensajeFueraDeRango(std::numeric_limits<double>::infinity(), "de la altura"));
+        for (bool conOk : {false, true}) {
+            const char* como = conOk ? "ok" : "sale";
+            QTest::addRow("%s coma", como) << conOk << "Text9"
+                                           << "1,5"
+                                           << "1.5"
+                                           << ""
+                                           << "";
+            QTest::addRow("%s coma en F'c", como) << conOk << "Text2"
+                                                  << "2,5"
+                                                  << "2.5"
+                                                  << "2.39E+05"
+                                                  << "";
+            QTest::addRow("%s blancos", como) << conOk << "Text10"
+                                              << "2.1 E+06"
+                                              << "2.1E+06"
+                                              << "2.1E+06"
+                                              << "";
+            QTest::addRow("%s texto", como) << conOk << "Text5"
+                                            << "abc"
+                                            << "20.0"
+                                            << ""
+                                            << "El texto \"abc\" no es un numero";
+            QTest::addRow("%s texto en F'c", como) << conOk << "Text2"
+                                                   << "1,5x"
+                                                   << "180"
+                                                   << "2.03E+06"
+                                                   << "El texto \"1,5x\" no es un numero";
+            QTest::addRow("%s fuera de rango", como) << conOk << "Text6"
+                                                     << "1E400"
+                                                     << "40.0"
+                                                     << "" << fueraDeRango;
+        }
+    }
+    void numeroTecleadoSeVerifica() {
+        QFETCH(bool, conOk);
+        QFETCH(QString, campo);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, guardado);
+        QFETCH(QString, modulo);
+        QFETCH(QString, mensaje);
+        QApplication::setActiveWindow(dlg.get());
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+        QLineEdit* c = Campo(qPrintable(campo));
+        c->setFocus(Qt::TabFocusReason);
+        Escribe(c, tecleado);
+        if (conOk)
+            QTest::mouseClick(Boton("Command1"), Qt::LeftButton);
+        else
+            Campo(campo == "Text3" ? "Text4" : "Text3")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(c->text(), guardado);
+        QCOMPARE(dlg->isVisible(), mensaje.isEmpty() ? !conOk : true);
+        std::string DatosGenerales::*miembro = campo == "Text9"    ? &DatosGenerales::longitud
+                                               : campo == "Text2"  ? &DatosGenerales::fc
+                                               : campo == "Text10" ? &DatosGenerales::moduloE
+                                               : campo == "Text5"  ? &DatosGenerales::base
+                                                                   : &DatosGenerales::altura;
+        QCOMPARE(QString::fromStdString(Datos().*miembro), guardado);
+        if (!modulo.isEmpty()) QCOMPARE(QString::fromStdString(Datos().moduloE), modulo);
+        QStringList mostrados;
+        for (const auto& m : Mensajes::Mostrados()) mostrados << m.texto;
+        QCOMPARE(mostrados, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        if (mensaje.isEmpty()) return;
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
+        QCOMPARE(QApplication::focusWidget(), c);
     }
 
     void teclearEsUnPasoQueSeDeshace() {

@@ -108,7 +108,7 @@ class ModeloVanosTest : public QObject {
         QVERIFY(!modelo.setData(modelo.index(0, columna), texto));
         QCOMPARE(modelo.index(0, columna).data().toString(), antes);
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
-        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Informacion);
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
         QCOMPARE(Mensajes::Mostrados()[0].texto, mensaje);
         QVERIFY(!doc.Modificado());
     }

@@ -447,6 +447,7 @@ class Polidur1Test : public QObject {
         modelo->setData(modelo->index(0, kColMuerta), tecleado);
         QCOMPARE(modelo->index(0, kColMuerta).data().toString(), celda);
         QCOMPARE(int(Mensajes::Mostrados().size()), mensajes);
+        if (mensajes) QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
         CambiaNumero("2", tecleado);
         QCOMPARE(doc->ProyectoActual().numVanos, mensajes ? 1 : 2);
         if (!mensajes) QCOMPARE(modelo->index(1, kColLong).data().toString(), celda);
@@ -542,6 +543,7 @@ class Polidur1Test : public QObject {
             Mensajes::AgregaRuta(ruta);
             Busca<QAction>(marco.get(), "Menu02")->trigger();
             QCOMPARE(Mensajes::Mostrados().size(), size_t(2));  // the dialog, then the message
+            QCOMPARE(Mensajes::Mostrados()[1].tipo, TipoMensaje::Error);
             QVERIFY2(Mensajes::Mostrados()[1].texto.startsWith("No se pudo leer el archivo:\n" +
                                                                ruta + "\n"),
                      qPrintable(Mensajes::Mostrados()[1].texto));
@@ -560,6 +562,7 @@ class Polidur1Test : public QObject {
         const QString ruta = Ruta("archivo") + "/dentro.vcw";  // its folder is a file
         QVERIFY(!principal->GuardaEn(ruta));
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Error);
         QVERIFY(Mensajes::Mostrados()[0].texto.startsWith("No se pudo guardar el archivo:\n" +
                                                           ruta + "\n"));
         QCOMPARE(doc->Ruta(), QString());
@@ -577,6 +580,45 @@ class Polidur1Test : public QObject {
         Mensajes::BorraMostrados();
         QVERIFY(!principal->ExportaInformePdfEn(pdf + "/otro.pdf"));
         QVERIFY(Mensajes::Mostrados().back().texto.startsWith("No se pudo guardar el archivo:"));
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Error);
+    }
+
+    // Outside the scripted mode each kind of message is a box with its own icon and its
+    // text as given.
+    void cadaMensajeConSuIcono_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("icono");
+        QTest::newRow("informacion")
+            << int(TipoMensaje::Informacion) << int(QMessageBox::Information);
+        QTest::newRow("advertencia") << int(TipoMensaje::Advertencia) << int(QMessageBox::Warning);
+        QTest::newRow("error") << int(TipoMensaje::Error) << int(QMessageBox::Critical);
+    }
+    void cadaMensajeConSuIcono() {
+        QFETCH(int, tipo);
+        QFETCH(int, icono);
+        Mensajes::TerminaGuion();
+        int visto = -1;
+        QString texto;
+        QTimer::singleShot(0, this, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja) return;
+            visto = caja->icon();
+            texto = caja->text();
+            caja->accept();
+        });
+        const QString mensaje = QStringLiteral("No se pudo leer el archivo:\nx.vcw");
+        switch (static_cast<TipoMensaje>(tipo)) {
+            case TipoMensaje::Advertencia:
+                Mensajes::Advierte(principal, mensaje);
+                break;
+            case TipoMensaje::Error:
+                Mensajes::Error(principal, mensaje);
+                break;
+            default:
+                Mensajes::Informa(principal, mensaje);
+        }
+        QCOMPARE(visto, icono);
+        QCOMPARE(texto, mensaje);
     }
 
     void cambiosSinGuardar() {
@@ -746,7 +788,7 @@ class Polidur1Test : public QObject {
         Busca<QAction>(marco.get(), "menu10")->trigger();
         QCOMPARE(Textos(), (QStringList{QString::fromUtf8(kPreguntaRefuerzoDoble),
                                         "La seccion es insuficiente por cortante en el vano 1"}));
-        QCOMPARE(Mensajes::Mostrados()[1].tipo, TipoMensaje::Informacion);
+        QCOMPARE(Mensajes::Mostrados()[1].tipo, TipoMensaje::Advertencia);
         QVERIFY(!doc->Calculado());
         QCOMPARE(doc->UltimosResultados()->refuerzoVanos.size(), size_t(1));
         QVERIFY(doc->UltimosResultados()->refuerzoVanos[0].areaSuperior > 0);
@@ -770,7 +812,7 @@ class Polidur1Test : public QObject {
         Busca<QAction>(marco.get(), "menu10")->trigger();
         QCOMPARE(Textos(),
                  QStringList{"La viga es inestable.\nVerifique las condiciones de apoyo"});
-        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Informacion);
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
         QVERIFY(!doc->Calculado());
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
         QVERIFY(Busca<QMenu>(marco.get(), "menu0")->menuAction()->isEnabled());

@@ -291,11 +291,24 @@ class PruebaResultados : public QObject {
         solo.refuerzoApoyos.clear();
         solo.refuerzoVanos.clear();
         solo.refuerzoTransversal.clear();
+        // The reinforcement tab says that no design was run instead of showing empty tables.
+        auto* sinDiseno = w.findChild<QLabel*>("SinDiseno");
+        QVERIFY(sinDiseno && !sinDiseno->isVisibleTo(&w));
         w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, 0, 0, {1}), solo);
         for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                        TablaResultados::kRefuerzoTransversal})
             QCOMPARE(w.Modelo(t)->rowCount(), 0);
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), 3);
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        QVERIFY(sinDiseno->isVisibleTo(&w));
+        QCOMPARE(sinDiseno->text(),
+                 QString("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
+        for (auto nombre : {"SSDBGrid3", "SSDBGrid4", "SSDBGrid5"})
+            QVERIFY(!w.findChild<QWidget*>(nombre)->isVisibleTo(&w));
+        w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, 0, 0, {1}), ResultadosSimples(2));
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        QVERIFY(!sinDiseno->isVisibleTo(&w));
+        QVERIFY(w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
     }
 
     void incompleteAnalysisShowsNoAnalysisRows() {
@@ -310,9 +323,12 @@ class PruebaResultados : public QObject {
     void copyAsTabSeparatedText() {
         ModeloTablaResultados m({{"A", "0"}, {"B", "0.00"}, {"C", ""}});
         m.Llena({{1.0, 2.5, QString("a")}, {2.0, -1.0, QString("b")}});
+        // The headings of the copied columns come first.
         QCOMPARE(TextoTabulado(m, {m.index(0, 0), m.index(0, 1), m.index(1, 0), m.index(1, 1)}),
-                 QString("1\t2.50\n2\t-1.00\n"));
-        QCOMPARE(TextoTabulado(m, {m.index(1, 2), m.index(0, 0)}), QString("1\t\t\n\t\tb\n"));
+                 QString("A\tB\n1\t2.50\n2\t-1.00\n"));
+        QCOMPARE(TextoTabulado(m, {m.index(1, 2), m.index(0, 0)}),
+                 QString("A\tB\tC\n1\t\t\n\t\tb\n"));
+        QCOMPARE(TextoTabulado(m, {m.index(1, 1)}), QString("B\n-1.00\n"));
         QCOMPARE(TextoTabulado(m, {}), QString());
 
         VistaTablaResultados v;
@@ -320,7 +336,7 @@ class PruebaResultados : public QObject {
         v.selectAll();
         QApplication::clipboard()->clear();
         QTest::keyClick(&v, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QString("1\t2.50\ta\n2\t-1.00\tb\n"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("A\tB\tC\n1\t2.50\ta\n2\t-1.00\tb\n"));
     }
 
     void captionsWrapInsteadOfBeingCut_data() {
@@ -407,8 +423,8 @@ class PruebaResultados : public QObject {
         const QPoint dentro(qRound(g.linea.x1 / k) + 2, qRound(g.linea.y / k) + 2);
         QTest::mouseClick(sup, Qt::LeftButton, {}, dentro);
         QVERIFY(etiqueta->isVisible());
-        QVERIFY(etiqueta->text().startsWith(" V = "));
-        QVERIFY(etiqueta->text().endsWith(" To "));
+        QVERIFY(etiqueta->text().startsWith("Vano 1, x = "));
+        QVERIFY(etiqueta->text().endsWith(" To"));
 
         QTest::mouseClick(sup, Qt::LeftButton, {},
                           QPoint(2, qRound(g.linea.y / k) + 2));  // left of the beam
@@ -428,7 +444,7 @@ class PruebaResultados : public QObject {
                             qRound(gm.linea.y / k) - 3);  // hogging: above
         QTest::mouseClick(supM, Qt::LeftButton, {}, arriba);
         QVERIFY(etiquetaM->isVisible());
-        QVERIFY(etiquetaM->text().endsWith(" To-m "));
+        QVERIFY(etiquetaM->text().endsWith(" To-m"));
         // A press on the tab strip hides the probe.
         QTest::mouseClick(w.Pestanas()->tabBar(), Qt::LeftButton, {},
                           w.Pestanas()->tabBar()->tabRect(Resultad::kPaginaMomentos).center());
@@ -440,6 +456,45 @@ class PruebaResultados : public QObject {
         QTest::mouseClick(w.findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
         QCOMPARE(regresa.count(), 1);
         QVERIFY(etiquetaM->isHidden());
+    }
+
+    // Two simply supported 4 m spans under 2 t/m: V = 4 - 2x, M = 4x - x^2 in each span.
+    // A press at a station of span 2 (and the mouse resting there) names span and abscissa.
+    void probeNamesSpanAndAbscissa_data() {
+        QTest::addColumn<int>("superficie");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("shear") << int(Superficie::kCortantes) << 1.0 << 2.0
+                               << "Vano 2, x = 1.00 m: V = 2.00 To";
+        QTest::newRow("moment") << int(Superficie::kMomentos) << 3.0 << 3.0
+                                << "Vano 2, x = 3.00 m: M = 3.00 To-m";
+    }
+    void probeNamesSpanAndAbscissa() {
+        QFETCH(int, superficie);
+        QFETCH(double, x);
+        QFETCH(double, valor);
+        QFETCH(QString, texto);
+        Resultad w;
+        w.resize(1000, 700);
+        w.Muestra(ProyectoDe({{4, 2, {}}, {4, 2, {}}}, kApoyado, kApoyado, {1}),
+                  ResultadosSimples(2));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Pestanas()->setCurrentIndex(superficie);
+        QApplication::processEvents();
+        auto* sup = w.SuperficieDe(static_cast<Superficie>(superficie));
+        const auto g = sup->CalculaGeometria();
+        const double k = SuperficieDiagrama::kUnidadesPorPixel;
+        // The pixel at or just left of the station: the probe takes the station to its right.
+        const QPoint punto(int(std::floor((g.linea.x1 + (4.0 + x) * g.escH) / k)),
+                           qRound((g.linea.y + g.escV * valor / 2) / k));
+        QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
+        QVERIFY(sup->EtiquetaSonda()->isVisible());
+        QCOMPARE(sup->EtiquetaSonda()->text(), texto);
+        QTest::mouseMove(sup, punto);
+        QTRY_VERIFY(sup->EtiquetaLectura()->isVisible());
+        QCOMPARE(sup->EtiquetaLectura()->text(), texto);
     }
 
     void withoutCurvesTheBeamIsStillDrawn() {

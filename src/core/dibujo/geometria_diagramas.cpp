@@ -226,6 +226,15 @@ std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d) {
 std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
                             const VigaDibujo& viga, const std::vector<EstacionesVano>& diagramas,
                             Magnitud m, Punto punto) {
+    const auto lectura = SondaVano(linea, escH, escV, viga, diagramas, m, punto);
+    if (!lectura) return std::nullopt;
+    return lectura->valor;
+}
+
+std::optional<LecturaSonda> SondaVano(const LineaBase& linea, double escH, double escV,
+                                      const VigaDibujo& viga,
+                                      const std::vector<EstacionesVano>& diagramas, Magnitud m,
+                                      Punto punto) {
     if (escV == 0 || punto.x < linea.x1) return std::nullopt;
     const auto nudos = AbscisasNudos(linea, escH, viga.longitudes);
     size_t s = 0;
@@ -244,7 +253,8 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
         const double yk = linea.y + escV * alto;
         const double arriba = std::min(linea.y, yk), abajo = std::max(linea.y, yk);
         if (x >= punto.x) {
-            if (punto.y >= arriba && punto.y <= abajo) return Finito(v[k]);
+            if (punto.y >= arriba && punto.y <= abajo)
+                return LecturaSonda{static_cast<int>(s) + 1, Finito(e.x[k]), Finito(v[k])};
             return std::nullopt;
         }
         if (k + 1 < numEst)
@@ -256,6 +266,12 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
 std::string TextoSonda(Magnitud m, double valor) {
     const std::string cifra = Formatea(valor, "0.000");
     return m == Magnitud::kCortante ? " V = " + cifra + " To " : " M = " + cifra + " To-m ";
+}
+
+std::string TextoSonda(Magnitud m, const LecturaSonda& lectura) {
+    return "Vano " + std::to_string(lectura.vano) + ", x = " + Formatea(lectura.x, "0.00") +
+           " m: " + (m == Magnitud::kCortante ? "V = " : "M = ") + Formatea(lectura.valor, "0.00") +
+           (m == Magnitud::kCortante ? " To" : " To-m");
 }
 
 std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, double escV,

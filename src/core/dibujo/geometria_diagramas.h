@@ -139,6 +139,24 @@ std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
 // The probe's caption: " V = 12.345 To " or " M = -3.000 To-m ".
 std::string TextoSonda(Magnitud m, double valor);
 
+// What the probe found: the span (1-based), the station's abscissa from the span's left
+// node (m) and its value.
+struct LecturaSonda {
+    int vano = 0;
+    double x = 0;
+    double valor = 0;
+};
+
+// The probe as Sonda, naming where the value lies.
+std::optional<LecturaSonda> SondaVano(const LineaBase& linea, double escH, double escV,
+                                      const VigaDibujo& viga,
+                                      const std::vector<EstacionesVano>& diagramas, Magnitud m,
+                                      Punto punto);
+
+// The probe's and the hover readout's caption: "Vano 2, x = 3.25 m: M = 13.67 To-m",
+// "Vano 1, x = 0.00 m: V = 4.10 To".
+std::string TextoSonda(Magnitud m, const LecturaSonda& lectura);
+
 // Values worth writing on a curve: both end values of every span (skipped when they show
 // as 0.00) and, for moments, the largest span moment at its position.
 std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, double escV,

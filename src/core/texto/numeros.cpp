@@ -114,9 +114,9 @@ std::optional<double> LeeNumeroCompleto(std::string_view token) {
     return v;
 }
 
-std::optional<double> LeeNumeroTecleado(std::string_view texto) {
+std::optional<std::string> TextoNumeroTecleado(std::string_view texto) {
     std::string s = SinBlancos(texto);
-    if (s.empty()) return 0.0;
+    if (s.empty()) return s;
     // One comma and no point: the comma is the decimal mark.
     const size_t coma = s.find(',');
     if (coma != std::string::npos && s.find('.') == std::string::npos &&
@@ -124,7 +124,14 @@ std::optional<double> LeeNumeroTecleado(std::string_view texto) {
         s[coma] = '.';
     std::string p;
     if (!Prefijo(s, p) || p.size() != s.size()) return std::nullopt;
-    return std::strtod(p.c_str(), nullptr);
+    return p;  // the exponent as "E" ("1D3" -> "1E3")
+}
+
+std::optional<double> LeeNumeroTecleado(std::string_view texto) {
+    const std::optional<std::string> s = TextoNumeroTecleado(texto);
+    if (!s) return std::nullopt;
+    if (s->empty()) return 0.0;
+    return std::strtod(s->c_str(), nullptr);
 }
 
 std::string MensajeNoEsNumero(std::string_view texto) {

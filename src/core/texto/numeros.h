@@ -32,6 +32,11 @@ std::optional<double> LeeNumeroCompleto(std::string_view token);
 // is infinite with its sign, so the range check can name it.
 std::optional<double> LeeNumeroTecleado(std::string_view texto);
 
+// The typed number as it is kept where numbers are kept as text: blanks removed and a
+// decimal comma made a point, the exponent written "E" ("1,5" -> "1.5", "2 d3" -> "2E3",
+// "" stays ""); nothing when the text is not a number by the rule above.
+std::optional<std::string> TextoNumeroTecleado(std::string_view texto);
+
 // "El texto "abc" no es un numero": the refusal of typed text that is not a number.
 std::string MensajeNoEsNumero(std::string_view texto);
 

@@ -56,7 +56,7 @@ void Ayuda::FijaColeccion(const QString& coleccion) {
 
 bool Ayuda::Prepara() {
     if (!QFileInfo::exists(coleccion_) || !QFileInfo::exists(ArchivoQch(coleccion_))) {
-        Mensajes::Informa(QApplication::activeWindow(), kNoEncontrado);
+        Mensajes::Error(QApplication::activeWindow(), kNoEncontrado);
         return false;
     }
     // The engine keeps plain pointers to the widgets of the window it filled: a window gone
@@ -75,8 +75,8 @@ bool Ayuda::Prepara() {
     const QString copia = carpeta + QLatin1Char('/') + QFileInfo(coleccion_).fileName();
     if (!QDir().mkpath(carpeta) || !CopiaSiHaceFalta(coleccion_, copia) ||
         !CopiaSiHaceFalta(ArchivoQch(coleccion_), ArchivoQch(copia))) {
-        Mensajes::Informa(QApplication::activeWindow(),
-                          QStringLiteral("No se pudo preparar la ayuda en:\n%1").arg(carpeta));
+        Mensajes::Error(QApplication::activeWindow(),
+                        QStringLiteral("No se pudo preparar la ayuda en:\n%1").arg(carpeta));
         return false;
     }
     auto motor = std::make_unique<QHelpEngine>(copia);
@@ -85,10 +85,10 @@ bool Ayuda::Prepara() {
     if (!motor->setupData() ||
         !motor->registeredDocumentations().contains(QStringLiteral("trabelux.manual"))) {
         const QString error = motor->error();
-        Mensajes::Informa(QApplication::activeWindow(),
-                          error.isEmpty()
-                              ? QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_)
-                              : error);
+        Mensajes::Error(QApplication::activeWindow(),
+                        error.isEmpty()
+                            ? QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_)
+                            : error);
         return false;
     }
     motor_ = std::move(motor);

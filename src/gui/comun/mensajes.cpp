@@ -67,6 +67,22 @@ void Mensajes::Informa(QWidget* padre, const QString& texto, const QString& titu
     QMessageBox::information(padre, Titulo(titulo), texto, QMessageBox::Ok);
 }
 
+void Mensajes::Advierte(QWidget* padre, const QString& texto, const QString& titulo) {
+    if (EnGuion()) {
+        Responde(TipoMensaje::Advertencia, titulo, texto, Respuesta::Ok);
+        return;
+    }
+    QMessageBox::warning(padre, Titulo(titulo), texto, QMessageBox::Ok);
+}
+
+void Mensajes::Error(QWidget* padre, const QString& texto, const QString& titulo) {
+    if (EnGuion()) {
+        Responde(TipoMensaje::Error, titulo, texto, Respuesta::Ok);
+        return;
+    }
+    QMessageBox::critical(padre, Titulo(titulo), texto, QMessageBox::Ok);
+}
+
 bool Mensajes::PreguntaOkCancelar(QWidget* padre, const QString& texto, const QString& titulo) {
     if (EnGuion())
         return Responde(TipoMensaje::OkCancelar, titulo, texto, Respuesta::Cancelar) ==

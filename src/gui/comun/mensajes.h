@@ -16,6 +16,8 @@ namespace trabelux {
 
 enum class Respuesta { Ok, Cancelar, Si, No };
 
+// Advertencia and Error are boxes with a single OK button, like Informacion, with the
+// warning and the critical icon.
 enum class TipoMensaje {
     Informacion,
     OkCancelar,
@@ -24,7 +26,9 @@ enum class TipoMensaje {
     Abrir,
     Guardar,
     Fuente,
-    Color
+    Color,
+    Advertencia,
+    Error
 };
 
 // A box or dialog as it was shown (scripted mode).
@@ -39,6 +43,10 @@ class Mensajes {
   public:
     // Information box with a single OK button.
     static void Informa(QWidget* padre, const QString& texto, const QString& titulo = {});
+    // The same with the warning icon: a value refused, a run stopped, a file partly read.
+    static void Advierte(QWidget* padre, const QString& texto, const QString& titulo = {});
+    // The same with the critical icon: a file that could not be read or written.
+    static void Error(QWidget* padre, const QString& texto, const QString& titulo = {});
     // True when the user chose OK.
     static bool PreguntaOkCancelar(QWidget* padre, const QString& texto,
                                    const QString& titulo = {});

@@ -98,7 +98,7 @@ bool CargCon::Acepta() {
     Proyecto ordenado = doc_->ProyectoActual();
     const AceptacionCargas r = AceptaCargas(ordenado);
     if (!r.aceptada) {
-        Mensajes::Informa(this, QString::fromStdString(r.mensaje));
+        Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
         return false;
     }
     if (!MismasCargas(ordenado, doc_->ProyectoActual()))

@@ -85,7 +85,7 @@ bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor
     if (fila < Cargas() && texto == Texto(fila, col)) return true;
     const std::optional<double> leido = LeeNumeroTecleado(texto.toStdString());
     if (!leido || !std::isfinite(*leido)) {
-        Mensajes::Informa(
+        Mensajes::Advierte(
             nullptr, QString::fromStdString(!leido ? MensajeNoEsNumero(texto.toStdString())
                                                    : MensajeFueraDeRango(*leido, "de la carga")));
         return false;

@@ -10,12 +10,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "comun/mensajes.h"
 #include "dialogos/campo_texto.h"
 #include "documento/documento.h"
 #include "modelo/datos_generales.h"
+#include "modelo/rango.h"
+#include "texto/numeros.h"
 
 namespace trabelux {
 
@@ -66,14 +69,15 @@ Datgen::Datgen(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
 }
 
 CampoTexto* Datgen::Campo(const char* nombre, std::string DatosGenerales::*miembro,
-                          const QString& ayuda) {
+                          const char* deQue, const QString& ayuda) {
     auto* c = new CampoTexto(nombre);
     c->setAlignment(Qt::AlignRight);
     c->setMaximumWidth(110);
     if (!ayuda.isEmpty()) c->setToolTip(ayuda);
-    campos_.emplace_back(miembro, c);
+    campos_.push_back({miembro, c, deQue});
     connect(c, &QLineEdit::textEdited, this,
             [this, miembro](const QString& t) { EscribeCampo(miembro, t); });
+    connect(c, &QLineEdit::editingFinished, this, &Datgen::VerificaTecleo);
     return c;
 }
 
@@ -92,16 +96,18 @@ void Datgen::CreaMarco() {
     inercia_->addItems({QStringLiteral("bh3/12"), QStringLiteral("Otra")});
     connect(inercia_, QOverload<int>::of(&QComboBox::activated), this, &Datgen::EligeInercia);
 
-    auto* fc = Campo("Text2", &DatosGenerales::fc, QStringLiteral("Esfuerzo hormigon 28 dias"));
-    auto* fy = Campo("Text3", &DatosGenerales::fy, QStringLiteral("Esfuerzo fluencia acero"));
-    auto* modulo = Campo("Text10", &DatosGenerales::moduloE,
+    auto* fc =
+        Campo("Text2", &DatosGenerales::fc, "de F'c", QStringLiteral("Esfuerzo hormigon 28 dias"));
+    auto* fy =
+        Campo("Text3", &DatosGenerales::fy, "de Fy", QStringLiteral("Esfuerzo fluencia acero"));
+    auto* modulo = Campo("Text10", &DatosGenerales::moduloE, "del modulo de elasticidad",
                          QStringLiteral("Modulo de elasticidad en Kg/cm2"));
-    auto* recub = Campo("Text4", &DatosGenerales::recub);
-    auto* longitud = Campo("Text9", &DatosGenerales::longitud);
-    auto* base = Campo("Text5", &DatosGenerales::base);
-    auto* altura = Campo("Text6", &DatosGenerales::altura);
-    auto* muerta = Campo("Text1", &DatosGenerales::cargaMuerta);
-    auto* viva = Campo("Text8", &DatosGenerales::cargaViva);
+    auto* recub = Campo("Text4", &DatosGenerales::recub, "del recubrimiento");
+    auto* longitud = Campo("Text9", &DatosGenerales::longitud, "de la longitud");
+    auto* base = Campo("Text5", &DatosGenerales::base, "de la base");
+    auto* altura = Campo("Text6", &DatosGenerales::altura, "de la altura");
+    auto* muerta = Campo("Text1", &DatosGenerales::cargaMuerta, "de la carga muerta");
+    auto* viva = Campo("Text8", &DatosGenerales::cargaViva, "de la carga viva");
 
     auto* etiquetaFc = Etiqueta(QStringLiteral("F'c"), QStringLiteral("EtiquetaText2"));
     auto* unidadFc = Etiqueta(QStringLiteral("kg/cm²"), QStringLiteral("UnidadText2"));
@@ -163,9 +169,18 @@ void Datgen::CreaMarco() {
 const DatosGenerales& Datgen::Datos() const { return doc_->ProyectoActual().datos; }
 
 CampoTexto* Datgen::CampoDe(std::string DatosGenerales::*miembro) const {
-    for (const auto& par : campos_)
-        if (par.first == miembro) return par.second;
+    for (const auto& c : campos_)
+        if (c.miembro == miembro) return c.campo;
     return nullptr;
+}
+
+int Datgen::IdFusion(std::string DatosGenerales::*miembro) const {
+    int id = kFusionCampos;
+    for (const auto& c : campos_) {
+        if (c.miembro == miembro) break;
+        ++id;
+    }
+    return id;
 }
 
 void Datgen::Cambia(const QString& texto, const std::function<void(DatosGenerales&)>& cambio,
@@ -176,10 +191,9 @@ void Datgen::Cambia(const QString& texto, const std::function<void(DatosGenerale
 
 void Datgen::EscribeCampo(std::string DatosGenerales::*miembro, const QString& texto) {
     const std::string t = texto.toStdString();
-    int id = kFusionCampos;
-    for (const auto& par : campos_) {
-        if (par.first == miembro) break;
-        ++id;
+    if (tecleado_ != miembro) {
+        tecleado_ = miembro;
+        antesDelTecleo_ = Datos();
     }
     Cambia(
         tr("Datos generales"),
@@ -190,14 +204,62 @@ void Datgen::EscribeCampo(std::string DatosGenerales::*miembro, const QString& t
             else
                 d.*miembro = t;
         },
-        id);
+        IdFusion(miembro));
+}
+
+bool Datgen::VerificaTecleo() {
+    const auto miembro = tecleado_;
+    if (!miembro) return true;
+    tecleado_ = nullptr;
+    const std::string texto = Datos().*miembro;
+    const std::optional<std::string> normal = TextoNumeroTecleado(texto);
+    std::string error;
+    if (!normal) {
+        error = MensajeNoEsNumero(texto);
+    } else {
+        const double valor = LeeNumeroTecleado(*normal).value_or(0);
+        for (const auto& c : campos_)
+            if (c.miembro == miembro && !EnRango(valor))
+                error = MensajeFueraDeRango(valor, c.deQue);
+    }
+    if (error.empty()) {
+        // Kept normalised ("1,5" -> "1.5"); F'c's modulus is worked out again from it.
+        if (*normal != texto)
+            Cambia(
+                tr("Datos generales"),
+                [miembro, &normal](DatosGenerales& d) {
+                    if (miembro == &DatosGenerales::fc)
+                        CambiaFc(d, *normal);
+                    else
+                        d.*miembro = *normal;
+                },
+                IdFusion(miembro));
+        return true;
+    }
+    // Back to the value before the typing, in the same undo step as the keystrokes.
+    const DatosGenerales antes = antesDelTecleo_;
+    Cambia(
+        tr("Datos generales"),
+        [miembro, &antes](DatosGenerales& d) {
+            d.*miembro = antes.*miembro;
+            d.moduloE = antes.moduloE;
+        },
+        IdFusion(miembro));
+    Mensajes::Advierte(this, QString::fromStdString(error));
+    // Cleared once the box is gone and the event that left the field has been handled.
+    recienRechazado_ = true;
+    QTimer::singleShot(0, this, [this] { recienRechazado_ = false; });
+    CampoTexto* campo = CampoDe(miembro);
+    campo->setFocus();
+    campo->selectAll();
+    return false;
 }
 
 void Datgen::Refresca() {
     const DatosGenerales& d = Datos();
-    for (const auto& [miembro, campo] : campos_) {
-        const QString t = QString::fromStdString(d.*miembro);
-        if (campo->text() != t) campo->setText(t);
+    for (const auto& c : campos_) {
+        const QString t = QString::fromStdString(d.*c.miembro);
+        if (c.campo->text() != t) c.campo->setText(t);
     }
     material_->setCurrentIndex(d.material);
     inercia_->setCurrentIndex(d.opcionInercia);
@@ -227,13 +289,19 @@ void Datgen::Prepara() {
     panelPerfil_->hide();
     panelCarga_->hide();
     panel_ = Panel::Ninguno;
+    tecleado_ = nullptr;
     ok_->setEnabled(true);
     Refresca();
     material_->setFocus();
 }
 
+void Datgen::accept() {
+    if (!VerificaTecleo() || recienRechazado_) return;
+    QDialog::accept();
+}
+
 void Datgen::reject() {
-    if (panel_ != Panel::Ninguno) return;
+    if (!VerificaTecleo() || recienRechazado_ || panel_ != Panel::Ninguno) return;
     QDialog::reject();
 }
 
@@ -291,7 +359,7 @@ void Datgen::EligeInercia(int opcion) {
 }
 
 void Datgen::AceptaInercia() {
-    if (panel_ != Panel::Inercia) return;
+    if (panel_ != Panel::Inercia || !VerificaTecleo()) return;
     CierraPanel();
     inercia_->setFocus();
 }

@@ -59,7 +59,9 @@ class Datgen : public QDialog {
     void CancelaPerfil();                    // Command8
 
   public slots:
-    // Closing the window is refused while a panel is open, as "OK" is.
+    // "OK" first checks the number being typed; closing the window is refused while a
+    // panel is open, as "OK" is.
+    void accept() override;
     void reject() override;
 
   private:
@@ -67,9 +69,14 @@ class Datgen : public QDialog {
     QFrame* CreaPanelInercia();
     QFrame* CreaPanelPerfil();
     QFrame* CreaPanelCarga();
-    CampoTexto* Campo(const char* nombre, std::string DatosGenerales::*miembro,
+    CampoTexto* Campo(const char* nombre, std::string DatosGenerales::*miembro, const char* deQue,
                       const QString& ayuda = {});
     void EscribeCampo(std::string DatosGenerales::*miembro, const QString& texto);
+    // The field being typed in, once left or at an "OK": a number is kept normalised
+    // ("1,5" -> "1.5"); text that is no number or a value out of range is refused with a
+    // message and the field goes back to its value before the typing. False when refused.
+    bool VerificaTecleo();
+    int IdFusion(std::string DatosGenerales::*miembro) const;
     void Cambia(const QString& texto, const std::function<void(DatosGenerales&)>& cambio,
                 int idFusion = -1);
     void Refresca();
@@ -85,8 +92,19 @@ class Datgen : public QDialog {
     std::function<bool()> enCarga_;
     CatalogoPerfiles perfiles_;
     Panel panel_ = Panel::Ninguno;
-    // The frame's and panels' text fields with the general-data text each one shows.
-    std::vector<std::pair<std::string DatosGenerales::*, CampoTexto*>> campos_;
+    // The frame's and panels' text fields with the general-data text each one shows and the
+    // value's name in messages ("de la altura").
+    struct CampoDatos {
+        std::string DatosGenerales::*miembro;
+        CampoTexto* campo;
+        const char* deQue;
+    };
+    std::vector<CampoDatos> campos_;
+    // The field typed in and not yet checked, with the data before its first keystroke.
+    std::string DatosGenerales::*tecleado_ = nullptr;
+    DatosGenerales antesDelTecleo_;
+    // A refusal just made: the same Return or click that left the field must not close.
+    bool recienRechazado_ = false;
     // Remembered when a panel opens, for its Cancel.
     std::string inerciaAlAbrir_;
     // The steel-shape panel's own choice until its "OK".

@@ -42,8 +42,8 @@ QPushButton* Boton(const char* nombre, const QString& texto) {
 
 QFrame* Datgen::CreaPanelInercia() {
     QFrame* panel = MarcoPanel("SSPanel1");
-    auto* texto =
-        Campo("Text11", &DatosGenerales::inercia, QStringLiteral("Momento de inercia en m4"));
+    auto* texto = Campo("Text11", &DatosGenerales::inercia, "de la inercia",
+                        QStringLiteral("Momento de inercia en m4"));
     auto* ok = Boton("Command4", QStringLiteral("OK"));
     auto* cancelar = Boton("Command6", QStringLiteral("Cancel"));
     // OK acts as soon as it is pressed, before the field it leaves could react.
@@ -124,9 +124,10 @@ QFrame* Datgen::CreaPanelCarga() {
     connect(opcionVivaMuerta_, &QRadioButton::clicked, this, [this] { EligeOpcionCarga(false); });
     connect(opcionTotal_, &QRadioButton::clicked, this, [this] { EligeOpcionCarga(true); });
 
-    auto* factorMuerta = Campo("Text13", &DatosGenerales::factorMuerta);
-    auto* factorViva = Campo("Text14", &DatosGenerales::factorViva);
-    auto* unitario = Campo("Text15", &DatosGenerales::pesoUnitario);
+    auto* factorMuerta =
+        Campo("Text13", &DatosGenerales::factorMuerta, "del factor de carga muerta");
+    auto* factorViva = Campo("Text14", &DatosGenerales::factorViva, "del factor de carga viva");
+    auto* unitario = Campo("Text15", &DatosGenerales::pesoUnitario, "del peso unitario");
     pesoPropio_ = new QCheckBox(QStringLiteral("Calcula peso propio"));
     pesoPropio_->setObjectName(QStringLiteral("Check1"));
     connect(pesoPropio_, &QCheckBox::clicked, this, &Datgen::MarcaPesoPropio);
@@ -180,12 +181,13 @@ void Datgen::MarcaPesoPropio(bool calcula) {
 
 bool Datgen::AceptaControlCarga() {
     if (panel_ != Panel::ControlCarga) return true;
+    if (!VerificaTecleo()) return false;
     DatosGenerales d = Datos();
     const VerificacionCarga v = VerificaControlCarga(d);
     if (d.factorMuerta != Datos().factorMuerta || d.factorViva != Datos().factorViva ||
         d.pesoUnitario != Datos().pesoUnitario)
         Cambia(tr("Control de carga"), [&d](DatosGenerales& x) { x = d; });
-    if (!v.mensaje.empty()) Mensajes::Informa(this, QString::fromStdString(v.mensaje));
+    if (!v.mensaje.empty()) Mensajes::Advierte(this, QString::fromStdString(v.mensaje));
     if (!v.cierra) return false;
     panelCarga_->hide();
     panel_ = Panel::Ninguno;
@@ -202,7 +204,7 @@ void Datgen::LlenaDesignaciones(int familia) {
     QString error;
     const TablaPerfiles* tabla = perfiles_.Tabla(&error);
     if (!tabla) {
-        Mensajes::Informa(this, error);
+        Mensajes::Error(this, error);
         return;
     }
     lista_ = PerfilesDeFamilia(*tabla, familia);

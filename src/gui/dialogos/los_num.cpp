@@ -195,7 +195,7 @@ bool LosNum::Acepta() {
     Proyecto prueba = doc_->ProyectoActual();
     const AceptacionLosas r = AceptaLosas(prueba, direccion, incluye, filas);
     if (!r.aceptada) {
-        Mensajes::Informa(this, QString::fromStdString(r.mensaje));
+        Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
         return false;
     }
     if (!MismaAsignacion(doc_->ProyectoActual(), direccion, incluye, filas))

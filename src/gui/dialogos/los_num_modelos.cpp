@@ -148,7 +148,7 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
     const std::string texto = valor.toString().toStdString();
     const std::optional<double> n = LeeNumeroTecleado(texto);
     if (!n || *n != std::floor(*n) || std::fabs(*n) > 1e6) {
-        Mensajes::Informa(nullptr, QString::fromStdString(MensajeNoEsNumero(texto)));
+        Mensajes::Advierte(nullptr, QString::fromStdString(MensajeNoEsNumero(texto)));
         return false;
     }
     // A slab the file does not hold is refused here, named as the dialog's OK names it.
@@ -156,7 +156,7 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
     (col == 1 ? prueba.back().primera : prueba.back().segunda) = static_cast<int>(*n);
     const std::string error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
     if (!error.empty()) {
-        Mensajes::Informa(nullptr, QString::fromStdString(error));
+        Mensajes::Advierte(nullptr, QString::fromStdString(error));
         return false;
     }
     AsignacionLosa& a = filas_[indice.row()];

@@ -120,7 +120,7 @@ void NumVanos::Paso(int delta) {
 void NumVanos::Acepta() {
     const double leido = LeeNumeroTecleado(numero_->text().toStdString()).value_or(0);
     if (leido < 1 || leido > kMaxVanos || leido != std::floor(leido)) {
-        Mensajes::Informa(this, QStringLiteral("El numero de vanos debe estar entre 1 y 20"));
+        Mensajes::Advierte(this, QStringLiteral("El numero de vanos debe estar entre 1 y 20"));
         numero_->setFocus();
         numero_->selectAll();
         return;
@@ -135,7 +135,7 @@ void NumVanos::Acepta() {
             ? QString::fromStdString(MensajeFueraDeRango(*longitudLeida, "de la longitud tipica"))
             : QString();
     if (!error.isEmpty()) {
-        Mensajes::Informa(this, error);
+        Mensajes::Advierte(this, error);
         longitud_->setFocus();
         longitud_->selectAll();
         return;

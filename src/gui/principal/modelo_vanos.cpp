@@ -161,17 +161,17 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
     const std::string t = texto.toStdString();
     const std::optional<double> leido = LeeNumeroTecleado(t);
     if (!leido) {
-        Mensajes::Informa(nullptr, QString::fromStdString(MensajeNoEsNumero(t)));
+        Mensajes::Advierte(nullptr, QString::fromStdString(MensajeNoEsNumero(t)));
         return false;
     }
     const double numero = *leido;
     if (numero < 0) {
-        Mensajes::Informa(nullptr, QStringLiteral("No se admiten valores negativos"));
+        Mensajes::Advierte(nullptr, QStringLiteral("No se admiten valores negativos"));
         return false;
     }
     if (!EnRango(numero)) {
-        Mensajes::Informa(nullptr, QString::fromStdString(MensajeFueraDeRango(
-                                       numero, NombreValorVano(col - kColLong, fila + 1))));
+        Mensajes::Advierte(nullptr, QString::fromStdString(MensajeFueraDeRango(
+                                        numero, NombreValorVano(col - kColLong, fila + 1))));
         return false;
     }
     const bool vacio = texto.isEmpty();

@@ -272,7 +272,7 @@ void Polidur1::CierraPanelLongitud(bool aplicar) {
     const std::string texto = textoLongitud_->text().toStdString();
     const std::optional<double> leido = LeeNumeroTecleado(texto);
     if (aplicar && !leido) {
-        Mensajes::Informa(this, QString::fromStdString(MensajeNoEsNumero(texto)));
+        Mensajes::Advierte(this, QString::fromStdString(MensajeNoEsNumero(texto)));
         textoLongitud_->setFocus();
         textoLongitud_->selectAll();
         return;

@@ -201,7 +201,7 @@ void Polidur1::AbreVentana(VentanaExterna v, bool actualizaDespues) {
     tabla_->ConfirmaEdicion();
     if (!TieneVentana(v)) {
         if (v == VentanaExterna::AyudaContenido || v == VentanaExterna::AyudaBusqueda)
-            Mensajes::Informa(this, QStringLiteral("Archivo Help no encontrado."));
+            Mensajes::Error(this, QStringLiteral("Archivo Help no encontrado."));
         return;
     }
     if (actualizaDespues) doc_->Actualiza();
@@ -280,7 +280,7 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     LecturaProyecto leido = AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString());
     if (!leido.proyecto) {
         enCarga_ = false;
-        Mensajes::Informa(this, QString::fromStdString(leido.error));
+        Mensajes::Error(this, QString::fromStdString(leido.error));
         return false;
     }
     // The file names the shape by its place in the table; its section comes from there.
@@ -288,7 +288,7 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
     enCarga_ = false;
     emit estado(QStringLiteral("Abierto: %1").arg(QFileInfo(ruta).absoluteFilePath()));
-    if (!leido.aviso.empty()) Mensajes::Informa(this, QString::fromStdString(leido.aviso));
+    if (!leido.aviso.empty()) Mensajes::Advierte(this, QString::fromStdString(leido.aviso));
     return true;
 }
 
@@ -314,7 +314,7 @@ bool Polidur1::GuardaEn(const QString& ruta) {
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
     const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
     if (!error.empty()) {
-        Mensajes::Informa(this, QString::fromStdString(error));
+        Mensajes::Error(this, QString::fromStdString(error));
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
@@ -332,14 +332,14 @@ void Polidur1::ArchivoLosas() {
     if (ruta.isEmpty()) return;
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) {
-        Mensajes::Informa(this, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
-                                    .arg(ruta, f.errorString()));
+        Mensajes::Error(this, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
+                                  .arg(ruta, f.errorString()));
         return;
     }
     const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
     Resultado<ArchivoLosasDatos> leido = LeeLosas(f.readAll().toStdString(), absoluta);
     if (!leido) {
-        Mensajes::Informa(this, QString::fromStdString(leido.mensaje));
+        Mensajes::Error(this, QString::fromStdString(leido.mensaje));
         return;
     }
     ArchivoLosasDatos datos = std::move(*leido.valor);
@@ -401,7 +401,7 @@ void Polidur1::Analiza(bool soloAnalisis) {
     enCalculo_ = false;
     ActualizaMenus();
     emit calculoTerminado(calculado);
-    if (avisa) Mensajes::Informa(this, mensaje);
+    if (avisa) Mensajes::Advierte(this, mensaje);
     if (calculado) MuestraResultados();
 }
 

@@ -27,7 +27,7 @@ bool Polidur1::ExportaInformePdfEn(const QString& ruta) {
     const std::string error = EscribeInformePdf(ruta.toStdString(), doc_->ConfiguracionReporte(),
                                                 InformeDelDocumento(*doc_));
     if (!error.empty()) {
-        Mensajes::Informa(this, QString::fromStdString(error));
+        Mensajes::Error(this, QString::fromStdString(error));
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -53,14 +54,24 @@ Resultad::Resultad(QWidget* parent) : QWidget(parent) {
     pestanas_->addTab(pagina("M  O  M  E  N  T  O", superficies_[2], TablaResultados::kMomentos),
                       "Momentos");
 
-    auto* refuerzo = new QWidget;
-    auto* v = new QVBoxLayout(refuerzo);
+    auto* tablasRefuerzo = new QWidget;
+    auto* v = new QVBoxLayout(tablasRefuerzo);
+    v->setContentsMargins(0, 0, 0, 0);
     auto* arriba = new QHBoxLayout;
     arriba->addWidget(MarcoTabla(TablaResultados::kRefuerzoApoyos));
     arriba->addWidget(MarcoTabla(TablaResultados::kRefuerzoVanos));
     v->addLayout(arriba, 1);
     v->addWidget(MarcoTabla(TablaResultados::kRefuerzoTransversal), 1);
-    pestanas_->addTab(refuerzo, "Refuerzo");
+    // After an analysis-only run the tab says so instead of showing empty tables.
+    auto* sinDiseno = new QLabel(
+        QStringLiteral("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
+    sinDiseno->setObjectName("SinDiseno");
+    sinDiseno->setAlignment(Qt::AlignCenter);
+    sinDiseno->setWordWrap(true);
+    refuerzo_ = new QStackedWidget;
+    refuerzo_->addWidget(tablasRefuerzo);
+    refuerzo_->addWidget(sinDiseno);
+    pestanas_->addTab(refuerzo_, "Refuerzo");
 
     regresa_ = new QPushButton("&Regresar");
     regresa_->setObjectName("BotonRegresa");
@@ -126,9 +137,11 @@ void Resultad::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
+    refuerzo_->setCurrentIndex(r.soloAnalisis ? 1 : 0);
 }
 
 void Resultad::VaciaRefuerzo() {
+    refuerzo_->setCurrentIndex(0);
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Vacia();

@@ -13,6 +13,7 @@
 
 class QTabWidget;
 class QPushButton;
+class QStackedWidget;
 
 namespace trabelux {
 
@@ -27,7 +28,8 @@ class Resultad : public QWidget {
     void Muestra(const Proyecto& p, const Resultados& r);
     // Fills the reactions, end-shear and moment tables and the diagrams, and shows page 0.
     void LlenaTab(const Proyecto& p, const Resultados& r);
-    // Replaces the reinforcement rows by those of `r` (none after an analysis-only run).
+    // Replaces the reinforcement rows by those of `r`; after an analysis-only run the tab
+    // says that no design was run.
     void LlenaRefuerzo(const Resultados& r);
     void VaciaRefuerzo();
 
@@ -54,6 +56,7 @@ class Resultad : public QWidget {
     DatosDiagramas datos_;
     QTabWidget* pestanas_ = nullptr;
     QPushButton* regresa_ = nullptr;
+    QStackedWidget* refuerzo_ = nullptr;  // the reinforcement tables, or the no-design note
     std::array<ModeloTablaResultados*, 6> modelos_{};
     std::array<SuperficieDiagrama*, 3> superficies_{};
 };

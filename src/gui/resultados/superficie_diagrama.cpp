@@ -38,6 +38,7 @@ QLabel* NuevaEtiqueta(QWidget* padre, const QString& nombre) {
     pal.setColor(QPalette::WindowText, Qt::black);
     e->setPalette(pal);
     e->setFrameShape(QFrame::Box);
+    e->setMargin(2);
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
     e->hide();
     return e;
@@ -88,11 +89,11 @@ SuperficieDiagrama::Geometria SuperficieDiagrama::CalculaGeometria() const {
     return g;
 }
 
-std::optional<double> SuperficieDiagrama::ValorEn(QPointF pixel) const {
+std::optional<LecturaSonda> SuperficieDiagrama::ValorEn(QPointF pixel) const {
     if (tipo_ == Superficie::kReacciones) return std::nullopt;
     const Geometria g = CalculaGeometria();
-    return Sonda(g.linea, g.escH, g.escV, datos_->viga, datos_->resultados.diagramas,
-                 MagnitudSuperficie(), DeQt(pixel * kUnidadesPorPixel));
+    return SondaVano(g.linea, g.escH, g.escV, datos_->viga, datos_->resultados.diagramas,
+                     MagnitudSuperficie(), DeQt(pixel * kUnidadesPorPixel));
 }
 
 void SuperficieDiagrama::Sondea(QPointF pixel) {

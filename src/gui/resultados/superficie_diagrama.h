@@ -58,7 +58,7 @@ class SuperficieDiagrama : public QWidget {
     void leaveEvent(QEvent* evento) override;
 
   private:
-    std::optional<double> ValorEn(QPointF pixel) const;
+    std::optional<LecturaSonda> ValorEn(QPointF pixel) const;
     Magnitud MagnitudSuperficie() const;
     void EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
                         const std::vector<Poligonal>& obstaculos, const LineaBase& linea,

@@ -24,7 +24,11 @@ QString TextoTabulado(const QAbstractItemModel& modelo, const QModelIndexList& s
         col1 = std::max(col1, i.column());
         celdas[{i.row(), i.column()}] = modelo.data(i, Qt::DisplayRole).toString();
     }
-    QString texto;
+    // The column headings first, so the numbers keep their meaning in a spreadsheet.
+    QStringList encabezados;
+    for (int c = col0; c <= col1; ++c)
+        encabezados << modelo.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    QString texto = encabezados.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int f = fila0; f <= fila1; ++f) {
         QStringList linea;
         for (int c = col0; c <= col1; ++c) {

@@ -1,6 +1,6 @@
 // The view of a results grid: read-only, whole-cell selection, Ctrl+C copies the
-// selection as tab-separated text for a spreadsheet, and column captions wrap onto more
-// lines instead of being cut when the columns get narrow.
+// selection with its column headings as tab-separated text for a spreadsheet, and column captions
+// wrap onto more lines instead of being cut when the columns get narrow.
 #pragma once
 
 #include <QModelIndexList>
@@ -14,9 +14,9 @@ class QFontMetrics;
 
 namespace trabelux {
 
-// The cells of `seleccion` as text: the rectangle that holds them, rows by lines, cells by
-// tabs, unselected cells inside it empty; each line ends with a line break. Empty when
-// nothing is selected.
+// The cells of `seleccion` as text: the rectangle that holds them, a first line with its
+// columns' headings, then rows by lines, cells by tabs, unselected cells inside it empty;
+// each line ends with a line break. Empty when nothing is selected.
 QString TextoTabulado(const QAbstractItemModel& modelo, const QModelIndexList& seleccion);
 
 // Height of a caption row whose captions, wrapped at their spaces within their column's
