@@ -372,7 +372,7 @@ class VigPrevTest : public QObject {
         QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
         Mensajes::AgregaRuta(dir.filePath("falta/informe.pdf"));
         QVERIFY(!v.ImprimePaginas(1, 1));
-        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Informacion);
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Error);
         Mensajes::AgregaRuta(dir.filePath("informe"));
         QVERIFY(v.ImprimePaginas(2, 4));
         QCOMPARE(PaginasPdf(dir.filePath("informe.pdf")), 3);

@@ -99,8 +99,8 @@ void VigPrev::AplicaMargen(int lado) {
     if (twips + c.margenes[opuesto] >= extension) {
         actualizando_ = true;  // the message box takes the focus from the field
         campo->setText(QString::fromStdString(ToInches(anterior)));
-        Mensajes::Informa(this, QStringLiteral("El margen no deja espacio para el texto de la "
-                                               "pagina: se conserva el anterior."));
+        Mensajes::Advierte(this, QStringLiteral("El margen no deja espacio para el texto de la "
+                                                "pagina: se conserva el anterior."));
         actualizando_ = false;
         return;
     }
@@ -124,8 +124,8 @@ void VigPrev::AplicaTamanoPersonalizado() {
         actualizando_ = true;
         anchoPapel_->setText(QString::fromStdString(ToInches(c.anchoPersonalizado)));
         altoPapel_->setText(QString::fromStdString(ToInches(c.altoPersonalizado)));
-        Mensajes::Informa(this, QStringLiteral("El papel es menor que sus margenes: se conserva "
-                                               "el tamaño anterior."));
+        Mensajes::Advierte(this, QStringLiteral("El papel es menor que sus margenes: se conserva "
+                                                "el tamaño anterior."));
         actualizando_ = false;
         return;
     }

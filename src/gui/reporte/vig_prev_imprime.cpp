@@ -33,18 +33,18 @@ void VigPrev::Imprime() {
 bool VigPrev::ImprimePaginas(int desde, int hasta) {
     const int n = NumPaginas();
     if (desde > hasta) {
-        Mensajes::Informa(this, QStringLiteral("La pagina \"Desde\" (%1) es posterior a la pagina "
-                                               "\"Hasta\" (%2): no se imprime nada.")
-                                    .arg(desde)
-                                    .arg(hasta));
+        Mensajes::Advierte(this, QStringLiteral("La pagina \"Desde\" (%1) es posterior a la pagina "
+                                                "\"Hasta\" (%2): no se imprime nada.")
+                                     .arg(desde)
+                                     .arg(hasta));
         return false;
     }
     if (desde < 1 || hasta > n) {
-        Mensajes::Informa(this, QStringLiteral("El informe tiene %1 paginas: las paginas %2 a %3 "
-                                               "no existen.")
-                                    .arg(n)
-                                    .arg(desde)
-                                    .arg(hasta));
+        Mensajes::Advierte(this, QStringLiteral("El informe tiene %1 paginas: las paginas %2 a %3 "
+                                                "no existen.")
+                                     .arg(n)
+                                     .arg(desde)
+                                     .arg(hasta));
         return false;
     }
     const DispositivoImpresion* d = DispositivoElegido();
@@ -67,7 +67,7 @@ bool VigPrev::ImprimePaginas(int desde, int hasta) {
                                 ? std::string("No se pudo componer el informe")
                                 : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
         if (!error.empty()) {
-            Mensajes::Informa(this, QString::fromStdString(error));
+            Mensajes::Error(this, QString::fromStdString(error));
             return false;
         }
         return true;
@@ -80,7 +80,7 @@ bool VigPrev::ImprimePaginas(int desde, int hasta) {
     const bool valida = impresora.isValid() && impresora.printerName() == d->nombre;
     if (!valida ||
         trabelux::ImprimePaginas(impresora, Configuracion(), composicion_, desde, hasta) == 0) {
-        Mensajes::Informa(this, QStringLiteral("No se pudo imprimir en \"%1\".").arg(d->nombre));
+        Mensajes::Error(this, QStringLiteral("No se pudo imprimir en \"%1\".").arg(d->nombre));
         return false;
     }
     return true;
