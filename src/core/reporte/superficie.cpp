@@ -283,11 +283,11 @@ void SuperficiePagina::Tabla(const std::string& formato, const std::string& cabe
         y_ += alto;
     };
 
-    const auto [lineasCabecera, altoCabecera] = prepara(titulos, estiloCabecera);
+    const auto cabeceraPreparada = prepara(titulos, estiloCabecera);
     bool cabeceraEnPagina = false;
     auto ponCabecera = [&]() {
-        AseguraEspacio(altoCabecera);
-        pinta(lineasCabecera, altoCabecera, estiloCabecera);
+        AseguraEspacio(cabeceraPreparada.second);
+        pinta(cabeceraPreparada.first, cabeceraPreparada.second, estiloCabecera);
         cabeceraEnPagina = true;
     };
     ponCabecera();
