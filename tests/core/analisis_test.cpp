@@ -468,6 +468,11 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
          "El valor 1E+300 de la inercia del vano 1" + fuera},
         {"inertia 1e-300", [](Proyecto& p) { p.vanos[0].inercia = 1e-300; },
          "El valor 1E-300 de la inercia del vano 1" + fuera},
+        {"load on the last span",
+         [](Proyecto& p) {
+             p.cargas = {{2, 1.0, 1e39}};
+         },
+         "El valor 1E+39 de la carga concentrada del vano 2" + fuera},
         {"stiffness of nothing",
          [](Proyecto& p) {
              p.vanos[0].longitud = 1e30;

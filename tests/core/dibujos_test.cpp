@@ -155,6 +155,13 @@ TEST(Secciones, ContornoAEscalaConSusAlasYLasBarrasDentro) {
             }
         EXPECT_LT(g.superiores[0].centro.y, g.inferiores[0].centro.y);
     }
+    // One bar sits on the web's axis; the largest bar of the list is drawn too.
+    FilaDetallado una = FilaConBarras("Rec");
+    una.cantInferior = 1;
+    una.barraInferior = 4;
+    const GeometriaSeccion g = CalculaSeccion(una, 30, 60, 5, {1000, 2000}, 10);
+    ASSERT_EQ(g.inferiores.size(), 1u);
+    EXPECT_DOUBLE_EQ(g.inferiores[0].centro.x, 1000 + 30 * 10 / 2.0);
     // A section too small for its cover, or with no size at all, keeps everything finite.
     for (double lado : {2.0, 0.0}) {
         const GeometriaSeccion g =
@@ -212,6 +219,7 @@ TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
     EXPECT_EQ(g.cortes.size(), 6u);  // seven rows, one not drawn
     EXPECT_EQ(EtiquetaBarras(0, 2), "2ø3/8\"");
     EXPECT_EQ(EtiquetaBarras(1, {}), "");
+    EXPECT_EQ(EtiquetaBarras(1, 0), "");
     bool hayPercha = false;
     for (const auto& t : g.textos) {
         hayPercha = hayPercha || (t.fila == FilaTexto::kPercha && t.texto == "2ø3/8\"");

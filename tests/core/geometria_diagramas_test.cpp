@@ -94,6 +94,7 @@ TEST(GeometriaDiagramas, SimbolosDeApoyos) {
     for (const Caso& c : casos) {
         const VigaDibujo viga =
             VigaDeProyecto(ProyectoDe({2, 3, 4}, 1, c.izq, c.der, c.interiores), 3);
+        ASSERT_EQ(viga.interiores.size(), 2u);
         const LineaBase l{900, 8100, 2000};
         const SimbolosApoyo s = ApoyosDibuja(l, viga, EscalaHorizontal(l, viga.longitudes));
         ASSERT_EQ(s.triangulos.size(), c.triangulos);

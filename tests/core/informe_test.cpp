@@ -100,6 +100,7 @@ TEST(PapelInforme, NamesSizesAndInches) {
         EXPECT_TRUE(TamanoPapel(codigo)) << codigo;
     }
     EXPECT_EQ(conNombre, 66);  // 0, 48 and 49 have no name
+    EXPECT_FALSE(TamanoPapel(0));
     EXPECT_EQ(NombrePapel(69), "");
 
     const struct {

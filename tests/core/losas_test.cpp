@@ -121,6 +121,8 @@ TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 0 3 0 0 0 0 0\n", "mayores que cero"},
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 -3 0 0 0 0 0\n", "mayores que cero"},
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 1.2.3 0 0 0 0\n", "Linea 3: la carga muerta"},
+        {"D\r\n1 0 0 0 0.1 0 0 0\r\n1 AAAA 3 3 1.2.3 0 0 0 0\r\n", "Linea 3: la carga muerta"},
+        {"D\n1 0 0 0 0.1 0 0 0\r1 AAAA 3 3 1.2.3 0 0 0 0\r", "Linea 3: la carga muerta"},
         {"D\n2 0 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n", "Linea 4: falta el numero de la losa 2"},
         {"D\n1 2 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n1 a 1 1\n", "registro adicional 2"},
         {"D\n1 1 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\nx a 1 1\n", "el indice"},
