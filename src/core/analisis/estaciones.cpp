@@ -65,6 +65,7 @@ __attribute__((target("avx2"))) void AplicaCargasAvx2(const double* a, const dou
 using FuncionCargas = void (*)(const double*, const double*, int, const double*, double*, double*);
 FuncionCargas EligeAplicaCargas() {
 #if defined(__x86_64__) && defined(__GNUC__)
+    __builtin_cpu_init();  // this runs among the static initialisers
     if (__builtin_cpu_supports("avx2")) return AplicaCargasAvx2;
 #endif
     return AplicaCargasSse2;
@@ -176,29 +177,34 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
                          momM + kBloque * b, cortV + kBloque * b);
         }
 
-        // Locals rather than the result's members, which the station stores could alias.
-        float momMax = 0.0f, posMax = 0.0f;
-        float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
-        for (m = 0; m < total; ++m) {
-            const float x = xs[m];
-            const double M = momM[m];
-            const double V = cortV[m];
-            if (!cabe && !(CabeEnSimple(V) && CabeEnSimple(M))) {
+        if (!cabe)
+            for (m = 0; m < total; ++m) {
+                const double M = momM[m], V = cortV[m];
+                if (CabeEnSimple(V) && CabeEnSimple(M)) continue;
                 const bool esV = !CabeEnSimple(V);
                 return MensajeFueraDeRango(
                     esV ? V : M, std::string(esV ? "del cortante" : "del momento") + " del vano " +
                                      std::to_string(i + 1));
             }
-            const float momento = static_cast<float>(M);
+        // The largest |V| and |M| are taken from the stored values: rounding to single
+        // precision keeps the order, so this is the single value of the largest double.
+        // Locals rather than the result's members, which the station stores could alias.
+        float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
+        for (m = 0; m < total; ++m) {
+            const float V = static_cast<float>(cortV[m]), M = static_cast<float>(momM[m]);
+            cortantes[m] = V;
+            momentos[m] = M;
+            maxCortante = std::max(maxCortante, std::fabs(V));
+            maxMomento = std::max(maxMomento, std::fabs(M));
+        }
+        // The largest sagging moment at its first station, compared in double precision.
+        float momMax = 0.0f, posMax = 0.0f;
+        for (m = 0; m < total; ++m) {
+            const double M = momM[m];
             if (M >= 0.0 && M > momMax) {
-                momMax = momento;
-                posMax = x;
+                momMax = static_cast<float>(M);
+                posMax = xs[m];
             }
-            const double absV = std::fabs(V), absM = std::fabs(M);
-            if (absV > maxCortante) maxCortante = static_cast<float>(absV);
-            if (absM > maxMomento) maxMomento = static_cast<float>(absM);
-            cortantes[m] = static_cast<float>(V);
-            momentos[m] = momento;
         }
         r.momMaxVano[static_cast<size_t>(i)] = momMax;
         r.posMomMax[static_cast<size_t>(i)] = posMax;
