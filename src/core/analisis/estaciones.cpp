@@ -121,7 +121,8 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         // placed.
         int m = 0, c = 0;
         for (int k = 1; m < total; ++k) {
-            const float x = Simple((k - 1) * L / 100.0);
+            // (k - 1) L / 100 lies within 0..L, L a float: Simple would round it the same.
+            const float x = static_cast<float>((k - 1) * L / 100.0);
             while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
                 const float a = e.distCarga[i][c];
                 xs[m++] = a;
