@@ -75,33 +75,6 @@ void EsperaSinCambios(const Proyecto& antes, const Proyecto& despues) {
 
 }  // namespace
 
-TEST(LeeLosas, ReadsDescriptionHeaderSlabsAndRecords) {
-    ArchivoLosasDatos d = Lee(kArchivoValido);
-    EXPECT_EQ(d.descripcion, "Planta baja, losas del eje A");
-    EXPECT_EQ(d.numLosas, 3);
-    EXPECT_EQ(d.registrosExtra, 1);
-    EXPECT_DOUBLE_EQ(d.cabecera[3], 4200);
-    EXPECT_DOUBLE_EQ(d.cabecera[6], 0.45);
-    ASSERT_EQ(d.losas.size(), 3u);
-    EXPECT_EQ(d.losas[1].bordes, "EAAA");  // quotes are not part of the value
-    EXPECT_EQ(d.losas[2].bordes, "EN");
-    EXPECT_DOUBLE_EQ(d.losas[2].lineaMuerta, 0.1);
-    EXPECT_DOUBLE_EQ(d.losas[2].lineaViva, 0.05);
-    // A thickness of 0 takes the header's default; loads of 0 stay 0 for the transfer.
-    EXPECT_DOUBLE_EQ(d.losas[0].espesor, 0.12);
-    EXPECT_DOUBLE_EQ(d.losas[1].cargaMuerta, 0);
-    EXPECT_DOUBLE_EQ(d.losas[1].espesor, 0.15);
-    ASSERT_EQ(d.extras.size(), 1u);
-    EXPECT_EQ(d.extras[0], "1, Nota, 2.5, 3");
-}
-
-TEST(LeeLosas, DescriptionIsLatin1AndLinesMayEndInLfOnly) {
-    ArchivoLosasDatos d = Lee("Losas del a\xF1o, 2\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n");
-    EXPECT_EQ(d.descripcion, "Losas del a\xC3\xB1o, 2");
-    ASSERT_EQ(d.losas.size(), 1u);
-    EXPECT_DOUBLE_EQ(d.losas[0].espesor, 0.1);
-}
-
 TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
     struct Caso {
         const char* texto;
@@ -121,6 +94,8 @@ TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 0 3 0 0 0 0 0\n", "mayores que cero"},
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 -3 0 0 0 0 0\n", "mayores que cero"},
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 1.2.3 0 0 0 0\n", "Linea 3: la carga muerta"},
+        {"D\r\n1 0 0 0 0.1 0 0 0\r\n1 AAAA 3 3 1.2.3 0 0 0 0\r\n", "Linea 3: la carga muerta"},
+        {"D\n1 0 0 0 0.1 0 0 0\r1 AAAA 3 3 1.2.3 0 0 0 0\r", "Linea 3: la carga muerta"},
         {"D\n2 0 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n", "Linea 4: falta el numero de la losa 2"},
         {"D\n1 2 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\n1 a 1 1\n", "registro adicional 2"},
         {"D\n1 1 0 0 0.1 0 0 0\n1 AAAA 3 3 0 0 0 0 0\nx a 1 1\n", "el indice"},
@@ -134,60 +109,6 @@ TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
             << r.mensaje;
         EXPECT_NE(r.mensaje.find(c.contiene), std::string::npos) << r.mensaje;
     }
-}
-
-TEST(LeeLosas, UnknownEdgeCodesAreLeftToTheTransfer) {
-    ArchivoLosasDatos d = Lee("D\n1 0 0 0 0.1 0 0 0\n1 QQQ 3 3 0 0 0 0 0\n");
-    EXPECT_EQ(d.losas[0].bordes, "QQQ");
-}
-
-TEST(LeeLosas, EveryTruncationOfAValidFileIsRefused) {
-    const std::string completo = kArchivoValido;
-    // The last value ("3") begins here; any shorter prefix lacks a value.
-    const size_t ultimoValor = completo.rfind('3');
-    for (size_t n = 0; n < completo.size(); ++n) {
-        auto r = LeeLosas(completo.substr(0, n), "planta.Los");
-        if (n <= ultimoValor) {
-            EXPECT_FALSE(r) << "prefix " << n;
-        }
-        if (!r) {
-            EXPECT_FALSE(r.mensaje.empty());
-        }
-    }
-}
-
-TEST(LeeLosas, GarbageNeverCrashes) {
-    std::mt19937 azar(7);
-    std::string base = kArchivoValido;
-    for (int intento = 0; intento < 300; ++intento) {
-        std::string t = base;
-        for (int k = 0; k < 4; ++k) t[azar() % t.size()] = static_cast<char>(azar() % 256);
-        auto r = LeeLosas(t, "x.Los");
-        if (r) {
-            EXPECT_LE(r.valor->numLosas, kMaxLosas);
-            EXPECT_EQ(r.valor->losas.size(), static_cast<size_t>(r.valor->numLosas));
-        }
-    }
-}
-
-TEST(CasoLosa, EveryCodeOfTheTableHasItsCase) {
-    struct Caso {
-        const char* codigo;
-        int caso;
-    } casos[] = {
-        {"AAAA", 1},  {"EAAA", 2},  {"AEAA", 2},  {"AAAE", 3},  {"AAEA", 3},  {"EEAA", 4},
-        {"AAEE", 5},  {"AEAE", 6},  {"EAEA", 6},  {"AEEA", 6},  {"EAAE", 6},  {"EEAE", 7},
-        {"EEEA", 7},  {"EAEE", 8},  {"AEEE", 8},  {"EEEE", 9},  {"AA", 10},   {"AE", 11},
-        {"EA", 11},   {"EE", 12},   {"EN", 13},   {"NE", 13},   {"AAAN", 14}, {"AANA", 14},
-        {"AAEN", 15}, {"AANE", 15}, {"EEAN", 16}, {"EENA", 16}, {"EEEN", 17}, {"EENE", 17},
-        {"ANAA", 18}, {"NAAA", 18}, {"ENAA", 19}, {"NEAA", 19}, {"ANEE", 20}, {"NAEE", 20},
-        {"ENEE", 21}, {"NEEE", 21}, {"EAAN", 22}, {"EANA", 22}, {"AEAN", 22}, {"AENA", 22},
-        {"EAEN", 23}, {"EANE", 23}, {"AEEN", 23}, {"AENE", 23}, {"ANAE", 24}, {"ANEA", 24},
-        {"NAAE", 24}, {"NAEA", 24}, {"ENEA", 25}, {"ENAE", 25}, {"NEEA", 25}, {"NEAE", 25},
-        {"NNAA", 0},  {"NN", 0},    {"AN", 0},    {"aaaa", 0},  {"AAA", 0},   {"", 0},
-        {"AAAAA", 0}, {"XXXX", 0},
-    };
-    for (const auto& c : casos) EXPECT_EQ(ClasificaBordes(c.codigo), c.caso) << c.codigo;
 }
 
 TEST(CasoLosa, OneWaySlabsUseOnePairOfEdges) {
@@ -211,62 +132,6 @@ TEST(CasoLosa, OneWaySlabsUseOnePairOfEdges) {
         EXPECT_EQ(CasoLosa(c.bordes, c.lx, c.ly), c.caso) << c.bordes << " " << c.lx << "x" << c.ly;
 }
 
-TEST(CargasDeBorde, TributaryLoadsOfEachCase) {
-    struct Caso {
-        int caso;
-        double lx, ly, wD, wL, lineaD, lineaL;
-        CargasBorde esperado;
-    } casos[] = {
-        // Square slab, a = 4: 4/3 on every edge.
-        {1, 4, 4, 1, 0.5, 0, 0, {4.0 / 3, 2.0 / 3, 4.0 / 3, 2.0 / 3}},
-        // a = 3, m = 0.75: long edges w a / 3 (3 - 0.5625) / 2 with the exact square.
-        {1, 3, 4, 1, 0, 0, 0, {1.0, 0, 1.21875, 0}},
-        {6, 4, 3, 1, 0, 0, 0, {1.21875, 0, 1.0, 0}},
-        // One-way strip, m = 0.5.
-        {12, 6, 3, 0.4, 0.2, 0, 0, {0.55, 0.275, 0.4, 0.2}},
-        // Cantilever strip: w a plus the line load on the long edges only.
-        {13, 1.5, 4, 0.4, 0.2, 0.2, 0.1, {0, 0, 0.8, 0.4}},
-        {13, 4, 1.5, 0.4, 0.2, 0.2, 0.1, {0.8, 0.4, 0, 0}},
-        // Free edge cases load one direction with w a.
-        {14, 3, 4, 0.45, 0.25, 9, 9, {1.35, 0.75, 0, 0}},
-        {23, 4, 3, 1, 1, 0, 0, {3, 3, 0, 0}},
-        {18, 4.5, 3.5, 0.6, 0.2, 9, 9, {0, 0, 2.1, 0.7}},
-        {25, 3, 4, 1, 2, 0, 0, {0, 0, 3, 6}},
-    };
-    for (const auto& c : casos) {
-        CargasBorde r = CargasDeBorde(c.caso, c.lx, c.ly, c.wD, c.wL, c.lineaD, c.lineaL);
-        SCOPED_TRACE(c.caso);
-        EXPECT_NEAR(r.muertaX, c.esperado.muertaX, 1e-12);
-        EXPECT_NEAR(r.vivaX, c.esperado.vivaX, 1e-12);
-        EXPECT_NEAR(r.muertaY, c.esperado.muertaY, 1e-12);
-        EXPECT_NEAR(r.vivaY, c.esperado.vivaY, 1e-12);
-    }
-}
-
-TEST(ReacLos, SumsTheLeftAndRightSlabOfEverySpan) {
-    Proyecto p = ConVanos(3);
-    p.losas = Losas({"1 AAAA 4 4 1 0.5 0 0 0", "2 AAAA 3 4 1 0 0 0 0"});
-    p.asignacion = {{1, 1, 0}, {0, 1, 0}, {0, 0, 0}};
-    ASSERT_EQ(ReacLos(p), "");
-    // The same slab on both sides counts twice; slab 0 contributes nothing.
-    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 8.0 / 3, 1e-12);
-    EXPECT_NEAR(*p.vanos[0].cargaViva, 4.0 / 3, 1e-12);
-    EXPECT_NEAR(*p.vanos[1].cargaMuerta, 4.0 / 3, 1e-12);
-    EXPECT_DOUBLE_EQ(*p.vanos[2].cargaMuerta, 0);
-    EXPECT_DOUBLE_EQ(*p.vanos[2].cargaViva, 0);
-}
-
-TEST(ReacLos, DirectionChoosesTheEdgesParallelToXOrY) {
-    Proyecto p = ConVanos(1);
-    p.losas = Losas({"1 AAAA 3 4 1 0 0 0 0"});
-    p.asignacion = {{1, 0, 0}};
-    ASSERT_EQ(ReacLos(p), "");
-    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 1.0, 1e-12);
-    p.direccionViga = "Y";
-    ASSERT_EQ(ReacLos(p), "");
-    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 1.21875, 1e-12);
-}
-
 TEST(ReacLos, ZeroLoadsAndThicknessTakeTheHeaderDefaults) {
     Proyecto p = ConVanos(2);
     p.losas = Losas({"1 AAAA 4 4 0 0 0 0 0", "2 AAAA 4 4 1 1 0 0 0.20"}, 0.12, 0.45, 0.3);
@@ -277,16 +142,6 @@ TEST(ReacLos, ZeroLoadsAndThicknessTakeTheHeaderDefaults) {
     EXPECT_NEAR(*p.vanos[0].cargaViva, 0.3 * 4 / 3, 1e-12);
     EXPECT_NEAR(p.asignacion[0].espesorProm, 0.12, 1e-12);
     EXPECT_NEAR(p.asignacion[1].espesorProm, 0.16, 1e-12);
-}
-
-TEST(ReacLos, WritesOnlyTheSpansOfTheBeam) {
-    Proyecto p = ConVanos(2);
-    p.numVanos = 1;
-    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0"});
-    p.asignacion = {{1, 0, 0}, {1, 1, 0}};
-    ASSERT_EQ(ReacLos(p), "");
-    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 4.0 / 3, 1e-12);
-    EXPECT_DOUBLE_EQ(*p.vanos[1].cargaMuerta, 9.0);
 }
 
 TEST(ReacLos, FileErrorsChangeNothing) {
@@ -317,30 +172,6 @@ TEST(ReacLos, FileErrorsChangeNothing) {
         EXPECT_EQ(ReacLos(p), c.mensaje);
         EsperaSinCambios(antes, p);
     }
-}
-
-TEST(ReacLos, ASlabMissingFromTheFileChangesNothing) {
-    Proyecto p = ConVanos(2);
-    p.losas = Losas({"1 AAAA 4 4 1 1 0 0 0"});
-    p.asignacion = {{1, 0, 0.5}, {0, 2, 0.5}};
-    Proyecto antes = p;
-    std::string m = ReacLos(p);
-    EXPECT_EQ(m.rfind(kErrorArchivoLosas, 0), 0u) << m;
-    EXPECT_NE(m.find("vano 2"), std::string::npos) << m;
-    EsperaSinCambios(antes, p);
-}
-
-TEST(ReacLos, TheDerivedValuesFollowTheSlabs) {
-    Proyecto p = ConVanos(1);
-    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0"});
-    p.asignacion = {{1, 1, 0}};
-    EXPECT_EQ(ActualizaDerivados(p), "");
-    EXPECT_NEAR(*p.vanos[0].cargaMuerta, 8.0 / 3, 1e-12);
-    const double pesoPropio = 2.4 * 20 * 40 / 10000;
-    // The live load of 0 in the file is the header's 0.25 t/m2.
-    EXPECT_NEAR(*p.vanos[0].cargaViva, 2 * 0.25 * 4 / 3, 1e-12);
-    EXPECT_NEAR(p.vanos[0].cargaUltima, (pesoPropio + 8.0 / 3) * 1.4 + 2 * 0.25 * 4 / 3 * 1.7,
-                1e-12);
 }
 
 TEST(ReacLos, ExampleSlabFiles) {
@@ -384,29 +215,6 @@ TEST(ReacLos, ExampleSlabFiles) {
     }
 }
 
-TEST(EspProm, AverageOfTheTwoSlabsOfASpan) {
-    ArchivoLosasDatos d =
-        Losas({"1 AAAA 4 4 0 0 0 0 0.12", "2 AAAA 4 4 0 0 0 0 0.15", "3 AAAA 4 4 0 0 0 0 0"}, 0.2);
-    struct Caso {
-        int primera, segunda;
-        double esperado;
-    } casos[] = {
-        {1, 2, 0.135}, {0, 2, 0.15}, {2, 0, 0.15},  {0, 0, 0}, {1, 1, 0.12},
-        {3, 0, 0.2},   {1, 3, 0.16}, {-1, 2, 0.15}, {9, 0, 0},
-    };
-    for (const auto& c : casos)
-        EXPECT_NEAR(EspProm(d, c.primera, c.segunda), c.esperado, 1e-12)
-            << c.primera << "," << c.segunda;
-}
-
-TEST(AsignacionLosas, DirectionButtonTogglesToX) {
-    struct Caso {
-        const char* antes;
-        const char* despues;
-    } casos[] = {{"X", "Y"}, {"Y", "X"}, {"", "X"}, {"x", "X"}, {"Z", "X"}, {" X", "X"}};
-    for (const auto& c : casos) EXPECT_EQ(CambiaDireccion(c.antes), c.despues) << c.antes;
-}
-
 TEST(AsignacionLosas, RefusesSlabNumbersOutOfRange) {
     ArchivoLosasDatos d = Losas({"1 AAAA 4 4 0 0 0 0 0", "2 AAAA 4 4 0 0 0 0 0"});
     EXPECT_EQ(ValidaAsignacion({{0, 99, 0}}, nullptr), "");
@@ -416,21 +224,6 @@ TEST(AsignacionLosas, RefusesSlabNumbersOutOfRange) {
     EXPECT_NE(ValidaAsignacion({{0, -1, 0}}, nullptr).find("0 a 99"), std::string::npos);
     EXPECT_NE(ValidaAsignacion({{3, 0, 0}}, &d).find("no esta en el archivo"), std::string::npos);
     EXPECT_NE(ValidaAsignacion(std::vector<AsignacionLosa>(21), nullptr), "");
-}
-
-TEST(AsignacionLosas, OkWithNoSubtractsTheSlabSliceOnce) {
-    Proyecto p = ConVanos(1);
-    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0.12"});
-    const double entero = 2.4 * 20 * 40 / 10000;
-    for (int vez = 0; vez < 2; ++vez) {
-        AceptacionLosas r = AceptaLosas(p, "X", false, {{1, 0, 0}});
-        ASSERT_TRUE(r.aceptada);
-        EXPECT_EQ(r.mensaje, "");
-        EXPECT_NEAR(p.asignacion[0].espesorProm, 0.12, 1e-12);
-        EXPECT_NEAR(*p.vanos[0].pesoPropio, entero - 0.0576, 1e-12) << "OK number " << vez + 1;
-    }
-    AceptaLosas(p, "X", true, {{1, 0, 0}});
-    EXPECT_NEAR(*p.vanos[0].pesoPropio, entero, 1e-12);
 }
 
 TEST(AsignacionLosas, RefusedOkChangesNothing) {

@@ -39,13 +39,6 @@ TEST(LeeNumero, ReadsTheLongestNumericPrefix) {
     for (const auto& c : casos) EXPECT_DOUBLE_EQ(LeeNumero(c.texto), c.esperado) << c.texto;
 }
 
-TEST(LeeNumero, TellsNumbersFromText) {
-    EXPECT_TRUE(EsNumero(" 5 "));
-    EXPECT_TRUE(EsNumero("-.5E3"));
-    EXPECT_FALSE(EsNumero(""));
-    EXPECT_FALSE(EsNumero("E5"));
-}
-
 TEST(Formatea, FixedPatternsRoundHalfAwayFromZero) {
     struct Caso {
         double valor;
@@ -71,36 +64,6 @@ TEST(Formatea, FixedPatternsRoundHalfAwayFromZero) {
     };
     for (const auto& c : casos)
         EXPECT_EQ(Formatea(c.valor, c.patron), c.esperado) << c.valor << " " << c.patron;
-}
-
-TEST(Formatea, SharpPatterns) {
-    EXPECT_EQ(Formatea(4, "##"), "4");
-    EXPECT_EQ(Formatea(12, "##"), "12");
-    EXPECT_EQ(Formatea(0, "##"), "");
-    EXPECT_EQ(Formatea(3.5, "#0.##"), "3.5");
-    EXPECT_EQ(Formatea(3, "#0.##"), "3");
-    EXPECT_EQ(Formatea(0.375, "#0.##"), "0.38");
-    EXPECT_EQ(Formatea(0, "#0.##"), "0");
-    EXPECT_EQ(Formatea(-1.25, "#0.##"), "-1.25");
-}
-
-TEST(FormateaCientifico, TwoDecimalMantissaAndTwoDigitExponent) {
-    EXPECT_EQ(FormateaCientifico(15100.0 * 10.0 * std::sqrt(180.0)), "2.03E+06");
-    EXPECT_EQ(FormateaCientifico(0.0), "0.00E+00");
-    EXPECT_EQ(FormateaCientifico(2000000.0), "2.00E+06");
-    EXPECT_EQ(FormateaCientifico(0.000123), "1.23E-04");
-    EXPECT_EQ(FormateaCientifico(-5.555), "-5.56E+00");
-    EXPECT_EQ(FormateaCientifico(9.999e5), "1.00E+06");
-}
-
-TEST(NumeroArchivo, ShortestTextThatReadsBack) {
-    EXPECT_EQ(NumeroArchivo(5), " 5 ");
-    EXPECT_EQ(NumeroArchivo(0), " 0 ");
-    EXPECT_EQ(NumeroArchivo(-0.5), "-0.5 ");
-    EXPECT_EQ(NumeroArchivo(0.1), " 0.1 ");
-    for (double v : {1.0 / 3.0, 0.2 * 0.4 * 0.4 * 0.4 / 12.0, 1e-12, 123456789.123, -7.25e-5}) {
-        EXPECT_EQ(LeeNumero(NumeroArchivo(v)), v) << NumeroArchivo(v);
-    }
 }
 
 TEST(Codificacion, Latin1RoundTripsEveryByte) {

@@ -27,6 +27,9 @@ void CopiaSolucion(const EntradaCalculo& e, const SolucionViga& s, Resultados& r
 // The design works in kg and cm in single precision: a span whose shear or moment
 // would not fit there in those units is out of range.
 std::string VerificaUnidadesDiseno(const Resultados& r) {
+    // The largest |V| and |M| of the run decide it for every station at once; only a
+    // beam that fails looks for the station to name.
+    if (CabeEnSimple(r.maxCortante * 1000.0) && CabeEnSimple(r.maxMomento * 100000.0)) return {};
     for (size_t i = 0; i < r.diagramas.size(); ++i) {
         const std::string vano = " del vano " + std::to_string(i + 1);
         for (float v : r.diagramas[i].cortante)

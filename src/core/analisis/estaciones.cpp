@@ -1,5 +1,6 @@
 #include "analisis/estaciones.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -11,6 +12,65 @@ namespace trabelux {
 namespace {
 
 constexpr int kEstacionesRegulares = 101;
+constexpr int kMaxEstaciones = kEstacionesRegulares + 2 * kMaxCargasPorVano;
+
+// Stations are taken in blocks of eight, side by side in vector registers; the buffers
+// hold whole blocks.
+constexpr int kBloque = 8;
+constexpr int kMaxEstacionesBloque = (kMaxEstaciones + kBloque - 1) / kBloque * kBloque;
+typedef double Par __attribute__((vector_size(16)));
+typedef long long ParMascara __attribute__((vector_size(16)));
+typedef double Cuatro __attribute__((vector_size(32)));
+typedef long long CuatroMascara __attribute__((vector_size(32)));
+
+// Takes the concentrated loads 0..nc-1 (at a, of P) off the moment and shear of the block
+// of eight stations at x, in that order at every station, as the stations right of each
+// load carry it. Without branches; subtracting +0 at a station not right of a load leaves
+// it as it was, bit for bit, so the sums are those of one station at a time.
+template <typename V, typename Mascara, int kN>
+inline void AplicaCargasBloque(const double* a, const double* P, int nc, const double* x, double* M,
+                               double* Q) {
+    V xs[kN], ms[kN], qs[kN];
+    __builtin_memcpy(xs, x, sizeof xs);
+    __builtin_memcpy(ms, M, sizeof ms);
+    __builtin_memcpy(qs, Q, sizeof qs);
+    for (int k = 0; k < nc; ++k) {
+        const double ak = a[k], p = P[k];
+        const V pp = p - V{};
+        for (int j = 0; j < kN; ++j) {
+            const Mascara actua = xs[j] > ak;
+            const V dM = p * (xs[j] - ak);
+            ms[j] -= reinterpret_cast<V>(reinterpret_cast<Mascara>(dM) & actua);
+            qs[j] -= reinterpret_cast<V>(reinterpret_cast<Mascara>(pp) & actua);
+        }
+    }
+    __builtin_memcpy(M, ms, sizeof ms);
+    __builtin_memcpy(Q, qs, sizeof qs);
+}
+
+void AplicaCargasSse2(const double* a, const double* P, int nc, const double* x, double* M,
+                      double* Q) {
+    AplicaCargasBloque<Par, ParMascara, kBloque / 2>(a, P, nc, x, M, Q);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// Four stations to a register where the processor has AVX2 (no FMA: the products and
+// differences are rounded one by one as in the two-wide version).
+__attribute__((target("avx2"))) void AplicaCargasAvx2(const double* a, const double* P, int nc,
+                                                      const double* x, double* M, double* Q) {
+    AplicaCargasBloque<Cuatro, CuatroMascara, kBloque / 4>(a, P, nc, x, M, Q);
+}
+#endif
+
+using FuncionCargas = void (*)(const double*, const double*, int, const double*, double*, double*);
+FuncionCargas EligeAplicaCargas() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    __builtin_cpu_init();  // this runs among the static initialisers
+    if (__builtin_cpu_supports("avx2")) return AplicaCargasAvx2;
+#endif
+    return AplicaCargasSse2;
+}
+const FuncionCargas AplicaCargas = EligeAplicaCargas();
 
 // Sum of |P| and of |P a| over the loads of one span: with them a bound of the station
 // values tells whether single precision can overflow.
@@ -36,6 +96,8 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
     r.posMomMax.assign(static_cast<size_t>(n), 0.0f);
     r.diagramas.resize(static_cast<size_t>(n));
     const int totalProgreso = n * kEstacionesRegulares;
+    alignas(32) double xd[kMaxEstacionesBloque], momM[kMaxEstacionesBloque],
+        cortV[kMaxEstacionesBloque];
 
     for (int i = 0; i < n; ++i) {
         const double L = e.longVano[i];
@@ -59,7 +121,8 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         // placed.
         int m = 0, c = 0;
         for (int k = 1; m < total; ++k) {
-            const float x = Simple((k - 1) * L / 100.0);
+            // (k - 1) L / 100 lies within 0..L, L a float: Simple would round it the same.
+            const float x = static_cast<float>((k - 1) * L / 100.0);
             while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
                 const float a = e.distCarga[i][c];
                 xs[m++] = a;
@@ -78,54 +141,71 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
             std::fabs(mI) + largo * cotaV + 0.5 * std::fabs(w) * largo * largo + cargas.sumaAbsPa;
         const bool cabe = cotaM < 0.5 * FLT_MAX && cotaV < 0.5 * FLT_MAX;
 
-        // Locals rather than the result's members, which the station stores could alias.
-        float momMax = 0.0f, posMax = 0.0f;
-        bool ordenadas = true;
-        for (int k = 1; k < nc; ++k)
-            if (e.distCarga[i][k] < e.distCarga[i][k - 1]) ordenadas = false;
-        int izquierda = 0;
-        float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
+        // Shear and moment start from the end forces and the uniform load; the loads are
+        // then taken one at a time over the stations they act on. Each station still
+        // subtracts its loads in the order entered, so the sums are the same to the last
+        // bit, but the stations no longer wait on one another.
+        const int bloques = (total + kBloque - 1) / kBloque;
+        for (m = total; m < bloques * kBloque; ++m) xd[m] = momM[m] = cortV[m] = 0.0;
         for (m = 0; m < total; ++m) {
-            const float x = xs[m];
-            const double xd = x;
-            double M = -mI + xd * vI;
+            const double x = xs[m];
+            double M = -mI + x * vI;
             double V = vI;
             if (w != 0.0) {
-                M -= 0.5 * w * xd * xd;
-                V -= w * xd;
+                M -= 0.5 * w * x * x;
+                V -= w * x;
             }
-            // Each load left of the station, in the order entered; a load exactly at the
-            // station is not yet included there. Loads entered by increasing distance (as
-            // the loads dialog leaves them) are a prefix of the list at every station.
-            int hasta = nc;
-            if (ordenadas) {
-                while (izquierda < nc && e.distCarga[i][izquierda] < x) ++izquierda;
-                hasta = izquierda;
-            }
-            for (int k = 0; k < hasta; ++k) {
-                const float a = e.distCarga[i][k];
-                if (x > a) {
-                    const double p = e.cargaConc[i][k];
-                    M -= p * (xd - a);
-                    V -= p;
-                }
-            }
-            if (!cabe && !(CabeEnSimple(V) && CabeEnSimple(M))) {
+            xd[m] = x;
+            momM[m] = M;
+            cortV[m] = V;
+        }
+        // A load acts on the stations right of it; a load exactly at a station is not yet
+        // included there. Loads entered by increasing distance (as the loads dialog leaves
+        // them) need not be tried on a block before the first station past them (none of
+        // the block's stations is right of the load, nor of any load after it).
+        double distancias[kMaxCargasPorVano], cargasP[kMaxCargasPorVano];
+        bool ordenadas = true;
+        for (int k = 0; k < nc; ++k) {
+            distancias[k] = e.distCarga[i][k];
+            cargasP[k] = e.cargaConc[i][k];
+            if (k > 0 && e.distCarga[i][k] < e.distCarga[i][k - 1]) ordenadas = false;
+        }
+        for (int b = 0, k = 0; b < bloques; ++b) {
+            const int fin = std::min(total, (b + 1) * kBloque);
+            for (int est = b * kBloque; ordenadas && est < fin; ++est)
+                while (k < nc && e.distCarga[i][k] < xs[est]) ++k;
+            AplicaCargas(distancias, cargasP, ordenadas ? k : nc, xd + kBloque * b,
+                         momM + kBloque * b, cortV + kBloque * b);
+        }
+
+        if (!cabe)
+            for (m = 0; m < total; ++m) {
+                const double M = momM[m], V = cortV[m];
+                if (CabeEnSimple(V) && CabeEnSimple(M)) continue;
                 const bool esV = !CabeEnSimple(V);
                 return MensajeFueraDeRango(
                     esV ? V : M, std::string(esV ? "del cortante" : "del momento") + " del vano " +
                                      std::to_string(i + 1));
             }
-            const float momento = static_cast<float>(M);
+        // The largest |V| and |M| are taken from the stored values: rounding to single
+        // precision keeps the order, so this is the single value of the largest double.
+        // Locals rather than the result's members, which the station stores could alias.
+        float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
+        for (m = 0; m < total; ++m) {
+            const float V = static_cast<float>(cortV[m]), M = static_cast<float>(momM[m]);
+            cortantes[m] = V;
+            momentos[m] = M;
+            maxCortante = std::max(maxCortante, std::fabs(V));
+            maxMomento = std::max(maxMomento, std::fabs(M));
+        }
+        // The largest sagging moment at its first station, compared in double precision.
+        float momMax = 0.0f, posMax = 0.0f;
+        for (m = 0; m < total; ++m) {
+            const double M = momM[m];
             if (M >= 0.0 && M > momMax) {
-                momMax = momento;
-                posMax = x;
+                momMax = static_cast<float>(M);
+                posMax = xs[m];
             }
-            const double absV = std::fabs(V), absM = std::fabs(M);
-            if (absV > maxCortante) maxCortante = static_cast<float>(absV);
-            if (absM > maxMomento) maxMomento = static_cast<float>(absM);
-            cortantes[m] = static_cast<float>(V);
-            momentos[m] = momento;
         }
         r.momMaxVano[static_cast<size_t>(i)] = momMax;
         r.posMomMax[static_cast<size_t>(i)] = posMax;

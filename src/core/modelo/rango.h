@@ -3,6 +3,8 @@
 // must fit there. One check for the span grid, the general data and the run.
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <string>
 
 #include "modelo/proyecto.h"
@@ -11,12 +13,12 @@ namespace trabelux {
 
 // Whether a result or intermediate value can be kept: finite and within the largest
 // single-precision value.
-bool CabeEnSimple(double v);
+inline bool CabeEnSimple(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
 
 // Whether a value the user gives is within range: it fits single precision and is zero
 // or no smaller in size than the smallest normal single-precision value (a smaller one
 // would be kept as 0 and leave, say, a stiffness of nothing).
-bool EnRango(double v);
+inline bool EnRango(double v) { return CabeEnSimple(v) && (v == 0.0 || std::fabs(v) >= FLT_MIN); }
 
 // "El valor 1E+300 de la carga viva del vano 1 está fuera del rango que el programa puede
 // calcular." `deQue` names the value with its article ("de la carga viva del vano 1",

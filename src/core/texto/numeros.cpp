@@ -58,7 +58,10 @@ std::string SinBlancos(std::string_view texto) {
 // decimal point, without sign.
 std::string RedondeoDecimal(double valor, int decimales) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(valor));
+    // The 15 significant digits printf's "%.14e" gives (to_chars writes the same text,
+    // correctly rounded, without the cost of printf).
+    *std::to_chars(buf, buf + sizeof buf - 1, std::fabs(valor), std::chars_format::scientific, 14)
+         .ptr = '\0';
     // buf: d.dddddddddddddde[+-]xx
     std::string mant;
     mant += buf[0];
