@@ -129,19 +129,25 @@ class ContractTest(unittest.TestCase):
                 self.assertNotIn(key, doc)
             self.assertEqual(doc["bars"], [])
 
-    def test_values_beyond_the_range_stop_the_run(self):
-        # Load factors of 1e300 make the analysis load infinite: a stop, never zeros.
+    def test_values_beyond_the_range_are_refused_or_stop_the_run(self):
         with open(os.path.join(EXAMPLES, "tres-vanos.vcw"), "rb") as f:
-            text = f.read().replace(b"1.4 1.7 2.4", b"1e300 1e300 2.4")
+            original = f.read()
         with tempfile.TemporaryDirectory() as d:
             path = os.path.join(d, "factores.vcw")
-            open(path, "wb").write(text)
+            # A factor no calculation can use: the file is refused, naming value and line.
+            with open(path, "wb") as f:
+                f.write(original.replace(b"1.4 1.7 2.4", b"1e300 1e300 2.4"))
+            code, out, err = run("calc", path, "--json")
+            self.assertEqual(code, 2, err)
+            self.assertIn("Linea 3: el factor de carga muerta esta fuera del rango", err)
+            # Factors that read but make a span's load overflow: a stop, never zeros.
+            with open(path, "wb") as f:
+                f.write(original.replace(b"1.4 1.7 2.4", b"1e38 1e38 2.4"))
             code, out, err = run("calc", path, "--json")
             self.assertEqual(code, 1, err)
             doc = json.loads(out)
             self.assertEqual(doc["status"], "stopped")
-            self.assertEqual(doc["message"], "El valor 1E+300 del factor de carga muerta está "
-                             "fuera del rango que el programa puede calcular.")
+            self.assertIn("fuera del rango que el programa puede calcular", doc["message"])
             self.assertNotIn("reactions", doc)
             self.assertEqual(doc["span_steel"], [])
 

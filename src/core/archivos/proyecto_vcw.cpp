@@ -3,12 +3,14 @@
 // line of the value that is wrong.
 #include "archivos/proyecto_vcw.h"
 
+#include <cfloat>
 #include <cmath>
 #include <initializer_list>
 
 #include "archivos/lector_valores.h"
 #include "archivos/losas_los.h"
 #include "modelo/derivados.h"
+#include "modelo/rango.h"
 #include "texto/codificacion.h"
 #include "texto/numeros.h"
 
@@ -197,11 +199,25 @@ bool LeeCabecera(LectorValores& l, Proyecto& p) {
     return l.Entero({numeros[0], l.Linea()}, "el numero de vanos", 1, kMaxVanos, p.numVanos);
 }
 
+// A general-data field is kept as its text, but the number it reads as must be one the
+// program can calculate with: a factor of 1E300 would make every derived load infinite,
+// and the file written from it could not be read back.
+bool TextoCalculable(LectorValores& l, const Valor& v, const std::string& nombre) {
+    if (EnRango(LeeNumeroSinLimite(v.texto))) return true;
+    return l.FallaEnLinea(v.linea, nombre +
+                                       " esta fuera del rango que el programa puede calcular "
+                                       "(se leyo \"" +
+                                       v.texto + "\")");
+}
+
 bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
     DatosGenerales& d = p.datos;
     std::vector<Valor> v;
     double muerta = 0, viva = 0, modulo = 0;
     if (!l.LeeValores(12, v)) return false;
+    if (!TextoCalculable(l, v[0], "F'c") || !TextoCalculable(l, v[1], "Fy") ||
+        !TextoCalculable(l, v[2], "el recubrimiento"))
+        return false;
     d.fc = v[0].texto;
     d.fy = v[1].texto;
     d.recub = v[2].texto;
@@ -231,6 +247,10 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
         !l.Entero(v[0], "la opcion de carga viva y muerta", -1, 1, opcion0) ||
         !l.Entero(v[1], "la opcion de carga total", -1, 1, opcion1) ||
         !l.Entero(v[2], "la opcion de peso propio", 0, 2, peso))
+        return false;
+    if (!TextoCalculable(l, v[3], "el factor de carga muerta") ||
+        !TextoCalculable(l, v[4], "el factor de carga viva") ||
+        !TextoCalculable(l, v[5], "el peso unitario"))
         return false;
     d.usaCargaTotal = opcion1 != 0;
     d.calculaPesoPropio = peso != 0;
@@ -376,7 +396,7 @@ bool LeeAsignacion(LectorValores& l, Proyecto& p) {
             !LeeCeldaLosa(l, segunda) ||
             !l.Entero(segunda, "la segunda losa" + DelVano(i), 0, kMaxLosas, a.segunda) ||
             !LeeCeldaLosa(l, espesor) ||
-            !l.Numero(espesor, "el espesor promedio" + DelVano(i), -kMaxDerivado, kMaxDerivado,
+            !l.Numero(espesor, "el espesor promedio" + DelVano(i), -FLT_MAX, FLT_MAX,
                       a.espesorProm))
             return false;
         p.asignacion.push_back(a);
