@@ -1,12 +1,34 @@
-// The largest beam the program takes: 20 spans with 20 concentrated loads each, a fixed
-// left end, a free right end and a node load. Shared by the benchmarks and the tests that
-// push the report to its limits.
+// Beams the tests and benchmarks build: equal sections under a uniform load, and the
+// largest beam the program takes (20 spans with 20 concentrated loads each, a fixed left
+// end, a free right end and a node load).
 #pragma once
+
+#include <vector>
 
 #include "modelo/derivados.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
+
+// Spans of 25 x 50 cm with the ultimate uniform load w (t/m) on every one.
+inline Proyecto VigaUniforme(const std::vector<double>& largos, double w, int izq = kApoyado,
+                             int der = kApoyado) {
+    Proyecto p = ProyectoNuevo();
+    p.numVanos = static_cast<int>(largos.size());
+    p.vanos.clear();
+    for (double l : largos) {
+        Vano v;
+        v.longitud = l;
+        v.base = 25;
+        v.altura = 50;
+        v.inercia = InerciaRectangular(25, 50);
+        v.cargaUltima = w;
+        p.vanos.push_back(v);
+    }
+    p.apoyoIzquierdo = izq;
+    p.apoyoDerecho = der;
+    return p;
+}
 
 inline Proyecto VigaMayor() {
     Proyecto p = ProyectoNuevo();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../comun/viga_mayor.h"
 #include "analisis/calcula.h"
 #include "analisis/entrada.h"
 #include "analisis/rigidez.h"
@@ -23,20 +24,7 @@ constexpr double kRel = 1e-6;
 
 // A beam of equal 25 x 50 sections, uniform load w on every span.
 Proyecto Viga(std::vector<double> longitudes, double w, int izq = kApoyado, int der = kApoyado) {
-    Proyecto p = ProyectoNuevo();
-    p.numVanos = static_cast<int>(longitudes.size());
-    p.vanos.clear();
-    for (double L : longitudes) {
-        Vano v;
-        v.longitud = L;
-        v.base = 25;
-        v.altura = 50;
-        v.inercia = InerciaRectangular(25, 50);
-        v.cargaUltima = w;
-        p.vanos.push_back(v);
-    }
-    p.apoyoIzquierdo = izq;
-    p.apoyoDerecho = der;
+    Proyecto p = VigaUniforme(longitudes, w, izq, der);
     p.datos.fc = "210";
     p.datos.fy = "4200";
     return p;

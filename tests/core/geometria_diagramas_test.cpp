@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "../comun/viga_mayor.h"
 #include "analisis/calcula.h"
 #include "modelo/derivados.h"
 
@@ -16,20 +17,7 @@ namespace {
 // Spans of 25 x 50 with a uniform load w; point loads as (span, distance, load).
 Proyecto ProyectoDe(std::vector<double> largos, double w, int izq, int der,
                     std::vector<int> interiores, std::vector<CargaConcentrada> cargas = {}) {
-    Proyecto p = ProyectoNuevo();
-    p.numVanos = static_cast<int>(largos.size());
-    p.vanos.clear();
-    for (double l : largos) {
-        Vano v;
-        v.longitud = l;
-        v.base = 25;
-        v.altura = 50;
-        v.inercia = InerciaRectangular(25, 50);
-        v.cargaUltima = w;
-        p.vanos.push_back(v);
-    }
-    p.apoyoIzquierdo = izq;
-    p.apoyoDerecho = der;
+    Proyecto p = VigaUniforme(largos, w, izq, der);
     p.apoyosInteriores = std::move(interiores);
     p.cargas = std::move(cargas);
     return p;
