@@ -19,14 +19,6 @@ using namespace trabelux;
 
 namespace {
 
-const char* const kArchivoValido =
-    "Planta baja, losas del eje A\r\n"
-    "3, 1, 0, 4200, 0.12, 0, 0.45, 0.25\r\n"
-    "1, AAAA, 4, 4, 1.0, 0.5, 0, 0, 0\r\n"
-    "2 \"EAAA\" 3 4 0 0 0 0 0.15\r\n"
-    "3,EN,1.5,5,0.4,0.2,0.1,0.05,0.10\r\n"
-    "1, Nota, 2.5, 3\r\n";
-
 ArchivoLosasDatos Lee(const std::string& texto) {
     auto r = LeeLosas(texto, "planta.Los");
     EXPECT_TRUE(r) << r.mensaje;
