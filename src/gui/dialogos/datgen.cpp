@@ -68,6 +68,10 @@ Datgen::Datgen(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     Refresca();
 }
 
+Datgen::~Datgen() {
+    for (const auto& c : campos_) disconnect(c.campo, nullptr, this, nullptr);
+}
+
 CampoTexto* Datgen::Campo(const char* nombre, std::string DatosGenerales::*miembro,
                           const char* deQue, const QString& ayuda) {
     auto* c = new CampoTexto(nombre);

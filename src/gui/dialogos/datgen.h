@@ -35,6 +35,9 @@ class Datgen : public QDialog {
     enum class Panel { Ninguno, Inercia, Perfil, ControlCarga };
 
     explicit Datgen(Documento* doc, QWidget* padre = nullptr);
+    // The fields lose their focus while the dialog is torn down: their checks must not
+    // reach a dialog that is half destroyed.
+    ~Datgen() override;
 
     // Before every showing: the fields show the project, every panel is closed.
     void Prepara();
