@@ -5,12 +5,10 @@
 #include <string>
 
 #include "analisis/calcula.h"
-#include "archivos/perfiles.h"
 #include "archivos/proyecto_vcw.h"
 #include "archivos_qt.h"
 #include "detallado/detallado.h"
 #include "json.h"
-#include "modelo/derivados.h"
 #include "reporte/tablas_resultados.h"
 #include "tabla_texto.h"
 #include "texto/numeros.h"
@@ -156,19 +154,8 @@ std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
         return std::nullopt;
     }
     if (!lectura.aviso.empty()) Error(lectura.aviso);
-    Proyecto p = std::move(*lectura.proyecto);
-    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0) {
-        // The section of a steel beam comes from its rolled shape.
-        auto tabla = LeeTablaPerfiles(RutaTablaPerfiles());
-        if (tabla)
-            p.perfil =
-                ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil, p.datos.designacionPerfil);
-        else
-            Error(tabla.mensaje);
-    }
-    std::string losas = ActualizaDerivados(p);
-    if (!losas.empty()) Error(losas);
-    return p;
+    if (!lectura.textoLosas.empty()) Error(lectura.textoLosas);
+    return std::move(lectura.proyecto);
 }
 
 Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefuerzo) {

@@ -34,16 +34,6 @@ LectorArchivo LectorJuntoAlProyecto(const std::string& rutaProyecto) {
     };
 }
 
-LecturaProyecto AbreProyecto(const std::string& ruta) {
-    auto bytes = LeeBytesArchivo(ruta);
-    if (!bytes) {
-        LecturaProyecto l;
-        l.error = "No se pudo leer el archivo:\n" + ruta + "\nNo existe o no se puede abrir";
-        return l;
-    }
-    return LeeArchivo(*bytes, ruta, LectorJuntoAlProyecto(ruta));
-}
-
 namespace {
 
 // The system's reason for the last failure of `f`. Qt loses errno on some paths (a failed
@@ -100,6 +90,17 @@ Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta) {
                                                "\n" + f.errorString().toStdString());
     QByteArray datos = f.readAll();
     return LeePerfiles(std::string(datos.constData(), static_cast<size_t>(datos.size())), ruta);
+}
+
+LecturaProyecto AbreProyecto(const std::string& ruta, const std::string& rutaPerfiles) {
+    auto bytes = LeeBytesArchivo(ruta);
+    if (!bytes) {
+        LecturaProyecto l;
+        l.error = "No se pudo leer el archivo:\n" + ruta + "\nNo existe o no se puede abrir";
+        return l;
+    }
+    return LeeArchivo(*bytes, ruta, LectorJuntoAlProyecto(ruta),
+                      [&rutaPerfiles] { return LeeTablaPerfiles(rutaPerfiles); });
 }
 
 }  // namespace trabelux

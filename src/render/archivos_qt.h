@@ -18,9 +18,6 @@ std::optional<std::string> LeeBytesArchivo(const std::string& ruta);
 // project, so a project moved together with its slab file still finds it.
 LectorArchivo LectorJuntoAlProyecto(const std::string& rutaProyecto);
 
-// Reads and parses a project file: the error when the file is missing or malformed.
-LecturaProyecto AbreProyecto(const std::string& ruta);
-
 // Writes `bytes` to `ruta` atomically: the old file is replaced only when the whole new
 // one was written. Returns the failure message (MensajeErrorGuardar), empty on success.
 std::string GuardaArchivo(const std::string& ruta, const std::string& bytes);
@@ -36,5 +33,12 @@ std::string RutaTablaPerfiles();
 // Reads and parses a shapes table; a missing or unreadable file says so:
 // "No se pudo leer la tabla de perfiles:\n<ruta>\n<razon>".
 Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta);
+
+// Opens a project file the one way both programs do: reads and parses it, takes a steel
+// beam's section from the shapes table at `rutaPerfiles` and brings the derived values up
+// to date once. The error when the file is missing or malformed; the notices (slab file
+// not found, shapes table unreadable) and the slab transfer's text for an opened project.
+LecturaProyecto AbreProyecto(const std::string& ruta,
+                             const std::string& rutaPerfiles = RutaTablaPerfiles());
 
 }  // namespace trabelux

@@ -2,6 +2,7 @@
 """Runs trabelux-cli on the example projects and checks its JSON contract and exit codes."""
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -166,6 +167,17 @@ class ContractTest(unittest.TestCase):
             code, out, err = run("calc", moved, "--json")
             self.assertEqual(code, 0)
             self.assertIn("No fue encontrado", err)
+
+    def test_steel_beam_without_shapes_table_says_so(self):
+        # A copy of the program with no shapes table beside it: the project still runs,
+        # and stderr says what the desktop program says.
+        with tempfile.TemporaryDirectory() as d:
+            cli = os.path.join(d, "trabelux-cli")
+            shutil.copy(CLI, cli)
+            p = subprocess.run([cli, "calc", os.path.join(EXAMPLES, "acero.vcw"), "--json"],
+                               capture_output=True, text=True, timeout=60)
+            self.assertIn("No se pudo leer la tabla de perfiles:\n" +
+                          os.path.join(d, "Aisc-dat.Dat") + "\n", p.stderr)
 
     def test_bars_follow_the_detailing_table(self):
         code, out, _ = run("calc", os.path.join(EXAMPLES, "tres-vanos.vcw"), "--json")

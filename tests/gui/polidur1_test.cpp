@@ -708,6 +708,21 @@ class Polidur1Test : public QObject {
                  QDir(TRABELUX_EXAMPLES).absolutePath());
     }
 
+    // A steel beam takes its section from the shapes table as it opens; without the table
+    // it still opens, and says so in the command line's words.
+    void aceroAbreConElPerfilOAvisaSinLaTabla() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
+        QVERIFY(doc->ProyectoActual().perfil.has_value());
+        QVERIFY(Mensajes::Mostrados().empty());
+        principal->FijaRutaPerfiles("/no/existe/Aisc-dat.Dat");
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
+        QVERIFY(!doc->ProyectoActual().perfil.has_value());
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
+        QVERIFY(Mensajes::Mostrados()[0].texto.startsWith(
+            "No se pudo leer la tabla de perfiles:\n/no/existe/Aisc-dat.Dat\n"));
+    }
+
     void analisisDesdeElMenuLlenaLosResultados() {
         CambiaNumero("2", "5");
         doc->Modifica("carga", [](Proyecto& p) {

@@ -443,7 +443,7 @@ std::string CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
 }  // namespace
 
 LecturaProyecto LeeArchivo(const std::string& bytes, const std::string& ruta,
-                           const LectorArchivo& leeLosas) {
+                           const LectorArchivo& leeLosas, const LectorPerfiles& leePerfiles) {
     LecturaProyecto lectura;
     LectorValores lector(bytes);
     Proyecto p = ProyectoNuevo();
@@ -455,9 +455,17 @@ LecturaProyecto LeeArchivo(const std::string& bytes, const std::string& ruta,
         return lectura;
     }
     if (UsaLosas(p)) lectura.aviso = CargaArchivoLosas(p, leeLosas);
-    // A failed slab transfer is not a notice of reading: the caller, which brings the
-    // derived values up to date again, reports it.
-    ActualizaDerivados(p);
+    // The file names the shape by its place in the table; its section comes from there.
+    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0 &&
+        leePerfiles) {
+        Resultado<TablaPerfiles> tabla = leePerfiles();
+        if (tabla)
+            p.perfil =
+                ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil, p.datos.designacionPerfil);
+        else
+            lectura.aviso += (lectura.aviso.empty() ? "" : "\n\n") + tabla.mensaje;
+    }
+    lectura.textoLosas = ActualizaDerivados(p);
     lectura.proyecto = std::move(p);
     return lectura;
 }

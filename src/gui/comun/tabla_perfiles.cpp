@@ -24,16 +24,4 @@ const TablaPerfiles* CatalogoPerfiles::Tabla(QString* error) {
     return &*tabla_;
 }
 
-const TablaPerfiles* TablaPerfilesDelPrograma() {
-    static CatalogoPerfiles catalogo;
-    return catalogo.Tabla();
-}
-
-void ResuelvePerfilDelProyecto(Proyecto& p) {
-    p.perfil.reset();
-    if (p.datos.material != kAcero) return;
-    if (const TablaPerfiles* tabla = TablaPerfilesDelPrograma())
-        p.perfil = ResuelvePerfil(*tabla, p.datos.familiaPerfil, p.datos.designacionPerfil);
-}
-
 }  // namespace trabelux

@@ -29,10 +29,4 @@ class CatalogoPerfiles {
     std::optional<TablaPerfiles> tabla_;
 };
 
-// The program's own table, shared by every window; nullptr when it cannot be read.
-const TablaPerfiles* TablaPerfilesDelPrograma();
-
-// For a steel project, the chosen shape's section from the table (nothing otherwise).
-void ResuelvePerfilDelProyecto(Proyecto& p);
-
 }  // namespace trabelux

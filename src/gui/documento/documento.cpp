@@ -86,8 +86,15 @@ void Documento::Actualiza() {
 }
 
 void Documento::Reemplaza(Proyecto p, const QString& ruta) {
+    const QString textoLosas = QString::fromStdString(ActualizaDerivados(p));
+    Reemplaza(std::move(p), textoLosas, ruta);
+}
+
+void Documento::Reemplaza(Proyecto derivado, const QString& textoLosas, const QString& ruta) {
     pila_.clear();
-    estado_ = ConDerivados(std::move(p));
+    estado_ = EstadoDocumento();
+    estado_.proyecto = std::move(derivado);
+    estado_.textoLosas = textoLosas;
     resultados_.reset();
     proyectoCalculado_.reset();
     OlvidaDetallado();

@@ -66,6 +66,9 @@ class Documento : public QObject {
     // Replaces the whole project (new project, project read from a file): the undo
     // history starts afresh and the results are dropped.
     void Reemplaza(Proyecto p, const QString& ruta);
+    // The same for a project whose derived values are already up to date (an opened file),
+    // with the slab transfer's text that produced them: nothing is computed again.
+    void Reemplaza(Proyecto derivado, const QString& textoLosas, const QString& ruta);
     // The project was written to `ruta`: it becomes the project's file, unmodified.
     void MarcaGuardado(const QString& ruta);
 

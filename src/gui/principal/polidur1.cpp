@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/num_vanos.h"
@@ -64,7 +65,8 @@ QComboBox* ListaExtremo(const char* nombre) {
 // reach this window once its own destructor has begun.
 Polidur1::~Polidur1() { disconnect(qApp, nullptr, this, nullptr); }
 
-Polidur1::Polidur1(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
+Polidur1::Polidur1(Documento* doc, QWidget* padre)
+    : QWidget(padre), doc_(doc), rutaPerfiles_(RutaTablaPerfiles()) {
     setObjectName(QStringLiteral("Polidur1"));
     setWindowTitle(QStringLiteral("Trabelux"));
     enCarga_ = true;

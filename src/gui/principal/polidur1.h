@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -80,6 +81,9 @@ class Polidur1 : public QWidget {
     // Reads a project file into a fresh project; on any error shows the message and
     // leaves the current project as it was.
     bool AbreArchivo(const QString& ruta);
+    // The shapes table a steel project's section is taken from as it is opened (the one
+    // shipped with the program unless changed).
+    void FijaRutaPerfiles(const std::string& ruta) { rutaPerfiles_ = ruta; }
     // Writes the project through an atomic save; a failure leaves the old file intact.
     bool GuardaEn(const QString& ruta);
     // Before discarding unsaved changes: true when the caller may go on.
@@ -122,6 +126,7 @@ class Polidur1 : public QWidget {
     bool resultadosVisibles_ = false;
     int filaPanel_ = -1;
     std::map<VentanaExterna, std::function<void()>> ventanas_;
+    std::string rutaPerfiles_;
 
     // Controls.
     QLabel* etiquetaViga_ = nullptr;      // Label19

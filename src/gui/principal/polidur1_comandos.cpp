@@ -18,7 +18,6 @@
 #include "archivos/proyecto_vcw.h"
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
-#include "comun/tabla_perfiles.h"
 #include "dialogos/num_vanos.h"
 #include "dialogos/progre.h"
 #include "documento/documento.h"
@@ -277,15 +276,15 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     enCarga_ = true;
     // The slab file is looked for as the command line looks for it, so a project moved
     // together with its slab file opens the same in both.
-    LecturaProyecto leido = AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString());
+    LecturaProyecto leido =
+        AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString(), rutaPerfiles_);
     if (!leido.proyecto) {
         enCarga_ = false;
         Mensajes::Error(this, QString::fromStdString(leido.error));
         return false;
     }
-    // The file names the shape by its place in the table; its section comes from there.
-    if (leido.proyecto->datos.material == kAcero) ResuelvePerfilDelProyecto(*leido.proyecto);
-    doc_->Reemplaza(std::move(*leido.proyecto), QFileInfo(ruta).absoluteFilePath());
+    doc_->Reemplaza(std::move(*leido.proyecto), QString::fromStdString(leido.textoLosas),
+                    QFileInfo(ruta).absoluteFilePath());
     enCarga_ = false;
     emit estado(QStringLiteral("Abierto: %1").arg(QFileInfo(ruta).absoluteFilePath()));
     if (!leido.aviso.empty()) Mensajes::Advierte(this, QString::fromStdString(leido.aviso));
