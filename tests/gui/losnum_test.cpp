@@ -19,7 +19,7 @@
 #include "dialogos/los_num.h"
 #include "dialogos/los_num_modelos.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "ventanas_prueba.h"

@@ -9,7 +9,7 @@
 #include "comun/mensajes.h"
 #include "dialogos/cond_apoy.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 
 using namespace trabelux;
 

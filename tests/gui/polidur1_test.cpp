@@ -28,7 +28,7 @@
 #include "dialogos/cond_apoy.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/modelo_vanos.h"
 #include "principal/tlux_mdi.h"

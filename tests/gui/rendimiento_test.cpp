@@ -13,7 +13,7 @@
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"

@@ -21,7 +21,7 @@
 #include "detallado/vig_refu.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "ventanas_prueba.h"

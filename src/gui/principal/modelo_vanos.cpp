@@ -4,7 +4,7 @@
 
 #include "comun/mensajes.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 #include "modelo/rango.h"
 #include "texto/numeros.h"
 

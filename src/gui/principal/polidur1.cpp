@@ -21,7 +21,7 @@
 #include "dialogos/num_vanos.h"
 #include "dialogos/progre.h"
 #include "documento/documento.h"
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/modelo_vanos.h"
 #include "principal/tabla_vanos.h"

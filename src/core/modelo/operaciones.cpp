@@ -1,4 +1,4 @@
-#include "documento/operaciones.h"
+#include "modelo/operaciones.h"
 
 #include <algorithm>
 
