@@ -32,14 +32,12 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
         j.Texto("message", r.mensaje);
     if (r.analisisCompleto) {
         j.AbreLista("reactions");
-        for (int n = 1; n <= r.numVanos + 1; ++n) {
-            size_t k = static_cast<size_t>(2 * n - 2);
+        for (int n = 1; n <= r.numVanos + 1; ++n)
             j.Abre()
                 .Entero("node", n)
-                .Numero("force", k < r.reacciones.size() ? r.reacciones[k] : 0.0f)
-                .Numero("moment", k + 1 < r.reacciones.size() ? r.reacciones[k + 1] : 0.0f)
+                .Numero("force", r.ReaccionNudo(n))
+                .Numero("moment", r.MomentoNudo(n))
                 .Cierra();
-        }
         j.CierraLista();
         j.AbreLista("end_forces");
         for (int i = 0; i < r.numVanos; ++i) {

@@ -99,7 +99,7 @@ TEST(Equilibrio, RandomBeamsBalanceTheirLoadsAndAgreeWithTheirEndForces) {
         for (const CargaConcentrada& c : p.cargas)
             aplica(-c.carga, xNudo[c.vano - 1] + c.distancia, 0);
         for (const CargaNudo& c : p.cargasNudo) aplica(c.fuerza, xNudo[c.nudo - 1], c.momento);
-        for (int j = 0; j <= n; ++j) aplica(r.reacciones[2 * j], xNudo[j], r.reacciones[2 * j + 1]);
+        for (int j = 0; j <= n; ++j) aplica(r.ReaccionNudo(j + 1), xNudo[j], r.MomentoNudo(j + 1));
         EXPECT_NEAR(fuerza, 0, kEquilibrio * escalaF) << "beam " << viga << ", forces";
         EXPECT_NEAR(momento, 0, kEquilibrio * escalaM) << "beam " << viga << ", moments";
 

@@ -74,6 +74,16 @@ struct Resultados {
     std::vector<FilaRefuerzoApoyo> refuerzoApoyos;
     std::vector<FilaRefuerzoVano> refuerzoVanos;
     std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
+
+    // The reaction force (t, upwards positive) and moment (t-m, counterclockwise positive)
+    // at node `nudo` (1-based); 0 for a node the run left no reaction for.
+    float ReaccionNudo(int nudo) const { return ReaccionGrado(2 * nudo - 2); }
+    float MomentoNudo(int nudo) const { return ReaccionGrado(2 * nudo - 1); }
+
+  private:
+    float ReaccionGrado(int k) const {
+        return k >= 0 && k < static_cast<int>(reacciones.size()) ? reacciones[k] : 0.0f;
+    }
 };
 
 }  // namespace trabelux

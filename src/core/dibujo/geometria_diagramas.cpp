@@ -159,18 +159,23 @@ Poligonal PuntosCurva(const LineaBase& linea, double escH, double escV,
 }
 
 DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
-                                  const std::vector<double>& nudosX,
-                                  const std::vector<float>& reacciones) {
+                                  const std::vector<double>& nudosX, const Resultados& resultados) {
     DibujoReacciones d;
-    auto valor = [&](size_t k) { return k < reacciones.size() ? Finito(reacciones[k]) : 0.0; };
+    // Node j + 1 stands at nudosX[j].
+    auto fuerza = [&resultados](size_t j) {
+        return Finito(resultados.ReaccionNudo(static_cast<int>(j) + 1));
+    };
+    auto momento = [&resultados](size_t j) {
+        return Finito(resultados.MomentoNudo(static_cast<int>(j) + 1));
+    };
     // The largest reaction by size sets the scale, so every arrow stays on the surface.
     double rmax = 0;
-    for (size_t j = 0; j < nudosX.size(); ++j) rmax = std::max(rmax, std::fabs(valor(2 * j)));
+    for (size_t j = 0; j < nudosX.size(); ++j) rmax = std::max(rmax, std::fabs(fuerza(j)));
 
     const double y = linea.y;
     for (size_t j = 0; j < nudosX.size(); ++j) {
         const double x = nudosX[j];
-        const double r = valor(2 * j);
+        const double r = fuerza(j);
         if (r != 0 && rmax > 0) {
             const double f = std::max(std::fabs(r / rmax), kMinimoReaccion);
             const double y0 = y + 200;
@@ -185,7 +190,7 @@ DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
                 a.punta = {{x, y1}, {x - 50, y1 - 75}, {x + 50, y1 - 75}};
             d.flechas.push_back(a);
         }
-        const double m = valor(2 * j + 1);
+        const double m = momento(j);
         if (m != 0) {
             ArcoMomento arco;
             arco.centro = {x, y};

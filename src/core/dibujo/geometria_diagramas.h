@@ -116,10 +116,9 @@ struct DibujoReacciones {
 
 // Reaction arrows (upward reaction: head at the beam; downward: head away from it) scaled
 // to the largest reaction, never shorter than 15 % of it, and an arc for every reaction
-// moment. `reacciones` is by degree of freedom, force at 2j-2 and moment at 2j-1.
+// moment, for the nodes at `nudosX` (node 1 first).
 DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
-                                  const std::vector<double>& nudosX,
-                                  const std::vector<float>& reacciones);
+                                  const std::vector<double>& nudosX, const Resultados& r);
 
 // The arc as a polyline, for painting and for keeping text off it.
 Poligonal PoligonalArco(const ArcoMomento& a);

@@ -16,13 +16,9 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
                         {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"},
                         {}};
     if (r.analisisCompleto) {
-        for (int j = 1; j <= r.numVanos + 1; ++j) {
-            size_t k = static_cast<size_t>(2 * j - 2);
-            float f = k < r.reacciones.size() ? r.reacciones[k] : 0.0f;
-            float m = k + 1 < r.reacciones.size() ? r.reacciones[k + 1] : 0.0f;
-            reacciones.filas.push_back(
-                {std::to_string(j), Formatea(f, "0.000"), Formatea(m, "0.000")});
-        }
+        for (int j = 1; j <= r.numVanos + 1; ++j)
+            reacciones.filas.push_back({std::to_string(j), Formatea(r.ReaccionNudo(j), "0.000"),
+                                        Formatea(r.MomentoNudo(j), "0.000")});
         for (int i = 0; i < r.numVanos && i < static_cast<int>(r.fuerzasExtremo.size()); ++i) {
             const FuerzasVano& fv = r.fuerzasExtremo[i];
             // The tables hold single-precision values, as the results window does.

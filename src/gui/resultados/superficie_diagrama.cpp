@@ -209,8 +209,7 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
 
     if (tipo_ == Superficie::kReacciones && r.analisisCompleto) {
         const auto nudos = AbscisasNudos(l, g.escH, viga.longitudes);
-        const DibujoReacciones d =
-            ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r.reacciones);
+        const DibujoReacciones d = ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r);
         p.setPen(Pluma(kAzulClaro, 2));
         for (const auto& f : d.flechas) {
             p.drawLine(ToQt(f.desde), ToQt(f.hasta));
