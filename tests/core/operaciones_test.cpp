@@ -153,3 +153,28 @@ TEST(AplicaLongitud, OnlyALengthAboveZeroIsTaken) {
         EXPECT_DOUBLE_EQ(p.vanos[0].longitud, resultado) << tecleado;
     }
 }
+
+// The grid locks the self weight exactly when the update writes a value of its own there.
+TEST(ColumnaCalculada, IsWhereTheUpdateWritesItsOwnValue) {
+    for (int material : {kHormigon, kAcero, kOtro})
+        for (bool calcula : {false, true})
+            for (bool cargaTotal : {false, true}) {
+                Proyecto p = ProyectoNuevo();
+                p.datos.material = material;
+                p.datos.calculaPesoPropio = calcula;
+                p.datos.usaCargaTotal = cargaTotal;
+                p.vanos[0].pesoPropio = 7.5;
+                RecalculaFila(p, 0);
+                const std::optional<double>& pp = p.vanos[0].pesoPropio;
+                EXPECT_EQ(ColumnaCalculada(p, kColPesoPropio), pp && *pp != 7.5)
+                    << material << calcula;
+                EXPECT_EQ(ColumnaCalculada(p, kColViva), cargaTotal);
+                EXPECT_FALSE(ColumnaCalculada(p, kColMuerta));
+            }
+    Proyecto conLosas = ProyectoNuevo();
+    conLosas.archivoLosas = "/x/piso.Los";
+    EXPECT_TRUE(ColumnaCalculada(conLosas, kColMuerta) && ColumnaCalculada(conLosas, kColViva));
+    for (int c : {kColVano, kColUltima}) EXPECT_TRUE(ColumnaCalculada(conLosas, c));
+    for (int c : {kColLong, kColBase, kColAltura, kColInercia})
+        EXPECT_FALSE(ColumnaCalculada(conLosas, c));
+}

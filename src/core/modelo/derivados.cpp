@@ -21,6 +21,10 @@ std::string TextoModulo(int material, const std::string& fc) {
     return FormateaCientifico(15100.0 * 10.0 * std::sqrt(f));
 }
 
+bool PesoPropioCalculado(const DatosGenerales& d) {
+    return d.calculaPesoPropio && (d.material == kHormigon || d.material == kAcero);
+}
+
 void RecalculaFila(Proyecto& p, int fila) {
     if (fila < 0 || fila >= static_cast<int>(p.vanos.size())) return;
     Vano& v = p.vanos[fila];
@@ -29,7 +33,7 @@ void RecalculaFila(Proyecto& p, int fila) {
 
     double gamma = LeeNumero(d.pesoUnitario);
     if (d.material == kHormigon || d.material == kAcero) {
-        if (d.calculaPesoPropio) {
+        if (PesoPropioCalculado(d)) {
             double pp;
             if (d.material == kHormigon)
                 pp = gamma * v.base * v.altura / 10000.0;

@@ -15,6 +15,10 @@ namespace trabelux {
 // an empty string; on such an error the dead and live loads keep their values.
 std::string ActualizaDerivados(Proyecto& p);
 
+// Whether the self weight is the program's to compute: concrete or steel with "Calcula
+// peso propio" ticked. RecalculaFila writes it then; the grid does not take it typed.
+bool PesoPropioCalculado(const DatosGenerales& d);
+
 // Recomputes one row (0-based): inertia with "bh3/12", self weight when "Calcula peso
 // propio" is ticked (less the slab slice with "NO"), and the last column.
 void RecalculaFila(Proyecto& p, int fila);

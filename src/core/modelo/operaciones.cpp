@@ -52,6 +52,22 @@ bool EliminaVano(Proyecto& p, int fila) {
     return true;
 }
 
+bool ColumnaCalculada(const Proyecto& p, int columna) {
+    switch (columna) {
+        case kColVano:
+        case kColUltima:
+            return true;
+        case kColPesoPropio:
+            return PesoPropioCalculado(p.datos);
+        case kColMuerta:
+            return UsaLosas(p);
+        case kColViva:
+            return p.datos.usaCargaTotal || UsaLosas(p);
+        default:
+            return false;
+    }
+}
+
 bool ColumnaReemplazable(int columna) {
     switch (columna) {
         case kColLong:

@@ -34,6 +34,11 @@ void CambiaNumVanos(Proyecto& p, int n, double longitudTipica);
 // remaining row is never deleted: returns false and changes nothing.
 bool EliminaVano(Proyecto& p, int fila);
 
+// Whether the cells of `columna` are the program's, not typed: the span number, the last
+// column, the self weight while computed (PesoPropioCalculado), both loads while a slab
+// file is in use (its transfer writes them) and the live load with "Usa carga total".
+bool ColumnaCalculada(const Proyecto& p, int columna);
+
 // Whether a click on the heading of `columna` offers to fill it from the general data.
 bool ColumnaReemplazable(int columna);
 

@@ -49,21 +49,7 @@ int ModeloVanos::columnCount(const QModelIndex& padre) const {
 }
 
 bool ModeloVanos::ColumnaBloqueada(int columna) const {
-    const DatosGenerales& d = doc_->ProyectoActual().datos;
-    switch (columna) {
-        case kColVano:
-        case kColUltima:
-            return true;
-        case kColPesoPropio:
-            return d.calculaPesoPropio && d.material != kOtro;
-        case kColMuerta:
-            // The slab transfer writes both loads: a typed value would be thrown away.
-            return UsaLosas(doc_->ProyectoActual());
-        case kColViva:
-            return d.usaCargaTotal || UsaLosas(doc_->ProyectoActual());
-        default:
-            return false;
-    }
+    return ColumnaCalculada(doc_->ProyectoActual(), columna);
 }
 
 QString ModeloVanos::AyudaColumna(int columna) const {
