@@ -229,3 +229,17 @@ TEST(AsignacionLosas, RefusedOkChangesNothing) {
     EXPECT_TRUE(p.incluyePesoLosa);
     EXPECT_EQ(p.asignacion[0].primera, 1);
 }
+
+// Another slab file: its slabs replace the old ones and the old slab numbers are dropped.
+TEST(AsignacionLosas, ANewSlabFileStartsTheAssignmentAfresh) {
+    Proyecto p = ConVanos(3);
+    p.losas = Losas({"1 AAAA 4 4 1 0 0 0 0.12"});
+    p.asignacion = {{1, 0, 0.12}, {1, 1, 0.12}, {1, 0, 0.12}, {1, 0, 0.12}};
+    UsaArchivoLosas(p, "/x/otro.Los", Losas({"1 AAAA 4 4 0 0 0 0 0", "2 AAAA 4 4 0 0 0 0 0"}));
+    EXPECT_EQ(p.archivoLosas, "/x/otro.Los");
+    ASSERT_TRUE(p.losas.has_value());
+    EXPECT_EQ(p.losas->losas.size(), 2u);
+    ASSERT_EQ(p.asignacion.size(), 3u);
+    for (const AsignacionLosa& a : p.asignacion)
+        EXPECT_TRUE(a.primera == 0 && a.segunda == 0 && a.espesorProm == 0);
+}

@@ -1,5 +1,7 @@
 #include "losas/asignacion.h"
 
+#include <utility>
+
 #include "losas/espesores.h"
 #include "modelo/derivados.h"
 
@@ -31,6 +33,12 @@ std::string ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
         }
     }
     return "";
+}
+
+void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos losas) {
+    p.archivoLosas = ruta;
+    p.losas = std::move(losas);
+    p.asignacion.assign(static_cast<size_t>(p.numVanos), AsignacionLosa{});
 }
 
 AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,

@@ -22,6 +22,11 @@ bool EsDireccionX(const std::string& direccion);
 std::string ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
                              const ArchivoLosasDatos* losas);
 
+// A slab file chosen for the project (`ruta`, the slabs read from it): it becomes the file
+// in use and the slab assignment starts afresh, one empty row per span, since the old
+// slab numbers referred to another file. The caller brings the derived values up to date.
+void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos losas);
+
 struct AceptacionLosas {
     bool aceptada = false;  // false: nothing changed, `mensaje` says why
     std::string mensaje;    // when accepted: the slab transfer's error text, or ""

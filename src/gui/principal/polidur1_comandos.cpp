@@ -21,6 +21,7 @@
 #include "dialogos/num_vanos.h"
 #include "dialogos/progre.h"
 #include "documento/documento.h"
+#include "losas/asignacion.h"
 #include "principal/polidur1.h"
 #include "principal/tabla_vanos.h"
 
@@ -342,11 +343,8 @@ void Polidur1::ArchivoLosas() {
         return;
     }
     ArchivoLosasDatos datos = std::move(*leido.valor);
-    doc_->Modifica(tr("Archivo de losas"), [&](Proyecto& p) {
-        p.archivoLosas = absoluta;
-        p.losas = datos;
-        p.asignacion.assign(static_cast<size_t>(p.numVanos), AsignacionLosa{});
-    });
+    doc_->Modifica(tr("Archivo de losas"),
+                   [&](Proyecto& p) { UsaArchivoLosas(p, absoluta, datos); });
 }
 
 void Polidur1::Analiza(bool soloAnalisis) {
