@@ -5,13 +5,13 @@
 
 #include <QDialog>
 
+#include "dialogos/carg_con_modelos.h"
+
 class QGroupBox;
 
 namespace trabelux {
 
 class Documento;
-class ModeloCargasNudo;
-class ModeloCargasVano;
 class RejillaCargas;
 
 class CargCon : public QDialog {

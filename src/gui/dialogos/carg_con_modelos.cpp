@@ -126,115 +126,63 @@ QVariant ModeloListaCargas::headerData(int seccion, Qt::Orientation orientacion,
     return seccion < Cargas() ? QVariant(seccion + 1) : QVariant(QStringLiteral("*"));
 }
 
-// Span loads.
+// The lists of loads.
 
-int ModeloCargasVano::Cargas() const {
-    return static_cast<int>(doc_->ProyectoActual().cargas.size());
+template <class Lista>
+int ModeloCargas<Lista>::Cargas() const {
+    return static_cast<int>((doc_->ProyectoActual().*Lista::kLista).size());
 }
 
-QString ModeloCargasVano::Texto(int fila, int columna) const {
-    const CargaConcentrada& c = doc_->ProyectoActual().cargas[fila];
+template <class Lista>
+QString ModeloCargas<Lista>::Texto(int fila, int columna) const {
+    const auto& c = (doc_->ProyectoActual().*Lista::kLista)[fila];
     switch (columna) {
         case 0:
-            return QString::number(c.vano);
+            return QString::number(c.*Lista::kNumero);
         case 1:
-            return Numero(c.distancia);
+            return Numero(c.*Lista::kPrimero);
         default:
-            return Numero(c.carga);
+            return Numero(c.*Lista::kSegundo);
     }
 }
 
-QVariant ModeloCargasVano::Valor(int fila, int columna) const {
-    if (columna == 0) return doc_->ProyectoActual().cargas[fila].vano;
+template <class Lista>
+QVariant ModeloCargas<Lista>::Valor(int fila, int columna) const {
+    if (columna == 0) return (doc_->ProyectoActual().*Lista::kLista)[fila].*Lista::kNumero;
     return Texto(fila, columna);
 }
 
-bool ModeloCargasVano::Escribe(Proyecto& p, int fila, int columna, double valor) const {
-    if (fila > static_cast<int>(p.cargas.size())) return false;
-    if (fila == static_cast<int>(p.cargas.size())) {
-        // A new load starts on the span of the load above it, or on the first span.
-        CargaConcentrada nueva;
-        nueva.vano = p.cargas.empty() ? 1 : p.cargas.back().vano;
-        p.cargas.push_back(nueva);
+template <class Lista>
+bool ModeloCargas<Lista>::Escribe(Proyecto& p, int fila, int columna, double valor) const {
+    auto& lista = p.*Lista::kLista;
+    if (fila > static_cast<int>(lista.size())) return false;
+    if (fila == static_cast<int>(lista.size())) {
+        // A new load starts on the span (node) of the load above it, or on the first one.
+        lista.emplace_back();
+        lista.back().*Lista::kNumero = fila == 0 ? 1 : lista[fila - 1].*Lista::kNumero;
     }
-    CargaConcentrada& c = p.cargas[fila];
+    auto& c = lista[fila];
     switch (columna) {
         case 0:
-            c.vano = static_cast<int>(valor);
+            c.*Lista::kNumero = static_cast<int>(valor);
             break;
         case 1:
-            c.distancia = valor;
+            c.*Lista::kPrimero = valor;
             break;
         default:
-            c.carga = valor;
+            c.*Lista::kSegundo = valor;
             break;
     }
     return true;
 }
 
-void ModeloCargasVano::Elimina(Proyecto& p, int fila) const {
-    if (fila >= 0 && fila < static_cast<int>(p.cargas.size()))
-        p.cargas.erase(p.cargas.begin() + fila);
+template <class Lista>
+void ModeloCargas<Lista>::Elimina(Proyecto& p, int fila) const {
+    auto& lista = p.*Lista::kLista;
+    if (fila >= 0 && fila < static_cast<int>(lista.size())) lista.erase(lista.begin() + fila);
 }
 
-const char* ModeloCargasVano::Titulo(int columna) const {
-    static const char* const kTitulos[3] = {"Vano", "Distancia (m)", "Pu (Ton)"};
-    return kTitulos[columna];
-}
-
-// Node loads.
-
-int ModeloCargasNudo::Cargas() const {
-    return static_cast<int>(doc_->ProyectoActual().cargasNudo.size());
-}
-
-QString ModeloCargasNudo::Texto(int fila, int columna) const {
-    const CargaNudo& c = doc_->ProyectoActual().cargasNudo[fila];
-    switch (columna) {
-        case 0:
-            return QString::number(c.nudo);
-        case 1:
-            return Numero(c.fuerza);
-        default:
-            return Numero(c.momento);
-    }
-}
-
-QVariant ModeloCargasNudo::Valor(int fila, int columna) const {
-    if (columna == 0) return doc_->ProyectoActual().cargasNudo[fila].nudo;
-    return Texto(fila, columna);
-}
-
-bool ModeloCargasNudo::Escribe(Proyecto& p, int fila, int columna, double valor) const {
-    if (fila > static_cast<int>(p.cargasNudo.size())) return false;
-    if (fila == static_cast<int>(p.cargasNudo.size())) {
-        CargaNudo nueva;
-        nueva.nudo = p.cargasNudo.empty() ? 1 : p.cargasNudo.back().nudo;
-        p.cargasNudo.push_back(nueva);
-    }
-    CargaNudo& c = p.cargasNudo[fila];
-    switch (columna) {
-        case 0:
-            c.nudo = static_cast<int>(valor);
-            break;
-        case 1:
-            c.fuerza = valor;
-            break;
-        default:
-            c.momento = valor;
-            break;
-    }
-    return true;
-}
-
-void ModeloCargasNudo::Elimina(Proyecto& p, int fila) const {
-    if (fila >= 0 && fila < static_cast<int>(p.cargasNudo.size()))
-        p.cargasNudo.erase(p.cargasNudo.begin() + fila);
-}
-
-const char* ModeloCargasNudo::Titulo(int columna) const {
-    static const char* const kTitulos[3] = {"Nudo", "Pu (Ton)", "Muz (To-m)"};
-    return kTitulos[columna];
-}
+template class ModeloCargas<ListaCargasVano>;
+template class ModeloCargas<ListaCargasNudo>;
 
 }  // namespace trabelux

@@ -6,6 +6,8 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <array>
+#include <vector>
 
 #include "modelo/proyecto.h"
 
@@ -48,8 +50,10 @@ class ModeloListaCargas : public QAbstractTableModel {
     int filas_ = 0;
 };
 
-class ModeloCargasVano : public ModeloListaCargas {
-    Q_OBJECT
+// The grid of one list of loads, described by `Lista`: the list in the project, the
+// whole number that places a load (span or node), its two values, and the titles.
+template <class Lista>
+class ModeloCargas final : public ModeloListaCargas {
   public:
     using ModeloListaCargas::ModeloListaCargas;
     int Cargas() const override;
@@ -59,21 +63,31 @@ class ModeloCargasVano : public ModeloListaCargas {
     QVariant Valor(int fila, int columna) const override;
     bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
     void Elimina(Proyecto& p, int fila) const override;
-    const char* Titulo(int columna) const override;
+    const char* Titulo(int columna) const override { return Lista::kTitulos[columna]; }
 };
 
-class ModeloCargasNudo : public ModeloListaCargas {
-    Q_OBJECT
-  public:
-    using ModeloListaCargas::ModeloListaCargas;
-    int Cargas() const override;
-
-  protected:
-    QString Texto(int fila, int columna) const override;
-    QVariant Valor(int fila, int columna) const override;
-    bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
-    void Elimina(Proyecto& p, int fila) const override;
-    const char* Titulo(int columna) const override;
+// Span loads: the span, the distance from its left end and the force.
+struct ListaCargasVano {
+    static constexpr auto kLista = &Proyecto::cargas;
+    static constexpr auto kNumero = &CargaConcentrada::vano;
+    static constexpr auto kPrimero = &CargaConcentrada::distancia;
+    static constexpr auto kSegundo = &CargaConcentrada::carga;
+    static constexpr std::array<const char*, 3> kTitulos = {"Vano", "Distancia (m)", "Pu (Ton)"};
 };
+
+// Node loads: the node, the force and the moment.
+struct ListaCargasNudo {
+    static constexpr auto kLista = &Proyecto::cargasNudo;
+    static constexpr auto kNumero = &CargaNudo::nudo;
+    static constexpr auto kPrimero = &CargaNudo::fuerza;
+    static constexpr auto kSegundo = &CargaNudo::momento;
+    static constexpr std::array<const char*, 3> kTitulos = {"Nudo", "Pu (Ton)", "Muz (To-m)"};
+};
+
+// Both are instantiated once, in the models' source file.
+extern template class ModeloCargas<ListaCargasVano>;
+extern template class ModeloCargas<ListaCargasNudo>;
+using ModeloCargasVano = ModeloCargas<ListaCargasVano>;
+using ModeloCargasNudo = ModeloCargas<ListaCargasNudo>;
 
 }  // namespace trabelux
