@@ -102,7 +102,7 @@ bool CargCon::Acepta() {
         return false;
     }
     if (!MismasCargas(ordenado, doc_->ProyectoActual()))
-        doc_->Modifica(tr("Cargas"), [](Proyecto& p) { AceptaCargas(p); });
+        doc_->Aplica(tr("Cargas"), std::move(ordenado));
     if (!r.mensaje.empty()) Mensajes::Informa(this, QString::fromStdString(r.mensaje));
     accept();
     return true;

@@ -199,8 +199,7 @@ bool LosNum::Acepta() {
         return false;
     }
     if (!MismaAsignacion(doc_->ProyectoActual(), direccion, incluye, filas))
-        doc_->Modifica(tr("Losas adyacentes"),
-                       [&](Proyecto& p) { AceptaLosas(p, direccion, incluye, filas); });
+        doc_->Aplica(tr("Losas adyacentes"), std::move(prueba), QString::fromStdString(r.mensaje));
     QDialog::accept();
     return true;
 }

@@ -80,6 +80,18 @@ void Documento::Modifica(const QString& texto, const std::function<void(Proyecto
     pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, idFusion));
 }
 
+void Documento::Aplica(const QString& texto, Proyecto nuevo) {
+    const QString textoLosas = QString::fromStdString(ActualizaDerivados(nuevo));
+    Aplica(texto, std::move(nuevo), textoLosas);
+}
+
+void Documento::Aplica(const QString& texto, Proyecto derivado, const QString& textoLosas) {
+    EstadoDocumento despues = estado_;
+    despues.proyecto = std::move(derivado);
+    despues.textoLosas = textoLosas;
+    pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, -1));
+}
+
 void Documento::Actualiza() {
     estado_.textoLosas = QString::fromStdString(ActualizaDerivados(estado_.proyecto));
     emit cambiado();

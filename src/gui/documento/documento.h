@@ -60,6 +60,13 @@ class Documento : public QObject {
     // Consecutive edits with the same non-negative `idFusion` become one undo step.
     void Modifica(const QString& texto, const std::function<void(Proyecto&)>& cambio,
                   int fila = kTodasLasFilas, int idFusion = -1);
+    // One undoable edit that puts `nuevo`, a copy of the project a dialog's core step has
+    // changed, in its place; the derived values are then brought up to date once. The step
+    // runs on the copy alone, never a second time inside the document.
+    void Aplica(const QString& texto, Proyecto nuevo);
+    // The same for a copy the step also brought up to date, with the slab transfer's text
+    // it gave: nothing is computed again.
+    void Aplica(const QString& texto, Proyecto derivado, const QString& textoLosas);
     // The grid update: brings every derived value up to date in place. Derived values are
     // a function of the input, so this needs no undo step.
     void Actualiza();
