@@ -19,43 +19,10 @@ bool NumeroValido(double v) { return v >= 0 && v == std::floor(v) && v < 1000; }
 
 }  // namespace
 
+// The list grows or shrinks at its end as far as the view is concerned; the cells are
+// read from the project again in any case, so the current cell stays in place.
 ModeloListaCargas::ModeloListaCargas(Documento* doc, QObject* padre)
-    : QAbstractTableModel(padre), doc_(doc) {
-    connect(doc_, &Documento::cambiado, this, &ModeloListaCargas::AlCambiarDocumento);
-}
-
-void ModeloListaCargas::AlCambiarDocumento() {
-    // The list grows or shrinks at its end as far as the view is concerned; the cells
-    // are read from the project again in any case, so the current cell stays in place.
-    const int nuevas = Cargas() + 1;
-    if (filas_ == 0) {
-        beginResetModel();
-        filas_ = nuevas;
-        endResetModel();
-        return;
-    }
-    if (nuevas > filas_) {
-        beginInsertRows({}, filas_, nuevas - 1);
-        filas_ = nuevas;
-        endInsertRows();
-    } else if (nuevas < filas_) {
-        beginRemoveRows({}, nuevas, filas_ - 1);
-        filas_ = nuevas;
-        endRemoveRows();
-    }
-    emit dataChanged(index(0, 0), index(filas_ - 1, 2));
-    emit headerDataChanged(Qt::Vertical, 0, filas_ - 1);
-}
-
-int ModeloListaCargas::rowCount(const QModelIndex& padre) const {
-    if (padre.isValid()) return 0;
-    // Before the first change the count is taken from the project directly.
-    return filas_ > 0 ? filas_ : Cargas() + 1;
-}
-
-int ModeloListaCargas::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : 3;
-}
+    : ModeloDocumento(doc, 3, CambioFilas::kPorElFinal, padre) {}
 
 QVariant ModeloListaCargas::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};

@@ -4,18 +4,18 @@
 // Edits go through the document, one undo step each.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QList>
 #include <array>
 #include <vector>
 
+#include "documento/modelo_documento.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
 
 class Documento;
 
-class ModeloListaCargas : public QAbstractTableModel {
+class ModeloListaCargas : public ModeloDocumento {
     Q_OBJECT
   public:
     explicit ModeloListaCargas(Documento* doc, QObject* padre = nullptr);
@@ -25,8 +25,6 @@ class ModeloListaCargas : public QAbstractTableModel {
     // Removes the given rows of the list (the adding row is ignored).
     void EliminaFilas(const QList<int>& filas);
 
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
     QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
@@ -43,11 +41,8 @@ class ModeloListaCargas : public QAbstractTableModel {
     virtual void Elimina(Proyecto& p, int fila) const = 0;
     virtual const char* Titulo(int columna) const = 0;
 
-    Documento* doc_;
-
   private:
-    void AlCambiarDocumento();
-    int filas_ = 0;
+    int FilasDelProyecto() const override { return Cargas() + 1; }
 };
 
 // The grid of one list of loads, described by `Lista`: the list in the project, the

@@ -44,29 +44,15 @@ class DelegadoCondicion : public QStyledItemDelegate {
 }  // namespace
 
 ModeloApoyos::ModeloApoyos(Documento* doc, QObject* padre)
-    : QAbstractTableModel(padre),
-      doc_(doc),
-      filas_(static_cast<int>(doc->ProyectoActual().apoyosInteriores.size())) {
-    connect(doc_, &Documento::cambiado, this, &ModeloApoyos::AlCambiarDocumento);
+    : ModeloDocumento(doc, 2, CambioFilas::kReinicia, padre) {}
+
+int ModeloApoyos::FilasDelProyecto() const {
+    return static_cast<int>(doc_->ProyectoActual().apoyosInteriores.size());
 }
 
 QString ModeloApoyos::TextoCondicion(int condicion) {
     return condicion > 0 ? QStringLiteral("Apoyado - 1") : QStringLiteral("No apoyado - 0");
 }
-
-void ModeloApoyos::AlCambiarDocumento() {
-    int filas = static_cast<int>(doc_->ProyectoActual().apoyosInteriores.size());
-    if (filas != filas_) {
-        beginResetModel();
-        filas_ = filas;
-        endResetModel();
-    } else if (filas_ > 0) {
-        emit dataChanged(index(0, 0), index(filas_ - 1, 1));
-    }
-}
-
-int ModeloApoyos::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : filas_; }
-int ModeloApoyos::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : 2; }
 
 QVariant ModeloApoyos::data(const QModelIndex& indice, int rol) const {
     if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};

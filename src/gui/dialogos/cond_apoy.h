@@ -2,8 +2,9 @@
 // ("No apoyado - 0" / "Apoyado - 1"), one grid row per interior support.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QDialog>
+
+#include "documento/modelo_documento.h"
 
 class QTableView;
 
@@ -12,15 +13,13 @@ namespace trabelux {
 class Documento;
 
 // The interior-support grid's model: column 0 the support number, column 1 the choice.
-class ModeloApoyos : public QAbstractTableModel {
+class ModeloApoyos : public ModeloDocumento {
     Q_OBJECT
   public:
     explicit ModeloApoyos(Documento* doc, QObject* padre = nullptr);
 
     static QString TextoCondicion(int condicion);
 
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
     QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
     // Takes 0/1 or the choice's text.
     bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
@@ -29,10 +28,7 @@ class ModeloApoyos : public QAbstractTableModel {
                         int rol = Qt::DisplayRole) const override;
 
   private:
-    void AlCambiarDocumento();
-
-    Documento* doc_;
-    int filas_ = 0;
+    int FilasDelProyecto() const override;
 };
 
 class CondApoy : public QDialog {

@@ -20,27 +20,16 @@ QString Tres(double v) { return QString::fromStdString(Formatea(v, "0.000")); }
 // The slab list.
 
 ModeloListaLosas::ModeloListaLosas(Documento* doc, QObject* padre)
-    : QAbstractTableModel(padre), doc_(doc) {
-    filas_ = 1 + (Losas() ? static_cast<int>(Losas()->losas.size()) : 0);
-    connect(doc_, &Documento::cambiado, this, &ModeloListaLosas::AlCambiarDocumento);
-}
+    : ModeloDocumento(doc, 5, CambioFilas::kReinicia, padre) {}
 
 const ArchivoLosasDatos* ModeloListaLosas::Losas() const {
     const Proyecto& p = doc_->ProyectoActual();
     return p.losas ? &*p.losas : nullptr;
 }
 
-void ModeloListaLosas::AlCambiarDocumento() {
-    beginResetModel();
-    filas_ = 1 + (Losas() ? static_cast<int>(Losas()->losas.size()) : 0);
-    endResetModel();
-}
-
-int ModeloListaLosas::rowCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : filas_;
-}
-int ModeloListaLosas::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : 5;
+// The first row, "0", is no slab.
+int ModeloListaLosas::FilasDelProyecto() const {
+    return 1 + (Losas() ? static_cast<int>(Losas()->losas.size()) : 0);
 }
 
 QVariant ModeloListaLosas::data(const QModelIndex& indice, int rol) const {

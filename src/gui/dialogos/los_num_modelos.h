@@ -8,29 +8,25 @@
 #include <optional>
 #include <vector>
 
+#include "documento/modelo_documento.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
 
 class Documento;
 
-class ModeloListaLosas : public QAbstractTableModel {
+class ModeloListaLosas : public ModeloDocumento {
     Q_OBJECT
   public:
     explicit ModeloListaLosas(Documento* doc, QObject* padre = nullptr);
 
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
     QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion,
                         int rol = Qt::DisplayRole) const override;
 
   private:
-    void AlCambiarDocumento();
+    int FilasDelProyecto() const override;
     const ArchivoLosasDatos* Losas() const;
-
-    Documento* doc_;
-    int filas_ = 1;
 };
 
 class ModeloAsignacion : public QAbstractTableModel {

@@ -24,28 +24,10 @@ QString Formato(const std::optional<double>& v, int col) {
 }  // namespace
 
 ModeloVanos::ModeloVanos(Documento* doc, QObject* padre)
-    : QAbstractTableModel(padre),
-      doc_(doc),
-      filas_(static_cast<int>(doc->ProyectoActual().vanos.size())) {
-    connect(doc_, &Documento::cambiado, this, &ModeloVanos::AlCambiarDocumento);
-}
+    : ModeloDocumento(doc, kNumColumnasVano, CambioFilas::kReinicia, padre) {}
 
-void ModeloVanos::AlCambiarDocumento() {
-    int filas = static_cast<int>(doc_->ProyectoActual().vanos.size());
-    if (filas != filas_) {
-        beginResetModel();
-        filas_ = filas;
-        endResetModel();
-        return;
-    }
-    if (filas_ > 0) emit dataChanged(index(0, 0), index(filas_ - 1, kNumColumnasVano - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, kNumColumnasVano - 1);
-}
-
-int ModeloVanos::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : filas_; }
-
-int ModeloVanos::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : kNumColumnasVano;
+int ModeloVanos::FilasDelProyecto() const {
+    return static_cast<int>(doc_->ProyectoActual().vanos.size());
 }
 
 bool ModeloVanos::ColumnaBloqueada(int columna) const {

@@ -3,19 +3,17 @@
 // the load mode. Edits go through the document, which recomputes the row.
 #pragma once
 
-#include <QAbstractTableModel>
+#include "documento/modelo_documento.h"
 
 namespace trabelux {
 
 class Documento;
 
-class ModeloVanos : public QAbstractTableModel {
+class ModeloVanos : public ModeloDocumento {
     Q_OBJECT
   public:
     explicit ModeloVanos(Documento* doc, QObject* padre = nullptr);
 
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
     QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
@@ -31,10 +29,7 @@ class ModeloVanos : public QAbstractTableModel {
     QString TextoCelda(int fila, int columna) const;
 
   private:
-    void AlCambiarDocumento();
-
-    Documento* doc_;
-    int filas_ = 0;
+    int FilasDelProyecto() const override;
 };
 
 // The grey of the computed columns.
