@@ -15,7 +15,7 @@ void BM_CalculaCompleto(benchmark::State& state) {
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     for (auto _ : state) {
         Resultados r = Calcula(p, o);
-        if (!r.calculado) state.SkipWithError(r.mensaje.c_str());
+        if (!r.Calculado()) state.SkipWithError(r.mensaje.c_str());
         benchmark::DoNotOptimize(r);
     }
 }

@@ -25,12 +25,12 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.Texto("beam", p.nombreViga);
     j.Entero("spans", p.numVanos);
     j.Logico("design", !o.soloAnalisis);
-    j.Texto("status", r.calculado ? "ok" : "stopped");
-    if (r.calculado)
+    j.Texto("status", r.Calculado() ? "ok" : "stopped");
+    if (r.Calculado())
         j.Nulo("message");
     else
         j.Texto("message", r.mensaje);
-    if (r.analisisCompleto) {
+    if (r.AnalisisCompleto()) {
         j.AbreLista("reactions");
         for (int n = 1; n <= r.numVanos + 1; ++n)
             j.Abre()
@@ -98,7 +98,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
             .Cierra();
     j.CierraLista();
     j.AbreLista("bars");
-    if (r.calculado && !o.soloAnalisis) {
+    if (r.Disenado()) {
         TablaDetallado tabla;
         MyLoad(tabla, p, r);
         auto entero = [&j](const char* clave, const std::optional<int>& v) {
@@ -135,7 +135,7 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
     std::string s = "Viga " + p.nombreViga + " - " + std::to_string(p.numVanos) +
                     (p.numVanos == 1 ? " vano" : " vanos") +
                     (o.soloAnalisis ? " (analisis solo)" : " (analisis y diseño)") + "\n\n";
-    if (r.analisisCompleto)
+    if (r.AnalisisCompleto())
         for (const auto& t : TablasAnalisis(r)) s += TablaComoTexto(t) + "\n";
     if (!o.soloAnalisis)
         for (const auto& t : TablasRefuerzo(r)) s += TablaComoTexto(t) + "\n";
@@ -169,7 +169,7 @@ int ComandoCalc(const OpcionesCalc& o) {
     Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
     std::string salida = o.json ? SalidaJson(*p, r, o) : SalidaTexto(*p, r, o);
     std::fwrite(salida.data(), 1, salida.size(), stdout);
-    if (!r.calculado) {
+    if (!r.Calculado()) {
         if (!o.json) Error(r.mensaje);
         return 1;
     }

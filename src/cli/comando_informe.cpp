@@ -77,13 +77,13 @@ int ComandoInforme(const OpcionesInforme& o) {
     if (!p) return 2;
     Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
     TablaDetallado detallado;
-    if (r.calculado && !o.soloAnalisis) MyLoad(detallado, *p, r);
+    if (r.Disenado()) MyLoad(detallado, *p, r);
     const ComponeInforme compone = [&](SuperficiePagina& s) {
         Inicia(s, *p, &r, &detallado, o.configuracion);
     };
 
-    int estado = r.calculado ? 0 : 1;
-    if (!r.calculado) std::fprintf(stderr, "%s\n", r.mensaje.c_str());
+    int estado = r.Calculado() ? 0 : 1;
+    if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.mensaje.c_str());
     if (o.texto) {
         SuperficieGrabadora s;
         ComponeDocumento(s, *p, &r, &detallado, o.configuracion);

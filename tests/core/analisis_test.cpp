@@ -72,7 +72,7 @@ TEST(Calcula, SupportConditionsDecideStability) {
             Viga(std::vector<double>(static_cast<size_t>(c.numVanos), 4.0), 2.0, c.izq, c.der);
         p.apoyosInteriores = c.interiores;
         Resultados r = Analiza(p);
-        EXPECT_EQ(r.analisisCompleto, c.estable) << c.izq << c.der << c.numVanos;
+        EXPECT_EQ(r.AnalisisCompleto(), c.estable) << c.izq << c.der << c.numVanos;
         EXPECT_EQ(r.mensaje, c.estable ? "" : kMensajeInestable);
     }
 }
@@ -120,7 +120,7 @@ TEST(Calcula, AgreesWithClosedFormResults) {
     };
     for (const auto& c : casos) {
         Resultados r = Analiza(c.p);
-        ASSERT_TRUE(r.analisisCompleto) << c.nombre;
+        ASSERT_TRUE(r.AnalisisCompleto()) << c.nombre;
         const double escalaM = w * L * L, escalaV = w * L;
         const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(c.vano - 1)];
         ExpectCerca(f.momentoI, c.momentoI, std::string(c.nombre) + " MI", escalaM);
@@ -138,7 +138,7 @@ TEST(Calcula, AgreesWithClosedFormResults) {
 TEST(Calcula, CantileverCarriesItsReactionMoment) {
     const double w = 1.5, L = 3;
     Resultados r = Analiza(Viga({L}, w, kEmpotrado, kNoApoyado));
-    ASSERT_TRUE(r.analisisCompleto);
+    ASSERT_TRUE(r.AnalisisCompleto());
     ExpectCerca(r.MomentoNudo(1), w * L * L / 2, "moment reaction");
     EXPECT_EQ(r.MomentoNudo(2), 0.0f);
     EXPECT_EQ(r.ReaccionNudo(2), 0.0f);
@@ -161,7 +161,7 @@ TEST(Calcula, SimplySupportedSpanUnderPointLoads) {
         Proyecto p = Viga({c.L}, 0);
         for (auto [P, a] : c.cargas) p.cargas.push_back({1, a, P});
         Resultados r = Analiza(p);
-        ASSERT_TRUE(r.analisisCompleto);
+        ASSERT_TRUE(r.AnalisisCompleto());
         // The largest moment sits under a load: P a b / L for a single one.
         ExpectCerca(r.momMaxVano[0], MomentoSimple(c.L, 0, c.cargas, c.xMax), "M under load");
         EXPECT_FLOAT_EQ(r.posMomMax[0], static_cast<float>(c.xMax));
@@ -182,7 +182,7 @@ TEST(Calcula, DistancesOutsideTheSpanAreKeptWithinIt) {
     Proyecto dentro = Viga({4}, 1);
     dentro.cargas = {{1, 0.0, 2.0}, {1, 4.0, 3.0}};
     Resultados a = Analiza(fuera), b = Analiza(dentro);
-    ASSERT_TRUE(a.analisisCompleto && b.analisisCompleto);
+    ASSERT_TRUE(a.AnalisisCompleto() && b.AnalisisCompleto());
     EXPECT_EQ(a.reacciones, b.reacciones);
     EXPECT_EQ(a.diagramas[0].x, b.diagramas[0].x);
 }
@@ -276,9 +276,9 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
                             0)
                 << c.nombre << ": " << r.mensaje;
         }
-        EXPECT_FALSE(r.calculado) << c.nombre;
+        EXPECT_FALSE(r.Calculado()) << c.nombre;
         // Only the design's own units leave the analysis standing; nothing saturated is kept.
-        EXPECT_EQ(r.analisisCompleto, &c == &casos[std::size(casos) - 1]) << c.nombre;
+        EXPECT_EQ(r.AnalisisCompleto(), &c == &casos[std::size(casos) - 1]) << c.nombre;
         EXPECT_TRUE(r.refuerzoVanos.empty() && r.refuerzoApoyos.empty()) << c.nombre;
         for (float v : r.reacciones) EXPECT_LT(std::fabs(v), FLT_MAX) << c.nombre;
     }

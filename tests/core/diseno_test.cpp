@@ -200,8 +200,8 @@ TEST(Diseno, CompressionSteelIsAdoptedOnlyWhenTheUserSaysYes) {
         };
         Resultados r = Calcula(p, o);
         EXPECT_EQ(preguntas, std::vector<std::string>{kPreguntaRefuerzoDoble});
-        EXPECT_EQ(r.calculado, si);
-        EXPECT_TRUE(r.analisisCompleto);
+        EXPECT_EQ(r.Calculado(), si);
+        EXPECT_TRUE(r.AnalisisCompleto());
         if (si) {
             EXPECT_EQ(r.mensaje, "");
             ASSERT_EQ(r.refuerzoVanos.size(), 1u);
@@ -252,7 +252,7 @@ TEST(Diseno, NothingKeptIsNotANumber) {
             o.soloAnalisis = soloAnalisis;
             Resultados r = Calcula(p, o);
             EXPECT_TRUE(TodoFinito(r)) << c.nombre;
-            EXPECT_TRUE(r.calculado || !r.mensaje.empty()) << c.nombre;
+            EXPECT_TRUE(r.Calculado() || !r.mensaje.empty()) << c.nombre;
         }
     }
 }

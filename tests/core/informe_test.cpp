@@ -132,7 +132,7 @@ TEST(Inicia, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
     p.apoyoIzquierdo = p.apoyoDerecho = kEmpotrado;
     ActualizaDerivados(p);
     const Resultados r = Corre(p, false);
-    ASSERT_TRUE(r.calculado) << r.mensaje;
+    ASSERT_TRUE(r.Calculado()) << r.mensaje;
     Informe i;
     Compone(i, p, &r, nullptr, ConfiguracionInforme{});
     EXPECT_TRUE(Tiene(i, "Refuerzo en apoyos"));
@@ -166,7 +166,7 @@ TEST(Inicia, ExamplesMatchTheirGoldens) {
         std::optional<Resultados> r;
         if (caso.corrida != Caso::kNada) r = Corre(p, caso.corrida == Caso::kAnalisis);
         TablaDetallado t;
-        if (r && r->calculado) MyLoad(t, p, *r);
+        if (r && r->Calculado()) MyLoad(t, p, *r);
         ConfiguracionInforme c;
         c.diagramas = caso.diagramas ? kDiagramasCortanteMomento : kDiagramasNinguno;
         c.refuerzo = caso.refuerzo;

@@ -78,7 +78,7 @@ class Polidur1Test : public QObject {
 
     Resultados ResultadosCalculados() {
         Resultados r;
-        r.calculado = r.analisisCompleto = true;
+        r.estado = EstadoCalculo::kDisenado;
         r.numVanos = doc->ProyectoActual().numVanos;
         return r;
     }
@@ -746,8 +746,7 @@ class Polidur1Test : public QObject {
         QVERIFY(visto);
         const Resultados* r = doc->UltimosResultados();
         QVERIFY(r);
-        QVERIFY2(r->calculado, r->mensaje.c_str());
-        QVERIFY(r->soloAnalisis);
+        QVERIFY2(r->estado == EstadoCalculo::kAnalizado, r->mensaje.c_str());
         QCOMPARE(r->numVanos, 2);
         QCOMPARE(r->reacciones.size(), size_t(6));
         // Symmetric two-span beam: the middle support takes 1.25 wL.
@@ -841,7 +840,7 @@ class Polidur1Test : public QObject {
         QCOMPARE(Textos(), QStringList{"El valor 1E+300 de la carga viva del vano 1 está fuera "
                                        "del rango que el programa puede calcular."});
         QVERIFY(!doc->Calculado());
-        QVERIFY(!doc->UltimosResultados()->analisisCompleto);
+        QVERIFY(!doc->UltimosResultados()->AnalisisCompleto());
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
     }
 

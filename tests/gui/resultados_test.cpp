@@ -39,7 +39,7 @@ Resultados ResultadosDeMomentos(const std::vector<VanoPrueba>& vanos,
                                 const std::vector<double>& mNudo, const std::vector<bool>& apoyado,
                                 bool izqEmpotrado) {
     Resultados r;
-    r.analisisCompleto = r.calculado = true;
+    r.estado = EstadoCalculo::kDisenado;
     r.numVanos = static_cast<int>(vanos.size());
     for (size_t i = 0; i < vanos.size(); ++i) {
         const VanoPrueba& v = vanos[i];
@@ -287,7 +287,7 @@ class PruebaResultados : public QObject {
         QCOMPARE(w.Modelo(TablaResultados::kRefuerzoVanos)->rowCount(), 2);
         QCOMPARE(w.Modelo(TablaResultados::kRefuerzoTransversal)->rowCount(), 2);
         Resultados solo = ResultadosSimples(2);  // analysis only: no design rows
-        solo.soloAnalisis = true;
+        solo.estado = EstadoCalculo::kAnalizado;
         solo.refuerzoApoyos.clear();
         solo.refuerzoVanos.clear();
         solo.refuerzoTransversal.clear();
@@ -314,7 +314,7 @@ class PruebaResultados : public QObject {
     void incompleteAnalysisShowsNoAnalysisRows() {
         Resultad w;
         Resultados r = ResultadosSimples(3);
-        r.analisisCompleto = false;
+        r.estado = EstadoCalculo::kSinCalcular;
         w.Muestra(ProyectoDe(std::vector<VanoPrueba>(3, {4, 2, {}}), 0, 0, {}), r);
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), 0);
         QCOMPARE(w.Modelo(TablaResultados::kMomentos)->rowCount(), 0);

@@ -45,7 +45,7 @@ VigaCalculada Calculada(int n) {
     OpcionesCalculo o;
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     v.r = Calcula(v.p, o);
-    EXPECT_TRUE(v.r.calculado) << v.r.mensaje;
+    EXPECT_TRUE(v.r.Calculado()) << v.r.mensaje;
     MyLoad(v.detallado, v.p, v.r);
     return v;
 }

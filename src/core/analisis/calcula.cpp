@@ -84,7 +84,6 @@ std::string Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo
 
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     Resultados r;
-    r.soloAnalisis = opciones.soloAnalisis;
     r.moduloCorregido = ModuloBajo(p);
 
     Resultado<EntradaCalculo> entrada = LeeEntrada(p);
@@ -100,19 +99,17 @@ Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     if (std::string fuera = CalculaEstaciones(e, solucion, r, opciones.progreso); !fuera.empty()) {
         // Nothing of an analysis that could not be held is kept.
         Resultados detenido;
-        detenido.soloAnalisis = r.soloAnalisis;
         detenido.moduloCorregido = r.moduloCorregido;
         detenido.mensaje = fuera;
         return detenido;
     }
     r.numVanos = e.numVanos;
-    r.analisisCompleto = true;
-
-    if (!opciones.soloAnalisis) {
-        r.mensaje = Disena(e, r, opciones);
-        if (!r.mensaje.empty()) return r;
+    if (opciones.soloAnalisis) {
+        r.estado = EstadoCalculo::kAnalizado;
+        return r;
     }
-    r.calculado = true;
+    r.mensaje = Disena(e, r, opciones);
+    r.estado = r.mensaje.empty() ? EstadoCalculo::kDisenado : EstadoCalculo::kDetenido;
     return r;
 }
 

@@ -50,12 +50,16 @@ struct FilaRefuerzoTransversal {
     std::string estribos;
 };
 
+// How far a run went.
+enum class EstadoCalculo {
+    kSinCalcular,  // no analysis: no run yet, or the run stopped before its analysis finished
+    kAnalizado,    // an analysis-only run finished
+    kDetenido,     // the analysis finished and the design stopped
+    kDisenado,     // an analysis-and-design run finished
+};
+
 struct Resultados {
-    // True when the analysis finished (end forces, reactions and stations are valid).
-    bool analisisCompleto = false;
-    // True when the whole run finished without a stop (the old "Calculado").
-    bool calculado = false;
-    bool soloAnalisis = false;
+    EstadoCalculo estado = EstadoCalculo::kSinCalcular;
     // The message that stopped the run, lines joined by "\n"; empty when none.
     std::string mensaje;
     // True when the modulus text read below 1.0 and the run used 1.0: the caller puts
@@ -74,6 +78,15 @@ struct Resultados {
     std::vector<FilaRefuerzoApoyo> refuerzoApoyos;
     std::vector<FilaRefuerzoVano> refuerzoVanos;
     std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
+
+    // The analysis finished: end forces, reactions and stations are valid.
+    bool AnalisisCompleto() const { return estado != EstadoCalculo::kSinCalcular; }
+    // The whole run finished without a stop (the old "Calculado").
+    bool Calculado() const {
+        return estado == EstadoCalculo::kAnalizado || estado == EstadoCalculo::kDisenado;
+    }
+    // An analysis-and-design run finished: there are bars to propose.
+    bool Disenado() const { return estado == EstadoCalculo::kDisenado; }
 
     // The reaction force (t, upwards positive) and moment (t-m, counterclockwise positive)
     // at node `nudo` (1-based); 0 for a node the run left no reaction for.

@@ -169,10 +169,10 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Seccion(s, c, "Cargas en los nudos", nudos,
                 "Las cargas estan en Toneladas y los momentos en To-m");
 
-    if (!r || !r->analisisCompleto) return;
+    if (!r || !r->AnalisisCompleto()) return;
     Seccion(s, c, "Reacciones de apoyo", TablaReacciones(*r));
     Seccion(s, c, "Cortantes y Momentos", TablaCortantesMomentos(*r));
-    const bool disenada = r->calculado && !r->soloAnalisis;
+    const bool disenada = r->Disenado();
     if (disenada) {
         const TablaInforme apoyos = TablaRefuerzoApoyos(*r);
         if (!apoyos.cuerpo.empty()) Seccion(s, c, "Refuerzo en apoyos", apoyos);

@@ -15,7 +15,7 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
                         "Momentos en To-m",
                         {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"},
                         {}};
-    if (r.analisisCompleto) {
+    if (r.AnalisisCompleto()) {
         for (int j = 1; j <= r.numVanos + 1; ++j)
             reacciones.filas.push_back({std::to_string(j), Formatea(r.ReaccionNudo(j), "0.000"),
                                         Formatea(r.MomentoNudo(j), "0.000")});

@@ -48,9 +48,9 @@ class Documento : public QObject {
     // Counts the results set so far, so a window can tell new results from those it shows.
     int GeneracionResultados() const { return generacion_; }
     // Whether the last run finished without a stop and the project kept its spans since.
-    bool Calculado() const { return resultados_ && resultados_->calculado; }
+    bool Calculado() const { return resultados_ && resultados_->Calculado(); }
     // Calculado() by an analysis-and-design run: there are bars to detail.
-    bool Disenado() const { return Calculado() && !resultados_->soloAnalisis; }
+    bool Disenado() const { return resultados_ && resultados_->Disenado(); }
     const QString& Ruta() const { return ruta_; }
     bool Modificado() const { return !pila_.isClean(); }
     QUndoStack* Pila() { return &pila_; }

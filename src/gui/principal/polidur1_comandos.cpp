@@ -386,7 +386,7 @@ void Polidur1::Analiza(bool soloAnalisis) {
 
     if (r.moduloCorregido)
         doc_->Modifica(tr("Modulo E"), [](Proyecto& p) { p.datos.moduloE = "1.0"; });
-    const bool calculado = r.calculado;
+    const bool calculado = r.Calculado();
     // The user who declined compression steel already knows why the run stopped.
     const bool avisa = !r.mensaje.empty() && !(respondioNo && !calculado);
     const QString mensaje = QString::fromStdString(r.mensaje);

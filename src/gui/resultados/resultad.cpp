@@ -124,7 +124,7 @@ void Resultad::Muestra(const Proyecto& p, const Resultados& r) {
 
 void Resultad::LlenaTab(const Proyecto& p, const Resultados& r) {
     datos_.resultados = r;
-    datos_.viga = VigaDeProyecto(p, r.analisisCompleto ? r.numVanos : p.numVanos);
+    datos_.viga = VigaDeProyecto(p, r.AnalisisCompleto() ? r.numVanos : p.numVanos);
     for (auto t :
          {TablaResultados::kReacciones, TablaResultados::kCortantes, TablaResultados::kMomentos})
         Modelo(t)->Llena(FilasTabla(t, r));
@@ -137,7 +137,7 @@ void Resultad::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
-    refuerzo_->setCurrentIndex(r.soloAnalisis ? 1 : 0);
+    refuerzo_->setCurrentIndex(r.estado == EstadoCalculo::kAnalizado ? 1 : 0);
 }
 
 void Resultad::VaciaRefuerzo() {

@@ -80,7 +80,7 @@ SuperficieDiagrama::Geometria SuperficieDiagrama::CalculaGeometria() const {
     const Resultados& r = datos_->resultados;
     g.linea = LineasDibuja(DeQt(tam), viga.numVanos, tipo_);
     g.escH = EscalaHorizontal(g.linea, viga.longitudes);
-    if (tipo_ != Superficie::kReacciones && r.analisisCompleto) {
+    if (tipo_ != Superficie::kReacciones && r.AnalisisCompleto()) {
         const Magnitud m = MagnitudSuperficie();
         const double maximo = MaximoAbsoluto(
             r.diagramas, viga.numVanos, m, m == Magnitud::kCortante ? r.maxCortante : r.maxMomento);
@@ -207,7 +207,7 @@ void SuperficieDiagrama::paintEvent(QPaintEvent*) {
     for (const auto& c : s.circulos) p.drawEllipse(ToQt(c), kRadioCirculo, kRadioCirculo);
     p.setBrush(Qt::NoBrush);
 
-    if (tipo_ == Superficie::kReacciones && r.analisisCompleto) {
+    if (tipo_ == Superficie::kReacciones && r.AnalisisCompleto()) {
         const auto nudos = AbscisasNudos(l, g.escH, viga.longitudes);
         const DibujoReacciones d = ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r);
         p.setPen(Pluma(kAzulClaro, 2));
