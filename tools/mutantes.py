@@ -135,7 +135,8 @@ MUTANTES = [
      "if (numVanos > 2) return {izquierda + 0.05 * w, izquierda + 0.95 * w, y};"),
     ("reporte/dibujos.cpp", "const Punto normal{-dir.y, dir.x};", "const Punto normal{dir.y, dir.x};"),
     # dibujo
-    ("dibujo/geometria_viga.cpp", "const double hueco = 0.4 * letra;", "const double hueco = 0.0;"),
+    ("dibujo/geometria_viga.cpp", "const double yCota = yNumero + 2.3 * letra;",
+     "const double yCota = yNumero - 2.3 * letra;"),
     ("dibujo/geometria_viga.cpp", "return {{x, ejeY}, {x - 70 * s, ejeY + 110 * s}",
      "return {{x, ejeY}, {x - 70 * s, ejeY - 110 * s}"),
     ("dibujo/geometria_diagramas.cpp", "return {v.x * c - v.y * s, v.x * s + v.y * c};",
