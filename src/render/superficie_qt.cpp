@@ -106,7 +106,7 @@ void SuperficieQt::Pluma(const Trazo& trazo) {
     pintor_.setBrush(Qt::NoBrush);
 }
 
-void SuperficieQt::Relleno_(const QPainterPath& forma, Relleno relleno, Color color) {
+void SuperficieQt::Rellena(const QPainterPath& forma, Relleno relleno, Color color) {
     if (relleno == Relleno::kNinguno) return;
     if (relleno == Relleno::kSolido) {
         pintor_.fillPath(forma, ColorQt(color));
@@ -135,7 +135,7 @@ void SuperficieQt::PintaPoligono(const Poligonal& puntos, const Trazo& trazo, Re
     QPainterPath forma;
     forma.addPolygon(PoligonoQt(puntos));
     forma.closeSubpath();
-    Relleno_(forma, relleno, colorRelleno);
+    Rellena(forma, relleno, colorRelleno);
     Pluma(trazo);
     pintor_.drawPath(forma);
 }
@@ -145,7 +145,7 @@ void SuperficieQt::PintaRectangulo(const trabelux::Rectangulo& r, const Trazo& t
     if (!pintor_.isActive()) return;
     QPainterPath forma;
     forma.addRect(QRectF(r.x, r.y, r.ancho, r.alto));
-    Relleno_(forma, relleno, colorRelleno);
+    Rellena(forma, relleno, colorRelleno);
     Pluma(trazo);
     pintor_.drawRect(QRectF(r.x, r.y, r.ancho, r.alto));
 }
@@ -155,7 +155,7 @@ void SuperficieQt::PintaElipse(const trabelux::Rectangulo& caja, const Trazo& tr
     if (!pintor_.isActive()) return;
     QPainterPath forma;
     forma.addEllipse(QRectF(caja.x, caja.y, caja.ancho, caja.alto));
-    Relleno_(forma, relleno, colorRelleno);
+    Rellena(forma, relleno, colorRelleno);
     Pluma(trazo);
     pintor_.drawPath(forma);
 }

@@ -56,7 +56,7 @@ class SuperficieQt : public SuperficiePagina {
         QFontMetricsF metricas{QFont()};
     };
     const FuenteMedida& Fuente(const EstiloTexto& estilo) const;
-    void Relleno_(const QPainterPath& forma, Relleno relleno, Color color);
+    void Rellena(const QPainterPath& forma, Relleno relleno, Color color);
     void Pluma(const Trazo& trazo);
 
     QPagedPaintDevice* dispositivo_ = nullptr;
