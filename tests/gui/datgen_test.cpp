@@ -95,16 +95,11 @@ class DatgenTest : public QObject {
 
     void moduloSigueAFc_data() {
         // Concrete only: with the other materials F'c cannot be typed.
-        QTest::addColumn<QString>("fc");
-        QTest::addColumn<QString>("modulo");
-        QTest::newRow("250") << "250"
-                             << "2.39E+06";
-        QTest::newRow("negativo") << "-50"
-                                  << "0.00E+00";
-        QTest::newRow("vacio") << ""
-                               << "0.00E+00";
-        QTest::newRow("con blancos") << "2 10"
-                                     << "2.19E+06";
+        pruebas::Columnas<QString, QString>("fc", "modulo");
+        pruebas::Fila("250", "250", "2.39E+06");
+        pruebas::Fila("negativo", "-50", "0.00E+00");
+        pruebas::Fila("vacio", "", "0.00E+00");
+        pruebas::Fila("con blancos", "2 10", "2.19E+06");
     }
     void moduloSigueAFc() {
         QFETCH(QString, fc);
@@ -119,45 +114,24 @@ class DatgenTest : public QObject {
     // value out of range, is refused with a message and the field's previous value stays
     // (the modulus with F'c). Checked on leaving the field and on OK.
     void numeroTecleadoSeVerifica_data() {
-        QTest::addColumn<bool>("conOk");
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("guardado");
-        QTest::addColumn<QString>("modulo");
-        QTest::addColumn<QString>("mensaje");
         const QString fueraDeRango = QString::fromStdString(
             MensajeFueraDeRango(std::numeric_limits<double>::infinity(), "de la altura"));
+        pruebas::Columnas<bool, QString, QString, QString, QString, QString>(
+            "conOk", "campo", "tecleado", "guardado", "modulo", "mensaje");
         for (bool conOk : {false, true}) {
             const char* como = conOk ? "ok" : "sale";
-            QTest::addRow("%s coma", como) << conOk << "Text9"
-                                           << "1,5"
-                                           << "1.5"
-                                           << ""
-                                           << "";
-            QTest::addRow("%s coma en F'c", como) << conOk << "Text2"
-                                                  << "2,5"
-                                                  << "2.5"
-                                                  << "2.39E+05"
-                                                  << "";
-            QTest::addRow("%s blancos", como) << conOk << "Text10"
-                                              << "2.1 E+06"
-                                              << "2.1E+06"
-                                              << "2.1E+06"
-                                              << "";
-            QTest::addRow("%s texto", como) << conOk << "Text5"
-                                            << "abc"
-                                            << "20.0"
-                                            << ""
-                                            << "El texto \"abc\" no es un numero";
-            QTest::addRow("%s texto en F'c", como) << conOk << "Text2"
-                                                   << "1,5x"
-                                                   << "180"
-                                                   << "2.03E+06"
-                                                   << "El texto \"1,5x\" no es un numero";
-            QTest::addRow("%s fuera de rango", como) << conOk << "Text6"
-                                                     << "1E400"
-                                                     << "40.0"
-                                                     << "" << fueraDeRango;
+            pruebas::Fila(qPrintable(como + QString(" coma")), conOk, "Text9", "1,5", "1.5", "",
+                          "");
+            pruebas::Fila(qPrintable(como + QString(" coma en F'c")), conOk, "Text2", "2,5", "2.5",
+                          "2.39E+05", "");
+            pruebas::Fila(qPrintable(como + QString(" blancos")), conOk, "Text10", "2.1 E+06",
+                          "2.1E+06", "2.1E+06", "");
+            pruebas::Fila(qPrintable(como + QString(" texto")), conOk, "Text5", "abc", "20.0", "",
+                          "El texto \"abc\" no es un numero");
+            pruebas::Fila(qPrintable(como + QString(" texto en F'c")), conOk, "Text2", "1,5x",
+                          "180", "2.03E+06", "El texto \"1,5x\" no es un numero");
+            pruebas::Fila(qPrintable(como + QString(" fuera de rango")), conOk, "Text6", "1E400",
+                          "40.0", "", fueraDeRango);
         }
     }
     void numeroTecleadoSeVerifica() {
@@ -260,12 +234,9 @@ class DatgenTest : public QObject {
     }
 
     void familiaListaSoloSusDesignaciones_data() {
-        QTest::addColumn<QString>("familia");
-        QTest::addColumn<QString>("ajena");
-        QTest::newRow("W sin WT") << "W"
-                                  << "WT";
-        QTest::newRow("C sin MC") << "C"
-                                  << "MC";
+        pruebas::Columnas<QString, QString>("familia", "ajena");
+        pruebas::Fila("W sin WT", "W", "WT");
+        pruebas::Fila("C sin MC", "C", "MC");
     }
     void familiaListaSoloSusDesignaciones() {
         QFETCH(QString, familia);
@@ -401,22 +372,13 @@ class DatgenTest : public QObject {
 
     // The order of the checks is the core's; here the panel resets the field and stays.
     void controlDeCargaVerificaEnOrden_data() {
-        QTest::addColumn<QString>("muerta");
-        QTest::addColumn<QString>("viva");
-        QTest::addColumn<QString>("unitario");
-        QTest::addColumn<bool>("pesoPropio");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<QString>("campo");  // the field reset to "1.0"
-        QTest::addColumn<bool>("cierra");
-        QTest::newRow("muerta 0.9 antes que viva")
-            << "0.9"
-            << "0.5"
-            << "0.5" << true << "El factor de carga muerta no puede ser menor de 1.0"
-            << "Text13" << false;
-        QTest::newRow("unitario 0.5 sin peso propio") << "1.4"
-                                                      << "1.7"
-                                                      << "0.5" << false << ""
-                                                      << "Text15" << true;
+        pruebas::Columnas<QString, QString, QString, bool, QString, QString, bool>(
+            "muerta", "viva", "unitario", "pesoPropio", "mensaje", "campo", "cierra");
+        // "campo": the field reset to "1.0"
+        pruebas::Fila("muerta 0.9 antes que viva", "0.9", "0.5", "0.5", true,
+                      "El factor de carga muerta no puede ser menor de 1.0", "Text13", false);
+        pruebas::Fila("unitario 0.5 sin peso propio", "1.4", "1.7", "0.5", false, "", "Text15",
+                      true);
     }
     void controlDeCargaVerificaEnOrden() {
         QFETCH(QString, muerta);
@@ -486,14 +448,10 @@ class DatgenTest : public QObject {
     }
 
     void panelDeInercia_data() {
-        QTest::addColumn<QString>("antes");
-        QTest::addColumn<QString>("mostrada");
-        QTest::newRow("vacia") << ""
-                               << "1.000000";
-        QTest::newRow("negativa") << "-2"
-                                  << "1.000000";
-        QTest::newRow("valor") << "0.0025"
-                               << "0.002500";
+        pruebas::Columnas<QString, QString>("antes", "mostrada");
+        pruebas::Fila("vacia", "", "1.000000");
+        pruebas::Fila("negativa", "-2", "1.000000");
+        pruebas::Fila("valor", "0.0025", "0.002500");
     }
     void panelDeInercia() {
         QFETCH(QString, antes);

@@ -98,13 +98,11 @@ class LosNumTest : public QObject {
     }
 
     void promedioDeLaFila_data() {
-        QTest::addColumn<int>("primera");
-        QTest::addColumn<int>("segunda");
-        QTest::addColumn<QString>("promedio");
-        QTest::newRow("1 y 2") << 1 << 2 << "0.135";
-        QTest::newRow("solo la 2 como primera") << 2 << 0 << "0.150";
-        QTest::newRow("la misma dos veces") << 1 << 1 << "0.120";
-        QTest::newRow("ninguna") << 0 << 0 << "0.000";
+        pruebas::Columnas<int, int, QString>("primera", "segunda", "promedio");
+        pruebas::Fila("1 y 2", 1, 2, "0.135");
+        pruebas::Fila("solo la 2 como primera", 2, 0, "0.150");
+        pruebas::Fila("la misma dos veces", 1, 1, "0.120");
+        pruebas::Fila("ninguna", 0, 0, "0.000");
     }
     void promedioDeLaFila() {
         QFETCH(int, primera);
@@ -138,14 +136,10 @@ class LosNumTest : public QObject {
     }
 
     void botonDeDireccion_data() {
-        QTest::addColumn<QString>("antes");
-        QTest::addColumn<QString>("despues");
-        QTest::newRow("X") << "X"
-                           << "Y";
-        QTest::newRow("Y") << "Y"
-                           << "X";
-        QTest::newRow("otro") << "Z"
-                              << "X";
+        pruebas::Columnas<QString, QString>("antes", "despues");
+        pruebas::Fila("X", "X", "Y");
+        pruebas::Fila("Y", "Y", "X");
+        pruebas::Fila("otro", "Z", "X");
     }
     void botonDeDireccion() {
         QFETCH(QString, antes);
@@ -181,9 +175,9 @@ class LosNumTest : public QObject {
     }
 
     void conOtroMaterialNoCambiaElPesoPropio_data() {
-        QTest::addColumn<int>("material");
-        QTest::newRow("acero") << int(kAcero);
-        QTest::newRow("otro") << int(kOtro);
+        pruebas::Columnas<int>("material");
+        pruebas::Fila("acero", int(kAcero));
+        pruebas::Fila("otro", int(kOtro));
     }
     void conOtroMaterialNoCambiaElPesoPropio() {
         QFETCH(int, material);
@@ -202,12 +196,11 @@ class LosNumTest : public QObject {
     }
 
     void losaInexistenteSeRechaza_data() {
-        QTest::addColumn<int>("losa");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("fuera del archivo")
-            << 7 << "La losa 7 del vano 2 no esta en el archivo de losas, que tiene 4 losas";
-        QTest::newRow("negativa")
-            << -1 << "La losa -1 del vano 2 no es valida: los numeros de losa van de 0 a 99";
+        pruebas::Columnas<int, QString>("losa", "mensaje");
+        pruebas::Fila("fuera del archivo", 7,
+                      "La losa 7 del vano 2 no esta en el archivo de losas, que tiene 4 losas");
+        pruebas::Fila("negativa", -1,
+                      "La losa -1 del vano 2 no es valida: los numeros de losa van de 0 a 99");
     }
     // A slab the file does not hold is refused as it is typed, with the message, and the
     // cell keeps its value; text that is not a whole number is refused too. (The range

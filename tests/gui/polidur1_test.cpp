@@ -151,10 +151,9 @@ class Polidur1Test : public QObject {
     }
 
     void cabeceras_data() {
-        QTest::addColumn<int>("columna");
-        QTest::addColumn<bool>("pregunta");
+        pruebas::Columnas<int, bool>("columna", "pregunta");
         for (int c = 0; c < kNumColumnasVano; ++c)
-            QTest::newRow(qPrintable(QString::number(c))) << c << ColumnaReemplazable(c);
+            pruebas::Fila(qPrintable(QString::number(c)), c, ColumnaReemplazable(c));
     }
 
     void cabeceras() {
@@ -220,18 +219,10 @@ class Polidur1Test : public QObject {
     }
 
     void panelDeLongitud_data() {
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("boton");
-        QTest::addColumn<QString>("resultado");
-        QTest::newRow("coma decimal") << "1,5"
-                                      << "Command4"
-                                      << "1.500";
-        QTest::newRow("positiva") << "4.75"
-                                  << "Command4"
-                                  << "4.750";
-        QTest::newRow("cancelada") << "4.75"
-                                   << "Command6"
-                                   << "1.000";
+        pruebas::Columnas<QString, QString, QString>("tecleado", "boton", "resultado");
+        pruebas::Fila("coma decimal", "1,5", "Command4", "1.500");
+        pruebas::Fila("positiva", "4.75", "Command4", "4.750");
+        pruebas::Fila("cancelada", "4.75", "Command6", "1.000");
     }
 
     void panelDeLongitud() {
@@ -298,11 +289,11 @@ class Polidur1Test : public QObject {
     }
 
     void numeroFueraDeRangoSeRechaza_data() {
-        QTest::addColumn<QString>("numero");
-        QTest::newRow("21") << "21";
-        QTest::newRow("0") << "0";
-        QTest::newRow("texto") << "muchos";
-        QTest::newRow("fraccion") << "2.5";
+        pruebas::Columnas<QString>("numero");
+        pruebas::Fila("21", "21");
+        pruebas::Fila("0", "0");
+        pruebas::Fila("texto", "muchos");
+        pruebas::Fila("fraccion", "2.5");
     }
 
     void numeroFueraDeRangoSeRechaza() {
@@ -323,12 +314,9 @@ class Polidur1Test : public QObject {
     // The typical length of the span-count dialog is refused when negative or not a
     // number, as the grid refuses it; the dialog stays open.
     void longitudTipicaInvalidaSeRechaza_data() {
-        QTest::addColumn<QString>("longitud");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("negativa") << "-2"
-                                  << "No se admiten valores negativos";
-        QTest::newRow("texto") << "abc"
-                               << "El texto \"abc\" no es un numero";
+        pruebas::Columnas<QString, QString>("longitud", "mensaje");
+        pruebas::Fila("negativa", "-2", "No se admiten valores negativos");
+        pruebas::Fila("texto", "abc", "El texto \"abc\" no es un numero");
     }
     void longitudTipicaInvalidaSeRechaza() {
         QFETCH(QString, longitud);
@@ -342,15 +330,10 @@ class Polidur1Test : public QObject {
     // Numbers typed with a decimal comma keep their decimals; text that is not a number
     // is refused with a message and the cell keeps its value.
     void numerosTecleadosConComa_data() {
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("celda");
-        QTest::addColumn<int>("mensajes");
-        QTest::newRow("coma") << "1,5"
-                              << "1.500" << 0;
-        QTest::newRow("punto") << "2.25"
-                               << "2.250" << 0;
-        QTest::newRow("texto") << "abc"
-                               << "" << 1;
+        pruebas::Columnas<QString, QString, int>("tecleado", "celda", "mensajes");
+        pruebas::Fila("coma", "1,5", "1.500", 0);
+        pruebas::Fila("punto", "2.25", "2.250", 0);
+        pruebas::Fila("texto", "abc", "", 1);
     }
     void numerosTecleadosConComa() {
         QFETCH(QString, tecleado);
@@ -499,12 +482,10 @@ class Polidur1Test : public QObject {
     // Outside the scripted mode each kind of message is a box with its own icon and its
     // text as given.
     void cadaMensajeConSuIcono_data() {
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<int>("icono");
-        QTest::newRow("informacion")
-            << int(TipoMensaje::Informacion) << int(QMessageBox::Information);
-        QTest::newRow("advertencia") << int(TipoMensaje::Advertencia) << int(QMessageBox::Warning);
-        QTest::newRow("error") << int(TipoMensaje::Error) << int(QMessageBox::Critical);
+        pruebas::Columnas<int, int>("tipo", "icono");
+        pruebas::Fila("informacion", int(TipoMensaje::Informacion), int(QMessageBox::Information));
+        pruebas::Fila("advertencia", int(TipoMensaje::Advertencia), int(QMessageBox::Warning));
+        pruebas::Fila("error", int(TipoMensaje::Error), int(QMessageBox::Critical));
     }
     void cadaMensajeConSuIcono() {
         QFETCH(int, tipo);

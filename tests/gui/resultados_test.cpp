@@ -181,9 +181,9 @@ class PruebaResultados : public QObject {
     // --- Tables --------------------------------------------------------------------------
 
     void tablesHaveOneRowPerNodeAndSpan_data() {
-        QTest::addColumn<int>("vanos");
-        QTest::newRow("1 span") << 1;
-        QTest::newRow("20 spans") << 20;
+        pruebas::Columnas<int>("vanos");
+        pruebas::Fila("1 span", 1);
+        pruebas::Fila("20 spans", 20);
     }
     void tablesHaveOneRowPerNodeAndSpan() {
         QFETCH(int, vanos);
@@ -296,10 +296,10 @@ class PruebaResultados : public QObject {
     }
 
     void captionsWrapInsteadOfBeingCut_data() {
-        QTest::addColumn<QSize>("tamano");
-        QTest::addColumn<bool>("unaLinea");  // wide enough for every caption on one line
-        QTest::newRow("800x600") << QSize(800, 600) << false;
-        QTest::newRow("1280x800") << QSize(1280, 800) << true;
+        pruebas::Columnas<QSize, bool>("tamano", "unaLinea");
+        // "unaLinea": wide enough for every caption on one line
+        pruebas::Fila("800x600", QSize(800, 600), false);
+        pruebas::Fila("1280x800", QSize(1280, 800), true);
     }
     void captionsWrapInsteadOfBeingCut() {
         QFETCH(QSize, tamano);
@@ -402,14 +402,11 @@ class PruebaResultados : public QObject {
     // Two simply supported 4 m spans under 2 t/m: V = 4 - 2x, M = 4x - x^2 in each span.
     // A press at a station of span 2 (and the mouse resting there) names span and abscissa.
     void probeNamesSpanAndAbscissa_data() {
-        QTest::addColumn<int>("superficie");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("valor");
-        QTest::addColumn<QString>("texto");
-        QTest::newRow("shear") << int(Superficie::kCortantes) << 1.0 << 2.0
-                               << "Vano 2, x = 1.00 m: V = 2.00 To";
-        QTest::newRow("moment") << int(Superficie::kMomentos) << 3.0 << 3.0
-                                << "Vano 2, x = 3.00 m: M = 3.00 To-m";
+        pruebas::Columnas<int, double, double, QString>("superficie", "x", "valor", "texto");
+        pruebas::Fila("shear", int(Superficie::kCortantes), 1.0, 2.0,
+                      "Vano 2, x = 1.00 m: V = 2.00 To");
+        pruebas::Fila("moment", int(Superficie::kMomentos), 3.0, 3.0,
+                      "Vano 2, x = 3.00 m: M = 3.00 To-m");
     }
     void probeNamesSpanAndAbscissa() {
         QFETCH(int, superficie);
@@ -464,9 +461,9 @@ class PruebaResultados : public QObject {
 
     // Renders the four tabs of the example; the pictures go to $TRABELUX_CAPTURAS if set.
     void picturesOfTheTabs_data() {
-        QTest::addColumn<QSize>("tamano");
-        QTest::newRow("1000x700") << QSize(1000, 700);
-        QTest::newRow("small") << QSize(560, 420);
+        pruebas::Columnas<QSize>("tamano");
+        pruebas::Fila("1000x700", QSize(1000, 700));
+        pruebas::Fila("small", QSize(560, 420));
     }
     void picturesOfTheTabs() {
         QFETCH(QSize, tamano);
