@@ -267,14 +267,10 @@ class DatgenTest : public QObject {
         QVERIFY(k >= 0);
         Elige(Lista("Combo6"), k);
         auto* m = Busca<QTableView>(dlg.get(), "SSDBGrid1")->model();
-        const QStringList titulos{"Area", "d", "bf", "tf", "tw", "Ix", "Sx", "rx"};
         // W44X335: A 98.5 in2, d 44 in, bf 15.9 in, Ix 31100 in4, Sx 1410 in3, rx 17.8 in.
         const QStringList textos{"0.063548", "1.118",    "0.404",   "0.045",
                                  "0.026",    "0.012945", "0.02311", "0.452"};
-        for (int c = 0; c < 8; ++c) {
-            QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), titulos[c]);
-            QCOMPARE(m->index(0, c).data().toString(), textos[c]);
-        }
+        for (int c = 0; c < 8; ++c) QCOMPARE(m->index(0, c).data().toString(), textos[c]);
         // Back to "Ninguno": the cells empty and the list is disabled.
         Elige(Lista("Combo5"), 0);
         QVERIFY(!Lista("Combo6")->isEnabled());

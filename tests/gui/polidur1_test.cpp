@@ -131,7 +131,8 @@ class Polidur1Test : public QObject {
         QVERIFY(diseno->isEnabled());
     }
 
-    void unaVigaDeUnVanoNoPierdeSuFila() {
+    // Delete on a row removes its span, except the last one left.
+    void suprimirBorraUnVanoSalvoElUltimo() {
         auto* tabla = Busca<QTableView>(principal, "DBGrid1");
         tabla->setFocus();
         tabla->setCurrentIndex(tabla->model()->index(0, kColLong));
@@ -139,11 +140,7 @@ class Polidur1Test : public QObject {
         QCOMPARE(tabla->model()->rowCount(), 1);
         QVERIFY(Mensajes::Mostrados().empty());
         QVERIFY(!doc->Modificado());
-    }
-
-    void borrarUnaFilaBajaLaCuenta() {
         CambiaNumero("3", "5");
-        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
         tabla->setFocus();
         tabla->setCurrentIndex(tabla->model()->index(1, kColBase));
         QTest::keyClick(tabla, Qt::Key_Delete);
