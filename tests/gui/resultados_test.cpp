@@ -110,27 +110,14 @@ Resultados ResultadosDeMomentos(const std::vector<VanoPrueba>& vanos,
 }
 
 // The example of the pictures: fixed left end, a 6 m span with an 8 t load, a 1.5 m
-// cantilever with a 2 t load near its tip; 3 t/m everywhere. The two unknown node moments
-// come from the three-moment equations.
+// cantilever with a 2 t load near its tip; 3 t/m everywhere. The node moments solve the
+// three-moment equations (the cantilever's is -(3 x 1.5^2 / 2 + 2 x 1.2)).
 const std::vector<VanoPrueba> kVanosEjemplo = {
     {5.0, 3.0, {}}, {6.0, 3.0, {{2.5, 8.0}}}, {1.5, 3.0, {{1.2, 2.0}}}};
 
 Resultados ResultadosEjemplo() {
-    const auto& v = kVanosEjemplo;
-    const double l1 = v[0].longitud, l2 = v[1].longitud, w = 3.0;
-    const double a = 2.5, b = l2 - a, p = 8.0;
-    const double m3 = -(w * 1.5 * 1.5 / 2 + 2.0 * 1.2);
-    const double t1 = w * l1 * l1 * l1 / 4;  // either end of span 1
-    const double t2izq = w * l2 * l2 * l2 / 4 + p * a * b * (l2 + b) / l2;
-    const double t2der = w * l2 * l2 * l2 / 4 + p * a * b * (l2 + a) / l2;
-    // 2 M1 L1 + M2 L1 = -t1;  M1 L1 + 2 M2 (L1 + L2) + M3 L2 = -t1 - t2izq
-    const double a11 = 2 * l1, a12 = l1, b1 = -t1;
-    const double a21 = l1, a22 = 2 * (l1 + l2), b2 = -t1 - t2izq - m3 * l2;
-    const double det = a11 * a22 - a12 * a21;
-    const double m1 = (b1 * a22 - a12 * b2) / det;
-    const double m2 = (a11 * b2 - a21 * b1) / det;
-    Q_UNUSED(t2der);
-    return ResultadosDeMomentos(v, {m1, m2, m3, 0.0}, {true, true, true, false}, true);
+    return ResultadosDeMomentos(kVanosEjemplo, {-2.0658119658, -14.6183760684, -5.775, 0.0},
+                                {true, true, true, false}, true);
 }
 
 Proyecto ProyectoDe(const std::vector<VanoPrueba>& vanos, int izq, int der,
