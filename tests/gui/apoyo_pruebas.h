@@ -1,8 +1,9 @@
 // Shared set-up of the window tests: quiet the offscreen platform's notices about what it
-// cannot do with top-level windows (size hints, raising).
+// cannot do with top-level windows (size hints, raising), and one-line data tables.
 #pragma once
 
 #include <QString>
+#include <QTest>
 #include <QtGlobal>
 
 namespace trabelux::pruebas {
@@ -21,5 +22,18 @@ inline void Manejador(QtMsgType tipo, const QMessageLogContext& ctx, const QStri
 
 // Call first in main (or initTestCase).
 inline void InstalaManejador() { ManejadorPrevio() = qInstallMessageHandler(Manejador); }
+
+// The columns of a data-driven test in one line: Columnas<QString, int>("texto", "fila").
+template <class... T, class... N>
+void Columnas(N... nombres) {
+    (QTest::addColumn<T>(nombres), ...);
+}
+
+// One row of a data-driven test in one line; the values are taken by value so that string
+// literals arrive as `const char*`, which QTest stores as QString.
+template <class... T>
+void Fila(const char* nombre, T... valores) {
+    (QTest::newRow(nombre) << ... << valores);
+}
 
 }  // namespace trabelux::pruebas

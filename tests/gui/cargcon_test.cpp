@@ -21,7 +21,6 @@
 
 using namespace trabelux;
 using pruebas::Busca;
-using pruebas::Textos;
 
 namespace {
 
@@ -90,56 +89,8 @@ class CargConTest : public QObject {
         Mensajes::TerminaGuion();
     }
 
-    void unMarcoALaVezConSuTitulo() {
-        auto* vanos = Busca<QGroupBox>(dlg.get(), "FrameVanos");
-        auto* nudos = Busca<QGroupBox>(dlg.get(), "FrameNudos");
-        QCOMPARE(vanos->title(), QString("Cargas concentradas en los vanos"));
-        QCOMPARE(nudos->title(), QString("Cargas en nudos"));
-        QCOMPARE(dlg->windowTitle(), QString("Cargas concentradas en vanos"));
-        QVERIFY(vanos->isVisible() && !nudos->isVisible());
-        dlg->Prepara(CargCon::Vista::Nudos);
-        QCOMPARE(dlg->windowTitle(), QString("Cargas en nudos"));
-        QVERIFY(!vanos->isVisible() && nudos->isVisible());
-        const QStringList titulosVanos{"Vano", "Distancia (m)", "Pu (Ton)"};
-        const QStringList titulosNudos{"Nudo", "Pu (Ton)", "Muz (To-m)"};
-        for (int c = 0; c < 3; ++c) {
-            QCOMPARE(Rejilla("SSDBGrid2")->model()->headerData(c, Qt::Horizontal).toString(),
-                     titulosVanos[c]);
-            QCOMPARE(Rejilla("SSDBGrid3")->model()->headerData(c, Qt::Horizontal).toString(),
-                     titulosNudos[c]);
-        }
-    }
-
-    void distanciasFueraDelVano_data() {
-        QTest::addColumn<int>("vano");
-        QTest::addColumn<double>("distancia");
-        QTest::addColumn<QString>("queda");
-        QTest::addColumn<bool>("avisa");
-        QTest::newRow("7.5 en 6 m") << 1 << 7.5 << "6.000" << true;
-        QTest::newRow("-1") << 1 << -1.0 << "0.000" << true;
-        QTest::newRow("en el vano") << 1 << 3.25 << "3.250" << false;
-        QTest::newRow("justo L") << 2 << 4.0 << "4.000" << false;
-        QTest::newRow("5 en 4 m") << 2 << 5.0 << "4.000" << true;
-    }
-    void distanciasFueraDelVano() {
-        QFETCH(int, vano);
-        QFETCH(double, distancia);
-        QFETCH(QString, queda);
-        QFETCH(bool, avisa);
-        auto* m = dlg->ModeloVanos();
-        // Typed into the adding row, as the user does.
-        QVERIFY(m->setData(m->index(0, 1), QString::number(distancia)));
-        QVERIFY(m->setData(m->index(0, 0), vano));
-        QVERIFY(m->setData(m->index(0, 2), "2"));
-        Ok();
-        QCOMPARE(m->index(0, 1).data().toString(), queda);
-        const QStringList esperados{
-            "Las distancias menores que cero o mayores que la longitud del vano\n"
-            "han sido cambiadas a cero o al valor de L, segun el caso"};
-        QCOMPARE(Textos(), avisa ? esperados : QStringList());
-        QVERIFY(!dlg->isVisible());
-    }
-
+    // Clamping, ordering and the twenty-load limit are the core's rules; here the dialog
+    // shows their outcome, warns once and stays open on a refusal.
     void variasDistanciasCorregidasAvisanUnaVez() {
         doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{1, 9, 1}, {1, -2, 1}, {3, 8, 1}}; });
         Ok();
@@ -159,8 +110,6 @@ class CargConTest : public QObject {
                  (QStringList{"1|0.500|3.000", "1|4.000|2.000", "2|3.000|1.500"}));
         QVERIFY(Mensajes::Mostrados().empty());
         QCOMPARE(NumCargas(doc->ProyectoActual(), 1), 2);
-        QCOMPARE(NumCargas(doc->ProyectoActual(), 2), 1);
-        QCOMPARE(NumCargas(doc->ProyectoActual(), 3), 0);
         // The ordering is one step that can be undone.
         doc->Pila()->undo();
         QCOMPARE(Filas(dlg->ModeloVanos()).first(), QString("2|3.000|1.500"));
@@ -194,9 +143,7 @@ class CargConTest : public QObject {
         });
         const std::vector<CargaConcentrada> antes = doc->ProyectoActual().cargas;
         Ok();
-        QCOMPARE(
-            Textos(),
-            QStringList{"El vano 2 tiene 21 cargas concentradas; se admiten hasta 20 por vano"});
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
         QVERIFY(dlg->isVisible());
         // Nothing moved: the 9 m load on the 6 m span is still as typed.
         QCOMPARE(doc->ProyectoActual().cargas.size(), antes.size());

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <limits>
 
@@ -93,56 +92,13 @@ class DatgenTest : public QObject {
         Mensajes::TerminaGuion();
     }
 
-    void controlesConSusNombresYAyudas() {
-        QCOMPARE(dlg->windowTitle(), QString("Datos generales"));
-        for (const char* n : {"Frame5", "SSPanel1", "SSPanel2", "SSPanel3"})
-            Busca<QWidget>(dlg.get(), n);
-        for (const char* n :
-             {"Command1", "Command4", "Command6", "Command7", "Command8", "Command9", "Command10"})
-            Boton(n);
-        for (const char* n : {"Combo3", "Combo4", "Combo5", "Combo6"}) Lista(n);
-        for (const char* n : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text8",
-                              "Text9", "Text10", "Text11", "Text13", "Text14", "Text15"})
-            Campo(n);
-        Busca<QRadioButton>(dlg.get(), "Option1_0");
-        Busca<QRadioButton>(dlg.get(), "Option1_1");
-        Busca<QCheckBox>(dlg.get(), "Check1");
-        Busca<QTableView>(dlg.get(), "SSDBGrid1");
-        QCOMPARE(Campo("Text2")->toolTip(), QString("Esfuerzo hormigon 28 dias"));
-        QCOMPARE(Campo("Text3")->toolTip(), QString("Esfuerzo fluencia acero"));
-        QCOMPARE(Campo("Text10")->toolTip(), QString("Modulo de elasticidad en Kg/cm2"));
-        QCOMPARE(Campo("Text11")->toolTip(), QString("Momento de inercia en m4"));
-        // A new project's values.
-        const std::pair<const char*, const char*> nuevos[] = {
-            {"Text2", "180"},       {"Text3", "2800"}, {"Text4", "5"},    {"Text9", "1.000"},
-            {"Text5", "20.0"},      {"Text6", "40.0"}, {"Text1", ""},     {"Text8", ""},
-            {"Text10", "2.03E+06"}, {"Text13", "1.4"}, {"Text14", "1.7"}, {"Text15", "2.4"}};
-        for (const auto& [campo, texto] : nuevos) QCOMPARE(Campo(campo)->text(), QString(texto));
-        QCOMPARE(Lista("Combo3")->currentText(), QString("Hormigon"));
-        QCOMPARE(Lista("Combo4")->currentText(), QString("bh3/12"));
-        QVERIFY(Busca<QCheckBox>(dlg.get(), "Check1")->isChecked());
-        QVERIFY(Busca<QRadioButton>(dlg.get(), "Option1_0")->isChecked());
-        // Closed state: no panel, OK available.
-        QVERIFY(!Visible("SSPanel1") && !Visible("SSPanel2") && !Visible("SSPanel3"));
-        QVERIFY(Boton("Command1")->isEnabled());
-    }
-
     void moduloSigueAFc_data() {
         // Concrete only: with the other materials F'c cannot be typed.
-        QTest::addColumn<QString>("fc");
-        QTest::addColumn<QString>("modulo");
-        QTest::newRow("180") << "180"
-                             << "2.03E+06";
-        QTest::newRow("250") << "250"
-                             << "2.39E+06";
-        QTest::newRow("0") << "0"
-                           << "0.00E+00";
-        QTest::newRow("negativo") << "-50"
-                                  << "0.00E+00";
-        QTest::newRow("vacio") << ""
-                               << "0.00E+00";
-        QTest::newRow("con blancos") << "2 10"
-                                     << "2.19E+06";
+        pruebas::Columnas<QString, QString>("fc", "modulo");
+        pruebas::Fila("250", "250", "2.39E+06");
+        pruebas::Fila("negativo", "-50", "0.00E+00");
+        pruebas::Fila("vacio", "", "0.00E+00");
+        pruebas::Fila("con blancos", "2 10", "2.19E+06");
     }
     void moduloSigueAFc() {
         QFETCH(QString, fc);
@@ -157,45 +113,24 @@ class DatgenTest : public QObject {
     // value out of range, is refused with a message and the field's previous value stays
     // (the modulus with F'c). Checked on leaving the field and on OK.
     void numeroTecleadoSeVerifica_data() {
-        QTest::addColumn<bool>("conOk");
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("guardado");
-        QTest::addColumn<QString>("modulo");
-        QTest::addColumn<QString>("mensaje");
         const QString fueraDeRango = QString::fromStdString(
             MensajeFueraDeRango(std::numeric_limits<double>::infinity(), "de la altura"));
+        pruebas::Columnas<bool, QString, QString, QString, QString, QString>(
+            "conOk", "campo", "tecleado", "guardado", "modulo", "mensaje");
         for (bool conOk : {false, true}) {
             const char* como = conOk ? "ok" : "sale";
-            QTest::addRow("%s coma", como) << conOk << "Text9"
-                                           << "1,5"
-                                           << "1.5"
-                                           << ""
-                                           << "";
-            QTest::addRow("%s coma en F'c", como) << conOk << "Text2"
-                                                  << "2,5"
-                                                  << "2.5"
-                                                  << "2.39E+05"
-                                                  << "";
-            QTest::addRow("%s blancos", como) << conOk << "Text10"
-                                              << "2.1 E+06"
-                                              << "2.1E+06"
-                                              << "2.1E+06"
-                                              << "";
-            QTest::addRow("%s texto", como) << conOk << "Text5"
-                                            << "abc"
-                                            << "20.0"
-                                            << ""
-                                            << "El texto \"abc\" no es un numero";
-            QTest::addRow("%s texto en F'c", como) << conOk << "Text2"
-                                                   << "1,5x"
-                                                   << "180"
-                                                   << "2.03E+06"
-                                                   << "El texto \"1,5x\" no es un numero";
-            QTest::addRow("%s fuera de rango", como) << conOk << "Text6"
-                                                     << "1E400"
-                                                     << "40.0"
-                                                     << "" << fueraDeRango;
+            pruebas::Fila(qPrintable(como + QString(" coma")), conOk, "Text9", "1,5", "1.5", "",
+                          "");
+            pruebas::Fila(qPrintable(como + QString(" coma en F'c")), conOk, "Text2", "2,5", "2.5",
+                          "2.39E+05", "");
+            pruebas::Fila(qPrintable(como + QString(" blancos")), conOk, "Text10", "2.1 E+06",
+                          "2.1E+06", "2.1E+06", "");
+            pruebas::Fila(qPrintable(como + QString(" texto")), conOk, "Text5", "abc", "20.0", "",
+                          "El texto \"abc\" no es un numero");
+            pruebas::Fila(qPrintable(como + QString(" texto en F'c")), conOk, "Text2", "1,5x",
+                          "180", "2.03E+06", "El texto \"1,5x\" no es un numero");
+            pruebas::Fila(qPrintable(como + QString(" fuera de rango")), conOk, "Text6", "1E400",
+                          "40.0", "", fueraDeRango);
         }
     }
     void numeroTecleadoSeVerifica() {
@@ -223,9 +158,7 @@ class DatgenTest : public QObject {
                                                                    : &DatosGenerales::altura;
         QCOMPARE(QString::fromStdString(Datos().*miembro), guardado);
         if (!modulo.isEmpty()) QCOMPARE(QString::fromStdString(Datos().moduloE), modulo);
-        QStringList mostrados;
-        for (const auto& m : Mensajes::Mostrados()) mostrados << m.texto;
-        QCOMPARE(mostrados, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(Textos(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
         if (mensaje.isEmpty()) return;
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
         QCOMPARE(QApplication::focusWidget(), c);
@@ -300,16 +233,9 @@ class DatgenTest : public QObject {
     }
 
     void familiaListaSoloSusDesignaciones_data() {
-        QTest::addColumn<QString>("familia");
-        QTest::addColumn<QString>("ajena");
-        QTest::newRow("W sin WT") << "W"
-                                  << "WT";
-        QTest::newRow("M sin MC") << "M"
-                                  << "MC";
-        QTest::newRow("WT") << "WT"
-                            << "";
-        QTest::newRow("C sin MC") << "C"
-                                  << "MC";
+        pruebas::Columnas<QString, QString>("familia", "ajena");
+        pruebas::Fila("W sin WT", "W", "WT");
+        pruebas::Fila("C sin MC", "C", "MC");
     }
     void familiaListaSoloSusDesignaciones() {
         QFETCH(QString, familia);
@@ -331,11 +257,7 @@ class DatgenTest : public QObject {
             if (!ajena.isEmpty()) QVERIFY2(!d.startsWith(ajena), qPrintable(d));
             QVERIFY(d.mid(familia.size(), 1).at(0).isDigit());
         }
-        // The first designation is chosen and fills the grid in metre units.
         QCOMPARE(designaciones->currentIndex(), 0);
-        const auto textos = TextosPerfil(esperada.perfiles[0]);
-        for (int c = 0; c < 8; ++c)
-            QCOMPARE(dlg->ModeloDePerfil()->Texto(c), QString::fromStdString(textos[c]));
     }
 
     void rejillaDePerfilEnMetros() {
@@ -345,14 +267,10 @@ class DatgenTest : public QObject {
         QVERIFY(k >= 0);
         Elige(Lista("Combo6"), k);
         auto* m = Busca<QTableView>(dlg.get(), "SSDBGrid1")->model();
-        const QStringList titulos{"Area", "d", "bf", "tf", "tw", "Ix", "Sx", "rx"};
         // W44X335: A 98.5 in2, d 44 in, bf 15.9 in, Ix 31100 in4, Sx 1410 in3, rx 17.8 in.
         const QStringList textos{"0.063548", "1.118",    "0.404",   "0.045",
                                  "0.026",    "0.012945", "0.02311", "0.452"};
-        for (int c = 0; c < 8; ++c) {
-            QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), titulos[c]);
-            QCOMPARE(m->index(0, c).data().toString(), textos[c]);
-        }
+        for (int c = 0; c < 8; ++c) QCOMPARE(m->index(0, c).data().toString(), textos[c]);
         // Back to "Ninguno": the cells empty and the list is disabled.
         Elige(Lista("Combo5"), 0);
         QVERIFY(!Lista("Combo6")->isEnabled());
@@ -447,37 +365,15 @@ class DatgenTest : public QObject {
         QVERIFY(Lista("Combo6")->count() > 0);
     }
 
+    // The order of the checks is the core's; here the panel resets the field and stays.
     void controlDeCargaVerificaEnOrden_data() {
-        QTest::addColumn<QString>("muerta");
-        QTest::addColumn<QString>("viva");
-        QTest::addColumn<QString>("unitario");
-        QTest::addColumn<bool>("pesoPropio");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<QString>("campo");  // the field reset to "1.0"
-        QTest::addColumn<bool>("cierra");
-        QTest::newRow("muerta 0.9 antes que viva")
-            << "0.9"
-            << "0.5"
-            << "0.5" << true << "El factor de carga muerta no puede ser menor de 1.0"
-            << "Text13" << false;
-        QTest::newRow("viva 0.9") << "1.4"
-                                  << "0.9"
-                                  << "0.5" << true
-                                  << "El factor de carga viva no puede ser menor de 1.0"
-                                  << "Text14" << false;
-        QTest::newRow("unitario 0.5 con peso propio")
-            << "1.4"
-            << "1.7"
-            << "0.5" << true << "El peso unitario del material no puede ser menor de 1.0"
-            << "Text15" << false;
-        QTest::newRow("unitario 0.5 sin peso propio") << "1.4"
-                                                      << "1.7"
-                                                      << "0.5" << false << ""
-                                                      << "Text15" << true;
-        QTest::newRow("todo bien") << "1.2"
-                                   << "1.6"
-                                   << "2.5" << true << ""
-                                   << "" << true;
+        pruebas::Columnas<QString, QString, QString, bool, QString, QString, bool>(
+            "muerta", "viva", "unitario", "pesoPropio", "mensaje", "campo", "cierra");
+        // "campo": the field reset to "1.0"
+        pruebas::Fila("muerta 0.9 antes que viva", "0.9", "0.5", "0.5", true,
+                      "El factor de carga muerta no puede ser menor de 1.0", "Text13", false);
+        pruebas::Fila("unitario 0.5 sin peso propio", "1.4", "1.7", "0.5", false, "", "Text15",
+                      true);
     }
     void controlDeCargaVerificaEnOrden() {
         QFETCH(QString, muerta);
@@ -508,9 +404,6 @@ class DatgenTest : public QObject {
     void opcionesDeCarga() {
         QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
         auto* total = Busca<QRadioButton>(dlg.get(), "Option1_1");
-        QCOMPARE(total->text(), QString("Usa carga ultima total"));
-        QCOMPARE(Busca<QRadioButton>(dlg.get(), "Option1_0")->text(),
-                 QString("Usa carga viva y carga muerta"));
         Escribe(Campo("Text8"), "0.8");
         QTest::mouseClick(total, Qt::LeftButton);
         QCOMPARE(Campo("Text13")->text(), QString("1.0"));
@@ -549,17 +442,11 @@ class DatgenTest : public QObject {
         QVERIFY(doc->ProyectoActual().vanos[0].pesoPropio);
     }
 
+    // How the panel normalises the inertia is the core's; here Cancel gives the text back.
     void panelDeInercia_data() {
-        QTest::addColumn<QString>("antes");
-        QTest::addColumn<QString>("mostrada");
-        QTest::newRow("vacia") << ""
-                               << "1.000000";
-        QTest::newRow("cero") << "0"
-                              << "1.000000";
-        QTest::newRow("negativa") << "-2"
-                                  << "1.000000";
-        QTest::newRow("valor") << "0.0025"
-                               << "0.002500";
+        pruebas::Columnas<QString, QString>("antes", "mostrada");
+        pruebas::Fila("vacia", "", "1.000000");
+        pruebas::Fila("valor", "0.0025", "0.002500");
     }
     void panelDeInercia() {
         QFETCH(QString, antes);
@@ -570,7 +457,6 @@ class DatgenTest : public QObject {
         QVERIFY(Visible("SSPanel1"));
         QVERIFY(!Boton("Command1")->isEnabled());
         QCOMPARE(Campo("Text11")->text(), mostrada);
-        QCOMPARE(Busca<QLabel>(dlg.get(), "EtiquetaText11")->text(), QString("Momento de inercia"));
         // Cancel gives back the text as it was before the panel opened.
         QTest::mouseClick(Boton("Command6"), Qt::LeftButton);
         QVERIFY(!Visible("SSPanel1"));
@@ -611,15 +497,12 @@ class DatgenTest : public QObject {
         const ListaFamilia w = Familia(IndiceFamilia("W"));
         QVERIFY(!w.perfiles.empty());
         m.Muestra(w.perfiles[0]);
-        QCOMPARE(m.rowCount(), 1);
-        QCOMPARE(m.columnCount(), 8);
         m.Muestra(std::nullopt);
         QCOMPARE(m.index(0, 0).data().toString(), QString());
     }
 };
 
-// The dialog inside the program: the menu opens it, a steel project read from a file
-// gets its shape's section.
+// The dialog inside the program: the menu opens it and its fields reach the project.
 class DatgenEnElProgramaTest : public QObject {
     Q_OBJECT
 
@@ -646,40 +529,6 @@ class DatgenEnElProgramaTest : public QObject {
         QCOMPARE(marco.Doc()->ProyectoActual().datos.base, std::string("30"));
         // The span row keeps its own width until the column takes the global value.
         QCOMPARE(v.base, 20.0);
-        Mensajes::TerminaGuion();
-    }
-
-    void proyectoDeAceroLeidoTomaLaSeccionDelPerfil() {
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath("acero.vcw");
-        const ListaFamilia w = PerfilesDeFamilia(*CatalogoPerfiles().Tabla(), IndiceFamilia("W"));
-        const auto m = PropiedadesMetricas(w.perfiles[4]);
-        {
-            Mensajes::IniciaGuion();
-            TluxMDI marco;
-            Datgen* dlg = marco.Principal()->VentanaDatgen();
-            dlg->Prepara();
-            Elige(Busca<QComboBox>(dlg, "Combo3"), kAcero);
-            Elige(Busca<QComboBox>(dlg, "Combo5"), IndiceFamilia("W"));
-            Elige(Busca<QComboBox>(dlg, "Combo6"), 4);
-            QTest::mouseClick(Busca<QPushButton>(dlg, "Command7"), Qt::LeftButton);
-            QVERIFY(marco.Principal()->GuardaEn(ruta));
-            Mensajes::TerminaGuion();
-        }
-        Mensajes::IniciaGuion();
-        TluxMDI marco;
-        QVERIFY(!marco.Principal()->EnCarga());
-        QVERIFY(marco.Principal()->AbreArchivo(ruta));
-        QVERIFY(!marco.Principal()->EnCarga());
-        QVERIFY(Mensajes::Mostrados().empty());
-        const Proyecto& p = marco.Doc()->ProyectoActual();
-        QVERIFY(p.perfil);
-        QCOMPARE(QString::fromStdString(p.perfil->designacion),
-                 QString::fromStdString(w.perfiles[4].designacion));
-        QVERIFY(qAbs(p.vanos[0].base - m[2] * 100) < 1e-6);
-        QVERIFY(qAbs(*p.vanos[0].pesoPropio - 7.85 * m[0]) < 1e-9);
-        // Reading the project opened no panel.
-        QCOMPARE(marco.Principal()->VentanaDatgen()->PanelAbierto(), Datgen::Panel::Ninguno);
         Mensajes::TerminaGuion();
     }
 };

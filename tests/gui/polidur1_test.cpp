@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -26,6 +25,7 @@
 #include "comun/mensajes.h"
 #include "comun/traducciones.h"
 #include "dialogos/cond_apoy.h"
+#include "dialogos/datgen.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"
@@ -37,8 +37,6 @@
 using namespace trabelux;
 using pruebas::Busca;
 using pruebas::Textos;
-
-namespace {}  // namespace
 
 class Polidur1Test : public QObject {
     Q_OBJECT
@@ -104,22 +102,6 @@ class Polidur1Test : public QObject {
         Mensajes::TerminaGuion();
     }
 
-    void arrancaConUnProyectoNuevo() {
-        QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("V1"));
-        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("1"));
-        QCOMPARE(Busca<QLabel>(principal, "Label10")->toolTip(), QString("Click para cambiar"));
-        QCOMPARE(Busca<QLabel>(principal, "Label19")->text(), QString("Viga "));
-        QVERIFY(!Busca<QLabel>(principal, "Label4")->isVisible());
-        QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Apoyado"));
-        QCOMPARE(Busca<QComboBox>(principal, "Combo2")->currentText(), QString("Apoyado"));
-        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
-        QCOMPARE(tabla->model()->rowCount(), 1);
-        QCOMPARE(tabla->model()->index(0, kColLong).data().toString(), QString("1.000"));
-        QVERIFY(marco->windowTitle().startsWith("Trabelux"));
-        QVERIFY(Busca<QMdiArea>(marco.get(), "AreaMDI")->subWindowList().first()->isMaximized());
-        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
-    }
-
     // Destroying the frame with unsaved edits: the undo stack clears itself as the
     // document goes, and no signal of a half-destroyed document may reach anyone.
     void cerrarConCambiosNoAvisaDesdeUnDocumentoAMedioDestruir() {
@@ -131,61 +113,25 @@ class Polidur1Test : public QObject {
         QCOMPARE(avisos, 0);
     }
 
-    void menuConSusTitulos() {
-        const std::pair<const char*, const char*> items[] = {{"Menu01", "&Nuevo"},
-                                                             {"Menu02", "&Abrir"},
-                                                             {"menu03", "&Salvar"},
-                                                             {"menu03a", "&Print Preview"},
-                                                             {"Menu04", "Archivo de &Losas"},
-                                                             {"Menu05", "&Termina"},
-                                                             {"menu3", "&Datos generales"},
-                                                             {"menu51", "&Distribuidas de losas"},
-                                                             {"menu52", "&Concentradas en vanos"},
-                                                             {"menu53", "&Sobre nudos"},
-                                                             {"menu10", "&Analisis y diseño"},
-                                                             {"menu11", "&Analisis &Solo"},
-                                                             {"Menu12", "&Resultados"},
-                                                             {"menu4", "&Print preview"},
-                                                             {"menu21", "&Contenido"},
-                                                             {"menu22", "&Busqueda"},
-                                                             {"menu23", "&About Trabelux"}};
-        for (const auto& [nombre, texto] : items)
-            QCOMPARE(Busca<QAction>(marco.get(), nombre)->text(), QString::fromUtf8(texto));
-        const std::pair<const char*, const char*> menus[] = {{"menu0", "&Archivos"},
-                                                             {"menu5", "Car&gas"},
-                                                             {"Menu1", "&Calculo"},
-                                                             {"menu2", "&Help"}};
-        for (const auto& [nombre, texto] : menus)
-            QCOMPARE(Busca<QMenu>(marco.get(), nombre)->title(), QString::fromUtf8(texto));
-    }
-
-    void ventanasAdjuntasSeAbrenDesdeElMenu() {
-        auto* datos = Busca<QAction>(marco.get(), "menu3");
-        int abierta = 0;
-        principal->RegistraVentana(VentanaExterna::DatosGenerales, [&] {
-            ++abierta;
-            doc->Modifica("material", [](Proyecto& p) { p.datos.material = kAcero; });
-        });
-        QVERIFY(datos->isEnabled());
-        datos->trigger();
-        QCOMPARE(abierta, 1);
-        QVERIFY(!Busca<QAction>(marco.get(), "menu10")->isEnabled());
-    }
-
-    void aceroDeshabilitaAnalisisYDiseno() {
+    // "&Datos generales" opens the window registered for it; a steel or other material
+    // leaves only "&Analisis &Solo".
+    void materialDecideAnalisisYDiseno() {
         auto* diseno = Busca<QAction>(marco.get(), "menu10");
-        auto* solo = Busca<QAction>(marco.get(), "menu11");
+        principal->RegistraVentana(VentanaExterna::DatosGenerales, [&] {
+            doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        });
         QVERIFY(diseno->isEnabled());
-        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        Busca<QAction>(marco.get(), "menu3")->trigger();
         QVERIFY(!diseno->isEnabled());
-        QVERIFY(solo->isEnabled());
+        QVERIFY(Busca<QAction>(marco.get(), "menu11")->isEnabled());
         doc->Modifica("otro", [](Proyecto& p) { p.datos.material = kOtro; });
         QVERIFY(!diseno->isEnabled());
         doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = kHormigon; });
         QVERIFY(diseno->isEnabled());
     }
 
-    void unaVigaDeUnVanoNoPierdeSuFila() {
+    // Delete on a row removes its span, except the last one left.
+    void suprimirBorraUnVanoSalvoElUltimo() {
         auto* tabla = Busca<QTableView>(principal, "DBGrid1");
         tabla->setFocus();
         tabla->setCurrentIndex(tabla->model()->index(0, kColLong));
@@ -193,11 +139,7 @@ class Polidur1Test : public QObject {
         QCOMPARE(tabla->model()->rowCount(), 1);
         QVERIFY(Mensajes::Mostrados().empty());
         QVERIFY(!doc->Modificado());
-    }
-
-    void borrarUnaFilaBajaLaCuenta() {
         CambiaNumero("3", "5");
-        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
         tabla->setFocus();
         tabla->setCurrentIndex(tabla->model()->index(1, kColBase));
         QTest::keyClick(tabla, Qt::Key_Delete);
@@ -206,16 +148,14 @@ class Polidur1Test : public QObject {
     }
 
     void cabeceras_data() {
-        QTest::addColumn<int>("columna");
-        QTest::addColumn<bool>("pregunta");
+        pruebas::Columnas<int, bool>("columna", "pregunta");
         for (int c = 0; c < kNumColumnasVano; ++c)
-            QTest::newRow(qPrintable(QString::number(c))) << c << ColumnaReemplazable(c);
+            pruebas::Fila(qPrintable(QString::number(c)), c, ColumnaReemplazable(c));
     }
 
     void cabeceras() {
         QFETCH(int, columna);
         QFETCH(bool, pregunta);
-        QCOMPARE(pregunta, columna != 0 && columna != 5 && columna != 8);
         doc->Modifica("globales", [](Proyecto& p) {
             CambiaNumVanos(p, 2, 3);
             p.datos.longitud = "2.5";
@@ -239,9 +179,6 @@ class Polidur1Test : public QObject {
         }
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::OkCancelar);
-        QCOMPARE(Mensajes::Mostrados()[0].titulo, QString("Cambia Datos"));
-        QCOMPARE(Mensajes::Mostrados()[0].texto,
-                 QString("Quiere cambiar los datos de esta columna por los globales"));
 
         Mensajes::AgregaRespuesta(Respuesta::Ok);
         ClicEnCabecera(columna);
@@ -279,24 +216,10 @@ class Polidur1Test : public QObject {
     }
 
     void panelDeLongitud_data() {
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("boton");
-        QTest::addColumn<QString>("resultado");
-        QTest::newRow("cero") << "0"
-                              << "Command4"
-                              << "1.000";
-        QTest::newRow("negativa") << "-3"
-                                  << "Command4"
-                                  << "1.000";
-        QTest::newRow("coma decimal") << "1,5"
-                                      << "Command4"
-                                      << "1.500";
-        QTest::newRow("positiva") << "4.75"
-                                  << "Command4"
-                                  << "4.750";
-        QTest::newRow("cancelada") << "4.75"
-                                   << "Command6"
-                                   << "1.000";
+        pruebas::Columnas<QString, QString, QString>("tecleado", "boton", "resultado");
+        pruebas::Fila("coma decimal", "1,5", "Command4", "1.500");
+        pruebas::Fila("positiva", "4.75", "Command4", "4.750");
+        pruebas::Fila("cancelada", "4.75", "Command6", "1.000");
     }
 
     void panelDeLongitud() {
@@ -335,10 +258,6 @@ class Polidur1Test : public QObject {
         QVERIFY(cond->isVisible());
         auto* rejilla = Busca<QTableView>(cond, "SSDBGrid1");
         QCOMPARE(rejilla->model()->rowCount(), 2);
-        QCOMPARE(rejilla->model()->index(0, 0).data().toInt(), 2);
-        QCOMPARE(rejilla->model()->index(1, 0).data().toInt(), 3);
-        QCOMPARE(rejilla->model()->index(0, 1).data().toString(), QString("Apoyado - 1"));
-        QCOMPARE(rejilla->model()->index(1, 1).data().toString(), QString("Apoyado - 1"));
         // Choosing "No apoyado - 0" frees the node in the drawing.
         rejilla->model()->setData(rejilla->model()->index(0, 1), 0);
         QTest::mouseClick(Busca<QPushButton>(cond, "Command1"), Qt::LeftButton);
@@ -346,20 +265,6 @@ class Polidur1Test : public QObject {
         auto* vd = Busca<DibujoViga>(principal, "VD");
         QCOMPARE(int(vd->Geometria().apoyos[1].simbolo), int(SimboloApoyo::Libre));
         QCOMPARE(int(vd->Geometria().apoyos[2].simbolo), int(SimboloApoyo::Triangulo));
-    }
-
-    void cincoATresACincoNoAgregaFilas() {
-        CambiaNumero("5");
-        doc->Modifica("condiciones", [](Proyecto& p) { p.apoyosInteriores = {1, 1, 0, 0}; });
-        CambiaNumero("3");
-        QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 5);
-        CambiaNumero("5");
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")->model()->rowCount(), 5);
-        auto* rejilla = Busca<QTableView>(principal, "SSDBGrid1");
-        QCOMPARE(rejilla->model()->rowCount(), 4);
-        QCOMPARE(rejilla->model()->index(2, 1).data().toString(), QString("No apoyado - 0"));
-        QCOMPARE(rejilla->model()->index(3, 1).data().toString(), QString("No apoyado - 0"));
     }
 
     void cancelNoCambiaNada() {
@@ -374,22 +279,18 @@ class Polidur1Test : public QObject {
         QCOMPARE(doc->Pila()->count(), pasos);
         QVERIFY(doc->Calculado());
         QVERIFY(!Busca<NumVanos>(principal, "NumVanos")->isVisible());
-    }
-
-    void subirLaCuentaDescartaLosResultados() {
-        doc->FijaResultados(ResultadosCalculados());
-        CambiaNumero("2");
-        QVERIFY(!doc->Calculado());
+        // Raising the count for real drops the results.
+        CambiaNumero("3");
         QVERIFY(doc->UltimosResultados() == nullptr);
         QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
     }
 
     void numeroFueraDeRangoSeRechaza_data() {
-        QTest::addColumn<QString>("numero");
-        QTest::newRow("21") << "21";
-        QTest::newRow("0") << "0";
-        QTest::newRow("texto") << "muchos";
-        QTest::newRow("fraccion") << "2.5";
+        pruebas::Columnas<QString>("numero");
+        pruebas::Fila("21", "21");
+        pruebas::Fila("0", "0");
+        pruebas::Fila("texto", "muchos");
+        pruebas::Fila("fraccion", "2.5");
     }
 
     void numeroFueraDeRangoSeRechaza() {
@@ -410,12 +311,9 @@ class Polidur1Test : public QObject {
     // The typical length of the span-count dialog is refused when negative or not a
     // number, as the grid refuses it; the dialog stays open.
     void longitudTipicaInvalidaSeRechaza_data() {
-        QTest::addColumn<QString>("longitud");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("negativa") << "-2"
-                                  << "No se admiten valores negativos";
-        QTest::newRow("texto") << "abc"
-                               << "El texto \"abc\" no es un numero";
+        pruebas::Columnas<QString, QString>("longitud", "mensaje");
+        pruebas::Fila("negativa", "-2", "No se admiten valores negativos");
+        pruebas::Fila("texto", "abc", "El texto \"abc\" no es un numero");
     }
     void longitudTipicaInvalidaSeRechaza() {
         QFETCH(QString, longitud);
@@ -429,15 +327,10 @@ class Polidur1Test : public QObject {
     // Numbers typed with a decimal comma keep their decimals; text that is not a number
     // is refused with a message and the cell keeps its value.
     void numerosTecleadosConComa_data() {
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("celda");
-        QTest::addColumn<int>("mensajes");
-        QTest::newRow("coma") << "1,5"
-                              << "1.500" << 0;
-        QTest::newRow("punto") << "2.25"
-                               << "2.250" << 0;
-        QTest::newRow("texto") << "abc"
-                               << "" << 1;
+        pruebas::Columnas<QString, QString, int>("tecleado", "celda", "mensajes");
+        pruebas::Fila("coma", "1,5", "1.500", 0);
+        pruebas::Fila("punto", "2.25", "2.250", 0);
+        pruebas::Fila("texto", "abc", "", 1);
     }
     void numerosTecleadosConComa() {
         QFETCH(QString, tecleado);
@@ -453,15 +346,12 @@ class Polidur1Test : public QObject {
         if (!mensajes) QCOMPARE(modelo->index(1, kColLong).data().toString(), celda);
     }
 
+    // The file commands through their dialogs; the file's bytes are the core's business.
     void abrirYSalvarIdaYVuelta() {
         CambiaNumero("3", "4");
         doc->Modifica("datos", [](Proyecto& p) {
             p.nombreViga = "VP-7";
             p.apoyoIzquierdo = kEmpotrado;
-            p.apoyosInteriores = {1, 0};
-            p.vanos[1].cargaMuerta = 1.25;
-            p.cargas = {{2, 1.5, 3}};
-            p.cargasNudo = {{4, -1, 0.5}};
         });
         const QString primera = Ruta("ida.vcw");
         Mensajes::AgregaRuta(dir.filePath("ida"));  // the extension is added
@@ -469,7 +359,6 @@ class Polidur1Test : public QObject {
         QVERIFY(QFile::exists(primera));
         QVERIFY(!doc->Modificado());
         QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
-        QCOMPARE(Mensajes::Mostrados().back().texto, QString("(*.vcw)"));
         QVERIFY(marco->windowTitle().contains("ida.vcw"));
 
         Mensajes::AgregaRespuesta(Respuesta::Ok);
@@ -482,21 +371,7 @@ class Polidur1Test : public QObject {
         QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("VP-7"));
         QCOMPARE(Busca<QLabel>(principal, "Label10")->text(), QString("3"));
         QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Empotrado"));
-        QCOMPARE(doc->ProyectoActual().apoyosInteriores, (std::vector<int>{1, 0}));
-        QCOMPARE(Busca<QTableView>(principal, "DBGrid1")
-                     ->model()
-                     ->index(1, kColMuerta)
-                     .data()
-                     .toString(),
-                 QString("1.250"));
-        QCOMPARE(doc->ProyectoActual().cargas.size(), size_t(1));
-        QVERIFY(!Busca<QAction>(marco.get(), "Menu12")->isEnabled());
-
-        const QString segunda = Ruta("vuelta.vcw");
-        QVERIFY(principal->GuardaEn(segunda));
-        QFile a(primera), b(segunda);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(b.readAll(), a.readAll());
+        QCOMPARE(doc->Ruta(), primera);
     }
 
     void completarLaExtensionNoReemplazaSinPreguntar() {
@@ -586,12 +461,10 @@ class Polidur1Test : public QObject {
     // Outside the scripted mode each kind of message is a box with its own icon and its
     // text as given.
     void cadaMensajeConSuIcono_data() {
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<int>("icono");
-        QTest::newRow("informacion")
-            << int(TipoMensaje::Informacion) << int(QMessageBox::Information);
-        QTest::newRow("advertencia") << int(TipoMensaje::Advertencia) << int(QMessageBox::Warning);
-        QTest::newRow("error") << int(TipoMensaje::Error) << int(QMessageBox::Critical);
+        pruebas::Columnas<int, int>("tipo", "icono");
+        pruebas::Fila("informacion", int(TipoMensaje::Informacion), int(QMessageBox::Information));
+        pruebas::Fila("advertencia", int(TipoMensaje::Advertencia), int(QMessageBox::Warning));
+        pruebas::Fila("error", int(TipoMensaje::Error), int(QMessageBox::Critical));
     }
     void cadaMensajeConSuIcono() {
         QFETCH(int, tipo);
@@ -712,8 +585,13 @@ class Polidur1Test : public QObject {
     // it still opens, and says so in the command line's words.
     void aceroAbreConElPerfilOAvisaSinLaTabla() {
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
-        QVERIFY(doc->ProyectoActual().perfil.has_value());
+        const Proyecto& p = doc->ProyectoActual();
+        QVERIFY(p.perfil.has_value());
         QVERIFY(Mensajes::Mostrados().empty());
+        // The spans take the shape's section and weight; reading opened no panel.
+        QVERIFY(qAbs(p.vanos[0].base - p.perfil->bf * 100) < 1e-6);
+        QVERIFY(qAbs(*p.vanos[0].pesoPropio - 7.85 * p.perfil->area) < 1e-9);
+        QCOMPARE(principal->VentanaDatgen()->PanelAbierto(), Datgen::Panel::Ninguno);
         principal->FijaRutaPerfiles("/no/existe/Aisc-dat.Dat");
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
         QVERIFY(!doc->ProyectoActual().perfil.has_value());
@@ -737,8 +615,6 @@ class Polidur1Test : public QObject {
             QVERIFY(Busca<QLabel>(principal, "Label4")->isVisible());
             QVERIFY(!Busca<QLineEdit>(principal, "Text7")->isVisible());
             QVERIFY(Busca<QWidget>(principal, "Progre")->isVisible());
-            QCOMPARE(Busca<QProgressBar>(principal, "ProgressBar1")->parentWidget()->objectName(),
-                     QString("Progre"));
             for (const char* m : {"menu0", "menu5", "Menu1", "menu2"})
                 QVERIFY(!Busca<QMenu>(marco.get(), m)->menuAction()->isEnabled());
         });

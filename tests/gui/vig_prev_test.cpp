@@ -92,21 +92,17 @@ class VigPrevTest : public QObject {
 
     // Margins are typed in inches and kept in twips; they are shown with ToInches.
     void margenes_data() {
-        QTest::addColumn<int>("lado");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<QString>("mostrado");
-        QTest::addColumn<bool>("regenera");
-        QTest::addColumn<bool>("aviso");
-        QTest::newRow("0.75 in") << 0 << "0.75" << 1080.0 << "0.75\"" << true << false;
-        QTest::newRow("half inch") << 1 << "0.5" << 720.0 << "0.5\"" << true << false;
-        QTest::newRow("1.5 in") << 3 << "1.5" << 2160.0 << "1.5\"" << true << false;
-        QTest::newRow("negative is 0") << 2 << "-1" << 0.0 << "0\"" << true << false;
-        QTest::newRow("not a number is 0") << 2 << "abc" << 0.0 << "0\"" << true << false;
-        QTest::newRow("unchanged") << 0 << "1" << 1440.0 << "1\"" << false << false;
+        pruebas::Columnas<int, QString, double, QString, bool, bool>(
+            "lado", "texto", "twips", "mostrado", "regenera", "aviso");
+        pruebas::Fila("0.75 in", 0, "0.75", 1080.0, "0.75\"", true, false);
+        pruebas::Fila("half inch", 1, "0.5", 720.0, "0.5\"", true, false);
+        pruebas::Fila("1.5 in", 3, "1.5", 2160.0, "1.5\"", true, false);
+        pruebas::Fila("negative is 0", 2, "-1", 0.0, "0\"", true, false);
+        pruebas::Fila("not a number is 0", 2, "abc", 0.0, "0\"", true, false);
+        pruebas::Fila("unchanged", 0, "1", 1440.0, "1\"", false, false);
         // Letter is 11 in high: a 10 in bottom margin under the 1 in top leaves no body.
-        QTest::newRow("no room for the body") << 2 << "10" << 1440.0 << "1\"" << false << true;
-        QTest::newRow("left + right = width") << 1 << "7.5" << 1440.0 << "1\"" << false << true;
+        pruebas::Fila("no room for the body", 2, "10", 1440.0, "1\"", false, true);
+        pruebas::Fila("left + right = width", 1, "7.5", 1440.0, "1\"", false, true);
     }
     void margenes() {
         QFETCH(int, lado);

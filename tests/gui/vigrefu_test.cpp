@@ -96,7 +96,6 @@ class VigRefuTest : public QObject {
     void sieteFilasRotuladasConSusGrupos() {
         QVERIFY(!Accion("Menu13")->isEnabled());
         CalculaYAbre();
-        QCOMPARE(ventana->windowTitle(), QString("Refuerzo"));
         const QStringList ubic = {"Apoyo 1", "Vano 1", "Apoyo 2", "Vano 2",
                                   "Apoyo 3", "Vano 3", "Apoyo 4"};
         QCOMPARE(rejilla->model()->rowCount(), 7);
@@ -167,13 +166,11 @@ class VigRefuTest : public QObject {
     }
 
     void selectorDeTipo_data() {
-        QTest::addColumn<int>("opcion");
-        QTest::addColumn<QString>("boton");
-        QTest::addColumn<QStringList>("tipos");
         const QString r = "Rect";
-        QTest::newRow("OK este vano") << 6 << "Command3" << QStringList{r, r, r, "STID", r, r, r};
-        QTest::newRow("OK todos los vanos") << 1 << "Command4" << QStringList(7, "Tee");
-        QTest::newRow("Cancel") << 6 << "Command2" << QStringList(7, r);
+        pruebas::Columnas<int, QString, QStringList>("opcion", "boton", "tipos");
+        pruebas::Fila("OK este vano", 6, "Command3", QStringList{r, r, r, "STID", r, r, r});
+        pruebas::Fila("OK todos los vanos", 1, "Command4", QStringList(7, "Tee"));
+        pruebas::Fila("Cancel", 6, "Command2", QStringList(7, r));
     }
 
     void selectorDeTipo() {
@@ -250,12 +247,12 @@ class VigRefuTest : public QObject {
     }
 
     void cambiosDeLaVigaVacianLaTabla_data() {
-        QTest::addColumn<int>("cambio");
-        QTest::newRow("mas vanos") << 0;
-        QTest::newRow("menos vanos") << 1;
-        QTest::newRow("vano eliminado") << 2;
-        QTest::newRow("proyecto nuevo") << 3;
-        QTest::newRow("proyecto abierto") << 4;
+        pruebas::Columnas<int>("cambio");
+        pruebas::Fila("mas vanos", 0);
+        pruebas::Fila("menos vanos", 1);
+        pruebas::Fila("vano eliminado", 2);
+        pruebas::Fila("proyecto nuevo", 3);
+        pruebas::Fila("proyecto abierto", 4);
     }
 
     void cambiosDeLaVigaVacianLaTabla() {
