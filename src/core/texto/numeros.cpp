@@ -100,6 +100,48 @@ std::string RedondeoDecimal(double valor, int decimales) {
     return entera + "." + frac;
 }
 
+// The common case of LeeNumero without building strings: blanks anywhere, a sign,
+// digits with at most one point and no exponent. When the digits make an integer m of
+// at most 2^53 and there are f <= 22 decimals, m and 10^f are exact doubles and the one
+// correctly rounded division m / 10^f is the double strtod returns for the text (strtod
+// rounds correctly too). Anything else (an exponent, more digits) is left to strtod.
+std::optional<double> LeeNumeroSimple(std::string_view texto) {
+    static constexpr double kPotencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr unsigned long long kMaxExacto = 1ULL << 53;
+    size_t i = 0;
+    auto saltaBlancos = [&] {
+        while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
+    };
+    saltaBlancos();
+    bool negativo = false;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
+    unsigned long long m = 0;
+    int decimales = 0;
+    bool digitos = false, punto = false;
+    for (;; ++i) {
+        saltaBlancos();
+        if (i >= texto.size()) break;
+        const char c = texto[i];
+        if (EsDigito(c)) {
+            if (m > (kMaxExacto - 9) / 10) return std::nullopt;
+            m = m * 10 + static_cast<unsigned>(c - '0');
+            digitos = true;
+            if (punto) ++decimales;
+        } else if (c == '.' && !punto) {
+            punto = true;
+        } else {
+            if (c == 'E' || c == 'e' || c == 'D' || c == 'd') return std::nullopt;
+            break;
+        }
+    }
+    if (!digitos) return 0.0;
+    if (decimales > 22) return std::nullopt;
+    const double v = static_cast<double>(m) / kPotencias[decimales];
+    return negativo ? -v : v;
+}
+
 }  // namespace
 
 bool EsNumero(std::string_view texto) {
@@ -142,6 +184,7 @@ std::string MensajeNoEsNumero(std::string_view texto) {
 }
 
 double LeeNumero(std::string_view texto) {
+    if (const std::optional<double> v = LeeNumeroSimple(texto)) return *v;
     std::string p;
     if (!Prefijo(SinBlancos(texto), p)) return 0.0;
     double v = std::strtod(p.c_str(), nullptr);
