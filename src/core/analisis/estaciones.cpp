@@ -96,6 +96,39 @@ FuncionCargas EligeAplicaCargas() {
 }
 const FuncionCargas AplicaCargas = EligeAplicaCargas();
 
+// Stores the stations 0..4q-1 (4q <= total) in single precision four at a time and
+// raises maxV and maxM to the largest |V| and |M| among them; returns 4q. The values
+// are finite and their absolute values are not negative zeros, so the largest does not
+// depend on the order they are compared in, and as bit patterns non-negative floats
+// order as the integers they read as.
+typedef float CuatroSimples __attribute__((vector_size(16)));
+typedef int CuatroEnteros __attribute__((vector_size(16)));
+int GuardaCuatroEnCuatro(const double* cortV, const double* momM, int total, float* cortantes,
+                         float* momentos, float& maxV, float& maxM) {
+    CuatroEnteros mayorV = {}, mayorM = {};
+    const CuatroEnteros sinSigno = {0x7fffffff, 0x7fffffff, 0x7fffffff, 0x7fffffff};
+    const int cuatros = total / 4 * 4;
+    for (int m = 0; m < cuatros; m += 4) {
+        Cuatro v, mo;
+        __builtin_memcpy(&v, cortV + m, sizeof v);
+        __builtin_memcpy(&mo, momM + m, sizeof mo);
+        const CuatroSimples V = __builtin_convertvector(v, CuatroSimples);
+        const CuatroSimples M = __builtin_convertvector(mo, CuatroSimples);
+        __builtin_memcpy(cortantes + m, &V, sizeof V);
+        __builtin_memcpy(momentos + m, &M, sizeof M);
+        const CuatroEnteros absV = reinterpret_cast<CuatroEnteros>(V) & sinSigno;
+        const CuatroEnteros absM = reinterpret_cast<CuatroEnteros>(M) & sinSigno;
+        const CuatroEnteros subeV = absV > mayorV, subeM = absM > mayorM;
+        mayorV = (absV & subeV) | (mayorV & ~subeV);
+        mayorM = (absM & subeM) | (mayorM & ~subeM);
+    }
+    for (int k = 0; k < 4; ++k) {
+        maxV = std::max(maxV, reinterpret_cast<CuatroSimples>(mayorV)[k]);
+        maxM = std::max(maxM, reinterpret_cast<CuatroSimples>(mayorM)[k]);
+    }
+    return cuatros;
+}
+
 // Sum of |P| and of |P a| over the loads of one span: with them a bound of the station
 // values tells whether single precision can overflow.
 struct CotaCargas {
@@ -215,7 +248,8 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         // precision keeps the order, so this is the single value of the largest double.
         // Locals rather than the result's members, which the station stores could alias.
         float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
-        for (m = 0; m < total; ++m) {
+        m = GuardaCuatroEnCuatro(cortV, momM, total, cortantes, momentos, maxCortante, maxMomento);
+        for (; m < total; ++m) {
             const float V = static_cast<float>(cortV[m]), M = static_cast<float>(momM[m]);
             cortantes[m] = V;
             momentos[m] = M;
