@@ -1,5 +1,6 @@
 #include "texto/numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -62,42 +63,41 @@ std::string RedondeoDecimal(double valor, int decimales) {
     // correctly rounded, without the cost of printf).
     *std::to_chars(buf, buf + sizeof buf - 1, std::fabs(valor), std::chars_format::scientific, 14)
          .ptr = '\0';
-    // buf: d.dddddddddddddde[+-]xx
-    std::string mant;
-    mant += buf[0];
-    mant.append(buf + 2, 14);
-    int exp = std::atoi(buf + 17);
-    // Number = 0.mant x 10^(exp+1); the integer part has exp+1 digits.
+    // buf: d.dddddddddddddde[+-]xx. Number = 0.mant x 10^(exp+1): the integer part has
+    // exp+1 digits. Everything is written into one string (every table cell comes here).
+    const int exp = std::atoi(buf + 17);
     int enteros = exp + 1;
+    const int ceros = enteros < 0 ? -enteros : 0;  // zeros between the point and the digits
+    if (enteros < 0) enteros = 0;
+    const int mantener = enteros + decimales;
     std::string digitos;
-    if (enteros <= 0) {
-        digitos = std::string(-enteros, '0') + mant;
-        enteros = 0;
-    } else {
-        digitos = mant;
-        if (static_cast<int>(digitos.size()) < enteros)
-            digitos += std::string(enteros - digitos.size(), '0');
-    }
-    int mantener = enteros + decimales;
+    digitos.reserve(static_cast<size_t>(std::max(ceros + 15, std::max(enteros, mantener + 1)) + 2));
+    digitos.append(static_cast<size_t>(ceros), '0');
+    digitos += buf[0];
+    digitos.append(buf + 2, 14);
+    if (static_cast<int>(digitos.size()) < enteros)
+        digitos.resize(static_cast<size_t>(enteros), '0');
     if (static_cast<int>(digitos.size()) < mantener + 1)
-        digitos += std::string(mantener + 1 - digitos.size(), '0');
-    bool sube = digitos[mantener] >= '5';
-    digitos.resize(mantener);
+        digitos.resize(static_cast<size_t>(mantener + 1), '0');
+    const bool sube = digitos[static_cast<size_t>(mantener)] >= '5';
+    digitos.resize(static_cast<size_t>(mantener));
     if (sube) {
         int k = mantener - 1;
-        while (k >= 0 && digitos[k] == '9') digitos[k--] = '0';
+        while (k >= 0 && digitos[static_cast<size_t>(k)] == '9')
+            digitos[static_cast<size_t>(k--)] = '0';
         if (k >= 0) {
-            digitos[k]++;
+            digitos[static_cast<size_t>(k)]++;
         } else {
             digitos.insert(digitos.begin(), '1');
             enteros++;
         }
     }
-    std::string entera = digitos.substr(0, enteros);
-    std::string frac = digitos.substr(enteros);
-    size_t nz = entera.find_first_not_of('0');
-    entera = nz == std::string::npos ? "" : entera.substr(nz);
-    return entera + "." + frac;
+    // The integer digits lose their leading zeros ("" for none), the fraction keeps all.
+    size_t nz = 0;
+    while (nz < static_cast<size_t>(enteros) && digitos[nz] == '0') ++nz;
+    digitos.insert(static_cast<size_t>(enteros), 1, '.');
+    digitos.erase(0, nz);
+    return digitos;
 }
 
 // The common case of LeeNumero without building strings: blanks anywhere, a sign,
