@@ -257,12 +257,22 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
             maxMomento = std::max(maxMomento, std::fabs(M));
         }
         // The largest sagging moment at its first station, compared in double precision.
+        // The kept value is never negative, so a station moves the walk only if its moment
+        // exceeds it: a group of four none of which does is passed over whole (most of
+        // them, on the falling and hogging parts of the diagram).
         float momMax = 0.0f, posMax = 0.0f;
-        for (m = 0; m < total; ++m) {
-            const double M = momM[m];
-            if (M >= 0.0 && M > momMax) {
-                momMax = static_cast<float>(M);
-                posMax = xs[m];
+        for (m = 0; m < total; m += 4) {
+            const int finGrupo = std::min(total, m + 4);
+            const double guardado = momMax;
+            if (finGrupo - m == 4 && !((momM[m] > guardado) | (momM[m + 1] > guardado) |
+                                       (momM[m + 2] > guardado) | (momM[m + 3] > guardado)))
+                continue;
+            for (int g = m; g < finGrupo; ++g) {
+                const double M = momM[g];
+                if (M >= 0.0 && M > momMax) {
+                    momMax = static_cast<float>(M);
+                    posMax = xs[g];
+                }
             }
         }
         r.momMaxVano[static_cast<size_t>(i)] = momMax;
