@@ -1,9 +1,11 @@
 // A complete run of the largest beam the program takes: 20 spans with 20 concentrated
-// loads each, analysed and designed (compression steel accepted), and the analysis alone.
+// loads each, analysed and designed (compression steel accepted), with and without the
+// bar proposal of the detailing table, and the analysis alone.
 #include <benchmark/benchmark.h>
 
 #include "analisis/calcula.h"
 #include "comun/viga_mayor.h"
+#include "detallado/detallado.h"
 
 namespace {
 
@@ -20,6 +22,21 @@ void BM_CalculaCompleto(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CalculaCompleto)->Unit(benchmark::kMicrosecond);
+
+// What the user waits for from "Calculo" to the bars: the run, then the proposal.
+void BM_CalculaYBarras(benchmark::State& state) {
+    const Proyecto p = VigaMayor();
+    OpcionesCalculo o;
+    o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+    for (auto _ : state) {
+        Resultados r = Calcula(p, o);
+        if (!r.Calculado()) state.SkipWithError(r.mensaje.c_str());
+        TablaDetallado tabla;
+        MyLoad(tabla, p, r);
+        benchmark::DoNotOptimize(tabla);
+    }
+}
+BENCHMARK(BM_CalculaYBarras)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculaSoloAnalisis(benchmark::State& state) {
     const Proyecto p = VigaMayor();

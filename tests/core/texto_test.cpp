@@ -39,6 +39,19 @@ TEST(LeeNumero, ReadsTheLongestNumericPrefix) {
     for (const auto& c : casos) EXPECT_DOUBLE_EQ(LeeNumero(c.texto), c.esperado) << c.texto;
 }
 
+// LeeNumero reads plain decimals without strtod; LeeNumeroSinLimite still goes through
+// it. They must agree to the bit, at the edges of the shortcut too.
+TEST(LeeNumero, ShortcutGivesTheBitsStrtodGives) {
+    for (const char* texto :
+         {"0.1", "0.175", "-0", "- 0.0", "4200", "1.7976931348623157", "9007199254740993",
+          "9007199254740992", "0.00000000000000000000001", "0.0000000000000000000000001",
+          "123456789.123456789", "2 1 0", "0.3e1"}) {
+        const double rapido = LeeNumero(texto), estandar = LeeNumeroSinLimite(texto);
+        EXPECT_EQ(std::signbit(rapido), std::signbit(estandar)) << texto;
+        EXPECT_EQ(rapido, estandar) << texto;
+    }
+}
+
 TEST(Formatea, FixedPatternsRoundHalfAwayFromZero) {
     struct Caso {
         double valor;

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 #include "analisis/precision.h"
 #include "modelo/rango.h"
@@ -60,17 +63,71 @@ __attribute__((target("avx2"))) void AplicaCargasAvx2(const double* a, const dou
                                                       const double* x, double* M, double* Q) {
     AplicaCargasBloque<Cuatro, CuatroMascara, kBloque / 4>(a, P, nc, x, M, Q);
 }
+
+// The whole block of eight in one register where the processor has AVX-512; the mask of
+// the stations right of the load picks the lanes that subtract, the others keep their
+// value as the subtraction of +0 leaves it. The product and the difference are separate
+// instructions, so each is rounded as in the narrower versions.
+__attribute__((target("avx512f"))) void AplicaCargasAvx512(const double* a, const double* P, int nc,
+                                                           const double* x, double* M, double* Q) {
+    static_assert(kBloque == 8, "one block, one register");
+    const __m512d xs = _mm512_load_pd(x);
+    __m512d ms = _mm512_load_pd(M), qs = _mm512_load_pd(Q);
+    for (int k = 0; k < nc; ++k) {
+        const __m512d ak = _mm512_set1_pd(a[k]), pp = _mm512_set1_pd(P[k]);
+        const __mmask8 actua = _mm512_cmp_pd_mask(xs, ak, _CMP_GT_OQ);
+        const __m512d dM = _mm512_mul_pd(pp, _mm512_sub_pd(xs, ak));
+        ms = _mm512_mask_sub_pd(ms, actua, ms, dM);
+        qs = _mm512_mask_sub_pd(qs, actua, qs, pp);
+    }
+    _mm512_store_pd(M, ms);
+    _mm512_store_pd(Q, qs);
+}
 #endif
 
 using FuncionCargas = void (*)(const double*, const double*, int, const double*, double*, double*);
 FuncionCargas EligeAplicaCargas() {
 #if defined(__x86_64__) && defined(__GNUC__)
     __builtin_cpu_init();  // this runs among the static initialisers
+    if (__builtin_cpu_supports("avx512f")) return AplicaCargasAvx512;
     if (__builtin_cpu_supports("avx2")) return AplicaCargasAvx2;
 #endif
     return AplicaCargasSse2;
 }
 const FuncionCargas AplicaCargas = EligeAplicaCargas();
+
+// Stores the stations 0..4q-1 (4q <= total) in single precision four at a time and
+// raises maxV and maxM to the largest |V| and |M| among them; returns 4q. The values
+// are finite and their absolute values are not negative zeros, so the largest does not
+// depend on the order they are compared in, and as bit patterns non-negative floats
+// order as the integers they read as.
+typedef float CuatroSimples __attribute__((vector_size(16)));
+typedef int CuatroEnteros __attribute__((vector_size(16)));
+int GuardaCuatroEnCuatro(const double* cortV, const double* momM, int total, float* cortantes,
+                         float* momentos, float& maxV, float& maxM) {
+    CuatroEnteros mayorV = {}, mayorM = {};
+    const CuatroEnteros sinSigno = {0x7fffffff, 0x7fffffff, 0x7fffffff, 0x7fffffff};
+    const int cuatros = total / 4 * 4;
+    for (int m = 0; m < cuatros; m += 4) {
+        Cuatro v, mo;
+        __builtin_memcpy(&v, cortV + m, sizeof v);
+        __builtin_memcpy(&mo, momM + m, sizeof mo);
+        const CuatroSimples V = __builtin_convertvector(v, CuatroSimples);
+        const CuatroSimples M = __builtin_convertvector(mo, CuatroSimples);
+        __builtin_memcpy(cortantes + m, &V, sizeof V);
+        __builtin_memcpy(momentos + m, &M, sizeof M);
+        const CuatroEnteros absV = reinterpret_cast<CuatroEnteros>(V) & sinSigno;
+        const CuatroEnteros absM = reinterpret_cast<CuatroEnteros>(M) & sinSigno;
+        const CuatroEnteros subeV = absV > mayorV, subeM = absM > mayorM;
+        mayorV = (absV & subeV) | (mayorV & ~subeV);
+        mayorM = (absM & subeM) | (mayorM & ~subeM);
+    }
+    for (int k = 0; k < 4; ++k) {
+        maxV = std::max(maxV, reinterpret_cast<CuatroSimples>(mayorV)[k]);
+        maxM = std::max(maxM, reinterpret_cast<CuatroSimples>(mayorM)[k]);
+    }
+    return cuatros;
+}
 
 // Sum of |P| and of |P a| over the loads of one span: with them a bound of the station
 // values tells whether single precision can overflow.
@@ -96,7 +153,7 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
     r.posMomMax.assign(static_cast<size_t>(n), 0.0f);
     r.diagramas.resize(static_cast<size_t>(n));
     const int totalProgreso = n * kEstacionesRegulares;
-    alignas(32) double xd[kMaxEstacionesBloque], momM[kMaxEstacionesBloque],
+    alignas(64) double xd[kMaxEstacionesBloque], momM[kMaxEstacionesBloque],
         cortV[kMaxEstacionesBloque];
 
     for (int i = 0; i < n; ++i) {
@@ -191,7 +248,8 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         // precision keeps the order, so this is the single value of the largest double.
         // Locals rather than the result's members, which the station stores could alias.
         float maxCortante = r.maxCortante, maxMomento = r.maxMomento;
-        for (m = 0; m < total; ++m) {
+        m = GuardaCuatroEnCuatro(cortV, momM, total, cortantes, momentos, maxCortante, maxMomento);
+        for (; m < total; ++m) {
             const float V = static_cast<float>(cortV[m]), M = static_cast<float>(momM[m]);
             cortantes[m] = V;
             momentos[m] = M;
@@ -199,12 +257,22 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
             maxMomento = std::max(maxMomento, std::fabs(M));
         }
         // The largest sagging moment at its first station, compared in double precision.
+        // The kept value is never negative, so a station moves the walk only if its moment
+        // exceeds it: a group of four none of which does is passed over whole (most of
+        // them, on the falling and hogging parts of the diagram).
         float momMax = 0.0f, posMax = 0.0f;
-        for (m = 0; m < total; ++m) {
-            const double M = momM[m];
-            if (M >= 0.0 && M > momMax) {
-                momMax = static_cast<float>(M);
-                posMax = xs[m];
+        for (m = 0; m < total; m += 4) {
+            const int finGrupo = std::min(total, m + 4);
+            const double guardado = momMax;
+            if (finGrupo - m == 4 && !((momM[m] > guardado) | (momM[m + 1] > guardado) |
+                                       (momM[m + 2] > guardado) | (momM[m + 3] > guardado)))
+                continue;
+            for (int g = m; g < finGrupo; ++g) {
+                const double M = momM[g];
+                if (M >= 0.0 && M > momMax) {
+                    momMax = static_cast<float>(M);
+                    posMax = xs[g];
+                }
             }
         }
         r.momMaxVano[static_cast<size_t>(i)] = momMax;

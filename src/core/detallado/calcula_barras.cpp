@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "detallado/barras.h"
 #include "texto/numeros.h"
@@ -87,13 +88,15 @@ void CopiaInferiorSiVacia(FilaDetallado& apoyo, const FilaDetallado& vano) {
 // A text without the separator is not understood and changes nothing.
 void ProponeEstribo(FilaDetallado& f, const FilaRefuerzoTransversal* t) {
     if (!t) return;
-    const auto corte = t->estribos.find(" a ");
-    if (corte == std::string::npos) return;
-    std::string nombre = t->estribos.substr(0, corte);
+    // Views into the row's text: nothing is copied.
+    const std::string_view texto = t->estribos;
+    const auto corte = texto.find(" a ");
+    if (corte == std::string_view::npos) return;
+    std::string_view nombre = texto.substr(0, corte);
     const auto ini = nombre.find_first_not_of(" \t");
     const auto fin = nombre.find_last_not_of(" \t");
-    nombre = ini == std::string::npos ? "" : nombre.substr(ini, fin - ini + 1);
-    const double separacion = LeeNumero(t->estribos.substr(corte + 3));
+    nombre = ini == std::string_view::npos ? "" : nombre.substr(ini, fin - ini + 1);
+    const double separacion = LeeNumero(texto.substr(corte + 3));
     if (!f.barraEstribo) f.barraEstribo = nombre == "ø3/8" ? 0 : 1;
     // A spacing that is not positive would be emptied again by the next run.
     if (!f.separEstribo && separacion > 0) f.separEstribo = separacion;

@@ -2,29 +2,46 @@
 #include "detallado/detallado.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace trabelux {
 
 namespace {
 
-std::string Etiqueta(int k) { return std::to_string(k) + "-" + std::to_string(k); }
+// The texts of a row are written into one buffer and made a string once: the table is
+// loaded after every run, and concatenating temporaries cost more than the proposal.
+std::string ConNumero(std::string_view prefijo, int k) {
+    char buf[32];
+    prefijo.copy(buf, prefijo.size());
+    char* fin = std::to_chars(buf + prefijo.size(), buf + sizeof buf, k).ptr;
+    return std::string(buf, fin);
+}
+
+std::string Etiqueta(int k) {
+    const std::string numero = ConNumero("", k);
+    std::string etiqueta = numero;
+    etiqueta += '-';
+    return etiqueta += numero;
+}
 
 }  // namespace
 
 void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
     const int n = std::clamp(proyecto.numVanos, 1, kMaxVanos);
     tabla.filas.clear();
+    tabla.filas.reserve(static_cast<size_t>(2 * n + 1));
     for (int k = 1; k <= 2 * n + 1; ++k) {
         FilaDetallado f;
         f.dib = true;
-        f.ubic =
-            k % 2 == 1 ? "Apoyo " + std::to_string((k + 1) / 2) : "Vano " + std::to_string(k / 2);
+        f.ubic = k % 2 == 1 ? ConNumero("Apoyo ", (k + 1) / 2) : ConNumero("Vano ", k / 2);
         f.sec = Etiqueta(k);
         f.tipo = "Rect";
         f.barraPercha = 0;
         f.cantPercha = 2;
-        tabla.filas.push_back(f);
+        tabla.filas.push_back(std::move(f));
     }
     CalculaBarras(tabla, proyecto, resultados);
     tabla.filas[0].barraInferior = tabla.filas[1].barraInferior;

@@ -84,6 +84,7 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
 
 std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
     const MaterialDiseno m{e.fc, e.fy, e.recub};
+    r.refuerzoTransversal.reserve(static_cast<size_t>(e.numVanos));
     for (int i = 0; i < e.numVanos; ++i) {
         if (e.fy > kFyMaximoCortante) return "Fy no puede ser mayor de 4200";
         const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(i)];
@@ -93,15 +94,17 @@ std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
         // Reached without a flexural row (nothing bends the span), so the depth is
         // checked here too.
         if (!(d > 0.0f)) return "El peralte es insuficiente en el vano " + std::to_string(i + 1);
-        std::string insuficiente =
-            "La seccion es insuficiente por cortante en el vano " + std::to_string(i + 1);
+        // The message is only written when a section fails (a long text is an allocation).
+        auto insuficiente = [i] {
+            return "La seccion es insuficiente por cortante en el vano " + std::to_string(i + 1);
+        };
         // Shear at d from each face; loads within d are not taken off.
         const double vuI = std::fabs(f.cortanteI - w * d / 100.0) * 1000.0;
         const double vuJ = std::fabs(f.cortanteJ - w * d / 100.0) * 1000.0;
         const EstriboExtremo izq = DisenaEstriboExtremo(vuI, b, d, m);
-        if (!izq.suficiente) return insuficiente;
+        if (!izq.suficiente) return insuficiente();
         const EstriboExtremo der = DisenaEstriboExtremo(vuJ, b, d, m);
-        if (!der.suficiente) return insuficiente;
+        if (!der.suficiente) return insuficiente();
         // Each end speaks for itself: a left end without shear simply needs no stirrups
         // by strength, it never inherits the previous span's values.
         const EstriboExtremo& rige = der.vs > izq.vs ? der : izq;

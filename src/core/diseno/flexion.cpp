@@ -104,6 +104,7 @@ std::string DisenaVanos(const EntradaCalculo& e, Resultados& r,
         if (std::fabs(r.momMaxVano[static_cast<size_t>(i)]) > kMomentoMinimoVano) algunVano = true;
     if (!algunVano) return {};
 
+    r.refuerzoVanos.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const float momento = r.momMaxVano[static_cast<size_t>(i)];
         const float mu = Simple(std::fabs(momento) * kTmACm);
@@ -133,6 +134,7 @@ std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
         if (std::fabs(momentoNudo(j)) > kMomentoMinimoApoyo) algunApoyo = true;
     if (!algunApoyo) return {};
 
+    r.refuerzoApoyos.reserve(static_cast<size_t>(n + 1));
     for (int j = 0; j <= n; ++j) {
         const double momento = std::fabs(momentoNudo(j));
         if (momento < kMomentoMinimoApoyo) continue;

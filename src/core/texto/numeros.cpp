@@ -1,5 +1,6 @@
 #include "texto/numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -62,42 +63,83 @@ std::string RedondeoDecimal(double valor, int decimales) {
     // correctly rounded, without the cost of printf).
     *std::to_chars(buf, buf + sizeof buf - 1, std::fabs(valor), std::chars_format::scientific, 14)
          .ptr = '\0';
-    // buf: d.dddddddddddddde[+-]xx
-    std::string mant;
-    mant += buf[0];
-    mant.append(buf + 2, 14);
-    int exp = std::atoi(buf + 17);
-    // Number = 0.mant x 10^(exp+1); the integer part has exp+1 digits.
+    // buf: d.dddddddddddddde[+-]xx. Number = 0.mant x 10^(exp+1): the integer part has
+    // exp+1 digits. Everything is written into one string (every table cell comes here).
+    const int exp = std::atoi(buf + 17);
     int enteros = exp + 1;
+    const int ceros = enteros < 0 ? -enteros : 0;  // zeros between the point and the digits
+    if (enteros < 0) enteros = 0;
+    const int mantener = enteros + decimales;
     std::string digitos;
-    if (enteros <= 0) {
-        digitos = std::string(-enteros, '0') + mant;
-        enteros = 0;
-    } else {
-        digitos = mant;
-        if (static_cast<int>(digitos.size()) < enteros)
-            digitos += std::string(enteros - digitos.size(), '0');
-    }
-    int mantener = enteros + decimales;
+    digitos.reserve(static_cast<size_t>(std::max(ceros + 15, std::max(enteros, mantener + 1)) + 2));
+    digitos.append(static_cast<size_t>(ceros), '0');
+    digitos += buf[0];
+    digitos.append(buf + 2, 14);
+    if (static_cast<int>(digitos.size()) < enteros)
+        digitos.resize(static_cast<size_t>(enteros), '0');
     if (static_cast<int>(digitos.size()) < mantener + 1)
-        digitos += std::string(mantener + 1 - digitos.size(), '0');
-    bool sube = digitos[mantener] >= '5';
-    digitos.resize(mantener);
+        digitos.resize(static_cast<size_t>(mantener + 1), '0');
+    const bool sube = digitos[static_cast<size_t>(mantener)] >= '5';
+    digitos.resize(static_cast<size_t>(mantener));
     if (sube) {
         int k = mantener - 1;
-        while (k >= 0 && digitos[k] == '9') digitos[k--] = '0';
+        while (k >= 0 && digitos[static_cast<size_t>(k)] == '9')
+            digitos[static_cast<size_t>(k--)] = '0';
         if (k >= 0) {
-            digitos[k]++;
+            digitos[static_cast<size_t>(k)]++;
         } else {
             digitos.insert(digitos.begin(), '1');
             enteros++;
         }
     }
-    std::string entera = digitos.substr(0, enteros);
-    std::string frac = digitos.substr(enteros);
-    size_t nz = entera.find_first_not_of('0');
-    entera = nz == std::string::npos ? "" : entera.substr(nz);
-    return entera + "." + frac;
+    // The integer digits lose their leading zeros ("" for none), the fraction keeps all.
+    size_t nz = 0;
+    while (nz < static_cast<size_t>(enteros) && digitos[nz] == '0') ++nz;
+    digitos.insert(static_cast<size_t>(enteros), 1, '.');
+    digitos.erase(0, nz);
+    return digitos;
+}
+
+// The common case of LeeNumero without building strings: blanks anywhere, a sign,
+// digits with at most one point and no exponent. When the digits make an integer m of
+// at most 2^53 and there are f <= 22 decimals, m and 10^f are exact doubles and the one
+// correctly rounded division m / 10^f is the double strtod returns for the text (strtod
+// rounds correctly too). Anything else (an exponent, more digits) is left to strtod.
+std::optional<double> LeeNumeroSimple(std::string_view texto) {
+    static constexpr double kPotencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr unsigned long long kMaxExacto = 1ULL << 53;
+    size_t i = 0;
+    auto saltaBlancos = [&] {
+        while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
+    };
+    saltaBlancos();
+    bool negativo = false;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
+    unsigned long long m = 0;
+    int decimales = 0;
+    bool digitos = false, punto = false;
+    for (;; ++i) {
+        saltaBlancos();
+        if (i >= texto.size()) break;
+        const char c = texto[i];
+        if (EsDigito(c)) {
+            if (m > (kMaxExacto - 9) / 10) return std::nullopt;
+            m = m * 10 + static_cast<unsigned>(c - '0');
+            digitos = true;
+            if (punto) ++decimales;
+        } else if (c == '.' && !punto) {
+            punto = true;
+        } else {
+            if (c == 'E' || c == 'e' || c == 'D' || c == 'd') return std::nullopt;
+            break;
+        }
+    }
+    if (!digitos) return 0.0;
+    if (decimales > 22) return std::nullopt;
+    const double v = static_cast<double>(m) / kPotencias[decimales];
+    return negativo ? -v : v;
 }
 
 }  // namespace
@@ -142,6 +184,7 @@ std::string MensajeNoEsNumero(std::string_view texto) {
 }
 
 double LeeNumero(std::string_view texto) {
+    if (const std::optional<double> v = LeeNumeroSimple(texto)) return *v;
     std::string p;
     if (!Prefijo(SinBlancos(texto), p)) return 0.0;
     double v = std::strtod(p.c_str(), nullptr);
