@@ -176,10 +176,14 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         // Abscissae first. Loads are placed in the order entered, each where the regular
         // sequence first passes it; past the right end only the loads still waiting are
         // placed.
+        // The regular stations k L / 100 (within 0..L, L a float: Simple would round them
+        // the same) side by side first, the divisions two or more to an instruction.
+        float regulares[kEstacionesRegulares];
+        for (int k = 0; k < kEstacionesRegulares; ++k)
+            regulares[k] = static_cast<float>(k * L / 100.0);
         int m = 0, c = 0;
         for (int k = 1; m < total; ++k) {
-            // (k - 1) L / 100 lies within 0..L, L a float: Simple would round it the same.
-            const float x = static_cast<float>((k - 1) * L / 100.0);
+            const float x = k <= kEstacionesRegulares ? regulares[k - 1] : 0.0f;
             while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
                 const float a = e.distCarga[i][c];
                 xs[m++] = a;
@@ -227,10 +231,16 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
             cargasP[k] = e.cargaConc[i][k];
             if (k > 0 && e.distCarga[i][k] < e.distCarga[i][k - 1]) ordenadas = false;
         }
+        // The loads before the block's farthest station are those tried on it (the loads
+        // are in increasing order, so none after them is left of any of its stations).
         for (int b = 0, k = 0; b < bloques; ++b) {
             const int fin = std::min(total, (b + 1) * kBloque);
-            for (int est = b * kBloque; ordenadas && est < fin; ++est)
-                while (k < nc && e.distCarga[i][k] < xs[est]) ++k;
+            if (ordenadas) {
+                float lejana = xs[b * kBloque];
+                for (int est = b * kBloque + 1; est < fin; ++est)
+                    lejana = std::max(lejana, xs[est]);
+                while (k < nc && e.distCarga[i][k] < lejana) ++k;
+            }
             AplicaCargas(distancias, cargasP, ordenadas ? k : nc, xd + kBloque * b,
                          momM + kBloque * b, cortV + kBloque * b);
         }

@@ -54,14 +54,26 @@ void FuerzasEmpotramiento(const EntradaCalculo& e, int i, double f[4]) {
     f[2] = f[0];
     f[3] = -f[1];
     const double L2 = L * L, L3 = L2 * L;
-    for (int k = 0; k < e.numCargas[i]; ++k) {
+    // Each load's four terms first, side by side (the divisions then go two or more to an
+    // instruction), then added in the order the loads were entered, so the sums are those
+    // of one load at a time to the last bit.
+    const int nc = e.numCargas[i];
+    double t0[kMaxCargasPorVano], t1[kMaxCargasPorVano], t2[kMaxCargasPorVano],
+        t3[kMaxCargasPorVano];
+    for (int k = 0; k < nc; ++k) {
         const double P = e.cargaConc[i][k];
         const double a = e.distCarga[i][k];
         const double b = L - a;
-        f[0] += P * b * b / L3 * (3.0 * L - 2.0 * b);
-        f[1] += P * a * b * b / L2;
-        f[2] += P * a * a / L3 * (3.0 * L - 2.0 * a);
-        f[3] -= P * a * a * b / L2;
+        t0[k] = P * b * b / L3 * (3.0 * L - 2.0 * b);
+        t1[k] = P * a * b * b / L2;
+        t2[k] = P * a * a / L3 * (3.0 * L - 2.0 * a);
+        t3[k] = P * a * a * b / L2;
+    }
+    for (int k = 0; k < nc; ++k) {
+        f[0] += t0[k];
+        f[1] += t1[k];
+        f[2] += t2[k];
+        f[3] -= t3[k];
     }
 }
 
@@ -127,18 +139,24 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         }
 
         // In-place inversion of the free block; pivots and factors are taken in single
-        // precision.
+        // precision. The pivot row holds zeros past its last nonzero column (the band
+        // not yet filled in); with a positive pivot they stay +0, and subtracting a
+        // multiple of +0 changes no value the rows hold (none is -0), so the rows are
+        // updated up to that column only. A negative pivot takes the whole row.
         for (int i = 0; i < libres; ++i) {
             const float pivote = static_cast<float>(K[i][i]);
             if (pivote == 0.0f) return kMensajeInestable;
             K[i][i] = 1.0;
-            for (int c = 0; c < libres; ++c) K[i][c] /= pivote;
+            int hasta = libres;
+            if (pivote > 0.0f)
+                while (hasta > i + 1 && K[i][hasta - 1] == 0.0) --hasta;
+            for (int c = 0; c < hasta; ++c) K[i][c] /= pivote;
             for (int r = 0; r < libres; ++r) {
                 if (r == i) continue;
                 const float factor = static_cast<float>(K[r][i]);
                 K[r][i] = 0.0;
                 if (factor == 0.0f) continue;  // nothing to eliminate in a banded row
-                for (int c = 0; c < libres; ++c) K[r][c] -= factor * K[i][c];
+                for (int c = 0; c < hasta; ++c) K[r][c] -= factor * K[i][c];
             }
         }
 
@@ -157,6 +175,9 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
             const int r = ecuacion[k];
             float reaccion = static_cast<float>(-vectorCargas[r]);
             for (int c = 0; c < libres; ++c) {
+                // A restrained row couples to a few free ones only: adding a zero term
+                // leaves a nonzero sum as it was (a zero sum still takes it, for its sign).
+                if (K[r][c] == 0.0 && reaccion != 0.0f) continue;
                 const double suma = reaccion + K[r][c] * desplazEc[c];
                 if (!CabeEnSimple(suma))
                     return MensajeFueraDeRango(
