@@ -23,7 +23,9 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     const std::string fueraDeRango = VerificaRangos(p);
     if (!fueraDeRango.empty()) return R::Error(fueraDeRango);
 
-    EntradaCalculo e;
+    // Built in place in the returned value (the input is some kilobytes of arrays).
+    R resultado;
+    EntradaCalculo& e = resultado.valor.emplace();
     e.numVanos = n;
     for (int i = 0; i < n; ++i) {
         const Vano& v = p.vanos[static_cast<size_t>(i)];
@@ -79,7 +81,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     double modulo = e.fc > 0 ? 15100.0 * std::sqrt(e.fc) * 10.0 : 0.0;
     e.moduloE = Simple(modulo);
     if (e.moduloE == 0.0f) e.moduloE = 1.0f;
-    return R::Ok(e);
+    return resultado;
 }
 
 }  // namespace trabelux

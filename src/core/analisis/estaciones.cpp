@@ -175,23 +175,40 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
 
         // Abscissae first. Loads are placed in the order entered, each where the regular
         // sequence first passes it; past the right end only the loads still waiting are
-        // placed.
-        // The regular stations k L / 100 (within 0..L, L a float: Simple would round them
-        // the same) side by side first, the divisions two or more to an instruction.
+        // placed. The regular stations k L / 100 (within 0..L, L a float: Simple would
+        // round them the same) are taken side by side, the divisions two or more to an
+        // instruction; they never decrease.
         float regulares[kEstacionesRegulares];
         for (int k = 0; k < kEstacionesRegulares; ++k)
             regulares[k] = static_cast<float>(k * L / 100.0);
-        int m = 0, c = 0;
-        for (int k = 1; m < total; ++k) {
-            const float x = k <= kEstacionesRegulares ? regulares[k - 1] : 0.0f;
-            while (c < nc && m < total && (x > e.distCarga[i][c] || k > kEstacionesRegulares)) {
-                const float a = e.distCarga[i][c];
-                xs[m++] = a;
-                if (m < total) xs[m++] = Simple(a + kPasoCarga);
-                ++c;
+        // Load c goes just before the regular station `antesDe[c]`: the first one past it,
+        // or past the load before it if that one waits longer (kEstacionesRegulares: after
+        // them all). With the c loads before it and the regular stations before it, that
+        // fixes its place; each regular station follows the loads placed before it. No
+        // branch depends on where the loads fall.
+        int antesDe[kMaxCargasPorVano];
+        int cargasAntes[kEstacionesRegulares + 1] = {};
+        for (int c = 0, espera = 0; c < nc; ++c) {
+            const float a = e.distCarga[i][c];
+            int pasadas = 0;  // regular stations not past the load
+            for (int salto = 64; salto > 0; salto /= 2) {
+                const int j = pasadas + salto;
+                pasadas = j <= kEstacionesRegulares && regulares[j - 1] <= a ? j : pasadas;
             }
-            if (m < total) xs[m++] = x;
+            espera = std::max(espera, pasadas);
+            antesDe[c] = espera;
+            ++cargasAntes[espera];
         }
+        for (int c = 0; c < nc; ++c) {
+            const float a = e.distCarga[i][c];
+            xs[antesDe[c] + 2 * c] = a;
+            xs[antesDe[c] + 2 * c + 1] = Simple(a + kPasoCarga);
+        }
+        for (int k = 0, colocadas = 0; k < kEstacionesRegulares; ++k) {
+            colocadas += cargasAntes[k];
+            xs[k + 2 * colocadas] = regulares[k];
+        }
+        int m = 0;
 
         // Then shear and moment. A bound of |V| and |M| over the span tells whether they
         // can overflow single precision; almost always they cannot, and the stations are
@@ -268,16 +285,22 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         }
         // The largest sagging moment at its first station, compared in double precision.
         // The kept value is never negative, so a station moves the walk only if its moment
-        // exceeds it: a group of four none of which does is passed over whole (most of
-        // them, on the falling and hogging parts of the diagram).
+        // exceeds it: a block of eight none of which does is passed over whole (most of
+        // them, on the falling and hogging parts of the diagram; the block's padding holds
+        // zeros, which never do).
         float momMax = 0.0f, posMax = 0.0f;
-        for (m = 0; m < total; m += 4) {
-            const int finGrupo = std::min(total, m + 4);
-            const double guardado = momMax;
-            if (finGrupo - m == 4 && !((momM[m] > guardado) | (momM[m + 1] > guardado) |
-                                       (momM[m + 2] > guardado) | (momM[m + 3] > guardado)))
-                continue;
-            for (int g = m; g < finGrupo; ++g) {
+        for (int b = 0; b < bloques; ++b) {
+            const double* bloque = momM + kBloque * b;
+            const Par guardado = momMax - Par{};
+            ParMascara excede = {};
+            for (int j = 0; j < kBloque; j += 2) {
+                Par par;
+                __builtin_memcpy(&par, bloque + j, sizeof par);
+                excede |= par > guardado;
+            }
+            if (!(excede[0] | excede[1])) continue;
+            const int fin = std::min(total, kBloque * (b + 1));
+            for (int g = kBloque * b; g < fin; ++g) {
                 const double M = momM[g];
                 if (M >= 0.0 && M > momMax) {
                     momMax = static_cast<float>(M);

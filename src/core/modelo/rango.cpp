@@ -70,9 +70,14 @@ std::string VerificaRangos(const Proyecto& p) {
             if (!EnRango(valores[c]))
                 return MensajeFueraDeRango(valores[c], NombreValorVano(c, i + 1));
     }
+    // Loads are checked all at once; only a beam that fails looks for the load to name.
+    bool cargasEnRango = true;
+    for (const CargaConcentrada& c : p.cargas)
+        cargasEnRango &= (c.vano < 1) | (c.vano > n) | (EnRango(c.carga) & EnRango(c.distancia));
     for (const CargaConcentrada& c : p.cargas) {
+        if (cargasEnRango) break;
         if (c.vano < 1 || c.vano > n) continue;
-        if (EnRango(c.carga) && EnRango(c.distancia)) continue;  // names are built only to fail
+        if (EnRango(c.carga) && EnRango(c.distancia)) continue;
         const std::string vano = " del vano " + std::to_string(c.vano);
         if (!EnRango(c.carga))
             return MensajeFueraDeRango(c.carga, "de la carga concentrada" + vano);

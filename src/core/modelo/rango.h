@@ -18,7 +18,11 @@ inline bool CabeEnSimple(double v) { return std::isfinite(v) && std::fabs(v) <= 
 // Whether a value the user gives is within range: it fits single precision and is zero
 // or no smaller in size than the smallest normal single-precision value (a smaller one
 // would be kept as 0 and leave, say, a stiffness of nothing).
-inline bool EnRango(double v) { return CabeEnSimple(v) && (v == 0.0 || std::fabs(v) >= FLT_MIN); }
+inline bool EnRango(double v) {
+    // Without branches (a NaN fails every comparison): most callers check many values.
+    const double a = std::fabs(v);
+    return (a <= FLT_MAX) & ((a == 0.0) | (a >= FLT_MIN));
+}
 
 // "El valor 1E+300 de la carga viva del vano 1 está fuera del rango que el programa puede
 // calcular." `deQue` names the value with its article ("de la carga viva del vano 1",
