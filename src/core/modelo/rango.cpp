@@ -2,8 +2,10 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "texto/numeros.h"
 
@@ -70,10 +72,26 @@ std::string VerificaRangos(const Proyecto& p) {
             if (!EnRango(valores[c]))
                 return MensajeFueraDeRango(valores[c], NombreValorVano(c, i + 1));
     }
-    // Loads are checked all at once; only a beam that fails looks for the load to name.
-    bool cargasEnRango = true;
-    for (const CargaConcentrada& c : p.cargas)
-        cargasEnRango &= (c.vano < 1) | (c.vano > n) | (EnRango(c.carga) & EnRango(c.distancia));
+    // Loads are checked all at once (there may be hundreds); only a beam that fails looks
+    // for the load to name. As integers, the bits of |v| order as the values do (a NaN
+    // above them all): every value is within range when the largest is at most FLT_MAX
+    // and the smallest nonzero at least FLT_MIN (zero, less one, wraps to the largest).
+    auto bitsAbs = [](double v) {
+        std::uint64_t u;
+        std::memcpy(&u, &v, sizeof u);
+        return u & ~(std::uint64_t{1} << 63);
+    };
+    std::uint64_t mayor = 0, menorMenosUno = ~std::uint64_t{0};
+    for (const CargaConcentrada& c : p.cargas) {
+        const std::uint64_t cuenta = -static_cast<std::uint64_t>((c.vano >= 1) & (c.vano <= n));
+        for (const double v : {c.carga, c.distancia}) {
+            const std::uint64_t u = bitsAbs(v) & cuenta;
+            mayor = std::max(mayor, u);
+            menorMenosUno = std::min(menorMenosUno, u - 1);
+        }
+    }
+    const bool cargasEnRango =
+        mayor <= bitsAbs(FLT_MAX) && menorMenosUno >= bitsAbs(FLT_MIN) - 1;
     for (const CargaConcentrada& c : p.cargas) {
         if (cargasEnRango) break;
         if (c.vano < 1 || c.vano > n) continue;
