@@ -11,20 +11,22 @@ namespace trabelux {
 
 namespace {
 
-// The texts of a row are written into one buffer and made a string once: the table is
-// loaded after every run, and concatenating temporaries cost more than the proposal.
-std::string ConNumero(std::string_view prefijo, int k) {
+// The texts of a row are written into one buffer and stored in place: the table is
+// loaded after every run, and building and moving temporaries cost more than the proposal.
+void PonConNumero(std::string& destino, std::string_view prefijo, int k) {
     char buf[32];
     prefijo.copy(buf, prefijo.size());
     char* fin = std::to_chars(buf + prefijo.size(), buf + sizeof buf, k).ptr;
-    return std::string(buf, fin);
+    destino.assign(buf, static_cast<size_t>(fin - buf));
 }
 
-std::string Etiqueta(int k) {
-    const std::string numero = ConNumero("", k);
-    std::string etiqueta = numero;
-    etiqueta += '-';
-    return etiqueta += numero;
+// "3-3"
+void PonEtiqueta(std::string& destino, int k) {
+    char buf[32];
+    char* medio = std::to_chars(buf, buf + sizeof buf / 2, k).ptr;
+    *medio = '-';
+    char* fin = std::to_chars(medio + 1, buf + sizeof buf, k).ptr;
+    destino.assign(buf, static_cast<size_t>(fin - buf));
 }
 
 }  // namespace
@@ -34,14 +36,16 @@ void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& r
     tabla.filas.clear();
     tabla.filas.reserve(static_cast<size_t>(2 * n + 1));
     for (int k = 1; k <= 2 * n + 1; ++k) {
-        FilaDetallado f;
+        FilaDetallado& f = tabla.filas.emplace_back();
         f.dib = true;
-        f.ubic = k % 2 == 1 ? ConNumero("Apoyo ", (k + 1) / 2) : ConNumero("Vano ", k / 2);
-        f.sec = Etiqueta(k);
+        if (k % 2 == 1)
+            PonConNumero(f.ubic, "Apoyo ", (k + 1) / 2);
+        else
+            PonConNumero(f.ubic, "Vano ", k / 2);
+        PonEtiqueta(f.sec, k);
         f.tipo = "Rect";
         f.barraPercha = 0;
         f.cantPercha = 2;
-        tabla.filas.push_back(std::move(f));
     }
     CalculaBarras(tabla, proyecto, resultados);
     tabla.filas[0].barraInferior = tabla.filas[1].barraInferior;
@@ -62,7 +66,7 @@ void Actualizar(TablaDetallado& tabla, const Proyecto& proyecto, const Resultado
     int k = 0;
     for (auto& f : tabla.filas) {
         if (f.dib) {
-            f.sec = Etiqueta(++k);
+            PonEtiqueta(f.sec, ++k);
             continue;
         }
         FilaDetallado vacia;
