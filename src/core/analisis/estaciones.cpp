@@ -17,9 +17,9 @@ namespace {
 constexpr int kEstacionesRegulares = 101;
 constexpr int kMaxEstaciones = kEstacionesRegulares + 2 * kMaxCargasPorVano;
 
-// Stations are taken in blocks of eight, side by side in vector registers; the buffers
-// hold whole blocks.
-constexpr int kBloque = 8;
+// Stations are taken in blocks of sixteen, side by side in vector registers (two or more
+// chains of subtractions run at once); the buffers hold whole blocks.
+constexpr int kBloque = 16;
 constexpr int kMaxEstacionesBloque = (kMaxEstaciones + kBloque - 1) / kBloque * kBloque;
 typedef double Par __attribute__((vector_size(16)));
 typedef long long ParMascara __attribute__((vector_size(16)));
@@ -27,7 +27,7 @@ typedef double Cuatro __attribute__((vector_size(32)));
 typedef long long CuatroMascara __attribute__((vector_size(32)));
 
 // Takes the concentrated loads 0..nc-1 (at a, of P) off the moment and shear of the block
-// of eight stations at x, in that order at every station, as the stations right of each
+// of stations at x, in that order at every station, as the stations right of each
 // load carry it. Without branches; subtracting +0 at a station not right of a load leaves
 // it as it was, bit for bit, so the sums are those of one station at a time.
 template <typename V, typename Mascara, int kN>
@@ -64,24 +64,29 @@ __attribute__((target("avx2"))) void AplicaCargasAvx2(const double* a, const dou
     AplicaCargasBloque<Cuatro, CuatroMascara, kBloque / 4>(a, P, nc, x, M, Q);
 }
 
-// The whole block of eight in one register where the processor has AVX-512; the mask of
-// the stations right of the load picks the lanes that subtract, the others keep their
-// value as the subtraction of +0 leaves it. The product and the difference are separate
+// Eight stations to a register where the processor has AVX-512; the mask of the
+// stations right of the load picks the lanes that subtract, the others keep their value
+// as the subtraction of +0 leaves it. The product and the difference are separate
 // instructions, so each is rounded as in the narrower versions.
 __attribute__((target("avx512f"))) void AplicaCargasAvx512(const double* a, const double* P, int nc,
                                                            const double* x, double* M, double* Q) {
-    static_assert(kBloque == 8, "one block, one register");
-    const __m512d xs = _mm512_load_pd(x);
-    __m512d ms = _mm512_load_pd(M), qs = _mm512_load_pd(Q);
+    static_assert(kBloque == 16, "one block, two registers");
+    const __m512d x0 = _mm512_load_pd(x), x1 = _mm512_load_pd(x + 8);
+    __m512d m0 = _mm512_load_pd(M), m1 = _mm512_load_pd(M + 8);
+    __m512d q0 = _mm512_load_pd(Q), q1 = _mm512_load_pd(Q + 8);
     for (int k = 0; k < nc; ++k) {
         const __m512d ak = _mm512_set1_pd(a[k]), pp = _mm512_set1_pd(P[k]);
-        const __mmask8 actua = _mm512_cmp_pd_mask(xs, ak, _CMP_GT_OQ);
-        const __m512d dM = _mm512_mul_pd(pp, _mm512_sub_pd(xs, ak));
-        ms = _mm512_mask_sub_pd(ms, actua, ms, dM);
-        qs = _mm512_mask_sub_pd(qs, actua, qs, pp);
+        const __mmask8 actua0 = _mm512_cmp_pd_mask(x0, ak, _CMP_GT_OQ);
+        const __mmask8 actua1 = _mm512_cmp_pd_mask(x1, ak, _CMP_GT_OQ);
+        m0 = _mm512_mask_sub_pd(m0, actua0, m0, _mm512_mul_pd(pp, _mm512_sub_pd(x0, ak)));
+        m1 = _mm512_mask_sub_pd(m1, actua1, m1, _mm512_mul_pd(pp, _mm512_sub_pd(x1, ak)));
+        q0 = _mm512_mask_sub_pd(q0, actua0, q0, pp);
+        q1 = _mm512_mask_sub_pd(q1, actua1, q1, pp);
     }
-    _mm512_store_pd(M, ms);
-    _mm512_store_pd(Q, qs);
+    _mm512_store_pd(M, m0);
+    _mm512_store_pd(M + 8, m1);
+    _mm512_store_pd(Q, q0);
+    _mm512_store_pd(Q + 8, q1);
 }
 #endif
 
@@ -285,7 +290,7 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         }
         // The largest sagging moment at its first station, compared in double precision.
         // The kept value is never negative, so a station moves the walk only if its moment
-        // exceeds it: a block of eight none of which does is passed over whole (most of
+        // exceeds it: a block none of which does is passed over whole (most of
         // them, on the falling and hogging parts of the diagram; the block's padding holds
         // zeros, which never do).
         float momMax = 0.0f, posMax = 0.0f;

@@ -90,8 +90,7 @@ std::string VerificaRangos(const Proyecto& p) {
             menorMenosUno = std::min(menorMenosUno, u - 1);
         }
     }
-    const bool cargasEnRango =
-        mayor <= bitsAbs(FLT_MAX) && menorMenosUno >= bitsAbs(FLT_MIN) - 1;
+    const bool cargasEnRango = mayor <= bitsAbs(FLT_MAX) && menorMenosUno >= bitsAbs(FLT_MIN) - 1;
     for (const CargaConcentrada& c : p.cargas) {
         if (cargasEnRango) break;
         if (c.vano < 1 || c.vano > n) continue;
