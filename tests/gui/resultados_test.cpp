@@ -242,44 +242,9 @@ class PruebaResultados : public QObject {
         }
     }
 
-    // A press inside a band shows the probe; a press off the beam, another tab, a press on
-    // the tab strip or "Regresar" hide it.
-    void probeLabelShowsAndHides() {
-        Resultad w;
-        const Proyecto p = TresVanos();
-        Muestra(w, p, Calculo(p), QSize(1000, 700), Resultad::kPaginaMomentos);
-        auto* sup = w.SuperficieDe(Superficie::kMomentos);
-        auto* etiqueta = w.findChild<QLabel*>("Label10");
-        QCOMPARE(etiqueta, sup->EtiquetaSonda());
-        const auto g = sup->CalculaGeometria();
-        const double k = SuperficieDiagrama::kUnidadesPorPixel;
-        // Just right of the first interior support, a little above the axis: hogging.
-        const double x2 = g.linea.x1 + p.vanos[0].longitud * g.escH;
-        const QPoint arriba(qRound(x2 / k) + 2, qRound(g.linea.y / k) - 3);
-        QTest::mouseClick(sup, Qt::LeftButton, {}, arriba);
-        QVERIFY(etiqueta->isVisible());
-        QVERIFY(etiqueta->text().startsWith("Vano 2, x = "));
-        QVERIFY(etiqueta->text().endsWith(" To-m"));
-        QTest::mouseClick(sup, Qt::LeftButton, {}, QPoint(2, qRound(g.linea.y / k) - 3));
-        QVERIFY(!etiqueta->isVisible());
-        QTest::mouseClick(sup, Qt::LeftButton, {}, arriba);
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaCortantes);
-        QVERIFY(etiqueta->isHidden());
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaMomentos);
-        QTest::mouseClick(sup, Qt::LeftButton, {}, arriba);
-        QTest::mouseClick(w.Pestanas()->tabBar(), Qt::LeftButton, {},
-                          w.Pestanas()->tabBar()->tabRect(Resultad::kPaginaMomentos).center());
-        QVERIFY(etiqueta->isHidden());
-        QTest::mouseClick(sup, Qt::LeftButton, {}, arriba);
-        QVERIFY(etiqueta->isVisible());
-        QSignalSpy regresa(&w, &Resultad::Regresa);
-        QTest::mouseClick(w.findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
-        QCOMPARE(regresa.count(), 1);
-        QVERIFY(etiqueta->isHidden());
-    }
-
     // Two simply supported 4 m spans under 2 t/m: V = 4 - 2x, M = 4x - x^2 in each span.
-    // A press at a station of span 2 (and the mouse resting there) names span and abscissa.
+    // A press at a station of span 2 (and the mouse resting there) names span and abscissa;
+    // a press off the beam, another tab, a press on the tab strip or "Regresar" hide it.
     void probeNamesSpanAndAbscissa_data() {
         pruebas::Columnas<int, double, double, QString>("superficie", "x", "valor", "texto");
         pruebas::Fila("shear", int(Superficie::kCortantes), 1.0, 2.0,
@@ -308,6 +273,23 @@ class PruebaResultados : public QObject {
         QCOMPARE(sup->EtiquetaLectura()->text(), texto);
         QTest::mouseMove(sup, QPoint(2, 2));  // off the beam
         QTRY_VERIFY(sup->EtiquetaLectura()->isHidden());
+        QLabel* sonda = sup->EtiquetaSonda();
+        QTest::mouseClick(sup, Qt::LeftButton, {}, QPoint(2, punto.y()));
+        QVERIFY(sonda->isHidden());
+        QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
+        w.Pestanas()->setCurrentIndex(Resultad::kPaginaReacciones);
+        QVERIFY(sonda->isHidden());
+        w.Pestanas()->setCurrentIndex(superficie);
+        QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
+        QTest::mouseClick(w.Pestanas()->tabBar(), Qt::LeftButton, {},
+                          w.Pestanas()->tabBar()->tabRect(superficie).center());
+        QVERIFY(sonda->isHidden());
+        QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
+        QVERIFY(sonda->isVisible());
+        QSignalSpy regresa(&w, &Resultad::Regresa);
+        QTest::mouseClick(w.findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
+        QCOMPARE(regresa.count(), 1);
+        QVERIFY(sonda->isHidden());
     }
 };
 
