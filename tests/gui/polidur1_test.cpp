@@ -287,33 +287,29 @@ class Polidur1Test : public QObject {
     }
 
     // Outside the scripted mode each kind of message is a box with its own icon.
-    void cadaMensajeConSuIcono_data() {
-        Columnas<int, int>("tipo", "icono");
-        Fila("informacion", int(TipoMensaje::Informacion), int(QMessageBox::Information));
-        Fila("advertencia", int(TipoMensaje::Advertencia), int(QMessageBox::Warning));
-        Fila("error", int(TipoMensaje::Error), int(QMessageBox::Critical));
-    }
     void cadaMensajeConSuIcono() {
-        QFETCH(int, tipo);
         Mensajes::TerminaGuion();
-        int visto = -1;
-        QString texto;
-        QTimer::singleShot(0, this, [&] {
-            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!caja) return;
-            visto = caja->icon();
-            texto = caja->text();
-            caja->accept();
-        });
         const QString mensaje = QStringLiteral("No se pudo leer el archivo:\nx.vcw");
-        if (tipo == int(TipoMensaje::Advertencia))
-            Mensajes::Advierte(principal, mensaje);
-        else if (tipo == int(TipoMensaje::Error))
-            Mensajes::Error(principal, mensaje);
-        else
-            Mensajes::Informa(principal, mensaje);
-        QTEST(visto, "icono");
-        QCOMPARE(texto, mensaje);
+        const struct {
+            void (*muestra)(QWidget*, const QString&, const QString&);
+            QMessageBox::Icon icono;
+        } casos[] = {{&Mensajes::Informa, QMessageBox::Information},
+                     {&Mensajes::Advierte, QMessageBox::Warning},
+                     {&Mensajes::Error, QMessageBox::Critical}};
+        for (const auto& caso : casos) {
+            int visto = -1;
+            QString texto;
+            QTimer::singleShot(0, this, [&visto, &texto] {
+                auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!caja) return;
+                visto = caja->icon();
+                texto = caja->text();
+                caja->accept();
+            });
+            caso.muestra(principal, mensaje, {});
+            QCOMPARE(visto, int(caso.icono));
+            QCOMPARE(texto, mensaje);
+        }
     }
 
     void cambiosSinGuardar() {
