@@ -1,5 +1,5 @@
 // The span grid's model and the interior-support grid's model over the document:
-// formats, locked columns, captions, validation, recomputation and undo.
+// formats, captions, validation, recomputation and undo.
 #include "principal/modelo_vanos.h"
 
 #include <QAbstractItemModelTester>
@@ -12,14 +12,7 @@
 #include "modelo/operaciones.h"
 
 using namespace trabelux;
-
-namespace {
-
-void FijaDatos(Documento& doc, std::function<void(DatosGenerales&)> cambio) {
-    doc.Modifica("datos", [&](Proyecto& p) { cambio(p.datos); });
-}
-
-}  // namespace
+using namespace trabelux::pruebas;
 
 class ModeloVanosTest : public QObject {
     Q_OBJECT
@@ -51,25 +44,28 @@ class ModeloVanosTest : public QObject {
         QCOMPARE(apoyos.rowCount(), 0);
     }
 
+    // Each column in its format; a typed decimal comma is read as the decimal mark.
     void formatosDeLasColumnas() {
         Documento doc;
         ModeloVanos modelo(&doc);
         doc.Modifica("fila", [](Proyecto& p) {
-            Vano& v = p.vanos[0];
-            v.longitud = 4.25;
-            v.base = 25;
-            v.altura = 45.55;
-            v.cargaMuerta = 1.5;
+            p.vanos[0].base = 25;
+            p.vanos[0].altura = 45.55;
+            p.vanos[0].cargaMuerta = 1.5;
         });
+        QVERIFY(modelo.setData(modelo.index(0, kColLong), "4,25"));
         const QStringList esperado = {"1",     "4.250", "25.0", "45.6", "0.001969",
                                       "0.273", "1.500", "",     "2.483"};
         for (int c = 0; c < kNumColumnasVano; ++c)
             QCOMPARE(modelo.index(0, c).data().toString(), esperado[c]);
     }
 
-    void editarUnaCeldaRecalculaLaFila() {
+    // A typed cell brings its row's derived values up to date; undo gives both back. An
+    // emptied load cell stays empty, not zero.
+    void editarUnaCeldaRecalculaLaFilaYSeDeshace() {
         Documento doc;
         ModeloVanos modelo(&doc);
+        const QString ultima = modelo.index(0, kColUltima).data().toString();
         QVERIFY(modelo.setData(modelo.index(0, kColBase), "30"));
         QVERIFY(modelo.setData(modelo.index(0, kColAltura), "60"));
         QVERIFY(modelo.setData(modelo.index(0, kColViva), "2"));
@@ -77,26 +73,33 @@ class ModeloVanosTest : public QObject {
         QCOMPARE(modelo.index(0, kColInercia).data().toString(), QString("0.005400"));
         QCOMPARE(modelo.index(0, kColPesoPropio).data().toString(), QString("0.432"));
         QCOMPARE(modelo.index(0, kColUltima).data().toString(), QString("4.005"));
-        QVERIFY(doc.Modificado());
+        for (int paso = 0; paso < 3; ++paso) doc.Pila()->undo();
+        QCOMPARE(modelo.index(0, kColAltura).data().toString(), QString("40.0"));
+        QCOMPARE(modelo.index(0, kColUltima).data().toString(), ultima);
+        QVERIFY(!doc.Modificado());
+        QVERIFY(modelo.setData(modelo.index(0, kColMuerta), "1.2"));
+        QVERIFY(modelo.setData(modelo.index(0, kColMuerta), ""));
+        QVERIFY(!doc.ProyectoActual().vanos[0].cargaMuerta.has_value());
+        QCOMPARE(modelo.index(0, kColMuerta).data().toString(), QString());
     }
 
-    void unValorNegativoOFueraDeRangoSeRechaza_data() {
+    // Refused with a warning where it is typed; the cell and the project stay as they were.
+    void unValorNoValidoSeRechaza_data() {
         const QString negativo = "No se admiten valores negativos";
         const QString fuera = " está fuera del rango que el programa puede calcular.";
-        pruebas::Columnas<int, QString, QString>("columna", "texto", "mensaje");
-        pruebas::Fila("Long", int(kColLong), "-1", negativo);
-        pruebas::Fila("C. Viva", int(kColViva), " - 2", negativo);
-        pruebas::Fila("C. Muerta con exponente", int(kColMuerta), "-1E2", negativo);
-        pruebas::Fila("C. Viva 1e300", int(kColViva), "1e300",
-                      "El valor 1E+300 de la carga viva del vano 1" + fuera);
-        pruebas::Fila("Long sin limite", int(kColLong), "1E400",
-                      "El valor de la longitud del vano 1" + fuera);
+        Columnas<int, QString, QString>("columna", "texto", "mensaje");
+        Fila("Long", int(kColLong), "-1", negativo);
+        Fila("C. Viva", int(kColViva), " - 2", negativo);
+        Fila("C. Muerta con exponente", int(kColMuerta), "-1E2", negativo);
+        Fila("C. Viva 1e300", int(kColViva), "1e300",
+             "El valor 1E+300 de la carga viva del vano 1" + fuera);
+        Fila("Long sin limite", int(kColLong), "1E400",
+             "El valor de la longitud del vano 1" + fuera);
+        Fila("texto", int(kColMuerta), "abc", "El texto \"abc\" no es un numero");
     }
-
-    void unValorNegativoOFueraDeRangoSeRechaza() {
+    void unValorNoValidoSeRechaza() {
         QFETCH(int, columna);
         QFETCH(QString, texto);
-        QFETCH(QString, mensaje);
         Documento doc;
         ModeloVanos modelo(&doc);
         const QString antes = modelo.index(0, columna).data().toString();
@@ -104,10 +107,11 @@ class ModeloVanosTest : public QObject {
         QCOMPARE(modelo.index(0, columna).data().toString(), antes);
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
-        QCOMPARE(Mensajes::Mostrados()[0].texto, mensaje);
+        QTEST(Mensajes::Mostrados()[0].texto, "mensaje");
         QVERIFY(!doc.Modificado());
     }
 
+    // Leaving a cell as it was shown neither rounds the value nor adds an undo step.
     void dejarLaCeldaSinCambiosNoRedondea() {
         Documento doc;
         ModeloVanos modelo(&doc);
@@ -121,94 +125,27 @@ class ModeloVanosTest : public QObject {
         QCOMPARE(doc.Pila()->count(), pasos);
     }
 
-    void unaCeldaDeCargaVaciaQuedaVacia() {
-        Documento doc;
-        ModeloVanos modelo(&doc);
-        QVERIFY(modelo.setData(modelo.index(0, kColMuerta), "1.2"));
-        QVERIFY(modelo.setData(modelo.index(0, kColMuerta), ""));
-        QVERIFY(!doc.ProyectoActual().vanos[0].cargaMuerta.has_value());
-        QCOMPARE(modelo.index(0, kColMuerta).data().toString(), QString());
-    }
-
-    void deshacerDevuelveElValorYLaFilaRecalculada() {
-        Documento doc;
-        ModeloVanos modelo(&doc);
-        const QString ultima = modelo.index(0, kColUltima).data().toString();
-        QVERIFY(modelo.setData(modelo.index(0, kColAltura), "80"));
-        QVERIFY(modelo.index(0, kColUltima).data().toString() != ultima);
-        doc.Pila()->undo();
-        QCOMPARE(modelo.index(0, kColAltura).data().toString(), QString("40.0"));
-        QCOMPARE(modelo.index(0, kColUltima).data().toString(), ultima);
-        QVERIFY(!doc.Modificado());
-    }
-
-    void columnasBloqueadasYGrises_data() {
-        pruebas::Columnas<int, bool, bool, QList<int>>("material", "pesoPropio", "cargaTotal",
-                                                       "bloqueadas");
-        pruebas::Fila("hormigon, peso propio", int(kHormigon), true, false,
-                      QList<int>{kColVano, kColPesoPropio, kColUltima});
-        pruebas::Fila("sin peso propio", int(kHormigon), false, false,
-                      QList<int>{kColVano, kColUltima});
-        pruebas::Fila("carga total", int(kAcero), true, true,
-                      QList<int>{kColVano, kColPesoPropio, kColViva, kColUltima});
-        pruebas::Fila("otro material", int(kOtro), true, false, QList<int>{kColVano, kColUltima});
-    }
-
-    void columnasBloqueadasYGrises() {
-        QFETCH(int, material);
-        QFETCH(bool, pesoPropio);
-        QFETCH(bool, cargaTotal);
-        QFETCH(QList<int>, bloqueadas);
-        Documento doc;
-        ModeloVanos modelo(&doc);
-        FijaDatos(doc, [&](DatosGenerales& d) {
-            d.material = material;
-            d.calculaPesoPropio = pesoPropio;
-            d.usaCargaTotal = cargaTotal;
-        });
-        for (int c = 0; c < kNumColumnasVano; ++c) {
-            const bool bloqueada = bloqueadas.contains(c);
-            QCOMPARE(bool(modelo.flags(modelo.index(0, c)) & Qt::ItemIsEditable), !bloqueada);
-            if (c != kColVano)
-                QCOMPARE(modelo.index(0, c).data(Qt::BackgroundRole).isValid(), bloqueada);
-        }
-    }
-
-    void titulosSegunMaterialYModoDeCarga_data() {
-        pruebas::Columnas<int, bool, QString, QString>("material", "cargaTotal", "muerta",
-                                                       "ultima");
-        pruebas::Fila("hormigon", int(kHormigon), false, "C. muerta", "W. Ultima");
-        pruebas::Fila("hormigon total", int(kHormigon), true, "C.U. total", "W. Ultima");
-        pruebas::Fila("acero", int(kAcero), false, "C. muerta", "W. Total");
-        pruebas::Fila("otro total", int(kOtro), true, "C. total", "W. Total");
-    }
-
-    void titulosSegunMaterialYModoDeCarga() {
-        QFETCH(int, material);
-        QFETCH(bool, cargaTotal);
-        QFETCH(QString, muerta);
-        QFETCH(QString, ultima);
+    // The load captions follow the material and the load option, and the view is told.
+    void titulosSiguenAlMaterial() {
         Documento doc;
         ModeloVanos modelo(&doc);
         QSignalSpy cabecera(&modelo, &QAbstractItemModel::headerDataChanged);
-        FijaDatos(doc, [&](DatosGenerales& d) {
-            d.material = material;
-            d.usaCargaTotal = cargaTotal;
+        doc.Modifica("datos", [](Proyecto& p) {
+            p.datos.material = kOtro;
+            p.datos.usaCargaTotal = true;
         });
         QVERIFY(!cabecera.isEmpty());
-        QCOMPARE(modelo.headerData(kColMuerta, Qt::Horizontal).toString(), muerta);
-        QCOMPARE(modelo.headerData(kColUltima, Qt::Horizontal).toString(), ultima);
+        QCOMPARE(modelo.headerData(kColMuerta, Qt::Horizontal).toString(), QString("C. total"));
+        QCOMPARE(modelo.headerData(kColUltima, Qt::Horizontal).toString(), QString("W. Total"));
     }
 
     void apoyosInterioresMuestranSuEleccion() {
         Documento doc;
         ModeloApoyos apoyos(&doc);
         doc.Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 3, 1); });
-        QCOMPARE(apoyos.index(0, 0).data().toInt(), 2);
         QCOMPARE(apoyos.index(1, 0).data().toInt(), 3);
         QCOMPARE(apoyos.index(0, 1).data().toString(), QString("Apoyado - 1"));
         QVERIFY(apoyos.setData(apoyos.index(1, 1), QString("No apoyado - 0")));
-        QCOMPARE(apoyos.index(1, 1).data().toString(), QString("No apoyado - 0"));
         QCOMPARE(doc.ProyectoActual().apoyosInteriores, (std::vector<int>{1, 0}));
         QVERIFY(!(apoyos.flags(apoyos.index(0, 0)) & Qt::ItemIsEditable));
         doc.Pila()->undo();

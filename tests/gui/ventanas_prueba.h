@@ -1,11 +1,17 @@
-// Helpers of the window tests that drive the real windows: finding a control by its name
-// and reading back the messages the program showed.
+// Helpers of the window tests that drive the real windows: the shown frame, finding a
+// control by its name, pressing it, and reading back the messages the program showed.
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
 #include <QObject>
 #include <QStringList>
+#include <QTest>
+#include <memory>
 
 #include "comun/mensajes.h"
+#include "principal/tlux_mdi.h"
 
 namespace trabelux::pruebas {
 
@@ -15,6 +21,32 @@ T* Busca(QObject* raiz, const char* nombre) {
     T* w = raiz->findChild<T*>(QLatin1String(nombre));
     if (!w) qFatal("no control named %s", nombre);
     return w;
+}
+
+inline void Pulsa(QObject* raiz, const char* boton) {
+    QTest::mouseClick(Busca<QAbstractButton>(raiz, boton), Qt::LeftButton);
+}
+
+inline void Dispara(QObject* raiz, const char* accion) { Busca<QAction>(raiz, accion)->trigger(); }
+
+// The frame with the main window, shown and exposed.
+inline std::unique_ptr<TluxMDI> MarcoVisible(int ancho = 1100, int alto = 700) {
+    auto marco = std::make_unique<TluxMDI>();
+    marco->resize(ancho, alto);
+    marco->show();
+    if (!QTest::qWaitForWindowExposed(marco.get())) qFatal("the frame was never exposed");
+    return marco;
+}
+
+inline void EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(ruta));
+}
+
+inline QByteArray LeeArchivo(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The texts of the messages shown so far, in order.

@@ -1,5 +1,5 @@
-// Tests of the report window: margins in inches, devices and papers, header and footer,
-// styles, the page and zoom bar, the diagram choice, page ranges and printing to a PDF
+// Tests of the report window: margins in inches, devices and papers, the header and styles
+// panels, the page and zoom bar, the diagram choice, page ranges and printing to a PDF
 // file and to a real CUPS queue.
 #include "reporte/vig_prev.h"
 
@@ -11,12 +11,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -90,14 +88,12 @@ class VigPrevTest : public QObject {
     void init() { Mensajes::IniciaGuion(); }
     void cleanup() { Mensajes::TerminaGuion(); }
 
-    // Margins are typed in inches and kept in twips; they are shown with ToInches.
+    // Margins are typed in inches and kept in twips; one that leaves no body is refused
+    // with a warning and the old one stays.
     void margenes_data() {
         pruebas::Columnas<int, QString, double, QString, bool, bool>(
             "lado", "texto", "twips", "mostrado", "regenera", "aviso");
         pruebas::Fila("0.75 in", 0, "0.75", 1080.0, "0.75\"", true, false);
-        pruebas::Fila("half inch", 1, "0.5", 720.0, "0.5\"", true, false);
-        pruebas::Fila("1.5 in", 3, "1.5", 2160.0, "1.5\"", true, false);
-        pruebas::Fila("negative is 0", 2, "-1", 0.0, "0\"", true, false);
         pruebas::Fila("not a number is 0", 2, "abc", 0.0, "0\"", true, false);
         pruebas::Fila("unchanged", 0, "1", 1440.0, "1\"", false, false);
         // Letter is 11 in high: a 10 in bottom margin under the 1 in top leaves no body.
@@ -107,66 +103,40 @@ class VigPrevTest : public QObject {
     void margenes() {
         QFETCH(int, lado);
         QFETCH(QString, texto);
-        QFETCH(double, twips);
         Documento doc;
         VigPrev v(&doc);
         auto* campo = Busca<QLineEdit>(&v, qPrintable(QStringLiteral("Margen%1").arg(lado)));
-        QCOMPARE(campo->text(), QStringLiteral("1\""));
         const int antes = v.Regeneraciones();
         campo->setText(texto);
         QTest::keyClick(campo, Qt::Key_Return);
-        QCOMPARE(doc.ConfiguracionReporte().margenes[lado], twips);
+        QTEST(doc.ConfiguracionReporte().margenes[lado], "twips");
         QTEST(campo->text(), "mostrado");
         QTEST(v.Regeneraciones() > antes, "regenera");
         QTEST(!Mensajes::Mostrados().empty(), "aviso");
-    }
-
-    // Each arrow of a margin's scroll bar moves it 0.1 in; the upper arrow adds.
-    void flechasDeMargen() {
-        Documento doc;
-        VigPrev v(&doc);
-        auto* escala = Busca<QScrollBar>(&v, "EscalaMargen1");
-        escala->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        // Each arrow of a margin's scroll bar moves it 0.1 in; the upper arrow adds.
+        Busca<QScrollBar>(&v, "EscalaMargen1")->triggerAction(QAbstractSlider::SliderSingleStepSub);
         QCOMPARE(doc.ConfiguracionReporte().margenes[kMargenIzquierda], 1584.0);
-        escala->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        escala->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(doc.ConfiguracionReporte().margenes[kMargenIzquierda], 1296.0);
-        QCOMPARE(Busca<QLineEdit>(&v, "Margen1")->text(), QStringLiteral("0.9\""));
     }
 
-    // The paper list holds the names of the codes the device supports, in code order.
+    // A device without the current paper (Legal) takes its first one and regenerates;
+    // the private CUPS queue is a device with the papers its driver takes.
     void papeles() {
         Documento doc;
         VigPrev v(&doc);
         auto* lista = Busca<QComboBox>(&v, "ListaPapel");
-        std::vector<DispositivoImpresion> sistema = DispositivosSistema();
-        QCOMPARE(sistema.back().nombre, NombreDispositivoPdf());
-        v.FijaDispositivos({sistema.back()});
-        QCOMPARE(lista->count(), 66 + 1);  // codes 1..68 but 48 and 49, and "Custom"
-        for (int i = 0; i < 66; ++i) {
-            const int codigo = lista->itemData(i).toInt();
-            QCOMPARE(lista->itemText(i), QString::fromStdString(NombrePapel(codigo)));
-            if (i) QVERIFY(codigo > lista->itemData(i - 1).toInt());
-        }
-        QCOMPARE(lista->itemText(66), QStringLiteral("Custom"));
-
-        // A device without the current paper (Legal) takes its first one and regenerates.
         doc.ConfiguracionReporte().papel = 5;
         const int antes = v.Regeneraciones();
         v.FijaDispositivos({{QStringLiteral("Prueba"), false, {1, 9}, false}});
         QCOMPARE(lista->count(), 2);
-        QCOMPARE(lista->itemText(0), QStringLiteral("Letter 8 1/2 x 11 in"));
         QCOMPARE(lista->itemText(1), QStringLiteral("A4 210 x 297 mm"));
         QCOMPARE(doc.ConfiguracionReporte().papel, 1);
         QVERIFY(v.Regeneraciones() > antes);
-
         lista->activated(1);
         QCOMPARE(doc.ConfiguracionReporte().papel, 9);
-        v.FijaDispositivos({{QStringLiteral("Nada"), false, {}, false}});
-        QCOMPARE(lista->count(), 0);
 
         if (!sinCups_.isEmpty()) QSKIP(qPrintable(sinCups_));
-        // The CUPS queue is a device, with papers its driver takes.
+        std::vector<DispositivoImpresion> sistema = DispositivosSistema();
+        QCOMPARE(sistema.back().nombre, NombreDispositivoPdf());
         const auto cola = std::find_if(sistema.begin(), sistema.end(), [](const auto& d) {
             return d.nombre == pruebas::ColaCups::Cola();
         });
@@ -175,55 +145,25 @@ class VigPrevTest : public QObject {
         QVERIFY(cola->codigos.size() < sistema.back().codigos.size());
     }
 
-    // Header and footer: the defaults, the panel storing them in the project (undoable),
-    // and the three sections of a header on the page.
-    void encabezadoYPie() {
-        Documento doc;
-        VigPrev v(&doc);
-        auto* encabezado = Busca<QPlainTextEdit>(&v, "Encabezado");
-        auto* pie = Busca<QPlainTextEdit>(&v, "Pie");
-        QCOMPARE(encabezado->toPlainText(), QStringLiteral("V1|"));
-        QCOMPARE(pie->toPlainText(), QStringLiteral("||Pag %d"));
-        QVERIFY(Busca<QLabel>(&v, "Ayuda")
-                    ->text()
-                    .contains("    Edificio K1 | Viga V1| Pag %d\n\n"
-                              "El texto puede tener varias lineas."));
-        Pulsa(Busca<QPushButton>(&v, "BotonEncabezado"));
-        QVERIFY(!Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
-        encabezado->setPlainText("    Edificio K1 | Viga V1| Pag %d");
-        Pulsa(Busca<QPushButton>(&v, "AceptaEncabezado"));
-        QCOMPARE(doc.ProyectoActual().encabezado, std::string("    Edificio K1 | Viga V1| Pag %d"));
-        QCOMPARE(doc.ProyectoActual().piePagina, std::string("||Pag %d"));
-        QVERIFY(Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
-
-        const SuperficieGrabadora g = Graba(v);
-        const ConfiguracionInforme& c = doc.ConfiguracionReporte();
-        const double izq = c.margenes[kMargenIzquierda];
-        const double der = TamanoHoja(c).ancho - c.margenes[kMargenDerecha];
-        auto busca = [&](const std::string& t) {
-            for (const LlamadaGrabada& l : g.Llamadas())
-                if (l.tipo == LlamadaGrabada::Tipo::kTexto && l.pagina == 1 && l.texto == t)
-                    return l;
-            return LlamadaGrabada{};
-        };
-        const double ancho = SuperficieGrabadora::AnchoCaracter(c.estilos[kEstiloHeader].tamano);
-        const LlamadaGrabada edificio = busca("Edificio K1"), viga = busca("Viga V1"),
-                             pagina = busca("Pag 1");
-        QVERIFY(!edificio.puntos.empty() && !viga.puntos.empty() && !pagina.puntos.empty());
-        QVERIFY(edificio.puntos[0].x <= izq + 4 * ancho);
-        QCOMPARE(viga.puntos[0].x + 7 * ancho / 2, (izq + der) / 2);
-        QCOMPARE(pagina.puntos[0].x + 5 * ancho, der);
-
-        doc.Pila()->undo();
-        v.Activa();
-        QCOMPARE(encabezado->toPlainText(), QStringLiteral("V1|"));
-    }
-
-    // The styles panel: font and colour dialogs preset with the row, the choice kept.
-    void estilos() {
+    // The header panel stores header and footer in the project (undoable) and keeps
+    // printing off while it is open; the styles panel presets the font and colour dialogs
+    // with the row and keeps the choice.
+    void encabezadoYEstilos() {
         Documento doc;
         Calculado(doc, TresVanos());
         VigPrev v(&doc);
+        auto* encabezado = Busca<QPlainTextEdit>(&v, "Encabezado");
+        const QString antes = encabezado->toPlainText();
+        Pulsa(Busca<QPushButton>(&v, "BotonEncabezado"));
+        QVERIFY(!Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
+        encabezado->setPlainText("Edificio K1 | Viga V1| Pag %d");
+        Pulsa(Busca<QPushButton>(&v, "AceptaEncabezado"));
+        QCOMPARE(doc.ProyectoActual().encabezado, std::string("Edificio K1 | Viga V1| Pag %d"));
+        QVERIFY(Busca<QWidget>(&v, "MarcoImprime")->isEnabled());
+        doc.Pila()->undo();
+        v.Activa();
+        QCOMPARE(encabezado->toPlainText(), antes);
+
         Pulsa(Busca<QPushButton>(&v, "BotonEstilos"));
         QVERIFY(!Busca<QPushButton>(&v, "Color5")->isEnabled());  // no diagrams chosen
         QVERIFY(Busca<QPushButton>(&v, "Color7")->isEnabled());   // after a design
@@ -235,18 +175,12 @@ class VigPrevTest : public QObject {
         QVERIFY(Mensajes::Mostrados().back().texto.startsWith("Arial,12"));
         const EstiloTexto& e = doc.ConfiguracionReporte().estilos[kEstiloSubtitulos];
         QCOMPARE(e.fuente, std::string("DejaVu Serif"));
-        QCOMPARE(e.tamano, 14.0);
-        QVERIFY(e.cursiva && !e.negrita);
-        QCOMPARE(Busca<QPushButton>(&v, "Efecto3")->text(), QStringLiteral("Regular"));
-        QVERIFY(Busca<QPushButton>(&v, "Efecto3")->font().italic());
+        QVERIFY(e.tamano == 14.0 && e.cursiva && !e.negrita);
         Pulsa(Busca<QPushButton>(&v, "Color4"));  // cancelled: the colour stays
         QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, Color{});
         Mensajes::AgregaColor(QColor(200, 0, 0));
         Pulsa(Busca<QPushButton>(&v, "Color4"));
         QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, (Color{200, 0, 0}));
-        Pulsa(Busca<QPushButton>(&v, "AceptaEstilos"));
-        QCOMPARE(Busca<QStackedWidget>(&v, "Paneles")->currentWidget()->objectName(),
-                 QStringLiteral("ConfiguracionGeneral"));
     }
 
     // Page and zoom buttons are enabled as far as there is somewhere to go.
@@ -267,37 +201,28 @@ class VigPrevTest : public QObject {
                          : '0';
             return r;
         };
-        struct Paso {
+        const struct {
             const char* boton;
             int pagina;
             const char* paginas;
-        };
-        const Paso pasos[] = {{nullptr, 1, "0011"},
-                              {"Pagina2", 2, "1111"},
-                              {"Pagina3", n, "1100"},
-                              {"Pagina1", n - 1, "1111"},
-                              {"Pagina0", 1, "0011"}};
-        for (const Paso& p : pasos) {
+        } pasos[] = {{nullptr, 1, "0011"}, {"Pagina2", 2, "1111"}, {"Pagina3", n, "1100"}};
+        for (const auto& p : pasos) {
             if (p.boton) Pulsa(Busca<QPushButton>(&v, p.boton));
             QCOMPARE(v.PaginaActual(), p.pagina);
             QCOMPARE(habilitados("Pagina"), QString::fromLatin1(p.paginas));
-            QCOMPARE(Busca<QLabel>(&v, "EtiquetaPagina")->text(),
-                     QStringLiteral("Pag %1 de %2").arg(p.pagina).arg(n));
         }
+        QCOMPARE(Busca<QLabel>(&v, "EtiquetaPagina")->text(),
+                 QStringLiteral("Pag %1 de %1").arg(n));
         Pulsa(Busca<QPushButton>(&v, "Zoom0"));
         QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo);
         QCOMPARE(habilitados("Zoom"), QStringLiteral("0011"));
-        Pulsa(Busca<QPushButton>(&v, "Zoom2"));
-        QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo + VigPrev::kPasoZoom);
-        QCOMPARE(habilitados("Zoom"), QStringLiteral("1111"));
         Pulsa(Busca<QPushButton>(&v, "Zoom3"));
         QCOMPARE(v.Zoom(), VigPrev::kZoomMaximo);
         QCOMPARE(habilitados("Zoom"), QStringLiteral("1100"));
-        QCOMPARE(Busca<QLabel>(&v, "EtiquetaZoom")->text(), QStringLiteral("400%"));
     }
 
-    // Diagrams only after an analysis, on their own page only with "Cortante y Momento";
-    // the reinforcement option only after a design, opening the detailing window.
+    // Diagrams only after an analysis, on their own page; the reinforcement option only
+    // after a design, opening the detailing window.
     void diagramasYRefuerzo() {
         Documento doc;
         VigPrev v(&doc);
@@ -312,20 +237,14 @@ class VigPrevTest : public QObject {
         Calculado(doc, p);
         v.Activa();
         QVERIFY(refuerzo->isEnabled());
-        auto tieneDiagrama = [&] {
-            const SuperficieGrabadora g = Graba(v);
-            for (const LlamadaGrabada& l : g.Llamadas())
-                if (l.texto == "Diagrama de Cortante") return true;
-            return false;
-        };
         const int sinDiagramas = v.NumPaginas();
-        QVERIFY(!tieneDiagrama());
         diagramas->activated(kDiagramasCortanteMomento);
-        QVERIFY(tieneDiagrama());
+        bool tieneDiagrama = false;
+        const SuperficieGrabadora g = Graba(v);
+        for (const LlamadaGrabada& l : g.Llamadas())
+            tieneDiagrama = tieneDiagrama || l.texto == "Diagrama de Cortante";
+        QVERIFY(tieneDiagrama);
         QVERIFY(v.NumPaginas() > sinDiagramas);
-        diagramas->activated(kDiagramasNinguno);
-        QCOMPARE(v.NumPaginas(), sinDiagramas);
-
         int abiertas = 0;
         v.FijaAbreDetallado([&] { ++abiertas; });
         Pulsa(refuerzo);
