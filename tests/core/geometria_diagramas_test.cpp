@@ -128,3 +128,28 @@ TEST(GeometriaDiagramas, Sonda) {
     EXPECT_EQ(TextoSonda(Magnitud::kCortante, 12.3456), " V = 12.346 To ");
     EXPECT_EQ(TextoSonda(Magnitud::kMomento, -3), " M = -3.000 To-m ");
 }
+
+TEST(GeometriaDiagramas, ArcHeadsShowTheSenseOfTheReactionMoment) {
+    // Node 1 resists counterclockwise (+2 t-m), node 2 clockwise (-2 t-m).
+    Resultados r;
+    r.reacciones = {1, 2, 1, -2};
+    const DibujoReacciones d = ReaccionesDibuja({0, 1000, 500}, 1000, {0, 1000}, r);
+    ASSERT_EQ(d.arcos.size(), 2u);
+    for (const ArcoMomento& a : d.arcos) {
+        ASSERT_EQ(a.punta.size(), 3u);
+        // The tip ends the arc on the side it turns to; the wings, 110 long and 0.9 rad
+        // apart, lie back along the arc.
+        const double fin = a.valor > 0 ? a.hasta : a.desde;
+        const Punto tip = a.punta[1];
+        EXPECT_NEAR(tip.x, a.centro.x + a.radio * std::cos(fin), 1e-9);
+        EXPECT_NEAR(tip.y, a.centro.y - a.radio * std::sin(fin), 1e-9);
+        for (const Punto& ala : {a.punta[0], a.punta[2]})
+            EXPECT_NEAR(std::hypot(ala.x - tip.x, ala.y - tip.y), 110, 1e-9);
+        const Punto medio{(a.punta[0].x + a.punta[2].x) / 2, (a.punta[0].y + a.punta[2].y) / 2};
+        EXPECT_NEAR(std::hypot(medio.x - tip.x, medio.y - tip.y), 110 * std::cos(0.45), 1e-9);
+        const double angulo = std::atan2(a.centro.y - medio.y, medio.x - a.centro.x);
+        const double enArco = angulo < 0 ? angulo + 2 * M_PI : angulo;
+        EXPECT_GT(enArco, a.desde);
+        EXPECT_LT(enArco, a.hasta);
+    }
+}

@@ -91,15 +91,26 @@ __attribute__((target("avx512f"))) void AplicaCargasAvx512(const double* a, cons
 #endif
 
 using FuncionCargas = void (*)(const double*, const double*, int, const double*, double*, double*);
-FuncionCargas EligeAplicaCargas() {
+FuncionCargas FuncionDe(VectoresCargas v) {
 #if defined(__x86_64__) && defined(__GNUC__)
-    __builtin_cpu_init();  // this runs among the static initialisers
-    if (__builtin_cpu_supports("avx512f")) return AplicaCargasAvx512;
-    if (__builtin_cpu_supports("avx2")) return AplicaCargasAvx2;
+    __builtin_cpu_init();  // this may run among the static initialisers
+    const bool avx512 = __builtin_cpu_supports("avx512f"), avx2 = __builtin_cpu_supports("avx2");
+    switch (v) {
+        case VectoresCargas::kAvx512:
+            return avx512 ? AplicaCargasAvx512 : nullptr;
+        case VectoresCargas::kAvx2:
+            return avx2 ? AplicaCargasAvx2 : nullptr;
+        case VectoresCargas::kMasAnchos:
+            return avx512 ? AplicaCargasAvx512 : avx2 ? AplicaCargasAvx2 : AplicaCargasSse2;
+        case VectoresCargas::kSse2:
+            break;
+    }
+#else
+    if (v == VectoresCargas::kAvx512 || v == VectoresCargas::kAvx2) return nullptr;
 #endif
     return AplicaCargasSse2;
 }
-const FuncionCargas AplicaCargas = EligeAplicaCargas();
+FuncionCargas AplicaCargas = FuncionDe(VectoresCargas::kMasAnchos);
 
 // Stores the stations 0..4q-1 (4q <= total) in single precision four at a time and
 // raises maxV and maxM to the largest |V| and |M| among them; returns 4q. The values
@@ -148,6 +159,12 @@ struct CotaCargas {
 };
 
 }  // namespace
+
+bool UsaVectoresCargas(VectoresCargas v) {
+    const FuncionCargas f = FuncionDe(v);
+    if (f) AplicaCargas = f;
+    return f != nullptr;
+}
 
 std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
                               const std::function<void(int, int)>& progreso) {
