@@ -122,11 +122,15 @@ TEST(GeometriaDiagramas, Sonda) {
         {{500.00005, 495}, -4.0},  // right of the load: the taller side (-1) gives the band
         {{500.00005, 480}, {}},
     };
-    for (const Caso& c : casos)
-        EXPECT_EQ(Sonda({0, 1000, 500}, 100, 10, viga, {e}, Magnitud::kCortante, c.punto), c.valor)
+    for (const Caso& c : casos) {
+        const auto l = SondaVano({0, 1000, 500}, 100, 10, viga, {e}, Magnitud::kCortante, c.punto);
+        EXPECT_EQ(l ? std::optional<double>(l->valor) : std::nullopt, c.valor)
             << c.punto.x << "," << c.punto.y;
-    EXPECT_EQ(TextoSonda(Magnitud::kCortante, 12.3456), " V = 12.346 To ");
-    EXPECT_EQ(TextoSonda(Magnitud::kMomento, -3), " M = -3.000 To-m ");
+    }
+    EXPECT_EQ(TextoSonda(Magnitud::kMomento, LecturaSonda{2, 3.25, 13.666}),
+              "Vano 2, x = 3.25 m: M = 13.67 To-m");
+    EXPECT_EQ(TextoSonda(Magnitud::kCortante, LecturaSonda{1, 0, 4.1}),
+              "Vano 1, x = 0.00 m: V = 4.10 To");
 }
 
 TEST(GeometriaDiagramas, ArcHeadsShowTheSenseOfTheReactionMoment) {

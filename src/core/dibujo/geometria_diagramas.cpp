@@ -228,14 +228,6 @@ std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d) {
     return v;
 }
 
-std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
-                            const VigaDibujo& viga, const std::vector<EstacionesVano>& diagramas,
-                            Magnitud m, Punto punto) {
-    const auto lectura = SondaVano(linea, escH, escV, viga, diagramas, m, punto);
-    if (!lectura) return std::nullopt;
-    return lectura->valor;
-}
-
 std::optional<LecturaSonda> SondaVano(const LineaBase& linea, double escH, double escV,
                                       const VigaDibujo& viga,
                                       const std::vector<EstacionesVano>& diagramas, Magnitud m,
@@ -266,11 +258,6 @@ std::optional<LecturaSonda> SondaVano(const LineaBase& linea, double escH, doubl
             x += std::max(0.0, Finito(static_cast<double>(e.x[k + 1]) - e.x[k]) * escH);
     }
     return std::nullopt;
-}
-
-std::string TextoSonda(Magnitud m, double valor) {
-    const std::string cifra = Formatea(valor, "0.000");
-    return m == Magnitud::kCortante ? " V = " + cifra + " To " : " M = " + cifra + " To-m ";
 }
 
 std::string TextoSonda(Magnitud m, const LecturaSonda& lectura) {

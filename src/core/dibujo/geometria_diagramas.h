@@ -128,16 +128,6 @@ Poligonal PoligonalArco(const ArcoMomento& a);
 // to write; every value goes below its anchor.
 std::vector<ValorEscrito> ValoresReacciones(const DibujoReacciones& d);
 
-// The probe: the value of the station found right of a press at `punto`, provided the press
-// lies within that station's band between the axis and the curve; nothing left of the
-// beam, right of it, outside the band or when no curve is drawn.
-std::optional<double> Sonda(const LineaBase& linea, double escH, double escV,
-                            const VigaDibujo& viga, const std::vector<EstacionesVano>& diagramas,
-                            Magnitud m, Punto punto);
-
-// The probe's caption: " V = 12.345 To " or " M = -3.000 To-m ".
-std::string TextoSonda(Magnitud m, double valor);
-
 // What the probe found: the span (1-based), the station's abscissa from the span's left
 // node (m) and its value.
 struct LecturaSonda {
@@ -146,7 +136,9 @@ struct LecturaSonda {
     double valor = 0;
 };
 
-// The probe as Sonda, naming where the value lies.
+// The probe: the station found right of a press at `punto`, provided the press lies within
+// that station's band between the axis and the curve; nothing left of the beam, right of
+// it, outside the band or when no curve is drawn.
 std::optional<LecturaSonda> SondaVano(const LineaBase& linea, double escH, double escV,
                                       const VigaDibujo& viga,
                                       const std::vector<EstacionesVano>& diagramas, Magnitud m,
