@@ -2,10 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "texto/numeros.h"
 
@@ -72,25 +70,21 @@ std::string VerificaRangos(const Proyecto& p) {
             if (!EnRango(valores[c]))
                 return MensajeFueraDeRango(valores[c], NombreValorVano(c, i + 1));
     }
-    // Loads are checked all at once (there may be hundreds); only a beam that fails looks
-    // for the load to name. As integers, the bits of |v| order as the values do (a NaN
-    // above them all): every value is within range when the largest is at most FLT_MAX
-    // and the smallest nonzero at least FLT_MIN (zero, less one, wraps to the largest).
-    auto bitsAbs = [](double v) {
-        std::uint64_t u;
-        std::memcpy(&u, &v, sizeof u);
-        return u & ~(std::uint64_t{1} << 63);
-    };
-    std::uint64_t mayor = 0, menorMenosUno = ~std::uint64_t{0};
+    // Loads are checked all at once (there may be hundreds), the distance and the force of
+    // each side by side; only a beam that fails looks for the load to name. A NaN fails
+    // every comparison.
+    typedef double Par __attribute__((vector_size(16)));
+    typedef long long ParMascara __attribute__((vector_size(16)));
+    const ParMascara sinSigno = {0x7fffffffffffffffLL, 0x7fffffffffffffffLL};
+    const Par maximo = {FLT_MAX, FLT_MAX}, minimo = {FLT_MIN, FLT_MIN}, cero = {};
+    ParMascara todas = ~ParMascara{};
     for (const CargaConcentrada& c : p.cargas) {
-        const std::uint64_t cuenta = -static_cast<std::uint64_t>((c.vano >= 1) & (c.vano <= n));
-        for (const double v : {c.carga, c.distancia}) {
-            const std::uint64_t u = bitsAbs(v) & cuenta;
-            mayor = std::max(mayor, u);
-            menorMenosUno = std::min(menorMenosUno, u - 1);
-        }
+        const Par a = reinterpret_cast<Par>(
+            reinterpret_cast<ParMascara>(Par{c.distancia, c.carga}) & sinSigno);
+        const long long otroVano = -static_cast<long long>((c.vano < 1) | (c.vano > n));
+        todas &= ((a <= maximo) & ((a == cero) | (a >= minimo))) | otroVano;
     }
-    const bool cargasEnRango = mayor <= bitsAbs(FLT_MAX) && menorMenosUno >= bitsAbs(FLT_MIN) - 1;
+    const bool cargasEnRango = (todas[0] & todas[1]) != 0;
     for (const CargaConcentrada& c : p.cargas) {
         if (cargasEnRango) break;
         if (c.vano < 1 || c.vano > n) continue;
