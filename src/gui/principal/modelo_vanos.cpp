@@ -95,7 +95,7 @@ QString ModeloVanos::TextoCelda(int fila, int col) const {
 }
 
 QVariant ModeloVanos::data(const QModelIndex& indice, int rol) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return {};
     const int fila = indice.row(), col = indice.column();
     switch (rol) {
         case Qt::DisplayRole:
@@ -120,7 +120,9 @@ QVariant ModeloVanos::data(const QModelIndex& indice, int rol) const {
 }
 
 bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (rol != Qt::EditRole || !checkIndex(indice, CheckIndexOption::IndexIsValid)) return false;
+    if (rol != Qt::EditRole || !indice.isValid() ||
+        !checkIndex(indice, CheckIndexOption::IndexIsValid))
+        return false;
     const int fila = indice.row(), col = indice.column();
     if (col == kColVano || ColumnaBloqueada(col)) return false;
     const QString texto = valor.toString().trimmed();
@@ -176,7 +178,8 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
 }
 
 Qt::ItemFlags ModeloVanos::flags(const QModelIndex& indice) const {
-    if (!checkIndex(indice, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    if (!indice.isValid() || !checkIndex(indice, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (!ColumnaBloqueada(indice.column())) f |= Qt::ItemIsEditable;
     return f;
