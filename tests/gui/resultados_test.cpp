@@ -15,22 +15,17 @@
 
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "archivos_qt.h"
 #include "dibujo/geometria_diagramas.h"
 #include "resultados/resultad.h"
 #include "resultados/vista_tabla_resultados.h"
+#include "ventanas_prueba.h"
 
 using namespace trabelux;
+using pruebas::TresVanos;
 
 namespace {
 
-// The three-span example, analysed and designed (or analysed only).
-Proyecto TresVanos() {
-    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
-    if (!l.proyecto) qFatal("%s", l.error.c_str());
-    return *l.proyecto;
-}
-
+// A run of `p`: analysis and design, or the analysis only.
 Resultados Calculo(const Proyecto& p, bool soloAnalisis = false) {
     return Calcula(p, {soloAnalisis, {}, {}});
 }

@@ -21,7 +21,6 @@
 #include "../comun/viga_mayor.h"
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "archivos_qt.h"
 #include "cola_cups.h"
 #include "documento/documento.h"
 #include "principal/tlux_mdi.h"
@@ -33,6 +32,7 @@
 
 using namespace trabelux;
 using pruebas::Busca;
+using pruebas::TresVanos;
 
 namespace {
 
@@ -41,12 +41,6 @@ void Calculado(Documento& doc, Proyecto p) {
     doc.Reemplaza(std::move(p), {});
     doc.FijaResultados(Calcula(doc.ProyectoActual()));
     QVERIFY(doc.Calculado());
-}
-
-Proyecto TresVanos() {
-    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
-    if (!l.proyecto) qFatal("%s", l.error.c_str());
-    return *l.proyecto;
 }
 
 QString Ejecuta(const QString& programa, const QStringList& args) {
