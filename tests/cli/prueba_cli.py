@@ -78,18 +78,6 @@ class ContractTest(unittest.TestCase):
         self.assertEqual(doc["status"], "stopped")
         self.assertEqual(doc["message"].split("\n")[-1], "Quiere refuerzo doble?")
         self.assertIn("reactions", doc)
-        code, out, _ = run("calc", path, "--json", "--double=yes")
-        self.assertEqual(code, 0, out)
-        doc = json.loads(out)
-        self.assertTrue(any(r["top"] > 0 for r in doc["span_steel"]))
-
-    def test_text_output_shows_the_tables(self):
-        code, out, _ = run("calc", os.path.join(EXAMPLES, "tres-vanos.vcw"), "--double=yes")
-        self.assertEqual(code, 0)
-        for caption in ("Reacciones en To y Momentos en To-m", "Cortantes en To",
-                        "Momentos en To-m", "REFUERZO EN APOYOS", "REFUERZO TRANSVERSAL",
-                        "Momento Max Vano", "Estribos"):
-            self.assertIn(caption, out)
 
     def test_usage_errors_and_unreadable_files_exit_2(self):
         self.assertEqual(run()[0], 2)
@@ -152,19 +140,12 @@ class ContractTest(unittest.TestCase):
             self.assertNotIn("reactions", doc)
             self.assertEqual(doc["span_steel"], [])
 
-    def test_slab_project_finds_its_slab_file_beside_it(self):
-        path = os.path.join(EXAMPLES, "viga-losas.vcw")
-        code, out, err = run("calc", path, "--json")
-        self.assertEqual(code, 0, err)
-        self.assertNotIn("No fue encontrado", err)
-        doc = json.loads(out)
-        # Every span carries slab loads, so every span shears.
-        self.assertTrue(all(abs(f["shear_i"]) > 1 for f in doc["end_forces"]))
-        # Moved elsewhere without its slab file, the project still opens and says so.
+    def test_slab_project_moved_without_its_slab_file_still_runs_and_says_so(self):
+        # Beside its slab file it runs clean: pinned by the goldens.
         with tempfile.TemporaryDirectory() as d:
             moved = os.path.join(d, "viga.vcw")
-            open(moved, "wb").write(open(path, "rb").read())
-            code, out, err = run("calc", moved, "--json")
+            shutil.copy(os.path.join(EXAMPLES, "viga-losas.vcw"), moved)
+            code, _, err = run("calc", moved, "--json")
             self.assertEqual(code, 0)
             self.assertIn("No fue encontrado", err)
 

@@ -21,7 +21,7 @@ namespace trabelux::pruebas {
 
 class ColaCups {
   public:
-    static QString Cola() { return QStringLiteral("trabelux-pdf"); }
+    static QString Cola() { return "trabelux-pdf"; }
 
     ~ColaCups() {
         if (cupsd_.state() != QProcess::NotRunning) {
@@ -33,53 +33,45 @@ class ColaCups {
     // Starts the scheduler in `carpeta` and adds the queue; CUPS_SERVER points at its
     // socket from then on. Empty on success, otherwise why it could not start.
     QString Inicia(const QString& carpeta) {
-        if (geteuid() != 0) return QStringLiteral("the scheduler needs root");
-        const QString ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
-        for (const QString& f :
-             {QStringLiteral("/usr/sbin/cupsd"), QStringLiteral("/usr/sbin/lpadmin"),
-              QStringLiteral("/usr/lib/cups/backend/cups-pdf"), ppd})
-            if (!QFileInfo::exists(f)) return f + QStringLiteral(" is not installed");
+        if (geteuid() != 0) return "the scheduler needs root";
+        const QString ppd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+        for (const QString& f : QStringList{"/usr/sbin/cupsd", "/usr/sbin/lpadmin",
+                                            "/usr/lib/cups/backend/cups-pdf", ppd})
+            if (!QFileInfo::exists(f)) return f + " is not installed";
         QDir(carpeta).removeRecursively();
         QDir d(carpeta);
-        for (const char* sub : {"conf", "spool", "cache", "state", "log", "tmp"})
-            d.mkpath(QLatin1String(sub));
+        for (const char* sub : {"conf", "spool", "cache", "state", "log", "tmp"}) d.mkpath(sub);
         // Filters run as the scheduler's user and write their temporary files here.
         QFile::setPermissions(d.filePath("tmp"), QFileDevice::Permissions(0x7777));
-        socket_ = d.filePath(QStringLiteral("cups.sock"));
-        if (socket_.toUtf8().size() >= 100) return QStringLiteral("socket path too long");
+        const QString socket = d.filePath("cups.sock"), raiz = d.absolutePath();
+        if (socket.toUtf8().size() >= 100) return "socket path too long";
         Escribe(d.filePath("conf/cupsd.conf"),
-                QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing No\n"
-                               "DefaultAuthType None\n<Location />\n  Order allow,deny\n"
-                               "  Allow all\n</Location>\n<Policy default>\n  <Limit All>\n"
-                               "    Order deny,allow\n  </Limit>\n</Policy>\n")
-                    .arg(socket_));
+                "Listen " + socket +
+                    "\nLogLevel warn\nWebInterface No\nBrowsing No\nDefaultAuthType None\n"
+                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n<Policy default>\n"
+                    "  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
         Escribe(d.filePath("conf/cups-files.conf"),
-                QStringLiteral("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\n"
-                               "StateDir %1/state\nTempDir %1/tmp\nAccessLog %1/log/access_log\n"
-                               "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n")
-                    .arg(d.absolutePath()));
-        cupsd_.start(QStringLiteral("/usr/sbin/cupsd"),
-                     {QStringLiteral("-f"), QStringLiteral("-c"), d.filePath("conf/cupsd.conf"),
-                      QStringLiteral("-s"), d.filePath("conf/cups-files.conf")});
-        if (!cupsd_.waitForStarted(5000)) return QStringLiteral("cupsd did not start");
+                QString("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir "
+                        "%1/state\nTempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog "
+                        "%1/log/error_log\nPageLog %1/log/page_log\n")
+                    .arg(raiz));
+        cupsd_.start("/usr/sbin/cupsd",
+                     {"-f", "-c", raiz + "/conf/cupsd.conf", "-s", raiz + "/conf/cups-files.conf"});
         QElapsedTimer reloj;
         reloj.start();
-        while (!QFileInfo::exists(socket_) && reloj.elapsed() < 10000) {
+        while (!QFileInfo::exists(socket) && reloj.elapsed() < 10000) {
             if (cupsd_.state() == QProcess::NotRunning)
-                return QStringLiteral("cupsd stopped: ") + cupsd_.readAllStandardError();
+                return "cupsd stopped: " + cupsd_.readAllStandardError();
             QTest::qWait(50);
         }
-        if (!QFileInfo::exists(socket_)) return QStringLiteral("cupsd opened no socket");
-        qputenv("CUPS_SERVER", socket_.toUtf8());
+        if (!QFileInfo::exists(socket)) return "cupsd opened no socket";
+        qputenv("CUPS_SERVER", socket.toUtf8());
         // pdftocairo keeps the text of the job readable in the PDF cups-pdf writes.
         QProcess lpadmin;
-        lpadmin.start(
-            QStringLiteral("/usr/sbin/lpadmin"),
-            {QStringLiteral("-p"), Cola(), QStringLiteral("-E"), QStringLiteral("-v"),
-             QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), ppd, QStringLiteral("-o"),
-             QStringLiteral("pdftops-renderer-default=pdftocairo")});
+        lpadmin.start("/usr/sbin/lpadmin", {"-p", Cola(), "-E", "-v", "cups-pdf:/", "-P", ppd, "-o",
+                                            "pdftops-renderer-default=pdftocairo"});
         if (!lpadmin.waitForFinished(20000) || lpadmin.exitCode() != 0)
-            return QStringLiteral("lpadmin failed: ") + lpadmin.readAllStandardError();
+            return "lpadmin failed: " + lpadmin.readAllStandardError();
         salida_ = CarpetaSalida();
         antes_ = Pdfs();
         return {};
@@ -112,20 +104,18 @@ class ColaCups {
 
     // cups-pdf's "Out" folder (Debian: ${HOME}/PDF of the job's user, here ours).
     static QString CarpetaSalida() {
-        QString out = QStringLiteral("${HOME}/PDF");
-        QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+        QString out = "${HOME}/PDF";
+        QFile conf("/etc/cups/cups-pdf.conf");
         if (conf.open(QIODevice::ReadOnly))
-            for (const QString& linea : QString::fromUtf8(conf.readAll()).split(QLatin1Char('\n')))
-                if (linea.startsWith(QLatin1String("Out "))) out = linea.mid(4).trimmed();
+            for (const QString& linea : QString::fromUtf8(conf.readAll()).split('\n'))
+                if (linea.startsWith("Out ")) out = linea.mid(4).trimmed();
         const passwd* pw = getpwuid(geteuid());
-        return out.replace(QLatin1String("${HOME}"),
-                           QString::fromLocal8Bit(pw ? pw->pw_dir : "/root"));
+        return out.replace("${HOME}", QString::fromLocal8Bit(pw ? pw->pw_dir : "/root"));
     }
 
     QHash<QString, QDateTime> Pdfs() const {
         QHash<QString, QDateTime> r;
-        for (const QFileInfo& f :
-             QDir(salida_).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+        for (const QFileInfo& f : QDir(salida_).entryInfoList({"*.pdf"}, QDir::Files))
             r.insert(f.absoluteFilePath(), f.lastModified());
         return r;
     }
@@ -133,12 +123,11 @@ class ColaCups {
     // The file is written to its end once pdfinfo reads it.
     static bool Completo(const QString& f) {
         QProcess p;
-        p.start(QStringLiteral("pdfinfo"), {f});
+        p.start("pdfinfo", {f});
         return p.waitForFinished(10000) && p.exitCode() == 0;
     }
 
     QProcess cupsd_;
-    QString socket_;
     QString salida_;
     QHash<QString, QDateTime> antes_;
 };

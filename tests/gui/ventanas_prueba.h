@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "principal/tlux_mdi.h"
 
@@ -47,6 +48,13 @@ inline void EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
 inline QByteArray LeeArchivo(const QString& ruta) {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The three-span example as the program ships it.
+inline Proyecto TresVanos() {
+    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
+    if (!l.proyecto) qFatal("%s", l.error.c_str());
+    return *l.proyecto;
 }
 
 // The texts of the messages shown so far, in order.

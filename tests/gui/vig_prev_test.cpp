@@ -21,7 +21,6 @@
 #include "../comun/viga_mayor.h"
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "archivos_qt.h"
 #include "cola_cups.h"
 #include "documento/documento.h"
 #include "principal/tlux_mdi.h"
@@ -33,6 +32,7 @@
 
 using namespace trabelux;
 using pruebas::Busca;
+using pruebas::TresVanos;
 
 namespace {
 
@@ -41,12 +41,6 @@ void Calculado(Documento& doc, Proyecto p) {
     doc.Reemplaza(std::move(p), {});
     doc.FijaResultados(Calcula(doc.ProyectoActual()));
     QVERIFY(doc.Calculado());
-}
-
-Proyecto TresVanos() {
-    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
-    if (!l.proyecto) qFatal("%s", l.error.c_str());
-    return *l.proyecto;
 }
 
 QString Ejecuta(const QString& programa, const QStringList& args) {
@@ -183,49 +177,12 @@ class VigPrevTest : public QObject {
         QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, (Color{200, 0, 0}));
     }
 
-    // Page and zoom buttons are enabled as far as there is somewhere to go.
-    void barraDeControl() {
-        Documento doc;
-        Calculado(doc, TresVanos());
-        VigPrev v(&doc);
-        v.resize(1000, 700);
-        Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
-        const int n = v.NumPaginas();
-        QVERIFY(n >= 3);
-        auto habilitados = [&](const char* prefijo) {
-            QString r;
-            for (int b = 0; b < 4; ++b)
-                r += Busca<QPushButton>(&v, qPrintable(QStringLiteral("%1%2").arg(prefijo).arg(b)))
-                             ->isEnabled()
-                         ? '1'
-                         : '0';
-            return r;
-        };
-        const struct {
-            const char* boton;
-            int pagina;
-            const char* paginas;
-        } pasos[] = {{nullptr, 1, "0011"}, {"Pagina2", 2, "1111"}, {"Pagina3", n, "1100"}};
-        for (const auto& p : pasos) {
-            if (p.boton) Pulsa(Busca<QPushButton>(&v, p.boton));
-            QCOMPARE(v.PaginaActual(), p.pagina);
-            QCOMPARE(habilitados("Pagina"), QString::fromLatin1(p.paginas));
-        }
-        QCOMPARE(Busca<QLabel>(&v, "EtiquetaPagina")->text(),
-                 QStringLiteral("Pag %1 de %1").arg(n));
-        Pulsa(Busca<QPushButton>(&v, "Zoom0"));
-        QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo);
-        QCOMPARE(habilitados("Zoom"), QStringLiteral("0011"));
-        Pulsa(Busca<QPushButton>(&v, "Zoom3"));
-        QCOMPARE(v.Zoom(), VigPrev::kZoomMaximo);
-        QCOMPARE(habilitados("Zoom"), QStringLiteral("1100"));
-    }
-
     // Diagrams only after an analysis, on their own page; the reinforcement option only
-    // after a design, opening the detailing window.
+    // after a design, opening the detailing window; the page and zoom bar.
     void diagramasYRefuerzo() {
         Documento doc;
         VigPrev v(&doc);
+        v.resize(1000, 700);
         auto* diagramas = Busca<QComboBox>(&v, "ListaDiagramas");
         auto* refuerzo = Busca<QCheckBox>(&v, "ImprimeRefuerzo");
         QVERIFY(!diagramas->isEnabled() && !refuerzo->isEnabled());
@@ -253,6 +210,36 @@ class VigPrevTest : public QObject {
         const int antes = v.Regeneraciones();
         v.RegresaDeDetallado();
         QVERIFY(v.Regeneraciones() > antes);
+        // Page and zoom buttons are enabled as far as there is somewhere to go.
+        const int n = v.NumPaginas();
+        QVERIFY(n >= 3);
+        auto habilitados = [&](const char* prefijo) {
+            QString r;
+            for (int b = 0; b < 4; ++b)
+                r += Busca<QPushButton>(&v, qPrintable(QStringLiteral("%1%2").arg(prefijo).arg(b)))
+                             ->isEnabled()
+                         ? '1'
+                         : '0';
+            return r;
+        };
+        const struct {
+            const char* boton;
+            int pagina;
+            const char* paginas;
+        } pasos[] = {{nullptr, 1, "0011"}, {"Pagina2", 2, "1111"}, {"Pagina3", n, "1100"}};
+        for (const auto& paso : pasos) {
+            if (paso.boton) Pulsa(Busca<QPushButton>(&v, paso.boton));
+            QCOMPARE(v.PaginaActual(), paso.pagina);
+            QCOMPARE(habilitados("Pagina"), QString::fromLatin1(paso.paginas));
+        }
+        QCOMPARE(Busca<QLabel>(&v, "EtiquetaPagina")->text(),
+                 QStringLiteral("Pag %1 de %1").arg(n));
+        Pulsa(Busca<QPushButton>(&v, "Zoom0"));
+        QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo);
+        QCOMPARE(habilitados("Zoom"), QStringLiteral("0011"));
+        Pulsa(Busca<QPushButton>(&v, "Zoom3"));
+        QCOMPARE(v.Zoom(), VigPrev::kZoomMaximo);
+        QCOMPARE(habilitados("Zoom"), QStringLiteral("1100"));
     }
 
     // Ranges follow the page count after every regeneration; a reversed range, a file

@@ -25,10 +25,6 @@ std::string Contenido(const std::string& ruta) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-void Escribe(const std::string& ruta, const std::string& bytes) {
-    std::ofstream(ruta, std::ios::binary) << bytes;
-}
-
 std::string CarpetaTemporal() {
     char plantilla[] = "/tmp/trabelux-guarda-XXXXXX";
     const char* c = ::mkdtemp(plantilla);
@@ -49,7 +45,7 @@ class DiscoLleno : public ::testing::Test {
         }
         montado_ = true;
         viejo_ = "1 vano, Viga antigua\r\n 4.5 , 0.3 \r\n";
-        Escribe(carpeta_ + "/viga.vcw", viejo_);
+        std::ofstream(carpeta_ + "/viga.vcw", std::ios::binary) << viejo_;
         std::ofstream relleno(carpeta_ + "/relleno", std::ios::binary);
         const std::string bloque(4096, 'x');
         while (relleno.write(bloque.data(), bloque.size()) && relleno.flush()) {
