@@ -271,13 +271,17 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
             if (k > 0 && e.distCarga[i][k] < e.distCarga[i][k - 1]) ordenadas = false;
         }
         // The loads before the block's farthest station are those tried on it (the loads
-        // are in increasing order, so none after them is left of any of its stations).
+        // are in increasing order, so none after them is left of any of its stations). The
+        // farthest is found in four independent runs; the block's padding holds zeros,
+        // which no station is left of.
         for (int b = 0, k = 0; b < bloques; ++b) {
-            const int fin = std::min(total, (b + 1) * kBloque);
             if (ordenadas) {
-                float lejana = xs[b * kBloque];
-                for (int est = b * kBloque + 1; est < fin; ++est)
-                    lejana = std::max(lejana, xs[est]);
+                const double* x = xd + kBloque * b;
+                double lejanas[4] = {x[0], x[1], x[2], x[3]};
+                for (int est = 4; est < kBloque; est += 4)
+                    for (int j = 0; j < 4; ++j) lejanas[j] = std::max(lejanas[j], x[est + j]);
+                const double lejana =
+                    std::max(std::max(lejanas[0], lejanas[1]), std::max(lejanas[2], lejanas[3]));
                 while (k < nc && e.distCarga[i][k] < lejana) ++k;
             }
             AplicaCargas(distancias, cargasP, ordenadas ? k : nc, xd + kBloque * b,
