@@ -239,11 +239,6 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
     EXPECT_EQ(p.encabezado, " ");
     EXPECT_EQ(p.piePagina, "");
 
-    // Saved again, the assignment is still there.
-    Proyecto q = Lee(SalvaArchivo(p));
-    EXPECT_EQ(q.asignacion.size(), 2u);
-    EXPECT_EQ(q.archivoLosas, ruta);
-
     // A slab file that exists but cannot be read: its reader's message is the notice.
     LecturaProyecto m = LeeArchivo(LeeDatos("con_losas.vcw"), "x",
                                    [](const std::string&) { return std::string("basura"); });
