@@ -1,10 +1,7 @@
-// The calculation report: paper and inches, the section tables, which sections appear
-// after each kind of run, and whole compositions checked against their recorded goldens
-// (TRABELUX_REGENERA=1 rewrites the goldens).
+// The calculation report: paper sizes and inches, where a single span sits, and whole
+// compositions checked against their recorded goldens (TRABELUX_REGENERA=1 rewrites them).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -17,7 +14,6 @@
 #include "modelo/derivados.h"
 #include "reporte/inicia.h"
 #include "reporte/papel.h"
-#include "reporte/secciones.h"
 #include "reporte/superficie_grabadora.h"
 
 using namespace trabelux;
