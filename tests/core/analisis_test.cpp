@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,13 @@ double MomentoSimple(double L, double w, const std::vector<std::pair<double, dou
     return m;
 }
 
+// Shear of the same span at x; a load exactly at x is not yet taken there.
+double CortanteSimple(double L, const std::vector<std::pair<double, double>>& cargas, double x) {
+    double v = 0;
+    for (auto [P, a] : cargas) v += P * (L - a) / L - (x > a ? P : 0.0);
+    return v;
+}
+
 }  // namespace
 
 TEST(Calcula, SupportConditionsDecideStability) {
@@ -79,84 +88,39 @@ TEST(Calcula, SupportConditionsDecideStability) {
 }
 
 TEST(Calcula, AgreesWithClosedFormResults) {
+    // End moments of the span in units of w L^2, reactions by node in units of w L.
     const double w = 2.5, L = 6;
     struct Caso {
         const char* nombre;
         Proyecto p;
         int vano;  // 1-based
         double momentoI, momentoJ;
-        std::vector<double> reacciones;  // vertical, by node
+        std::vector<double> reacciones;
     } casos[] = {
-        {"two spans",
-         Viga({L, L}, w),
-         1,
-         0,
-         -w * L * L / 8,
-         {3 * w * L / 8, 10 * w * L / 8, 3 * w * L / 8}},
-        {"three spans",
-         Viga({L, L, L}, w),
-         2,
-         w * L * L / 10,
-         -w * L * L / 10,
-         {0.4 * w * L, 1.1 * w * L, 1.1 * w * L, 0.4 * w * L}},
-        {"fixed-fixed",
-         Viga({L}, w, kEmpotrado, kEmpotrado),
-         1,
-         w * L * L / 12,
-         -w * L * L / 12,
-         {w * L / 2, w * L / 2}},
-        {"propped cantilever",
-         Viga({L}, w, kEmpotrado, kApoyado),
-         1,
-         w * L * L / 8,
-         0,
-         {5 * w * L / 8, 3 * w * L / 8}},
-        {"cantilever", Viga({L}, w, kEmpotrado, kNoApoyado), 1, w * L * L / 2, 0, {w * L, 0}},
-        {"cantilever on the right",
-         Viga({L}, w, kNoApoyado, kEmpotrado),
-         1,
-         0,
-         -w * L * L / 2,
-         {0, w * L}},
+        {"two spans", Viga({L, L}, w), 1, 0, -1.0 / 8, {3.0 / 8, 10.0 / 8, 3.0 / 8}},
+        {"three spans", Viga({L, L, L}, w), 2, 0.1, -0.1, {0.4, 1.1, 1.1, 0.4}},
+        {"fixed-fixed", Viga({L}, w, kEmpotrado, kEmpotrado), 1, 1.0 / 12, -1.0 / 12, {0.5, 0.5}},
+        {"propped", Viga({L}, w, kEmpotrado, kApoyado), 1, 1.0 / 8, 0, {5.0 / 8, 3.0 / 8}},
+        {"cantilever", Viga({L}, w, kEmpotrado, kNoApoyado), 1, 0.5, 0, {1, 0}},
+        {"cantilever on the right", Viga({L}, w, kNoApoyado, kEmpotrado), 1, 0, -0.5, {0, 1}},
     };
+    const double escalaM = w * L * L, escalaV = w * L;
     for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
         Resultados r = Analiza(c.p);
-        ASSERT_TRUE(r.AnalisisCompleto()) << c.nombre;
-        const double escalaM = w * L * L, escalaV = w * L;
+        ASSERT_TRUE(r.AnalisisCompleto());
         const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(c.vano - 1)];
-        ExpectCerca(f.momentoI, c.momentoI, std::string(c.nombre) + " MI", escalaM);
-        ExpectCerca(f.momentoJ, c.momentoJ, std::string(c.nombre) + " MJ", escalaM);
+        ExpectCerca(f.momentoI, c.momentoI * escalaM, "MI", escalaM);
+        ExpectCerca(f.momentoJ, c.momentoJ * escalaM, "MJ", escalaM);
         for (size_t j = 0; j < c.reacciones.size(); ++j)
-            ExpectCerca(r.ReaccionNudo(static_cast<int>(j) + 1), c.reacciones[j],
-                        std::string(c.nombre) + " R" + std::to_string(j + 1), escalaV);
+            ExpectCerca(r.ReaccionNudo(static_cast<int>(j) + 1), c.reacciones[j] * escalaV,
+                        "R" + std::to_string(j + 1), escalaV);
         // The station at each support shows the hogging moment with its sagging sign.
         const EstacionesVano& d = r.diagramas[static_cast<size_t>(c.vano - 1)];
-        ExpectCerca(d.momento.front(), -c.momentoI, std::string(c.nombre) + " station 0", escalaM);
-        ExpectCerca(d.momento.back(), c.momentoJ, std::string(c.nombre) + " station L", escalaM);
+        ExpectCerca(d.momento.front(), -c.momentoI * escalaM, "station 0", escalaM);
+        ExpectCerca(d.momento.back(), c.momentoJ * escalaM, "station L", escalaM);
     }
 }
-
-TEST(Calcula, CantileverCarriesItsReactionMoment) {
-    const double w = 1.5, L = 3;
-    Resultados r = Analiza(Viga({L}, w, kEmpotrado, kNoApoyado));
-    ASSERT_TRUE(r.AnalisisCompleto());
-    ExpectCerca(r.MomentoNudo(1), w * L * L / 2, "moment reaction");
-    EXPECT_EQ(r.MomentoNudo(2), 0.0f);
-    EXPECT_EQ(r.ReaccionNudo(2), 0.0f);
-    ExpectCerca(r.maxMomento, w * L * L / 2, "largest moment");
-    ExpectCerca(r.maxCortante, w * L, "largest shear");
-}
-
-namespace {
-
-// Shear of the same span at x; a load exactly at x is not yet taken there.
-double CortanteSimple(double L, const std::vector<std::pair<double, double>>& cargas, double x) {
-    double v = 0;
-    for (auto [P, a] : cargas) v += P * (L - a) / L - (x > a ? P : 0.0);
-    return v;
-}
-
-}  // namespace
 
 TEST(Calcula, SimplySupportedSpanUnderPointLoads) {
     // Loads at 2.5 of 5 m and at 2 and 6 of 8 m fall on regular stations. Every set of
@@ -287,17 +251,13 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
         ActualizaDerivados(p);
         const Resultados r = Calcula(p);
         // "*" stands for the digits of the first station past the range.
-        const size_t comodin = c.mensaje.find('*');
-        if (comodin == std::string::npos) {
-            EXPECT_EQ(r.mensaje, c.mensaje) << c.nombre;
-        } else {
-            const std::string resto = c.mensaje.substr(comodin + 1);
-            EXPECT_EQ(r.mensaje.substr(0, comodin), c.mensaje.substr(0, comodin)) << c.nombre;
-            EXPECT_TRUE(r.mensaje.size() > resto.size() &&
-                        r.mensaje.compare(r.mensaje.size() - resto.size(), resto.size(), resto) ==
-                            0)
-                << c.nombre << ": " << r.mensaje;
-        }
+        std::string patron;
+        for (char ch : c.mensaje)
+            patron += ch == '*'                 ? "[0-9]+"
+                      : std::strchr(".+()", ch) ? std::string{'\\', ch}
+                                                : std::string{ch};
+        EXPECT_TRUE(std::regex_match(r.mensaje, std::regex(patron)))
+            << c.nombre << ": " << r.mensaje;
         EXPECT_FALSE(r.Calculado()) << c.nombre;
         // Only the design's own units leave the analysis standing; nothing saturated is kept.
         EXPECT_EQ(r.AnalisisCompleto(), &c == &casos[std::size(casos) - 1]) << c.nombre;

@@ -1,8 +1,5 @@
-// The report's pictures and their geometry: section outlines to scale with their bars
-// inside, section cells across lines and pages, the reinforcement elevation, and every
-// picture of the largest beam finite and on the page.
-#include "reporte/dibujos.h"
-
+// Geometry of the report's pictures: section outlines to scale with their bars inside, and
+// the reinforcement elevation with its bars, labels and section cuts.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,46 +13,6 @@
 namespace trabelux {
 namespace {
 
-// Records every painted point; characters 100 twips wide, lines 200 tall.
-class Registro : public SuperficiePagina {
-  public:
-    std::vector<Punto> puntos;  // everything painted
-    std::vector<Punto> trazos;  // the polylines only
-    std::vector<std::string> textos;
-    std::vector<Punto> textosX;  // left and right end of every text
-
-  protected:
-    double MideTexto(const std::string& t, const EstiloTexto&) const override {
-        return 100.0 * t.size();
-    }
-    double AltoLinea(const EstiloTexto&) const override { return 200; }
-    void PintaPagina(int) override {}
-    void PintaTexto(double x, double y, const std::string& t, const EstiloTexto&) override {
-        puntos.push_back({x, y});
-        puntos.push_back({x + 100.0 * t.size(), y + 200});
-        textos.push_back(t);
-        textosX.push_back({x, x + 100.0 * t.size()});
-    }
-    void PintaLineas(const Poligonal& p, const Trazo&) override {
-        puntos.insert(puntos.end(), p.begin(), p.end());
-        trazos.insert(trazos.end(), p.begin(), p.end());
-    }
-    void PintaPoligono(const Poligonal& p, const Trazo&, Relleno, Color) override {
-        puntos.insert(puntos.end(), p.begin(), p.end());
-    }
-    void PintaRectangulo(const trabelux::Rectangulo& r, const Trazo&, Relleno, Color) override {
-        puntos.push_back({r.Izquierda(), r.Arriba()});
-        puntos.push_back({r.Derecha(), r.Abajo()});
-    }
-    void PintaElipse(const trabelux::Rectangulo& r, const Trazo& t, Relleno f, Color c) override {
-        PintaRectangulo(r, t, f, c);
-    }
-    void PintaArco(double cx, double cy, double r, double, double, const Trazo&) override {
-        puntos.push_back({cx - r, cy - r});
-        puntos.push_back({cx + r, cy + r});
-    }
-};
-
 // Ray casting: whether p lies inside the closed outline.
 bool Dentro(const Poligonal& c, Punto p) {
     bool dentro = false;
@@ -68,18 +25,7 @@ bool Dentro(const Poligonal& c, Punto p) {
 
 // Three spans of 25 x 50 under 3 t/m, pinned ends.
 Proyecto ProyectoEjemplo3() {
-    Proyecto p = ProyectoNuevo();
-    p.numVanos = 3;
-    p.vanos.clear();
-    for (double l : {5.0, 6.0, 4.0}) {
-        Vano v;
-        v.longitud = l;
-        v.base = 25;
-        v.altura = 50;
-        v.inercia = InerciaRectangular(25, 50);
-        v.cargaUltima = 3;
-        p.vanos.push_back(v);
-    }
+    Proyecto p = VigaUniforme({5.0, 6.0, 4.0}, 3);
     p.datos.fc = "210";
     p.datos.fy = "4200";
     return p;

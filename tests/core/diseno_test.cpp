@@ -2,10 +2,12 @@
 // of the method, and the three reinforcement tables of a complete run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "../comun/viga_mayor.h"
 #include "analisis/calcula.h"
 #include "diseno/cortante.h"
 #include "diseno/flexion.h"
@@ -22,33 +24,13 @@ void ExpectRelativo(double real, double esperado, const std::string& que = {}) {
     EXPECT_NEAR(real, esperado, 1e-6 * std::fabs(esperado)) << que;
 }
 
-// A beam of b x h sections (cm), uniform load w, f'c 210, fy 4200, cover 5.
-Proyecto Viga(std::vector<double> longitudes, double w, int izq = kApoyado, int der = kApoyado,
-              double b = 25, double h = 50) {
-    Proyecto p = ProyectoNuevo();
-    p.numVanos = static_cast<int>(longitudes.size());
-    p.vanos.clear();
-    for (double L : longitudes) {
-        Vano v;
-        v.longitud = L;
-        v.base = b;
-        v.altura = h;
-        v.inercia = InerciaRectangular(b, h);
-        v.cargaUltima = w;
-        p.vanos.push_back(v);
-    }
-    p.apoyoIzquierdo = izq;
-    p.apoyoDerecho = der;
+// A beam of 25 x 50 sections, uniform load w, f'c 210, fy 4200, cover 5.
+Proyecto Viga(const std::vector<double>& longitudes, double w) {
+    Proyecto p = VigaUniforme(longitudes, w);
     p.datos.fc = "210";
     p.datos.fy = "4200";
     p.datos.recub = "5";
     return p;
-}
-
-OpcionesCalculo Responde(bool si) {
-    OpcionesCalculo o;
-    o.preguntaRefuerzoDoble = [si](const std::string&) { return si; };
-    return o;
 }
 
 const std::function<bool()> kNuncaPregunta = [] {
@@ -63,29 +45,22 @@ double CortantePara(double s, double area, float b, float d, const MaterialDisen
     return 0.85 * (vc + vs);
 }
 
+// Every number a run keeps, in its tables, stations and reinforcement.
 bool TodoFinito(const Resultados& r) {
-    auto finitos = [](const std::vector<float>& v) {
-        for (float x : v)
-            if (!std::isfinite(x)) return false;
-        return true;
-    };
-    bool ok = finitos(r.reacciones) && finitos(r.momMaxVano) && finitos(r.posMomMax) &&
-              std::isfinite(r.maxCortante) && std::isfinite(r.maxMomento);
+    std::vector<double> v(r.reacciones.begin(), r.reacciones.end());
+    auto agrega = [&v](std::initializer_list<double> l) { v.insert(v.end(), l); };
+    v.insert(v.end(), r.momMaxVano.begin(), r.momMaxVano.end());
+    v.insert(v.end(), r.posMomMax.begin(), r.posMomMax.end());
+    agrega({r.maxCortante, r.maxMomento});
     for (const auto& f : r.fuerzasExtremo)
-        ok = ok && std::isfinite(f.cortanteI) && std::isfinite(f.momentoI) &&
-             std::isfinite(f.cortanteJ) && std::isfinite(f.momentoJ);
+        agrega({f.cortanteI, f.momentoI, f.cortanteJ, f.momentoJ});
     for (const auto& d : r.diagramas)
-        ok = ok && finitos(d.x) && finitos(d.cortante) && finitos(d.momento);
-    for (const auto& f : r.refuerzoVanos)
-        ok = ok && std::isfinite(f.momento) && std::isfinite(f.areaSuperior) &&
-             std::isfinite(f.areaInferior);
-    for (const auto& f : r.refuerzoApoyos)
-        ok = ok && std::isfinite(f.momento) && std::isfinite(f.areaSuperior) &&
-             std::isfinite(f.areaInferior);
-    for (const auto& f : r.refuerzoTransversal)
-        ok = ok && std::isfinite(f.cortanteI) && std::isfinite(f.cortanteJ) &&
-             std::isfinite(f.areaPorMetro);
-    return ok;
+        for (const auto* e : {&d.x, &d.cortante, &d.momento})
+            v.insert(v.end(), e->begin(), e->end());
+    for (const auto& f : r.refuerzoVanos) agrega({f.momento, f.areaSuperior, f.areaInferior});
+    for (const auto& f : r.refuerzoApoyos) agrega({f.momento, f.areaSuperior, f.areaInferior});
+    for (const auto& f : r.refuerzoTransversal) agrega({f.cortanteI, f.cortanteJ, f.areaPorMetro});
+    return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
 
 }  // namespace
@@ -176,58 +151,13 @@ TEST(DisenaEstriboExtremo, ChoosesBarAndSpacing) {
     }
 }
 
-TEST(TextoEstribo, WritesTheBarAndTheSpacingInMetres) {
-    EXPECT_EQ(TextoEstribo(kEstriboTresOctavos, 12.5),
-              "\xC3\xB8"
-              "3/8 a 0.125");
-    EXPECT_EQ(TextoEstribo(kEstriboMedia, 8.944),
-              "\xC3\xB8"
-              "1/2 a 0.089");
-    EXPECT_EQ(TextoEstribo(kEstriboTresOctavos, 60),
-              "\xC3\xB8"
-              "3/8 a 0.600");
-}
-
-TEST(Diseno, CompressionSteelIsAdoptedOnlyWhenTheUserSaysYes) {
-    // 7 m under 4.5 t/m: 27.6 t-m against 24.9 t-m of single reinforcement.
-    const Proyecto p = Viga({7}, 4.5);
-    for (bool si : {false, true}) {
-        std::vector<std::string> preguntas;
-        OpcionesCalculo o;
-        o.preguntaRefuerzoDoble = [&](const std::string& q) {
-            preguntas.push_back(q);
-            return si;
-        };
-        Resultados r = Calcula(p, o);
-        EXPECT_EQ(preguntas, std::vector<std::string>{kPreguntaRefuerzoDoble});
-        EXPECT_EQ(r.Calculado(), si);
-        EXPECT_TRUE(r.AnalisisCompleto());
-        if (si) {
-            EXPECT_EQ(r.mensaje, "");
-            ASSERT_EQ(r.refuerzoVanos.size(), 1u);
-            EXPECT_GT(r.refuerzoVanos[0].areaSuperior, 0.0f);
-        } else {
-            EXPECT_EQ(r.mensaje, kPreguntaRefuerzoDoble);
-            EXPECT_TRUE(r.refuerzoVanos.empty());
-        }
-    }
-    Resultados sinPregunta = Calcula(p);
-    EXPECT_EQ(sinPregunta.mensaje, kPreguntaRefuerzoDoble);
-}
-
 TEST(Diseno, NothingKeptIsNotANumber) {
     struct Caso {
         const char* nombre;
         void (*cambia)(Proyecto&);
     } casos[] = {
-        {"no width",
-         [](Proyecto& p) {
-             for (auto& v : p.vanos) v.base = 0;
-         }},
-        {"no depth",
-         [](Proyecto& p) {
-             for (auto& v : p.vanos) v.altura = 0;
-         }},
+        {"no width", [](Proyecto& p) { p.vanos[0].base = p.vanos[1].base = 0; }},
+        {"no depth", [](Proyecto& p) { p.vanos[0].altura = p.vanos[1].altura = 0; }},
         {"negative cover",
          [](Proyecto& p) {
              p.datos.recub = "-30";
@@ -248,7 +178,8 @@ TEST(Diseno, NothingKeptIsNotANumber) {
         for (bool soloAnalisis : {false, true}) {
             Proyecto p = Viga({4, 5}, 2);
             c.cambia(p);
-            OpcionesCalculo o = Responde(true);
+            OpcionesCalculo o;
+            o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
             o.soloAnalisis = soloAnalisis;
             Resultados r = Calcula(p, o);
             EXPECT_TRUE(TodoFinito(r)) << c.nombre;

@@ -80,12 +80,11 @@ TEST(GeometriaDiagramas, SimbolosDeApoyos) {
             EXPECT_EQ(t[1].y, 2110.0);
         }
         ASSERT_EQ(s.bloques.size(), c.bloques.size());
-        for (size_t i = 0; i < c.bloques.size(); ++i) {
-            EXPECT_EQ(s.bloques[i].x, c.bloques[i]);
-            EXPECT_EQ(s.bloques[i].y, 2000.0 - kAltoBloque / 2);
-            EXPECT_EQ(s.bloques[i].ancho, kAnchoBloque);
-            EXPECT_EQ(s.bloques[i].alto, kAltoBloque);
-        }
+        for (size_t i = 0; i < c.bloques.size(); ++i)
+            EXPECT_TRUE(s.bloques[i].x == c.bloques[i] &&
+                        s.bloques[i].y == 2000.0 - kAltoBloque / 2 &&
+                        s.bloques[i].ancho == kAnchoBloque && s.bloques[i].alto == kAltoBloque)
+                << i;
         ASSERT_EQ(s.circulos.size(), c.circulos.size());
         for (size_t i = 0; i < c.circulos.size(); ++i)
             EXPECT_EQ(s.circulos[i], (Punto{c.circulos[i], 2000}));
@@ -127,10 +126,6 @@ TEST(GeometriaDiagramas, Sonda) {
         EXPECT_EQ(l ? std::optional<double>(l->valor) : std::nullopt, c.valor)
             << c.punto.x << "," << c.punto.y;
     }
-    EXPECT_EQ(TextoSonda(Magnitud::kMomento, LecturaSonda{2, 3.25, 13.666}),
-              "Vano 2, x = 3.25 m: M = 13.67 To-m");
-    EXPECT_EQ(TextoSonda(Magnitud::kCortante, LecturaSonda{1, 0, 4.1}),
-              "Vano 1, x = 0.00 m: V = 4.10 To");
 }
 
 TEST(GeometriaDiagramas, ArcHeadsShowTheSenseOfTheReactionMoment) {

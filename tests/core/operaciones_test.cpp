@@ -9,28 +9,25 @@
 using namespace trabelux;
 
 TEST(CambiaNumVanos, OneToThreeAddsSupportsTwoAndThreeAsSimple) {
-    Proyecto p = ProyectoNuevo();
-    CambiaNumVanos(p, 3, 4.5);
-    EXPECT_EQ(p.numVanos, 3);
-    ASSERT_EQ(p.vanos.size(), 3u);
-    EXPECT_EQ(p.apoyosInteriores, (std::vector<int>{1, 1}));
-    // New rows: the typical length and the global section with its inertia.
-    EXPECT_DOUBLE_EQ(p.vanos[0].longitud, 1.0);
-    for (int i = 1; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(p.vanos[i].longitud, 4.5);
-        EXPECT_DOUBLE_EQ(p.vanos[i].base, 20.0);
-        EXPECT_DOUBLE_EQ(p.vanos[i].altura, 40.0);
-        EXPECT_DOUBLE_EQ(p.vanos[i].inercia, InerciaRectangular(20, 40));
-        EXPECT_FALSE(p.vanos[i].cargaMuerta.has_value());
+    for (int opcion : {kInerciaBh3, kInerciaOtra}) {
+        Proyecto p = ProyectoNuevo();
+        p.datos.opcionInercia = opcion;
+        p.datos.inercia = "0.0025";
+        CambiaNumVanos(p, 3, 4.5);
+        EXPECT_EQ(p.numVanos, 3);
+        ASSERT_EQ(p.vanos.size(), 3u);
+        EXPECT_EQ(p.apoyosInteriores, (std::vector<int>{1, 1}));
+        // New rows: the typical length and the global section with its inertia.
+        EXPECT_DOUBLE_EQ(p.vanos[0].longitud, 1.0);
+        for (int i = 1; i < 3; ++i) {
+            EXPECT_DOUBLE_EQ(p.vanos[i].longitud, 4.5);
+            EXPECT_DOUBLE_EQ(p.vanos[i].base, 20.0);
+            EXPECT_DOUBLE_EQ(p.vanos[i].altura, 40.0);
+            EXPECT_DOUBLE_EQ(p.vanos[i].inercia,
+                             opcion == kInerciaOtra ? 0.0025 : InerciaRectangular(20, 40));
+            EXPECT_FALSE(p.vanos[i].cargaMuerta.has_value());
+        }
     }
-}
-
-TEST(CambiaNumVanos, NewRowsTakeTheGlobalInertiaWhenNotBh3) {
-    Proyecto p = ProyectoNuevo();
-    p.datos.opcionInercia = kInerciaOtra;
-    p.datos.inercia = "0.0025";
-    CambiaNumVanos(p, 2, 3);
-    EXPECT_DOUBLE_EQ(p.vanos[1].inercia, 0.0025);
 }
 
 TEST(CambiaNumVanos, LoweringAndRaisingAddsNoRowsAndKeepsTheSupports) {
@@ -59,15 +56,10 @@ TEST(CambiaNumVanos, WithSlabsAddsEmptyAssignmentRows) {
     EXPECT_EQ(p.asignacion[2].segunda, 0);
 }
 
-TEST(EliminaVano, TheLastRowIsNeverDeleted) {
-    Proyecto p = ProyectoNuevo();
-    EXPECT_FALSE(EliminaVano(p, 0));
-    EXPECT_EQ(p.vanos.size(), 1u);
-    EXPECT_EQ(p.numVanos, 1);
-}
-
 TEST(EliminaVano, LowersTheCountAndLoadsFollowTheirSpan) {
     Proyecto p = ProyectoNuevo();
+    EXPECT_FALSE(EliminaVano(p, 0)) << "the last row is never deleted";
+    EXPECT_EQ(p.vanos.size(), 1u);
     CambiaNumVanos(p, 3, 1);
     p.vanos[2].longitud = 6;
     p.cargas = {{1, 0.5, 2}, {2, 0.5, 3}, {3, 1.5, 4}};
@@ -129,15 +121,11 @@ TEST(ReemplazaColumna, FillsOnlyTheColumnsWithAGlobalValue) {
                                     v.cargaMuerta.value_or(-1),
                                     v.cargaViva.value_or(-1),
                                     0};
-            if (c.reemplaza)
-                EXPECT_DOUBLE_EQ(valor[c.columna], c.esperado);
-            else
-                EXPECT_DOUBLE_EQ(v.longitud, antes.vanos[i].longitud);
+            EXPECT_DOUBLE_EQ(c.reemplaza ? valor[c.columna] : v.longitud,
+                             c.reemplaza ? c.esperado : antes.vanos[i].longitud);
         }
     }
-}
-
-TEST(ReemplazaColumna, ABlankGlobalLoadEmptiesTheCells) {
+    // A blank global load empties the cells.
     Proyecto p = ProyectoNuevo();
     p.vanos[0].cargaMuerta = 2.0;
     p.datos.cargaMuerta = " ";

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <tuple>
 
 #include "archivos/lector_valores.h"
 #include "modelo/derivados.h"
@@ -54,6 +55,7 @@ Proyecto ProyectoPequeno() {
         v.cargaViva = 1;
     }
     p.apoyoIzquierdo = kEmpotrado;
+    p.apoyosInteriores = {1};
     p.cargasNudo = {{2, -1.5, 0}};
     p.cargas = {{2, 2.25, 3}};
     p.encabezado = "Viga V1, eje A";
@@ -136,27 +138,34 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
         ActualizaDerivados(p);
         proyectos.push_back(p);
     }
+    {
+        // The span was shortened after its load was placed: what the program saved must open.
+        Proyecto p = ProyectoNuevo();
+        p.vanos[0].longitud = 4.0;
+        p.cargas.push_back(CargaConcentrada{1, 5.0, 2.0});
+        ActualizaDerivados(p);
+        proyectos.push_back(p);
+    }
+    // Values come back as they were set, not only in a form that writes the same bytes.
+    auto Campos = [](const Proyecto& p) {
+        const DatosGenerales& d = p.datos;
+        return std::tie(p.nombreViga, p.encabezado, d.familiaPerfil, d.designacionPerfil, d.base,
+                        d.longitud, d.usaCargaTotal, p.apoyoIzquierdo, p.apoyoDerecho,
+                        p.apoyosInteriores, p.archivoLosas, p.direccionViga);
+    };
     for (size_t k = 0; k < proyectos.size(); ++k) {
         std::string primera = SalvaArchivo(proyectos[k]);
         Proyecto leido = Lee(primera);
         EXPECT_EQ(SalvaArchivo(leido), primera) << "project " << k;
+        EXPECT_EQ(Campos(leido), Campos(proyectos[k])) << "project " << k;
+        for (size_t i = 0; i < leido.vanos.size(); ++i)
+            EXPECT_EQ(std::tie(leido.vanos[i].longitud, leido.vanos[i].inercia),
+                      std::tie(proyectos[k].vanos[i].longitud, proyectos[k].vanos[i].inercia));
     }
 
     Proyecto acero = Lee(SalvaArchivo(proyectos[2]));
-    EXPECT_EQ(acero.nombreViga, "V-3, eje B");
-    EXPECT_EQ(acero.encabezado, "Proyecto: edificio, nivel 2, eje B");
-    EXPECT_EQ(acero.datos.familiaPerfil, 1);
-    EXPECT_EQ(acero.datos.designacionPerfil, 17);
-    EXPECT_EQ(acero.datos.base, "20.05");
-    EXPECT_EQ(acero.datos.longitud, "2.0004");
-    EXPECT_EQ(acero.datos.cargaMuerta, "0.1234567");
     EXPECT_EQ(acero.datos.moduloE, "2.00E+06");
-    EXPECT_TRUE(acero.datos.usaCargaTotal);
-    EXPECT_EQ(acero.apoyoIzquierdo, kNoApoyado);
-    EXPECT_EQ(acero.apoyoDerecho, kEmpotrado);
-    EXPECT_EQ(acero.apoyosInteriores, (std::vector<int>{0, 1}));
-    EXPECT_EQ(acero.vanos[2].longitud, 1.0 / 3.0);
-    EXPECT_EQ(acero.vanos[0].inercia, 1.0 / 3000.0);
+    EXPECT_EQ(acero.datos.cargaMuerta, "0.1234567");
     // Node rows without a node are not stored; loads come back grouped by span.
     ASSERT_EQ(acero.cargasNudo.size(), 2u);
     EXPECT_EQ(acero.cargasNudo[0].fuerza, 1.0 / 7.0);
@@ -169,6 +178,7 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
     EXPECT_NEAR(*otro.vanos[0].pesoPropio, 1.0 / 3.0, 1e-12);
     EXPECT_EQ(otro.vanos[0].cargaUltima, proyectos[3].vanos[0].cargaUltima);
     EXPECT_EQ(otro.datos.moduloE, "217371");  // the file keeps whole numbers only
+    EXPECT_EQ(Lee(SalvaArchivo(proyectos.back())).cargas[0].distancia, 5.0);
 }
 
 TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
@@ -176,11 +186,9 @@ TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     EXPECT_EQ(p.nombreViga, "VIGA EJE 3");
     ASSERT_EQ(p.numVanos, 3);
     ASSERT_EQ(p.vanos.size(), 3u);
-    EXPECT_EQ(p.datos.fc, "210");
-    EXPECT_EQ(p.datos.recub, "4");
-    EXPECT_EQ(p.datos.cargaMuerta, "0.500");
-    EXPECT_EQ(p.datos.cargaViva, "0.250");
-    EXPECT_EQ(p.datos.moduloE, "2188264");
+    EXPECT_EQ(std::tie(p.datos.fc, p.datos.recub, p.datos.cargaMuerta, p.datos.cargaViva,
+                       p.datos.moduloE),
+              std::make_tuple("210", "4", "0.500", "0.250", "2188264"));
     EXPECT_EQ(p.datos.opcionInercia, kInerciaOtra);
     EXPECT_TRUE(p.datos.calculaPesoPropio);
     EXPECT_FALSE(p.datos.usaCargaTotal);
@@ -189,15 +197,13 @@ TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     EXPECT_EQ(p.vanos[2].inercia, 2.604167e-3);
     EXPECT_EQ(p.vanos[0].cargaMuerta, 0.5);
     EXPECT_EQ(p.vanos[1].cargaViva, 0.75);
-    EXPECT_EQ(p.apoyoIzquierdo, kNoApoyado);
-    EXPECT_EQ(p.apoyoDerecho, kEmpotrado);
-    EXPECT_EQ(p.apoyosInteriores, (std::vector<int>{1, 0}));
+    EXPECT_EQ(std::tie(p.apoyoIzquierdo, p.apoyoDerecho, p.apoyosInteriores),
+              std::make_tuple(kNoApoyado, kEmpotrado, std::vector<int>{1, 0}));
     ASSERT_EQ(p.cargasNudo.size(), 1u);
     EXPECT_EQ(p.cargasNudo[0].fuerza, -1);
     ASSERT_EQ(p.cargas.size(), 2u);
-    EXPECT_EQ(p.cargas[1].vano, 2);
-    EXPECT_EQ(p.cargas[1].carga, 4);
-    EXPECT_EQ(p.cargas[1].distancia, 4.5);
+    EXPECT_EQ(std::tie(p.cargas[1].vano, p.cargas[1].carga, p.cargas[1].distancia),
+              std::make_tuple(2, 4.0, 4.5));
     EXPECT_EQ(p.encabezado, "VIGA EJE 3, NIVEL +3.00, ÑANDÚ");
     EXPECT_EQ(p.piePagina, "Calculo: Ing. Pérez");
     EXPECT_FALSE(UsaLosas(p));
@@ -223,23 +229,15 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
     EXPECT_EQ(p.direccionViga, "Y");
     EXPECT_FALSE(p.incluyePesoLosa);
     ASSERT_EQ(p.asignacion.size(), 2u);
-    EXPECT_EQ(p.asignacion[0].primera, 1);
-    EXPECT_EQ(p.asignacion[0].segunda, 2);
-    EXPECT_EQ(p.asignacion[0].espesorProm, 0.135);
-    EXPECT_EQ(p.asignacion[1].segunda, 0);  // an empty cell is "no slab"
-    EXPECT_EQ(p.asignacion[1].espesorProm, 0.15);
+    const AsignacionLosa &a = p.asignacion[0], &b = p.asignacion[1];
+    EXPECT_EQ(std::tie(a.primera, a.segunda, a.espesorProm), std::make_tuple(1, 2, 0.135));
+    EXPECT_EQ(std::tie(b.segunda, b.espesorProm), std::make_tuple(0, 0.15));  // empty: no slab
     // The steel line was read because the material just read is "Acero".
-    EXPECT_EQ(p.datos.material, kAcero);
-    EXPECT_EQ(p.datos.familiaPerfil, 1);
-    EXPECT_EQ(p.datos.designacionPerfil, 12);
-    EXPECT_EQ(p.datos.pesoUnitario, "7.85");
+    EXPECT_EQ(std::tie(p.datos.material, p.datos.familiaPerfil, p.datos.designacionPerfil,
+                       p.datos.pesoUnitario),
+              std::make_tuple(kAcero, 1, 12, "7.85"));
     EXPECT_EQ(p.encabezado, " ");
     EXPECT_EQ(p.piePagina, "");
-
-    // Saved again, the assignment is still there.
-    Proyecto q = Lee(SalvaArchivo(p));
-    EXPECT_EQ(q.asignacion.size(), 2u);
-    EXPECT_EQ(q.archivoLosas, ruta);
 
     // A slab file that exists but cannot be read: its reader's message is the notice.
     LecturaProyecto m = LeeArchivo(LeeDatos("con_losas.vcw"), "x",
@@ -353,19 +351,6 @@ TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
         Comprueba(b);
     }
     Comprueba(std::string("\0\xff\r\n,,,\n", 8));
-}
-
-TEST(LeeArchivo, KeepsALoadLeftBeyondAShortenedSpan) {
-    // The span was shortened after its load was placed: what the program saved must open.
-    Proyecto p = ProyectoNuevo();
-    p.vanos[0].longitud = 6.0;
-    p.cargas.push_back(CargaConcentrada{1, 5.0, 2.0});
-    p.vanos[0].longitud = 4.0;
-    ActualizaDerivados(p);
-    LecturaProyecto l = LeeArchivo(SalvaArchivo(p), "corta.vcw", {});
-    ASSERT_TRUE(l.proyecto) << l.error;
-    ASSERT_EQ(l.proyecto->cargas.size(), 1u);
-    EXPECT_EQ(l.proyecto->cargas[0].distancia, 5.0);
 }
 
 TEST(LeeArchivo, FilesFoundByFuzzingReadBackAsWritten) {
