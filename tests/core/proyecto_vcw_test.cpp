@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <tuple>
 
@@ -339,38 +336,8 @@ TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
     const std::string completo = SalvaArchivo(p);
     int leidos = 0;
     for (size_t n = 0; n <= completo.size(); ++n) leidos += Comprueba(completo.substr(0, n));
-    // Only the whole file, or the file cut inside the line end of its last line.
+    // Only the whole file, or the file cut inside the line end of its last line. (Garbled
+    // files are the fuzz target's: it checks the same promises on every input.)
     EXPECT_EQ(leidos, 3);
-
-    // Bytes flipped one at a time, from a fixed seed.
-    uint32_t semilla = 12345;
-    for (int k = 0; k < 2000; ++k) {
-        semilla = semilla * 1664525u + 1013904223u;
-        std::string b = completo;
-        b[(semilla >> 8) % b.size()] = static_cast<char>(semilla >> 24);
-        Comprueba(b);
-    }
     Comprueba(std::string("\0\xff\r\n,,,\n", 8));
-}
-
-TEST(LeeArchivo, FilesFoundByFuzzingReadBackAsWritten) {
-    // Inputs that once broke the promise that whatever the program reads, it writes back
-    // in a form it reads again: a lone carriage return inside a line, a section whose
-    // derived inertia outgrows the magnitude allowed for typed values.
-    namespace fs = std::filesystem;
-    int casos = 0;
-    for (const auto& entrada : fs::directory_iterator(fs::path(TRABELUX_TEST_DATA) / "fuzz")) {
-        std::ifstream f(entrada.path(), std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(f)), {});
-        LecturaProyecto l = LeeArchivo(bytes, "fuzz.vcw", [&](const std::string&) {
-            return std::optional<std::string>(bytes);
-        });
-        ++casos;
-        if (!l.proyecto) continue;
-        const std::string escrito = SalvaArchivo(*l.proyecto);
-        LecturaProyecto otra = LeeArchivo(escrito, "otra.vcw", {});
-        ASSERT_TRUE(otra.proyecto) << entrada.path() << "\n" << otra.error;
-        EXPECT_EQ(SalvaArchivo(*otra.proyecto), escrito) << entrada.path();
-    }
-    EXPECT_GE(casos, 2);
 }
