@@ -41,29 +41,21 @@ Proyecto Simples(int n, double l = 4.0) {
     return p;
 }
 
-// Results of n independent 4 m spans under w: V = 2w - wx, M = 2wx - wx^2/2 in each.
+// Results of n independent 4 m spans under w (V = 2w - wx, M = 2wx - wx^2/2 in each): the
+// core's analysis of one simply supported span, copied n times.
 Resultados ResultadosSimples(int n, double w) {
-    Resultados r;
-    r.estado = EstadoCalculo::kDisenado;
+    Proyecto uno = Simples(1);
+    uno.vanos[0].cargaUltima = w;
+    const Resultados s = Calculo(uno, true);
+    Resultados r = s;
     r.numVanos = n;
-    for (int i = 0; i < n; ++i) {
-        EstacionesVano e;
-        for (int k = 0; k <= 100; ++k) {
-            const double x = k * 0.04;
-            e.x.push_back(float(x));
-            e.cortante.push_back(float(2 * w - w * x));
-            e.momento.push_back(float(2 * w * x - w * x * x / 2));
-        }
-        r.diagramas.push_back(e);
-        r.fuerzasExtremo.push_back({2 * w, 0, 2 * w, 0});
-        r.momMaxVano.push_back(float(2 * w));
-        r.posMomMax.push_back(2.f);
-    }
-    r.maxCortante = float(2 * w);
-    r.maxMomento = float(2 * w);
+    r.fuerzasExtremo.assign(size_t(n), s.fuerzasExtremo[0]);
+    r.momMaxVano.assign(size_t(n), s.momMaxVano[0]);
+    r.posMomMax.assign(size_t(n), s.posMomMax[0]);
+    r.diagramas.assign(size_t(n), s.diagramas[0]);
     r.reacciones.assign(2 * size_t(n + 1), 0.f);
     for (int j = 0; j <= n; ++j)
-        r.reacciones[2 * size_t(j)] = float(j == 0 || j == n ? 2 * w : 4 * w);
+        r.reacciones[2 * size_t(j)] = (j == 0 || j == n ? 1 : 2) * s.reacciones[0];
     return r;
 }
 
