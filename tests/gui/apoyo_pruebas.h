@@ -1,10 +1,12 @@
 // Shared set-up of the window tests: quiet the offscreen platform's notices about what it
-// cannot do with top-level windows (size hints, raising), and one-line data tables.
+// cannot do with top-level windows (size hints, raising), one-line data tables, model testers.
 #pragma once
 
+#include <QAbstractItemModelTester>
 #include <QString>
 #include <QTest>
 #include <QtGlobal>
+#include <memory>
 
 namespace trabelux::pruebas {
 
@@ -34,6 +36,12 @@ void Columnas(N... nombres) {
 template <class... T>
 void Fila(const char* nombre, T... valores) {
     (QTest::newRow(nombre) << ... << valores);
+}
+
+// A model tester that fails the running test at the first inconsistency of `m`.
+inline std::unique_ptr<QAbstractItemModelTester> Probador(QAbstractItemModel* m) {
+    return std::make_unique<QAbstractItemModelTester>(
+        m, QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
 }  // namespace trabelux::pruebas

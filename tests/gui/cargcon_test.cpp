@@ -1,7 +1,6 @@
 // The point-load dialog driven by its control names: one frame at a time, loads added
 // and deleted in the grids, and its "OK" showing the loads kept within their span and
 // ordered, or refusing them and staying open.
-#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -50,10 +49,6 @@ class CargConTest : public QObject {
 
     QTableView* Rejilla(const char* nombre) { return Busca<QTableView>(dlg.get(), nombre); }
     void Ok() { Pulsa(dlg.get(), "SSCommand1"); }
-    void Activa() {
-        QApplication::setActiveWindow(dlg.get());
-        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
-    }
 
   private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
@@ -62,10 +57,8 @@ class CargConTest : public QObject {
         Mensajes::IniciaGuion();
         doc = std::make_unique<Documento>();
         dlg = std::make_unique<CargCon>(doc.get());
-        probadorVanos = std::make_unique<QAbstractItemModelTester>(
-            dlg->ModeloVanos(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        probadorNudos = std::make_unique<QAbstractItemModelTester>(
-            dlg->ModeloNudos(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        probadorVanos = Probador(dlg->ModeloVanos());
+        probadorNudos = Probador(dlg->ModeloNudos());
         // Spans of 6 m, 4 m and 5 m.
         doc->Modifica("vanos", [](Proyecto& p) {
             p.numVanos = 3;
@@ -116,7 +109,7 @@ class CargConTest : public QObject {
         auto* m = dlg->ModeloVanos();
         for (const char* malo : {"-1", "1.5"}) QVERIFY(!m->setData(m->index(0, 0), malo));
         QVERIFY(doc->ProyectoActual().cargas.empty());
-        Activa();
+        QVERIFY(Activa(dlg.get()));
         Rejilla("SSDBGrid2")->setFocus();
         Rejilla("SSDBGrid2")->setCurrentIndex(m->index(0, 1));
         Teclea("2.5");
@@ -135,7 +128,7 @@ class CargConTest : public QObject {
     void filasSeBorranConSuprimir() {
         doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{1, 1, 1}, {1, 2, 2}, {2, 3, 3}}; });
         QTableView* rejilla = Rejilla("SSDBGrid2");
-        Activa();
+        QVERIFY(Activa(dlg.get()));
         rejilla->setFocus();
         rejilla->setCurrentIndex(rejilla->model()->index(1, 2));
         rejilla->selectionModel()->select(rejilla->model()->index(1, 2),
@@ -165,15 +158,10 @@ class CargConTest : public QObject {
         for (const auto& c : casos) {
             QTableView* rejilla = Rejilla(c.rejilla);
             dlg->Prepara(c.vista);
-            const QModelIndex celda = rejilla->model()->index(0, 0);
-            rejilla->setCurrentIndex(celda);
-            rejilla->edit(celda);
-            auto* lista = rejilla->findChild<QComboBox*>();
-            QVERIFY(lista);
+            auto* lista = ListaDeCelda(rejilla, rejilla->model()->index(0, 0));
             QCOMPARE(lista->count(), c.items);
             QCOMPARE(lista->currentText(), c.elegido);
-            lista->setCurrentIndex(0);
-            emit lista->activated(0);
+            Elige(lista, 0);
             QCOMPARE(rejilla->model()->index(0, 0).data().toString(), QString("1"));
             rejilla->setCurrentIndex(rejilla->model()->index(0, 1));
         }
@@ -184,8 +172,7 @@ class CargConTest : public QObject {
         auto marco = MarcoVisible();
         CargCon* enMarco = marco->Principal()->VentanaCargCon();
         const struct {
-            const char* menu;
-            const char* marcoVisible;
+            const char *menu, *marcoVisible;
         } casos[] = {{"menu52", "FrameVanos"}, {"menu53", "FrameNudos"}};
         for (const auto& c : casos) {
             bool soloSuMarco = false;

@@ -3,14 +3,10 @@
 // a time), the steel-shape panel over the shipped shapes table, and the menu that opens it.
 #include "dialogos/datgen.h"
 
-#include <QAbstractItemModelTester>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
 #include <limits>
@@ -28,12 +24,6 @@ using namespace trabelux;
 using namespace trabelux::pruebas;
 
 namespace {
-
-// A choice made in a list as the user makes it (the list reports `activated`).
-void Elige(QComboBox* lista, int i) {
-    lista->setCurrentIndex(i);
-    emit lista->activated(i);
-}
 
 // Replaces a field's text by typing, as the user does.
 void Escribe(QLineEdit* campo, const QString& texto) {
@@ -112,18 +102,16 @@ class DatgenTest : public QObject {
     void numeroTecleadoSeVerifica() {
         QFETCH(QString, campo);
         QFETCH(QString, tecleado);
-        QFETCH(QString, guardado);
         QFETCH(QString, mensaje);
-        QApplication::setActiveWindow(dlg.get());
-        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+        QVERIFY(Activa(dlg.get()));
         QLineEdit* c = Campo(qPrintable(campo));
         c->setFocus(Qt::TabFocusReason);
         Escribe(c, tecleado);
         QTest::mouseClick(Boton("Command1"), Qt::LeftButton);
-        QCOMPARE(c->text(), guardado);
+        QTEST(c->text(), "guardado");
         QCOMPARE(dlg->isVisible(), !mensaje.isEmpty());
         const std::string& dato = campo == "Text2" ? Datos().fc : Datos().altura;
-        QCOMPARE(QString::fromStdString(dato), guardado);
+        QTEST(QString::fromStdString(dato), "guardado");
         if (campo == "Text2")
             QCOMPARE(Campo("Text10")->text(), QString(mensaje.isEmpty() ? "2.39E+05" : "2.03E+06"));
         QCOMPARE(Textos(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
@@ -141,8 +129,7 @@ class DatgenTest : public QObject {
         QCOMPARE(Campo("Text5")->text(), QString("25"));
         doc->Pila()->undo();
         QCOMPARE(Campo("Text5")->text(), QString("20.0"));
-        QApplication::setActiveWindow(dlg.get());
-        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+        QVERIFY(Activa(dlg.get()));
         for (const char* n : {"Text2", "Text9"}) {
             Campo(n)->deselect();
             Campo(n)->setFocus(Qt::TabFocusReason);
@@ -184,8 +171,7 @@ class DatgenTest : public QObject {
     // A family lists its designations and the grid shows the one chosen; back to
     // "Ninguno" the grid empties. OK writes the section on every span as one undo step.
     void perfilElegidoEscribeLaSeccion() {
-        QAbstractItemModelTester probador(dlg->ModeloDePerfil(),
-                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto probador = Probador(dlg->ModeloDePerfil());
         doc->Modifica("vanos", [](Proyecto& p) {
             p.vanos.resize(3, p.vanos[0]);
             p.numVanos = 2;
@@ -259,15 +245,12 @@ class DatgenTest : public QObject {
         QCOMPARE(Textos(), QStringList{"El factor de carga muerta no puede ser menor de 1.0"});
         QCOMPARE(Campo("Text13")->text(), QString("1.0"));
         QCOMPARE(Campo("Text14")->text(), QString("0.5"));
-        QVERIFY(Visible("SSPanel3"));
-        QVERIFY(!Visible("SSPanel1"));
+        QVERIFY(Visible("SSPanel3") && !Visible("SSPanel1"));
         Escribe(Campo("Text14"), "1.7");
         Elige(Lista("Combo4"), kInerciaOtra);
-        QVERIFY(Visible("SSPanel1"));
-        QVERIFY(!Visible("SSPanel3"));
+        QVERIFY(Visible("SSPanel1") && !Visible("SSPanel3"));
         QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
-        QVERIFY(Visible("SSPanel3"));
-        QVERIFY(!Visible("SSPanel1"));
+        QVERIFY(Visible("SSPanel3") && !Visible("SSPanel1"));
         QTest::mouseClick(Boton("Command10"), Qt::LeftButton);
         QVERIFY(!Visible("SSPanel3"));
         QVERIFY(Boton("Command1")->isEnabled());
@@ -278,19 +261,18 @@ class DatgenTest : public QObject {
     void opcionesDeCargaYPesoPropio() {
         QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
         Escribe(Campo("Text8"), "0.8");
-        QTest::mouseClick(Busca<QRadioButton>(dlg.get(), "Option1_1"), Qt::LeftButton);
+        Pulsa(dlg.get(), "Option1_1");
         QVERIFY(Datos().usaCargaTotal);
         QCOMPARE(Campo("Text14")->text(), QString("1.0"));
         QCOMPARE(Campo("Text8")->text(), QString());
         QVERIFY(!Campo("Text8")->isEnabled());
-        QTest::mouseClick(Busca<QRadioButton>(dlg.get(), "Option1_0"), Qt::LeftButton);
+        Pulsa(dlg.get(), "Option1_0");
         QCOMPARE(Campo("Text14")->text(), QString("1.7"));
         QVERIFY(Campo("Text8")->isEnabled());
-        auto* check = Busca<QCheckBox>(dlg.get(), "Check1");
-        QTest::mouseClick(check, Qt::LeftButton);
+        Pulsa(dlg.get(), "Check1");
         QVERIFY(!Campo("Text15")->isEnabled());
         QVERIFY(!doc->ProyectoActual().vanos[0].pesoPropio);
-        QTest::mouseClick(check, Qt::LeftButton);
+        Pulsa(dlg.get(), "Check1");
         QVERIFY(doc->ProyectoActual().vanos[0].pesoPropio);
     }
 

@@ -2,7 +2,6 @@
 // averages, the direction button, the "SI"/"NO" answer and its "OK"; then the slab file
 // command in the program, the errors written on the main window, and a project with a
 // slab file read and saved back unchanged.
-#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -86,18 +85,11 @@ class LosNumTest : public QObject {
 
     // The drop-down offers "0" (no slab) and the file's slabs; a pick fills the average.
     void losaElegidaEnLaLista() {
-        QAbstractItemModelTester probador(dlg->ListaLosas(),
-                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
-        auto* rejilla = Busca<QTableView>(dlg.get(), "DBGrid1");
-        const QModelIndex celda = Rejilla()->index(0, 2);
-        rejilla->setCurrentIndex(celda);
-        rejilla->edit(celda);
-        auto* lista = rejilla->findChild<QComboBox*>();
-        QVERIFY(lista);
+        const auto probador = Probador(dlg->ListaLosas());
+        auto* lista = ListaDeCelda(Busca<QTableView>(dlg.get(), "DBGrid1"), Rejilla()->index(0, 2));
         QCOMPARE(lista->count(), 5);
         QCOMPARE(lista->itemText(0), QString("0"));
-        lista->setCurrentIndex(2);
-        emit lista->activated(2);
+        Elige(lista, 2);
         QCOMPARE(Rejilla()->index(0, 2).data().toString(), QString("2"));
         QCOMPARE(Rejilla()->index(0, 3).data().toString(), QString("0.150"));
     }
@@ -112,8 +104,7 @@ class LosNumTest : public QObject {
         QFETCH(int, primera);
         QFETCH(int, segunda);
         QFETCH(QString, promedio);
-        QAbstractItemModelTester probador(Rejilla(),
-                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto probador = Probador(Rejilla());
         QVERIFY(Rejilla()->setData(Rejilla()->index(1, 1), primera));
         QVERIFY(Rejilla()->setData(Rejilla()->index(1, 2), segunda));
         QCOMPARE(Rejilla()->index(1, 3).data().toString(), promedio);

@@ -2,7 +2,6 @@
 // formats, captions, validation, recomputation and undo.
 #include "principal/modelo_vanos.h"
 
-#include <QAbstractItemModelTester>
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
@@ -26,10 +25,7 @@ class ModeloVanosTest : public QObject {
         Documento doc;
         ModeloVanos modelo(&doc);
         ModeloApoyos apoyos(&doc);
-        QAbstractItemModelTester t1(&modelo,
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QAbstractItemModelTester t2(&apoyos,
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto probadores = {Probador(&modelo), Probador(&apoyos)};
         doc.Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 4, 2); });
         QCOMPARE(modelo.rowCount(), 4);
         QCOMPARE(apoyos.rowCount(), 3);

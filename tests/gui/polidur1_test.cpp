@@ -49,9 +49,11 @@ class Polidur1Test : public QObject {
     QString NumVanosMostrado() { return Busca<QLabel>(principal, "Label10")->text(); }
     bool HayResultados() { return Busca<QAction>(marco.get(), "Menu12")->isEnabled(); }
 
-    // The span-count dialog, as a click on the span-count label opens it.
-    void CambiaNumero(const QString& numero, const QString& longitud = "1.00", bool ok = true) {
-        QTest::mouseClick(Busca<QLabel>(principal, "Label10"), Qt::LeftButton);
+    // The span-count dialog, as a click on the span-count label opens it (or as it stays
+    // open after a refusal).
+    void CambiaNumero(const QString& numero, const QString& longitud = "1.00", bool ok = true,
+                      bool abre = true) {
+        if (abre) QTest::mouseClick(Busca<QLabel>(principal, "Label10"), Qt::LeftButton);
         auto* dialogo = Busca<NumVanos>(principal, "NumVanos");
         QVERIFY(dialogo->isVisible());
         Busca<QLineEdit>(dialogo, "Text1")->setText(numero);
@@ -65,14 +67,6 @@ class Polidur1Test : public QObject {
             cabecera->sectionViewportPosition(columna) + cabecera->sectionSize(columna) / 2;
         QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
                           QPoint(x, cabecera->height() / 2));
-    }
-
-    // A double click on a cell: press, release, and a second press that is the double click.
-    void DobleClic(int fila, int columna) {
-        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
-        const QPoint p = tabla->visualRect(tabla->model()->index(fila, columna)).center();
-        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseDClick(tabla->viewport(), Qt::LeftButton, {}, p);
     }
 
   private slots:
@@ -141,8 +135,7 @@ class Polidur1Test : public QObject {
         for (const auto& t : vd->Geometria().textos)
             hay = hay || (t.clase == ClaseTexto::Longitud && t.texto == "6.00");
         QVERIFY(hay);
-        Busca<QComboBox>(principal, "Combo2")->setCurrentIndex(1);
-        emit Busca<QComboBox>(principal, "Combo2")->activated(1);
+        Elige(Busca<QComboBox>(principal, "Combo2"), 1);
         QCOMPARE(int(vd->Geometria().apoyos.back().simbolo), int(SimboloApoyo::Empotramiento));
 
         CambiaNumero("3", "4.5");
@@ -200,11 +193,7 @@ class Polidur1Test : public QObject {
         QCOMPARE(Textos(), QStringList{mensaje});
         QCOMPARE(NumVanosMostrado(), QString("1"));
         QVERIFY(!doc->Modificado());
-        auto* dialogo = Busca<NumVanos>(principal, "NumVanos");
-        QVERIFY(dialogo->isVisible());
-        Busca<QLineEdit>(dialogo, "Text1")->setText("20");
-        Busca<QLineEdit>(dialogo, "Text2")->setText("1,5");
-        Pulsa(dialogo, "Command1");
+        CambiaNumero("20", "1,5", /*ok=*/true, /*abre=*/false);
         QCOMPARE(NumVanosMostrado(), QString("20"));
         QCOMPARE(Celda(19, kColLong), QString("1.500"));
     }
@@ -489,17 +478,15 @@ class Polidur1Test : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(marco.get()));
         doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V2"; });
         const struct {
-            const char* foco;
-            QKeySequence tecla;
-            const char* nombre;
-        } pasos[] = {{"Combo1", QKeySequence("Ctrl+Z"), "V1"},
-                     {"Combo2", QKeySequence("Ctrl+Y"), "V2"},
-                     {"DBGrid1", QKeySequence("Ctrl+Z"), "V1"},
-                     {"SSCommand1", QKeySequence("Ctrl+Shift+Z"), "V2"}};
+            const char *foco, *tecla, *nombre;
+        } pasos[] = {{"Combo1", "Ctrl+Z", "V1"},
+                     {"Combo2", "Ctrl+Y", "V2"},
+                     {"DBGrid1", "Ctrl+Z", "V1"},
+                     {"SSCommand1", "Ctrl+Shift+Z", "V2"}};
         for (const auto& paso : pasos) {
             auto* w = Busca<QWidget>(principal, paso.foco);
             w->setFocus();
-            QTest::keySequence(w, paso.tecla);
+            QTest::keySequence(w, QKeySequence(paso.tecla));
             QCOMPARE(doc->ProyectoActual().nombreViga, std::string(paso.nombre));
         }
         auto* tabla = Busca<QTableView>(principal, "DBGrid1");
@@ -508,7 +495,7 @@ class Polidur1Test : public QObject {
         QVERIFY(QApplication::focusWidget() != tabla);
         QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+Z"));
         QCOMPARE(doc->ProyectoActual().nombreViga, std::string("V2"));
-        DobleClic(0, kColBase);
+        ClicEnCelda(tabla, tabla->model()->index(0, kColBase), /*doble=*/true);
         QVERIFY(Busca<QFrame>(principal, "SSPanel1")->isVisible());
         QVERIFY(!Busca<QWidget>(principal, "Frame1")->isVisible());
         Busca<QLineEdit>(principal, "Text12")->setText("1,5");

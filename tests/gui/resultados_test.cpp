@@ -1,6 +1,5 @@
 // Tests of the results window: the tables after each kind of run, the probe, copying,
 // redrawing, and the curves on the tabs. The drawings' geometry is tested in the core.
-#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -100,8 +99,7 @@ class PruebaResultados : public QObject {
         Resultad w;
         const Proyecto p = TresVanos();
         for (int t = 0; t < 6; ++t) {
-            QAbstractItemModelTester prueba(w.Modelo(static_cast<TablaResultados>(t)),
-                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+            const auto probador = pruebas::Probador(w.Modelo(static_cast<TablaResultados>(t)));
             w.Muestra(p, Calculo(p));
             w.Muestra(Simples(1), ResultadosSimples(1, 2));
             w.VaciaRefuerzo();

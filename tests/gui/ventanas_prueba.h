@@ -1,9 +1,13 @@
 // Helpers of the window tests that drive the real windows: the shown frame, finding a
-// control by its name, pressing it, and reading back the messages the program showed.
+// control by its name, pressing it, choosing in a list, clicking a cell, and reading back
+// the messages the program showed.
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QObject>
 #include <QStringList>
@@ -29,6 +33,34 @@ inline void Pulsa(QObject* raiz, const char* boton) {
 }
 
 inline void Dispara(QObject* raiz, const char* accion) { Busca<QAction>(raiz, accion)->trigger(); }
+
+// A choice made in a list as the user makes it (the list reports `activated`).
+inline void Elige(QComboBox* lista, int i) {
+    lista->setCurrentIndex(i);
+    emit lista->activated(i);
+}
+
+// Makes `w` the active window, as the keyboard tests need it.
+inline bool Activa(QWidget* w) {
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+// A click on a cell of a table; a double click is a press, a release and a second press.
+inline void ClicEnCelda(QAbstractItemView* v, const QModelIndex& i, bool doble = false) {
+    const QPoint p = v->visualRect(i).center();
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, p);
+    if (doble) QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, p);
+}
+
+// The drop-down list of a cell's editor, opened as the keyboard opens it.
+inline QComboBox* ListaDeCelda(QAbstractItemView* v, const QModelIndex& i) {
+    v->setCurrentIndex(i);
+    v->edit(i);
+    auto* lista = v->findChild<QComboBox*>();
+    if (!lista) qFatal("the cell's editor is no drop-down list");
+    return lista;
+}
 
 // The frame with the main window, shown and exposed.
 inline std::unique_ptr<TluxMDI> MarcoVisible(int ancho = 1100, int alto = 700) {

@@ -1,7 +1,6 @@
 // The detailing window driven through its controls on the three-span example: rows and
 // labels, "Dib" and "Actualiza", the shape chooser, the life of the table with the runs
 // and the span edits, undo, the "&Refuerzo" command and the drawings' geometry.
-#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,11 +51,8 @@ class VigRefuTest : public QObject {
     }
     // A bar picked from the drop-down of a bar cell, as the keyboard does it.
     void EligeBarraSiguiente(int fila, int columna) {
-        const QModelIndex i = rejilla->model()->index(fila, columna);
-        rejilla->setCurrentIndex(i);
-        rejilla->edit(i);
-        auto* combo = Busca<QComboBox>(rejilla, "ListaBarras");
-        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(ListaDeCelda(rejilla, rejilla->model()->index(fila, columna)),
+                        Qt::Key_Down);
         // The closed editor goes now, so the next edit finds only its own.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -160,9 +156,7 @@ class VigRefuTest : public QObject {
         auto* ok = Busca<QPushButton>(ventana, "Command1");
         QVERIFY(!selector->isVisible());
         // A click in a bar cell does not open it; Enter on "Tipo" does.
-        QTest::mouseClick(
-            rejilla->viewport(), Qt::LeftButton, {},
-            rejilla->visualRect(rejilla->model()->index(3, kColBarraPercha)).center());
+        ClicEnCelda(rejilla, rejilla->model()->index(3, kColBarraPercha));
         QVERIFY(!selector->isVisible());
         rejilla->setCurrentIndex(rejilla->model()->index(3, kColTipo));
         QTest::keyClick(rejilla, Qt::Key_Return);
@@ -180,9 +174,7 @@ class VigRefuTest : public QObject {
         QCOMPARE(Tipos(), tipos);
         // Opened again on a row, the chooser shows that row's shape.
         selector->FijaOpcion(2);
-        const QRect celda = rejilla->visualRect(rejilla->model()->index(3, kColTipo));
-        QTest::mouseClick(rejilla->viewport(), Qt::LeftButton, {}, celda.center());
-        QTest::mouseDClick(rejilla->viewport(), Qt::LeftButton, {}, celda.center());
+        ClicEnCelda(rejilla, rejilla->model()->index(3, kColTipo), /*doble=*/true);
         QVERIFY(selector->isVisible());
         QCOMPARE(selector->Opcion(), *OpcionDeTipo(tipos[3].toStdString()));
         Pulsa(selector, "Command2");
@@ -191,8 +183,7 @@ class VigRefuTest : public QObject {
     // Bar edits last, are undone one by one and never outlive the run they were made on;
     // the model stays consistent throughout.
     void edicionesDuranYSeDeshacen() {
-        QAbstractItemModelTester probador(ventana->Modelo(),
-                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto probador = Probador(ventana->Modelo());
         CalculaYAbre();
         QVERIFY(!ventana->Modelo()->setData(ventana->Modelo()->index(0, kColBarraInferior),
                                             "ø 5/8\"", Qt::EditRole));
