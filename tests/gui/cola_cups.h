@@ -1,6 +1,6 @@
-// A real print queue for the window tests: a private CUPS scheduler (its own configuration,
-// spool and socket under the build tree) with a cups-pdf queue, whose jobs end as PDF files
-// in the folder cups-pdf's configuration names.
+// A real print queue for the window tests: a private CUPS scheduler (its own configuration from the
+// templates in tests/data/cups, spool and socket under the build tree) with a cups-pdf queue, whose
+// jobs end as PDF files in the folder cups-pdf's configuration names.
 #pragma once
 
 #include <pwd.h>
@@ -45,16 +45,8 @@ class ColaCups {
         QFile::setPermissions(d.filePath("tmp"), QFileDevice::Permissions(0x7777));
         const QString socket = d.filePath("cups.sock"), raiz = d.absolutePath();
         if (socket.toUtf8().size() >= 100) return "socket path too long";
-        Escribe(d.filePath("conf/cupsd.conf"),
-                "Listen " + socket +
-                    "\nLogLevel warn\nWebInterface No\nBrowsing No\nDefaultAuthType None\n"
-                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n<Policy default>\n"
-                    "  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
-        Escribe(d.filePath("conf/cups-files.conf"),
-                QString("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir "
-                        "%1/state\nTempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog "
-                        "%1/log/error_log\nPageLog %1/log/page_log\n")
-                    .arg(raiz));
+        for (const char* conf : {"cupsd.conf", "cups-files.conf"})
+            if (!Configura(raiz, conf)) return QString("cannot make conf/") + conf;
         cupsd_.start("/usr/sbin/cupsd",
                      {"-f", "-c", raiz + "/conf/cupsd.conf", "-s", raiz + "/conf/cups-files.conf"});
         QElapsedTimer reloj;
@@ -96,10 +88,12 @@ class ColaCups {
     }
 
   private:
-    static void Escribe(const QString& ruta, const QString& texto) {
-        QFile f(ruta);
-        f.open(QIODevice::WriteOnly);
-        f.write(texto.toUtf8());
+    // Writes conf/`nombre` under `raiz` from its template in the test data (%1 = `raiz`).
+    static bool Configura(const QString& raiz, const char* nombre) {
+        QFile plantilla(QStringLiteral(TRABELUX_TEST_DATA "/cups/") + nombre);
+        QFile f(raiz + "/conf/" + nombre);
+        return plantilla.open(QIODevice::ReadOnly) && f.open(QIODevice::WriteOnly) &&
+               f.write(QString::fromUtf8(plantilla.readAll()).arg(raiz).toUtf8()) > 0;
     }
 
     // cups-pdf's "Out" folder (Debian: ${HOME}/PDF of the job's user, here ours).

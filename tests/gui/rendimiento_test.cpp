@@ -18,14 +18,18 @@
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "reporte/vig_prev.h"
+#include "ventanas_prueba.h"
 
 using namespace trabelux;
 
 namespace {
 
-double Mediana(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+// Prints the median of the times measured, in ms, and checks it against the budget.
+void MedianaDentro(std::vector<double> ms, double presupuesto, const QString& que) {
+    std::sort(ms.begin(), ms.end());
+    const double mediana = ms[ms.size() / 2];
+    qInfo("%s: median %.3f ms", qPrintable(que), mediana);
+    QVERIFY2(mediana < presupuesto, qPrintable(QString::number(mediana)));
 }
 
 }  // namespace
@@ -37,19 +41,15 @@ class RendimientoTest : public QObject {
     void initTestCase() { pruebas::InstalaManejador(); }
 
     void editarUnaCeldaDeVeinteVanos() {
-        TluxMDI marco;
-        marco.resize(1280, 800);
-        marco.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&marco));
-        Documento* doc = marco.Doc();
+        const auto marco = pruebas::MarcoVisible(1280, 800);
+        Documento* doc = marco->Doc();
         doc->Modifica("veinte", [](Proyecto& p) {
             CambiaNumVanos(p, kMaxVanos, 4);
             for (int i = 0; i < kMaxVanos; ++i) p.cargas.push_back({i + 1, 2, 1.5});
             p.cargasNudo = {{3, -2, 1}, {9, 0, -2}};
         });
-        auto* tabla = marco.Principal()->findChild<QTableView*>("DBGrid1");
-        auto* vd = marco.Principal()->findChild<DibujoViga*>("VD");
-        QVERIFY(tabla && vd);
+        auto* tabla = pruebas::Busca<QTableView>(marco->Principal(), "DBGrid1");
+        auto* vd = pruebas::Busca<DibujoViga>(marco->Principal(), "VD");
         std::vector<double> ms;
         QElapsedTimer reloj;
         for (int k = 0; k < 60; ++k) {
@@ -62,9 +62,7 @@ class RendimientoTest : public QObject {
             ms.push_back(reloj.nsecsElapsed() / 1e6);
         }
         QCOMPARE(vd->Geometria().xNudos.size(), size_t(kMaxVanos + 1));
-        const double mediana = Mediana(ms);
-        qInfo("cell edit of a 20-span beam, recompute and repaint: median %.3f ms", mediana);
-        QVERIFY2(mediana < 16.0, qPrintable(QString::number(mediana)));
+        MedianaDentro(ms, 16.0, "cell edit of a 20-span beam, recompute and repaint");
     }
 
     void ventanaPrincipalLista() {
@@ -72,34 +70,27 @@ class RendimientoTest : public QObject {
         QElapsedTimer reloj;
         for (int k = 0; k < 5; ++k) {
             reloj.start();
-            TluxMDI marco;
-            marco.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&marco));
+            const auto marco = pruebas::MarcoVisible();
             QCoreApplication::processEvents();
             ms.push_back(reloj.nsecsElapsed() / 1e6);
         }
-        const double mediana = Mediana(ms);
-        qInfo("frame and main window built and shown: median %.1f ms", mediana);
-        QVERIFY2(mediana < 1000.0, qPrintable(QString::number(mediana)));
+        MedianaDentro(ms, 1000.0, "frame and main window built and shown");
     }
 
     // A set-up change of the largest report (20 spans of 20 loads, diagrams and bar
     // sections) until the preview has painted the new pages.
     void regenerarElInformeMayor() {
         Documento doc;
-        doc.Reemplaza(VigaMayor(), {});
-        doc.FijaResultados(Calcula(doc.ProyectoActual()));
-        QVERIFY(doc.Calculado());
+        pruebas::Calculado(doc, VigaMayor());
         doc.ConfiguracionReporte().refuerzo = true;  // the bar drawing and its sections
         VigPrev v(&doc);
         v.resize(1280, 800);
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
-        auto* diagramas = v.findChild<QComboBox*>("ListaDiagramas");
-        auto* borde = v.findChild<QComboBox*>("ListaBorde");
+        pruebas::Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        auto* borde = pruebas::Busca<QComboBox>(&v, "ListaBorde");
         auto* vista = v.findChild<QGraphicsView*>();
-        QVERIFY(diagramas && borde && vista);
-        diagramas->activated(kDiagramasCortanteMomento);
+        QVERIFY(vista);
         std::vector<double> ms;
         QElapsedTimer reloj;
         for (int k = 0; k < 15; ++k) {
@@ -110,10 +101,9 @@ class RendimientoTest : public QObject {
             ms.push_back(reloj.nsecsElapsed() / 1e6);
             QCOMPARE(v.Regeneraciones(), antes + 1);
         }
-        const double mediana = Mediana(ms);
-        qInfo("largest report regenerated after a set-up change (%d pages): median %.1f ms",
-              v.NumPaginas(), mediana);
-        QVERIFY2(mediana < 150.0, qPrintable(QString::number(mediana)));
+        MedianaDentro(ms, 150.0,
+                      QString("largest report regenerated after a set-up change (%1 pages)")
+                          .arg(v.NumPaginas()));
     }
 };
 

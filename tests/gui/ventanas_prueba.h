@@ -14,8 +14,10 @@
 #include <QTest>
 #include <memory>
 
+#include "analisis/calcula.h"
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
+#include "documento/documento.h"
 #include "principal/tlux_mdi.h"
 
 namespace trabelux::pruebas {
@@ -87,6 +89,13 @@ inline Proyecto TresVanos() {
     LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
     if (!l.proyecto) qFatal("%s", l.error.c_str());
     return *l.proyecto;
+}
+
+// Runs the analysis and design of `p` and keeps it as the document's last run.
+inline void Calculado(Documento& doc, Proyecto p) {
+    doc.Reemplaza(std::move(p), {});
+    doc.FijaResultados(Calcula(doc.ProyectoActual()));
+    QVERIFY(doc.Calculado());
 }
 
 // The texts of the messages shown so far, in order.

@@ -32,16 +32,10 @@
 
 using namespace trabelux;
 using pruebas::Busca;
+using pruebas::Calculado;
 using pruebas::TresVanos;
 
 namespace {
-
-// Runs the analysis and design of `p` and keeps it as the document's last run.
-void Calculado(Documento& doc, Proyecto p) {
-    doc.Reemplaza(std::move(p), {});
-    doc.FijaResultados(Calcula(doc.ProyectoActual()));
-    QVERIFY(doc.Calculado());
-}
 
 QString Ejecuta(const QString& programa, const QStringList& args) {
     QProcess p;
