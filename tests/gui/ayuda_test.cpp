@@ -90,11 +90,9 @@ class AyudaTest : public QObject {
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Error);
         // A collection that is there but is no collection: the engine's own reason.
         QTemporaryDir dir;
-        for (const char* nombre : {"trabelux.qhc", "trabelux.qch"}) {
-            QFile f(dir.filePath(QLatin1String(nombre)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("no es una coleccion de ayuda");
-        }
+        for (const char* nombre : {"trabelux.qhc", "trabelux.qch"})
+            pruebas::EscribeArchivo(dir.filePath(QLatin1String(nombre)),
+                                    "no es una coleccion de ayuda");
         ayudaMarco->FijaColeccion(dir.filePath(QStringLiteral("trabelux.qhc")));
         Mensajes::BorraMostrados();
         Busca<QAction>(marco.menuBar(), "menu21")->trigger();

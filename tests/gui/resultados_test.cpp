@@ -84,6 +84,7 @@ void Muestra(Resultad& w, const Proyecto& p, const Resultados& r, QSize tamano, 
 
 class PruebaResultados : public QObject {
     Q_OBJECT
+    const Proyecto tres = TresVanos();  // the three-span example
   private slots:
     void initTestCase() { pruebas::InstalaManejador(); }
 
@@ -97,10 +98,9 @@ class PruebaResultados : public QObject {
         QCOMPARE(m.Texto(1, 2), QString());
         QCOMPARE(m.flags(m.index(0, 0)) & Qt::ItemIsEditable, Qt::ItemFlags());
         Resultad w;
-        const Proyecto p = TresVanos();
         for (int t = 0; t < 6; ++t) {
             const auto probador = pruebas::Probador(w.Modelo(static_cast<TablaResultados>(t)));
-            w.Muestra(p, Calculo(p));
+            w.Muestra(tres, Calculo(tres));
             w.Muestra(Simples(1), ResultadosSimples(1, 2));
             w.VaciaRefuerzo();
         }
@@ -111,8 +111,7 @@ class PruebaResultados : public QObject {
     // finish its analysis shows no analysis rows.
     void newRunLeavesNoStaleRows() {
         Resultad w;
-        const Proyecto p = TresVanos();
-        w.Muestra(p, Calculo(p));
+        w.Muestra(tres, Calculo(tres));
         auto* sinDiseno = w.findChild<QLabel*>("SinDiseno");
         QVERIFY(sinDiseno && !sinDiseno->isVisibleTo(&w));
         const Proyecto dos = Simples(2);
@@ -165,8 +164,7 @@ class PruebaResultados : public QObject {
         QFETCH(QSize, tamano);
         QFETCH(bool, unaLinea);
         Resultad w;
-        const Proyecto p = TresVanos();
-        Muestra(w, p, Calculo(p), tamano, Resultad::kPaginaRefuerzo);
+        Muestra(w, tres, Calculo(tres), tamano, Resultad::kPaginaRefuerzo);
         for (auto nombre : {"SSDBGrid3", "SSDBGrid4", "SSDBGrid5"}) {
             auto* vista = w.findChild<VistaTablaResultados*>(nombre);
             QVERIFY2(vista, nombre);
@@ -192,8 +190,7 @@ class PruebaResultados : public QObject {
     // The curves are drawn on their tabs, and drawn again on coming back to a tab.
     void curvesAreDrawnAndRedrawn() {
         Resultad w;
-        const Proyecto p = TresVanos();
-        Muestra(w, p, Calculo(p), QSize(1000, 700), Resultad::kPaginaCortantes);
+        Muestra(w, tres, Calculo(tres), QSize(1000, 700), Resultad::kPaginaCortantes);
         auto* cortantes = w.SuperficieDe(Superficie::kCortantes);
         QTRY_VERIFY(cortantes->Dibujos() > 0);
         QVERIFY(CuentaColor(w.grab().toImage(), true) > 200);

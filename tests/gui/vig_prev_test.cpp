@@ -155,10 +155,7 @@ class VigPrevTest : public QObject {
         Pulsa(Busca<QPushButton>(&v, "BotonEstilos"));
         QVERIFY(!Busca<QPushButton>(&v, "Color5")->isEnabled());  // no diagrams chosen
         QVERIFY(Busca<QPushButton>(&v, "Color7")->isEnabled());   // after a design
-        QFont f(QStringLiteral("DejaVu Serif"));
-        f.setPointSize(14);
-        f.setItalic(true);
-        Mensajes::AgregaFuente(f);
+        Mensajes::AgregaFuente(QFont(QStringLiteral("DejaVu Serif"), 14, -1, /*italic=*/true));
         Pulsa(Busca<QPushButton>(&v, "Tamano3"));
         QVERIFY(Mensajes::Mostrados().back().texto.startsWith("Arial,12"));
         const EstiloTexto& e = doc.ConfiguracionReporte().estilos[kEstiloSubtitulos];
@@ -190,11 +187,9 @@ class VigPrevTest : public QObject {
         QVERIFY(refuerzo->isEnabled());
         const int sinDiagramas = v.NumPaginas();
         diagramas->activated(kDiagramasCortanteMomento);
-        bool tieneDiagrama = false;
-        const SuperficieGrabadora g = Graba(v);
-        for (const LlamadaGrabada& l : g.Llamadas())
-            tieneDiagrama = tieneDiagrama || l.texto == "Diagrama de Cortante";
-        QVERIFY(tieneDiagrama);
+        const std::vector<LlamadaGrabada> llamadas = Graba(v).Llamadas();
+        QVERIFY(std::any_of(llamadas.begin(), llamadas.end(),
+                            [](const auto& l) { return l.texto == "Diagrama de Cortante"; }));
         QVERIFY(v.NumPaginas() > sinDiagramas);
         int abiertas = 0;
         v.FijaAbreDetallado([&] { ++abiertas; });
@@ -207,13 +202,10 @@ class VigPrevTest : public QObject {
         // Page and zoom buttons are enabled as far as there is somewhere to go.
         const int n = v.NumPaginas();
         QVERIFY(n >= 3);
-        auto habilitados = [&](const char* prefijo) {
+        auto habilitados = [&](const QString& prefijo) {
             QString r;
-            for (int b = 0; b < 4; ++b)
-                r += Busca<QPushButton>(&v, qPrintable(QStringLiteral("%1%2").arg(prefijo).arg(b)))
-                             ->isEnabled()
-                         ? '1'
-                         : '0';
+            for (char b = '0'; b < '4'; ++b)
+                r += Busca<QPushButton>(&v, qPrintable(prefijo + b))->isEnabled() ? '1' : '0';
             return r;
         };
         const struct {
