@@ -25,9 +25,7 @@ class ArchivosRecientesTest : public QObject {
         QStringList archivos;
         for (int i = 0; i < 10; ++i) archivos << Crea(QStringLiteral("p%1.vcw").arg(i));
         ArchivosRecientes lista;
-        lista.Agrega(archivos[0]);
-        lista.Agrega(archivos[1]);
-        lista.Agrega(archivos[2]);
+        for (int i = 0; i < 3; ++i) lista.Agrega(archivos[i]);
         QCOMPARE(lista.Existentes(), QStringList({archivos[2], archivos[1], archivos[0]}));
         // The same file by another path moves to the top instead of appearing twice.
         lista.Agrega(dir.filePath(QStringLiteral("sub/../p0.vcw")));

@@ -113,12 +113,9 @@ class AyudaTest : public QObject {
             QVERIFY2(paginas.contains(QLatin1String(p.pagina)), p.ventana);
         // Every window and dialog the program creates has its page.
         TluxMDI marco;
-        QWidgetList ventanas;
-        for (QWidget* w : marco.findChildren<QWidget*>())
-            if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w->parentWidget())) ventanas << w;
-        ventanas << &marco;
-        for (QWidget* w : ventanas)
-            if (!qobject_cast<QMenu*>(w) && !w->objectName().isEmpty())
+        for (QWidget* w : marco.findChildren<QWidget*>() + QWidgetList{&marco})
+            if ((w->isWindow() || qobject_cast<QMdiSubWindow*>(w->parentWidget())) &&
+                !qobject_cast<QMenu*>(w) && !w->objectName().isEmpty())
                 QVERIFY2(!PaginaDeVentana(w->objectName()).isEmpty(), qPrintable(w->objectName()));
     }
 

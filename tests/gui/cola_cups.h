@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -49,9 +49,8 @@ class ColaCups {
             if (!Configura(raiz, conf)) return QString("cannot make conf/") + conf;
         cupsd_.start("/usr/sbin/cupsd",
                      {"-f", "-c", raiz + "/conf/cupsd.conf", "-s", raiz + "/conf/cups-files.conf"});
-        QElapsedTimer reloj;
-        reloj.start();
-        while (!QFileInfo::exists(socket) && reloj.elapsed() < 10000) {
+        const QDeadlineTimer plazo(10000);
+        while (!QFileInfo::exists(socket) && !plazo.hasExpired()) {
             if (cupsd_.state() == QProcess::NotRunning)
                 return "cupsd stopped: " + cupsd_.readAllStandardError();
             QTest::qWait(50);
@@ -71,9 +70,8 @@ class ColaCups {
 
     // Waits for the next PDF the queue writes and returns its path (empty after 60 s).
     QString EsperaPdf() {
-        QElapsedTimer reloj;
-        reloj.start();
-        while (reloj.elapsed() < 60000) {
+        const QDeadlineTimer plazo(60000);
+        while (!plazo.hasExpired()) {
             // A fresh scheduler numbers its jobs from 1 again: a file of an earlier run
             // may be written anew under the same name.
             const QHash<QString, QDateTime> ahora = Pdfs();

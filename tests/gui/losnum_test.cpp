@@ -65,11 +65,10 @@ class LosNumTest : public QObject {
         Resultado<ArchivoLosasDatos> losas =
             LeeLosas(LeeArchivo(kBidireccional).toStdString(), kBidireccional.toStdString());
         QVERIFY2(losas, losas.mensaje.c_str());
-        const ArchivoLosasDatos datos = *losas.valor;
-        doc->Modifica("losas", [&datos](Proyecto& p) {
+        doc->Modifica("losas", [&losas](Proyecto& p) {
             CambiaNumVanos(p, 2, 4.0);
             p.archivoLosas = kBidireccional.toStdString();
-            p.losas = datos;
+            p.losas = *losas.valor;
             p.asignacion.assign(2, AsignacionLosa{});
         });
         dlg = std::make_unique<LosNum>(doc.get());

@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"

@@ -85,26 +85,22 @@ class VigRefuTest : public QObject {
     void sieteFilasConSusGrupos() {
         QVERIFY(!Accion("Menu13")->isEnabled());
         CalculaYAbre();
-        QCOMPARE(rejilla->model()->rowCount(), 7);
+        const QAbstractItemModel* m = rejilla->model();
+        QCOMPARE(m->rowCount(), 7);
         for (int f = 0; f < 7; ++f) {
-            QCOMPARE(rejilla->model()->index(f, kColDib).data(Qt::CheckStateRole).toInt(),
-                     int(Qt::Checked));
+            QCOMPARE(m->index(f, kColDib).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
             for (int c = 0; c < kNumColumnasDetallado; ++c)
-                QCOMPARE(rejilla->model()->index(f, c).data(Qt::BackgroundRole).isValid(),
-                         f % 2 == 1);
+                QCOMPARE(m->index(f, c).data(Qt::BackgroundRole).isValid(), f % 2 == 1);
         }
         for (int c = 0; c < kNumColumnasDetallado; ++c)
-            QCOMPARE(
-                bool(rejilla->model()->flags(rejilla->model()->index(0, c)) & Qt::ItemIsEditable),
-                c >= kColBarraInferior);
+            QCOMPARE(bool(m->flags(m->index(0, c)) & Qt::ItemIsEditable), c >= kColBarraInferior);
         auto* cabecera = rejilla->Cabecera();
         for (int c = kColBarraInferior; c < kNumColumnasDetallado; c += 2) {
             const QRect r = cabecera->RectGrupo(c);
             QCOMPARE(r, cabecera->RectGrupo(c + 1));
             QCOMPARE(r.width(), cabecera->sectionSize(c) + cabecera->sectionSize(c + 1));
-            const QString g = rejilla->model()
-                                  ->headerData(c, Qt::Horizontal, ModeloDetallado::kRolGrupo)
-                                  .toString();
+            const QString g =
+                m->headerData(c, Qt::Horizontal, ModeloDetallado::kRolGrupo).toString();
             QVERIFY2(cabecera->fontMetrics().horizontalAdvance(g) < r.width(), qPrintable(g));
         }
         QVERIFY(cabecera->RectGrupo(kColTipo).isEmpty());
