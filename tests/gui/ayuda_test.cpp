@@ -84,8 +84,7 @@ class AyudaTest : public QObject {
         auto* ayudaMarco = marco.findChild<Ayuda*>();
         QVERIFY(ayudaMarco);
         ayudaMarco->FijaColeccion(QStringLiteral("/no/existe/trabelux.qhc"));
-        Busca<QAction>(marco.menuBar(), "menu21")->trigger();
-        Busca<QAction>(marco.menuBar(), "menu22")->trigger();
+        for (const char* menu : {"menu21", "menu22"}) pruebas::Dispara(marco.menuBar(), menu);
         QCOMPARE(Textos(), QStringList(2, QStringLiteral("Archivo Help no encontrado.")));
         QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Error);
         // A collection that is there but is no collection: the engine's own reason.

@@ -45,7 +45,7 @@ class CargConTest : public QObject {
 
     std::unique_ptr<Documento> doc;
     std::unique_ptr<CargCon> dlg;
-    std::unique_ptr<QAbstractItemModelTester> probadorVanos, probadorNudos;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> probadores;
 
     QTableView* Rejilla(const char* nombre) { return Busca<QTableView>(dlg.get(), nombre); }
     void Ok() { Pulsa(dlg.get(), "SSCommand1"); }
@@ -57,8 +57,8 @@ class CargConTest : public QObject {
         Mensajes::IniciaGuion();
         doc = std::make_unique<Documento>();
         dlg = std::make_unique<CargCon>(doc.get());
-        probadorVanos = Probador(dlg->ModeloVanos());
-        probadorNudos = Probador(dlg->ModeloNudos());
+        probadores.push_back(Probador(dlg->ModeloVanos()));
+        probadores.push_back(Probador(dlg->ModeloNudos()));
         // Spans of 6 m, 4 m and 5 m.
         doc->Modifica("vanos", [](Proyecto& p) {
             p.numVanos = 3;
@@ -72,8 +72,7 @@ class CargConTest : public QObject {
     }
 
     void cleanup() {
-        probadorVanos.reset();
-        probadorNudos.reset();
+        probadores.clear();
         dlg.reset();
         doc.reset();
         Mensajes::TerminaGuion();

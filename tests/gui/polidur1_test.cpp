@@ -416,9 +416,9 @@ class Polidur1Test : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(marco.get()));
         QTest::keyClick(Busca<QWidget>(principal, "DBGrid1"), Qt::Key_F5);
         QVERIFY(ventana->isVisible());
-        QVERIFY(Busca<QLabel>(marco.get(), "UltimoCalculo")
-                    ->text()
-                    .startsWith(QString::fromUtf8("Último cálculo terminado a las ")));
+        const QString ultimo = Busca<QLabel>(marco.get(), "UltimoCalculo")->text();
+        QVERIFY2(ultimo.startsWith(QString::fromUtf8("Último cálculo terminado a las ")),
+                 qPrintable(ultimo));
         Pulsa(marco.get(), "BotonRegresa");
         QCOMPARE(marco->windowHandle()->title(), titulo);
         auto* area = Busca<QMdiArea>(marco.get(), "AreaMDI");

@@ -23,8 +23,17 @@ using namespace trabelux;
 
 namespace {
 
-// Prints the median of the times measured, in ms, and checks it against the budget.
-void MedianaDentro(std::vector<double> ms, double presupuesto, const QString& que) {
+// Times `paso(k)` for k = 0 .. veces - 1, prints the median in ms and checks it against the
+// budget.
+template <class Paso>
+void MedianaDentro(int veces, double presupuesto, const QString& que, Paso paso) {
+    std::vector<double> ms;
+    QElapsedTimer reloj;
+    for (int k = 0; k < veces; ++k) {
+        reloj.start();
+        paso(k);
+        ms.push_back(reloj.nsecsElapsed() / 1e6);
+    }
     std::sort(ms.begin(), ms.end());
     const double mediana = ms[ms.size() / 2];
     qInfo("%s: median %.3f ms", qPrintable(que), mediana);
@@ -49,31 +58,20 @@ class RendimientoTest : public QObject {
         });
         auto* tabla = pruebas::Busca<QTableView>(marco->Principal(), "DBGrid1");
         auto* vd = pruebas::Busca<DibujoViga>(marco->Principal(), "VD");
-        std::vector<double> ms;
-        QElapsedTimer reloj;
-        for (int k = 0; k < 60; ++k) {
-            const int fila = k % kMaxVanos;
-            reloj.start();
-            QVERIFY(tabla->model()->setData(tabla->model()->index(fila, kColAltura),
+        MedianaDentro(60, 16.0, "cell edit of a 20-span beam, recompute and repaint", [&](int k) {
+            QVERIFY(tabla->model()->setData(tabla->model()->index(k % kMaxVanos, kColAltura),
                                             QString::number(40 + k % 7)));
             tabla->viewport()->repaint();
             vd->repaint();
-            ms.push_back(reloj.nsecsElapsed() / 1e6);
-        }
+        });
         QCOMPARE(vd->Geometria().xNudos.size(), size_t(kMaxVanos + 1));
-        MedianaDentro(ms, 16.0, "cell edit of a 20-span beam, recompute and repaint");
     }
 
     void ventanaPrincipalLista() {
-        std::vector<double> ms;
-        QElapsedTimer reloj;
-        for (int k = 0; k < 5; ++k) {
-            reloj.start();
+        MedianaDentro(5, 1000.0, "frame and main window built and shown", [](int) {
             const auto marco = pruebas::MarcoVisible();
             QCoreApplication::processEvents();
-            ms.push_back(reloj.nsecsElapsed() / 1e6);
-        }
-        MedianaDentro(ms, 1000.0, "frame and main window built and shown");
+        });
     }
 
     // A set-up change of the largest report (20 spans of 20 loads, diagrams and bar
@@ -90,19 +88,13 @@ class RendimientoTest : public QObject {
         auto* borde = pruebas::Busca<QComboBox>(&v, "ListaBorde");
         auto* vista = v.findChild<QGraphicsView*>();
         QVERIFY(vista);
-        std::vector<double> ms;
-        QElapsedTimer reloj;
-        for (int k = 0; k < 15; ++k) {
+        const QString que = "largest report regenerated after a set-up change (%1 pages)";
+        MedianaDentro(15, 150.0, que.arg(v.NumPaginas()), [&](int k) {
             const int antes = v.Regeneraciones();
-            reloj.start();
             borde->activated(k % 2 ? kBordeNinguno : kBordeAlrededor);
             vista->viewport()->repaint();
-            ms.push_back(reloj.nsecsElapsed() / 1e6);
             QCOMPARE(v.Regeneraciones(), antes + 1);
-        }
-        MedianaDentro(ms, 150.0,
-                      QString("largest report regenerated after a set-up change (%1 pages)")
-                          .arg(v.NumPaginas()));
+        });
     }
 };
 

@@ -49,15 +49,6 @@ int PaginasPdf(const QString& ruta) {
     return re.match(Ejecuta(QStringLiteral("pdfinfo"), {ruta})).captured(1).toInt();
 }
 
-// The window's report recorded with fixed-width text.
-SuperficieGrabadora Graba(const VigPrev& v) {
-    SuperficieGrabadora g;
-    EmpiezaInforme(g, v.Configuracion());
-    v.ComposicionActual()(g);
-    g.TerminaDocumento();
-    return g;
-}
-
 void Pulsa(QAbstractButton* b) { b->click(); }
 
 }  // namespace
@@ -187,8 +178,11 @@ class VigPrevTest : public QObject {
         QVERIFY(refuerzo->isEnabled());
         const int sinDiagramas = v.NumPaginas();
         diagramas->activated(kDiagramasCortanteMomento);
-        const std::vector<LlamadaGrabada> llamadas = Graba(v).Llamadas();
-        QVERIFY(std::any_of(llamadas.begin(), llamadas.end(),
+        SuperficieGrabadora g;  // the window's report recorded with fixed-width text
+        EmpiezaInforme(g, v.Configuracion());
+        v.ComposicionActual()(g);
+        g.TerminaDocumento();
+        QVERIFY(std::any_of(g.Llamadas().begin(), g.Llamadas().end(),
                             [](const auto& l) { return l.texto == "Diagrama de Cortante"; }));
         QVERIFY(v.NumPaginas() > sinDiagramas);
         int abiertas = 0;

@@ -160,9 +160,7 @@ class VigRefuTest : public QObject {
         QVERIFY(!rejilla->isEnabled());
         QVERIFY(!ok->isEnabled());
         QVERIFY(selector->Boton(0)->isChecked());
-        QTest::mouseClick(
-            Busca<QAbstractButton>(selector, qPrintable(QString("Opcion%1").arg(opcion))),
-            Qt::LeftButton);
+        Pulsa(selector, qPrintable(QString("Opcion%1").arg(opcion)));
         Pulsa(selector, qPrintable(boton));
         QVERIFY(!selector->isVisible());
         QVERIFY(rejilla->isEnabled());
