@@ -25,7 +25,8 @@ class ModeloVanosTest : public QObject {
         Documento doc;
         ModeloVanos modelo(&doc);
         ModeloApoyos apoyos(&doc);
-        const auto probadores = {Probador(&modelo), Probador(&apoyos)};
+        const auto probadorVanos = Probador(&modelo);
+        const auto probadorApoyos = Probador(&apoyos);
         doc.Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 4, 2); });
         QCOMPARE(modelo.rowCount(), 4);
         QCOMPARE(apoyos.rowCount(), 3);
