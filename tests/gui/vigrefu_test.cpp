@@ -185,6 +185,8 @@ class VigRefuTest : public QObject {
         EligeBarraSiguiente(1, kColBarraInferior);
         const QString despues = Celda(1, kColBarraInferior);
         QVERIFY(despues != antes);
+        // The project file holds no bars: editing them leaves nothing to save.
+        QVERIFY(!doc->Modificado() && !marco->isWindowModified());
         QCOMPARE(QString::fromStdString(TextoCelda(doc->Detallado().filas[1], kColBarraInferior)),
                  despues);
         // "OK" hides the window and says so; showing it again keeps the edit.

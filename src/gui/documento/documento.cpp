@@ -3,6 +3,7 @@
 #include <QUndoCommand>
 #include <algorithm>
 
+#include "archivos/proyecto_vcw.h"
 #include "detallado/detallado.h"
 #include "modelo/derivados.h"
 
@@ -62,6 +63,7 @@ EstadoDocumento ConDerivados(Proyecto p) {
 
 Documento::Documento(QObject* padre) : QObject(padre) {
     estado_ = ConDerivados(ProyectoNuevo());
+    guardado_ = SalvaArchivo(estado_.proyecto);
     connect(&pila_, &QUndoStack::cleanChanged, this, &Documento::cambiado);
 }
 
@@ -111,13 +113,19 @@ void Documento::Reemplaza(Proyecto derivado, const QString& textoLosas, const QS
     proyectoCalculado_.reset();
     OlvidaDetallado();
     ruta_ = ruta;
+    guardado_ = SalvaArchivo(estado_.proyecto);
     pila_.setClean();
     emit cambiado();
     if (!ruta.isEmpty()) emit archivoUsado(ruta);
 }
 
+bool Documento::Modificado() const {
+    return !pila_.isClean() && SalvaArchivo(estado_.proyecto) != guardado_;
+}
+
 void Documento::MarcaGuardado(const QString& ruta) {
     ruta_ = ruta;
+    guardado_ = SalvaArchivo(estado_.proyecto);
     pila_.setClean();
     emit cambiado();
     emit archivoUsado(ruta);

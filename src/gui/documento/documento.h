@@ -8,6 +8,7 @@
 #include <QUndoStack>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "analisis/resultados.h"
 #include "detallado/tabla.h"
@@ -52,7 +53,9 @@ class Documento : public QObject {
     // Calculado() by an analysis-and-design run: there are bars to detail.
     bool Disenado() const { return resultados_ && resultados_->Disenado(); }
     const QString& Ruta() const { return ruta_; }
-    bool Modificado() const { return !pila_.isClean(); }
+    // Whether the project file would differ from the one last opened or saved: bar edits
+    // (the file holds no bars) and undo steps back to the saved project leave it as it was.
+    bool Modificado() const;
     QUndoStack* Pila() { return &pila_; }
 
     // One undoable edit: `cambio` is applied to a copy of the project, then either one
@@ -117,6 +120,7 @@ class Documento : public QObject {
     ConfiguracionInforme configuracion_;
     int generacion_ = 0;
     QString ruta_;
+    std::string guardado_;  // the project file's bytes when last opened, saved or started
     QUndoStack pila_;
 };
 
