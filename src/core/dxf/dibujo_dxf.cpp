@@ -55,8 +55,9 @@ Punto Polar(Punto centro, double radio, double grados) {
 }
 
 // Every point whose box holds the figure. A text's box is estimated, since its real
-// size depends on the font the CAD program has at hand: a character at most as wide as
-// the text is high, descenders 0.3 of the height.
+// size depends on the font the CAD program has at hand: characters up to 1.2 times as
+// wide as the text is high, descenders down to half the height, accents on capitals up
+// to 1.3 times the height.
 Poligonal PuntosExtremos(const FiguraDxf& figura) {
     struct Visita {
         Poligonal operator()(const LineaDxf& l) const { return {l.a, l.b}; }
@@ -80,7 +81,7 @@ Poligonal PuntosExtremos(const FiguraDxf& figura) {
             double caracteres = 0;
             for (unsigned char c : r.texto)
                 if ((c & 0xC0) != 0x80) caracteres += 1;
-            double ancho = caracteres * r.altura;
+            double ancho = 1.2 * caracteres * r.altura;
             double x0 = r.horizontal == HorizontalDxf::kIzquierda ? 0
                         : r.horizontal == HorizontalDxf::kCentro  ? -ancho / 2
                                                                   : -ancho;
@@ -88,7 +89,7 @@ Poligonal PuntosExtremos(const FiguraDxf& figura) {
                           : r.vertical == VerticalDxf::kAbajo ? 0.3 * r.altura
                           : r.vertical == VerticalDxf::kMedio ? -0.5 * r.altura
                                                               : -r.altura;
-            double y0 = base - 0.3 * r.altura, y1 = base + r.altura;
+            double y0 = base - 0.5 * r.altura, y1 = base + 1.3 * r.altura;
             double a = r.rotacion * kPi / 180, c = std::cos(a), s = std::sin(a);
             Poligonal p;
             for (Punto q :
