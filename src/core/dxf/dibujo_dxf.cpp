@@ -73,8 +73,8 @@ Poligonal PuntosExtremos(const FiguraDxf& figura) {
             if (fin < 0) fin += 360;
             if (fin <= inicio) fin += 360;  // equal angles draw the whole circle
             Poligonal p{Polar(a.centro, a.radio, inicio), Polar(a.centro, a.radio, fin)};
-            for (double q = std::ceil(inicio / 90) * 90; q < fin; q += 90)
-                p.push_back(Polar(a.centro, a.radio, q));
+            for (int k = static_cast<int>(std::ceil(inicio / 90)); 90.0 * k < fin; ++k)
+                p.push_back(Polar(a.centro, a.radio, 90.0 * k));
             return p;
         }
         Poligonal operator()(const RotuloDxf& r) const {
