@@ -368,7 +368,7 @@ std::string DibujoDxf::TextoDxf() const {
     e.Par(50, 0.0);
     e.Par(71, 0);
     e.Par(42, 1.0);
-    e.Par(3, "romans");
+    e.Par(3, "romans");  // the simplex lettering of technical drawings, in every CAD program
     e.Par(4, "");
     e.Par(0, "ENDTAB");
     e.Par(0, "ENDSEC");
