@@ -81,6 +81,11 @@ TEST(Codificacion, Latin1RoundTripsEveryByte) {
               "3/8");
     EXPECT_EQ(Utf8ALatin1("€"), "?");
     EXPECT_EQ(Utf8ALatin1("\xC3"), "?");
+    // Windows-1252 is Latin-1 save for the C1 control codes, where its typographic signs are.
+    std::string latin1;
+    for (int c = 1; c < 256; ++c) latin1 += static_cast<char>(c < 0x80 || c >= 0xA0 ? c : '?');
+    EXPECT_EQ(Utf8AWindows1252(Latin1AUtf8(latin1)), latin1);
+    EXPECT_EQ(Utf8AWindows1252("\u0080\u0081…™Ÿ"), "??\x85\x99\x9F");
 }
 
 // Typed input: "." or "," as the decimal mark, the whole text one number, blanks ignored.

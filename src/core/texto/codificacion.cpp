@@ -1,6 +1,44 @@
 #include "texto/codificacion.h"
 
+#include <optional>
+
 namespace trabelux {
+
+namespace {
+
+// The code point that starts at utf8[i], moving i past it; nothing for malformed UTF-8,
+// which moves i past one byte.
+std::optional<unsigned> LeeCaracter(std::string_view utf8, size_t& i) {
+    unsigned char c = static_cast<unsigned char>(utf8[i]);
+    if (c < 0x80) {
+        ++i;
+        return c;
+    }
+    int largo = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+    if (largo == 1 || i + largo > utf8.size()) {
+        ++i;
+        return std::nullopt;
+    }
+    unsigned cp = c & (0xFF >> (largo + 1));
+    for (int k = 1; k < largo; ++k) {
+        unsigned char d = static_cast<unsigned char>(utf8[i + k]);
+        if ((d & 0xC0) != 0x80) {
+            ++i;
+            return std::nullopt;
+        }
+        cp = (cp << 6) | (d & 0x3F);
+    }
+    i += largo;
+    return cp;
+}
+
+// Code points of the Windows-1252 bytes 0x80..0x9F; 0 where the byte has no character.
+constexpr unsigned kWindows1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+}  // namespace
 
 std::string Latin1AUtf8(std::string_view latin1) {
     std::string s;
@@ -20,32 +58,32 @@ std::string Utf8ALatin1(std::string_view utf8) {
     std::string s;
     s.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            s += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        int largo = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
-        bool valido = largo > 1 && i + largo <= utf8.size();
-        unsigned cp = 0;
-        if (valido) {
-            cp = c & (0xFF >> (largo + 1));
-            for (int k = 1; k < largo; ++k) {
-                unsigned char d = static_cast<unsigned char>(utf8[i + k]);
-                if ((d & 0xC0) != 0x80) {
-                    valido = false;
-                    break;
-                }
-                cp = (cp << 6) | (d & 0x3F);
-            }
-        }
-        if (valido && cp <= 0xFF) {
-            s += static_cast<char>(cp);
-            i += largo;
-        } else {
+        std::optional<unsigned> cp = LeeCaracter(utf8, i);
+        s += cp && *cp <= 0xFF ? static_cast<char>(*cp) : '?';
+    }
+    return s;
+}
+
+std::string Utf8AWindows1252(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        std::optional<unsigned> cp = LeeCaracter(utf8, i);
+        if (!cp) {
             s += '?';
-            i += valido ? largo : 1;
+        } else if (*cp < 0x80 || (*cp >= 0xA0 && *cp <= 0xFF)) {
+            s += static_cast<char>(*cp);
+        } else if (*cp == 0x2264) {
+            s += "<=";
+        } else if (*cp == 0x2265) {
+            s += ">=";
+        } else if (*cp == 0x2212) {
+            s += '-';
+        } else {
+            char byte = '?';
+            for (unsigned k = 0; k < 32; ++k)
+                if (kWindows1252[k] == *cp && *cp != 0) byte = static_cast<char>(0x80 + k);
+            s += byte;
         }
     }
     return s;

@@ -1,4 +1,5 @@
-// Project and slab files are single-byte Latin-1 text; the program works in UTF-8.
+// Project and slab files are single-byte Latin-1 text, drawings for CAD programs are
+// Windows-1252 text; the program works in UTF-8.
 #pragma once
 
 #include <string>
@@ -11,5 +12,10 @@ std::string Latin1AUtf8(std::string_view latin1);
 
 // Characters above U+00FF (and malformed UTF-8) become "?".
 std::string Utf8ALatin1(std::string_view utf8);
+
+// Windows-1252 (Latin-1 with typographic signs such as "€", "–" and curly quotes where
+// Latin-1 has control codes). "≤", "≥" and the minus sign become "<=", ">=" and "-"; other
+// characters it lacks, C1 control codes and malformed UTF-8 become "?".
+std::string Utf8AWindows1252(std::string_view utf8);
 
 }  // namespace trabelux
