@@ -162,16 +162,18 @@ def corte_con_ganchos(longitud_exterior, barra, ganchos):
 
 def corte_estribo(b, h, recubrimiento_libre, barra=0):
     """Cut length, cm, of a closed stirrup with two 135 deg hooks in a b x h section (cm)
-    with the clear cover to the stirrup: the centre-line rectangle with its four rounded
-    corners (bend diameter per Table 25.3.3), plus two hooks (the 135 deg bend and its
-    extension each)."""
+    with the clear cover to the stirrup: the four sides of the centre-line rectangle
+    between the bends, three 90 deg corners, and at the fourth corner the two hooks (each a
+    135 deg bend around the same corner bar and its extension). Bend diameter per Table
+    25.3.3."""
     db = DIAMETROS_CM[barra]
     D = diametro_doblado(barra, estribo=True)
     r = (D + db) / 2  # centre-line radius
     ancho = b - 2 * recubrimiento_libre - db
     alto = h - 2 * recubrimiento_libre - db
-    rectangulo = 2 * (ancho + alto) - 8 * r + 2 * math.pi * r
-    return rectangulo + 2 * (longitud_doblez(barra, 135, True) + extension_gancho(barra, 135))
+    lados = 2 * (ancho + alto) - 8 * r
+    esquinas = 3 * longitud_doblez(barra, 90, True)
+    return lados + esquinas + 2 * (longitud_doblez(barra, 135, True) + extension_gancho(barra, 135))
 
 
 def redondea_5cm(longitud):

@@ -230,6 +230,15 @@ def anclajes():
             si = anclaje.ldh_gancho(fc, 4200, barra)
             pulg = anclaje.ldh_gancho(fc, 4200, barra, edicion="pulgadas")
             cierto(f"ldh en las dos ediciones, barra {barra}, f'c {fc}", abs(si / pulg - 1) < 0.01)
+    # Cut lengths by hand. A 1" bar 500 cm out to out with one 90 deg hook: D = 6 db =
+    # 15.24; -(D/2 + db) + (pi/2)(D + db)/2 + 12 db = -10.16 + 13.97 + 30.48 = 34.29 cm.
+    corte = anclaje.corte_con_ganchos(500.0, 3, 1)
+    cerca("corte con un gancho de 90", corte, 534.29, 0.01)
+    cerca("corte redondeado a 5 cm", anclaje.redondea_5cm(corte), 535, 0)
+    # A 3/8" closed stirrup, 25 x 50, clear cover 4: centre line 16.05 x 41.05, r = 2.5 db
+    # = 2.381; sides 114.19 - 8 r = 95.14, three corners 3 (pi/2) r = 11.22, two hooks
+    # 2 (3 pi/4 r + 7.5) = 26.22: 132.58 cm.
+    cerca("corte de un estribo cerrado", anclaje.corte_estribo(25, 50, 4), 132.58, 0.01)
     # Published masses (issue 23) against 0.006165 d^2.
     for barra, masa in enumerate((0.560, 0.994, 2.235, 3.973, 6.404)):
         d = anclaje.DIAMETROS_CM[barra] * 10
@@ -268,8 +277,8 @@ def flechas_publicadas():
     # by hand: Ma = 12 and 6 t*m, Icr = 108 091 and 68 787 cm4, Ie = 109 899 and 74 997 cm4,
     # span Ie = 0.5 x 74 997 + 0.25 x 2 x 109 899 = 92 448 cm4, wL^4 / 384 Ec Ie = 0.6673 cm.
     apoyo = flechas.SeccionAcero(10.2, 44)
-    r = flechas.flechas([flechas.VanoServicio(6.0, 25, 50, 4.0, 0.0, flechas.SeccionAcero(5.7, 44))],
-                        fc, EMPOTRADO, EMPOTRADO, apoyos=[apoyo, apoyo])[0]
+    vano = flechas.VanoServicio(6.0, 25, 50, 4.0, 0.0, flechas.SeccionAcero(5.7, 44))
+    r = flechas.flechas([vano], fc, EMPOTRADO, EMPOTRADO, apoyos=[apoyo, apoyo])[0]
     cerca("empotrada fisurada: Ie promedio", r.ie_d, 92448, 2)
     cerca("empotrada fisurada: flecha", r.delta_d, 0.6673, 0.0005)
 
@@ -306,7 +315,7 @@ def propiedades_flechas(rnd):
         anterior = r.delta_d
 
 
-# ---- Design ---------------------------------------------------------------------------------------
+# ---- Design -------------------------------------------------------------------------------
 
 def propiedades_diseno(rnd):
     for fc, b1 in ((210, 0.85), (280, 0.85), (350, 0.80), (420, 0.75), (560, 0.65), (700, 0.65)):
@@ -318,8 +327,9 @@ def propiedades_diseno(rnd):
         mu1 = diseno.momento_limite_simple(fc, fy, b, d)
         # At Mu1 the single-reinforcement steel is rho_max b d (the 0.59 of Mu1 stands for
         # 1/1.7, so within 0.2 %).
-        cerca(f"As en Mu1 = rho_max b d ({b}x{h}, f'c {fc})", diseno.acero_simple(mu1, fc, fy, b, d),
-              diseno.cuantia_maxima(fc, fy) * b * d, 0.002 * diseno.cuantia_maxima(fc, fy) * b * d)
+        as_max = diseno.cuantia_maxima(fc, fy) * b * d
+        cerca(f"As en Mu1 = rho_max b d ({b}x{h}, f'c {fc})",
+              diseno.acero_simple(mu1, fc, fy, b, d), as_max, 0.002 * as_max)
         # A doubly reinforced section carries Mu: phi Mn from the forces of As and As'.
         mu = mu1 * rnd.uniform(1.05, 1.4)
         As, As_p, fs = diseno.acero_doble(mu, fc, fy, b, d, dp)
