@@ -1,0 +1,1 @@
+"""Independent hand calculations to test the program against (see README.md)."""
