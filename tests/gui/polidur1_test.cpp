@@ -407,7 +407,6 @@ class Polidur1Test : public QObject {
             QVERIFY2(Busca<QAction>(marco.get(), nombre)->isEnabled(), nombre);
         auto* pestanas = Busca<QTabWidget>(marco.get(), "SSTab1");
         pestanas->setCurrentIndex(2);
-        doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });
         Dispara(marco.get(), "Menu12");
         QVERIFY(ventana->isVisible());
         QCOMPARE(pestanas->currentIndex(), 2);

@@ -1,5 +1,6 @@
 #include "comun/mensajes.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -25,6 +26,20 @@ Guion& ElGuion() {
     return g;
 }
 
+// Boxes shown so far, scripted or not.
+int& Cuenta() {
+    static int n = 0;
+    return n;
+}
+
+// The parent of a box about to be shown, which is counted. A box without a parent belongs
+// to the active window: closing it gives the keyboard back to that window, not to
+// whichever window the system picks.
+QWidget* Padre(QWidget* padre) {
+    ++Cuenta();
+    return padre ? padre : QApplication::activeWindow();
+}
+
 QString Titulo(const QString& titulo) {
     return titulo.isEmpty() ? QString::fromLatin1(kNombrePrograma) : titulo;
 }
@@ -32,6 +47,7 @@ QString Titulo(const QString& titulo) {
 // Scripted answer of a question; records the box.
 Respuesta Responde(TipoMensaje tipo, const QString& titulo, const QString& texto,
                    Respuesta porDefecto) {
+    ++Cuenta();
     Guion& g = ElGuion();
     g.mostrados.push_back({tipo, titulo, texto});
     if (g.respuestas.empty()) return porDefecto;
@@ -64,7 +80,7 @@ void Mensajes::Informa(QWidget* padre, const QString& texto, const QString& titu
         Responde(TipoMensaje::Informacion, titulo, texto, Respuesta::Ok);
         return;
     }
-    QMessageBox::information(padre, Titulo(titulo), texto, QMessageBox::Ok);
+    QMessageBox::information(Padre(padre), Titulo(titulo), texto, QMessageBox::Ok);
 }
 
 void Mensajes::Advierte(QWidget* padre, const QString& texto, const QString& titulo) {
@@ -72,7 +88,7 @@ void Mensajes::Advierte(QWidget* padre, const QString& texto, const QString& tit
         Responde(TipoMensaje::Advertencia, titulo, texto, Respuesta::Ok);
         return;
     }
-    QMessageBox::warning(padre, Titulo(titulo), texto, QMessageBox::Ok);
+    QMessageBox::warning(Padre(padre), Titulo(titulo), texto, QMessageBox::Ok);
 }
 
 void Mensajes::Error(QWidget* padre, const QString& texto, const QString& titulo) {
@@ -80,14 +96,14 @@ void Mensajes::Error(QWidget* padre, const QString& texto, const QString& titulo
         Responde(TipoMensaje::Error, titulo, texto, Respuesta::Ok);
         return;
     }
-    QMessageBox::critical(padre, Titulo(titulo), texto, QMessageBox::Ok);
+    QMessageBox::critical(Padre(padre), Titulo(titulo), texto, QMessageBox::Ok);
 }
 
 bool Mensajes::PreguntaOkCancelar(QWidget* padre, const QString& texto, const QString& titulo) {
     if (EnGuion())
         return Responde(TipoMensaje::OkCancelar, titulo, texto, Respuesta::Cancelar) ==
                Respuesta::Ok;
-    return QMessageBox::question(padre, Titulo(titulo), texto,
+    return QMessageBox::question(Padre(padre), Titulo(titulo), texto,
                                  QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
@@ -95,14 +111,15 @@ bool Mensajes::PreguntaOkCancelar(QWidget* padre, const QString& texto, const QS
 bool Mensajes::PreguntaSiNo(QWidget* padre, const QString& texto, const QString& titulo) {
     if (EnGuion())
         return Responde(TipoMensaje::SiNo, titulo, texto, Respuesta::No) == Respuesta::Si;
-    return QMessageBox::question(padre, Titulo(titulo), texto, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(Padre(padre), Titulo(titulo), texto,
+                                 QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Respuesta Mensajes::PreguntaSiNoCancelar(QWidget* padre, const QString& texto,
                                          const QString& titulo) {
     if (EnGuion()) return Responde(TipoMensaje::SiNoCancelar, titulo, texto, Respuesta::Cancelar);
-    auto b = QMessageBox::question(padre, Titulo(titulo), texto,
+    auto b = QMessageBox::question(Padre(padre), Titulo(titulo), texto,
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                    QMessageBox::Yes);
     if (b == QMessageBox::Yes) return Respuesta::Si;
@@ -149,6 +166,7 @@ void Mensajes::IniciaGuion(std::deque<Respuesta> respuestas, QStringList rutas) 
 
 void Mensajes::TerminaGuion() { ElGuion() = Guion{}; }
 bool Mensajes::EnGuion() { return ElGuion().activo; }
+int Mensajes::Mostradas() { return Cuenta(); }
 void Mensajes::AgregaRespuesta(Respuesta r) { ElGuion().respuestas.push_back(r); }
 void Mensajes::AgregaRuta(const QString& ruta) { ElGuion().rutas.push_back(ruta); }
 void Mensajes::AgregaFuente(const QFont& f) { ElGuion().fuentes.push_back(f); }

@@ -10,23 +10,13 @@
 
 namespace trabelux {
 
-RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : QTableView(padre) {
+RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : Rejilla(padre) {
     setObjectName(QLatin1String(nombre));
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-}
-
-void RejillaCargas::ConfirmaEdicion() {
-    if (state() != QAbstractItemView::EditingState) return;
-    QWidget* editor = QApplication::focusWidget();
-    if (!editor || !isAncestorOf(editor)) return;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 QList<int> RejillaCargas::FilasElegidas() const {
@@ -45,7 +35,7 @@ void RejillaCargas::keyPressEvent(QKeyEvent* e) {
         if (!filas.isEmpty()) emit eliminarFilas(filas);
         return;
     }
-    QTableView::keyPressEvent(e);
+    Rejilla::keyPressEvent(e);
 }
 
 void RejillaCargas::contextMenuEvent(QContextMenuEvent* e) {

@@ -39,19 +39,21 @@ class Documento : public QObject {
 
     const Proyecto& ProyectoActual() const { return estado_.proyecto; }
     const QString& TextoLosas() const { return estado_.textoLosas; }
-    // The last run's results (even a stopped one), or nullptr.
-    const Resultados* UltimosResultados() const { return resultados_ ? &*resultados_ : nullptr; }
-    // The project as it was when the last results were set: the results describe that
-    // beam, whatever was edited since.
-    const Proyecto* ProyectoCalculado() const {
-        return proyectoCalculado_ ? &*proyectoCalculado_ : nullptr;
-    }
+    // The last run's results (even a stopped one), or nullptr. Results belong to the
+    // project they were computed from: while the project differs from it (apart from
+    // the beam's name and the report's header and footer, which no run reads) they are
+    // absent for everyone, and an undo back to that project brings them back.
+    const Resultados* UltimosResultados() const { return vigentes_ ? &*resultados_ : nullptr; }
+    // The project the results describe, or nullptr without current results.
+    const Proyecto* ProyectoCalculado() const { return vigentes_ ? &*proyectoCalculado_ : nullptr; }
+    // There are results, but of another state of the project: a new run is due.
+    bool ResultadosDesactualizados() const { return resultados_ && !vigentes_; }
     // Counts the results set so far, so a window can tell new results from those it shows.
     int GeneracionResultados() const { return generacion_; }
     // Whether the last run finished without a stop and the project kept its spans since.
-    bool Calculado() const { return resultados_ && resultados_->Calculado(); }
+    bool Calculado() const { return vigentes_ && resultados_->Calculado(); }
     // Calculado() by an analysis-and-design run: there are bars to detail.
-    bool Disenado() const { return resultados_ && resultados_->Disenado(); }
+    bool Disenado() const { return vigentes_ && resultados_->Disenado(); }
     const QString& Ruta() const { return ruta_; }
     // Whether the project file would differ from the one last opened or saved: bar edits
     // (the file holds no bars) and undo steps back to the saved project leave it as it was.
@@ -90,8 +92,8 @@ class Documento : public QObject {
     // deleted span, a new or opened project empty it). Empty when there is no design. The
     // report and the detailing window read it.
     const TablaDetallado& Detallado();
-    // The table as it stands, without loading it.
-    const TablaDetallado& DetalladoActual() const { return estado_.detallado; }
+    // The table as it stands, without loading it (empty while the results are absent).
+    const TablaDetallado& DetalladoActual() const;
     // One undoable edit of the bars (loaded first): `cambio` gets a copy of the table and
     // the project and results the bars are proposed for. Nothing happens without a design;
     // an edit that changes nothing leaves no undo step. False when nothing changed.
@@ -112,10 +114,14 @@ class Documento : public QObject {
 
   private:
     void OlvidaDetallado();
+    // Every change ends here: decides whether the results describe the project, then
+    // tells the windows.
+    void Notifica();
 
     EstadoDocumento estado_;
     std::optional<Resultados> resultados_;
     std::optional<Proyecto> proyectoCalculado_;
+    bool vigentes_ = false;    // there are results and they describe the project
     int epocaResultados_ = 0;  // changes whenever the results are set or dropped
     ConfiguracionInforme configuracion_;
     int generacion_ = 0;

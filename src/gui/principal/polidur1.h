@@ -2,6 +2,7 @@
 // supports, the beam elevation, and every command of the menu.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -114,7 +115,7 @@ class Polidur1 : public QWidget {
     void AbrePanelLongitud(int fila);
     void CierraPanelLongitud(bool aplicar);
     void PreguntaReemplazarColumna(int columna);
-    void EliminaFila(int fila);
+    void EliminaFilas(const QList<int>& filas);
     void AbreVentana(VentanaExterna v, bool actualizaDespues);
     bool TieneVentana(VentanaExterna v) const;
     void AdjuntaDialogos();
