@@ -123,6 +123,36 @@ class CargConTest : public QObject {
         QCOMPARE(Filas(m), (QStringList{"3|2.500|4.000", "3|0.000|1.000"}));
     }
 
+    // A span (node) the beam does not have, typed into the adding row's number cell, is
+    // refused naming the beam's range, and no load appears, however often it is tried.
+    void numeroFueraDeLaVigaSeRechaza() {
+        doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{2, 1, 1}}; });
+        const struct {
+            const char* rejilla;
+            CargCon::Vista vista;
+            const char* mensaje;
+        } casos[] = {{"SSDBGrid2", CargCon::Vista::Vanos, "El vano debe estar entre 1 y 3"},
+                     {"SSDBGrid3", CargCon::Vista::Nudos, "El nudo debe estar entre 1 y 4"}};
+        for (const auto& c : casos) {
+            QTableView* rejilla = Rejilla(c.rejilla);
+            const int filas = rejilla->model()->rowCount();
+            for (int vez = 0; vez < 2; ++vez) {
+                Mensajes::BorraMostrados();
+                dlg->Prepara(c.vista);
+                dlg->show();
+                QVERIFY(Activa(dlg.get()));
+                ClicEnCelda(rejilla, rejilla->model()->index(filas - 1, 0));
+                Teclea("9");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                Ok();
+                QCOMPARE(Textos().value(0), QString(c.mensaje));
+            }
+            QCOMPARE(rejilla->model()->rowCount(), filas);
+        }
+        QCOMPARE(doc->ProyectoActual().cargas.size(), size_t(1));
+        QVERIFY(doc->ProyectoActual().cargasNudo.empty());
+    }
+
     // Delete removes the selected row; the adding row cannot be deleted.
     void filasSeBorranConSuprimir() {
         doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{1, 1, 1}, {1, 2, 2}, {2, 3, 3}}; });

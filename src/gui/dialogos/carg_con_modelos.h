@@ -6,9 +6,11 @@
 
 #include <QList>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "documento/modelo_documento.h"
+#include "modelo/cargas.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
@@ -36,8 +38,9 @@ class ModeloListaCargas : public ModeloDocumento {
     virtual QString Texto(int fila, int columna) const = 0;
     virtual QVariant Valor(int fila, int columna) const = 0;
     // Writes a cell into the project's list; `fila` == the list's size adds a row.
-    // The number (column 0) must be a whole number of at least 0; false refuses the text.
     virtual bool Escribe(Proyecto& p, int fila, int columna, double valor) const = 0;
+    // Why a number typed into column 0 is not a span (node) of the beam, or "".
+    virtual std::string VerificaNumero(const Proyecto& p, double numero) const = 0;
     virtual void Elimina(Proyecto& p, int fila) const = 0;
     virtual const char* Titulo(int columna) const = 0;
 
@@ -58,6 +61,9 @@ class ModeloCargas final : public ModeloListaCargas {
     QVariant Valor(int fila, int columna) const override;
     bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
     void Elimina(Proyecto& p, int fila) const override;
+    std::string VerificaNumero(const Proyecto& p, double numero) const override {
+        return Lista::kVerifica(p, numero);
+    }
     const char* Titulo(int columna) const override { return Lista::kTitulos[columna]; }
 };
 
@@ -67,6 +73,7 @@ struct ListaCargasVano {
     static constexpr auto kNumero = &CargaConcentrada::vano;
     static constexpr auto kPrimero = &CargaConcentrada::distancia;
     static constexpr auto kSegundo = &CargaConcentrada::carga;
+    static constexpr auto kVerifica = &VerificaVanoDeCarga;
     static constexpr std::array<const char*, 3> kTitulos = {"Vano", "Distancia (m)", "Pu (Ton)"};
 };
 
@@ -76,6 +83,7 @@ struct ListaCargasNudo {
     static constexpr auto kNumero = &CargaNudo::nudo;
     static constexpr auto kPrimero = &CargaNudo::fuerza;
     static constexpr auto kSegundo = &CargaNudo::momento;
+    static constexpr auto kVerifica = &VerificaNudoDeCarga;
     static constexpr std::array<const char*, 3> kTitulos = {"Nudo", "Pu (Ton)", "Muz (To-m)"};
 };
 

@@ -24,7 +24,8 @@ class RejillaCargas : public Rejilla {
     void contextMenuEvent(QContextMenuEvent* e) override;
 };
 
-// Edits a span or node number with a drop-down of the numbers 1 .. maximo().
+// Edits a span or node number: typed, or picked from a drop-down of the numbers
+// 1 .. maximo(). The model judges what was typed.
 class DelegadoNumero : public QStyledItemDelegate {
     Q_OBJECT
   public:
