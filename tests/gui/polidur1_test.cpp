@@ -23,13 +23,18 @@
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "comun/traducciones.h"
+#include "detallado/vig_refu.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/datgen.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
+#include "documento/informe_documento.h"
 #include "modelo/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/modelo_vanos.h"
+#include "reporte/inicia.h"
+#include "reporte/superficie_grabadora.h"
+#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -439,6 +444,63 @@ class Polidur1Test : public QObject {
         QVERIFY(!doc->Calculado());
         QVERIFY(!HayResultados());
         QVERIFY(Busca<QMenu>(marco.get(), "menu0")->menuAction()->isEnabled());
+    }
+
+    // Results belong to the project they were computed from. After a run, "Empotrado" at
+    // the right end: the results window, "&Resultados", "&Refuerzo", the bars and the
+    // report (preview and PDF alike) treat them as absent, the report printing the input
+    // and one line about it, and the status bar says so; the undo brings them all back.
+    // "&Nuevo" and "&Abrir" leave no last run in the status bar.
+    void resultadosSoloDelProyectoCalculado() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Dispara(marco.get(), "menu10");
+        Dispara(marco.get(), "Menu13");
+        auto* barras = Busca<VigRefu>(marco.get(), "VigRefu");
+        QVERIFY(barras->isVisible());
+        Pulsa(barras, "Command1");
+        Dispara(marco.get(), "menu4");
+        VigPrev* vista = marco->VentanaVistaPrevia();
+        auto* ultimo = Busca<QLabel>(marco.get(), "UltimoCalculo");
+        auto informe = [&] {
+            SuperficieGrabadora g;
+            EmpiezaInforme(g, doc->ConfiguracionReporte());
+            vista->ComposicionActual()(g);
+            QStringList textos;
+            for (const auto& l : g.Llamadas()) textos << QString::fromStdString(l.texto);
+            return textos;
+        };
+        const QString aviso = kAvisoResultadosDesactualizados;
+        QVERIFY(informe().contains("Reacciones de apoyo") && !informe().contains(aviso));
+        Pulsa(vista, "Cierra");
+        const QString antes = ultimo->text();
+        for (bool desactualizados : {true, false}) {
+            if (desactualizados)
+                Elige(Busca<QComboBox>(principal, "Combo2"), kEmpotrado);
+            else
+                Dispara(marco.get(), "menuDeshacer");
+            QCOMPARE(HayResultados(), !desactualizados);
+            QCOMPARE(Busca<QAction>(marco.get(), "Menu13")->isEnabled(), !desactualizados);
+            QCOMPARE(doc->Disenado(), !desactualizados);
+            QCOMPARE(ultimo->text(), desactualizados
+                                         ? QString("Resultados desactualizados: calcule de nuevo")
+                                         : antes);
+            Dispara(marco.get(), "menu4");
+            QCOMPARE(informe().contains(aviso), desactualizados);
+            QCOMPARE(informe().contains("Reacciones de apoyo"), !desactualizados);
+            QCOMPARE(Busca<QComboBox>(vista, "ListaDiagramas")->isEnabled(), !desactualizados);
+            Pulsa(vista, "Cierra");
+        }
+        // The bars' window closes when the results it details go stale.
+        Dispara(marco.get(), "Menu13");
+        doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });
+        QVERIFY(!barras->isVisible());
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Mensajes::AgregaRespuesta(Respuesta::No);
+        Dispara(marco.get(), "Menu01");
+        QCOMPARE(ultimo->text(), QString("Sin calcular"));
+        Dispara(marco.get(), "menu11");
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QCOMPARE(ultimo->text(), QString("Sin calcular"));
     }
 
     void refuerzoDobleSePreguntaConSiNo() {

@@ -351,6 +351,9 @@ void Polidur1::Analiza(bool soloAnalisis) {
     if (enCalculo_) return;
     tabla_->ConfirmaEdicion();
     if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
+    // The grid update first: the results are kept with the project they came from, and
+    // the next update must find nothing to change in it.
+    doc_->Actualiza();
     enCalculo_ = true;
     ActualizaMenus();
     etiquetaViga_->hide();
