@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include "detallado/vig_refu.h"
 #include "documento/documento.h"
 #include "principal/polidur1.h"
+#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -242,6 +244,26 @@ class VigRefuTest : public QObject {
                 doc->Pila()->undo();
                 QCOMPARE(doc->Detallado().filas.size(), size_t(7));
             }
+        }
+    }
+
+    // The bars' "OK" goes back to the window they were opened from, maximised as
+    // "Regresar" leaves it; a report window closed before stays closed.
+    void okVuelveMaximizadaALaVentanaDeOrigen() {
+        Dispara(marco.get(), "menu4");
+        Pulsa(marco->VentanaVistaPrevia(), "Cierra");
+        Dispara(marco.get(), "menu10");  // the results window comes to the front
+        auto* area = Busca<QMdiArea>(marco.get(), "AreaMDI");
+        for (const char* origen : {"VentanaResultad", "VentanaPolidur1"}) {
+            auto* sub = Busca<QMdiSubWindow>(marco.get(), origen);
+            QVERIFY(sub->isVisible());
+            Dispara(marco.get(), "Menu13");
+            Pulsa(ventana, "Command1");
+            QCOMPARE(area->activeSubWindow(), sub);
+            QVERIFY(sub->isMaximized());
+            QCOMPARE(sub->geometry(), area->viewport()->rect());
+            QVERIFY(!Busca<QMdiSubWindow>(marco.get(), "VentanaVigPrev")->isVisible());
+            if (sub->widget()->objectName() == "Resultad") Pulsa(marco.get(), "BotonRegresa");
         }
     }
 

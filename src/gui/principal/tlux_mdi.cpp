@@ -28,6 +28,10 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     doc_ = new Documento(this);
     area_ = new QMdiArea;
     area_->setObjectName(QStringLiteral("AreaMDI"));
+    // The frame maximises every window it brings to the front (Enfrenta); left to itself
+    // the area would maximise, and so show again, a window hidden earlier when it passes
+    // the activation to it.
+    area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(area_);
 
     principal_ = new Polidur1(doc_);
