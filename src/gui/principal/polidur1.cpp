@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "archivos_qt.h"
+#include "comun/latin1.h"
 #include "comun/mensajes.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/num_vanos.h"
@@ -92,6 +93,7 @@ void Polidur1::CreaControles() {
     nombreViga_ = new QLineEdit;
     nombreViga_->setObjectName(QStringLiteral("Text7"));
     nombreViga_->setMaximumWidth(140);
+    LimitaALatin1(nombreViga_);
     calculando_ = Etiqueta("Label4", QStringLiteral("C A L C U L A N D O . . ."));
     calculando_->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
     calculando_->hide();

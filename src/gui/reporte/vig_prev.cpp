@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "comun/latin1.h"
 #include "documento/documento.h"
 #include "informe_qt.h"
 #include "reporte/panel_encabezado.h"
@@ -80,6 +82,8 @@ void VigPrev::CreaControles() {
     paneles_->setObjectName(QStringLiteral("Paneles"));
     general_ = CreaConfiguracionGeneral();
     panelEncabezado_ = new PanelEncabezado;
+    // The header and footer are kept in the project file.
+    for (auto* campo : panelEncabezado_->findChildren<QPlainTextEdit*>()) LimitaALatin1(campo);
     panelEstilos_ = new PanelEstilos(&doc_->ConfiguracionReporte());
     paneles_->addWidget(general_);
     paneles_->addWidget(panelEncabezado_);
