@@ -151,7 +151,28 @@ void Documento::Modifica(const QString& texto, const std::function<void(Proyecto
         despues.textoLosas = QString::fromStdString(ActualizaDerivados(despues.proyecto));
     else
         RecalculaFila(despues.proyecto, fila);
+    Registra(std::move(despues), texto, idFusion);
+}
+
+void Documento::Registra(EstadoDocumento despues, const QString& texto, int idFusion) {
+    if (alEmpezarEdicion_) {
+        FijaEstado(despues);
+        return;
+    }
     pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, idFusion));
+}
+
+void Documento::EmpiezaEdicion() { alEmpezarEdicion_ = estado_; }
+
+void Documento::TerminaEdicion(bool acepta, const QString& texto) {
+    if (!alEmpezarEdicion_) return;
+    EstadoDocumento antes = std::move(*alEmpezarEdicion_);
+    alEmpezarEdicion_.reset();
+    if (!acepta)
+        FijaEstado(antes);
+    else if (SalvaArchivo(antes.proyecto) != SalvaArchivo(estado_.proyecto) ||
+             !MismoCalculo(antes.proyecto, estado_.proyecto))
+        pila_.push(new ComandoProyecto(this, std::move(antes), estado_, texto, -1));
 }
 
 void Documento::Aplica(const QString& texto, Proyecto nuevo) {
@@ -163,7 +184,7 @@ void Documento::Aplica(const QString& texto, Proyecto derivado, const QString& t
     EstadoDocumento despues = estado_;
     despues.proyecto = std::move(derivado);
     despues.textoLosas = textoLosas;
-    pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, -1));
+    Registra(std::move(despues), texto, -1);
 }
 
 void Documento::Actualiza() {
@@ -177,6 +198,7 @@ void Documento::Reemplaza(Proyecto p, const QString& ruta) {
 }
 
 void Documento::Reemplaza(Proyecto derivado, const QString& textoLosas, const QString& ruta) {
+    alEmpezarEdicion_.reset();
     pila_.clear();
     estado_ = EstadoDocumento();
     estado_.proyecto = std::move(derivado);

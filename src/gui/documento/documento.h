@@ -72,6 +72,12 @@ class Documento : public QObject {
     // The same for a copy the step also brought up to date, with the slab transfer's text
     // it gave: nothing is computed again.
     void Aplica(const QString& texto, Proyecto derivado, const QString& textoLosas);
+    // A dialog that can be cancelled: from EmpiezaEdicion on, edits change the project at
+    // once (every window follows) but leave no undo step; TerminaEdicion(true) makes of
+    // them one undo step named `texto`, TerminaEdicion(false) puts the project back as it
+    // was when the edition began.
+    void EmpiezaEdicion();
+    void TerminaEdicion(bool acepta, const QString& texto);
     // The grid update: brings every derived value up to date in place. Derived values are
     // a function of the input, so this needs no undo step.
     void Actualiza();
@@ -114,11 +120,14 @@ class Documento : public QObject {
 
   private:
     void OlvidaDetallado();
+    // An edit: one undo step, or a change in place during an edition.
+    void Registra(EstadoDocumento despues, const QString& texto, int idFusion);
     // Every change ends here: decides whether the results describe the project, then
     // tells the windows.
     void Notifica();
 
     EstadoDocumento estado_;
+    std::optional<EstadoDocumento> alEmpezarEdicion_;  // set during an edition
     std::optional<Resultados> resultados_;
     std::optional<Proyecto> proyectoCalculado_;
     bool vigentes_ = false;    // there are results and they describe the project
