@@ -222,6 +222,21 @@ class Polidur1Test : public QObject {
         QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("VP-7"));
         QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Empotrado"));
         QCOMPARE(doc->Ruta(), Ruta("ida.vcw"));
+        // Ctrl+S writes over that file without a dialog and clears the title's mark; a
+        // project without a file asks for the name.
+        QVERIFY(Activa(marco.get()));
+        Busca<QLineEdit>(principal, "Text7")->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), "-B");
+        QVERIFY(marco->isWindowModified());
+        Mensajes::BorraMostrados();
+        QTest::keySequence(marco.get(), QKeySequence::Save);
+        QVERIFY(Mensajes::Mostrados().empty());
+        QVERIFY(LeeArchivo(Ruta("ida.vcw")).startsWith("VP-7-B,"));
+        QVERIFY(!marco->isWindowModified());
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Dispara(marco.get(), "Menu01");
+        QTest::keySequence(marco.get(), QKeySequence::Save);
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
     }
 
     void completarLaExtensionNoReemplazaSinPreguntar() {
