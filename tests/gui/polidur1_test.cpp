@@ -155,6 +155,44 @@ class Polidur1Test : public QObject {
         QCOMPARE(int(vd->Geometria().apoyos[2].simbolo), int(SimboloApoyo::Triangulo));
     }
 
+    // Delete on whole rows chosen by their headers asks, naming the spans, and deletes
+    // them on Yes; on a chosen cell it empties the cell where it can be typed into; after
+    // a click in empty grid space it does nothing.
+    void suprimirBorraVanosSoloConFilasEnteras() {
+        doc->Modifica("vanos", [](Proyecto& p) {
+            CambiaNumVanos(p, 4, 5.0);
+            for (Vano& v : p.vanos) v.cargaViva = 1.2;
+        });
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        QVERIFY(Activa(marco.get()));
+        const struct {
+            int fila, columna;
+            QString queda;
+        } celdas[] = {{1, kColViva, ""}, {2, kColVano, "3"}};
+        for (const auto& c : celdas) {
+            ClicEnCelda(tabla, Rejilla()->index(c.fila, c.columna));
+            QTest::keyClick(tabla, Qt::Key_Delete);
+            QCOMPARE(Celda(c.fila, c.columna), c.queda);
+        }
+        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {},
+                          QPoint(5, tabla->viewport()->height() - 3));
+        QTest::keyClick(tabla, Qt::Key_Delete);
+        QCOMPARE(Rejilla()->rowCount(), 4);
+        QVERIFY(Mensajes::Mostrados().empty());
+        QHeaderView* filas = tabla->verticalHeader();
+        for (Respuesta r : {Respuesta::No, Respuesta::Si}) {
+            for (int f : {1, 2})
+                QTest::mouseClick(
+                    filas->viewport(), Qt::LeftButton, f == 1 ? Qt::NoModifier : Qt::ShiftModifier,
+                    QPoint(filas->width() / 2, filas->sectionViewportPosition(f) + 4));
+            Mensajes::AgregaRespuesta(r);
+            QTest::keyClick(tabla, Qt::Key_Delete);
+            QCOMPARE(Textos().back(), QString("Quiere eliminar los vanos 2 y 3?"));
+        }
+        QCOMPARE(Rejilla()->rowCount(), 2);
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(2));
+    }
+
     void nombreDeLaVigaVaAlEncabezado() {
         auto* nombre = Busca<QLineEdit>(principal, "Text7");
         nombre->selectAll();

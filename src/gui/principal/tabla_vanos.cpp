@@ -49,8 +49,10 @@ void TablaVanos::keyPressEvent(QKeyEvent* e) {
         emit eliminarFilas(filas);
         return;
     }
+    // Only a cell the user sees chosen: a click in empty space chooses none.
     const QModelIndex actual = currentIndex();
-    if (actual.isValid() && (model()->flags(actual) & Qt::ItemIsEditable))
+    if (actual.isValid() && selectionModel()->isSelected(actual) &&
+        (model()->flags(actual) & Qt::ItemIsEditable))
         model()->setData(actual, QString());
 }
 
