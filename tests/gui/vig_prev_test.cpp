@@ -115,6 +115,10 @@ class VigPrevTest : public QObject {
         QVERIFY(v.Regeneraciones() > antes);
         lista->activated(1);
         QCOMPARE(doc.ConfiguracionReporte().papel, 9);
+        // Names with a fraction show it as the character it is.
+        v.FijaDispositivos({{QStringLiteral("Fracciones"), false, {22, 54}, false}});
+        QCOMPARE(lista->itemText(0), QString::fromUtf8("Envelope #12 4 ¾ x 11"));
+        QCOMPARE(lista->itemText(1), QString::fromUtf8("Letter Transverse 8 ½ x 11 in"));
 
         if (!sinCups_.isEmpty()) QSKIP(qPrintable(sinCups_));
         std::vector<DispositivoImpresion> sistema = DispositivosSistema();
