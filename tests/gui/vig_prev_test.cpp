@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -164,6 +165,21 @@ class VigPrevTest : public QObject {
         Mensajes::AgregaColor(QColor(200, 0, 0));
         Pulsa(Busca<QPushButton>(&v, "Color4"));
         QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, (Color{200, 0, 0}));
+        // Long font names show whole in their cells, in the window as the program shows it.
+        v.resize(1000, 700);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        for (const char* fuente : {"Liberation Sans Narrow", "DejaVu Sans Mono", "Arial"}) {
+            Mensajes::AgregaFuente(QFont(QString::fromLatin1(fuente), 10));
+            auto* boton = Busca<QPushButton>(&v, "Fuente0");
+            Pulsa(boton);
+            QApplication::processEvents();
+            QCOMPARE(boton->text().replace('\n', ' '), QString::fromLatin1(fuente));
+            const int ancho =
+                boton->width() - 2 * boton->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            for (const QString& linea : boton->text().split('\n'))
+                QVERIFY2(boton->fontMetrics().horizontalAdvance(linea) <= ancho, fuente);
+        }
     }
 
     // Diagrams only after an analysis, on their own page; the reinforcement option only

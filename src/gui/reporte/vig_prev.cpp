@@ -96,7 +96,8 @@ void VigPrev::CreaControles() {
     connect(cierra, &QPushButton::clicked, this, &VigPrev::Regresa);
     auto* contenedor = new QWidget;
     contenedor->setLayout(izquierda);
-    contenedor->setFixedWidth(350);
+    // Room for the style panel's five columns with a font name of two words a line.
+    contenedor->setFixedWidth(380);
     capa->addWidget(contenedor);
 
     auto* derecha = new QVBoxLayout;
