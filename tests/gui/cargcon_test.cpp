@@ -7,12 +7,15 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "dialogos/carg_con.h"
 #include "dialogos/carg_con_modelos.h"
 #include "dialogos/carg_con_rejilla.h"
 #include "documento/documento.h"
 #include "modelo/cargas.h"
+#include "modelo/operaciones.h"
+#include "principal/dibujo_viga.h"
 #include "principal/polidur1.h"
 #include "ventanas_prueba.h"
 
@@ -194,6 +197,48 @@ class CargConTest : public QObject {
             QCOMPARE(rejilla->model()->index(0, 0).data().toString(), QString("1"));
             rejilla->setCurrentIndex(rejilla->model()->index(0, 1));
         }
+    }
+
+    // The headings give the sense the analysis takes each load in, and the elevation draws
+    // its arrow in it: +1 t on a span pushes the supports down (positive reactions), +1 t
+    // on a free interior node pulls them up.
+    void sentidoDeLasCargas() {
+        auto marco = MarcoVisible();
+        Documento* d = marco->Doc();
+        CargCon* c = marco->Principal()->VentanaCargCon();
+        auto* dibujo = Busca<DibujoViga>(marco->Principal(), "VD");
+        const struct {
+            QAbstractItemModel* modelo;
+            int columna;
+            const char* ayuda;
+            bool haciaAbajo;
+        } casos[] = {{c->ModeloVanos(), 2, "Pu (Ton): positiva hacia abajo", true},
+                     {c->ModeloNudos(), 1, "Pu (Ton): positiva hacia arriba", false}};
+        for (const auto& caso : casos) {
+            QCOMPARE(
+                caso.modelo->headerData(caso.columna, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                QString(caso.ayuda));
+            d->Modifica("carga", [&caso](Proyecto& p) {
+                CambiaNumVanos(p, 2, 4.0);
+                p.vanos[0].longitud = 4;
+                p.apoyosInteriores.assign(1, 0);
+                p.datos.calculaPesoPropio = false;
+                p.cargas.clear();
+                p.cargasNudo.clear();
+                if (caso.haciaAbajo)
+                    p.cargas = {{1, 4.0, 1.0}};
+                else
+                    p.cargasNudo = {{2, 1.0, 0.0}};
+            });
+            const FlechaDibujo& f = dibujo->Geometria().flechas.at(0);
+            QCOMPARE(f.hasta.y > f.desde.y, caso.haciaAbajo);
+            const Resultados r = Calcula(d->ProyectoActual());
+            QCOMPARE(r.reacciones.at(0) > 0, caso.haciaAbajo);
+        }
+        QVERIFY(c->ModeloNudos()
+                    ->headerData(2, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .endsWith("antihorario"));
     }
 
     // The dialog inside the program: each load menu opens it with its own frame only.

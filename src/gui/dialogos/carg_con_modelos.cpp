@@ -89,6 +89,8 @@ Qt::ItemFlags ModeloListaCargas::flags(const QModelIndex& indice) const {
 }
 
 QVariant ModeloListaCargas::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol == Qt::ToolTipRole && orientacion == Qt::Horizontal && seccion >= 0 && seccion < 3)
+        return QString::fromLatin1(Ayuda(seccion));
     if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
     if (orientacion == Qt::Horizontal)
         return seccion >= 0 && seccion < 3 ? QString::fromLatin1(Titulo(seccion)) : QVariant();

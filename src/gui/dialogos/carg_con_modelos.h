@@ -43,6 +43,9 @@ class ModeloListaCargas : public ModeloDocumento {
     virtual std::string VerificaNumero(const Proyecto& p, double numero) const = 0;
     virtual void Elimina(Proyecto& p, int fila) const = 0;
     virtual const char* Titulo(int columna) const = 0;
+    // A heading's tooltip: what the column holds, its unit and the sign the analysis
+    // takes it with.
+    virtual const char* Ayuda(int columna) const = 0;
 
   private:
     int FilasDelProyecto() const override { return Cargas() + 1; }
@@ -65,6 +68,7 @@ class ModeloCargas final : public ModeloListaCargas {
         return Lista::kVerifica(p, numero);
     }
     const char* Titulo(int columna) const override { return Lista::kTitulos[columna]; }
+    const char* Ayuda(int columna) const override { return Lista::kAyudas[columna]; }
 };
 
 // Span loads: the span, the distance from its left end and the force.
@@ -75,6 +79,9 @@ struct ListaCargasVano {
     static constexpr auto kSegundo = &CargaConcentrada::carga;
     static constexpr auto kVerifica = &VerificaVanoDeCarga;
     static constexpr std::array<const char*, 3> kTitulos = {"Vano", "Distancia (m)", "Pu (Ton)"};
+    static constexpr std::array<const char*, 3> kAyudas = {
+        "Vano de la carga", "Distancia (m) desde el extremo izquierdo del vano",
+        "Pu (Ton): positiva hacia abajo"};
 };
 
 // Node loads: the node, the force and the moment.
@@ -85,6 +92,9 @@ struct ListaCargasNudo {
     static constexpr auto kSegundo = &CargaNudo::momento;
     static constexpr auto kVerifica = &VerificaNudoDeCarga;
     static constexpr std::array<const char*, 3> kTitulos = {"Nudo", "Pu (Ton)", "Muz (To-m)"};
+    static constexpr std::array<const char*, 3> kAyudas = {
+        "Nudo de la carga", "Pu (Ton): positiva hacia arriba",
+        "Muz (To-m): positivo en sentido antihorario"};
 };
 
 // Both are instantiated once, in the models' source file.
