@@ -4,11 +4,20 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
+#include <functional>
+#include <random>
 
 #include "apoyo_pruebas.h"
+#include "detallado/selector_tipo.h"
+#include "detallado/vig_refu.h"
+#include "dialogos/carg_con.h"
+#include "dialogos/cond_apoy.h"
+#include "dialogos/datgen.h"
+#include "dialogos/los_num.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"
 #include "principal/polidur1.h"
+#include "resultados/resultad.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -21,6 +30,56 @@ void Teclea(const QString& texto) {
 }
 
 void Pulsa(Qt::Key tecla) { QTest::keyClick(QApplication::focusWidget(), tecla); }
+
+// The keys of the random typing: digits, signs, decimal marks, letters, Enter, Escape, Tab.
+const QString kCaracteres = QStringLiteral("0123456789-+,.aeEx");
+const Qt::Key kEspeciales[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab};
+
+// The seed: TRABELUX_SEMILLA when given (to repeat a failure), a fixed one otherwise.
+unsigned Semilla() {
+    bool ok = false;
+    const unsigned s = qEnvironmentVariable("TRABELUX_SEMILLA").toUInt(&ok);
+    return ok ? s : 20190u;
+}
+
+// One key of the random typing, sent where the keyboard is; true for Tab.
+bool TeclaAlAzar(std::mt19937& azar, QString& nombre) {
+    const int k = std::uniform_int_distribution<int>(0, int(kCaracteres.size()) + 2)(azar);
+    QWidget* foco = QApplication::focusWidget();
+    if (k < kCaracteres.size()) {
+        nombre = kCaracteres[k];
+        QTest::keyClick(foco, kCaracteres[k].toLatin1());
+        return false;
+    }
+    const Qt::Key tecla = kEspeciales[k - kCaracteres.size()];
+    nombre = QTest::toString(tecla);
+    QTest::keyClick(foco, tecla);
+    QApplication::processEvents();  // Return commits once the event loop runs
+    return tecla == Qt::Key_Tab;
+}
+
+// Every cell's text, row by row.
+QList<QStringList> Foto(const QAbstractItemModel* m) {
+    QList<QStringList> filas;
+    for (int f = 0; f < m->rowCount(); ++f) {
+        filas.append(QStringList());
+        for (int c = 0; c < m->columnCount(); ++c)
+            filas.back() << m->index(f, c).data().toString() +
+                                m->index(f, c).data(Qt::CheckStateRole).toString();
+    }
+    return filas;
+}
+
+bool Dentro(QWidget* w, QWidget* contenedor) {
+    return w && (w == contenedor || contenedor->isAncestorOf(w));
+}
+
+// The window of `w` shown and active, as the desktop leaves it after a message box.
+bool AlFrente(QWidget* w) {
+    QWidget* ventana = w->window();
+    if (!ventana->isVisible()) return false;
+    return QApplication::activeWindow() == ventana || Activa(ventana);
+}
 
 }  // namespace
 
@@ -61,6 +120,150 @@ class TecleoTest : public QObject {
         const Proyecto& p = doc->ProyectoActual();
         QCOMPARE(p.vanos[2].cargaViva, std::optional<double>(1.2));
         for (int i : {0, 1, 3}) QCOMPARE(p.vanos[i].cargaUltima, antes.vanos[i].cargaUltima);
+    }
+
+    // Random typing into random cells of every grid, message boxes answered: a typed
+    // character, Enter or Escape never moves the current cell, and Tab does not after a
+    // refused value; the keyboard stays in the grid; no row but the one of the cell being
+    // edited ever changes.
+    void tecleoAlAzarEnCadaRejilla() {
+        auto marco = MarcoVisible();
+        Polidur1* principal = marco->Principal();
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/viga-losas.vcw"));
+        Dispara(marco.get(), "menu10");
+        Dispara(marco.get(), "Menu13");
+        CargCon* cargas = principal->VentanaCargCon();
+        LosNum* losas = principal->VentanaLosNum();
+        auto* apoyos = Busca<CondApoy>(principal, "CondApoy");
+        VigRefu* barras = marco->VentanaRefuerzo();
+        const struct {
+            QTableView* vista;
+            std::function<void()> muestra;
+        } rejillas[] = {
+            // The bars first: an edit of the beam takes them away.
+            {Busca<QTableView>(barras, "DBGrid1"),
+             [&] {
+                 barras->Selector()->isVisible() ? barras->CancelaSelector() : barras->Muestra();
+             }},
+            {Busca<QTableView>(principal, "DBGrid1"),
+             [&] {
+                 if (barras->isVisible()) Pulsa(barras, "Command1");
+                 if (marco->VentanaResultados()->isVisible()) Pulsa(marco.get(), "BotonRegresa");
+             }},
+            {Busca<QTableView>(cargas, "SSDBGrid2"),
+             [&] {
+                 cargas->Prepara(CargCon::Vista::Vanos);
+                 cargas->show();
+             }},
+            {Busca<QTableView>(cargas, "SSDBGrid3"),
+             [&] {
+                 cargas->Prepara(CargCon::Vista::Nudos);
+                 cargas->show();
+             }},
+            {Busca<QTableView>(losas, "DBGrid1"),
+             [&] {
+                 losas->Prepara();
+                 losas->show();
+             }},
+            {Busca<QTableView>(apoyos, "SSDBGrid1"), [&] { apoyos->Muestra(); }},
+        };
+        ContestaCajas cajas;
+        std::mt19937 azar(Semilla());
+        const auto al = [&azar](int n) {
+            return std::uniform_int_distribution<int>(0, n - 1)(azar);
+        };
+        for (const auto& r : rejillas) {
+            QAbstractItemModel* m = r.vista->model();
+            for (int episodio = 0; episodio < 40; ++episodio) {
+                if (!r.vista->isVisible() || !r.vista->isEnabled()) r.muestra();
+                QVERIFY(AlFrente(r.vista));
+                ClicEnCelda(r.vista, m->index(al(m->rowCount()), al(m->columnCount())));
+                for (int paso = 0; paso < 8 && AlFrente(r.vista) && r.vista->isEnabled() &&
+                                   Dentro(QApplication::focusWidget(), r.vista);
+                     ++paso) {
+                    const QModelIndex antes = r.vista->currentIndex();
+                    const auto foto = Foto(m);
+                    const int mostradas = Mensajes::Mostradas();
+                    QString tecla;
+                    const bool tab = TeclaAlAzar(azar, tecla);
+                    const QString donde =
+                        QStringLiteral("%1, semilla %2, episodio %3, paso %4, tecla %5")
+                            .arg(r.vista->objectName())
+                            .arg(Semilla())
+                            .arg(episodio)
+                            .arg(paso)
+                            .arg(tecla);
+                    const auto ahora = Foto(m);
+                    for (int f = 0; f < std::min(foto.size(), ahora.size()); ++f)
+                        QVERIFY2(f == antes.row() || foto[f] == ahora[f], qPrintable(donde));
+                    if (!r.vista->isVisible() || !r.vista->isEnabled()) continue;
+                    if (!tab || Mensajes::Mostradas() != mostradas) {
+                        QVERIFY2(r.vista->currentIndex() == antes, qPrintable(donde));
+                        QVERIFY2(Dentro(r.vista->window()->focusWidget(), r.vista),
+                                 qPrintable(donde));
+                    }
+                }
+            }
+            if (r.vista->window() != marco.get()) r.vista->window()->hide();
+        }
+    }
+
+    // The same in the general-data fields: a typed character never takes the keyboard to
+    // another field and a refused value brings it back to its own; no field changes but
+    // the one typed in (and the modulus with F'c); Esc puts every field back as it was
+    // when the dialog opened.
+    void tecleoAlAzarEnDatosGenerales() {
+        Documento doc;
+        Datgen dlg(&doc);
+        ContestaCajas cajas;
+        std::mt19937 azar(Semilla() + 1);
+        const auto campos = dlg.findChildren<QLineEdit*>();
+        const auto textos = [&campos] {
+            QStringList t;
+            for (QLineEdit* c : campos) t << c->text();
+            return t;
+        };
+        QStringList alAbrir;
+        for (int episodio = 0; episodio < 40; ++episodio) {
+            if (!dlg.isVisible()) {
+                dlg.Prepara();
+                dlg.show();
+                alAbrir = textos();
+            }
+            QVERIFY(AlFrente(&dlg));
+            QList<QLineEdit*> visibles;
+            for (QLineEdit* c : campos)
+                if (c->isVisible() && c->isEnabled()) visibles << c;
+            QTest::mouseClick(
+                visibles[std::uniform_int_distribution<int>(0, int(visibles.size()) - 1)(azar)],
+                Qt::LeftButton);
+            for (int paso = 0; paso < 8 && dlg.isVisible() && AlFrente(&dlg) &&
+                               campos.contains(QApplication::focusWidget());
+                 ++paso) {
+                auto* antes = static_cast<QLineEdit*>(QApplication::focusWidget());
+                const QStringList foto = textos();
+                const int mostradas = Mensajes::Mostradas();
+                QString tecla;
+                const bool tab = TeclaAlAzar(azar, tecla);
+                const QString donde = QStringLiteral("%1, semilla %2, episodio %3, tecla %4")
+                                          .arg(antes->objectName())
+                                          .arg(Semilla() + 1)
+                                          .arg(episodio)
+                                          .arg(tecla);
+                if (!dlg.isVisible() && tecla == QTest::toString(Qt::Key_Escape)) {
+                    QVERIFY2(textos() == alAbrir, qPrintable(donde));
+                    continue;
+                }
+                const QStringList ahora = textos();
+                for (int i = 0; i < campos.size(); ++i)
+                    QVERIFY2(
+                        foto[i] == ahora[i] || campos[i] == antes ||
+                            (antes->objectName() == "Text2" && campos[i]->objectName() == "Text10"),
+                        qPrintable(donde));
+                if (dlg.isVisible() && (!tab || Mensajes::Mostradas() != mostradas))
+                    QVERIFY2(dlg.focusWidget() == antes, qPrintable(donde));
+            }
+        }
     }
 };
 
