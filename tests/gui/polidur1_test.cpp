@@ -507,46 +507,31 @@ class Polidur1Test : public QObject {
     void resultadosSoloDelProyectoCalculado() {
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         Dispara(marco.get(), "menu10");
-        Dispara(marco.get(), "Menu13");
-        auto* barras = Busca<VigRefu>(marco.get(), "VigRefu");
-        QVERIFY(barras->isVisible());
-        Pulsa(barras, "Command1");
-        Dispara(marco.get(), "menu4");
-        VigPrev* vista = marco->VentanaVistaPrevia();
         auto* ultimo = Busca<QLabel>(marco.get(), "UltimoCalculo");
-        auto informe = [&] {
-            SuperficieGrabadora g;
-            EmpiezaInforme(g, doc->ConfiguracionReporte());
-            vista->ComposicionActual()(g);
-            QStringList textos;
-            for (const auto& l : g.Llamadas()) textos << QString::fromStdString(l.texto);
-            return textos;
-        };
-        const QString aviso = kAvisoResultadosDesactualizados;
-        QVERIFY(informe().contains("Reacciones de apoyo") && !informe().contains(aviso));
-        Pulsa(vista, "Cierra");
         const QString antes = ultimo->text();
-        for (bool desactualizados : {true, false}) {
+        for (bool desactualizados : {false, true, false}) {
             if (desactualizados)
                 Elige(Busca<QComboBox>(principal, "Combo2"), kEmpotrado);
-            else
+            else if (ultimo->text() != antes)
                 Dispara(marco.get(), "menuDeshacer");
             QCOMPARE(HayResultados(), !desactualizados);
             QCOMPARE(Busca<QAction>(marco.get(), "Menu13")->isEnabled(), !desactualizados);
-            QCOMPARE(doc->Disenado(), !desactualizados);
-            QCOMPARE(ultimo->text(), desactualizados
-                                         ? QString("Resultados desactualizados: calcule de nuevo")
-                                         : antes);
+            QCOMPARE(ultimo->text(),
+                     desactualizados ? "Resultados desactualizados: calcule de nuevo" : antes);
             Dispara(marco.get(), "menu4");
-            QCOMPARE(informe().contains(aviso), desactualizados);
-            QCOMPARE(informe().contains("Reacciones de apoyo"), !desactualizados);
-            QCOMPARE(Busca<QComboBox>(vista, "ListaDiagramas")->isEnabled(), !desactualizados);
-            Pulsa(vista, "Cierra");
+            SuperficieGrabadora g;  // the report as the preview composes it
+            EmpiezaInforme(g, doc->ConfiguracionReporte());
+            marco->VentanaVistaPrevia()->ComposicionActual()(g);
+            QStringList textos;
+            for (const auto& l : g.Llamadas()) textos << QString::fromStdString(l.texto);
+            QCOMPARE(textos.contains(kAvisoResultadosDesactualizados), desactualizados);
+            QCOMPARE(textos.contains("Reacciones de apoyo"), !desactualizados);
+            Pulsa(marco->VentanaVistaPrevia(), "Cierra");
         }
         // The bars' window closes when the results it details go stale.
         Dispara(marco.get(), "Menu13");
         doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });
-        QVERIFY(!barras->isVisible());
+        QVERIFY(!Busca<VigRefu>(marco.get(), "VigRefu")->isVisible());
         Mensajes::AgregaRespuesta(Respuesta::Ok);
         Mensajes::AgregaRespuesta(Respuesta::No);
         Dispara(marco.get(), "Menu01");
