@@ -509,6 +509,7 @@ class Polidur1Test : public QObject {
         Dispara(marco.get(), "menu10");
         auto* ultimo = Busca<QLabel>(marco.get(), "UltimoCalculo");
         const QString antes = ultimo->text();
+        Dispara(marco.get(), "menu4");  // the report follows the project while it is open
         for (bool desactualizados : {false, true, false}) {
             if (desactualizados)
                 Elige(Busca<QComboBox>(principal, "Combo2"), kEmpotrado);
@@ -518,7 +519,6 @@ class Polidur1Test : public QObject {
             QCOMPARE(Busca<QAction>(marco.get(), "Menu13")->isEnabled(), !desactualizados);
             QCOMPARE(ultimo->text(),
                      desactualizados ? "Resultados desactualizados: calcule de nuevo" : antes);
-            Dispara(marco.get(), "menu4");
             SuperficieGrabadora g;  // the report as the preview composes it
             EmpiezaInforme(g, doc->ConfiguracionReporte());
             marco->VentanaVistaPrevia()->ComposicionActual()(g);
@@ -526,8 +526,10 @@ class Polidur1Test : public QObject {
             for (const auto& l : g.Llamadas()) textos << QString::fromStdString(l.texto);
             QCOMPARE(textos.contains(kAvisoResultadosDesactualizados), desactualizados);
             QCOMPARE(textos.contains("Reacciones de apoyo"), !desactualizados);
-            Pulsa(marco->VentanaVistaPrevia(), "Cierra");
+            QCOMPARE(Busca<QComboBox>(marco->VentanaVistaPrevia(), "ListaDiagramas")->isEnabled(),
+                     !desactualizados);
         }
+        Pulsa(marco->VentanaVistaPrevia(), "Cierra");
         // The bars' window closes when the results it details go stale.
         Dispara(marco.get(), "Menu13");
         doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });

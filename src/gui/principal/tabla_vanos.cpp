@@ -15,6 +15,7 @@ TablaVanos::TablaVanos(QWidget* padre) : Rejilla(padre) {
     setAlternatingRowColors(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setFixedWidth(fontMetrics().height());
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

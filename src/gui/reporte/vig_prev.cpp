@@ -65,6 +65,7 @@ VigPrev::VigPrev(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     doc_->ConfiguracionReporte().diagramas = kDiagramasNinguno;
     rangoTodas_->setChecked(true);
     Activa();
+    connect(doc_, &Documento::cambiado, this, &VigPrev::AlCambiarDocumento);
 }
 
 VigPrev::~VigPrev() {
