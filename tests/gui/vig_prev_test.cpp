@@ -335,8 +335,8 @@ class VigPrevTest : public QObject {
         const QString mostrado = QString::fromUtf8("estructural - año \"V1\"...");
         QCOMPARE(pie->toPlainText(), mostrado);
         QCOMPARE(marco->statusBar()->currentMessage(),
-                 QString::fromUtf8("Reemplazado para el archivo del proyecto: “ por \", ” por "
-                                   "\", … por ..."));
+                 QString::fromUtf8("Reemplazado para el archivo del proyecto: «“» por «\"», «”» "
+                                   "por «\"», «…» por «...»"));
         Pulsa(Busca<QPushButton>(v, "AceptaEncabezado"));
         QTemporaryDir dir;
         QVERIFY(principal->ExportaInformePdfEn(dir.filePath("informe.pdf")));

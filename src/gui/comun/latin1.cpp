@@ -16,13 +16,14 @@ QString Ajusta(const QString& texto) {
     return QString::fromStdString(AjustaALatin1(texto.toStdString()));
 }
 
-// "Reemplazado para el archivo del proyecto: — por -, … por ...".
+// "Reemplazado para el archivo del proyecto: «—» por «-», «…» por «...»".
 QString Nota(const QString& texto) {
     QStringList cambios;
     for (char32_t cp : texto.toUcs4()) {
         if (cp <= 0xFF) continue;
         const QString original = QString::fromUcs4(&cp, 1);
-        const QString cambio = QStringLiteral("%1 por %2").arg(original, Ajusta(original));
+        const QString cambio =
+            QStringLiteral("\u00AB%1\u00BB por \u00AB%2\u00BB").arg(original, Ajusta(original));
         if (!cambios.contains(cambio)) cambios << cambio;
     }
     return QStringLiteral("Reemplazado para el archivo del proyecto: ") +
