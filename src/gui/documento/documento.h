@@ -50,7 +50,7 @@ class Documento : public QObject {
     bool ResultadosDesactualizados() const { return resultados_ && !vigentes_; }
     // Counts the results set so far, so a window can tell new results from those it shows.
     int GeneracionResultados() const { return generacion_; }
-    // Whether the last run finished without a stop and the project kept its spans since.
+    // Whether the last run finished without a stop and its results describe the project.
     bool Calculado() const { return vigentes_ && resultados_->Calculado(); }
     // Calculado() by an analysis-and-design run: there are bars to detail.
     bool Disenado() const { return vigentes_ && resultados_->Disenado(); }
@@ -94,9 +94,9 @@ class Documento : public QObject {
     void DescartaResultados();
 
     // The bars of the last completed design, loaded on first use after a run and kept with
-    // the user's edits until the results change (a new run, a span-count change or a
-    // deleted span, a new or opened project empty it). Empty when there is no design. The
-    // report and the detailing window read it.
+    // the user's edits until the results change (a new run, a new or opened project empty
+    // it); like the results, absent while the project differs from the one computed. Empty
+    // when there is no design. The report and the detailing window read it.
     const TablaDetallado& Detallado();
     // The table as it stands, without loading it (empty while the results are absent).
     const TablaDetallado& DetalladoActual() const;
