@@ -185,7 +185,9 @@ class TecleoTest : public QObject {
                     const auto foto = Foto(m);
                     const int mostradas = Mensajes::Mostradas();
                     const QString tecla = TeclaAlAzar(azar);
-                    const QByteArray donde = Donde(r.vista->objectName(), episodio, tecla);
+                    const QByteArray donde = Donde(r.vista->metaObject()->className() +
+                                                       QStringLiteral(" ") + r.vista->objectName(),
+                                                   episodio, tecla);
                     const auto ahora = Foto(m);
                     for (int f = 0; f < std::min(foto.size(), ahora.size()); ++f)
                         QVERIFY2(f == antes.row() || foto[f] == ahora[f], donde);
