@@ -79,3 +79,13 @@ TEST(AceptaCargas, MoreThanTwentyLoadsInASpanAreRefused) {
     EXPECT_NE(r.mensaje.find("20"), std::string::npos) << r.mensaje;
     EXPECT_EQ(Filas(p), antes);
 }
+
+// A typed load goes on one of the beam's spans (1..4 here) or nodes (1..5), whole numbers.
+TEST(VerificaCarga, SpansAndNodesOfTheBeamOnly) {
+    const Proyecto p = Viga({4, 4, 4, 4});
+    for (double bueno : {1.0, 4.0}) EXPECT_EQ(VerificaVanoDeCarga(p, bueno), "") << bueno;
+    for (double malo : {0.0, 5.0, 2.5, -1.0})
+        EXPECT_EQ(VerificaVanoDeCarga(p, malo), "El vano debe estar entre 1 y 4") << malo;
+    EXPECT_EQ(VerificaNudoDeCarga(p, 5), "");
+    EXPECT_EQ(VerificaNudoDeCarga(p, 6), "El nudo debe estar entre 1 y 5");
+}

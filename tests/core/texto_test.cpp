@@ -88,6 +88,29 @@ TEST(Codificacion, Latin1RoundTripsEveryByte) {
     EXPECT_EQ(Utf8AWindows1252("\u0080\u0081…™Ÿ"), "??\x85\x99\x9F");
 }
 
+// What the project file cannot hold gets its nearest equivalent, which the file then keeps:
+// every code point up to U+2FFFF comes out as Latin-1 text that the file writes and reads
+// back unchanged; Latin-1 text is left as it is.
+TEST(Codificacion, AjustaALatin1DejaSoloLoQueElArchivoGuarda) {
+    EXPECT_EQ(AjustaALatin1("estructural — año"), "estructural - año");
+    EXPECT_EQ(AjustaALatin1("“Viga” 1…3 ‘a’"), "\"Viga\" 1...3 'a'");
+    EXPECT_EQ(AjustaALatin1("Łódź Œ ⌀12 10 €"), "Lódz OE ø12 10 EUR");
+    const unsigned char primero[] = {0, 0, 0xC0, 0xE0, 0xF0};  // by UTF-8 length
+    for (char32_t cp = 0x80; cp < 0x30000; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+        const int n = cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+        std::string s(size_t(n), '\0');
+        for (int k = 0; k < n; ++k) s[size_t(k)] = char(0x80 | ((cp >> (6 * (n - 1 - k))) & 0x3F));
+        s[0] = char(primero[n] | (cp >> (6 * (n - 1))));
+        ASSERT_EQ(Utf8ALatin1(s), cp <= 0xFF ? std::string(1, char(cp)) : "?") << std::hex << cp;
+        const std::string ajustado = AjustaALatin1(s);
+        ASSERT_EQ(Latin1AUtf8(Utf8ALatin1(ajustado)), ajustado) << std::hex << cp;
+    }
+    std::string latin1;
+    for (int c = 1; c < 256; ++c) latin1 += static_cast<char>(c);
+    EXPECT_EQ(AjustaALatin1(Latin1AUtf8(latin1)), Latin1AUtf8(latin1));
+}
+
 // Typed input: "." or "," as the decimal mark, the whole text one number, blanks ignored.
 TEST(Texto, NumeroTecleado) {
     const std::pair<const char*, std::optional<double>> casos[] = {

@@ -7,12 +7,15 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "dialogos/carg_con.h"
 #include "dialogos/carg_con_modelos.h"
 #include "dialogos/carg_con_rejilla.h"
 #include "documento/documento.h"
 #include "modelo/cargas.h"
+#include "modelo/operaciones.h"
+#include "principal/dibujo_viga.h"
 #include "principal/polidur1.h"
 #include "ventanas_prueba.h"
 
@@ -123,6 +126,33 @@ class CargConTest : public QObject {
         QCOMPARE(Filas(m), (QStringList{"3|2.500|4.000", "3|0.000|1.000"}));
     }
 
+    // A span (node) the beam does not have, typed into the adding row's number cell, is
+    // refused naming the beam's range, and no load appears, however often it is tried.
+    void numeroFueraDeLaVigaSeRechaza() {
+        doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{2, 1, 1}}; });
+        const struct {
+            const char* rejilla;
+            CargCon::Vista vista;
+            const char* mensaje;
+        } casos[] = {{"SSDBGrid2", CargCon::Vista::Vanos, "El vano debe estar entre 1 y 3"},
+                     {"SSDBGrid3", CargCon::Vista::Nudos, "El nudo debe estar entre 1 y 4"}};
+        for (const auto& c : casos) {
+            QTableView* rejilla = Rejilla(c.rejilla);
+            const int filas = rejilla->model()->rowCount();
+            for (int vez = 0; vez < 2; ++vez) {
+                Mensajes::BorraMostrados();
+                dlg->Prepara(c.vista);
+                dlg->show();
+                QVERIFY(Activa(dlg.get()));
+                ClicEnCelda(rejilla, rejilla->model()->index(filas - 1, 0));
+                Teclea("9\t");
+                Ok();
+                QCOMPARE(Textos().value(0), QString(c.mensaje));
+                QCOMPARE(rejilla->model()->rowCount(), filas);
+            }
+        }
+    }
+
     // Delete removes the selected row; the adding row cannot be deleted.
     void filasSeBorranConSuprimir() {
         doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{1, 1, 1}, {1, 2, 2}, {2, 3, 3}}; });
@@ -164,6 +194,39 @@ class CargConTest : public QObject {
             QCOMPARE(rejilla->model()->index(0, 0).data().toString(), QString("1"));
             rejilla->setCurrentIndex(rejilla->model()->index(0, 1));
         }
+    }
+
+    // The headings give the sense the analysis takes each load in, and the elevation draws
+    // its arrow in it: +1 t on a span pushes the supports down (positive reactions), +1 t
+    // on a free interior node pulls them up.
+    void sentidoDeLasCargas() {
+        auto marco = MarcoVisible();
+        Documento* d = marco->Doc();
+        CargCon* c = marco->Principal()->VentanaCargCon();
+        for (bool enVano : {true, false}) {
+            const QAbstractItemModel* m =
+                enVano ? static_cast<QAbstractItemModel*>(c->ModeloVanos()) : c->ModeloNudos();
+            QCOMPARE(m->headerData(enVano ? 2 : 1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                     enVano ? "Pu (Ton): positiva hacia abajo" : "Pu (Ton): positiva hacia arriba");
+            d->Modifica("carga", [enVano](Proyecto& p) {
+                CambiaNumVanos(p, 2, 4.0);
+                p.vanos[0].longitud = 4;
+                p.apoyosInteriores.assign(1, 0);
+                p.datos.calculaPesoPropio = false;
+                p.cargas = enVano ? std::vector<CargaConcentrada>{{1, 4.0, 1.0}}
+                                  : std::vector<CargaConcentrada>{};
+                p.cargasNudo =
+                    enVano ? std::vector<CargaNudo>{} : std::vector<CargaNudo>{{2, 1.0, 0.0}};
+            });
+            const FlechaDibujo& f =
+                Busca<DibujoViga>(marco->Principal(), "VD")->Geometria().flechas.at(0);
+            QCOMPARE(f.hasta.y > f.desde.y, enVano);
+            QCOMPARE(Calcula(d->ProyectoActual()).reacciones.at(0) > 0, enVano);
+        }
+        QVERIFY(c->ModeloNudos()
+                    ->headerData(2, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .endsWith("antihorario"));
     }
 
     // The dialog inside the program: each load menu opens it with its own frame only.

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -85,6 +86,9 @@ class DatgenTest : public QObject {
         QTEST(Campo("Text10")->text(), "modulo");
         QTEST(QString::fromStdString(Datos().moduloE), "modulo");
         QCOMPARE(QString::fromStdString(Datos().fc), fc);
+        // 15100 sqrt(f'c) kg/cm2 is ten times as many t/m2, and the field says so.
+        QCOMPARE(Busca<QLabel>(dlg.get(), "UnidadText10")->text(), QString("To/m2"));
+        QVERIFY(Campo("Text10")->toolTip().endsWith("To/m2"));
     }
 
     // Typed numbers take "." or "," and are kept normalised; text that is no number, or a
@@ -120,15 +124,36 @@ class DatgenTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), c);
     }
 
-    // Each field typed is one undo step; entering a field selects its text.
-    void teclearEsUnPasoQueSeDeshaceYEntrarSelecciona() {
-        Escribe(Campo("Text5"), "25");
-        Escribe(Campo("Text6"), "50");
-        doc->Pila()->undo();
-        QCOMPARE(Campo("Text6")->text(), QString("40.0"));
-        QCOMPARE(Campo("Text5")->text(), QString("25"));
+    // The whole dialog is one undo step at "OK"; "Cancelar" and Esc put every field back
+    // as it was when it opened, a value being typed and an open panel included, and leave
+    // no step. Entering a field selects its text.
+    void okEsUnPasoYCancelarNoDejaNada() {
+        for (const char* cierre : {"Cancelar", "Escape", "OK"}) {
+            const bool ok = QLatin1String(cierre) == "OK";
+            dlg->Prepara();
+            dlg->show();
+            QVERIFY(Activa(dlg.get()));
+            Escribe(Campo("Text5"), "25");
+            Escribe(Campo("Text2"), "250");  // the modulus follows
+            if (!ok) {
+                Elige(Lista("Combo4"), kInerciaOtra);  // opens the inertia panel
+                Escribe(Campo("Text11"), "5x");        // not checked yet
+            }
+            if (QLatin1String(cierre) == "Escape")
+                QTest::keyClick(Campo("Text11"), Qt::Key_Escape);
+            else
+                Pulsa(dlg.get(), ok ? "Command1" : "Cancelar");
+            QVERIFY(!dlg->isVisible());
+            QVERIFY(Mensajes::Mostrados().empty());
+            QCOMPARE(doc->Pila()->count(), ok ? 1 : 0);
+            QCOMPARE(Campo("Text5")->text(), QString(ok ? "25" : "20.0"));
+            QCOMPARE(Campo("Text10")->text(), QString(ok ? "2.39E+06" : "2.03E+06"));
+            QCOMPARE(Datos().opcionInercia, int(kInerciaBh3));
+        }
         doc->Pila()->undo();
         QCOMPARE(Campo("Text5")->text(), QString("20.0"));
+        QCOMPARE(Campo("Text10")->text(), QString("2.03E+06"));
+        dlg->show();
         QVERIFY(Activa(dlg.get()));
         for (const char* n : {"Text2", "Text9"}) {
             Campo(n)->deselect();
@@ -152,7 +177,7 @@ class DatgenTest : public QObject {
     }
 
     // Steel opens the shape panel, except while a project is being read; closing the
-    // window is refused while a panel is open.
+    // window then cancels it all.
     void aceroAbreElPanelDePerfilSalvoEnCarga() {
         bool enCarga = true;
         dlg->FijaEnCarga([&enCarga] { return enCarga; });
@@ -165,7 +190,7 @@ class DatgenTest : public QObject {
         QVERIFY(!Boton("Command1")->isEnabled());
         QVERIFY(!Lista("Combo6")->isEnabled());  // family "Ninguno"
         dlg->reject();
-        QVERIFY(dlg->isVisible());
+        QCOMPARE(Datos().material, int(kHormigon));
     }
 
     // A family lists its designations and the grid shows the one chosen; back to
@@ -196,6 +221,7 @@ class DatgenTest : public QObject {
         QCOMPARE(Campo("Text11")->text(), ix);
         const Proyecto& p = doc->ProyectoActual();
         for (int i = 0; i < 2; ++i) QVERIFY(qAbs(p.vanos[i].altura - m[1] * 100) < 1e-6);
+        Pulsa(dlg.get(), "Command1");
         doc->Pila()->undo();
         QCOMPARE(Datos().familiaPerfil, 0);
         QCOMPARE(Campo("Text5")->text(), QString("20.0"));

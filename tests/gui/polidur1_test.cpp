@@ -23,13 +23,18 @@
 #include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "comun/traducciones.h"
+#include "detallado/vig_refu.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/datgen.h"
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
+#include "documento/informe_documento.h"
 #include "modelo/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/modelo_vanos.h"
+#include "reporte/inicia.h"
+#include "reporte/superficie_grabadora.h"
+#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -150,6 +155,44 @@ class Polidur1Test : public QObject {
         QCOMPARE(int(vd->Geometria().apoyos[2].simbolo), int(SimboloApoyo::Triangulo));
     }
 
+    // Delete on whole rows chosen by their headers asks, naming the spans, and deletes
+    // them on Yes; on a chosen cell it empties the cell where it can be typed into; after
+    // a click in empty grid space it does nothing.
+    void suprimirBorraVanosSoloConFilasEnteras() {
+        doc->Modifica("vanos", [](Proyecto& p) {
+            CambiaNumVanos(p, 4, 5.0);
+            for (Vano& v : p.vanos) v.cargaViva = 1.2;
+        });
+        auto* tabla = Busca<QTableView>(principal, "DBGrid1");
+        QVERIFY(Activa(marco.get()));
+        const struct {
+            int fila, columna;
+            QString queda;
+        } celdas[] = {{1, kColViva, ""}, {2, kColVano, "3"}};
+        for (const auto& c : celdas) {
+            ClicEnCelda(tabla, Rejilla()->index(c.fila, c.columna));
+            QTest::keyClick(tabla, Qt::Key_Delete);
+            QCOMPARE(Celda(c.fila, c.columna), c.queda);
+        }
+        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {},
+                          QPoint(5, tabla->viewport()->height() - 3));
+        QTest::keyClick(tabla, Qt::Key_Delete);
+        QCOMPARE(Rejilla()->rowCount(), 4);
+        QVERIFY(Mensajes::Mostrados().empty());
+        QHeaderView* filas = tabla->verticalHeader();
+        for (Respuesta r : {Respuesta::No, Respuesta::Si}) {
+            for (int f : {1, 2})
+                QTest::mouseClick(
+                    filas->viewport(), Qt::LeftButton, f == 1 ? Qt::NoModifier : Qt::ShiftModifier,
+                    QPoint(filas->width() / 2, filas->sectionViewportPosition(f) + 4));
+            Mensajes::AgregaRespuesta(r);
+            QTest::keyClick(tabla, Qt::Key_Delete);
+            QCOMPARE(Textos().back(), QString("Quiere eliminar los vanos 2 y 3?"));
+        }
+        QCOMPARE(Rejilla()->rowCount(), 2);
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(2));
+    }
+
     void nombreDeLaVigaVaAlEncabezado() {
         auto* nombre = Busca<QLineEdit>(principal, "Text7");
         nombre->selectAll();
@@ -217,6 +260,21 @@ class Polidur1Test : public QObject {
         QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("VP-7"));
         QCOMPARE(Busca<QComboBox>(principal, "Combo1")->currentText(), QString("Empotrado"));
         QCOMPARE(doc->Ruta(), Ruta("ida.vcw"));
+        // Ctrl+S writes over that file without a dialog and clears the title's mark; a
+        // project without a file asks for the name.
+        QVERIFY(Activa(marco.get()));
+        Busca<QLineEdit>(principal, "Text7")->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), "-B");
+        QVERIFY(marco->isWindowModified());
+        Mensajes::BorraMostrados();
+        QTest::keySequence(marco.get(), QKeySequence::Save);
+        QVERIFY(Mensajes::Mostrados().empty());
+        QVERIFY(LeeArchivo(Ruta("ida.vcw")).startsWith("VP-7-B,"));
+        QVERIFY(!marco->isWindowModified());
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Dispara(marco.get(), "Menu01");
+        QTest::keySequence(marco.get(), QKeySequence::Save);
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
     }
 
     void completarLaExtensionNoReemplazaSinPreguntar() {
@@ -407,7 +465,6 @@ class Polidur1Test : public QObject {
             QVERIFY2(Busca<QAction>(marco.get(), nombre)->isEnabled(), nombre);
         auto* pestanas = Busca<QTabWidget>(marco.get(), "SSTab1");
         pestanas->setCurrentIndex(2);
-        doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });
         Dispara(marco.get(), "Menu12");
         QVERIFY(ventana->isVisible());
         QCOMPARE(pestanas->currentIndex(), 2);
@@ -440,6 +497,50 @@ class Polidur1Test : public QObject {
         QVERIFY(!doc->Calculado());
         QVERIFY(!HayResultados());
         QVERIFY(Busca<QMenu>(marco.get(), "menu0")->menuAction()->isEnabled());
+    }
+
+    // Results belong to the project they were computed from. After a run, "Empotrado" at
+    // the right end: the results window, "&Resultados", "&Refuerzo", the bars and the
+    // report (preview and PDF alike) treat them as absent, the report printing the input
+    // and one line about it, and the status bar says so; the undo brings them all back.
+    // "&Nuevo" and "&Abrir" leave no last run in the status bar.
+    void resultadosSoloDelProyectoCalculado() {
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Dispara(marco.get(), "menu10");
+        auto* ultimo = Busca<QLabel>(marco.get(), "UltimoCalculo");
+        const QString antes = ultimo->text();
+        Dispara(marco.get(), "menu4");  // the report follows the project while it is open
+        for (bool desactualizados : {false, true, false}) {
+            if (desactualizados)
+                Elige(Busca<QComboBox>(principal, "Combo2"), kEmpotrado);
+            else if (ultimo->text() != antes)
+                Dispara(marco.get(), "menuDeshacer");
+            QCOMPARE(HayResultados(), !desactualizados);
+            QCOMPARE(Busca<QAction>(marco.get(), "Menu13")->isEnabled(), !desactualizados);
+            QCOMPARE(ultimo->text(),
+                     desactualizados ? "Resultados desactualizados: calcule de nuevo" : antes);
+            SuperficieGrabadora g;  // the report as the preview composes it
+            EmpiezaInforme(g, doc->ConfiguracionReporte());
+            marco->VentanaVistaPrevia()->ComposicionActual()(g);
+            QStringList textos;
+            for (const auto& l : g.Llamadas()) textos << QString::fromStdString(l.texto);
+            QCOMPARE(textos.contains(kAvisoResultadosDesactualizados), desactualizados);
+            QCOMPARE(textos.contains("Reacciones de apoyo"), !desactualizados);
+            QCOMPARE(Busca<QComboBox>(marco->VentanaVistaPrevia(), "ListaDiagramas")->isEnabled(),
+                     !desactualizados);
+        }
+        Pulsa(marco->VentanaVistaPrevia(), "Cierra");
+        // The bars' window closes when the results it details go stale.
+        Dispara(marco.get(), "Menu13");
+        doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });
+        QVERIFY(!Busca<VigRefu>(marco.get(), "VigRefu")->isVisible());
+        Mensajes::AgregaRespuesta(Respuesta::Ok);
+        Mensajes::AgregaRespuesta(Respuesta::No);
+        Dispara(marco.get(), "Menu01");
+        QCOMPARE(ultimo->text(), QString("Sin calcular"));
+        Dispara(marco.get(), "menu11");
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QCOMPARE(ultimo->text(), QString("Sin calcular"));
     }
 
     void refuerzoDobleSePreguntaConSiNo() {

@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QObject>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "analisis/calcula.h"
@@ -83,6 +85,25 @@ inline QByteArray LeeArchivo(const QString& ruta) {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// While alive, every real message box is answered with Return as soon as it shows, the
+// way a user dismisses it; `vistas` collects their texts.
+class ContestaCajas : public QObject {
+  public:
+    ContestaCajas() { qApp->installEventFilter(this); }
+    ~ContestaCajas() override { qApp->removeEventFilter(this); }
+    QStringList vistas;
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* caja = qobject_cast<QMessageBox*>(o);
+        if (caja && e->type() == QEvent::Show) {
+            vistas << caja->text();
+            QTimer::singleShot(0, caja, [caja] { QTest::keyClick(caja, Qt::Key_Return); });
+        }
+        return false;
+    }
+};
 
 // The three-span example as the program ships it.
 inline Proyecto TresVanos() {

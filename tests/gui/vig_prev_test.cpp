@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +26,7 @@
 #include "apoyo_pruebas.h"
 #include "cola_cups.h"
 #include "documento/documento.h"
+#include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "reporte/dispositivos.h"
 #include "reporte/inicia.h"
@@ -112,6 +116,10 @@ class VigPrevTest : public QObject {
         QVERIFY(v.Regeneraciones() > antes);
         lista->activated(1);
         QCOMPARE(doc.ConfiguracionReporte().papel, 9);
+        // Names with a fraction show it as the character it is.
+        v.FijaDispositivos({{QStringLiteral("Fracciones"), false, {22, 54}, false}});
+        QCOMPARE(lista->itemText(0), QString::fromUtf8("Envelope #12 4 ¾ x 11"));
+        QCOMPARE(lista->itemText(1), QString::fromUtf8("Letter Transverse 8 ½ x 11 in"));
 
         if (!sinCups_.isEmpty()) QSKIP(qPrintable(sinCups_));
         std::vector<DispositivoImpresion> sistema = DispositivosSistema();
@@ -157,6 +165,21 @@ class VigPrevTest : public QObject {
         Mensajes::AgregaColor(QColor(200, 0, 0));
         Pulsa(Busca<QPushButton>(&v, "Color4"));
         QCOMPARE(doc.ConfiguracionReporte().estilos[kEstiloTexto].color, (Color{200, 0, 0}));
+        // Long font names show whole in their cells, in the window as the program shows it.
+        v.resize(1000, 700);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        for (const char* fuente : {"Liberation Sans Narrow", "DejaVu Sans Mono", "Arial"}) {
+            Mensajes::AgregaFuente(QFont(QString::fromLatin1(fuente), 10));
+            auto* boton = Busca<QPushButton>(&v, "Fuente0");
+            Pulsa(boton);
+            QApplication::processEvents();
+            QCOMPARE(boton->text().replace('\n', ' '), QString::fromLatin1(fuente));
+            const int ancho =
+                boton->width() - 2 * boton->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            for (const QString& linea : boton->text().split('\n'))
+                QVERIFY2(boton->fontMetrics().horizontalAdvance(linea) <= ancho, fuente);
+        }
     }
 
     // Diagrams only after an analysis, on their own page; the reinforcement option only
@@ -290,6 +313,37 @@ class VigPrevTest : public QObject {
             texto.contains(QRegularExpression("Pag 2\\s*$", QRegularExpression::MultilineOption)),
             qPrintable(texto.right(300)));
         QFile::remove(pdf);
+    }
+
+    // One set-up for every output: after a run, the footer typed in the panel is the
+    // exported PDF's as it is the preview's. What the project file cannot hold is replaced
+    // as it is typed or pasted, with a note, and the file keeps what the screen showed.
+    void pieEnCadaSalidaYEnElArchivo() {
+        auto marco = pruebas::MarcoVisible();
+        Polidur1* principal = marco->Principal();
+        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        pruebas::Dispara(marco.get(), "menu10");
+        pruebas::Dispara(marco.get(), "menu4");
+        VigPrev* v = marco->VentanaVistaPrevia();
+        Pulsa(Busca<QPushButton>(v, "BotonEncabezado"));
+        auto* pie = Busca<QPlainTextEdit>(v, "Pie");
+        pie->selectAll();
+        for (QChar c : QString::fromUtf8("estructural — año"))
+            QTest::sendKeyEvent(QTest::Click, pie, Qt::Key_unknown, QString(c), {});
+        QApplication::clipboard()->setText(QString::fromUtf8(" “V1”…"));
+        pie->paste();
+        const QString mostrado = QString::fromUtf8("estructural - año \"V1\"...");
+        QCOMPARE(pie->toPlainText(), mostrado);
+        QCOMPARE(marco->statusBar()->currentMessage(),
+                 QString::fromUtf8("Reemplazado para el archivo del proyecto: «“» por «\"», «”» "
+                                   "por «\"», «…» por «...»"));
+        Pulsa(Busca<QPushButton>(v, "AceptaEncabezado"));
+        QTemporaryDir dir;
+        QVERIFY(principal->ExportaInformePdfEn(dir.filePath("informe.pdf")));
+        QVERIFY(Ejecuta("pdftotext", {dir.filePath("informe.pdf"), "-"}).contains(mostrado));
+        QVERIFY(principal->GuardaEn(dir.filePath("viga.vcw")));
+        QVERIFY(principal->AbreArchivo(dir.filePath("viga.vcw")));
+        QCOMPARE(QString::fromStdString(marco->Doc()->ProyectoActual().piePagina), mostrado);
     }
 
     // "&Print preview" opens the window in the frame; its close button goes back.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include "detallado/vig_refu.h"
 #include "documento/documento.h"
 #include "principal/polidur1.h"
+#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -218,7 +220,7 @@ class VigRefuTest : public QObject {
     }
 
     // An edit of the beam and a project read in place of it both empty the table; undoing
-    // the edit does not bring back bars the results no longer back.
+    // the edit brings the results back, and the bars with them.
     void cambiosDeLaVigaVacianLaTabla() {
         for (bool abre : {false, true}) {
             CalculaYAbre();
@@ -227,9 +229,10 @@ class VigRefuTest : public QObject {
             if (abre) {
                 QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
             } else {
-                // Delete on a span row of the main grid.
+                // Delete on a whole span row of the main grid, confirmed.
                 auto* vanos = Busca<QTableView>(principal, "DBGrid1");
-                vanos->setCurrentIndex(vanos->model()->index(1, 1));
+                vanos->selectRow(1);
+                Mensajes::AgregaRespuesta(Respuesta::Si);
                 QTest::keyClick(vanos, Qt::Key_Delete);
                 QCOMPARE(vanos->model()->rowCount(), 2);
             }
@@ -239,8 +242,28 @@ class VigRefuTest : public QObject {
             QVERIFY(!Accion("Menu13")->isEnabled());
             if (!abre) {
                 doc->Pila()->undo();
-                QVERIFY(doc->Detallado().filas.empty());
+                QCOMPARE(doc->Detallado().filas.size(), size_t(7));
             }
+        }
+    }
+
+    // The bars' "OK" goes back to the window they were opened from, maximised as
+    // "Regresar" leaves it; a report window closed before stays closed.
+    void okVuelveMaximizadaALaVentanaDeOrigen() {
+        Dispara(marco.get(), "menu4");
+        Pulsa(marco->VentanaVistaPrevia(), "Cierra");
+        Dispara(marco.get(), "menu10");  // the results window comes to the front
+        auto* area = Busca<QMdiArea>(marco.get(), "AreaMDI");
+        for (const char* origen : {"VentanaResultad", "VentanaPolidur1"}) {
+            auto* sub = Busca<QMdiSubWindow>(marco.get(), origen);
+            QVERIFY(sub->isVisible());
+            Dispara(marco.get(), "Menu13");
+            Pulsa(ventana, "Command1");
+            QCOMPARE(area->activeSubWindow(), sub);
+            QVERIFY(sub->isMaximized());
+            QCOMPARE(sub->geometry(), area->viewport()->rect());
+            QVERIFY(!Busca<QMdiSubWindow>(marco.get(), "VentanaVigPrev")->isVisible());
+            if (sub->widget()->objectName() == "Resultad") Pulsa(marco.get(), "BotonRegresa");
         }
     }
 

@@ -1,9 +1,27 @@
 #include "modelo/cargas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace trabelux {
+
+namespace {
+
+std::string VerificaNumero(double numero, int maximo, const char* que) {
+    if (numero >= 1 && numero <= maximo && numero == std::floor(numero)) return "";
+    return std::string("El ") + que + " debe estar entre 1 y " + std::to_string(maximo);
+}
+
+}  // namespace
+
+std::string VerificaVanoDeCarga(const Proyecto& p, double vano) {
+    return VerificaNumero(vano, p.numVanos, "vano");
+}
+
+std::string VerificaNudoDeCarga(const Proyecto& p, double nudo) {
+    return VerificaNumero(nudo, p.numVanos + 1, "nudo");
+}
 
 AceptacionCargas AceptaCargas(Proyecto& p) {
     AceptacionCargas r;

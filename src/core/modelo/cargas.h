@@ -21,6 +21,11 @@ struct AceptacionCargas {
     int numCargNudos = 0;        // node-load rows with a node number above 0
 };
 
+// The span or node a typed load may be placed on: spans 1..numVanos, nodes 1..numVanos + 1.
+// The refusal naming that range ("El vano debe estar entre 1 y 4"), or "" for one of them.
+std::string VerificaVanoDeCarga(const Proyecto& p, double vano);
+std::string VerificaNudoDeCarga(const Proyecto& p, double nudo);
+
 // AceptaCargas: refuses a span holding more than 20 loads; otherwise moves every
 // distance of a span the grid holds into 0..L of that span, orders the span loads by
 // span, then distance, then load (numerically), and the node loads by node number

@@ -70,6 +70,9 @@ struct ConfiguracionInforme {
     std::array<EstiloTexto, kNumFilasEstilo> estilos = EstilosPorDefecto();
     int diagramas = kDiagramasNinguno;
     bool refuerzo = false;  // the reinforcement option is ticked (and enabled)
+    // When not empty, printed as one paragraph after the input sections in place of the
+    // results (the desktop program's results no longer describe the project).
+    std::string avisoResultados;
 
     static std::array<EstiloTexto, kNumFilasEstilo> EstilosPorDefecto();
 };

@@ -169,6 +169,11 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Seccion(s, c, "Cargas en los nudos", nudos,
                 "Las cargas estan en Toneladas y los momentos en To-m");
 
+    if (!c.avisoResultados.empty()) {
+        SetNormal(s, c);
+        s.Parrafo("");
+        s.Parrafo(c.avisoResultados);
+    }
     if (!r || !r->AnalisisCompleto()) return;
     Seccion(s, c, "Reacciones de apoyo", TablaReacciones(*r));
     Seccion(s, c, "Cortantes y Momentos", TablaCortantesMomentos(*r));

@@ -11,7 +11,8 @@ namespace trabelux {
 namespace {
 
 // The names exactly as the paper list has always shown them, the two blanks of some
-// envelopes and the escaped fractions ("\276", "\275") included.
+// envelopes included, with the fractions as the characters ½ and ¾ (the Latin-1 bytes
+// 0xBD and 0xBE of the names the paper codes come with).
 const std::array<std::string, kNumCodigosPapel> kNombres = {
     "",
     "Letter 8 1/2 x 11 in",
@@ -35,7 +36,7 @@ const std::array<std::string, kNumCodigosPapel> kNombres = {
     "Envelope #9 3 7/8 x 8 7/8",
     "Envelope #10 4 1/8 x 9 1/2",
     "Envelope #11 4 1/2 x 10 3/8",
-    "Envelope #12 4 \\276 x 11",
+    "Envelope #12 4 ¾ x 11",
     "Envelope #14 5 x 11 1/2",
     "C size sheet",
     "D size sheet",
@@ -63,13 +64,13 @@ const std::array<std::string, kNumCodigosPapel> kNombres = {
     "Envelope Invite 220 x 220 mm",
     "",
     "",
-    "Letter Extra 9 \\275 x 12 in",
-    "Legal Extra 9 \\275 x 15 in",
+    "Letter Extra 9 ½ x 12 in",
+    "Legal Extra 9 ½ x 15 in",
     "Tabloid Extra 11.69 x 18 in",
     "A4 Extra 9.27 x 12.69 in",
-    "Letter Transverse 8 \\275 x 11 in",
+    "Letter Transverse 8 ½ x 11 in",
     "A4 Transverse 210 x 297 mm",
-    "Letter Extra Transverse 9\\275 x 12 in",
+    "Letter Extra Transverse 9½ x 12 in",
     "SuperA/SuperA/A4 227 x 356 mm",
     "SuperB/SuperB/A3 305 x 487 mm",
     "Letter Plus 8.5 x 12.69 in",

@@ -1,5 +1,6 @@
 #include "texto/codificacion.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace trabelux {
@@ -37,6 +38,47 @@ constexpr unsigned kWindows1252[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The UTF-8 bytes of a code point.
+void AgregaUtf8(std::string& s, char32_t cp) {
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (cp >> 18));
+        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+struct Equivalente {
+    char32_t cp;
+    const char* texto;  // UTF-8, Latin-1 characters only
+};
+
+// Sorted by code point.
+constexpr Equivalente kEquivalentes[] = {
+    {0x0132, "IJ"},  {0x0133, "ij"},     {0x0152, "OE"}, {0x0153, "oe"},     {0x02C6, "^"},
+    {0x02DC, "~"},   {0x200B, ""},       {0x200C, ""},   {0x200D, ""},       {0x2010, "-"},
+    {0x2011, "-"},   {0x2012, "-"},      {0x2013, "-"},  {0x2014, "-"},      {0x2015, "-"},
+    {0x2018, "'"},   {0x2019, "'"},      {0x201A, "'"},  {0x201B, "'"},      {0x201C, "\""},
+    {0x201D, "\""},  {0x201E, "\""},     {0x201F, "\""}, {0x2022, "\u00B7"}, {0x2026, "..."},
+    {0x2032, "'"},   {0x2033, "\""},     {0x2039, "<"},  {0x203A, ">"},      {0x2060, ""},
+    {0x20AC, "EUR"}, {0x2122, "TM"},     {0x2212, "-"},  {0x2248, "~"},      {0x2264, "<="},
+    {0x2265, ">="},  {0x2300, "\u00F8"}, {0xFEFF, ""},
+};
+
+// Latin Extended-A (U+0100..U+017F), each letter without its marks.
+constexpr std::string_view kLatinExtendidoA =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSs"
+    "SsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
 
 }  // namespace
 
@@ -85,6 +127,32 @@ std::string Utf8AWindows1252(std::string_view utf8) {
                 if (kWindows1252[k] == *cp && *cp != 0) byte = static_cast<char>(0x80 + k);
             s += byte;
         }
+    }
+    return s;
+}
+
+std::string AjustaALatin1(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const std::optional<unsigned> leido = LeeCaracter(utf8, i);
+        const char32_t cp = leido ? *leido : 0xFFFD;
+        if (cp <= 0xFF) {
+            AgregaUtf8(s, cp);
+            continue;
+        }
+        const auto e = std::lower_bound(std::begin(kEquivalentes), std::end(kEquivalentes), cp,
+                                        [](const Equivalente& x, char32_t c) { return x.cp < c; });
+        if (e != std::end(kEquivalentes) && e->cp == cp)
+            s += e->texto;
+        else if ((cp >= 0x2000 && cp <= 0x200A) || cp == 0x202F || cp == 0x205F)
+            s += ' ';
+        else if (cp >= 0x0100 && cp <= 0x017F)
+            s += kLatinExtendidoA[cp - 0x0100];
+        else if (cp == 0x03A6 || cp == 0x03C6 || cp == 0x2205)
+            s += "\u00F8";  // phi and the empty-set sign stand for the diameter too
+        else
+            s += '?';
     }
     return s;
 }

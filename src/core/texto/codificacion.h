@@ -18,4 +18,11 @@ std::string Utf8ALatin1(std::string_view utf8);
 // characters it lacks, C1 control codes and malformed UTF-8 become "?".
 std::string Utf8AWindows1252(std::string_view utf8);
 
+// The UTF-8 text with every character the project file cannot hold (above U+00FF) replaced
+// by its nearest equivalent that it can: typographic dashes, quotes, spaces and the
+// ellipsis by their plain forms ("—" -> "-", "“" -> '"', "…" -> "..."), letters with marks
+// by the bare letter ("ł" -> "l", "Œ" -> "OE"), the diameter sign by "ø", zero-width
+// characters by nothing, anything else by "?". Latin-1 text comes back unchanged.
+std::string AjustaALatin1(std::string_view utf8);
+
 }  // namespace trabelux

@@ -1,5 +1,6 @@
 #include "comun/mensajes.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -25,13 +26,35 @@ Guion& ElGuion() {
     return g;
 }
 
+// Boxes shown so far, scripted or not.
+int& Cuenta() {
+    static int n = 0;
+    return n;
+}
+
 QString Titulo(const QString& titulo) {
     return titulo.isEmpty() ? QString::fromLatin1(kNombrePrograma) : titulo;
+}
+
+// Shows a box, counted. A box without a parent belongs to the active window. Once it
+// closes, its window is active again: a desktop may leave the keyboard there but not the
+// window's shortcuts, which would wait for a click.
+QMessageBox::StandardButton Caja(QMessageBox::Icon icono, QWidget* padre, const QString& titulo,
+                                 const QString& texto, QMessageBox::StandardButtons botones,
+                                 QMessageBox::StandardButton defecto = QMessageBox::NoButton) {
+    ++Cuenta();
+    QWidget* dueno = padre ? padre : QApplication::activeWindow();
+    QMessageBox caja(icono, Titulo(titulo), texto, botones, dueno);
+    if (defecto != QMessageBox::NoButton) caja.setDefaultButton(defecto);
+    const auto respuesta = static_cast<QMessageBox::StandardButton>(caja.exec());
+    if (dueno) dueno->window()->activateWindow();
+    return respuesta;
 }
 
 // Scripted answer of a question; records the box.
 Respuesta Responde(TipoMensaje tipo, const QString& titulo, const QString& texto,
                    Respuesta porDefecto) {
+    ++Cuenta();
     Guion& g = ElGuion();
     g.mostrados.push_back({tipo, titulo, texto});
     if (g.respuestas.empty()) return porDefecto;
@@ -64,7 +87,7 @@ void Mensajes::Informa(QWidget* padre, const QString& texto, const QString& titu
         Responde(TipoMensaje::Informacion, titulo, texto, Respuesta::Ok);
         return;
     }
-    QMessageBox::information(padre, Titulo(titulo), texto, QMessageBox::Ok);
+    Caja(QMessageBox::Information, padre, titulo, texto, QMessageBox::Ok);
 }
 
 void Mensajes::Advierte(QWidget* padre, const QString& texto, const QString& titulo) {
@@ -72,7 +95,7 @@ void Mensajes::Advierte(QWidget* padre, const QString& texto, const QString& tit
         Responde(TipoMensaje::Advertencia, titulo, texto, Respuesta::Ok);
         return;
     }
-    QMessageBox::warning(padre, Titulo(titulo), texto, QMessageBox::Ok);
+    Caja(QMessageBox::Warning, padre, titulo, texto, QMessageBox::Ok);
 }
 
 void Mensajes::Error(QWidget* padre, const QString& texto, const QString& titulo) {
@@ -80,31 +103,29 @@ void Mensajes::Error(QWidget* padre, const QString& texto, const QString& titulo
         Responde(TipoMensaje::Error, titulo, texto, Respuesta::Ok);
         return;
     }
-    QMessageBox::critical(padre, Titulo(titulo), texto, QMessageBox::Ok);
+    Caja(QMessageBox::Critical, padre, titulo, texto, QMessageBox::Ok);
 }
 
 bool Mensajes::PreguntaOkCancelar(QWidget* padre, const QString& texto, const QString& titulo) {
     if (EnGuion())
         return Responde(TipoMensaje::OkCancelar, titulo, texto, Respuesta::Cancelar) ==
                Respuesta::Ok;
-    return QMessageBox::question(padre, Titulo(titulo), texto,
-                                 QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return Caja(QMessageBox::Question, padre, titulo, texto, QMessageBox::Ok | QMessageBox::Cancel,
+                QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool Mensajes::PreguntaSiNo(QWidget* padre, const QString& texto, const QString& titulo) {
     if (EnGuion())
         return Responde(TipoMensaje::SiNo, titulo, texto, Respuesta::No) == Respuesta::Si;
-    return QMessageBox::question(padre, Titulo(titulo), texto, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    return Caja(QMessageBox::Question, padre, titulo, texto, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Respuesta Mensajes::PreguntaSiNoCancelar(QWidget* padre, const QString& texto,
                                          const QString& titulo) {
     if (EnGuion()) return Responde(TipoMensaje::SiNoCancelar, titulo, texto, Respuesta::Cancelar);
-    auto b = QMessageBox::question(padre, Titulo(titulo), texto,
-                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                   QMessageBox::Yes);
+    const auto b = Caja(QMessageBox::Question, padre, titulo, texto,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (b == QMessageBox::Yes) return Respuesta::Si;
     if (b == QMessageBox::No) return Respuesta::No;
     return Respuesta::Cancelar;
@@ -149,6 +170,7 @@ void Mensajes::IniciaGuion(std::deque<Respuesta> respuestas, QStringList rutas) 
 
 void Mensajes::TerminaGuion() { ElGuion() = Guion{}; }
 bool Mensajes::EnGuion() { return ElGuion().activo; }
+int Mensajes::Mostradas() { return Cuenta(); }
 void Mensajes::AgregaRespuesta(Respuesta r) { ElGuion().respuestas.push_back(r); }
 void Mensajes::AgregaRuta(const QString& ruta) { ElGuion().rutas.push_back(ruta); }
 void Mensajes::AgregaFuente(const QFont& f) { ElGuion().fuentes.push_back(f); }

@@ -64,6 +64,10 @@ class Mensajes {
     static bool PideFuente(QWidget* padre, const QFont& inicial, QFont& elegida);
     static bool PideColor(QWidget* padre, const QColor& inicial, QColor& elegido);
 
+    // How many message boxes and questions were shown so far, scripted or not: a grid
+    // tells by it that the value it handed over was refused.
+    static int Mostradas();
+
     // Scripted mode. Questions take the next answer of the queue (an empty queue answers
     // Cancelar/No); file dialogs take the next path (empty queue: cancelled).
     static void IniciaGuion(std::deque<Respuesta> respuestas = {}, QStringList rutas = {});

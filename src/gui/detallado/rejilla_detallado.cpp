@@ -55,14 +55,12 @@ void DelegadoDetallado::setModelData(QWidget* editor, QAbstractItemModel* modelo
     QStyledItemDelegate::setModelData(editor, modelo, indice);
 }
 
-RejillaDetallado::RejillaDetallado(QWidget* padre) : QTableView(padre) {
+RejillaDetallado::RejillaDetallado(QWidget* padre) : Rejilla(padre) {
     cabecera_ = new CabeceraGrupos(this);
     setHorizontalHeader(cabecera_);
     verticalHeader()->hide();
     setItemDelegate(new DelegadoDetallado(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setAlternatingRowColors(false);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.column() == kColTipo) emit tipoPedido(i.row());
@@ -91,14 +89,6 @@ int RejillaDetallado::AltoContenido() const {
     return alto;
 }
 
-void RejillaDetallado::ConfirmaEdicion() {
-    if (state() != QAbstractItemView::EditingState) return;
-    QWidget* editor = QApplication::focusWidget();
-    if (!editor || !isAncestorOf(editor)) return;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
-}
-
 void RejillaDetallado::keyPressEvent(QKeyEvent* e) {
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
         currentIndex().column() == kColTipo && state() != QAbstractItemView::EditingState) {
@@ -106,7 +96,7 @@ void RejillaDetallado::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    QTableView::keyPressEvent(e);
+    Rejilla::keyPressEvent(e);
 }
 
 }  // namespace trabelux

@@ -4,7 +4,8 @@
 #pragma once
 
 #include <QStyledItemDelegate>
-#include <QTableView>
+
+#include "comun/rejilla.h"
 
 namespace trabelux {
 
@@ -23,7 +24,7 @@ class DelegadoDetallado : public QStyledItemDelegate {
                       const QModelIndex& indice) const override;
 };
 
-class RejillaDetallado : public QTableView {
+class RejillaDetallado : public Rejilla {
     Q_OBJECT
   public:
     explicit RejillaDetallado(QWidget* padre = nullptr);
@@ -33,8 +34,6 @@ class RejillaDetallado : public QTableView {
     void AjustaColumnas();
     // The height that shows every row (and a horizontal scroll bar): no more is useful.
     int AltoContenido() const;
-    // Commits a cell still being typed.
-    void ConfirmaEdicion();
 
   signals:
     // The user asked for the shape chooser on row `fila` (0-based).

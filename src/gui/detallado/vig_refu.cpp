@@ -93,8 +93,6 @@ void VigRefu::Muestra() {
     doc_->Detallado();
     Refresca();
     if (QMdiSubWindow* sub = SubVentana()) {
-        QMdiSubWindow* activa = sub->mdiArea()->activeSubWindow();
-        if (activa != sub) anterior_ = activa;
         sub->showMaximized();
         sub->mdiArea()->setActiveSubWindow(sub);
     } else {
@@ -107,18 +105,17 @@ void VigRefu::Muestra() {
 
 void VigRefu::Oculta() {
     CierraSelector();
-    if (QMdiSubWindow* sub = SubVentana()) {
+    if (QMdiSubWindow* sub = SubVentana())
         sub->hide();
-        if (anterior_ && anterior_->isVisible()) sub->mdiArea()->setActiveSubWindow(anterior_);
-    } else {
+    else
         hide();
-    }
+    emit cerrada();
 }
 
 void VigRefu::Ok() {
     rejilla_->ConfirmaEdicion();
-    Oculta();
     emit aceptada();
+    Oculta();
 }
 
 void VigRefu::AlCambiarDocumento() {

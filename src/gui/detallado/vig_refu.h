@@ -3,10 +3,10 @@
 // document's table, so the report prints what is seen here and every edit can be undone.
 //
 // Other windows open it with Muestra() and learn from aceptada() that the user pressed
-// "OK" (the window is then hidden and the window that was active before is active again).
+// "OK", and from cerrada() that the window hid itself (after "OK", or when the results it
+// details are gone): the frame then brings back the window it came from.
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class QMdiSubWindow;
@@ -47,8 +47,10 @@ class VigRefu : public QWidget {
     VistaSeccion* Seccion() const { return seccion_; }
 
   signals:
-    // "OK" was pressed and the window hidden.
+    // "OK" was pressed; the window closes right after.
     void aceptada();
+    // The window is hidden.
+    void cerrada();
 
   private:
     void AlCambiarDocumento();
@@ -67,7 +69,6 @@ class VigRefu : public QWidget {
     QPushButton* ok_;  // Command1
     int filaSelector_ = -1;
     bool columnasAjustadas_ = false;
-    QPointer<QMdiSubWindow> anterior_;
 };
 
 }  // namespace trabelux

@@ -2,10 +2,13 @@
 
 #include <QTimer>
 
+#include "comun/latin1.h"
+
 namespace trabelux {
 
 CampoTexto::CampoTexto(const char* nombre, QWidget* padre) : QLineEdit(padre) {
     setObjectName(QLatin1String(nombre));
+    LimitaALatin1(this);
 }
 
 void CampoTexto::focusInEvent(QFocusEvent* e) {

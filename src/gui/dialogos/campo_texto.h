@@ -1,5 +1,6 @@
 // A dialog's text field: it selects its whole text whenever it receives the focus, so
-// typing replaces the value instead of adding to it.
+// typing replaces the value instead of adding to it. Its text goes into the project file
+// and holds only what the file can (LimitaALatin1).
 #pragma once
 
 #include <QLineEdit>

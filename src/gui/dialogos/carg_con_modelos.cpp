@@ -14,9 +14,6 @@ namespace {
 
 QString Numero(double v) { return QString::fromStdString(Formatea(v, "0.000")); }
 
-// A span or node number as typed: a whole number of at least 0 (0 means none).
-bool NumeroValido(double v) { return v >= 0 && v == std::floor(v) && v < 1000; }
-
 }  // namespace
 
 // The list grows or shrinks at its end as far as the view is concerned; the cells are
@@ -58,7 +55,13 @@ bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor
         return false;
     }
     const double numero = *leido;
-    if (col == 0 && !NumeroValido(numero)) return false;
+    if (col == 0) {
+        const std::string error = VerificaNumero(doc_->ProyectoActual(), numero);
+        if (!error.empty()) {
+            Mensajes::Advierte(nullptr, QString::fromStdString(error));
+            return false;
+        }
+    }
     Proyecto prueba = doc_->ProyectoActual();
     if (!Escribe(prueba, fila, col, numero)) return false;
     doc_->Modifica(fila == Cargas() ? tr("Agregar carga") : tr("Editar carga"),
@@ -86,6 +89,8 @@ Qt::ItemFlags ModeloListaCargas::flags(const QModelIndex& indice) const {
 }
 
 QVariant ModeloListaCargas::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol == Qt::ToolTipRole && orientacion == Qt::Horizontal && seccion >= 0 && seccion < 3)
+        return QString::fromLatin1(Ayuda(seccion));
     if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
     if (orientacion == Qt::Horizontal)
         return seccion >= 0 && seccion < 3 ? QString::fromLatin1(Titulo(seccion)) : QVariant();

@@ -6,9 +6,11 @@
 
 #include <QList>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "documento/modelo_documento.h"
+#include "modelo/cargas.h"
 #include "modelo/proyecto.h"
 
 namespace trabelux {
@@ -36,10 +38,14 @@ class ModeloListaCargas : public ModeloDocumento {
     virtual QString Texto(int fila, int columna) const = 0;
     virtual QVariant Valor(int fila, int columna) const = 0;
     // Writes a cell into the project's list; `fila` == the list's size adds a row.
-    // The number (column 0) must be a whole number of at least 0; false refuses the text.
     virtual bool Escribe(Proyecto& p, int fila, int columna, double valor) const = 0;
+    // Why a number typed into column 0 is not a span (node) of the beam, or "".
+    virtual std::string VerificaNumero(const Proyecto& p, double numero) const = 0;
     virtual void Elimina(Proyecto& p, int fila) const = 0;
     virtual const char* Titulo(int columna) const = 0;
+    // A heading's tooltip: what the column holds, its unit and the sign the analysis
+    // takes it with.
+    virtual const char* Ayuda(int columna) const = 0;
 
   private:
     int FilasDelProyecto() const override { return Cargas() + 1; }
@@ -58,7 +64,11 @@ class ModeloCargas final : public ModeloListaCargas {
     QVariant Valor(int fila, int columna) const override;
     bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
     void Elimina(Proyecto& p, int fila) const override;
+    std::string VerificaNumero(const Proyecto& p, double numero) const override {
+        return Lista::kVerifica(p, numero);
+    }
     const char* Titulo(int columna) const override { return Lista::kTitulos[columna]; }
+    const char* Ayuda(int columna) const override { return Lista::kAyudas[columna]; }
 };
 
 // Span loads: the span, the distance from its left end and the force.
@@ -67,7 +77,11 @@ struct ListaCargasVano {
     static constexpr auto kNumero = &CargaConcentrada::vano;
     static constexpr auto kPrimero = &CargaConcentrada::distancia;
     static constexpr auto kSegundo = &CargaConcentrada::carga;
+    static constexpr auto kVerifica = &VerificaVanoDeCarga;
     static constexpr std::array<const char*, 3> kTitulos = {"Vano", "Distancia (m)", "Pu (Ton)"};
+    static constexpr std::array<const char*, 3> kAyudas = {
+        "Vano de la carga", "Distancia (m) desde el extremo izquierdo del vano",
+        "Pu (Ton): positiva hacia abajo"};
 };
 
 // Node loads: the node, the force and the moment.
@@ -76,7 +90,11 @@ struct ListaCargasNudo {
     static constexpr auto kNumero = &CargaNudo::nudo;
     static constexpr auto kPrimero = &CargaNudo::fuerza;
     static constexpr auto kSegundo = &CargaNudo::momento;
+    static constexpr auto kVerifica = &VerificaNudoDeCarga;
     static constexpr std::array<const char*, 3> kTitulos = {"Nudo", "Pu (Ton)", "Muz (To-m)"};
+    static constexpr std::array<const char*, 3> kAyudas = {
+        "Nudo de la carga", "Pu (Ton): positiva hacia arriba",
+        "Muz (To-m): positivo en sentido antihorario"};
 };
 
 // Both are instantiated once, in the models' source file.

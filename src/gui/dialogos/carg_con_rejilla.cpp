@@ -10,23 +10,13 @@
 
 namespace trabelux {
 
-RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : QTableView(padre) {
+RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : Rejilla(padre) {
     setObjectName(QLatin1String(nombre));
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-}
-
-void RejillaCargas::ConfirmaEdicion() {
-    if (state() != QAbstractItemView::EditingState) return;
-    QWidget* editor = QApplication::focusWidget();
-    if (!editor || !isAncestorOf(editor)) return;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 QList<int> RejillaCargas::FilasElegidas() const {
@@ -45,7 +35,7 @@ void RejillaCargas::keyPressEvent(QKeyEvent* e) {
         if (!filas.isEmpty()) emit eliminarFilas(filas);
         return;
     }
-    QTableView::keyPressEvent(e);
+    Rejilla::keyPressEvent(e);
 }
 
 void RejillaCargas::contextMenuEvent(QContextMenuEvent* e) {
@@ -73,6 +63,8 @@ DelegadoNumero::DelegadoNumero(std::function<int()> maximo, QObject* padre)
 QWidget* DelegadoNumero::createEditor(QWidget* padre, const QStyleOptionViewItem&,
                                       const QModelIndex&) const {
     auto* lista = new QComboBox(padre);
+    lista->setEditable(true);
+    lista->setInsertPolicy(QComboBox::NoInsert);
     // The list is built afresh each time: it always offers the beam's current spans.
     const int maximo = maximo_ ? maximo_() : 0;
     for (int k = 1; k <= maximo; ++k) lista->addItem(QString::number(k), k);
@@ -85,14 +77,17 @@ QWidget* DelegadoNumero::createEditor(QWidget* padre, const QStyleOptionViewItem
 
 void DelegadoNumero::setEditorData(QWidget* editor, const QModelIndex& indice) const {
     auto* lista = static_cast<QComboBox*>(editor);
-    lista->setCurrentIndex(lista->findData(indice.data(Qt::EditRole).toInt()));
+    const QVariant numero = indice.data(Qt::EditRole);
+    lista->setCurrentIndex(numero.isValid() ? lista->findData(numero.toInt()) : -1);
+    lista->setEditText(numero.isValid() ? numero.toString() : QString());
 }
 
 void DelegadoNumero::setModelData(QWidget* editor, QAbstractItemModel* modelo,
                                   const QModelIndex& indice) const {
-    auto* lista = static_cast<QComboBox*>(editor);
-    if (lista->currentIndex() < 0) return;
-    modelo->setData(indice, lista->currentData(), Qt::EditRole);
+    // Nothing typed into the adding row adds nothing.
+    const QString texto = static_cast<QComboBox*>(editor)->currentText().trimmed();
+    if (texto.isEmpty() && !indice.data(Qt::EditRole).isValid()) return;
+    modelo->setData(indice, texto, Qt::EditRole);
 }
 
 }  // namespace trabelux

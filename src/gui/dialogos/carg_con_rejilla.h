@@ -3,17 +3,16 @@
 #pragma once
 
 #include <QStyledItemDelegate>
-#include <QTableView>
 #include <functional>
+
+#include "comun/rejilla.h"
 
 namespace trabelux {
 
-class RejillaCargas : public QTableView {
+class RejillaCargas : public Rejilla {
     Q_OBJECT
   public:
     explicit RejillaCargas(const char* nombre, QWidget* padre = nullptr);
-    // Commits and closes the cell editor, if one is open.
-    void ConfirmaEdicion();
     // Rows to delete: the selected rows, or the current one.
     QList<int> FilasElegidas() const;
 
@@ -25,7 +24,8 @@ class RejillaCargas : public QTableView {
     void contextMenuEvent(QContextMenuEvent* e) override;
 };
 
-// Edits a span or node number with a drop-down of the numbers 1 .. maximo().
+// Edits a span or node number: typed, or picked from a drop-down of the numbers
+// 1 .. maximo(). The model judges what was typed.
 class DelegadoNumero : public QStyledItemDelegate {
     Q_OBJECT
   public:

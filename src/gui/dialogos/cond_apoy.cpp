@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "comun/rejilla.h"
 #include "documento/documento.h"
 
 namespace trabelux {
@@ -110,11 +111,12 @@ CondApoy::CondApoy(Documento* doc, QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("CondApoy"));
     setWindowTitle(QStringLiteral("Condiciones de apoyos intermedios"));
     modelo_ = new ModeloApoyos(doc, this);
-    rejilla_ = new QTableView;
+    rejilla_ = new Rejilla;
     rejilla_->setObjectName(QStringLiteral("SSDBGrid1"));
     rejilla_->setModel(modelo_);
     rejilla_->setItemDelegateForColumn(1, new DelegadoCondicion(rejilla_));
-    rejilla_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The choice drops down as soon as a cell becomes current.
+    rejilla_->setEditTriggers(rejilla_->editTriggers() | QAbstractItemView::CurrentChanged);
     rejilla_->setSelectionMode(QAbstractItemView::SingleSelection);
     rejilla_->verticalHeader()->hide();
     rejilla_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -48,9 +48,14 @@ Datgen::Datgen(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     ok_->setDefault(true);
     ok_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancelar = new QPushButton(QStringLiteral("Cancelar"));
+    cancelar->setObjectName(QStringLiteral("Cancelar"));
+    cancelar->setAutoDefault(false);
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     auto* botones = new QHBoxLayout;
     botones->addStretch();
     botones->addWidget(ok_);
+    botones->addWidget(cancelar);
 
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(marco_);
@@ -105,7 +110,7 @@ void Datgen::CreaMarco() {
     auto* fy =
         Campo("Text3", &DatosGenerales::fy, "de Fy", QStringLiteral("Esfuerzo fluencia acero"));
     auto* modulo = Campo("Text10", &DatosGenerales::moduloE, "del modulo de elasticidad",
-                         QStringLiteral("Modulo de elasticidad en Kg/cm2"));
+                         QStringLiteral("Modulo de elasticidad en To/m2"));
     auto* recub = Campo("Text4", &DatosGenerales::recub, "del recubrimiento");
     auto* longitud = Campo("Text9", &DatosGenerales::longitud, "de la longitud");
     auto* base = Campo("Text5", &DatosGenerales::base, "de la base");
@@ -154,7 +159,8 @@ void Datgen::CreaMarco() {
     g->addWidget(Etiqueta(QStringLiteral("cm")), f++, 6);
     g->addWidget(Etiqueta(QStringLiteral("Modulo E"), QStringLiteral("EtiquetaText10")), f, 0);
     g->addWidget(modulo, f, 1);
-    g->addWidget(Etiqueta(QStringLiteral("kg/cm²")), f, 2);
+    // The modulus is kept in t/m2, as the analysis takes it (15100 sqrt(f'c) kg/cm2 x 10).
+    g->addWidget(Etiqueta(QStringLiteral("To/m2"), QStringLiteral("UnidadText10")), f, 2);
     g->addWidget(Etiqueta(QStringLiteral("Inercia"), QStringLiteral("EtiquetaCombo4")), f, 4);
     g->addWidget(inercia_, f++, 5);
     g->addWidget(etiquetaRecub, f, 0);
@@ -289,6 +295,7 @@ void Datgen::Refresca() {
 }
 
 void Datgen::Prepara() {
+    doc_->EmpiezaEdicion();
     panelInercia_->hide();
     panelPerfil_->hide();
     panelCarga_->hide();
@@ -301,11 +308,19 @@ void Datgen::Prepara() {
 
 void Datgen::accept() {
     if (!VerificaTecleo() || recienRechazado_) return;
+    doc_->TerminaEdicion(true, tr("Datos generales"));
     QDialog::accept();
 }
 
 void Datgen::reject() {
-    if (!VerificaTecleo() || recienRechazado_ || panel_ != Panel::Ninguno) return;
+    // What was being typed is dropped unchecked, with the panels.
+    tecleado_ = nullptr;
+    panelInercia_->hide();
+    panelPerfil_->hide();
+    panelCarga_->hide();
+    panel_ = Panel::Ninguno;
+    ok_->setEnabled(true);
+    doc_->TerminaEdicion(false, {});
     QDialog::reject();
 }
 

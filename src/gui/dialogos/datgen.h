@@ -39,7 +39,8 @@ class Datgen : public QDialog {
     // reach a dialog that is half destroyed.
     ~Datgen() override;
 
-    // Before every showing: the fields show the project, every panel is closed.
+    // Before every showing: the fields show the project, every panel is closed, and the
+    // edits from here on are one undo step at "OK" and none at "Cancelar".
     void Prepara();
     Panel PanelAbierto() const { return panel_; }
     // Tells whether a project is being read: then choosing "Acero" opens no panel.
@@ -62,9 +63,10 @@ class Datgen : public QDialog {
     void CancelaPerfil();                    // Command8
 
   public slots:
-    // "OK" first checks the number being typed; closing the window is refused while a
-    // panel is open, as "OK" is.
+    // "OK" first checks the number being typed.
     void accept() override;
+    // "Cancelar", Esc or closing the window: every field back to what it was when the
+    // dialog opened, whatever was being typed or a panel holds.
     void reject() override;
 
   private:

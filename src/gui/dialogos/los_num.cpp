@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "comun/mensajes.h"
+#include "comun/rejilla.h"
 #include "dialogos/campo_texto.h"
 #include "dialogos/los_num_modelos.h"
 #include "documento/documento.h"
@@ -67,19 +68,6 @@ class DelegadoLosa : public QStyledItemDelegate {
     ModeloListaLosas* lista_;
 };
 
-// The span rows' grid, which can commit a slab number still being picked.
-class RejillaAsignacion : public QTableView {
-  public:
-    using QTableView::QTableView;
-    void ConfirmaEdicion() {
-        if (state() != QAbstractItemView::EditingState) return;
-        QWidget* editor = QApplication::focusWidget();
-        if (!editor || !isAncestorOf(editor)) return;
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-};
-
 bool MismaAsignacion(const Proyecto& p, const std::string& direccion, bool incluye,
                      const std::vector<AsignacionLosa>& filas) {
     if (p.direccionViga != direccion || p.incluyePesoLosa != incluye ||
@@ -127,15 +115,12 @@ LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     listaLosas_ = new ModeloListaLosas(doc_, this);
     listaLosas_->setObjectName(QStringLiteral("ListaLosas"));
     asignacion_ = new ModeloAsignacion(this);
-    rejilla_ = new RejillaAsignacion;
+    rejilla_ = new Rejilla;
     rejilla_->setObjectName(QStringLiteral("DBGrid1"));
     rejilla_->setModel(asignacion_);
     auto* delegado = new DelegadoLosa(listaLosas_, rejilla_);
     rejilla_->setItemDelegateForColumn(1, delegado);
     rejilla_->setItemDelegateForColumn(2, delegado);
-    rejilla_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                              QAbstractItemView::AnyKeyPressed |
-                              QAbstractItemView::SelectedClicked);
     rejilla_->setSelectionMode(QAbstractItemView::SingleSelection);
     rejilla_->verticalHeader()->hide();
     rejilla_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
@@ -188,7 +173,7 @@ void LosNum::CambiaDireccion() {
 
 bool LosNum::Acepta() {
     // A slab number still being picked counts.
-    static_cast<RejillaAsignacion*>(rejilla_)->ConfirmaEdicion();
+    rejilla_->ConfirmaEdicion();
     const std::string direccion = direccion_->text().toStdString();
     const bool incluye = si_->isChecked();
     const std::vector<AsignacionLosa> filas = asignacion_->Filas();

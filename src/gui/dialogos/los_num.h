@@ -8,11 +8,11 @@
 
 class QLineEdit;
 class QRadioButton;
-class QTableView;
 
 namespace trabelux {
 
 class CampoTexto;
+class Rejilla;
 class Documento;
 class ModeloAsignacion;
 class ModeloListaLosas;
@@ -45,7 +45,7 @@ class LosNum : public QDialog {
     CampoTexto* direccion_;    // Text3
     QRadioButton* si_;         // Option1 (0)
     QRadioButton* no_;         // Option1 (1)
-    QTableView* rejilla_;      // DBGrid1
+    Rejilla* rejilla_;         // DBGrid1
 };
 
 }  // namespace trabelux

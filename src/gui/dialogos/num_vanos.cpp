@@ -145,7 +145,6 @@ void NumVanos::Acepta() {
     if (n != doc_->ProyectoActual().numVanos) {
         doc_->Modifica(tr("Numero de vanos"),
                        [n, longitud](Proyecto& p) { CambiaNumVanos(p, n, longitud); });
-        doc_->DescartaResultados();
         emit numeroCambiado();
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 
 #include "archivos/proyecto_vcw.h"
 #include "detallado/detallado.h"
@@ -52,6 +54,76 @@ bool MismaTabla(const TablaDetallado& a, const TablaDetallado& b) {
            std::equal(a.filas.begin(), a.filas.end(), b.filas.begin(), b.filas.end(), MismaFila);
 }
 
+bool MismoVano(const Vano& a, const Vano& b) {
+    return std::tie(a.longitud, a.base, a.altura, a.inercia, a.pesoPropio, a.cargaMuerta,
+                    a.cargaViva, a.cargaUltima) == std::tie(b.longitud, b.base, b.altura, b.inercia,
+                                                            b.pesoPropio, b.cargaMuerta,
+                                                            b.cargaViva, b.cargaUltima);
+}
+
+bool MismosDatos(const DatosGenerales& a, const DatosGenerales& b) {
+    return std::tie(a.material, a.fc, a.fy, a.moduloE, a.recub, a.longitud, a.base, a.altura,
+                    a.opcionInercia, a.inercia, a.cargaMuerta, a.cargaViva, a.usaCargaTotal,
+                    a.factorMuerta, a.factorViva, a.calculaPesoPropio, a.pesoUnitario,
+                    a.familiaPerfil, a.designacionPerfil) ==
+           std::tie(b.material, b.fc, b.fy, b.moduloE, b.recub, b.longitud, b.base, b.altura,
+                    b.opcionInercia, b.inercia, b.cargaMuerta, b.cargaViva, b.usaCargaTotal,
+                    b.factorMuerta, b.factorViva, b.calculaPesoPropio, b.pesoUnitario,
+                    b.familiaPerfil, b.designacionPerfil);
+}
+
+bool MismaLosa(const Losa& a, const Losa& b) {
+    return std::tie(a.numero, a.bordes, a.lx, a.ly, a.cargaMuerta, a.cargaViva, a.lineaMuerta,
+                    a.lineaViva, a.espesor) == std::tie(b.numero, b.bordes, b.lx, b.ly,
+                                                        b.cargaMuerta, b.cargaViva, b.lineaMuerta,
+                                                        b.lineaViva, b.espesor);
+}
+
+bool MismoArchivoLosas(const ArchivoLosasDatos& a, const ArchivoLosasDatos& b) {
+    return std::tie(a.descripcion, a.numLosas, a.registrosExtra, a.extras) ==
+               std::tie(b.descripcion, b.numLosas, b.registrosExtra, b.extras) &&
+           std::equal(std::begin(a.cabecera), std::end(a.cabecera), std::begin(b.cabecera)) &&
+           std::equal(a.losas.begin(), a.losas.end(), b.losas.begin(), b.losas.end(), MismaLosa);
+}
+
+template <class T, class Igual>
+bool MismoOpcional(const std::optional<T>& a, const std::optional<T>& b, Igual igual) {
+    return a.has_value() == b.has_value() && (!a || igual(*a, *b));
+}
+
+// Whether a run of `a` and of `b` gives the same results: every input the analysis, the
+// design, the bars or the report's result tables read is equal. The beam's name and the
+// report's header and footer are labels the run never reads.
+bool MismoCalculo(const Proyecto& a, const Proyecto& b) {
+    const auto carga = [](const CargaConcentrada& x, const CargaConcentrada& y) {
+        return std::tie(x.vano, x.distancia, x.carga) == std::tie(y.vano, y.distancia, y.carga);
+    };
+    const auto nudo = [](const CargaNudo& x, const CargaNudo& y) {
+        return std::tie(x.nudo, x.fuerza, x.momento) == std::tie(y.nudo, y.fuerza, y.momento);
+    };
+    const auto asignacion = [](const AsignacionLosa& x, const AsignacionLosa& y) {
+        return std::tie(x.primera, x.segunda, x.espesorProm) ==
+               std::tie(y.primera, y.segunda, y.espesorProm);
+    };
+    const auto perfil = [](const PerfilAcero& x, const PerfilAcero& y) {
+        return std::tie(x.designacion, x.area, x.d, x.bf, x.ix) ==
+               std::tie(y.designacion, y.area, y.d, y.bf, y.ix);
+    };
+    return std::tie(a.numVanos, a.apoyoIzquierdo, a.apoyoDerecho, a.apoyosInteriores,
+                    a.archivoLosas, a.direccionViga, a.incluyePesoLosa) ==
+               std::tie(b.numVanos, b.apoyoIzquierdo, b.apoyoDerecho, b.apoyosInteriores,
+                        b.archivoLosas, b.direccionViga, b.incluyePesoLosa) &&
+           MismosDatos(a.datos, b.datos) &&
+           std::equal(a.vanos.begin(), a.vanos.end(), b.vanos.begin(), b.vanos.end(), MismoVano) &&
+           std::equal(a.cargas.begin(), a.cargas.end(), b.cargas.begin(), b.cargas.end(), carga) &&
+           std::equal(a.cargasNudo.begin(), a.cargasNudo.end(), b.cargasNudo.begin(),
+                      b.cargasNudo.end(), nudo) &&
+           std::equal(a.asignacion.begin(), a.asignacion.end(), b.asignacion.begin(),
+                      b.asignacion.end(), asignacion) &&
+           MismoOpcional(a.losas, b.losas, MismoArchivoLosas) &&
+           MismoOpcional(a.perfil, b.perfil, perfil);
+}
+
 EstadoDocumento ConDerivados(Proyecto p) {
     EstadoDocumento e;
     e.textoLosas = QString::fromStdString(ActualizaDerivados(p));
@@ -79,7 +151,28 @@ void Documento::Modifica(const QString& texto, const std::function<void(Proyecto
         despues.textoLosas = QString::fromStdString(ActualizaDerivados(despues.proyecto));
     else
         RecalculaFila(despues.proyecto, fila);
+    Registra(std::move(despues), texto, idFusion);
+}
+
+void Documento::Registra(EstadoDocumento despues, const QString& texto, int idFusion) {
+    if (alEmpezarEdicion_) {
+        FijaEstado(despues);
+        return;
+    }
     pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, idFusion));
+}
+
+void Documento::EmpiezaEdicion() { alEmpezarEdicion_ = estado_; }
+
+void Documento::TerminaEdicion(bool acepta, const QString& texto) {
+    if (!alEmpezarEdicion_) return;
+    EstadoDocumento antes = std::move(*alEmpezarEdicion_);
+    alEmpezarEdicion_.reset();
+    if (!acepta)
+        FijaEstado(antes);
+    else if (SalvaArchivo(antes.proyecto) != SalvaArchivo(estado_.proyecto) ||
+             !MismoCalculo(antes.proyecto, estado_.proyecto))
+        pila_.push(new ComandoProyecto(this, std::move(antes), estado_, texto, -1));
 }
 
 void Documento::Aplica(const QString& texto, Proyecto nuevo) {
@@ -91,12 +184,12 @@ void Documento::Aplica(const QString& texto, Proyecto derivado, const QString& t
     EstadoDocumento despues = estado_;
     despues.proyecto = std::move(derivado);
     despues.textoLosas = textoLosas;
-    pila_.push(new ComandoProyecto(this, estado_, std::move(despues), texto, -1));
+    Registra(std::move(despues), texto, -1);
 }
 
 void Documento::Actualiza() {
     estado_.textoLosas = QString::fromStdString(ActualizaDerivados(estado_.proyecto));
-    emit cambiado();
+    Notifica();
 }
 
 void Documento::Reemplaza(Proyecto p, const QString& ruta) {
@@ -105,6 +198,7 @@ void Documento::Reemplaza(Proyecto p, const QString& ruta) {
 }
 
 void Documento::Reemplaza(Proyecto derivado, const QString& textoLosas, const QString& ruta) {
+    alEmpezarEdicion_.reset();
     pila_.clear();
     estado_ = EstadoDocumento();
     estado_.proyecto = std::move(derivado);
@@ -115,7 +209,7 @@ void Documento::Reemplaza(Proyecto derivado, const QString& textoLosas, const QS
     ruta_ = ruta;
     guardado_ = SalvaArchivo(estado_.proyecto);
     pila_.setClean();
-    emit cambiado();
+    Notifica();
     if (!ruta.isEmpty()) emit archivoUsado(ruta);
 }
 
@@ -127,7 +221,7 @@ void Documento::MarcaGuardado(const QString& ruta) {
     ruta_ = ruta;
     guardado_ = SalvaArchivo(estado_.proyecto);
     pila_.setClean();
-    emit cambiado();
+    Notifica();
     emit archivoUsado(ruta);
 }
 
@@ -136,7 +230,7 @@ void Documento::FijaResultados(Resultados r) {
     proyectoCalculado_ = estado_.proyecto;
     OlvidaDetallado();
     ++generacion_;
-    emit cambiado();
+    Notifica();
 }
 
 void Documento::DescartaResultados() {
@@ -144,7 +238,7 @@ void Documento::DescartaResultados() {
     resultados_.reset();
     proyectoCalculado_.reset();
     OlvidaDetallado();
-    emit cambiado();
+    Notifica();
 }
 
 void Documento::OlvidaDetallado() {
@@ -156,7 +250,7 @@ void Documento::OlvidaDetallado() {
 const TablaDetallado& Documento::Detallado() {
     // Loading is a function of the results, like the derived values: no undo step.
     if (Disenado()) AbreDetallado(estado_.detallado, *proyectoCalculado_, *resultados_);
-    return estado_.detallado;
+    return DetalladoActual();
 }
 
 bool Documento::ModificaDetallado(const QString& texto, const CambioDetallado& cambio) {
@@ -169,6 +263,17 @@ bool Documento::ModificaDetallado(const QString& texto, const CambioDetallado& c
     return true;
 }
 
+void Documento::Notifica() {
+    vigentes_ =
+        resultados_ && proyectoCalculado_ && MismoCalculo(estado_.proyecto, *proyectoCalculado_);
+    emit cambiado();
+}
+
+const TablaDetallado& Documento::DetalladoActual() const {
+    static const TablaDetallado kVacia;
+    return vigentes_ ? estado_.detallado : kVacia;
+}
+
 void Documento::FijaEstado(const EstadoDocumento& e) {
     estado_ = e;
     // Bars of other results than the current ones are not brought back: the table is
@@ -177,7 +282,7 @@ void Documento::FijaEstado(const EstadoDocumento& e) {
         VaciaDetallado(estado_.detallado);
         estado_.epocaDetallado = epocaResultados_;
     }
-    emit cambiado();
+    Notifica();
 }
 
 }  // namespace trabelux

@@ -39,19 +39,21 @@ class Documento : public QObject {
 
     const Proyecto& ProyectoActual() const { return estado_.proyecto; }
     const QString& TextoLosas() const { return estado_.textoLosas; }
-    // The last run's results (even a stopped one), or nullptr.
-    const Resultados* UltimosResultados() const { return resultados_ ? &*resultados_ : nullptr; }
-    // The project as it was when the last results were set: the results describe that
-    // beam, whatever was edited since.
-    const Proyecto* ProyectoCalculado() const {
-        return proyectoCalculado_ ? &*proyectoCalculado_ : nullptr;
-    }
+    // The last run's results (even a stopped one), or nullptr. Results belong to the
+    // project they were computed from: while the project differs from it (apart from
+    // the beam's name and the report's header and footer, which no run reads) they are
+    // absent for everyone, and an undo back to that project brings them back.
+    const Resultados* UltimosResultados() const { return vigentes_ ? &*resultados_ : nullptr; }
+    // The project the results describe, or nullptr without current results.
+    const Proyecto* ProyectoCalculado() const { return vigentes_ ? &*proyectoCalculado_ : nullptr; }
+    // There are results, but of another state of the project: a new run is due.
+    bool ResultadosDesactualizados() const { return resultados_ && !vigentes_; }
     // Counts the results set so far, so a window can tell new results from those it shows.
     int GeneracionResultados() const { return generacion_; }
-    // Whether the last run finished without a stop and the project kept its spans since.
-    bool Calculado() const { return resultados_ && resultados_->Calculado(); }
+    // Whether the last run finished without a stop and its results describe the project.
+    bool Calculado() const { return vigentes_ && resultados_->Calculado(); }
     // Calculado() by an analysis-and-design run: there are bars to detail.
-    bool Disenado() const { return resultados_ && resultados_->Disenado(); }
+    bool Disenado() const { return vigentes_ && resultados_->Disenado(); }
     const QString& Ruta() const { return ruta_; }
     // Whether the project file would differ from the one last opened or saved: bar edits
     // (the file holds no bars) and undo steps back to the saved project leave it as it was.
@@ -70,6 +72,12 @@ class Documento : public QObject {
     // The same for a copy the step also brought up to date, with the slab transfer's text
     // it gave: nothing is computed again.
     void Aplica(const QString& texto, Proyecto derivado, const QString& textoLosas);
+    // A dialog that can be cancelled: from EmpiezaEdicion on, edits change the project at
+    // once (every window follows) but leave no undo step; TerminaEdicion(true) makes of
+    // them one undo step named `texto`, TerminaEdicion(false) puts the project back as it
+    // was when the edition began.
+    void EmpiezaEdicion();
+    void TerminaEdicion(bool acepta, const QString& texto);
     // The grid update: brings every derived value up to date in place. Derived values are
     // a function of the input, so this needs no undo step.
     void Actualiza();
@@ -86,12 +94,12 @@ class Documento : public QObject {
     void DescartaResultados();
 
     // The bars of the last completed design, loaded on first use after a run and kept with
-    // the user's edits until the results change (a new run, a span-count change or a
-    // deleted span, a new or opened project empty it). Empty when there is no design. The
-    // report and the detailing window read it.
+    // the user's edits until the results change (a new run, a new or opened project empty
+    // it); like the results, absent while the project differs from the one computed. Empty
+    // when there is no design. The report and the detailing window read it.
     const TablaDetallado& Detallado();
-    // The table as it stands, without loading it.
-    const TablaDetallado& DetalladoActual() const { return estado_.detallado; }
+    // The table as it stands, without loading it (empty while the results are absent).
+    const TablaDetallado& DetalladoActual() const;
     // One undoable edit of the bars (loaded first): `cambio` gets a copy of the table and
     // the project and results the bars are proposed for. Nothing happens without a design;
     // an edit that changes nothing leaves no undo step. False when nothing changed.
@@ -112,10 +120,17 @@ class Documento : public QObject {
 
   private:
     void OlvidaDetallado();
+    // An edit: one undo step, or a change in place during an edition.
+    void Registra(EstadoDocumento despues, const QString& texto, int idFusion);
+    // Every change ends here: decides whether the results describe the project, then
+    // tells the windows.
+    void Notifica();
 
     EstadoDocumento estado_;
+    std::optional<EstadoDocumento> alEmpezarEdicion_;  // set during an edition
     std::optional<Resultados> resultados_;
     std::optional<Proyecto> proyectoCalculado_;
+    bool vigentes_ = false;    // there are results and they describe the project
     int epocaResultados_ = 0;  // changes whenever the results are set or dropped
     ConfiguracionInforme configuracion_;
     int generacion_ = 0;

@@ -7,12 +7,12 @@ namespace trabelux {
 
 ComponeInforme InformeDelDocumento(Documento& doc) {
     return [&doc](SuperficiePagina& s) {
-        const ConfiguracionInforme& c = doc.ConfiguracionReporte();
-        const Resultados* r = doc.UltimosResultados();
-        const Proyecto* calculado = doc.ProyectoCalculado();
-        const Proyecto& p = r && calculado ? *calculado : doc.ProyectoActual();
+        ConfiguracionInforme c = doc.ConfiguracionReporte();
+        if (doc.ResultadosDesactualizados()) c.avisoResultados = kAvisoResultadosDesactualizados;
+        // Current results describe the project as it stands (header and footer included,
+        // which the report window edits after the run).
         const TablaDetallado* barras = c.refuerzo && doc.Disenado() ? &doc.Detallado() : nullptr;
-        Inicia(s, p, r, barras, c);
+        Inicia(s, doc.ProyectoActual(), doc.UltimosResultados(), barras, c);
     };
 }
 

@@ -187,8 +187,11 @@ Qt::ItemFlags ModeloVanos::flags(const QModelIndex& indice) const {
 
 QVariant ModeloVanos::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
     if (rol == Qt::ToolTipRole && orientacion == Qt::Horizontal) return AyudaColumna(seccion);
+    // The row headers are blank: the span number is in the first column already.
+    if (orientacion == Qt::Vertical)
+        return rol == Qt::ToolTipRole ? QVariant(QStringLiteral("Vano %1").arg(seccion + 1))
+                                      : QVariant();
     if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
-    if (orientacion == Qt::Vertical) return seccion + 1;
     const DatosGenerales& d = doc_->ProyectoActual().datos;
     const bool hormigon = d.material == kHormigon;
     switch (seccion) {

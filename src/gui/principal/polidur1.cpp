@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "archivos_qt.h"
+#include "comun/latin1.h"
 #include "comun/mensajes.h"
 #include "dialogos/cond_apoy.h"
 #include "dialogos/num_vanos.h"
@@ -92,6 +93,7 @@ void Polidur1::CreaControles() {
     nombreViga_ = new QLineEdit;
     nombreViga_->setObjectName(QStringLiteral("Text7"));
     nombreViga_->setMaximumWidth(140);
+    LimitaALatin1(nombreViga_);
     calculando_ = Etiqueta("Label4", QStringLiteral("C A L C U L A N D O . . ."));
     calculando_->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
     calculando_->hide();
@@ -143,7 +145,7 @@ void Polidur1::CreaControles() {
     capaVanos->addWidget(tabla_);
     connect(tabla_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& i) { AbrePanelLongitud(i.row()); });
-    connect(tabla_, &TablaVanos::eliminarFila, this, &Polidur1::EliminaFila);
+    connect(tabla_, &TablaVanos::eliminarFilas, this, &Polidur1::EliminaFilas);
     connect(tabla_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &Polidur1::PreguntaReemplazarColumna);
 
@@ -305,11 +307,25 @@ void Polidur1::PreguntaReemplazarColumna(int columna) {
     doc_->Modifica(tr("Datos globales"), [columna](Proyecto& p) { ReemplazaColumna(p, columna); });
 }
 
-void Polidur1::EliminaFila(int fila) {
-    if (enCalculo_ || doc_->ProyectoActual().vanos.size() <= 1) return;
-    doc_->Modifica(tr("Eliminar vano"), [fila](Proyecto& p) { EliminaVano(p, fila); });
-    // The results no longer describe this beam.
-    doc_->DescartaResultados();
+void Polidur1::EliminaFilas(const QList<int>& filas) {
+    // At least one span stays: deleting every row is refused without a word.
+    if (enCalculo_ || filas.isEmpty() ||
+        filas.size() >= static_cast<int>(doc_->ProyectoActual().vanos.size()))
+        return;
+    QStringList numeros;
+    for (int f : filas) numeros << QString::number(f + 1);
+    const QString pregunta =
+        filas.size() == 1 ? QStringLiteral("Quiere eliminar el vano %1?").arg(numeros.first())
+                          : QStringLiteral("Quiere eliminar los vanos %1 y %2?")
+                                .arg(numeros.mid(0, numeros.size() - 1).join(QStringLiteral(", ")),
+                                     numeros.last());
+    if (!Mensajes::PreguntaSiNo(this, pregunta, QStringLiteral("Eliminar vanos"))) return;
+    doc_->Modifica(filas.size() == 1 ? tr("Eliminar vano") : tr("Eliminar vanos"),
+                   [filas](Proyecto& p) {
+                       for (int k = static_cast<int>(filas.size()) - 1; k >= 0; --k)
+                           EliminaVano(p, filas[k]);
+                   });
+    tabla_->clearSelection();
 }
 
 }  // namespace trabelux

@@ -2,6 +2,7 @@
 // supports, the beam elevation, and every command of the menu.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -68,7 +69,10 @@ class Polidur1 : public QWidget {
     // Commands.
     void Nuevo();
     void Abrir();
+    // "&Salvar": asks for the file's name. "&Guardar" (Ctrl+S): writes over the project's
+    // own file, and asks only when it has none.
     bool Salvar();
+    bool Guardar();
     void ArchivoLosas();
     // "Exportar informe a PDF...": the report with the session's set-up, written
     // atomically to the file the user names; false when nothing was written.
@@ -114,7 +118,7 @@ class Polidur1 : public QWidget {
     void AbrePanelLongitud(int fila);
     void CierraPanelLongitud(bool aplicar);
     void PreguntaReemplazarColumna(int columna);
-    void EliminaFila(int fila);
+    void EliminaFilas(const QList<int>& filas);
     void AbreVentana(VentanaExterna v, bool actualizaDespues);
     bool TieneVentana(VentanaExterna v) const;
     void AdjuntaDialogos();
@@ -172,6 +176,7 @@ class Polidur1 : public QWidget {
     QAction* nuevo_ = nullptr;
     QAction* abrir_ = nullptr;
     QAction* salvar_ = nullptr;
+    QAction* guardar_ = nullptr;
     QAction* losas_ = nullptr;
     QAction* deshacer_ = nullptr;
     QAction* rehacer_ = nullptr;

@@ -59,7 +59,9 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     QAction* abrir = Accion(menuArchivos_, "Menu02", QStringLiteral("&Abrir"));
     abrir->setShortcut(QKeySequence::Open);
     QAction* salvar = Accion(menuArchivos_, "menu03", QStringLiteral("&Salvar"));
-    salvar->setShortcut(QKeySequence::Save);
+    // Ctrl+S writes over the project's own file; "&Salvar" always asks for the name.
+    QAction* guardar = Accion(menuArchivos_, "menu03g", QStringLiteral("&Guardar"));
+    guardar->setShortcut(QKeySequence::Save);
     vistaPreviaArchivo_ = Accion(menuArchivos_, "menu03a", QStringLiteral("&Print Preview"));
     QAction* pdf = Accion(menuArchivos_, "menu03b", QStringLiteral("Exportar informe a PDF..."));
     QAction* losas = Accion(menuArchivos_, "Menu04", QStringLiteral("Archivo de &Losas"));
@@ -68,6 +70,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     nuevo_ = nuevo;
     abrir_ = abrir;
     salvar_ = salvar;
+    guardar_ = guardar;
     losas_ = losas;
 
     // Undo and redo act on the project from anywhere in the frame; a cell or field being
@@ -118,6 +121,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     connect(nuevo, &QAction::triggered, this, &Polidur1::Nuevo);
     connect(abrir, &QAction::triggered, this, &Polidur1::Abrir);
     connect(salvar, &QAction::triggered, this, [this] { Salvar(); });
+    connect(guardar, &QAction::triggered, this, [this] { Guardar(); });
     connect(losas, &QAction::triggered, this, &Polidur1::ArchivoLosas);
     connect(pdf, &QAction::triggered, this, [this] { ExportaInformePdf(); });
     connect(termina, &QAction::triggered, this, &Polidur1::terminar);
@@ -157,7 +161,7 @@ void Polidur1::CreaBarra(QToolBar* barra) {
     const Boton botones[] = {
         {nuevo_, "document-new", QStyle::SP_FileIcon, "Nuevo"},
         {abrir_, "document-open", QStyle::SP_DialogOpenButton, "Abrir"},
-        {salvar_, "document-save", QStyle::SP_DialogSaveButton, "Salvar"},
+        {guardar_, "document-save", QStyle::SP_DialogSaveButton, "Guardar"},
         {nullptr, nullptr, {}, nullptr},
         {analisisDiseno_, "media-playback-start", QStyle::SP_MediaPlay, "Calcular"},
         {resultados_, "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView, "Resultados"},
@@ -218,7 +222,7 @@ void Polidur1::ActualizaMenus() {
     Habilita(menuCargas_, editable);
     Habilita(menuEditar_, libre);
     // The toolbar holds these actions too: they follow the menus they belong to.
-    for (QAction* a : {nuevo_, abrir_, salvar_}) a->setEnabled(libre);
+    for (QAction* a : {nuevo_, abrir_, salvar_, guardar_}) a->setEnabled(libre);
     losas_->setEnabled(editable);
     deshacer_->setEnabled(editable && doc_->Pila()->canUndo());
     rehacer_->setEnabled(editable && doc_->Pila()->canRedo());
@@ -242,7 +246,7 @@ bool Polidur1::PuedeDescartarCambios() {
     switch (Mensajes::PreguntaSiNoCancelar(
         this, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
         case Respuesta::Si:
-            return Salvar();
+            return Guardar();
         case Respuesta::No:
             return true;
         default:
@@ -309,6 +313,11 @@ bool Polidur1::Salvar() {
     return GuardaEn(ruta);
 }
 
+bool Polidur1::Guardar() {
+    tabla_->ConfirmaEdicion();
+    return doc_->Ruta().isEmpty() ? Salvar() : GuardaEn(doc_->Ruta());
+}
+
 bool Polidur1::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
@@ -351,6 +360,9 @@ void Polidur1::Analiza(bool soloAnalisis) {
     if (enCalculo_) return;
     tabla_->ConfirmaEdicion();
     if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
+    // The grid update first: the results are kept with the project they came from, and
+    // the next update must find nothing to change in it.
+    doc_->Actualiza();
     enCalculo_ = true;
     ActualizaMenus();
     etiquetaViga_->hide();

@@ -1,20 +1,21 @@
 #include "principal/tabla_vanos.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace trabelux {
 
-TablaVanos::TablaVanos(QWidget* padre) : QTableView(padre) {
+TablaVanos::TablaVanos(QWidget* padre) : Rejilla(padre) {
     setObjectName(QStringLiteral("DBGrid1"));
     // A double click belongs to the span-length panel; typing or F2 edits a cell.
-    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
-                    QAbstractItemView::SelectedClicked);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // Cells one at a time; whole rows, to delete them, from the row headers.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAlternatingRowColors(false);
-    verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setFixedWidth(fontMetrics().height());
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -30,20 +31,30 @@ void TablaVanos::setModel(QAbstractItemModel* modelo) {
     horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
 }
 
-void TablaVanos::ConfirmaEdicion() {
-    if (state() != QAbstractItemView::EditingState) return;
-    QWidget* editor = QApplication::focusWidget();
-    if (!editor || !isAncestorOf(editor)) return;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
+QList<int> TablaVanos::FilasElegidas() const {
+    QList<int> filas;
+    if (!selectionModel()) return filas;
+    for (const QModelIndex& i : selectionModel()->selectedRows()) filas.append(i.row());
+    std::sort(filas.begin(), filas.end());
+    return filas;
 }
 
 void TablaVanos::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Delete && currentIndex().isValid()) {
-        emit eliminarFila(currentIndex().row());
+    if (e->key() != Qt::Key_Delete || state() == QAbstractItemView::EditingState) {
+        Rejilla::keyPressEvent(e);
         return;
     }
-    QTableView::keyPressEvent(e);
+    e->accept();
+    const QList<int> filas = FilasElegidas();
+    if (!filas.isEmpty()) {
+        emit eliminarFilas(filas);
+        return;
+    }
+    // Only a cell the user sees chosen: a click in empty space chooses none.
+    const QModelIndex actual = currentIndex();
+    if (actual.isValid() && selectionModel()->isSelected(actual) &&
+        (model()->flags(actual) & Qt::ItemIsEditable))
+        model()->setData(actual, QString());
 }
 
 }  // namespace trabelux

@@ -1,21 +1,23 @@
-// The span grid's view (`DBGrid1`): a table that can commit a pending edit on demand and
-// turns the Delete key into a request to delete the current span.
+// The span grid's view (`DBGrid1`): the program's grid with the span numbers as row
+// headers. Delete asks to delete the spans whose whole rows are selected, or empties the
+// current cell where it can be typed into.
 #pragma once
 
-#include <QTableView>
+#include "comun/rejilla.h"
 
 namespace trabelux {
 
-class TablaVanos : public QTableView {
+class TablaVanos : public Rejilla {
     Q_OBJECT
   public:
     explicit TablaVanos(QWidget* padre = nullptr);
-    // Commits and closes the cell editor, if one is open (menus do this before they act).
-    void ConfirmaEdicion();
     void setModel(QAbstractItemModel* modelo) override;
+    // The spans (0-based rows) whose whole rows are selected, in order.
+    QList<int> FilasElegidas() const;
 
   signals:
-    void eliminarFila(int fila);
+    // Delete on whole rows: the caller asks and deletes.
+    void eliminarFilas(const QList<int>& filas);
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -28,6 +28,10 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     doc_ = new Documento(this);
     area_ = new QMdiArea;
     area_->setObjectName(QStringLiteral("AreaMDI"));
+    // The frame maximises every window it brings to the front (Enfrenta); left to itself
+    // the area would maximise, and so show again, a window hidden earlier when it passes
+    // the activation to it.
+    area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(area_);
 
     principal_ = new Polidur1(doc_);
@@ -48,12 +52,12 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
     // The detailing window, created once like the results; it shows and hides itself.
     refuerzo_ = new VigRefu(doc_);
-    QMdiSubWindow* subRefuerzo =
-        area_->addSubWindow(refuerzo_, Qt::SubWindow | Qt::FramelessWindowHint);
-    subRefuerzo->setObjectName(QStringLiteral("VentanaVigRefu"));
-    subRefuerzo->setAttribute(Qt::WA_DeleteOnClose, false);
-    subRefuerzo->hide();
-    principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { refuerzo_->Muestra(); });
+    subRefuerzo_ = area_->addSubWindow(refuerzo_, Qt::SubWindow | Qt::FramelessWindowHint);
+    subRefuerzo_->setObjectName(QStringLiteral("VentanaVigRefu"));
+    subRefuerzo_->setAttribute(Qt::WA_DeleteOnClose, false);
+    subRefuerzo_->hide();
+    principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { MuestraRefuerzo(); });
+    connect(refuerzo_, &VigRefu::cerrada, this, &TluxMDI::AlCerrarRefuerzo);
     // Results that were dropped (a new run, a new or opened project) are not shown.
     connect(doc_, &Documento::cambiado, this, [this] {
         if (!doc_->UltimosResultados() && subResultados_->isVisible()) RegresaAPrincipal();
@@ -70,20 +74,20 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     principal_->CreaBarra(barra);
     // The status bar: what the program is doing on the left, the last run on the right.
-    auto* ultimoCalculo = new QLabel(QStringLiteral("Sin calcular"));
-    ultimoCalculo->setObjectName(QStringLiteral("UltimoCalculo"));
-    statusBar()->addPermanentWidget(ultimoCalculo);
+    ultimoCalculo_ = new QLabel;
+    ultimoCalculo_->setObjectName(QStringLiteral("UltimoCalculo"));
+    statusBar()->addPermanentWidget(ultimoCalculo_);
     statusBar()->showMessage(QStringLiteral("Listo"));
     connect(principal_, &Polidur1::estado, statusBar(),
             [this](const QString& t) { statusBar()->showMessage(t); });
-    connect(principal_, &Polidur1::calculoTerminado, this, [this, ultimoCalculo](bool calculado) {
-        const QString hora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-        ultimoCalculo->setText((calculado ? QStringLiteral("Último cálculo terminado a las %1")
-                                          : QStringLiteral("Último cálculo detenido a las %1"))
-                                   .arg(hora));
+    connect(principal_, &Polidur1::calculoTerminado, this, [this](bool calculado) {
+        horaCalculo_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+        MuestraUltimoCalculo();
         statusBar()->showMessage(calculado ? QStringLiteral("Listo")
                                            : QStringLiteral("El cálculo se detuvo"));
     });
+    connect(doc_, &Documento::cambiado, this, &TluxMDI::MuestraUltimoCalculo);
+    MuestraUltimoCalculo();
     connect(principal_, &Polidur1::terminar, this, &QWidget::close);
     connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
     ActualizaTitulo();
@@ -105,6 +109,48 @@ QMdiSubWindow* TluxMDI::AgregaVentana(QWidget* ventana) {
     return sub;
 }
 
+void TluxMDI::MuestraUltimoCalculo() {
+    const Resultados* r = doc_->UltimosResultados();
+    const bool desactualizados = doc_->ResultadosDesactualizados();
+    ultimoCalculo_->setText(
+        desactualizados  ? QStringLiteral("Resultados desactualizados: calcule de nuevo")
+        : !r             ? QStringLiteral("Sin calcular")
+        : r->Calculado() ? QStringLiteral("Último cálculo terminado a las %1").arg(horaCalculo_)
+                         : QStringLiteral("Último cálculo detenido a las %1").arg(horaCalculo_));
+    // Stale results are a warning, in the colour of the program's warnings.
+    ultimoCalculo_->setStyleSheet(desactualizados ? QStringLiteral("color: rgb(192,0,0);")
+                                                  : QString());
+}
+
+// Maximising one sub-window restores the one maximised before: a window that comes back
+// to the front is maximised again, or it would show in its normal size over the others.
+void TluxMDI::Enfrenta(QMdiSubWindow* sub) {
+    sub->showMaximized();
+    area_->setActiveSubWindow(sub);
+    // A maximised sub-window writes its own caption into the frame's title, dropping the
+    // unsaved-changes mark: the frame's own title is put back.
+    ActualizaTitulo();
+}
+
+void TluxMDI::MuestraRefuerzo() {
+    QMdiSubWindow* activa = area_->activeSubWindow();
+    if (activa != subRefuerzo_) regresoRefuerzo_ = activa;
+    refuerzo_->Muestra();
+}
+
+// Back to the window the bars were opened from, if it is still up; the main window
+// otherwise. A window closed meanwhile (the report's) stays closed.
+void TluxMDI::AlCerrarRefuerzo() {
+    vistaEsperaRefuerzo_ = false;
+    QMdiSubWindow* destino = regresoRefuerzo_;
+    regresoRefuerzo_ = nullptr;
+    if (!destino || destino == subRefuerzo_ || destino->isHidden()) {
+        RegresaAPrincipal();
+        return;
+    }
+    Enfrenta(destino);
+}
+
 void TluxMDI::MuestraResultados() {
     const Resultados* r = doc_->UltimosResultados();
     if (!r) return;
@@ -113,22 +159,14 @@ void TluxMDI::MuestraResultados() {
         resultados_->Muestra(*doc_->ProyectoCalculado(), *r);
         generacionMostrada_ = doc_->GeneracionResultados();
     }
-    subResultados_->showMaximized();
-    area_->setActiveSubWindow(subResultados_);
     principal_->FijaResultadosVisibles(true);
-    // A maximised sub-window writes its own caption into the frame's title, dropping the
-    // unsaved-changes mark: the frame's own title is put back.
-    ActualizaTitulo();
+    Enfrenta(subResultados_);
 }
 
-// Activating a maximised sub-window restores the one that was maximised before, so the
-// main window is maximised again each time it comes back to the front.
 void TluxMDI::RegresaAPrincipal() {
     subResultados_->hide();
     principal_->FijaResultadosVisibles(false);
-    subPrincipal_->showMaximized();
-    area_->setActiveSubWindow(subPrincipal_);
-    ActualizaTitulo();
+    Enfrenta(subPrincipal_);
 }
 
 void TluxMDI::MuestraVistaPrevia() {
@@ -149,30 +187,27 @@ void TluxMDI::MuestraVistaPrevia() {
         vistaPrevia_->FijaAbreDetallado([this] {
             vistaEsperaRefuerzo_ = true;
             subVistaPrevia_->hide();
+            regresoRefuerzo_ = subVistaPrevia_;
             refuerzo_->Muestra();
         });
+        // The bars' "OK" brings the report back (a closing without it does not).
         connect(refuerzo_, &VigRefu::aceptada, this, [this] {
             if (!vistaEsperaRefuerzo_) return;
             vistaEsperaRefuerzo_ = false;
-            subVistaPrevia_->showMaximized();
-            area_->setActiveSubWindow(subVistaPrevia_);
+            subVistaPrevia_->show();
             vistaPrevia_->RegresaDeDetallado();
         });
     } else {
         vistaPrevia_->Activa();
     }
-    subVistaPrevia_->showMaximized();
-    area_->setActiveSubWindow(subVistaPrevia_);
-    ActualizaTitulo();  // the maximised window's caption must not replace the frame's
+    Enfrenta(subVistaPrevia_);
     QApplication::restoreOverrideCursor();
 }
 
 void TluxMDI::OcultaVistaPrevia() {
     if (!subVistaPrevia_ || !subVistaPrevia_->isVisible()) return;
     subVistaPrevia_->hide();
-    subPrincipal_->showMaximized();
-    area_->setActiveSubWindow(subPrincipal_);
-    ActualizaTitulo();
+    Enfrenta(subPrincipal_);
 }
 
 void TluxMDI::ActualizaTitulo() {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -36,7 +38,14 @@ class TluxMDI : public QMainWindow {
 
   private:
     void ActualizaTitulo();
+    // The right end of the status bar: the last run, or that its results no longer
+    // describe the project.
+    void MuestraUltimoCalculo();
+    // Brings a window of the frame to the front, maximised: every return goes through it.
+    void Enfrenta(QMdiSubWindow* sub);
     void MuestraResultados();
+    void MuestraRefuerzo();
+    void AlCerrarRefuerzo();
     void MuestraVistaPrevia();
     void OcultaVistaPrevia();
     void RegresaAPrincipal();
@@ -51,7 +60,12 @@ class TluxMDI : public QMainWindow {
     QMdiSubWindow* subVistaPrevia_ = nullptr;
     bool vistaEsperaRefuerzo_ = false;  // the report window waits for the bars' "OK"
     VigRefu* refuerzo_;
+    QMdiSubWindow* subRefuerzo_;
+    // The window the detailing window goes back to when it closes.
+    QPointer<QMdiSubWindow> regresoRefuerzo_;
     int generacionMostrada_ = -1;
+    QLabel* ultimoCalculo_;
+    QString horaCalculo_;  // when the last run ended
 };
 
 }  // namespace trabelux

@@ -1,9 +1,12 @@
 #include "reporte/panel_estilos.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "comun/mensajes.h"
 
@@ -38,6 +41,30 @@ QFont FuenteDe(const EstiloTexto& e) {
     return f;
 }
 
+// A font name whole on its button: on one line when it fits `ancho` pixels, otherwise on
+// two, split at the space that leaves the narrower widest line.
+QString NombreEnLineas(const QString& nombre, const QFontMetrics& fm, int ancho) {
+    QString mejor = nombre;
+    int anchoMejor = fm.horizontalAdvance(nombre);
+    if (anchoMejor <= ancho) return nombre;
+    for (auto i = nombre.indexOf(QLatin1Char(' ')); i >= 0;
+         i = nombre.indexOf(QLatin1Char(' '), i + 1)) {
+        const int w =
+            std::max(fm.horizontalAdvance(nombre.left(i)), fm.horizontalAdvance(nombre.mid(i + 1)));
+        if (w < anchoMejor) {
+            anchoMejor = w;
+            mejor = nombre.left(i) + QLatin1Char('\n') + nombre.mid(i + 1);
+        }
+    }
+    return mejor;
+}
+
+// Shows the font name kept in the button's tooltip as its width allows.
+void AjustaNombre(QPushButton* b) {
+    const int margen = 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+    b->setText(NombreEnLineas(b->toolTip(), b->fontMetrics(), b->width() - margen));
+}
+
 QPushButton* Boton(const QString& nombre) {
     auto* b = new QPushButton;
     b->setObjectName(nombre);
@@ -63,11 +90,20 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
         f.nombre = new QLabel(QString::fromLatin1(fp.nombre));
         // The two-word names take two lines in a narrow panel.
         f.nombre->setWordWrap(f.nombre->text().contains(QLatin1Char(' ')));
+        f.nombre->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Sub-Titulos")) +
+                                  4);
         rejilla->addWidget(f.nombre, r, 0);
         if (TieneFuente(fp.fila)) {
             f.fuente = Boton(QStringLiteral("Fuente") + n);
             f.tamano = Boton(QStringLiteral("Tamano") + n);
             f.efecto = Boton(QStringLiteral("Efecto") + n);
+            // The size and the effect take what their texts need; the name the rest.
+            f.tamano->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Tamaño")) +
+                                      12);
+            f.efecto->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Regular")) +
+                                      16);
+            f.fuente->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            f.fuente->installEventFilter(this);
             rejilla->addWidget(f.fuente, r, 1);
             rejilla->addWidget(f.tamano, r, 2);
             rejilla->addWidget(f.efecto, r, 3);
@@ -82,6 +118,7 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
         connect(f.color, &QPushButton::clicked, this, [this, fila = fp.fila] { EligeColor(fila); });
         ++r;
     }
+    rejilla->setColumnStretch(1, 1);
     capa->addLayout(rejilla);
     capa->addStretch();
     auto* boton = new QPushButton(QStringLiteral("&Aceptar"));
@@ -104,7 +141,8 @@ void PanelEstilos::MuestraFila(int fila) {
     const EstiloTexto& e = config_->estilos[fila];
     Fila& f = filas_[fila];
     if (f.fuente) {
-        f.fuente->setText(QString::fromStdString(e.fuente));
+        f.fuente->setToolTip(QString::fromStdString(e.fuente));
+        AjustaNombre(f.fuente);
         f.tamano->setText(QString::number(e.tamano));
         // The effect is written in the effects it names.
         QFont muestra = FuenteDe(e);
@@ -116,6 +154,12 @@ void PanelEstilos::MuestraFila(int fila) {
     const QColor c(e.color.r, e.color.g, e.color.b);
     f.color->setStyleSheet(QStringLiteral("background-color: %1").arg(c.name()));
     f.color->setToolTip(c.name());
+}
+
+bool PanelEstilos::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::Resize)
+        if (auto* b = qobject_cast<QPushButton*>(objeto)) AjustaNombre(b);
+    return QWidget::eventFilter(objeto, evento);
 }
 
 void PanelEstilos::EligeFuente(int fila) {

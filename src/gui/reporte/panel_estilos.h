@@ -29,6 +29,10 @@ class PanelEstilos : public QWidget {
     // The panel's button: back to the general set-up.
     void aceptado();
 
+  protected:
+    // The font buttons' resizing: a name that no longer fits its cell goes on two lines.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
   private:
     struct Fila {
         QLabel* nombre = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "comun/latin1.h"
 #include "documento/documento.h"
 #include "informe_qt.h"
 #include "reporte/panel_encabezado.h"
@@ -63,6 +65,7 @@ VigPrev::VigPrev(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     doc_->ConfiguracionReporte().diagramas = kDiagramasNinguno;
     rangoTodas_->setChecked(true);
     Activa();
+    connect(doc_, &Documento::cambiado, this, &VigPrev::AlCambiarDocumento);
 }
 
 VigPrev::~VigPrev() {
@@ -80,6 +83,8 @@ void VigPrev::CreaControles() {
     paneles_->setObjectName(QStringLiteral("Paneles"));
     general_ = CreaConfiguracionGeneral();
     panelEncabezado_ = new PanelEncabezado;
+    // The header and footer are kept in the project file.
+    for (auto* campo : panelEncabezado_->findChildren<QPlainTextEdit*>()) LimitaALatin1(campo);
     panelEstilos_ = new PanelEstilos(&doc_->ConfiguracionReporte());
     paneles_->addWidget(general_);
     paneles_->addWidget(panelEncabezado_);
@@ -92,7 +97,8 @@ void VigPrev::CreaControles() {
     connect(cierra, &QPushButton::clicked, this, &VigPrev::Regresa);
     auto* contenedor = new QWidget;
     contenedor->setLayout(izquierda);
-    contenedor->setFixedWidth(350);
+    // Room for the style panel's five columns with a font name of two words a line.
+    contenedor->setFixedWidth(380);
     capa->addWidget(contenedor);
 
     auto* derecha = new QVBoxLayout;

@@ -82,6 +82,10 @@ class VigPrev : public QWidget {
 
   private:
     void CreaControles();
+    // The options that need results follow them; the open report is composed again
+    // whenever the project or its results change (an undo, a run).
+    void MuestraEstadoCalculo();
+    void AlCambiarDocumento();
     QWidget* CreaConfiguracionGeneral();
     QWidget* CreaMarcoImprime();
     QWidget* CreaBarraControl();

@@ -33,10 +33,18 @@ double TwipsDeCampo(const QLineEdit* campo) {
 
 void VigPrev::Activa() {
     const Proyecto& p = doc_->ProyectoActual();
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     panelEncabezado_->Muestra(QString::fromStdString(p.encabezado),
                               QString::fromStdString(p.piePagina),
                               QString::fromStdString(p.nombreViga));
+    MuestraEstadoCalculo();
+    paneles_->setCurrentWidget(general_);
+    marcoImprime_->setEnabled(true);
+    barraControl_->setEnabled(true);
+    UpdatePreview();
+}
+
+void VigPrev::MuestraEstadoCalculo() {
+    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     const bool calculado = doc_->Calculado();
     const bool disenado = doc_->Disenado();
     if (!calculado) c.diagramas = kDiagramasNinguno;
@@ -45,10 +53,13 @@ void VigPrev::Activa() {
     listaDiagramas_->setCurrentIndex(c.diagramas);
     refuerzo_->setEnabled(disenado);
     refuerzo_->setChecked(c.refuerzo);
-    paneles_->setCurrentWidget(general_);
-    marcoImprime_->setEnabled(true);
-    barraControl_->setEnabled(true);
-    UpdatePreview();
+}
+
+void VigPrev::AlCambiarDocumento() {
+    if (!isVisible()) return;
+    MuestraEstadoCalculo();
+    paginaRecordada_ = PaginaActual();
+    Regenera(true);
 }
 
 void VigPrev::RegresaDeDetallado() { Regenera(false); }

@@ -11,29 +11,14 @@
 #include <algorithm>
 
 #include "documento/documento.h"
+#include "documento/informe_documento.h"
 #include "informe_qt.h"
-#include "reporte/inicia.h"
 #include "reporte/papel.h"
 #include "reporte/vig_prev.h"
 
 namespace trabelux {
 
-VigPrev::Composicion VigPrev::ComposicionDelDocumento() {
-    return [this](SuperficiePagina& s) {
-        const Proyecto& actual = doc_->ProyectoActual();
-        const Resultados* r = doc_->UltimosResultados();
-        if (!r || !doc_->ProyectoCalculado()) {
-            Inicia(s, actual, nullptr, nullptr, Configuracion());
-            return;
-        }
-        // The results describe the beam as analysed; the header and footer are edited
-        // here afterwards and belong to the project as it stands.
-        Proyecto calculado = *doc_->ProyectoCalculado();
-        calculado.encabezado = actual.encabezado;
-        calculado.piePagina = actual.piePagina;
-        Inicia(s, calculado, r, &doc_->Detallado(), Configuracion());
-    };
-}
+VigPrev::Composicion VigPrev::ComposicionDelDocumento() { return InformeDelDocumento(*doc_); }
 
 void VigPrev::FijaComposicion(Composicion c) {
     composicion_ = std::move(c);

@@ -59,9 +59,6 @@ SuperficieDiagrama::SuperficieDiagrama(Superficie tipo, const DatosDiagramas* da
     // The reactions surface has no probe; its labels stay hidden.
     const bool reacciones = tipo == Superficie::kReacciones;
     sonda_ = NuevaEtiqueta(this, reacciones ? "SondaReacciones" : cortante ? "Label9" : "Label10");
-    lectura_ = NuevaEtiqueta(this, reacciones ? "LecturaReacciones"
-                                   : cortante ? "LecturaCortante"
-                                              : "LecturaMomento");
     sonda_->move(6, 6);
 }
 
@@ -105,10 +102,7 @@ void SuperficieDiagrama::Sondea(QPointF pixel) {
     sonda_->show();
 }
 
-void SuperficieDiagrama::OcultaSonda() {
-    sonda_->hide();
-    lectura_->hide();
-}
+void SuperficieDiagrama::OcultaSonda() { sonda_->hide(); }
 
 void SuperficieDiagrama::mousePressEvent(QMouseEvent* evento) {
     Sondea(evento->position());
@@ -116,20 +110,12 @@ void SuperficieDiagrama::mousePressEvent(QMouseEvent* evento) {
 }
 
 void SuperficieDiagrama::mouseMoveEvent(QMouseEvent* evento) {
-    const auto v = ValorEn(evento->position());
-    if (!v) {
-        lectura_->hide();
-    } else {
-        lectura_->setText(ToQt(TextoSonda(MagnitudSuperficie(), *v)));
-        lectura_->adjustSize();
-        lectura_->move(width() - lectura_->width() - 6, 6);
-        lectura_->show();
-    }
+    Sondea(evento->position());
     QWidget::mouseMoveEvent(evento);
 }
 
 void SuperficieDiagrama::leaveEvent(QEvent* evento) {
-    lectura_->hide();
+    sonda_->hide();
     QWidget::leaveEvent(evento);
 }
 

@@ -1,6 +1,6 @@
 // One drawing surface of the results window (reactions, shear or moment): paints the beam,
 // its supports and the curve or the reactions from the pure geometry, and answers the probe
-// (a press) and the hover readout (mouse moves) with the value of the station found.
+// with the value of the station found under the mouse, as it moves or presses.
 #pragma once
 
 #include <QWidget>
@@ -39,11 +39,10 @@ class SuperficieDiagrama : public QWidget {
     };
     Geometria CalculaGeometria() const;
 
-    // Runs the probe for a press at `pixel`; shows or hides the probe label.
+    // Runs the probe for the mouse at `pixel`; shows or hides the probe's one label.
     void Sondea(QPointF pixel);
     void OcultaSonda();
     QLabel* EtiquetaSonda() const { return sonda_; }
-    QLabel* EtiquetaLectura() const { return lectura_; }
 
     // Paints so far; lets a test see that a redraw happened.
     int Dibujos() const { return dibujos_; }
@@ -67,7 +66,6 @@ class SuperficieDiagrama : public QWidget {
     Superficie tipo_;
     const DatosDiagramas* datos_;
     QLabel* sonda_;
-    QLabel* lectura_;
     int dibujos_ = 0;
 };
 
