@@ -1,6 +1,6 @@
 // A page surface that paints nothing: it measures text with fixed metrics and records
-// every primitive with its page, so tests and the command line's "report --text" can
-// read a composition exactly.
+// every primitive with its page, so tests can read a composition exactly. The command
+// line's "report --text" records through the PDF's metrics instead (render/grabadora_qt.h).
 #pragma once
 
 #include <string>
