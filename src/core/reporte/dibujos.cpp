@@ -36,6 +36,8 @@ constexpr double kNumerosRefuerzo = cotas_refuerzo::kMedioCanto + 150;
 // as its loads need).
 constexpr int kFilasValores = 2;
 constexpr int kFilasSinLimite = 1000;
+// How far a value may move right of its load, in its own widths.
+constexpr double kCorrimiento = 1.5;
 // A diagram: its largest ordinate, the room beyond it for the values, and the gap to the
 // row of node numbers under it.
 constexpr double kOrdenada = 1000;
@@ -299,29 +301,68 @@ void Flecha(DibujoPagina& d, Punto desde, Punto hasta, Color c) {
                Relleno::kSolido, c);
 }
 
-// Load values in rows above the arrows: from left to right, a value goes to the first row
-// where it does not touch its left neighbour. Returns the rows used; false in `cabe` when
-// some value found none of the `filas` rows free (it then goes to one more).
-int EscribeValores(DibujoPagina& d, const Letras& l, double yAbajo, int filas,
+// Load values in rows above the arrows, read left to right: with `k` rows, every k-th value
+// goes to the same row, each as near its load as the others of its row let it be (a value
+// moved off its load gets a thin line to it). The fewest rows, up to `filas`, that keep
+// every value within `corrimiento` of its widths from its load; false in `cabe` when even
+// `filas` rows do not. Returns the rows used.
+int EscribeValores(DibujoPagina& d, const Letras& l, double yAbajo, int filas, double corrimiento,
                    std::vector<TextoPagina> valores, double izquierda, double derecha, bool& cabe) {
     std::stable_sort(
         valores.begin(), valores.end(),
         [](const TextoPagina& a, const TextoPagina& b) { return a.ancla.x < b.ancla.x; });
+    const size_t n = valores.size();
+    if (n == 0) return 0;
     const double h = l.Alto();
-    std::vector<double> fin;
-    for (TextoPagina v : valores) {
-        const double w = l.Ancho(v.texto);
-        if (derecha - izquierda >= w)
-            v.ancla.x = std::clamp(v.ancla.x, izquierda + w / 2, derecha - w / 2);
-        size_t k = 0;
-        while (k < fin.size() && v.ancla.x - w / 2 < fin[k] + kAireTextos * h) ++k;
-        if (k == fin.size()) fin.push_back(0);
-        if (static_cast<int>(k) >= filas) cabe = false;
-        fin[k] = v.ancla.x + w / 2;
-        v.ancla.y = yAbajo - static_cast<double>(k + 1) * h;
+    const double aire = kAireTextos * h;
+    std::vector<double> anchos;
+    for (const TextoPagina& v : valores) anchos.push_back(l.Ancho(v.texto));
+
+    // Left edges of the values of one row: pushed right past their left neighbours, then
+    // pulled back left of their right neighbours and the right margin. The largest move.
+    std::vector<double> inicio(n);
+    auto coloca = [&](size_t k, size_t cuantas) {
+        double mayor = 0, fin = -1e300, ocupado = -aire;
+        for (size_t i = k; i < n; i += cuantas) ocupado += anchos[i] + aire;
+        // A row wider than the body cannot hold its values side by side.
+        if (ocupado > derecha - izquierda) return 1e300;
+        for (size_t i = k; i < n; i += cuantas) {
+            inicio[i] =
+                std::max(std::max(valores[i].ancla.x - anchos[i] / 2, izquierda), fin + aire);
+            fin = inicio[i] + anchos[i];
+        }
+        double limite = derecha;
+        size_t ultima = k + (n - 1 - k) / cuantas * cuantas;
+        for (size_t i = ultima;; i -= cuantas) {
+            inicio[i] = std::min(inicio[i], limite - anchos[i]);
+            limite = inicio[i] - aire;
+            mayor = std::max(mayor,
+                             std::fabs(inicio[i] + anchos[i] / 2 - valores[i].ancla.x) / anchos[i]);
+            if (i < cuantas || i - cuantas < k) break;
+        }
+        return mayor;
+    };
+    size_t filasUsadas = 1;
+    for (;; ++filasUsadas) {
+        double mayor = 0;
+        for (size_t k = 0; k < filasUsadas && k < n; ++k)
+            mayor = std::max(mayor, coloca(k, filasUsadas));
+        if (mayor <= corrimiento || filasUsadas >= n) break;
+        if (static_cast<int>(filasUsadas) >= filas) {
+            cabe = false;
+            if (static_cast<int>(filasUsadas) >= kFilasSinLimite) break;
+        }
+    }
+    for (size_t i = 0; i < n; ++i) {
+        TextoPagina v = valores[i];
+        const double x = v.ancla.x;
+        v.ancla = {inicio[i] + anchos[i] / 2,
+                   yAbajo - static_cast<double>(i % filasUsadas + 1) * h};
+        if (std::fabs(v.ancla.x - x) > anchos[i] / 2)
+            d.Linea({v.ancla.x, v.ancla.y + h}, {x, -kFlecha}, {0, v.color});
         d.textos.push_back(v);
     }
-    return static_cast<int>(fin.size());
+    return static_cast<int>(std::min(filasUsadas, n));
 }
 
 DibujoPagina GeometriaCargas(const SuperficiePagina& s, const Proyecto& p, const Tira& t, double x1,
@@ -387,9 +428,12 @@ DibujoPagina GeometriaCargas(const SuperficiePagina& s, const Proyecto& p, const
     }
     const double izquierda = s.Margen(kMargenIzquierda);
     const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
+    // A single span, which no strip can split further, takes as many rows as its values
+    // need, moved as far as they must.
+    const bool sola = t.primero == t.ultimo;
     const int filas =
-        EscribeValores(d, l, -kFlecha - 30, t.primero == t.ultimo ? kFilasSinLimite : kFilasValores,
-                       valores, izquierda, derecha, d.cabe);
+        EscribeValores(d, l, -kFlecha - 30, sola ? kFilasSinLimite : kFilasValores,
+                       sola ? kFilasSinLimite : kCorrimiento, valores, izquierda, derecha, d.cabe);
     d.cabe = NumerosYLongitudes(d, s, l, p, t, x, kNumerosCargas, false) && d.cabe;
     d.arriba = kFlecha + 30 + std::max(filas, 1) * h;
     d.abajo = kNumerosCargas + 2 * h;
@@ -506,7 +550,7 @@ void DibujaEnTiras(SuperficiePagina& s, const Proyecto& p, const CalculaTira& ca
     if (n == 0) return;
     const double izquierda = s.Margen(kMargenIzquierda);
     const double w = s.AnchoPagina() - izquierda - s.Margen(kMargenDerecha);
-    const double cuerpo = s.LimiteInferior() - s.Margen(kMargenArriba);
+    const double cuerpo = s.AltoCuerpo();
     // Across the body, as far in from its sides as a node's moment arc reaches.
     const double dentro = std::min(std::max(0.05 * w, kRadioMomento + 30), w / 4);
     const MarcoVigaPagina ancho{izquierda + dentro, izquierda + w - dentro, 0};
@@ -559,10 +603,10 @@ void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, c
                            const Proyecto& p, const Resultados& r, double escala, Color color) {
     const Magnitud m = tipo == 'M' ? Magnitud::kMomento : Magnitud::kCortante;
     const std::string nombre = tipo == 'M' ? "Diagrama de Momento" : "Diagrama de Cortante";
-    const double altoTitulo = AltoTitulo(s, c);
+    const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
     // The largest ordinate: 1000 twips, less where the body is not tall enough for the
     // diagram with its title, its values and its node numbers.
-    const double cuerpo = s.LimiteInferior() - s.Margen(kMargenArriba);
+    const double cuerpo = s.AltoCuerpo();
     const double libre =
         cuerpo - altoTitulo - kNumerosDiagrama - s.AltoTexto() - 2 * kHolguraDiagrama;
     const double ordenada = std::clamp(libre / 2, 100.0, kOrdenada);
@@ -604,8 +648,7 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
     const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
     const double h = s.AltoTexto();
     // A line of cells as tall as designed, or as the body when that is less.
-    const double altoLinea =
-        std::min(kAltoLineaSecciones, s.LimiteInferior() - s.Margen(kMargenArriba));
+    const double altoLinea = std::min(kAltoLineaSecciones, s.AltoCuerpo());
     // One scale for all, the largest that fits every outline in its cell.
     constexpr double kEscalaMayor = 40;  // twips per cm
     const double anchoMax =

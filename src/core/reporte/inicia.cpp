@@ -20,20 +20,30 @@ constexpr double kBajoTitulo = 200;
 // Gap between the reinforcement elevation and the cross-sections under it.
 constexpr double kSeparacionSecciones = 200;
 // A paragraph section keeps its title with this many lines of its text.
-constexpr int kLineasConTitulo = 2;
+constexpr int kLineasConTitulo = 3;
 
 // A title, its table and, when given, the note just under it. The title keeps with the
-// table's header and first rows (the whole table when it is short).
+// table's header and first rows (the whole table and its note when it is short).
 void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
              const TablaInforme& t, const char* nota = nullptr) {
     SetNormal(s, c);
     const TablaDispuesta tabla = DisponeTablaInforme(s, c, t);
-    s.AseguraEspacio(AltoTitulo(s, c) + s.AltoTexto() + tabla.AltoArranque());
+    // The whole short table when it fits a page under its title, else its first rows.
+    const double cabeza = AltoTitulo(s, c, titulo) + s.AltoTexto();
+    double junto = cabeza + tabla.AltoArranque(s.AltoCuerpo() - cabeza);
+    if (nota && tabla.Corta())
+        junto += s.AltoTexto() *
+                 static_cast<double>(s.Ajusta(nota,
+                                              s.AnchoPagina() - s.Margen(kMargenIzquierda) -
+                                                  s.Margen(kMargenDerecha) - 100,
+                                              s.Estilo())
+                                         .size());
+    s.AseguraEspacio(junto);
     SetSubTitle(s, c, titulo);
     s.Parrafo("");
     s.SetSangria(100, 100);
     s.SetBordeTabla(4);
-    s.MuestraTablaDispuesta(tabla);
+    s.MuestraTablaDispuesta(tabla, true);
     s.SetBordeTabla(0);
     SetNormal(s, c);
     // The note follows the table's last rule directly: the surface leaves no gap under a
@@ -45,7 +55,7 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
 void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
                   const std::vector<std::string>& parrafos, double sangria = 0) {
     SetNormal(s, c);
-    s.AseguraEspacio(AltoTitulo(s, c) + kLineasConTitulo * s.AltoTexto());
+    s.AseguraEspacio(AltoTitulo(s, c, titulo) + kLineasConTitulo * s.AltoTexto());
     SetSubTitle(s, c, titulo);
     s.SetSangria(sangria, sangria);
     for (const std::string& p : parrafos) s.Parrafo(p);
@@ -103,8 +113,12 @@ void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::
     SetNormal(s, c);
 }
 
-double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c) {
-    return s.AltoTexto() + s.AltoTexto(c.estilos[kEstiloSubtitulos]);
+double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
+                  const std::string& titulo) {
+    const EstiloTexto& estilo = c.estilos[kEstiloSubtitulos];
+    const double ancho = s.AnchoPagina() - s.Margen(kMargenIzquierda) - s.Margen(kMargenDerecha);
+    const size_t lineas = s.Ajusta(titulo, std::max(ancho, 1.0), estilo).size();
+    return s.AltoTexto() + s.AltoTexto(estilo) * static_cast<double>(lineas);
 }
 
 void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a) {

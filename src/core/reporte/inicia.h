@@ -48,8 +48,9 @@ void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* 
 // A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
 // the "Texto" style.
 void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo);
-// Height of a section title (its empty line and the title).
-double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c);
+// Height of a section title: its empty line and the title, wrapped as it prints.
+double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
+                  const std::string& titulo);
 
 // What the report prints in place of a part it cannot print: a title (none when empty)
 // and the text, one paragraph a line.

@@ -55,8 +55,11 @@ struct TablaDispuesta {
     std::vector<Bloque> bloques;
 
     // What must stand on one page with the title above it: the header and the first two
-    // rows, or the whole block when it has fewer than eight rows.
-    double AltoArranque(size_t bloque = 0) const;
+    // rows, or the whole block when it has fewer than eight rows and fits a body `cuerpo`
+    // twips tall.
+    double AltoArranque(double cuerpo, size_t bloque = 0) const;
+    // Whether the whole table goes on one page: a single block of fewer than eight rows.
+    bool Corta() const;
 };
 
 // What a printer cannot print near the paper's edges: the header and footer keep this far
@@ -84,6 +87,8 @@ class SuperficiePagina {
     void SetMargen(LadoMargen lado, double twips) { margenes_[lado] = twips; }
     // The lowest y the body may reach: page height less the bottom margin.
     double LimiteInferior() const;
+    // Height of the body between the margins.
+    double AltoCuerpo() const { return LimiteInferior() - margenes_[kMargenArriba]; }
     // Starts a new page unless a block `alto` twips tall fits below the current y (or the
     // current y is already at the top margin).
     void AseguraEspacio(double alto);
@@ -165,9 +170,10 @@ class SuperficiePagina {
                                 const std::string& cuerpo, double sangria,
                                 const EstiloTexto& estilo) const;
     // Prints a laid-out table at the current y. A block starts on a new page unless its
-    // AltoArranque fits; a row that does not fit goes to the next page under the header
-    // again, and the last row never goes there alone. y ends below the table.
-    void MuestraTablaDispuesta(const TablaDispuesta& t);
+    // AltoArranque fits (for the first block, unless the caller has seen to it with the
+    // title above: `arranqueVisto`); a row that does not fit goes to the next page under
+    // the header again, and the last row never goes there alone. y ends below the table.
+    void MuestraTablaDispuesta(const TablaDispuesta& t, bool arranqueVisto = false);
     // DisponeTabla with the current indent and style, then MuestraTablaDispuesta.
     void Tabla(const std::string& formato, const std::string& cabecera, const std::string& cuerpo);
 

@@ -65,13 +65,21 @@ std::vector<double> Reparte(const std::vector<double>& minimos,
 
 }  // namespace
 
-double TablaDispuesta::AltoArranque(size_t bloque) const {
+double TablaDispuesta::AltoArranque(double cuerpo, size_t bloque) const {
     if (bloque >= bloques.size()) return 0;
     const Bloque& b = bloques[bloque];
-    const size_t filas = b.altoFilas.size() < kFilasTablaCorta
-                             ? b.altoFilas.size()
-                             : std::min(kFilasJuntas, b.altoFilas.size());
-    return b.altoCabecera + std::accumulate(b.altoFilas.begin(), b.altoFilas.begin() + filas, 0.0);
+    auto alto = [&b](size_t filas) {
+        filas = std::min(filas, b.altoFilas.size());
+        return b.altoCabecera +
+               std::accumulate(b.altoFilas.begin(),
+                               b.altoFilas.begin() + static_cast<std::ptrdiff_t>(filas), 0.0);
+    };
+    const double entera = alto(b.altoFilas.size());
+    return b.altoFilas.size() < kFilasTablaCorta && entera <= cuerpo ? entera : alto(kFilasJuntas);
+}
+
+bool TablaDispuesta::Corta() const {
+    return bloques.size() == 1 && bloques[0].altoFilas.size() < kFilasTablaCorta;
 }
 
 TablaDispuesta SuperficiePagina::DisponeTabla(const std::string& formato,
@@ -229,11 +237,11 @@ void SuperficiePagina::PintaFilaTabla(const TablaDispuesta& t, const TablaDispue
     y_ += alto;
 }
 
-void SuperficiePagina::MuestraTablaDispuesta(const TablaDispuesta& t) {
+void SuperficiePagina::MuestraTablaDispuesta(const TablaDispuesta& t, bool arranqueVisto) {
     for (size_t k = 0; k < t.bloques.size(); ++k) {
         const TablaDispuesta::Bloque& b = t.bloques[k];
         if (k > 0) y_ += kEntreBloques;
-        AseguraEspacio(t.AltoArranque(k));
+        if (k > 0 || !arranqueVisto) AseguraEspacio(t.AltoArranque(AltoCuerpo(), k));
         PintaFilaTabla(t, b, b.cabecera, b.altoCabecera, t.estiloCabecera);
         size_t enPagina = 0;
         const size_t n = b.filas.size();
