@@ -1,6 +1,5 @@
 #include "comando_informe.h"
 
-#include <QDate>
 #include <cstdio>
 #include <sstream>
 
@@ -88,7 +87,7 @@ int ComandoInforme(const OpcionesInforme& o) {
     TablaDetallado detallado;
     if (r.Disenado()) MyLoad(detallado, *p, r);
     ConfiguracionInforme c = o.configuracion;
-    c.fecha = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    c.fecha = FechaInforme();
     const ComponeInforme compone = [&](SuperficiePagina& s) { Inicia(s, *p, &r, &detallado, c); };
 
     int estado = r.Calculado() ? 0 : 1;

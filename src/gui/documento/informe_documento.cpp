@@ -7,7 +7,8 @@ namespace trabelux {
 
 ComponeInforme InformeDelDocumento(Documento& doc) {
     return [&doc](SuperficiePagina& s) {
-        const ConfiguracionInforme& c = doc.ConfiguracionReporte();
+        ConfiguracionInforme c = doc.ConfiguracionReporte();
+        c.fecha = FechaInforme();
         const Resultados* r = doc.UltimosResultados();
         const Proyecto* calculado = doc.ProyectoCalculado();
         const Proyecto& p = r && calculado ? *calculado : doc.ProyectoActual();

@@ -36,7 +36,8 @@ void VigPrev::Activa() {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     panelEncabezado_->Muestra(QString::fromStdString(p.encabezado),
                               QString::fromStdString(p.piePagina),
-                              QString::fromStdString(p.nombreViga));
+                              QString::fromStdString(p.nombreViga),
+                              QString::fromStdString(p.calculo), QString::fromStdString(p.reviso));
     const bool calculado = doc_->Calculado();
     const bool disenado = doc_->Disenado();
     if (!calculado) c.diagramas = kDiagramasNinguno;
@@ -164,11 +165,16 @@ void VigPrev::CierraPanel(bool aplicaEncabezado) {
     if (aplicaEncabezado) {
         const std::string encabezado = panelEncabezado_->Encabezado().toStdString();
         const std::string pie = panelEncabezado_->Pie().toStdString();
+        const std::string calculo = panelEncabezado_->Calculo().toStdString();
+        const std::string reviso = panelEncabezado_->Reviso().toStdString();
         const Proyecto& p = doc_->ProyectoActual();
-        if (encabezado != p.encabezado || pie != p.piePagina)
+        if (encabezado != p.encabezado || pie != p.piePagina || calculo != p.calculo ||
+            reviso != p.reviso)
             doc_->Modifica(QStringLiteral("Encabezado y pie de pagina"), [&](Proyecto& q) {
                 q.encabezado = encabezado;
                 q.piePagina = pie;
+                q.calculo = calculo;
+                q.reviso = reviso;
             });
     }
     paneles_->setCurrentWidget(general_);

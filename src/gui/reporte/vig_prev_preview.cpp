@@ -22,16 +22,20 @@ VigPrev::Composicion VigPrev::ComposicionDelDocumento() {
     return [this](SuperficiePagina& s) {
         const Proyecto& actual = doc_->ProyectoActual();
         const Resultados* r = doc_->UltimosResultados();
+        ConfiguracionInforme c = Configuracion();
+        c.fecha = FechaInforme();
         if (!r || !doc_->ProyectoCalculado()) {
-            Inicia(s, actual, nullptr, nullptr, Configuracion());
+            Inicia(s, actual, nullptr, nullptr, c);
             return;
         }
-        // The results describe the beam as analysed; the header and footer are edited
-        // here afterwards and belong to the project as it stands.
+        // The results describe the beam as analysed; the header, footer and names are
+        // edited here afterwards and belong to the project as it stands.
         Proyecto calculado = *doc_->ProyectoCalculado();
         calculado.encabezado = actual.encabezado;
         calculado.piePagina = actual.piePagina;
-        Inicia(s, calculado, r, &doc_->Detallado(), Configuracion());
+        calculado.calculo = actual.calculo;
+        calculado.reviso = actual.reviso;
+        Inicia(s, calculado, r, &doc_->Detallado(), c);
     };
 }
 
