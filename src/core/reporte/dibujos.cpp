@@ -35,7 +35,6 @@ constexpr double kNumerosRefuerzo = cotas_refuerzo::kMedioCanto + 150;
 // Value rows over the loads of a strip of several spans (a single span takes as many
 // as its loads need).
 constexpr int kFilasValores = 2;
-constexpr int kFilasSinLimite = 1000;
 // How far a value may move right of its load, in its own widths.
 constexpr double kCorrimiento = 1.5;
 // A diagram: its largest ordinate, the room beyond it for the values, and the gap to the
@@ -303,11 +302,13 @@ void Flecha(DibujoPagina& d, Punto desde, Punto hasta, Color c) {
 
 // Load values in rows above the arrows, read left to right: with `k` rows, every k-th value
 // goes to the same row, each as near its load as the others of its row let it be (a value
-// moved off its load gets a thin line to it). The fewest rows, up to `filas`, that keep
-// every value within `corrimiento` of its widths from its load; false in `cabe` when even
-// `filas` rows do not. Returns the rows used.
-int EscribeValores(DibujoPagina& d, const Letras& l, double yAbajo, int filas, double corrimiento,
-                   std::vector<TextoPagina> valores, double izquierda, double derecha, bool& cabe) {
+// moved off its load gets a thin line to it). The fewest rows, up to `maximas`, that keep
+// every value within `corrimiento` of its widths from its load, else the fewest that hold
+// the values at all; false in `cabe` when that takes more than `filas` rows or moves a
+// value further. Returns the rows used.
+int EscribeValores(DibujoPagina& d, const Letras& l, double yAbajo, int filas, int maximas,
+                   double corrimiento, std::vector<TextoPagina> valores, double izquierda,
+                   double derecha, bool& cabe) {
     std::stable_sort(
         valores.begin(), valores.end(),
         [](const TextoPagina& a, const TextoPagina& b) { return a.ancla.x < b.ancla.x; });
@@ -342,17 +343,20 @@ int EscribeValores(DibujoPagina& d, const Letras& l, double yAbajo, int filas, d
         }
         return mayor;
     };
-    size_t filasUsadas = 1;
-    for (;; ++filasUsadas) {
+    auto mueve = [&](size_t cuantas) {
         double mayor = 0;
-        for (size_t k = 0; k < filasUsadas && k < n; ++k)
-            mayor = std::max(mayor, coloca(k, filasUsadas));
-        if (mayor <= corrimiento || filasUsadas >= n) break;
-        if (static_cast<int>(filasUsadas) >= filas) {
-            cabe = false;
-            if (static_cast<int>(filasUsadas) >= kFilasSinLimite) break;
-        }
-    }
+        for (size_t k = 0; k < cuantas && k < n; ++k) mayor = std::max(mayor, coloca(k, cuantas));
+        return mayor;
+    };
+    const size_t tope = std::clamp<size_t>(static_cast<size_t>(std::max(maximas, 1)), 1, n);
+    size_t filasUsadas = 0;
+    for (size_t k = 1; k <= tope && !filasUsadas; ++k)
+        if (mueve(k) <= corrimiento) filasUsadas = k;
+    for (size_t k = 1; k <= tope && !filasUsadas; ++k)
+        if (mueve(k) < 1e300) filasUsadas = k;
+    if (!filasUsadas) filasUsadas = tope;
+    const double mayor = mueve(filasUsadas);
+    if (static_cast<int>(filasUsadas) > filas || mayor > corrimiento) cabe = false;
     for (size_t i = 0; i < n; ++i) {
         TextoPagina v = valores[i];
         const double x = v.ancla.x;
@@ -428,15 +432,17 @@ DibujoPagina GeometriaCargas(const SuperficiePagina& s, const Proyecto& p, const
     }
     const double izquierda = s.Margen(kMargenIzquierda);
     const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
-    // A single span, which no strip can split further, takes as many rows as its values
-    // need, moved as far as they must.
+    // As many rows as the page holds at most; a single span, which no strip can split
+    // further, may take them all.
+    const double abajo = kNumerosCargas + 2 * h;
+    const int enPagina =
+        std::max(1, static_cast<int>((s.AltoCuerpo() - kFlecha - 30 - abajo) / std::max(h, 1.0)));
     const bool sola = t.primero == t.ultimo;
-    const int filas =
-        EscribeValores(d, l, -kFlecha - 30, sola ? kFilasSinLimite : kFilasValores,
-                       sola ? kFilasSinLimite : kCorrimiento, valores, izquierda, derecha, d.cabe);
+    const int filas = EscribeValores(d, l, -kFlecha - 30, sola ? enPagina : kFilasValores, enPagina,
+                                     kCorrimiento, valores, izquierda, derecha, d.cabe);
     d.cabe = NumerosYLongitudes(d, s, l, p, t, x, kNumerosCargas, false) && d.cabe;
     d.arriba = kFlecha + 30 + std::max(filas, 1) * h;
-    d.abajo = kNumerosCargas + 2 * h;
+    d.abajo = abajo;
     return d;
 }
 
