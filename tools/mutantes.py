@@ -94,6 +94,7 @@ MUTANTES = [
     ("analisis/estaciones.cpp", "xs[antesDe[c] + 2 * c + 1] = Simple(a + kPasoCarga);",
      "xs[antesDe[c] + 2 * c + 1] = Simple(a - kPasoCarga);"),
     ("analisis/estaciones.cpp", "espera = std::max(espera, pasadas);", "espera = pasadas;"),
+    ("analisis/estaciones.cpp", "if (!std::is_sorted(xs, xs + total)) std::sort(xs, xs + total);", ""),
     ("analisis/estaciones.cpp", "M -= 0.5 * w * x * x;", "M -= w * x * x;"),
     ("analisis/entrada.cpp", "if (a > e.longVano[i]) a = e.longVano[i];", ""),
     ("analisis/entrada.cpp", "if (n < 1 || n > kMaxVanos)", "if (n < 1 || n >= kMaxVanos)"),

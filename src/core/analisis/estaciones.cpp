@@ -234,7 +234,7 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         // step of each other, leave the abscissae unordered; every reader of the stations
         // (diagrams, probe, report, JSON) walks them left to right. The values below depend
         // on each station's x alone, so ordering the abscissae first is all it takes.
-        std::sort(xs, xs + total);
+        if (!std::is_sorted(xs, xs + total)) std::sort(xs, xs + total);
         int m = 0;
 
         // Then shear and moment. A bound of |V| and |M| over the span tells whether they
