@@ -132,16 +132,6 @@ void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const Avis
     SeccionTexto(s, c, a.titulo, {a.texto});
 }
 
-void MuestraTabla(SuperficiePagina& s, const std::string& formato, const std::string& cabecera,
-                  const std::string& cuerpo) {
-    s.Parrafo("");
-    s.SetSangria(100, 100);
-    s.SetTamanoLetra(10);
-    s.SetBordeTabla(4);
-    s.Tabla(formato, cabecera, cuerpo);
-    s.SetBordeTabla(0);
-}
-
 TablaDispuesta DisponeTablaInforme(const SuperficiePagina& s, const ConfiguracionInforme& c,
                                    const TablaInforme& t) {
     EstiloTexto estilo = c.estilos[kEstiloTexto];

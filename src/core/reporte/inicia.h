@@ -61,10 +61,9 @@ struct AvisoInforme {
 void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a);
 // The "Texto" style.
 void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c);
-// A table: an empty line, indents 100 and 100, size 10, ruled cells.
-void MuestraTabla(SuperficiePagina& s, const std::string& formato, const std::string& cabecera,
-                  const std::string& cuerpo);
-// The table of MuestraTabla laid out for the surface's page, in the "Texto" style.
+// A report table laid out for the surface's page: from an indent of 100, in the "Texto"
+// style at 10 points (smaller where the page needs it). The report prints it after an
+// empty line, its cells ruled.
 TablaDispuesta DisponeTablaInforme(const SuperficiePagina& s, const ConfiguracionInforme& c,
                                    const TablaInforme& t);
 
