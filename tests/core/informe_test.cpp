@@ -281,7 +281,7 @@ TEST(Inicia, DesignBasesStateWhatTheRunApplied) {
 TEST(DibujosInforme, NothingIsLeftOutOfALongBeam) {
     const ConfiguracionInforme c;
     for (int n = 1; n <= kMaxVanos; ++n)
-        for (int cargas = 0; cargas <= kMaxCargasPorVano; cargas += n % 4 + 1) {
+        for (int cargas = 0; cargas <= kMaxCargasPorVano; ++cargas) {
             SCOPED_TRACE(std::to_string(n) + " vanos, " + std::to_string(cargas) + " cargas");
             const VigaCalculada v = Viga(n, cargas, static_cast<unsigned>(100 * n + cargas));
             const Proyecto& p = v.p;
