@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Mutation check of the core tests: applies each mutation of a fixed list to src/core
-(one at a time), rebuilds core_tests in build-mut/ and runs them; a mutant is killed when
-the build or a test fails. Every file is restored after its mutant. Prints the survivors
+(one at a time), rebuilds core_tests and render_tests (which hold the report's goldens) in
+build-mut/ and runs them; a mutant is killed when the build or a test fails. Every file is restored after its mutant. Prints the survivors
 and the share killed, and leaves build-mut/mutantes.json: which tests killed each mutant. Slow (a rebuild per mutant): not part of CI.
 
 Usage: tools/mutantes.py [--lista] [SUBSTRING...]   (only mutants whose file or text match)
@@ -94,6 +94,7 @@ MUTANTES = [
     ("analisis/estaciones.cpp", "xs[antesDe[c] + 2 * c + 1] = Simple(a + kPasoCarga);",
      "xs[antesDe[c] + 2 * c + 1] = Simple(a - kPasoCarga);"),
     ("analisis/estaciones.cpp", "espera = std::max(espera, pasadas);", "espera = pasadas;"),
+    ("analisis/estaciones.cpp", "if (!std::is_sorted(xs, xs + total)) std::sort(xs, xs + total);", ""),
     ("analisis/estaciones.cpp", "M -= 0.5 * w * x * x;", "M -= w * x * x;"),
     ("analisis/entrada.cpp", "if (a > e.longVano[i]) a = e.longVano[i];", ""),
     ("analisis/entrada.cpp", "if (n < 1 || n > kMaxVanos)", "if (n < 1 || n >= kMaxVanos)"),
@@ -174,19 +175,24 @@ def construye():
                         "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O1",
                         "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True,
                        capture_output=True)
-    return corre(["cmake", "--build", BUILD, "-j2", "--target", "core_tests"], 900)
+    return corre(["cmake", "--build", BUILD, "-j2", "--target", "core_tests", "render_tests"], 900)
 
 
 def pruebas():
-    """Exit status of core_tests and the tests that failed."""
-    try:
-        p = subprocess.run([os.path.join(BUILD, "bin", "core_tests"), "--gtest_brief=1"],
-                           cwd=RAIZ, capture_output=True, text=True, timeout=300)
-    except subprocess.TimeoutExpired:
-        return -1, {"(timeout)"}
-    fallidas = {l.split()[3] for l in p.stdout.splitlines()
-                if l.startswith("[  FAILED  ]") and len(l.split()) > 3 and "." in l.split()[3]}
-    return p.returncode, fallidas
+    """Exit status of core_tests and render_tests (offscreen) and the tests that failed."""
+    estado, fallidas = 0, set()
+    entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen",
+                   XDG_RUNTIME_DIR=os.path.join(BUILD, "tests", "render"))
+    for binario in ("core_tests", "render_tests"):
+        try:
+            p = subprocess.run([os.path.join(BUILD, "bin", binario), "--gtest_brief=1"],
+                               cwd=RAIZ, capture_output=True, text=True, timeout=300, env=entorno)
+        except subprocess.TimeoutExpired:
+            return -1, {"(timeout)"}
+        estado = estado or p.returncode
+        fallidas |= {l.split()[3] for l in p.stdout.splitlines()
+                     if l.startswith("[  FAILED  ]") and len(l.split()) > 3 and "." in l.split()[3]}
+    return estado, fallidas
 
 
 def main():

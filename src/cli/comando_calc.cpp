@@ -9,6 +9,7 @@
 #include "archivos_qt.h"
 #include "detallado/detallado.h"
 #include "json.h"
+#include "reporte/secciones.h"
 #include "reporte/tablas_resultados.h"
 #include "tabla_texto.h"
 #include "texto/numeros.h"
@@ -24,7 +25,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.Abre();
     j.Texto("beam", p.nombreViga);
     j.Entero("spans", p.numVanos);
-    j.Logico("design", !o.soloAnalisis);
+    j.Logico("design", !o.soloAnalisis);  // the effective choice: false for a steel beam
     j.Texto("status", r.Calculado() ? "ok" : "stopped");
     if (r.Calculado())
         j.Nulo("message");
@@ -163,9 +164,20 @@ Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefue
     return Calcula(p, opciones);
 }
 
-int ComandoCalc(const OpcionesCalc& o) {
-    std::optional<Proyecto> p = CargaProyecto(o.proyecto);
+bool SoloAnalisis(const Proyecto& p, bool pedido, const std::string& opciones) {
+    if (pedido || AdmiteDiseno(p)) return pedido;
+    if (!opciones.empty())
+        Error("Nota: el diseño se aplica solo a vigas de Hormigon; la viga de " +
+              NombreMaterial(p.datos.material) + " se analiza sin diseño y se ignora " + opciones +
+              ".");
+    return true;
+}
+
+int ComandoCalc(const OpcionesCalc& opciones) {
+    std::optional<Proyecto> p = CargaProyecto(opciones.proyecto);
     if (!p) return 2;
+    OpcionesCalc o = opciones;
+    o.soloAnalisis = SoloAnalisis(*p, o.soloAnalisis, o.opcionDoble);
     Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
     std::string salida = o.json ? SalidaJson(*p, r, o) : SalidaTexto(*p, r, o);
     std::fwrite(salida.data(), 1, salida.size(), stdout);

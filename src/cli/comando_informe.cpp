@@ -5,9 +5,9 @@
 
 #include "comando_calc.h"
 #include "detallado/detallado.h"
+#include "grabadora_qt.h"
 #include "informe_qt.h"
 #include "reporte/inicia.h"
-#include "reporte/superficie_grabadora.h"
 #include "texto/numeros.h"
 
 namespace trabelux::cli {
@@ -73,26 +73,35 @@ bool LeeOpcionInforme(const std::string& a, OpcionesInforme& o, std::string& err
 }
 
 int ComandoInforme(const OpcionesInforme& o) {
+    if (!MargenesDejanCuerpo(o.configuracion)) {
+        std::fprintf(stderr, "%s\n", kMensajeMargenSinCuerpo);
+        return 2;
+    }
     std::optional<Proyecto> p = CargaProyecto(o.proyecto);
     if (!p) return 2;
-    Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
+    std::string opcionesDiseno = o.opcionDoble;
+    if (o.configuracion.refuerzo)
+        opcionesDiseno += (opcionesDiseno.empty() ? "" : " y ") + std::string("--reinforcement");
+    const bool soloAnalisis = SoloAnalisis(*p, o.soloAnalisis, opcionesDiseno);
+    Resultados r = CalculaProyecto(*p, soloAnalisis, o.dobleRefuerzo);
     TablaDetallado detallado;
     if (r.Disenado()) MyLoad(detallado, *p, r);
-    const ComponeInforme compone = [&](SuperficiePagina& s) {
-        Inicia(s, *p, &r, &detallado, o.configuracion);
-    };
+    ConfiguracionInforme c = o.configuracion;
+    c.fecha = FechaInforme();
+    const ComponeInforme compone = [&](SuperficiePagina& s) { Inicia(s, *p, &r, &detallado, c); };
 
     int estado = r.Calculado() ? 0 : 1;
     if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.mensaje.c_str());
     if (o.texto) {
-        SuperficieGrabadora s;
-        ComponeDocumento(s, *p, &r, &detallado, o.configuracion);
+        // Recorded through the PDF's fonts: the same pages and positions the PDF has.
+        GrabadoraQt s;
+        ComponeDocumento(s, *p, &r, &detallado, c);
         const std::string texto = s.Volcado();
         std::fwrite(texto.data(), 1, texto.size(), stdout);
         return estado;
     }
     int paginas = 0;
-    const std::string error = EscribeInformePdf(o.salida, o.configuracion, compone, &paginas);
+    const std::string error = EscribeInformePdf(o.salida, c, compone, &paginas);
     if (!error.empty()) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;

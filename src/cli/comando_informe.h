@@ -13,6 +13,7 @@ struct OpcionesInforme {
     std::string salida;  // the PDF; not needed with `texto`
     bool soloAnalisis = false;
     bool dobleRefuerzo = false;
+    std::string opcionDoble;  // the --double option as given, empty when not given
     bool texto = false;
     ConfiguracionInforme configuracion;
 };

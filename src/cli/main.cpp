@@ -44,18 +44,18 @@ int Uso(const std::string& error = {}) {
 // option that is none of them, left to the command; a second file name sets `error`.
 template <class Opciones>
 bool LeeArgumentoComun(const std::string& a, Opciones& o, std::string& error) {
-    if (a == "--analysis-only")
+    if (a == "--analysis-only") {
         o.soloAnalisis = true;
-    else if (a == "--double=yes")
-        o.dobleRefuerzo = true;
-    else if (a == "--double=no")
-        o.dobleRefuerzo = false;
-    else if (!a.empty() && a[0] == '-')
+    } else if (a == "--double=yes" || a == "--double=no") {
+        o.dobleRefuerzo = a == "--double=yes";
+        o.opcionDoble = a;
+    } else if (!a.empty() && a[0] == '-') {
         return false;
-    else if (o.proyecto.empty())
+    } else if (o.proyecto.empty()) {
         o.proyecto = a;
-    else
+    } else {
         error = "Sobra el argumento: " + a;
+    }
     return true;
 }
 

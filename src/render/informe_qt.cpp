@@ -1,6 +1,7 @@
 #include "informe_qt.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -62,6 +63,10 @@ class SuperficieRango : public SuperficieQt {
 };
 
 }  // namespace
+
+std::string FechaInforme() {
+    return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+}
 
 QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c) {
     if (codigo == kPapelPersonalizado) {

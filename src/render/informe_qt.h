@@ -18,6 +18,9 @@ namespace trabelux {
 // the code names no paper.
 QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c);
 
+// Today's date as the report's title block prints it ("15/03/2024").
+std::string FechaInforme();
+
 // What writes the report onto a surface whose document has been started; the caller
 // finishes it.
 using ComponeInforme = std::function<void(SuperficiePagina&)>;

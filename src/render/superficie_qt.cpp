@@ -9,7 +9,6 @@ namespace trabelux {
 namespace {
 
 constexpr double kTwipsPorPulgada = 1440;
-constexpr double kTwipsPorPunto = 20;
 // Spacing of the hatch lines of a hatched fill.
 constexpr double kPasoRayado = 60;
 
@@ -22,11 +21,6 @@ QPolygonF PoligonoQt(const Poligonal& puntos) {
     return p;
 }
 
-bool MismoEstilo(const EstiloTexto& a, const EstiloTexto& b) {
-    return a.fuente == b.fuente && a.tamano == b.tamano && a.negrita == b.negrita &&
-           a.cursiva == b.cursiva && a.subrayado == b.subrayado && a.tachado == b.tachado;
-}
-
 }  // namespace
 
 SuperficieQt::SuperficieQt(QPagedPaintDevice* dispositivo) : dispositivo_(dispositivo) {}
@@ -37,28 +31,11 @@ SuperficieQt::~SuperficieQt() {
     if (pintor_.isActive()) pintor_.end();
 }
 
-const SuperficieQt::FuenteMedida& SuperficieQt::Fuente(const EstiloTexto& estilo) const {
-    if (!fuente_ || !MismoEstilo(fuente_->estilo, estilo)) {
-        QFont f(QString::fromStdString(estilo.fuente));
-        // Sizes in twips: the painter's scale turns them into device pixels.
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(estilo.tamano * kTwipsPorPunto))));
-        f.setBold(estilo.negrita);
-        f.setItalic(estilo.cursiva);
-        f.setUnderline(estilo.subrayado);
-        f.setStrikeOut(estilo.tachado);
-        f.setHintingPreference(QFont::PreferNoHinting);
-        fuente_.emplace(FuenteMedida{estilo, f, QFontMetricsF(f)});
-    }
-    return *fuente_;
-}
-
 double SuperficieQt::MideTexto(const std::string& texto, const EstiloTexto& estilo) const {
-    return Fuente(estilo).metricas.horizontalAdvance(QString::fromStdString(texto));
+    return metricas_.Ancho(texto, estilo);
 }
 
-double SuperficieQt::AltoLinea(const EstiloTexto& estilo) const {
-    return Fuente(estilo).metricas.height();
-}
+double SuperficieQt::AltoLinea(const EstiloTexto& estilo) const { return metricas_.Alto(estilo); }
 
 void SuperficieQt::PintaPagina(int pagina) {
     if (dispositivo_) {
@@ -92,10 +69,9 @@ void SuperficieQt::PintaFin() {
 void SuperficieQt::PintaTexto(double x, double y, const std::string& texto,
                               const EstiloTexto& estilo) {
     if (!pintor_.isActive()) return;
-    const FuenteMedida& f = Fuente(estilo);
-    pintor_.setFont(f.fuente);
+    pintor_.setFont(metricas_.Fuente(estilo));
     pintor_.setPen(ColorQt(estilo.color));
-    pintor_.drawText(QPointF(x, y + f.metricas.ascent()), QString::fromStdString(texto));
+    pintor_.drawText(QPointF(x, y + metricas_.Ascenso(estilo)), QString::fromStdString(texto));
 }
 
 void SuperficieQt::Pluma(const Trazo& trazo) {

@@ -3,14 +3,11 @@
 // Coordinates stay in twips: the painter is scaled to the device's resolution.
 #pragma once
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPicture>
-#include <memory>
-#include <optional>
 #include <vector>
 
+#include "metricas_qt.h"
 #include "reporte/superficie.h"
 
 class QPagedPaintDevice;
@@ -48,14 +45,6 @@ class SuperficieQt : public SuperficiePagina {
     void PintaFin() override;
 
   private:
-    // The font of a style, with its metrics; the last one is kept, since styles change
-    // far less often than texts are measured.
-    struct FuenteMedida {
-        EstiloTexto estilo;
-        QFont fuente;
-        QFontMetricsF metricas{QFont()};
-    };
-    const FuenteMedida& Fuente(const EstiloTexto& estilo) const;
     void Rellena(const QPainterPath& forma, Relleno relleno, Color color);
     void Pluma(const Trazo& trazo);
 
@@ -63,7 +52,7 @@ class SuperficieQt : public SuperficiePagina {
     std::vector<QPicture> imagenes_;
     QPainter pintor_;
     bool correcto_ = true;
-    mutable std::optional<FuenteMedida> fuente_;
+    MetricasQt metricas_;
 };
 
 }  // namespace trabelux

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analisis/calcula.h"
+#include "analisis/estaciones.h"
 #include "archivos/proyecto_vcw.h"
 #include "modelo/derivados.h"
 #include "modelo/proyecto.h"
@@ -129,6 +130,21 @@ TEST(Equilibrio, RandomBeamsBalanceTheirLoadsAndAgreeWithTheirEndForces) {
                     << "beam " << viga << ", span " << i + 1 << ", x = " << x;
                 ASSERT_NEAR(d.momento[k], M, kTolerancia * escalaVano)
                     << "beam " << viga << ", span " << i + 1 << ", x = " << x;
+            }
+            // Left to right whatever order the loads were typed in; the two stations of a
+            // load that shares its place with no other stand side by side.
+            ASSERT_TRUE(std::is_sorted(d.x.begin(), d.x.end()))
+                << "beam " << viga << ", span " << i + 1;
+            for (const CargaConcentrada& c : p.cargas) {
+                const float a = static_cast<float>(std::clamp(c.distancia, 0.0, L));
+                if (c.vano != i + 1 ||
+                    std::count_if(p.cargas.begin(), p.cargas.end(), [&](const CargaConcentrada& o) {
+                        return o.vano == c.vano && static_cast<float>(o.distancia) == a;
+                    }) > 1)
+                    continue;
+                const auto izquierda = std::upper_bound(d.x.begin(), d.x.end(), a) - 1;
+                ASSERT_EQ(*izquierda, a);
+                EXPECT_EQ(*(izquierda + 1), static_cast<float>(a + kPasoCarga)) << "beam " << viga;
             }
             EXPECT_NEAR(d.cortante.front(), f.cortanteI, kTolerancia * escalaVano);
             EXPECT_NEAR(d.momento.front(), -f.momentoI, kTolerancia * escalaVano);

@@ -111,6 +111,7 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
         p.cargasNudo = {{4, 1.0 / 7.0, -2.5}, {0, 9, 9}, {1, 0, 1e-9}};
         p.cargas = {{3, 1.0 / 3.0, 1.0 / 7.0}, {1, 0, 2}, {1, 5, 0.5}, {3, 0.1, 1}};
         p.encabezado = "Proyecto: edificio, nivel 2, eje B";
+        p.reviso = "Ing. María Núñez";  // only one of the two names
         ActualizaDerivados(p);
         proyectos.push_back(p);
     }
@@ -132,6 +133,8 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
         p.direccionViga = "Y";
         p.incluyePesoLosa = false;
         p.asignacion = {{1, 2, 0.135}, {0, 3, 1.0 / 3.0}};
+        p.calculo = "Ing. M. Quispe";  // the names follow the slab assignment
+        p.reviso = "Ing. R. Díaz";
         ActualizaDerivados(p);
         proyectos.push_back(p);
     }
@@ -148,7 +151,7 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
         const DatosGenerales& d = p.datos;
         return std::tie(p.nombreViga, p.encabezado, d.familiaPerfil, d.designacionPerfil, d.base,
                         d.longitud, d.usaCargaTotal, p.apoyoIzquierdo, p.apoyoDerecho,
-                        p.apoyosInteriores, p.archivoLosas, p.direccionViga);
+                        p.apoyosInteriores, p.archivoLosas, p.direccionViga, p.calculo, p.reviso);
     };
     for (size_t k = 0; k < proyectos.size(); ++k) {
         std::string primera = SalvaArchivo(proyectos[k]);
@@ -181,6 +184,7 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
 TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     Proyecto p = Lee(LeeDatos("antiguo.vcw"));
     EXPECT_EQ(p.nombreViga, "VIGA EJE 3");
+    EXPECT_EQ(p.calculo + p.reviso, "");
     ASSERT_EQ(p.numVanos, 3);
     ASSERT_EQ(p.vanos.size(), 3u);
     EXPECT_EQ(std::tie(p.datos.fc, p.datos.recub, p.datos.cargaMuerta, p.datos.cargaViva,

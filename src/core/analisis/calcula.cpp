@@ -65,9 +65,11 @@ std::string Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo
     if (!(e.fc > 0)) return "F'c debe ser mayor que cero";
     if (!(e.fy > 0.0f)) return "Fy debe ser mayor que cero";
     if (std::string fuera = VerificaUnidadesDiseno(r); !fuera.empty()) return fuera;
-    const std::function<bool()> aceptaDoble = [&opciones] {
-        return opciones.preguntaRefuerzoDoble &&
-               opciones.preguntaRefuerzoDoble(kPreguntaRefuerzoDoble);
+    const std::function<bool()> aceptaDoble = [&opciones, &r] {
+        const bool acepta = opciones.preguntaRefuerzoDoble &&
+                            opciones.preguntaRefuerzoDoble(kPreguntaRefuerzoDoble);
+        r.refuerzoDoble = r.refuerzoDoble || acepta;
+        return acepta;
     };
     std::string mensaje = DisenaVanos(e, r, aceptaDoble);
     if (mensaje.empty()) mensaje = DisenaApoyos(e, r, aceptaDoble);
@@ -81,6 +83,8 @@ std::string Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo
 }
 
 }  // namespace
+
+bool AdmiteDiseno(const Proyecto& p) { return p.datos.material == kHormigon; }
 
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     Resultados r;
@@ -104,7 +108,7 @@ Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
         return detenido;
     }
     r.numVanos = e.numVanos;
-    if (opciones.soloAnalisis) {
+    if (opciones.soloAnalisis || !AdmiteDiseno(p)) {
         r.estado = EstadoCalculo::kAnalizado;
         return r;
     }

@@ -20,9 +20,13 @@ struct OpcionesCalculo {
     std::function<void(int hecho, int total)> progreso;
 };
 
-// Runs the analysis (and the design) of the first numVanos spans of `p`. The project is
-// only read. A stop leaves the message in Resultados::mensaje with the rows produced so
-// far; nothing the run stores is NaN or infinite.
+// The design (flexure, stirrups, bars) is for concrete beams: for any other material a
+// run is the analysis alone, as the desktop program offers only "Analisis Solo" for it.
+bool AdmiteDiseno(const Proyecto& p);
+
+// Runs the analysis (and, for a concrete beam, the design) of the first numVanos spans of
+// `p`. The project is only read. A stop leaves the message in Resultados::mensaje with the rows
+// produced so far; nothing the run stores is NaN or infinite.
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones = {});
 
 // Texts of the messages, shared by the run and its callers.

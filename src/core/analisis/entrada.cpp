@@ -11,6 +11,8 @@ namespace trabelux {
 
 bool ModuloBajo(const Proyecto& p) { return LeeNumero(p.datos.moduloE) < 1.0; }
 
+double ModuloHormigon(double fc) { return fc > 0 ? 15100.0 * std::sqrt(fc) : 0.0; }
+
 Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     using R = Resultado<EntradaCalculo>;
     const int n = p.numVanos;
@@ -78,7 +80,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     e.recub = Simple(LeeNumero(p.datos.recub));
     // The modulus always comes from f'c; without a positive f'c the solution still runs
     // (with a unit modulus) so the design can report the missing strength.
-    double modulo = e.fc > 0 ? 15100.0 * std::sqrt(e.fc) * 10.0 : 0.0;
+    double modulo = ModuloHormigon(e.fc) * 10.0;  // kg/cm2 to t/m2
     e.moduloE = Simple(modulo);
     if (e.moduloE == 0.0f) e.moduloE = 1.0f;
     return resultado;

@@ -43,4 +43,8 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p);
 // and the caller shows "1.0").
 bool ModuloBajo(const Proyecto& p);
 
+// The modulus of elasticity the analysis takes from f'c (kg/cm2), whatever the material:
+// 15100 sqrt(f'c) kg/cm2; 0 without a positive f'c.
+double ModuloHormigon(double fc);
+
 }  // namespace trabelux

@@ -230,6 +230,11 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
             colocadas += cargasAntes[k];
             xs[k + 2 * colocadas] = regulares[k];
         }
+        // Loads typed out of order (the project file keeps them as typed), or two within a
+        // step of each other, leave the abscissae unordered; every reader of the stations
+        // (diagrams, probe, report, JSON) walks them left to right. The values below depend
+        // on each station's x alone, so ordering the abscissae first is all it takes.
+        if (!std::is_sorted(xs, xs + total)) std::sort(xs, xs + total);
         int m = 0;
 
         // Then shear and moment. A bound of |V| and |M| over the span tells whether they

@@ -1,5 +1,6 @@
 // Shear and moment at the stations of every span: 101 regular stations per span plus
-// two at every concentrated load (just left of it and just right of it).
+// two at every concentrated load (just left of it and just right of it), in order of
+// non-decreasing abscissa whatever the order the loads were typed in.
 #pragma once
 
 #include <functional>

@@ -65,6 +65,8 @@ struct Resultados {
     // True when the modulus text read below 1.0 and the run used 1.0: the caller puts
     // "1.0" back into the general data.
     bool moduloCorregido = false;
+    // The user accepted compression steel when a section asked for it.
+    bool refuerzoDoble = false;
 
     int numVanos = 0;                         // spans analysed
     std::vector<FuerzasVano> fuerzasExtremo;  // spans 1..n at [0..n-1]

@@ -26,6 +26,8 @@ class LectorValores {
 
     // Number (1-based) of the line last read; 0 before the first.
     int Linea() const { return linea_; }
+    // Lines of the file.
+    int NumLineas() const { return static_cast<int>(lineas_.size()); }
     // "Linea N: <motivo>" once a read has failed, else empty.
     const std::string& Error() const { return error_; }
 

@@ -419,12 +419,26 @@ bool LeeTextosYLosas(LectorValores& l, Proyecto& p) {
     return LeeAsignacion(l, p);
 }
 
+// The names of the report's title block, two lines at the end of the file: a file written
+// before they existed ends earlier and reads with both empty.
+void LeeFirmas(LectorValores& l, Proyecto& p) {
+    if (l.Linea() >= l.NumLineas()) return;
+    std::string calculo, reviso;
+    l.LeeLinea(calculo);
+    if (l.Linea() < l.NumLineas()) l.LeeLinea(reviso);
+    p.calculo = calculo;
+    p.reviso = reviso;
+}
+
 bool LeeProyecto(LectorValores& l, Proyecto& p) {
     int numCargNudos = 0;
     std::vector<int> numCargas;
-    return LeeCabecera(l, p) && LeeDatosGenerales(l, p, numCargNudos) &&
-           LeeVanos(l, p, numCargas) && LeeRestricciones(l, p) &&
-           LeeCargas(l, p, numCargNudos, numCargas) && LeeTextosYLosas(l, p);
+    if (!(LeeCabecera(l, p) && LeeDatosGenerales(l, p, numCargNudos) && LeeVanos(l, p, numCargas) &&
+          LeeRestricciones(l, p) && LeeCargas(l, p, numCargNudos, numCargas) &&
+          LeeTextosYLosas(l, p)))
+        return false;
+    LeeFirmas(l, p);
+    return true;
 }
 
 // The slab file the project names. Its assignment is kept even when the file cannot be
@@ -520,6 +534,12 @@ std::string SalvaArchivo(const Proyecto& p) {
             Linea(s, {TextoCorto(a.espesorProm)});
         }
         Linea(s, {p.incluyePesoLosa ? "SI" : "NO"});
+    }
+    // Only a project with names writes their lines, so the files of every other project
+    // keep the bytes they always had.
+    if (!p.calculo.empty() || !p.reviso.empty()) {
+        Linea(s, {UnaLinea(p.calculo)});
+        Linea(s, {UnaLinea(p.reviso)});
     }
     return Utf8ALatin1(s);
 }

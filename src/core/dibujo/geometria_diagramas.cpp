@@ -333,7 +333,7 @@ std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores
                                         const std::vector<Tamano>& tamanos,
                                         const std::vector<Poligonal>& obstaculos,
                                         const LineaBase& linea, const Rectangulo& limites,
-                                        double kSeparacion) {
+                                        double kSeparacion, int* forzadas) {
     constexpr int kPasos = 16;
     auto tocaCurva = [&](const Rectangulo& r) {
         if (SegmentoTocaRectangulo({linea.x1, linea.y}, {linea.x2, linea.y}, r)) return true;
@@ -384,6 +384,7 @@ std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores
                     break;
                 }
         if (!elegida) {
+            if (forzadas) ++*forzadas;
             // Nothing fits: keep the first place, pulled inside the surface.
             Rectangulo c = candidatas.front();
             c.y = std::clamp(c.y, limites.Arriba(),

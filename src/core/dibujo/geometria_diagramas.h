@@ -157,12 +157,14 @@ std::vector<ValorEscrito> ValoresCurva(const LineaBase& linea, double escH, doub
 // (on a curve: away from the axis), moving them outwards (then to the other side) until
 // they touch neither the obstacles (polylines: the curve, arcs), the axis nor each other
 // and stay within `limites`. Same order as the input: earlier texts keep the better
-// places. `separacion` is the first gap between anchor and text.
+// places. `separacion` is the first gap between anchor and text. `forzadas`, when given,
+// counts the texts that found no free place inside `limites` and were left where they
+// touch another or stand outside.
 std::vector<Rectangulo> ColocaEtiquetas(const std::vector<ValorEscrito>& valores,
                                         const std::vector<Tamano>& tamanos,
                                         const std::vector<Poligonal>& obstaculos,
                                         const LineaBase& linea, const Rectangulo& limites,
-                                        double separacion = 40);
+                                        double separacion = 40, int* forzadas = nullptr);
 
 // Whether segment a-b touches rectangle r (edges included).
 bool SegmentoTocaRectangulo(Punto a, Punto b, const Rectangulo& r);

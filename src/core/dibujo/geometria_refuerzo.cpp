@@ -33,11 +33,8 @@ std::string SinBlancos(std::string s) {
 }
 
 std::string TextoEstribos(const FilaDetallado& f) {
-    if (!f.barraEstribo || !EsIndiceBarra(*f.barraEstribo) || !f.separEstribo ||
-        !(*f.separEstribo > 0) || !std::isfinite(*f.separEstribo))
-        return {};
-    return "Est. " + SinBlancos(NombreBarra(*f.barraEstribo)) + " a " +
-           Formatea(*f.separEstribo, "0.000");
+    const std::string estribos = EtiquetaEstribos(f);
+    return estribos.empty() ? estribos : "Est. " + estribos;
 }
 
 const FilaDetallado* Fila(const TablaDetallado& t, int indice) {
@@ -51,13 +48,20 @@ std::string EtiquetaBarras(const std::optional<int>& barra, const std::optional<
     return std::to_string(*cantidad) + SinBlancos(NombreBarra(*barra));
 }
 
+std::string EtiquetaEstribos(const FilaDetallado& f) {
+    if (!f.barraEstribo || !EsIndiceBarra(*f.barraEstribo) || !f.separEstribo ||
+        !(*f.separEstribo > 0) || !std::isfinite(*f.separEstribo))
+        return {};
+    return SinBlancos(NombreBarra(*f.barraEstribo)) + " a " + Formatea(*f.separEstribo, "0.000");
+}
+
 double AlturaSobreEje(double h) { return kMedioCanto + kSeparacion + 3 * h + 2 * kEntreFilas; }
 
 double AlturaBajoEje(double h) { return YFila(FilaTexto::kEstribos, 0, h) + h; }
 
 GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetallado& t, double x1,
                                            double x2, double y, const MideTexto& mide,
-                                           double altoTexto) {
+                                           double altoTexto, int primero, int ultimo) {
     GeometriaRefuerzo g;
     const double h = std::max(0.0, Finito(altoTexto));
     const MideTexto ancho =
@@ -66,16 +70,23 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
     x1 = Finito(x1);
     x2 = std::max(x1, Finito(x2));
     y = Finito(y);
+    // Spans a..b (1-based) of the piece drawn, nodes a..b+1.
+    const int a = std::clamp(primero, 0, std::max(n - 1, 0)) + 1;
+    const int b = ultimo < 0 ? n : std::clamp(ultimo + 1, a, std::max(n, a));
+    const bool inicioViga = a == 1, finViga = b == n;
 
-    std::vector<double> largo(n);
+    std::vector<double> largo(static_cast<size_t>(n + 1));
     double total = 0;
-    for (int i = 0; i < n; ++i) total += largo[i] = std::max(0.0, Finito(p.vanos[i].longitud));
+    for (int i = a; i <= b && i <= n; ++i)
+        total += largo[i] = std::max(0.0, Finito(p.vanos[i - 1].longitud));
     const double escala = total > 0 ? (x2 - x1) / total : 1.0;
+    g.primerNudo = a;
     g.xNudos.push_back(x1);
-    for (int i = 0; i < n; ++i) g.xNudos.push_back(g.xNudos.back() + largo[i] * escala);
+    for (int i = a; i <= b && i <= n; ++i) g.xNudos.push_back(g.xNudos.back() + largo[i] * escala);
     const double fin = g.xNudos.back();
     g.contorno = RectanguloEntre({x1, y - kMedioCanto}, {fin, y + kMedioCanto});
     if (n == 0) return g;
+    auto X = [&](int nudo) { return g.xNudos[static_cast<size_t>(nudo - a)]; };
 
     // Labels row by row; one that would touch the last kept one of its row is left out.
     std::map<FilaTexto, double> finFila;
@@ -84,65 +95,72 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
         const double w = Finito(ancho(texto));
         // Over the beam: an end label is pulled in rather than hang past the ends, and a
         // beam with no room for it (no length) goes without.
-        if (fin - x1 < w) return;
+        if (fin - x1 < w) {
+            ++g.omitidas;
+            return;
+        }
         x = std::clamp(x, x1 + w / 2, fin - w / 2);
         auto it = finFila.find(fila);
-        if (it != finFila.end() && x - w / 2 < it->second + 0.3 * h) return;
+        if (it != finFila.end() && x - w / 2 < it->second + 0.3 * h) {
+            ++g.omitidas;
+            return;
+        }
         finFila[fila] = x + w / 2;
         g.textos.push_back({fila, texto, {x, YFila(fila, y, h)}});
     };
 
-    // Hangers: the whole beam, hooked down at the ends; labelled where they change.
+    // Hangers: the whole beam, hooked down at its ends; labelled where they change (and
+    // at the start of a piece).
     const double yPercha = y - kPercha;
     const double borde = std::min(40.0, (fin - x1) / 4);
-    g.barras.push_back({ClaseBarra::kPercha,
-                        {{x1 + borde, yPercha + kGancho},
-                         {x1 + borde, yPercha},
-                         {fin - borde, yPercha},
-                         {fin - borde, yPercha + kGancho}}});
+    Poligonal percha{{x1 + (inicioViga ? borde : 0), yPercha},
+                     {fin - (finViga ? borde : 0), yPercha}};
+    if (inicioViga) percha.insert(percha.begin(), Punto{x1 + borde, yPercha + kGancho});
+    if (finViga) percha.push_back({fin - borde, yPercha + kGancho});
+    g.barras.push_back({ClaseBarra::kPercha, percha});
     std::string perchaAnterior;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = a; i <= b; ++i) {
         const FilaDetallado* f = Fila(t, 2 * i - 1);
         if (!f) continue;
         const std::string texto = EtiquetaBarras(f->barraPercha, f->cantPercha);
-        if (texto != perchaAnterior)
-            etiqueta(FilaTexto::kPercha, texto, (g.xNudos[i - 1] + g.xNudos[i]) / 2);
+        if (texto != perchaAnterior) etiqueta(FilaTexto::kPercha, texto, (X(i) + X(i + 1)) / 2);
         perchaAnterior = texto;
     }
 
-    // Additional top bars over each support, a third of the adjacent spans each way.
+    // Additional top bars over each support, a third of the adjacent spans each way (as far
+    // as the piece reaches).
     const double yAdic = y - kAdicional;
-    for (int j = 1; j <= n + 1; ++j) {
+    for (int j = a; j <= b + 1; ++j) {
         const FilaDetallado* f = Fila(t, 2 * (j - 1));
         if (!f) continue;
         const std::string texto = EtiquetaBarras(f->barraAdicional, f->cantAdicional);
         if (texto.empty()) continue;
-        const double x = g.xNudos[j - 1];
-        const double a = j > 1 ? x - (x - g.xNudos[j - 2]) / 3 : x + borde;
-        const double b = j <= n ? x + (g.xNudos[j] - x) / 3 : x - borde;
-        Poligonal trazo{{a, yAdic}, {b, yAdic}};
-        if (j == 1) trazo.insert(trazo.begin(), Punto{a, yAdic + kGancho});
-        if (j == n + 1) trazo.push_back({b, yAdic + kGancho});
+        const double x = X(j);
+        const double ia = j > a ? x - (x - X(j - 1)) / 3 : (j == 1 ? x + borde : x);
+        const double ib = j <= b ? x + (X(j + 1) - x) / 3 : (j == n + 1 ? x - borde : x);
+        Poligonal trazo{{ia, yAdic}, {ib, yAdic}};
+        if (j == 1) trazo.insert(trazo.begin(), Punto{ia, yAdic + kGancho});
+        if (j == n + 1) trazo.push_back({ib, yAdic + kGancho});
         g.barras.push_back({ClaseBarra::kAdicional, trazo});
         etiqueta(FilaTexto::kAdicional, texto, x);
     }
 
     // Bottom bars span by span, short of the interior supports, hooked up at the ends.
     const double yInf = y + kInferior;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = a; i <= b; ++i) {
         const FilaDetallado* f = Fila(t, 2 * i - 1);
         if (!f) continue;
         const std::string texto = EtiquetaBarras(f->barraInferior, f->cantInferior);
         if (texto.empty()) continue;
-        const double a = g.xNudos[i - 1], b = g.xNudos[i];
-        const double hueco = std::min(60.0, (b - a) / 10);
-        const double ia = i == 1 ? a + borde : a + hueco;
-        const double ib = i == n ? b - borde : b - hueco;
+        const double xa = X(i), xb = X(i + 1);
+        const double hueco = std::min(60.0, (xb - xa) / 10);
+        const double ia = i == 1 ? xa + borde : xa + hueco;
+        const double ib = i == n ? xb - borde : xb - hueco;
         Poligonal trazo{{ia, yInf}, {ib, yInf}};
         if (i == 1) trazo.insert(trazo.begin(), Punto{ia, yInf - kGancho});
         if (i == n) trazo.push_back({ib, yInf - kGancho});
         g.barras.push_back({ClaseBarra::kInferior, trazo});
-        etiqueta(FilaTexto::kInferior, texto, (a + b) / 2);
+        etiqueta(FilaTexto::kInferior, texto, (xa + xb) / 2);
     }
 
     // Stirrup zones: end quarters from the support rows, the middle half from the span
@@ -152,11 +170,11 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
         const FilaDetallado* fila;
     };
     std::vector<Zona> zonas;
-    for (int i = 1; i <= n; ++i) {
-        const double a = g.xNudos[i - 1], b = g.xNudos[i], c = (b - a) / 4;
-        zonas.push_back({a, a + c, Fila(t, 2 * i - 2)});
-        zonas.push_back({a + c, b - c, Fila(t, 2 * i - 1)});
-        zonas.push_back({b - c, b, Fila(t, 2 * i)});
+    for (int i = a; i <= b; ++i) {
+        const double za = X(i), zb = X(i + 1), c = (zb - za) / 4;
+        zonas.push_back({za, za + c, Fila(t, 2 * i - 2)});
+        zonas.push_back({za + c, zb - c, Fila(t, 2 * i - 1)});
+        zonas.push_back({zb - c, zb, Fila(t, 2 * i)});
     }
     std::string texto;
     double inicioRun = x1, finRun = x1;
@@ -178,13 +196,13 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
     cierra();
 
     // A cut where each drawn section lies: over its support, or at the middle of its span.
-    for (size_t k = 0; k < t.filas.size() && k < static_cast<size_t>(2 * n + 1); ++k) {
-        const FilaDetallado& f = t.filas[k];
+    for (int k = 2 * (a - 1); k < static_cast<int>(t.filas.size()) && k <= 2 * b; ++k) {
+        const FilaDetallado& f = t.filas[static_cast<size_t>(k)];
         if (TextoCelda(f, kColDib) != "1" || f.sec.empty()) continue;
-        const size_t j = k / 2;
-        double x = k % 2 == 0 ? g.xNudos[j] : (g.xNudos[j] + g.xNudos[j + 1]) / 2;
-        if (k == 0) x += borde;  // the end cuts just inside the beam
-        if (k == static_cast<size_t>(2 * n)) x -= borde;
+        const int j = k / 2 + 1;  // the support, or the span's left node
+        double x = k % 2 == 0 ? X(j) : (X(j) + X(j + 1)) / 2;
+        if (k == 2 * (a - 1)) x += borde;  // the end cuts just inside the piece
+        if (k == 2 * b) x -= borde;
         g.cortes.push_back({{x, y - kMedioCanto - kSeparacion}, {x, y + kMedioCanto}});
         const std::string numero = f.sec.substr(0, f.sec.find('-'));
         etiqueta(FilaTexto::kCorte, numero, x);

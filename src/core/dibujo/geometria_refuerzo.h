@@ -49,25 +49,33 @@ struct TextoElevacion {
 };
 
 struct GeometriaRefuerzo {
-    std::vector<double> xNudos;  // nodes 1..n+1
+    int primerNudo = 1;          // the node at xNudos[0]
+    std::vector<double> xNudos;  // the nodes drawn, from primerNudo on
     Rectangulo contorno;         // the beam
     std::vector<BarraElevacion> barras;
     std::vector<Segmento> estribos;  // one tick per drawn stirrup
     std::vector<Segmento> cortes;    // the cut of each drawn section
     std::vector<TextoElevacion> textos;
+    int omitidas = 0;  // labels left out for want of room
 };
 
 // A bar group as the drawings label it: count and bar name without blanks ("2ø1/2\"");
 // empty when the row has no such bars.
 std::string EtiquetaBarras(const std::optional<int>& barra, const std::optional<int>& cantidad);
+// The row's stirrups as the drawings label them ("ø3/8\" a 0.175"); empty without a bar
+// or a spacing above zero.
+std::string EtiquetaEstribos(const FilaDetallado& fila);
 
-// The elevation of the project's first numVanos spans between x1 and x2, axis at y.
-// `mide` measures a label and `altoTexto` is the height of its line: a label that would
-// run into the previous one of its row is left out (the bar is still drawn). Rows of the
-// table beyond the beam are ignored and missing ones draw nothing.
+// The elevation of the project's spans `primero`..`ultimo` (0-based; -1: the last of the
+// first numVanos) between x1 and x2, axis at y. `mide` measures a label and `altoTexto` is
+// the height of its line: a label that would run into the previous one of its row is left
+// out (the bar is still drawn) and counted in `omitidas`. Rows of the table beyond the
+// beam are ignored and missing ones draw nothing. A piece of the beam shows the bars that
+// cross it up to its ends, hooked only at the beam's own ends, and every label, cut and
+// stirrup run of its spans and nodes.
 GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetallado& t, double x1,
                                            double x2, double y, const MideTexto& mide,
-                                           double altoTexto);
+                                           double altoTexto, int primero = 0, int ultimo = -1);
 
 // How far the elevation reaches above and below its axis with texts `altoTexto` high.
 double AlturaSobreEje(double altoTexto);

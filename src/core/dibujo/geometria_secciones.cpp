@@ -109,7 +109,8 @@ GeometriaSeccion CalculaSeccion(const FilaDetallado& fila, double b, double h, d
 }
 
 std::vector<CeldaSeccion> ColocaCeldasSecciones(int cantidad, double izquierda, double derecha,
-                                                double yInicial, double arriba, double abajo) {
+                                                double yInicial, double arriba, double abajo,
+                                                double altoLinea) {
     std::vector<CeldaSeccion> celdas;
     if (cantidad <= 0) return celdas;
     const double util = std::isfinite(derecha - izquierda) ? derecha - izquierda : 0.0;
@@ -119,10 +120,10 @@ std::vector<CeldaSeccion> ColocaCeldasSecciones(int cantidad, double izquierda, 
     for (int i = 0; i < cantidad; ++i) {
         const int columna = i % porLinea;
         if (columna == 0) {
-            if (i > 0) y += kAltoLineaSecciones;
+            if (i > 0) y += altoLinea;
             // A line that would cross the bottom margin starts the next page, unless it
             // already stands at the top of one (a page too short for any line).
-            if (y + kAltoLineaSecciones > abajo && y > arriba) {
+            if (y + altoLinea > abajo && y > arriba) {
                 ++pagina;
                 y = arriba;
             }

@@ -65,7 +65,7 @@ inline constexpr double kSangriaSeccion = 600;  // the outline starts this far i
 inline constexpr double kAltoLineaSecciones = 2500;
 
 // Where the cells go: `cantidad` cells from y = `yInicial` between `izquierda` and
-// `derecha`, as many a line as fit (at least one), lines kAltoLineaSecciones apart. A line
+// `derecha`, as many a line as fit (at least one), lines `altoLinea` apart. A line
 // that does not end above `abajo` goes to a new page whose lines start at `arriba` (unless
 // the line already starts at the top of a page). `pagina` counts the new pages before the
 // cell (0: the current page).
@@ -75,6 +75,7 @@ struct CeldaSeccion {
     double y = 0;
 };
 std::vector<CeldaSeccion> ColocaCeldasSecciones(int cantidad, double izquierda, double derecha,
-                                                double yInicial, double arriba, double abajo);
+                                                double yInicial, double arriba, double abajo,
+                                                double altoLinea = kAltoLineaSecciones);
 
 }  // namespace trabelux

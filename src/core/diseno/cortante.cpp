@@ -5,14 +5,15 @@
 #include <limits>
 
 #include "analisis/precision.h"
+#include "diseno/constantes.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
 
 namespace {
 
-constexpr double kFiCortante = 0.85;
-constexpr double kCoefVc = 0.53;
+using constantes_diseno::kCoefVc;
+using constantes_diseno::kFiCortante;
 constexpr double kCoefVsMaximo = 2.1;
 constexpr double kAreaDosRamas[2] = {1.42, 2.54};  // cm2, two legs of ø3/8 and ø1/2
 constexpr double kCoefAceroMinimo = 3.5;           // Av = 3.5 b s / fy

@@ -4,19 +4,20 @@
 
 #include "analisis/calcula.h"
 #include "analisis/precision.h"
+#include "diseno/constantes.h"
 
 namespace trabelux {
 
 namespace {
 
-constexpr double kFiMomento = 0.9000001;  // capacity and compression steel
-constexpr double kFiCuantia = 0.9;        // closed-form steel ratio
+using constantes_diseno::kCuantiaMinima;
+using constantes_diseno::kFraccionBalanceada;
+constexpr double kFiMomento = constantes_diseno::kFiFlexion;  // capacity and compression steel
+constexpr double kFiCuantia = 0.9;                            // closed-form steel ratio
 constexpr double kBloqueBalanceada = 0.8499999;
 constexpr double kBloque = 0.85;
-constexpr double kFraccionBalanceada = 0.75;
-constexpr double kAceroEs = 6117.0;  // Es x ultimate strain, kg/cm2
+constexpr double kAceroEs = constantes_diseno::kEsPorDeformacion;
 constexpr double kCoefMomento = 0.59;
-constexpr double kCuantiaMinima = 14.0;        // divided by fy
 constexpr double kTmACm = 100000.0;            // t-m to kg-cm
 constexpr float kMomentoMinimoVano = 0.001f;   // t-m, compared in single precision
 constexpr double kMomentoMinimoApoyo = 0.001;  // t-m

@@ -128,6 +128,8 @@ struct Proyecto {
     std::vector<CargaNudo> cargasNudo;     // node-load grid rows, in grid order
     std::string encabezado;                // report page header
     std::string piePagina;                 // report page footer
+    std::string calculo;                   // report title block: who calculated ("Calculó:")
+    std::string reviso;                    // and who checked ("Revisó:")
     // Slabs.
     std::string archivoLosas;                // path of the slab file in use; empty when none
     std::optional<ArchivoLosasDatos> losas;  // its contents, once read

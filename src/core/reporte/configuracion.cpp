@@ -1,5 +1,8 @@
-// The default text styles and drawing colours of the report's page set-up.
+// The default text styles and drawing colours of the report's page set-up, and its rule
+// for margins.
 #include "reporte/configuracion.h"
+
+#include "reporte/papel.h"
 
 namespace trabelux {
 
@@ -15,6 +18,12 @@ std::array<EstiloTexto, kNumFilasEstilo> ConfiguracionInforme::EstilosPorDefecto
     e[kEstiloMomento].color = Color{192, 0, 0};
     e[kEstiloRefuerzo].color = Color{128, 0, 0};
     return e;
+}
+
+bool MargenesDejanCuerpo(const ConfiguracionInforme& c) {
+    const Tamano hoja = TamanoHoja(c);
+    return c.margenes[kMargenIzquierda] + c.margenes[kMargenDerecha] < hoja.ancho &&
+           c.margenes[kMargenArriba] + c.margenes[kMargenAbajo] < hoja.alto;
 }
 
 }  // namespace trabelux

@@ -67,6 +67,7 @@ struct ConfiguracionInforme {
     int borde = kBordeNinguno;
     std::string encabezado;  // as typed: "|" splits left/centre/right, "%d" the page number
     std::string pie;
+    std::string fecha;  // the report's date in its title block ("15/03/2024"); empty: none
     std::array<EstiloTexto, kNumFilasEstilo> estilos = EstilosPorDefecto();
     int diagramas = kDiagramasNinguno;
     bool refuerzo = false;  // the reinforcement option is ticked (and enabled)
@@ -76,5 +77,11 @@ struct ConfiguracionInforme {
 
     static std::array<EstiloTexto, kNumFilasEstilo> EstilosPorDefecto();
 };
+
+// The report window's rule for margins: each pair of opposite margins leaves some of the
+// set-up's paper (TamanoHoja) between them for the body.
+bool MargenesDejanCuerpo(const ConfiguracionInforme& c);
+inline constexpr const char* kMensajeMargenSinCuerpo =
+    "El margen no deja espacio para el texto de la pagina";
 
 }  // namespace trabelux

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "dibujo/geometria_diagramas.h"
 #include "dibujo/geometria_refuerzo.h"
 #include "dibujo/geometria_secciones.h"
 #include "dibujo/geometria_viga.h"
+#include "reporte/inicia.h"
+#include "reporte/tiras.h"
 #include "texto/numeros.h"
 
 namespace trabelux {
@@ -24,6 +27,26 @@ constexpr double kFlecha = 400;        // load arrows
 constexpr double kPunta = 70;          // arrow heads
 constexpr double kRadioMomento = 300;  // node-moment arcs, over the load band
 constexpr double kPi = 3.14159265358979323846;
+// The node numbers of the loads picture, under the supports and clear of a fixed end's
+// wall; the span lengths go under them.
+constexpr double kNumerosCargas = 190;
+// The node numbers and lengths of the reinforcement picture, under the beam's outline.
+constexpr double kNumerosRefuerzo = cotas_refuerzo::kMedioCanto + 150;
+// Value rows over the loads of a strip of several spans (a single span takes as many
+// as its loads need).
+constexpr int kFilasValores = 2;
+// How far a value may move right of its load, in its own widths.
+constexpr double kCorrimiento = 1.5;
+// A diagram: its largest ordinate, the room beyond it for the values, and the gap to the
+// row of node numbers under it.
+constexpr double kOrdenada = 1000;
+constexpr double kHolguraDiagrama = 400;
+constexpr double kNumerosDiagrama = 60;
+constexpr double kTicNudo = 40;
+// Between the strips of a picture.
+constexpr double kEntreTiras = 200;
+// Texts of one row never come closer than this share of their height.
+constexpr double kAireTextos = 0.3;
 
 double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
 
@@ -31,282 +54,583 @@ int VanosDe(const Proyecto& p) {
     return std::clamp(std::min(p.numVanos, static_cast<int>(p.vanos.size())), 0, kMaxVanos);
 }
 
-// x of nodes 1..n+1: the page scale is the frame over the total length, 1 without length.
-std::vector<double> Nudos(const Proyecto& p, const MarcoVigaPagina& m, double* escala = nullptr) {
+double Largo(const Proyecto& p, int vano) {
+    return std::max(0.0, Finito(p.vanos[static_cast<size_t>(vano)].longitud));
+}
+
+// x of nodes 1..n+1 for strip t between x1 and x2 (nodes outside the strip stay at its
+// ends); a strip without length shares its width evenly. `escala` receives twips per m.
+std::vector<double> NudosTira(const Proyecto& p, const Tira& t, double x1, double x2,
+                              double* escala = nullptr) {
     const int n = VanosDe(p);
     double total = 0;
-    for (int i = 0; i < n; ++i) total += std::max(0.0, Finito(p.vanos[i].longitud));
-    const double e = total > 0 ? (Finito(m.x2) - Finito(m.x1)) / total : 1.0;
-    std::vector<double> x{Finito(m.x1)};
-    for (int i = 0; i < n; ++i)
-        x.push_back(x.back() + std::max(0.0, Finito(p.vanos[i].longitud)) * e);
-    if (escala) *escala = e;
+    for (int i = t.primero; i <= t.ultimo; ++i) total += Largo(p, i);
+    const int cuenta = t.ultimo - t.primero + 1;
+    const double e = total > 0 ? (x2 - x1) / total : 0.0;
+    std::vector<double> x(static_cast<size_t>(n + 1), x1);
+    for (int i = t.primero; i <= t.ultimo; ++i)
+        x[i + 1] = x[i] + (total > 0 ? Largo(p, i) * e : (x2 - x1) / cuenta);
+    for (int j = t.ultimo + 2; j <= n; ++j) x[j] = x[t.ultimo + 1];
+    if (escala) *escala = total > 0 ? e : 1.0;
     return x;
 }
 
-// The text colour for a while; the style is put back when it goes.
-class ColorTexto {
-  public:
-    ColorTexto(SuperficiePagina& s, Color c) : s_(s), antes_(s.Estilo()) {
-        EstiloTexto e = antes_;
-        e.color = c;
-        s_.SetEstilo(e);
-    }
-    ~ColorTexto() { s_.SetEstilo(antes_); }
-
-  private:
-    SuperficiePagina& s_;
-    EstiloTexto antes_;
+// A picture as plain data around its own axis at y = 0: computed, judged and measured
+// first, then painted wherever it lands on the page.
+struct FiguraPagina {
+    enum class Tipo { kLineas, kPoligono, kRectangulo, kCirculo, kArco };
+    Tipo tipo = Tipo::kLineas;
+    Poligonal puntos;  // kRectangulo: two corners; kCirculo, kArco: the centre
+    Trazo trazo;
+    Relleno relleno = Relleno::kNinguno;
+    Color colorRelleno;
+    double radio = 0, desde = 0, hasta = 0;
 };
 
-void Flecha(SuperficiePagina& s, Punto desde, Punto hasta, Color c) {
-    s.SetColorLinea(c);
-    s.Linea(desde.x, desde.y, hasta.x, hasta.y);
+struct TextoPagina {
+    Punto ancla;  // x as aligned, y the top of the line
+    std::string texto;
+    Alineacion alineacion = Alineacion::kCentro;
+    Color color;
+    double tamano = 10;
+};
+
+struct DibujoPagina {
+    std::vector<FiguraPagina> figuras;
+    std::vector<TextoPagina> textos;
+    double arriba = 0;  // how far it reaches above and below its axis
+    double abajo = 0;
+    bool cabe = true;  // every label placed, readable and clear of the others
+
+    FiguraPagina& Figura(FiguraPagina::Tipo tipo, Poligonal p, const Trazo& t,
+                         Relleno r = Relleno::kNinguno, Color c = {}) {
+        FiguraPagina& f = figuras.emplace_back();
+        f.tipo = tipo;
+        f.puntos = std::move(p);
+        f.trazo = t;
+        f.relleno = r;
+        f.colorRelleno = c;
+        return f;
+    }
+    void Lineas(Poligonal p, const Trazo& t) {
+        Figura(FiguraPagina::Tipo::kLineas, std::move(p), t);
+    }
+    void Linea(Punto a, Punto b, const Trazo& t) { Lineas({a, b}, t); }
+    void Poligono(Poligonal p, const Trazo& t, Relleno r, Color c) {
+        Figura(FiguraPagina::Tipo::kPoligono, std::move(p), t, r, c);
+    }
+    void Rect(const Rectangulo& q, const Trazo& t, Relleno r, Color c) {
+        Figura(FiguraPagina::Tipo::kRectangulo,
+               {{q.Izquierda(), q.Arriba()}, {q.Derecha(), q.Abajo()}}, t, r, c);
+    }
+    void Circulo(Punto c, double radio, const Trazo& t, Relleno r, Color cr) {
+        Figura(FiguraPagina::Tipo::kCirculo, {c}, t, r, cr).radio = radio;
+    }
+    void Arco(Punto c, double radio, double desde, double hasta, const Trazo& t) {
+        FiguraPagina& f = Figura(FiguraPagina::Tipo::kArco, {c}, t);
+        f.radio = radio;
+        f.desde = desde;
+        f.hasta = hasta;
+    }
+    void Texto(Punto ancla, std::string texto, Color color, double tamano,
+               Alineacion a = Alineacion::kCentro) {
+        textos.push_back({ancla, std::move(texto), a, color, tamano});
+    }
+};
+
+void PintaDibujo(SuperficiePagina& s, const DibujoPagina& d, double y) {
+    const Trazo antes = s.TrazoActual();
+    const EstiloTexto estilo = s.Estilo();
+    auto desplaza = [y](Poligonal p) {
+        for (Punto& q : p) q.y += y;
+        return p;
+    };
+    for (const FiguraPagina& f : d.figuras) {
+        s.SetAnchoLinea(f.trazo.ancho);
+        s.SetColorLinea(f.trazo.color);
+        s.SetRelleno(f.relleno, f.colorRelleno);
+        const Poligonal q = desplaza(f.puntos);
+        switch (f.tipo) {
+            case FiguraPagina::Tipo::kLineas:
+                s.Lineas(q);
+                break;
+            case FiguraPagina::Tipo::kPoligono:
+                s.Poligono(q);
+                break;
+            case FiguraPagina::Tipo::kRectangulo:
+                s.Rectangulo(q[0].x, q[0].y, q[1].x, q[1].y);
+                break;
+            case FiguraPagina::Tipo::kCirculo:
+                s.Circulo(q[0].x, q[0].y, f.radio);
+                break;
+            case FiguraPagina::Tipo::kArco:
+                s.Arco(q[0].x, q[0].y, f.radio, f.desde, f.hasta);
+                break;
+        }
+    }
+    s.SetRelleno(Relleno::kNinguno);
+    for (const TextoPagina& t : d.textos) {
+        EstiloTexto e = estilo;
+        e.color = t.color;
+        e.tamano = t.tamano;
+        s.SetEstilo(e);
+        s.TextoEn(t.ancla.x, t.ancla.y + y, t.texto, t.alineacion);
+    }
+    s.SetEstilo(estilo);
+    s.SetAnchoLinea(antes.ancho);
+    s.SetColorLinea(antes.color);
+}
+
+// Texts measured in the current style at a given size.
+class Letras {
+  public:
+    explicit Letras(const SuperficiePagina& s) : s_(s), estilo_(s.Estilo()) {}
+    double Tamano() const { return estilo_.tamano; }
+    double Ancho(const std::string& t, double tamano) const {
+        EstiloTexto e = estilo_;
+        e.tamano = tamano;
+        return s_.AnchoTexto(t, e);
+    }
+    double Ancho(const std::string& t) const { return Ancho(t, estilo_.tamano); }
+    double Alto() const { return s_.AltoTexto(estilo_); }
+    Color ColorTexto() const { return estilo_.color; }
+
+  private:
+    const SuperficiePagina& s_;
+    EstiloTexto estilo_;
+};
+
+// x of a text `w` wide centred at x, pulled inside the body's side margins.
+double EnElCuerpo(const SuperficiePagina& s, double x, double w) {
+    const double izquierda = s.Margen(kMargenIzquierda);
+    const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
+    return derecha - izquierda >= w ? std::clamp(x, izquierda + w / 2, derecha - w / 2) : x;
+}
+
+// A row of texts centred on their anchors, kept clear of one another: false when two of
+// them would touch.
+bool FilaLibre(std::vector<std::pair<double, double>> tramos, double aire) {
+    std::sort(tramos.begin(), tramos.end());
+    for (size_t i = 1; i < tramos.size(); ++i)
+        if (tramos[i].first < tramos[i - 1].second + aire) return false;
+    return true;
+}
+
+// Node numbers at the nodes and each span's length at its middle: the lengths in a
+// smaller letter where the span is short, never under kLetraMinima. `unaFila`: both on the
+// row at `y` (the reinforcement picture); otherwise the lengths go on the row under the
+// numbers. False when a length does not fit its span or two texts of a row would touch.
+bool NumerosYLongitudes(DibujoPagina& d, const SuperficiePagina& s, const Letras& l,
+                        const Proyecto& p, const Tira& t, const std::vector<double>& x, double y,
+                        bool unaFila) {
+    const double h = l.Alto();
+    const double letra = l.Tamano();
+    const double minima = std::min(letra, kLetraMinima);
+    const double yLongitudes = unaFila ? y : y + h;
+    std::vector<std::pair<double, double>> numeros, fila;
+    bool cabe = true;
+    for (int j = t.primero + 1; j <= t.ultimo + 2; ++j) {
+        const std::string texto = std::to_string(j);
+        const double w = l.Ancho(texto);
+        const double xn = EnElCuerpo(s, x[j - 1], w);
+        d.Texto({xn, y}, texto, l.ColorTexto(), letra);
+        numeros.push_back({xn - w / 2, xn + w / 2});
+    }
+    for (int i = t.primero; i <= t.ultimo; ++i) {
+        const std::string texto = Formatea(Largo(p, i), "0.00");
+        const double hueco = x[i + 1] - x[i] - 40;
+        const double ancho = l.Ancho(texto);
+        double tamano =
+            ancho > hueco && ancho > 0 ? std::max(minima, letra * hueco / ancho) : letra;
+        tamano = std::floor(tamano * 2) / 2;  // half points: the same size on every device
+        const double w = l.Ancho(texto, tamano);
+        cabe = cabe && w <= std::max(hueco, 0.0);
+        const double medio = EnElCuerpo(s, (x[i] + x[i + 1]) / 2, w);
+        d.Texto({medio, yLongitudes}, texto, l.ColorTexto(), tamano);
+        fila.push_back({medio - w / 2, medio + w / 2});
+    }
+    if (unaFila) {
+        fila.insert(fila.end(), numeros.begin(), numeros.end());
+        return cabe && FilaLibre(fila, kAireTextos * h);
+    }
+    return cabe && FilaLibre(numeros, kAireTextos * h);
+}
+
+// The supports of the strip's nodes on an axis at `y`: a triangle under a pinned node, a
+// hatched wall at a fixed end (the whole depth of the beam in the reinforcement picture),
+// a white mark on an unsupported interior node.
+void Apoyos(DibujoPagina& d, const Proyecto& p, const Tira& t, const std::vector<double>& x,
+            double y, double medioCanto, Color color) {
+    const Trazo trazo{2, color};
+    for (const ApoyoDibujo& a : ApoyosViga(p, x, y, kEscalaApoyos)) {
+        if (a.nudo < t.primero + 1 || a.nudo > t.ultimo + 2) continue;
+        switch (a.simbolo) {
+            case SimboloApoyo::Triangulo: {
+                Poligonal q = a.figura;
+                q.push_back(q.front());
+                d.Lineas(q, trazo);
+                break;
+            }
+            case SimboloApoyo::Empotramiento: {
+                Rectangulo r = Caja(a.figura);
+                if (medioCanto > 0) {
+                    r.y = y - 2 * medioCanto - 60;
+                    r.alto = 2 * (medioCanto + 60);
+                }
+                d.Rect(r, trazo, Relleno::kRayado, color);
+                break;
+            }
+            case SimboloApoyo::Libre:
+                if (!a.marca.Vacio())
+                    d.Circulo(a.marca.Centro(), a.marca.ancho / 2, trazo, Relleno::kSolido,
+                              kBlanco);
+                break;
+        }
+    }
+}
+
+void Flecha(DibujoPagina& d, Punto desde, Punto hasta, Color c) {
+    d.Linea(desde, hasta, {20, c});
     const double largo = std::hypot(hasta.x - desde.x, hasta.y - desde.y);
     if (largo <= 0) return;
     const Punto dir = (hasta - desde) * (1 / largo);
     const Punto normal{-dir.y, dir.x};
     const Punto base = hasta - dir * kPunta;
-    s.SetRelleno(Relleno::kSolido, c);
-    s.Poligono({hasta, base + normal * (kPunta * 0.38), base - normal * (kPunta * 0.38)});
-    s.SetRelleno(Relleno::kNinguno);
+    d.Poligono({hasta, base + normal * (kPunta * 0.38), base - normal * (kPunta * 0.38)}, {20, c},
+               Relleno::kSolido, c);
 }
 
-// Load values share rows above the arrows: from left to right, a value goes to the first
-// row where it does not touch its left neighbour; with every row taken it is left to the
-// load tables.
-class FilasValores {
-  public:
-    FilasValores(SuperficiePagina& s, double yAbajo, int filas)
-        : s_(s), yAbajo_(yAbajo), filas_(filas) {}
-    void Agrega(double x, const std::string& texto, Color c) { valores_.push_back({x, texto, c}); }
-    void Escribe() {
-        std::stable_sort(valores_.begin(), valores_.end(),
-                         [](const Valor& a, const Valor& b) { return a.x < b.x; });
-        std::vector<double> fin(static_cast<size_t>(filas_), -1e300);
-        const double h = s_.AltoTexto();
-        const double izquierda = s_.Margen(kMargenIzquierda);
-        const double derecha = s_.AnchoPagina() - s_.Margen(kMargenDerecha);
-        for (Valor v : valores_) {
-            const double w = s_.AnchoTexto(v.texto);
-            if (derecha - izquierda >= w) v.x = std::clamp(v.x, izquierda + w / 2, derecha - w / 2);
-            for (size_t k = 0; k < fin.size(); ++k) {
-                if (v.x - w / 2 < fin[k] + 0.3 * h) continue;
-                fin[k] = v.x + w / 2;
-                ColorTexto color(s_, v.color);
-                s_.TextoEn(v.x, yAbajo_ - (k + 1) * h, v.texto, Alineacion::kCentro);
-                break;
-            }
-        }
-    }
+// Load values in rows above the arrows, read left to right: with `k` rows, every k-th value
+// goes to the same row, each as near its load as the others of its row let it be (a value
+// moved off its load gets a thin line to it). The fewest rows, up to `maximas`, that keep
+// every value within `corrimiento` of its widths from its load, else the fewest that hold
+// the values at all; false in `cabe` when that takes more than `filas` rows or moves a
+// value further. Returns the rows used.
+int EscribeValores(DibujoPagina& d, const Letras& l, double yAbajo, int filas, int maximas,
+                   double corrimiento, std::vector<TextoPagina> valores, double izquierda,
+                   double derecha, bool& cabe) {
+    std::stable_sort(
+        valores.begin(), valores.end(),
+        [](const TextoPagina& a, const TextoPagina& b) { return a.ancla.x < b.ancla.x; });
+    const size_t n = valores.size();
+    if (n == 0) return 0;
+    const double h = l.Alto();
+    const double aire = kAireTextos * h;
+    std::vector<double> anchos;
+    for (const TextoPagina& v : valores) anchos.push_back(l.Ancho(v.texto));
 
-  private:
-    struct Valor {
-        double x;
-        std::string texto;
-        Color color;
+    // Left edges of the values of one row: pushed right past their left neighbours, then
+    // pulled back left of their right neighbours and the right margin. The largest move.
+    std::vector<double> inicio(n);
+    auto coloca = [&](size_t k, size_t cuantas) {
+        double mayor = 0, fin = -1e300, ocupado = -aire;
+        for (size_t i = k; i < n; i += cuantas) ocupado += anchos[i] + aire;
+        // A row wider than the body cannot hold its values side by side.
+        if (ocupado > derecha - izquierda) return 1e300;
+        for (size_t i = k; i < n; i += cuantas) {
+            inicio[i] =
+                std::max(std::max(valores[i].ancla.x - anchos[i] / 2, izquierda), fin + aire);
+            fin = inicio[i] + anchos[i];
+        }
+        double limite = derecha;
+        size_t ultima = k + (n - 1 - k) / cuantas * cuantas;
+        for (size_t i = ultima;; i -= cuantas) {
+            inicio[i] = std::min(inicio[i], limite - anchos[i]);
+            limite = inicio[i] - aire;
+            mayor = std::max(mayor,
+                             std::fabs(inicio[i] + anchos[i] / 2 - valores[i].ancla.x) / anchos[i]);
+            if (i < cuantas || i - cuantas < k) break;
+        }
+        return mayor;
     };
-    SuperficiePagina& s_;
-    double yAbajo_;
-    int filas_;
-    std::vector<Valor> valores_;
-};
-
-}  // namespace
-
-void DibApoy(SuperficiePagina& s, const Proyecto& p, const MarcoVigaPagina& marco, char codigo) {
-    const std::vector<double> x = Nudos(p, marco);
-    const int n = static_cast<int>(x.size()) - 1;
-    if (n < 1) return;
-    const bool refuerzo = codigo == 'R';
-    const double y = Finito(marco.y);
-    // Under the outline of the reinforcement picture, on the axis of the loads picture.
-    const double yApoyo = refuerzo ? y + cotas_refuerzo::kMedioCanto : y;
-    const Color linea = s.TrazoActual().color;
-    for (ApoyoDibujo a : ApoyosViga(p, x, yApoyo, kEscalaApoyos)) {
-        switch (a.simbolo) {
-            case SimboloApoyo::Triangulo: {
-                Poligonal t = a.figura;
-                t.push_back(t.front());
-                s.Lineas(t);
-                break;
-            }
-            case SimboloApoyo::Empotramiento: {
-                Rectangulo r = Caja(a.figura);
-                if (refuerzo) {  // the wall holds the whole depth of the beam
-                    r.y = y - cotas_refuerzo::kMedioCanto - 60;
-                    r.alto = 2 * (cotas_refuerzo::kMedioCanto + 60);
-                }
-                s.SetRelleno(Relleno::kRayado, linea);
-                s.Rectangulo(r.Izquierda(), r.Arriba(), r.Derecha(), r.Abajo());
-                break;
-            }
-            case SimboloApoyo::Libre:
-                if (!a.marca.Vacio()) {
-                    s.SetRelleno(Relleno::kSolido, kBlanco);
-                    const Punto c = a.marca.Centro();
-                    s.Circulo(c.x, c.y, a.marca.ancho / 2);
-                }
-                break;
-        }
-        s.SetRelleno(Relleno::kNinguno);
+    auto mueve = [&](size_t cuantas) {
+        double mayor = 0;
+        for (size_t k = 0; k < cuantas && k < n; ++k) mayor = std::max(mayor, coloca(k, cuantas));
+        return mayor;
+    };
+    const size_t tope = std::clamp<size_t>(static_cast<size_t>(std::max(maximas, 1)), 1, n);
+    size_t filasUsadas = 0;
+    for (size_t k = 1; k <= tope && !filasUsadas; ++k)
+        if (mueve(k) <= corrimiento) filasUsadas = k;
+    for (size_t k = 1; k <= tope && !filasUsadas; ++k)
+        if (mueve(k) < 1e300) filasUsadas = k;
+    if (!filasUsadas) filasUsadas = tope;
+    const double mayor = mueve(filasUsadas);
+    if (static_cast<int>(filasUsadas) > filas || mayor > corrimiento) cabe = false;
+    for (size_t i = 0; i < n; ++i) {
+        TextoPagina v = valores[i];
+        const double x = v.ancla.x;
+        v.ancla = {inicio[i] + anchos[i] / 2,
+                   yAbajo - static_cast<double>(i % filasUsadas + 1) * h};
+        if (std::fabs(v.ancla.x - x) > anchos[i] / 2)
+            d.Linea({v.ancla.x, v.ancla.y + h}, {x, -kFlecha}, {0, v.color});
+        d.textos.push_back(v);
     }
-    // Each length at its span, in a smaller letter where the span is short; one that
-    // does not fit even so is left to the span table.
-    const double yTexto = yApoyo + 150 + (refuerzo ? 0 : 20);
-    const double letra = s.Estilo().tamano;
-    for (int i = 0; i < n; ++i) {
-        const std::string texto = Formatea(std::max(0.0, Finito(p.vanos[i].longitud)), "0.00");
-        const double hueco = x[i + 1] - x[i] - 40;
-        const double ancho = s.AnchoTexto(texto);
-        const double tamano = ancho > hueco && ancho > 0 ? letra * hueco / ancho : letra;
-        if (tamano < 0.6 * letra) continue;
-        s.SetTamanoLetra(tamano);
-        s.TextoEn((x[i] + x[i + 1]) / 2, yTexto, texto, Alineacion::kCentro);
-        s.SetTamanoLetra(letra);
-    }
+    return static_cast<int>(std::min(filasUsadas, n));
 }
 
-void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p, const MarcoVigaPagina& marco) {
-    const double y = Finito(marco.y);
+DibujoPagina GeometriaCargas(const SuperficiePagina& s, const Proyecto& p, const Tira& t, double x1,
+                             double x2) {
+    DibujoPagina d;
+    const Letras l(s);
+    const double h = l.Alto();
     double escala = 1;
-    const std::vector<double> x = Nudos(p, marco, &escala);
-    const int n = static_cast<int>(x.size()) - 1;
-    const Trazo antes = s.TrazoActual();
-    s.SetAnchoLinea(25);
-    s.Linea(x.front(), y, x.back(), y);
-    s.SetAnchoLinea(2);
-    DibApoy(s, p, marco, 'V');
+    const std::vector<double> x = NudosTira(p, t, x1, x2, &escala);
+    const Color color = s.TrazoActual().color;
+    d.Linea({x[t.primero], 0}, {x[t.ultimo + 1], 0}, {25, color});
+    Apoyos(d, p, t, x, 0, 0, color);
 
     // A hatched band over every loaded span, pulled in at the beam's two ends.
-    for (int i = 0; i < n; ++i) {
+    const int n = VanosDe(p);
+    for (int i = t.primero; i <= t.ultimo; ++i) {
         if (!(p.vanos[i].cargaUltima > 0)) continue;
         const double a = x[i] + (i == 0 ? 10 : 0);
         const double b = x[i + 1] - (i == n - 1 ? 10 : 0);
-        if (!(b > a)) continue;
-        s.SetRelleno(Relleno::kRayado, antes.color);
-        s.Rectangulo(a, y - kBandaArriba, b, y - kBandaAbajo);
+        if (b > a)
+            d.Rect(RectanguloEntre({a, -kBandaArriba}, {b, -kBandaAbajo}), {2, color},
+                   Relleno::kRayado, color);
     }
-    s.SetRelleno(Relleno::kNinguno);
 
-    // Concentrated loads (downwards positive) and node loads (force upwards positive,
-    // moment counterclockwise positive), their values in rows above the arrows.
-    FilasValores valores(s, y - kFlecha - 30, 2);
-    s.SetAnchoLinea(20);
+    std::vector<TextoPagina> valores;
+    auto valor = [&](double xv, double v, Color c) {
+        valores.push_back(
+            {{xv, 0}, Formatea(Finito(v), "0.00"), Alineacion::kCentro, c, l.Tamano()});
+    };
     for (const CargaConcentrada& c : p.cargas) {
-        if (c.vano < 1 || c.vano > n) continue;
+        if (c.vano < t.primero + 1 || c.vano > t.ultimo + 1) continue;
         const int i = c.vano - 1;
-        const double largo = std::max(0.0, Finito(p.vanos[i].longitud));
-        const double xc = x[i] + std::clamp(Finito(c.distancia), 0.0, largo) * escala;
-        const Punto arriba{xc, y - kFlecha}, abajo{xc, y};
+        const double xc = x[i] + std::clamp(Finito(c.distancia), 0.0, Largo(p, i)) * escala;
+        const Punto arriba{xc, -kFlecha}, abajo{xc, 0};
         if (c.carga >= 0)
-            Flecha(s, arriba, abajo, kAzulApoyo);
+            Flecha(d, arriba, abajo, kAzulApoyo);
         else
-            Flecha(s, abajo, arriba, kAzulApoyo);
-        valores.Agrega(xc, Formatea(Finito(c.carga), "0.00"), kAzulApoyo);
+            Flecha(d, abajo, arriba, kAzulApoyo);
+        valor(xc, c.carga, kAzulApoyo);
     }
     for (const CargaNudo& c : p.cargasNudo) {
-        if (c.nudo < 1 || c.nudo > n + 1) continue;
+        if (c.nudo < t.primero + 1 || c.nudo > t.ultimo + 2) continue;
         const double xn = x[c.nudo - 1];
         if (c.fuerza != 0 && std::isfinite(c.fuerza)) {
-            const Punto arriba{xn, y - kFlecha}, abajo{xn, y};
+            const Punto arriba{xn, -kFlecha}, abajo{xn, 0};
             if (c.fuerza < 0)
-                Flecha(s, arriba, abajo, kRojoVano);
+                Flecha(d, arriba, abajo, kRojoVano);
             else
-                Flecha(s, abajo, arriba, kRojoVano);
-            valores.Agrega(xn, Formatea(c.fuerza, "0.00"), kRojoVano);
+                Flecha(d, abajo, arriba, kRojoVano);
+            valor(xn, c.fuerza, kRojoVano);
         }
         if (c.momento != 0 && std::isfinite(c.momento)) {
             // The arc over the node, its head at the end the moment turns towards.
             const double desde = kPi / 6, hasta = 5 * kPi / 6;
-            s.SetColorLinea(kRojoVano);
-            s.Arco(xn, y, kRadioMomento, desde, hasta);
+            d.Arco({xn, 0}, kRadioMomento, desde, hasta, {20, kRojoVano});
             const double fin = c.momento > 0 ? hasta : desde;
-            const Punto punta{xn + kRadioMomento * std::cos(fin),
-                              y - kRadioMomento * std::sin(fin)};
+            const Punto punta{xn + kRadioMomento * std::cos(fin), -kRadioMomento * std::sin(fin)};
             const double sentido = c.momento > 0 ? 1.0 : -1.0;
             const Punto tangente{-std::sin(fin) * sentido, -std::cos(fin) * sentido};
-            Flecha(s, punta - tangente * (kPunta * 1.2), punta, kRojoVano);
-            valores.Agrega(xn + kRadioMomento, Formatea(c.momento, "0.00"), kRojoVano);
+            Flecha(d, punta - tangente * (kPunta * 1.2), punta, kRojoVano);
+            valor(xn + kRadioMomento, c.momento, kRojoVano);
         }
     }
-    valores.Escribe();
-    s.SetAnchoLinea(antes.ancho);
-    s.SetColorLinea(antes.color);
+    const double izquierda = s.Margen(kMargenIzquierda);
+    const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
+    // As many rows as the page holds at most; a single span, which no strip can split
+    // further, may take them all.
+    const double abajo = kNumerosCargas + 2 * h;
+    const int enPagina =
+        std::max(1, static_cast<int>((s.AltoCuerpo() - kFlecha - 30 - abajo) / std::max(h, 1.0)));
+    const bool sola = t.primero == t.ultimo;
+    const int filas = EscribeValores(d, l, -kFlecha - 30, sola ? enPagina : kFilasValores, enPagina,
+                                     kCorrimiento, valores, izquierda, derecha, d.cabe);
+    d.cabe = NumerosYLongitudes(d, s, l, p, t, x, kNumerosCargas, false) && d.cabe;
+    d.arriba = kFlecha + 30 + std::max(filas, 1) * h;
+    d.abajo = abajo;
+    return d;
 }
 
-void DibujaDiagramaInforme(SuperficiePagina& s, char tipo, const Proyecto& p, const Resultados& r,
-                           const MarcoVigaPagina& marco, double escala, Color color) {
-    const Magnitud m = tipo == 'M' ? Magnitud::kMomento : Magnitud::kCortante;
-    const int n = VanosDe(p);
-    const VigaDibujo viga = VigaDeProyecto(p, n);
-    const LineaBase l{Finito(marco.x1), Finito(marco.x2), Finito(marco.y)};
-    const double escH = EscalaHorizontal(l, viga.longitudes);
-    const double escV = std::isfinite(escala) && escala > 0 ? escala : 0.0;
-    const Trazo antes = s.TrazoActual();
+// The parts of the results that belong to the strip's spans.
+Resultados ResultadosTira(const Resultados& r, const Tira& t) {
+    Resultados sub;
+    auto corta = [&t](const auto& v) {
+        using V = std::decay_t<decltype(v)>;
+        const size_t a = std::min(v.size(), static_cast<size_t>(t.primero));
+        const size_t b = std::min(v.size(), static_cast<size_t>(t.ultimo + 1));
+        return V(v.begin() + static_cast<std::ptrdiff_t>(a),
+                 v.begin() + static_cast<std::ptrdiff_t>(b));
+    };
+    sub.diagramas = corta(r.diagramas);
+    sub.momMaxVano = corta(r.momMaxVano);
+    sub.posMomMax = corta(r.posMomMax);
+    sub.numVanos = static_cast<int>(sub.diagramas.size());
+    return sub;
+}
 
-    s.SetColorLinea(kNegroPagina);
-    s.SetAnchoLinea(15);
-    s.Linea(l.x1, l.y, l.x2, l.y);
-    s.SetColorLinea(color);
-    s.SetAnchoLinea(10);
-    const Poligonal curva = PuntosCurva(l, escH, escV, r.diagramas, n, m);
+DibujoPagina GeometriaDiagrama(const SuperficiePagina& s, Magnitud m, const Proyecto& p,
+                               const Resultados& r, const Tira& t, double x1, double x2,
+                               double escala, double ordenada, Color color) {
+    DibujoPagina d;
+    const Letras l(s);
+    const double h = l.Alto();
+    const std::vector<double> x = NudosTira(p, t, x1, x2);
+    std::vector<double> longitudes;
+    for (int i = t.primero; i <= t.ultimo; ++i) longitudes.push_back(Largo(p, i));
+    const LineaBase eje{x1, x2, 0};
+    const double escH = EscalaHorizontal(eje, longitudes);
+    const Resultados sub = ResultadosTira(r, t);
+    const int vanos = static_cast<int>(longitudes.size());
+
+    d.Linea({x1, 0}, {x2, 0}, {15, kNegroPagina});
+    for (int j = t.primero; j <= t.ultimo + 1; ++j)
+        d.Linea({x[j], -kTicNudo}, {x[j], kTicNudo}, {8, kNegroPagina});
+    const Poligonal curva = PuntosCurva(eje, escH, escala, sub.diagramas, vanos, m);
     if (curva.empty()) {  // nothing to draw: a flat line on the axis
-        s.Linea(l.x1, l.y, l.x2, l.y);
+        d.Linea({x1, 0}, {x2, 0}, {10, color});
     } else {
-        s.Lineas(curva);
-        const auto v = ValoresCurva(l, escH, escV, r, n, m);
+        d.Lineas(curva, {10, color});
+        const auto v = ValoresCurva(eje, escH, escala, sub, vanos, m);
         std::vector<Tamano> tamanos;
         std::vector<std::string> textos;
-        for (const auto& x : v) {
-            textos.push_back(Formatea(x.valor, "0.00"));
-            tamanos.push_back({s.AnchoTexto(textos.back()) + 40, s.AltoTexto()});
+        for (const auto& valor : v) {
+            textos.push_back(Formatea(valor.valor, "0.00"));
+            tamanos.push_back({l.Ancho(textos.back()) + 40, h});
         }
-        // The values stay on the page, between the margins.
+        // The values stay between the side margins and within the diagram's own band, off
+        // its title and the next picture.
         const double izquierda = s.Margen(kMargenIzquierda);
         const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
-        const Rectangulo limites{izquierda, 0, std::max(0.0, derecha - izquierda), s.AltoPagina()};
-        const auto cajas = ColocaEtiquetas(v, tamanos, {curva}, l, limites);
-        ColorTexto c(s, color);
+        const double alcance = ordenada + kHolguraDiagrama;
+        const Rectangulo limites{izquierda, -alcance, std::max(0.0, derecha - izquierda),
+                                 2 * alcance};
+        int forzadas = 0;
+        const auto cajas = ColocaEtiquetas(v, tamanos, {curva}, eje, limites, 40, &forzadas);
+        d.cabe = forzadas == 0;
         for (size_t i = 0; i < cajas.size(); ++i)
-            s.TextoEn(cajas[i].Centro().x, cajas[i].Arriba(), textos[i], Alineacion::kCentro);
+            d.Texto({cajas[i].Centro().x, cajas[i].Arriba()}, textos[i], color, l.Tamano());
     }
-    s.SetAnchoLinea(antes.ancho);
-    s.SetColorLinea(antes.color);
+    const double yNumeros = ordenada + kHolguraDiagrama + kNumerosDiagrama;
+    std::vector<std::pair<double, double>> numeros;
+    for (int j = t.primero + 1; j <= t.ultimo + 2; ++j) {
+        const std::string texto = std::to_string(j);
+        const double w = l.Ancho(texto);
+        const double xn = EnElCuerpo(s, x[j - 1], w);
+        d.Texto({xn, yNumeros}, texto, l.ColorTexto(), l.Tamano());
+        numeros.push_back({xn - w / 2, xn + w / 2});
+    }
+    d.cabe = FilaLibre(numeros, kAireTextos * h) && d.cabe;
+    d.arriba = ordenada + kHolguraDiagrama;
+    d.abajo = yNumeros + h;
+    return d;
+}
+
+DibujoPagina GeometriaRefuerzoTira(const SuperficiePagina& s, const Proyecto& p,
+                                   const TablaDetallado& tabla, const Tira& t, double x1, double x2,
+                                   Color color) {
+    DibujoPagina d;
+    const Letras l(s);
+    const double h = l.Alto();
+    const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
+        p, tabla, x1, x2, 0, [&l](const std::string& texto) { return l.Ancho(texto); }, h,
+        t.primero, t.ultimo);
+    const std::vector<double> x = NudosTira(p, t, x1, x2);
+    const Rectangulo& c = g.contorno;
+    d.Rect(c, {15, kNegroPagina}, Relleno::kNinguno, {});
+    Apoyos(d, p, t, x, cotas_refuerzo::kMedioCanto, cotas_refuerzo::kMedioCanto,
+           s.TrazoActual().color);
+    for (const Segmento& e : g.cortes) d.Linea(e.p1, e.p2, {8, kNegroPagina});
+    for (const Segmento& e : g.estribos) d.Linea(e.p1, e.p2, {4, color});
+    for (const BarraElevacion& b : g.barras) d.Lineas(b.trazo, {25, color});
+    for (const TextoElevacion& e : g.textos)
+        d.Texto(e.ancla, e.texto, e.fila == FilaTexto::kCorte ? l.ColorTexto() : color, l.Tamano());
+    d.cabe = NumerosYLongitudes(d, s, l, p, t, x, kNumerosRefuerzo, true) && g.omitidas == 0;
+    d.arriba = AlturaSobreEje(h);
+    d.abajo = AlturaBajoEje(h);
+    return d;
+}
+
+// Draws a picture in strips from the current y. `calcula` gives a strip's picture for the
+// beam between x1 and x2; a one-span beam takes the middle third of the body while its
+// picture fits there. `titulo` (when set) prints the picture's title, kept on the page of
+// the first strip, and again, continued, on each later page; `altoTitulo` is its height.
+using CalculaTira = std::function<DibujoPagina(const Tira&, double x1, double x2)>;
+void DibujaEnTiras(SuperficiePagina& s, const Proyecto& p, const CalculaTira& calcula,
+                   const std::function<void(bool continua)>& titulo = {}, double altoTitulo = 0) {
+    const int n = VanosDe(p);
+    if (n == 0) return;
+    const double izquierda = s.Margen(kMargenIzquierda);
+    const double w = s.AnchoPagina() - izquierda - s.Margen(kMargenDerecha);
+    const double cuerpo = s.AltoCuerpo();
+    // Across the body, as far in from its sides as a node's moment arc reaches.
+    const double dentro = std::min(std::max(0.05 * w, kRadioMomento + 30), w / 4);
+    const MarcoVigaPagina ancho{izquierda + dentro, izquierda + w - dentro, 0};
+    std::map<std::pair<int, int>, DibujoPagina> dibujos;
+    auto dibujo = [&](const Tira& t) -> const DibujoPagina& {
+        auto [it, nuevo] = dibujos.try_emplace({t.primero, t.ultimo});
+        if (nuevo) {
+            if (n == 1) {
+                const MarcoVigaPagina tercio = MarcoViga(s, 1, 0);
+                it->second = calcula(t, tercio.x1, tercio.x2);
+                if (it->second.cabe) return it->second;
+            }
+            it->second = calcula(t, ancho.x1, ancho.x2);
+        }
+        return it->second;
+    };
+    std::vector<double> longitudes;
+    for (int i = 0; i < n; ++i) longitudes.push_back(Largo(p, i));
+    const std::vector<Tira> tiras = DivideEnTiras(longitudes, [&](const Tira& t) {
+        const DibujoPagina& d = dibujo(t);
+        return d.cabe && d.arriba + d.abajo <= cuerpo;
+    });
+    for (size_t k = 0; k < tiras.size(); ++k) {
+        const DibujoPagina& d = dibujo(tiras[k]);
+        const double alto = d.arriba + d.abajo;
+        const int pagina = s.Pagina();
+        if (k == 0 && titulo) {
+            s.AseguraEspacio(altoTitulo + alto);
+            titulo(false);
+        } else {
+            if (k > 0) s.SetY(s.Y() + kEntreTiras);
+            s.AseguraEspacio(alto);
+            if (titulo && s.Pagina() != pagina) titulo(true);
+        }
+        PintaDibujo(s, d, s.Y() + d.arriba);
+        s.SetX(izquierda);
+        s.SetY(s.Y() + alto);
+    }
+}
+
+}  // namespace
+
+void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p) {
+    DibujaEnTiras(s, p, [&](const Tira& t, double x1, double x2) {
+        return GeometriaCargas(s, p, t, x1, x2);
+    });
+}
+
+void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, char tipo,
+                           const Proyecto& p, const Resultados& r, double escala, Color color) {
+    const Magnitud m = tipo == 'M' ? Magnitud::kMomento : Magnitud::kCortante;
+    const std::string nombre = tipo == 'M' ? "Diagrama de Momento" : "Diagrama de Cortante";
+    const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
+    // The largest ordinate: 1000 twips, less where the body is not tall enough for the
+    // diagram with its title, its values and its node numbers.
+    const double cuerpo = s.AltoCuerpo();
+    const double libre =
+        cuerpo - altoTitulo - kNumerosDiagrama - s.AltoTexto() - 2 * kHolguraDiagrama;
+    const double ordenada = std::clamp(libre / 2, 100.0, kOrdenada);
+    const double escV = std::isfinite(escala) && escala > 0 ? escala * ordenada / kOrdenada : 0.0;
+    DibujaEnTiras(
+        s, p,
+        [&](const Tira& t, double x1, double x2) {
+            return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color);
+        },
+        [&](bool continua) { SetSubTitle(s, c, continua ? nombre + " (continuacion)" : nombre); },
+        altoTitulo);
 }
 
 void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
-                           const MarcoVigaPagina& marco, Color color) {
-    const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
-        p, t, marco.x1, marco.x2, marco.y, [&s](const std::string& x) { return s.AnchoTexto(x); },
-        s.AltoTexto());
-    if (g.xNudos.size() < 2) return;
-    const Trazo antes = s.TrazoActual();
-    s.SetColorLinea(kNegroPagina);
-    s.SetAnchoLinea(15);
-    s.SetRelleno(Relleno::kNinguno);
-    const Rectangulo& c = g.contorno;
-    s.Rectangulo(c.Izquierda(), c.Arriba(), c.Derecha(), c.Abajo());
-    s.SetAnchoLinea(2);
-    DibApoy(s, p, marco, 'R');
-    s.SetAnchoLinea(8);
-    for (const Segmento& e : g.cortes) s.Linea(e.p1.x, e.p1.y, e.p2.x, e.p2.y);
-    s.SetColorLinea(color);
-    s.SetAnchoLinea(4);
-    for (const Segmento& e : g.estribos) s.Linea(e.p1.x, e.p1.y, e.p2.x, e.p2.y);
-    s.SetAnchoLinea(25);
-    for (const BarraElevacion& b : g.barras) s.Lineas(b.trazo);
-    {
-        ColorTexto ct(s, color);
-        for (const TextoElevacion& x : g.textos)
-            if (x.fila != FilaTexto::kCorte)
-                s.TextoEn(x.ancla.x, x.ancla.y, x.texto, Alineacion::kCentro);
-    }
-    for (const TextoElevacion& x : g.textos)
-        if (x.fila == FilaTexto::kCorte)
-            s.TextoEn(x.ancla.x, x.ancla.y, x.texto, Alineacion::kCentro);
-    s.SetAnchoLinea(antes.ancho);
-    s.SetColorLinea(antes.color);
+                           Color color) {
+    DibujaEnTiras(s, p, [&](const Tira& tira, double x1, double x2) {
+        return GeometriaRefuerzoTira(s, p, t, tira, x1, x2, color);
+    });
 }
 
 void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t, Color color) {
@@ -329,13 +653,15 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
     const double izquierda = s.Margen(kMargenIzquierda);
     const double derecha = s.AnchoPagina() - s.Margen(kMargenDerecha);
     const double h = s.AltoTexto();
+    // A line of cells as tall as designed, or as the body when that is less.
+    const double altoLinea = std::min(kAltoLineaSecciones, s.AltoCuerpo());
     // One scale for all, the largest that fits every outline in its cell.
     constexpr double kEscalaMayor = 40;  // twips per cm
     const double anchoMax =
         std::clamp(std::min(kAnchoCeldaSeccion, derecha - izquierda) - kSangriaSeccion - 200, 300.0,
                    kAnchoCeldaSeccion - kSangriaSeccion - 300);
-    const double arribaCelda = 150;
-    const double altoMax = std::max(300.0, kAltoLineaSecciones - arribaCelda - h - 200);
+    const double arribaCelda = std::min(150.0, altoLinea / 10);
+    const double altoMax = std::max(100.0, altoLinea - arribaCelda - h - 200);
     double escala = kEscalaMayor;
     for (const Dibujada& d : filas) {
         const Tamano e = ExtensionSeccion(d.fila->tipo, d.b, d.h);
@@ -344,8 +670,9 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
     }
     const double recub = LeeNumero(p.datos.recub);
 
-    const auto celdas = ColocaCeldasSecciones(static_cast<int>(filas.size()), izquierda, derecha,
-                                              s.Y(), s.Margen(kMargenArriba), s.LimiteInferior());
+    const auto celdas =
+        ColocaCeldasSecciones(static_cast<int>(filas.size()), izquierda, derecha, s.Y(),
+                              s.Margen(kMargenArriba), s.LimiteInferior(), altoLinea);
     const Trazo antes = s.TrazoActual();
     int pagina = 0;
     for (size_t i = 0; i < filas.size(); ++i) {
@@ -375,7 +702,7 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
     s.SetAnchoLinea(antes.ancho);
     s.SetColorLinea(antes.color);
     s.SetX(izquierda);
-    s.SetY(celdas.back().y + kAltoLineaSecciones);
+    s.SetY(celdas.back().y + altoLinea);
 }
 
 }  // namespace trabelux

@@ -5,68 +5,83 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dibujo/geometria_refuerzo.h"
+#include "analisis/calcula.h"
+#include "dibujo/geometria_diagramas.h"
+#include "reporte/bases_diseno.h"
+#include "reporte/bloque_titulo.h"
 #include "reporte/papel.h"
-#include "reporte/secciones.h"
 
 namespace trabelux {
 
 namespace {
 
-// Room above and below a diagram's axis beyond its largest ordinate, for the values
-// written at the ends of the spans.
-constexpr double kHolguraDiagrama = 400;
+// Gap between the title block and the loads picture, and under the picture.
+constexpr double kBajoTitulo = 200;
 // Gap between the reinforcement elevation and the cross-sections under it.
 constexpr double kSeparacionSecciones = 200;
+// A paragraph section keeps its title with this many lines of its text.
+constexpr int kLineasConTitulo = 3;
 
-// A title, its table and, when given, the note just under it.
+// A title, its table and, when given, the note just under it. The title keeps with the
+// table's header and first rows (the whole table and its note when it is short).
 void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
              const TablaInforme& t, const char* nota = nullptr) {
+    SetNormal(s, c);
+    const TablaDispuesta tabla = DisponeTablaInforme(s, c, t);
+    // The whole short table when it fits a page under its title, else its first rows.
+    const double cabeza = AltoTitulo(s, c, titulo) + s.AltoTexto();
+    double junto = cabeza + tabla.AltoArranque(s.AltoCuerpo() - cabeza);
+    if (nota && tabla.Corta())
+        junto += s.AltoTexto() *
+                 static_cast<double>(s.Ajusta(nota,
+                                              s.AnchoPagina() - s.Margen(kMargenIzquierda) -
+                                                  s.Margen(kMargenDerecha) - 100,
+                                              s.Estilo())
+                                         .size());
+    s.AseguraEspacio(junto);
     SetSubTitle(s, c, titulo);
-    MuestraTabla(s, t.formato, t.cabecera, t.cuerpo);
+    s.Parrafo("");
+    s.SetSangria(100, 100);
+    s.SetBordeTabla(4);
+    s.MuestraTablaDispuesta(tabla, true);
+    s.SetBordeTabla(0);
     SetNormal(s, c);
     // The note follows the table's last rule directly: the surface leaves no gap under a
     // table, so moving up as a printer that does would write over the last row.
     if (nota) s.Parrafo(nota);
 }
 
-// Height of a section title (its empty line and the title).
-double AltoTitulo(SuperficiePagina& s, const ConfiguracionInforme& c) {
-    const EstiloTexto antes = s.Estilo();
-    double alto = s.AltoTexto();
-    s.SetEstilo(c.estilos[kEstiloSubtitulos]);
-    alto += s.AltoTexto();
-    s.SetEstilo(antes);
-    return alto;
-}
-
-// A diagram under its title, on the next page when the page has no room for it.
-void Diagrama(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
-              const ConfiguracionInforme& c, char tipo, const char* titulo, double escala,
-              Color color) {
-    s.AseguraEspacio(AltoTitulo(s, c) + 2 * (1000 + kHolguraDiagrama));
+// A title over paragraphs, kept with their first lines.
+void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
+                  const std::vector<std::string>& parrafos, double sangria = 0) {
+    SetNormal(s, c);
+    s.AseguraEspacio(AltoTitulo(s, c, titulo) + kLineasConTitulo * s.AltoTexto());
     SetSubTitle(s, c, titulo);
-    const double eje = s.Y() + 1000 + kHolguraDiagrama;
-    DibujaDiagramaInforme(s, tipo, p, r, MarcoViga(s, NumVanosInforme(p), eje), escala, color);
-    s.SetX(s.Margen(kMargenIzquierda));
-    s.SetY(eje + 1000 + kHolguraDiagrama);
+    s.SetSangria(sangria, sangria);
+    for (const std::string& p : parrafos) s.Parrafo(p);
+    s.SetSangria(0, 0);
 }
 
 void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
                const ConfiguracionInforme& c) {
     s.NuevaPagina();
-    Diagrama(s, p, r, c, 'C', "Diagrama de Cortante", EscalaDiagrama(r.maxCortante),
-             c.estilos[kEstiloCortante].color);
-    Diagrama(s, p, r, c, 'M', "Diagrama de Momento", EscalaDiagrama(r.maxMomento),
-             c.estilos[kEstiloMomento].color);
+    const int n = NumVanosInforme(p);
+    const double maxV = MaximoAbsoluto(r.diagramas, n, Magnitud::kCortante, r.maxCortante);
+    const double maxM = MaximoAbsoluto(r.diagramas, n, Magnitud::kMomento, r.maxMomento);
+    SetNormal(s, c);
+    DibujaDiagramaInforme(s, c, 'C', p, r, EscalaDiagrama(maxV), c.estilos[kEstiloCortante].color);
+    SetNormal(s, c);
+    DibujaDiagramaInforme(s, c, 'M', p, r, EscalaDiagrama(maxM), c.estilos[kEstiloMomento].color);
     // The units at the foot of the page, wholly above the bottom margin (wrapped on a
-    // narrow paper).
+    // narrow paper), on a page of their own when the diagram left no room.
     SetNormal(s, c);
     const double izquierda = s.Margen(kMargenIzquierda);
     const auto lineas =
         s.Ajusta("Las unidades son tonelada y metro",
                  s.AnchoPagina() - izquierda - s.Margen(kMargenDerecha), s.Estilo());
-    double y = s.LimiteInferior() - 100 - s.AltoTexto() * static_cast<double>(lineas.size());
+    const double alto = s.AltoTexto() * static_cast<double>(lineas.size());
+    s.AseguraEspacio(alto + 100);
+    double y = std::max(s.Y(), s.LimiteInferior() - 100 - alto);
     for (const std::string& linea : lineas) {
         s.TextoEn(izquierda, y, linea);
         y += s.AltoTexto();
@@ -77,15 +92,11 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
               const ConfiguracionInforme& c) {
     SetNormal(s, c);
-    const double sobre = AlturaSobreEje(s.AltoTexto());
-    const double bajo = AlturaBajoEje(s.AltoTexto()) + kSeparacionSecciones;
-    s.AseguraEspacio(sobre + bajo);
     const Color color = c.estilos[kEstiloRefuerzo].color;
-    const double eje = s.Y() + sobre;
-    DibujaRefuerzoInforme(s, p, t, MarcoViga(s, NumVanosInforme(p), eje), color);
-    s.SetX(s.Margen(kMargenIzquierda));
-    s.SetY(eje + bajo);
+    DibujaRefuerzoInforme(s, p, t, color);
+    s.SetY(s.Y() + kSeparacionSecciones);
     DibujaSecciones(s, p, t, color);
+    Seccion(s, c, "Detalle del refuerzo", TablaDetalleRefuerzo(t));
 }
 
 }  // namespace
@@ -102,14 +113,30 @@ void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::
     SetNormal(s, c);
 }
 
-void MuestraTabla(SuperficiePagina& s, const std::string& formato, const std::string& cabecera,
-                  const std::string& cuerpo) {
-    s.Parrafo("");
-    s.SetSangria(100, 100);
-    s.SetTamanoLetra(10);
-    s.SetBordeTabla(4);
-    s.Tabla(formato, cabecera, cuerpo);
-    s.SetBordeTabla(0);
+double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
+                  const std::string& titulo) {
+    const EstiloTexto& estilo = c.estilos[kEstiloSubtitulos];
+    const double ancho = s.AnchoPagina() - s.Margen(kMargenIzquierda) - s.Margen(kMargenDerecha);
+    const size_t lineas = s.Ajusta(titulo, std::max(ancho, 1.0), estilo).size();
+    return s.AltoTexto() + s.AltoTexto(estilo) * static_cast<double>(lineas);
+}
+
+void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a) {
+    if (a.titulo.empty()) {
+        SetNormal(s, c);
+        s.SetSangria(0, 0);
+        s.Parrafo("");
+        s.Parrafo(a.texto);
+        return;
+    }
+    SeccionTexto(s, c, a.titulo, {a.texto});
+}
+
+TablaDispuesta DisponeTablaInforme(const SuperficiePagina& s, const ConfiguracionInforme& c,
+                                   const TablaInforme& t) {
+    EstiloTexto estilo = c.estilos[kEstiloTexto];
+    estilo.tamano = 10;
+    return s.DisponeTabla(t.formato, t.cabecera, t.cuerpo, 100, estilo);
 }
 
 std::string EncabezadoInforme(const Proyecto& p, const ConfiguracionInforme& c) {
@@ -136,28 +163,42 @@ double EscalaDiagrama(double maximo) {
     return maximo != 0 && std::isfinite(escala) ? escala : 0;
 }
 
+std::optional<AvisoInforme> AvisoResultados(const Resultados* r,
+                                            const ConfiguracionInforme& c) {
+    if (!c.avisoResultados.empty()) return AvisoInforme{"", c.avisoResultados};
+    if (r && !r->AnalisisCompleto() && !r->mensaje.empty())
+        return AvisoInforme{"Analisis detenido", r->mensaje};
+    return std::nullopt;
+}
+
+std::optional<AvisoInforme> AvisoDiseno(const Proyecto& p, const Resultados& r) {
+    if (r.estado == EstadoCalculo::kDetenido) return AvisoInforme{"Diseño detenido", r.mensaje};
+    if (!AdmiteDiseno(p)) return AvisoInforme{"", TextoDisenoSoloHormigon(p)};
+    return std::nullopt;
+}
+
 void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
             const TablaDetallado* detallado, const ConfiguracionInforme& c) {
     s.SetEncabezado(EncabezadoInforme(p, c), c.estilos[kEstiloHeader]);
     s.SetPie(PieInforme(p, c), c.estilos[kEstiloFooter]);
     s.SetBordePagina(c.borde);
 
-    // The loaded beam at the head of the first page; the text starts below it.
-    const int n = NumVanosInforme(p);
-    const double ejeViga = s.Margen(kMargenArriba) + 1000;
+    // Who, what and when, then the loaded beam; the text starts below them.
     SetNormal(s, c);
-    DibujaCargasInforme(s, p, MarcoViga(s, n, ejeViga));
-    s.SetX(s.Margen(kMargenIzquierda));
-    s.SetY(ejeViga + 600);
+    BloqueTitulo(s, p, c);
+    s.SetY(s.Y() + kBajoTitulo);
+    DibujaCargasInforme(s, p);
 
-    SetSubTitle(s, c, "Datos Generales");
-    s.Parrafo("Numero de vanos: " + std::to_string(p.numVanos));
-    s.Parrafo("Material: " + NombreMaterial(p.datos.material));
+    SeccionTexto(s, c, "Datos Generales",
+                 {"Numero de vanos: " + std::to_string(p.numVanos),
+                  "Material: " + NombreMaterial(p.datos.material)});
     if (p.datos.material == kHormigon) {
         s.SetSangria(500, 0);
         s.Parrafo("F'c = " + p.datos.fc + " Kg/cm2");
         s.Parrafo("Fy = " + p.datos.fy + " Kg/cm2");
     }
+    SeccionTexto(s, c, "Bases de diseño", ParrafosBasesDiseno(p, r));
+    SeccionTexto(s, c, "Convención de signos", {TextoConvencionSignos()});
     s.SetSangria(300, 0);
 
     Seccion(s, c, "Datos de los apoyos", TablaApoyos(p));
@@ -169,16 +210,20 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Seccion(s, c, "Cargas en los nudos", nudos,
                 "Las cargas estan en Toneladas y los momentos en To-m");
 
-    if (!c.avisoResultados.empty()) {
-        SetNormal(s, c);
-        s.Parrafo("");
-        s.Parrafo(c.avisoResultados);
+    // Where the results start: the message of a run that produced none, or the caller's
+    // notice that its results no longer belong to the project.
+    if (const auto aviso = AvisoResultados(r, c)) {
+        EscribeAviso(s, c, *aviso);
+        return;
     }
     if (!r || !r->AnalisisCompleto()) return;
     Seccion(s, c, "Reacciones de apoyo", TablaReacciones(*r));
     Seccion(s, c, "Cortantes y Momentos", TablaCortantesMomentos(*r));
+    // Where the design starts: the message of a design that stopped or does not apply.
     const bool disenada = r->Disenado();
-    if (disenada) {
+    if (const auto aviso = AvisoDiseno(p, *r)) {
+        EscribeAviso(s, c, *aviso);
+    } else if (disenada) {
         const TablaInforme apoyos = TablaRefuerzoApoyos(*r);
         if (!apoyos.cuerpo.empty()) Seccion(s, c, "Refuerzo en apoyos", apoyos);
         Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r));

@@ -2,6 +2,7 @@
 // input data, the analysis and design results, the diagrams and the reinforcement.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "analisis/resultados.h"
@@ -9,6 +10,7 @@
 #include "modelo/proyecto.h"
 #include "reporte/configuracion.h"
 #include "reporte/dibujos.h"
+#include "reporte/secciones.h"
 #include "reporte/superficie.h"
 
 namespace trabelux {
@@ -18,6 +20,14 @@ namespace trabelux {
 // device keeps its own paper handling. `p` is the project as it was analysed; `r` the
 // results of the last run (null: no run yet); `detallado` the detailing table (null or
 // without rows: no reinforcement drawing).
+//
+// In order: the title block, the loads picture, "Datos Generales", "Bases de diseño",
+// "Convención de signos", the supports, spans, concentrated loads and node loads; then,
+// after an analysis, the reactions and end forces; after a design, the three
+// reinforcement tables; the diagrams when chosen; after a design, when chosen, the
+// reinforcement elevation, the cross-sections and "Detalle del refuerzo". A run that
+// stopped prints its message where what it did not produce would start (AvisoInforme),
+// and nothing of that part.
 //
 // Page header and footer: the set-up's texts when not empty (the command line's
 // options), otherwise the project's own texts (which the set-up window edits), otherwise
@@ -38,11 +48,24 @@ void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* 
 // A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
 // the "Texto" style.
 void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo);
+// Height of a section title: its empty line and the title, wrapped as it prints.
+double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
+                  const std::string& titulo);
+
+// What the report prints in place of a part it cannot print: a title (none when empty)
+// and the text, one paragraph a line.
+struct AvisoInforme {
+    std::string titulo;
+    std::string texto;
+};
+void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a);
 // The "Texto" style.
 void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c);
-// A table: an empty line, indents 100 and 100, size 10, ruled cells.
-void MuestraTabla(SuperficiePagina& s, const std::string& formato, const std::string& cabecera,
-                  const std::string& cuerpo);
+// A report table laid out for the surface's page: from an indent of 100, in the "Texto"
+// style at 10 points (smaller where the page needs it). The report prints it after an
+// empty line, its cells ruled.
+TablaDispuesta DisponeTablaInforme(const SuperficiePagina& s, const ConfiguracionInforme& c,
+                                   const TablaInforme& t);
 
 // The header and footer texts the report prints (see Inicia).
 std::string EncabezadoInforme(const Proyecto& p, const ConfiguracionInforme& c);
@@ -55,5 +78,15 @@ MarcoVigaPagina MarcoViga(const SuperficiePagina& s, int numVanos, double y);
 // Twips per unit of a diagram whose largest ordinate is `maximo`: that ordinate becomes
 // 1000 twips; 0 (a flat line) when there is nothing to draw.
 double EscalaDiagrama(double maximo);
+
+// The message the report prints where the results would start, when it prints none: the
+// run's message under "Analisis detenido" after a run that stopped before its analysis
+// finished; the set-up's notice (avisoResultados) when the caller's results no longer
+// belong to the project. Nothing when there are results or there was no run.
+std::optional<AvisoInforme> AvisoResultados(const Resultados* r, const ConfiguracionInforme& c);
+// The message where the design would start, when it prints none: the run's message under
+// "Diseño detenido" after a design that stopped; the line that the design applies to
+// concrete beams only for a beam of another material. Nothing otherwise.
+std::optional<AvisoInforme> AvisoDiseno(const Proyecto& p, const Resultados& r);
 
 }  // namespace trabelux

@@ -93,7 +93,12 @@ TablaInforme TablaVanos(const Proyecto& p) {
 TablaInforme TablaCargasVanos(const Proyecto& p) {
     const int n = NumVanosInforme(p);
     TablaInforme t{"^_1000|<_2000|<_2000", "Vano|Posicion|Carga", ""};
-    for (const CargaConcentrada& c : p.cargas)
+    // The file keeps the loads as typed; the table reads along the beam.
+    std::vector<CargaConcentrada> cargas = p.cargas;
+    std::stable_sort(cargas.begin(), cargas.end(), [](const auto& a, const auto& b) {
+        return a.vano != b.vano ? a.vano < b.vano : a.distancia < b.distancia;
+    });
+    for (const CargaConcentrada& c : cargas)
         if (c.vano >= 1 && c.vano <= n)
             Fila(t.cuerpo, {std::to_string(c.vano), Formatea(c.distancia, "0.000"),
                             Formatea(c.carga, "0.000")});
@@ -103,7 +108,10 @@ TablaInforme TablaCargasVanos(const Proyecto& p) {
 TablaInforme TablaCargasNudos(const Proyecto& p) {
     const int n = NumVanosInforme(p);
     TablaInforme t{"^_1000|<_2000|<_2000", "Nudo|Carga|Momento", ""};
-    for (const CargaNudo& c : p.cargasNudo)
+    std::vector<CargaNudo> cargas = p.cargasNudo;
+    std::stable_sort(cargas.begin(), cargas.end(),
+                     [](const auto& a, const auto& b) { return a.nudo < b.nudo; });
+    for (const CargaNudo& c : cargas)
         if (c.nudo >= 1 && c.nudo <= n + 1)
             Fila(t.cuerpo, {std::to_string(c.nudo), Formatea(c.fuerza, "0.000"),
                             Formatea(c.momento, "0.000")});

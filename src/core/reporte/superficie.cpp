@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "reporte/partes_texto.h"
+
 namespace trabelux {
 
-namespace {
-
-// Room between a table cell's rules and its text.
-constexpr double kHolguraCelda = 60;
-constexpr double kHolguraFila = 30;
-// Distance of the header and footer from the body, and of the page border from it.
-constexpr double kSeparacionEncabezado = 120;
-constexpr double kSeparacionBorde = 60;
-
-std::vector<std::string> Divide(const std::string& texto, char separador) {
+std::vector<std::string> DivideTexto(const std::string& texto, char separador) {
     std::vector<std::string> partes;
     std::string::size_type inicio = 0;
     for (;;) {
@@ -28,12 +21,20 @@ std::vector<std::string> Divide(const std::string& texto, char separador) {
     }
 }
 
-std::string Recorta(const std::string& texto) {
+std::string RecortaTexto(const std::string& texto) {
     auto a = texto.find_first_not_of(" \t\r");
     if (a == std::string::npos) return {};
     auto b = texto.find_last_not_of(" \t\r");
     return texto.substr(a, b - a + 1);
 }
+
+namespace {
+
+// Distance of the header and footer from the body, and of the page border from it.
+constexpr double kSeparacionEncabezado = 120;
+constexpr double kSeparacionBorde = 60;
+// The body a header or footer never takes from the page.
+constexpr double kCuerpoMinimo = 720;
 
 // Length in bytes of the UTF-8 character that starts with byte `c`.
 std::size_t LargoCaracter(unsigned char c) {
@@ -43,30 +44,11 @@ std::size_t LargoCaracter(unsigned char c) {
     return 1;
 }
 
-struct ColumnaTabla {
-    Alineacion alineacion = Alineacion::kIzquierda;
-    double ancho = 1440;
-};
-
-// "^_1000|<_2500": alignment sign, "_", width in twips. Unreadable widths keep an inch.
-std::vector<ColumnaTabla> LeeFormato(const std::string& formato) {
-    std::vector<ColumnaTabla> columnas;
-    for (const std::string& entrada : Divide(formato, '|')) {
-        ColumnaTabla c;
-        std::string e = Recorta(entrada);
-        if (!e.empty() && (e[0] == '^' || e[0] == '<' || e[0] == '>')) {
-            c.alineacion = e[0] == '^'   ? Alineacion::kCentro
-                           : e[0] == '>' ? Alineacion::kDerecha
-                                         : Alineacion::kIzquierda;
-            e.erase(0, 1);
-        }
-        if (!e.empty() && e[0] == '_') e.erase(0, 1);
-        char* fin = nullptr;
-        double ancho = std::strtod(e.c_str(), &fin);
-        if (fin != e.c_str() && ancho > 0 && ancho < 1e6) c.ancho = ancho;
-        columnas.push_back(c);
-    }
-    return columnas;
+// Text lines of a header or footer, without the empty lines at its end.
+std::vector<std::string> LineasBanda(const std::string& texto) {
+    auto lineas = DivideTexto(texto, '\n');
+    while (!lineas.empty() && RecortaTexto(lineas.back()).empty()) lineas.pop_back();
+    return lineas;
 }
 
 std::string SustituyePagina(const std::string& texto, int pagina) {
@@ -111,14 +93,34 @@ void SuperficiePagina::NuevaPagina() {
     y_ = margenes_[kMargenArriba];
 }
 
+double SuperficiePagina::AltoBanda(const std::string& texto, const EstiloTexto& estilo) const {
+    const auto lineas = LineasBanda(texto);
+    if (lineas.empty()) return 0;
+    return static_cast<double>(lineas.size()) * AltoLinea(estilo) + kSeparacionEncabezado;
+}
+
 void SuperficiePagina::SetEncabezado(const std::string& texto, const EstiloTexto& estilo) {
     encabezado_ = texto;
     estiloEncabezado_ = estilo;
+    // Room for the header between the printable edge and the body, though never at the
+    // cost of the last half inch of body.
+    const double banda = AltoBanda(texto, estilo);
+    const double arriba = std::max(
+        margenes_[kMargenArriba],
+        std::min(kBordeImprimible + banda, alto_ - margenes_[kMargenAbajo] - kCuerpoMinimo));
+    if (banda > 0 && arriba > margenes_[kMargenArriba]) {
+        if (y_ == margenes_[kMargenArriba]) y_ = arriba;
+        margenes_[kMargenArriba] = arriba;
+    }
 }
 
 void SuperficiePagina::SetPie(const std::string& texto, const EstiloTexto& estilo) {
     pie_ = texto;
     estiloPie_ = estilo;
+    const double banda = AltoBanda(texto, estilo);
+    margenes_[kMargenAbajo] = std::max(
+        margenes_[kMargenAbajo],
+        std::min(kBordeImprimible + banda, alto_ - margenes_[kMargenArriba] - kCuerpoMinimo));
 }
 
 void SuperficiePagina::SetBordePagina(int borde) { bordePagina_ = borde; }
@@ -138,9 +140,9 @@ void SuperficiePagina::AseguraEspacio(double alto) {
 std::vector<std::string> SuperficiePagina::Ajusta(const std::string& texto, double ancho,
                                                   const EstiloTexto& estilo) const {
     std::vector<std::string> lineas;
-    for (const std::string& renglon : Divide(texto, '\n')) {
+    for (const std::string& renglon : DivideTexto(texto, '\n')) {
         std::string actual;
-        for (const std::string& palabra : Divide(renglon, ' ')) {
+        for (const std::string& palabra : DivideTexto(renglon, ' ')) {
             std::string prueba = actual.empty() ? palabra : actual + " " + palabra;
             if (actual.empty() || MideTexto(prueba, estilo) <= ancho) {
                 actual = prueba;
@@ -224,84 +226,6 @@ void SuperficiePagina::Arco(double cx, double cy, double radio, double desde, do
     PintaArco(cx, cy, std::abs(radio), desde, hasta, trazo_);
 }
 
-void SuperficiePagina::Tabla(const std::string& formato, const std::string& cabecera,
-                             const std::string& cuerpo) {
-    auto columnas = LeeFormato(formato);
-    if (columnas.empty()) return;
-    const double x0 = margenes_[kMargenIzquierda] + sangria_;
-    // A table wider than the body is narrowed column by column in proportion, so it
-    // stays inside the right margin on any paper.
-    double total = 0;
-    for (const auto& c : columnas) total += c.ancho;
-    const double disponible = ancho_ - margenes_[kMargenDerecha] - x0;
-    if (total > disponible && disponible > 0)
-        for (auto& c : columnas) c.ancho *= disponible / total;
-    std::vector<std::vector<std::string>> filas;
-    for (const std::string& fila : Divide(cuerpo, ';')) {
-        if (fila.empty()) continue;  // the ";" that ends the last row
-        filas.push_back(Divide(fila, '|'));
-    }
-    const std::vector<std::string> titulos = Divide(cabecera, '|');
-
-    EstiloTexto estiloCabecera = estilo_;
-    estiloCabecera.negrita = true;
-    const Trazo regla{0, Color{}};
-
-    // The cells of a row wrapped inside their columns, and the row's height.
-    auto prepara = [&](const std::vector<std::string>& celdas, const EstiloTexto& estilo) {
-        std::vector<std::vector<std::string>> lineas(columnas.size());
-        std::size_t maximo = 1;
-        for (std::size_t c = 0; c < columnas.size(); ++c) {
-            std::string texto = c < celdas.size() ? Recorta(celdas[c]) : std::string();
-            lineas[c] = Ajusta(texto, std::max(columnas[c].ancho - 2 * kHolguraCelda, 1.0), estilo);
-            maximo = std::max(maximo, lineas[c].size());
-        }
-        return std::make_pair(lineas, maximo * AltoLinea(estilo) + 2 * kHolguraFila);
-    };
-    auto pinta = [&](const std::vector<std::vector<std::string>>& lineas, double alto,
-                     const EstiloTexto& estilo) {
-        double x = x0;
-        const double altoLinea = AltoLinea(estilo);
-        for (std::size_t c = 0; c < columnas.size(); ++c) {
-            const double ancho = columnas[c].ancho;
-            if (bordeTabla_ != 0)
-                PintaRectangulo({x, y_, ancho, alto}, regla, Relleno::kNinguno, Color{});
-            double y = y_ + kHolguraFila;
-            for (const std::string& l : lineas[c]) {
-                if (!l.empty()) {
-                    double xt = x + kHolguraCelda;
-                    double libre = ancho - 2 * kHolguraCelda - MideTexto(l, estilo);
-                    if (columnas[c].alineacion == Alineacion::kCentro)
-                        xt += std::max(libre, 0.0) / 2;
-                    if (columnas[c].alineacion == Alineacion::kDerecha) xt += std::max(libre, 0.0);
-                    PintaTexto(xt, y, l, estilo);
-                }
-                y += altoLinea;
-            }
-            x += ancho;
-        }
-        y_ += alto;
-    };
-
-    const auto cabeceraPreparada = prepara(titulos, estiloCabecera);
-    bool cabeceraEnPagina = false;
-    auto ponCabecera = [&]() {
-        AseguraEspacio(cabeceraPreparada.second);
-        pinta(cabeceraPreparada.first, cabeceraPreparada.second, estiloCabecera);
-        cabeceraEnPagina = true;
-    };
-    ponCabecera();
-    for (const auto& fila : filas) {
-        const auto [lineas, alto] = prepara(fila, estilo_);
-        if (y_ + alto > LimiteInferior() && cabeceraEnPagina) {
-            NuevaPagina();
-            ponCabecera();
-        }
-        pinta(lineas, alto, estilo_);
-    }
-    x_ = margenes_[kMargenIzquierda];
-}
-
 void SuperficiePagina::TerminaPagina() { PintaEncabezadoPie(); }
 
 void SuperficiePagina::PintaEncabezadoPie() {
@@ -309,14 +233,17 @@ void SuperficiePagina::PintaEncabezadoPie() {
     const double derecha = ancho_ - margenes_[kMargenDerecha];
     const double arriba = margenes_[kMargenArriba];
     const double abajo = LimiteInferior();
+    // The texts keep inside the printable area even where the body reaches the edge.
+    const double xIzquierda = std::max(izquierda, std::min(kBordeImprimible, ancho_ / 2));
+    const double xDerecha = std::min(derecha, std::max(ancho_ - kBordeImprimible, ancho_ / 2));
 
     auto pintaLinea = [&](const std::string& linea, double y, const EstiloTexto& estilo) {
-        const auto partes = Divide(SustituyePagina(linea, pagina_), '|');
+        const auto partes = DivideTexto(SustituyePagina(linea, pagina_), '|');
         const Alineacion lugar[3] = {Alineacion::kIzquierda, Alineacion::kCentro,
                                      Alineacion::kDerecha};
-        const double xs[3] = {izquierda, (izquierda + derecha) / 2, derecha};
+        const double xs[3] = {xIzquierda, (xIzquierda + xDerecha) / 2, xDerecha};
         for (std::size_t i = 0; i < partes.size() && i < 3; ++i) {
-            std::string t = Recorta(partes[i]);
+            std::string t = RecortaTexto(partes[i]);
             if (t.empty()) continue;
             double x = xs[i];
             double ancho = MideTexto(t, estilo);
@@ -325,25 +252,22 @@ void SuperficiePagina::PintaEncabezadoPie() {
             PintaTexto(x, y, t, estilo);
         }
     };
-    auto lineasDe = [](const std::string& texto) {
-        auto lineas = Divide(texto, '\n');
-        while (!lineas.empty() && Recorta(lineas.back()).empty()) lineas.pop_back();
-        return lineas;
-    };
 
-    const auto cabeza = lineasDe(encabezado_);
-    const double altoCabeza = AltoLinea(estiloEncabezado_);
-    double y = std::max(0.0, arriba - kSeparacionEncabezado - altoCabeza * cabeza.size());
+    const auto cabeza = LineasBanda(encabezado_);
+    const double altoCabeza = AltoLinea(estiloEncabezado_) * static_cast<double>(cabeza.size());
+    double y = std::min(arriba - altoCabeza,
+                        std::max(kBordeImprimible, arriba - kSeparacionEncabezado - altoCabeza));
     for (const auto& l : cabeza) {
         pintaLinea(l, y, estiloEncabezado_);
-        y += altoCabeza;
+        y += AltoLinea(estiloEncabezado_);
     }
-    const auto pie = lineasDe(pie_);
-    const double altoPie = AltoLinea(estiloPie_);
-    y = std::min(abajo + kSeparacionEncabezado, std::max(abajo, alto_ - altoPie * pie.size()));
+    const auto pie = LineasBanda(pie_);
+    const double altoPie = AltoLinea(estiloPie_) * static_cast<double>(pie.size());
+    y = std::max(abajo,
+                 std::min(abajo + kSeparacionEncabezado, alto_ - kBordeImprimible - altoPie));
     for (const auto& l : pie) {
         pintaLinea(l, y, estiloPie_);
-        y += altoPie;
+        y += AltoLinea(estiloPie_);
     }
 
     if (bordePagina_ == kBordeNinguno) return;

@@ -31,6 +31,41 @@ struct Trazo {
     Color color;
 };
 
+// The smallest letter the report prints: a table or a picture that does not fit at the
+// text's size is set smaller down to this size, never below.
+inline constexpr double kLetraMinima = 7;
+
+// A table laid out for the page it goes on (see SuperficiePagina::DisponeTabla). Its
+// columns are split into blocks, each printed as a table of its own under the previous
+// one with the first column repeated, when they do not fit side by side even at
+// kLetraMinima.
+struct TablaDispuesta {
+    struct Bloque {
+        std::vector<size_t> columnas;                    // indices into the table's columns
+        std::vector<double> anchos;                      // twips, one per column of the block
+        std::vector<std::vector<std::string>> cabecera;  // lines of each heading
+        double altoCabecera = 0;
+        std::vector<std::vector<std::vector<std::string>>> filas;  // lines of each cell
+        std::vector<double> altoFilas;
+    };
+    double x = 0;  // left edge
+    EstiloTexto estilo;
+    EstiloTexto estiloCabecera;
+    std::vector<Alineacion> alineaciones;  // by column of the table
+    std::vector<Bloque> bloques;
+
+    // What must stand on one page with the title above it: the header and the first two
+    // rows, or the whole block when it has fewer than eight rows and fits a body `cuerpo`
+    // twips tall.
+    double AltoArranque(double cuerpo, size_t bloque = 0) const;
+    // Whether the whole table goes on one page: a single block of fewer than eight rows.
+    bool Corta() const;
+};
+
+// What a printer cannot print near the paper's edges: the header and footer keep this far
+// inside.
+inline constexpr double kBordeImprimible = 360;
+
 class SuperficiePagina {
   public:
     virtual ~SuperficiePagina() = default;
@@ -52,12 +87,16 @@ class SuperficiePagina {
     void SetMargen(LadoMargen lado, double twips) { margenes_[lado] = twips; }
     // The lowest y the body may reach: page height less the bottom margin.
     double LimiteInferior() const;
+    // Height of the body between the margins.
+    double AltoCuerpo() const { return LimiteInferior() - margenes_[kMargenArriba]; }
     // Starts a new page unless a block `alto` twips tall fits below the current y (or the
     // current y is already at the top margin).
     void AseguraEspacio(double alto);
 
     // Header and footer of every page: "|" splits a line into left, centre and right
-    // parts, "%d" stands for the page number, a line break starts another line.
+    // parts, "%d" stands for the page number, a line break starts another line. They stay
+    // inside the printable area (kBordeImprimible from the paper's edges): a top or bottom
+    // margin too small to hold them between that edge and the body grows to hold them.
     void SetEncabezado(const std::string& texto, const EstiloTexto& estilo);
     void SetPie(const std::string& texto, const EstiloTexto& estilo);
     void SetBordePagina(int borde);  // BordePagina
@@ -86,11 +125,15 @@ class SuperficiePagina {
     void TextoEn(double x, double y, const std::string& texto,
                  Alineacion alineacion = Alineacion::kIzquierda);
     double AnchoTexto(const std::string& texto) const { return MideTexto(texto, estilo_); }
+    double AnchoTexto(const std::string& texto, const EstiloTexto& estilo) const {
+        return MideTexto(texto, estilo);
+    }
     // The text broken into lines no wider than `ancho`: at line breaks, at blanks, and
     // between characters inside a word wider than the line.
     std::vector<std::string> Ajusta(const std::string& texto, double ancho,
                                     const EstiloTexto& estilo) const;
     double AltoTexto() const { return AltoLinea(estilo_); }
+    double AltoTexto(const EstiloTexto& estilo) const { return AltoLinea(estilo); }
 
     // --- Drawing ----------------------------------------------------------------------
     void SetAnchoLinea(double twips) { trazo_.ancho = twips; }
@@ -113,12 +156,25 @@ class SuperficiePagina {
     // Border setting of the following tables: 0 none, otherwise the outline and every
     // cell ruled.
     void SetBordeTabla(int borde) { bordeTabla_ = borde; }
-    // A table at the current y, from the left margin plus the indent.
+    // Lays out a table for this page width, from the left margin plus `sangria`, its body
+    // in `estilo` and its header in the same style, bold.
     // `formato`: one entry per column, "|"-separated: "^" centred or "<" left, "_", width in
     // twips ("^_1000|<_2500"). `cabecera`: titles, "|"-separated. `cuerpo`: rows ended by
-    // ";", cells "|"-separated. Cells wrap inside their column; a row that does not fit
-    // above the bottom margin goes to the next page with the header repeated. y ends below
-    // the table.
+    // ";", cells "|"-separated.
+    // A cell is never broken and a heading breaks only between words. The designed
+    // widths are kept when they fit (widened for a cell or heading word wider than its
+    // column); a table that does not fit is set smaller, step by step down to
+    // kLetraMinima; then its columns narrow to their widest cell or heading word; only
+    // then are its columns split into blocks.
+    TablaDispuesta DisponeTabla(const std::string& formato, const std::string& cabecera,
+                                const std::string& cuerpo, double sangria,
+                                const EstiloTexto& estilo) const;
+    // Prints a laid-out table at the current y. A block starts on a new page unless its
+    // AltoArranque fits (for the first block, unless the caller has seen to it with the
+    // title above: `arranqueVisto`); a row that does not fit goes to the next page under
+    // the header again, and the last row never goes there alone. y ends below the table.
+    void MuestraTablaDispuesta(const TablaDispuesta& t, bool arranqueVisto = false);
+    // DisponeTabla with the current indent and style, then MuestraTablaDispuesta.
     void Tabla(const std::string& formato, const std::string& cabecera, const std::string& cuerpo);
 
   protected:
@@ -145,6 +201,11 @@ class SuperficiePagina {
   private:
     void TerminaPagina();
     void PintaEncabezadoPie();
+    // Height of the header or footer text, with the gap that separates it from the body.
+    double AltoBanda(const std::string& texto, const EstiloTexto& estilo) const;
+    void PintaFilaTabla(const TablaDispuesta& t, const TablaDispuesta::Bloque& b,
+                        const std::vector<std::vector<std::string>>& lineas, double alto,
+                        const EstiloTexto& estilo);
 
     double ancho_ = 12240;
     double alto_ = 15840;

@@ -1,8 +1,9 @@
 // A page surface that paints nothing: it measures text with fixed metrics and records
-// every primitive with its page, so tests and the command line's "report --text" can
-// read a composition exactly.
+// every primitive with its page, so tests can read a composition exactly. The command
+// line's "report --text" records through the PDF's metrics instead (render/grabadora_qt.h).
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,9 @@ class SuperficieGrabadora : public SuperficiePagina {
     // Every character is 0.6 x size x 20 twips wide; a line is size x 20 x 1.2 high.
     static double AnchoCaracter(double puntos) { return 0.6 * puntos * 20; }
 
-    const std::vector<LlamadaGrabada>& Llamadas() const { return llamadas_; }
+    // A deque: a long report records tens of thousands of calls, which a vector would move
+    // every time it grows.
+    const std::deque<LlamadaGrabada>& Llamadas() const { return llamadas_; }
 
     // The whole recording as text, one line per primitive, coordinates in twips with at
     // most one decimal, angles in degrees:
@@ -68,7 +71,7 @@ class SuperficieGrabadora : public SuperficiePagina {
   private:
     LlamadaGrabada& Nueva(LlamadaGrabada::Tipo tipo);
 
-    std::vector<LlamadaGrabada> llamadas_;
+    std::deque<LlamadaGrabada> llamadas_;
     int pagina_ = 0;
 };
 

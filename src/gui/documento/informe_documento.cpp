@@ -1,6 +1,7 @@
 #include "documento/informe_documento.h"
 
 #include "documento/documento.h"
+#include "informe_qt.h"
 #include "reporte/inicia.h"
 
 namespace trabelux {
@@ -8,6 +9,7 @@ namespace trabelux {
 ComponeInforme InformeDelDocumento(Documento& doc) {
     return [&doc](SuperficiePagina& s) {
         ConfiguracionInforme c = doc.ConfiguracionReporte();
+        c.fecha = FechaInforme();
         if (doc.ResultadosDesactualizados()) c.avisoResultados = kAvisoResultadosDesactualizados;
         // Current results describe the project as it stands (header and footer included,
         // which the report window edits after the run).

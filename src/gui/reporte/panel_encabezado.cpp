@@ -1,6 +1,8 @@
 #include "reporte/panel_encabezado.h"
 
+#include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,18 +42,32 @@ PanelEncabezado::PanelEncabezado(QWidget* padre) : QWidget(padre) {
     capa->addWidget(new QLabel(QStringLiteral("Footer")));
     capa->addWidget(pie_);
     capa->addWidget(ayuda);
+    // The names the title block prints over the lines to sign on.
+    auto* firmas = new QFormLayout;
+    calculo_ = new QLineEdit;
+    calculo_->setObjectName(QStringLiteral("Calculo"));
+    reviso_ = new QLineEdit;
+    reviso_->setObjectName(QStringLiteral("Reviso"));
+    firmas->addRow(QStringLiteral("Calc&uló:"), calculo_);
+    firmas->addRow(QStringLiteral("&Revisó:"), reviso_);
+    capa->addLayout(firmas);
     capa->addStretch();
     capa->addWidget(boton);
     connect(boton, &QPushButton::clicked, this, &PanelEncabezado::aceptado);
 }
 
 void PanelEncabezado::Muestra(const QString& encabezado, const QString& pie,
-                              const QString& nombreViga) {
+                              const QString& nombreViga, const QString& calculo,
+                              const QString& reviso) {
     encabezado_->setPlainText(encabezado.isEmpty() ? nombreViga + QLatin1Char('|') : encabezado);
     pie_->setPlainText(pie.isEmpty() ? QStringLiteral("||Pag %d") : pie);
+    calculo_->setText(calculo);
+    reviso_->setText(reviso);
 }
 
 QString PanelEncabezado::Encabezado() const { return encabezado_->toPlainText(); }
 QString PanelEncabezado::Pie() const { return pie_->toPlainText(); }
+QString PanelEncabezado::Calculo() const { return calculo_->text(); }
+QString PanelEncabezado::Reviso() const { return reviso_->text(); }
 
 }  // namespace trabelux

@@ -1,9 +1,11 @@
 // The "Header/Footer" panel of the report window: the two multi-line texts of the page
-// header and footer with the help on their "|" sections and "%d".
+// header and footer with the help on their "|" sections and "%d", and the names of who
+// calculated and who checked the beam for the title block.
 #pragma once
 
 #include <QWidget>
 
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace trabelux {
@@ -15,9 +17,12 @@ class PanelEncabezado : public QWidget {
 
     // Shows the project's texts; an empty header becomes the beam name at the left, an
     // empty footer the page number at the right.
-    void Muestra(const QString& encabezado, const QString& pie, const QString& nombreViga);
+    void Muestra(const QString& encabezado, const QString& pie, const QString& nombreViga,
+                 const QString& calculo, const QString& reviso);
     QString Encabezado() const;
     QString Pie() const;
+    QString Calculo() const;
+    QString Reviso() const;
 
   signals:
     // The panel's button: store the texts and go back to the general set-up.
@@ -26,6 +31,8 @@ class PanelEncabezado : public QWidget {
   private:
     QPlainTextEdit* encabezado_;
     QPlainTextEdit* pie_;
+    QLineEdit* calculo_;
+    QLineEdit* reviso_;
 };
 
 }  // namespace trabelux

@@ -35,7 +35,8 @@ void VigPrev::Activa() {
     const Proyecto& p = doc_->ProyectoActual();
     panelEncabezado_->Muestra(QString::fromStdString(p.encabezado),
                               QString::fromStdString(p.piePagina),
-                              QString::fromStdString(p.nombreViga));
+                              QString::fromStdString(p.nombreViga),
+                              QString::fromStdString(p.calculo), QString::fromStdString(p.reviso));
     MuestraEstadoCalculo();
     paneles_->setCurrentWidget(general_);
     marcoImprime_->setEnabled(true);
@@ -175,11 +176,16 @@ void VigPrev::CierraPanel(bool aplicaEncabezado) {
     if (aplicaEncabezado) {
         const std::string encabezado = panelEncabezado_->Encabezado().toStdString();
         const std::string pie = panelEncabezado_->Pie().toStdString();
+        const std::string calculo = panelEncabezado_->Calculo().toStdString();
+        const std::string reviso = panelEncabezado_->Reviso().toStdString();
         const Proyecto& p = doc_->ProyectoActual();
-        if (encabezado != p.encabezado || pie != p.piePagina)
+        if (encabezado != p.encabezado || pie != p.piePagina || calculo != p.calculo ||
+            reviso != p.reviso)
             doc_->Modifica(QStringLiteral("Encabezado y pie de pagina"), [&](Proyecto& q) {
                 q.encabezado = encabezado;
                 q.piePagina = pie;
+                q.calculo = calculo;
+                q.reviso = reviso;
             });
     }
     paneles_->setCurrentWidget(general_);
