@@ -163,8 +163,7 @@ double EscalaDiagrama(double maximo) {
     return maximo != 0 && std::isfinite(escala) ? escala : 0;
 }
 
-std::optional<AvisoInforme> AvisoResultados(const Resultados* r,
-                                            const ConfiguracionInforme& c) {
+std::optional<AvisoInforme> AvisoResultados(const Resultados* r, const ConfiguracionInforme& c) {
     if (!c.avisoResultados.empty()) return AvisoInforme{"", c.avisoResultados};
     if (r && !r->AnalisisCompleto() && !r->mensaje.empty())
         return AvisoInforme{"Analisis detenido", r->mensaje};
