@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -30,6 +31,7 @@
 #include "principal/tlux_mdi.h"
 #include "reporte/dispositivos.h"
 #include "reporte/inicia.h"
+#include "reporte/panel_estilos.h"
 #include "reporte/papel.h"
 #include "reporte/superficie_grabadora.h"
 #include "ventanas_prueba.h"
@@ -180,6 +182,29 @@ class VigPrevTest : public QObject {
             for (const QString& linea : boton->text().split('\n'))
                 QVERIFY2(boton->fontMetrics().horizontalAdvance(linea) <= ancho, fuente);
         }
+    }
+
+    // The real font dialog opens on the row's font as the report resolves it ("Arial" is
+    // another family on this system), with its size and bold; accepting it unchanged leaves
+    // the style exactly as it was.
+    void dialogoDeFuenteEmpiezaEnElEstiloDeLaFila() {
+        Mensajes::TerminaGuion();
+        Documento doc;
+        VigPrev v(&doc);
+        const EstiloTexto antes = doc.ConfiguracionReporte().estilos[kEstiloHeader];
+        QFont vista;
+        QTimer::singleShot(0, &v, [&vista] {
+            if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+                vista = d->currentFont();
+                d->accept();
+            }
+        });
+        Busca<PanelEstilos>(&v, "PanelEstilos")->EligeFuente(kEstiloHeader);
+        QCOMPARE(vista.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+        QVERIFY(vista.bold() && vista.pointSize() == 12);
+        const EstiloTexto& e = doc.ConfiguracionReporte().estilos[kEstiloHeader];
+        QCOMPARE(e.fuente, antes.fuente);
+        QVERIFY(e.tamano == antes.tamano && e.negrita && !e.cursiva);
     }
 
     // Diagrams only after an analysis, on their own page; the reinforcement option only

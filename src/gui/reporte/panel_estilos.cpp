@@ -1,6 +1,7 @@
 #include "reporte/panel_estilos.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -167,7 +168,10 @@ void PanelEstilos::EligeFuente(int fila) {
     EstiloTexto& e = config_->estilos[fila];
     QFont elegida;
     if (!Mensajes::PideFuente(this, FuenteDe(e), elegida)) return;
-    e.fuente = elegida.family().toStdString();
+    // The family a stored name resolves to is that name: keeping it leaves the style as
+    // it was when the user accepts the dialog without a change.
+    if (elegida.family() != QFontInfo(FuenteDe(e)).family())
+        e.fuente = elegida.family().toStdString();
     if (elegida.pointSizeF() > 0) e.tamano = elegida.pointSizeF();
     e.negrita = elegida.bold();
     e.cursiva = elegida.italic();
