@@ -29,12 +29,12 @@
 #include "dialogos/num_vanos.h"
 #include "documento/documento.h"
 #include "documento/informe_documento.h"
+#include "informe/ventana_informe.h"
 #include "modelo/operaciones.h"
 #include "principal/dibujo_viga.h"
 #include "principal/modelo_vanos.h"
 #include "reporte/inicia.h"
 #include "reporte/superficie_grabadora.h"
-#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

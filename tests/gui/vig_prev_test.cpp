@@ -1,8 +1,6 @@
 // Tests of the report window: margins in inches, devices and papers, the header and styles
 // panels, the page and zoom bar, the diagram choice, page ranges and printing to a PDF
 // file and to a real CUPS queue.
-#include "reporte/vig_prev.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -27,6 +25,7 @@
 #include "apoyo_pruebas.h"
 #include "cola_cups.h"
 #include "documento/documento.h"
+#include "informe/ventana_informe.h"
 #include "principal/polidur1.h"
 #include "principal/tlux_mdi.h"
 #include "reporte/dispositivos.h"

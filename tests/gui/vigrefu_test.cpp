@@ -20,8 +20,8 @@
 #include "detallado/selector_tipo.h"
 #include "detallado/vig_refu.h"
 #include "documento/documento.h"
+#include "informe/ventana_informe.h"
 #include "principal/polidur1.h"
-#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

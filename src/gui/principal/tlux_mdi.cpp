@@ -15,9 +15,9 @@
 #include "ayuda/adjunta_ayuda.h"
 #include "detallado/vig_refu.h"
 #include "documento/documento.h"
+#include "informe/ventana_informe.h"
 #include "principal/menu_recientes.h"
 #include "principal/polidur1.h"
-#include "reporte/vig_prev.h"
 #include "resultados/resultad.h"
 #include "version.h"
 

@@ -10,8 +10,8 @@
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
+#include "informe/ventana_informe.h"
 #include "informe_qt.h"
-#include "reporte/vig_prev.h"
 
 namespace trabelux {
 

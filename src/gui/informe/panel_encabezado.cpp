@@ -1,4 +1,4 @@
-#include "reporte/panel_encabezado.h"
+#include "informe/panel_encabezado.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -10,11 +10,11 @@
 
 #include "comun/mensajes.h"
 #include "documento/documento.h"
+#include "informe/panel_encabezado.h"
+#include "informe/ventana_informe.h"
 #include "informe_qt.h"
-#include "reporte/panel_encabezado.h"
 #include "reporte/panel_estilos.h"
 #include "reporte/papel.h"
-#include "reporte/vig_prev.h"
 #include "texto/numeros.h"
 
 namespace trabelux {

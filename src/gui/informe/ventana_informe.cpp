@@ -1,4 +1,4 @@
-#include "reporte/vig_prev.h"
+#include "informe/ventana_informe.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,8 +23,8 @@
 
 #include "comun/latin1.h"
 #include "documento/documento.h"
+#include "informe/panel_encabezado.h"
 #include "informe_qt.h"
-#include "reporte/panel_encabezado.h"
 #include "reporte/panel_estilos.h"
 
 namespace trabelux {

@@ -12,9 +12,9 @@
 
 #include "documento/documento.h"
 #include "documento/informe_documento.h"
+#include "informe/ventana_informe.h"
 #include "informe_qt.h"
 #include "reporte/papel.h"
-#include "reporte/vig_prev.h"
 
 namespace trabelux {
 
