@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "acerca/frm_about.h"
+#include "acerca/acerca_de.h"
 #include "comun/traducciones.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
+#include "editor/editor_vanos.h"
+#include "marco/marco.h"
 #include "version.h"
 
 int main(int argc, char* argv[]) {

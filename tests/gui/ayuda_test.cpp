@@ -17,14 +17,14 @@
 #include <QSet>
 #include <QtTest>
 
-#include "acerca/frm_about.h"
+#include "acerca/acerca_de.h"
 #include "apoyo_pruebas.h"
 #include "ayuda/paginas_ayuda.h"
 #include "ayuda/ventana_ayuda.h"
 #include "comun/mensajes.h"
-#include "dialogos/datgen.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
+#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "editor/editor_vanos.h"
+#include "marco/marco.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

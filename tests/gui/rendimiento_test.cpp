@@ -12,11 +12,11 @@
 #include "../comun/viga_mayor.h"
 #include "apoyo_pruebas.h"
 #include "documento/documento.h"
+#include "editor/dibujo_viga.h"
+#include "editor/editor_vanos.h"
 #include "informe/ventana_informe.h"
+#include "marco/marco.h"
 #include "modelo/operaciones.h"
-#include "principal/dibujo_viga.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -8,16 +8,16 @@
 #include <random>
 
 #include "apoyo_pruebas.h"
-#include "detallado/selector_tipo.h"
-#include "detallado/vig_refu.h"
-#include "dialogos/carg_con.h"
-#include "dialogos/cond_apoy.h"
-#include "dialogos/datgen.h"
-#include "dialogos/los_num.h"
+#include "dialogos/cargas/dialogo_cargas.h"
+#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "dialogos/losas/dialogo_losas.h"
 #include "documento/documento.h"
+#include "editor/dialogo_apoyos.h"
+#include "editor/editor_vanos.h"
 #include "modelo/operaciones.h"
-#include "principal/polidur1.h"
-#include "resultados/resultad.h"
+#include "refuerzo/selector_tipo.h"
+#include "refuerzo/ventana_refuerzo.h"
+#include "resultados/ventana_resultados.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -20,7 +20,7 @@
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
-#include "principal/tlux_mdi.h"
+#include "marco/marco.h"
 
 namespace trabelux::pruebas {
 

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "acerca/frm_about.h"
+#include "acerca/acerca_de.h"
 #include "ayuda/ayuda.h"
-#include "principal/polidur1.h"
+#include "editor/editor_vanos.h"
 
 namespace trabelux {
 

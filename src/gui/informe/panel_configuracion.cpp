@@ -11,9 +11,9 @@
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "informe/panel_encabezado.h"
+#include "informe/panel_estilos.h"
 #include "informe/ventana_informe.h"
 #include "informe_qt.h"
-#include "reporte/panel_estilos.h"
 #include "reporte/papel.h"
 #include "texto/numeros.h"
 

@@ -24,8 +24,8 @@
 #include "comun/latin1.h"
 #include "documento/documento.h"
 #include "informe/panel_encabezado.h"
+#include "informe/panel_estilos.h"
 #include "informe_qt.h"
-#include "reporte/panel_estilos.h"
 
 namespace trabelux {
 

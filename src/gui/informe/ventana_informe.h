@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "reporte/dispositivos.h"
+#include "informe/dispositivos.h"
 #include "reporte/superficie.h"
 
 class QButtonGroup;

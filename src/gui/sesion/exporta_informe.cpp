@@ -1,0 +1,36 @@
+// The main window's report command: the calculation report written to a PDF file.
+#include <QDir>
+#include <QFileInfo>
+
+#include "comun/mensajes.h"
+#include "documento/documento.h"
+#include "documento/informe_documento.h"
+#include "editor/editor_vanos.h"
+#include "editor/rejilla_vanos.h"
+
+namespace trabelux {
+
+bool Polidur1::ExportaInformePdf() {
+    tabla_->ConfirmaEdicion();
+    QString inicial = doc_->Ruta();
+    if (!inicial.isEmpty())
+        inicial = QFileInfo(inicial).absoluteDir().filePath(QFileInfo(inicial).completeBaseName() +
+                                                            QStringLiteral(".pdf"));
+    QString ruta = Mensajes::PideArchivoGuardar(this, QStringLiteral("(*.pdf)"), inicial);
+    if (ruta.isEmpty()) return false;
+    if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".pdf");
+    return ExportaInformePdfEn(ruta);
+}
+
+bool Polidur1::ExportaInformePdfEn(const QString& ruta) {
+    doc_->Actualiza();
+    const std::string error = EscribeInformePdf(ruta.toStdString(), doc_->ConfiguracionReporte(),
+                                                InformeDelDocumento(*doc_));
+    if (!error.empty()) {
+        Mensajes::Error(this, QString::fromStdString(error));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace trabelux
