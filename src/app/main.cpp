@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("trabelux"));
     QApplication::setWindowIcon(trabelux::IconoPrograma());
     trabelux::CargaTraduccionesQt();
-    trabelux::TluxMDI marco;
+    trabelux::Marco marco;
     // A comfortable size on a large screen; the whole screen on a small one.
     const QRect pantalla = marco.screen()->availableGeometry();
     const QSize deseado(1280, 860);
@@ -36,6 +36,6 @@ int main(int argc, char* argv[]) {
         marco.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, deseado, pantalla));
     marco.show();
     const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1) marco.Principal()->AbreArchivo(argumentos.at(1));
+    if (argumentos.size() > 1) marco.Editor()->AbreArchivo(argumentos.at(1));
     return app.exec();
 }

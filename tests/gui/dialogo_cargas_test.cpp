@@ -44,11 +44,11 @@ QStringList Filas(QAbstractItemModel* m) {
 
 }  // namespace
 
-class CargConTest : public QObject {
+class DialogoCargasTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Documento> doc;
-    std::unique_ptr<CargCon> dlg;
+    std::unique_ptr<DialogoCargas> dlg;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> probadores;
 
     QTableView* Rejilla(const char* nombre) { return Busca<QTableView>(dlg.get(), nombre); }
@@ -60,7 +60,7 @@ class CargConTest : public QObject {
     void init() {
         Mensajes::IniciaGuion();
         doc = std::make_unique<Documento>();
-        dlg = std::make_unique<CargCon>(doc.get());
+        dlg = std::make_unique<DialogoCargas>(doc.get());
         probadores.push_back(Probador(dlg->ModeloVanos()));
         probadores.push_back(Probador(dlg->ModeloNudos()));
         // Spans of 6 m, 4 m and 5 m.
@@ -71,7 +71,7 @@ class CargConTest : public QObject {
             p.vanos[1].longitud = 4;
             p.vanos[2].longitud = 5;
         });
-        dlg->Prepara(CargCon::Vista::Vanos);
+        dlg->Prepara(DialogoCargas::Vista::Vanos);
         dlg->show();
     }
 
@@ -133,10 +133,10 @@ class CargConTest : public QObject {
         doc->Modifica("cargas", [](Proyecto& p) { p.cargas = {{2, 1, 1}}; });
         const struct {
             const char* rejilla;
-            CargCon::Vista vista;
+            DialogoCargas::Vista vista;
             const char* mensaje;
-        } casos[] = {{"SSDBGrid2", CargCon::Vista::Vanos, "El vano debe estar entre 1 y 3"},
-                     {"SSDBGrid3", CargCon::Vista::Nudos, "El nudo debe estar entre 1 y 4"}};
+        } casos[] = {{"SSDBGrid2", DialogoCargas::Vista::Vanos, "El vano debe estar entre 1 y 3"},
+                     {"SSDBGrid3", DialogoCargas::Vista::Nudos, "El nudo debe estar entre 1 y 4"}};
         for (const auto& c : casos) {
             QTableView* rejilla = Rejilla(c.rejilla);
             const int filas = rejilla->model()->rowCount();
@@ -180,11 +180,11 @@ class CargConTest : public QObject {
         });
         const struct {
             const char* rejilla;
-            CargCon::Vista vista;
+            DialogoCargas::Vista vista;
             int items;
             QString elegido;
-        } casos[] = {{"SSDBGrid2", CargCon::Vista::Vanos, 3, "2"},
-                     {"SSDBGrid3", CargCon::Vista::Nudos, 4, "3"}};
+        } casos[] = {{"SSDBGrid2", DialogoCargas::Vista::Vanos, 3, "2"},
+                     {"SSDBGrid3", DialogoCargas::Vista::Nudos, 4, "3"}};
         for (const auto& c : casos) {
             QTableView* rejilla = Rejilla(c.rejilla);
             dlg->Prepara(c.vista);
@@ -203,7 +203,7 @@ class CargConTest : public QObject {
     void sentidoDeLasCargas() {
         auto marco = MarcoVisible();
         Documento* d = marco->Doc();
-        CargCon* c = marco->Principal()->VentanaCargCon();
+        DialogoCargas* c = marco->Editor()->DialogoDeCargas();
         for (bool enVano : {true, false}) {
             const QAbstractItemModel* m =
                 enVano ? static_cast<QAbstractItemModel*>(c->ModeloVanos()) : c->ModeloNudos();
@@ -220,7 +220,7 @@ class CargConTest : public QObject {
                     enVano ? std::vector<CargaNudo>{} : std::vector<CargaNudo>{{2, 1.0, 0.0}};
             });
             const FlechaDibujo& f =
-                Busca<DibujoViga>(marco->Principal(), "VD")->Geometria().flechas.at(0);
+                Busca<DibujoViga>(marco->Editor(), "VD")->Geometria().flechas.at(0);
             QCOMPARE(f.hasta.y > f.desde.y, enVano);
             QCOMPARE(Calcula(d->ProyectoActual()).reacciones.at(0) > 0, enVano);
         }
@@ -233,7 +233,7 @@ class CargConTest : public QObject {
     // The dialog inside the program: each load menu opens it with its own frame only.
     void menuDeCargasAbreCadaMarco() {
         auto marco = MarcoVisible();
-        CargCon* enMarco = marco->Principal()->VentanaCargCon();
+        DialogoCargas* enMarco = marco->Editor()->DialogoDeCargas();
         const struct {
             const char *menu, *marcoVisible;
         } casos[] = {{"menu52", "FrameVanos"}, {"menu53", "FrameNudos"}};
@@ -259,5 +259,5 @@ class CargConTest : public QObject {
     }
 };
 
-QTEST_MAIN(CargConTest)
+QTEST_MAIN(DialogoCargasTest)
 #include "dialogo_cargas_test.moc"

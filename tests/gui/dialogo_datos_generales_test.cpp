@@ -35,11 +35,11 @@ void Escribe(QLineEdit* campo, const QString& texto) {
 
 }  // namespace
 
-class DatgenTest : public QObject {
+class DialogoDatosGeneralesTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Documento> doc;
-    std::unique_ptr<Datgen> dlg;
+    std::unique_ptr<DialogoDatosGenerales> dlg;
 
     QLineEdit* Campo(const char* nombre) { return Busca<QLineEdit>(dlg.get(), nombre); }
     QComboBox* Lista(const char* nombre) { return Busca<QComboBox>(dlg.get(), nombre); }
@@ -63,7 +63,7 @@ class DatgenTest : public QObject {
     void init() {
         Mensajes::IniciaGuion();
         doc = std::make_unique<Documento>();
-        dlg = std::make_unique<Datgen>(doc.get());
+        dlg = std::make_unique<DialogoDatosGenerales>(doc.get());
         dlg->Prepara();
         dlg->show();
     }
@@ -183,7 +183,7 @@ class DatgenTest : public QObject {
         dlg->FijaEnCarga([&enCarga] { return enCarga; });
         Elige(Lista("Combo3"), kAcero);
         QCOMPARE(Campo("Text15")->text(), QString("7.85"));
-        QCOMPARE(dlg->PanelAbierto(), Datgen::Panel::Ninguno);
+        QCOMPARE(dlg->PanelAbierto(), DialogoDatosGenerales::Panel::Ninguno);
         QVERIFY(Boton("Command1")->isEnabled());
         enCarga = false;
         AbrePanelPerfil();
@@ -323,7 +323,7 @@ class DatgenTest : public QObject {
     // a span row keeps its own width until the column takes the global value.
     void menuAbreElDialogoYActualizaAlCerrar() {
         auto marco = MarcoVisible();
-        Datgen* enMarco = marco->Principal()->VentanaDatgen();
+        DialogoDatosGenerales* enMarco = marco->Editor()->DialogoDeDatosGenerales();
         bool visto = false;
         QTimer::singleShot(0, enMarco, [&] {
             visto = enMarco->isVisible();
@@ -338,5 +338,5 @@ class DatgenTest : public QObject {
     }
 };
 
-QTEST_MAIN(DatgenTest)
+QTEST_MAIN(DialogoDatosGeneralesTest)
 #include "dialogo_datos_generales_test.moc"

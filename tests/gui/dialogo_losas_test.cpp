@@ -44,11 +44,11 @@ bool TextoRojoArriba(QWidget* dibujo) {
 
 }  // namespace
 
-class LosNumTest : public QObject {
+class DialogoLosasTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Documento> doc;
-    std::unique_ptr<LosNum> dlg;
+    std::unique_ptr<DialogoLosas> dlg;
     QTemporaryDir dir;
 
     QAbstractItemModel* Rejilla() { return Busca<QTableView>(dlg.get(), "DBGrid1")->model(); }
@@ -72,7 +72,7 @@ class LosNumTest : public QObject {
             p.losas = *losas.valor;
             p.asignacion.assign(2, AsignacionLosa{});
         });
-        dlg = std::make_unique<LosNum>(doc.get());
+        dlg = std::make_unique<DialogoLosas>(doc.get());
         dlg->Prepara();
         dlg->show();
     }
@@ -177,7 +177,7 @@ class LosNumTest : public QObject {
         auto marco = MarcoVisible(1100, 720);
         auto* asignacion = Busca<QAction>(marco.get(), "menu51");
         QVERIFY(!asignacion->isEnabled());
-        QWidget* dibujo = Busca<QWidget>(marco->Principal(), "VD");
+        QWidget* dibujo = Busca<QWidget>(marco->Editor(), "VD");
         const QString malo = dir.filePath("malo.Los");
         EscribeArchivo(malo, "Malo\r\n 1 0 0 4200 .12 0 .5 .2\r\n 1 AXAA 4 4 1 0 0 0 0\r\n");
         Mensajes::AgregaRuta(malo);
@@ -201,11 +201,11 @@ class LosNumTest : public QObject {
         const QString primero = dir.filePath("con-losas.vcw");
         const QString segundo = dir.filePath("de-nuevo.vcw");
         {
-            TluxMDI marco;
+            Marco marco;
             marco.Doc()->Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 2, 4.0); });
             Mensajes::AgregaRuta(kBidireccional);
             Dispara(&marco, "Menu04");
-            LosNum* enMarco = marco.Principal()->VentanaLosNum();
+            DialogoLosas* enMarco = marco.Editor()->DialogoDeLosas();
             QTimer::singleShot(0, enMarco, [enMarco] {
                 auto* m = Busca<QTableView>(enMarco, "DBGrid1")->model();
                 m->setData(m->index(0, 1), 1);
@@ -217,23 +217,23 @@ class LosNumTest : public QObject {
             Dispara(&marco, "menu51");
             QVERIFY(!enMarco->isVisible());
             QVERIFY(*marco.Doc()->ProyectoActual().vanos[0].cargaMuerta > 0);
-            QVERIFY(marco.Principal()->GuardaEn(primero));
+            QVERIFY(marco.Editor()->GuardaEn(primero));
         }
-        TluxMDI marco;
-        QVERIFY(marco.Principal()->AbreArchivo(primero));
+        Marco marco;
+        QVERIFY(marco.Editor()->AbreArchivo(primero));
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));  // the slab file dialog only
         QVERIFY(Busca<QAction>(&marco, "menu51")->isEnabled());
-        LosNum* enMarco = marco.Principal()->VentanaLosNum();
+        DialogoLosas* enMarco = marco.Editor()->DialogoDeLosas();
         enMarco->Prepara();
         QCOMPARE(Busca<QLineEdit>(enMarco, "Text3")->text(), QString("Y"));
         QVERIFY(Busca<QRadioButton>(enMarco, "Option1_1")->isChecked());
         QCOMPARE(Busca<QTableView>(enMarco, "DBGrid1")->model()->index(0, 3).data().toString(),
                  QString("0.135"));
-        QVERIFY(marco.Principal()->GuardaEn(segundo));
+        QVERIFY(marco.Editor()->GuardaEn(segundo));
         QVERIFY(!LeeArchivo(primero).isEmpty());
         QCOMPARE(LeeArchivo(segundo), LeeArchivo(primero));
     }
 };
 
-QTEST_MAIN(LosNumTest)
+QTEST_MAIN(DialogoLosasTest)
 #include "dialogo_losas_test.moc"

@@ -39,12 +39,12 @@
 using namespace trabelux;
 using namespace trabelux::pruebas;
 
-class Polidur1Test : public QObject {
+class MarcoTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TluxMDI> marco;
+    std::unique_ptr<Marco> marco;
     Documento* doc = nullptr;
-    Polidur1* principal = nullptr;
+    EditorVanos* principal = nullptr;
     QTemporaryDir dir;
 
     QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
@@ -58,7 +58,7 @@ class Polidur1Test : public QObject {
     void CambiaNumero(const QString& numero, const QString& longitud = "1.00", bool ok = true,
                       bool abre = true) {
         if (abre) QTest::mouseClick(Busca<QLabel>(principal, "Label10"), Qt::LeftButton);
-        auto* dialogo = Busca<NumVanos>(principal, "NumVanos");
+        auto* dialogo = Busca<DialogoNumeroVanos>(principal, "NumVanos");
         QVERIFY(dialogo->isVisible());
         Busca<QLineEdit>(dialogo, "Text1")->setText(numero);
         Busca<QLineEdit>(dialogo, "Text2")->setText(longitud);
@@ -83,7 +83,7 @@ class Polidur1Test : public QObject {
         Mensajes::IniciaGuion();
         marco = MarcoVisible();
         doc = marco->Doc();
-        principal = marco->Principal();
+        principal = marco->Editor();
     }
 
     void cleanup() {
@@ -144,7 +144,7 @@ class Polidur1Test : public QObject {
 
         CambiaNumero("3", "4.5");
         Pulsa(principal, "SSCommand1");
-        auto* cond = Busca<CondApoy>(principal, "CondApoy");
+        auto* cond = Busca<DialogoApoyos>(principal, "CondApoy");
         QVERIFY(cond->isVisible());
         auto* apoyos = Busca<QTableView>(cond, "SSDBGrid1")->model();
         apoyos->setData(apoyos->index(0, 1), 0);  // "No apoyado - 0"
@@ -211,7 +211,7 @@ class Polidur1Test : public QObject {
         CambiaNumero("6", "3", /*ok=*/false);
         QCOMPARE(NumVanosMostrado(), QString("2"));
         QCOMPARE(doc->Pila()->count(), pasos);
-        QVERIFY(!Busca<NumVanos>(principal, "NumVanos")->isVisible());
+        QVERIFY(!Busca<DialogoNumeroVanos>(principal, "NumVanos")->isVisible());
         QVERIFY(HayResultados());
         CambiaNumero("3");
         QVERIFY(doc->UltimosResultados() == nullptr);
@@ -416,7 +416,8 @@ class Polidur1Test : public QObject {
         QVERIFY(p.perfil.has_value());
         QVERIFY(Mensajes::Mostrados().empty());
         QVERIFY(qAbs(p.vanos[0].base - p.perfil->bf * 100) < 1e-6);
-        QCOMPARE(principal->VentanaDatgen()->PanelAbierto(), Datgen::Panel::Ninguno);
+        QCOMPARE(principal->DialogoDeDatosGenerales()->PanelAbierto(),
+                 DialogoDatosGenerales::Panel::Ninguno);
         principal->FijaRutaPerfiles("/no/existe/Aisc-dat.Dat");
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
         QVERIFY(!doc->ProyectoActual().perfil.has_value());
@@ -520,19 +521,19 @@ class Polidur1Test : public QObject {
                      desactualizados ? "Resultados desactualizados: calcule de nuevo" : antes);
             SuperficieGrabadora g;  // the report as the preview composes it
             EmpiezaInforme(g, doc->ConfiguracionReporte());
-            marco->VentanaVistaPrevia()->ComposicionActual()(g);
+            marco->VentanaDeInforme()->ComposicionActual()(g);
             QStringList textos;
             for (const auto& l : g.Llamadas()) textos << QString::fromStdString(l.texto);
             QCOMPARE(textos.contains(kAvisoResultadosDesactualizados), desactualizados);
             QCOMPARE(textos.contains("Reacciones de apoyo"), !desactualizados);
-            QCOMPARE(Busca<QComboBox>(marco->VentanaVistaPrevia(), "ListaDiagramas")->isEnabled(),
+            QCOMPARE(Busca<QComboBox>(marco->VentanaDeInforme(), "ListaDiagramas")->isEnabled(),
                      !desactualizados);
         }
-        Pulsa(marco->VentanaVistaPrevia(), "Cierra");
+        Pulsa(marco->VentanaDeInforme(), "Cierra");
         // The bars' window closes when the results it details go stale.
         Dispara(marco.get(), "Menu13");
         doc->Modifica("otra luz", [](Proyecto& p) { p.vanos[0].longitud += 0.5; });
-        QVERIFY(!Busca<VigRefu>(marco.get(), "VigRefu")->isVisible());
+        QVERIFY(!Busca<VentanaRefuerzo>(marco.get(), "VigRefu")->isVisible());
         Mensajes::AgregaRespuesta(Respuesta::Ok);
         Mensajes::AgregaRespuesta(Respuesta::No);
         Dispara(marco.get(), "Menu01");
@@ -618,5 +619,5 @@ class Polidur1Test : public QObject {
     }
 };
 
-QTEST_MAIN(Polidur1Test)
+QTEST_MAIN(MarcoTest)
 #include "marco_test.moc"

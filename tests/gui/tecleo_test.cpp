@@ -102,7 +102,7 @@ class TecleoTest : public QObject {
             for (int i : {0, 1, 3}) p.vanos[i].cargaViva = 1.2;
         });
         const Proyecto antes = doc->ProyectoActual();
-        auto* tabla = Busca<QTableView>(marco->Principal(), "DBGrid1");
+        auto* tabla = Busca<QTableView>(marco->Editor(), "DBGrid1");
         QVERIFY(Activa(marco.get()));
         tabla->setFocus();
         const QModelIndex celda = tabla->model()->index(2, kColViva);
@@ -128,14 +128,14 @@ class TecleoTest : public QObject {
     // edited ever changes.
     void tecleoAlAzarEnCadaRejilla() {
         auto marco = MarcoVisible();
-        Polidur1* principal = marco->Principal();
+        EditorVanos* principal = marco->Editor();
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/viga-losas.vcw"));
         Dispara(marco.get(), "menu10");
         Dispara(marco.get(), "Menu13");
-        CargCon* cargas = principal->VentanaCargCon();
-        LosNum* losas = principal->VentanaLosNum();
-        auto* apoyos = Busca<CondApoy>(principal, "CondApoy");
-        VigRefu* barras = marco->VentanaRefuerzo();
+        DialogoCargas* cargas = principal->DialogoDeCargas();
+        DialogoLosas* losas = principal->DialogoDeLosas();
+        auto* apoyos = Busca<DialogoApoyos>(principal, "CondApoy");
+        VentanaRefuerzo* barras = marco->VentanaDeRefuerzo();
         const struct {
             QTableView* vista;
             std::function<void()> muestra;
@@ -148,16 +148,16 @@ class TecleoTest : public QObject {
             {Busca<QTableView>(principal, "DBGrid1"),
              [&] {
                  if (barras->isVisible()) Pulsa(barras, "Command1");
-                 if (marco->VentanaResultados()->isVisible()) Pulsa(marco.get(), "BotonRegresa");
+                 if (marco->VentanaDeResultados()->isVisible()) Pulsa(marco.get(), "BotonRegresa");
              }},
             {Busca<QTableView>(cargas, "SSDBGrid2"),
              [&] {
-                 cargas->Prepara(CargCon::Vista::Vanos);
+                 cargas->Prepara(DialogoCargas::Vista::Vanos);
                  cargas->show();
              }},
             {Busca<QTableView>(cargas, "SSDBGrid3"),
              [&] {
-                 cargas->Prepara(CargCon::Vista::Nudos);
+                 cargas->Prepara(DialogoCargas::Vista::Nudos);
                  cargas->show();
              }},
             {Busca<QTableView>(losas, "DBGrid1"),
@@ -208,7 +208,7 @@ class TecleoTest : public QObject {
     // when the dialog opened.
     void tecleoAlAzarEnDatosGenerales() {
         Documento doc;
-        Datgen dlg(&doc);
+        DialogoDatosGenerales dlg(&doc);
         ContestaCajas cajas;
         std::mt19937 azar(Semilla());
         const auto campos = dlg.findChildren<QLineEdit*>();

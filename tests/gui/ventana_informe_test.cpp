@@ -59,7 +59,7 @@ void Pulsa(QAbstractButton* b) { b->click(); }
 
 }  // namespace
 
-class VigPrevTest : public QObject {
+class VentanaInformeTest : public QObject {
     Q_OBJECT
     pruebas::ColaCups cups_;
     QString sinCups_;
@@ -89,7 +89,7 @@ class VigPrevTest : public QObject {
         QFETCH(int, lado);
         QFETCH(QString, texto);
         Documento doc;
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         auto* campo = Busca<QLineEdit>(&v, qPrintable(QStringLiteral("Margen%1").arg(lado)));
         const int antes = v.Regeneraciones();
         campo->setText(texto);
@@ -107,7 +107,7 @@ class VigPrevTest : public QObject {
     // the private CUPS queue is a device with the papers its driver takes.
     void papeles() {
         Documento doc;
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         auto* lista = Busca<QComboBox>(&v, "ListaPapel");
         doc.ConfiguracionReporte().papel = 5;
         const int antes = v.Regeneraciones();
@@ -140,7 +140,7 @@ class VigPrevTest : public QObject {
     void encabezadoYEstilos() {
         Documento doc;
         Calculado(doc, TresVanos());
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         auto* encabezado = Busca<QPlainTextEdit>(&v, "Encabezado");
         const QString antes = encabezado->toPlainText();
         Pulsa(Busca<QPushButton>(&v, "BotonEncabezado"));
@@ -190,7 +190,7 @@ class VigPrevTest : public QObject {
     void dialogoDeFuenteEmpiezaEnElEstiloDeLaFila() {
         Mensajes::TerminaGuion();
         Documento doc;
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         const EstiloTexto antes = doc.ConfiguracionReporte().estilos[kEstiloHeader];
         QFont vista;
         QTimer::singleShot(0, &v, [&vista] {
@@ -211,7 +211,7 @@ class VigPrevTest : public QObject {
     // after a design, opening the detailing window; the page and zoom bar.
     void diagramasYRefuerzo() {
         Documento doc;
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         v.resize(1000, 700);
         auto* diagramas = Busca<QComboBox>(&v, "ListaDiagramas");
         auto* refuerzo = Busca<QCheckBox>(&v, "ImprimeRefuerzo");
@@ -263,10 +263,10 @@ class VigPrevTest : public QObject {
         QCOMPARE(Busca<QLabel>(&v, "EtiquetaPagina")->text(),
                  QStringLiteral("Pag %1 de %1").arg(n));
         Pulsa(Busca<QPushButton>(&v, "Zoom0"));
-        QCOMPARE(v.Zoom(), VigPrev::kZoomMinimo);
+        QCOMPARE(v.Zoom(), VentanaInforme::kZoomMinimo);
         QCOMPARE(habilitados("Zoom"), QStringLiteral("0011"));
         Pulsa(Busca<QPushButton>(&v, "Zoom3"));
-        QCOMPARE(v.Zoom(), VigPrev::kZoomMaximo);
+        QCOMPARE(v.Zoom(), VentanaInforme::kZoomMaximo);
         QCOMPARE(habilitados("Zoom"), QStringLiteral("1100"));
     }
 
@@ -275,7 +275,7 @@ class VigPrevTest : public QObject {
     void rangos() {
         Documento doc;
         Calculado(doc, VigaMayor());
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         v.FijaDispositivos({DispositivosSistema().back()});  // the PDF file
         Busca<QRadioButton>(&v, "Horizontal")->click();
         Pulsa(Busca<QRadioButton>(&v, "RangoPaginas"));
@@ -317,7 +317,7 @@ class VigPrevTest : public QObject {
         if (!sinCups_.isEmpty()) QSKIP(qPrintable(sinCups_));
         Documento doc;
         Calculado(doc, VigaMayor());
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         auto* dispositivos = Busca<QComboBox>(&v, "ListaDispositivos");
         const int cola = dispositivos->findText(pruebas::ColaCups::Cola());
         QVERIFY(cola >= 0);
@@ -345,11 +345,11 @@ class VigPrevTest : public QObject {
     // as it is typed or pasted, with a note, and the file keeps what the screen showed.
     void pieEnCadaSalidaYEnElArchivo() {
         auto marco = pruebas::MarcoVisible();
-        Polidur1* principal = marco->Principal();
+        EditorVanos* principal = marco->Editor();
         QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         pruebas::Dispara(marco.get(), "menu10");
         pruebas::Dispara(marco.get(), "menu4");
-        VigPrev* v = marco->VentanaVistaPrevia();
+        VentanaInforme* v = marco->VentanaDeInforme();
         Pulsa(Busca<QPushButton>(v, "BotonEncabezado"));
         auto* pie = Busca<QPlainTextEdit>(v, "Pie");
         pie->selectAll();
@@ -373,7 +373,7 @@ class VigPrevTest : public QObject {
 
     // "&Print preview" opens the window in the frame; its close button goes back.
     void desdeElMenu() {
-        TluxMDI marco;
+        Marco marco;
         marco.show();
         QAction* accion = nullptr;
         for (QAction* a : marco.menuBar()->actions())
@@ -388,5 +388,5 @@ class VigPrevTest : public QObject {
     }
 };
 
-QTEST_MAIN(VigPrevTest)
+QTEST_MAIN(VentanaInformeTest)
 #include "ventana_informe_test.moc"

@@ -28,12 +28,12 @@
 using namespace trabelux;
 using namespace trabelux::pruebas;
 
-class VigRefuTest : public QObject {
+class VentanaRefuerzoTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TluxMDI> marco;
+    std::unique_ptr<Marco> marco;
     Documento* doc = nullptr;
-    VigRefu* ventana = nullptr;
+    VentanaRefuerzo* ventana = nullptr;
     RejillaDetallado* rejilla = nullptr;
 
     QAction* Accion(const char* nombre) { return Busca<QAction>(marco.get(), nombre); }
@@ -72,9 +72,9 @@ class VigRefuTest : public QObject {
         Mensajes::IniciaGuion();
         marco = MarcoVisible();
         doc = marco->Doc();
-        ventana = marco->VentanaRefuerzo();
+        ventana = marco->VentanaDeRefuerzo();
         rejilla = Busca<RejillaDetallado>(ventana, "DBGrid1");
-        QVERIFY(marco->Principal()->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QVERIFY(marco->Editor()->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         QCOMPARE(doc->ProyectoActual().numVanos, 3);
     }
 
@@ -193,7 +193,7 @@ class VigRefuTest : public QObject {
         QCOMPARE(QString::fromStdString(TextoCelda(doc->Detallado().filas[1], kColBarraInferior)),
                  despues);
         // "OK" hides the window and says so; showing it again keeps the edit.
-        QSignalSpy aceptada(ventana, &VigRefu::aceptada);
+        QSignalSpy aceptada(ventana, &VentanaRefuerzo::aceptada);
         Pulsa(ventana, "Command1");
         QCOMPARE(aceptada.count(), 1);
         QVERIFY(!ventana->isVisible());
@@ -226,7 +226,7 @@ class VigRefuTest : public QObject {
         for (bool abre : {false, true}) {
             CalculaYAbre();
             QCOMPARE(doc->DetalladoActual().filas.size(), size_t(7));
-            Polidur1* principal = marco->Principal();
+            EditorVanos* principal = marco->Editor();
             if (abre) {
                 QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
             } else {
@@ -252,7 +252,7 @@ class VigRefuTest : public QObject {
     // "Regresar" leaves it; a report window closed before stays closed.
     void okVuelveMaximizadaALaVentanaDeOrigen() {
         Dispara(marco.get(), "menu4");
-        Pulsa(marco->VentanaVistaPrevia(), "Cierra");
+        Pulsa(marco->VentanaDeInforme(), "Cierra");
         Dispara(marco.get(), "menu10");  // the results window comes to the front
         auto* area = Busca<QMdiArea>(marco.get(), "AreaMDI");
         for (const char* origen : {"VentanaResultad", "VentanaPolidur1"}) {
@@ -296,5 +296,5 @@ class VigRefuTest : public QObject {
     }
 };
 
-QTEST_MAIN(VigRefuTest)
+QTEST_MAIN(VentanaRefuerzoTest)
 #include "ventana_refuerzo_test.moc"

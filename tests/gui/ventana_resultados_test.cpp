@@ -72,7 +72,8 @@ int CuentaColor(const QImage& img, bool rojo) {
 }
 
 // The window shown at a size with a run, on page `pagina`.
-void Muestra(Resultad& w, const Proyecto& p, const Resultados& r, QSize tamano, int pagina = 0) {
+void Muestra(VentanaResultados& w, const Proyecto& p, const Resultados& r, QSize tamano,
+             int pagina = 0) {
     w.resize(tamano);
     w.Muestra(p, r);
     w.show();
@@ -97,7 +98,7 @@ class PruebaResultados : public QObject {
         QCOMPARE((QStringList{m.Texto(0, 0), m.Texto(0, 1), m.Texto(1, 2)}),
                  (QStringList{"1.000", "0.00", ""}));
         QCOMPARE(m.flags(m.index(0, 0)) & Qt::ItemIsEditable, Qt::ItemFlags());
-        Resultad w;
+        VentanaResultados w;
         for (int t = 0; t < 6; ++t) {
             const auto probador = pruebas::Probador(w.Modelo(static_cast<TablaResultados>(t)));
             w.Muestra(tres, Calculo(tres));
@@ -110,7 +111,7 @@ class PruebaResultados : public QObject {
     // tab says that no design was run instead of showing empty tables; a run that did not
     // finish its analysis shows no analysis rows.
     void newRunLeavesNoStaleRows() {
-        Resultad w;
+        VentanaResultados w;
         w.Muestra(tres, Calculo(tres));
         auto* sinDiseno = w.findChild<QLabel*>("SinDiseno");
         QVERIFY(sinDiseno && !sinDiseno->isVisibleTo(&w));
@@ -124,13 +125,13 @@ class PruebaResultados : public QObject {
         for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                        TablaResultados::kRefuerzoTransversal})
             QCOMPARE(w.Modelo(t)->rowCount(), 0);
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaRefuerzo);
         QVERIFY(sinDiseno->isVisibleTo(&w));
         QCOMPARE(sinDiseno->text(),
                  QString("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
         QVERIFY(!w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
         w.Muestra(dos, disenado);
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaRefuerzo);
         QVERIFY(!sinDiseno->isVisibleTo(&w));
         QVERIFY(w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
         Resultados incompleto = ResultadosSimples(2, 2);
@@ -163,8 +164,8 @@ class PruebaResultados : public QObject {
     void captionsWrapInsteadOfBeingCut() {
         QFETCH(QSize, tamano);
         QFETCH(bool, unaLinea);
-        Resultad w;
-        Muestra(w, tres, Calculo(tres), tamano, Resultad::kPaginaRefuerzo);
+        VentanaResultados w;
+        Muestra(w, tres, Calculo(tres), tamano, VentanaResultados::kPaginaRefuerzo);
         for (auto nombre : {"SSDBGrid3", "SSDBGrid4", "SSDBGrid5"}) {
             auto* vista = w.findChild<VistaTablaResultados*>(nombre);
             QVERIFY2(vista, nombre);
@@ -189,18 +190,18 @@ class PruebaResultados : public QObject {
 
     // The curves are drawn on their tabs, and drawn again on coming back to a tab.
     void curvesAreDrawnAndRedrawn() {
-        Resultad w;
-        Muestra(w, tres, Calculo(tres), QSize(1000, 700), Resultad::kPaginaCortantes);
+        VentanaResultados w;
+        Muestra(w, tres, Calculo(tres), QSize(1000, 700), VentanaResultados::kPaginaCortantes);
         auto* cortantes = w.SuperficieDe(Superficie::kCortantes);
         QTRY_VERIFY(cortantes->Dibujos() > 0);
         QVERIFY(CuentaColor(w.grab().toImage(), true) > 200);
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaRefuerzo);
+        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaRefuerzo);
         QApplication::processEvents();
         const int antes = cortantes->Dibujos();
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaMomentos);
+        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaMomentos);
         QApplication::processEvents();
         QVERIFY(CuentaColor(w.grab().toImage(), false) > 100);
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaCortantes);
+        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaCortantes);
         QTRY_VERIFY(cortantes->Dibujos() > antes);
     }
 
@@ -209,12 +210,12 @@ class PruebaResultados : public QObject {
         const Resultados sinCalculo;
         const Resultados ceros = ResultadosSimples(2, 0.0);
         for (const Resultados* r : {&sinCalculo, &ceros}) {
-            Resultad w;
-            Muestra(w, Simples(2), *r, QSize(800, 600), Resultad::kPaginaCortantes);
+            VentanaResultados w;
+            Muestra(w, Simples(2), *r, QSize(800, 600), VentanaResultados::kPaginaCortantes);
             const QImage img = w.SuperficieDe(Superficie::kCortantes)->grab().toImage();
             QCOMPARE(CuentaColor(img, true), 0);
             const auto g = w.SuperficieDe(Superficie::kCortantes)->CalculaGeometria();
-            const double k = SuperficieDiagrama::kUnidadesPorPixel;
+            const double k = VistaDiagrama::kUnidadesPorPixel;
             const QPoint medio(qRound((3 * g.linea.x1 + g.linea.x2) / 4 / k),
                                qRound(g.linea.y / k));
             QVERIFY(img.pixelColor(medio).lightness() < 100);  // the beam axis
@@ -237,11 +238,11 @@ class PruebaResultados : public QObject {
         QFETCH(double, x);
         QFETCH(double, valor);
         QFETCH(QString, texto);
-        Resultad w;
+        VentanaResultados w;
         Muestra(w, Simples(2), ResultadosSimples(2, 2), QSize(1000, 700), superficie);
         auto* sup = w.SuperficieDe(static_cast<Superficie>(superficie));
         const auto g = sup->CalculaGeometria();
-        const double k = SuperficieDiagrama::kUnidadesPorPixel;
+        const double k = VistaDiagrama::kUnidadesPorPixel;
         // The pixel at or just left of the station: the probe takes the station to its right.
         const QPoint punto(int(std::floor((g.linea.x1 + (4.0 + x) * g.escH) / k)),
                            qRound((g.linea.y + g.escV * valor / 2) / k));
@@ -262,7 +263,7 @@ class PruebaResultados : public QObject {
         QTest::mouseClick(sup, Qt::LeftButton, {}, QPoint(2, punto.y()));
         QVERIFY(sonda->isHidden());
         QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
-        w.Pestanas()->setCurrentIndex(Resultad::kPaginaReacciones);
+        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaReacciones);
         QVERIFY(sonda->isHidden());
         w.Pestanas()->setCurrentIndex(superficie);
         QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
@@ -271,7 +272,7 @@ class PruebaResultados : public QObject {
         QVERIFY(sonda->isHidden());
         QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
         QVERIFY(sonda->isVisible());
-        QSignalSpy regresa(&w, &Resultad::Regresa);
+        QSignalSpy regresa(&w, &VentanaResultados::Regresa);
         QTest::mouseClick(w.findChild<QPushButton*>("BotonRegresa"), Qt::LeftButton);
         QCOMPARE(regresa.count(), 1);
         QVERIFY(sonda->isHidden());

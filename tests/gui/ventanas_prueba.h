@@ -67,8 +67,8 @@ inline QComboBox* ListaDeCelda(QAbstractItemView* v, const QModelIndex& i) {
 }
 
 // The frame with the main window, shown and exposed.
-inline std::unique_ptr<TluxMDI> MarcoVisible(int ancho = 1100, int alto = 700) {
-    auto marco = std::make_unique<TluxMDI>();
+inline std::unique_ptr<Marco> MarcoVisible(int ancho = 1100, int alto = 700) {
+    auto marco = std::make_unique<Marco>();
     marco->resize(ancho, alto);
     marco->show();
     if (!QTest::qWaitForWindowExposed(marco.get())) qFatal("the frame was never exposed");

@@ -20,7 +20,7 @@ QIcon IconoPrograma() {
                             QIcon(QStringLiteral(":/trabelux/trabelux.svg")));
 }
 
-FrmAbout::FrmAbout(QWidget* padre) : QDialog(padre) {
+AcercaDe::AcercaDe(QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Trabelux"));
 

@@ -6,10 +6,10 @@
 
 namespace trabelux {
 
-class FrmAbout : public QDialog {
+class AcercaDe : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmAbout(QWidget* padre = nullptr);
+    explicit AcercaDe(QWidget* padre = nullptr);
 };
 
 // The program's icon (also the window icon of every window).

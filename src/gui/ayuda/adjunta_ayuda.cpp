@@ -8,12 +8,12 @@
 
 namespace trabelux {
 
-Ayuda* AdjuntaAyuda(Polidur1* principal, QWidget* marco) {
+Ayuda* AdjuntaAyuda(EditorVanos* principal, QWidget* marco) {
     auto* ayuda = new Ayuda(Ayuda::RutaColeccionPrograma(), marco);
     qApp->installEventFilter(ayuda);
     principal->RegistraVentana(VentanaExterna::AyudaContenido, [ayuda] { ayuda->Contenido(); });
     principal->RegistraVentana(VentanaExterna::AyudaBusqueda, [ayuda] { ayuda->Busqueda(); });
-    auto* acerca = new FrmAbout(marco);
+    auto* acerca = new AcercaDe(marco);
     acerca->setWindowFlag(Qt::Dialog);
     principal->RegistraVentana(VentanaExterna::AcercaDe, [acerca] { acerca->exec(); });
     return ayuda;

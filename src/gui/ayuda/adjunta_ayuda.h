@@ -7,9 +7,9 @@ class QWidget;
 namespace trabelux {
 
 class Ayuda;
-class Polidur1;
+class EditorVanos;
 
 // `marco`: the frame window, owner of the help and of the about box.
-Ayuda* AdjuntaAyuda(Polidur1* principal, QWidget* marco);
+Ayuda* AdjuntaAyuda(EditorVanos* principal, QWidget* marco);
 
 }  // namespace trabelux

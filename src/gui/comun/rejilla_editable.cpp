@@ -18,14 +18,14 @@ bool TeclaDeTexto(const QKeyEvent* e) {
 
 }  // namespace
 
-Rejilla::Rejilla(QWidget* padre) : QTableView(padre) {
+RejillaEditable::RejillaEditable(QWidget* padre) : QTableView(padre) {
     // No editing on a click of the current cell: it starts after the double-click
     // interval, and a key typed before that would not go to the cell.
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
 }
 
-void Rejilla::ConfirmaEdicion() {
+void RejillaEditable::ConfirmaEdicion() {
     if (state() != QAbstractItemView::EditingState) return;
     QWidget* editor = QApplication::focusWidget();
     if (!editor || !isAncestorOf(editor)) return;
@@ -33,7 +33,7 @@ void Rejilla::ConfirmaEdicion() {
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
-void Rejilla::keyPressEvent(QKeyEvent* e) {
+void RejillaEditable::keyPressEvent(QKeyEvent* e) {
     if (state() != QAbstractItemView::EditingState && TeclaDeTexto(e)) {
         // The key goes into the current cell or nowhere; a cell that cannot be edited
         // (or a key its editor does not take) keeps the current cell in place.
@@ -44,7 +44,7 @@ void Rejilla::keyPressEvent(QKeyEvent* e) {
     QTableView::keyPressEvent(e);
 }
 
-void Rejilla::commitData(QWidget* editor) {
+void RejillaEditable::commitData(QWidget* editor) {
     // A refusal is told with a message box while the value is handed over.
     const QPersistentModelIndex celda = currentIndex();
     const int antes = Mensajes::Mostradas();
@@ -52,7 +52,7 @@ void Rejilla::commitData(QWidget* editor) {
     if (Mensajes::Mostradas() != antes) rechazada_ = celda;
 }
 
-void Rejilla::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+void RejillaEditable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     if (!rechazada_.isValid()) {
         QTableView::closeEditor(editor, hint);
         return;

@@ -9,10 +9,10 @@
 
 namespace trabelux {
 
-class Rejilla : public QTableView {
+class RejillaEditable : public QTableView {
     Q_OBJECT
   public:
-    explicit Rejilla(QWidget* padre = nullptr);
+    explicit RejillaEditable(QWidget* padre = nullptr);
     // Commits and closes the cell editor, if one is open (menus and buttons do this
     // before they act, so they see what was typed).
     void ConfirmaEdicion();

@@ -107,11 +107,11 @@ QVariant ModeloApoyos::headerData(int seccion, Qt::Orientation orientacion, int 
     return seccion == 0 ? QStringLiteral("Apoyo") : QStringLiteral("Condicion de apoyo");
 }
 
-CondApoy::CondApoy(Documento* doc, QWidget* padre) : QDialog(padre) {
+DialogoApoyos::DialogoApoyos(Documento* doc, QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("CondApoy"));
     setWindowTitle(QStringLiteral("Condiciones de apoyos intermedios"));
     modelo_ = new ModeloApoyos(doc, this);
-    rejilla_ = new Rejilla;
+    rejilla_ = new RejillaEditable;
     rejilla_->setObjectName(QStringLiteral("SSDBGrid1"));
     rejilla_->setModel(modelo_);
     rejilla_->setItemDelegateForColumn(1, new DelegadoCondicion(rejilla_));
@@ -134,7 +134,7 @@ CondApoy::CondApoy(Documento* doc, QWidget* padre) : QDialog(padre) {
     resize(330, 360);
 }
 
-void CondApoy::Muestra() {
+void DialogoApoyos::Muestra() {
     if (modelo_->rowCount() > 0) rejilla_->setCurrentIndex(modelo_->index(0, 1));
     open();
 }

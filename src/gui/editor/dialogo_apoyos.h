@@ -1,4 +1,4 @@
-// `CondApoy`: whether each interior support restrains the beam vertically
+// `DialogoApoyos`: whether each interior support restrains the beam vertically
 // ("No apoyado - 0" / "Apoyado - 1"), one grid row per interior support.
 #pragma once
 
@@ -31,10 +31,10 @@ class ModeloApoyos : public ModeloDocumento {
     int FilasDelProyecto() const override;
 };
 
-class CondApoy : public QDialog {
+class DialogoApoyos : public QDialog {
     Q_OBJECT
   public:
-    CondApoy(Documento* doc, QWidget* padre = nullptr);
+    DialogoApoyos(Documento* doc, QWidget* padre = nullptr);
     // Shows the dialog window-modal and returns at once.
     void Muestra();
     ModeloApoyos* Modelo() const { return modelo_; }

@@ -35,7 +35,7 @@ class CampoSeleccionado : public QLineEdit {
 
 }  // namespace
 
-NumVanos::NumVanos(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
+DialogoNumeroVanos::DialogoNumeroVanos(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     setObjectName(QStringLiteral("NumVanos"));
     setWindowTitle(QStringLiteral("Numero de vanos"));
 
@@ -81,7 +81,7 @@ NumVanos::NumVanos(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     ok->setDefault(true);
     auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
     cancelar->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &NumVanos::Acepta);
+    connect(ok, &QPushButton::clicked, this, &DialogoNumeroVanos::Acepta);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* rejilla = new QGridLayout;
@@ -105,19 +105,19 @@ NumVanos::NumVanos(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     setMinimumWidth(380);
 }
 
-void NumVanos::Muestra() {
+void DialogoNumeroVanos::Muestra() {
     numero_->setText(QString::number(doc_->ProyectoActual().numVanos));
     numero_->setFocus();
     open();
 }
 
-void NumVanos::Paso(int delta) {
+void DialogoNumeroVanos::Paso(int delta) {
     const double actual = LeeNumero(numero_->text().toStdString());
     const int n = std::clamp(static_cast<int>(std::lround(actual)) + delta, 1, kMaxVanos);
     numero_->setText(QString::number(n));
 }
 
-void NumVanos::Acepta() {
+void DialogoNumeroVanos::Acepta() {
     const double leido = LeeNumeroTecleado(numero_->text().toStdString()).value_or(0);
     if (leido < 1 || leido > kMaxVanos || leido != std::floor(leido)) {
         Mensajes::Advierte(this, QStringLiteral("El numero de vanos debe estar entre 1 y 20"));

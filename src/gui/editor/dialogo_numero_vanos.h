@@ -1,4 +1,4 @@
-// `NumVanos`: the number of spans (1..20, cantilevers included) and the typical length
+// `DialogoNumeroVanos`: the number of spans (1..20, cantilevers included) and the typical length
 // given to new span rows.
 #pragma once
 
@@ -10,10 +10,10 @@ namespace trabelux {
 
 class Documento;
 
-class NumVanos : public QDialog {
+class DialogoNumeroVanos : public QDialog {
     Q_OBJECT
   public:
-    NumVanos(Documento* doc, QWidget* padre = nullptr);
+    DialogoNumeroVanos(Documento* doc, QWidget* padre = nullptr);
 
     // Shows the dialog with the current count (window-modal, returns at once).
     void Muestra();

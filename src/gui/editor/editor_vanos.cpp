@@ -64,30 +64,30 @@ QComboBox* ListaExtremo(const char* nombre) {
 
 // The application's focus signal fires while child widgets are destroyed: it must not
 // reach this window once its own destructor has begun.
-Polidur1::~Polidur1() { disconnect(qApp, nullptr, this, nullptr); }
+EditorVanos::~EditorVanos() { disconnect(qApp, nullptr, this, nullptr); }
 
-Polidur1::Polidur1(Documento* doc, QWidget* padre)
+EditorVanos::EditorVanos(Documento* doc, QWidget* padre)
     : QWidget(padre), doc_(doc), rutaPerfiles_(RutaTablaPerfiles()) {
     setObjectName(QStringLiteral("Polidur1"));
     setWindowTitle(QStringLiteral("Trabelux"));
     enCarga_ = true;
     CreaControles();
-    numVanos_ = new NumVanos(doc_, this);
+    numVanos_ = new DialogoNumeroVanos(doc_, this);
     numVanos_->setWindowFlag(Qt::Dialog);
-    condApoy_ = new CondApoy(doc_, this);
+    condApoy_ = new DialogoApoyos(doc_, this);
     condApoy_->setWindowFlag(Qt::Dialog);
-    connect(condApoy_, &QDialog::finished, this, &Polidur1::Actualiza);
-    progre_ = new Progre(this);
-    recarga_ = new Recarga(this);
+    connect(condApoy_, &QDialog::finished, this, &EditorVanos::Actualiza);
+    progre_ = new VentanaProgreso(this);
+    recarga_ = new AvisoCargando(this);
 
     AdjuntaDialogos();
 
-    connect(doc_, &Documento::cambiado, this, &Polidur1::AlCambiarDocumento);
+    connect(doc_, &Documento::cambiado, this, &EditorVanos::AlCambiarDocumento);
     AlCambiarDocumento();
     enCarga_ = false;
 }
 
-void Polidur1::CreaControles() {
+void EditorVanos::CreaControles() {
     // Top row: beam name (or the notice of a running analysis), span count, slab file.
     etiquetaViga_ = Etiqueta("Label19", QStringLiteral("Viga "));
     nombreViga_ = new QLineEdit;
@@ -120,7 +120,7 @@ void Polidur1::CreaControles() {
     auto* botonLosas = new QPushButton(QStringLiteral("..."));
     botonLosas->setObjectName(QStringLiteral("SSCommand2"));
     botonLosas->setFixedWidth(32);
-    connect(botonLosas, &QPushButton::clicked, this, &Polidur1::ArchivoLosas);
+    connect(botonLosas, &QPushButton::clicked, this, &EditorVanos::ArchivoLosas);
 
     auto* arriba = new QHBoxLayout;
     arriba->addWidget(etiquetaViga_);
@@ -137,7 +137,7 @@ void Polidur1::CreaControles() {
     // The span grid.
     marcoVanos_ = new QGroupBox(QStringLiteral("Descripcion de vanos"));
     marcoVanos_->setObjectName(QStringLiteral("Frame2"));
-    tabla_ = new TablaVanos;
+    tabla_ = new RejillaVanos;
     modelo_ = new ModeloVanos(doc_, this);
     tabla_->setModel(modelo_);
     auto* capaVanos = new QVBoxLayout(marcoVanos_);
@@ -145,9 +145,9 @@ void Polidur1::CreaControles() {
     capaVanos->addWidget(tabla_);
     connect(tabla_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& i) { AbrePanelLongitud(i.row()); });
-    connect(tabla_, &TablaVanos::eliminarFilas, this, &Polidur1::EliminaFilas);
+    connect(tabla_, &RejillaVanos::eliminarFilas, this, &EditorVanos::EliminaFilas);
     connect(tabla_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &Polidur1::PreguntaReemplazarColumna);
+            &EditorVanos::PreguntaReemplazarColumna);
 
     // End supports and the interior-support button.
     marcoApoyos_ = new QGroupBox(QStringLiteral("Condiciones de apoyos"));
@@ -178,7 +178,7 @@ void Polidur1::CreaControles() {
         tabla_->ConfirmaEdicion();
         condApoy_->Muestra();
     });
-    connect(actualiza, &QPushButton::clicked, this, &Polidur1::Actualiza);
+    connect(actualiza, &QPushButton::clicked, this, &EditorVanos::Actualiza);
 
     // The span-length panel takes the place of the support frame while it is open.
     panelLongitud_ = new QFrame;
@@ -242,7 +242,7 @@ void Polidur1::CreaControles() {
     });
 }
 
-void Polidur1::AlCambiarDocumento() {
+void EditorVanos::AlCambiarDocumento() {
     const Proyecto& p = doc_->ProyectoActual();
     const QString nombre = QString::fromStdString(p.nombreViga);
     if (nombreViga_->text() != nombre) nombreViga_->setText(nombre);
@@ -254,12 +254,12 @@ void Polidur1::AlCambiarDocumento() {
     ActualizaMenus();
 }
 
-void Polidur1::Actualiza() {
+void EditorVanos::Actualiza() {
     tabla_->ConfirmaEdicion();
     doc_->Actualiza();
 }
 
-void Polidur1::AbrePanelLongitud(int fila) {
+void EditorVanos::AbrePanelLongitud(int fila) {
     const auto& vanos = doc_->ProyectoActual().vanos;
     if (enCalculo_ || fila < 0 || fila >= static_cast<int>(vanos.size())) return;
     filaPanel_ = fila;
@@ -270,7 +270,7 @@ void Polidur1::AbrePanelLongitud(int fila) {
     textoLongitud_->selectAll();
 }
 
-void Polidur1::CierraPanelLongitud(bool aplicar) {
+void EditorVanos::CierraPanelLongitud(bool aplicar) {
     if (!panelLongitud_->isVisible()) return;
     const int fila = filaPanel_;
     const std::string texto = textoLongitud_->text().toStdString();
@@ -297,7 +297,7 @@ void Polidur1::CierraPanelLongitud(bool aplicar) {
         doc_->Actualiza();
 }
 
-void Polidur1::PreguntaReemplazarColumna(int columna) {
+void EditorVanos::PreguntaReemplazarColumna(int columna) {
     if (enCalculo_ || !ColumnaReemplazable(columna) || modelo_->ColumnaBloqueada(columna)) return;
     tabla_->ConfirmaEdicion();
     if (!Mensajes::PreguntaOkCancelar(
@@ -307,7 +307,7 @@ void Polidur1::PreguntaReemplazarColumna(int columna) {
     doc_->Modifica(tr("Datos globales"), [columna](Proyecto& p) { ReemplazaColumna(p, columna); });
 }
 
-void Polidur1::EliminaFilas(const QList<int>& filas) {
+void EditorVanos::EliminaFilas(const QList<int>& filas) {
     // At least one span stays: deleting every row is refused without a word.
     if (enCalculo_ || filas.isEmpty() ||
         filas.size() >= static_cast<int>(doc_->ProyectoActual().vanos.size()))

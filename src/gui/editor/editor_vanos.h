@@ -1,4 +1,4 @@
-// `Polidur1`, the main window: beam name, span count, slab file, the span grid, the end
+// `EditorVanos`, the main window: beam name, span count, slab file, the span grid, the end
 // supports, the beam elevation, and every command of the menu.
 #pragma once
 
@@ -21,17 +21,17 @@ class QToolBar;
 
 namespace trabelux {
 
-class CargCon;
-class CondApoy;
-class Datgen;
+class DialogoCargas;
+class DialogoApoyos;
+class DialogoDatosGenerales;
 class DibujoViga;
 class Documento;
-class LosNum;
+class DialogoLosas;
 class ModeloVanos;
-class NumVanos;
-class Progre;
-class Recarga;
-class TablaVanos;
+class DialogoNumeroVanos;
+class VentanaProgreso;
+class AvisoCargando;
+class RejillaVanos;
 
 // Windows that other parts of the program attach to the menu. A command whose window is
 // not attached stays visible but disabled (help answers that it has no help file).
@@ -48,11 +48,11 @@ enum class VentanaExterna {
     AcercaDe,            // "&About Trabelux"
 };
 
-class Polidur1 : public QWidget {
+class EditorVanos : public QWidget {
     Q_OBJECT
   public:
-    explicit Polidur1(Documento* doc, QWidget* padre = nullptr);
-    ~Polidur1() override;
+    explicit EditorVanos(Documento* doc, QWidget* padre = nullptr);
+    ~EditorVanos() override;
 
     // Builds the menu of the frame window into `barra`.
     void CreaMenus(QMenuBar* barra);
@@ -97,9 +97,9 @@ class Polidur1 : public QWidget {
     bool EnCarga() const { return enCarga_; }
 
     // The input dialogs attached to the menu.
-    Datgen* VentanaDatgen() const { return datgen_; }
-    CargCon* VentanaCargCon() const { return cargCon_; }
-    LosNum* VentanaLosNum() const { return losNum_; }
+    DialogoDatosGenerales* DialogoDeDatosGenerales() const { return datgen_; }
+    DialogoCargas* DialogoDeCargas() const { return cargCon_; }
+    DialogoLosas* DialogoDeLosas() const { return losNum_; }
 
   signals:
     // A new project replaced the old one: attached windows reset their own state.
@@ -138,7 +138,7 @@ class Polidur1 : public QWidget {
     QLabel* calculando_ = nullptr;        // Label4
     QLabel* numVanosEtiqueta_ = nullptr;  // Label10
     QLabel* rutaLosas_ = nullptr;         // Label17
-    TablaVanos* tabla_ = nullptr;         // DBGrid1
+    RejillaVanos* tabla_ = nullptr;       // DBGrid1
     QGroupBox* marcoApoyos_ = nullptr;    // Frame1
     QGroupBox* marcoVanos_ = nullptr;     // Frame2
     QComboBox* apoyoIzq_ = nullptr;       // Combo1
@@ -148,13 +148,13 @@ class Polidur1 : public QWidget {
     DibujoViga* dibujo_ = nullptr;        // VD
 
     // Windows of the same family, created once.
-    NumVanos* numVanos_ = nullptr;
-    CondApoy* condApoy_ = nullptr;
-    Progre* progre_ = nullptr;
-    Recarga* recarga_ = nullptr;
-    Datgen* datgen_ = nullptr;
-    CargCon* cargCon_ = nullptr;
-    LosNum* losNum_ = nullptr;
+    DialogoNumeroVanos* numVanos_ = nullptr;
+    DialogoApoyos* condApoy_ = nullptr;
+    VentanaProgreso* progre_ = nullptr;
+    AvisoCargando* recarga_ = nullptr;
+    DialogoDatosGenerales* datgen_ = nullptr;
+    DialogoCargas* cargCon_ = nullptr;
+    DialogoLosas* losNum_ = nullptr;
 
     // Menu.
     QMenu* menuArchivos_ = nullptr;          // menu0

@@ -6,7 +6,7 @@
 
 namespace trabelux {
 
-TablaVanos::TablaVanos(QWidget* padre) : Rejilla(padre) {
+RejillaVanos::RejillaVanos(QWidget* padre) : RejillaEditable(padre) {
     setObjectName(QStringLiteral("DBGrid1"));
     // A double click belongs to the span-length panel; typing or F2 edits a cell.
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -23,7 +23,7 @@ TablaVanos::TablaVanos(QWidget* padre) : Rejilla(padre) {
         fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 10);
 }
 
-void TablaVanos::setModel(QAbstractItemModel* modelo) {
+void RejillaVanos::setModel(QAbstractItemModel* modelo) {
     QTableView::setModel(modelo);
     // The span number is narrow and the inertia wide: both take what they need, the
     // other columns share the rest.
@@ -31,7 +31,7 @@ void TablaVanos::setModel(QAbstractItemModel* modelo) {
     horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
 }
 
-QList<int> TablaVanos::FilasElegidas() const {
+QList<int> RejillaVanos::FilasElegidas() const {
     QList<int> filas;
     if (!selectionModel()) return filas;
     for (const QModelIndex& i : selectionModel()->selectedRows()) filas.append(i.row());
@@ -39,9 +39,9 @@ QList<int> TablaVanos::FilasElegidas() const {
     return filas;
 }
 
-void TablaVanos::keyPressEvent(QKeyEvent* e) {
+void RejillaVanos::keyPressEvent(QKeyEvent* e) {
     if (e->key() != Qt::Key_Delete || state() == QAbstractItemView::EditingState) {
-        Rejilla::keyPressEvent(e);
+        RejillaEditable::keyPressEvent(e);
         return;
     }
     e->accept();

@@ -7,10 +7,10 @@
 
 namespace trabelux {
 
-class TablaVanos : public Rejilla {
+class RejillaVanos : public RejillaEditable {
     Q_OBJECT
   public:
-    explicit TablaVanos(QWidget* padre = nullptr);
+    explicit RejillaVanos(QWidget* padre = nullptr);
     void setModel(QAbstractItemModel* modelo) override;
     // The spans (0-based rows) whose whole rows are selected, in order.
     QList<int> FilasElegidas() const;

@@ -31,7 +31,7 @@ double TwipsDeCampo(const QLineEdit* campo) {
 
 }  // namespace
 
-void VigPrev::Activa() {
+void VentanaInforme::Activa() {
     const Proyecto& p = doc_->ProyectoActual();
     panelEncabezado_->Muestra(QString::fromStdString(p.encabezado),
                               QString::fromStdString(p.piePagina),
@@ -43,7 +43,7 @@ void VigPrev::Activa() {
     UpdatePreview();
 }
 
-void VigPrev::MuestraEstadoCalculo() {
+void VentanaInforme::MuestraEstadoCalculo() {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     const bool calculado = doc_->Calculado();
     const bool disenado = doc_->Disenado();
@@ -55,22 +55,22 @@ void VigPrev::MuestraEstadoCalculo() {
     refuerzo_->setChecked(c.refuerzo);
 }
 
-void VigPrev::AlCambiarDocumento() {
+void VentanaInforme::AlCambiarDocumento() {
     if (!isVisible()) return;
     MuestraEstadoCalculo();
     paginaRecordada_ = PaginaActual();
     Regenera(true);
 }
 
-void VigPrev::RegresaDeDetallado() { Regenera(false); }
+void VentanaInforme::RegresaDeDetallado() { Regenera(false); }
 
-void VigPrev::AlElegirDispositivo(int indice) {
+void VentanaInforme::AlElegirDispositivo(int indice) {
     if (indice == dispositivo_ || indice < 0) return;
     dispositivo_ = indice;
     UpdatePreview();
 }
 
-void VigPrev::AlElegirPapel(int indice) {
+void VentanaInforme::AlElegirPapel(int indice) {
     const int codigo = listaPapel_->itemData(indice).toInt();
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     if (indice < 0 || codigo == c.papel) return;
@@ -78,21 +78,21 @@ void VigPrev::AlElegirPapel(int indice) {
     UpdatePreview();
 }
 
-void VigPrev::AlElegirOrientacion(bool horizontal) {
+void VentanaInforme::AlElegirOrientacion(bool horizontal) {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     if (horizontal == c.horizontal) return;
     c.horizontal = horizontal;
     UpdatePreview();
 }
 
-void VigPrev::AlElegirBorde(int indice) {
+void VentanaInforme::AlElegirBorde(int indice) {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     if (indice < 0 || indice == c.borde) return;
     c.borde = indice;
     UpdatePreview();
 }
 
-void VigPrev::AplicaMargen(int lado) {
+void VentanaInforme::AplicaMargen(int lado) {
     if (actualizando_) return;
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     QLineEdit* campo = margenes_[lado];
@@ -119,13 +119,13 @@ void VigPrev::AplicaMargen(int lado) {
     UpdatePreview();
 }
 
-void VigPrev::PasoMargen(int lado, int pasos) {
+void VentanaInforme::PasoMargen(int lado, int pasos) {
     const double pulgadas = TwipsDeCampo(margenes_[lado]) / kTwipsPorPulgada + kPasoMargen * pasos;
     margenes_[lado]->setText(QString::fromStdString(Formatea(std::max(0.0, pulgadas), "#0.##")));
     AplicaMargen(lado);
 }
 
-void VigPrev::AplicaTamanoPersonalizado() {
+void VentanaInforme::AplicaTamanoPersonalizado() {
     if (actualizando_) return;
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     const double ancho = TwipsDeCampo(anchoPapel_), alto = TwipsDeCampo(altoPapel_);
@@ -145,13 +145,13 @@ void VigPrev::AplicaTamanoPersonalizado() {
     UpdatePreview();
 }
 
-void VigPrev::AlCambiarDiagramas(int indice) {
+void VentanaInforme::AlCambiarDiagramas(int indice) {
     doc_->ConfiguracionReporte().diagramas =
         indice == kDiagramasCortanteMomento ? kDiagramasCortanteMomento : kDiagramasNinguno;
     Regenera(false);
 }
 
-void VigPrev::AlMarcarRefuerzo(bool marcado) {
+void VentanaInforme::AlMarcarRefuerzo(bool marcado) {
     doc_->ConfiguracionReporte().refuerzo = marcado;
     // Bars are chosen in the detailing window before printing; its OK comes back here.
     if (marcado && abreDetallado_)
@@ -160,7 +160,7 @@ void VigPrev::AlMarcarRefuerzo(bool marcado) {
         Regenera(false);
 }
 
-void VigPrev::AbrePanel(QWidget* panel) {
+void VentanaInforme::AbrePanel(QWidget* panel) {
     paginaRecordada_ = PaginaActual();
     if (panel == panelEstilos_) {
         const ConfiguracionInforme& c = Configuracion();
@@ -171,7 +171,7 @@ void VigPrev::AbrePanel(QWidget* panel) {
     barraControl_->setEnabled(false);
 }
 
-void VigPrev::CierraPanel(bool aplicaEncabezado) {
+void VentanaInforme::CierraPanel(bool aplicaEncabezado) {
     if (aplicaEncabezado) {
         const std::string encabezado = panelEncabezado_->Encabezado().toStdString();
         const std::string pie = panelEncabezado_->Pie().toStdString();

@@ -21,7 +21,7 @@ const QString kFiltroPdf = QStringLiteral("PDF (*.pdf)");
 
 }  // namespace
 
-void VigPrev::Imprime() {
+void VentanaInforme::Imprime() {
     if (rangoTodas_->isChecked())
         ImprimePaginas(1, NumPaginas());
     else if (rangoActual_->isChecked())
@@ -30,7 +30,7 @@ void VigPrev::Imprime() {
         ImprimePaginas(desde_->value(), hasta_->value());
 }
 
-bool VigPrev::ImprimePaginas(int desde, int hasta) {
+bool VentanaInforme::ImprimePaginas(int desde, int hasta) {
     const int n = NumPaginas();
     if (desde > hasta) {
         Mensajes::Advierte(this, QStringLiteral("La pagina \"Desde\" (%1) es posterior a la pagina "

@@ -53,7 +53,7 @@ QPushButton* BotonBarra(const QString& nombre, const QString& texto) {
 
 }  // namespace
 
-VigPrev::VigPrev(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
+VentanaInforme::VentanaInforme(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     setObjectName(QStringLiteral("VigPrev"));
     setWindowTitle(QStringLiteral("Vista preliminar"));
     composicion_ = ComposicionDelDocumento();
@@ -65,18 +65,20 @@ VigPrev::VigPrev(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     doc_->ConfiguracionReporte().diagramas = kDiagramasNinguno;
     rangoTodas_->setChecked(true);
     Activa();
-    connect(doc_, &Documento::cambiado, this, &VigPrev::AlCambiarDocumento);
+    connect(doc_, &Documento::cambiado, this, &VentanaInforme::AlCambiarDocumento);
 }
 
-VigPrev::~VigPrev() {
+VentanaInforme::~VentanaInforme() {
     delete vp_;  // before the printer it previews
     vp_ = nullptr;
     delete impresoraVista_;
 }
 
-const ConfiguracionInforme& VigPrev::Configuracion() const { return doc_->ConfiguracionReporte(); }
+const ConfiguracionInforme& VentanaInforme::Configuracion() const {
+    return doc_->ConfiguracionReporte();
+}
 
-void VigPrev::CreaControles() {
+void VentanaInforme::CreaControles() {
     auto* capa = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
     paneles_ = new QStackedWidget;
@@ -94,7 +96,7 @@ void VigPrev::CreaControles() {
     auto* cierra = new QPushButton(QStringLiteral("&Cerrar"));
     cierra->setObjectName(QStringLiteral("Cierra"));
     izquierda->addWidget(cierra);
-    connect(cierra, &QPushButton::clicked, this, &VigPrev::Regresa);
+    connect(cierra, &QPushButton::clicked, this, &VentanaInforme::Regresa);
     auto* contenedor = new QWidget;
     contenedor->setLayout(izquierda);
     // Room for the style panel's five columns with a font name of two words a line.
@@ -108,13 +110,13 @@ void VigPrev::CreaControles() {
     vp_->fitInView();
     derecha->addWidget(vp_, 1);
     capa->addLayout(derecha, 1);
-    connect(vp_, &QPrintPreviewWidget::paintRequested, this, &VigPrev::Compone);
-    connect(vp_, &QPrintPreviewWidget::previewChanged, this, &VigPrev::UpdateControlBar);
+    connect(vp_, &QPrintPreviewWidget::paintRequested, this, &VentanaInforme::Compone);
+    connect(vp_, &QPrintPreviewWidget::previewChanged, this, &VentanaInforme::UpdateControlBar);
     connect(panelEncabezado_, &PanelEncabezado::aceptado, this, [this] { CierraPanel(true); });
     connect(panelEstilos_, &PanelEstilos::aceptado, this, [this] { CierraPanel(false); });
 }
 
-QWidget* VigPrev::CreaConfiguracionGeneral() {
+QWidget* VentanaInforme::CreaConfiguracionGeneral() {
     auto* w = new QWidget;
     w->setObjectName(QStringLiteral("ConfiguracionGeneral"));
     auto* capa = new QVBoxLayout(w);
@@ -128,8 +130,9 @@ QWidget* VigPrev::CreaConfiguracionGeneral() {
     forma->addRow(QStringLiteral("Papel:"), listaPapel_);
     capa->addLayout(forma);
     connect(listaDispositivos_, qOverload<int>(&QComboBox::activated), this,
-            &VigPrev::AlElegirDispositivo);
-    connect(listaPapel_, qOverload<int>(&QComboBox::activated), this, &VigPrev::AlElegirPapel);
+            &VentanaInforme::AlElegirDispositivo);
+    connect(listaPapel_, qOverload<int>(&QComboBox::activated), this,
+            &VentanaInforme::AlElegirPapel);
 
     // The custom size, in inches.
     marcoPersonalizado_ = new QWidget;
@@ -143,7 +146,8 @@ QWidget* VigPrev::CreaConfiguracionGeneral() {
     personal->addRow(QStringLiteral("Alto:"), altoPapel_);
     capa->addWidget(marcoPersonalizado_);
     for (QLineEdit* campo : {anchoPapel_, altoPapel_})
-        connect(campo, &QLineEdit::editingFinished, this, &VigPrev::AplicaTamanoPersonalizado);
+        connect(campo, &QLineEdit::editingFinished, this,
+                &VentanaInforme::AplicaTamanoPersonalizado);
 
     auto* orientacion = new QGroupBox(QStringLiteral("Orientación"));
     auto* capaOr = new QHBoxLayout(orientacion);
@@ -170,7 +174,8 @@ QWidget* VigPrev::CreaConfiguracionGeneral() {
                            QStringLiteral("Arriba"), QStringLiteral("Arriba y Abajo"),
                            QStringLiteral("Alrededor")});
     forma2->addRow(QStringLiteral("Borde:"), listaBorde_);
-    connect(listaBorde_, qOverload<int>(&QComboBox::activated), this, &VigPrev::AlElegirBorde);
+    connect(listaBorde_, qOverload<int>(&QComboBox::activated), this,
+            &VentanaInforme::AlElegirBorde);
     capa->addLayout(forma2);
 
     auto* marcoMargenes = new QGroupBox(QStringLiteral("Márgenes"));
@@ -222,19 +227,19 @@ QWidget* VigPrev::CreaConfiguracionGeneral() {
     forma3->addRow(QStringLiteral("Diagramas:"), listaDiagramas_);
     capa->addLayout(forma3);
     connect(listaDiagramas_, qOverload<int>(&QComboBox::activated), this,
-            &VigPrev::AlCambiarDiagramas);
+            &VentanaInforme::AlCambiarDiagramas);
     capa->addStretch();
     return w;
 }
 
-QWidget* VigPrev::CreaMarcoImprime() {
+QWidget* VentanaInforme::CreaMarcoImprime() {
     marcoImprime_ = new QGroupBox(QStringLiteral("Imprime"));
     marcoImprime_->setObjectName(QStringLiteral("MarcoImprime"));
     auto* capa = new QVBoxLayout(marcoImprime_);
     refuerzo_ = new QCheckBox(QStringLiteral("&Refuerzo"));
     refuerzo_->setObjectName(QStringLiteral("ImprimeRefuerzo"));
     capa->addWidget(refuerzo_);
-    connect(refuerzo_, &QCheckBox::clicked, this, &VigPrev::AlMarcarRefuerzo);
+    connect(refuerzo_, &QCheckBox::clicked, this, &VentanaInforme::AlMarcarRefuerzo);
 
     rangoTodas_ = new QRadioButton(QStringLiteral("To&das las paginas"));
     rangoTodas_->setObjectName(QStringLiteral("RangoTodas"));
@@ -264,11 +269,11 @@ QWidget* VigPrev::CreaMarcoImprime() {
     imprime_ = new QPushButton(QStringLiteral("Imprime"));
     imprime_->setObjectName(QStringLiteral("BotonImprime"));
     capa->addWidget(imprime_);
-    connect(imprime_, &QPushButton::clicked, this, &VigPrev::Imprime);
+    connect(imprime_, &QPushButton::clicked, this, &VentanaInforme::Imprime);
     return marcoImprime_;
 }
 
-QWidget* VigPrev::CreaBarraControl() {
+QWidget* VentanaInforme::CreaBarraControl() {
     barraControl_ = new QFrame;
     barraControl_->setObjectName(QStringLiteral("BarraControl"));
     auto* capa = new QHBoxLayout(barraControl_);
@@ -305,7 +310,7 @@ QWidget* VigPrev::CreaBarraControl() {
     return barraControl_;
 }
 
-void VigPrev::MuestraOrientacion() {
+void VentanaInforme::MuestraOrientacion() {
     const bool h = Configuracion().horizontal;
     vertical_->setChecked(!h);
     horizontal_->setChecked(h);

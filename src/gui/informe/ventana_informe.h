@@ -1,4 +1,4 @@
-// `VigPrev`, the report window: the print preview of the calculation report with its page
+// `VentanaInforme`, the report window: the print preview of the calculation report with its page
 // set-up (device, paper, orientation, margins, border, header and footer, text styles,
 // diagrams, reinforcement) and printing of a page range.
 #pragma once
@@ -33,7 +33,7 @@ class PanelEncabezado;
 class PanelEstilos;
 struct ConfiguracionInforme;
 
-class VigPrev : public QWidget {
+class VentanaInforme : public QWidget {
     Q_OBJECT
   public:
     // What writes the report on a started document.
@@ -44,8 +44,8 @@ class VigPrev : public QWidget {
     static constexpr int kZoomMaximo = 400;
     static constexpr int kPasoZoom = 25;
 
-    explicit VigPrev(Documento* doc, QWidget* padre = nullptr);
-    ~VigPrev() override;
+    explicit VentanaInforme(Documento* doc, QWidget* padre = nullptr);
+    ~VentanaInforme() override;
 
     // Replaces the report composer (tests compose a known document).
     void FijaComposicion(Composicion c);

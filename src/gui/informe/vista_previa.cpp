@@ -18,26 +18,28 @@
 
 namespace trabelux {
 
-VigPrev::Composicion VigPrev::ComposicionDelDocumento() { return InformeDelDocumento(*doc_); }
+VentanaInforme::Composicion VentanaInforme::ComposicionDelDocumento() {
+    return InformeDelDocumento(*doc_);
+}
 
-void VigPrev::FijaComposicion(Composicion c) {
+void VentanaInforme::FijaComposicion(Composicion c) {
     composicion_ = std::move(c);
     Regenera(false);
 }
 
-void VigPrev::FijaDispositivos(std::vector<DispositivoImpresion> lista) {
+void VentanaInforme::FijaDispositivos(std::vector<DispositivoImpresion> lista) {
     dispositivos_ = std::move(lista);
     dispositivo_ = 0;
     listaDispositivos_->clear();
     UpdatePreview();
 }
 
-const DispositivoImpresion* VigPrev::DispositivoElegido() const {
+const DispositivoImpresion* VentanaInforme::DispositivoElegido() const {
     if (dispositivo_ < 0 || dispositivo_ >= static_cast<int>(dispositivos_.size())) return nullptr;
     return &dispositivos_[dispositivo_];
 }
 
-void VigPrev::UpdatePreview() {
+void VentanaInforme::UpdatePreview() {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     actualizando_ = true;
     if (listaDispositivos_->count() == 0) {
@@ -73,7 +75,7 @@ void VigPrev::UpdatePreview() {
     Regenera(false);
 }
 
-void VigPrev::Regenera(bool conservaPagina) {
+void VentanaInforme::Regenera(bool conservaPagina) {
     const int pagina = conservaPagina ? paginaRecordada_ : 1;
     vp_->updatePreview();
     vp_->setCurrentPage(std::clamp(pagina, 1, std::max(1, vp_->pageCount())));
@@ -81,16 +83,16 @@ void VigPrev::Regenera(bool conservaPagina) {
     UpdateControlBar();
 }
 
-void VigPrev::Compone(QPrinter* impresora) {
+void VentanaInforme::Compone(QPrinter* impresora) {
     ++regeneraciones_;
     ImprimeInforme(*impresora, Configuracion(), composicion_);
 }
 
-int VigPrev::NumPaginas() const { return vp_->pageCount(); }
-int VigPrev::PaginaActual() const { return vp_->currentPage(); }
-int VigPrev::Zoom() const { return qRound(vp_->zoomFactor() * 100); }
+int VentanaInforme::NumPaginas() const { return vp_->pageCount(); }
+int VentanaInforme::PaginaActual() const { return vp_->currentPage(); }
+int VentanaInforme::Zoom() const { return qRound(vp_->zoomFactor() * 100); }
 
-void VigPrev::UpdateControlBar() {
+void VentanaInforme::UpdateControlBar() {
     const int pagina = PaginaActual(), n = NumPaginas(), zoom = Zoom();
     etiquetaPagina_->setText(QStringLiteral("Pag %1 de %2").arg(pagina).arg(n));
     etiquetaZoom_->setText(QStringLiteral("%1%").arg(zoom));
@@ -104,7 +106,7 @@ void VigPrev::UpdateControlBar() {
     botonesZoom_[3]->setEnabled(zoom < kZoomMaximo);
 }
 
-void VigPrev::IrAPagina(int boton) {
+void VentanaInforme::IrAPagina(int boton) {
     const int n = std::max(1, NumPaginas()), actual = PaginaActual();
     const int destino[] = {1, std::max(1, actual - 1), std::min(n, actual + 1), n};
     vp_->setCurrentPage(destino[boton]);
@@ -115,7 +117,7 @@ void VigPrev::IrAPagina(int boton) {
     }
 }
 
-void VigPrev::CambiaZoom(int boton) {
+void VentanaInforme::CambiaZoom(int boton) {
     const int zoom = Zoom();
     const int destino[] = {kZoomMinimo, zoom - kPasoZoom, zoom + kPasoZoom, kZoomMaximo};
     vp_->setZoomFactor(std::clamp(destino[boton], kZoomMinimo, kZoomMaximo) / 100.0);
@@ -124,14 +126,14 @@ void VigPrev::CambiaZoom(int boton) {
 
 // The range fields always run 1 .. page count: a regeneration that shortens the report
 // pulls them back inside it, so a stale range never reaches the printer.
-void VigPrev::AjustaRango() {
+void VentanaInforme::AjustaRango() {
     const int n = std::max(1, NumPaginas());
     desde_->setRange(1, n);
     hasta_->setRange(desde_->value(), n);
     AlElegirRango();
 }
 
-void VigPrev::AlElegirRango() {
+void VentanaInforme::AlElegirRango() {
     const bool libre = rangoPaginas_->isChecked();
     desde_->setEnabled(libre);
     hasta_->setEnabled(libre);

@@ -7,13 +7,13 @@
 
 namespace trabelux {
 
-void Polidur1::AdjuntaDialogos() {
-    datgen_ = new Datgen(doc_, this);
+void EditorVanos::AdjuntaDialogos() {
+    datgen_ = new DialogoDatosGenerales(doc_, this);
     datgen_->setWindowFlag(Qt::Dialog);
     datgen_->FijaEnCarga([this] { return enCarga_; });
-    cargCon_ = new CargCon(doc_, this);
+    cargCon_ = new DialogoCargas(doc_, this);
     cargCon_->setWindowFlag(Qt::Dialog);
-    losNum_ = new LosNum(doc_, this);
+    losNum_ = new DialogoLosas(doc_, this);
     losNum_->setWindowFlag(Qt::Dialog);
 
     RegistraVentana(VentanaExterna::DatosGenerales, [this] {
@@ -21,11 +21,11 @@ void Polidur1::AdjuntaDialogos() {
         datgen_->exec();
     });
     RegistraVentana(VentanaExterna::CargasConcentradas, [this] {
-        cargCon_->Prepara(CargCon::Vista::Vanos);
+        cargCon_->Prepara(DialogoCargas::Vista::Vanos);
         cargCon_->exec();
     });
     RegistraVentana(VentanaExterna::CargasNudos, [this] {
-        cargCon_->Prepara(CargCon::Vista::Nudos);
+        cargCon_->Prepara(DialogoCargas::Vista::Nudos);
         cargCon_->exec();
     });
     RegistraVentana(VentanaExterna::CargasLosas, [this] {

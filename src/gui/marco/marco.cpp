@@ -23,7 +23,7 @@
 
 namespace trabelux {
 
-TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
+Marco::Marco(QWidget* padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("TluxMDI"));
     doc_ = new Documento(this);
     area_ = new QMdiArea;
@@ -34,7 +34,7 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(area_);
 
-    principal_ = new Polidur1(doc_);
+    principal_ = new EditorVanos(doc_);
     // The main window fills the frame for the whole run: no title bar of its own.
     subPrincipal_ = area_->addSubWindow(principal_, Qt::SubWindow | Qt::FramelessWindowHint);
     subPrincipal_->setObjectName(QStringLiteral("VentanaPolidur1"));
@@ -42,29 +42,29 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     subPrincipal_->showMaximized();
 
     // The results window is created once and shown over the main window after each run.
-    resultados_ = new Resultad;
+    resultados_ = new VentanaResultados;
     subResultados_ = area_->addSubWindow(resultados_, Qt::SubWindow | Qt::FramelessWindowHint);
     subResultados_->setObjectName(QStringLiteral("VentanaResultad"));
     // Windows are created once and only hidden: closing one must not destroy it.
     subResultados_->setAttribute(Qt::WA_DeleteOnClose, false);
     subResultados_->hide();
-    connect(resultados_, &Resultad::Regresa, this, &TluxMDI::RegresaAPrincipal);
+    connect(resultados_, &VentanaResultados::Regresa, this, &Marco::RegresaAPrincipal);
     principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
     // The detailing window, created once like the results; it shows and hides itself.
-    refuerzo_ = new VigRefu(doc_);
+    refuerzo_ = new VentanaRefuerzo(doc_);
     subRefuerzo_ = area_->addSubWindow(refuerzo_, Qt::SubWindow | Qt::FramelessWindowHint);
     subRefuerzo_->setObjectName(QStringLiteral("VentanaVigRefu"));
     subRefuerzo_->setAttribute(Qt::WA_DeleteOnClose, false);
     subRefuerzo_->hide();
     principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { MuestraRefuerzo(); });
-    connect(refuerzo_, &VigRefu::cerrada, this, &TluxMDI::AlCerrarRefuerzo);
+    connect(refuerzo_, &VentanaRefuerzo::cerrada, this, &Marco::AlCerrarRefuerzo);
     // Results that were dropped (a new run, a new or opened project) are not shown.
     connect(doc_, &Documento::cambiado, this, [this] {
         if (!doc_->UltimosResultados() && subResultados_->isVisible()) RegresaAPrincipal();
     });
     principal_->RegistraVentana(VentanaExterna::VistaPrevia, [this] { MuestraVistaPrevia(); });
     // A new project closes the report window.
-    connect(principal_, &Polidur1::proyectoNuevo, this, &TluxMDI::OcultaVistaPrevia);
+    connect(principal_, &EditorVanos::proyectoNuevo, this, &Marco::OcultaVistaPrevia);
     principal_->CreaMenus(menuBar());
     AdjuntaAyuda(principal_, this);
     new MenuRecientes(principal_, menuBar()->findChild<QMenu*>(QStringLiteral("menu0")));
@@ -78,18 +78,18 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
     ultimoCalculo_->setObjectName(QStringLiteral("UltimoCalculo"));
     statusBar()->addPermanentWidget(ultimoCalculo_);
     statusBar()->showMessage(QStringLiteral("Listo"));
-    connect(principal_, &Polidur1::estado, statusBar(),
+    connect(principal_, &EditorVanos::estado, statusBar(),
             [this](const QString& t) { statusBar()->showMessage(t); });
-    connect(principal_, &Polidur1::calculoTerminado, this, [this](bool calculado) {
+    connect(principal_, &EditorVanos::calculoTerminado, this, [this](bool calculado) {
         horaCalculo_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
         MuestraUltimoCalculo();
         statusBar()->showMessage(calculado ? QStringLiteral("Listo")
                                            : QStringLiteral("El cálculo se detuvo"));
     });
-    connect(doc_, &Documento::cambiado, this, &TluxMDI::MuestraUltimoCalculo);
+    connect(doc_, &Documento::cambiado, this, &Marco::MuestraUltimoCalculo);
     MuestraUltimoCalculo();
-    connect(principal_, &Polidur1::terminar, this, &QWidget::close);
-    connect(doc_, &Documento::cambiado, this, &TluxMDI::ActualizaTitulo);
+    connect(principal_, &EditorVanos::terminar, this, &QWidget::close);
+    connect(doc_, &Documento::cambiado, this, &Marco::ActualizaTitulo);
     ActualizaTitulo();
     resize(1100, 720);
 }
@@ -97,19 +97,19 @@ TluxMDI::TluxMDI(QWidget* padre) : QMainWindow(padre) {
 // Teardown in a fixed order while this object is still whole: nothing of the document
 // reaches the frame any more, the windows go while the document they show is alive, then
 // the document goes.
-TluxMDI::~TluxMDI() {
+Marco::~Marco() {
     disconnect(doc_, nullptr, this, nullptr);
     delete area_;
     delete doc_;
 }
 
-QMdiSubWindow* TluxMDI::AgregaVentana(QWidget* ventana) {
+QMdiSubWindow* Marco::AgregaVentana(QWidget* ventana) {
     QMdiSubWindow* sub = area_->addSubWindow(ventana);
     sub->show();
     return sub;
 }
 
-void TluxMDI::MuestraUltimoCalculo() {
+void Marco::MuestraUltimoCalculo() {
     const Resultados* r = doc_->UltimosResultados();
     const bool desactualizados = doc_->ResultadosDesactualizados();
     ultimoCalculo_->setText(
@@ -124,7 +124,7 @@ void TluxMDI::MuestraUltimoCalculo() {
 
 // Maximising one sub-window restores the one maximised before: a window that comes back
 // to the front is maximised again, or it would show in its normal size over the others.
-void TluxMDI::Enfrenta(QMdiSubWindow* sub) {
+void Marco::Enfrenta(QMdiSubWindow* sub) {
     sub->showMaximized();
     area_->setActiveSubWindow(sub);
     // A maximised sub-window writes its own caption into the frame's title, dropping the
@@ -132,7 +132,7 @@ void TluxMDI::Enfrenta(QMdiSubWindow* sub) {
     ActualizaTitulo();
 }
 
-void TluxMDI::MuestraRefuerzo() {
+void Marco::MuestraRefuerzo() {
     QMdiSubWindow* activa = area_->activeSubWindow();
     if (activa != subRefuerzo_) regresoRefuerzo_ = activa;
     refuerzo_->Muestra();
@@ -140,7 +140,7 @@ void TluxMDI::MuestraRefuerzo() {
 
 // Back to the window the bars were opened from, if it is still up; the main window
 // otherwise. A window closed meanwhile (the report's) stays closed.
-void TluxMDI::AlCerrarRefuerzo() {
+void Marco::AlCerrarRefuerzo() {
     vistaEsperaRefuerzo_ = false;
     QMdiSubWindow* destino = regresoRefuerzo_;
     regresoRefuerzo_ = nullptr;
@@ -151,7 +151,7 @@ void TluxMDI::AlCerrarRefuerzo() {
     Enfrenta(destino);
 }
 
-void TluxMDI::MuestraResultados() {
+void Marco::MuestraResultados() {
     const Resultados* r = doc_->UltimosResultados();
     if (!r) return;
     // Opening the window again shows the tables as they were; only new results refill it.
@@ -163,25 +163,25 @@ void TluxMDI::MuestraResultados() {
     Enfrenta(subResultados_);
 }
 
-void TluxMDI::RegresaAPrincipal() {
+void Marco::RegresaAPrincipal() {
     subResultados_->hide();
     principal_->FijaResultadosVisibles(false);
     Enfrenta(subPrincipal_);
 }
 
-void TluxMDI::MuestraVistaPrevia() {
+void Marco::MuestraVistaPrevia() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     vistaEsperaRefuerzo_ = false;
     // Opened over the results: closing the report returns to the main window.
     if (subResultados_->isVisible()) RegresaAPrincipal();
     if (!vistaPrevia_) {
         // Created on first use: it asks the system for its printers.
-        vistaPrevia_ = new VigPrev(doc_);
+        vistaPrevia_ = new VentanaInforme(doc_);
         subVistaPrevia_ =
             area_->addSubWindow(vistaPrevia_, Qt::SubWindow | Qt::FramelessWindowHint);
         subVistaPrevia_->setObjectName(QStringLiteral("VentanaVigPrev"));
         subVistaPrevia_->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(vistaPrevia_, &VigPrev::Regresa, this, &TluxMDI::OcultaVistaPrevia);
+        connect(vistaPrevia_, &VentanaInforme::Regresa, this, &Marco::OcultaVistaPrevia);
         // Ticking the reinforcement option: the bars are chosen before printing, and the
         // detailing window's "OK" brings the report back.
         vistaPrevia_->FijaAbreDetallado([this] {
@@ -191,7 +191,7 @@ void TluxMDI::MuestraVistaPrevia() {
             refuerzo_->Muestra();
         });
         // The bars' "OK" brings the report back (a closing without it does not).
-        connect(refuerzo_, &VigRefu::aceptada, this, [this] {
+        connect(refuerzo_, &VentanaRefuerzo::aceptada, this, [this] {
             if (!vistaEsperaRefuerzo_) return;
             vistaEsperaRefuerzo_ = false;
             subVistaPrevia_->show();
@@ -204,13 +204,13 @@ void TluxMDI::MuestraVistaPrevia() {
     QApplication::restoreOverrideCursor();
 }
 
-void TluxMDI::OcultaVistaPrevia() {
+void Marco::OcultaVistaPrevia() {
     if (!subVistaPrevia_ || !subVistaPrevia_->isVisible()) return;
     subVistaPrevia_->hide();
     Enfrenta(subPrincipal_);
 }
 
-void TluxMDI::ActualizaTitulo() {
+void Marco::ActualizaTitulo() {
     QString titulo = QString::fromLatin1(kNombrePrograma);
     if (!doc_->Ruta().isEmpty())
         titulo += QStringLiteral(" - ") + QFileInfo(doc_->Ruta()).fileName();
@@ -218,7 +218,7 @@ void TluxMDI::ActualizaTitulo() {
     setWindowModified(doc_->Modificado());
 }
 
-void TluxMDI::closeEvent(QCloseEvent* e) {
+void Marco::closeEvent(QCloseEvent* e) {
     if (principal_->EnCalculo() || !principal_->PuedeDescartarCambios()) {
         e->ignore();
         return;

@@ -1,5 +1,5 @@
-// `TluxMDI`, the frame window: the menu bar and the area the program's windows live in,
-// holding the main window `Polidur1` maximised. Its title names the open file.
+// `Marco`, the frame window: the menu bar and the area the program's windows live in,
+// holding the main window `EditorVanos` maximised. Its title names the open file.
 #pragma once
 
 #include <QMainWindow>
@@ -12,26 +12,26 @@ class QMdiSubWindow;
 namespace trabelux {
 
 class Documento;
-class Polidur1;
-class Resultad;
-class VigPrev;
-class VigRefu;
+class EditorVanos;
+class VentanaResultados;
+class VentanaInforme;
+class VentanaRefuerzo;
 
-class TluxMDI : public QMainWindow {
+class Marco : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TluxMDI(QWidget* padre = nullptr);
-    ~TluxMDI() override;
+    explicit Marco(QWidget* padre = nullptr);
+    ~Marco() override;
 
-    Polidur1* Principal() const { return principal_; }
+    EditorVanos* Editor() const { return principal_; }
     Documento* Doc() const { return doc_; }
     QMdiArea* Area() const { return area_; }
     // Puts a window of the program into the frame (shown, not maximised).
     QMdiSubWindow* AgregaVentana(QWidget* ventana);
-    Resultad* VentanaResultados() const { return resultados_; }
+    VentanaResultados* VentanaDeResultados() const { return resultados_; }
     // The report window, created the first time it is opened (null before).
-    VigPrev* VentanaVistaPrevia() const { return vistaPrevia_; }
-    VigRefu* VentanaRefuerzo() const { return refuerzo_; }
+    VentanaInforme* VentanaDeInforme() const { return vistaPrevia_; }
+    VentanaRefuerzo* VentanaDeRefuerzo() const { return refuerzo_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -52,14 +52,14 @@ class TluxMDI : public QMainWindow {
 
     Documento* doc_;
     QMdiArea* area_;
-    Polidur1* principal_;
+    EditorVanos* principal_;
     QMdiSubWindow* subPrincipal_;
-    Resultad* resultados_;
+    VentanaResultados* resultados_;
     QMdiSubWindow* subResultados_;
-    VigPrev* vistaPrevia_ = nullptr;
+    VentanaInforme* vistaPrevia_ = nullptr;
     QMdiSubWindow* subVistaPrevia_ = nullptr;
     bool vistaEsperaRefuerzo_ = false;  // the report window waits for the bars' "OK"
-    VigRefu* refuerzo_;
+    VentanaRefuerzo* refuerzo_;
     QMdiSubWindow* subRefuerzo_;
     // The window the detailing window goes back to when it closes.
     QPointer<QMdiSubWindow> regresoRefuerzo_;

@@ -11,7 +11,7 @@
 
 namespace trabelux {
 
-MenuRecientes::MenuRecientes(Polidur1* principal, QMenu* menu)
+MenuRecientes::MenuRecientes(EditorVanos* principal, QMenu* menu)
     : QObject(menu), principal_(principal), menu_(menu) {
     setObjectName(QStringLiteral("MenuRecientes"));
     connect(principal_->Doc(), &Documento::archivoUsado, this, &MenuRecientes::Registra);

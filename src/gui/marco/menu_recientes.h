@@ -10,19 +10,19 @@ class QMenu;
 
 namespace trabelux {
 
-class Polidur1;
+class EditorVanos;
 
 class MenuRecientes : public QObject {
     Q_OBJECT
   public:
     // `menu` is "&Archivos" of the main window's menu.
-    MenuRecientes(Polidur1* principal, QMenu* menu);
+    MenuRecientes(EditorVanos* principal, QMenu* menu);
 
   private:
     void Registra(const QString& ruta);
     void Rehace();
 
-    Polidur1* principal_;
+    EditorVanos* principal_;
     QMenu* menu_;
     QList<QAction*> acciones_;
 };

@@ -23,7 +23,7 @@ void ColocaArriba(QWidget* w, QWidget* sobre) {
 
 }  // namespace
 
-Progre::Progre(QWidget* padre) : QWidget(padre) {
+VentanaProgreso::VentanaProgreso(QWidget* padre) : QWidget(padre) {
     setObjectName(QStringLiteral("Progre"));
     PreparaAviso(this);
     auto* texto = new QLabel(QStringLiteral("Calculando..."));
@@ -38,19 +38,19 @@ Progre::Progre(QWidget* padre) : QWidget(padre) {
     setAutoFillBackground(true);
 }
 
-void Progre::Muestra(QWidget* sobre) {
+void VentanaProgreso::Muestra(QWidget* sobre) {
     barra_->setRange(0, 100);
     barra_->setValue(0);
     ColocaArriba(this, sobre);
     show();
 }
 
-void Progre::Avance(int hecho, int total) {
+void VentanaProgreso::Avance(int hecho, int total) {
     if (total > 0 && barra_->maximum() != total) barra_->setRange(0, total);
     barra_->setValue(hecho);
 }
 
-Recarga::Recarga(QWidget* padre) : QWidget(padre) {
+AvisoCargando::AvisoCargando(QWidget* padre) : QWidget(padre) {
     setObjectName(QStringLiteral("Recarga"));
     setWindowTitle(QStringLiteral("Trblux"));
     PreparaAviso(this);
@@ -62,7 +62,7 @@ Recarga::Recarga(QWidget* padre) : QWidget(padre) {
     setAutoFillBackground(true);
 }
 
-void Recarga::Muestra(QWidget* sobre) {
+void AvisoCargando::Muestra(QWidget* sobre) {
     ColocaArriba(this, sobre);
     show();
 }

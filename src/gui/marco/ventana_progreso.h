@@ -1,5 +1,5 @@
-// The small notice windows of long steps: `Progre` (the advance of the analysis under
-// "Calculando...") and `Recarga` ("Cargando..." while a new project is set up).
+// The small notice windows of long steps: `VentanaProgreso` (the advance of the analysis under
+// "Calculando...") and `AvisoCargando` ("Cargando..." while a new project is set up).
 #pragma once
 
 #include <QWidget>
@@ -8,10 +8,10 @@ class QProgressBar;
 
 namespace trabelux {
 
-class Progre : public QWidget {
+class VentanaProgreso : public QWidget {
     Q_OBJECT
   public:
-    explicit Progre(QWidget* padre);
+    explicit VentanaProgreso(QWidget* padre);
     // Shows the notice at the top edge of `sobre`, centred across its width.
     void Muestra(QWidget* sobre);
     void Avance(int hecho, int total);
@@ -21,10 +21,10 @@ class Progre : public QWidget {
     QProgressBar* barra_;
 };
 
-class Recarga : public QWidget {
+class AvisoCargando : public QWidget {
     Q_OBJECT
   public:
-    explicit Recarga(QWidget* padre);
+    explicit AvisoCargando(QWidget* padre);
     void Muestra(QWidget* sobre);
 };
 

@@ -55,7 +55,7 @@ void DelegadoDetallado::setModelData(QWidget* editor, QAbstractItemModel* modelo
     QStyledItemDelegate::setModelData(editor, modelo, indice);
 }
 
-RejillaDetallado::RejillaDetallado(QWidget* padre) : Rejilla(padre) {
+RejillaDetallado::RejillaDetallado(QWidget* padre) : RejillaEditable(padre) {
     cabecera_ = new CabeceraGrupos(this);
     setHorizontalHeader(cabecera_);
     verticalHeader()->hide();
@@ -96,7 +96,7 @@ void RejillaDetallado::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    Rejilla::keyPressEvent(e);
+    RejillaEditable::keyPressEvent(e);
 }
 
 }  // namespace trabelux

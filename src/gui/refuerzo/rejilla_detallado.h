@@ -24,7 +24,7 @@ class DelegadoDetallado : public QStyledItemDelegate {
                       const QModelIndex& indice) const override;
 };
 
-class RejillaDetallado : public Rejilla {
+class RejillaDetallado : public RejillaEditable {
     Q_OBJECT
   public:
     explicit RejillaDetallado(QWidget* padre = nullptr);

@@ -28,7 +28,7 @@ QPushButton* Boton(const char* nombre, const QString& texto) {
 
 }  // namespace
 
-VigRefu::VigRefu(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
+VentanaRefuerzo::VentanaRefuerzo(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     setObjectName(QStringLiteral("VigRefu"));
     setWindowTitle(QStringLiteral("Refuerzo"));
 
@@ -59,16 +59,16 @@ VigRefu::VigRefu(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     raiz->addLayout(dibujos, 1);
     raiz->addLayout(botones);
 
-    connect(ok_, &QPushButton::clicked, this, &VigRefu::Ok);
-    connect(actualiza, &QPushButton::clicked, this, &VigRefu::Actualiza);
-    connect(reinicia, &QPushButton::clicked, this, &VigRefu::Reinicia);
-    connect(rejilla_, &RejillaDetallado::tipoPedido, this, &VigRefu::AbreSelector);
-    connect(selector_, &SelectorTipo::esteVano, this, &VigRefu::OkEsteVano);
-    connect(selector_, &SelectorTipo::todosLosVanos, this, &VigRefu::OkTodosLosVanos);
-    connect(selector_, &SelectorTipo::cancelado, this, &VigRefu::CancelaSelector);
+    connect(ok_, &QPushButton::clicked, this, &VentanaRefuerzo::Ok);
+    connect(actualiza, &QPushButton::clicked, this, &VentanaRefuerzo::Actualiza);
+    connect(reinicia, &QPushButton::clicked, this, &VentanaRefuerzo::Reinicia);
+    connect(rejilla_, &RejillaDetallado::tipoPedido, this, &VentanaRefuerzo::AbreSelector);
+    connect(selector_, &SelectorTipo::esteVano, this, &VentanaRefuerzo::OkEsteVano);
+    connect(selector_, &SelectorTipo::todosLosVanos, this, &VentanaRefuerzo::OkTodosLosVanos);
+    connect(selector_, &SelectorTipo::cancelado, this, &VentanaRefuerzo::CancelaSelector);
     connect(rejilla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &VigRefu::ActualizaDibujos);
-    connect(doc_, &Documento::cambiado, this, &VigRefu::AlCambiarDocumento);
+            &VentanaRefuerzo::ActualizaDibujos);
+    connect(doc_, &Documento::cambiado, this, &VentanaRefuerzo::AlCambiarDocumento);
 
     // A window shortcut of an MDI window only answers while the focus is inside it, so the
     // main window's undo does not reach here: this window has its own, on the same stack.
@@ -83,12 +83,12 @@ VigRefu::VigRefu(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     resize(1000, 650);
 }
 
-QMdiSubWindow* VigRefu::SubVentana() const {
+QMdiSubWindow* VentanaRefuerzo::SubVentana() const {
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     return sub && sub->mdiArea() ? sub : nullptr;
 }
 
-void VigRefu::Muestra() {
+void VentanaRefuerzo::Muestra() {
     if (!doc_->Disenado()) return;
     doc_->Detallado();
     Refresca();
@@ -103,7 +103,7 @@ void VigRefu::Muestra() {
     rejilla_->setFocus();
 }
 
-void VigRefu::Oculta() {
+void VentanaRefuerzo::Oculta() {
     CierraSelector();
     if (QMdiSubWindow* sub = SubVentana())
         sub->hide();
@@ -112,13 +112,13 @@ void VigRefu::Oculta() {
     emit cerrada();
 }
 
-void VigRefu::Ok() {
+void VentanaRefuerzo::Ok() {
     rejilla_->ConfirmaEdicion();
     emit aceptada();
     Oculta();
 }
 
-void VigRefu::AlCambiarDocumento() {
+void VentanaRefuerzo::AlCambiarDocumento() {
     // Without a design there is nothing to detail: dropped results close the window.
     if (!doc_->Disenado() && isVisible()) Oculta();
     // A step undone past the loading leaves the table to be proposed again.
@@ -126,7 +126,7 @@ void VigRefu::AlCambiarDocumento() {
     Refresca();
 }
 
-void VigRefu::Refresca() {
+void VentanaRefuerzo::Refresca() {
     modelo_->Refresca();
     if (modelo_->rowCount() > 0) {
         if (!columnasAjustadas_) {
@@ -143,14 +143,14 @@ void VigRefu::Refresca() {
     ActualizaDibujos();
 }
 
-void VigRefu::ActualizaDibujos() {
+void VentanaRefuerzo::ActualizaDibujos() {
     const Proyecto* p = doc_->ProyectoCalculado();
     const TablaDetallado& t = doc_->DetalladoActual();
     dibujo_->DibApoyos(p ? *p : doc_->ProyectoActual(), t);
     seccion_->Muestra(p ? *p : doc_->ProyectoActual(), t, rejilla_->currentIndex().row());
 }
 
-void VigRefu::Actualiza() {
+void VentanaRefuerzo::Actualiza() {
     rejilla_->ConfirmaEdicion();
     // Run twice as the grid's repainting was switched off for the first pass and on for
     // the second; rows excluded on the first pass get their cells emptied again.
@@ -162,7 +162,7 @@ void VigRefu::Actualiza() {
     rejilla_->setCurrentIndex(modelo_->index(0, kColUbic));
 }
 
-void VigRefu::Reinicia() {
+void VentanaRefuerzo::Reinicia() {
     rejilla_->ConfirmaEdicion();
     doc_->ModificaDetallado(QStringLiteral("Reinicia"),
                             [](TablaDetallado& t, const Proyecto& p, const Resultados& r) {
@@ -170,7 +170,7 @@ void VigRefu::Reinicia() {
                             });
 }
 
-void VigRefu::AbreSelector(int fila) {
+void VentanaRefuerzo::AbreSelector(int fila) {
     const auto& filas = doc_->DetalladoActual().filas;
     if (selector_->isVisible() || fila < 0 || fila >= static_cast<int>(filas.size())) return;
     rejilla_->ConfirmaEdicion();
@@ -181,7 +181,7 @@ void VigRefu::AbreSelector(int fila) {
     selector_->Abre(filas[static_cast<size_t>(fila)].tipo);
 }
 
-void VigRefu::CierraSelector() {
+void VentanaRefuerzo::CierraSelector() {
     if (!selector_->isVisible()) return;
     selector_->hide();
     rejilla_->setEnabled(true);
@@ -190,7 +190,7 @@ void VigRefu::CierraSelector() {
     filaSelector_ = -1;
 }
 
-void VigRefu::OkEsteVano() {
+void VentanaRefuerzo::OkEsteVano() {
     const int fila = filaSelector_, opcion = selector_->Opcion();
     CierraSelector();
     doc_->ModificaDetallado(
@@ -198,7 +198,7 @@ void VigRefu::OkEsteVano() {
         [fila, opcion](TablaDetallado& t, auto&, auto&) { CambiaOpciones(t, fila, opcion); });
 }
 
-void VigRefu::OkTodosLosVanos() {
+void VentanaRefuerzo::OkTodosLosVanos() {
     const int opcion = selector_->Opcion();
     CierraSelector();
     doc_->ModificaDetallado(QStringLiteral("Tipo"), [opcion](TablaDetallado& t, auto&, auto&) {
@@ -207,6 +207,6 @@ void VigRefu::OkTodosLosVanos() {
     rejilla_->setCurrentIndex(modelo_->index(0, kColTipo));
 }
 
-void VigRefu::CancelaSelector() { CierraSelector(); }
+void VentanaRefuerzo::CancelaSelector() { CierraSelector(); }
 
 }  // namespace trabelux

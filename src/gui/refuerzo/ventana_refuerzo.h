@@ -1,4 +1,4 @@
-// The detailing window `VigRefu` ("Refuerzo"): the grid of bars of the last design, the
+// The detailing window `VentanaRefuerzo` ("Refuerzo"): the grid of bars of the last design, the
 // shape chooser, the beam with its bars and the section of the current row. It edits the
 // document's table, so the report prints what is seen here and every edit can be undone.
 //
@@ -21,10 +21,10 @@ class RejillaDetallado;
 class SelectorTipo;
 class VistaSeccion;
 
-class VigRefu : public QWidget {
+class VentanaRefuerzo : public QWidget {
     Q_OBJECT
   public:
-    explicit VigRefu(Documento* doc, QWidget* padre = nullptr);
+    explicit VentanaRefuerzo(Documento* doc, QWidget* padre = nullptr);
 
     // Activation: loads the bars unless the table already holds those of the current
     // design (edits survive a second showing) and shows the window, maximised in the

@@ -29,17 +29,17 @@ QLabel* Titulo(const QString& texto) {
 
 }  // namespace
 
-Resultad::Resultad(QWidget* parent) : QWidget(parent) {
+VentanaResultados::VentanaResultados(QWidget* parent) : QWidget(parent) {
     setObjectName("Resultad");
     setWindowTitle("Resultados");
 
     for (int s = 0; s < 3; ++s)
-        superficies_[s] = new SuperficieDiagrama(static_cast<Superficie>(s), &datos_);
+        superficies_[s] = new VistaDiagrama(static_cast<Superficie>(s), &datos_);
 
     pestanas_ = new QTabWidget;
     pestanas_->setObjectName("SSTab1");
 
-    auto pagina = [&](const QString& titulo, SuperficieDiagrama* superficie, TablaResultados t) {
+    auto pagina = [&](const QString& titulo, VistaDiagrama* superficie, TablaResultados t) {
         auto* w = new QWidget;
         auto* v = new QVBoxLayout(w);
         if (!titulo.isEmpty()) v->addWidget(Titulo(titulo));
@@ -83,7 +83,7 @@ Resultad::Resultad(QWidget* parent) : QWidget(parent) {
     raiz->addWidget(pestanas_, 1);
     raiz->addLayout(botones);
 
-    connect(pestanas_, &QTabWidget::currentChanged, this, &Resultad::CambiaPagina);
+    connect(pestanas_, &QTabWidget::currentChanged, this, &VentanaResultados::CambiaPagina);
     connect(regresa_, &QPushButton::clicked, this, [this] {
         OcultaSondas();
         emit Regresa();
@@ -92,7 +92,7 @@ Resultad::Resultad(QWidget* parent) : QWidget(parent) {
     resize(1000, 700);
 }
 
-QWidget* Resultad::MarcoTabla(TablaResultados t) {
+QWidget* VentanaResultados::MarcoTabla(TablaResultados t) {
     const DefinicionTabla d = DefineTabla(t);
     auto* marco = new QGroupBox(d.marco);
     auto* v = new QVBoxLayout(marco);
@@ -109,20 +109,20 @@ QWidget* Resultad::MarcoTabla(TablaResultados t) {
     return marco;
 }
 
-ModeloTablaResultados* Resultad::Modelo(TablaResultados t) const {
+ModeloTablaResultados* VentanaResultados::Modelo(TablaResultados t) const {
     return modelos_[static_cast<size_t>(t)];
 }
 
-SuperficieDiagrama* Resultad::SuperficieDe(Superficie s) const {
+VistaDiagrama* VentanaResultados::SuperficieDe(Superficie s) const {
     return superficies_[static_cast<size_t>(s)];
 }
 
-void Resultad::Muestra(const Proyecto& p, const Resultados& r) {
+void VentanaResultados::Muestra(const Proyecto& p, const Resultados& r) {
     LlenaRefuerzo(r);
     LlenaTab(p, r);
 }
 
-void Resultad::LlenaTab(const Proyecto& p, const Resultados& r) {
+void VentanaResultados::LlenaTab(const Proyecto& p, const Resultados& r) {
     datos_.resultados = r;
     datos_.viga = VigaDeProyecto(p, r.AnalisisCompleto() ? r.numVanos : p.numVanos);
     for (auto t :
@@ -133,45 +133,45 @@ void Resultad::LlenaTab(const Proyecto& p, const Resultados& r) {
     Redibuja();
 }
 
-void Resultad::LlenaRefuerzo(const Resultados& r) {
+void VentanaResultados::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
     refuerzo_->setCurrentIndex(r.estado == EstadoCalculo::kAnalizado ? 1 : 0);
 }
 
-void Resultad::VaciaRefuerzo() {
+void VentanaResultados::VaciaRefuerzo() {
     refuerzo_->setCurrentIndex(0);
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Vacia();
 }
 
-void Resultad::Redibuja() {
+void VentanaResultados::Redibuja() {
     if (pestanas_->currentIndex() >= kPaginaRefuerzo) return;
     for (auto* s : superficies_) s->update();
 }
 
-void Resultad::OcultaSondas() {
+void VentanaResultados::OcultaSondas() {
     for (auto* s : superficies_) s->OcultaSonda();
 }
 
-void Resultad::CambiaPagina(int) {
+void VentanaResultados::CambiaPagina(int) {
     OcultaSondas();
     Redibuja();
 }
 
-void Resultad::showEvent(QShowEvent* evento) {
+void VentanaResultados::showEvent(QShowEvent* evento) {
     Redibuja();
     QWidget::showEvent(evento);
 }
 
-void Resultad::changeEvent(QEvent* evento) {
+void VentanaResultados::changeEvent(QEvent* evento) {
     if (evento->type() == QEvent::ActivationChange && isActiveWindow()) Redibuja();
     QWidget::changeEvent(evento);
 }
 
-bool Resultad::eventFilter(QObject* objeto, QEvent* evento) {
+bool VentanaResultados::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == pestanas_->tabBar() && (evento->type() == QEvent::MouseButtonPress ||
                                           evento->type() == QEvent::MouseButtonRelease))
         OcultaSondas();

@@ -17,12 +17,12 @@ class QStackedWidget;
 
 namespace trabelux {
 
-class Resultad : public QWidget {
+class VentanaResultados : public QWidget {
     Q_OBJECT
   public:
     enum Pagina { kPaginaReacciones = 0, kPaginaCortantes, kPaginaMomentos, kPaginaRefuerzo };
 
-    explicit Resultad(QWidget* parent = nullptr);
+    explicit VentanaResultados(QWidget* parent = nullptr);
 
     // Shows a run: the analysis tables (LlenaTab), the reinforcement rows, page 0, redrawn.
     void Muestra(const Proyecto& p, const Resultados& r);
@@ -38,7 +38,7 @@ class Resultad : public QWidget {
     void OcultaSondas();
 
     ModeloTablaResultados* Modelo(TablaResultados t) const;
-    SuperficieDiagrama* SuperficieDe(Superficie s) const;
+    VistaDiagrama* SuperficieDe(Superficie s) const;
     QTabWidget* Pestanas() const { return pestanas_; }
 
   signals:
@@ -58,7 +58,7 @@ class Resultad : public QWidget {
     QPushButton* regresa_ = nullptr;
     QStackedWidget* refuerzo_ = nullptr;  // the reinforcement tables, or the no-design note
     std::array<ModeloTablaResultados*, 6> modelos_{};
-    std::array<SuperficieDiagrama*, 3> superficies_{};
+    std::array<VistaDiagrama*, 3> superficies_{};
 };
 
 }  // namespace trabelux

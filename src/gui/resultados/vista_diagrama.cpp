@@ -46,8 +46,7 @@ QLabel* NuevaEtiqueta(QWidget* padre, const QString& nombre) {
 
 }  // namespace
 
-SuperficieDiagrama::SuperficieDiagrama(Superficie tipo, const DatosDiagramas* datos,
-                                       QWidget* parent)
+VistaDiagrama::VistaDiagrama(Superficie tipo, const DatosDiagramas* datos, QWidget* parent)
     : QWidget(parent), tipo_(tipo), datos_(datos) {
     const bool cortante = tipo == Superficie::kCortantes;
     setObjectName(tipo == Superficie::kReacciones ? "SuperficieReacciones"
@@ -62,15 +61,15 @@ SuperficieDiagrama::SuperficieDiagrama(Superficie tipo, const DatosDiagramas* da
     sonda_->move(6, 6);
 }
 
-QSizeF SuperficieDiagrama::TamanoUnidades() const {
+QSizeF VistaDiagrama::TamanoUnidades() const {
     return QSizeF(width(), height()) * kUnidadesPorPixel;
 }
 
-Magnitud SuperficieDiagrama::MagnitudSuperficie() const {
+Magnitud VistaDiagrama::MagnitudSuperficie() const {
     return tipo_ == Superficie::kMomentos ? Magnitud::kMomento : Magnitud::kCortante;
 }
 
-SuperficieDiagrama::Geometria SuperficieDiagrama::CalculaGeometria() const {
+VistaDiagrama::Geometria VistaDiagrama::CalculaGeometria() const {
     Geometria g;
     const QSizeF tam = TamanoUnidades();
     const VigaDibujo& viga = datos_->viga;
@@ -86,14 +85,14 @@ SuperficieDiagrama::Geometria SuperficieDiagrama::CalculaGeometria() const {
     return g;
 }
 
-std::optional<LecturaSonda> SuperficieDiagrama::ValorEn(QPointF pixel) const {
+std::optional<LecturaSonda> VistaDiagrama::ValorEn(QPointF pixel) const {
     if (tipo_ == Superficie::kReacciones) return std::nullopt;
     const Geometria g = CalculaGeometria();
     return SondaVano(g.linea, g.escH, g.escV, datos_->viga, datos_->resultados.diagramas,
                      MagnitudSuperficie(), DeQt(pixel * kUnidadesPorPixel));
 }
 
-void SuperficieDiagrama::Sondea(QPointF pixel) {
+void VistaDiagrama::Sondea(QPointF pixel) {
     sonda_->hide();
     const auto v = ValorEn(pixel);
     if (!v) return;
@@ -102,26 +101,26 @@ void SuperficieDiagrama::Sondea(QPointF pixel) {
     sonda_->show();
 }
 
-void SuperficieDiagrama::OcultaSonda() { sonda_->hide(); }
+void VistaDiagrama::OcultaSonda() { sonda_->hide(); }
 
-void SuperficieDiagrama::mousePressEvent(QMouseEvent* evento) {
+void VistaDiagrama::mousePressEvent(QMouseEvent* evento) {
     Sondea(evento->position());
     QWidget::mousePressEvent(evento);
 }
 
-void SuperficieDiagrama::mouseMoveEvent(QMouseEvent* evento) {
+void VistaDiagrama::mouseMoveEvent(QMouseEvent* evento) {
     Sondea(evento->position());
     QWidget::mouseMoveEvent(evento);
 }
 
-void SuperficieDiagrama::leaveEvent(QEvent* evento) {
+void VistaDiagrama::leaveEvent(QEvent* evento) {
     sonda_->hide();
     QWidget::leaveEvent(evento);
 }
 
-void SuperficieDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
-                                        const std::vector<Poligonal>& obstaculos,
-                                        const LineaBase& linea, const QColor& color) const {
+void VistaDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscrito>& valores,
+                                   const std::vector<Poligonal>& obstaculos, const LineaBase& linea,
+                                   const QColor& color) const {
     // Measured and written in pixels, so the text keeps its size whatever the scale.
     QFont letra = font();
     letra.setPointSizeF(std::max(7.0, letra.pointSizeF() - 1));
@@ -145,7 +144,7 @@ void SuperficieDiagrama::EscribeValores(QPainter& p, const std::vector<ValorEscr
     p.restore();
 }
 
-void SuperficieDiagrama::paintEvent(QPaintEvent*) {
+void VistaDiagrama::paintEvent(QPaintEvent*) {
     ++dibujos_;
     QPainter p(this);
     p.fillRect(rect(), Qt::white);

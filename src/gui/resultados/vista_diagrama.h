@@ -19,14 +19,14 @@ struct DatosDiagramas {
     Resultados resultados;
 };
 
-class SuperficieDiagrama : public QWidget {
+class VistaDiagrama : public QWidget {
     Q_OBJECT
   public:
     // Surface units (twips) per pixel: a little larger than the screen's 15, so the
     // support symbols stay visible on today's wide windows.
     static constexpr double kUnidadesPorPixel = 10;
 
-    SuperficieDiagrama(Superficie tipo, const DatosDiagramas* datos, QWidget* parent = nullptr);
+    VistaDiagrama(Superficie tipo, const DatosDiagramas* datos, QWidget* parent = nullptr);
 
     Superficie Tipo() const { return tipo_; }
     QSizeF TamanoUnidades() const;

@@ -10,7 +10,7 @@
 
 namespace trabelux {
 
-bool Polidur1::ExportaInformePdf() {
+bool EditorVanos::ExportaInformePdf() {
     tabla_->ConfirmaEdicion();
     QString inicial = doc_->Ruta();
     if (!inicial.isEmpty())
@@ -22,7 +22,7 @@ bool Polidur1::ExportaInformePdf() {
     return ExportaInformePdfEn(ruta);
 }
 
-bool Polidur1::ExportaInformePdfEn(const QString& ruta) {
+bool EditorVanos::ExportaInformePdfEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string error = EscribeInformePdf(ruta.toStdString(), doc_->ConfiguracionReporte(),
                                                 InformeDelDocumento(*doc_));

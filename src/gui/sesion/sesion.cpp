@@ -52,7 +52,7 @@ void Habilita(QMenu* m, bool si) {
 
 }  // namespace
 
-void Polidur1::CreaMenus(QMenuBar* barra) {
+void EditorVanos::CreaMenus(QMenuBar* barra) {
     menuArchivos_ = Menu(barra, "menu0", QStringLiteral("&Archivos"));
     QAction* nuevo = Accion(menuArchivos_, "Menu01", QStringLiteral("&Nuevo"));
     nuevo->setShortcut(QKeySequence::New);
@@ -89,7 +89,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
         tabla_->ConfirmaEdicion();
         doc_->Pila()->redo();
     });
-    connect(doc_->Pila(), &QUndoStack::indexChanged, this, &Polidur1::ActualizaMenus);
+    connect(doc_->Pila(), &QUndoStack::indexChanged, this, &EditorVanos::ActualizaMenus);
 
     datosGenerales_ = barra->addAction(QStringLiteral("&Datos generales"));
     datosGenerales_->setObjectName(QStringLiteral("menu3"));
@@ -115,16 +115,16 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     acercaDe_ = Accion(menuAyuda_, "menu23", QStringLiteral("&About Trabelux"));
 
     // Opening these menus commits a cell still being typed, so the command sees it.
-    connect(menuArchivos_, &QMenu::aboutToShow, tabla_, &TablaVanos::ConfirmaEdicion);
-    connect(menuCalculo_, &QMenu::aboutToShow, tabla_, &TablaVanos::ConfirmaEdicion);
+    connect(menuArchivos_, &QMenu::aboutToShow, tabla_, &RejillaVanos::ConfirmaEdicion);
+    connect(menuCalculo_, &QMenu::aboutToShow, tabla_, &RejillaVanos::ConfirmaEdicion);
 
-    connect(nuevo, &QAction::triggered, this, &Polidur1::Nuevo);
-    connect(abrir, &QAction::triggered, this, &Polidur1::Abrir);
+    connect(nuevo, &QAction::triggered, this, &EditorVanos::Nuevo);
+    connect(abrir, &QAction::triggered, this, &EditorVanos::Abrir);
     connect(salvar, &QAction::triggered, this, [this] { Salvar(); });
     connect(guardar, &QAction::triggered, this, [this] { Guardar(); });
-    connect(losas, &QAction::triggered, this, &Polidur1::ArchivoLosas);
+    connect(losas, &QAction::triggered, this, &EditorVanos::ArchivoLosas);
     connect(pdf, &QAction::triggered, this, [this] { ExportaInformePdf(); });
-    connect(termina, &QAction::triggered, this, &Polidur1::terminar);
+    connect(termina, &QAction::triggered, this, &EditorVanos::terminar);
     connect(vistaPreviaArchivo_, &QAction::triggered, this,
             [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
     connect(vistaPrevia_, &QAction::triggered, this,
@@ -139,7 +139,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
             [this] { AbreVentana(VentanaExterna::CargasNudos, true); });
     connect(analisisDiseno_, &QAction::triggered, this, [this] { Analiza(false); });
     connect(analisisSolo_, &QAction::triggered, this, [this] { Analiza(true); });
-    connect(resultados_, &QAction::triggered, this, &Polidur1::MuestraResultados);
+    connect(resultados_, &QAction::triggered, this, &EditorVanos::MuestraResultados);
     connect(refuerzo_, &QAction::triggered, this,
             [this] { AbreVentana(VentanaExterna::Refuerzo, false); });
     connect(contenido, &QAction::triggered, this,
@@ -151,7 +151,7 @@ void Polidur1::CreaMenus(QMenuBar* barra) {
     ActualizaMenus();
 }
 
-void Polidur1::CreaBarra(QToolBar* barra) {
+void EditorVanos::CreaBarra(QToolBar* barra) {
     struct Boton {
         QAction* accion;
         const char* tema;  // the icon theme's name; the style's icon when the theme lacks it
@@ -186,22 +186,22 @@ void Polidur1::CreaBarra(QToolBar* barra) {
     }
 }
 
-void Polidur1::FijaResultadosVisibles(bool visibles) {
+void EditorVanos::FijaResultadosVisibles(bool visibles) {
     resultadosVisibles_ = visibles;
     ActualizaMenus();
 }
 
-void Polidur1::RegistraVentana(VentanaExterna ventana, std::function<void()> abre) {
+void EditorVanos::RegistraVentana(VentanaExterna ventana, std::function<void()> abre) {
     ventanas_[ventana] = std::move(abre);
     ActualizaMenus();
 }
 
-bool Polidur1::TieneVentana(VentanaExterna v) const {
+bool EditorVanos::TieneVentana(VentanaExterna v) const {
     auto it = ventanas_.find(v);
     return it != ventanas_.end() && it->second;
 }
 
-void Polidur1::AbreVentana(VentanaExterna v, bool actualizaDespues) {
+void EditorVanos::AbreVentana(VentanaExterna v, bool actualizaDespues) {
     tabla_->ConfirmaEdicion();
     if (!TieneVentana(v)) {
         if (v == VentanaExterna::AyudaContenido || v == VentanaExterna::AyudaBusqueda)
@@ -213,7 +213,7 @@ void Polidur1::AbreVentana(VentanaExterna v, bool actualizaDespues) {
     if (actualizaDespues) doc_->Actualiza();
 }
 
-void Polidur1::ActualizaMenus() {
+void EditorVanos::ActualizaMenus() {
     if (!menuArchivos_) return;
     const bool libre = !enCalculo_;
     for (QMenu* m : {menuArchivos_, menuCargas_, menuCalculo_, menuAyuda_}) Habilita(m, libre);
@@ -241,7 +241,7 @@ void Polidur1::ActualizaMenus() {
     acercaDe_->setEnabled(TieneVentana(VentanaExterna::AcercaDe));
 }
 
-bool Polidur1::PuedeDescartarCambios() {
+bool EditorVanos::PuedeDescartarCambios() {
     if (!doc_->Modificado()) return true;
     switch (Mensajes::PreguntaSiNoCancelar(
         this, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
@@ -254,7 +254,7 @@ bool Polidur1::PuedeDescartarCambios() {
     }
 }
 
-void Polidur1::Nuevo() {
+void EditorVanos::Nuevo() {
     tabla_->ConfirmaEdicion();
     if (!Mensajes::PreguntaOkCancelar(this, QStringLiteral("Quiere comenzar un nuevo problema?")))
         return;
@@ -262,14 +262,14 @@ void Polidur1::Nuevo() {
     recarga_->Muestra(this);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     delete numVanos_;
-    numVanos_ = new NumVanos(doc_, this);
+    numVanos_ = new DialogoNumeroVanos(doc_, this);
     doc_->Reemplaza(ProyectoNuevo(), QString());
     emit proyectoNuevo();
     recarga_->hide();
     emit estado(QStringLiteral("Proyecto nuevo"));
 }
 
-void Polidur1::Abrir() {
+void EditorVanos::Abrir() {
     tabla_->ConfirmaEdicion();
     if (!PuedeDescartarCambios()) return;
     const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroProyecto, doc_->Ruta());
@@ -277,7 +277,7 @@ void Polidur1::Abrir() {
     AbreArchivo(ruta);
 }
 
-bool Polidur1::AbreArchivo(const QString& ruta) {
+bool EditorVanos::AbreArchivo(const QString& ruta) {
     enCarga_ = true;
     // The slab file is looked for as the command line looks for it, so a project moved
     // together with its slab file opens the same in both.
@@ -296,7 +296,7 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     return true;
 }
 
-bool Polidur1::Salvar() {
+bool EditorVanos::Salvar() {
     tabla_->ConfirmaEdicion();
     QString ruta = Mensajes::PideArchivoGuardar(this, kFiltroProyecto, doc_->Ruta());
     if (ruta.isEmpty()) return false;
@@ -313,12 +313,12 @@ bool Polidur1::Salvar() {
     return GuardaEn(ruta);
 }
 
-bool Polidur1::Guardar() {
+bool EditorVanos::Guardar() {
     tabla_->ConfirmaEdicion();
     return doc_->Ruta().isEmpty() ? Salvar() : GuardaEn(doc_->Ruta());
 }
 
-bool Polidur1::GuardaEn(const QString& ruta) {
+bool EditorVanos::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
     const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
@@ -331,7 +331,7 @@ bool Polidur1::GuardaEn(const QString& ruta) {
     return true;
 }
 
-void Polidur1::ArchivoLosas() {
+void EditorVanos::ArchivoLosas() {
     tabla_->ConfirmaEdicion();
     // The dialog opens at the slab file in use, or else in the project's folder.
     QString inicial = QString::fromStdString(doc_->ProyectoActual().archivoLosas);
@@ -356,7 +356,7 @@ void Polidur1::ArchivoLosas() {
                    [&](Proyecto& p) { UsaArchivoLosas(p, absoluta, datos); });
 }
 
-void Polidur1::Analiza(bool soloAnalisis) {
+void EditorVanos::Analiza(bool soloAnalisis) {
     if (enCalculo_) return;
     tabla_->ConfirmaEdicion();
     if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
@@ -414,7 +414,7 @@ void Polidur1::Analiza(bool soloAnalisis) {
     if (calculado) MuestraResultados();
 }
 
-void Polidur1::MuestraResultados() {
+void EditorVanos::MuestraResultados() {
     if (!doc_->Calculado() || !TieneVentana(VentanaExterna::Resultados)) return;
     enCalculo_ = true;  // the top-level menus stay off while the results window opens
     ActualizaMenus();

@@ -29,7 +29,7 @@ bool MismasCargas(const Proyecto& a, const Proyecto& b) {
     return true;
 }
 
-QGroupBox* Marco(const char* nombre, const QString& titulo, RejillaCargas* rejilla) {
+QGroupBox* MarcoDeRejilla(const char* nombre, const QString& titulo, RejillaCargas* rejilla) {
     auto* m = new QGroupBox(titulo);
     m->setObjectName(QLatin1String(nombre));
     auto* capa = new QVBoxLayout(m);
@@ -39,7 +39,7 @@ QGroupBox* Marco(const char* nombre, const QString& titulo, RejillaCargas* rejil
 
 }  // namespace
 
-CargCon::CargCon(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
+DialogoCargas::DialogoCargas(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     setObjectName(QStringLiteral("CargCon"));
     setWindowTitle(QStringLiteral("Cargas concentradas en vanos"));
 
@@ -60,14 +60,14 @@ CargCon::CargCon(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     connect(rejillaNudos_, &RejillaCargas::eliminarFilas, modeloNudos_,
             &ModeloListaCargas::EliminaFilas);
 
-    marcoVanos_ =
-        Marco("FrameVanos", QStringLiteral("Cargas concentradas en los vanos"), rejillaVanos_);
-    marcoNudos_ = Marco("FrameNudos", QStringLiteral("Cargas en nudos"), rejillaNudos_);
+    marcoVanos_ = MarcoDeRejilla("FrameVanos", QStringLiteral("Cargas concentradas en los vanos"),
+                                 rejillaVanos_);
+    marcoNudos_ = MarcoDeRejilla("FrameNudos", QStringLiteral("Cargas en nudos"), rejillaNudos_);
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("SSCommand1"));
     ok->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &CargCon::Acepta);
+    connect(ok, &QPushButton::clicked, this, &DialogoCargas::Acepta);
     auto* botones = new QHBoxLayout;
     botones->addStretch();
     botones->addWidget(ok);
@@ -80,7 +80,7 @@ CargCon::CargCon(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     resize(420, 380);
 }
 
-void CargCon::Prepara(Vista vista) {
+void DialogoCargas::Prepara(Vista vista) {
     vista_ = vista;
     const bool vanos = vista == Vista::Vanos;
     marcoVanos_->setVisible(vanos);
@@ -92,7 +92,7 @@ void CargCon::Prepara(Vista vista) {
     rejilla->setFocus();
 }
 
-bool CargCon::Acepta() {
+bool DialogoCargas::Acepta() {
     rejillaVanos_->ConfirmaEdicion();
     rejillaNudos_->ConfirmaEdicion();
     Proyecto ordenado = doc_->ProyectoActual();

@@ -1,4 +1,4 @@
-// `CargCon`, the point loads of the beam: concentrated loads in the spans and loads at
+// `DialogoCargas`, the point loads of the beam: concentrated loads in the spans and loads at
 // the nodes, one frame shown at a time. Its "OK" keeps every distance within its span,
 // orders both lists and counts them.
 #pragma once
@@ -14,12 +14,12 @@ namespace trabelux {
 class Documento;
 class RejillaCargas;
 
-class CargCon : public QDialog {
+class DialogoCargas : public QDialog {
     Q_OBJECT
   public:
     enum class Vista { Vanos, Nudos };
 
-    explicit CargCon(Documento* doc, QWidget* padre = nullptr);
+    explicit DialogoCargas(Documento* doc, QWidget* padre = nullptr);
 
     // Before every showing: the frame of `vista` alone, with its caption.
     void Prepara(Vista vista);

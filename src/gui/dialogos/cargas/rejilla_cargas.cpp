@@ -10,7 +10,7 @@
 
 namespace trabelux {
 
-RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : Rejilla(padre) {
+RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : RejillaEditable(padre) {
     setObjectName(QLatin1String(nombre));
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -35,7 +35,7 @@ void RejillaCargas::keyPressEvent(QKeyEvent* e) {
         if (!filas.isEmpty()) emit eliminarFilas(filas);
         return;
     }
-    Rejilla::keyPressEvent(e);
+    RejillaEditable::keyPressEvent(e);
 }
 
 void RejillaCargas::contextMenuEvent(QContextMenuEvent* e) {

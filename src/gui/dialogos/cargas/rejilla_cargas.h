@@ -9,7 +9,7 @@
 
 namespace trabelux {
 
-class RejillaCargas : public Rejilla {
+class RejillaCargas : public RejillaEditable {
     Q_OBJECT
   public:
     explicit RejillaCargas(const char* nombre, QWidget* padre = nullptr);

@@ -35,7 +35,8 @@ QLabel* Etiqueta(const QString& texto, const QString& nombre = {}) {
 
 }  // namespace
 
-Datgen::Datgen(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
+DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
+    : QDialog(padre), doc_(doc) {
     setObjectName(QStringLiteral("Datgen"));
     setWindowTitle(QStringLiteral("Datos generales"));
     CreaMarco();
@@ -69,16 +70,16 @@ Datgen::Datgen(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     panelPerfil_->hide();
     panelCarga_->hide();
 
-    connect(doc_, &Documento::cambiado, this, &Datgen::Refresca);
+    connect(doc_, &Documento::cambiado, this, &DialogoDatosGenerales::Refresca);
     Refresca();
 }
 
-Datgen::~Datgen() {
+DialogoDatosGenerales::~DialogoDatosGenerales() {
     for (const auto& c : campos_) disconnect(c.campo, nullptr, this, nullptr);
 }
 
-CampoTexto* Datgen::Campo(const char* nombre, std::string DatosGenerales::*miembro,
-                          const char* deQue, const QString& ayuda) {
+CampoTexto* DialogoDatosGenerales::Campo(const char* nombre, std::string DatosGenerales::*miembro,
+                                         const char* deQue, const QString& ayuda) {
     auto* c = new CampoTexto(nombre);
     c->setAlignment(Qt::AlignRight);
     c->setMaximumWidth(110);
@@ -86,11 +87,11 @@ CampoTexto* Datgen::Campo(const char* nombre, std::string DatosGenerales::*miemb
     campos_.push_back({miembro, c, deQue});
     connect(c, &QLineEdit::textEdited, this,
             [this, miembro](const QString& t) { EscribeCampo(miembro, t); });
-    connect(c, &QLineEdit::editingFinished, this, &Datgen::VerificaTecleo);
+    connect(c, &QLineEdit::editingFinished, this, &DialogoDatosGenerales::VerificaTecleo);
     return c;
 }
 
-void Datgen::CreaMarco() {
+void DialogoDatosGenerales::CreaMarco() {
     marco_ = new QGroupBox;
     marco_->setObjectName(QStringLiteral("Frame5"));
 
@@ -98,12 +99,14 @@ void Datgen::CreaMarco() {
     material_->setObjectName(QStringLiteral("Combo3"));
     material_->addItems(
         {QStringLiteral("Hormigon"), QStringLiteral("Acero"), QStringLiteral("Otro")});
-    connect(material_, QOverload<int>::of(&QComboBox::activated), this, &Datgen::EligeMaterial);
+    connect(material_, QOverload<int>::of(&QComboBox::activated), this,
+            &DialogoDatosGenerales::EligeMaterial);
 
     inercia_ = new QComboBox;
     inercia_->setObjectName(QStringLiteral("Combo4"));
     inercia_->addItems({QStringLiteral("bh3/12"), QStringLiteral("Otra")});
-    connect(inercia_, QOverload<int>::of(&QComboBox::activated), this, &Datgen::EligeInercia);
+    connect(inercia_, QOverload<int>::of(&QComboBox::activated), this,
+            &DialogoDatosGenerales::EligeInercia);
 
     auto* fc =
         Campo("Text2", &DatosGenerales::fc, "de F'c", QStringLiteral("Esfuerzo hormigon 28 dias"));
@@ -133,7 +136,7 @@ void Datgen::CreaMarco() {
     auto* controlCarga = new QPushButton(QStringLiteral("Control de Carga"));
     controlCarga->setObjectName(QStringLiteral("Command9"));
     controlCarga->setAutoDefault(false);
-    connect(controlCarga, &QPushButton::clicked, this, &Datgen::AbreControlCarga);
+    connect(controlCarga, &QPushButton::clicked, this, &DialogoDatosGenerales::AbreControlCarga);
 
     // Two columns of label, field, unit: the material and its strengths on the left,
     // the global span values on the right.
@@ -176,15 +179,15 @@ void Datgen::CreaMarco() {
     g->setColumnMinimumWidth(3, 24);
 }
 
-const DatosGenerales& Datgen::Datos() const { return doc_->ProyectoActual().datos; }
+const DatosGenerales& DialogoDatosGenerales::Datos() const { return doc_->ProyectoActual().datos; }
 
-CampoTexto* Datgen::CampoDe(std::string DatosGenerales::*miembro) const {
+CampoTexto* DialogoDatosGenerales::CampoDe(std::string DatosGenerales::*miembro) const {
     for (const auto& c : campos_)
         if (c.miembro == miembro) return c.campo;
     return nullptr;
 }
 
-int Datgen::IdFusion(std::string DatosGenerales::*miembro) const {
+int DialogoDatosGenerales::IdFusion(std::string DatosGenerales::*miembro) const {
     int id = kFusionCampos;
     for (const auto& c : campos_) {
         if (c.miembro == miembro) break;
@@ -193,13 +196,15 @@ int Datgen::IdFusion(std::string DatosGenerales::*miembro) const {
     return id;
 }
 
-void Datgen::Cambia(const QString& texto, const std::function<void(DatosGenerales&)>& cambio,
-                    int idFusion) {
+void DialogoDatosGenerales::Cambia(const QString& texto,
+                                   const std::function<void(DatosGenerales&)>& cambio,
+                                   int idFusion) {
     doc_->Modifica(
         texto, [&cambio](Proyecto& p) { cambio(p.datos); }, Documento::kTodasLasFilas, idFusion);
 }
 
-void Datgen::EscribeCampo(std::string DatosGenerales::*miembro, const QString& texto) {
+void DialogoDatosGenerales::EscribeCampo(std::string DatosGenerales::*miembro,
+                                         const QString& texto) {
     const std::string t = texto.toStdString();
     if (tecleado_ != miembro) {
         tecleado_ = miembro;
@@ -217,7 +222,7 @@ void Datgen::EscribeCampo(std::string DatosGenerales::*miembro, const QString& t
         IdFusion(miembro));
 }
 
-bool Datgen::VerificaTecleo() {
+bool DialogoDatosGenerales::VerificaTecleo() {
     const auto miembro = tecleado_;
     if (!miembro) return true;
     tecleado_ = nullptr;
@@ -265,7 +270,7 @@ bool Datgen::VerificaTecleo() {
     return false;
 }
 
-void Datgen::Refresca() {
+void DialogoDatosGenerales::Refresca() {
     const DatosGenerales& d = Datos();
     for (const auto& c : campos_) {
         const QString t = QString::fromStdString(d.*c.miembro);
@@ -294,7 +299,7 @@ void Datgen::Refresca() {
     for (QWidget* w : pesoUnitario_) w->setEnabled(d.calculaPesoPropio);
 }
 
-void Datgen::Prepara() {
+void DialogoDatosGenerales::Prepara() {
     doc_->EmpiezaEdicion();
     panelInercia_->hide();
     panelPerfil_->hide();
@@ -306,13 +311,13 @@ void Datgen::Prepara() {
     material_->setFocus();
 }
 
-void Datgen::accept() {
+void DialogoDatosGenerales::accept() {
     if (!VerificaTecleo() || recienRechazado_) return;
     doc_->TerminaEdicion(true, tr("Datos generales"));
     QDialog::accept();
 }
 
-void Datgen::reject() {
+void DialogoDatosGenerales::reject() {
     // What was being typed is dropped unchecked, with the panels.
     tecleado_ = nullptr;
     panelInercia_->hide();
@@ -324,7 +329,7 @@ void Datgen::reject() {
     QDialog::reject();
 }
 
-bool Datgen::CierraPanel() {
+bool DialogoDatosGenerales::CierraPanel() {
     if (panel_ == Panel::ControlCarga) return AceptaControlCarga();
     panelInercia_->hide();
     panelPerfil_->hide();
@@ -334,7 +339,7 @@ bool Datgen::CierraPanel() {
     return true;
 }
 
-void Datgen::AbrePanel(Panel p) {
+void DialogoDatosGenerales::AbrePanel(Panel p) {
     if (panel_ != Panel::Ninguno && panel_ != p && !CierraPanel()) return;
     panelInercia_->setVisible(p == Panel::Inercia);
     panelPerfil_->setVisible(p == Panel::Perfil);
@@ -343,7 +348,7 @@ void Datgen::AbrePanel(Panel p) {
     ok_->setEnabled(p == Panel::Ninguno);
 }
 
-void Datgen::EligeMaterial(int material) {
+void DialogoDatosGenerales::EligeMaterial(int material) {
     if (material < kHormigon || material > kOtro) return;
     DatosGenerales d = Datos();
     const bool abre = trabelux::EligeMaterial(d, material, enCarga_ && enCarga_());
@@ -364,7 +369,7 @@ void Datgen::EligeMaterial(int material) {
     AbrePanel(Panel::Perfil);
 }
 
-void Datgen::EligeInercia(int opcion) {
+void DialogoDatosGenerales::EligeInercia(int opcion) {
     if (opcion == kInerciaOtra) {
         inerciaAlAbrir_ = Datos().inercia;
         Cambia(tr("Inercia"), [](DatosGenerales& d) {
@@ -377,13 +382,13 @@ void Datgen::EligeInercia(int opcion) {
     }
 }
 
-void Datgen::AceptaInercia() {
+void DialogoDatosGenerales::AceptaInercia() {
     if (panel_ != Panel::Inercia || !VerificaTecleo()) return;
     CierraPanel();
     inercia_->setFocus();
 }
 
-void Datgen::CancelaInercia() {
+void DialogoDatosGenerales::CancelaInercia() {
     if (panel_ != Panel::Inercia) return;
     const std::string anterior = inerciaAlAbrir_;
     if (Datos().inercia != anterior)

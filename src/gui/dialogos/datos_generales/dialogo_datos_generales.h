@@ -1,7 +1,7 @@
-// `Datgen`, the general data of the beam: material and strengths, modulus, cover, the
-// global span values, and three panels that open one at a time under the frame: the
-// global inertia, the steel shape and the load control. A view over the document's
-// project: every change is written back through the document at once.
+// `DialogoDatosGenerales`, the general data of the beam: material and strengths, modulus, cover,
+// the global span values, and three panels that open one at a time under the frame: the global
+// inertia, the steel shape and the load control. A view over the document's project: every change
+// is written back through the document at once.
 #pragma once
 
 #include <QDialog>
@@ -29,15 +29,15 @@ class CampoTexto;
 class Documento;
 class ModeloPerfil;
 
-class Datgen : public QDialog {
+class DialogoDatosGenerales : public QDialog {
     Q_OBJECT
   public:
     enum class Panel { Ninguno, Inercia, Perfil, ControlCarga };
 
-    explicit Datgen(Documento* doc, QWidget* padre = nullptr);
+    explicit DialogoDatosGenerales(Documento* doc, QWidget* padre = nullptr);
     // The fields lose their focus while the dialog is torn down: their checks must not
     // reach a dialog that is half destroyed.
-    ~Datgen() override;
+    ~DialogoDatosGenerales() override;
 
     // Before every showing: the fields show the project, every panel is closed, and the
     // edits from here on are one undo step at "OK" and none at "Cancelar".

@@ -40,15 +40,15 @@ QPushButton* Boton(const char* nombre, const QString& texto) {
 
 }  // namespace
 
-QFrame* Datgen::CreaPanelInercia() {
+QFrame* DialogoDatosGenerales::CreaPanelInercia() {
     QFrame* panel = MarcoPanel("SSPanel1");
     auto* texto = Campo("Text11", &DatosGenerales::inercia, "de la inercia",
                         QStringLiteral("Momento de inercia en m4"));
     auto* ok = Boton("Command4", QStringLiteral("OK"));
     auto* cancelar = Boton("Command6", QStringLiteral("Cancel"));
     // OK acts as soon as it is pressed, before the field it leaves could react.
-    connect(ok, &QPushButton::pressed, this, &Datgen::AceptaInercia);
-    connect(cancelar, &QPushButton::clicked, this, &Datgen::CancelaInercia);
+    connect(ok, &QPushButton::pressed, this, &DialogoDatosGenerales::AceptaInercia);
+    connect(cancelar, &QPushButton::clicked, this, &DialogoDatosGenerales::CancelaInercia);
     auto* g = new QGridLayout(panel);
     auto* etiqueta = new QLabel(QStringLiteral("Momento de inercia"));
     etiqueta->setObjectName(QStringLiteral("EtiquetaText11"));
@@ -61,7 +61,7 @@ QFrame* Datgen::CreaPanelInercia() {
     return panel;
 }
 
-QFrame* Datgen::CreaPanelPerfil() {
+QFrame* DialogoDatosGenerales::CreaPanelPerfil() {
     QFrame* panel = MarcoPanel("SSPanel2");
     familias_ = new QComboBox;
     familias_->setObjectName(QStringLiteral("Combo5"));
@@ -71,9 +71,10 @@ QFrame* Datgen::CreaPanelPerfil() {
     designaciones_->setMinimumContentsLength(12);
     designaciones_->setMaxVisibleItems(20);
     designaciones_->setEnabled(false);
-    connect(familias_, QOverload<int>::of(&QComboBox::activated), this, &Datgen::EligeFamilia);
+    connect(familias_, QOverload<int>::of(&QComboBox::activated), this,
+            &DialogoDatosGenerales::EligeFamilia);
     connect(designaciones_, QOverload<int>::of(&QComboBox::activated), this,
-            &Datgen::EligeDesignacion);
+            &DialogoDatosGenerales::EligeDesignacion);
 
     modeloPerfil_ = new ModeloPerfil(this);
     rejillaPerfil_ = new QTableView;
@@ -93,8 +94,8 @@ QFrame* Datgen::CreaPanelPerfil() {
 
     auto* ok = Boton("Command7", QStringLiteral("OK"));
     auto* cancelar = Boton("Command8", QStringLiteral("Cancel"));
-    connect(ok, &QPushButton::clicked, this, &Datgen::AceptaPerfil);
-    connect(cancelar, &QPushButton::clicked, this, &Datgen::CancelaPerfil);
+    connect(ok, &QPushButton::clicked, this, &DialogoDatosGenerales::AceptaPerfil);
+    connect(cancelar, &QPushButton::clicked, this, &DialogoDatosGenerales::CancelaPerfil);
 
     auto* g = new QGridLayout(panel);
     auto* etiquetaFamilia = new QLabel(QStringLiteral("Tipo de perfil"));
@@ -112,7 +113,7 @@ QFrame* Datgen::CreaPanelPerfil() {
     return panel;
 }
 
-QFrame* Datgen::CreaPanelCarga() {
+QFrame* DialogoDatosGenerales::CreaPanelCarga() {
     QFrame* panel = MarcoPanel("SSPanel3");
     opcionVivaMuerta_ = new QRadioButton(QStringLiteral("Usa carga viva y carga muerta"));
     opcionVivaMuerta_->setObjectName(QStringLiteral("Option1_0"));
@@ -130,7 +131,7 @@ QFrame* Datgen::CreaPanelCarga() {
     auto* unitario = Campo("Text15", &DatosGenerales::pesoUnitario, "del peso unitario");
     pesoPropio_ = new QCheckBox(QStringLiteral("Calcula peso propio"));
     pesoPropio_->setObjectName(QStringLiteral("Check1"));
-    connect(pesoPropio_, &QCheckBox::clicked, this, &Datgen::MarcaPesoPropio);
+    connect(pesoPropio_, &QCheckBox::clicked, this, &DialogoDatosGenerales::MarcaPesoPropio);
     auto* etiquetaUnitario = new QLabel(QStringLiteral("P. unitario"));
     etiquetaUnitario->setObjectName(QStringLiteral("EtiquetaText15"));
     auto* unidadUnitario = new QLabel(QStringLiteral("T/m3"));
@@ -161,12 +162,12 @@ QFrame* Datgen::CreaPanelCarga() {
     return panel;
 }
 
-void Datgen::AbreControlCarga() {
+void DialogoDatosGenerales::AbreControlCarga() {
     opcionTotal_->setText(QString::fromStdString(TextoCargaTotal(Datos().material)));
     AbrePanel(Panel::ControlCarga);
 }
 
-void Datgen::EligeOpcionCarga(bool total) {
+void DialogoDatosGenerales::EligeOpcionCarga(bool total) {
     Cambia(tr("Control de carga"), [total](DatosGenerales& d) {
         trabelux::EligeOpcionCarga(d, total);
         // One total load: the global live load no longer applies.
@@ -174,12 +175,12 @@ void Datgen::EligeOpcionCarga(bool total) {
     });
 }
 
-void Datgen::MarcaPesoPropio(bool calcula) {
+void DialogoDatosGenerales::MarcaPesoPropio(bool calcula) {
     Cambia(tr("Calcula peso propio"),
            [calcula](DatosGenerales& d) { d.calculaPesoPropio = calcula; });
 }
 
-bool Datgen::AceptaControlCarga() {
+bool DialogoDatosGenerales::AceptaControlCarga() {
     if (panel_ != Panel::ControlCarga) return true;
     if (!VerificaTecleo()) return false;
     DatosGenerales d = Datos();
@@ -195,7 +196,7 @@ bool Datgen::AceptaControlCarga() {
     return true;
 }
 
-void Datgen::LlenaDesignaciones(int familia) {
+void DialogoDatosGenerales::LlenaDesignaciones(int familia) {
     designaciones_->clear();
     lista_ = ListaFamilia{};
     modeloPerfil_->Muestra(std::nullopt);
@@ -215,7 +216,7 @@ void Datgen::LlenaDesignaciones(int familia) {
     designaciones_->setEnabled(!lista_.perfiles.empty());
 }
 
-void Datgen::EligeFamilia(int familia) {
+void DialogoDatosGenerales::EligeFamilia(int familia) {
     if (familia < 0 || familia >= familias_->count()) return;
     familia_ = familia;
     familias_->setCurrentIndex(familia);
@@ -227,14 +228,14 @@ void Datgen::EligeFamilia(int familia) {
     }
 }
 
-void Datgen::EligeDesignacion(int designacion) {
+void DialogoDatosGenerales::EligeDesignacion(int designacion) {
     if (designacion < 0 || designacion >= static_cast<int>(lista_.perfiles.size())) return;
     designacion_ = designacion;
     designaciones_->setCurrentIndex(designacion);
     modeloPerfil_->Muestra(lista_.perfiles[designacion]);
 }
 
-void Datgen::AceptaPerfil() {
+void DialogoDatosGenerales::AceptaPerfil() {
     if (panel_ != Panel::Perfil) return;
     const int familia = familia_;
     int designacion = designaciones_->currentText().trimmed().isEmpty() ? -1 : designacion_;
@@ -248,7 +249,7 @@ void Datgen::AceptaPerfil() {
     CierraPanel();
 }
 
-void Datgen::CancelaPerfil() {
+void DialogoDatosGenerales::CancelaPerfil() {
     if (panel_ != Panel::Perfil) return;
     // The panel's choice was never written: the project keeps its shape.
     familia_ = Datos().familiaPerfil;

@@ -82,7 +82,7 @@ bool MismaAsignacion(const Proyecto& p, const std::string& direccion, bool inclu
 
 }  // namespace
 
-LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
+DialogoLosas::DialogoLosas(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     setObjectName(QStringLiteral("LosNum"));
     setWindowTitle(QStringLiteral("Losas adyacentes a la viga"));
 
@@ -95,7 +95,7 @@ LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     auto* boton = new QPushButton(QStringLiteral("X / Y"));
     boton->setObjectName(QStringLiteral("SSCommand1"));
     boton->setAutoDefault(false);
-    connect(boton, &QPushButton::clicked, this, &LosNum::CambiaDireccion);
+    connect(boton, &QPushButton::clicked, this, &DialogoLosas::CambiaDireccion);
 
     auto* pregunta =
         new QGroupBox(QStringLiteral("Incluye el peso de la losa en el peso propio de la viga?"));
@@ -115,7 +115,7 @@ LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     listaLosas_ = new ModeloListaLosas(doc_, this);
     listaLosas_->setObjectName(QStringLiteral("ListaLosas"));
     asignacion_ = new ModeloAsignacion(this);
-    rejilla_ = new Rejilla;
+    rejilla_ = new RejillaEditable;
     rejilla_->setObjectName(QStringLiteral("DBGrid1"));
     rejilla_->setModel(asignacion_);
     auto* delegado = new DelegadoLosa(listaLosas_, rejilla_);
@@ -129,7 +129,7 @@ LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("SSCommand2"));
     ok->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &LosNum::Acepta);
+    connect(ok, &QPushButton::clicked, this, &DialogoLosas::Acepta);
 
     auto* arriba = new QGridLayout;
     auto* etiquetaDescripcion = new QLabel(QStringLiteral("Descripcion de Losas"));
@@ -154,7 +154,7 @@ LosNum::LosNum(Documento* doc, QWidget* padre) : QDialog(padre), doc_(doc) {
     Prepara();
 }
 
-void LosNum::Prepara() {
+void DialogoLosas::Prepara() {
     const Proyecto& p = doc_->ProyectoActual();
     descripcion_->setText(p.losas ? QString::fromStdString(p.losas->descripcion) : QString());
     descripcion_->setCursorPosition(0);
@@ -166,12 +166,12 @@ void LosNum::Prepara() {
     rejilla_->setFocus();
 }
 
-void LosNum::CambiaDireccion() {
+void DialogoLosas::CambiaDireccion() {
     direccion_->setText(
         QString::fromStdString(trabelux::CambiaDireccion(direccion_->text().toStdString())));
 }
 
-bool LosNum::Acepta() {
+bool DialogoLosas::Acepta() {
     // A slab number still being picked counts.
     rejilla_->ConfirmaEdicion();
     const std::string direccion = direccion_->text().toStdString();
@@ -189,6 +189,6 @@ bool LosNum::Acepta() {
     return true;
 }
 
-void LosNum::reject() { Acepta(); }
+void DialogoLosas::reject() { Acepta(); }
 
 }  // namespace trabelux

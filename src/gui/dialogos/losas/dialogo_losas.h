@@ -1,4 +1,4 @@
-// `LosNum`, the slabs adjacent to the beam: for each span the slab on its left and on
+// `DialogoLosas`, the slabs adjacent to the beam: for each span the slab on its left and on
 // its right (picked from the slab file's list), the beam's direction in the slab plan,
 // and whether the slab weight is already in the beam's self weight. The dialog edits a
 // copy; its "OK" checks the slab numbers and applies everything as one change.
@@ -12,15 +12,15 @@ class QRadioButton;
 namespace trabelux {
 
 class CampoTexto;
-class Rejilla;
+class RejillaEditable;
 class Documento;
 class ModeloAsignacion;
 class ModeloListaLosas;
 
-class LosNum : public QDialog {
+class DialogoLosas : public QDialog {
     Q_OBJECT
   public:
-    explicit LosNum(Documento* doc, QWidget* padre = nullptr);
+    explicit DialogoLosas(Documento* doc, QWidget* padre = nullptr);
 
     // Before every showing: the fields and rows show the project.
     void Prepara();
@@ -41,11 +41,11 @@ class LosNum : public QDialog {
     Documento* doc_;
     ModeloAsignacion* asignacion_;
     ModeloListaLosas* listaLosas_;
-    CampoTexto* descripcion_;  // Text1
-    CampoTexto* direccion_;    // Text3
-    QRadioButton* si_;         // Option1 (0)
-    QRadioButton* no_;         // Option1 (1)
-    Rejilla* rejilla_;         // DBGrid1
+    CampoTexto* descripcion_;   // Text1
+    CampoTexto* direccion_;     // Text3
+    QRadioButton* si_;          // Option1 (0)
+    QRadioButton* no_;          // Option1 (1)
+    RejillaEditable* rejilla_;  // DBGrid1
 };
 
 }  // namespace trabelux
