@@ -1,4 +1,4 @@
-// The desktop program: the frame window with the main window and a new project, or the
+// The desktop program: the frame window with the span editor and a new project, or the
 // project named on the command line (how a file manager opens a .vcw with Trabelux).
 #include <QApplication>
 #include <QScreen>
@@ -8,8 +8,8 @@
 
 #include "acerca/acerca_de.h"
 #include "comun/traducciones.h"
-#include "editor/editor_vanos.h"
 #include "marco/marco.h"
+#include "sesion/sesion.h"
 #include "version.h"
 
 int main(int argc, char* argv[]) {
@@ -36,6 +36,6 @@ int main(int argc, char* argv[]) {
         marco.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, deseado, pantalla));
     marco.show();
     const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1) marco.Editor()->AbreArchivo(argumentos.at(1));
+    if (argumentos.size() > 1) marco.SesionActiva()->AbreArchivo(argumentos.at(1));
     return app.exec();
 }

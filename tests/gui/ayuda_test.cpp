@@ -172,7 +172,7 @@ class AyudaTest : public QObject {
         QCOMPARE(ventana->PestanaActual(), VentanaAyuda::Pestana::Indice);
         QVERIFY(Busca<QLineEdit>(ventana, "PalabraClave")->text().isEmpty());
 
-        DialogoDatosGenerales* datgen = marco.Editor()->DialogoDeDatosGenerales();
+        DialogoDatosGenerales* datgen = marco.DialogoDeDatosGenerales();
         datgen->show();
         QTest::keyClick(Busca<QLineEdit>(datgen, "Text2"), Qt::Key_F1);
         QCOMPARE(ayudaMarco->Ventana()->PaginaActual().fileName(),

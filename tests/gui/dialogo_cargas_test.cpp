@@ -203,7 +203,7 @@ class DialogoCargasTest : public QObject {
     void sentidoDeLasCargas() {
         auto marco = MarcoVisible();
         Documento* d = marco->Doc();
-        DialogoCargas* c = marco->Editor()->DialogoDeCargas();
+        DialogoCargas* c = marco->DialogoDeCargas();
         for (bool enVano : {true, false}) {
             const QAbstractItemModel* m =
                 enVano ? static_cast<QAbstractItemModel*>(c->ModeloVanos()) : c->ModeloNudos();
@@ -233,7 +233,7 @@ class DialogoCargasTest : public QObject {
     // The dialog inside the program: each load menu opens it with its own frame only.
     void menuDeCargasAbreCadaMarco() {
         auto marco = MarcoVisible();
-        DialogoCargas* enMarco = marco->Editor()->DialogoDeCargas();
+        DialogoCargas* enMarco = marco->DialogoDeCargas();
         const struct {
             const char *menu, *marcoVisible;
         } casos[] = {{"menu52", "FrameVanos"}, {"menu53", "FrameNudos"}};

@@ -323,7 +323,7 @@ class DialogoDatosGeneralesTest : public QObject {
     // a span row keeps its own width until the column takes the global value.
     void menuAbreElDialogoYActualizaAlCerrar() {
         auto marco = MarcoVisible();
-        DialogoDatosGenerales* enMarco = marco->Editor()->DialogoDeDatosGenerales();
+        DialogoDatosGenerales* enMarco = marco->DialogoDeDatosGenerales();
         bool visto = false;
         QTimer::singleShot(0, enMarco, [&] {
             visto = enMarco->isVisible();

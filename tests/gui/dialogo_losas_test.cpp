@@ -205,7 +205,7 @@ class DialogoLosasTest : public QObject {
             marco.Doc()->Modifica("vanos", [](Proyecto& p) { CambiaNumVanos(p, 2, 4.0); });
             Mensajes::AgregaRuta(kBidireccional);
             Dispara(&marco, "Menu04");
-            DialogoLosas* enMarco = marco.Editor()->DialogoDeLosas();
+            DialogoLosas* enMarco = marco.DialogoDeLosas();
             QTimer::singleShot(0, enMarco, [enMarco] {
                 auto* m = Busca<QTableView>(enMarco, "DBGrid1")->model();
                 m->setData(m->index(0, 1), 1);
@@ -217,19 +217,19 @@ class DialogoLosasTest : public QObject {
             Dispara(&marco, "menu51");
             QVERIFY(!enMarco->isVisible());
             QVERIFY(*marco.Doc()->ProyectoActual().vanos[0].cargaMuerta > 0);
-            QVERIFY(marco.Editor()->GuardaEn(primero));
+            QVERIFY(marco.SesionActiva()->GuardaEn(primero));
         }
         Marco marco;
-        QVERIFY(marco.Editor()->AbreArchivo(primero));
+        QVERIFY(marco.SesionActiva()->AbreArchivo(primero));
         QCOMPARE(Mensajes::Mostrados().size(), size_t(1));  // the slab file dialog only
         QVERIFY(Busca<QAction>(&marco, "menu51")->isEnabled());
-        DialogoLosas* enMarco = marco.Editor()->DialogoDeLosas();
+        DialogoLosas* enMarco = marco.DialogoDeLosas();
         enMarco->Prepara();
         QCOMPARE(Busca<QLineEdit>(enMarco, "Text3")->text(), QString("Y"));
         QVERIFY(Busca<QRadioButton>(enMarco, "Option1_1")->isChecked());
         QCOMPARE(Busca<QTableView>(enMarco, "DBGrid1")->model()->index(0, 3).data().toString(),
                  QString("0.135"));
-        QVERIFY(marco.Editor()->GuardaEn(segundo));
+        QVERIFY(marco.SesionActiva()->GuardaEn(segundo));
         QVERIFY(!LeeArchivo(primero).isEmpty());
         QCOMPARE(LeeArchivo(segundo), LeeArchivo(primero));
     }

@@ -1,5 +1,5 @@
-// The main window driven as a user would, by the names of its windows and controls:
-// span grid gestures, span count and interior supports, file commands, analysis runs.
+// The frame driven as a user would, by the names of its windows and controls: span grid
+// gestures, span count and interior supports, the menus, runs and the windows they open.
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -45,6 +45,7 @@ class MarcoTest : public QObject {
     std::unique_ptr<Marco> marco;
     Documento* doc = nullptr;
     EditorVanos* principal = nullptr;
+    Sesion* sesion = nullptr;
     QTemporaryDir dir;
 
     QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
@@ -84,6 +85,7 @@ class MarcoTest : public QObject {
         marco = MarcoVisible();
         doc = marco->Doc();
         principal = marco->Editor();
+        sesion = marco->SesionActiva();
     }
 
     void cleanup() {
@@ -91,10 +93,15 @@ class MarcoTest : public QObject {
         Mensajes::TerminaGuion();
     }
 
-    // Destroying the frame with unsaved edits: the undo stack clears itself as the
-    // document goes, and no signal of a half-destroyed document may reach anyone.
+    // Closing the frame with unsaved edits asks first. Destroying it: the undo stack
+    // clears itself as the document goes, and no signal of a half-destroyed document may
+    // reach anyone.
     void cerrarConCambiosNoAvisaDesdeUnDocumentoAMedioDestruir() {
         doc->Modifica("Nombre", [](Proyecto& p) { p.nombreViga = "V2"; });
+        Mensajes::AgregaRespuesta(Respuesta::Cancelar);
+        QVERIFY(!marco->close());
+        QCOMPARE(Textos(),
+                 QStringList{"El proyecto tiene cambios sin guardar. Quiere guardarlos?"});
         int avisos = 0;
         connect(doc, &Documento::cambiado, this, [&avisos] { ++avisos; });
         marco.reset();
@@ -276,60 +283,6 @@ class MarcoTest : public QObject {
         QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Guardar);
     }
 
-    void completarLaExtensionNoReemplazaSinPreguntar() {
-        EscribeArchivo(Ruta("obra.vcw"), "otro proyecto");
-        // "No": the other project stays as it was and the save did not happen.
-        Mensajes::AgregaRuta(dir.filePath("obra"));
-        Mensajes::AgregaRespuesta(Respuesta::No);
-        QVERIFY(!principal->Salvar());
-        QCOMPARE(Textos().back(), QString("El archivo obra.vcw ya existe.\nQuiere reemplazarlo?"));
-        QCOMPARE(LeeArchivo(Ruta("obra.vcw")), QByteArray("otro proyecto"));
-        QCOMPARE(doc->Ruta(), QString());
-        Mensajes::AgregaRuta(dir.filePath("obra"));
-        Mensajes::AgregaRespuesta(Respuesta::Si);
-        QVERIFY(principal->Salvar());
-        QVERIFY(LeeArchivo(Ruta("obra.vcw")).startsWith("V1,"));
-        // A name typed with its extension was confirmed by the dialog itself.
-        Mensajes::BorraMostrados();
-        Mensajes::AgregaRuta(Ruta("obra.vcw"));
-        QVERIFY(principal->Salvar());
-        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
-    }
-
-    // A file that cannot be read leaves the project as it was, and says why.
-    void unArchivoIlegibleNoCambiaNada() {
-        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "ANTES"; });
-        doc->MarcaGuardado(QString());
-        EscribeArchivo(Ruta("malo.vcw"), "V1,  x\r\n");
-        for (const QString& ruta : {Ruta("malo.vcw"), Ruta("no-existe.vcw")}) {
-            Mensajes::BorraMostrados();
-            Mensajes::AgregaRuta(ruta);
-            Dispara(marco.get(), "Menu02");
-            const MensajeMostrado& m = Mensajes::Mostrados().back();
-            QCOMPARE(m.tipo, TipoMensaje::Error);
-            QVERIFY2(m.texto.startsWith("No se pudo leer el archivo:\n" + ruta + "\n"),
-                     qPrintable(m.texto));
-            QCOMPARE(Busca<QLineEdit>(principal, "Text7")->text(), QString("ANTES"));
-        }
-    }
-
-    // A save or a PDF export that cannot be written says so; the project keeps no path.
-    void unaFallaAlEscribirLoDice() {
-        EscribeArchivo(Ruta("archivo"), "");
-        const QString ruta = Ruta("archivo") + "/dentro.vcw";  // its folder is a file
-        QVERIFY(!principal->GuardaEn(ruta));
-        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Error);
-        QVERIFY(Mensajes::Mostrados().back().texto.startsWith("No se pudo guardar el archivo:\n" +
-                                                              ruta + "\n"));
-        QCOMPARE(doc->Ruta(), QString());
-        QVERIFY(!principal->ExportaInformePdfEn(ruta));
-        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Error);
-
-        Mensajes::AgregaRuta(dir.filePath("informe"));  // the extension is added
-        Dispara(marco.get(), "menu03b");
-        QVERIFY(LeeArchivo(Ruta("informe.pdf")).startsWith("%PDF"));
-    }
-
     // Outside the scripted mode each kind of message is a box with its own icon.
     void cadaMensajeConSuIcono() {
         Mensajes::TerminaGuion();
@@ -356,70 +309,18 @@ class MarcoTest : public QObject {
         }
     }
 
-    void cambiosSinGuardar() {
-        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "SIN GUARDAR"; });
-        const QString pregunta = "El proyecto tiene cambios sin guardar. Quiere guardarlos?";
-        // "&Nuevo": asked to start, then about the changes; Cancel keeps everything.
-        Mensajes::AgregaRespuesta(Respuesta::Ok);
-        Mensajes::AgregaRespuesta(Respuesta::Cancelar);
-        Dispara(marco.get(), "Menu01");
-        QCOMPARE(Textos(), (QStringList{"Quiere comenzar un nuevo problema?", pregunta}));
-        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("SIN GUARDAR"));
-        // Closing the frame asks too.
-        Mensajes::BorraMostrados();
-        Mensajes::AgregaRespuesta(Respuesta::Cancelar);
-        QVERIFY(!marco->close());
-        QCOMPARE(Textos(), QStringList{pregunta});
-        // "&Abrir" with Yes saves first.
-        Mensajes::AgregaRespuesta(Respuesta::Si);
-        Mensajes::AgregaRuta(Ruta("guardado.vcw"));
-        Dispara(marco.get(), "Menu02");
-        QVERIFY(QFile::exists(Ruta("guardado.vcw")));
-        QVERIFY(!doc->Modificado());
-        // No: the changes go.
-        doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "OTRO"; });
-        Mensajes::AgregaRespuesta(Respuesta::Ok);
-        Mensajes::AgregaRespuesta(Respuesta::No);
-        Dispara(marco.get(), "Menu01");
-        QCOMPARE(doc->ProyectoActual().nombreViga, std::string("V1"));
-        QVERIFY(marco->close());
-    }
-
-    // While a slab file is in use the loads it gives are locked and grey, saying where they
-    // come from, so nothing typed there is thrown away unseen; its dialog starts in the
-    // project's folder.
-    void archivoDeLosasBloqueaLasCargas() {
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
-        EscribeArchivo(Ruta("piso.Los"),
-                       "Piso tipo\r\n 1 0 0 4200 .12 0 .5 .2\r\n 1 AAAA 4 4 1 0 0 0 0\r\n");
-        QVERIFY(Rejilla()->setData(Rejilla()->index(0, kColMuerta), "2.5"));
-        Mensajes::AgregaRuta(Ruta("piso.Los"));
-        Dispara(marco.get(), "Menu04");
-        QCOMPARE(QDir(Mensajes::Mostrados()[0].inicial).absolutePath(),
-                 QDir(TRABELUX_EXAMPLES).absolutePath());
-        QVERIFY2(doc->ProyectoActual().losas.has_value(), qPrintable(Textos().join("|")));
-        QCOMPARE(Celda(0, kColMuerta), QString("0.000"));
-        for (int col : {kColMuerta, kColViva}) {
-            const QModelIndex celda = Rejilla()->index(1, col);
-            QVERIFY(!(Rejilla()->flags(celda) & Qt::ItemIsEditable));
-            QVERIFY(!Rejilla()->setData(celda, "9"));
-            QCOMPARE(celda.data(Qt::BackgroundRole).value<QColor>(), QColor(QRgb(kGrisCalculado)));
-            QVERIFY(celda.data(Qt::ToolTipRole).toString().contains("archivo de losas"));
-        }
-    }
-
     // A steel beam takes its section from the shapes table as it opens; without the table
     // it still opens, and says so in the command line's words.
     void aceroAbreConElPerfilOAvisaSinLaTabla() {
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
         const Proyecto& p = doc->ProyectoActual();
         QVERIFY(p.perfil.has_value());
         QVERIFY(Mensajes::Mostrados().empty());
         QVERIFY(qAbs(p.vanos[0].base - p.perfil->bf * 100) < 1e-6);
-        QCOMPARE(principal->DialogoDeDatosGenerales()->PanelAbierto(),
+        QCOMPARE(marco->DialogoDeDatosGenerales()->PanelAbierto(),
                  DialogoDatosGenerales::Panel::Ninguno);
-        principal->FijaRutaPerfiles("/no/existe/Aisc-dat.Dat");
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
+        sesion->FijaRutaPerfiles("/no/existe/Aisc-dat.Dat");
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
         QVERIFY(!doc->ProyectoActual().perfil.has_value());
         QCOMPARE(Mensajes::Mostrados().at(0).tipo, TipoMensaje::Advertencia);
         QVERIFY(Mensajes::Mostrados()[0].texto.startsWith(
@@ -432,7 +333,7 @@ class MarcoTest : public QObject {
     // "Regresar" fills the frame again; the results are kept for the beam as analysed, on
     // the page the user left; F5 runs again; a run that stops warns and drops them.
     void analisisDesdeElMenuMuestraLosResultados() {
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "V9"; });
         const double luz = doc->ProyectoActual().vanos[0].longitud;
         const QString titulo = "Trabelux - tres-vanos.vcw*";
@@ -442,7 +343,7 @@ class MarcoTest : public QObject {
         QTimer::singleShot(0, this, [&] {
             visto = true;
             QVERIFY(Busca<QLabel>(principal, "Label4")->isVisible());
-            QVERIFY(Busca<QWidget>(principal, "Progre")->isVisible());
+            QVERIFY(Busca<QWidget>(marco.get(), "Progre")->isVisible());
             for (const char* m : menus)
                 QVERIFY(!Busca<QMenu>(marco.get(), m)->menuAction()->isEnabled());
         });
@@ -458,7 +359,7 @@ class MarcoTest : public QObject {
         QVERIFY(!ventana->isVisible());
         QVERIFY(Mensajes::Mostrados().empty());
         QVERIFY(!Busca<QLabel>(principal, "Label4")->isVisible());
-        QVERIFY(!Busca<QWidget>(principal, "Progre")->isVisible());
+        QVERIFY(!Busca<QWidget>(marco.get(), "Progre")->isVisible());
         for (const char* m : menus)
             QVERIFY(Busca<QMenu>(marco.get(), m)->menuAction()->isEnabled());
         for (const char* nombre : edicion)
@@ -505,7 +406,7 @@ class MarcoTest : public QObject {
     // and one line about it, and the status bar says so; the undo brings them all back.
     // "&Nuevo" and "&Abrir" leave no last run in the status bar.
     void resultadosSoloDelProyectoCalculado() {
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         Dispara(marco.get(), "menu10");
         auto* ultimo = Busca<QLabel>(marco.get(), "UltimoCalculo");
         const QString antes = ultimo->text();
@@ -539,37 +440,8 @@ class MarcoTest : public QObject {
         Dispara(marco.get(), "Menu01");
         QCOMPARE(ultimo->text(), QString("Sin calcular"));
         Dispara(marco.get(), "menu11");
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         QCOMPARE(ultimo->text(), QString("Sin calcular"));
-    }
-
-    void refuerzoDobleSePreguntaConSiNo() {
-        doc->Modifica("seccion corta", [](Proyecto& p) {
-            p.vanos[0].longitud = 8;
-            p.vanos[0].cargaMuerta = 4;
-        });
-        Mensajes::AgregaRespuesta(Respuesta::No);
-        Dispara(marco.get(), "menu10");
-        QCOMPARE(Textos(), QStringList{QString::fromUtf8(kPreguntaRefuerzoDoble)});
-        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::SiNo);
-        QVERIFY(!HayResultados());
-        // Yes: the stirrups then find the section too small; the rows made stay.
-        Mensajes::BorraMostrados();
-        Mensajes::AgregaRespuesta(Respuesta::Si);
-        Dispara(marco.get(), "menu10");
-        QCOMPARE(Textos().at(1), QString("La seccion es insuficiente por cortante en el vano 1"));
-        QCOMPARE(Mensajes::Mostrados()[1].tipo, TipoMensaje::Advertencia);
-        QCOMPARE(doc->UltimosResultados()->refuerzoVanos.size(), size_t(1));
-    }
-
-    void unModuloMenorQueUnoQuedaEnUno() {
-        doc->Modifica("modulo", [](Proyecto& p) {
-            p.datos.material = kOtro;
-            p.datos.moduloE = "0.25";
-        });
-        Dispara(marco.get(), "menu11");
-        QVERIFY(doc->Calculado());
-        QCOMPARE(doc->ProyectoActual().datos.moduloE, std::string("1.0"));
     }
 
     // Undo and redo act on the project wherever the focus is, except inside a cell being

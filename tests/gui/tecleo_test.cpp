@@ -129,11 +129,11 @@ class TecleoTest : public QObject {
     void tecleoAlAzarEnCadaRejilla() {
         auto marco = MarcoVisible();
         EditorVanos* principal = marco->Editor();
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/viga-losas.vcw"));
+        QVERIFY(marco->SesionActiva()->AbreArchivo(TRABELUX_EXAMPLES "/viga-losas.vcw"));
         Dispara(marco.get(), "menu10");
         Dispara(marco.get(), "Menu13");
-        DialogoCargas* cargas = principal->DialogoDeCargas();
-        DialogoLosas* losas = principal->DialogoDeLosas();
+        DialogoCargas* cargas = marco->DialogoDeCargas();
+        DialogoLosas* losas = marco->DialogoDeLosas();
         auto* apoyos = Busca<DialogoApoyos>(principal, "CondApoy");
         VentanaRefuerzo* barras = marco->VentanaDeRefuerzo();
         const struct {

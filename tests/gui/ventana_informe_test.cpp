@@ -345,8 +345,8 @@ class VentanaInformeTest : public QObject {
     // as it is typed or pasted, with a note, and the file keeps what the screen showed.
     void pieEnCadaSalidaYEnElArchivo() {
         auto marco = pruebas::MarcoVisible();
-        EditorVanos* principal = marco->Editor();
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Sesion* sesion = marco->SesionActiva();
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         pruebas::Dispara(marco.get(), "menu10");
         pruebas::Dispara(marco.get(), "menu4");
         VentanaInforme* v = marco->VentanaDeInforme();
@@ -364,10 +364,10 @@ class VentanaInformeTest : public QObject {
                                    "por «\"», «…» por «...»"));
         Pulsa(Busca<QPushButton>(v, "AceptaEncabezado"));
         QTemporaryDir dir;
-        QVERIFY(principal->ExportaInformePdfEn(dir.filePath("informe.pdf")));
+        QVERIFY(sesion->ExportaInformePdfEn(dir.filePath("informe.pdf")));
         QVERIFY(Ejecuta("pdftotext", {dir.filePath("informe.pdf"), "-"}).contains(mostrado));
-        QVERIFY(principal->GuardaEn(dir.filePath("viga.vcw")));
-        QVERIFY(principal->AbreArchivo(dir.filePath("viga.vcw")));
+        QVERIFY(sesion->GuardaEn(dir.filePath("viga.vcw")));
+        QVERIFY(sesion->AbreArchivo(dir.filePath("viga.vcw")));
         QCOMPARE(QString::fromStdString(marco->Doc()->ProyectoActual().piePagina), mostrado);
     }
 

@@ -74,7 +74,7 @@ class VentanaRefuerzoTest : public QObject {
         doc = marco->Doc();
         ventana = marco->VentanaDeRefuerzo();
         rejilla = Busca<RejillaDetallado>(ventana, "DBGrid1");
-        QVERIFY(marco->Editor()->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        QVERIFY(marco->SesionActiva()->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         QCOMPARE(doc->ProyectoActual().numVanos, 3);
     }
 
@@ -228,7 +228,7 @@ class VentanaRefuerzoTest : public QObject {
             QCOMPARE(doc->DetalladoActual().filas.size(), size_t(7));
             EditorVanos* principal = marco->Editor();
             if (abre) {
-                QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+                QVERIFY(marco->SesionActiva()->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
             } else {
                 // Delete on a whole span row of the main grid, confirmed.
                 auto* vanos = Busca<QTableView>(principal, "DBGrid1");

@@ -21,6 +21,7 @@
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "marco/marco.h"
+#include "sesion/sesion.h"
 
 namespace trabelux::pruebas {
 

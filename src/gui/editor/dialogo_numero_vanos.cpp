@@ -21,6 +21,8 @@ namespace trabelux {
 
 namespace {
 
+const QString kLongitudInicial = QStringLiteral("1.00");
+
 // Selects the whole text whenever the field receives the focus.
 class CampoSeleccionado : public QLineEdit {
   public:
@@ -69,7 +71,7 @@ DialogoNumeroVanos::DialogoNumeroVanos(Documento* doc, QWidget* padre) : QDialog
 
     auto* etiqueta2 = new QLabel(QStringLiteral("Longitud Tipica de los vanos"));
     etiqueta2->setObjectName(QStringLiteral("Label2"));
-    longitud_ = new CampoSeleccionado(QStringLiteral("1.00"));
+    longitud_ = new CampoSeleccionado(kLongitudInicial);
     longitud_->setObjectName(QStringLiteral("Text2"));
     longitud_->setMaximumWidth(70);
     longitud_->setAlignment(Qt::AlignRight);
@@ -110,6 +112,8 @@ void DialogoNumeroVanos::Muestra() {
     numero_->setFocus();
     open();
 }
+
+void DialogoNumeroVanos::Reinicia() { longitud_->setText(kLongitudInicial); }
 
 void DialogoNumeroVanos::Paso(int delta) {
     const double actual = LeeNumero(numero_->text().toStdString());

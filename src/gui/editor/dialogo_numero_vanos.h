@@ -19,6 +19,8 @@ class DialogoNumeroVanos : public QDialog {
     void Muestra();
     // OK: refuses a count outside 1..20 (and keeps the dialog open), otherwise applies.
     void Acepta();
+    // A new project: the typical length of new rows is the initial one again.
+    void Reinicia();
 
   signals:
     // The span count was changed (after the document was).

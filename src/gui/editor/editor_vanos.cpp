@@ -1,8 +1,6 @@
-// The main window's controls, how they follow the project, and the grid's own gestures.
+// The span editor's controls, how they follow the project, and the grid's own gestures.
 #include "editor/editor_vanos.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,12 +8,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archivos_qt.h"
 #include "comun/latin1.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
@@ -23,10 +19,9 @@
 #include "editor/dialogo_numero_vanos.h"
 #include "editor/dibujo_viga.h"
 #include "editor/modelo_vanos.h"
+#include "editor/panel_longitud.h"
 #include "editor/rejilla_vanos.h"
-#include "marco/ventana_progreso.h"
 #include "modelo/operaciones.h"
-#include "texto/numeros.h"
 
 namespace trabelux {
 
@@ -60,154 +55,28 @@ QComboBox* ListaExtremo(const char* nombre) {
     return c;
 }
 
-}  // namespace
-
-// The application's focus signal fires while child widgets are destroyed: it must not
-// reach this window once its own destructor has begun.
-EditorVanos::~EditorVanos() { disconnect(qApp, nullptr, this, nullptr); }
-
-EditorVanos::EditorVanos(Documento* doc, QWidget* padre)
-    : QWidget(padre), doc_(doc), rutaPerfiles_(RutaTablaPerfiles()) {
-    setObjectName(QStringLiteral("Polidur1"));
-    setWindowTitle(QStringLiteral("Trabelux"));
-    enCarga_ = true;
-    CreaControles();
-    numVanos_ = new DialogoNumeroVanos(doc_, this);
-    numVanos_->setWindowFlag(Qt::Dialog);
-    condApoy_ = new DialogoApoyos(doc_, this);
-    condApoy_->setWindowFlag(Qt::Dialog);
-    connect(condApoy_, &QDialog::finished, this, &EditorVanos::Actualiza);
-    progre_ = new VentanaProgreso(this);
-    recarga_ = new AvisoCargando(this);
-
-    AdjuntaDialogos();
-
-    connect(doc_, &Documento::cambiado, this, &EditorVanos::AlCambiarDocumento);
-    AlCambiarDocumento();
-    enCarga_ = false;
+QPushButton* BotonPuntos(const char* nombre) {
+    auto* b = new QPushButton(QStringLiteral("..."));
+    b->setObjectName(QLatin1String(nombre));
+    b->setFixedWidth(32);
+    return b;
 }
 
-void EditorVanos::CreaControles() {
-    // Top row: beam name (or the notice of a running analysis), span count, slab file.
-    etiquetaViga_ = Etiqueta("Label19", QStringLiteral("Viga "));
-    nombreViga_ = new QLineEdit;
-    nombreViga_->setObjectName(QStringLiteral("Text7"));
-    nombreViga_->setMaximumWidth(140);
-    LimitaALatin1(nombreViga_);
-    calculando_ = Etiqueta("Label4", QStringLiteral("C A L C U L A N D O . . ."));
-    calculando_->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
-    calculando_->hide();
-    auto* etiquetaVanos = Etiqueta("Label1", QStringLiteral("Numero de Vanos"));
-    auto* pulsable = new EtiquetaPulsable;
-    pulsable->setObjectName(QStringLiteral("Label10"));
-    pulsable->setToolTip(QStringLiteral("Click para cambiar"));
-    pulsable->setFrameShape(QFrame::Panel);
-    pulsable->setFrameShadow(QFrame::Sunken);
-    pulsable->setAlignment(Qt::AlignCenter);
-    pulsable->setMinimumWidth(40);
-    pulsable->setCursor(Qt::PointingHandCursor);
-    pulsable->alPulsar = [this] {
-        if (!enCalculo_) numVanos_->Muestra();
-    };
-    numVanosEtiqueta_ = pulsable;
-    auto* etiquetaLosas = Etiqueta("Label18", QStringLiteral("Archivo de losas"));
-    rutaLosas_ = Etiqueta("Label17", QString());
-    rutaLosas_->setFrameShape(QFrame::Panel);
-    rutaLosas_->setFrameShadow(QFrame::Sunken);
-    rutaLosas_->setMinimumWidth(120);
-    rutaLosas_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    rutaLosas_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* botonLosas = new QPushButton(QStringLiteral("..."));
-    botonLosas->setObjectName(QStringLiteral("SSCommand2"));
-    botonLosas->setFixedWidth(32);
-    connect(botonLosas, &QPushButton::clicked, this, &EditorVanos::ArchivoLosas);
+}  // namespace
 
-    auto* arriba = new QHBoxLayout;
-    arriba->addWidget(etiquetaViga_);
-    arriba->addWidget(nombreViga_);
-    arriba->addWidget(calculando_);
-    arriba->addSpacing(24);
-    arriba->addWidget(etiquetaVanos);
-    arriba->addWidget(numVanosEtiqueta_);
-    arriba->addSpacing(24);
-    arriba->addWidget(etiquetaLosas);
-    arriba->addWidget(rutaLosas_, 1);
-    arriba->addWidget(botonLosas);
-
-    // The span grid.
-    marcoVanos_ = new QGroupBox(QStringLiteral("Descripcion de vanos"));
-    marcoVanos_->setObjectName(QStringLiteral("Frame2"));
-    tabla_ = new RejillaVanos;
-    modelo_ = new ModeloVanos(doc_, this);
-    tabla_->setModel(modelo_);
-    auto* capaVanos = new QVBoxLayout(marcoVanos_);
-    capaVanos->setContentsMargins(6, 6, 6, 6);
-    capaVanos->addWidget(tabla_);
-    connect(tabla_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& i) { AbrePanelLongitud(i.row()); });
-    connect(tabla_, &RejillaVanos::eliminarFilas, this, &EditorVanos::EliminaFilas);
-    connect(tabla_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &EditorVanos::PreguntaReemplazarColumna);
-
-    // End supports and the interior-support button.
-    marcoApoyos_ = new QGroupBox(QStringLiteral("Condiciones de apoyos"));
-    marcoApoyos_->setObjectName(QStringLiteral("Frame1"));
-    apoyoIzq_ = ListaExtremo("Combo1");
-    apoyoDer_ = ListaExtremo("Combo2");
-    auto* botonInteriores = new QPushButton(QStringLiteral("..."));
-    botonInteriores->setObjectName(QStringLiteral("SSCommand1"));
-    botonInteriores->setFixedWidth(32);
-    auto* actualiza = new QPushButton(QStringLiteral("Actualiza"));
-    actualiza->setObjectName(QStringLiteral("Command3"));
-    auto* capaApoyos = new QGridLayout(marcoApoyos_);
-    capaApoyos->addWidget(Etiqueta("Label2", QStringLiteral("Apoyo izquierdo")), 0, 0, 1, 2);
-    capaApoyos->addWidget(apoyoIzq_, 1, 0, 1, 2);
-    capaApoyos->addWidget(Etiqueta("Label3", QStringLiteral("Apoyo derecho")), 2, 0, 1, 2);
-    capaApoyos->addWidget(apoyoDer_, 3, 0, 1, 2);
-    capaApoyos->addWidget(Etiqueta("Label25", QStringLiteral("Apoyos Interiores")), 4, 0);
-    capaApoyos->addWidget(botonInteriores, 4, 1);
-    capaApoyos->setRowStretch(5, 1);
-    capaApoyos->addWidget(actualiza, 6, 0, 1, 2);
-    connect(apoyoIzq_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-        doc_->Modifica(tr("Apoyo izquierdo"), [i](Proyecto& p) { p.apoyoIzquierdo = i; });
-    });
-    connect(apoyoDer_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-        doc_->Modifica(tr("Apoyo derecho"), [i](Proyecto& p) { p.apoyoDerecho = i; });
-    });
-    connect(botonInteriores, &QPushButton::clicked, this, [this] {
-        tabla_->ConfirmaEdicion();
-        condApoy_->Muestra();
-    });
-    connect(actualiza, &QPushButton::clicked, this, &EditorVanos::Actualiza);
-
+EditorVanos::EditorVanos(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
+    setObjectName(QStringLiteral("Polidur1"));
+    setWindowTitle(QStringLiteral("Trabelux"));
+    auto* arriba = CreaFilaSuperior();
+    auto* vanos = CreaRejilla();
+    marcoApoyos_ = CreaApoyos();
     // The span-length panel takes the place of the support frame while it is open.
-    panelLongitud_ = new QFrame;
-    panelLongitud_->setObjectName(QStringLiteral("SSPanel1"));
-    panelLongitud_->setFrameShape(QFrame::StyledPanel);
-    panelLongitud_->setFrameShadow(QFrame::Raised);
-    textoLongitud_ = new QLineEdit;
-    textoLongitud_->setObjectName(QStringLiteral("Text12"));
-    textoLongitud_->setAlignment(Qt::AlignRight);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command4"));
-    auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
-    cancelar->setObjectName(QStringLiteral("Command6"));
-    auto* capaPanel = new QGridLayout(panelLongitud_);
-    capaPanel->addWidget(Etiqueta("Label30", QStringLiteral("Longitud del vano")), 0, 0, 1, 2);
-    capaPanel->addWidget(textoLongitud_, 1, 0);
-    capaPanel->addWidget(Etiqueta("Label31", QStringLiteral("m")), 1, 1);
-    capaPanel->addWidget(ok, 2, 0);
-    capaPanel->addWidget(cancelar, 2, 1);
-    capaPanel->setRowStretch(3, 1);
-    panelLongitud_->hide();
-    connect(ok, &QPushButton::clicked, this, [this] { CierraPanelLongitud(true); });
-    connect(cancelar, &QPushButton::clicked, this, [this] { CierraPanelLongitud(false); });
-    connect(textoLongitud_, &QLineEdit::returnPressed, this, [this] { CierraPanelLongitud(true); });
-    // Leaving the length field for anything outside the panel closes it unchanged.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* ahora) {
-        if (antes == textoLongitud_ && panelLongitud_->isVisible() &&
-            !(ahora && panelLongitud_->isAncestorOf(ahora)))
-            CierraPanelLongitud(false);
+    panelLongitud_ = new PanelLongitud(doc_);
+    connect(panelLongitud_, &PanelLongitud::cerrado, this, [this] {
+        marcoApoyos_->show();
+        rejilla_->ConfirmaEdicion();
+        // The panel came from a cell of the grid: the keyboard goes back there.
+        rejilla_->setFocus();
     });
 
     auto* lado = new QVBoxLayout;
@@ -217,19 +86,66 @@ void EditorVanos::CreaControles() {
     auto* ladoWidget = new QWidget;
     ladoWidget->setLayout(lado);
     ladoWidget->setFixedWidth(172);
-
     auto* medio = new QHBoxLayout;
-    medio->addWidget(marcoVanos_, 1);
+    medio->addWidget(vanos, 1);
     medio->addWidget(ladoWidget);
 
     dibujo_ = new DibujoViga(doc_);
     dibujo_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(arriba);
     capa->addLayout(medio, 5);
     capa->addWidget(dibujo_, 4);
 
+    numVanos_ = new DialogoNumeroVanos(doc_, this);
+    apoyos_ = new DialogoApoyos(doc_, this);
+    connect(apoyos_, &QDialog::finished, this, &EditorVanos::Actualiza);
+    connect(doc_, &Documento::cambiado, this, &EditorVanos::AlCambiarDocumento);
+    AlCambiarDocumento();
+}
+
+// The beam name (or the notice of a running analysis), the span count and the slab file.
+QLayout* EditorVanos::CreaFilaSuperior() {
+    etiquetaViga_ = Etiqueta("Label19", QStringLiteral("Viga "));
+    nombreViga_ = new QLineEdit;
+    nombreViga_->setObjectName(QStringLiteral("Text7"));
+    nombreViga_->setMaximumWidth(140);
+    LimitaALatin1(nombreViga_);
+    calculando_ = Etiqueta("Label4", QStringLiteral("C A L C U L A N D O . . ."));
+    calculando_->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+    calculando_->hide();
+    auto* pulsable = new EtiquetaPulsable;
+    pulsable->setObjectName(QStringLiteral("Label10"));
+    pulsable->setToolTip(QStringLiteral("Click para cambiar"));
+    pulsable->setFrameShape(QFrame::Panel);
+    pulsable->setFrameShadow(QFrame::Sunken);
+    pulsable->setAlignment(Qt::AlignCenter);
+    pulsable->setMinimumWidth(40);
+    pulsable->setCursor(Qt::PointingHandCursor);
+    pulsable->alPulsar = [this] {
+        if (!ocupado_) numVanos_->Muestra();
+    };
+    numVanosEtiqueta_ = pulsable;
+    rutaLosas_ = Etiqueta("Label17", QString());
+    rutaLosas_->setFrameShape(QFrame::Panel);
+    rutaLosas_->setFrameShadow(QFrame::Sunken);
+    rutaLosas_->setMinimumWidth(120);
+    rutaLosas_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    rutaLosas_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* botonLosas = BotonPuntos("SSCommand2");
+    connect(botonLosas, &QPushButton::clicked, this, &EditorVanos::pideArchivoLosas);
+
+    auto* arriba = new QHBoxLayout;
+    arriba->addWidget(etiquetaViga_);
+    arriba->addWidget(nombreViga_);
+    arriba->addWidget(calculando_);
+    arriba->addSpacing(24);
+    arriba->addWidget(Etiqueta("Label1", QStringLiteral("Numero de Vanos")));
+    arriba->addWidget(numVanosEtiqueta_);
+    arriba->addSpacing(24);
+    arriba->addWidget(Etiqueta("Label18", QStringLiteral("Archivo de losas")));
+    arriba->addWidget(rutaLosas_, 1);
+    arriba->addWidget(botonLosas);
     connect(nombreViga_, &QLineEdit::textEdited, this, [this](const QString& t) {
         const std::string nombre = t.toStdString();
         doc_->Modifica(
@@ -240,6 +156,56 @@ void EditorVanos::CreaControles() {
             },
             Documento::kTodasLasFilas, /*idFusion=*/1);
     });
+    return arriba;
+}
+
+QGroupBox* EditorVanos::CreaRejilla() {
+    auto* marco = new QGroupBox(QStringLiteral("Descripcion de vanos"));
+    marco->setObjectName(QStringLiteral("Frame2"));
+    rejilla_ = new RejillaVanos;
+    modelo_ = new ModeloVanos(doc_, this);
+    rejilla_->setModel(modelo_);
+    auto* capa = new QVBoxLayout(marco);
+    capa->setContentsMargins(6, 6, 6, 6);
+    capa->addWidget(rejilla_);
+    connect(rejilla_, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& i) { AbrePanelLongitud(i.row()); });
+    connect(rejilla_, &RejillaVanos::eliminarFilas, this, &EditorVanos::EliminaFilas);
+    connect(rejilla_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &EditorVanos::PreguntaReemplazarColumna);
+    return marco;
+}
+
+// The end supports, the interior supports' button and "Actualiza".
+QGroupBox* EditorVanos::CreaApoyos() {
+    auto* marco = new QGroupBox(QStringLiteral("Condiciones de apoyos"));
+    marco->setObjectName(QStringLiteral("Frame1"));
+    apoyoIzq_ = ListaExtremo("Combo1");
+    apoyoDer_ = ListaExtremo("Combo2");
+    auto* botonInteriores = BotonPuntos("SSCommand1");
+    auto* actualiza = new QPushButton(QStringLiteral("Actualiza"));
+    actualiza->setObjectName(QStringLiteral("Command3"));
+    auto* capa = new QGridLayout(marco);
+    capa->addWidget(Etiqueta("Label2", QStringLiteral("Apoyo izquierdo")), 0, 0, 1, 2);
+    capa->addWidget(apoyoIzq_, 1, 0, 1, 2);
+    capa->addWidget(Etiqueta("Label3", QStringLiteral("Apoyo derecho")), 2, 0, 1, 2);
+    capa->addWidget(apoyoDer_, 3, 0, 1, 2);
+    capa->addWidget(Etiqueta("Label25", QStringLiteral("Apoyos Interiores")), 4, 0);
+    capa->addWidget(botonInteriores, 4, 1);
+    capa->setRowStretch(5, 1);
+    capa->addWidget(actualiza, 6, 0, 1, 2);
+    connect(apoyoIzq_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
+        doc_->Modifica(tr("Apoyo izquierdo"), [i](Proyecto& p) { p.apoyoIzquierdo = i; });
+    });
+    connect(apoyoDer_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
+        doc_->Modifica(tr("Apoyo derecho"), [i](Proyecto& p) { p.apoyoDerecho = i; });
+    });
+    connect(botonInteriores, &QPushButton::clicked, this, [this] {
+        rejilla_->ConfirmaEdicion();
+        apoyos_->Muestra();
+    });
+    connect(actualiza, &QPushButton::clicked, this, &EditorVanos::Actualiza);
+    return marco;
 }
 
 void EditorVanos::AlCambiarDocumento() {
@@ -251,55 +217,34 @@ void EditorVanos::AlCambiarDocumento() {
     rutaLosas_->setToolTip(rutaLosas_->text());
     apoyoIzq_->setCurrentIndex(p.apoyoIzquierdo);
     apoyoDer_->setCurrentIndex(p.apoyoDerecho);
-    ActualizaMenus();
 }
 
+void EditorVanos::ConfirmaEdicion() { rejilla_->ConfirmaEdicion(); }
+
+void EditorVanos::FijaOcupado(bool ocupado) {
+    ocupado_ = ocupado;
+    etiquetaViga_->setVisible(!ocupado);
+    nombreViga_->setVisible(!ocupado);
+    calculando_->setVisible(ocupado);
+}
+
+void EditorVanos::Reinicia() { numVanos_->Reinicia(); }
+
 void EditorVanos::Actualiza() {
-    tabla_->ConfirmaEdicion();
+    rejilla_->ConfirmaEdicion();
     doc_->Actualiza();
 }
 
 void EditorVanos::AbrePanelLongitud(int fila) {
     const auto& vanos = doc_->ProyectoActual().vanos;
-    if (enCalculo_ || fila < 0 || fila >= static_cast<int>(vanos.size())) return;
-    filaPanel_ = fila;
-    textoLongitud_->setText(QString::fromStdString(Formatea(vanos[fila].longitud, "0.000")));
+    if (ocupado_ || fila < 0 || fila >= static_cast<int>(vanos.size())) return;
     marcoApoyos_->hide();
-    panelLongitud_->show();
-    textoLongitud_->setFocus();
-    textoLongitud_->selectAll();
-}
-
-void EditorVanos::CierraPanelLongitud(bool aplicar) {
-    if (!panelLongitud_->isVisible()) return;
-    const int fila = filaPanel_;
-    const std::string texto = textoLongitud_->text().toStdString();
-    const std::optional<double> leido = LeeNumeroTecleado(texto);
-    if (aplicar && !leido) {
-        Mensajes::Advierte(this, QString::fromStdString(MensajeNoEsNumero(texto)));
-        textoLongitud_->setFocus();
-        textoLongitud_->selectAll();
-        return;
-    }
-    const double longitud = leido.value_or(0);
-    filaPanel_ = -1;
-    panelLongitud_->hide();
-    marcoApoyos_->show();
-    tabla_->ConfirmaEdicion();
-    // The panel came from a cell of the grid: the keyboard goes back there.
-    tabla_->setFocus();
-    if (!aplicar) return;
-    Proyecto prueba = doc_->ProyectoActual();
-    if (AplicaLongitud(prueba, fila, longitud))
-        doc_->Modifica(tr("Longitud del vano"),
-                       [fila, longitud](Proyecto& p) { AplicaLongitud(p, fila, longitud); });
-    else
-        doc_->Actualiza();
+    panelLongitud_->Abre(fila);
 }
 
 void EditorVanos::PreguntaReemplazarColumna(int columna) {
-    if (enCalculo_ || !ColumnaReemplazable(columna) || modelo_->ColumnaBloqueada(columna)) return;
-    tabla_->ConfirmaEdicion();
+    if (ocupado_ || !ColumnaReemplazable(columna) || modelo_->ColumnaBloqueada(columna)) return;
+    rejilla_->ConfirmaEdicion();
     if (!Mensajes::PreguntaOkCancelar(
             this, QStringLiteral("Quiere cambiar los datos de esta columna por los globales"),
             QStringLiteral("Cambia Datos")))
@@ -309,7 +254,7 @@ void EditorVanos::PreguntaReemplazarColumna(int columna) {
 
 void EditorVanos::EliminaFilas(const QList<int>& filas) {
     // At least one span stays: deleting every row is refused without a word.
-    if (enCalculo_ || filas.isEmpty() ||
+    if (ocupado_ || filas.isEmpty() ||
         filas.size() >= static_cast<int>(doc_->ProyectoActual().vanos.size()))
         return;
     QStringList numeros;
@@ -325,7 +270,7 @@ void EditorVanos::EliminaFilas(const QList<int>& filas) {
                        for (int k = static_cast<int>(filas.size()) - 1; k >= 0; --k)
                            EliminaVano(p, filas[k]);
                    });
-    tabla_->clearSelection();
+    rejilla_->clearSelection();
 }
 
 }  // namespace trabelux

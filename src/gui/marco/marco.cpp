@@ -5,20 +5,18 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
 
-#include "ayuda/adjunta_ayuda.h"
+#include "acerca/acerca_de.h"
+#include "ayuda/ayuda.h"
+#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "dialogos/losas/dialogo_losas.h"
 #include "documento/documento.h"
 #include "editor/editor_vanos.h"
-#include "informe/ventana_informe.h"
-#include "marco/menu_recientes.h"
-#include "refuerzo/ventana_refuerzo.h"
-#include "resultados/ventana_resultados.h"
+#include "marco/acciones_marco.h"
+#include "marco/ventana_progreso.h"
+#include "marco/ventanas_marco.h"
+#include "sesion/sesion.h"
 #include "version.h"
 
 namespace trabelux {
@@ -26,69 +24,13 @@ namespace trabelux {
 Marco::Marco(QWidget* padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("TluxMDI"));
     doc_ = new Documento(this);
-    area_ = new QMdiArea;
-    area_->setObjectName(QStringLiteral("AreaMDI"));
-    // The frame maximises every window it brings to the front (Enfrenta); left to itself
-    // the area would maximise, and so show again, a window hidden earlier when it passes
-    // the activation to it.
-    area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
-    setCentralWidget(area_);
-
-    principal_ = new EditorVanos(doc_);
-    // The main window fills the frame for the whole run: no title bar of its own.
-    subPrincipal_ = area_->addSubWindow(principal_, Qt::SubWindow | Qt::FramelessWindowHint);
-    subPrincipal_->setObjectName(QStringLiteral("VentanaPolidur1"));
-    subPrincipal_->setAttribute(Qt::WA_DeleteOnClose, false);
-    subPrincipal_->showMaximized();
-
-    // The results window is created once and shown over the main window after each run.
-    resultados_ = new VentanaResultados;
-    subResultados_ = area_->addSubWindow(resultados_, Qt::SubWindow | Qt::FramelessWindowHint);
-    subResultados_->setObjectName(QStringLiteral("VentanaResultad"));
-    // Windows are created once and only hidden: closing one must not destroy it.
-    subResultados_->setAttribute(Qt::WA_DeleteOnClose, false);
-    subResultados_->hide();
-    connect(resultados_, &VentanaResultados::Regresa, this, &Marco::RegresaAPrincipal);
-    principal_->RegistraVentana(VentanaExterna::Resultados, [this] { MuestraResultados(); });
-    // The detailing window, created once like the results; it shows and hides itself.
-    refuerzo_ = new VentanaRefuerzo(doc_);
-    subRefuerzo_ = area_->addSubWindow(refuerzo_, Qt::SubWindow | Qt::FramelessWindowHint);
-    subRefuerzo_->setObjectName(QStringLiteral("VentanaVigRefu"));
-    subRefuerzo_->setAttribute(Qt::WA_DeleteOnClose, false);
-    subRefuerzo_->hide();
-    principal_->RegistraVentana(VentanaExterna::Refuerzo, [this] { MuestraRefuerzo(); });
-    connect(refuerzo_, &VentanaRefuerzo::cerrada, this, &Marco::AlCerrarRefuerzo);
-    // Results that were dropped (a new run, a new or opened project) are not shown.
-    connect(doc_, &Documento::cambiado, this, [this] {
-        if (!doc_->UltimosResultados() && subResultados_->isVisible()) RegresaAPrincipal();
-    });
-    principal_->RegistraVentana(VentanaExterna::VistaPrevia, [this] { MuestraVistaPrevia(); });
-    // A new project closes the report window.
-    connect(principal_, &EditorVanos::proyectoNuevo, this, &Marco::OcultaVistaPrevia);
-    principal_->CreaMenus(menuBar());
-    AdjuntaAyuda(principal_, this);
-    new MenuRecientes(principal_, menuBar()->findChild<QMenu*>(QStringLiteral("menu0")));
-    auto* barra = addToolBar(QStringLiteral("Comandos"));
-    barra->setObjectName(QStringLiteral("BarraComandos"));
-    barra->setMovable(false);
-    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    principal_->CreaBarra(barra);
-    // The status bar: what the program is doing on the left, the last run on the right.
-    ultimoCalculo_ = new QLabel;
-    ultimoCalculo_->setObjectName(QStringLiteral("UltimoCalculo"));
-    statusBar()->addPermanentWidget(ultimoCalculo_);
-    statusBar()->showMessage(QStringLiteral("Listo"));
-    connect(principal_, &EditorVanos::estado, statusBar(),
-            [this](const QString& t) { statusBar()->showMessage(t); });
-    connect(principal_, &EditorVanos::calculoTerminado, this, [this](bool calculado) {
-        horaCalculo_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-        MuestraUltimoCalculo();
-        statusBar()->showMessage(calculado ? QStringLiteral("Listo")
-                                           : QStringLiteral("El cálculo se detuvo"));
-    });
-    connect(doc_, &Documento::cambiado, this, &Marco::MuestraUltimoCalculo);
-    MuestraUltimoCalculo();
-    connect(principal_, &EditorVanos::terminar, this, &QWidget::close);
+    sesion_ = new Sesion(doc_, this);
+    ventanas_ = new VentanasMarco(doc_, this);
+    CreaDialogos();
+    acciones_ = new AccionesMarco(this);
+    CreaBarraEstado();
+    ConectaSesion();
+    connect(ventanas_, &VentanasMarco::alFrente, this, &Marco::ActualizaTitulo);
     connect(doc_, &Documento::cambiado, this, &Marco::ActualizaTitulo);
     ActualizaTitulo();
     resize(1100, 720);
@@ -99,14 +41,100 @@ Marco::Marco(QWidget* padre) : QMainWindow(padre) {
 // the document goes.
 Marco::~Marco() {
     disconnect(doc_, nullptr, this, nullptr);
-    delete area_;
+    delete acciones_;  // it follows the undo stack, which clears itself as the document goes
+    delete datosGenerales_;
+    delete cargas_;
+    delete losas_;
+    delete centralWidget();
+    delete ventanas_;
     delete doc_;
 }
 
-QMdiSubWindow* Marco::AgregaVentana(QWidget* ventana) {
-    QMdiSubWindow* sub = area_->addSubWindow(ventana);
-    sub->show();
-    return sub;
+EditorVanos* Marco::Editor() const { return ventanas_->Editor(); }
+VentanaResultados* Marco::VentanaDeResultados() const { return ventanas_->Resultados(); }
+VentanaRefuerzo* Marco::VentanaDeRefuerzo() const { return ventanas_->Refuerzo(); }
+VentanaInforme* Marco::VentanaDeInforme() const { return ventanas_->Informe(); }
+
+bool Marco::Ocupado() const { return sesion_->Ocupada() || abriendoResultados_; }
+
+// The input dialogs of the menus, the help (F1 anywhere in the program), the about box and
+// the notices of long steps, created once.
+void Marco::CreaDialogos() {
+    datosGenerales_ = new DialogoDatosGenerales(doc_, this);
+    datosGenerales_->FijaEnCarga([this] { return sesion_->EnCarga(); });
+    cargas_ = new DialogoCargas(doc_, this);
+    losas_ = new DialogoLosas(doc_, this);
+    ayuda_ = new Ayuda(Ayuda::RutaColeccionPrograma(), this);
+    qApp->installEventFilter(ayuda_);
+    acercaDe_ = new AcercaDe(this);
+    progreso_ = new VentanaProgreso(this);
+    cargando_ = new AvisoCargando(this);
+}
+
+void Marco::AbreDialogo(QDialog* dialogo, const std::function<void()>& prepara) {
+    Editor()->ConfirmaEdicion();
+    doc_->Actualiza();
+    prepara();
+    dialogo->exec();
+    doc_->Actualiza();
+}
+
+void Marco::AbreDatosGenerales() {
+    AbreDialogo(datosGenerales_, [this] { datosGenerales_->Prepara(); });
+}
+
+void Marco::AbreCargas(DialogoCargas::Vista vista) {
+    AbreDialogo(cargas_, [this, vista] { cargas_->Prepara(vista); });
+}
+
+void Marco::AbreLosas() {
+    AbreDialogo(losas_, [this] { losas_->Prepara(); });
+}
+
+void Marco::MuestraResultados() {
+    if (!doc_->Calculado()) return;
+    // The menus stay off while the results window comes up.
+    abriendoResultados_ = true;
+    acciones_->Actualiza();
+    ventanas_->MuestraResultados();
+    abriendoResultados_ = false;
+    acciones_->Actualiza();
+}
+
+// The session runs the commands; the frame shows what they do.
+void Marco::ConectaSesion() {
+    EditorVanos* editor = Editor();
+    sesion_->FijaVentanaMensajes(this);
+    sesion_->FijaConfirmaEdicion([editor] { editor->ConfirmaEdicion(); });
+    connect(editor, &EditorVanos::pideArchivoLosas, sesion_, &Sesion::EligeArchivoLosas);
+    connect(sesion_, &Sesion::ocupada, editor, &EditorVanos::FijaOcupado);
+    connect(sesion_, &Sesion::progresoEmpieza, this, [this] { progreso_->Muestra(Editor()); });
+    connect(sesion_, &Sesion::progreso, progreso_, &VentanaProgreso::Avance);
+    connect(sesion_, &Sesion::progresoTermina, progreso_, &QWidget::hide);
+    connect(sesion_, &Sesion::cargaEmpieza, this, [this] { cargando_->Muestra(Editor()); });
+    connect(sesion_, &Sesion::cargaTermina, cargando_, &QWidget::hide);
+    // A new project closes the report window.
+    connect(sesion_, &Sesion::proyectoNuevo, editor, &EditorVanos::Reinicia);
+    connect(sesion_, &Sesion::proyectoNuevo, ventanas_, &VentanasMarco::OcultaInforme);
+    connect(sesion_, &Sesion::resultadosListos, this, &Marco::MuestraResultados);
+    connect(sesion_, &Sesion::informa, statusBar(),
+            [this](const QString& t) { statusBar()->showMessage(t); });
+    connect(sesion_, &Sesion::calculoTermina, this, [this](bool calculado) {
+        horaCalculo_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+        MuestraUltimoCalculo();
+        statusBar()->showMessage(calculado ? QStringLiteral("Listo")
+                                           : QStringLiteral("El cálculo se detuvo"));
+    });
+}
+
+// What the program is doing on the left, the last run on the right.
+void Marco::CreaBarraEstado() {
+    ultimoCalculo_ = new QLabel;
+    ultimoCalculo_->setObjectName(QStringLiteral("UltimoCalculo"));
+    statusBar()->addPermanentWidget(ultimoCalculo_);
+    statusBar()->showMessage(QStringLiteral("Listo"));
+    connect(doc_, &Documento::cambiado, this, &Marco::MuestraUltimoCalculo);
+    MuestraUltimoCalculo();
 }
 
 void Marco::MuestraUltimoCalculo() {
@@ -122,94 +150,8 @@ void Marco::MuestraUltimoCalculo() {
                                                   : QString());
 }
 
-// Maximising one sub-window restores the one maximised before: a window that comes back
-// to the front is maximised again, or it would show in its normal size over the others.
-void Marco::Enfrenta(QMdiSubWindow* sub) {
-    sub->showMaximized();
-    area_->setActiveSubWindow(sub);
-    // A maximised sub-window writes its own caption into the frame's title, dropping the
-    // unsaved-changes mark: the frame's own title is put back.
-    ActualizaTitulo();
-}
-
-void Marco::MuestraRefuerzo() {
-    QMdiSubWindow* activa = area_->activeSubWindow();
-    if (activa != subRefuerzo_) regresoRefuerzo_ = activa;
-    refuerzo_->Muestra();
-}
-
-// Back to the window the bars were opened from, if it is still up; the main window
-// otherwise. A window closed meanwhile (the report's) stays closed.
-void Marco::AlCerrarRefuerzo() {
-    vistaEsperaRefuerzo_ = false;
-    QMdiSubWindow* destino = regresoRefuerzo_;
-    regresoRefuerzo_ = nullptr;
-    if (!destino || destino == subRefuerzo_ || destino->isHidden()) {
-        RegresaAPrincipal();
-        return;
-    }
-    Enfrenta(destino);
-}
-
-void Marco::MuestraResultados() {
-    const Resultados* r = doc_->UltimosResultados();
-    if (!r) return;
-    // Opening the window again shows the tables as they were; only new results refill it.
-    if (generacionMostrada_ != doc_->GeneracionResultados()) {
-        resultados_->Muestra(*doc_->ProyectoCalculado(), *r);
-        generacionMostrada_ = doc_->GeneracionResultados();
-    }
-    principal_->FijaResultadosVisibles(true);
-    Enfrenta(subResultados_);
-}
-
-void Marco::RegresaAPrincipal() {
-    subResultados_->hide();
-    principal_->FijaResultadosVisibles(false);
-    Enfrenta(subPrincipal_);
-}
-
-void Marco::MuestraVistaPrevia() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    vistaEsperaRefuerzo_ = false;
-    // Opened over the results: closing the report returns to the main window.
-    if (subResultados_->isVisible()) RegresaAPrincipal();
-    if (!vistaPrevia_) {
-        // Created on first use: it asks the system for its printers.
-        vistaPrevia_ = new VentanaInforme(doc_);
-        subVistaPrevia_ =
-            area_->addSubWindow(vistaPrevia_, Qt::SubWindow | Qt::FramelessWindowHint);
-        subVistaPrevia_->setObjectName(QStringLiteral("VentanaVigPrev"));
-        subVistaPrevia_->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(vistaPrevia_, &VentanaInforme::Regresa, this, &Marco::OcultaVistaPrevia);
-        // Ticking the reinforcement option: the bars are chosen before printing, and the
-        // detailing window's "OK" brings the report back.
-        vistaPrevia_->FijaAbreDetallado([this] {
-            vistaEsperaRefuerzo_ = true;
-            subVistaPrevia_->hide();
-            regresoRefuerzo_ = subVistaPrevia_;
-            refuerzo_->Muestra();
-        });
-        // The bars' "OK" brings the report back (a closing without it does not).
-        connect(refuerzo_, &VentanaRefuerzo::aceptada, this, [this] {
-            if (!vistaEsperaRefuerzo_) return;
-            vistaEsperaRefuerzo_ = false;
-            subVistaPrevia_->show();
-            vistaPrevia_->RegresaDeDetallado();
-        });
-    } else {
-        vistaPrevia_->Activa();
-    }
-    Enfrenta(subVistaPrevia_);
-    QApplication::restoreOverrideCursor();
-}
-
-void Marco::OcultaVistaPrevia() {
-    if (!subVistaPrevia_ || !subVistaPrevia_->isVisible()) return;
-    subVistaPrevia_->hide();
-    Enfrenta(subPrincipal_);
-}
-
+// A maximised window writes its own caption into the frame's title, dropping the
+// unsaved-changes mark: the frame's own title is put back whenever one comes to the front.
 void Marco::ActualizaTitulo() {
     QString titulo = QString::fromLatin1(kNombrePrograma);
     if (!doc_->Ruta().isEmpty())
@@ -219,7 +161,7 @@ void Marco::ActualizaTitulo() {
 }
 
 void Marco::closeEvent(QCloseEvent* e) {
-    if (principal_->EnCalculo() || !principal_->PuedeDescartarCambios()) {
+    if (sesion_->Ocupada() || !sesion_->PuedeDescartarCambios()) {
         e->ignore();
         return;
     }

@@ -1,21 +1,32 @@
-// `Marco`, the frame window: the menu bar and the area the program's windows live in,
-// holding the main window `EditorVanos` maximised. Its title names the open file.
+// `Marco`, the frame window: the menus and toolbar (AccionesMarco), the windows
+// (VentanasMarco), the session that runs the commands, the input dialogs the menus open,
+// the help and the status bar. Its title names the open file.
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
+#include <functional>
 
+#include "dialogos/cargas/dialogo_cargas.h"
+
+class QDialog;
 class QLabel;
-class QMdiArea;
-class QMdiSubWindow;
 
 namespace trabelux {
 
+class AccionesMarco;
+class AcercaDe;
+class Ayuda;
+class AvisoCargando;
+class DialogoDatosGenerales;
+class DialogoLosas;
 class Documento;
 class EditorVanos;
-class VentanaResultados;
+class Sesion;
 class VentanaInforme;
+class VentanaProgreso;
 class VentanaRefuerzo;
+class VentanaResultados;
+class VentanasMarco;
 
 class Marco : public QMainWindow {
     Q_OBJECT
@@ -23,49 +34,57 @@ class Marco : public QMainWindow {
     explicit Marco(QWidget* padre = nullptr);
     ~Marco() override;
 
-    EditorVanos* Editor() const { return principal_; }
     Documento* Doc() const { return doc_; }
-    QMdiArea* Area() const { return area_; }
-    // Puts a window of the program into the frame (shown, not maximised).
-    QMdiSubWindow* AgregaVentana(QWidget* ventana);
-    VentanaResultados* VentanaDeResultados() const { return resultados_; }
+    Sesion* SesionActiva() const { return sesion_; }
+    VentanasMarco* Ventanas() const { return ventanas_; }
+    EditorVanos* Editor() const;
+    VentanaResultados* VentanaDeResultados() const;
+    VentanaRefuerzo* VentanaDeRefuerzo() const;
     // The report window, created the first time it is opened (null before).
-    VentanaInforme* VentanaDeInforme() const { return vistaPrevia_; }
-    VentanaRefuerzo* VentanaDeRefuerzo() const { return refuerzo_; }
+    VentanaInforme* VentanaDeInforme() const;
+    DialogoDatosGenerales* DialogoDeDatosGenerales() const { return datosGenerales_; }
+    DialogoCargas* DialogoDeCargas() const { return cargas_; }
+    DialogoLosas* DialogoDeLosas() const { return losas_; }
+    Ayuda* AyudaDelPrograma() const { return ayuda_; }
+    AcercaDe* AcercaDelPrograma() const { return acercaDe_; }
+
+    // A run goes on, or the results window is being brought up: the menus are off.
+    bool Ocupado() const;
+    // The commands of the menus that open a window.
+    void AbreDatosGenerales();
+    void AbreCargas(DialogoCargas::Vista vista);
+    void AbreLosas();
+    void MuestraResultados();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // Opens a modal input dialog the way every menu does: the cell being typed counts,
+    // the derived values are brought up to date before and after.
+    void AbreDialogo(QDialog* dialogo, const std::function<void()>& prepara);
+    void CreaDialogos();
+    void CreaBarraEstado();
+    void ConectaSesion();
     void ActualizaTitulo();
     // The right end of the status bar: the last run, or that its results no longer
     // describe the project.
     void MuestraUltimoCalculo();
-    // Brings a window of the frame to the front, maximised: every return goes through it.
-    void Enfrenta(QMdiSubWindow* sub);
-    void MuestraResultados();
-    void MuestraRefuerzo();
-    void AlCerrarRefuerzo();
-    void MuestraVistaPrevia();
-    void OcultaVistaPrevia();
-    void RegresaAPrincipal();
 
     Documento* doc_;
-    QMdiArea* area_;
-    EditorVanos* principal_;
-    QMdiSubWindow* subPrincipal_;
-    VentanaResultados* resultados_;
-    QMdiSubWindow* subResultados_;
-    VentanaInforme* vistaPrevia_ = nullptr;
-    QMdiSubWindow* subVistaPrevia_ = nullptr;
-    bool vistaEsperaRefuerzo_ = false;  // the report window waits for the bars' "OK"
-    VentanaRefuerzo* refuerzo_;
-    QMdiSubWindow* subRefuerzo_;
-    // The window the detailing window goes back to when it closes.
-    QPointer<QMdiSubWindow> regresoRefuerzo_;
-    int generacionMostrada_ = -1;
-    QLabel* ultimoCalculo_;
+    Sesion* sesion_;
+    VentanasMarco* ventanas_;
+    AccionesMarco* acciones_ = nullptr;
+    DialogoDatosGenerales* datosGenerales_ = nullptr;
+    DialogoCargas* cargas_ = nullptr;
+    DialogoLosas* losas_ = nullptr;
+    Ayuda* ayuda_ = nullptr;
+    AcercaDe* acercaDe_ = nullptr;
+    VentanaProgreso* progreso_ = nullptr;
+    AvisoCargando* cargando_ = nullptr;
+    QLabel* ultimoCalculo_ = nullptr;
     QString horaCalculo_;  // when the last run ended
+    bool abriendoResultados_ = false;
 };
 
 }  // namespace trabelux

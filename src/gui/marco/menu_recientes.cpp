@@ -6,15 +6,15 @@
 #include <QSettings>
 
 #include "documento/documento.h"
-#include "editor/editor_vanos.h"
 #include "marco/archivos_recientes.h"
+#include "sesion/sesion.h"
 
 namespace trabelux {
 
-MenuRecientes::MenuRecientes(EditorVanos* principal, QMenu* menu)
-    : QObject(menu), principal_(principal), menu_(menu) {
+MenuRecientes::MenuRecientes(Documento* doc, Sesion* sesion, QMenu* menu, QAction* termina)
+    : QObject(menu), sesion_(sesion), menu_(menu), termina_(termina) {
     setObjectName(QStringLiteral("MenuRecientes"));
-    connect(principal_->Doc(), &Documento::archivoUsado, this, &MenuRecientes::Registra);
+    connect(doc, &Documento::archivoUsado, this, &MenuRecientes::Registra);
     connect(menu_, &QMenu::aboutToShow, this, &MenuRecientes::Rehace);
     Rehace();
 }
@@ -36,10 +36,9 @@ void MenuRecientes::Rehace() {
     const QStringList rutas = ArchivosRecientes::Lee(ajustes).Existentes();
     if (rutas.isEmpty()) return;
     // Between a separator of their own and the one above "&Termina".
-    QAction* termina = menu_->findChild<QAction*>(QStringLiteral("Menu05"));
     QAction* antes = nullptr;
     const QList<QAction*> todas = menu_->actions();
-    const qsizetype i = todas.indexOf(termina);
+    const qsizetype i = todas.indexOf(termina_);
     if (i > 0 && todas.at(i - 1)->isSeparator()) antes = todas.at(i - 1);
     auto* separador = new QAction(menu_);
     separador->setSeparator(true);
@@ -52,8 +51,8 @@ void MenuRecientes::Rehace() {
         a->setObjectName(QStringLiteral("Reciente%1").arg(k + 1));
         a->setToolTip(ruta);
         a->setStatusTip(ruta);
-        connect(a, &QAction::triggered, principal_, [this, ruta] {
-            if (principal_->PuedeDescartarCambios()) principal_->AbreArchivo(ruta);
+        connect(a, &QAction::triggered, sesion_, [this, ruta] {
+            if (sesion_->PuedeDescartarCambios()) sesion_->AbreArchivo(ruta);
         });
         menu_->insertAction(antes, a);
         acciones_ << a;

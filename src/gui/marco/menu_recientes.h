@@ -10,20 +10,22 @@ class QMenu;
 
 namespace trabelux {
 
-class EditorVanos;
+class Documento;
+class Sesion;
 
 class MenuRecientes : public QObject {
     Q_OBJECT
   public:
-    // `menu` is "&Archivos" of the main window's menu.
-    MenuRecientes(EditorVanos* principal, QMenu* menu);
+    // `menu` is "&Archivos", `termina` its "&Termina": the list goes above it.
+    MenuRecientes(Documento* doc, Sesion* sesion, QMenu* menu, QAction* termina);
 
   private:
     void Registra(const QString& ruta);
     void Rehace();
 
-    EditorVanos* principal_;
+    Sesion* sesion_;
     QMenu* menu_;
+    QAction* termina_;
     QList<QAction*> acciones_;
 };
 

@@ -1,17 +1,11 @@
-// The main window's menu and its commands: new, open, save, slab file, analysis runs and
-// the windows attached by other parts of the program.
-#include <QAction>
-#include <QApplication>
+// The session's commands: new, open, save, the slab file and the runs; the exports are in
+// exporta_informe.cpp.
+#include "sesion/sesion.h"
+
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolBar>
-#include <QUndoStack>
 
 #include "analisis/calcula.h"
 #include "archivos/losas_los.h"
@@ -19,11 +13,7 @@
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
-#include "editor/dialogo_numero_vanos.h"
-#include "editor/editor_vanos.h"
-#include "editor/rejilla_vanos.h"
 #include "losas/asignacion.h"
-#include "marco/ventana_progreso.h"
 
 namespace trabelux {
 
@@ -32,221 +22,21 @@ namespace {
 const QString kFiltroProyecto = QStringLiteral("(*.vcw)");
 const QString kFiltroLosas = QStringLiteral("(*.Los)");
 
-QAction* Accion(QMenu* menu, const char* nombre, const QString& texto) {
-    QAction* a = menu->addAction(texto);
-    a->setObjectName(QLatin1String(nombre));
-    return a;
-}
-
-QMenu* Menu(QMenuBar* barra, const char* nombre, const QString& texto) {
-    QMenu* m = barra->addMenu(texto);
-    m->setObjectName(QLatin1String(nombre));
-    m->menuAction()->setObjectName(QLatin1String(nombre) + QStringLiteral("Accion"));
-    return m;
-}
-
-void Habilita(QMenu* m, bool si) {
-    m->setEnabled(si);
-    m->menuAction()->setEnabled(si);
-}
-
 }  // namespace
 
-void EditorVanos::CreaMenus(QMenuBar* barra) {
-    menuArchivos_ = Menu(barra, "menu0", QStringLiteral("&Archivos"));
-    QAction* nuevo = Accion(menuArchivos_, "Menu01", QStringLiteral("&Nuevo"));
-    nuevo->setShortcut(QKeySequence::New);
-    QAction* abrir = Accion(menuArchivos_, "Menu02", QStringLiteral("&Abrir"));
-    abrir->setShortcut(QKeySequence::Open);
-    QAction* salvar = Accion(menuArchivos_, "menu03", QStringLiteral("&Salvar"));
-    // Ctrl+S writes over the project's own file; "&Salvar" always asks for the name.
-    QAction* guardar = Accion(menuArchivos_, "menu03g", QStringLiteral("&Guardar"));
-    guardar->setShortcut(QKeySequence::Save);
-    vistaPreviaArchivo_ = Accion(menuArchivos_, "menu03a", QStringLiteral("&Print Preview"));
-    QAction* pdf = Accion(menuArchivos_, "menu03b", QStringLiteral("Exportar informe a PDF..."));
-    QAction* losas = Accion(menuArchivos_, "Menu04", QStringLiteral("Archivo de &Losas"));
-    menuArchivos_->addSeparator();
-    QAction* termina = Accion(menuArchivos_, "Menu05", QStringLiteral("&Termina"));
-    nuevo_ = nuevo;
-    abrir_ = abrir;
-    salvar_ = salvar;
-    guardar_ = guardar;
-    losas_ = losas;
+Sesion::Sesion(Documento* doc, QObject* padre)
+    : QObject(padre), doc_(doc), rutaPerfiles_(RutaTablaPerfiles()) {}
 
-    // Undo and redo act on the project from anywhere in the frame; a cell or field being
-    // edited keeps these keys for its own text.
-    menuEditar_ = Menu(barra, "menuEditar", QStringLiteral("&Editar"));
-    deshacer_ = Accion(menuEditar_, "menuDeshacer", QStringLiteral("&Deshacer"));
-    deshacer_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    rehacer_ = Accion(menuEditar_, "menuRehacer", QStringLiteral("&Rehacer"));
-    rehacer_->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(deshacer_, &QAction::triggered, this, [this] {
-        tabla_->ConfirmaEdicion();
-        doc_->Pila()->undo();
-    });
-    connect(rehacer_, &QAction::triggered, this, [this] {
-        tabla_->ConfirmaEdicion();
-        doc_->Pila()->redo();
-    });
-    connect(doc_->Pila(), &QUndoStack::indexChanged, this, &EditorVanos::ActualizaMenus);
-
-    datosGenerales_ = barra->addAction(QStringLiteral("&Datos generales"));
-    datosGenerales_->setObjectName(QStringLiteral("menu3"));
-
-    menuCargas_ = Menu(barra, "menu5", QStringLiteral("Car&gas"));
-    cargasLosas_ = Accion(menuCargas_, "menu51", QStringLiteral("&Distribuidas de losas"));
-    cargasConc_ = Accion(menuCargas_, "menu52", QStringLiteral("&Concentradas en vanos"));
-    cargasNudos_ = Accion(menuCargas_, "menu53", QStringLiteral("&Sobre nudos"));
-
-    menuCalculo_ = Menu(barra, "Menu1", QStringLiteral("&Calculo"));
-    analisisDiseno_ = Accion(menuCalculo_, "menu10", QStringLiteral("&Analisis y diseño"));
-    analisisDiseno_->setShortcut(Qt::Key_F5);
-    analisisSolo_ = Accion(menuCalculo_, "menu11", QStringLiteral("&Analisis &Solo"));
-    resultados_ = Accion(menuCalculo_, "Menu12", QStringLiteral("&Resultados"));
-    refuerzo_ = Accion(menuCalculo_, "Menu13", QStringLiteral("&Refuerzo"));
-
-    vistaPrevia_ = barra->addAction(QStringLiteral("&Print preview"));
-    vistaPrevia_->setObjectName(QStringLiteral("menu4"));
-
-    menuAyuda_ = Menu(barra, "menu2", QStringLiteral("&Help"));
-    QAction* contenido = Accion(menuAyuda_, "menu21", QStringLiteral("&Contenido"));
-    QAction* busqueda = Accion(menuAyuda_, "menu22", QStringLiteral("&Busqueda"));
-    acercaDe_ = Accion(menuAyuda_, "menu23", QStringLiteral("&About Trabelux"));
-
-    // Opening these menus commits a cell still being typed, so the command sees it.
-    connect(menuArchivos_, &QMenu::aboutToShow, tabla_, &RejillaVanos::ConfirmaEdicion);
-    connect(menuCalculo_, &QMenu::aboutToShow, tabla_, &RejillaVanos::ConfirmaEdicion);
-
-    connect(nuevo, &QAction::triggered, this, &EditorVanos::Nuevo);
-    connect(abrir, &QAction::triggered, this, &EditorVanos::Abrir);
-    connect(salvar, &QAction::triggered, this, [this] { Salvar(); });
-    connect(guardar, &QAction::triggered, this, [this] { Guardar(); });
-    connect(losas, &QAction::triggered, this, &EditorVanos::ArchivoLosas);
-    connect(pdf, &QAction::triggered, this, [this] { ExportaInformePdf(); });
-    connect(termina, &QAction::triggered, this, &EditorVanos::terminar);
-    connect(vistaPreviaArchivo_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
-    connect(vistaPrevia_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::VistaPrevia, false); });
-    connect(datosGenerales_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::DatosGenerales, true); });
-    connect(cargasLosas_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::CargasLosas, true); });
-    connect(cargasConc_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::CargasConcentradas, true); });
-    connect(cargasNudos_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::CargasNudos, true); });
-    connect(analisisDiseno_, &QAction::triggered, this, [this] { Analiza(false); });
-    connect(analisisSolo_, &QAction::triggered, this, [this] { Analiza(true); });
-    connect(resultados_, &QAction::triggered, this, &EditorVanos::MuestraResultados);
-    connect(refuerzo_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::Refuerzo, false); });
-    connect(contenido, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::AyudaContenido, false); });
-    connect(busqueda, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::AyudaBusqueda, false); });
-    connect(acercaDe_, &QAction::triggered, this,
-            [this] { AbreVentana(VentanaExterna::AcercaDe, false); });
-    ActualizaMenus();
+void Sesion::Confirma() const {
+    if (confirma_) confirma_();
 }
 
-void EditorVanos::CreaBarra(QToolBar* barra) {
-    struct Boton {
-        QAction* accion;
-        const char* tema;  // the icon theme's name; the style's icon when the theme lacks it
-        QStyle::StandardPixmap reserva;
-        const char* texto;
-    };
-    const Boton botones[] = {
-        {nuevo_, "document-new", QStyle::SP_FileIcon, "Nuevo"},
-        {abrir_, "document-open", QStyle::SP_DialogOpenButton, "Abrir"},
-        {guardar_, "document-save", QStyle::SP_DialogSaveButton, "Guardar"},
-        {nullptr, nullptr, {}, nullptr},
-        {analisisDiseno_, "media-playback-start", QStyle::SP_MediaPlay, "Calcular"},
-        {resultados_, "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView, "Resultados"},
-        {nullptr, nullptr, {}, nullptr},
-        {deshacer_, "edit-undo", QStyle::SP_ArrowBack, "Deshacer"},
-        {rehacer_, "edit-redo", QStyle::SP_ArrowForward, "Rehacer"},
-    };
-    for (const Boton& b : botones) {
-        if (!b.accion) {
-            barra->addSeparator();
-            continue;
-        }
-        b.accion->setIcon(
-            QIcon::fromTheme(QLatin1String(b.tema), style()->standardIcon(b.reserva)));
-        b.accion->setIconText(QString::fromUtf8(b.texto));
-        QString ayuda = b.accion->text().remove(QLatin1Char('&'));
-        if (!b.accion->shortcut().isEmpty())
-            ayuda += QStringLiteral(" (%1)").arg(
-                b.accion->shortcut().toString(QKeySequence::NativeText));
-        b.accion->setToolTip(ayuda);
-        barra->addAction(b.accion);
-    }
-}
-
-void EditorVanos::FijaResultadosVisibles(bool visibles) {
-    resultadosVisibles_ = visibles;
-    ActualizaMenus();
-}
-
-void EditorVanos::RegistraVentana(VentanaExterna ventana, std::function<void()> abre) {
-    ventanas_[ventana] = std::move(abre);
-    ActualizaMenus();
-}
-
-bool EditorVanos::TieneVentana(VentanaExterna v) const {
-    auto it = ventanas_.find(v);
-    return it != ventanas_.end() && it->second;
-}
-
-void EditorVanos::AbreVentana(VentanaExterna v, bool actualizaDespues) {
-    tabla_->ConfirmaEdicion();
-    if (!TieneVentana(v)) {
-        if (v == VentanaExterna::AyudaContenido || v == VentanaExterna::AyudaBusqueda)
-            Mensajes::Error(this, QStringLiteral("Archivo Help no encontrado."));
-        return;
-    }
-    if (actualizaDespues) doc_->Actualiza();
-    ventanas_[v]();
-    if (actualizaDespues) doc_->Actualiza();
-}
-
-void EditorVanos::ActualizaMenus() {
-    if (!menuArchivos_) return;
-    const bool libre = !enCalculo_;
-    for (QMenu* m : {menuArchivos_, menuCargas_, menuCalculo_, menuAyuda_}) Habilita(m, libre);
-    // While the results window is up, nothing may change the project it describes.
-    const bool editable = libre && !resultadosVisibles_;
-    Habilita(menuCargas_, editable);
-    Habilita(menuEditar_, libre);
-    // The toolbar holds these actions too: they follow the menus they belong to.
-    for (QAction* a : {nuevo_, abrir_, salvar_, guardar_}) a->setEnabled(libre);
-    losas_->setEnabled(editable);
-    deshacer_->setEnabled(editable && doc_->Pila()->canUndo());
-    rehacer_->setEnabled(editable && doc_->Pila()->canRedo());
-    const Proyecto& p = doc_->ProyectoActual();
-    datosGenerales_->setEnabled(editable && TieneVentana(VentanaExterna::DatosGenerales));
-    vistaPrevia_->setEnabled(libre && TieneVentana(VentanaExterna::VistaPrevia));
-    vistaPreviaArchivo_->setEnabled(TieneVentana(VentanaExterna::VistaPrevia));
-    cargasLosas_->setEnabled(UsaLosas(p) && TieneVentana(VentanaExterna::CargasLosas));
-    cargasConc_->setEnabled(TieneVentana(VentanaExterna::CargasConcentradas));
-    cargasNudos_->setEnabled(TieneVentana(VentanaExterna::CargasNudos));
-    analisisDiseno_->setEnabled(libre && p.datos.material == kHormigon);
-    analisisSolo_->setEnabled(libre);
-    resultados_->setEnabled(libre && doc_->Calculado());
-    // Bars exist only for spans the last run designed to the end.
-    refuerzo_->setEnabled(libre && doc_->Disenado() && TieneVentana(VentanaExterna::Refuerzo));
-    acercaDe_->setEnabled(TieneVentana(VentanaExterna::AcercaDe));
-}
-
-bool EditorVanos::PuedeDescartarCambios() {
+bool Sesion::PuedeDescartarCambios() {
     if (!doc_->Modificado()) return true;
     switch (Mensajes::PreguntaSiNoCancelar(
-        this, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
+        ventana_, QStringLiteral("El proyecto tiene cambios sin guardar. Quiere guardarlos?"))) {
         case Respuesta::Si:
-            return Guardar();
+            return Guarda();
         case Respuesta::No:
             return true;
         default:
@@ -254,58 +44,56 @@ bool EditorVanos::PuedeDescartarCambios() {
     }
 }
 
-void EditorVanos::Nuevo() {
-    tabla_->ConfirmaEdicion();
-    if (!Mensajes::PreguntaOkCancelar(this, QStringLiteral("Quiere comenzar un nuevo problema?")))
+void Sesion::Nuevo() {
+    Confirma();
+    if (!Mensajes::PreguntaOkCancelar(ventana_,
+                                      QStringLiteral("Quiere comenzar un nuevo problema?")))
         return;
     if (!PuedeDescartarCambios()) return;
-    recarga_->Muestra(this);
+    emit cargaEmpieza();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    delete numVanos_;
-    numVanos_ = new DialogoNumeroVanos(doc_, this);
     doc_->Reemplaza(ProyectoNuevo(), QString());
     emit proyectoNuevo();
-    recarga_->hide();
-    emit estado(QStringLiteral("Proyecto nuevo"));
+    emit cargaTermina();
+    emit informa(QStringLiteral("Proyecto nuevo"));
 }
 
-void EditorVanos::Abrir() {
-    tabla_->ConfirmaEdicion();
+void Sesion::Abre() {
+    Confirma();
     if (!PuedeDescartarCambios()) return;
-    const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroProyecto, doc_->Ruta());
+    const QString ruta = Mensajes::PideArchivoAbrir(ventana_, kFiltroProyecto, doc_->Ruta());
     if (ruta.isEmpty()) return;
     AbreArchivo(ruta);
 }
 
-bool EditorVanos::AbreArchivo(const QString& ruta) {
+bool Sesion::AbreArchivo(const QString& ruta) {
     enCarga_ = true;
     // The slab file is looked for as the command line looks for it, so a project moved
     // together with its slab file opens the same in both.
-    LecturaProyecto leido =
-        AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString(), rutaPerfiles_);
+    const QString absoluta = QFileInfo(ruta).absoluteFilePath();
+    LecturaProyecto leido = AbreProyecto(absoluta.toStdString(), rutaPerfiles_);
     if (!leido.proyecto) {
         enCarga_ = false;
-        Mensajes::Error(this, QString::fromStdString(leido.error));
+        Mensajes::Error(ventana_, QString::fromStdString(leido.error));
         return false;
     }
-    doc_->Reemplaza(std::move(*leido.proyecto), QString::fromStdString(leido.textoLosas),
-                    QFileInfo(ruta).absoluteFilePath());
+    doc_->Reemplaza(std::move(*leido.proyecto), QString::fromStdString(leido.textoLosas), absoluta);
     enCarga_ = false;
-    emit estado(QStringLiteral("Abierto: %1").arg(QFileInfo(ruta).absoluteFilePath()));
-    if (!leido.aviso.empty()) Mensajes::Advierte(this, QString::fromStdString(leido.aviso));
+    emit informa(QStringLiteral("Abierto: %1").arg(absoluta));
+    if (!leido.aviso.empty()) Mensajes::Advierte(ventana_, QString::fromStdString(leido.aviso));
     return true;
 }
 
-bool EditorVanos::Salvar() {
-    tabla_->ConfirmaEdicion();
-    QString ruta = Mensajes::PideArchivoGuardar(this, kFiltroProyecto, doc_->Ruta());
+bool Sesion::GuardaComo() {
+    Confirma();
+    QString ruta = Mensajes::PideArchivoGuardar(ventana_, kFiltroProyecto, doc_->Ruta());
     if (ruta.isEmpty()) return false;
     if (QFileInfo(ruta).suffix().isEmpty()) {
         ruta += QStringLiteral(".vcw");
         // The dialog confirmed the name as typed; the completed name may be another,
         // existing project, which must not be replaced unasked.
         if (QFileInfo::exists(ruta) &&
-            !Mensajes::PreguntaSiNo(this,
+            !Mensajes::PreguntaSiNo(ventana_,
                                     QStringLiteral("El archivo %1 ya existe.\nQuiere reemplazarlo?")
                                         .arg(QFileInfo(ruta).fileName())))
             return false;
@@ -313,42 +101,42 @@ bool EditorVanos::Salvar() {
     return GuardaEn(ruta);
 }
 
-bool EditorVanos::Guardar() {
-    tabla_->ConfirmaEdicion();
-    return doc_->Ruta().isEmpty() ? Salvar() : GuardaEn(doc_->Ruta());
+bool Sesion::Guarda() {
+    Confirma();
+    return doc_->Ruta().isEmpty() ? GuardaComo() : GuardaEn(doc_->Ruta());
 }
 
-bool EditorVanos::GuardaEn(const QString& ruta) {
+bool Sesion::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
     const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
     if (!error.empty()) {
-        Mensajes::Error(this, QString::fromStdString(error));
+        Mensajes::Error(ventana_, QString::fromStdString(error));
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
-    emit estado(QStringLiteral("Guardado: %1").arg(QFileInfo(ruta).absoluteFilePath()));
+    emit informa(QStringLiteral("Guardado: %1").arg(QFileInfo(ruta).absoluteFilePath()));
     return true;
 }
 
-void EditorVanos::ArchivoLosas() {
-    tabla_->ConfirmaEdicion();
+void Sesion::EligeArchivoLosas() {
+    Confirma();
     // The dialog opens at the slab file in use, or else in the project's folder.
     QString inicial = QString::fromStdString(doc_->ProyectoActual().archivoLosas);
     if (inicial.isEmpty() && !doc_->Ruta().isEmpty())
         inicial = QFileInfo(doc_->Ruta()).absolutePath();
-    const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroLosas, inicial);
+    const QString ruta = Mensajes::PideArchivoAbrir(ventana_, kFiltroLosas, inicial);
     if (ruta.isEmpty()) return;
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) {
-        Mensajes::Error(this, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
-                                  .arg(ruta, f.errorString()));
+        Mensajes::Error(ventana_, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
+                                      .arg(ruta, f.errorString()));
         return;
     }
     const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
     Resultado<ArchivoLosasDatos> leido = LeeLosas(f.readAll().toStdString(), absoluta);
     if (!leido) {
-        Mensajes::Error(this, QString::fromStdString(leido.mensaje));
+        Mensajes::Error(ventana_, QString::fromStdString(leido.mensaje));
         return;
     }
     ArchivoLosasDatos datos = std::move(*leido.valor);
@@ -356,22 +144,19 @@ void EditorVanos::ArchivoLosas() {
                    [&](Proyecto& p) { UsaArchivoLosas(p, absoluta, datos); });
 }
 
-void EditorVanos::Analiza(bool soloAnalisis) {
+void Sesion::Calcula(bool soloAnalisis) {
     if (enCalculo_) return;
-    tabla_->ConfirmaEdicion();
+    Confirma();
     if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
     // The grid update first: the results are kept with the project they came from, and
     // the next update must find nothing to change in it.
     doc_->Actualiza();
     enCalculo_ = true;
-    ActualizaMenus();
-    etiquetaViga_->hide();
-    nombreViga_->hide();
-    calculando_->show();
-    emit estado(soloAnalisis ? QStringLiteral("Calculando el analisis...")
-                             : QStringLiteral("Calculando el analisis y el diseño..."));
+    emit ocupada(true);
+    emit informa(soloAnalisis ? QStringLiteral("Calculando el analisis...")
+                              : QStringLiteral("Calculando el analisis y el diseño..."));
     doc_->DescartaResultados();
-    progre_->Muestra(this);
+    emit progresoEmpieza();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     // The run reads its own copy: nothing done while it lets events run can reach it.
@@ -382,19 +167,19 @@ void EditorVanos::Analiza(bool soloAnalisis) {
     OpcionesCalculo opciones;
     opciones.soloAnalisis = soloAnalisis;
     opciones.progreso = [&](int hecho, int total) {
-        progre_->Avance(hecho, total);
+        emit progreso(hecho, total);
         if (reloj.elapsed() > 30 || hecho == total) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             reloj.restart();
         }
     };
     opciones.preguntaRefuerzoDoble = [&](const std::string& pregunta) {
-        const bool si = Mensajes::PreguntaSiNo(this, QString::fromStdString(pregunta));
+        const bool si = Mensajes::PreguntaSiNo(ventana_, QString::fromStdString(pregunta));
         if (!si) respondioNo = true;
         return si;
     };
-    Resultados r = Calcula(copia, opciones);
-    progre_->hide();
+    Resultados r = trabelux::Calcula(copia, opciones);
+    emit progresoTermina();
 
     if (r.moduloCorregido)
         doc_->Modifica(tr("Modulo E"), [](Proyecto& p) { p.datos.moduloE = "1.0"; });
@@ -404,23 +189,11 @@ void EditorVanos::Analiza(bool soloAnalisis) {
     const QString mensaje = QString::fromStdString(r.mensaje);
     doc_->FijaResultados(std::move(r));
 
-    calculando_->hide();
-    etiquetaViga_->show();
-    nombreViga_->show();
     enCalculo_ = false;
-    ActualizaMenus();
-    emit calculoTerminado(calculado);
-    if (avisa) Mensajes::Advierte(this, mensaje);
-    if (calculado) MuestraResultados();
-}
-
-void EditorVanos::MuestraResultados() {
-    if (!doc_->Calculado() || !TieneVentana(VentanaExterna::Resultados)) return;
-    enCalculo_ = true;  // the top-level menus stay off while the results window opens
-    ActualizaMenus();
-    ventanas_[VentanaExterna::Resultados]();
-    enCalculo_ = false;
-    ActualizaMenus();
+    emit ocupada(false);
+    emit calculoTermina(calculado);
+    if (avisa) Mensajes::Advierte(ventana_, mensaje);
+    if (calculado) emit resultadosListos();
 }
 
 }  // namespace trabelux
