@@ -1,19 +1,22 @@
-// The report window's set-up controls: device, paper, orientation, border, margins, the
-// two panels, the diagram choice and the reinforcement option.
-#include <QCheckBox>
+#include "informe/panel_configuracion.h"
+
 #include <QComboBox>
-#include <QFrame>
+#include <QEvent>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewWidget>
-#include <QStackedWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "informe/panel_encabezado.h"
-#include "informe/panel_estilos.h"
-#include "informe/ventana_informe.h"
 #include "informe_qt.h"
+#include "reporte/configuracion.h"
 #include "reporte/papel.h"
 #include "texto/numeros.h"
 
@@ -29,72 +32,259 @@ double TwipsDeCampo(const QLineEdit* campo) {
     return std::max(0.0, LeeNumero(campo->text().toStdString()) * kTwipsPorPulgada);
 }
 
+// Selects the whole text of a margin field when it gets the focus.
+class SeleccionaAlEntrar : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* campo = qobject_cast<QLineEdit*>(o))
+                QTimer::singleShot(0, campo, &QLineEdit::selectAll);
+        return false;
+    }
+};
+
+QComboBox* Lista(const char* nombre) {
+    auto* l = new QComboBox;
+    l->setObjectName(QLatin1String(nombre));
+    return l;
+}
+
 }  // namespace
 
-void VentanaInforme::Activa() {
-    const Proyecto& p = doc_->ProyectoActual();
-    panelEncabezado_->Muestra(QString::fromStdString(p.encabezado),
-                              QString::fromStdString(p.piePagina),
-                              QString::fromStdString(p.nombreViga));
-    MuestraEstadoCalculo();
-    paneles_->setCurrentWidget(general_);
-    marcoImprime_->setEnabled(true);
-    barraControl_->setEnabled(true);
-    UpdatePreview();
+PanelConfiguracion::PanelConfiguracion(ConfiguracionInforme* config, QWidget* padre)
+    : QWidget(padre), config_(config) {
+    setObjectName(QStringLiteral("ConfiguracionGeneral"));
+    auto* capa = new QVBoxLayout(this);
+    capa->addWidget(CreaDispositivoYPapel());
+    capa->addWidget(CreaOrientacion());
+
+    auto* forma = new QFormLayout;
+    listaBorde_ = Lista("ListaBorde");
+    listaBorde_->addItems({QStringLiteral("Ninguno"), QStringLiteral("Abajo"),
+                           QStringLiteral("Arriba"), QStringLiteral("Arriba y Abajo"),
+                           QStringLiteral("Alrededor")});
+    forma->addRow(QStringLiteral("Borde:"), listaBorde_);
+    connect(listaBorde_, qOverload<int>(&QComboBox::activated), this,
+            &PanelConfiguracion::AlElegirBorde);
+    capa->addLayout(forma);
+    capa->addWidget(CreaMargenes());
+
+    auto* botones = new QHBoxLayout;
+    auto* encabezado = new QPushButton(QStringLiteral("Header/Footer"));
+    encabezado->setObjectName(QStringLiteral("BotonEncabezado"));
+    auto* estilos = new QPushButton(QStringLiteral("Font/Color"));
+    estilos->setObjectName(QStringLiteral("BotonEstilos"));
+    botones->addWidget(encabezado);
+    botones->addWidget(estilos);
+    capa->addLayout(botones);
+    connect(encabezado, &QPushButton::clicked, this, &PanelConfiguracion::pideEncabezado);
+    connect(estilos, &QPushButton::clicked, this, &PanelConfiguracion::pideEstilos);
+
+    auto* formaDiagramas = new QFormLayout;
+    listaDiagramas_ = Lista("ListaDiagramas");
+    listaDiagramas_->addItems({QStringLiteral("Ninguno"), QStringLiteral("Cortante y Momento")});
+    formaDiagramas->addRow(QStringLiteral("Diagramas:"), listaDiagramas_);
+    capa->addLayout(formaDiagramas);
+    connect(listaDiagramas_, qOverload<int>(&QComboBox::activated), this,
+            &PanelConfiguracion::AlCambiarDiagramas);
+    capa->addStretch();
 }
 
-void VentanaInforme::MuestraEstadoCalculo() {
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
-    const bool calculado = doc_->Calculado();
-    const bool disenado = doc_->Disenado();
-    if (!calculado) c.diagramas = kDiagramasNinguno;
-    if (!disenado) c.refuerzo = false;
+// The device, its papers and, for "Custom", the size in inches.
+QWidget* PanelConfiguracion::CreaDispositivoYPapel() {
+    auto* w = new QWidget;
+    auto* capa = new QVBoxLayout(w);
+    capa->setContentsMargins(0, 0, 0, 0);
+    auto* forma = new QFormLayout;
+    listaDispositivos_ = Lista("ListaDispositivos");
+    listaPapel_ = Lista("ListaPapel");
+    listaPapel_->setMaxVisibleItems(20);
+    forma->addRow(QStringLiteral("Dispositivo:"), listaDispositivos_);
+    forma->addRow(QStringLiteral("Papel:"), listaPapel_);
+    capa->addLayout(forma);
+    connect(listaDispositivos_, qOverload<int>(&QComboBox::activated), this,
+            &PanelConfiguracion::AlElegirDispositivo);
+    connect(listaPapel_, qOverload<int>(&QComboBox::activated), this,
+            &PanelConfiguracion::AlElegirPapel);
+
+    marcoPersonalizado_ = new QWidget;
+    auto* personal = new QFormLayout(marcoPersonalizado_);
+    personal->setContentsMargins(0, 0, 0, 0);
+    anchoPapel_ = new QLineEdit;
+    anchoPapel_->setObjectName(QStringLiteral("AnchoPapel"));
+    altoPapel_ = new QLineEdit;
+    altoPapel_->setObjectName(QStringLiteral("AltoPapel"));
+    personal->addRow(QStringLiteral("Ancho:"), anchoPapel_);
+    personal->addRow(QStringLiteral("Alto:"), altoPapel_);
+    capa->addWidget(marcoPersonalizado_);
+    for (QLineEdit* campo : {anchoPapel_, altoPapel_})
+        connect(campo, &QLineEdit::editingFinished, this,
+                &PanelConfiguracion::AplicaTamanoPersonalizado);
+    return w;
+}
+
+QWidget* PanelConfiguracion::CreaOrientacion() {
+    auto* orientacion = new QGroupBox(QStringLiteral("Orientación"));
+    auto* capa = new QHBoxLayout(orientacion);
+    auto* botones = new QVBoxLayout;
+    vertical_ = new QRadioButton(QStringLiteral("P&ortrait"));
+    vertical_->setObjectName(QStringLiteral("Vertical"));
+    horizontal_ = new QRadioButton(QStringLiteral("&Landscape"));
+    horizontal_->setObjectName(QStringLiteral("Horizontal"));
+    botones->addWidget(vertical_);
+    botones->addWidget(horizontal_);
+    dibujoOrientacion_ = new QLabel;
+    dibujoOrientacion_->setObjectName(QStringLiteral("DibujoOrientacion"));
+    dibujoOrientacion_->setFixedSize(44, 44);
+    capa->addLayout(botones);
+    capa->addWidget(dibujoOrientacion_);
+    connect(vertical_, &QRadioButton::clicked, this, [this] { AlElegirOrientacion(false); });
+    connect(horizontal_, &QRadioButton::clicked, this, [this] { AlElegirOrientacion(true); });
+    return orientacion;
+}
+
+// Each margin typed in inches, with a small scroll bar whose arrows step it.
+QWidget* PanelConfiguracion::CreaMargenes() {
+    auto* marco = new QGroupBox(QStringLiteral("Márgenes"));
+    auto* rejilla = new QGridLayout(marco);
+    const char* const rotulos[] = {"Arriba:", "Izquierda:", "Abajo:", "Derecha:"};
+    auto* filtro = new SeleccionaAlEntrar(this);
+    for (int lado = 0; lado < 4; ++lado) {
+        auto* campo = new QLineEdit;
+        campo->setObjectName(QStringLiteral("Margen%1").arg(lado));
+        campo->setFixedWidth(60);
+        campo->installEventFilter(filtro);
+        auto* escala = new QScrollBar(Qt::Vertical);
+        escala->setObjectName(QStringLiteral("EscalaMargen%1").arg(lado));
+        // Only the arrows count: the bar stays in the middle of a wide range.
+        escala->setRange(-1000, 1000);
+        escala->setValue(0);
+        escala->setFixedHeight(campo->sizeHint().height());
+        margenes_[lado] = campo;
+        const int fila = lado % 2, col = (lado / 2) * 3;
+        rejilla->addWidget(new QLabel(QString::fromLatin1(rotulos[lado])), fila, col);
+        rejilla->addWidget(campo, fila, col + 1);
+        rejilla->addWidget(escala, fila, col + 2);
+        connect(campo, &QLineEdit::editingFinished, this, [this, lado] { AplicaMargen(lado); });
+        connect(escala, &QScrollBar::actionTriggered, this, [this, lado, escala](int accion) {
+            // The upper arrow of a vertical bar lowers its value: it adds to the margin.
+            if (accion == QAbstractSlider::SliderSingleStepSub) PasoMargen(lado, 1);
+            if (accion == QAbstractSlider::SliderSingleStepAdd) PasoMargen(lado, -1);
+            QTimer::singleShot(0, escala, [escala] { escala->setValue(0); });
+        });
+    }
+    return marco;
+}
+
+void PanelConfiguracion::FijaDispositivos(std::vector<DispositivoImpresion> lista) {
+    dispositivos_ = std::move(lista);
+    dispositivo_ = 0;
+    listaDispositivos_->clear();
+}
+
+const DispositivoImpresion* PanelConfiguracion::DispositivoElegido() const {
+    if (dispositivo_ < 0 || dispositivo_ >= static_cast<int>(dispositivos_.size())) return nullptr;
+    return &dispositivos_[dispositivo_];
+}
+
+void PanelConfiguracion::Muestra() {
+    ConfiguracionInforme& c = *config_;
+    actualizando_ = true;
+    if (listaDispositivos_->count() == 0) {
+        if (dispositivos_.empty()) dispositivos_ = DispositivosSistema();
+        for (const DispositivoImpresion& d : dispositivos_) listaDispositivos_->addItem(d.nombre);
+    }
+    listaDispositivos_->setCurrentIndex(dispositivo_);
+
+    listaPapel_->clear();
+    if (const DispositivoImpresion* d = DispositivoElegido()) {
+        for (int codigo : d->codigos) {
+            const std::string& nombre = NombrePapel(codigo);
+            if (!nombre.empty()) listaPapel_->addItem(QString::fromStdString(nombre), codigo);
+        }
+        if (d->personalizado) listaPapel_->addItem(QStringLiteral("Custom"), kPapelPersonalizado);
+    }
+    int elegido = listaPapel_->findData(c.papel);
+    // A device without the current paper takes its first one.
+    if (elegido < 0 && listaPapel_->count() > 0) {
+        elegido = 0;
+        c.papel = listaPapel_->itemData(0).toInt();
+    }
+    listaPapel_->setCurrentIndex(elegido);
+    marcoPersonalizado_->setVisible(c.papel == kPapelPersonalizado);
+    anchoPapel_->setText(QString::fromStdString(ToInches(c.anchoPersonalizado)));
+    altoPapel_->setText(QString::fromStdString(ToInches(c.altoPersonalizado)));
+
+    MuestraOrientacion();
+    listaBorde_->setCurrentIndex(c.borde);
+    for (int lado = 0; lado < 4; ++lado)
+        margenes_[lado]->setText(QString::fromStdString(ToInches(c.margenes[lado])));
+    actualizando_ = false;
+}
+
+void PanelConfiguracion::MuestraEstadoCalculo(bool calculado) {
     listaDiagramas_->setEnabled(calculado);
-    listaDiagramas_->setCurrentIndex(c.diagramas);
-    refuerzo_->setEnabled(disenado);
-    refuerzo_->setChecked(c.refuerzo);
+    listaDiagramas_->setCurrentIndex(config_->diagramas);
 }
 
-void VentanaInforme::AlCambiarDocumento() {
-    if (!isVisible()) return;
-    MuestraEstadoCalculo();
-    paginaRecordada_ = PaginaActual();
-    Regenera(true);
+void PanelConfiguracion::MuestraOrientacion() {
+    const bool h = config_->horizontal;
+    vertical_->setChecked(!h);
+    horizontal_->setChecked(h);
+    // The page in its orientation, with a few lines of text.
+    QPixmap dibujo(44, 44);
+    dibujo.fill(Qt::transparent);
+    QPainter p(&dibujo);
+    const QRect hoja = h ? QRect(4, 10, 36, 26) : QRect(10, 4, 26, 36);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRect(hoja);
+    for (int y = hoja.top() + 5; y < hoja.bottom() - 3; y += 4)
+        p.drawLine(hoja.left() + 4, y, hoja.right() - 4, y);
+    p.end();
+    dibujoOrientacion_->setPixmap(dibujo);
 }
 
-void VentanaInforme::RegresaDeDetallado() { Regenera(false); }
+void PanelConfiguracion::Aplica() {
+    Muestra();
+    emit cambiada();
+}
 
-void VentanaInforme::AlElegirDispositivo(int indice) {
+void PanelConfiguracion::AlElegirDispositivo(int indice) {
     if (indice == dispositivo_ || indice < 0) return;
     dispositivo_ = indice;
-    UpdatePreview();
+    Aplica();
 }
 
-void VentanaInforme::AlElegirPapel(int indice) {
+void PanelConfiguracion::AlElegirPapel(int indice) {
     const int codigo = listaPapel_->itemData(indice).toInt();
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
-    if (indice < 0 || codigo == c.papel) return;
-    c.papel = codigo;
-    UpdatePreview();
+    if (indice < 0 || codigo == config_->papel) return;
+    config_->papel = codigo;
+    Aplica();
 }
 
-void VentanaInforme::AlElegirOrientacion(bool horizontal) {
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
-    if (horizontal == c.horizontal) return;
-    c.horizontal = horizontal;
-    UpdatePreview();
+void PanelConfiguracion::AlElegirOrientacion(bool horizontal) {
+    if (horizontal == config_->horizontal) return;
+    config_->horizontal = horizontal;
+    Aplica();
 }
 
-void VentanaInforme::AlElegirBorde(int indice) {
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
-    if (indice < 0 || indice == c.borde) return;
-    c.borde = indice;
-    UpdatePreview();
+void PanelConfiguracion::AlElegirBorde(int indice) {
+    if (indice < 0 || indice == config_->borde) return;
+    config_->borde = indice;
+    Aplica();
 }
 
-void VentanaInforme::AplicaMargen(int lado) {
+void PanelConfiguracion::AlCambiarDiagramas(int indice) {
+    config_->diagramas =
+        indice == kDiagramasCortanteMomento ? kDiagramasCortanteMomento : kDiagramasNinguno;
+    emit cambiada();
+}
+
+void PanelConfiguracion::AplicaMargen(int lado) {
     if (actualizando_) return;
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
+    ConfiguracionInforme& c = *config_;
     QLineEdit* campo = margenes_[lado];
     const double twips = TwipsDeCampo(campo);
     const double anterior = c.margenes[lado];
@@ -116,18 +306,18 @@ void VentanaInforme::AplicaMargen(int lado) {
         return;
     }
     c.margenes[lado] = twips;
-    UpdatePreview();
+    Aplica();
 }
 
-void VentanaInforme::PasoMargen(int lado, int pasos) {
+void PanelConfiguracion::PasoMargen(int lado, int pasos) {
     const double pulgadas = TwipsDeCampo(margenes_[lado]) / kTwipsPorPulgada + kPasoMargen * pasos;
     margenes_[lado]->setText(QString::fromStdString(Formatea(std::max(0.0, pulgadas), "#0.##")));
     AplicaMargen(lado);
 }
 
-void VentanaInforme::AplicaTamanoPersonalizado() {
+void PanelConfiguracion::AplicaTamanoPersonalizado() {
     if (actualizando_) return;
-    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
+    ConfiguracionInforme& c = *config_;
     const double ancho = TwipsDeCampo(anchoPapel_), alto = TwipsDeCampo(altoPapel_);
     if (ancho == c.anchoPersonalizado && alto == c.altoPersonalizado) return;
     if (ancho <= c.margenes[kMargenIzquierda] + c.margenes[kMargenDerecha] ||
@@ -142,50 +332,7 @@ void VentanaInforme::AplicaTamanoPersonalizado() {
     }
     c.anchoPersonalizado = ancho;
     c.altoPersonalizado = alto;
-    UpdatePreview();
-}
-
-void VentanaInforme::AlCambiarDiagramas(int indice) {
-    doc_->ConfiguracionReporte().diagramas =
-        indice == kDiagramasCortanteMomento ? kDiagramasCortanteMomento : kDiagramasNinguno;
-    Regenera(false);
-}
-
-void VentanaInforme::AlMarcarRefuerzo(bool marcado) {
-    doc_->ConfiguracionReporte().refuerzo = marcado;
-    // Bars are chosen in the detailing window before printing; its OK comes back here.
-    if (marcado && abreDetallado_)
-        abreDetallado_();
-    else
-        Regenera(false);
-}
-
-void VentanaInforme::AbrePanel(QWidget* panel) {
-    paginaRecordada_ = PaginaActual();
-    if (panel == panelEstilos_) {
-        const ConfiguracionInforme& c = Configuracion();
-        panelEstilos_->Muestra(c.diagramas == kDiagramasCortanteMomento, refuerzo_->isEnabled());
-    }
-    paneles_->setCurrentWidget(panel);
-    marcoImprime_->setEnabled(false);
-    barraControl_->setEnabled(false);
-}
-
-void VentanaInforme::CierraPanel(bool aplicaEncabezado) {
-    if (aplicaEncabezado) {
-        const std::string encabezado = panelEncabezado_->Encabezado().toStdString();
-        const std::string pie = panelEncabezado_->Pie().toStdString();
-        const Proyecto& p = doc_->ProyectoActual();
-        if (encabezado != p.encabezado || pie != p.piePagina)
-            doc_->Modifica(QStringLiteral("Encabezado y pie de pagina"), [&](Proyecto& q) {
-                q.encabezado = encabezado;
-                q.piePagina = pie;
-            });
-    }
-    paneles_->setCurrentWidget(general_);
-    marcoImprime_->setEnabled(true);
-    barraControl_->setEnabled(true);
-    Regenera(true);
+    Aplica();
 }
 
 }  // namespace trabelux

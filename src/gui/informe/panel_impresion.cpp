@@ -1,15 +1,19 @@
-// The report window's printing: the chosen page range on the chosen printer, or into a PDF
-// file written whole or not at all.
+#include "informe/panel_impresion.h"
+
 #include <QBuffer>
+#include <QCheckBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
-#include "documento/documento.h"
 #include "informe/ventana_informe.h"
 #include "informe_qt.h"
 
@@ -19,19 +23,100 @@ namespace {
 
 const QString kFiltroPdf = QStringLiteral("PDF (*.pdf)");
 
+QRadioButton* Opcion(const char* nombre, const QString& texto) {
+    auto* b = new QRadioButton(texto);
+    b->setObjectName(QLatin1String(nombre));
+    return b;
+}
+
+QSpinBox* Pagina(const char* nombre) {
+    auto* s = new QSpinBox;
+    s->setObjectName(QLatin1String(nombre));
+    return s;
+}
+
 }  // namespace
 
-void VentanaInforme::Imprime() {
+PanelImpresion::PanelImpresion(VentanaInforme* ventana)
+    : QGroupBox(QStringLiteral("Imprime")), ventana_(ventana) {
+    setObjectName(QStringLiteral("MarcoImprime"));
+    auto* capa = new QVBoxLayout(this);
+    refuerzo_ = new QCheckBox(QStringLiteral("&Refuerzo"));
+    refuerzo_->setObjectName(QStringLiteral("ImprimeRefuerzo"));
+    capa->addWidget(refuerzo_);
+    connect(refuerzo_, &QCheckBox::clicked, this, &PanelImpresion::refuerzoMarcado);
+
+    rangoTodas_ = Opcion("RangoTodas", QStringLiteral("To&das las paginas"));
+    rangoActual_ = Opcion("RangoActual", QStringLiteral("Pa&gina actual"));
+    rangoPaginas_ = Opcion("RangoPaginas", QStringLiteral("Pagi&nas:"));
+    desde_ = Pagina("Desde");
+    hasta_ = Pagina("Hasta");
+    auto* filaPaginas = new QHBoxLayout;
+    filaPaginas->addWidget(rangoPaginas_);
+    filaPaginas->addWidget(new QLabel(QStringLiteral("Desde")));
+    filaPaginas->addWidget(desde_);
+    filaPaginas->addWidget(new QLabel(QStringLiteral("Hasta")));
+    filaPaginas->addWidget(hasta_);
+    capa->addWidget(rangoTodas_);
+    capa->addWidget(rangoActual_);
+    capa->addLayout(filaPaginas);
+    for (QRadioButton* b : {rangoTodas_, rangoActual_, rangoPaginas_})
+        connect(b, &QRadioButton::toggled, this, [this](bool activo) {
+            if (activo) AlElegirRango();
+        });
+    connect(desde_, qOverload<int>(&QSpinBox::valueChanged), hasta_, &QSpinBox::setMinimum);
+    rangoTodas_->setChecked(true);
+
+    auto* imprime = new QPushButton(QStringLiteral("Imprime"));
+    imprime->setObjectName(QStringLiteral("BotonImprime"));
+    capa->addWidget(imprime);
+    connect(imprime, &QPushButton::clicked, this, &PanelImpresion::Imprime);
+}
+
+void PanelImpresion::MuestraRefuerzo(bool habilitado, bool marcado) {
+    refuerzo_->setEnabled(habilitado);
+    refuerzo_->setChecked(marcado);
+}
+
+bool PanelImpresion::RefuerzoHabilitado() const { return refuerzo_->isEnabled(); }
+
+void PanelImpresion::AjustaRango() {
+    const int n = std::max(1, ventana_->NumPaginas());
+    desde_->setRange(1, n);
+    hasta_->setRange(desde_->value(), n);
+    AlElegirRango();
+}
+
+void PanelImpresion::SiguePagina() {
+    if (!rangoActual_->isChecked()) return;
+    desde_->setValue(ventana_->PaginaActual());
+    hasta_->setValue(ventana_->PaginaActual());
+}
+
+void PanelImpresion::AlElegirRango() {
+    const bool libre = rangoPaginas_->isChecked();
+    desde_->setEnabled(libre);
+    hasta_->setEnabled(libre);
+    if (rangoTodas_->isChecked()) {
+        desde_->setValue(1);
+        hasta_->setValue(hasta_->maximum());
+    } else if (rangoActual_->isChecked()) {
+        desde_->setValue(ventana_->PaginaActual());
+        hasta_->setValue(ventana_->PaginaActual());
+    }
+}
+
+void PanelImpresion::Imprime() {
     if (rangoTodas_->isChecked())
-        ImprimePaginas(1, NumPaginas());
+        ImprimePaginas(1, ventana_->NumPaginas());
     else if (rangoActual_->isChecked())
-        ImprimePaginas(PaginaActual(), PaginaActual());
+        ImprimePaginas(ventana_->PaginaActual(), ventana_->PaginaActual());
     else
         ImprimePaginas(desde_->value(), hasta_->value());
 }
 
-bool VentanaInforme::ImprimePaginas(int desde, int hasta) {
-    const int n = NumPaginas();
+bool PanelImpresion::ImprimePaginas(int desde, int hasta) {
+    const int n = ventana_->NumPaginas();
     if (desde > hasta) {
         Mensajes::Advierte(this, QStringLiteral("La pagina \"Desde\" (%1) es posterior a la pagina "
                                                 "\"Hasta\" (%2): no se imprime nada.")
@@ -47,40 +132,42 @@ bool VentanaInforme::ImprimePaginas(int desde, int hasta) {
                                      .arg(hasta));
         return false;
     }
-    const DispositivoImpresion* d = DispositivoElegido();
+    const DispositivoImpresion* d = ventana_->DispositivoElegido();
     if (!d) return false;
-    if (d->archivoPdf) {
-        QString ruta = Mensajes::PideArchivoGuardar(this, kFiltroPdf, QString());
-        if (ruta.isEmpty()) return false;
-        if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".pdf");
-        // Composed in memory first: a file that cannot be written keeps what it held.
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        int puestas = 0;
-        {
-            QPdfWriter pdf(&buffer);
-            pdf.setResolution(1440);
-            pdf.setCreator(QStringLiteral("Trabelux"));
-            puestas = trabelux::ImprimePaginas(pdf, Configuracion(), composicion_, desde, hasta);
-        }
-        std::string error = puestas == 0
-                                ? std::string("No se pudo componer el informe")
-                                : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
-        if (!error.empty()) {
-            Mensajes::Error(this, QString::fromStdString(error));
-            return false;
-        }
-        return true;
-    }
+    if (d->archivoPdf) return ImprimeEnPdf(desde, hasta);
     QPrinter impresora(QPrinter::HighResolution);
     impresora.setPrinterName(d->nombre);
     impresora.setFullPage(true);
-    impresora.setDocName(QStringLiteral("Trabelux - %1")
-                             .arg(QString::fromStdString(doc_->ProyectoActual().nombreViga)));
+    impresora.setDocName(ventana_->NombreTrabajo());
     const bool valida = impresora.isValid() && impresora.printerName() == d->nombre;
-    if (!valida ||
-        trabelux::ImprimePaginas(impresora, Configuracion(), composicion_, desde, hasta) == 0) {
+    if (!valida || trabelux::ImprimePaginas(impresora, ventana_->Configuracion(),
+                                            ventana_->ComposicionActual(), desde, hasta) == 0) {
         Mensajes::Error(this, QStringLiteral("No se pudo imprimir en \"%1\".").arg(d->nombre));
+        return false;
+    }
+    return true;
+}
+
+bool PanelImpresion::ImprimeEnPdf(int desde, int hasta) {
+    QString ruta = Mensajes::PideArchivoGuardar(this, kFiltroPdf, QString());
+    if (ruta.isEmpty()) return false;
+    if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".pdf");
+    // Composed in memory first: a file that cannot be written keeps what it held.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    int puestas = 0;
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1440);
+        pdf.setCreator(QStringLiteral("Trabelux"));
+        puestas = trabelux::ImprimePaginas(pdf, ventana_->Configuracion(),
+                                           ventana_->ComposicionActual(), desde, hasta);
+    }
+    std::string error = puestas == 0
+                            ? std::string("No se pudo componer el informe")
+                            : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
+    if (!error.empty()) {
+        Mensajes::Error(this, QString::fromStdString(error));
         return false;
     }
     return true;

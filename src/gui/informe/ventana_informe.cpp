@@ -1,47 +1,28 @@
 #include "informe/ventana_informe.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QEvent>
-#include <QFormLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "comun/latin1.h"
 #include "documento/documento.h"
+#include "documento/informe_documento.h"
+#include "informe/panel_configuracion.h"
 #include "informe/panel_encabezado.h"
 #include "informe/panel_estilos.h"
+#include "informe/panel_impresion.h"
 #include "informe_qt.h"
 
 namespace trabelux {
 
 namespace {
-
-// Selects the whole text of a margin field when it gets the focus.
-class SeleccionaAlEntrar : public QObject {
-  public:
-    using QObject::QObject;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn)
-            if (auto* campo = qobject_cast<QLineEdit*>(o))
-                QTimer::singleShot(0, campo, &QLineEdit::selectAll);
-        return false;
-    }
-};
 
 QPushButton* BotonBarra(const QString& nombre, const QString& texto) {
     auto* b = new QPushButton(texto);
@@ -53,17 +34,16 @@ QPushButton* BotonBarra(const QString& nombre, const QString& texto) {
 
 }  // namespace
 
-VentanaInforme::VentanaInforme(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
+VentanaInforme::VentanaInforme(Documento* doc, QWidget* padre)
+    : QWidget(padre), doc_(doc), composicion_(InformeDelDocumento(*doc)) {
     setObjectName(QStringLiteral("VigPrev"));
     setWindowTitle(QStringLiteral("Vista preliminar"));
-    composicion_ = ComposicionDelDocumento();
     // The preview lays any paper: it draws on a PDF engine, never on a printer.
     impresoraVista_ = new QPrinter(QPrinter::ScreenResolution);
     impresoraVista_->setOutputFormat(QPrinter::PdfFormat);
     impresoraVista_->setFullPage(true);
     CreaControles();
     doc_->ConfiguracionReporte().diagramas = kDiagramasNinguno;
-    rangoTodas_->setChecked(true);
     Activa();
     connect(doc_, &Documento::cambiado, this, &VentanaInforme::AlCambiarDocumento);
 }
@@ -78,12 +58,22 @@ const ConfiguracionInforme& VentanaInforme::Configuracion() const {
     return doc_->ConfiguracionReporte();
 }
 
+const DispositivoImpresion* VentanaInforme::DispositivoElegido() const {
+    return general_->DispositivoElegido();
+}
+
+QString VentanaInforme::NombreTrabajo() const {
+    return QStringLiteral("Trabelux - %1")
+        .arg(QString::fromStdString(doc_->ProyectoActual().nombreViga));
+}
+
+// The panels on the left, one at a time, over the printing frame; the preview on the right.
 void VentanaInforme::CreaControles() {
     auto* capa = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
     paneles_ = new QStackedWidget;
     paneles_->setObjectName(QStringLiteral("Paneles"));
-    general_ = CreaConfiguracionGeneral();
+    general_ = new PanelConfiguracion(&doc_->ConfiguracionReporte());
     panelEncabezado_ = new PanelEncabezado;
     // The header and footer are kept in the project file.
     for (auto* campo : panelEncabezado_->findChildren<QPlainTextEdit*>()) LimitaALatin1(campo);
@@ -92,7 +82,8 @@ void VentanaInforme::CreaControles() {
     paneles_->addWidget(panelEncabezado_);
     paneles_->addWidget(panelEstilos_);
     izquierda->addWidget(paneles_, 1);
-    izquierda->addWidget(CreaMarcoImprime());
+    impresion_ = new PanelImpresion(this);
+    izquierda->addWidget(impresion_);
     auto* cierra = new QPushButton(QStringLiteral("&Cerrar"));
     cierra->setObjectName(QStringLiteral("Cierra"));
     izquierda->addWidget(cierra);
@@ -111,168 +102,18 @@ void VentanaInforme::CreaControles() {
     derecha->addWidget(vp_, 1);
     capa->addLayout(derecha, 1);
     connect(vp_, &QPrintPreviewWidget::paintRequested, this, &VentanaInforme::Compone);
-    connect(vp_, &QPrintPreviewWidget::previewChanged, this, &VentanaInforme::UpdateControlBar);
+    connect(vp_, &QPrintPreviewWidget::previewChanged, this,
+            &VentanaInforme::ActualizaBarraControl);
+    connect(general_, &PanelConfiguracion::cambiada, this, [this] { Regenera(false); });
+    connect(general_, &PanelConfiguracion::pideEncabezado, this,
+            [this] { AbrePanel(panelEncabezado_); });
+    connect(general_, &PanelConfiguracion::pideEstilos, this, [this] { AbrePanel(panelEstilos_); });
     connect(panelEncabezado_, &PanelEncabezado::aceptado, this, [this] { CierraPanel(true); });
     connect(panelEstilos_, &PanelEstilos::aceptado, this, [this] { CierraPanel(false); });
+    connect(impresion_, &PanelImpresion::refuerzoMarcado, this, &VentanaInforme::AlMarcarRefuerzo);
 }
 
-QWidget* VentanaInforme::CreaConfiguracionGeneral() {
-    auto* w = new QWidget;
-    w->setObjectName(QStringLiteral("ConfiguracionGeneral"));
-    auto* capa = new QVBoxLayout(w);
-    auto* forma = new QFormLayout;
-    listaDispositivos_ = new QComboBox;
-    listaDispositivos_->setObjectName(QStringLiteral("ListaDispositivos"));
-    listaPapel_ = new QComboBox;
-    listaPapel_->setObjectName(QStringLiteral("ListaPapel"));
-    listaPapel_->setMaxVisibleItems(20);
-    forma->addRow(QStringLiteral("Dispositivo:"), listaDispositivos_);
-    forma->addRow(QStringLiteral("Papel:"), listaPapel_);
-    capa->addLayout(forma);
-    connect(listaDispositivos_, qOverload<int>(&QComboBox::activated), this,
-            &VentanaInforme::AlElegirDispositivo);
-    connect(listaPapel_, qOverload<int>(&QComboBox::activated), this,
-            &VentanaInforme::AlElegirPapel);
-
-    // The custom size, in inches.
-    marcoPersonalizado_ = new QWidget;
-    auto* personal = new QFormLayout(marcoPersonalizado_);
-    personal->setContentsMargins(0, 0, 0, 0);
-    anchoPapel_ = new QLineEdit;
-    anchoPapel_->setObjectName(QStringLiteral("AnchoPapel"));
-    altoPapel_ = new QLineEdit;
-    altoPapel_->setObjectName(QStringLiteral("AltoPapel"));
-    personal->addRow(QStringLiteral("Ancho:"), anchoPapel_);
-    personal->addRow(QStringLiteral("Alto:"), altoPapel_);
-    capa->addWidget(marcoPersonalizado_);
-    for (QLineEdit* campo : {anchoPapel_, altoPapel_})
-        connect(campo, &QLineEdit::editingFinished, this,
-                &VentanaInforme::AplicaTamanoPersonalizado);
-
-    auto* orientacion = new QGroupBox(QStringLiteral("Orientación"));
-    auto* capaOr = new QHBoxLayout(orientacion);
-    auto* botonesOr = new QVBoxLayout;
-    vertical_ = new QRadioButton(QStringLiteral("P&ortrait"));
-    vertical_->setObjectName(QStringLiteral("Vertical"));
-    horizontal_ = new QRadioButton(QStringLiteral("&Landscape"));
-    horizontal_->setObjectName(QStringLiteral("Horizontal"));
-    botonesOr->addWidget(vertical_);
-    botonesOr->addWidget(horizontal_);
-    dibujoOrientacion_ = new QLabel;
-    dibujoOrientacion_->setObjectName(QStringLiteral("DibujoOrientacion"));
-    dibujoOrientacion_->setFixedSize(44, 44);
-    capaOr->addLayout(botonesOr);
-    capaOr->addWidget(dibujoOrientacion_);
-    capa->addWidget(orientacion);
-    connect(vertical_, &QRadioButton::clicked, this, [this] { AlElegirOrientacion(false); });
-    connect(horizontal_, &QRadioButton::clicked, this, [this] { AlElegirOrientacion(true); });
-
-    auto* forma2 = new QFormLayout;
-    listaBorde_ = new QComboBox;
-    listaBorde_->setObjectName(QStringLiteral("ListaBorde"));
-    listaBorde_->addItems({QStringLiteral("Ninguno"), QStringLiteral("Abajo"),
-                           QStringLiteral("Arriba"), QStringLiteral("Arriba y Abajo"),
-                           QStringLiteral("Alrededor")});
-    forma2->addRow(QStringLiteral("Borde:"), listaBorde_);
-    connect(listaBorde_, qOverload<int>(&QComboBox::activated), this,
-            &VentanaInforme::AlElegirBorde);
-    capa->addLayout(forma2);
-
-    auto* marcoMargenes = new QGroupBox(QStringLiteral("Márgenes"));
-    auto* rejilla = new QGridLayout(marcoMargenes);
-    const char* const rotulos[] = {"Arriba:", "Izquierda:", "Abajo:", "Derecha:"};
-    auto* filtro = new SeleccionaAlEntrar(this);
-    for (int lado = 0; lado < 4; ++lado) {
-        auto* campo = new QLineEdit;
-        campo->setObjectName(QStringLiteral("Margen%1").arg(lado));
-        campo->setFixedWidth(60);
-        campo->installEventFilter(filtro);
-        auto* escala = new QScrollBar(Qt::Vertical);
-        escala->setObjectName(QStringLiteral("EscalaMargen%1").arg(lado));
-        // Only the arrows count: the bar stays in the middle of a wide range.
-        escala->setRange(-1000, 1000);
-        escala->setValue(0);
-        escala->setFixedHeight(campo->sizeHint().height());
-        margenes_[lado] = campo;
-        escalasMargen_[lado] = escala;
-        const int fila = lado % 2, col = (lado / 2) * 3;
-        rejilla->addWidget(new QLabel(QString::fromLatin1(rotulos[lado])), fila, col);
-        rejilla->addWidget(campo, fila, col + 1);
-        rejilla->addWidget(escala, fila, col + 2);
-        connect(campo, &QLineEdit::editingFinished, this, [this, lado] { AplicaMargen(lado); });
-        connect(escala, &QScrollBar::actionTriggered, this, [this, lado, escala](int accion) {
-            // The upper arrow of a vertical bar lowers its value: it adds to the margin.
-            if (accion == QAbstractSlider::SliderSingleStepSub) PasoMargen(lado, 1);
-            if (accion == QAbstractSlider::SliderSingleStepAdd) PasoMargen(lado, -1);
-            QTimer::singleShot(0, escala, [escala] { escala->setValue(0); });
-        });
-    }
-    capa->addWidget(marcoMargenes);
-
-    auto* botones = new QHBoxLayout;
-    auto* encabezado = new QPushButton(QStringLiteral("Header/Footer"));
-    encabezado->setObjectName(QStringLiteral("BotonEncabezado"));
-    auto* estilos = new QPushButton(QStringLiteral("Font/Color"));
-    estilos->setObjectName(QStringLiteral("BotonEstilos"));
-    botones->addWidget(encabezado);
-    botones->addWidget(estilos);
-    capa->addLayout(botones);
-    connect(encabezado, &QPushButton::clicked, this, [this] { AbrePanel(panelEncabezado_); });
-    connect(estilos, &QPushButton::clicked, this, [this] { AbrePanel(panelEstilos_); });
-
-    auto* forma3 = new QFormLayout;
-    listaDiagramas_ = new QComboBox;
-    listaDiagramas_->setObjectName(QStringLiteral("ListaDiagramas"));
-    listaDiagramas_->addItems({QStringLiteral("Ninguno"), QStringLiteral("Cortante y Momento")});
-    forma3->addRow(QStringLiteral("Diagramas:"), listaDiagramas_);
-    capa->addLayout(forma3);
-    connect(listaDiagramas_, qOverload<int>(&QComboBox::activated), this,
-            &VentanaInforme::AlCambiarDiagramas);
-    capa->addStretch();
-    return w;
-}
-
-QWidget* VentanaInforme::CreaMarcoImprime() {
-    marcoImprime_ = new QGroupBox(QStringLiteral("Imprime"));
-    marcoImprime_->setObjectName(QStringLiteral("MarcoImprime"));
-    auto* capa = new QVBoxLayout(marcoImprime_);
-    refuerzo_ = new QCheckBox(QStringLiteral("&Refuerzo"));
-    refuerzo_->setObjectName(QStringLiteral("ImprimeRefuerzo"));
-    capa->addWidget(refuerzo_);
-    connect(refuerzo_, &QCheckBox::clicked, this, &VentanaInforme::AlMarcarRefuerzo);
-
-    rangoTodas_ = new QRadioButton(QStringLiteral("To&das las paginas"));
-    rangoTodas_->setObjectName(QStringLiteral("RangoTodas"));
-    rangoActual_ = new QRadioButton(QStringLiteral("Pa&gina actual"));
-    rangoActual_->setObjectName(QStringLiteral("RangoActual"));
-    rangoPaginas_ = new QRadioButton(QStringLiteral("Pagi&nas:"));
-    rangoPaginas_->setObjectName(QStringLiteral("RangoPaginas"));
-    desde_ = new QSpinBox;
-    desde_->setObjectName(QStringLiteral("Desde"));
-    hasta_ = new QSpinBox;
-    hasta_->setObjectName(QStringLiteral("Hasta"));
-    auto* filaPaginas = new QHBoxLayout;
-    filaPaginas->addWidget(rangoPaginas_);
-    filaPaginas->addWidget(new QLabel(QStringLiteral("Desde")));
-    filaPaginas->addWidget(desde_);
-    filaPaginas->addWidget(new QLabel(QStringLiteral("Hasta")));
-    filaPaginas->addWidget(hasta_);
-    capa->addWidget(rangoTodas_);
-    capa->addWidget(rangoActual_);
-    capa->addLayout(filaPaginas);
-    for (QRadioButton* b : {rangoTodas_, rangoActual_, rangoPaginas_})
-        connect(b, &QRadioButton::toggled, this, [this](bool activo) {
-            if (activo) AlElegirRango();
-        });
-    connect(desde_, qOverload<int>(&QSpinBox::valueChanged), hasta_, &QSpinBox::setMinimum);
-
-    imprime_ = new QPushButton(QStringLiteral("Imprime"));
-    imprime_->setObjectName(QStringLiteral("BotonImprime"));
-    capa->addWidget(imprime_);
-    connect(imprime_, &QPushButton::clicked, this, &VentanaInforme::Imprime);
-    return marcoImprime_;
-}
-
+// The page buttons around "Pag n de m", then the zoom buttons around the zoom.
 QWidget* VentanaInforme::CreaBarraControl() {
     barraControl_ = new QFrame;
     barraControl_->setObjectName(QStringLiteral("BarraControl"));
@@ -280,52 +121,164 @@ QWidget* VentanaInforme::CreaBarraControl() {
     capa->setContentsMargins(0, 0, 0, 0);
     const char* const pagina[] = {"|<", "<", ">", ">|"};
     const char* const zoom[] = {"--", "-", "+", "++"};
+    auto etiqueta = [capa](const char* nombre, int ancho) {
+        auto* l = new QLabel;
+        l->setObjectName(QLatin1String(nombre));
+        l->setMinimumWidth(ancho);
+        l->setAlignment(Qt::AlignCenter);
+        capa->addWidget(l);
+        return l;
+    };
     for (int b = 0; b < 4; ++b) {
+        const auto paso = static_cast<Paso>(b);
         botonesPagina_[b] =
             BotonBarra(QStringLiteral("Pagina%1").arg(b), QString::fromLatin1(pagina[b]));
         capa->addWidget(botonesPagina_[b]);
-        connect(botonesPagina_[b], &QPushButton::clicked, this, [this, b] { IrAPagina(b); });
-        if (b == 1) {
-            etiquetaPagina_ = new QLabel;
-            etiquetaPagina_->setObjectName(QStringLiteral("EtiquetaPagina"));
-            etiquetaPagina_->setMinimumWidth(110);
-            etiquetaPagina_->setAlignment(Qt::AlignCenter);
-            capa->addWidget(etiquetaPagina_);
-        }
+        connect(botonesPagina_[b], &QPushButton::clicked, this, [this, paso] { IrAPagina(paso); });
+        if (paso == Paso::kMenos) etiquetaPagina_ = etiqueta("EtiquetaPagina", 110);
     }
     capa->addSpacing(30);
     for (int b = 0; b < 4; ++b) {
+        const auto paso = static_cast<Paso>(b);
         botonesZoom_[b] = BotonBarra(QStringLiteral("Zoom%1").arg(b), QString::fromLatin1(zoom[b]));
         capa->addWidget(botonesZoom_[b]);
-        connect(botonesZoom_[b], &QPushButton::clicked, this, [this, b] { CambiaZoom(b); });
-        if (b == 1) {
-            etiquetaZoom_ = new QLabel;
-            etiquetaZoom_->setObjectName(QStringLiteral("EtiquetaZoom"));
-            etiquetaZoom_->setMinimumWidth(60);
-            etiquetaZoom_->setAlignment(Qt::AlignCenter);
-            capa->addWidget(etiquetaZoom_);
-        }
+        connect(botonesZoom_[b], &QPushButton::clicked, this, [this, paso] { CambiaZoom(paso); });
+        if (paso == Paso::kMenos) etiquetaZoom_ = etiqueta("EtiquetaZoom", 60);
     }
     capa->addStretch();
     return barraControl_;
 }
 
-void VentanaInforme::MuestraOrientacion() {
-    const bool h = Configuracion().horizontal;
-    vertical_->setChecked(!h);
-    horizontal_->setChecked(h);
-    // The page in its orientation, with a few lines of text.
-    QPixmap dibujo(44, 44);
-    dibujo.fill(Qt::transparent);
-    QPainter p(&dibujo);
-    const QRect hoja = h ? QRect(4, 10, 36, 26) : QRect(10, 4, 26, 36);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    p.drawRect(hoja);
-    for (int y = hoja.top() + 5; y < hoja.bottom() - 3; y += 4)
-        p.drawLine(hoja.left() + 4, y, hoja.right() - 4, y);
-    p.end();
-    dibujoOrientacion_->setPixmap(dibujo);
+void VentanaInforme::FijaComposicion(Composicion c) {
+    composicion_ = std::move(c);
+    Regenera(false);
+}
+
+void VentanaInforme::FijaDispositivos(std::vector<DispositivoImpresion> lista) {
+    general_->FijaDispositivos(std::move(lista));
+    ActualizaVistaPrevia();
+}
+
+void VentanaInforme::Activa() {
+    const Proyecto& p = doc_->ProyectoActual();
+    panelEncabezado_->Muestra(QString::fromStdString(p.encabezado),
+                              QString::fromStdString(p.piePagina),
+                              QString::fromStdString(p.nombreViga));
+    MuestraEstadoCalculo();
+    paneles_->setCurrentWidget(general_);
+    impresion_->setEnabled(true);
+    barraControl_->setEnabled(true);
+    ActualizaVistaPrevia();
+}
+
+void VentanaInforme::MuestraEstadoCalculo() {
+    ConfiguracionInforme& c = doc_->ConfiguracionReporte();
+    const bool calculado = doc_->Calculado();
+    const bool disenado = doc_->Disenado();
+    if (!calculado) c.diagramas = kDiagramasNinguno;
+    if (!disenado) c.refuerzo = false;
+    general_->MuestraEstadoCalculo(calculado);
+    impresion_->MuestraRefuerzo(disenado, c.refuerzo);
+}
+
+void VentanaInforme::AlCambiarDocumento() {
+    if (!isVisible()) return;
+    MuestraEstadoCalculo();
+    paginaRecordada_ = PaginaActual();
+    Regenera(true);
+}
+
+void VentanaInforme::RegresaDeDetallado() { Regenera(false); }
+
+void VentanaInforme::AlMarcarRefuerzo(bool marcado) {
+    doc_->ConfiguracionReporte().refuerzo = marcado;
+    // Bars are chosen in the detailing window before printing; its OK comes back here.
+    if (marcado && abreDetallado_)
+        abreDetallado_();
+    else
+        Regenera(false);
+}
+
+void VentanaInforme::AbrePanel(QWidget* panel) {
+    paginaRecordada_ = PaginaActual();
+    if (panel == panelEstilos_) {
+        const ConfiguracionInforme& c = Configuracion();
+        panelEstilos_->Muestra(c.diagramas == kDiagramasCortanteMomento,
+                               impresion_->RefuerzoHabilitado());
+    }
+    paneles_->setCurrentWidget(panel);
+    impresion_->setEnabled(false);
+    barraControl_->setEnabled(false);
+}
+
+void VentanaInforme::CierraPanel(bool aplicaEncabezado) {
+    if (aplicaEncabezado) {
+        const std::string encabezado = panelEncabezado_->Encabezado().toStdString();
+        const std::string pie = panelEncabezado_->Pie().toStdString();
+        const Proyecto& p = doc_->ProyectoActual();
+        if (encabezado != p.encabezado || pie != p.piePagina)
+            doc_->Modifica(QStringLiteral("Encabezado y pie de pagina"), [&](Proyecto& q) {
+                q.encabezado = encabezado;
+                q.piePagina = pie;
+            });
+    }
+    paneles_->setCurrentWidget(general_);
+    impresion_->setEnabled(true);
+    barraControl_->setEnabled(true);
+    Regenera(true);
+}
+
+bool VentanaInforme::ImprimePaginas(int desde, int hasta) {
+    return impresion_->ImprimePaginas(desde, hasta);
+}
+
+void VentanaInforme::ActualizaVistaPrevia() {
+    general_->Muestra();
+    Regenera(false);
+}
+
+void VentanaInforme::Regenera(bool conservaPagina) {
+    const int pagina = conservaPagina ? paginaRecordada_ : 1;
+    vp_->updatePreview();
+    vp_->setCurrentPage(std::clamp(pagina, 1, std::max(1, vp_->pageCount())));
+    impresion_->AjustaRango();
+    ActualizaBarraControl();
+}
+
+void VentanaInforme::Compone(QPrinter* impresora) {
+    ++regeneraciones_;
+    ImprimeInforme(*impresora, Configuracion(), composicion_);
+}
+
+int VentanaInforme::NumPaginas() const { return vp_->pageCount(); }
+int VentanaInforme::PaginaActual() const { return vp_->currentPage(); }
+int VentanaInforme::Zoom() const { return qRound(vp_->zoomFactor() * 100); }
+
+void VentanaInforme::ActualizaBarraControl() {
+    const int pagina = PaginaActual(), n = NumPaginas(), zoom = Zoom();
+    etiquetaPagina_->setText(QStringLiteral("Pag %1 de %2").arg(pagina).arg(n));
+    etiquetaZoom_->setText(QStringLiteral("%1%").arg(zoom));
+    for (int b = 0; b < 4; ++b) {
+        const bool haciaAtras = b < 2;
+        botonesPagina_[b]->setEnabled(haciaAtras ? pagina > 1 : pagina < n);
+        botonesZoom_[b]->setEnabled(haciaAtras ? zoom > kZoomMinimo : zoom < kZoomMaximo);
+    }
+}
+
+void VentanaInforme::IrAPagina(Paso paso) {
+    const int n = std::max(1, NumPaginas()), actual = PaginaActual();
+    const int destino[] = {1, std::max(1, actual - 1), std::min(n, actual + 1), n};
+    vp_->setCurrentPage(destino[static_cast<int>(paso)]);
+    ActualizaBarraControl();
+    impresion_->SiguePagina();
+}
+
+void VentanaInforme::CambiaZoom(Paso paso) {
+    const int zoom = Zoom();
+    const int destino[] = {kZoomMinimo, zoom - kPasoZoom, zoom + kPasoZoom, kZoomMaximo};
+    vp_->setZoomFactor(std::clamp(destino[static_cast<int>(paso)], kZoomMinimo, kZoomMaximo) /
+                       100.0);
+    ActualizaBarraControl();
 }
 
 }  // namespace trabelux

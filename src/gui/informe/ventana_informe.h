@@ -1,6 +1,6 @@
-// `VentanaInforme`, the report window: the print preview of the calculation report with its page
-// set-up (device, paper, orientation, margins, border, header and footer, text styles,
-// diagrams, reinforcement) and printing of a page range.
+// `VentanaInforme`, the report window: the print preview of the calculation report with
+// its page and zoom bar, beside the page set-up (PanelConfiguracion), the header and
+// footer and the text styles, and the printing of a page range (PanelImpresion).
 #pragma once
 
 #include <QWidget>
@@ -11,26 +11,20 @@
 #include "informe/dispositivos.h"
 #include "reporte/superficie.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPrintPreviewWidget;
 class QPrinter;
 class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QSpinBox;
 class QStackedWidget;
 
 namespace trabelux {
 
 class Documento;
+class PanelConfiguracion;
 class PanelEncabezado;
 class PanelEstilos;
+class PanelImpresion;
 struct ConfiguracionInforme;
 
 class VentanaInforme : public QWidget {
@@ -62,8 +56,9 @@ class VentanaInforme : public QWidget {
     // Back from the bar detailing window: shown again with the report regenerated.
     void RegresaDeDetallado();
 
-    void UpdatePreview();
-    void UpdateControlBar();
+    // The set-up controls show the set-up, and the report is composed again from page 1.
+    void ActualizaVistaPrevia();
+    void ActualizaBarraControl();
 
     // Prints pages `desde`..`hasta` on the chosen device. False when nothing was printed
     // (the user was told why, or cancelled the file name).
@@ -75,79 +70,45 @@ class VentanaInforme : public QWidget {
     int Regeneraciones() const { return regeneraciones_; }
     const Composicion& ComposicionActual() const { return composicion_; }
     const ConfiguracionInforme& Configuracion() const;
+    // The device chosen in the set-up, or null when there is none.
+    const DispositivoImpresion* DispositivoElegido() const;
+    // The name the print queue shows for the job.
+    QString NombreTrabajo() const;
 
   signals:
-    // The close button: the frame hides this window and shows the main window.
+    // The close button: the frame hides this window and shows the editor.
     void Regresa();
 
   private:
     void CreaControles();
+    QWidget* CreaBarraControl();
     // The options that need results follow them; the open report is composed again
     // whenever the project or its results change (an undo, a run).
     void MuestraEstadoCalculo();
     void AlCambiarDocumento();
-    QWidget* CreaConfiguracionGeneral();
-    QWidget* CreaMarcoImprime();
-    QWidget* CreaBarraControl();
     void Regenera(bool conservaPagina);
     void Compone(QPrinter* impresora);
-    Composicion ComposicionDelDocumento();
-    const DispositivoImpresion* DispositivoElegido() const;
-
-    // Handlers of the set-up controls.
-    void AlElegirDispositivo(int indice);
-    void AlElegirPapel(int indice);
-    void AlElegirOrientacion(bool horizontal);
-    void AlElegirBorde(int indice);
-    void AplicaMargen(int lado);
-    void PasoMargen(int lado, int pasos);
-    void AplicaTamanoPersonalizado();
-    void IrAPagina(int boton);
-    void CambiaZoom(int boton);
-    void AlElegirRango();
-    void AlCambiarDiagramas(int indice);
+    // The four buttons of the page bar and of the zoom bar, left to right.
+    enum class Paso { kMinimo, kMenos, kMas, kMaximo };
+    void IrAPagina(Paso paso);
+    void CambiaZoom(Paso paso);
     void AlMarcarRefuerzo(bool marcado);
     void AbrePanel(QWidget* panel);
     void CierraPanel(bool aplicaEncabezado);
-    void AjustaRango();
-    void Imprime();
-    void MuestraOrientacion();
 
     Documento* doc_;
     Composicion composicion_;
     std::function<void()> abreDetallado_;
-    std::vector<DispositivoImpresion> dispositivos_;
-    int dispositivo_ = 0;
     int regeneraciones_ = 0;
     int paginaRecordada_ = 1;
-    bool actualizando_ = false;
 
     QPrinter* impresoraVista_;  // the preview's own printer
     QPrintPreviewWidget* vp_ = nullptr;
     QStackedWidget* paneles_ = nullptr;
-    QWidget* general_ = nullptr;
+    PanelConfiguracion* general_ = nullptr;
     PanelEncabezado* panelEncabezado_ = nullptr;
     PanelEstilos* panelEstilos_ = nullptr;
-    QComboBox* listaDispositivos_ = nullptr;
-    QComboBox* listaPapel_ = nullptr;
-    QWidget* marcoPersonalizado_ = nullptr;
-    QLineEdit* anchoPapel_ = nullptr;
-    QLineEdit* altoPapel_ = nullptr;
-    QRadioButton* vertical_ = nullptr;
-    QRadioButton* horizontal_ = nullptr;
-    QLabel* dibujoOrientacion_ = nullptr;
-    QComboBox* listaBorde_ = nullptr;
-    std::array<QLineEdit*, 4> margenes_{};
-    std::array<QScrollBar*, 4> escalasMargen_{};
-    QComboBox* listaDiagramas_ = nullptr;
-    QGroupBox* marcoImprime_ = nullptr;
-    QCheckBox* refuerzo_ = nullptr;
-    QRadioButton* rangoTodas_ = nullptr;
-    QRadioButton* rangoActual_ = nullptr;
-    QRadioButton* rangoPaginas_ = nullptr;
-    QSpinBox* desde_ = nullptr;
-    QSpinBox* hasta_ = nullptr;
-    QPushButton* imprime_ = nullptr;
+    PanelImpresion* impresion_ = nullptr;
     QFrame* barraControl_ = nullptr;
     std::array<QPushButton*, 4> botonesPagina_{};
     std::array<QPushButton*, 4> botonesZoom_{};
