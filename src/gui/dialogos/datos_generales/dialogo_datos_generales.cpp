@@ -1,31 +1,26 @@
 // The general-data dialog's frame: its fields, how they follow the project, the
-// material and inertia choices, and the opening and closing of the panels.
+// material and inertia choices, and which of the three panels is open.
 #include "dialogos/datos_generales/dialogo_datos_generales.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "comun/campo_texto.h"
-#include "comun/mensajes.h"
+#include "dialogos/datos_generales/campos_datos_generales.h"
+#include "dialogos/datos_generales/panel_control_carga.h"
+#include "dialogos/datos_generales/panel_inercia.h"
+#include "dialogos/datos_generales/panel_perfil.h"
 #include "documento/documento.h"
 #include "modelo/datos_generales.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
 
 namespace trabelux {
 
 namespace {
-
-// Undo merge ids of the fields: consecutive keystrokes in one field are one step.
-constexpr int kFusionCampos = 300;
 
 QLabel* Etiqueta(const QString& texto, const QString& nombre = {}) {
     auto* l = new QLabel(texto);
@@ -36,13 +31,20 @@ QLabel* Etiqueta(const QString& texto, const QString& nombre = {}) {
 }  // namespace
 
 DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
-    : QDialog(padre), doc_(doc) {
+    : QDialog(padre), doc_(doc), campos_(new CamposDatosGenerales(doc, this)) {
     setObjectName(QStringLiteral("Datgen"));
     setWindowTitle(QStringLiteral("Datos generales"));
-    CreaMarco();
-    panelInercia_ = CreaPanelInercia();
-    panelPerfil_ = CreaPanelPerfil();
-    panelCarga_ = CreaPanelCarga();
+    // The fields are made in this order: it numbers their undo steps.
+    QGroupBox* marco = CreaMarco();
+    panelInercia_ = new PanelInercia(doc_, campos_);
+    panelPerfil_ = new PanelPerfil(doc_);
+    panelCarga_ = new PanelControlCarga(doc_, campos_);
+    connect(panelInercia_, &PanelInercia::cerrado, this, [this](bool aceptado) {
+        OcultaPaneles();
+        if (aceptado) inercia_->setFocus();
+    });
+    connect(panelPerfil_, &PanelPerfil::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
+    connect(panelCarga_, &PanelControlCarga::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
 
     ok_ = new QPushButton(QStringLiteral("OK"));
     ok_->setObjectName(QStringLiteral("Command1"));
@@ -59,41 +61,27 @@ DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
     botones->addWidget(cancelar);
 
     auto* capa = new QVBoxLayout(this);
-    capa->addWidget(marco_);
+    capa->addWidget(marco);
     capa->addWidget(panelInercia_);
     capa->addWidget(panelPerfil_);
     capa->addWidget(panelCarga_);
     capa->addLayout(botones);
     // The window follows its contents: the closed state is small, a panel makes it grow.
     capa->setSizeConstraint(QLayout::SetFixedSize);
-    panelInercia_->hide();
-    panelPerfil_->hide();
-    panelCarga_->hide();
+    OcultaPaneles();
 
     connect(doc_, &Documento::cambiado, this, &DialogoDatosGenerales::Refresca);
     Refresca();
 }
 
-DialogoDatosGenerales::~DialogoDatosGenerales() {
-    for (const auto& c : campos_) disconnect(c.campo, nullptr, this, nullptr);
-}
+DialogoDatosGenerales::~DialogoDatosGenerales() { delete campos_; }
 
-CampoTexto* DialogoDatosGenerales::Campo(const char* nombre, std::string DatosGenerales::*miembro,
-                                         const char* deQue, const QString& ayuda) {
-    auto* c = new CampoTexto(nombre);
-    c->setAlignment(Qt::AlignRight);
-    c->setMaximumWidth(110);
-    if (!ayuda.isEmpty()) c->setToolTip(ayuda);
-    campos_.push_back({miembro, c, deQue});
-    connect(c, &QLineEdit::textEdited, this,
-            [this, miembro](const QString& t) { EscribeCampo(miembro, t); });
-    connect(c, &QLineEdit::editingFinished, this, &DialogoDatosGenerales::VerificaTecleo);
-    return c;
-}
+CatalogoPerfiles& DialogoDatosGenerales::Perfiles() { return panelPerfil_->Perfiles(); }
+ModeloPerfil* DialogoDatosGenerales::ModeloDePerfil() const { return panelPerfil_->Modelo(); }
 
-void DialogoDatosGenerales::CreaMarco() {
-    marco_ = new QGroupBox;
-    marco_->setObjectName(QStringLiteral("Frame5"));
+QGroupBox* DialogoDatosGenerales::CreaMarco() {
+    auto* marco = new QGroupBox;
+    marco->setObjectName(QStringLiteral("Frame5"));
 
     material_ = new QComboBox;
     material_->setObjectName(QStringLiteral("Combo3"));
@@ -108,18 +96,18 @@ void DialogoDatosGenerales::CreaMarco() {
     connect(inercia_, QOverload<int>::of(&QComboBox::activated), this,
             &DialogoDatosGenerales::EligeInercia);
 
-    auto* fc =
-        Campo("Text2", &DatosGenerales::fc, "de F'c", QStringLiteral("Esfuerzo hormigon 28 dias"));
-    auto* fy =
-        Campo("Text3", &DatosGenerales::fy, "de Fy", QStringLiteral("Esfuerzo fluencia acero"));
-    auto* modulo = Campo("Text10", &DatosGenerales::moduloE, "del modulo de elasticidad",
-                         QStringLiteral("Modulo de elasticidad en To/m2"));
-    auto* recub = Campo("Text4", &DatosGenerales::recub, "del recubrimiento");
-    auto* longitud = Campo("Text9", &DatosGenerales::longitud, "de la longitud");
-    auto* base = Campo("Text5", &DatosGenerales::base, "de la base");
-    auto* altura = Campo("Text6", &DatosGenerales::altura, "de la altura");
-    auto* muerta = Campo("Text1", &DatosGenerales::cargaMuerta, "de la carga muerta");
-    auto* viva = Campo("Text8", &DatosGenerales::cargaViva, "de la carga viva");
+    auto* fc = campos_->Crea("Text2", &DatosGenerales::fc, "de F'c",
+                             QStringLiteral("Esfuerzo hormigon 28 dias"));
+    auto* fy = campos_->Crea("Text3", &DatosGenerales::fy, "de Fy",
+                             QStringLiteral("Esfuerzo fluencia acero"));
+    auto* modulo = campos_->Crea("Text10", &DatosGenerales::moduloE, "del modulo de elasticidad",
+                                 QStringLiteral("Modulo de elasticidad en To/m2"));
+    auto* recub = campos_->Crea("Text4", &DatosGenerales::recub, "del recubrimiento");
+    auto* longitud = campos_->Crea("Text9", &DatosGenerales::longitud, "de la longitud");
+    auto* base = campos_->Crea("Text5", &DatosGenerales::base, "de la base");
+    auto* altura = campos_->Crea("Text6", &DatosGenerales::altura, "de la altura");
+    auto* muerta = campos_->Crea("Text1", &DatosGenerales::cargaMuerta, "de la carga muerta");
+    auto* viva = campos_->Crea("Text8", &DatosGenerales::cargaViva, "de la carga viva");
 
     auto* etiquetaFc = Etiqueta(QStringLiteral("F'c"), QStringLiteral("EtiquetaText2"));
     auto* unidadFc = Etiqueta(QStringLiteral("kg/cm²"), QStringLiteral("UnidadText2"));
@@ -140,7 +128,7 @@ void DialogoDatosGenerales::CreaMarco() {
 
     // Two columns of label, field, unit: the material and its strengths on the left,
     // the global span values on the right.
-    auto* g = new QGridLayout(marco_);
+    auto* g = new QGridLayout(marco);
     g->setHorizontalSpacing(8);
     int f = 0;
     g->addWidget(Etiqueta(QStringLiteral("Material"), QStringLiteral("EtiquetaCombo3")), f, 0);
@@ -177,105 +165,14 @@ void DialogoDatosGenerales::CreaMarco() {
     g->addWidget(viva, f, 5);
     g->addWidget(unidadViva_, f++, 6);
     g->setColumnMinimumWidth(3, 24);
+    return marco;
 }
 
 const DatosGenerales& DialogoDatosGenerales::Datos() const { return doc_->ProyectoActual().datos; }
 
-CampoTexto* DialogoDatosGenerales::CampoDe(std::string DatosGenerales::*miembro) const {
-    for (const auto& c : campos_)
-        if (c.miembro == miembro) return c.campo;
-    return nullptr;
-}
-
-int DialogoDatosGenerales::IdFusion(std::string DatosGenerales::*miembro) const {
-    int id = kFusionCampos;
-    for (const auto& c : campos_) {
-        if (c.miembro == miembro) break;
-        ++id;
-    }
-    return id;
-}
-
-void DialogoDatosGenerales::Cambia(const QString& texto,
-                                   const std::function<void(DatosGenerales&)>& cambio,
-                                   int idFusion) {
-    doc_->Modifica(
-        texto, [&cambio](Proyecto& p) { cambio(p.datos); }, Documento::kTodasLasFilas, idFusion);
-}
-
-void DialogoDatosGenerales::EscribeCampo(std::string DatosGenerales::*miembro,
-                                         const QString& texto) {
-    const std::string t = texto.toStdString();
-    if (tecleado_ != miembro) {
-        tecleado_ = miembro;
-        antesDelTecleo_ = Datos();
-    }
-    Cambia(
-        tr("Datos generales"),
-        [miembro, &t](DatosGenerales& d) {
-            // The modulus follows every change of F'c.
-            if (miembro == &DatosGenerales::fc)
-                CambiaFc(d, t);
-            else
-                d.*miembro = t;
-        },
-        IdFusion(miembro));
-}
-
-bool DialogoDatosGenerales::VerificaTecleo() {
-    const auto miembro = tecleado_;
-    if (!miembro) return true;
-    tecleado_ = nullptr;
-    const std::string texto = Datos().*miembro;
-    const std::optional<std::string> normal = TextoNumeroTecleado(texto);
-    std::string error;
-    if (!normal) {
-        error = MensajeNoEsNumero(texto);
-    } else {
-        const double valor = LeeNumeroTecleado(*normal).value_or(0);
-        for (const auto& c : campos_)
-            if (c.miembro == miembro && !EnRango(valor))
-                error = MensajeFueraDeRango(valor, c.deQue);
-    }
-    if (error.empty()) {
-        // Kept normalised ("1,5" -> "1.5"); F'c's modulus is worked out again from it.
-        if (*normal != texto)
-            Cambia(
-                tr("Datos generales"),
-                [miembro, &normal](DatosGenerales& d) {
-                    if (miembro == &DatosGenerales::fc)
-                        CambiaFc(d, *normal);
-                    else
-                        d.*miembro = *normal;
-                },
-                IdFusion(miembro));
-        return true;
-    }
-    // Back to the value before the typing, in the same undo step as the keystrokes.
-    const DatosGenerales antes = antesDelTecleo_;
-    Cambia(
-        tr("Datos generales"),
-        [miembro, &antes](DatosGenerales& d) {
-            d.*miembro = antes.*miembro;
-            d.moduloE = antes.moduloE;
-        },
-        IdFusion(miembro));
-    Mensajes::Advierte(this, QString::fromStdString(error));
-    // Cleared once the box is gone and the event that left the field has been handled.
-    recienRechazado_ = true;
-    QTimer::singleShot(0, this, [this] { recienRechazado_ = false; });
-    CampoTexto* campo = CampoDe(miembro);
-    campo->setFocus();
-    campo->selectAll();
-    return false;
-}
-
 void DialogoDatosGenerales::Refresca() {
     const DatosGenerales& d = Datos();
-    for (const auto& c : campos_) {
-        const QString t = QString::fromStdString(d.*c.miembro);
-        if (c.campo->text() != t) c.campo->setText(t);
-    }
+    campos_->Refresca();
     material_->setCurrentIndex(d.material);
     inercia_->setCurrentIndex(d.opcionInercia);
     const bool hormigon = d.material == kHormigon;
@@ -290,52 +187,43 @@ void DialogoDatosGenerales::Refresca() {
                                         : QStringLiteral("C. total"));
     etiquetaViva_->setEnabled(!total);
     unidadViva_->setEnabled(!total);
-    CampoDe(&DatosGenerales::cargaViva)->setEnabled(!total);
-
-    opcionVivaMuerta_->setChecked(!total);
-    opcionTotal_->setChecked(total);
-    opcionTotal_->setText(QString::fromStdString(TextoCargaTotal(d.material)));
-    pesoPropio_->setChecked(d.calculaPesoPropio);
-    for (QWidget* w : pesoUnitario_) w->setEnabled(d.calculaPesoPropio);
+    campos_->CampoDe(&DatosGenerales::cargaViva)->setEnabled(!total);
+    panelCarga_->Refresca(d);
 }
 
 void DialogoDatosGenerales::Prepara() {
     doc_->EmpiezaEdicion();
-    panelInercia_->hide();
-    panelPerfil_->hide();
-    panelCarga_->hide();
-    panel_ = Panel::Ninguno;
-    tecleado_ = nullptr;
-    ok_->setEnabled(true);
+    OcultaPaneles();
+    campos_->OlvidaTecleo();
     Refresca();
     material_->setFocus();
 }
 
 void DialogoDatosGenerales::accept() {
-    if (!VerificaTecleo() || recienRechazado_) return;
+    if (!campos_->VerificaTecleo() || campos_->RecienRechazado()) return;
     doc_->TerminaEdicion(true, tr("Datos generales"));
     QDialog::accept();
 }
 
 void DialogoDatosGenerales::reject() {
     // What was being typed is dropped unchecked, with the panels.
-    tecleado_ = nullptr;
-    panelInercia_->hide();
-    panelPerfil_->hide();
-    panelCarga_->hide();
-    panel_ = Panel::Ninguno;
-    ok_->setEnabled(true);
+    campos_->OlvidaTecleo();
+    OcultaPaneles();
     doc_->TerminaEdicion(false, {});
     QDialog::reject();
 }
 
-bool DialogoDatosGenerales::CierraPanel() {
-    if (panel_ == Panel::ControlCarga) return AceptaControlCarga();
+void DialogoDatosGenerales::OcultaPaneles() {
     panelInercia_->hide();
     panelPerfil_->hide();
     panelCarga_->hide();
     panel_ = Panel::Ninguno;
     ok_->setEnabled(true);
+}
+
+bool DialogoDatosGenerales::CierraPanel() {
+    if (panel_ == Panel::ControlCarga) return panelCarga_->Acepta();
+    OcultaPaneles();
     return true;
 }
 
@@ -352,48 +240,30 @@ void DialogoDatosGenerales::EligeMaterial(int material) {
     if (material < kHormigon || material > kOtro) return;
     DatosGenerales d = Datos();
     const bool abre = trabelux::EligeMaterial(d, material, enCarga_ && enCarga_());
-    Cambia(tr("Material"), [&d](DatosGenerales& x) { x = d; });
+    CambiaDatosGenerales(*doc_, tr("Material"), [&d](DatosGenerales& x) { x = d; });
     if (!abre) return;
     // The panel starts from the shape the project has; its Cancel goes back to it.
-    familia_ = d.familiaPerfil;
-    designacion_ = d.designacionPerfil;
-    familias_->setCurrentIndex(familia_);
-    LlenaDesignaciones(familia_);
-    if (designacion_ >= 0 && designacion_ < designaciones_->count()) {
-        designaciones_->setCurrentIndex(designacion_);
-        EligeDesignacion(designacion_);
-    } else {
-        designacion_ = -1;
-        designaciones_->setCurrentIndex(-1);
-    }
+    panelPerfil_->Prepara(d.familiaPerfil, d.designacionPerfil);
     AbrePanel(Panel::Perfil);
 }
 
 void DialogoDatosGenerales::EligeInercia(int opcion) {
     if (opcion == kInerciaOtra) {
-        inerciaAlAbrir_ = Datos().inercia;
-        Cambia(tr("Inercia"), [](DatosGenerales& d) {
+        panelInercia_->Recuerda();
+        CambiaDatosGenerales(*doc_, tr("Inercia"), [](DatosGenerales& d) {
             d.opcionInercia = kInerciaOtra;
             d.inercia = NormalizaInercia(d.inercia);
         });
         if (inercia_->isEnabled()) AbrePanel(Panel::Inercia);
     } else {
-        Cambia(tr("Inercia"), [](DatosGenerales& d) { d.opcionInercia = kInerciaBh3; });
+        CambiaDatosGenerales(*doc_, tr("Inercia"),
+                             [](DatosGenerales& d) { d.opcionInercia = kInerciaBh3; });
     }
 }
 
-void DialogoDatosGenerales::AceptaInercia() {
-    if (panel_ != Panel::Inercia || !VerificaTecleo()) return;
-    CierraPanel();
-    inercia_->setFocus();
-}
-
-void DialogoDatosGenerales::CancelaInercia() {
-    if (panel_ != Panel::Inercia) return;
-    const std::string anterior = inerciaAlAbrir_;
-    if (Datos().inercia != anterior)
-        Cambia(tr("Inercia"), [&anterior](DatosGenerales& d) { d.inercia = anterior; });
-    CierraPanel();
+void DialogoDatosGenerales::AbreControlCarga() {
+    panelCarga_->Refresca(Datos());
+    AbrePanel(Panel::ControlCarga);
 }
 
 }  // namespace trabelux

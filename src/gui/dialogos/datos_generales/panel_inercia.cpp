@@ -1,0 +1,56 @@
+#include "dialogos/datos_generales/panel_inercia.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "comun/campo_texto.h"
+#include "dialogos/datos_generales/campos_datos_generales.h"
+#include "documento/documento.h"
+
+namespace trabelux {
+
+PanelInercia::PanelInercia(Documento* doc, CamposDatosGenerales* campos)
+    : doc_(doc), campos_(campos) {
+    setObjectName(QStringLiteral("SSPanel1"));
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Raised);
+    auto* texto = campos_->Crea("Text11", &DatosGenerales::inercia, "de la inercia",
+                                QStringLiteral("Momento de inercia en m4"));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("Command4"));
+    ok->setAutoDefault(false);
+    auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
+    cancelar->setObjectName(QStringLiteral("Command6"));
+    cancelar->setAutoDefault(false);
+    // OK acts as soon as it is pressed, before the field it leaves could react.
+    connect(ok, &QPushButton::pressed, this, &PanelInercia::Acepta);
+    connect(cancelar, &QPushButton::clicked, this, &PanelInercia::Cancela);
+    auto* g = new QGridLayout(this);
+    auto* etiqueta = new QLabel(QStringLiteral("Momento de inercia"));
+    etiqueta->setObjectName(QStringLiteral("EtiquetaText11"));
+    g->addWidget(etiqueta, 0, 0);
+    g->addWidget(texto, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("m4")), 0, 2);
+    g->setColumnStretch(3, 1);
+    g->addWidget(ok, 0, 4);
+    g->addWidget(cancelar, 0, 5);
+}
+
+void PanelInercia::Recuerda() { alAbrir_ = doc_->ProyectoActual().datos.inercia; }
+
+void PanelInercia::Acepta() {
+    if (isHidden() || !campos_->VerificaTecleo()) return;
+    emit cerrado(true);
+}
+
+void PanelInercia::Cancela() {
+    if (isHidden()) return;
+    const std::string anterior = alAbrir_;
+    if (doc_->ProyectoActual().datos.inercia != anterior)
+        CambiaDatosGenerales(*doc_, tr("Inercia"),
+                             [&anterior](DatosGenerales& d) { d.inercia = anterior; });
+    emit cerrado(false);
+}
+
+}  // namespace trabelux
