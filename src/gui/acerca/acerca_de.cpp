@@ -1,11 +1,11 @@
 #include "acerca/acerca_de.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
+#include "comun/controles.h"
 #include "version.h"
 
 // The icon's resource lives in a static library: nothing would pull it in unasked.
@@ -52,19 +52,12 @@ AcercaDe::AcercaDe(QWidget* padre) : QDialog(padre) {
     aviso->setWordWrap(true);
     aviso->setMinimumWidth(360);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* ok = Boton("cmdOK", QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     // There is no system-information tool to start on this platform.
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."));
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    auto* sysInfo = Boton("cmdSysInfo", QStringLiteral("&System Info..."));
     sysInfo->hide();
-
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(ok);
-    botones->addWidget(sysInfo);
 
     auto* capa = new QGridLayout(this);
     capa->addWidget(icono, 0, 0, 3, 1);
@@ -72,7 +65,7 @@ AcercaDe::AcercaDe(QWidget* padre) : QDialog(padre) {
     capa->addWidget(version, 1, 1);
     capa->addWidget(descripcion, 2, 1);
     capa->addWidget(aviso, 3, 0, 1, 2);
-    capa->addLayout(botones, 4, 0, 1, 2);
+    capa->addLayout(FilaBotones({ok, sysInfo}), 4, 0, 1, 2);
     capa->setColumnStretch(1, 1);
     capa->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -6,9 +6,9 @@
 
 namespace trabelux {
 
-CampoTexto::CampoTexto(const char* nombre, QWidget* padre) : QLineEdit(padre) {
+CampoTexto::CampoTexto(const char* nombre, Destino destino, QWidget* padre) : QLineEdit(padre) {
     setObjectName(QLatin1String(nombre));
-    LimitaALatin1(this);
+    if (destino == Destino::kArchivo) LimitaALatin1(this);
 }
 
 void CampoTexto::focusInEvent(QFocusEvent* e) {

@@ -1,6 +1,5 @@
-// A dialog's text field: it selects its whole text whenever it receives the focus, so
-// typing replaces the value instead of adding to it. Its text goes into the project file
-// and holds only what the file can (LimitaALatin1).
+// A text field of the program: it selects its whole text whenever it receives the focus,
+// so typing replaces the value instead of adding to it.
 #pragma once
 
 #include <QLineEdit>
@@ -10,7 +9,13 @@ namespace trabelux {
 class CampoTexto : public QLineEdit {
     Q_OBJECT
   public:
-    explicit CampoTexto(const char* nombre, QWidget* padre = nullptr);
+    // Where the text goes: the project file holds only what Latin-1 can, so a text kept
+    // there is limited to it as it is typed (LimitaALatin1); a number the program only
+    // reads is not.
+    enum class Destino { kArchivo, kLectura };
+
+    explicit CampoTexto(const char* nombre, Destino destino = Destino::kArchivo,
+                        QWidget* padre = nullptr);
 
   protected:
     void focusInEvent(QFocusEvent* e) override;

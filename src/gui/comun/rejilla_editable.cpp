@@ -18,7 +18,8 @@ bool TeclaDeTexto(const QKeyEvent* e) {
 
 }  // namespace
 
-RejillaEditable::RejillaEditable(QWidget* padre) : QTableView(padre) {
+RejillaEditable::RejillaEditable(const char* nombre, QWidget* padre) : QTableView(padre) {
+    setObjectName(QLatin1String(nombre));
     // No editing on a click of the current cell: it starts after the double-click
     // interval, and a key typed before that would not go to the cell.
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -12,7 +12,8 @@ namespace trabelux {
 class RejillaEditable : public QTableView {
     Q_OBJECT
   public:
-    explicit RejillaEditable(QWidget* padre = nullptr);
+    // `nombre`: the grid's object name.
+    explicit RejillaEditable(const char* nombre, QWidget* padre = nullptr);
     // Commits and closes the cell editor, if one is open (menus and buttons do this
     // before they act, so they see what was typed).
     void ConfirmaEdicion();

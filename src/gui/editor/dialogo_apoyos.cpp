@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "comun/controles.h"
 #include "comun/rejilla_editable.h"
 #include "documento/documento.h"
 
@@ -111,8 +112,7 @@ DialogoApoyos::DialogoApoyos(Documento* doc, QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("CondApoy"));
     setWindowTitle(QStringLiteral("Condiciones de apoyos intermedios"));
     modelo_ = new ModeloApoyos(doc, this);
-    rejilla_ = new RejillaEditable;
-    rejilla_->setObjectName(QStringLiteral("SSDBGrid1"));
+    rejilla_ = new RejillaEditable("SSDBGrid1");
     rejilla_->setModel(modelo_);
     rejilla_->setItemDelegateForColumn(1, new DelegadoCondicion(rejilla_));
     // The choice drops down as soon as a cell becomes current.
@@ -121,16 +121,12 @@ DialogoApoyos::DialogoApoyos(Documento* doc, QWidget* padre) : QDialog(padre) {
     rejilla_->verticalHeader()->hide();
     rejilla_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     rejilla_->horizontalHeader()->setStretchLastSection(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command1"));
+    auto* ok = Boton("Command1", QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(ok);
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(rejilla_);
-    capa->addLayout(botones);
+    capa->addLayout(FilaBotones({ok}));
     resize(330, 360);
 }
 

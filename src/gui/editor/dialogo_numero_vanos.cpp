@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "comun/campo_texto.h"
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"
@@ -23,17 +24,20 @@ namespace {
 
 const QString kLongitudInicial = QStringLiteral("1.00");
 
-// Selects the whole text whenever the field receives the focus.
-class CampoSeleccionado : public QLineEdit {
-  public:
-    using QLineEdit::QLineEdit;
+CampoTexto* CampoNumero(const char* nombre) {
+    auto* c = new CampoTexto(nombre, CampoTexto::Destino::kLectura);
+    c->setMaximumWidth(70);
+    c->setAlignment(Qt::AlignRight);
+    return c;
+}
 
-  protected:
-    void focusInEvent(QFocusEvent* e) override {
-        QLineEdit::focusInEvent(e);
-        QTimer::singleShot(0, this, &QLineEdit::selectAll);
-    }
-};
+QToolButton* Flecha(Qt::ArrowType tipo) {
+    auto* f = new QToolButton;
+    f->setArrowType(tipo);
+    f->setAutoRepeat(true);
+    f->setFixedSize(18, 12);
+    return f;
+}
 
 }  // namespace
 
@@ -41,48 +45,28 @@ DialogoNumeroVanos::DialogoNumeroVanos(Documento* doc, QWidget* padre) : QDialog
     setObjectName(QStringLiteral("NumVanos"));
     setWindowTitle(QStringLiteral("Numero de vanos"));
 
-    auto* etiqueta1 =
-        new QLabel(QStringLiteral("Entre el numero de vanos. Incluya vuelos si los hay."));
-    etiqueta1->setObjectName(QStringLiteral("Label1"));
+    auto* etiqueta1 = Nombrado<QLabel>(
+        "Label1", QStringLiteral("Entre el numero de vanos. Incluya vuelos si los hay."));
     etiqueta1->setWordWrap(true);
-    numero_ = new CampoSeleccionado;
-    numero_->setObjectName(QStringLiteral("Text1"));
-    numero_->setMaximumWidth(70);
-    numero_->setAlignment(Qt::AlignRight);
+    numero_ = CampoNumero("Text1");
 
     // The spinner: two small arrows that step the count within 1..20.
-    auto* flechas = new QWidget;
-    flechas->setObjectName(QStringLiteral("UpDown1"));
+    auto* flechas = Nombrado<QWidget>("UpDown1");
     auto* capaFlechas = new QVBoxLayout(flechas);
     capaFlechas->setContentsMargins(0, 0, 0, 0);
     capaFlechas->setSpacing(0);
-    auto* sube = new QToolButton;
-    sube->setArrowType(Qt::UpArrow);
-    sube->setAutoRepeat(true);
-    sube->setFixedSize(18, 12);
-    auto* baja = new QToolButton;
-    baja->setArrowType(Qt::DownArrow);
-    baja->setAutoRepeat(true);
-    baja->setFixedSize(18, 12);
+    auto* sube = Flecha(Qt::UpArrow);
+    auto* baja = Flecha(Qt::DownArrow);
     capaFlechas->addWidget(sube);
     capaFlechas->addWidget(baja);
     connect(sube, &QToolButton::clicked, this, [this] { Paso(+1); });
     connect(baja, &QToolButton::clicked, this, [this] { Paso(-1); });
 
-    auto* etiqueta2 = new QLabel(QStringLiteral("Longitud Tipica de los vanos"));
-    etiqueta2->setObjectName(QStringLiteral("Label2"));
-    longitud_ = new CampoSeleccionado(kLongitudInicial);
-    longitud_->setObjectName(QStringLiteral("Text2"));
-    longitud_->setMaximumWidth(70);
-    longitud_->setAlignment(Qt::AlignRight);
-    auto* unidad = new QLabel(QStringLiteral("M"));
-    unidad->setObjectName(QStringLiteral("Label3"));
-
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command1"));
+    longitud_ = CampoNumero("Text2");
+    longitud_->setText(kLongitudInicial);
+    auto* ok = Boton("Command1", QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
-    cancelar->setObjectName(QStringLiteral("Command2"));
+    auto* cancelar = Boton("Command2", QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &DialogoNumeroVanos::Acepta);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -93,17 +77,14 @@ DialogoNumeroVanos::DialogoNumeroVanos(Documento* doc, QWidget* padre) : QDialog
     filaNumero->addWidget(numero_);
     filaNumero->addWidget(flechas);
     rejilla->addLayout(filaNumero, 0, 1, 1, 2, Qt::AlignLeft);
-    rejilla->addWidget(etiqueta2, 1, 0);
+    rejilla->addWidget(Nombrado<QLabel>("Label2", QStringLiteral("Longitud Tipica de los vanos")),
+                       1, 0);
     rejilla->addWidget(longitud_, 1, 1);
-    rejilla->addWidget(unidad, 1, 2);
+    rejilla->addWidget(Nombrado<QLabel>("Label3", QStringLiteral("M")), 1, 2);
     rejilla->setColumnStretch(0, 1);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(ok);
-    botones->addWidget(cancelar);
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(rejilla);
-    capa->addLayout(botones);
+    capa->addLayout(FilaBotones({ok, cancelar}));
     setMinimumWidth(380);
 }
 

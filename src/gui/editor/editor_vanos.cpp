@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "comun/controles.h"
 #include "comun/latin1.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
@@ -41,23 +42,15 @@ class EtiquetaPulsable : public QLabel {
     }
 };
 
-QLabel* Etiqueta(const char* nombre, const QString& texto) {
-    auto* l = new QLabel(texto);
-    l->setObjectName(QLatin1String(nombre));
-    return l;
-}
-
 QComboBox* ListaExtremo(const char* nombre) {
-    auto* c = new QComboBox;
-    c->setObjectName(QLatin1String(nombre));
+    auto* c = Nombrado<QComboBox>(nombre);
     c->addItems(
         {QStringLiteral("Apoyado"), QStringLiteral("Empotrado"), QStringLiteral("No-apoyado")});
     return c;
 }
 
 QPushButton* BotonPuntos(const char* nombre) {
-    auto* b = new QPushButton(QStringLiteral("..."));
-    b->setObjectName(QLatin1String(nombre));
+    auto* b = Boton(nombre, QStringLiteral("..."));
     b->setFixedWidth(32);
     return b;
 }
@@ -106,16 +99,14 @@ EditorVanos::EditorVanos(Documento* doc, QWidget* padre) : QWidget(padre), doc_(
 
 // The beam name (or the notice of a running analysis), the span count and the slab file.
 QLayout* EditorVanos::CreaFilaSuperior() {
-    etiquetaViga_ = Etiqueta("Label19", QStringLiteral("Viga "));
-    nombreViga_ = new QLineEdit;
-    nombreViga_->setObjectName(QStringLiteral("Text7"));
+    etiquetaViga_ = Nombrado<QLabel>("Label19", QStringLiteral("Viga "));
+    nombreViga_ = Nombrado<QLineEdit>("Text7");
     nombreViga_->setMaximumWidth(140);
     LimitaALatin1(nombreViga_);
-    calculando_ = Etiqueta("Label4", QStringLiteral("C A L C U L A N D O . . ."));
+    calculando_ = Nombrado<QLabel>("Label4", QStringLiteral("C A L C U L A N D O . . ."));
     calculando_->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
     calculando_->hide();
-    auto* pulsable = new EtiquetaPulsable;
-    pulsable->setObjectName(QStringLiteral("Label10"));
+    auto* pulsable = Nombrado<EtiquetaPulsable>("Label10");
     pulsable->setToolTip(QStringLiteral("Click para cambiar"));
     pulsable->setFrameShape(QFrame::Panel);
     pulsable->setFrameShadow(QFrame::Sunken);
@@ -126,7 +117,7 @@ QLayout* EditorVanos::CreaFilaSuperior() {
         if (!ocupado_) numVanos_->Muestra();
     };
     numVanosEtiqueta_ = pulsable;
-    rutaLosas_ = Etiqueta("Label17", QString());
+    rutaLosas_ = Nombrado<QLabel>("Label17", QString());
     rutaLosas_->setFrameShape(QFrame::Panel);
     rutaLosas_->setFrameShadow(QFrame::Sunken);
     rutaLosas_->setMinimumWidth(120);
@@ -140,10 +131,10 @@ QLayout* EditorVanos::CreaFilaSuperior() {
     arriba->addWidget(nombreViga_);
     arriba->addWidget(calculando_);
     arriba->addSpacing(24);
-    arriba->addWidget(Etiqueta("Label1", QStringLiteral("Numero de Vanos")));
+    arriba->addWidget(Nombrado<QLabel>("Label1", QStringLiteral("Numero de Vanos")));
     arriba->addWidget(numVanosEtiqueta_);
     arriba->addSpacing(24);
-    arriba->addWidget(Etiqueta("Label18", QStringLiteral("Archivo de losas")));
+    arriba->addWidget(Nombrado<QLabel>("Label18", QStringLiteral("Archivo de losas")));
     arriba->addWidget(rutaLosas_, 1);
     arriba->addWidget(botonLosas);
     connect(nombreViga_, &QLineEdit::textEdited, this, [this](const QString& t) {
@@ -160,8 +151,7 @@ QLayout* EditorVanos::CreaFilaSuperior() {
 }
 
 QGroupBox* EditorVanos::CreaRejilla() {
-    auto* marco = new QGroupBox(QStringLiteral("Descripcion de vanos"));
-    marco->setObjectName(QStringLiteral("Frame2"));
+    auto* marco = Nombrado<QGroupBox>("Frame2", QStringLiteral("Descripcion de vanos"));
     rejilla_ = new RejillaVanos;
     modelo_ = new ModeloVanos(doc_, this);
     rejilla_->setModel(modelo_);
@@ -178,19 +168,17 @@ QGroupBox* EditorVanos::CreaRejilla() {
 
 // The end supports, the interior supports' button and "Actualiza".
 QGroupBox* EditorVanos::CreaApoyos() {
-    auto* marco = new QGroupBox(QStringLiteral("Condiciones de apoyos"));
-    marco->setObjectName(QStringLiteral("Frame1"));
+    auto* marco = Nombrado<QGroupBox>("Frame1", QStringLiteral("Condiciones de apoyos"));
     apoyoIzq_ = ListaExtremo("Combo1");
     apoyoDer_ = ListaExtremo("Combo2");
     auto* botonInteriores = BotonPuntos("SSCommand1");
-    auto* actualiza = new QPushButton(QStringLiteral("Actualiza"));
-    actualiza->setObjectName(QStringLiteral("Command3"));
+    auto* actualiza = Boton("Command3", QStringLiteral("Actualiza"));
     auto* capa = new QGridLayout(marco);
-    capa->addWidget(Etiqueta("Label2", QStringLiteral("Apoyo izquierdo")), 0, 0, 1, 2);
+    capa->addWidget(Nombrado<QLabel>("Label2", QStringLiteral("Apoyo izquierdo")), 0, 0, 1, 2);
     capa->addWidget(apoyoIzq_, 1, 0, 1, 2);
-    capa->addWidget(Etiqueta("Label3", QStringLiteral("Apoyo derecho")), 2, 0, 1, 2);
+    capa->addWidget(Nombrado<QLabel>("Label3", QStringLiteral("Apoyo derecho")), 2, 0, 1, 2);
     capa->addWidget(apoyoDer_, 3, 0, 1, 2);
-    capa->addWidget(Etiqueta("Label25", QStringLiteral("Apoyos Interiores")), 4, 0);
+    capa->addWidget(Nombrado<QLabel>("Label25", QStringLiteral("Apoyos Interiores")), 4, 0);
     capa->addWidget(botonInteriores, 4, 1);
     capa->setRowStretch(5, 1);
     capa->addWidget(actualiza, 6, 0, 1, 2);

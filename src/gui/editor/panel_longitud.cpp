@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"
@@ -17,21 +18,14 @@ PanelLongitud::PanelLongitud(Documento* doc, QWidget* padre) : QFrame(padre), do
     setObjectName(QStringLiteral("SSPanel1"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
-    texto_ = new QLineEdit;
-    texto_->setObjectName(QStringLiteral("Text12"));
+    texto_ = Nombrado<QLineEdit>("Text12");
     texto_->setAlignment(Qt::AlignRight);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command4"));
-    auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
-    cancelar->setObjectName(QStringLiteral("Command6"));
-    auto* etiqueta = new QLabel(QStringLiteral("Longitud del vano"));
-    etiqueta->setObjectName(QStringLiteral("Label30"));
-    auto* unidad = new QLabel(QStringLiteral("m"));
-    unidad->setObjectName(QStringLiteral("Label31"));
+    auto* ok = Boton("Command4", QStringLiteral("OK"));
+    auto* cancelar = Boton("Command6", QStringLiteral("Cancel"));
     auto* capa = new QGridLayout(this);
-    capa->addWidget(etiqueta, 0, 0, 1, 2);
+    capa->addWidget(Nombrado<QLabel>("Label30", QStringLiteral("Longitud del vano")), 0, 0, 1, 2);
     capa->addWidget(texto_, 1, 0);
-    capa->addWidget(unidad, 1, 1);
+    capa->addWidget(Nombrado<QLabel>("Label31", QStringLiteral("m")), 1, 1);
     capa->addWidget(ok, 2, 0);
     capa->addWidget(cancelar, 2, 1);
     capa->setRowStretch(3, 1);

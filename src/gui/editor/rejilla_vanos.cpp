@@ -6,8 +6,7 @@
 
 namespace trabelux {
 
-RejillaVanos::RejillaVanos(QWidget* padre) : RejillaEditable(padre) {
-    setObjectName(QStringLiteral("DBGrid1"));
+RejillaVanos::RejillaVanos(QWidget* padre) : RejillaEditable("DBGrid1", padre) {
     // A double click belongs to the span-length panel; typing or F2 edits a cell.
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     // Cells one at a time; whole rows, to delete them, from the row headers.

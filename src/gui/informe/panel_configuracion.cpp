@@ -1,7 +1,6 @@
 #include "informe/panel_configuracion.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "comun/campo_texto.h"
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "informe_qt.h"
 #include "reporte/configuracion.h"
@@ -32,24 +33,6 @@ double TwipsDeCampo(const QLineEdit* campo) {
     return std::max(0.0, LeeNumero(campo->text().toStdString()) * kTwipsPorPulgada);
 }
 
-// Selects the whole text of a margin field when it gets the focus.
-class SeleccionaAlEntrar : public QObject {
-  public:
-    using QObject::QObject;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn)
-            if (auto* campo = qobject_cast<QLineEdit*>(o))
-                QTimer::singleShot(0, campo, &QLineEdit::selectAll);
-        return false;
-    }
-};
-
-QComboBox* Lista(const char* nombre) {
-    auto* l = new QComboBox;
-    l->setObjectName(QLatin1String(nombre));
-    return l;
-}
-
 }  // namespace
 
 PanelConfiguracion::PanelConfiguracion(ConfiguracionInforme* config, QWidget* padre)
@@ -60,7 +43,7 @@ PanelConfiguracion::PanelConfiguracion(ConfiguracionInforme* config, QWidget* pa
     capa->addWidget(CreaOrientacion());
 
     auto* forma = new QFormLayout;
-    listaBorde_ = Lista("ListaBorde");
+    listaBorde_ = Nombrado<QComboBox>("ListaBorde");
     listaBorde_->addItems({QStringLiteral("Ninguno"), QStringLiteral("Abajo"),
                            QStringLiteral("Arriba"), QStringLiteral("Arriba y Abajo"),
                            QStringLiteral("Alrededor")});
@@ -71,10 +54,8 @@ PanelConfiguracion::PanelConfiguracion(ConfiguracionInforme* config, QWidget* pa
     capa->addWidget(CreaMargenes());
 
     auto* botones = new QHBoxLayout;
-    auto* encabezado = new QPushButton(QStringLiteral("Header/Footer"));
-    encabezado->setObjectName(QStringLiteral("BotonEncabezado"));
-    auto* estilos = new QPushButton(QStringLiteral("Font/Color"));
-    estilos->setObjectName(QStringLiteral("BotonEstilos"));
+    auto* encabezado = Boton("BotonEncabezado", QStringLiteral("Header/Footer"));
+    auto* estilos = Boton("BotonEstilos", QStringLiteral("Font/Color"));
     botones->addWidget(encabezado);
     botones->addWidget(estilos);
     capa->addLayout(botones);
@@ -82,7 +63,7 @@ PanelConfiguracion::PanelConfiguracion(ConfiguracionInforme* config, QWidget* pa
     connect(estilos, &QPushButton::clicked, this, &PanelConfiguracion::pideEstilos);
 
     auto* formaDiagramas = new QFormLayout;
-    listaDiagramas_ = Lista("ListaDiagramas");
+    listaDiagramas_ = Nombrado<QComboBox>("ListaDiagramas");
     listaDiagramas_->addItems({QStringLiteral("Ninguno"), QStringLiteral("Cortante y Momento")});
     formaDiagramas->addRow(QStringLiteral("Diagramas:"), listaDiagramas_);
     capa->addLayout(formaDiagramas);
@@ -97,8 +78,8 @@ QWidget* PanelConfiguracion::CreaDispositivoYPapel() {
     auto* capa = new QVBoxLayout(w);
     capa->setContentsMargins(0, 0, 0, 0);
     auto* forma = new QFormLayout;
-    listaDispositivos_ = Lista("ListaDispositivos");
-    listaPapel_ = Lista("ListaPapel");
+    listaDispositivos_ = Nombrado<QComboBox>("ListaDispositivos");
+    listaPapel_ = Nombrado<QComboBox>("ListaPapel");
     listaPapel_->setMaxVisibleItems(20);
     forma->addRow(QStringLiteral("Dispositivo:"), listaDispositivos_);
     forma->addRow(QStringLiteral("Papel:"), listaPapel_);
@@ -111,10 +92,8 @@ QWidget* PanelConfiguracion::CreaDispositivoYPapel() {
     marcoPersonalizado_ = new QWidget;
     auto* personal = new QFormLayout(marcoPersonalizado_);
     personal->setContentsMargins(0, 0, 0, 0);
-    anchoPapel_ = new QLineEdit;
-    anchoPapel_->setObjectName(QStringLiteral("AnchoPapel"));
-    altoPapel_ = new QLineEdit;
-    altoPapel_->setObjectName(QStringLiteral("AltoPapel"));
+    anchoPapel_ = Nombrado<QLineEdit>("AnchoPapel");
+    altoPapel_ = Nombrado<QLineEdit>("AltoPapel");
     personal->addRow(QStringLiteral("Ancho:"), anchoPapel_);
     personal->addRow(QStringLiteral("Alto:"), altoPapel_);
     capa->addWidget(marcoPersonalizado_);
@@ -128,14 +107,11 @@ QWidget* PanelConfiguracion::CreaOrientacion() {
     auto* orientacion = new QGroupBox(QStringLiteral("Orientación"));
     auto* capa = new QHBoxLayout(orientacion);
     auto* botones = new QVBoxLayout;
-    vertical_ = new QRadioButton(QStringLiteral("P&ortrait"));
-    vertical_->setObjectName(QStringLiteral("Vertical"));
-    horizontal_ = new QRadioButton(QStringLiteral("&Landscape"));
-    horizontal_->setObjectName(QStringLiteral("Horizontal"));
+    vertical_ = Nombrado<QRadioButton>("Vertical", QStringLiteral("P&ortrait"));
+    horizontal_ = Nombrado<QRadioButton>("Horizontal", QStringLiteral("&Landscape"));
     botones->addWidget(vertical_);
     botones->addWidget(horizontal_);
-    dibujoOrientacion_ = new QLabel;
-    dibujoOrientacion_->setObjectName(QStringLiteral("DibujoOrientacion"));
+    dibujoOrientacion_ = Nombrado<QLabel>("DibujoOrientacion");
     dibujoOrientacion_->setFixedSize(44, 44);
     capa->addLayout(botones);
     capa->addWidget(dibujoOrientacion_);
@@ -149,12 +125,10 @@ QWidget* PanelConfiguracion::CreaMargenes() {
     auto* marco = new QGroupBox(QStringLiteral("Márgenes"));
     auto* rejilla = new QGridLayout(marco);
     const char* const rotulos[] = {"Arriba:", "Izquierda:", "Abajo:", "Derecha:"};
-    auto* filtro = new SeleccionaAlEntrar(this);
     for (int lado = 0; lado < 4; ++lado) {
-        auto* campo = new QLineEdit;
-        campo->setObjectName(QStringLiteral("Margen%1").arg(lado));
+        const QByteArray nombre = QByteArrayLiteral("Margen") + QByteArray::number(lado);
+        auto* campo = new CampoTexto(nombre.constData(), CampoTexto::Destino::kLectura);
         campo->setFixedWidth(60);
-        campo->installEventFilter(filtro);
         auto* escala = new QScrollBar(Qt::Vertical);
         escala->setObjectName(QStringLiteral("EscalaMargen%1").arg(lado));
         // Only the arrows count: the bar stays in the middle of a wide range.

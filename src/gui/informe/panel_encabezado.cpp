@@ -15,7 +15,7 @@ const char* const kAyuda =
     "    Edificio K1 | Viga V1| Pag %d\n\n"
     "El texto puede tener varias lineas.";
 
-QPlainTextEdit* CampoTexto(const char* nombre) {
+QPlainTextEdit* EditorTexto(const char* nombre) {
     auto* t = new QPlainTextEdit;
     t->setObjectName(QLatin1String(nombre));
     t->setTabChangesFocus(true);
@@ -28,8 +28,8 @@ QPlainTextEdit* CampoTexto(const char* nombre) {
 PanelEncabezado::PanelEncabezado(QWidget* padre) : QWidget(padre) {
     setObjectName(QStringLiteral("PanelEncabezado"));
     auto* capa = new QVBoxLayout(this);
-    encabezado_ = CampoTexto("Encabezado");
-    pie_ = CampoTexto("Pie");
+    encabezado_ = EditorTexto("Encabezado");
+    pie_ = EditorTexto("Pie");
     auto* ayuda = new QLabel(QString::fromLatin1(kAyuda));
     ayuda->setObjectName(QStringLiteral("Ayuda"));
     ayuda->setWordWrap(true);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 
 namespace trabelux {
@@ -66,9 +67,10 @@ void AjustaNombre(QPushButton* b) {
     b->setText(NombreEnLineas(b->toolTip(), b->fontMetrics(), b->width() - margen));
 }
 
-QPushButton* Boton(const QString& nombre) {
-    auto* b = new QPushButton;
-    b->setObjectName(nombre);
+// A button of a style row ("Fuente0", "Color5"), flat: its text or colour is the value.
+QPushButton* BotonFila(const char* columna, int fila) {
+    const QByteArray nombre = columna + QByteArray::number(fila);
+    auto* b = Boton(nombre.constData(), QString());
     b->setFlat(true);
     b->setAutoDefault(false);
     return b;
@@ -87,7 +89,6 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
     int r = 1;
     for (const FilaPanel& fp : kFilas) {
         Fila& f = filas_[fp.fila];
-        const QString n = QString::number(fp.fila);
         f.nombre = new QLabel(QString::fromLatin1(fp.nombre));
         // The two-word names take two lines in a narrow panel.
         f.nombre->setWordWrap(f.nombre->text().contains(QLatin1Char(' ')));
@@ -95,9 +96,9 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
                                   4);
         rejilla->addWidget(f.nombre, r, 0);
         if (TieneFuente(fp.fila)) {
-            f.fuente = Boton(QStringLiteral("Fuente") + n);
-            f.tamano = Boton(QStringLiteral("Tamano") + n);
-            f.efecto = Boton(QStringLiteral("Efecto") + n);
+            f.fuente = BotonFila("Fuente", fp.fila);
+            f.tamano = BotonFila("Tamano", fp.fila);
+            f.efecto = BotonFila("Efecto", fp.fila);
             // The size and the effect take what their texts need; the name the rest.
             f.tamano->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Tamaño")) +
                                       12);
@@ -112,7 +113,7 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
                 connect(b, &QPushButton::clicked, this,
                         [this, fila = fp.fila] { EligeFuente(fila); });
         }
-        f.color = Boton(QStringLiteral("Color") + n);
+        f.color = BotonFila("Color", fp.fila);
         f.color->setFlat(false);
         f.color->setFixedSize(36, 20);
         rejilla->addWidget(f.color, r, 4, Qt::AlignCenter);
@@ -122,8 +123,7 @@ PanelEstilos::PanelEstilos(ConfiguracionInforme* config, QWidget* padre)
     rejilla->setColumnStretch(1, 1);
     capa->addLayout(rejilla);
     capa->addStretch();
-    auto* boton = new QPushButton(QStringLiteral("&Aceptar"));
-    boton->setObjectName(QStringLiteral("AceptaEstilos"));
+    auto* boton = Boton("AceptaEstilos", QStringLiteral("&Aceptar"));
     capa->addWidget(boton);
     connect(boton, &QPushButton::clicked, this, &PanelEstilos::aceptado);
 }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "archivos_qt.h"
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "informe/ventana_informe.h"
 #include "informe_qt.h"
@@ -23,34 +24,21 @@ namespace {
 
 const QString kFiltroPdf = QStringLiteral("PDF (*.pdf)");
 
-QRadioButton* Opcion(const char* nombre, const QString& texto) {
-    auto* b = new QRadioButton(texto);
-    b->setObjectName(QLatin1String(nombre));
-    return b;
-}
-
-QSpinBox* Pagina(const char* nombre) {
-    auto* s = new QSpinBox;
-    s->setObjectName(QLatin1String(nombre));
-    return s;
-}
-
 }  // namespace
 
 PanelImpresion::PanelImpresion(VentanaInforme* ventana)
     : QGroupBox(QStringLiteral("Imprime")), ventana_(ventana) {
     setObjectName(QStringLiteral("MarcoImprime"));
     auto* capa = new QVBoxLayout(this);
-    refuerzo_ = new QCheckBox(QStringLiteral("&Refuerzo"));
-    refuerzo_->setObjectName(QStringLiteral("ImprimeRefuerzo"));
+    refuerzo_ = Nombrado<QCheckBox>("ImprimeRefuerzo", QStringLiteral("&Refuerzo"));
     capa->addWidget(refuerzo_);
     connect(refuerzo_, &QCheckBox::clicked, this, &PanelImpresion::refuerzoMarcado);
 
-    rangoTodas_ = Opcion("RangoTodas", QStringLiteral("To&das las paginas"));
-    rangoActual_ = Opcion("RangoActual", QStringLiteral("Pa&gina actual"));
-    rangoPaginas_ = Opcion("RangoPaginas", QStringLiteral("Pagi&nas:"));
-    desde_ = Pagina("Desde");
-    hasta_ = Pagina("Hasta");
+    rangoTodas_ = Nombrado<QRadioButton>("RangoTodas", QStringLiteral("To&das las paginas"));
+    rangoActual_ = Nombrado<QRadioButton>("RangoActual", QStringLiteral("Pa&gina actual"));
+    rangoPaginas_ = Nombrado<QRadioButton>("RangoPaginas", QStringLiteral("Pagi&nas:"));
+    desde_ = Nombrado<QSpinBox>("Desde");
+    hasta_ = Nombrado<QSpinBox>("Hasta");
     auto* filaPaginas = new QHBoxLayout;
     filaPaginas->addWidget(rangoPaginas_);
     filaPaginas->addWidget(new QLabel(QStringLiteral("Desde")));
@@ -67,8 +55,7 @@ PanelImpresion::PanelImpresion(VentanaInforme* ventana)
     connect(desde_, qOverload<int>(&QSpinBox::valueChanged), hasta_, &QSpinBox::setMinimum);
     rangoTodas_->setChecked(true);
 
-    auto* imprime = new QPushButton(QStringLiteral("Imprime"));
-    imprime->setObjectName(QStringLiteral("BotonImprime"));
+    auto* imprime = Boton("BotonImprime", QStringLiteral("Imprime"));
     capa->addWidget(imprime);
     connect(imprime, &QPushButton::clicked, this, &PanelImpresion::Imprime);
 }

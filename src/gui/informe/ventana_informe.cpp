@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "comun/controles.h"
 #include "comun/latin1.h"
 #include "documento/documento.h"
 #include "documento/informe_documento.h"
@@ -24,12 +25,13 @@ namespace trabelux {
 
 namespace {
 
-QPushButton* BotonBarra(const QString& nombre, const QString& texto) {
-    auto* b = new QPushButton(texto);
-    b->setObjectName(nombre);
-    b->setAutoDefault(false);
-    b->setFixedWidth(34);
-    return b;
+// A button of the page or zoom bar: "Pagina0".."Pagina3", "Zoom0".."Zoom3".
+QPushButton* BotonBarra(const char* barra, int b, const char* texto) {
+    const QByteArray nombre = barra + QByteArray::number(b);
+    auto* boton = Boton(nombre.constData(), QString::fromLatin1(texto));
+    boton->setAutoDefault(false);
+    boton->setFixedWidth(34);
+    return boton;
 }
 
 }  // namespace
@@ -84,8 +86,7 @@ void VentanaInforme::CreaControles() {
     izquierda->addWidget(paneles_, 1);
     impresion_ = new PanelImpresion(this);
     izquierda->addWidget(impresion_);
-    auto* cierra = new QPushButton(QStringLiteral("&Cerrar"));
-    cierra->setObjectName(QStringLiteral("Cierra"));
+    auto* cierra = Boton("Cierra", QStringLiteral("&Cerrar"));
     izquierda->addWidget(cierra);
     connect(cierra, &QPushButton::clicked, this, &VentanaInforme::Regresa);
     auto* contenedor = new QWidget;
@@ -122,8 +123,7 @@ QWidget* VentanaInforme::CreaBarraControl() {
     const char* const pagina[] = {"|<", "<", ">", ">|"};
     const char* const zoom[] = {"--", "-", "+", "++"};
     auto etiqueta = [capa](const char* nombre, int ancho) {
-        auto* l = new QLabel;
-        l->setObjectName(QLatin1String(nombre));
+        auto* l = Nombrado<QLabel>(nombre);
         l->setMinimumWidth(ancho);
         l->setAlignment(Qt::AlignCenter);
         capa->addWidget(l);
@@ -131,8 +131,7 @@ QWidget* VentanaInforme::CreaBarraControl() {
     };
     for (int b = 0; b < 4; ++b) {
         const auto paso = static_cast<Paso>(b);
-        botonesPagina_[b] =
-            BotonBarra(QStringLiteral("Pagina%1").arg(b), QString::fromLatin1(pagina[b]));
+        botonesPagina_[b] = BotonBarra("Pagina", b, pagina[b]);
         capa->addWidget(botonesPagina_[b]);
         connect(botonesPagina_[b], &QPushButton::clicked, this, [this, paso] { IrAPagina(paso); });
         if (paso == Paso::kMenos) etiquetaPagina_ = etiqueta("EtiquetaPagina", 110);
@@ -140,7 +139,7 @@ QWidget* VentanaInforme::CreaBarraControl() {
     capa->addSpacing(30);
     for (int b = 0; b < 4; ++b) {
         const auto paso = static_cast<Paso>(b);
-        botonesZoom_[b] = BotonBarra(QStringLiteral("Zoom%1").arg(b), QString::fromLatin1(zoom[b]));
+        botonesZoom_[b] = BotonBarra("Zoom", b, zoom[b]);
         capa->addWidget(botonesZoom_[b]);
         connect(botonesZoom_[b], &QPushButton::clicked, this, [this, paso] { CambiaZoom(paso); });
         if (paso == Paso::kMenos) etiquetaZoom_ = etiqueta("EtiquetaZoom", 60);

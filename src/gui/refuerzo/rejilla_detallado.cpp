@@ -55,7 +55,7 @@ void DelegadoDetallado::setModelData(QWidget* editor, QAbstractItemModel* modelo
     QStyledItemDelegate::setModelData(editor, modelo, indice);
 }
 
-RejillaDetallado::RejillaDetallado(QWidget* padre) : RejillaEditable(padre) {
+RejillaDetallado::RejillaDetallado(QWidget* padre) : RejillaEditable("DBGrid1", padre) {
     cabecera_ = new CabeceraGrupos(this);
     setHorizontalHeader(cabecera_);
     verticalHeader()->hide();

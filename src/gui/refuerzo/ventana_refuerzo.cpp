@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "comun/controles.h"
 #include "detallado/detallado.h"
 #include "documento/documento.h"
 #include "refuerzo/cabecera_grupos.h"
@@ -18,23 +19,12 @@
 
 namespace trabelux {
 
-namespace {
-
-QPushButton* Boton(const char* nombre, const QString& texto) {
-    auto* b = new QPushButton(texto);
-    b->setObjectName(QLatin1String(nombre));
-    return b;
-}
-
-}  // namespace
-
 VentanaRefuerzo::VentanaRefuerzo(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     setObjectName(QStringLiteral("VigRefu"));
     setWindowTitle(QStringLiteral("Refuerzo"));
 
     modelo_ = new ModeloDetallado(doc_, this);
     rejilla_ = new RejillaDetallado;
-    rejilla_->setObjectName(QStringLiteral("DBGrid1"));
     rejilla_->setModel(modelo_);
     selector_ = new SelectorTipo;
     selector_->hide();

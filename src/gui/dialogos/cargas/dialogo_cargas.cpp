@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "dialogos/cargas/modelos_cargas.h"
 #include "dialogos/cargas/rejilla_cargas.h"
@@ -30,8 +31,7 @@ bool MismasCargas(const Proyecto& a, const Proyecto& b) {
 }
 
 QGroupBox* MarcoDeRejilla(const char* nombre, const QString& titulo, RejillaCargas* rejilla) {
-    auto* m = new QGroupBox(titulo);
-    m->setObjectName(QLatin1String(nombre));
+    auto* m = Nombrado<QGroupBox>(nombre, titulo);
     auto* capa = new QVBoxLayout(m);
     capa->addWidget(rejilla);
     return m;
@@ -64,18 +64,14 @@ DialogoCargas::DialogoCargas(Documento* doc, QWidget* padre) : QDialog(padre), d
                                  rejillaVanos_);
     marcoNudos_ = MarcoDeRejilla("FrameNudos", QStringLiteral("Cargas en nudos"), rejillaNudos_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("SSCommand1"));
+    auto* ok = Boton("SSCommand1", QStringLiteral("OK"));
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &DialogoCargas::Acepta);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(ok);
 
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(marcoVanos_);
     capa->addWidget(marcoNudos_);
-    capa->addLayout(botones);
+    capa->addLayout(FilaBotones({ok}));
     marcoNudos_->hide();
     resize(420, 380);
 }

@@ -10,8 +10,7 @@
 
 namespace trabelux {
 
-RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : RejillaEditable(padre) {
-    setObjectName(QLatin1String(nombre));
+RejillaCargas::RejillaCargas(const char* nombre, QWidget* padre) : RejillaEditable(nombre, padre) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);

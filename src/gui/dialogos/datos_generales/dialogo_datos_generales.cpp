@@ -5,12 +5,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "comun/campo_texto.h"
+#include "comun/controles.h"
 #include "dialogos/datos_generales/campos_datos_generales.h"
 #include "dialogos/datos_generales/panel_control_carga.h"
 #include "dialogos/datos_generales/panel_inercia.h"
@@ -19,16 +19,6 @@
 #include "modelo/datos_generales.h"
 
 namespace trabelux {
-
-namespace {
-
-QLabel* Etiqueta(const QString& texto, const QString& nombre = {}) {
-    auto* l = new QLabel(texto);
-    if (!nombre.isEmpty()) l->setObjectName(nombre);
-    return l;
-}
-
-}  // namespace
 
 DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
     : QDialog(padre), doc_(doc), campos_(new CamposDatosGenerales(doc, this)) {
@@ -46,26 +36,20 @@ DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
     connect(panelPerfil_, &PanelPerfil::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
     connect(panelCarga_, &PanelControlCarga::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
 
-    ok_ = new QPushButton(QStringLiteral("OK"));
-    ok_->setObjectName(QStringLiteral("Command1"));
+    ok_ = Boton("Command1", QStringLiteral("OK"));
     ok_->setDefault(true);
     ok_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancelar"));
-    cancelar->setObjectName(QStringLiteral("Cancelar"));
+    auto* cancelar = Boton("Cancelar", QStringLiteral("Cancelar"));
     cancelar->setAutoDefault(false);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(ok_);
-    botones->addWidget(cancelar);
 
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(marco);
     capa->addWidget(panelInercia_);
     capa->addWidget(panelPerfil_);
     capa->addWidget(panelCarga_);
-    capa->addLayout(botones);
+    capa->addLayout(FilaBotones({ok_, cancelar}));
     // The window follows its contents: the closed state is small, a panel makes it grow.
     capa->setSizeConstraint(QLayout::SetFixedSize);
     OcultaPaneles();
@@ -80,18 +64,13 @@ CatalogoPerfiles& DialogoDatosGenerales::Perfiles() { return panelPerfil_->Perfi
 ModeloPerfil* DialogoDatosGenerales::ModeloDePerfil() const { return panelPerfil_->Modelo(); }
 
 QGroupBox* DialogoDatosGenerales::CreaMarco() {
-    auto* marco = new QGroupBox;
-    marco->setObjectName(QStringLiteral("Frame5"));
-
-    material_ = new QComboBox;
-    material_->setObjectName(QStringLiteral("Combo3"));
+    auto* marco = Nombrado<QGroupBox>("Frame5");
+    material_ = Nombrado<QComboBox>("Combo3");
     material_->addItems(
         {QStringLiteral("Hormigon"), QStringLiteral("Acero"), QStringLiteral("Otro")});
     connect(material_, QOverload<int>::of(&QComboBox::activated), this,
             &DialogoDatosGenerales::EligeMaterial);
-
-    inercia_ = new QComboBox;
-    inercia_->setObjectName(QStringLiteral("Combo4"));
+    inercia_ = Nombrado<QComboBox>("Combo4");
     inercia_->addItems({QStringLiteral("bh3/12"), QStringLiteral("Otra")});
     connect(inercia_, QOverload<int>::of(&QComboBox::activated), this,
             &DialogoDatosGenerales::EligeInercia);
@@ -109,61 +88,47 @@ QGroupBox* DialogoDatosGenerales::CreaMarco() {
     auto* muerta = campos_->Crea("Text1", &DatosGenerales::cargaMuerta, "de la carga muerta");
     auto* viva = campos_->Crea("Text8", &DatosGenerales::cargaViva, "de la carga viva");
 
-    auto* etiquetaFc = Etiqueta(QStringLiteral("F'c"), QStringLiteral("EtiquetaText2"));
-    auto* unidadFc = Etiqueta(QStringLiteral("kg/cm²"), QStringLiteral("UnidadText2"));
-    auto* etiquetaFy = Etiqueta(QStringLiteral("Fy"), QStringLiteral("EtiquetaText3"));
-    auto* unidadFy = Etiqueta(QStringLiteral("kg/cm²"), QStringLiteral("UnidadText3"));
-    auto* etiquetaRecub = Etiqueta(QStringLiteral("Recub"), QStringLiteral("EtiquetaText4"));
-    auto* unidadRecub = Etiqueta(QStringLiteral("cm"), QStringLiteral("UnidadText4"));
+    auto* etiquetaFc = Nombrado<QLabel>("EtiquetaText2", QStringLiteral("F'c"));
+    auto* unidadFc = Nombrado<QLabel>("UnidadText2", QStringLiteral("kg/cm²"));
+    auto* etiquetaFy = Nombrado<QLabel>("EtiquetaText3", QStringLiteral("Fy"));
+    auto* unidadFy = Nombrado<QLabel>("UnidadText3", QStringLiteral("kg/cm²"));
+    auto* etiquetaRecub = Nombrado<QLabel>("EtiquetaText4", QStringLiteral("Recub"));
+    auto* unidadRecub = Nombrado<QLabel>("UnidadText4", QStringLiteral("cm"));
     soloHormigon_ = {etiquetaFc,    fc,    unidadFc,   etiquetaFy, fy, unidadFy,
                      etiquetaRecub, recub, unidadRecub};
-    etiquetaMuerta_ = Etiqueta(QStringLiteral("C. muerta"), QStringLiteral("EtiquetaText1"));
-    etiquetaViva_ = Etiqueta(QStringLiteral("C. viva"), QStringLiteral("EtiquetaText8"));
-    unidadViva_ = Etiqueta(QStringLiteral("t/m"), QStringLiteral("UnidadText8"));
-
-    auto* controlCarga = new QPushButton(QStringLiteral("Control de Carga"));
-    controlCarga->setObjectName(QStringLiteral("Command9"));
+    etiquetaMuerta_ = Nombrado<QLabel>("EtiquetaText1", QStringLiteral("C. muerta"));
+    etiquetaViva_ = Nombrado<QLabel>("EtiquetaText8", QStringLiteral("C. viva"));
+    unidadViva_ = Nombrado<QLabel>("UnidadText8", QStringLiteral("t/m"));
+    auto* controlCarga = Boton("Command9", QStringLiteral("Control de Carga"));
     controlCarga->setAutoDefault(false);
     connect(controlCarga, &QPushButton::clicked, this, &DialogoDatosGenerales::AbreControlCarga);
 
-    // Two columns of label, field, unit: the material and its strengths on the left,
-    // the global span values on the right.
+    // Two columns of label, field, unit: the material and its strengths on the left (from
+    // grid column 0), the global span values on the right (from column 4).
     auto* g = new QGridLayout(marco);
     g->setHorizontalSpacing(8);
-    int f = 0;
-    g->addWidget(Etiqueta(QStringLiteral("Material"), QStringLiteral("EtiquetaCombo3")), f, 0);
-    g->addWidget(material_, f, 1, 1, 2);
-    g->addWidget(Etiqueta(QStringLiteral("Longitud"), QStringLiteral("EtiquetaText9")), f, 4);
-    g->addWidget(longitud, f, 5);
-    g->addWidget(Etiqueta(QStringLiteral("m")), f++, 6);
-    g->addWidget(etiquetaFc, f, 0);
-    g->addWidget(fc, f, 1);
-    g->addWidget(unidadFc, f, 2);
-    g->addWidget(Etiqueta(QStringLiteral("Base"), QStringLiteral("EtiquetaText5")), f, 4);
-    g->addWidget(base, f, 5);
-    g->addWidget(Etiqueta(QStringLiteral("cm")), f++, 6);
-    g->addWidget(etiquetaFy, f, 0);
-    g->addWidget(fy, f, 1);
-    g->addWidget(unidadFy, f, 2);
-    g->addWidget(Etiqueta(QStringLiteral("Altura"), QStringLiteral("EtiquetaText6")), f, 4);
-    g->addWidget(altura, f, 5);
-    g->addWidget(Etiqueta(QStringLiteral("cm")), f++, 6);
-    g->addWidget(Etiqueta(QStringLiteral("Modulo E"), QStringLiteral("EtiquetaText10")), f, 0);
-    g->addWidget(modulo, f, 1);
+    auto valor = [g](int fila, int col, QWidget* etiqueta, QWidget* campo, QWidget* unidad) {
+        g->addWidget(etiqueta, fila, col);
+        g->addWidget(campo, fila, col + 1);
+        if (unidad) g->addWidget(unidad, fila, col + 2);
+    };
+    auto unidad = [](const char* texto) { return new QLabel(QString::fromUtf8(texto)); };
+    g->addWidget(Nombrado<QLabel>("EtiquetaCombo3", QStringLiteral("Material")), 0, 0);
+    g->addWidget(material_, 0, 1, 1, 2);
+    valor(0, 4, Nombrado<QLabel>("EtiquetaText9", QStringLiteral("Longitud")), longitud,
+          unidad("m"));
+    valor(1, 0, etiquetaFc, fc, unidadFc);
+    valor(1, 4, Nombrado<QLabel>("EtiquetaText5", QStringLiteral("Base")), base, unidad("cm"));
+    valor(2, 0, etiquetaFy, fy, unidadFy);
+    valor(2, 4, Nombrado<QLabel>("EtiquetaText6", QStringLiteral("Altura")), altura, unidad("cm"));
     // The modulus is kept in t/m2, as the analysis takes it (15100 sqrt(f'c) kg/cm2 x 10).
-    g->addWidget(Etiqueta(QStringLiteral("To/m2"), QStringLiteral("UnidadText10")), f, 2);
-    g->addWidget(Etiqueta(QStringLiteral("Inercia"), QStringLiteral("EtiquetaCombo4")), f, 4);
-    g->addWidget(inercia_, f++, 5);
-    g->addWidget(etiquetaRecub, f, 0);
-    g->addWidget(recub, f, 1);
-    g->addWidget(unidadRecub, f, 2);
-    g->addWidget(etiquetaMuerta_, f, 4);
-    g->addWidget(muerta, f, 5);
-    g->addWidget(Etiqueta(QStringLiteral("t/m")), f++, 6);
-    g->addWidget(controlCarga, f, 0, 1, 3, Qt::AlignLeft);
-    g->addWidget(etiquetaViva_, f, 4);
-    g->addWidget(viva, f, 5);
-    g->addWidget(unidadViva_, f++, 6);
+    valor(3, 0, Nombrado<QLabel>("EtiquetaText10", QStringLiteral("Modulo E")), modulo,
+          Nombrado<QLabel>("UnidadText10", QStringLiteral("To/m2")));
+    valor(3, 4, Nombrado<QLabel>("EtiquetaCombo4", QStringLiteral("Inercia")), inercia_, nullptr);
+    valor(4, 0, etiquetaRecub, recub, unidadRecub);
+    valor(4, 4, etiquetaMuerta_, muerta, unidad("t/m"));
+    g->addWidget(controlCarga, 5, 0, 1, 3, Qt::AlignLeft);
+    valor(5, 4, etiquetaViva_, viva, unidadViva_);
     g->setColumnMinimumWidth(3, 24);
     return marco;
 }

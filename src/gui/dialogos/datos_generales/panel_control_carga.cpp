@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "comun/campo_texto.h"
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "dialogos/datos_generales/campos_datos_generales.h"
 #include "documento/documento.h"
@@ -15,25 +16,14 @@
 
 namespace trabelux {
 
-namespace {
-
-QLabel* Etiqueta(const char* nombre, const QString& texto) {
-    auto* l = new QLabel(texto);
-    l->setObjectName(QLatin1String(nombre));
-    return l;
-}
-
-}  // namespace
-
 PanelControlCarga::PanelControlCarga(Documento* doc, CamposDatosGenerales* campos)
     : doc_(doc), campos_(campos) {
     setObjectName(QStringLiteral("SSPanel3"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
-    opcionVivaMuerta_ = new QRadioButton(QStringLiteral("Usa carga viva y carga muerta"));
-    opcionVivaMuerta_->setObjectName(QStringLiteral("Option1_0"));
-    opcionTotal_ = new QRadioButton(QStringLiteral("Usa carga total"));
-    opcionTotal_->setObjectName(QStringLiteral("Option1_1"));
+    opcionVivaMuerta_ =
+        Nombrado<QRadioButton>("Option1_0", QStringLiteral("Usa carga viva y carga muerta"));
+    opcionTotal_ = Nombrado<QRadioButton>("Option1_1", QStringLiteral("Usa carga total"));
     auto* grupo = new QButtonGroup(this);
     grupo->addButton(opcionVivaMuerta_, 0);
     grupo->addButton(opcionTotal_, 1);
@@ -45,24 +35,22 @@ PanelControlCarga::PanelControlCarga(Documento* doc, CamposDatosGenerales* campo
     auto* factorViva =
         campos_->Crea("Text14", &DatosGenerales::factorViva, "del factor de carga viva");
     auto* unitario = campos_->Crea("Text15", &DatosGenerales::pesoUnitario, "del peso unitario");
-    pesoPropio_ = new QCheckBox(QStringLiteral("Calcula peso propio"));
-    pesoPropio_->setObjectName(QStringLiteral("Check1"));
+    pesoPropio_ = Nombrado<QCheckBox>("Check1", QStringLiteral("Calcula peso propio"));
     connect(pesoPropio_, &QCheckBox::clicked, this, &PanelControlCarga::MarcaPesoPropio);
-    auto* etiquetaUnitario = Etiqueta("EtiquetaText15", QStringLiteral("P. unitario"));
-    auto* unidadUnitario = Etiqueta("UnidadText15", QStringLiteral("T/m3"));
+    auto* etiquetaUnitario = Nombrado<QLabel>("EtiquetaText15", QStringLiteral("P. unitario"));
+    auto* unidadUnitario = Nombrado<QLabel>("UnidadText15", QStringLiteral("T/m3"));
     pesoUnitario_ = {etiquetaUnitario, unitario, unidadUnitario};
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command10"));
+    auto* ok = Boton("Command10", QStringLiteral("OK"));
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, [this] { Acepta(); });
 
     auto* g = new QGridLayout(this);
     g->addWidget(opcionVivaMuerta_, 0, 0, 1, 3);
     g->addWidget(opcionTotal_, 1, 0, 1, 3);
-    g->addWidget(Etiqueta("EtiquetaText13", QStringLiteral("Factor carga muerta")), 0, 4);
+    g->addWidget(Nombrado<QLabel>("EtiquetaText13", QStringLiteral("Factor carga muerta")), 0, 4);
     g->addWidget(factorMuerta, 0, 5);
-    g->addWidget(Etiqueta("EtiquetaText14", QStringLiteral("Factor carga viva")), 1, 4);
+    g->addWidget(Nombrado<QLabel>("EtiquetaText14", QStringLiteral("Factor carga viva")), 1, 4);
     g->addWidget(factorViva, 1, 5);
     g->addWidget(pesoPropio_, 2, 0, 1, 3);
     g->addWidget(etiquetaUnitario, 2, 4);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "comun/campo_texto.h"
+#include "comun/controles.h"
 #include "dialogos/datos_generales/campos_datos_generales.h"
 #include "documento/documento.h"
 
@@ -17,19 +18,14 @@ PanelInercia::PanelInercia(Documento* doc, CamposDatosGenerales* campos)
     setFrameShadow(QFrame::Raised);
     auto* texto = campos_->Crea("Text11", &DatosGenerales::inercia, "de la inercia",
                                 QStringLiteral("Momento de inercia en m4"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command4"));
-    ok->setAutoDefault(false);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
-    cancelar->setObjectName(QStringLiteral("Command6"));
-    cancelar->setAutoDefault(false);
+    auto* ok = Boton("Command4", QStringLiteral("OK"));
+    auto* cancelar = Boton("Command6", QStringLiteral("Cancel"));
+    for (QPushButton* b : {ok, cancelar}) b->setAutoDefault(false);
     // OK acts as soon as it is pressed, before the field it leaves could react.
     connect(ok, &QPushButton::pressed, this, &PanelInercia::Acepta);
     connect(cancelar, &QPushButton::clicked, this, &PanelInercia::Cancela);
     auto* g = new QGridLayout(this);
-    auto* etiqueta = new QLabel(QStringLiteral("Momento de inercia"));
-    etiqueta->setObjectName(QStringLiteral("EtiquetaText11"));
-    g->addWidget(etiqueta, 0, 0);
+    g->addWidget(Nombrado<QLabel>("EtiquetaText11", QStringLiteral("Momento de inercia")), 0, 0);
     g->addWidget(texto, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("m4")), 0, 2);
     g->setColumnStretch(3, 1);

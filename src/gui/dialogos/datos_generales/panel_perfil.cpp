@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "dialogos/datos_generales/modelo_perfil.h"
 #include "documento/documento.h"
@@ -17,8 +18,7 @@ namespace trabelux {
 namespace {
 
 QTableView* RejillaPerfil(ModeloPerfil* modelo) {
-    auto* r = new QTableView;
-    r->setObjectName(QStringLiteral("SSDBGrid1"));
+    auto* r = Nombrado<QTableView>("SSDBGrid1");
     r->setModel(modelo);
     r->verticalHeader()->hide();
     r->setSelectionMode(QAbstractItemView::NoSelection);
@@ -40,11 +40,9 @@ PanelPerfil::PanelPerfil(Documento* doc) : doc_(doc) {
     setObjectName(QStringLiteral("SSPanel2"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
-    familias_ = new QComboBox;
-    familias_->setObjectName(QStringLiteral("Combo5"));
+    familias_ = Nombrado<QComboBox>("Combo5");
     for (const char* f : FamiliasPerfil()) familias_->addItem(QString::fromLatin1(f));
-    designaciones_ = new QComboBox;
-    designaciones_->setObjectName(QStringLiteral("Combo6"));
+    designaciones_ = Nombrado<QComboBox>("Combo6");
     designaciones_->setMinimumContentsLength(12);
     designaciones_->setMaxVisibleItems(20);
     designaciones_->setEnabled(false);
@@ -53,23 +51,16 @@ PanelPerfil::PanelPerfil(Documento* doc) : doc_(doc) {
             &PanelPerfil::EligeDesignacion);
     modelo_ = new ModeloPerfil(this);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command7"));
-    ok->setAutoDefault(false);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancel"));
-    cancelar->setObjectName(QStringLiteral("Command8"));
-    cancelar->setAutoDefault(false);
+    auto* ok = Boton("Command7", QStringLiteral("OK"));
+    auto* cancelar = Boton("Command8", QStringLiteral("Cancel"));
+    for (QPushButton* b : {ok, cancelar}) b->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &PanelPerfil::Acepta);
     connect(cancelar, &QPushButton::clicked, this, &PanelPerfil::Cancela);
 
     auto* g = new QGridLayout(this);
-    auto* etiquetaFamilia = new QLabel(QStringLiteral("Tipo de perfil"));
-    etiquetaFamilia->setObjectName(QStringLiteral("EtiquetaCombo5"));
-    auto* etiquetaDesignacion = new QLabel(QStringLiteral("Designacion"));
-    etiquetaDesignacion->setObjectName(QStringLiteral("EtiquetaCombo6"));
-    g->addWidget(etiquetaFamilia, 0, 0);
+    g->addWidget(Nombrado<QLabel>("EtiquetaCombo5", QStringLiteral("Tipo de perfil")), 0, 0);
     g->addWidget(familias_, 0, 1);
-    g->addWidget(etiquetaDesignacion, 0, 2);
+    g->addWidget(Nombrado<QLabel>("EtiquetaCombo6", QStringLiteral("Designacion")), 0, 2);
     g->addWidget(designaciones_, 0, 3);
     g->setColumnStretch(4, 1);
     g->addWidget(ok, 0, 5);

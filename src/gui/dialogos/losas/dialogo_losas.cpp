@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "comun/campo_texto.h"
+#include "comun/controles.h"
 #include "comun/mensajes.h"
 #include "comun/rejilla_editable.h"
 #include "dialogos/losas/modelos_losas.h"
@@ -92,18 +93,14 @@ DialogoLosas::DialogoLosas(Documento* doc, QWidget* padre) : QDialog(padre), doc
     direccion_ = new CampoTexto("Text3");
     direccion_->setMaximumWidth(50);
     direccion_->setAlignment(Qt::AlignCenter);
-    auto* boton = new QPushButton(QStringLiteral("X / Y"));
-    boton->setObjectName(QStringLiteral("SSCommand1"));
+    auto* boton = Boton("SSCommand1", QStringLiteral("X / Y"));
     boton->setAutoDefault(false);
     connect(boton, &QPushButton::clicked, this, &DialogoLosas::CambiaDireccion);
 
-    auto* pregunta =
-        new QGroupBox(QStringLiteral("Incluye el peso de la losa en el peso propio de la viga?"));
-    pregunta->setObjectName(QStringLiteral("FramePeso"));
-    si_ = new QRadioButton(QStringLiteral("SI"));
-    si_->setObjectName(QStringLiteral("Option1_0"));
-    no_ = new QRadioButton(QStringLiteral("NO"));
-    no_->setObjectName(QStringLiteral("Option1_1"));
+    auto* pregunta = Nombrado<QGroupBox>(
+        "FramePeso", QStringLiteral("Incluye el peso de la losa en el peso propio de la viga?"));
+    si_ = Nombrado<QRadioButton>("Option1_0", QStringLiteral("SI"));
+    no_ = Nombrado<QRadioButton>("Option1_1", QStringLiteral("NO"));
     auto* grupo = new QButtonGroup(this);
     grupo->addButton(si_, 0);
     grupo->addButton(no_, 1);
@@ -115,8 +112,7 @@ DialogoLosas::DialogoLosas(Documento* doc, QWidget* padre) : QDialog(padre), doc
     listaLosas_ = new ModeloListaLosas(doc_, this);
     listaLosas_->setObjectName(QStringLiteral("ListaLosas"));
     asignacion_ = new ModeloAsignacion(this);
-    rejilla_ = new RejillaEditable;
-    rejilla_->setObjectName(QStringLiteral("DBGrid1"));
+    rejilla_ = new RejillaEditable("DBGrid1");
     rejilla_->setModel(asignacion_);
     auto* delegado = new DelegadoLosa(listaLosas_, rejilla_);
     rejilla_->setItemDelegateForColumn(1, delegado);
@@ -126,30 +122,22 @@ DialogoLosas::DialogoLosas(Documento* doc, QWidget* padre) : QDialog(padre), doc
     rejilla_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     rejilla_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("SSCommand2"));
+    auto* ok = Boton("SSCommand2", QStringLiteral("OK"));
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &DialogoLosas::Acepta);
 
     auto* arriba = new QGridLayout;
-    auto* etiquetaDescripcion = new QLabel(QStringLiteral("Descripcion de Losas"));
-    etiquetaDescripcion->setObjectName(QStringLiteral("Label1"));
-    auto* etiquetaDireccion = new QLabel(QStringLiteral("Direccion de la viga"));
-    etiquetaDireccion->setObjectName(QStringLiteral("Label3"));
-    arriba->addWidget(etiquetaDescripcion, 0, 0);
+    arriba->addWidget(Nombrado<QLabel>("Label1", QStringLiteral("Descripcion de Losas")), 0, 0);
     arriba->addWidget(descripcion_, 0, 1, 1, 3);
-    arriba->addWidget(etiquetaDireccion, 1, 0);
+    arriba->addWidget(Nombrado<QLabel>("Label3", QStringLiteral("Direccion de la viga")), 1, 0);
     arriba->addWidget(direccion_, 1, 1);
     arriba->addWidget(boton, 1, 2, Qt::AlignLeft);
     arriba->setColumnStretch(3, 1);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(ok);
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(arriba);
     capa->addWidget(pregunta);
     capa->addWidget(rejilla_, 1);
-    capa->addLayout(botones);
+    capa->addLayout(FilaBotones({ok}));
     resize(480, 420);
     Prepara();
 }
