@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QFrame;
 class QHBoxLayout;
 class QPushButton;
 
@@ -20,6 +21,11 @@ Control* Nombrado(const char* nombre, Argumentos&&... argumentos) {
 }
 
 QPushButton* Boton(const char* nombre, const QString& texto);
+// A button Enter never presses, not even with the focus on it: in a dialog whose Enter
+// belongs to its default button, or to a field or grid being typed in.
+QPushButton* BotonSinIntro(const char* nombre, const QString& texto);
+// A panel that opens in place of other controls, raised so that it reads as one piece.
+void EstiloPanel(QFrame* panel);
 
 // The buttons in their order after a stretch, so they sit at the right of the row. Which
 // one is the default stays for each dialog to say.

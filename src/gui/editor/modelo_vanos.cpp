@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "comun/celda_tecleada.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "modelo/operaciones.h"
@@ -120,21 +121,12 @@ QVariant ModeloVanos::data(const QModelIndex& indice, int rol) const {
 }
 
 bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (rol != Qt::EditRole || !indice.isValid() ||
-        !checkIndex(indice, CheckIndexOption::IndexIsValid))
-        return false;
     const int fila = indice.row(), col = indice.column();
     if (col == kColVano || ColumnaBloqueada(col)) return false;
-    const QString texto = valor.toString().trimmed();
-    // Leaving a cell without typing must not round the stored value to its shown digits.
-    if (texto == TextoCelda(fila, col)) return true;
-    const std::string t = texto.toStdString();
-    const std::optional<double> leido = LeeNumeroTecleado(t);
-    if (!leido) {
-        Mensajes::Advierte(nullptr, QString::fromStdString(MensajeNoEsNumero(t)));
-        return false;
-    }
-    const double numero = *leido;
+    const CeldaTecleada celda = LeeCeldaTecleada(*this, indice, valor, rol, TextoCelda(fila, col));
+    if (celda.tipo != CeldaTecleada::Tipo::kNumero)
+        return celda.tipo == CeldaTecleada::Tipo::kSinCambio;
+    const double numero = celda.numero;
     if (numero < 0) {
         Mensajes::Advierte(nullptr, QStringLiteral("No se admiten valores negativos"));
         return false;
@@ -144,7 +136,7 @@ bool ModeloVanos::setData(const QModelIndex& indice, const QVariant& valor, int 
                                         numero, NombreValorVano(col - kColLong, fila + 1))));
         return false;
     }
-    const bool vacio = texto.isEmpty();
+    const bool vacio = celda.texto.isEmpty();
     doc_->Modifica(
         tr("Editar celda"),
         [=](Proyecto& p) {

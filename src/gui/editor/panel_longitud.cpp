@@ -16,8 +16,7 @@ namespace trabelux {
 
 PanelLongitud::PanelLongitud(Documento* doc, QWidget* padre) : QFrame(padre), doc_(doc) {
     setObjectName(QStringLiteral("SSPanel1"));
-    setFrameShape(QFrame::StyledPanel);
-    setFrameShadow(QFrame::Raised);
+    EstiloPanel(this);
     texto_ = Nombrado<QLineEdit>("Text12");
     texto_->setAlignment(Qt::AlignRight);
     auto* ok = Boton("Command4", QStringLiteral("OK"));

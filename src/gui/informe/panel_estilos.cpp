@@ -70,9 +70,8 @@ void AjustaNombre(QPushButton* b) {
 // A button of a style row ("Fuente0", "Color5"), flat: its text or colour is the value.
 QPushButton* BotonFila(const char* columna, int fila) {
     const QByteArray nombre = columna + QByteArray::number(fila);
-    auto* b = Boton(nombre.constData(), QString());
+    auto* b = BotonSinIntro(nombre.constData(), QString());
     b->setFlat(true);
-    b->setAutoDefault(false);
     return b;
 }
 

@@ -28,8 +28,7 @@ namespace {
 // A button of the page or zoom bar: "Pagina0".."Pagina3", "Zoom0".."Zoom3".
 QPushButton* BotonBarra(const char* barra, int b, const char* texto) {
     const QByteArray nombre = barra + QByteArray::number(b);
-    auto* boton = Boton(nombre.constData(), QString::fromLatin1(texto));
-    boton->setAutoDefault(false);
+    auto* boton = BotonSinIntro(nombre.constData(), QString::fromLatin1(texto));
     boton->setFixedWidth(34);
     return boton;
 }
@@ -122,28 +121,32 @@ QWidget* VentanaInforme::CreaBarraControl() {
     capa->setContentsMargins(0, 0, 0, 0);
     const char* const pagina[] = {"|<", "<", ">", ">|"};
     const char* const zoom[] = {"--", "-", "+", "++"};
-    auto etiqueta = [capa](const char* nombre, int ancho) {
-        auto* l = Nombrado<QLabel>(nombre);
-        l->setMinimumWidth(ancho);
-        l->setAlignment(Qt::AlignCenter);
-        capa->addWidget(l);
-        return l;
+    // Four buttons, "Pagina0".."Pagina3" or "Zoom0".."Zoom3", with the label after the
+    // second.
+    auto grupo = [this, capa](const char* nombre, const char* const(&textos)[4],
+                              std::array<QPushButton*, 4>& botones,
+                              void (VentanaInforme::*mueve)(Paso), const char* nombreEtiqueta,
+                              int ancho) {
+        QLabel* etiqueta = nullptr;
+        for (int b = 0; b < 4; ++b) {
+            const auto paso = static_cast<Paso>(b);
+            botones[b] = BotonBarra(nombre, b, textos[b]);
+            capa->addWidget(botones[b]);
+            connect(botones[b], &QPushButton::clicked, this,
+                    [this, mueve, paso] { (this->*mueve)(paso); });
+            if (paso != Paso::kMenos) continue;
+            etiqueta = Nombrado<QLabel>(nombreEtiqueta);
+            etiqueta->setMinimumWidth(ancho);
+            etiqueta->setAlignment(Qt::AlignCenter);
+            capa->addWidget(etiqueta);
+        }
+        return etiqueta;
     };
-    for (int b = 0; b < 4; ++b) {
-        const auto paso = static_cast<Paso>(b);
-        botonesPagina_[b] = BotonBarra("Pagina", b, pagina[b]);
-        capa->addWidget(botonesPagina_[b]);
-        connect(botonesPagina_[b], &QPushButton::clicked, this, [this, paso] { IrAPagina(paso); });
-        if (paso == Paso::kMenos) etiquetaPagina_ = etiqueta("EtiquetaPagina", 110);
-    }
+    etiquetaPagina_ =
+        grupo("Pagina", pagina, botonesPagina_, &VentanaInforme::IrAPagina, "EtiquetaPagina", 110);
     capa->addSpacing(30);
-    for (int b = 0; b < 4; ++b) {
-        const auto paso = static_cast<Paso>(b);
-        botonesZoom_[b] = BotonBarra("Zoom", b, zoom[b]);
-        capa->addWidget(botonesZoom_[b]);
-        connect(botonesZoom_[b], &QPushButton::clicked, this, [this, paso] { CambiaZoom(paso); });
-        if (paso == Paso::kMenos) etiquetaZoom_ = etiqueta("EtiquetaZoom", 60);
-    }
+    etiquetaZoom_ =
+        grupo("Zoom", zoom, botonesZoom_, &VentanaInforme::CambiaZoom, "EtiquetaZoom", 60);
     capa->addStretch();
     return barraControl_;
 }

@@ -57,10 +57,20 @@ AccionesMarco::AccionesMarco(Marco* marco) : QObject(marco), marco_(marco) {
 
 QAction* AccionesMarco::Accion(QMenu* menu, const char* nombre, const QString& texto,
                                const std::function<void()>& orden) {
-    QAction* a = menu->addAction(texto);
-    a->setObjectName(QLatin1String(nombre));
-    connect(a, &QAction::triggered, this, orden);
-    return a;
+    return Conecta(menu->addAction(texto), nombre, orden);
+}
+
+// An entry of the menu bar itself, with no menu under it.
+QAction* AccionesMarco::AccionBarra(QMenuBar* barra, const char* nombre, const QString& texto,
+                                    const std::function<void()>& orden) {
+    return Conecta(barra->addAction(texto), nombre, orden);
+}
+
+QAction* AccionesMarco::Conecta(QAction* accion, const char* nombre,
+                                const std::function<void()>& orden) {
+    accion->setObjectName(QLatin1String(nombre));
+    connect(accion, &QAction::triggered, this, orden);
+    return accion;
 }
 
 std::function<void()> AccionesMarco::TrasConfirmarEdicion(std::function<void()> abre) const {
@@ -68,15 +78,6 @@ std::function<void()> AccionesMarco::TrasConfirmarEdicion(std::function<void()> 
         editor->ConfirmaEdicion();
         abre();
     };
-}
-
-// An entry of the menu bar itself, with no menu under it.
-QAction* AccionesMarco::AccionBarra(QMenuBar* barra, const char* nombre, const QString& texto,
-                                    const std::function<void()>& orden) {
-    QAction* a = barra->addAction(texto);
-    a->setObjectName(QLatin1String(nombre));
-    connect(a, &QAction::triggered, this, orden);
-    return a;
 }
 
 void AccionesMarco::CreaArchivos(QMenuBar* barra) {

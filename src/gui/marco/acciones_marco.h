@@ -36,6 +36,7 @@ class AccionesMarco : public QObject {
                     const std::function<void()>& orden);
     QAction* AccionBarra(QMenuBar* barra, const char* nombre, const QString& texto,
                          const std::function<void()>& orden);
+    QAction* Conecta(QAction* accion, const char* nombre, const std::function<void()>& orden);
     // `abre` for a window that an entry opens: what is being typed in a cell counts first.
     std::function<void()> TrasConfirmarEdicion(std::function<void()> abre) const;
 

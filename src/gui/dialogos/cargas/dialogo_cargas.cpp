@@ -64,8 +64,7 @@ DialogoCargas::DialogoCargas(Documento* doc, QWidget* padre) : QDialog(padre), d
                                  rejillaVanos_);
     marcoNudos_ = MarcoDeRejilla("FrameNudos", QStringLiteral("Cargas en nudos"), rejillaNudos_);
 
-    auto* ok = Boton("SSCommand1", QStringLiteral("OK"));
-    ok->setAutoDefault(false);
+    auto* ok = BotonSinIntro("SSCommand1", QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &DialogoCargas::Acepta);
 
     auto* capa = new QVBoxLayout(this);

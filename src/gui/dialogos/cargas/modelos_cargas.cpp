@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "comun/celda_tecleada.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "modelo/rango.h"
@@ -39,22 +40,20 @@ QVariant ModeloListaCargas::data(const QModelIndex& indice, int rol) const {
 }
 
 bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (rol != Qt::EditRole || !indice.isValid() ||
-        !checkIndex(indice, CheckIndexOption::IndexIsValid))
-        return false;
     const int fila = indice.row(), col = indice.column();
     if (fila > Cargas()) return false;
-    const QString texto = valor.toString().trimmed();
-    // Leaving a cell without typing must not round the load to its shown digits.
-    if (fila < Cargas() && texto == Texto(fila, col)) return true;
-    const std::optional<double> leido = LeeNumeroTecleado(texto.toStdString());
-    if (!leido || !std::isfinite(*leido)) {
-        Mensajes::Advierte(
-            nullptr, QString::fromStdString(!leido ? MensajeNoEsNumero(texto.toStdString())
-                                                   : MensajeFueraDeRango(*leido, "de la carga")));
+    // The adding row shows nothing: whatever is typed there is new.
+    const CeldaTecleada celda =
+        LeeCeldaTecleada(*this, indice, valor, rol,
+                         fila < Cargas() ? std::optional(Texto(fila, col)) : std::nullopt);
+    if (celda.tipo != CeldaTecleada::Tipo::kNumero)
+        return celda.tipo == CeldaTecleada::Tipo::kSinCambio;
+    const double numero = celda.numero;
+    if (!std::isfinite(numero)) {
+        Mensajes::Advierte(nullptr,
+                           QString::fromStdString(MensajeFueraDeRango(numero, "de la carga")));
         return false;
     }
-    const double numero = *leido;
     if (col == 0) {
         const std::string error = VerificaNumero(doc_->ProyectoActual(), numero);
         if (!error.empty()) {

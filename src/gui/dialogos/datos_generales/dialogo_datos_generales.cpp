@@ -36,12 +36,10 @@ DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
     connect(panelPerfil_, &PanelPerfil::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
     connect(panelCarga_, &PanelControlCarga::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
 
-    ok_ = Boton("Command1", QStringLiteral("OK"));
+    ok_ = BotonSinIntro("Command1", QStringLiteral("OK"));
     ok_->setDefault(true);
-    ok_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancelar = Boton("Cancelar", QStringLiteral("Cancelar"));
-    cancelar->setAutoDefault(false);
+    auto* cancelar = BotonSinIntro("Cancelar", QStringLiteral("Cancelar"));
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* capa = new QVBoxLayout(this);
@@ -99,8 +97,7 @@ QGroupBox* DialogoDatosGenerales::CreaMarco() {
     etiquetaMuerta_ = Nombrado<QLabel>("EtiquetaText1", QStringLiteral("C. muerta"));
     etiquetaViva_ = Nombrado<QLabel>("EtiquetaText8", QStringLiteral("C. viva"));
     unidadViva_ = Nombrado<QLabel>("UnidadText8", QStringLiteral("t/m"));
-    auto* controlCarga = Boton("Command9", QStringLiteral("Control de Carga"));
-    controlCarga->setAutoDefault(false);
+    auto* controlCarga = BotonSinIntro("Command9", QStringLiteral("Control de Carga"));
     connect(controlCarga, &QPushButton::clicked, this, &DialogoDatosGenerales::AbreControlCarga);
 
     // Two columns of label, field, unit: the material and its strengths on the left (from

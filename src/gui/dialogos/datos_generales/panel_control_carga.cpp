@@ -19,8 +19,7 @@ namespace trabelux {
 PanelControlCarga::PanelControlCarga(Documento* doc, CamposDatosGenerales* campos)
     : doc_(doc), campos_(campos) {
     setObjectName(QStringLiteral("SSPanel3"));
-    setFrameShape(QFrame::StyledPanel);
-    setFrameShadow(QFrame::Raised);
+    EstiloPanel(this);
     opcionVivaMuerta_ =
         Nombrado<QRadioButton>("Option1_0", QStringLiteral("Usa carga viva y carga muerta"));
     opcionTotal_ = Nombrado<QRadioButton>("Option1_1", QStringLiteral("Usa carga total"));
@@ -41,8 +40,7 @@ PanelControlCarga::PanelControlCarga(Documento* doc, CamposDatosGenerales* campo
     auto* unidadUnitario = Nombrado<QLabel>("UnidadText15", QStringLiteral("T/m3"));
     pesoUnitario_ = {etiquetaUnitario, unitario, unidadUnitario};
 
-    auto* ok = Boton("Command10", QStringLiteral("OK"));
-    ok->setAutoDefault(false);
+    auto* ok = BotonSinIntro("Command10", QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, [this] { Acepta(); });
 
     auto* g = new QGridLayout(this);

@@ -14,13 +14,11 @@ namespace trabelux {
 PanelInercia::PanelInercia(Documento* doc, CamposDatosGenerales* campos)
     : doc_(doc), campos_(campos) {
     setObjectName(QStringLiteral("SSPanel1"));
-    setFrameShape(QFrame::StyledPanel);
-    setFrameShadow(QFrame::Raised);
+    EstiloPanel(this);
     auto* texto = campos_->Crea("Text11", &DatosGenerales::inercia, "de la inercia",
                                 QStringLiteral("Momento de inercia en m4"));
-    auto* ok = Boton("Command4", QStringLiteral("OK"));
-    auto* cancelar = Boton("Command6", QStringLiteral("Cancel"));
-    for (QPushButton* b : {ok, cancelar}) b->setAutoDefault(false);
+    auto* ok = BotonSinIntro("Command4", QStringLiteral("OK"));
+    auto* cancelar = BotonSinIntro("Command6", QStringLiteral("Cancel"));
     // OK acts as soon as it is pressed, before the field it leaves could react.
     connect(ok, &QPushButton::pressed, this, &PanelInercia::Acepta);
     connect(cancelar, &QPushButton::clicked, this, &PanelInercia::Cancela);

@@ -38,8 +38,7 @@ QTableView* RejillaPerfil(ModeloPerfil* modelo) {
 
 PanelPerfil::PanelPerfil(Documento* doc) : doc_(doc) {
     setObjectName(QStringLiteral("SSPanel2"));
-    setFrameShape(QFrame::StyledPanel);
-    setFrameShadow(QFrame::Raised);
+    EstiloPanel(this);
     familias_ = Nombrado<QComboBox>("Combo5");
     for (const char* f : FamiliasPerfil()) familias_->addItem(QString::fromLatin1(f));
     designaciones_ = Nombrado<QComboBox>("Combo6");
@@ -51,9 +50,8 @@ PanelPerfil::PanelPerfil(Documento* doc) : doc_(doc) {
             &PanelPerfil::EligeDesignacion);
     modelo_ = new ModeloPerfil(this);
 
-    auto* ok = Boton("Command7", QStringLiteral("OK"));
-    auto* cancelar = Boton("Command8", QStringLiteral("Cancel"));
-    for (QPushButton* b : {ok, cancelar}) b->setAutoDefault(false);
+    auto* ok = BotonSinIntro("Command7", QStringLiteral("OK"));
+    auto* cancelar = BotonSinIntro("Command8", QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &PanelPerfil::Acepta);
     connect(cancelar, &QPushButton::clicked, this, &PanelPerfil::Cancela);
 

@@ -93,8 +93,7 @@ DialogoLosas::DialogoLosas(Documento* doc, QWidget* padre) : QDialog(padre), doc
     direccion_ = new CampoTexto("Text3");
     direccion_->setMaximumWidth(50);
     direccion_->setAlignment(Qt::AlignCenter);
-    auto* boton = Boton("SSCommand1", QStringLiteral("X / Y"));
-    boton->setAutoDefault(false);
+    auto* boton = BotonSinIntro("SSCommand1", QStringLiteral("X / Y"));
     connect(boton, &QPushButton::clicked, this, &DialogoLosas::CambiaDireccion);
 
     auto* pregunta = Nombrado<QGroupBox>(
@@ -122,8 +121,7 @@ DialogoLosas::DialogoLosas(Documento* doc, QWidget* padre) : QDialog(padre), doc
     rejilla_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     rejilla_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    auto* ok = Boton("SSCommand2", QStringLiteral("OK"));
-    ok->setAutoDefault(false);
+    auto* ok = BotonSinIntro("SSCommand2", QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &DialogoLosas::Acepta);
 
     auto* arriba = new QGridLayout;

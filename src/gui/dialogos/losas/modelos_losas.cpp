@@ -3,6 +3,7 @@
 #include <QColor>
 #include <cmath>
 
+#include "comun/celda_tecleada.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
 #include "losas/asignacion.h"
@@ -129,27 +130,27 @@ QVariant ModeloAsignacion::data(const QModelIndex& indice, int rol) const {
 }
 
 bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (rol != Qt::EditRole || !indice.isValid() ||
-        !checkIndex(indice, CheckIndexOption::IndexIsValid))
-        return false;
     const int col = indice.column();
     if (col != 1 && col != 2) return false;
-    const std::string texto = valor.toString().toStdString();
-    const std::optional<double> n = LeeNumeroTecleado(texto);
-    if (!n || *n != std::floor(*n) || std::fabs(*n) > 1e6) {
-        Mensajes::Advierte(nullptr, QString::fromStdString(MensajeNoEsNumero(texto)));
+    const CeldaTecleada celda = LeeCeldaTecleada(*this, indice, valor, rol);
+    if (celda.tipo != CeldaTecleada::Tipo::kNumero) return false;
+    const double n = celda.numero;
+    // A slab number is a whole number.
+    if (n != std::floor(n) || std::fabs(n) > 1e6) {
+        Mensajes::Advierte(nullptr,
+                           QString::fromStdString(MensajeNoEsNumero(celda.texto.toStdString())));
         return false;
     }
     // A slab the file does not hold is refused here, named as the dialog's OK names it.
     std::vector<AsignacionLosa> prueba(static_cast<size_t>(indice.row()) + 1);
-    (col == 1 ? prueba.back().primera : prueba.back().segunda) = static_cast<int>(*n);
+    (col == 1 ? prueba.back().primera : prueba.back().segunda) = static_cast<int>(n);
     const std::string error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
     if (!error.empty()) {
         Mensajes::Advierte(nullptr, QString::fromStdString(error));
         return false;
     }
     AsignacionLosa& a = filas_[indice.row()];
-    (col == 1 ? a.primera : a.segunda) = static_cast<int>(*n);
+    (col == 1 ? a.primera : a.segunda) = static_cast<int>(n);
     a.espesorProm = losas_ ? EspProm(*losas_, a.primera, a.segunda) : 0.0;
     emit dataChanged(index(indice.row(), 1), index(indice.row(), 3));
     return true;
