@@ -328,7 +328,7 @@ class MarcoTest : public QObject {
     }
 
     // While a run goes on: the notice, the progress window, the menus off. Then the
-    // results window over the main window, with the commands that edit the project off
+    // results window over the span editor, with the commands that edit the project off
     // (the results would no longer describe it) and the unsaved-changes mark in the title;
     // "Regresar" fills the frame again; the results are kept for the beam as analysed, on
     // the page the user left; F5 runs again; a run that stops warns and drops them.

@@ -286,7 +286,7 @@ class VentanaRefuerzoTest : public QObject {
         // paints.
         Proyecto cero = *doc->ProyectoCalculado();
         for (Vano& v : cero.vanos) v.longitud = 0;
-        dibujo->DibApoyos(cero, doc->DetalladoActual());
+        dibujo->Muestra(cero, doc->DetalladoActual());
         const GeometriaRefuerzo& g = dibujo->Geometria();
         for (double x : g.xNudos) QCOMPARE(x, g.xNudos.front());
         for (const BarraElevacion& b : g.barras)

@@ -73,12 +73,12 @@ int CuentaColor(const QImage& img, bool rojo) {
 
 // The window shown at a size with a run, on page `pagina`.
 void Muestra(VentanaResultados& w, const Proyecto& p, const Resultados& r, QSize tamano,
-             int pagina = 0) {
+             VentanaResultados::Pagina pagina = VentanaResultados::Pagina::kReacciones) {
     w.resize(tamano);
     w.Muestra(p, r);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) qFatal("the results window was never exposed");
-    w.Pestanas()->setCurrentIndex(pagina);
+    w.MuestraPagina(pagina);
     QApplication::processEvents();
 }
 
@@ -125,13 +125,13 @@ class PruebaResultados : public QObject {
         for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                        TablaResultados::kRefuerzoTransversal})
             QCOMPARE(w.Modelo(t)->rowCount(), 0);
-        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaRefuerzo);
+        w.MuestraPagina(VentanaResultados::Pagina::kRefuerzo);
         QVERIFY(sinDiseno->isVisibleTo(&w));
         QCOMPARE(sinDiseno->text(),
                  QString("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
         QVERIFY(!w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
         w.Muestra(dos, disenado);
-        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaRefuerzo);
+        w.MuestraPagina(VentanaResultados::Pagina::kRefuerzo);
         QVERIFY(!sinDiseno->isVisibleTo(&w));
         QVERIFY(w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
         Resultados incompleto = ResultadosSimples(2, 2);
@@ -165,7 +165,7 @@ class PruebaResultados : public QObject {
         QFETCH(QSize, tamano);
         QFETCH(bool, unaLinea);
         VentanaResultados w;
-        Muestra(w, tres, Calculo(tres), tamano, VentanaResultados::kPaginaRefuerzo);
+        Muestra(w, tres, Calculo(tres), tamano, VentanaResultados::Pagina::kRefuerzo);
         for (auto nombre : {"SSDBGrid3", "SSDBGrid4", "SSDBGrid5"}) {
             auto* vista = w.findChild<VistaTablaResultados*>(nombre);
             QVERIFY2(vista, nombre);
@@ -191,17 +191,17 @@ class PruebaResultados : public QObject {
     // The curves are drawn on their tabs, and drawn again on coming back to a tab.
     void curvesAreDrawnAndRedrawn() {
         VentanaResultados w;
-        Muestra(w, tres, Calculo(tres), QSize(1000, 700), VentanaResultados::kPaginaCortantes);
+        Muestra(w, tres, Calculo(tres), QSize(1000, 700), VentanaResultados::Pagina::kCortantes);
         auto* cortantes = w.SuperficieDe(Superficie::kCortantes);
         QTRY_VERIFY(cortantes->Dibujos() > 0);
         QVERIFY(CuentaColor(w.grab().toImage(), true) > 200);
-        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaRefuerzo);
+        w.MuestraPagina(VentanaResultados::Pagina::kRefuerzo);
         QApplication::processEvents();
         const int antes = cortantes->Dibujos();
-        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaMomentos);
+        w.MuestraPagina(VentanaResultados::Pagina::kMomentos);
         QApplication::processEvents();
         QVERIFY(CuentaColor(w.grab().toImage(), false) > 100);
-        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaCortantes);
+        w.MuestraPagina(VentanaResultados::Pagina::kCortantes);
         QTRY_VERIFY(cortantes->Dibujos() > antes);
     }
 
@@ -211,7 +211,7 @@ class PruebaResultados : public QObject {
         const Resultados ceros = ResultadosSimples(2, 0.0);
         for (const Resultados* r : {&sinCalculo, &ceros}) {
             VentanaResultados w;
-            Muestra(w, Simples(2), *r, QSize(800, 600), VentanaResultados::kPaginaCortantes);
+            Muestra(w, Simples(2), *r, QSize(800, 600), VentanaResultados::Pagina::kCortantes);
             const QImage img = w.SuperficieDe(Superficie::kCortantes)->grab().toImage();
             QCOMPARE(CuentaColor(img, true), 0);
             const auto g = w.SuperficieDe(Superficie::kCortantes)->CalculaGeometria();
@@ -239,7 +239,8 @@ class PruebaResultados : public QObject {
         QFETCH(double, valor);
         QFETCH(QString, texto);
         VentanaResultados w;
-        Muestra(w, Simples(2), ResultadosSimples(2, 2), QSize(1000, 700), superficie);
+        Muestra(w, Simples(2), ResultadosSimples(2, 2), QSize(1000, 700),
+                static_cast<VentanaResultados::Pagina>(superficie));
         auto* sup = w.SuperficieDe(static_cast<Superficie>(superficie));
         const auto g = sup->CalculaGeometria();
         const double k = VistaDiagrama::kUnidadesPorPixel;
@@ -263,7 +264,7 @@ class PruebaResultados : public QObject {
         QTest::mouseClick(sup, Qt::LeftButton, {}, QPoint(2, punto.y()));
         QVERIFY(sonda->isHidden());
         QTest::mouseClick(sup, Qt::LeftButton, {}, punto);
-        w.Pestanas()->setCurrentIndex(VentanaResultados::kPaginaReacciones);
+        w.MuestraPagina(VentanaResultados::Pagina::kReacciones);
         QVERIFY(sonda->isHidden());
         w.Pestanas()->setCurrentIndex(superficie);
         QTest::mouseClick(sup, Qt::LeftButton, {}, punto);

@@ -67,7 +67,7 @@ inline QComboBox* ListaDeCelda(QAbstractItemView* v, const QModelIndex& i) {
     return lista;
 }
 
-// The frame with the main window, shown and exposed.
+// The frame with the span editor, shown and exposed.
 inline std::unique_ptr<Marco> MarcoVisible(int ancho = 1100, int alto = 700) {
     auto marco = std::make_unique<Marco>();
     marco->resize(ancho, alto);

@@ -1,4 +1,4 @@
-// `frmAbout`, the about box: the program's title, version and legal notice, as the build
+// `AcercaDe`, the about box: the program's title, version and legal notice, as the build
 // sets them.
 #pragma once
 

@@ -32,11 +32,11 @@ DibujoViga::DibujoViga(Documento* doc, QWidget* padre) : QWidget(padre), doc_(do
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    connect(doc_, &Documento::cambiado, this, &DibujoViga::DibApoyos);
-    DibApoyos();
+    connect(doc_, &Documento::cambiado, this, &DibujoViga::Redibuja);
+    Redibuja();
 }
 
-void DibujoViga::DibApoyos() {
+void DibujoViga::Redibuja() {
     const Tamano tamano = DeQt(QSizeF(size()));
     QFont fuente;
     fuente.setPixelSize(static_cast<int>(std::lround(TamanoLetraViga(tamano))));
@@ -49,7 +49,7 @@ void DibujoViga::DibApoyos() {
 
 void DibujoViga::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    DibApoyos();
+    Redibuja();
 }
 
 void DibujoViga::paintEvent(QPaintEvent*) {

@@ -1,4 +1,4 @@
-// The beam elevation of the main window (`VD`): paints the geometry of the current
+// The beam elevation of the span editor: paints the geometry of the current
 // project, recomputed when the project changes or the widget is resized.
 #pragma once
 
@@ -15,8 +15,8 @@ class DibujoViga : public QWidget {
   public:
     explicit DibujoViga(Documento* doc, QWidget* padre = nullptr);
 
-    // DibApoyos: recomputes the geometry and schedules a repaint.
-    void DibApoyos();
+    // Recomputes the geometry and schedules a repaint.
+    void Redibuja();
     const GeometriaViga& Geometria() const { return geometria_; }
 
     QSize sizeHint() const override { return {640, 220}; }

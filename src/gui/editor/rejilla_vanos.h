@@ -1,4 +1,4 @@
-// The span grid's view (`DBGrid1`): the program's grid with the span numbers as row
+// The span grid's view: the program's editable grid with the span numbers as row
 // headers. Delete asks to delete the spans whose whole rows are selected, or empties the
 // current cell where it can be typed into.
 #pragma once

@@ -40,7 +40,7 @@ DibujoRefuerzo::DibujoRefuerzo(QWidget* padre) : QWidget(padre) {
     FondoBlanco(this);
 }
 
-void DibujoRefuerzo::DibApoyos(const Proyecto& p, const TablaDetallado& tabla) {
+void DibujoRefuerzo::Muestra(const Proyecto& p, const TablaDetallado& tabla) {
     proyecto_ = p;
     tabla_ = tabla;
     Calcula();

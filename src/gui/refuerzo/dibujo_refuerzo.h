@@ -1,5 +1,5 @@
 // The drawings of the detailing window: the beam elevation with its supports and the bars
-// of the table (`VD`, DibApoyos), and the section of the current row with its bars. Both
+// of the table (Muestra), and the section of the current row with its bars. Both
 // paint only the geometry the core computes for the report too.
 #pragma once
 
@@ -17,8 +17,8 @@ class DibujoRefuerzo : public QWidget {
   public:
     explicit DibujoRefuerzo(QWidget* padre = nullptr);
 
-    // DibApoyos: the beam as designed with the bars of `tabla`; recomputes and repaints.
-    void DibApoyos(const Proyecto& p, const TablaDetallado& tabla);
+    // The beam as designed with the bars of `tabla`; recomputes and repaints.
+    void Muestra(const Proyecto& p, const TablaDetallado& tabla);
 
     // The geometry painted, in drawing units; Escala() pixels per unit.
     const GeometriaRefuerzo& Geometria() const { return geometria_; }

@@ -1,5 +1,5 @@
 // The detailing grid's model: the document's table of bars as twelve columns, "Dib" as a
-// check, span rows in "ColorVano". Every edit is an undo step of the document.
+// check, span rows tinted. Every edit is an undo step of the document.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -9,7 +9,7 @@ namespace trabelux {
 
 class Documento;
 
-// Grid style "ColorVano": the rows of spans stand out from those of supports.
+// The rows of spans stand out from those of supports.
 inline const QColor kColorVano{255, 248, 200};
 
 class ModeloDetallado : public QAbstractTableModel {

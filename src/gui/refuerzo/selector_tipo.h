@@ -1,5 +1,5 @@
-// The shape chooser `Frame1` of the detailing window: the seven section shapes as picture
-// buttons (`SSDBOptSet1`) and "OK este vano", "OK todos los vanos", "Cancel". It only
+// The shape chooser of the detailing window: the seven section shapes as picture
+// buttons and "OK este vano", "OK todos los vanos", "Cancel". It only
 // chooses; the window writes the choice and hides it.
 #pragma once
 

@@ -61,7 +61,7 @@ VentanaRefuerzo::VentanaRefuerzo(Documento* doc, QWidget* padre) : QWidget(padre
     connect(doc_, &Documento::cambiado, this, &VentanaRefuerzo::AlCambiarDocumento);
 
     // A window shortcut of an MDI window only answers while the focus is inside it, so the
-    // main window's undo does not reach here: this window has its own, on the same stack.
+    // frame's undo does not reach here: this window has its own, on the same stack.
     QAction* deshacer = doc_->Pila()->createUndoAction(this);
     deshacer->setShortcut(QKeySequence::Undo);
     deshacer->setShortcutContext(Qt::WindowShortcut);
@@ -136,7 +136,7 @@ void VentanaRefuerzo::Refresca() {
 void VentanaRefuerzo::ActualizaDibujos() {
     const Proyecto* p = doc_->ProyectoCalculado();
     const TablaDetallado& t = doc_->DetalladoActual();
-    dibujo_->DibApoyos(p ? *p : doc_->ProyectoActual(), t);
+    dibujo_->Muestra(p ? *p : doc_->ProyectoActual(), t);
     seccion_->Muestra(p ? *p : doc_->ProyectoActual(), t, rejilla_->currentIndex().row());
 }
 

@@ -32,13 +32,13 @@ class VentanaRefuerzo : public QWidget {
     void Muestra();
 
     // The window's operations, as its buttons run them.
-    void Ok();                    // Command1: hides the window; the table stays
-    void Actualiza();             // Command5
-    void Reinicia();              // Command6
+    void Ok();  // hides the window; the table stays
+    void Actualiza();
+    void Reinicia();
     void AbreSelector(int fila);  // the chooser on row `fila` (0-based)
-    void OkEsteVano();            // Command3
-    void OkTodosLosVanos();       // Command4
-    void CancelaSelector();       // Command2
+    void OkEsteVano();
+    void OkTodosLosVanos();
+    void CancelaSelector();
 
     ModeloDetallado* Modelo() const { return modelo_; }
     RejillaDetallado* Rejilla() const { return rejilla_; }
@@ -62,11 +62,11 @@ class VentanaRefuerzo : public QWidget {
 
     Documento* doc_;
     ModeloDetallado* modelo_;
-    RejillaDetallado* rejilla_;  // DBGrid1
-    SelectorTipo* selector_;     // Frame1
-    DibujoRefuerzo* dibujo_;     // VD
+    RejillaDetallado* rejilla_;
+    SelectorTipo* selector_;
+    DibujoRefuerzo* dibujo_;
     VistaSeccion* seccion_;
-    QPushButton* ok_;  // Command1
+    QPushButton* ok_;
     int filaSelector_ = -1;
     bool columnasAjustadas_ = false;
 };

@@ -129,8 +129,12 @@ void VentanaResultados::LlenaTab(const Proyecto& p, const Resultados& r) {
          {TablaResultados::kReacciones, TablaResultados::kCortantes, TablaResultados::kMomentos})
         Modelo(t)->Llena(FilasTabla(t, r));
     OcultaSondas();
-    pestanas_->setCurrentIndex(kPaginaReacciones);
+    MuestraPagina(Pagina::kReacciones);
     Redibuja();
+}
+
+void VentanaResultados::MuestraPagina(Pagina pagina) {
+    pestanas_->setCurrentIndex(static_cast<int>(pagina));
 }
 
 void VentanaResultados::LlenaRefuerzo(const Resultados& r) {
@@ -148,7 +152,7 @@ void VentanaResultados::VaciaRefuerzo() {
 }
 
 void VentanaResultados::Redibuja() {
-    if (pestanas_->currentIndex() >= kPaginaRefuerzo) return;
+    if (pestanas_->currentIndex() >= static_cast<int>(Pagina::kRefuerzo)) return;
     for (auto* s : superficies_) s->update();
 }
 

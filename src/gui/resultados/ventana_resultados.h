@@ -20,7 +20,8 @@ namespace trabelux {
 class VentanaResultados : public QWidget {
     Q_OBJECT
   public:
-    enum Pagina { kPaginaReacciones = 0, kPaginaCortantes, kPaginaMomentos, kPaginaRefuerzo };
+    // The tabs, in their order.
+    enum class Pagina { kReacciones, kCortantes, kMomentos, kRefuerzo };
 
     explicit VentanaResultados(QWidget* parent = nullptr);
 
@@ -33,6 +34,7 @@ class VentanaResultados : public QWidget {
     void LlenaRefuerzo(const Resultados& r);
     void VaciaRefuerzo();
 
+    void MuestraPagina(Pagina pagina);
     // Clears and redraws the three surfaces when a drawing tab is current.
     void Redibuja();
     void OcultaSondas();

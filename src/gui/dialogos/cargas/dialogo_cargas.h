@@ -24,7 +24,7 @@ class DialogoCargas : public QDialog {
     // Before every showing: the frame of `vista` alone, with its caption.
     void Prepara(Vista vista);
     Vista VistaActual() const { return vista_; }
-    // "OK" (`SSCommand1`): false, with the dialog still open, when the loads were refused.
+    // "OK": false, with the dialog still open, when the loads were refused.
     bool Acepta();
 
     ModeloCargasVano* ModeloVanos() const { return modeloVanos_; }
@@ -37,8 +37,8 @@ class DialogoCargas : public QDialog {
     Vista vista_ = Vista::Vanos;
     QGroupBox* marcoVanos_;
     QGroupBox* marcoNudos_;
-    RejillaCargas* rejillaVanos_;  // SSDBGrid2
-    RejillaCargas* rejillaNudos_;  // SSDBGrid3
+    RejillaCargas* rejillaVanos_;
+    RejillaCargas* rejillaNudos_;
     ModeloCargasVano* modeloVanos_;
     ModeloCargasNudo* modeloNudos_;
 };

@@ -1,4 +1,4 @@
-// The grid of a load list (`SSDBGrid2`, `SSDBGrid3`): the last row adds a load when a
+// The grid of a load list: the last row adds a load when a
 // cell of it is typed into; Delete or the context menu removes the selected rows.
 #pragma once
 

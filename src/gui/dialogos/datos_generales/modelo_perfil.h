@@ -1,4 +1,4 @@
-// The steel-shape panel's grid (`SSDBGrid1`): one row with the chosen shape's eight
+// The steel-shape panel's grid: one row with the chosen shape's eight
 // properties in metre units, or eight empty cells when no shape is chosen.
 #pragma once
 

@@ -40,7 +40,7 @@ class PanelPerfil : public QFrame {
     // The panel's own choice until its "OK".
     int familia_ = 0;
     int designacion_ = -1;
-    ListaFamilia lista_;  // the shapes listed in Combo6
+    ListaFamilia lista_;  // the shapes of the family, as the designation list shows them
     QComboBox* familias_;
     QComboBox* designaciones_;
     ModeloPerfil* modelo_;

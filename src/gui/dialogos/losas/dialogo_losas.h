@@ -24,10 +24,10 @@ class DialogoLosas : public QDialog {
 
     // Before every showing: the fields and rows show the project.
     void Prepara();
-    // "OK" (`SSCommand2`): false, with the dialog still open, when a slab number was
+    // "OK": false, with the dialog still open, when a slab number was
     // refused.
     bool Acepta();
-    // The direction button (`SSCommand1`).
+    // The direction button "X / Y".
     void CambiaDireccion();
 
     ModeloAsignacion* Asignacion() const { return asignacion_; }
@@ -41,11 +41,11 @@ class DialogoLosas : public QDialog {
     Documento* doc_;
     ModeloAsignacion* asignacion_;
     ModeloListaLosas* listaLosas_;
-    CampoTexto* descripcion_;   // Text1
-    CampoTexto* direccion_;     // Text3
-    QRadioButton* si_;          // Option1 (0)
-    QRadioButton* no_;          // Option1 (1)
-    RejillaEditable* rejilla_;  // DBGrid1
+    CampoTexto* descripcion_;
+    CampoTexto* direccion_;
+    QRadioButton* si_;  // the slab weight is in the self weight
+    QRadioButton* no_;
+    RejillaEditable* rejilla_;
 };
 
 }  // namespace trabelux

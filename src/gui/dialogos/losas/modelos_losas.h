@@ -1,5 +1,5 @@
 // The models of the slab-assignment dialog: the slab list of the slab file
-// (`SSDBDropDown1`: "Losa", "Bordes", "Lx", "Ly", "Espesor", with a first row "0" for
+// ("Losa", "Bordes", "Lx", "Ly", "Espesor", with a first row "0" for
 // no slab) and the span rows being edited ("Vano", "Primera Losa", "Segunda Losa",
 // "Espesor Prom"), whose average follows every change of a slab number.
 #pragma once
