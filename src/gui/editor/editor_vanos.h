@@ -11,7 +11,6 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QWidget;
 
 namespace trabelux {
 

@@ -51,9 +51,9 @@ Marco::~Marco() {
 }
 
 EditorVanos* Marco::Editor() const { return ventanas_->Editor(); }
-VentanaResultados* Marco::VentanaDeResultados() const { return ventanas_->Resultados(); }
-VentanaRefuerzo* Marco::VentanaDeRefuerzo() const { return ventanas_->Refuerzo(); }
-VentanaInforme* Marco::VentanaDeInforme() const { return ventanas_->Informe(); }
+VentanaResultados* Marco::VentanaDeResultados() const { return ventanas_->VentanaDeResultados(); }
+VentanaRefuerzo* Marco::VentanaDeRefuerzo() const { return ventanas_->VentanaDeRefuerzo(); }
+VentanaInforme* Marco::VentanaDeInforme() const { return ventanas_->VentanaDeInforme(); }
 
 bool Marco::Ocupado() const { return sesion_->Ocupada() || abriendoResultados_; }
 

@@ -59,7 +59,7 @@ void VentanasMarco::Enfrenta(QMdiSubWindow* sub) {
 }
 
 void VentanasMarco::MuestraResultados() {
-    const trabelux::Resultados* r = doc_->UltimosResultados();
+    const Resultados* r = doc_->UltimosResultados();
     if (!r) return;
     // Opening the window again shows the tables as they were; only new results refill it.
     if (generacionMostrada_ != doc_->GeneracionResultados()) {

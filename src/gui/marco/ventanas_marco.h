@@ -27,10 +27,10 @@ class VentanasMarco : public QObject {
 
     QMdiArea* Area() const { return area_; }
     EditorVanos* Editor() const { return editor_; }
-    VentanaResultados* Resultados() const { return resultados_; }
-    VentanaRefuerzo* Refuerzo() const { return refuerzo_; }
+    VentanaResultados* VentanaDeResultados() const { return resultados_; }
+    VentanaRefuerzo* VentanaDeRefuerzo() const { return refuerzo_; }
     // The report window, created the first time it is opened (null before).
-    VentanaInforme* Informe() const { return informe_; }
+    VentanaInforme* VentanaDeInforme() const { return informe_; }
     // The results window is up: the commands that edit the project are off meanwhile.
     bool ResultadosVisibles() const { return resultadosVisibles_; }
 
