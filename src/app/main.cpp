@@ -1,4 +1,4 @@
-// The desktop program: the frame window with the main window and a new project, or the
+// The desktop program: the frame window with the span editor and a new project, or the
 // project named on the command line (how a file manager opens a .vcw with Trabelux).
 #include <QApplication>
 #include <QScreen>
@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "acerca/frm_about.h"
+#include "acerca/acerca_de.h"
 #include "comun/traducciones.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
+#include "marco/marco.h"
+#include "sesion/sesion.h"
 #include "version.h"
 
 int main(int argc, char* argv[]) {
@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("trabelux"));
     QApplication::setWindowIcon(trabelux::IconoPrograma());
     trabelux::CargaTraduccionesQt();
-    trabelux::TluxMDI marco;
+    trabelux::Marco marco;
     // A comfortable size on a large screen; the whole screen on a small one.
     const QRect pantalla = marco.screen()->availableGeometry();
     const QSize deseado(1280, 860);
@@ -36,6 +36,6 @@ int main(int argc, char* argv[]) {
         marco.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, deseado, pantalla));
     marco.show();
     const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1) marco.Principal()->AbreArchivo(argumentos.at(1));
+    if (argumentos.size() > 1) marco.SesionActiva()->AbreArchivo(argumentos.at(1));
     return app.exec();
 }

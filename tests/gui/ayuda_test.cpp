@@ -17,14 +17,14 @@
 #include <QSet>
 #include <QtTest>
 
-#include "acerca/frm_about.h"
+#include "acerca/acerca_de.h"
 #include "apoyo_pruebas.h"
 #include "ayuda/paginas_ayuda.h"
 #include "ayuda/ventana_ayuda.h"
 #include "comun/mensajes.h"
-#include "dialogos/datgen.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
+#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "editor/editor_vanos.h"
+#include "marco/marco.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -63,7 +63,7 @@ class AyudaTest : public QObject {
     void cleanup() { Mensajes::TerminaGuion(); }
 
     void AcercaDeYVersionDeLosProgramas() {
-        FrmAbout acerca;
+        AcercaDe acerca;
         QCOMPARE(Busca<QLabel>(&acerca, "lblVersion")->text(), "Versión " + kVersion);
         const QString aviso = Busca<QLabel>(&acerca, "lblDisclaimer")->text();
         QVERIFY(!aviso.isEmpty());
@@ -80,7 +80,7 @@ class AyudaTest : public QObject {
     }
 
     void SinColeccionAmbosComandosDicenQueFalta() {
-        TluxMDI marco;
+        Marco marco;
         auto* ayudaMarco = marco.findChild<Ayuda*>();
         QVERIFY(ayudaMarco);
         ayudaMarco->FijaColeccion(QStringLiteral("/no/existe/trabelux.qhc"));
@@ -111,7 +111,7 @@ class AyudaTest : public QObject {
         for (const PaginaVentana& p : PaginasDeVentanas())
             QVERIFY2(paginas.contains(QLatin1String(p.pagina)), p.ventana);
         // Every window and dialog the program creates has its page.
-        TluxMDI marco;
+        Marco marco;
         for (QWidget* w : marco.findChildren<QWidget*>() + QWidgetList{&marco})
             if ((w->isWindow() || qobject_cast<QMdiSubWindow*>(w->parentWidget())) &&
                 !qobject_cast<QMenu*>(w) && !w->objectName().isEmpty())
@@ -160,7 +160,7 @@ class AyudaTest : public QObject {
     }
 
     void ComandosYTeclaF1AbrenSuPagina() {
-        TluxMDI marco;
+        Marco marco;
         marco.show();
         auto* ayudaMarco = marco.findChild<Ayuda*>();
         Busca<QAction>(marco.menuBar(), "menu21")->trigger();
@@ -172,7 +172,7 @@ class AyudaTest : public QObject {
         QCOMPARE(ventana->PestanaActual(), VentanaAyuda::Pestana::Indice);
         QVERIFY(Busca<QLineEdit>(ventana, "PalabraClave")->text().isEmpty());
 
-        Datgen* datgen = marco.Principal()->VentanaDatgen();
+        DialogoDatosGenerales* datgen = marco.DialogoDeDatosGenerales();
         datgen->show();
         QTest::keyClick(Busca<QLineEdit>(datgen, "Text2"), Qt::Key_F1);
         QCOMPARE(ayudaMarco->Ventana()->PaginaActual().fileName(),

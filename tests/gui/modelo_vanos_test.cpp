@@ -1,13 +1,13 @@
 // The span grid's model and the interior-support grid's model over the document:
 // formats, captions, validation, recomputation and undo.
-#include "principal/modelo_vanos.h"
+#include "editor/modelo_vanos.h"
 
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
 #include "comun/mensajes.h"
-#include "dialogos/cond_apoy.h"
 #include "documento/documento.h"
+#include "editor/dialogo_apoyos.h"
 #include "modelo/operaciones.h"
 
 using namespace trabelux;

@@ -12,11 +12,11 @@
 #include "../comun/viga_mayor.h"
 #include "apoyo_pruebas.h"
 #include "documento/documento.h"
+#include "editor/dibujo_viga.h"
+#include "editor/editor_vanos.h"
+#include "informe/ventana_informe.h"
+#include "marco/marco.h"
 #include "modelo/operaciones.h"
-#include "principal/dibujo_viga.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
-#include "reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -56,8 +56,8 @@ class RendimientoTest : public QObject {
             for (int i = 0; i < kMaxVanos; ++i) p.cargas.push_back({i + 1, 2, 1.5});
             p.cargasNudo = {{3, -2, 1}, {9, 0, -2}};
         });
-        auto* tabla = pruebas::Busca<QTableView>(marco->Principal(), "DBGrid1");
-        auto* vd = pruebas::Busca<DibujoViga>(marco->Principal(), "VD");
+        auto* tabla = pruebas::Busca<QTableView>(marco->Editor(), "DBGrid1");
+        auto* vd = pruebas::Busca<DibujoViga>(marco->Editor(), "VD");
         MedianaDentro(60, 16.0, "cell edit of a 20-span beam, recompute and repaint", [&](int k) {
             QVERIFY(tabla->model()->setData(tabla->model()->index(k % kMaxVanos, kColAltura),
                                             QString::number(40 + k % 7)));
@@ -80,7 +80,7 @@ class RendimientoTest : public QObject {
         Documento doc;
         pruebas::Calculado(doc, VigaMayor());
         doc.ConfiguracionReporte().refuerzo = true;  // the bar drawing and its sections
-        VigPrev v(&doc);
+        VentanaInforme v(&doc);
         v.resize(1280, 800);
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));

@@ -8,16 +8,16 @@
 #include <random>
 
 #include "apoyo_pruebas.h"
-#include "detallado/selector_tipo.h"
-#include "detallado/vig_refu.h"
-#include "dialogos/carg_con.h"
-#include "dialogos/cond_apoy.h"
-#include "dialogos/datgen.h"
-#include "dialogos/los_num.h"
+#include "dialogos/cargas/dialogo_cargas.h"
+#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "dialogos/losas/dialogo_losas.h"
 #include "documento/documento.h"
+#include "editor/dialogo_apoyos.h"
+#include "editor/editor_vanos.h"
 #include "modelo/operaciones.h"
-#include "principal/polidur1.h"
-#include "resultados/resultad.h"
+#include "refuerzo/selector_tipo.h"
+#include "refuerzo/ventana_refuerzo.h"
+#include "resultados/ventana_resultados.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -102,7 +102,7 @@ class TecleoTest : public QObject {
             for (int i : {0, 1, 3}) p.vanos[i].cargaViva = 1.2;
         });
         const Proyecto antes = doc->ProyectoActual();
-        auto* tabla = Busca<QTableView>(marco->Principal(), "DBGrid1");
+        auto* tabla = Busca<QTableView>(marco->Editor(), "DBGrid1");
         QVERIFY(Activa(marco.get()));
         tabla->setFocus();
         const QModelIndex celda = tabla->model()->index(2, kColViva);
@@ -128,14 +128,14 @@ class TecleoTest : public QObject {
     // edited ever changes.
     void tecleoAlAzarEnCadaRejilla() {
         auto marco = MarcoVisible();
-        Polidur1* principal = marco->Principal();
-        QVERIFY(principal->AbreArchivo(TRABELUX_EXAMPLES "/viga-losas.vcw"));
+        EditorVanos* principal = marco->Editor();
+        QVERIFY(marco->SesionActiva()->AbreArchivo(TRABELUX_EXAMPLES "/viga-losas.vcw"));
         Dispara(marco.get(), "menu10");
         Dispara(marco.get(), "Menu13");
-        CargCon* cargas = principal->VentanaCargCon();
-        LosNum* losas = principal->VentanaLosNum();
-        auto* apoyos = Busca<CondApoy>(principal, "CondApoy");
-        VigRefu* barras = marco->VentanaRefuerzo();
+        DialogoCargas* cargas = marco->DialogoDeCargas();
+        DialogoLosas* losas = marco->DialogoDeLosas();
+        auto* apoyos = Busca<DialogoApoyos>(principal, "CondApoy");
+        VentanaRefuerzo* barras = marco->VentanaDeRefuerzo();
         const struct {
             QTableView* vista;
             std::function<void()> muestra;
@@ -148,16 +148,16 @@ class TecleoTest : public QObject {
             {Busca<QTableView>(principal, "DBGrid1"),
              [&] {
                  if (barras->isVisible()) Pulsa(barras, "Command1");
-                 if (marco->VentanaResultados()->isVisible()) Pulsa(marco.get(), "BotonRegresa");
+                 if (marco->VentanaDeResultados()->isVisible()) Pulsa(marco.get(), "BotonRegresa");
              }},
             {Busca<QTableView>(cargas, "SSDBGrid2"),
              [&] {
-                 cargas->Prepara(CargCon::Vista::Vanos);
+                 cargas->Prepara(DialogoCargas::Vista::Vanos);
                  cargas->show();
              }},
             {Busca<QTableView>(cargas, "SSDBGrid3"),
              [&] {
-                 cargas->Prepara(CargCon::Vista::Nudos);
+                 cargas->Prepara(DialogoCargas::Vista::Nudos);
                  cargas->show();
              }},
             {Busca<QTableView>(losas, "DBGrid1"),
@@ -208,7 +208,7 @@ class TecleoTest : public QObject {
     // when the dialog opened.
     void tecleoAlAzarEnDatosGenerales() {
         Documento doc;
-        Datgen dlg(&doc);
+        DialogoDatosGenerales dlg(&doc);
         ContestaCajas cajas;
         std::mt19937 azar(Semilla());
         const auto campos = dlg.findChildren<QLineEdit*>();

@@ -20,7 +20,8 @@
 #include "archivos_qt.h"
 #include "comun/mensajes.h"
 #include "documento/documento.h"
-#include "principal/tlux_mdi.h"
+#include "marco/marco.h"
+#include "sesion/sesion.h"
 
 namespace trabelux::pruebas {
 
@@ -66,9 +67,9 @@ inline QComboBox* ListaDeCelda(QAbstractItemView* v, const QModelIndex& i) {
     return lista;
 }
 
-// The frame with the main window, shown and exposed.
-inline std::unique_ptr<TluxMDI> MarcoVisible(int ancho = 1100, int alto = 700) {
-    auto marco = std::make_unique<TluxMDI>();
+// The frame with the span editor, shown and exposed.
+inline std::unique_ptr<Marco> MarcoVisible(int ancho = 1100, int alto = 700) {
+    auto marco = std::make_unique<Marco>();
     marco->resize(ancho, alto);
     marco->show();
     if (!QTest::qWaitForWindowExposed(marco.get())) qFatal("the frame was never exposed");

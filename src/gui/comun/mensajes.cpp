@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 
 #include "version.h"
@@ -145,8 +146,13 @@ QString Mensajes::PideArchivoGuardar(QWidget* padre, const QString& filtro,
 bool Mensajes::PideFuente(QWidget* padre, const QFont& inicial, QFont& elegida) {
     if (EnGuion())
         return EligeGuion(TipoMensaje::Fuente, inicial.toString(), ElGuion().fuentes, elegida);
+    // The dialog lists the families the system has: a name the system substitutes
+    // ("Arial") would open it on its default family and style, so it opens on the family
+    // the name resolves to, as the report's own fonts do.
+    QFont preset = inicial;
+    preset.setFamily(QFontInfo(inicial).family());
     bool ok = false;
-    QFont f = QFontDialog::getFont(&ok, inicial, padre);
+    QFont f = QFontDialog::getFont(&ok, preset, padre);
     if (ok) elegida = f;
     return ok;
 }

@@ -1,0 +1,74 @@
+// The detailing window `VentanaRefuerzo` ("Refuerzo"): the grid of bars of the last design, the
+// shape chooser, the beam with its bars and the section of the current row. It edits the
+// document's table, so the report prints what is seen here and every edit can be undone.
+//
+// Other windows open it with Muestra() and learn from aceptada() that the user pressed
+// "OK", and from cerrada() that the window hid itself (after "OK", or when the results it
+// details are gone): the frame then brings back the window it came from.
+#pragma once
+
+#include <QWidget>
+
+class QMdiSubWindow;
+class QPushButton;
+
+namespace trabelux {
+
+class DibujoRefuerzo;
+class Documento;
+class ModeloDetallado;
+class RejillaDetallado;
+class SelectorTipo;
+class VistaSeccion;
+
+class VentanaRefuerzo : public QWidget {
+    Q_OBJECT
+  public:
+    explicit VentanaRefuerzo(Documento* doc, QWidget* padre = nullptr);
+
+    // Activation: loads the bars unless the table already holds those of the current
+    // design (edits survive a second showing) and shows the window, maximised in the
+    // program's frame when it lives there. Does nothing without a completed design.
+    void Muestra();
+
+    // The window's operations, as its buttons run them.
+    void Ok();  // hides the window; the table stays
+    void Actualiza();
+    void Reinicia();
+    void AbreSelector(int fila);  // the chooser on row `fila` (0-based)
+    void OkEsteVano();
+    void OkTodosLosVanos();
+    void CancelaSelector();
+
+    ModeloDetallado* Modelo() const { return modelo_; }
+    RejillaDetallado* Rejilla() const { return rejilla_; }
+    SelectorTipo* Selector() const { return selector_; }
+    DibujoRefuerzo* Dibujo() const { return dibujo_; }
+    VistaSeccion* Seccion() const { return seccion_; }
+
+  signals:
+    // "OK" was pressed; the window closes right after.
+    void aceptada();
+    // The window is hidden.
+    void cerrada();
+
+  private:
+    void AlCambiarDocumento();
+    void Refresca();
+    void CierraSelector();
+    void Oculta();
+    void ActualizaDibujos();
+    QMdiSubWindow* SubVentana() const;
+
+    Documento* doc_;
+    ModeloDetallado* modelo_;
+    RejillaDetallado* rejilla_;
+    SelectorTipo* selector_;
+    DibujoRefuerzo* dibujo_;
+    VistaSeccion* seccion_;
+    QPushButton* ok_;
+    int filaSelector_ = -1;
+    bool columnasAjustadas_ = false;
+};
+
+}  // namespace trabelux
