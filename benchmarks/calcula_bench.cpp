@@ -3,9 +3,9 @@
 // bar proposal of the detailing table, and the analysis alone.
 #include <benchmark/benchmark.h>
 
-#include "analisis/calcula.h"
 #include "comun/viga_mayor.h"
-#include "detallado/detallado.h"
+#include "core/analisis/calcula.h"
+#include "core/detallado/detallado.h"
 
 namespace {
 

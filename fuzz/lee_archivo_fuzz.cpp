@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "analisis/calcula.h"
-#include "archivos/proyecto_vcw.h"
+#include "core/analisis/calcula.h"
+#include "core/archivos/proyecto_vcw.h"
 
 using namespace trabelux;
 

@@ -1,18 +1,18 @@
-#include "comando_calc.h"
+#include "cli/comando_calc.h"
 
 #include <QFileInfo>
 #include <cstdio>
 #include <string>
 
-#include "analisis/calcula.h"
-#include "archivos/proyecto_vcw.h"
-#include "archivos_qt.h"
-#include "detallado/detallado.h"
-#include "json.h"
-#include "reporte/secciones.h"
-#include "reporte/tablas_resultados.h"
-#include "tabla_texto.h"
-#include "texto/numeros.h"
+#include "cli/json.h"
+#include "cli/tabla_texto.h"
+#include "core/analisis/calcula.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/secciones.h"
+#include "core/reporte/tablas_resultados.h"
+#include "core/texto/numeros.h"
+#include "render/archivos_qt.h"
 
 namespace trabelux::cli {
 

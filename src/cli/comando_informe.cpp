@@ -1,14 +1,14 @@
-#include "comando_informe.h"
+#include "cli/comando_informe.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "comando_calc.h"
-#include "detallado/detallado.h"
-#include "grabadora_qt.h"
-#include "informe_qt.h"
-#include "reporte/inicia.h"
-#include "texto/numeros.h"
+#include "cli/comando_calc.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/inicia.h"
+#include "core/texto/numeros.h"
+#include "render/grabadora_qt.h"
+#include "render/informe_qt.h"
 
 namespace trabelux::cli {
 

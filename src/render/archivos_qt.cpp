@@ -1,4 +1,4 @@
-#include "archivos_qt.h"
+#include "render/archivos_qt.h"
 
 #include <sys/stat.h>
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "archivos/perfiles.h"
-#include "archivos/proyecto_vcw.h"
+#include "core/archivos/perfiles.h"
+#include "core/archivos/proyecto_vcw.h"
 
 namespace trabelux {
 

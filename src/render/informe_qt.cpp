@@ -1,13 +1,13 @@
-#include "informe_qt.h"
+#include "render/informe_qt.h"
 
 #include <QBuffer>
 #include <QDate>
 #include <QPageLayout>
 #include <QPdfWriter>
 
-#include "archivos_qt.h"
-#include "reporte/inicia.h"
-#include "superficie_qt.h"
+#include "core/reporte/inicia.h"
+#include "render/archivos_qt.h"
+#include "render/superficie_qt.h"
 
 namespace trabelux {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "reporte/configuracion.h"
-#include "reporte/superficie.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/superficie.h"
 
 class QPagedPaintDevice;
 

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
-#include "analisis/entrada.h"
-#include "analisis/estaciones.h"
-#include "analisis/rigidez.h"
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "comun/viga_mayor.h"
+#include "core/analisis/calcula.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/estaciones.h"
+#include "core/analisis/rigidez.h"
+#include "core/modelo/derivados.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 

@@ -1,5 +1,5 @@
 // The point-load dialog's "OK": clamping, ordering and counting of span and node loads.
-#include "modelo/cargas.h"
+#include "core/modelo/cargas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Rules of the general data: material, modulus, load options, the load-control check,
 // the global inertia and the steel-shape panel's "OK".
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
 
 #include <gtest/gtest.h>
 
-#include "modelo/derivados.h"
+#include "core/modelo/derivados.h"
 
 using namespace trabelux;
 

@@ -1,6 +1,6 @@
 // Bar proposals and the detailing table: sizes and counts for required areas, the rows
 // built from a design's tables, user edits, updating, resetting and section shapes.
-#include "detallado/detallado.h"
+#include "core/detallado/detallado.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "analisis/resultados.h"
-#include "detallado/barras.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/barras.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 

@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
-#include "detallado/detallado.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "dibujo/geometria_secciones.h"
+#include "comun/viga_mayor.h"
+#include "core/analisis/calcula.h"
+#include "core/detallado/detallado.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_secciones.h"
 
 namespace trabelux {
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
-#include "diseno/cortante.h"
-#include "diseno/flexion.h"
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "comun/viga_mayor.h"
+#include "core/analisis/calcula.h"
+#include "core/diseno/cortante.h"
+#include "core/diseno/flexion.h"
+#include "core/modelo/derivados.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 

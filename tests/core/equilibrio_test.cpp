@@ -7,11 +7,11 @@
 #include <random>
 #include <string>
 
-#include "analisis/calcula.h"
-#include "analisis/estaciones.h"
-#include "archivos/proyecto_vcw.h"
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/calcula.h"
+#include "core/analisis/estaciones.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/modelo/derivados.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 

@@ -1,14 +1,14 @@
 // Geometry of the results drawings: baselines and scales, support symbols, curves through
 // the stations, reaction arrows and arcs, the probe, and where the values are written.
-#include "dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
-#include "modelo/derivados.h"
+#include "comun/viga_mayor.h"
+#include "core/analisis/calcula.h"
+#include "core/modelo/derivados.h"
 
 using namespace trabelux;
 

@@ -1,12 +1,12 @@
 // Geometry of the beam elevation of the main window: crowded loads keep their labels apart
 // and everything inside the frame.
-#include "dibujo/geometria_viga.h"
+#include "core/dibujo/geometria_viga.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 using namespace trabelux;
 using namespace trabelux::cotas_viga;

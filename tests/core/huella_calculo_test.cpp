@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
+#include "comun/viga_mayor.h"
+#include "core/analisis/calcula.h"
 
 using namespace trabelux;
 

@@ -11,16 +11,16 @@
 #include <random>
 #include <set>
 
-#include "analisis/calcula.h"
-#include "detallado/detallado.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "modelo/derivados.h"
-#include "reporte/bases_diseno.h"
-#include "reporte/inicia.h"
-#include "reporte/papel.h"
-#include "reporte/partes_texto.h"
-#include "reporte/superficie_grabadora.h"
-#include "texto/numeros.h"
+#include "core/analisis/calcula.h"
+#include "core/detallado/detallado.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/modelo/derivados.h"
+#include "core/reporte/bases_diseno.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/papel.h"
+#include "core/reporte/partes_texto.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "core/texto/numeros.h"
 
 using namespace trabelux;
 

@@ -7,13 +7,13 @@
 #include <random>
 #include <sstream>
 
-#include "archivos/losas_los.h"
-#include "losas/asignacion.h"
-#include "losas/cargas_borde.h"
-#include "losas/casos.h"
-#include "losas/espesores.h"
-#include "losas/transferencia.h"
-#include "modelo/derivados.h"
+#include "core/archivos/losas_los.h"
+#include "core/losas/asignacion.h"
+#include "core/losas/cargas_borde.h"
+#include "core/losas/casos.h"
+#include "core/losas/espesores.h"
+#include "core/losas/transferencia.h"
+#include "core/modelo/derivados.h"
 
 using namespace trabelux;
 

@@ -1,10 +1,10 @@
 // The main window's structural edits on the project model: span count, deleting a span,
 // filling a column from the general data, the span-length panel.
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
 
 #include <gtest/gtest.h>
 
-#include "modelo/derivados.h"
+#include "core/modelo/derivados.h"
 
 using namespace trabelux;
 

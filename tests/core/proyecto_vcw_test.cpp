@@ -1,6 +1,6 @@
 // The project file: exact bytes written, files read back (ours and older ones), and
 // every malformed file refused with the line that is wrong.
-#include "archivos/proyecto_vcw.h"
+#include "core/archivos/proyecto_vcw.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <sstream>
 #include <tuple>
 
-#include "archivos/lector_valores.h"
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/archivos/lector_valores.h"
+#include "core/modelo/derivados.h"
+#include "core/texto/numeros.h"
 
 using namespace trabelux;
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "archivos_qt.h"
+#include "render/archivos_qt.h"
 
 using namespace trabelux;
 

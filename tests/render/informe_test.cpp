@@ -13,14 +13,14 @@
 #include <regex>
 #include <sstream>
 
-#include "analisis/calcula.h"
-#include "archivos/proyecto_vcw.h"
 #include "comun/viga_mayor.h"
-#include "detallado/detallado.h"
-#include "grabadora_qt.h"
-#include "informe_qt.h"
-#include "reporte/inicia.h"
-#include "version.h"
+#include "core/analisis/calcula.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/inicia.h"
+#include "core/version.h"
+#include "render/grabadora_qt.h"
+#include "render/informe_qt.h"
 
 using namespace trabelux;
 

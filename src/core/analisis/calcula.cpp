@@ -1,14 +1,14 @@
-#include "analisis/calcula.h"
+#include "core/analisis/calcula.h"
 
 #include <cfloat>
 #include <cmath>
 
-#include "analisis/entrada.h"
-#include "analisis/estaciones.h"
-#include "analisis/rigidez.h"
-#include "diseno/cortante.h"
-#include "diseno/flexion.h"
-#include "modelo/rango.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/estaciones.h"
+#include "core/analisis/rigidez.h"
+#include "core/diseno/cortante.h"
+#include "core/diseno/flexion.h"
+#include "core/modelo/rango.h"
 
 namespace trabelux {
 

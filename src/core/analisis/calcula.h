@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,11 +1,11 @@
-#include "analisis/entrada.h"
+#include "core/analisis/entrada.h"
 
 #include <cmath>
 #include <string>
 
-#include "analisis/precision.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/analisis/precision.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "analisis/estaciones.h"
+#include "core/analisis/estaciones.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -7,8 +7,8 @@
 #include <immintrin.h>
 #endif
 
-#include "analisis/precision.h"
-#include "modelo/rango.h"
+#include "core/analisis/precision.h"
+#include "core/modelo/rango.h"
 
 namespace trabelux {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "analisis/entrada.h"
-#include "analisis/resultados.h"
-#include "analisis/rigidez.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/resultados.h"
+#include "core/analisis/rigidez.h"
 
 namespace trabelux {
 

@@ -1,11 +1,11 @@
-#include "analisis/rigidez.h"
+#include "core/analisis/rigidez.h"
 
 #include <cfloat>
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/analisis/calcula.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

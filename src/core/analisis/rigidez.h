@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "analisis/entrada.h"
+#include "core/analisis/entrada.h"
 
 namespace trabelux {
 

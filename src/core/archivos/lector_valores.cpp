@@ -1,10 +1,10 @@
-#include "archivos/lector_valores.h"
+#include "core/archivos/lector_valores.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,15 +1,15 @@
 // Reader of the slab file: a description line, a header of 8 values, one line of 9
 // values per slab and some additional records, values separated by blanks, commas or
 // line ends.
-#include "archivos/losas_los.h"
+#include "core/archivos/losas_los.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,12 +1,12 @@
-#include "archivos/perfiles.h"
+#include "core/archivos/perfiles.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,18 +1,18 @@
 // The project file: the writer turns a project into its lines, the reader takes the values
 // in order wherever the lines break, checks each and builds a fresh project, or names the
 // line of the value that is wrong.
-#include "archivos/proyecto_vcw.h"
+#include "core/archivos/proyecto_vcw.h"
 
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
 
-#include "archivos/lector_valores.h"
-#include "archivos/losas_los.h"
-#include "modelo/derivados.h"
-#include "modelo/rango.h"
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/archivos/lector_valores.h"
+#include "core/archivos/losas_los.h"
+#include "core/modelo/derivados.h"
+#include "core/modelo/rango.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

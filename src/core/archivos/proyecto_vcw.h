@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "archivos/perfiles.h"
-#include "modelo/proyecto.h"
+#include "core/archivos/perfiles.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,12 +1,12 @@
 // Bar proposal for the detailing table from the areas of the design tables.
-#include "detallado/calcula_barras.h"
+#include "core/detallado/calcula_barras.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 
-#include "detallado/barras.h"
-#include "texto/numeros.h"
+#include "core/detallado/barras.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

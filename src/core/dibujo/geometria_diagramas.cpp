@@ -1,10 +1,10 @@
 // Geometry of the results drawings; see geometria_diagramas.h.
-#include "dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

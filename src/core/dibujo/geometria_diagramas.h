@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "analisis/resultados.h"
-#include "dibujo/tipos.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/dibujo/tipos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

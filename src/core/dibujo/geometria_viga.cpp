@@ -1,11 +1,11 @@
 // Geometry of the beam elevation; see geometria_viga.h.
-#include "dibujo/geometria_viga.h"
+#include "core/dibujo/geometria_viga.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "dibujo/geometria_diagramas.h"
-#include "texto/numeros.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,12 +1,12 @@
-#include "diseno/cortante.h"
+#include "core/diseno/cortante.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "analisis/precision.h"
-#include "diseno/constantes.h"
-#include "texto/numeros.h"
+#include "core/analisis/precision.h"
+#include "core/diseno/constantes.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

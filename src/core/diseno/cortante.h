@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "analisis/entrada.h"
-#include "analisis/resultados.h"
-#include "diseno/material.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/resultados.h"
+#include "core/diseno/material.h"
 
 namespace trabelux {
 

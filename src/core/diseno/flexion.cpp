@@ -1,10 +1,10 @@
-#include "diseno/flexion.h"
+#include "core/diseno/flexion.h"
 
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "analisis/precision.h"
-#include "diseno/constantes.h"
+#include "core/analisis/calcula.h"
+#include "core/analisis/precision.h"
+#include "core/diseno/constantes.h"
 
 namespace trabelux {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "analisis/entrada.h"
-#include "analisis/resultados.h"
-#include "diseno/material.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/resultados.h"
+#include "core/diseno/material.h"
 
 namespace trabelux {
 

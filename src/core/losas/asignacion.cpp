@@ -1,9 +1,9 @@
-#include "losas/asignacion.h"
+#include "core/losas/asignacion.h"
 
 #include <utility>
 
-#include "losas/espesores.h"
-#include "modelo/derivados.h"
+#include "core/losas/espesores.h"
+#include "core/modelo/derivados.h"
 
 namespace trabelux {
 

@@ -1,13 +1,13 @@
-#include "losas/transferencia.h"
+#include "core/losas/transferencia.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "losas/asignacion.h"
-#include "losas/cargas_borde.h"
-#include "losas/casos.h"
-#include "losas/espesores.h"
+#include "core/losas/asignacion.h"
+#include "core/losas/cargas_borde.h"
+#include "core/losas/casos.h"
+#include "core/losas/espesores.h"
 
 namespace trabelux {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "modelo/cargas.h"
+#include "core/modelo/cargas.h"
 
 #include <algorithm>
 #include <cmath>

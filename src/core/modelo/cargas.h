@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,10 +1,10 @@
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
 
 #include <algorithm>
 
-#include "modelo/derivados.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/derivados.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,9 +1,9 @@
-#include "modelo/derivados.h"
+#include "core/modelo/derivados.h"
 
 #include <cmath>
 
-#include "losas/transferencia.h"
-#include "texto/numeros.h"
+#include "core/losas/transferencia.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

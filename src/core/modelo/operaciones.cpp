@@ -1,9 +1,9 @@
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
 
 #include <algorithm>
 
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/modelo/derivados.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

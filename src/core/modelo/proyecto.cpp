@@ -1,7 +1,7 @@
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/modelo/derivados.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

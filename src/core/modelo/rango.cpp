@@ -1,11 +1,11 @@
-#include "modelo/rango.h"
+#include "core/modelo/rango.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

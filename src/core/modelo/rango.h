@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,14 +1,14 @@
-#include "reporte/bases_diseno.h"
+#include "core/reporte/bases_diseno.h"
 
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "analisis/entrada.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "diseno/constantes.h"
-#include "modelo/datos_generales.h"
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/analisis/calcula.h"
+#include "core/analisis/entrada.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/diseno/constantes.h"
+#include "core/modelo/datos_generales.h"
+#include "core/modelo/derivados.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

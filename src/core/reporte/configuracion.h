@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "dibujo/tipos.h"
+#include "core/dibujo/tipos.h"
 
 namespace trabelux {
 

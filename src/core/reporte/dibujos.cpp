@@ -1,18 +1,18 @@
 // The report's pictures painted on the page surface from the drawings' shared geometry;
 // see dibujos.h.
-#include "reporte/dibujos.h"
+#include "core/reporte/dibujos.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-#include "dibujo/geometria_diagramas.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "dibujo/geometria_secciones.h"
-#include "dibujo/geometria_viga.h"
-#include "reporte/inicia.h"
-#include "reporte/tiras.h"
-#include "texto/numeros.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_secciones.h"
+#include "core/dibujo/geometria_viga.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/tiras.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -8,11 +8,11 @@
 // with its own supports and node numbers, one under the other and on to the next pages.
 #pragma once
 
-#include "analisis/resultados.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
-#include "reporte/configuracion.h"
-#include "reporte/superficie.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/tabla.h"
+#include "core/modelo/proyecto.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 

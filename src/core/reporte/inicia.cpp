@@ -1,15 +1,15 @@
 // The report's sections in their order, each with its title, table and note, and the
 // pages of the diagrams and of the reinforcement.
-#include "reporte/inicia.h"
+#include "core/reporte/inicia.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "dibujo/geometria_diagramas.h"
-#include "reporte/bases_diseno.h"
-#include "reporte/bloque_titulo.h"
-#include "reporte/papel.h"
+#include "core/analisis/calcula.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/reporte/bases_diseno.h"
+#include "core/reporte/bloque_titulo.h"
+#include "core/reporte/papel.h"
 
 namespace trabelux {
 

@@ -1,13 +1,13 @@
 // The report's tables: which rows each one holds and how each cell is written.
-#include "reporte/secciones.h"
+#include "core/reporte/secciones.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
 
-#include "reporte/tablas_resultados.h"
-#include "texto/numeros.h"
+#include "core/reporte/tablas_resultados.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

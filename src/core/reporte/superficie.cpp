@@ -1,9 +1,9 @@
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "reporte/partes_texto.h"
+#include "core/reporte/partes_texto.h"
 
 namespace trabelux {
 

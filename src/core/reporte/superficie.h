@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "dibujo/tipos.h"
-#include "reporte/configuracion.h"
+#include "core/dibujo/tipos.h"
+#include "core/reporte/configuracion.h"
 
 namespace trabelux {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "reporte/partes_texto.h"
-#include "reporte/superficie.h"
+#include "core/reporte/partes_texto.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 
