@@ -363,7 +363,7 @@ TEST(InformeEnPapel, EveryPaperKeepsEveryTextWholeInsideTheBodyAndClearOfTheOthe
                 ComponeDocumento(s, v.p, &v.r, &v.t, c);
                 std::vector<std::string> celdas;
                 for (const TablaInforme& t :
-                     {TablaVanos(v.p), TablaCargasVanos(v.p), TablaCargasNudos(v.p),
+                     {TablaDatosVanos(v.p), TablaCargasVanos(v.p), TablaCargasNudos(v.p),
                       TablaReacciones(v.r), TablaCortantesMomentos(v.r), TablaRefuerzoApoyos(v.r),
                       TablaRefuerzoVanos(v.p, v.r), TablaRefuerzoTransversal(v.r),
                       TablaDetalleRefuerzo(v.t)})

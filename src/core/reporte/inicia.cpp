@@ -201,7 +201,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     s.SetSangria(300, 0);
 
     Seccion(s, c, "Datos de los apoyos", TablaApoyos(p));
-    Seccion(s, c, "Datos de los vanos", TablaVanos(p), "Las cargas estan en To/m");
+    Seccion(s, c, "Datos de los vanos", TablaDatosVanos(p), "Las cargas estan en To/m");
     Seccion(s, c, "Cargas concentradas en los vanos", TablaCargasVanos(p),
             "Las unidades son Tonelada y metro");
     const TablaInforme nudos = TablaCargasNudos(p);

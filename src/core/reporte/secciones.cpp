@@ -74,7 +74,7 @@ TablaInforme TablaApoyos(const Proyecto& p) {
     return t;
 }
 
-TablaInforme TablaVanos(const Proyecto& p) {
+TablaInforme TablaDatosVanos(const Proyecto& p) {
     TablaInforme t{"^_1000|<_1000|<_1000|<_1000|<_1500|<_1100|<_1100|<_1100|<_1100",
                    "Vano|Long (m)|Base (cm)|Altura (cm)|Inercia (m4)", ""};
     for (const std::string& titulo : TitulosCargasVano(p.datos)) t.cabecera += "|" + titulo;

@@ -29,7 +29,7 @@ std::array<std::string, 4> TitulosCargasVano(const DatosGenerales& d);
 // "Datos de los apoyos": node and condition of the end supports and interior supports.
 TablaInforme TablaApoyos(const Proyecto& p);
 // "Datos de los vanos": the first n rows of the span grid, nine columns.
-TablaInforme TablaVanos(const Proyecto& p);
+TablaInforme TablaDatosVanos(const Proyecto& p);
 // "Cargas concentradas en los vanos": the loads on spans 1..n.
 TablaInforme TablaCargasVanos(const Proyecto& p);
 // "Cargas en los nudos": the node loads on nodes 1..n+1 (an empty body when none).
