@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "acerca/frm_about.h"
-#include "comun/traducciones.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
-#include "version.h"
+#include "core/version.h"
+#include "gui/acerca/frm_about.h"
+#include "gui/comun/traducciones.h"
+#include "gui/principal/polidur1.h"
+#include "gui/principal/tlux_mdi.h"
 
 int main(int argc, char* argv[]) {
     // Answered before any window exists, so it works without a display.

@@ -1,7 +1,7 @@
 // The about box and the help: the version the build set, the help collection as shipped
 // (contents, keyword index, links, full-text search), the help commands without a
 // collection, and F1 in a dialog.
-#include "ayuda/ayuda.h"
+#include "gui/ayuda/ayuda.h"
 
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -17,14 +17,14 @@
 #include <QSet>
 #include <QtTest>
 
-#include "acerca/frm_about.h"
 #include "apoyo_pruebas.h"
-#include "ayuda/paginas_ayuda.h"
-#include "ayuda/ventana_ayuda.h"
-#include "comun/mensajes.h"
-#include "dialogos/datgen.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
+#include "gui/acerca/frm_about.h"
+#include "gui/ayuda/paginas_ayuda.h"
+#include "gui/ayuda/ventana_ayuda.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/datgen.h"
+#include "gui/principal/polidur1.h"
+#include "gui/principal/tlux_mdi.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -7,16 +7,16 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "dialogos/carg_con.h"
-#include "dialogos/carg_con_modelos.h"
-#include "dialogos/carg_con_rejilla.h"
-#include "documento/documento.h"
-#include "modelo/cargas.h"
-#include "modelo/operaciones.h"
-#include "principal/dibujo_viga.h"
-#include "principal/polidur1.h"
+#include "core/analisis/calcula.h"
+#include "core/modelo/cargas.h"
+#include "core/modelo/operaciones.h"
+#include "gui/dialogos/carg_con.h"
+#include "gui/dialogos/carg_con_modelos.h"
+#include "gui/dialogos/carg_con_rejilla.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/dibujo_viga.h"
+#include "gui/principal/polidur1.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

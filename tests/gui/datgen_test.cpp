@@ -1,7 +1,7 @@
 // The general-data dialog driven by its control names: the modulus following F'c, typed
 // numbers checked on leaving a field and on OK, the material's effects, the panels (one at
 // a time), the steel-shape panel over the shipped shapes table, and the menu that opens it.
-#include "dialogos/datgen.h"
+#include "gui/dialogos/datgen.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -13,12 +13,12 @@
 #include <limits>
 
 #include "apoyo_pruebas.h"
-#include "archivos/perfiles.h"
-#include "dialogos/datgen_modelo_perfil.h"
-#include "documento/documento.h"
-#include "modelo/rango.h"
-#include "principal/polidur1.h"
-#include "texto/numeros.h"
+#include "core/archivos/perfiles.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/dialogos/datgen_modelo_perfil.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/polidur1.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

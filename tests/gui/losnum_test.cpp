@@ -13,12 +13,12 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "archivos/losas_los.h"
-#include "dialogos/los_num.h"
-#include "dialogos/los_num_modelos.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "principal/polidur1.h"
+#include "core/archivos/losas_los.h"
+#include "core/modelo/operaciones.h"
+#include "gui/dialogos/los_num.h"
+#include "gui/dialogos/los_num_modelos.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/polidur1.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

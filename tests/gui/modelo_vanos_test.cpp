@@ -1,14 +1,14 @@
 // The span grid's model and the interior-support grid's model over the document:
 // formats, captions, validation, recomputation and undo.
-#include "principal/modelo_vanos.h"
+#include "gui/principal/modelo_vanos.h"
 
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "comun/mensajes.h"
-#include "dialogos/cond_apoy.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/cond_apoy.h"
+#include "gui/documento/documento.h"
 
 using namespace trabelux;
 using namespace trabelux::pruebas;

@@ -1,6 +1,6 @@
 // The main window driven as a user would, by the names of its windows and controls:
 // span grid gestures, span count and interior supports, file commands, analysis runs.
-#include "principal/polidur1.h"
+#include "gui/principal/polidur1.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,21 +20,21 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "comun/traducciones.h"
-#include "detallado/vig_refu.h"
-#include "dialogos/cond_apoy.h"
-#include "dialogos/datgen.h"
-#include "dialogos/num_vanos.h"
-#include "documento/documento.h"
-#include "documento/informe_documento.h"
-#include "modelo/operaciones.h"
-#include "principal/dibujo_viga.h"
-#include "principal/modelo_vanos.h"
-#include "reporte/inicia.h"
-#include "reporte/superficie_grabadora.h"
-#include "reporte/vig_prev.h"
+#include "core/analisis/calcula.h"
+#include "core/modelo/operaciones.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "gui/comun/traducciones.h"
+#include "gui/detallado/vig_refu.h"
+#include "gui/dialogos/cond_apoy.h"
+#include "gui/dialogos/datgen.h"
+#include "gui/dialogos/num_vanos.h"
+#include "gui/documento/documento.h"
+#include "gui/documento/informe_documento.h"
+#include "gui/principal/dibujo_viga.h"
+#include "gui/principal/modelo_vanos.h"
+#include "gui/reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -9,14 +9,14 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "../comun/viga_mayor.h"
 #include "apoyo_pruebas.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "principal/dibujo_viga.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
-#include "reporte/vig_prev.h"
+#include "comun/viga_mayor.h"
+#include "core/modelo/operaciones.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/dibujo_viga.h"
+#include "gui/principal/polidur1.h"
+#include "gui/principal/tlux_mdi.h"
+#include "gui/reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

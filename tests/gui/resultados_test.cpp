@@ -12,11 +12,11 @@
 #include <QTest>
 #include <cmath>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "dibujo/geometria_diagramas.h"
-#include "resultados/resultad.h"
-#include "resultados/vista_tabla_resultados.h"
+#include "core/analisis/calcula.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "gui/resultados/resultad.h"
+#include "gui/resultados/vista_tabla_resultados.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -8,16 +8,16 @@
 #include <random>
 
 #include "apoyo_pruebas.h"
-#include "detallado/selector_tipo.h"
-#include "detallado/vig_refu.h"
-#include "dialogos/carg_con.h"
-#include "dialogos/cond_apoy.h"
-#include "dialogos/datgen.h"
-#include "dialogos/los_num.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "principal/polidur1.h"
-#include "resultados/resultad.h"
+#include "core/modelo/operaciones.h"
+#include "gui/detallado/selector_tipo.h"
+#include "gui/detallado/vig_refu.h"
+#include "gui/dialogos/carg_con.h"
+#include "gui/dialogos/cond_apoy.h"
+#include "gui/dialogos/datgen.h"
+#include "gui/dialogos/los_num.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/polidur1.h"
+#include "gui/resultados/resultad.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -16,11 +16,11 @@
 #include <QTimer>
 #include <memory>
 
-#include "analisis/calcula.h"
-#include "archivos_qt.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "principal/tlux_mdi.h"
+#include "core/analisis/calcula.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/tlux_mdi.h"
+#include "render/archivos_qt.h"
 
 namespace trabelux::pruebas {
 

@@ -1,7 +1,7 @@
 // Tests of the report window: margins in inches, devices and papers, the header and styles
 // panels, the page and zoom bar, the diagram choice, page ranges and printing to a PDF
 // file and to a real CUPS queue.
-#include "reporte/vig_prev.h"
+#include "gui/reporte/vig_prev.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,17 +21,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "cola_cups.h"
-#include "documento/documento.h"
-#include "principal/polidur1.h"
-#include "principal/tlux_mdi.h"
-#include "reporte/dispositivos.h"
-#include "reporte/inicia.h"
-#include "reporte/papel.h"
-#include "reporte/superficie_grabadora.h"
+#include "comun/viga_mayor.h"
+#include "core/analisis/calcula.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/papel.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/polidur1.h"
+#include "gui/principal/tlux_mdi.h"
+#include "gui/reporte/dispositivos.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

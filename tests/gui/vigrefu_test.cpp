@@ -12,16 +12,16 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "detallado/cabecera_grupos.h"
-#include "detallado/detallado.h"
-#include "detallado/dibujo_refuerzo.h"
-#include "detallado/modelo_detallado.h"
-#include "detallado/rejilla_detallado.h"
-#include "detallado/selector_tipo.h"
-#include "detallado/vig_refu.h"
-#include "documento/documento.h"
-#include "principal/polidur1.h"
-#include "reporte/vig_prev.h"
+#include "core/detallado/detallado.h"
+#include "gui/detallado/cabecera_grupos.h"
+#include "gui/detallado/dibujo_refuerzo.h"
+#include "gui/detallado/modelo_detallado.h"
+#include "gui/detallado/rejilla_detallado.h"
+#include "gui/detallado/selector_tipo.h"
+#include "gui/detallado/vig_refu.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/polidur1.h"
+#include "gui/reporte/vig_prev.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

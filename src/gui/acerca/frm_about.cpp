@@ -1,4 +1,4 @@
-#include "acerca/frm_about.h"
+#include "gui/acerca/frm_about.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "version.h"
+#include "core/version.h"
 
 // The icon's resource lives in a static library: nothing would pull it in unasked.
 static void IniciaRecursosAcerca() { Q_INIT_RESOURCE(acerca); }

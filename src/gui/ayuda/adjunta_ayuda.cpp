@@ -1,10 +1,10 @@
-#include "ayuda/adjunta_ayuda.h"
+#include "gui/ayuda/adjunta_ayuda.h"
 
 #include <QApplication>
 
-#include "acerca/frm_about.h"
-#include "ayuda/ayuda.h"
-#include "principal/polidur1.h"
+#include "gui/acerca/frm_about.h"
+#include "gui/ayuda/ayuda.h"
+#include "gui/principal/polidur1.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "ayuda/ayuda.h"
+#include "gui/ayuda/ayuda.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,10 +9,10 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
-#include "archivos_qt.h"
-#include "ayuda/paginas_ayuda.h"
-#include "ayuda/ventana_ayuda.h"
-#include "comun/mensajes.h"
+#include "gui/ayuda/paginas_ayuda.h"
+#include "gui/ayuda/ventana_ayuda.h"
+#include "gui/comun/mensajes.h"
+#include "render/archivos_qt.h"
 
 namespace trabelux {
 

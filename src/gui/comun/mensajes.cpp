@@ -1,4 +1,4 @@
-#include "comun/mensajes.h"
+#include "gui/comun/mensajes.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -6,7 +6,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
-#include "version.h"
+#include "core/version.h"
 
 namespace trabelux {
 

@@ -1,6 +1,6 @@
-#include "comun/tabla_perfiles.h"
+#include "gui/comun/tabla_perfiles.h"
 
-#include "archivos_qt.h"
+#include "render/archivos_qt.h"
 
 namespace trabelux {
 

@@ -1,9 +1,9 @@
-#include "detallado/cabecera_grupos.h"
+#include "gui/detallado/cabecera_grupos.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
 
-#include "detallado/modelo_detallado.h"
+#include "gui/detallado/modelo_detallado.h"
 
 namespace trabelux {
 

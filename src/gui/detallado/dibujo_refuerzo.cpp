@@ -1,13 +1,13 @@
-#include "detallado/dibujo_refuerzo.h"
+#include "gui/detallado/dibujo_refuerzo.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "comun/conversion_dibujo.h"
-#include "detallado/pintura_refuerzo.h"
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/conversion_dibujo.h"
+#include "gui/detallado/pintura_refuerzo.h"
 
 namespace trabelux {
 

@@ -1,7 +1,7 @@
-#include "detallado/modelo_detallado.h"
+#include "gui/detallado/modelo_detallado.h"
 
-#include "detallado/tabla.h"
-#include "documento/documento.h"
+#include "core/detallado/tabla.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

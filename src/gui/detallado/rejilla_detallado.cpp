@@ -1,13 +1,13 @@
-#include "detallado/rejilla_detallado.h"
+#include "gui/detallado/rejilla_detallado.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "detallado/barras.h"
-#include "detallado/cabecera_grupos.h"
-#include "detallado/tabla.h"
+#include "core/detallado/barras.h"
+#include "core/detallado/tabla.h"
+#include "gui/detallado/cabecera_grupos.h"
 
 namespace trabelux {
 

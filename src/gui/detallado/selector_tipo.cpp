@@ -1,4 +1,4 @@
-#include "detallado/selector_tipo.h"
+#include "gui/detallado/selector_tipo.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "detallado/pintura_refuerzo.h"
-#include "detallado/tabla.h"
+#include "core/detallado/tabla.h"
+#include "gui/detallado/pintura_refuerzo.h"
 
 namespace trabelux {
 

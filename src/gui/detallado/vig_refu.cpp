@@ -1,5 +1,5 @@
 // The detailing window; see vig_refu.h.
-#include "detallado/vig_refu.h"
+#include "gui/detallado/vig_refu.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "detallado/cabecera_grupos.h"
-#include "detallado/detallado.h"
-#include "detallado/dibujo_refuerzo.h"
-#include "detallado/modelo_detallado.h"
-#include "detallado/rejilla_detallado.h"
-#include "detallado/selector_tipo.h"
-#include "documento/documento.h"
+#include "core/detallado/detallado.h"
+#include "gui/detallado/cabecera_grupos.h"
+#include "gui/detallado/dibujo_refuerzo.h"
+#include "gui/detallado/modelo_detallado.h"
+#include "gui/detallado/rejilla_detallado.h"
+#include "gui/detallado/selector_tipo.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -1,8 +1,8 @@
-#include "dialogos/campo_texto.h"
+#include "gui/dialogos/campo_texto.h"
 
 #include <QTimer>
 
-#include "comun/latin1.h"
+#include "gui/comun/latin1.h"
 
 namespace trabelux {
 

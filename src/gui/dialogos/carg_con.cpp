@@ -1,15 +1,15 @@
-#include "dialogos/carg_con.h"
+#include "gui/dialogos/carg_con.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "comun/mensajes.h"
-#include "dialogos/carg_con_modelos.h"
-#include "dialogos/carg_con_rejilla.h"
-#include "documento/documento.h"
-#include "modelo/cargas.h"
+#include "core/modelo/cargas.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/carg_con_modelos.h"
+#include "gui/dialogos/carg_con_rejilla.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

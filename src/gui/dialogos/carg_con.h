@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "dialogos/carg_con_modelos.h"
+#include "gui/dialogos/carg_con_modelos.h"
 
 class QGroupBox;
 

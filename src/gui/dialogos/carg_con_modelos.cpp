@@ -1,12 +1,12 @@
-#include "dialogos/carg_con_modelos.h"
+#include "gui/dialogos/carg_con_modelos.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "documento/modelo_documento.h"
-#include "modelo/cargas.h"
-#include "modelo/proyecto.h"
+#include "core/modelo/cargas.h"
+#include "core/modelo/proyecto.h"
+#include "gui/documento/modelo_documento.h"
 
 namespace trabelux {
 

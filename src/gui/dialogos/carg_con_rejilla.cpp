@@ -1,4 +1,4 @@
-#include "dialogos/carg_con_rejilla.h"
+#include "gui/dialogos/carg_con_rejilla.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-#include "comun/rejilla.h"
+#include "gui/comun/rejilla.h"
 
 namespace trabelux {
 

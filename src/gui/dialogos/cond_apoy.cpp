@@ -1,4 +1,4 @@
-#include "dialogos/cond_apoy.h"
+#include "gui/dialogos/cond_apoy.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -8,8 +8,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "comun/rejilla.h"
-#include "documento/documento.h"
+#include "gui/comun/rejilla.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

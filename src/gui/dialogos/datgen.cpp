@@ -1,6 +1,6 @@
 // The general-data dialog's frame: its fields, how they follow the project, the
 // material and inertia choices, and the opening and closing of the panels.
-#include "dialogos/datgen.h"
+#include "gui/dialogos/datgen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "comun/mensajes.h"
-#include "dialogos/campo_texto.h"
-#include "documento/documento.h"
-#include "modelo/datos_generales.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/datos_generales.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/campo_texto.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

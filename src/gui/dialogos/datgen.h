@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "comun/tabla_perfiles.h"
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
+#include "gui/comun/tabla_perfiles.h"
 
 class QCheckBox;
 class QComboBox;

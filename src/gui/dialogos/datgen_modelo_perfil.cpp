@@ -1,4 +1,4 @@
-#include "dialogos/datgen_modelo_perfil.h"
+#include "gui/dialogos/datgen_modelo_perfil.h"
 
 namespace trabelux {
 

@@ -12,12 +12,12 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "comun/mensajes.h"
-#include "dialogos/campo_texto.h"
-#include "dialogos/datgen.h"
-#include "dialogos/datgen_modelo_perfil.h"
-#include "documento/documento.h"
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/campo_texto.h"
+#include "gui/dialogos/datgen.h"
+#include "gui/dialogos/datgen_modelo_perfil.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

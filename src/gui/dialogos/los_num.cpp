@@ -1,4 +1,4 @@
-#include "dialogos/los_num.h"
+#include "gui/dialogos/los_num.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,12 +14,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "comun/mensajes.h"
-#include "comun/rejilla.h"
-#include "dialogos/campo_texto.h"
-#include "dialogos/los_num_modelos.h"
-#include "documento/documento.h"
-#include "losas/asignacion.h"
+#include "core/losas/asignacion.h"
+#include "gui/comun/mensajes.h"
+#include "gui/comun/rejilla.h"
+#include "gui/dialogos/campo_texto.h"
+#include "gui/dialogos/los_num_modelos.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -1,13 +1,13 @@
-#include "dialogos/los_num_modelos.h"
+#include "gui/dialogos/los_num_modelos.h"
 
 #include <QColor>
 #include <cmath>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "losas/asignacion.h"
-#include "losas/espesores.h"
-#include "texto/numeros.h"
+#include "core/losas/asignacion.h"
+#include "core/losas/espesores.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

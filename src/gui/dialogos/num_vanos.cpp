@@ -1,4 +1,4 @@
-#include "dialogos/num_vanos.h"
+#include "gui/dialogos/num_vanos.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/operaciones.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

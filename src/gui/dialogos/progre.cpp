@@ -1,4 +1,4 @@
-#include "dialogos/progre.h"
+#include "gui/dialogos/progre.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,13 +1,13 @@
-#include "documento/documento.h"
+#include "gui/documento/documento.h"
 
 #include <QUndoCommand>
 #include <algorithm>
 #include <iterator>
 #include <tuple>
 
-#include "archivos/proyecto_vcw.h"
-#include "detallado/detallado.h"
-#include "modelo/derivados.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/detallado/detallado.h"
+#include "core/modelo/derivados.h"
 
 namespace trabelux {
 

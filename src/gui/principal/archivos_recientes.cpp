@@ -1,4 +1,4 @@
-#include "principal/archivos_recientes.h"
+#include "gui/principal/archivos_recientes.h"
 
 #include <QFileInfo>
 #include <QSettings>

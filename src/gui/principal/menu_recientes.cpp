@@ -1,13 +1,13 @@
-#include "principal/menu_recientes.h"
+#include "gui/principal/menu_recientes.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 
-#include "documento/documento.h"
-#include "principal/archivos_recientes.h"
-#include "principal/polidur1.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/archivos_recientes.h"
+#include "gui/principal/polidur1.h"
 
 namespace trabelux {
 

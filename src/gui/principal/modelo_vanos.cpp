@@ -1,12 +1,12 @@
-#include "principal/modelo_vanos.h"
+#include "gui/principal/modelo_vanos.h"
 
 #include <QColor>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/operaciones.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -1,5 +1,5 @@
 // The main window's controls, how they follow the project, and the grid's own gestures.
-#include "principal/polidur1.h"
+#include "gui/principal/polidur1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,18 +15,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archivos_qt.h"
-#include "comun/latin1.h"
-#include "comun/mensajes.h"
-#include "dialogos/cond_apoy.h"
-#include "dialogos/num_vanos.h"
-#include "dialogos/progre.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "principal/dibujo_viga.h"
-#include "principal/modelo_vanos.h"
-#include "principal/tabla_vanos.h"
-#include "texto/numeros.h"
+#include "core/modelo/operaciones.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/latin1.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/cond_apoy.h"
+#include "gui/dialogos/num_vanos.h"
+#include "gui/dialogos/progre.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/dibujo_viga.h"
+#include "gui/principal/modelo_vanos.h"
+#include "gui/principal/tabla_vanos.h"
+#include "render/archivos_qt.h"
 
 namespace trabelux {
 

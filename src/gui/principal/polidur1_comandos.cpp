@@ -13,17 +13,17 @@
 #include <QToolBar>
 #include <QUndoStack>
 
-#include "analisis/calcula.h"
-#include "archivos/losas_los.h"
-#include "archivos/proyecto_vcw.h"
-#include "archivos_qt.h"
-#include "comun/mensajes.h"
-#include "dialogos/num_vanos.h"
-#include "dialogos/progre.h"
-#include "documento/documento.h"
-#include "losas/asignacion.h"
-#include "principal/polidur1.h"
-#include "principal/tabla_vanos.h"
+#include "core/analisis/calcula.h"
+#include "core/archivos/losas_los.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/losas/asignacion.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/num_vanos.h"
+#include "gui/dialogos/progre.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/polidur1.h"
+#include "gui/principal/tabla_vanos.h"
+#include "render/archivos_qt.h"
 
 namespace trabelux {
 

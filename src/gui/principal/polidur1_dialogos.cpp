@@ -1,9 +1,9 @@
 // The input dialogs of the main window's menu: general data, point loads and adjacent
 // slabs, created once and shown modally; the menu runs the grid update around them.
-#include "dialogos/carg_con.h"
-#include "dialogos/datgen.h"
-#include "dialogos/los_num.h"
-#include "principal/polidur1.h"
+#include "gui/dialogos/carg_con.h"
+#include "gui/dialogos/datgen.h"
+#include "gui/dialogos/los_num.h"
+#include "gui/principal/polidur1.h"
 
 namespace trabelux {
 

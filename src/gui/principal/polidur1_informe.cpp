@@ -2,11 +2,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "documento/informe_documento.h"
-#include "principal/polidur1.h"
-#include "principal/tabla_vanos.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/documento/informe_documento.h"
+#include "gui/principal/polidur1.h"
+#include "gui/principal/tabla_vanos.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "principal/tabla_vanos.h"
+#include "gui/principal/tabla_vanos.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

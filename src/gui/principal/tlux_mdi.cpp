@@ -1,4 +1,4 @@
-#include "principal/tlux_mdi.h"
+#include "gui/principal/tlux_mdi.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,14 +12,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "ayuda/adjunta_ayuda.h"
-#include "detallado/vig_refu.h"
-#include "documento/documento.h"
-#include "principal/menu_recientes.h"
-#include "principal/polidur1.h"
-#include "reporte/vig_prev.h"
-#include "resultados/resultad.h"
-#include "version.h"
+#include "core/version.h"
+#include "gui/ayuda/adjunta_ayuda.h"
+#include "gui/detallado/vig_refu.h"
+#include "gui/documento/documento.h"
+#include "gui/principal/menu_recientes.h"
+#include "gui/principal/polidur1.h"
+#include "gui/reporte/vig_prev.h"
+#include "gui/resultados/resultad.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "reporte/dispositivos.h"
+#include "gui/reporte/dispositivos.h"
 
 #include <QPrinterInfo>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "reporte/panel_encabezado.h"
+#include "gui/reporte/panel_encabezado.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "reporte/panel_estilos.h"
+#include "gui/reporte/panel_estilos.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "comun/mensajes.h"
+#include "gui/comun/mensajes.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "reporte/vig_prev.h"
+#include "gui/reporte/vig_prev.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,11 +21,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "comun/latin1.h"
-#include "documento/documento.h"
-#include "informe_qt.h"
-#include "reporte/panel_encabezado.h"
-#include "reporte/panel_estilos.h"
+#include "gui/comun/latin1.h"
+#include "gui/documento/documento.h"
+#include "gui/reporte/panel_encabezado.h"
+#include "gui/reporte/panel_estilos.h"
+#include "render/informe_qt.h"
 
 namespace trabelux {
 

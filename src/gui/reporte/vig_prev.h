@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "reporte/dispositivos.h"
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
+#include "gui/reporte/dispositivos.h"
 
 class QButtonGroup;
 class QCheckBox;

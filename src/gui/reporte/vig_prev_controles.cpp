@@ -8,14 +8,14 @@
 #include <QPrintPreviewWidget>
 #include <QStackedWidget>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "informe_qt.h"
-#include "reporte/panel_encabezado.h"
-#include "reporte/panel_estilos.h"
-#include "reporte/papel.h"
-#include "reporte/vig_prev.h"
-#include "texto/numeros.h"
+#include "core/reporte/papel.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/reporte/panel_encabezado.h"
+#include "gui/reporte/panel_estilos.h"
+#include "gui/reporte/vig_prev.h"
+#include "render/informe_qt.h"
 
 namespace trabelux {
 

@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "archivos_qt.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "informe_qt.h"
-#include "reporte/vig_prev.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/reporte/vig_prev.h"
+#include "render/archivos_qt.h"
+#include "render/informe_qt.h"
 
 namespace trabelux {
 

@@ -10,11 +10,11 @@
 #include <QSpinBox>
 #include <algorithm>
 
-#include "documento/documento.h"
-#include "documento/informe_documento.h"
-#include "informe_qt.h"
-#include "reporte/papel.h"
-#include "reporte/vig_prev.h"
+#include "core/reporte/papel.h"
+#include "gui/documento/documento.h"
+#include "gui/documento/informe_documento.h"
+#include "gui/reporte/vig_prev.h"
+#include "render/informe_qt.h"
 
 namespace trabelux {
 

@@ -1,5 +1,5 @@
 // The results window; see resultad.h.
-#include "resultados/resultad.h"
+#include "gui/resultados/resultad.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "resultados/vista_tabla_resultados.h"
+#include "gui/resultados/vista_tabla_resultados.h"
 
 namespace trabelux {
 

@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <array>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
-#include "resultados/superficie_diagrama.h"
-#include "resultados/tablas_resultados.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
+#include "gui/resultados/superficie_diagrama.h"
+#include "gui/resultados/tablas_resultados.h"
 
 class QTabWidget;
 class QPushButton;
