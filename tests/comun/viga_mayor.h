@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "core/modelo/derivados.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
