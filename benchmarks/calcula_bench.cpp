@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 
 namespace {

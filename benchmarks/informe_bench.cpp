@@ -6,7 +6,7 @@
 #include <QPdfWriter>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/reporte/superficie_grabadora.h"

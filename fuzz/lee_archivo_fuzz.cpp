@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/analisis/calcula.h"
 #include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
 
 using namespace trabelux;
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/analisis/calcula.h"
 #include "core/archivos/losas_los.h"
+#include "core/calculo/calcula.h"
 #include "core/modelo/derivados.h"
 #include "core/modelo/proyecto.h"
 

@@ -6,8 +6,8 @@
 
 #include "cli/json.h"
 #include "cli/tabla_texto.h"
-#include "core/analisis/calcula.h"
 #include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 #include "core/reporte/secciones.h"
 #include "core/reporte/tablas_resultados.h"

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
 #include "core/analisis/entrada.h"
 #include "core/analisis/estaciones.h"
 #include "core/analisis/rigidez.h"
+#include "core/calculo/calcula.h"
 #include "core/modelo/derivados.h"
 #include "core/modelo/proyecto.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/diseno/cortante.h"
 #include "core/diseno/flexion.h"
 #include "core/modelo/derivados.h"

@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "core/analisis/calcula.h"
 #include "core/analisis/estaciones.h"
 #include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
 #include "core/modelo/derivados.h"
 #include "core/modelo/proyecto.h"
 

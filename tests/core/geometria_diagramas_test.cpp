@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/modelo/derivados.h"
 
 using namespace trabelux;

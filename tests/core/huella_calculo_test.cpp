@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 
 using namespace trabelux;
 

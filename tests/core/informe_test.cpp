@@ -11,7 +11,7 @@
 #include <random>
 #include <set>
 
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/modelo/derivados.h"

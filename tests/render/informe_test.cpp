@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
 #include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/version.h"

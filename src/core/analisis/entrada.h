@@ -2,8 +2,8 @@
 // project into fixed arrays, with the checks that refuse a beam before it is solved.
 #pragma once
 
+#include "core/base/resultado.h"
 #include "core/modelo/proyecto.h"
-#include "core/modelo/resultado.h"
 
 namespace trabelux {
 

@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "core/analisis/calcula.h"
+#include "core/base/mensajes_calculo.h"
 #include "core/modelo/rango.h"
 #include "core/texto/numeros.h"
 

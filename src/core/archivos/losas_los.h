@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/base/resultado.h"
 #include "core/modelo/proyecto.h"
-#include "core/modelo/resultado.h"
 
 namespace trabelux {
 

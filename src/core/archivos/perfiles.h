@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/resultado.h"
 #include "core/modelo/proyecto.h"
-#include "core/modelo/resultado.h"
 
 namespace trabelux {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/analisis/calcula.h"
 #include "core/analisis/precision.h"
+#include "core/base/mensajes_calculo.h"
 #include "core/diseno/constantes.h"
 
 namespace trabelux {

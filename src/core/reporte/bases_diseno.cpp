@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/analisis/calcula.h"
 #include "core/analisis/entrada.h"
+#include "core/calculo/calcula.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/diseno/constantes.h"
 #include "core/modelo/datos_generales.h"

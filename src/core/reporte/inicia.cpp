@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/dibujo/geometria_diagramas.h"
 #include "core/reporte/bases_diseno.h"
 #include "core/reporte/bloque_titulo.h"

@@ -1,4 +1,4 @@
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 
 #include <cfloat>
 #include <cmath>
