@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/modelo/cargas.h"
 #include "core/modelo/operaciones.h"
 #include "gui/dialogos/carg_con.h"

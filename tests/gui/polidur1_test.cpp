@@ -21,7 +21,7 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/modelo/operaciones.h"
 #include "core/reporte/inicia.h"
 #include "core/reporte/superficie_grabadora.h"

@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "apoyo_pruebas.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/dibujo/geometria_diagramas.h"
 #include "gui/resultados/resultad.h"
 #include "gui/resultados/vista_tabla_resultados.h"

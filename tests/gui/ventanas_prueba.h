@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/principal/tlux_mdi.h"

@@ -24,7 +24,7 @@
 #include "apoyo_pruebas.h"
 #include "cola_cups.h"
 #include "comun/viga_mayor.h"
-#include "core/analisis/calcula.h"
+#include "core/calculo/calcula.h"
 #include "core/reporte/inicia.h"
 #include "core/reporte/papel.h"
 #include "core/reporte/superficie_grabadora.h"

@@ -13,9 +13,9 @@
 #include <QToolBar>
 #include <QUndoStack>
 
-#include "core/analisis/calcula.h"
 #include "core/archivos/losas_los.h"
 #include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
 #include "core/losas/asignacion.h"
 #include "gui/comun/mensajes.h"
 #include "gui/dialogos/num_vanos.h"
