@@ -8,7 +8,7 @@
 
 #include "core/archivos/losas_los.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/proyecto.h"
 
 using namespace trabelux;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {

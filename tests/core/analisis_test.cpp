@@ -16,7 +16,7 @@
 #include "core/analisis/estaciones.h"
 #include "core/analisis/rigidez.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/proyecto.h"
 
 using namespace trabelux;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
 
 using namespace trabelux;
 

@@ -9,9 +9,9 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/diseno/cortante.h"
 #include "core/diseno/flexion.h"
-#include "core/modelo/derivados.h"
 #include "core/modelo/proyecto.h"
 
 using namespace trabelux;

@@ -10,7 +10,8 @@
 #include "core/analisis/estaciones.h"
 #include "core/archivos/proyecto_vcw.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/modelo/filas_vano.h"
 #include "core/modelo/proyecto.h"
 
 using namespace trabelux;

@@ -8,7 +8,7 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
 
 using namespace trabelux;
 

@@ -12,9 +12,9 @@
 #include <set>
 
 #include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/detallado/detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
-#include "core/modelo/derivados.h"
 #include "core/reporte/bases_diseno.h"
 #include "core/reporte/inicia.h"
 #include "core/reporte/papel.h"

@@ -8,12 +8,12 @@
 #include <sstream>
 
 #include "core/archivos/losas_los.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/losas/asignacion.h"
 #include "core/losas/cargas_borde.h"
 #include "core/losas/casos.h"
 #include "core/losas/espesores.h"
 #include "core/losas/transferencia.h"
-#include "core/modelo/derivados.h"
 
 using namespace trabelux;
 

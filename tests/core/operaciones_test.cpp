@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 
 using namespace trabelux;
 

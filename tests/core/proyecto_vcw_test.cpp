@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "core/archivos/lector_valores.h"
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/texto/numeros.h"
 
 using namespace trabelux;

@@ -16,6 +16,7 @@
 #include "comun/viga_mayor.h"
 #include "core/archivos/proyecto_vcw.h"
 #include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/version.h"

@@ -9,7 +9,7 @@
 
 #include "core/archivos/lector_valores.h"
 #include "core/archivos/losas_los.h"
-#include "core/modelo/derivados.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/rango.h"
 #include "core/texto/codificacion.h"
 #include "core/texto/numeros.h"

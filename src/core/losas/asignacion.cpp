@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "core/derivados/actualiza_derivados.h"
 #include "core/losas/espesores.h"
-#include "core/modelo/derivados.h"
 
 namespace trabelux {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 #include "core/modelo/rango.h"
 #include "core/texto/numeros.h"
 
@@ -102,7 +102,7 @@ void AceptaPerfil(Proyecto& p, int familia, int designacion,
         d.inercia = "1";
         d.opcionInercia = kInerciaBh3;
     }
-    ActualizaDerivados(p);
+    RecalculaFilas(p);
 }
 
 }  // namespace trabelux

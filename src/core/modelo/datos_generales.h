@@ -55,8 +55,8 @@ std::string NormalizaInercia(const std::string& inercia);
 // resolved to (absent when no designation is chosen). With a shape: "Base" and "Altura"
 // become bf and d in cm ("0.0"), the global inertia its Ix ("0.000000") with the choice
 // "Otra", and every span shown gets that width, depth and inertia. With family
-// "Ninguno" the global inertia becomes "1" and the choice "bh3/12". The derived span
-// values follow.
+// "Ninguno" the global inertia becomes "1" and the choice "bh3/12". The span rows'
+// derived values follow (RecalculaFilas); the caller brings the slab loads up to date.
 void AceptaPerfil(Proyecto& p, int familia, int designacion,
                   const std::optional<PerfilAcero>& perfil);
 

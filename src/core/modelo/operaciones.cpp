@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {

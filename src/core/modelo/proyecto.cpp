@@ -1,6 +1,6 @@
 #include "core/modelo/proyecto.h"
 
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {
@@ -14,7 +14,7 @@ Proyecto ProyectoNuevo() {
     v.altura = LeeNumero(p.datos.altura);
     v.inercia = InerciaRectangular(v.base, v.altura);
     p.vanos.push_back(v);
-    ActualizaDerivados(p);
+    RecalculaFilas(p);
     return p;
 }
 

@@ -7,7 +7,7 @@
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/diseno/constantes.h"
 #include "core/modelo/datos_generales.h"
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {

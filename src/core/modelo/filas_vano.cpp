@@ -1,8 +1,7 @@
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 
 #include <cmath>
 
-#include "core/losas/transferencia.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {
@@ -58,9 +57,7 @@ void RecalculaFila(Proyecto& p, int fila) {
     }
 }
 
-std::string ActualizaDerivados(Proyecto& p) {
-    std::string mensaje;
-    if (UsaLosas(p) && p.losas) mensaje = ReacLos(p);
+void RecalculaFilas(Proyecto& p) {
     if (p.datos.material == kAcero && p.perfil) {
         for (auto& v : p.vanos) {
             v.base = 100.0 * p.perfil->bf;
@@ -68,7 +65,6 @@ std::string ActualizaDerivados(Proyecto& p) {
         }
     }
     for (int i = 0; i < static_cast<int>(p.vanos.size()); ++i) RecalculaFila(p, i);
-    return mensaje;
 }
 
 }  // namespace trabelux
