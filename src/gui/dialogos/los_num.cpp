@@ -184,7 +184,7 @@ bool LosNum::Acepta() {
         return false;
     }
     if (!MismaAsignacion(doc_->ProyectoActual(), direccion, incluye, filas))
-        doc_->Aplica(tr("Losas adyacentes"), std::move(prueba), QString::fromStdString(r.mensaje));
+        doc_->Aplica(tr("Losas adyacentes"), std::move(prueba));
     QDialog::accept();
     return true;
 }

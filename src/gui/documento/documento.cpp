@@ -6,8 +6,9 @@
 #include <tuple>
 
 #include "core/archivos/proyecto_vcw.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/detallado/detallado.h"
-#include "core/modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 
 namespace trabelux {
 
