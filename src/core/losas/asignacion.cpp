@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "core/derivados/actualiza_derivados.h"
 #include "core/losas/espesores.h"
 
 namespace trabelux {
@@ -50,7 +49,7 @@ AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incl
     p.direccionViga = direccion;
     p.incluyePesoLosa = incluyePesoLosa;
     p.asignacion = std::move(asignacion);
-    return {true, ActualizaDerivados(p)};
+    return {true, ""};
 }
 
 }  // namespace trabelux

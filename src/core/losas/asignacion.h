@@ -29,13 +29,12 @@ void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos los
 
 struct AceptacionLosas {
     bool aceptada = false;  // false: nothing changed, `mensaje` says why
-    std::string mensaje;    // when accepted: the slab transfer's error text, or ""
+    std::string mensaje;
 };
 
 // AceptaLosas: the dialog's "OK". Checks the assignment, stores the direction, the
-// "SI"/"NO" answer and the rows with their average thicknesses, then brings the derived
-// span values up to date. The self weight is only ever computed from the section, so
-// pressing "OK" again with the same choices changes nothing.
+// "SI"/"NO" answer and the rows with their average thicknesses. The caller brings the
+// derived values up to date (ActualizaDerivados), which transfers the slab loads.
 AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
                             std::vector<AsignacionLosa> asignacion);
 
