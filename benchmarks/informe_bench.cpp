@@ -10,7 +10,7 @@
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/reporte/superficie_grabadora.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace {
 

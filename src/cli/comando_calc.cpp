@@ -6,13 +6,13 @@
 
 #include "cli/json.h"
 #include "cli/tabla_texto.h"
-#include "core/archivos/proyecto_vcw.h"
+#include "core/archivos/abre_proyecto.h"
 #include "core/calculo/calcula.h"
 #include "core/detallado/detallado.h"
 #include "core/reporte/secciones.h"
 #include "core/reporte/tablas_resultados.h"
 #include "core/texto/numeros.h"
-#include "render/archivos_qt.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux::cli {
 
@@ -147,14 +147,14 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
 
 std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
     std::string ruta = QFileInfo(QString::fromStdString(archivo)).absoluteFilePath().toStdString();
-    LecturaProyecto lectura = AbreProyecto(ruta);
-    if (!lectura.proyecto) {
-        Error(lectura.error);
+    Resultado<ProyectoAbierto> abierto = AbreProyecto(ruta, LectoresDeDisco(ruta));
+    if (!abierto) {
+        Error(abierto.mensaje);
         return std::nullopt;
     }
-    if (!lectura.aviso.empty()) Error(lectura.aviso);
-    if (!lectura.textoLosas.empty()) Error(lectura.textoLosas);
-    return std::move(lectura.proyecto);
+    if (!abierto.valor->aviso.empty()) Error(abierto.valor->aviso);
+    if (!abierto.valor->textoLosas.empty()) Error(abierto.valor->textoLosas);
+    return std::move(abierto.valor->proyecto);
 }
 
 Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefuerzo) {

@@ -7,8 +7,9 @@
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/texto/numeros.h"
+#include "io/archivos.h"
 #include "render/grabadora_qt.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux::cli {
 
@@ -101,7 +102,7 @@ int ComandoInforme(const OpcionesInforme& o) {
         return estado;
     }
     int paginas = 0;
-    const std::string error = EscribeInformePdf(o.salida, c, compone, &paginas);
+    const std::string error = GuardaArchivo(o.salida, PdfDelInforme(c, compone, &paginas));
     if (!error.empty()) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "core/archivos/perfiles.h"
-#include "render/archivos_qt.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux::cli {
 

@@ -1,46 +1,14 @@
-// The report on Qt's paged devices: paper sizes from the set-up's paper codes, composing
-// onto a QPdfWriter or QPrinter, and writing a PDF file atomically.
+// Until the desktop program saves the report's PDF through io.
 #pragma once
 
-#include <QPageSize>
-#include <functional>
-#include <string>
-
-#include "core/reporte/configuracion.h"
-#include "core/reporte/superficie.h"
-
-class QPagedPaintDevice;
+#include "io/archivos.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
-// The paper of a code in the Windows numbering (1 Letter, 9 A4, ...; 256 the custom size
-// of the set-up). Code 14 (Folio) has no Qt size of its own: 8.5 x 13 in. Invalid when
-// the code names no paper.
-QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c);
-
-// Today's date as the report's title block prints it ("15/03/2024").
-std::string FechaInforme();
-
-// What writes the report onto a surface whose document has been started; the caller
-// finishes it.
-using ComponeInforme = std::function<void(SuperficiePagina&)>;
-
-// Lays the set-up's paper on `dispositivo` (full page: the report keeps its own margins),
-// composes the report on it page by page and returns the page count; 0 when the device
-// could not be painted on.
-int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
-                   const ComponeInforme& compone);
-
-// Composes the report and puts only its pages `desde`..`hasta` (1-based) on `dispositivo`,
-// laid out as ImprimeInforme does. Returns the pages put there; 0 when the device could
-// not be painted on or the range holds no page of the report.
-int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
-                   const ComponeInforme& compone, int desde, int hasta);
-
-// Composes the report into a PDF and writes it to `ruta`: an existing file is replaced
-// only when the whole new one was written. Returns the failure message, empty on success;
-// `paginas` (when given) receives the page count.
-std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInforme& c,
-                              const ComponeInforme& compone, int* paginas = nullptr);
+inline std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInforme& c,
+                                     const ComponeInforme& compone, int* paginas = nullptr) {
+    return GuardaArchivo(ruta, PdfDelInforme(c, compone, paginas));
+}
 
 }  // namespace trabelux

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/analisis/estaciones.h"
+#include "core/archivos/abre_proyecto.h"
 #include "core/archivos/proyecto_vcw.h"
 #include "core/calculo/calcula.h"
 #include "core/derivados/actualiza_derivados.h"
@@ -162,15 +163,16 @@ TEST(Equilibrio, LoadsOutOfOrderInAFileGiveTheMomentOfTheSortedLoads) {
     p.vanos[0].longitud = 6;
     p.cargas = {{1, 1, 2}, {1, 4, 2}, {1, 2.5, 2}};
     ActualizaDerivados(p);
-    const LecturaProyecto leido = LeeArchivo(SalvaArchivo(p), "p.vcw", {});
-    ASSERT_TRUE(leido.proyecto) << leido.error;
-    ASSERT_EQ(leido.proyecto->cargas.size(), 3u);
-    EXPECT_EQ(leido.proyecto->cargas[1].distancia, 4);  // kept in the order of the file
+    const Resultado<ProyectoAbierto> leido = LeeProyecto(SalvaArchivo(p), "p.vcw", {});
+    ASSERT_TRUE(leido) << leido.mensaje;
+    const Proyecto& deArchivo = leido.valor->proyecto;
+    ASSERT_EQ(deArchivo.cargas.size(), 3u);
+    EXPECT_EQ(deArchivo.cargas[1].distancia, 4);  // kept in the order of the file
 
-    Proyecto ordenado = *leido.proyecto;
+    Proyecto ordenado = deArchivo;
     std::sort(ordenado.cargas.begin(), ordenado.cargas.end(),
               [](const auto& a, const auto& b) { return a.distancia < b.distancia; });
-    for (const Proyecto& q : {*leido.proyecto, ordenado}) {
+    for (const Proyecto& q : {deArchivo, ordenado}) {
         const Resultados r = Analiza(q);
         ASSERT_TRUE(r.AnalisisCompleto()) << r.mensaje;
         EXPECT_NEAR(r.momMaxVano[0], 5.75, 1e-5);

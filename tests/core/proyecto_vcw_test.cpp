@@ -8,6 +8,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "core/archivos/abre_proyecto.h"
 #include "core/archivos/lector_valores.h"
 #include "core/derivados/actualiza_derivados.h"
 #include "core/texto/numeros.h"
@@ -25,17 +26,23 @@ std::string LeeDatos(const std::string& nombre) {
     return s.str();
 }
 
+// The bytes opened as a project whose slab file `losas` reads.
+Resultado<ProyectoAbierto> Abre(const std::string& bytes, const std::string& ruta,
+                                const LectorArchivo& losas = kSinArchivos) {
+    return LeeProyecto(bytes, ruta, {{}, losas, {}});
+}
+
 Proyecto Lee(const std::string& bytes, const LectorArchivo& losas = kSinArchivos) {
-    LecturaProyecto r = LeeArchivo(bytes, "p.vcw", losas);
-    EXPECT_TRUE(r.proyecto.has_value()) << r.error;
-    return r.proyecto.value_or(Proyecto{});
+    Resultado<ProyectoAbierto> r = Abre(bytes, "p.vcw", losas);
+    EXPECT_TRUE(r) << r.mensaje;
+    return r ? r.valor->proyecto : Proyecto{};
 }
 
 // Third line of the reader's error ("Linea N: ..."), or "" when the file was read.
 std::string LineaDelError(const std::string& bytes) {
-    LecturaProyecto r = LeeArchivo(bytes, "p.vcw", kSinArchivos);
-    if (r.proyecto) return "";
-    return r.error.substr(r.error.rfind('\n') + 1);
+    Resultado<ProyectoAbierto> r = Abre(bytes, "p.vcw");
+    if (r) return "";
+    return r.mensaje.substr(r.mensaje.rfind('\n') + 1);
 }
 
 // Two concrete spans, fixed at the left: small enough to write out by hand.
@@ -219,12 +226,12 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
         pedidos.push_back(ruta);
         return std::nullopt;
     };
-    LecturaProyecto r = LeeArchivo(LeeDatos("con_losas.vcw"), "con_losas.vcw", lector);
-    ASSERT_TRUE(r.proyecto) << r.error;
-    const Proyecto& p = *r.proyecto;
+    Resultado<ProyectoAbierto> r = Abre(LeeDatos("con_losas.vcw"), "con_losas.vcw", lector);
+    ASSERT_TRUE(r) << r.mensaje;
+    const Proyecto& p = r.valor->proyecto;
     const std::string ruta = "C:\\PROYECTOS\\losas piso 2.Los";
     EXPECT_EQ(pedidos, std::vector<std::string>{ruta});
-    EXPECT_EQ(r.aviso, "El archivo de losas:\n" + ruta + "\nNo fue encontrado");
+    EXPECT_EQ(r.valor->aviso, "El archivo de losas:\n" + ruta + "\nNo fue encontrado");
     EXPECT_EQ(p.archivoLosas, ruta);
     EXPECT_FALSE(p.losas.has_value());
     EXPECT_EQ(p.direccionViga, "Y");
@@ -241,11 +248,12 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
     EXPECT_EQ(p.piePagina, "");
 
     // A slab file that exists but cannot be read: its reader's message is the notice.
-    LecturaProyecto m = LeeArchivo(LeeDatos("con_losas.vcw"), "x",
-                                   [](const std::string&) { return std::string("basura"); });
-    ASSERT_TRUE(m.proyecto) << m.error;
-    EXPECT_EQ(m.aviso.rfind("No se pudo leer el archivo de losas:\n" + ruta, 0), 0u) << m.aviso;
-    EXPECT_EQ(m.proyecto->asignacion.size(), 2u);
+    Resultado<ProyectoAbierto> m =
+        Abre(LeeDatos("con_losas.vcw"), "x", [](const std::string&) { return "basura"; });
+    ASSERT_TRUE(m) << m.mensaje;
+    const std::string& aviso = m.valor->aviso;
+    EXPECT_EQ(aviso.rfind("No se pudo leer el archivo de losas:\n" + ruta, 0), 0u) << aviso;
+    EXPECT_EQ(m.valor->proyecto.asignacion.size(), 2u);
 }
 
 TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
@@ -303,9 +311,9 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
         EXPECT_EQ(error.substr(0, std::string(c.error).size()), c.error) << c.texto;
     }
 
-    LecturaProyecto r = LeeArchivo("V1,  1   2   2 \r\n", "C:\\vigas\\v1.vcw", kSinArchivos);
-    EXPECT_FALSE(r.proyecto);
-    EXPECT_EQ(r.error,
+    Resultado<ProyectoAbierto> r = Abre("V1,  1   2   2 \r\n", "C:\\vigas\\v1.vcw");
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.mensaje,
               "No se pudo leer el archivo:\nC:\\vigas\\v1.vcw\n"
               "Linea 2: el archivo termina antes de tiempo");
 }
@@ -323,16 +331,17 @@ TEST(LeeArchivo, RefusesMoreThanTwentyLoadsInASpan) {
 
 TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
     auto Comprueba = [](const std::string& bytes) {
-        LecturaProyecto r = LeeArchivo(bytes, "r.vcw", kSinArchivos);
-        if (r.proyecto) {
-            EXPECT_TRUE(r.error.empty());
-            EXPECT_GE(r.proyecto->numVanos, 1);
-            EXPECT_EQ(r.proyecto->vanos.size(), static_cast<size_t>(r.proyecto->numVanos));
+        Resultado<ProyectoAbierto> r = Abre(bytes, "r.vcw");
+        if (r) {
+            EXPECT_TRUE(r.mensaje.empty());
+            EXPECT_GE(r.valor->proyecto.numVanos, 1);
+            EXPECT_EQ(r.valor->proyecto.vanos.size(),
+                      static_cast<size_t>(r.valor->proyecto.numVanos));
         } else {
-            EXPECT_EQ(r.error.rfind("No se pudo leer el archivo:\nr.vcw\nLinea ", 0), 0u)
-                << r.error;
+            EXPECT_EQ(r.mensaje.rfind("No se pudo leer el archivo:\nr.vcw\nLinea ", 0), 0u)
+                << r.mensaje;
         }
-        return r.proyecto.has_value();
+        return r.valor.has_value();
     };
     Proyecto p = ProyectoPequeno();
     p.archivoLosas = "l.Los";

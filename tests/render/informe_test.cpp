@@ -20,8 +20,10 @@
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/version.h"
+#include "io/archivos.h"
+#include "io/lectores_disco.h"
 #include "render/grabadora_qt.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 using namespace trabelux;
 
@@ -57,21 +59,11 @@ VigaCalculada Calculada(int n) {
     return v;
 }
 
-std::optional<std::string> LeeBytes(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 Proyecto Ejemplo(const std::string& nombre) {
-    const std::string carpeta = TRABELUX_EXAMPLES;
-    LecturaProyecto l =
-        LeeArchivo(LeeBytes(carpeta + "/" + nombre).value_or(""), nombre,
-                   [&](const std::string& ruta) { return LeeBytes(carpeta + "/" + ruta); });
-    EXPECT_TRUE(l.proyecto) << l.error;
-    return l.proyecto.value_or(Proyecto{});
+    const std::string ruta = std::string(TRABELUX_EXAMPLES) + "/" + nombre;
+    Resultado<ProyectoAbierto> l = AbreProyecto(ruta, LectoresDeDisco(ruta, ""));
+    EXPECT_TRUE(l) << l.mensaje;
+    return l ? l.valor->proyecto : Proyecto{};
 }
 
 // Whole compositions of the examples against their recorded goldens, recorded through the
@@ -121,7 +113,7 @@ TEST(InformeEnPapel, ExamplesMatchTheirGoldens) {
             std::ofstream(ruta, std::ios::binary) << volcado;
             continue;
         }
-        EXPECT_EQ(volcado, LeeBytes(ruta).value_or(""))
+        EXPECT_EQ(volcado, LeeBytesArchivo(ruta).value_or(""))
             << caso.golden << " (TRABELUX_REGENERA=1 rewrites the goldens)";
     }
 }
@@ -144,9 +136,10 @@ TEST(InformeEnPapel, LargestReportBecomesAPdfWithHeaderFooterAndTitlesOnItsPages
     QTemporaryDir carpeta;
     const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
     int paginas = 0;
-    const std::string error = EscribeInformePdf(
-        pdf.toStdString(), c, [&](SuperficiePagina& s) { Inicia(s, v.p, &v.r, &v.detallado, c); },
-        &paginas);
+    const std::string error = GuardaArchivo(
+        pdf.toStdString(),
+        PdfDelInforme(
+            c, [&](SuperficiePagina& s) { Inicia(s, v.p, &v.r, &v.detallado, c); }, &paginas));
     ASSERT_EQ(error, "");
     ASSERT_GT(paginas, 3);
 

@@ -8,8 +8,6 @@
 #include <initializer_list>
 
 #include "core/archivos/lector_valores.h"
-#include "core/archivos/losas_los.h"
-#include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/rango.h"
 #include "core/texto/codificacion.h"
 #include "core/texto/numeros.h"
@@ -430,7 +428,7 @@ void LeeFirmas(LectorValores& l, Proyecto& p) {
     p.reviso = reviso;
 }
 
-bool LeeProyecto(LectorValores& l, Proyecto& p) {
+bool LeeSecciones(LectorValores& l, Proyecto& p) {
     int numCargNudos = 0;
     std::vector<int> numCargas;
     if (!(LeeCabecera(l, p) && LeeDatosGenerales(l, p, numCargNudos) && LeeVanos(l, p, numCargas) &&
@@ -441,47 +439,18 @@ bool LeeProyecto(LectorValores& l, Proyecto& p) {
     return true;
 }
 
-// The slab file the project names. Its assignment is kept even when the file cannot be
-// had, so saving the project again does not drop it; the notice says why no slab loads
-// are transferred.
-std::string CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
-    std::optional<std::string> bytes;
-    if (leeLosas) bytes = leeLosas(p.archivoLosas);
-    if (!bytes) return "El archivo de losas:\n" + p.archivoLosas + "\nNo fue encontrado";
-    Resultado<ArchivoLosasDatos> losas = LeeLosas(*bytes, p.archivoLosas);
-    if (!losas) return losas.mensaje;
-    p.losas = std::move(*losas.valor);
-    return "";
-}
-
 }  // namespace
 
-LecturaProyecto LeeArchivo(const std::string& bytes, const std::string& ruta,
-                           const LectorArchivo& leeLosas, const LectorPerfiles& leePerfiles) {
-    LecturaProyecto lectura;
+Resultado<Proyecto> LeeProyectoVcw(const std::string& bytes, const std::string& ruta) {
     LectorValores lector(bytes);
     Proyecto p = ProyectoNuevo();
     p.cargas.clear();
     p.cargasNudo.clear();
     p.asignacion.clear();
-    if (!LeeProyecto(lector, p)) {
-        lectura.error = "No se pudo leer el archivo:\n" + ruta + "\n" + lector.Error();
-        return lectura;
-    }
-    if (UsaLosas(p)) lectura.aviso = CargaArchivoLosas(p, leeLosas);
-    // The file names the shape by its place in the table; its section comes from there.
-    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0 &&
-        leePerfiles) {
-        Resultado<TablaPerfiles> tabla = leePerfiles();
-        if (tabla)
-            p.perfil =
-                ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil, p.datos.designacionPerfil);
-        else
-            lectura.aviso += (lectura.aviso.empty() ? "" : "\n\n") + tabla.mensaje;
-    }
-    lectura.textoLosas = ActualizaDerivados(p);
-    lectura.proyecto = std::move(p);
-    return lectura;
+    if (!LeeSecciones(lector, p))
+        return Resultado<Proyecto>::Error("No se pudo leer el archivo:\n" + ruta + "\n" +
+                                          lector.Error());
+    return Resultado<Proyecto>::Ok(std::move(p));
 }
 
 std::string SalvaArchivo(const Proyecto& p) {
@@ -542,10 +511,6 @@ std::string SalvaArchivo(const Proyecto& p) {
         Linea(s, {UnaLinea(p.reviso)});
     }
     return Utf8ALatin1(s);
-}
-
-std::string MensajeErrorGuardar(const std::string& ruta, const std::string& razon) {
-    return "No se pudo guardar el archivo:\n" + ruta + "\n" + razon;
 }
 
 }  // namespace trabelux

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "render/archivos_qt.h"
+#include "io/archivos.h"
 
 using namespace trabelux;
 
