@@ -20,7 +20,7 @@
 #include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/principal/tlux_mdi.h"
-#include "render/archivos_qt.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux::pruebas {
 
@@ -107,9 +107,10 @@ class ContestaCajas : public QObject {
 
 // The three-span example as the program ships it.
 inline Proyecto TresVanos() {
-    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
-    if (!l.proyecto) qFatal("%s", l.error.c_str());
-    return *l.proyecto;
+    Resultado<ProyectoAbierto> l = AbreProyecto(
+        TRABELUX_EXAMPLES "/tres-vanos.vcw", LectoresDeDisco(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+    if (!l) qFatal("%s", l.mensaje.c_str());
+    return l.valor->proyecto;
 }
 
 // Runs the analysis and design of `p` and keeps it as the document's last run.

@@ -12,7 +12,7 @@
 #include "gui/ayuda/paginas_ayuda.h"
 #include "gui/ayuda/ventana_ayuda.h"
 #include "gui/comun/mensajes.h"
-#include "render/archivos_qt.h"
+#include "io/datos_programa.h"
 
 namespace trabelux {
 

@@ -1,6 +1,7 @@
 #include "gui/comun/tabla_perfiles.h"
 
-#include "render/archivos_qt.h"
+#include "io/datos_programa.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux {
 

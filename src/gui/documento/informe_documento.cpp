@@ -2,7 +2,7 @@
 
 #include "core/reporte/inicia.h"
 #include "gui/documento/documento.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 

@@ -26,7 +26,7 @@
 #include "gui/principal/dibujo_viga.h"
 #include "gui/principal/modelo_vanos.h"
 #include "gui/principal/tabla_vanos.h"
-#include "render/archivos_qt.h"
+#include "io/datos_programa.h"
 
 namespace trabelux {
 

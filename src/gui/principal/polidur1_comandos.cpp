@@ -23,7 +23,8 @@
 #include "gui/documento/documento.h"
 #include "gui/principal/polidur1.h"
 #include "gui/principal/tabla_vanos.h"
-#include "render/archivos_qt.h"
+#include "io/archivos.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux {
 
@@ -281,18 +282,21 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
     enCarga_ = true;
     // The slab file is looked for as the command line looks for it, so a project moved
     // together with its slab file opens the same in both.
-    LecturaProyecto leido =
-        AbreProyecto(QFileInfo(ruta).absoluteFilePath().toStdString(), rutaPerfiles_);
-    if (!leido.proyecto) {
+    Resultado<ProyectoAbierto> leido = AbreProyecto(
+        QFileInfo(ruta).absoluteFilePath().toStdString(),
+        LectoresDeDisco(QFileInfo(ruta).absoluteFilePath().toStdString(), rutaPerfiles_));
+    if (!leido) {
         enCarga_ = false;
-        Mensajes::Error(this, QString::fromStdString(leido.error));
+        Mensajes::Error(this, QString::fromStdString(leido.mensaje));
         return false;
     }
-    doc_->Reemplaza(std::move(*leido.proyecto), QString::fromStdString(leido.textoLosas),
+    doc_->Reemplaza(std::move(leido.valor->proyecto),
+                    QString::fromStdString(leido.valor->textoLosas),
                     QFileInfo(ruta).absoluteFilePath());
     enCarga_ = false;
     emit estado(QStringLiteral("Abierto: %1").arg(QFileInfo(ruta).absoluteFilePath()));
-    if (!leido.aviso.empty()) Mensajes::Advierte(this, QString::fromStdString(leido.aviso));
+    if (!leido.valor->aviso.empty())
+        Mensajes::Advierte(this, QString::fromStdString(leido.valor->aviso));
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include "gui/documento/informe_documento.h"
 #include "gui/principal/polidur1.h"
 #include "gui/principal/tabla_vanos.h"
+#include "io/archivos.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
@@ -24,8 +26,9 @@ bool Polidur1::ExportaInformePdf() {
 
 bool Polidur1::ExportaInformePdfEn(const QString& ruta) {
     doc_->Actualiza();
-    const std::string error = EscribeInformePdf(ruta.toStdString(), doc_->ConfiguracionReporte(),
-                                                InformeDelDocumento(*doc_));
+    const std::string error =
+        GuardaArchivo(ruta.toStdString(),
+                      PdfDelInforme(doc_->ConfiguracionReporte(), InformeDelDocumento(*doc_)));
     if (!error.empty()) {
         Mensajes::Error(this, QString::fromStdString(error));
         return false;

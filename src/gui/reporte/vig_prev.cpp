@@ -25,7 +25,7 @@
 #include "gui/documento/documento.h"
 #include "gui/reporte/panel_encabezado.h"
 #include "gui/reporte/panel_estilos.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 

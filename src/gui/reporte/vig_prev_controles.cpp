@@ -15,7 +15,7 @@
 #include "gui/reporte/panel_encabezado.h"
 #include "gui/reporte/panel_estilos.h"
 #include "gui/reporte/vig_prev.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 

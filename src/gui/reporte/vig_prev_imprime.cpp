@@ -10,8 +10,8 @@
 #include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/reporte/vig_prev.h"
-#include "render/archivos_qt.h"
-#include "render/informe_qt.h"
+#include "io/archivos.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 

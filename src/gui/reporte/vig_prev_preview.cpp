@@ -14,7 +14,7 @@
 #include "gui/documento/documento.h"
 #include "gui/documento/informe_documento.h"
 #include "gui/reporte/vig_prev.h"
-#include "render/informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
