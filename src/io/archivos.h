@@ -9,6 +9,19 @@
 
 namespace trabelux {
 
+// What was being done with a file when it failed.
+enum class Acceso { kLectura, kEscritura };
+
+// The reason of a failure as the user reads it, from the system's error code: "No hay
+// permiso para escribir en ese lugar", "El disco es de solo lectura", "No queda espacio
+// en el disco", "La carpeta no existe", "Es una carpeta", "El nombre es demasiado largo";
+// reading, "El archivo no existe" and "No hay permiso para leer el archivo"; any other
+// code "Error del sistema número N".
+std::string RazonEnEspanol(int codigoSistema, Acceso acceso);
+
+// The whole file, or the reason it cannot be read (RazonEnEspanol).
+Resultado<std::string> LeeContenidoArchivo(const std::string& ruta);
+
 // The whole file, or nothing when it does not exist or cannot be read.
 std::optional<std::string> LeeBytesArchivo(const std::string& ruta);
 

@@ -1,7 +1,6 @@
 #include "io/lectores_disco.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "io/archivos.h"
@@ -23,12 +22,11 @@ LectorArchivo LectorJuntoAlProyecto(const std::string& rutaProyecto) {
 }
 
 Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta) {
-    QFile f(QString::fromStdString(ruta));
-    if (!f.open(QIODevice::ReadOnly))
+    Resultado<std::string> bytes = LeeContenidoArchivo(ruta);
+    if (!bytes)
         return Resultado<TablaPerfiles>::Error("No se pudo leer la tabla de perfiles:\n" + ruta +
-                                               "\n" + f.errorString().toStdString());
-    QByteArray datos = f.readAll();
-    return LeePerfiles(std::string(datos.constData(), static_cast<size_t>(datos.size())), ruta);
+                                               "\n" + bytes.mensaje);
+    return LeePerfiles(*bytes.valor, ruta);
 }
 
 LectoresProyecto LectoresDeDisco(const std::string& rutaProyecto, const std::string& rutaPerfiles) {

@@ -1,5 +1,6 @@
-// Saving a project never damages the file it replaces: on a full file system and over
-// things that are not regular files the old contents stay and the reason is reported.
+// Saving a project never damages the file it replaces: on a full or read-only file system,
+// over a file that may not be written and over things that are not regular files the old
+// contents stay and the reason is reported, in Spanish; reading says in Spanish why not.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "io/archivos.h"
+#include "io/lectores_disco.h"
 
 using namespace trabelux;
 
@@ -31,47 +33,69 @@ std::string CarpetaTemporal() {
     return c ? c : "";
 }
 
-// A tiny tmpfs filled to the last byte, mounted for the test and removed after.
-class DiscoLleno : public ::testing::Test {
+// A folder holding an old project: a tiny tmpfs mounted for the test when run as root
+// (so that it can be filled or made read-only), otherwise an ordinary temporary folder.
+class CarpetaConProyecto : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (::geteuid() != 0) GTEST_SKIP() << "mounting a file system needs root";
         carpeta_ = CarpetaTemporal();
         ASSERT_FALSE(carpeta_.empty());
-        if (::mount("tmpfs", carpeta_.c_str(), "tmpfs", 0, "size=64k") != 0) {
-            ::rmdir(carpeta_.c_str());
-            carpeta_.clear();
-            GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
-        }
-        montado_ = true;
-        viejo_ = "1 vano, Viga antigua\r\n 4.5 , 0.3 \r\n";
-        std::ofstream(carpeta_ + "/viga.vcw", std::ios::binary) << viejo_;
-        std::ofstream relleno(carpeta_ + "/relleno", std::ios::binary);
-        const std::string bloque(4096, 'x');
-        while (relleno.write(bloque.data(), bloque.size()) && relleno.flush()) {
-        }
+        montada_ =
+            ::geteuid() == 0 && ::mount("tmpfs", carpeta_.c_str(), "tmpfs", 0, "size=64k") == 0;
+        viga_ = carpeta_ + "/viga.vcw";
+        std::ofstream(viga_, std::ios::binary) << viejo_;
     }
     void TearDown() override {
-        if (montado_) ::umount2(carpeta_.c_str(), MNT_DETACH);
-        if (!carpeta_.empty()) ::rmdir(carpeta_.c_str());
+        if (montada_) ::umount2(carpeta_.c_str(), MNT_DETACH);
+        for (const char* f : {"/viga.vcw", "/otra.vcw", "/relleno"})
+            ::unlink((carpeta_ + f).c_str());
+        ::rmdir(carpeta_.c_str());
     }
-    std::string carpeta_, viejo_;
-    bool montado_ = false;
+    std::string Error(const std::string& ruta, const std::string& razon) const {
+        return "No se pudo guardar el archivo:\n" + ruta + "\n" + razon;
+    }
+    std::string carpeta_, viga_;
+    const std::string viejo_ = "1 vano, Viga antigua\r\n 4.5 , 0.3 \r\n";
+    bool montada_ = false;
 };
 
-TEST_F(DiscoLleno, ElArchivoViejoQuedaIntactoYSeDiceLaRazon) {
-    const std::string razon = std::strerror(ENOSPC);
+TEST_F(CarpetaConProyecto, EnUnDiscoLlenoElArchivoViejoQuedaIntacto) {
+    if (!montada_) GTEST_SKIP() << "filling a file system of its own needs root";
+    std::ofstream relleno(carpeta_ + "/relleno", std::ios::binary);
+    const std::string bloque(4096, 'x');
+    while (relleno.write(bloque.data(), bloque.size()) && relleno.flush()) {
+    }
     for (size_t largo : {size_t{40}, size_t{1} << 20}) {
         const std::string nuevo(largo, 'n');
         for (const char* nombre : {"viga.vcw", "otra.vcw"}) {
             SCOPED_TRACE(std::string(nombre) + " " + std::to_string(largo) + " bytes");
             const std::string ruta = carpeta_ + "/" + nombre;
-            const std::string error = GuardaArchivo(ruta, nuevo);
-            EXPECT_EQ(error, "No se pudo guardar el archivo:\n" + ruta + "\n" + razon);
-            EXPECT_EQ(Contenido(carpeta_ + "/viga.vcw"), viejo_);
+            EXPECT_EQ(GuardaArchivo(ruta, nuevo), Error(ruta, "No queda espacio en el disco"));
+            EXPECT_EQ(Contenido(viga_), viejo_);
             EXPECT_NE(::access((carpeta_ + "/otra.vcw").c_str(), F_OK), 0);
         }
     }
+}
+
+// A file that may not be written keeps its contents; a name in a folder that does not
+// exist is not created; a file that cannot be read says why.
+TEST_F(CarpetaConProyecto, LoQueNoSePuedeEscribirNiLeerDiceLaRazonEnEspanol) {
+    if (montada_) {
+        // Root writes over any permission: a read-only disk stands in for it.
+        ASSERT_EQ(::mount(nullptr, carpeta_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        EXPECT_EQ(GuardaArchivo(viga_, "nuevo"), Error(viga_, "El disco es de solo lectura"));
+    } else if (::geteuid() != 0) {
+        ::chmod(viga_.c_str(), 0444);
+        EXPECT_EQ(GuardaArchivo(viga_, "nuevo"),
+                  Error(viga_, "No hay permiso para escribir en ese lugar"));
+    }
+    EXPECT_EQ(Contenido(viga_), viejo_);
+    const std::string sinCarpeta = carpeta_ + "/no/viga.vcw";
+    EXPECT_EQ(GuardaArchivo(sinCarpeta, "nuevo"), Error(sinCarpeta, "La carpeta no existe"));
+    const std::string tabla = carpeta_ + "/nada.Dat";
+    EXPECT_EQ(LeeTablaPerfiles(tabla).mensaje,
+              "No se pudo leer la tabla de perfiles:\n" + tabla + "\nEl archivo no existe");
+    EXPECT_EQ(LeeContenidoArchivo(carpeta_).mensaje, "Es una carpeta");
 }
 
 // A device, a FIFO or a folder, or a link to one, stays what it was.
