@@ -84,11 +84,8 @@ bool Ayuda::Prepara() {
     // A file that is no collection of ours opens "fine" and holds nothing.
     if (!motor->setupData() ||
         !motor->registeredDocumentations().contains(QStringLiteral("trabelux.manual"))) {
-        const QString error = motor->error();
         Mensajes::Error(QApplication::activeWindow(),
-                        error.isEmpty()
-                            ? QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_)
-                            : error);
+                        QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_));
         return false;
     }
     motor_ = std::move(motor);

@@ -343,14 +343,14 @@ void Polidur1::ArchivoLosas() {
         inicial = QFileInfo(doc_->Ruta()).absolutePath();
     const QString ruta = Mensajes::PideArchivoAbrir(this, kFiltroLosas, inicial);
     if (ruta.isEmpty()) return;
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
+    const Resultado<std::string> bytes = LeeContenidoArchivo(absoluta);
+    if (!bytes) {
         Mensajes::Error(this, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
-                                  .arg(ruta, f.errorString()));
+                                  .arg(ruta, QString::fromStdString(bytes.mensaje)));
         return;
     }
-    const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
-    Resultado<ArchivoLosasDatos> leido = LeeLosas(f.readAll().toStdString(), absoluta);
+    Resultado<ArchivoLosasDatos> leido = LeeLosas(*bytes.valor, absoluta);
     if (!leido) {
         Mensajes::Error(this, QString::fromStdString(leido.mensaje));
         return;
