@@ -19,7 +19,7 @@ void CorridaCompleta(benchmark::State& state, bool barras) {
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     for (auto _ : state) {
         Resultados r = Calcula(p, o);
-        if (!r.Calculado()) state.SkipWithError(r.mensaje.c_str());
+        if (!r.Calculado()) state.SkipWithError(r.parada.Mensaje().c_str());
         benchmark::DoNotOptimize(r);
         if (!barras) continue;
         TablaDetallado tabla;

@@ -30,7 +30,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     if (r.Calculado())
         j.Nulo("message");
     else
-        j.Texto("message", r.mensaje);
+        j.Texto("message", r.parada.Mensaje());
     if (r.AnalisisCompleto()) {
         j.AbreLista("reactions");
         for (int n = 1; n <= r.numVanos + 1; ++n)
@@ -153,7 +153,7 @@ std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
         return std::nullopt;
     }
     if (!abierto.valor->aviso.empty()) Error(abierto.valor->aviso);
-    if (!abierto.valor->textoLosas.empty()) Error(abierto.valor->textoLosas);
+    if (!abierto.valor->losas) Error(abierto.valor->losas.Mensaje());
     return std::move(abierto.valor->proyecto);
 }
 
@@ -182,7 +182,7 @@ int ComandoCalc(const OpcionesCalc& opciones) {
     std::string salida = o.json ? SalidaJson(*p, r, o) : SalidaTexto(*p, r, o);
     std::fwrite(salida.data(), 1, salida.size(), stdout);
     if (!r.Calculado()) {
-        if (!o.json) Error(r.mensaje);
+        if (!o.json) Error(r.parada.Mensaje());
         return 1;
     }
     return 0;

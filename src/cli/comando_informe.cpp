@@ -92,7 +92,7 @@ int ComandoInforme(const OpcionesInforme& o) {
     const ComponeInforme compone = [&](SuperficiePagina& s) { Inicia(s, *p, &r, &detallado, c); };
 
     int estado = r.Calculado() ? 0 : 1;
-    if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.mensaje.c_str());
+    if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.parada.Mensaje().c_str());
     if (o.texto) {
         // Recorded through the PDF's fonts: the same pages and positions the PDF has.
         GrabadoraQt s;
@@ -102,9 +102,9 @@ int ComandoInforme(const OpcionesInforme& o) {
         return estado;
     }
     int paginas = 0;
-    const std::string error = GuardaArchivo(o.salida, PdfDelInforme(c, compone, &paginas));
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    const Estado guardado = GuardaArchivo(o.salida, PdfDelInforme(c, compone, &paginas));
+    if (!guardado) {
+        std::fprintf(stderr, "%s\n", guardado.Mensaje().c_str());
         return 2;
     }
     std::printf("%s: %d %s\n", o.salida.c_str(), paginas, paginas == 1 ? "pagina" : "paginas");

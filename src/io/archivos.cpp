@@ -57,20 +57,24 @@ std::string RazonAlGuardar(const std::string& ruta, const QFileDevice& f, int er
     return RazonEnEspanol(CodigoSistema(f, errnoGuardado), Acceso::kEscritura);
 }
 
+Estado FallaAlGuardar(const std::string& ruta, const std::string& razon) {
+    return Estado::Falla(MensajeErrorGuardar(ruta, razon));
+}
+
 }  // namespace
 
 Resultado<std::string> LeeContenidoArchivo(const std::string& ruta) {
     QFile f(QString::fromStdString(ruta));
     if (QFileInfo(f).isDir())
-        return Resultado<std::string>::Error(RazonEnEspanol(EISDIR, Acceso::kLectura));
+        return Resultado<std::string>::Falla(RazonEnEspanol(EISDIR, Acceso::kLectura));
     errno = 0;
     if (!f.open(QIODevice::ReadOnly))
-        return Resultado<std::string>::Error(
+        return Resultado<std::string>::Falla(
             RazonEnEspanol(CodigoSistema(f, errno), Acceso::kLectura));
     errno = 0;
     QByteArray datos = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return Resultado<std::string>::Error(
+        return Resultado<std::string>::Falla(
             RazonEnEspanol(CodigoSistema(f, errno), Acceso::kLectura));
     return Resultado<std::string>::Ok(
         std::string(datos.constData(), static_cast<size_t>(datos.size())));
@@ -80,16 +84,15 @@ std::optional<std::string> LeeBytesArchivo(const std::string& ruta) {
     return LeeContenidoArchivo(ruta).valor;
 }
 
-std::string GuardaArchivo(const std::string& ruta, const std::string& bytes) {
+Estado GuardaArchivo(const std::string& ruta, const std::string& bytes) {
     // Replacing a device, a FIFO or a folder (or a link to one) with a regular file would
     // destroy it; only a missing name or a regular file is saved over.
     struct stat destino;
     if (::stat(ruta.c_str(), &destino) == 0 && !S_ISREG(destino.st_mode))
-        return MensajeErrorGuardar(ruta, "No es un archivo regular");
+        return FallaAlGuardar(ruta, "No es un archivo regular");
     QSaveFile f(QString::fromStdString(ruta));
     errno = 0;
-    if (!f.open(QIODevice::WriteOnly))
-        return MensajeErrorGuardar(ruta, RazonAlGuardar(ruta, f, errno));
+    if (!f.open(QIODevice::WriteOnly)) return FallaAlGuardar(ruta, RazonAlGuardar(ruta, f, errno));
     // The bytes may sit in the device's buffer; a full disk shows only when they are
     // flushed, and commit() would rename the short file over the old one unnoticed.
     errno = 0;
@@ -99,15 +102,15 @@ std::string GuardaArchivo(const std::string& ruta, const std::string& bytes) {
     if (!escrito) {
         const std::string razon = RazonAlGuardar(ruta, f, errno);
         f.cancelWriting();
-        return MensajeErrorGuardar(ruta, razon);
+        return FallaAlGuardar(ruta, razon);
     }
     errno = 0;
-    if (!f.commit()) return MensajeErrorGuardar(ruta, RazonAlGuardar(ruta, f, errno));
-    return {};
+    if (!f.commit()) return FallaAlGuardar(ruta, RazonAlGuardar(ruta, f, errno));
+    return Estado::Bien();
 }
 
-std::string GuardaArchivo(const std::string& ruta, const Resultado<std::string>& bytes) {
-    return bytes ? GuardaArchivo(ruta, *bytes.valor) : MensajeErrorGuardar(ruta, bytes.mensaje);
+Estado GuardaArchivo(const std::string& ruta, const Resultado<std::string>& bytes) {
+    return bytes ? GuardaArchivo(ruta, *bytes.valor) : FallaAlGuardar(ruta, bytes.mensaje);
 }
 
 std::string MensajeErrorGuardar(const std::string& ruta, const std::string& razon) {

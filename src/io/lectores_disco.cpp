@@ -24,7 +24,7 @@ LectorArchivo LectorJuntoAlProyecto(const std::string& rutaProyecto) {
 Resultado<TablaPerfiles> LeeTablaPerfiles(const std::string& ruta) {
     Resultado<std::string> bytes = LeeContenidoArchivo(ruta);
     if (!bytes)
-        return Resultado<TablaPerfiles>::Error("No se pudo leer la tabla de perfiles:\n" + ruta +
+        return Resultado<TablaPerfiles>::Falla("No se pudo leer la tabla de perfiles:\n" + ruta +
                                                "\n" + bytes.mensaje);
     return LeePerfiles(*bytes.valor, ruta);
 }

@@ -116,7 +116,7 @@ Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c, const Compon
         n = ImprimeInforme(pdf, c, compone);
     }
     if (paginas) *paginas = n;
-    if (n == 0) return Resultado<std::string>::Error("No se pudo componer el informe");
+    if (n == 0) return Resultado<std::string>::Falla("No se pudo componer el informe");
     const QByteArray& datos = buffer.data();
     return Resultado<std::string>::Ok(
         std::string(datos.constData(), static_cast<size_t>(datos.size())));

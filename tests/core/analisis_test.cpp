@@ -83,7 +83,7 @@ TEST(Calcula, SupportConditionsDecideStability) {
         p.apoyosInteriores = c.interiores;
         Resultados r = Analiza(p);
         EXPECT_EQ(r.AnalisisCompleto(), c.estable) << c.izq << c.der << c.numVanos;
-        EXPECT_EQ(r.mensaje, c.estable ? "" : kMensajeInestable);
+        EXPECT_EQ(r.parada.Mensaje(), c.estable ? "" : kMensajeInestable);
     }
 }
 
@@ -256,8 +256,8 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
             patron += ch == '*'                 ? "[0-9]+"
                       : std::strchr(".+()", ch) ? std::string{'\\', ch}
                                                 : std::string{ch};
-        EXPECT_TRUE(std::regex_match(r.mensaje, std::regex(patron)))
-            << c.nombre << ": " << r.mensaje;
+        EXPECT_TRUE(std::regex_match(r.parada.Mensaje(), std::regex(patron)))
+            << c.nombre << ": " << r.parada.Mensaje();
         EXPECT_FALSE(r.Calculado()) << c.nombre;
         // Only the design's own units leave the analysis standing; nothing saturated is kept.
         EXPECT_EQ(r.AnalisisCompleto(), &c == &casos[std::size(casos) - 1]) << c.nombre;

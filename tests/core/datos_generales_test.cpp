@@ -40,10 +40,10 @@ TEST(DatosGenerales, LoadControlChecksInOrder) {
         d.factorViva = c.fl;
         d.pesoUnitario = c.gamma;
         d.calculaPesoPropio = c.pesoPropio;
-        VerificacionCarga v = VerificaControlCarga(d);
+        const Estado v = VerificaControlCarga(d);
         SCOPED_TRACE(std::string(c.fd) + " " + c.fl + " " + c.gamma);
-        EXPECT_EQ(v.cierra, c.cierra);
-        EXPECT_EQ(v.mensaje, c.mensaje);
+        EXPECT_EQ(v.EsBien(), c.cierra);
+        EXPECT_EQ(v.Mensaje(), c.mensaje);
         EXPECT_EQ(d.factorMuerta, c.fdDespues);
         EXPECT_EQ(d.factorViva, c.flDespues);
         EXPECT_EQ(d.pesoUnitario, c.gammaDespues);

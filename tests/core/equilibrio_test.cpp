@@ -81,7 +81,7 @@ TEST(Equilibrio, RandomBeamsBalanceTheirLoadsAndAgreeWithTheirEndForces) {
     for (int viga = 0; viga < 3000; ++viga) {
         const Proyecto p = VigaAleatoria(azar);
         const Resultados r = Analiza(p);
-        ASSERT_TRUE(r.AnalisisCompleto()) << "beam " << viga << ": " << r.mensaje;
+        ASSERT_TRUE(r.AnalisisCompleto()) << "beam " << viga << ": " << r.parada.Mensaje();
         const int n = p.numVanos;
 
         // Abscissa of every node, and the applied loads as upward force and
@@ -174,7 +174,7 @@ TEST(Equilibrio, LoadsOutOfOrderInAFileGiveTheMomentOfTheSortedLoads) {
               [](const auto& a, const auto& b) { return a.distancia < b.distancia; });
     for (const Proyecto& q : {deArchivo, ordenado}) {
         const Resultados r = Analiza(q);
-        ASSERT_TRUE(r.AnalisisCompleto()) << r.mensaje;
+        ASSERT_TRUE(r.AnalisisCompleto()) << r.parada.Mensaje();
         EXPECT_NEAR(r.momMaxVano[0], 5.75, 1e-5);
         EXPECT_FLOAT_EQ(r.posMomMax[0], 2.5f);
         EXPECT_NEAR(r.maxMomento, 5.75, 1e-5);

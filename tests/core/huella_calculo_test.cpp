@@ -49,8 +49,8 @@ void AgregaCorrida(Huella& h, const Proyecto& p, bool soloAnalisis) {
     };
     o.progreso = [&h](int hecho, int total) { h.Agrega(hecho), h.Agrega(total); };
     const Resultados r = Calcula(p, o);
-    h.Agrega(static_cast<int>(r.estado));
-    h.Agrega(r.mensaje);
+    h.Agrega(static_cast<int>(r.etapa));
+    h.Agrega(r.parada.Mensaje());
     h.Agrega(r.moduloCorregido);
     h.Agrega(r.refuerzoDoble);
     h.Agrega(r.numVanos);

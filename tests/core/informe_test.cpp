@@ -66,7 +66,7 @@ VigaCalculada Viga(int n, int cargas, unsigned semilla) {
     p.apoyoIzquierdo = kEmpotrado;
     ActualizaDerivados(p);
     v.r = Corre(p);
-    EXPECT_TRUE(v.r.Calculado()) << v.r.mensaje;
+    EXPECT_TRUE(v.r.Calculado()) << v.r.parada.Mensaje();
     MyLoad(v.t, p, v.r);
     return v;
 }
@@ -220,7 +220,7 @@ TEST(Inicia, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
     p.apoyoIzquierdo = p.apoyoDerecho = kEmpotrado;
     ActualizaDerivados(p);
     const Resultados r = Corre(p);
-    ASSERT_TRUE(r.Calculado()) << r.mensaje;
+    ASSERT_TRUE(r.Calculado()) << r.parada.Mensaje();
     SuperficieGrabadora s;
     ComponeDocumento(s, p, &r, nullptr, ConfiguracionInforme{});
     bool apoyos = false;

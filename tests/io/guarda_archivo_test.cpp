@@ -70,7 +70,8 @@ TEST_F(CarpetaConProyecto, EnUnDiscoLlenoElArchivoViejoQuedaIntacto) {
         for (const char* nombre : {"viga.vcw", "otra.vcw"}) {
             SCOPED_TRACE(std::string(nombre) + " " + std::to_string(largo) + " bytes");
             const std::string ruta = carpeta_ + "/" + nombre;
-            EXPECT_EQ(GuardaArchivo(ruta, nuevo), Error(ruta, "No queda espacio en el disco"));
+            EXPECT_EQ(GuardaArchivo(ruta, nuevo).Mensaje(),
+                      Error(ruta, "No queda espacio en el disco"));
             EXPECT_EQ(Contenido(viga_), viejo_);
             EXPECT_NE(::access((carpeta_ + "/otra.vcw").c_str(), F_OK), 0);
         }
@@ -83,15 +84,17 @@ TEST_F(CarpetaConProyecto, LoQueNoSePuedeEscribirNiLeerDiceLaRazonEnEspanol) {
     if (montada_) {
         // Root writes over any permission: a read-only disk stands in for it.
         ASSERT_EQ(::mount(nullptr, carpeta_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
-        EXPECT_EQ(GuardaArchivo(viga_, "nuevo"), Error(viga_, "El disco es de solo lectura"));
+        EXPECT_EQ(GuardaArchivo(viga_, "nuevo").Mensaje(),
+                  Error(viga_, "El disco es de solo lectura"));
     } else if (::geteuid() != 0) {
         ::chmod(viga_.c_str(), 0444);
-        EXPECT_EQ(GuardaArchivo(viga_, "nuevo"),
+        EXPECT_EQ(GuardaArchivo(viga_, "nuevo").Mensaje(),
                   Error(viga_, "No hay permiso para escribir en ese lugar"));
     }
     EXPECT_EQ(Contenido(viga_), viejo_);
     const std::string sinCarpeta = carpeta_ + "/no/viga.vcw";
-    EXPECT_EQ(GuardaArchivo(sinCarpeta, "nuevo"), Error(sinCarpeta, "La carpeta no existe"));
+    EXPECT_EQ(GuardaArchivo(sinCarpeta, "nuevo").Mensaje(),
+              Error(sinCarpeta, "La carpeta no existe"));
     const std::string tabla = carpeta_ + "/nada.Dat";
     EXPECT_EQ(LeeTablaPerfiles(tabla).mensaje,
               "No se pudo leer la tabla de perfiles:\n" + tabla + "\nEl archivo no existe");
@@ -116,7 +119,7 @@ TEST(GuardaArchivo, RehusaLoQueNoEsUnArchivoRegular) {
     if (hayDispositivo) casos.push_back({dispositivo, S_IFCHR});
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.ruta);
-        const std::string error = GuardaArchivo(c.ruta, "1 vano\r\n");
+        const std::string error = GuardaArchivo(c.ruta, "1 vano\r\n").Mensaje();
         EXPECT_EQ(error.rfind("No se pudo guardar el archivo:\n" + c.ruta + "\n", 0), 0u);
         struct stat st;
         ASSERT_EQ(::stat(c.ruta.c_str(), &st), 0);

@@ -54,7 +54,7 @@ VigaCalculada Calculada(int n) {
     OpcionesCalculo o;
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     v.r = Calcula(v.p, o);
-    EXPECT_TRUE(v.r.Calculado()) << v.r.mensaje;
+    EXPECT_TRUE(v.r.Calculado()) << v.r.parada.Mensaje();
     MyLoad(v.detallado, v.p, v.r);
     return v;
 }
@@ -136,11 +136,11 @@ TEST(InformeEnPapel, LargestReportBecomesAPdfWithHeaderFooterAndTitlesOnItsPages
     QTemporaryDir carpeta;
     const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
     int paginas = 0;
-    const std::string error = GuardaArchivo(
+    const Estado guardado = GuardaArchivo(
         pdf.toStdString(),
         PdfDelInforme(
             c, [&](SuperficiePagina& s) { Inicia(s, v.p, &v.r, &v.detallado, c); }, &paginas));
-    ASSERT_EQ(error, "");
+    ASSERT_TRUE(guardado) << guardado.Mensaje();
     ASSERT_GT(paginas, 3);
 
     const std::string info = Ejecuta(QStringLiteral("pdfinfo"), {pdf});

@@ -17,13 +17,12 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     using R = Resultado<EntradaCalculo>;
     const int n = p.numVanos;
     if (n < 1 || n > kMaxVanos)
-        return R::Error("El numero de vanos debe estar entre 1 y " + std::to_string(kMaxVanos));
+        return R::Falla("El numero de vanos debe estar entre 1 y " + std::to_string(kMaxVanos));
     if (static_cast<int>(p.vanos.size()) < n)
-        return R::Error("La tabla de vanos tiene " + std::to_string(p.vanos.size()) +
+        return R::Falla("La tabla de vanos tiene " + std::to_string(p.vanos.size()) +
                         " filas y la viga tiene " + std::to_string(n) + " vanos");
     // Past this point every value fits single precision, so no conversion saturates.
-    const std::string fueraDeRango = VerificaRangos(p);
-    if (!fueraDeRango.empty()) return R::Error(fueraDeRango);
+    if (const Estado enRango = VerificaRangos(p); !enRango) return R::Falla(enRango);
 
     // Built in place in the returned value (the input is some kilobytes of arrays).
     R resultado;
@@ -34,7 +33,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
         e.longVano[i] = Simple(v.longitud);
         // Every stiffness term divides by the length: refuse it before solving.
         if (!(e.longVano[i] > 0.0f))
-            return R::Error("La longitud del vano " + std::to_string(i + 1) +
+            return R::Falla("La longitud del vano " + std::to_string(i + 1) +
                             " debe ser mayor que cero");
         e.baseVano[i] = Simple(v.base);
         e.alturaVano[i] = Simple(v.altura);
@@ -48,7 +47,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
         int i = c.vano - 1;
         int& k = e.numCargas[i];
         if (k == kMaxCargasPorVano)
-            return R::Error("El vano " + std::to_string(c.vano) + " tiene mas de " +
+            return R::Falla("El vano " + std::to_string(c.vano) + " tiene mas de " +
                             std::to_string(kMaxCargasPorVano) + " cargas concentradas");
         float a = Simple(c.distancia);
         if (a < 0.0f) a = 0.0f;

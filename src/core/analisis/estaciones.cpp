@@ -166,8 +166,8 @@ bool UsaVectoresCargas(VectoresCargas v) {
     return f != nullptr;
 }
 
-std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
-                              const std::function<void(int, int)>& progreso) {
+Estado CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
+                         const std::function<void(int, int)>& progreso) {
     const int n = e.numVanos;
     r.maxCortante = 0.0f;
     r.maxMomento = 0.0f;
@@ -298,9 +298,9 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
                 const double M = momM[m], V = cortV[m];
                 if (CabeEnSimple(V) && CabeEnSimple(M)) continue;
                 const bool esV = !CabeEnSimple(V);
-                return MensajeFueraDeRango(
+                return Estado::Falla(MensajeFueraDeRango(
                     esV ? V : M, std::string(esV ? "del cortante" : "del momento") + " del vano " +
-                                     std::to_string(i + 1));
+                                     std::to_string(i + 1)));
             }
         // The largest |V| and |M| are taken from the stored values: rounding to single
         // precision keeps the order, so this is the single value of the largest double.
@@ -345,7 +345,7 @@ std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Re
         r.maxMomento = maxMomento;
         if (progreso) progreso((i + 1) * kEstacionesRegulares, totalProgreso);
     }
-    return {};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

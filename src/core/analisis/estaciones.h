@@ -9,6 +9,7 @@
 #include "core/analisis/entrada.h"
 #include "core/analisis/resultados.h"
 #include "core/analisis/rigidez.h"
+#include "core/base/estado.h"
 
 namespace trabelux {
 
@@ -24,10 +25,10 @@ enum class VectoresCargas { kSse2, kAvx2, kAvx512, kMasAnchos };
 bool UsaVectoresCargas(VectoresCargas v);
 
 // Fills diagramas, momMaxVano, posMomMax, maxCortante and maxMomento of `r` from the end
-// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans). Returns
+// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans). Fails with
 // the out-of-range message naming the span when a shear or moment cannot be held in
-// single precision; an empty text otherwise.
-std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
-                              const std::function<void(int, int)>& progreso);
+// single precision.
+Estado CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
+                         const std::function<void(int, int)>& progreso);
 
 }  // namespace trabelux

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/estado.h"
+
 namespace trabelux {
 
 // End forces of one span, acting on the span ends: upwards and counterclockwise positive.
@@ -51,16 +53,22 @@ struct FilaRefuerzoTransversal {
 };
 
 // How far a run went.
-enum class EstadoCalculo {
+enum class EtapaCalculo {
     kSinCalcular,  // no analysis: no run yet, or the run stopped before its analysis finished
     kAnalizado,    // an analysis-only run finished
     kDetenido,     // the analysis finished and the design stopped
     kDisenado,     // an analysis-and-design run finished
 };
 
+// Until the desktop program reads the stage by its new name.
+using EstadoCalculo = EtapaCalculo;
+
 struct Resultados {
-    EstadoCalculo estado = EstadoCalculo::kSinCalcular;
-    // The message that stopped the run, lines joined by "\n"; empty when none.
+    EtapaCalculo etapa = EtapaCalculo::kSinCalcular;
+    // Why the run stopped (kSinCalcular after a run, kDetenido); fine otherwise.
+    Estado parada;
+    // Until the desktop program reads etapa and parada: the same, under their old names.
+    EtapaCalculo estado = EtapaCalculo::kSinCalcular;
     std::string mensaje;
     // True when the modulus text read below 1.0 and the run used 1.0: the caller puts
     // "1.0" back into the general data.
@@ -82,13 +90,18 @@ struct Resultados {
     std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
 
     // The analysis finished: end forces, reactions and stations are valid.
-    bool AnalisisCompleto() const { return estado != EstadoCalculo::kSinCalcular; }
-    // The whole run finished without a stop (the old "Calculado").
+    bool AnalisisCompleto() const {
+        return etapa != EtapaCalculo::kSinCalcular && estado != EtapaCalculo::kSinCalcular;
+    }
+    // The whole run finished without a stop.
     bool Calculado() const {
-        return estado == EstadoCalculo::kAnalizado || estado == EstadoCalculo::kDisenado;
+        return (etapa == EtapaCalculo::kAnalizado || etapa == EtapaCalculo::kDisenado) &&
+               (estado == EtapaCalculo::kAnalizado || estado == EtapaCalculo::kDisenado);
     }
     // An analysis-and-design run finished: there are bars to propose.
-    bool Disenado() const { return estado == EstadoCalculo::kDisenado; }
+    bool Disenado() const {
+        return etapa == EtapaCalculo::kDisenado && estado == EtapaCalculo::kDisenado;
+    }
 
     // The reaction force (t, upwards positive) and moment (t-m, counterclockwise positive)
     // at node `nudo` (1-based); 0 for a node the run left no reaction for.

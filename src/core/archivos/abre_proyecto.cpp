@@ -13,14 +13,15 @@ namespace {
 // The slab file the project names. Its assignment is kept even when the file cannot be
 // had, so saving the project again does not drop it; the notice says why no slab loads
 // are transferred.
-std::string CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
+Estado CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
     std::optional<std::string> bytes;
     if (leeLosas) bytes = leeLosas(p.archivoLosas);
-    if (!bytes) return "El archivo de losas:\n" + p.archivoLosas + "\nNo fue encontrado";
+    if (!bytes)
+        return Estado::Falla("El archivo de losas:\n" + p.archivoLosas + "\nNo fue encontrado");
     Resultado<ArchivoLosasDatos> losas = LeeLosas(*bytes, p.archivoLosas);
-    if (!losas) return losas.mensaje;
+    if (!losas) return Estado::Falla(losas.mensaje);
     p.losas = std::move(*losas.valor);
-    return "";
+    return Estado::Bien();
 }
 
 }  // namespace
@@ -28,11 +29,11 @@ std::string CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
 Resultado<ProyectoAbierto> LeeProyecto(const std::string& bytes, const std::string& ruta,
                                        const LectoresProyecto& lectores) {
     Resultado<Proyecto> leido = LeeProyectoVcw(bytes, ruta);
-    if (!leido) return Resultado<ProyectoAbierto>::Error(leido.mensaje);
+    if (!leido) return Resultado<ProyectoAbierto>::Falla(leido.mensaje);
     ProyectoAbierto abierto;
     Proyecto& p = abierto.proyecto;
     p = std::move(*leido.valor);
-    if (UsaLosas(p)) abierto.aviso = CargaArchivoLosas(p, lectores.leeLosas);
+    if (UsaLosas(p)) abierto.aviso = CargaArchivoLosas(p, lectores.leeLosas).Mensaje();
     // The file names the shape by its place in the table; its section comes from there.
     if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0 &&
         lectores.leePerfiles) {
@@ -43,7 +44,8 @@ Resultado<ProyectoAbierto> LeeProyecto(const std::string& bytes, const std::stri
         else
             abierto.aviso += (abierto.aviso.empty() ? "" : "\n\n") + tabla.mensaje;
     }
-    abierto.textoLosas = ActualizaDerivados(p);
+    abierto.losas = ActualizaDerivados(p);
+    abierto.textoLosas = abierto.losas.Mensaje();
     return Resultado<ProyectoAbierto>::Ok(std::move(abierto));
 }
 
@@ -51,7 +53,7 @@ Resultado<ProyectoAbierto> AbreProyecto(const std::string& ruta, const LectoresP
     std::optional<std::string> bytes;
     if (lectores.leeProyecto) bytes = lectores.leeProyecto(ruta);
     if (!bytes)
-        return Resultado<ProyectoAbierto>::Error("No se pudo leer el archivo:\n" + ruta +
+        return Resultado<ProyectoAbierto>::Falla("No se pudo leer el archivo:\n" + ruta +
                                                  "\nNo existe o no se puede abrir");
     return LeeProyecto(*bytes, ruta, lectores);
 }

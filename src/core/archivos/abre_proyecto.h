@@ -31,9 +31,10 @@ struct ProyectoAbierto {
     // not found ("El archivo de losas:\n<ruta>\nNo fue encontrado") or unreadable, and the
     // shapes table that could not be read ("No se pudo leer la tabla de perfiles:...").
     std::string aviso;
-    // What the slab transfer said as the derived values were brought up to date
-    // ("Error en Archivo de Losas", "Error en Bordes"), or empty.
-    std::string textoLosas;
+    // What the slab transfer said as the derived values were brought up to date: fine, or
+    // failed with "Error en Archivo de Losas", "Error en Bordes".
+    Estado losas;
+    std::string textoLosas;  // until the desktop program reads `losas`
 };
 
 // LeeProyecto: the project in the bytes of a project file (LeeProyectoVcw), its slab file

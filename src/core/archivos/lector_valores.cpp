@@ -136,7 +136,7 @@ bool LectorValores::Entero(const Valor& valor, const std::string& nombre, int mi
 bool LectorValores::Falla(const std::string& motivo) { return FallaEnLinea(linea_, motivo); }
 
 bool LectorValores::FallaEnLinea(int linea, const std::string& motivo) {
-    if (error_.empty()) error_ = "Linea " + std::to_string(linea) + ": " + motivo;
+    if (fallo_) fallo_ = Estado::Falla("Linea " + std::to_string(linea) + ": " + motivo);
     return false;
 }
 

@@ -448,8 +448,8 @@ Resultado<Proyecto> LeeProyectoVcw(const std::string& bytes, const std::string& 
     p.cargasNudo.clear();
     p.asignacion.clear();
     if (!LeeSecciones(lector, p))
-        return Resultado<Proyecto>::Error("No se pudo leer el archivo:\n" + ruta + "\n" +
-                                          lector.Error());
+        return Resultado<Proyecto>::Falla("No se pudo leer el archivo:\n" + ruta + "\n" +
+                                          lector.Fallo().Mensaje());
     return Resultado<Proyecto>::Ok(std::move(p));
 }
 

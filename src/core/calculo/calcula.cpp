@@ -26,60 +26,86 @@ void CopiaSolucion(const EntradaCalculo& e, const SolucionViga& s, Resultados& r
 
 // The design works in kg and cm in single precision: a span whose shear or moment
 // would not fit there in those units is out of range.
-std::string VerificaUnidadesDiseno(const Resultados& r) {
+Estado VerificaUnidadesDiseno(const Resultados& r) {
     // The largest |V| and |M| of the run decide it for every station at once; only a
     // beam that fails looks for the station to name.
-    if (CabeEnSimple(r.maxCortante * 1000.0) && CabeEnSimple(r.maxMomento * 100000.0)) return {};
+    if (CabeEnSimple(r.maxCortante * 1000.0) && CabeEnSimple(r.maxMomento * 100000.0))
+        return Estado::Bien();
     for (size_t i = 0; i < r.diagramas.size(); ++i) {
         const std::string vano = " del vano " + std::to_string(i + 1);
         for (float v : r.diagramas[i].cortante)
-            if (!CabeEnSimple(v * 1000.0)) return MensajeFueraDeRango(v, "del cortante" + vano);
+            if (!CabeEnSimple(v * 1000.0))
+                return Estado::Falla(MensajeFueraDeRango(v, "del cortante" + vano));
         for (float m : r.diagramas[i].momento)
-            if (!CabeEnSimple(m * 100000.0)) return MensajeFueraDeRango(m, "del momento" + vano);
+            if (!CabeEnSimple(m * 100000.0))
+                return Estado::Falla(MensajeFueraDeRango(m, "del momento" + vano));
     }
-    return {};
+    return Estado::Bien();
 }
 
 // A design row holding a value single precision could not hold (the design keeps its
 // values with saturating conversions) is refused rather than shown.
-std::string VerificaFilasDiseno(const Resultados& r) {
+Estado VerificaFilasDiseno(const Resultados& r) {
     auto fuera = [](float v) { return !(std::fabs(v) < FLT_MAX); };
+    auto falla = [](float v, const std::string& deQue) {
+        return Estado::Falla(MensajeFueraDeRango(v, deQue));
+    };
     for (const auto& f : r.refuerzoVanos)
         for (float v : {f.momento, f.areaSuperior, f.areaInferior})
-            if (fuera(v))
-                return MensajeFueraDeRango(v, "del refuerzo del vano " + std::to_string(f.vano));
+            if (fuera(v)) return falla(v, "del refuerzo del vano " + std::to_string(f.vano));
     for (const auto& f : r.refuerzoApoyos)
         for (float v : {f.momento, f.areaSuperior, f.areaInferior})
-            if (fuera(v))
-                return MensajeFueraDeRango(v, "del refuerzo del nudo " + std::to_string(f.nudo));
+            if (fuera(v)) return falla(v, "del refuerzo del nudo " + std::to_string(f.nudo));
     for (const auto& f : r.refuerzoTransversal)
         for (float v : {f.cortanteI, f.cortanteJ, f.areaPorMetro})
             if (fuera(v))
-                return MensajeFueraDeRango(
-                    v, "del refuerzo transversal del vano " + std::to_string(f.vano));
-    return {};
+                return falla(v, "del refuerzo transversal del vano " + std::to_string(f.vano));
+    return Estado::Bien();
 }
 
-// Spans, then supports, then stirrups; the first message stops the design.
-std::string Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo& opciones) {
-    if (!(e.fc > 0)) return "F'c debe ser mayor que cero";
-    if (!(e.fy > 0.0f)) return "Fy debe ser mayor que cero";
-    if (std::string fuera = VerificaUnidadesDiseno(r); !fuera.empty()) return fuera;
+// Spans, then supports, then stirrups; the first failure stops the design.
+Estado Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo& opciones) {
+    if (!(e.fc > 0)) return Estado::Falla("F'c debe ser mayor que cero");
+    if (!(e.fy > 0.0f)) return Estado::Falla("Fy debe ser mayor que cero");
+    if (Estado unidades = VerificaUnidadesDiseno(r); !unidades) return unidades;
     const std::function<bool()> aceptaDoble = [&opciones, &r] {
         const bool acepta = opciones.preguntaRefuerzoDoble &&
                             opciones.preguntaRefuerzoDoble(kPreguntaRefuerzoDoble);
         r.refuerzoDoble = r.refuerzoDoble || acepta;
         return acepta;
     };
-    std::string mensaje = DisenaVanos(e, r, aceptaDoble);
-    if (mensaje.empty()) mensaje = DisenaApoyos(e, r, aceptaDoble);
-    if (mensaje.empty()) mensaje = DisenaEstribos(e, r);
-    if (mensaje.empty() && !(mensaje = VerificaFilasDiseno(r)).empty()) {
+    Estado diseno = DisenaVanos(e, r, aceptaDoble);
+    if (diseno) diseno = DisenaApoyos(e, r, aceptaDoble);
+    if (diseno) diseno = DisenaEstribos(e, r);
+    if (diseno && !(diseno = VerificaFilasDiseno(r))) {
         r.refuerzoVanos.clear();
         r.refuerzoApoyos.clear();
         r.refuerzoTransversal.clear();
     }
-    return mensaje;
+    return diseno;
+}
+
+// The run's only writers of its stage and its stop, so the two always agree.
+Resultados& Termina(Resultados& r, EtapaCalculo etapa) {
+    r.etapa = r.estado = etapa;
+    r.parada = Estado::Bien();
+    r.mensaje.clear();
+    return r;
+}
+// A run that stops: after its analysis the design stopped; before it, nothing of an
+// analysis that could not be finished is kept.
+Resultados& Detiene(Resultados& r, const Estado& parada) {
+    if (r.etapa == EtapaCalculo::kSinCalcular) {
+        Resultados detenido;
+        detenido.moduloCorregido = r.moduloCorregido;
+        r = std::move(detenido);
+    } else {
+        r.etapa = EtapaCalculo::kDetenido;
+    }
+    r.parada = parada;
+    r.estado = r.etapa;
+    r.mensaje = parada.Mensaje();
+    return r;
 }
 
 }  // namespace
@@ -91,30 +117,18 @@ Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     r.moduloCorregido = ModuloBajo(p);
 
     Resultado<EntradaCalculo> entrada = LeeEntrada(p);
-    if (!entrada) {
-        r.mensaje = entrada.mensaje;
-        return r;
-    }
+    if (!entrada) return Detiene(r, Estado::Falla(entrada.mensaje));
     const EntradaCalculo& e = *entrada.valor;
     SolucionViga solucion;
-    r.mensaje = ResuelveViga(e, solucion);
-    if (!r.mensaje.empty()) return r;
+    if (Estado resuelta = ResuelveViga(e, solucion); !resuelta) return Detiene(r, resuelta);
     CopiaSolucion(e, solucion, r);
-    if (std::string fuera = CalculaEstaciones(e, solucion, r, opciones.progreso); !fuera.empty()) {
-        // Nothing of an analysis that could not be held is kept.
-        Resultados detenido;
-        detenido.moduloCorregido = r.moduloCorregido;
-        detenido.mensaje = fuera;
-        return detenido;
-    }
+    if (Estado estaciones = CalculaEstaciones(e, solucion, r, opciones.progreso); !estaciones)
+        return Detiene(r, estaciones);
     r.numVanos = e.numVanos;
-    if (opciones.soloAnalisis || !AdmiteDiseno(p)) {
-        r.estado = EstadoCalculo::kAnalizado;
-        return r;
-    }
-    r.mensaje = Disena(e, r, opciones);
-    r.estado = r.mensaje.empty() ? EstadoCalculo::kDisenado : EstadoCalculo::kDetenido;
-    return r;
+    if (opciones.soloAnalisis || !AdmiteDiseno(p)) return Termina(r, EtapaCalculo::kAnalizado);
+    r.etapa = r.estado = EtapaCalculo::kAnalizado;
+    const Estado diseno = Disena(e, r, opciones);
+    return diseno ? Termina(r, EtapaCalculo::kDisenado) : Detiene(r, diseno);
 }
 
 }  // namespace trabelux

@@ -26,7 +26,7 @@ struct OpcionesCalculo {
 bool AdmiteDiseno(const Proyecto& p);
 
 // Runs the analysis (and, for a concrete beam, the design) of the first numVanos spans of
-// `p`. The project is only read. A stop leaves the message in Resultados::mensaje with the rows
+// `p`. The project is only read. A stop leaves its message in Resultados::parada with the rows
 // produced so far; nothing the run stores is NaN or infinite.
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones = {});
 

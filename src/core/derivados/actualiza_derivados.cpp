@@ -5,11 +5,10 @@
 
 namespace trabelux {
 
-std::string ActualizaDerivados(Proyecto& p) {
-    std::string mensaje;
-    if (UsaLosas(p) && p.losas) mensaje = ReacLos(p);
+Estado ActualizaDerivados(Proyecto& p) {
+    const Estado losas = UsaLosas(p) && p.losas ? ReacLos(p) : Estado::Bien();
     RecalculaFilas(p);
-    return mensaje;
+    return losas;
 }
 
 }  // namespace trabelux

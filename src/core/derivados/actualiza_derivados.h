@@ -2,16 +2,15 @@
 // every change of the project and after a project is read.
 #pragma once
 
-#include <string>
-
+#include "core/base/estado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
 // Brings every span row of `p` up to date: the slab transfer first when a slab file is in
-// use (TransfiereLosas), then the rows (RecalculaFilas). Returns the slab transfer's text
-// ("Error en Archivo de Losas", "Error en Bordes") or an empty string; on such an error
-// the dead and live loads keep their values.
-std::string ActualizaDerivados(Proyecto& p);
+// use (ReacLos), then the rows (RecalculaFilas). Fails with the slab transfer's message
+// ("Error en Archivo de Losas", "Error en Bordes"), the dead and live loads keeping their
+// values (the rows are brought up to date all the same).
+Estado ActualizaDerivados(Proyecto& p);
 
 }  // namespace trabelux

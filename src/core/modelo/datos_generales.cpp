@@ -44,7 +44,7 @@ std::string TextoCargaTotal(int material) {
     return material == kHormigon ? "Usa carga ultima total" : "Usa carga total";
 }
 
-VerificacionCarga VerificaControlCarga(DatosGenerales& d) {
+Estado VerificaControlCarga(DatosGenerales& d) {
     // A value beyond what the program can calculate is refused first, with its own name.
     const std::pair<std::string*, const char*> valores[] = {
         {&d.factorMuerta, "del factor de carga muerta"},
@@ -55,21 +55,21 @@ VerificacionCarga VerificaControlCarga(DatosGenerales& d) {
         const double v = LeeNumero(*texto);
         if (EnRango(v)) continue;
         *texto = "1.0";
-        return {false, MensajeFueraDeRango(v, nombre)};
+        return Estado::Falla(MensajeFueraDeRango(v, nombre));
     }
     if (LeeNumero(d.factorMuerta) < 1.0) {
         d.factorMuerta = "1.0";
-        return {false, kMensajeFactorMuerta};
+        return Estado::Falla(kMensajeFactorMuerta);
     }
     if (LeeNumero(d.factorViva) < 1.0) {
         d.factorViva = "1.0";
-        return {false, kMensajeFactorViva};
+        return Estado::Falla(kMensajeFactorViva);
     }
     if (LeeNumero(d.pesoUnitario) < 1.0) {
         d.pesoUnitario = "1.0";
-        if (d.calculaPesoPropio) return {false, kMensajePesoUnitario};
+        if (d.calculaPesoPropio) return Estado::Falla(kMensajePesoUnitario);
     }
-    return {true, ""};
+    return Estado::Bien();
 }
 
 std::string NormalizaInercia(const std::string& inercia) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/base/estado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -34,18 +35,20 @@ inline constexpr const char* kMensajeFactorViva =
 inline constexpr const char* kMensajePesoUnitario =
     "El peso unitario del material no puede ser menor de 1.0";
 
-struct VerificacionCarga {
-    bool cierra = false;  // the panel may close
-    std::string mensaje;  // information box to show first, or ""
-};
-
-// VerificaControlCarga: the load-control panel's "OK". First a factor or unit weight
-// beyond the range the program can calculate is reset to "1.0" and keeps the panel open
-// with the out-of-range message. Then, in order: a dead-load factor
-// below 1.0, then a live-load factor below 1.0, then a unit weight below 1.0 are reset
-// to "1.0"; the first of them keeps the panel open with its message, except the unit
+// VerificaControlCarga: the load-control panel's "OK"; it fails (the panel stays open,
+// its message shown) in these cases. First a factor or unit weight beyond the range the
+// program can calculate is reset to "1.0", with the out-of-range message. Then, in order:
+// a dead-load factor below 1.0, then a live-load factor below 1.0, then a unit weight
+// below 1.0 are reset to "1.0"; the first of them fails with its message, except the unit
 // weight when self weight is not computed, which passes silently.
-VerificacionCarga VerificaControlCarga(DatosGenerales& d);
+Estado VerificaControlCarga(DatosGenerales& d);
+
+// Until the desktop program reads the outcome as an Estado.
+struct VerificacionCarga {
+    VerificacionCarga(const Estado& e) : cierra(e.EsBien()), mensaje(e.Mensaje()) {}
+    bool cierra;
+    std::string mensaje;
+};
 
 // The global inertia text as the inertia panel shows it: "0.000000", and "1.000000"
 // for a value that would show as zero or less.

@@ -25,6 +25,10 @@ std::string Mensaje(bool finito, const std::string& valor, const std::string& de
            " está fuera del rango que el programa puede calcular.";
 }
 
+Estado FueraDeRango(double valor, const std::string& deQue) {
+    return Estado::Falla(MensajeFueraDeRango(valor, deQue));
+}
+
 }  // namespace
 
 std::string MensajeFueraDeRango(double valor, const std::string& deQue) {
@@ -42,7 +46,7 @@ std::string NombreValorVano(int columna, int vano) {
     return std::string(kNombres[columna]) + " del vano " + std::to_string(vano);
 }
 
-std::string VerificaRangos(const Proyecto& p) {
+Estado VerificaRangos(const Proyecto& p) {
     const DatosGenerales& d = p.datos;
     const std::pair<const std::string*, const char*> generales[] = {
         {&d.fc, "de F'c"},
@@ -53,7 +57,7 @@ std::string VerificaRangos(const Proyecto& p) {
         {&d.pesoUnitario, "del peso unitario"},
     };
     for (const auto& [texto, nombre] : generales)
-        if (!EnRango(LeeNumero(*texto))) return MensajeFueraDeRango(LeeNumero(*texto), nombre);
+        if (!EnRango(LeeNumero(*texto))) return FueraDeRango(LeeNumero(*texto), nombre);
 
     const int n = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
     for (int i = 0; i < n; ++i) {
@@ -67,8 +71,7 @@ std::string VerificaRangos(const Proyecto& p) {
                                   v.cargaViva.value_or(0),
                                   v.cargaUltima};
         for (int c = 0; c < 8; ++c)
-            if (!EnRango(valores[c]))
-                return MensajeFueraDeRango(valores[c], NombreValorVano(c, i + 1));
+            if (!EnRango(valores[c])) return FueraDeRango(valores[c], NombreValorVano(c, i + 1));
     }
     // Loads are checked all at once (there may be hundreds), the distance and the force of
     // each side by side; only a beam that fails looks for the load to name. A NaN fails
@@ -90,18 +93,17 @@ std::string VerificaRangos(const Proyecto& p) {
         if (c.vano < 1 || c.vano > n) continue;
         if (EnRango(c.carga) && EnRango(c.distancia)) continue;
         const std::string vano = " del vano " + std::to_string(c.vano);
-        if (!EnRango(c.carga))
-            return MensajeFueraDeRango(c.carga, "de la carga concentrada" + vano);
-        return MensajeFueraDeRango(c.distancia, "de la distancia de la carga" + vano);
+        if (!EnRango(c.carga)) return FueraDeRango(c.carga, "de la carga concentrada" + vano);
+        return FueraDeRango(c.distancia, "de la distancia de la carga" + vano);
     }
     for (const CargaNudo& c : p.cargasNudo) {
         if (c.nudo < 1 || c.nudo > n + 1) continue;
         if (EnRango(c.fuerza) && EnRango(c.momento)) continue;
         const std::string nudo = " del nudo " + std::to_string(c.nudo);
-        if (!EnRango(c.fuerza)) return MensajeFueraDeRango(c.fuerza, "de la fuerza" + nudo);
-        return MensajeFueraDeRango(c.momento, "del momento" + nudo);
+        if (!EnRango(c.fuerza)) return FueraDeRango(c.fuerza, "de la fuerza" + nudo);
+        return FueraDeRango(c.momento, "del momento" + nudo);
     }
-    return {};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/base/estado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -38,9 +39,9 @@ std::string TextoSimple(float valor);
 // vano 1". `columna` is 0 for "Long" up to 7 for the last column.
 std::string NombreValorVano(int columna, int vano);
 
-// The message for the first value of the run's input that is out of range: the general
-// data read as numbers, then spans 1..numVanos (given and derived values), their
-// concentrated loads and the node loads that count. Empty when every value is in range.
-std::string VerificaRangos(const Proyecto& p);
+// Fails with the message for the first value of the run's input that is out of range: the
+// general data read as numbers, then spans 1..numVanos (given and derived values), their
+// concentrated loads and the node loads that count.
+Estado VerificaRangos(const Proyecto& p);
 
 }  // namespace trabelux

@@ -165,13 +165,14 @@ double EscalaDiagrama(double maximo) {
 
 std::optional<AvisoInforme> AvisoResultados(const Resultados* r, const ConfiguracionInforme& c) {
     if (!c.avisoResultados.empty()) return AvisoInforme{"", c.avisoResultados};
-    if (r && !r->AnalisisCompleto() && !r->mensaje.empty())
-        return AvisoInforme{"Analisis detenido", r->mensaje};
+    if (r && !r->AnalisisCompleto() && !r->parada)
+        return AvisoInforme{"Analisis detenido", r->parada.Mensaje()};
     return std::nullopt;
 }
 
 std::optional<AvisoInforme> AvisoDiseno(const Proyecto& p, const Resultados& r) {
-    if (r.estado == EstadoCalculo::kDetenido) return AvisoInforme{"Diseño detenido", r.mensaje};
+    if (r.etapa == EtapaCalculo::kDetenido)
+        return AvisoInforme{"Diseño detenido", r.parada.Mensaje()};
     if (!AdmiteDiseno(p)) return AvisoInforme{"", TextoDisenoSoloHormigon(p)};
     return std::nullopt;
 }
