@@ -448,7 +448,7 @@ class Polidur1Test : public QObject {
         });
         Dispara(marco.get(), "menu11");
         QVERIFY(visto);
-        QVERIFY(doc->UltimosResultados()->estado == EstadoCalculo::kAnalizado);
+        QVERIFY(doc->UltimosResultados()->etapa == EtapaCalculo::kAnalizado);
         auto* ventana = Busca<QMdiSubWindow>(marco.get(), "VentanaResultad");
         QVERIFY(ventana->isVisible());
         QCOMPARE(marco->windowHandle()->title(), titulo);

@@ -133,7 +133,7 @@ class PruebaResultados : public QObject {
         QVERIFY(!sinDiseno->isVisibleTo(&w));
         QVERIFY(w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
         Resultados incompleto = ResultadosSimples(2, 2);
-        incompleto.estado = EstadoCalculo::kSinCalcular;
+        incompleto.etapa = EtapaCalculo::kSinCalcular;
         w.Muestra(dos, incompleto);
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), 0);
     }

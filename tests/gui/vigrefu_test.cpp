@@ -42,7 +42,7 @@ class VigRefuTest : public QObject {
     // Runs the analysis and design and opens the window with "&Refuerzo".
     void CalculaYAbre() {
         Dispara(marco.get(), "menu10");
-        QVERIFY2(doc->Disenado(), doc->UltimosResultados()->mensaje.c_str());
+        QVERIFY2(doc->Disenado(), doc->UltimosResultados()->parada.Mensaje().c_str());
         QVERIFY(Accion("Menu13")->isEnabled());
         Dispara(marco.get(), "Menu13");
         QVERIFY(ventana->isVisible());

@@ -96,14 +96,14 @@ bool CargCon::Acepta() {
     rejillaVanos_->ConfirmaEdicion();
     rejillaNudos_->ConfirmaEdicion();
     Proyecto ordenado = doc_->ProyectoActual();
-    const AceptacionCargas r = AceptaCargas(ordenado);
-    if (!r.aceptada) {
+    const Resultado<CargasAceptadas> r = AceptaCargas(ordenado);
+    if (!r) {
         Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
         return false;
     }
     if (!MismasCargas(ordenado, doc_->ProyectoActual()))
         doc_->Aplica(tr("Cargas"), std::move(ordenado));
-    if (!r.mensaje.empty()) Mensajes::Informa(this, QString::fromStdString(r.mensaje));
+    if (!r.valor->aviso.empty()) Mensajes::Informa(this, QString::fromStdString(r.valor->aviso));
     accept();
     return true;
 }

@@ -56,9 +56,9 @@ bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor
     }
     const double numero = *leido;
     if (col == 0) {
-        const std::string error = VerificaNumero(doc_->ProyectoActual(), numero);
-        if (!error.empty()) {
-            Mensajes::Advierte(nullptr, QString::fromStdString(error));
+        const Estado error = VerificaNumero(doc_->ProyectoActual(), numero);
+        if (!error) {
+            Mensajes::Advierte(nullptr, QString::fromStdString(error.Mensaje()));
             return false;
         }
     }

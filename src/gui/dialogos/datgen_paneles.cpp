@@ -183,12 +183,12 @@ bool Datgen::AceptaControlCarga() {
     if (panel_ != Panel::ControlCarga) return true;
     if (!VerificaTecleo()) return false;
     DatosGenerales d = Datos();
-    const VerificacionCarga v = VerificaControlCarga(d);
+    const Estado v = VerificaControlCarga(d);
     if (d.factorMuerta != Datos().factorMuerta || d.factorViva != Datos().factorViva ||
         d.pesoUnitario != Datos().pesoUnitario)
         Cambia(tr("Control de carga"), [&d](DatosGenerales& x) { x = d; });
-    if (!v.mensaje.empty()) Mensajes::Advierte(this, QString::fromStdString(v.mensaje));
-    if (!v.cierra) return false;
+    if (!v) Mensajes::Advierte(this, QString::fromStdString(v.Mensaje()));
+    if (!v) return false;
     panelCarga_->hide();
     panel_ = Panel::Ninguno;
     ok_->setEnabled(true);

@@ -178,9 +178,9 @@ bool LosNum::Acepta() {
     const bool incluye = si_->isChecked();
     const std::vector<AsignacionLosa> filas = asignacion_->Filas();
     Proyecto prueba = doc_->ProyectoActual();
-    const AceptacionLosas r = AceptaLosas(prueba, direccion, incluye, filas);
-    if (!r.aceptada) {
-        Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
+    const Estado r = AceptaLosas(prueba, direccion, incluye, filas);
+    if (!r) {
+        Mensajes::Advierte(this, QString::fromStdString(r.Mensaje()));
         return false;
     }
     if (!MismaAsignacion(doc_->ProyectoActual(), direccion, incluye, filas))

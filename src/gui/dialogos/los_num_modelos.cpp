@@ -143,9 +143,9 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
     // A slab the file does not hold is refused here, named as the dialog's OK names it.
     std::vector<AsignacionLosa> prueba(static_cast<size_t>(indice.row()) + 1);
     (col == 1 ? prueba.back().primera : prueba.back().segunda) = static_cast<int>(*n);
-    const std::string error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
-    if (!error.empty()) {
-        Mensajes::Advierte(nullptr, QString::fromStdString(error));
+    const Estado error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
+    if (!error) {
+        Mensajes::Advierte(nullptr, QString::fromStdString(error.Mensaje()));
         return false;
     }
     AsignacionLosa& a = filas_[indice.row()];

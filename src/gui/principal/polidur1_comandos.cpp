@@ -291,7 +291,7 @@ bool Polidur1::AbreArchivo(const QString& ruta) {
         return false;
     }
     doc_->Reemplaza(std::move(leido.valor->proyecto),
-                    QString::fromStdString(leido.valor->textoLosas),
+                    QString::fromStdString(leido.valor->losas.Mensaje()),
                     QFileInfo(ruta).absoluteFilePath());
     enCarga_ = false;
     emit estado(QStringLiteral("Abierto: %1").arg(QFileInfo(ruta).absoluteFilePath()));
@@ -325,9 +325,9 @@ bool Polidur1::Guardar() {
 bool Polidur1::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
-    const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
-    if (!error.empty()) {
-        Mensajes::Error(this, QString::fromStdString(error));
+    const Estado error = GuardaArchivo(ruta.toStdString(), bytes);
+    if (!error) {
+        Mensajes::Error(this, QString::fromStdString(error.Mensaje()));
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
@@ -404,8 +404,8 @@ void Polidur1::Analiza(bool soloAnalisis) {
         doc_->Modifica(tr("Modulo E"), [](Proyecto& p) { p.datos.moduloE = "1.0"; });
     const bool calculado = r.Calculado();
     // The user who declined compression steel already knows why the run stopped.
-    const bool avisa = !r.mensaje.empty() && !(respondioNo && !calculado);
-    const QString mensaje = QString::fromStdString(r.mensaje);
+    const bool avisa = !r.parada.Mensaje().empty() && !(respondioNo && !calculado);
+    const QString mensaje = QString::fromStdString(r.parada.Mensaje());
     doc_->FijaResultados(std::move(r));
 
     calculando_->hide();

@@ -26,11 +26,11 @@ bool Polidur1::ExportaInformePdf() {
 
 bool Polidur1::ExportaInformePdfEn(const QString& ruta) {
     doc_->Actualiza();
-    const std::string error =
+    const Estado error =
         GuardaArchivo(ruta.toStdString(),
                       PdfDelInforme(doc_->ConfiguracionReporte(), InformeDelDocumento(*doc_)));
-    if (!error.empty()) {
-        Mensajes::Error(this, QString::fromStdString(error));
+    if (!error) {
+        Mensajes::Error(this, QString::fromStdString(error.Mensaje()));
         return false;
     }
     return true;

@@ -63,11 +63,11 @@ bool VigPrev::ImprimePaginas(int desde, int hasta) {
             pdf.setCreator(QStringLiteral("Trabelux"));
             puestas = trabelux::ImprimePaginas(pdf, Configuracion(), composicion_, desde, hasta);
         }
-        std::string error = puestas == 0
-                                ? std::string("No se pudo componer el informe")
-                                : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
-        if (!error.empty()) {
-            Mensajes::Error(this, QString::fromStdString(error));
+        Estado error = puestas == 0
+                           ? Estado::Falla("No se pudo componer el informe")
+                           : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
+        if (!error) {
+            Mensajes::Error(this, QString::fromStdString(error.Mensaje()));
             return false;
         }
         return true;

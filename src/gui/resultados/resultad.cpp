@@ -137,7 +137,7 @@ void Resultad::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
-    refuerzo_->setCurrentIndex(r.estado == EstadoCalculo::kAnalizado ? 1 : 0);
+    refuerzo_->setCurrentIndex(r.etapa == EtapaCalculo::kAnalizado ? 1 : 0);
 }
 
 void Resultad::VaciaRefuerzo() {
