@@ -35,7 +35,7 @@ Proyecto Viga(int n, std::string fy = "4200") {
 Resultados Diseno(std::vector<std::pair<int, float>> apoyos, std::vector<float> vanos,
                   std::vector<std::pair<float, std::string>> estribos = {}) {
     Resultados r;
-    r.etapa = r.estado = EtapaCalculo::kDisenado;
+    r.etapa = EtapaCalculo::kDisenado;
     r.numVanos = static_cast<int>(vanos.size());
     for (auto [nudo, area] : apoyos) r.refuerzoApoyos.push_back({nudo, 1.0f, area, 0.0f});
     for (size_t i = 0; i < vanos.size(); ++i)

@@ -60,16 +60,10 @@ enum class EtapaCalculo {
     kDisenado,     // an analysis-and-design run finished
 };
 
-// Until the desktop program reads the stage by its new name.
-using EstadoCalculo = EtapaCalculo;
-
 struct Resultados {
     EtapaCalculo etapa = EtapaCalculo::kSinCalcular;
     // Why the run stopped (kSinCalcular after a run, kDetenido); fine otherwise.
     Estado parada;
-    // Until the desktop program reads etapa and parada: the same, under their old names.
-    EtapaCalculo estado = EtapaCalculo::kSinCalcular;
-    std::string mensaje;
     // True when the modulus text read below 1.0 and the run used 1.0: the caller puts
     // "1.0" back into the general data.
     bool moduloCorregido = false;
@@ -90,18 +84,13 @@ struct Resultados {
     std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
 
     // The analysis finished: end forces, reactions and stations are valid.
-    bool AnalisisCompleto() const {
-        return etapa != EtapaCalculo::kSinCalcular && estado != EtapaCalculo::kSinCalcular;
-    }
+    bool AnalisisCompleto() const { return etapa != EtapaCalculo::kSinCalcular; }
     // The whole run finished without a stop.
     bool Calculado() const {
-        return (etapa == EtapaCalculo::kAnalizado || etapa == EtapaCalculo::kDisenado) &&
-               (estado == EtapaCalculo::kAnalizado || estado == EtapaCalculo::kDisenado);
+        return etapa == EtapaCalculo::kAnalizado || etapa == EtapaCalculo::kDisenado;
     }
     // An analysis-and-design run finished: there are bars to propose.
-    bool Disenado() const {
-        return etapa == EtapaCalculo::kDisenado && estado == EtapaCalculo::kDisenado;
-    }
+    bool Disenado() const { return etapa == EtapaCalculo::kDisenado; }
 
     // The reaction force (t, upwards positive) and moment (t-m, counterclockwise positive)
     // at node `nudo` (1-based); 0 for a node the run left no reaction for.

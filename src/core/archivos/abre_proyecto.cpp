@@ -45,7 +45,6 @@ Resultado<ProyectoAbierto> LeeProyecto(const std::string& bytes, const std::stri
             abierto.aviso += (abierto.aviso.empty() ? "" : "\n\n") + tabla.mensaje;
     }
     abierto.losas = ActualizaDerivados(p);
-    abierto.textoLosas = abierto.losas.Mensaje();
     return Resultado<ProyectoAbierto>::Ok(std::move(abierto));
 }
 

@@ -34,7 +34,6 @@ struct ProyectoAbierto {
     // What the slab transfer said as the derived values were brought up to date: fine, or
     // failed with "Error en Archivo de Losas", "Error en Bordes".
     Estado losas;
-    std::string textoLosas;  // until the desktop program reads `losas`
 };
 
 // LeeProyecto: the project in the bytes of a project file (LeeProyectoVcw), its slab file

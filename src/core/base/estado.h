@@ -25,8 +25,6 @@ class Estado {
         static const std::string kNada;
         return falla_ ? *falla_ : kNada;
     }
-    // Until the desktop program reads the outcome as an Estado: its message, empty when fine.
-    operator std::string() const { return Mensaje(); }
 
   private:
     std::optional<std::string> falla_;

@@ -87,9 +87,8 @@ Estado Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo& opc
 
 // The run's only writers of its stage and its stop, so the two always agree.
 Resultados& Termina(Resultados& r, EtapaCalculo etapa) {
-    r.etapa = r.estado = etapa;
+    r.etapa = etapa;
     r.parada = Estado::Bien();
-    r.mensaje.clear();
     return r;
 }
 // A run that stops: after its analysis the design stopped; before it, nothing of an
@@ -103,8 +102,6 @@ Resultados& Detiene(Resultados& r, const Estado& parada) {
         r.etapa = EtapaCalculo::kDetenido;
     }
     r.parada = parada;
-    r.estado = r.etapa;
-    r.mensaje = parada.Mensaje();
     return r;
 }
 
@@ -126,7 +123,7 @@ Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
         return Detiene(r, estaciones);
     r.numVanos = e.numVanos;
     if (opciones.soloAnalisis || !AdmiteDiseno(p)) return Termina(r, EtapaCalculo::kAnalizado);
-    r.etapa = r.estado = EtapaCalculo::kAnalizado;
+    r.etapa = EtapaCalculo::kAnalizado;
     const Estado diseno = Disena(e, r, opciones);
     return diseno ? Termina(r, EtapaCalculo::kDisenado) : Detiene(r, diseno);
 }

@@ -32,13 +32,6 @@ void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos los
 // stores the direction, the "SI"/"NO" answer and the rows with their average thicknesses.
 // The caller brings the derived values up to date (ActualizaDerivados), which transfers
 // the slab loads.
-// Until the desktop program reads the outcome as an Estado.
-struct AceptacionLosas {
-    AceptacionLosas(const Estado& e) : aceptada(e.EsBien()), mensaje(e.Mensaje()) {}
-    bool aceptada;
-    std::string mensaje;
-};
-
 Estado AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
                    std::vector<AsignacionLosa> asignacion);
 

@@ -32,16 +32,4 @@ Estado VerificaNudoDeCarga(const Proyecto& p, double nudo);
 // (rows of one node keep their order; node 0 or empty stays, first, uncounted).
 Resultado<CargasAceptadas> AceptaCargas(Proyecto& p);
 
-// Until the desktop program reads the outcome as a Resultado.
-struct AceptacionCargas {
-    AceptacionCargas(const Resultado<CargasAceptadas>& r)
-        : aceptada(r.valor.has_value()), mensaje(r ? r.valor->aviso : r.mensaje) {
-        if (r) numCargas = r.valor->numCargas, numCargNudos = r.valor->numCargNudos;
-    }
-    bool aceptada;
-    std::string mensaje;
-    std::vector<int> numCargas;
-    int numCargNudos = 0;
-};
-
 }  // namespace trabelux

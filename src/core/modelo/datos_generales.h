@@ -43,13 +43,6 @@ inline constexpr const char* kMensajePesoUnitario =
 // weight when self weight is not computed, which passes silently.
 Estado VerificaControlCarga(DatosGenerales& d);
 
-// Until the desktop program reads the outcome as an Estado.
-struct VerificacionCarga {
-    VerificacionCarga(const Estado& e) : cierra(e.EsBien()), mensaje(e.Mensaje()) {}
-    bool cierra;
-    std::string mensaje;
-};
-
 // The global inertia text as the inertia panel shows it: "0.000000", and "1.000000"
 // for a value that would show as zero or less.
 std::string NormalizaInercia(const std::string& inercia);
