@@ -512,7 +512,7 @@ class Polidur1Test : public QObject {
         Dispara(marco.get(), "menu4");  // the report follows the project while it is open
         for (bool desactualizados : {false, true, false}) {
             if (desactualizados)
-                Elige(Busca<QComboBox>(principal, "Combo2"), kEmpotrado);
+                Elige(Busca<QComboBox>(principal, "Combo2"), static_cast<int>(kEmpotrado));
             else if (ultimo->text() != antes)
                 Dispara(marco.get(), "menuDeshacer");
             QCOMPARE(HayResultados(), !desactualizados);

@@ -84,14 +84,15 @@ class RendimientoTest : public QObject {
         v.resize(1280, 800);
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
-        pruebas::Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        pruebas::Busca<QComboBox>(&v, "ListaDiagramas")
+            ->activated(static_cast<int>(kDiagramasCortanteMomento));
         auto* borde = pruebas::Busca<QComboBox>(&v, "ListaBorde");
         auto* vista = v.findChild<QGraphicsView*>();
         QVERIFY(vista);
         const QString que = "largest report regenerated after a set-up change (%1 pages)";
         MedianaDentro(15, 150.0, que.arg(v.NumPaginas()), [&](int k) {
             const int antes = v.Regeneraciones();
-            borde->activated(k % 2 ? kBordeNinguno : kBordeAlrededor);
+            borde->activated(static_cast<int>(k % 2 ? kBordeNinguno : kBordeAlrededor));
             vista->viewport()->repaint();
             QCOMPARE(v.Regeneraciones(), antes + 1);
         });

@@ -200,7 +200,7 @@ class VigPrevTest : public QObject {
         v.Activa();
         QVERIFY(refuerzo->isEnabled());
         const int sinDiagramas = v.NumPaginas();
-        diagramas->activated(kDiagramasCortanteMomento);
+        diagramas->activated(static_cast<int>(kDiagramasCortanteMomento));
         SuperficieGrabadora g;  // the window's report recorded with fixed-width text
         EmpiezaInforme(g, v.Configuracion());
         v.ComposicionActual()(g);
@@ -297,7 +297,8 @@ class VigPrevTest : public QObject {
         const int cola = dispositivos->findText(pruebas::ColaCups::Cola());
         QVERIFY(cola >= 0);
         dispositivos->activated(cola);
-        Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        Busca<QComboBox>(&v, "ListaDiagramas")
+            ->activated(static_cast<int>(kDiagramasCortanteMomento));
         QVERIFY(v.NumPaginas() > 3);
         Pulsa(Busca<QRadioButton>(&v, "RangoPaginas"));
         Busca<QSpinBox>(&v, "Desde")->setValue(2);

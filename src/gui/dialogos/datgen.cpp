@@ -271,8 +271,8 @@ void Datgen::Refresca() {
         const QString t = QString::fromStdString(d.*c.miembro);
         if (c.campo->text() != t) c.campo->setText(t);
     }
-    material_->setCurrentIndex(d.material);
-    inercia_->setCurrentIndex(d.opcionInercia);
+    material_->setCurrentIndex(static_cast<int>(d.material));
+    inercia_->setCurrentIndex(static_cast<int>(d.opcionInercia));
     const bool hormigon = d.material == kHormigon;
     for (QWidget* w : soloHormigon_) w->setEnabled(hormigon);
     // The inertia list is only offered for concrete; steel and other materials take
@@ -344,9 +344,10 @@ void Datgen::AbrePanel(Panel p) {
 }
 
 void Datgen::EligeMaterial(int material) {
-    if (material < kHormigon || material > kOtro) return;
+    if (material < static_cast<int>(kHormigon) || material > static_cast<int>(kOtro)) return;
     DatosGenerales d = Datos();
-    const bool abre = trabelux::EligeMaterial(d, material, enCarga_ && enCarga_());
+    const bool abre =
+        trabelux::EligeMaterial(d, static_cast<Material>(material), enCarga_ && enCarga_());
     Cambia(tr("Material"), [&d](DatosGenerales& x) { x = d; });
     if (!abre) return;
     // The panel starts from the shape the project has; its Cancel goes back to it.
@@ -365,7 +366,7 @@ void Datgen::EligeMaterial(int material) {
 }
 
 void Datgen::EligeInercia(int opcion) {
-    if (opcion == kInerciaOtra) {
+    if (opcion == static_cast<int>(kInerciaOtra)) {
         inerciaAlAbrir_ = Datos().inercia;
         Cambia(tr("Inercia"), [](DatosGenerales& d) {
             d.opcionInercia = kInerciaOtra;

@@ -169,10 +169,12 @@ void Polidur1::CreaControles() {
     capaApoyos->setRowStretch(5, 1);
     capaApoyos->addWidget(actualiza, 6, 0, 1, 2);
     connect(apoyoIzq_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-        doc_->Modifica(tr("Apoyo izquierdo"), [i](Proyecto& p) { p.apoyoIzquierdo = i; });
+        doc_->Modifica(tr("Apoyo izquierdo"),
+                       [i](Proyecto& p) { p.apoyoIzquierdo = static_cast<CondicionExtremo>(i); });
     });
     connect(apoyoDer_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-        doc_->Modifica(tr("Apoyo derecho"), [i](Proyecto& p) { p.apoyoDerecho = i; });
+        doc_->Modifica(tr("Apoyo derecho"),
+                       [i](Proyecto& p) { p.apoyoDerecho = static_cast<CondicionExtremo>(i); });
     });
     connect(botonInteriores, &QPushButton::clicked, this, [this] {
         tabla_->ConfirmaEdicion();
@@ -249,8 +251,8 @@ void Polidur1::AlCambiarDocumento() {
     numVanosEtiqueta_->setText(QString::number(p.numVanos));
     rutaLosas_->setText(UsaLosas(p) ? QString::fromStdString(p.archivoLosas) : QString());
     rutaLosas_->setToolTip(rutaLosas_->text());
-    apoyoIzq_->setCurrentIndex(p.apoyoIzquierdo);
-    apoyoDer_->setCurrentIndex(p.apoyoDerecho);
+    apoyoIzq_->setCurrentIndex(static_cast<int>(p.apoyoIzquierdo));
+    apoyoDer_->setCurrentIndex(static_cast<int>(p.apoyoDerecho));
     ActualizaMenus();
 }
 

@@ -51,7 +51,7 @@ void VigPrev::MuestraEstadoCalculo() {
     if (!calculado) c.diagramas = kDiagramasNinguno;
     if (!disenado) c.refuerzo = false;
     listaDiagramas_->setEnabled(calculado);
-    listaDiagramas_->setCurrentIndex(c.diagramas);
+    listaDiagramas_->setCurrentIndex(static_cast<int>(c.diagramas));
     refuerzo_->setEnabled(disenado);
     refuerzo_->setChecked(c.refuerzo);
 }
@@ -88,8 +88,8 @@ void VigPrev::AlElegirOrientacion(bool horizontal) {
 
 void VigPrev::AlElegirBorde(int indice) {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
-    if (indice < 0 || indice == c.borde) return;
-    c.borde = indice;
+    if (indice < 0 || indice == static_cast<int>(c.borde)) return;
+    c.borde = static_cast<BordePagina>(indice);
     UpdatePreview();
 }
 
@@ -147,8 +147,9 @@ void VigPrev::AplicaTamanoPersonalizado() {
 }
 
 void VigPrev::AlCambiarDiagramas(int indice) {
-    doc_->ConfiguracionReporte().diagramas =
-        indice == kDiagramasCortanteMomento ? kDiagramasCortanteMomento : kDiagramasNinguno;
+    doc_->ConfiguracionReporte().diagramas = indice == static_cast<int>(kDiagramasCortanteMomento)
+                                                 ? kDiagramasCortanteMomento
+                                                 : kDiagramasNinguno;
     Regenera(false);
 }
 

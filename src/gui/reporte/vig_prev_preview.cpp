@@ -66,7 +66,7 @@ void VigPrev::UpdatePreview() {
     altoPapel_->setText(QString::fromStdString(ToInches(c.altoPersonalizado)));
 
     MuestraOrientacion();
-    listaBorde_->setCurrentIndex(c.borde);
+    listaBorde_->setCurrentIndex(static_cast<int>(c.borde));
     for (int lado = 0; lado < 4; ++lado)
         margenes_[lado]->setText(QString::fromStdString(ToInches(c.margenes[lado])));
     actualizando_ = false;
