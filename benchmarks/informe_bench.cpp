@@ -27,7 +27,7 @@ struct InformeMayor {
         o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
         r = Calcula(p, o);
         MyLoad(detallado, p, r);
-        c.diagramas = kDiagramasCortanteMomento;
+        c.diagramas = OpcionDiagramas::kCortanteMomento;
         c.refuerzo = true;
     }
 };

@@ -38,7 +38,7 @@ bool LeeOpcionInforme(const std::string& a, OpcionesInforme& o, std::string& err
     if (a == "--landscape") {
         c.horizontal = true;
     } else if (a == "--diagrams") {
-        c.diagramas = kDiagramasCortanteMomento;
+        c.diagramas = OpcionDiagramas::kCortanteMomento;
     } else if (a == "--reinforcement") {
         c.refuerzo = true;
     } else if (EmpiezaCon(a, "--paper=", valor)) {

@@ -26,7 +26,9 @@ namespace {
 constexpr double kRel = 1e-6;
 
 // A beam of equal 25 x 50 sections, uniform load w on every span.
-Proyecto Viga(std::vector<double> longitudes, double w, int izq = kApoyado, int der = kApoyado) {
+Proyecto Viga(std::vector<double> longitudes, double w,
+              CondicionExtremo izq = CondicionExtremo::kApoyado,
+              CondicionExtremo der = CondicionExtremo::kApoyado) {
     Proyecto p = VigaUniforme(longitudes, w, izq, der);
     p.datos.fc = "210";
     p.datos.fy = "4200";
@@ -66,23 +68,30 @@ double CortanteSimple(double L, const std::vector<std::pair<double, double>>& ca
 
 TEST(Calcula, SupportConditionsDecideStability) {
     struct Caso {
-        int izq, der;
+        CondicionExtremo izq, der;
         std::vector<int> interiores;
         int numVanos;
         bool estable;
     } casos[] = {
-        {kApoyado, kNoApoyado, {}, 1, false},  // one restraint
-        {kNoApoyado, kNoApoyado, {1}, 2, false}, {kApoyado, kNoApoyado, {0}, 2, false},
-        {kEmpotrado, kNoApoyado, {}, 1, true},  // cantilever: two restraints
-        {kNoApoyado, kEmpotrado, {0}, 2, true},  {kNoApoyado, kNoApoyado, {1, 1}, 3, true},
-        {kEmpotrado, kEmpotrado, {}, 1, true},
+        {CondicionExtremo::kApoyado, CondicionExtremo::kNoApoyado, {}, 1, false},  // one restraint
+        {CondicionExtremo::kNoApoyado, CondicionExtremo::kNoApoyado, {1}, 2, false},
+        {CondicionExtremo::kApoyado, CondicionExtremo::kNoApoyado, {0}, 2, false},
+        {CondicionExtremo::kEmpotrado,
+         CondicionExtremo::kNoApoyado,
+         {},
+         1,
+         true},  // cantilever: two restraints
+        {CondicionExtremo::kNoApoyado, CondicionExtremo::kEmpotrado, {0}, 2, true},
+        {CondicionExtremo::kNoApoyado, CondicionExtremo::kNoApoyado, {1, 1}, 3, true},
+        {CondicionExtremo::kEmpotrado, CondicionExtremo::kEmpotrado, {}, 1, true},
     };
     for (const auto& c : casos) {
         Proyecto p =
             Viga(std::vector<double>(static_cast<size_t>(c.numVanos), 4.0), 2.0, c.izq, c.der);
         p.apoyosInteriores = c.interiores;
         Resultados r = Analiza(p);
-        EXPECT_EQ(r.AnalisisCompleto(), c.estable) << c.izq << c.der << c.numVanos;
+        EXPECT_EQ(r.AnalisisCompleto(), c.estable)
+            << static_cast<int>(c.izq) << static_cast<int>(c.der) << c.numVanos;
         EXPECT_EQ(r.parada.Mensaje(), c.estable ? "" : kMensajeInestable);
     }
 }
@@ -99,10 +108,30 @@ TEST(Calcula, AgreesWithClosedFormResults) {
     } casos[] = {
         {"two spans", Viga({L, L}, w), 1, 0, -1.0 / 8, {3.0 / 8, 10.0 / 8, 3.0 / 8}},
         {"three spans", Viga({L, L, L}, w), 2, 0.1, -0.1, {0.4, 1.1, 1.1, 0.4}},
-        {"fixed-fixed", Viga({L}, w, kEmpotrado, kEmpotrado), 1, 1.0 / 12, -1.0 / 12, {0.5, 0.5}},
-        {"propped", Viga({L}, w, kEmpotrado, kApoyado), 1, 1.0 / 8, 0, {5.0 / 8, 3.0 / 8}},
-        {"cantilever", Viga({L}, w, kEmpotrado, kNoApoyado), 1, 0.5, 0, {1, 0}},
-        {"cantilever on the right", Viga({L}, w, kNoApoyado, kEmpotrado), 1, 0, -0.5, {0, 1}},
+        {"fixed-fixed",
+         Viga({L}, w, CondicionExtremo::kEmpotrado, CondicionExtremo::kEmpotrado),
+         1,
+         1.0 / 12,
+         -1.0 / 12,
+         {0.5, 0.5}},
+        {"propped",
+         Viga({L}, w, CondicionExtremo::kEmpotrado, CondicionExtremo::kApoyado),
+         1,
+         1.0 / 8,
+         0,
+         {5.0 / 8, 3.0 / 8}},
+        {"cantilever",
+         Viga({L}, w, CondicionExtremo::kEmpotrado, CondicionExtremo::kNoApoyado),
+         1,
+         0.5,
+         0,
+         {1, 0}},
+        {"cantilever on the right",
+         Viga({L}, w, CondicionExtremo::kNoApoyado, CondicionExtremo::kEmpotrado),
+         1,
+         0,
+         -0.5,
+         {0, 1}},
     };
     const double escalaM = w * L * L, escalaV = w * L;
     for (const auto& c : casos) {
@@ -190,7 +219,7 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
          "El valor 1E+39 del peso unitario" + fuera},
         {"last column 1e39 with Otro",
          [](Proyecto& p) {
-             p.datos.material = kOtro;
+             p.datos.material = Material::kOtro;
              p.vanos[1].cargaViva = 1e39;
          },
          "El valor 1E+39 de la carga viva del vano 2" + fuera},
@@ -245,7 +274,7 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
     for (const auto& c : casos) {
         Proyecto p = Viga({5, 5}, 0);
         for (Vano& v : p.vanos) v.inercia = 0;
-        p.datos.opcionInercia = kInerciaOtra;
+        p.datos.opcionInercia = OpcionInercia::kOtra;
         p.datos.calculaPesoPropio = false;
         c.cambia(p);
         ActualizaDerivados(p);

@@ -48,18 +48,20 @@ Proyecto VigaAleatoria(std::mt19937& azar) {
         v.inercia = InerciaRectangular(v.base, v.altura);
         v.cargaUltima = 0.5 * entero(-2, 10);
     }
-    p.apoyoIzquierdo = entero(kApoyado, kNoApoyado);
-    p.apoyoDerecho = entero(kApoyado, kNoApoyado);
+    p.apoyoIzquierdo = static_cast<CondicionExtremo>(entero(0, 2));
+    p.apoyoDerecho = static_cast<CondicionExtremo>(entero(0, 2));
     p.apoyosInteriores.clear();
     for (int j = 2; j <= p.numVanos; ++j) p.apoyosInteriores.push_back(entero(0, 1));
     // A beam without internal hinges is one rigid body: a fixed end, or two vertical
     // supports, holds it. Otherwise an interior support (or the right end) is added.
-    int verticales = (p.apoyoIzquierdo != kNoApoyado) + (p.apoyoDerecho != kNoApoyado);
+    int verticales = (p.apoyoIzquierdo != CondicionExtremo::kNoApoyado) +
+                     (p.apoyoDerecho != CondicionExtremo::kNoApoyado);
     for (int a : p.apoyosInteriores) verticales += a;
-    const bool empotrada = p.apoyoIzquierdo == kEmpotrado || p.apoyoDerecho == kEmpotrado;
+    const bool empotrada = p.apoyoIzquierdo == CondicionExtremo::kEmpotrado ||
+                           p.apoyoDerecho == CondicionExtremo::kEmpotrado;
     if (!empotrada && verticales < 2) {
-        p.apoyoDerecho = kEmpotrado;
-        if (verticales == 0) p.apoyoIzquierdo = kApoyado;
+        p.apoyoDerecho = CondicionExtremo::kEmpotrado;
+        if (verticales == 0) p.apoyoIzquierdo = CondicionExtremo::kApoyado;
     }
     for (int i = 1; i <= p.numVanos; ++i)
         for (int k = entero(0, 4); k > 0; --k) {

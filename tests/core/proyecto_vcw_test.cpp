@@ -58,7 +58,7 @@ Proyecto ProyectoPequeno() {
         v.cargaMuerta = 2;
         v.cargaViva = 1;
     }
-    p.apoyoIzquierdo = kEmpotrado;
+    p.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
     p.apoyosInteriores = {1};
     p.cargasNudo = {{2, -1.5, 0}};
     p.cargas = {{2, 2.25, 3}};
@@ -102,18 +102,18 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
         p.vanos[2].longitud = 1.0 / 3.0;
         p.vanos[1].cargaMuerta = 1.0 / 3.0;
         p.vanos[1].cargaViva.reset();
-        p.datos.material = kAcero;
+        p.datos.material = Material::kAcero;
         p.datos.familiaPerfil = 1;
         p.datos.designacionPerfil = 17;
-        p.datos.opcionInercia = kInerciaOtra;
+        p.datos.opcionInercia = OpcionInercia::kOtra;
         p.vanos[0].inercia = 1.0 / 3000.0;
         p.datos.usaCargaTotal = true;
         p.datos.base = "20.05";
         p.datos.longitud = "2.0004";
         p.datos.cargaMuerta = "0.1234567";
         p.datos.moduloE = "2.00E + 06";
-        p.apoyoIzquierdo = kNoApoyado;
-        p.apoyoDerecho = kEmpotrado;
+        p.apoyoIzquierdo = CondicionExtremo::kNoApoyado;
+        p.apoyoDerecho = CondicionExtremo::kEmpotrado;
         p.apoyosInteriores = {0, 1};
         p.cargasNudo = {{4, 1.0 / 7.0, -2.5}, {0, 9, 9}, {1, 0, 1e-9}};
         p.cargas = {{3, 1.0 / 3.0, 1.0 / 7.0}, {1, 0, 2}, {1, 5, 0.5}, {3, 0.1, 1}};
@@ -125,7 +125,7 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
     {
         // "Otro": the typed self weight lives only in the stored last column.
         Proyecto p = ProyectoNuevo();
-        p.datos.material = kOtro;
+        p.datos.material = Material::kOtro;
         p.vanos[0].pesoPropio = 1.0 / 3.0;
         p.vanos[0].cargaMuerta = 0.1;
         p.vanos[0].cargaViva = 0.7;
@@ -197,7 +197,7 @@ TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     EXPECT_EQ(std::tie(p.datos.fc, p.datos.recub, p.datos.cargaMuerta, p.datos.cargaViva,
                        p.datos.moduloE),
               std::make_tuple("210", "4", "0.500", "0.250", "2188264"));
-    EXPECT_EQ(p.datos.opcionInercia, kInerciaOtra);
+    EXPECT_EQ(p.datos.opcionInercia, OpcionInercia::kOtra);
     EXPECT_TRUE(p.datos.calculaPesoPropio);
     EXPECT_FALSE(p.datos.usaCargaTotal);
     EXPECT_EQ(p.vanos[0].longitud, 2.5);
@@ -206,7 +206,8 @@ TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     EXPECT_EQ(p.vanos[0].cargaMuerta, 0.5);
     EXPECT_EQ(p.vanos[1].cargaViva, 0.75);
     EXPECT_EQ(std::tie(p.apoyoIzquierdo, p.apoyoDerecho, p.apoyosInteriores),
-              std::make_tuple(kNoApoyado, kEmpotrado, std::vector<int>{1, 0}));
+              std::make_tuple(CondicionExtremo::kNoApoyado, CondicionExtremo::kEmpotrado,
+                              std::vector<int>{1, 0}));
     ASSERT_EQ(p.cargasNudo.size(), 1u);
     EXPECT_EQ(p.cargasNudo[0].fuerza, -1);
     ASSERT_EQ(p.cargas.size(), 2u);
@@ -243,7 +244,7 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
     // The steel line was read because the material just read is "Acero".
     EXPECT_EQ(std::tie(p.datos.material, p.datos.familiaPerfil, p.datos.designacionPerfil,
                        p.datos.pesoUnitario),
-              std::make_tuple(kAcero, 1, 12, "7.85"));
+              std::make_tuple(Material::kAcero, 1, 12, "7.85"));
     EXPECT_EQ(p.encabezado, " ");
     EXPECT_EQ(p.piePagina, "");
 

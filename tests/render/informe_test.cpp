@@ -97,7 +97,8 @@ TEST(InformeEnPapel, ExamplesMatchTheirGoldens) {
         TablaDetallado t;
         if (r && r->Calculado()) MyLoad(t, p, *r);
         ConfiguracionInforme c;
-        c.diagramas = caso.diagramas ? kDiagramasCortanteMomento : kDiagramasNinguno;
+        c.diagramas =
+            caso.diagramas ? OpcionDiagramas::kCortanteMomento : OpcionDiagramas::kNinguno;
         c.refuerzo = caso.refuerzo;
         c.fecha = "15/03/2024";
         GrabadoraQt s;
@@ -129,7 +130,7 @@ TEST(InformeEnPapel, LargestReportBecomesAPdfWithHeaderFooterAndTitlesOnItsPages
     AseguraAplicacion();
     const VigaCalculada v = Calculada(kMaxVanos);
     ConfiguracionInforme c;
-    c.diagramas = kDiagramasCortanteMomento;
+    c.diagramas = OpcionDiagramas::kCortanteMomento;
     c.refuerzo = true;
     c.encabezado = "    Edificio K1 | Viga V1| Pag %d";
     c.pie = "Calculo: Ing. Q.||Hoja %d";

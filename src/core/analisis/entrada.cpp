@@ -68,10 +68,10 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     for (int j = 0; j <= n; ++j) e.restric[static_cast<size_t>(2 * j)] = 1;
     for (int j = 2; j <= n; ++j)
         if (CondicionInterior(p, j) <= 0) e.restric[2 * j - 2] = 0;
-    if (p.apoyoIzquierdo == kEmpotrado) e.restric[1] = 1;
-    if (p.apoyoIzquierdo == kNoApoyado) e.restric[0] = 0;
-    if (p.apoyoDerecho == kEmpotrado) e.restric[2 * n + 1] = 1;
-    if (p.apoyoDerecho == kNoApoyado) e.restric[static_cast<size_t>(2 * n)] = 0;
+    if (p.apoyoIzquierdo == CondicionExtremo::kEmpotrado) e.restric[1] = 1;
+    if (p.apoyoIzquierdo == CondicionExtremo::kNoApoyado) e.restric[0] = 0;
+    if (p.apoyoDerecho == CondicionExtremo::kEmpotrado) e.restric[2 * n + 1] = 1;
+    if (p.apoyoDerecho == CondicionExtremo::kNoApoyado) e.restric[static_cast<size_t>(2 * n)] = 0;
     for (int k = 0; k < 2 * (n + 1); ++k) e.numRestric += e.restric[k];
 
     e.fc = LeeNumero(p.datos.fc);

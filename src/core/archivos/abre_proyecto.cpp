@@ -35,8 +35,8 @@ Resultado<ProyectoAbierto> LeeProyecto(const std::string& bytes, const std::stri
     p = std::move(*leido.valor);
     if (UsaLosas(p)) abierto.aviso = CargaArchivoLosas(p, lectores.leeLosas).Mensaje();
     // The file names the shape by its place in the table; its section comes from there.
-    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0 &&
-        lectores.leePerfiles) {
+    if (p.datos.material == Material::kAcero && p.datos.familiaPerfil > 0 &&
+        p.datos.designacionPerfil >= 0 && lectores.leePerfiles) {
         Resultado<TablaPerfiles> tabla = lectores.leePerfiles();
         if (tabla)
             p.perfil =

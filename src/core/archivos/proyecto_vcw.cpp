@@ -127,22 +127,20 @@ void Linea(std::string& salida, std::initializer_list<std::string> valores) {
 void Restricciones(const Proyecto& p, int j, int nudos, int& vertical, int& giro) {
     vertical = 1;
     giro = 0;
-    int extremo = -1;
-    if (j == 1)
-        extremo = p.apoyoIzquierdo;
-    else if (j == nudos)
-        extremo = p.apoyoDerecho;
-    else
+    if (j != 1 && j != nudos) {
         vertical = CondicionInterior(p, j);
-    if (extremo == kEmpotrado) giro = 1;
-    if (extremo == kNoApoyado) vertical = 0;
+        return;
+    }
+    const CondicionExtremo extremo = j == 1 ? p.apoyoIzquierdo : p.apoyoDerecho;
+    if (extremo == CondicionExtremo::kEmpotrado) giro = 1;
+    if (extremo == CondicionExtremo::kNoApoyado) vertical = 0;
 }
 
 int CuentaRestringidos(const Proyecto& p, int nudos) {
     int r = nudos;
-    for (int extremo : {p.apoyoIzquierdo, p.apoyoDerecho}) {
-        if (extremo == kEmpotrado) ++r;
-        if (extremo == kNoApoyado) --r;
+    for (CondicionExtremo extremo : {p.apoyoIzquierdo, p.apoyoDerecho}) {
+        if (extremo == CondicionExtremo::kEmpotrado) ++r;
+        if (extremo == CondicionExtremo::kNoApoyado) --r;
     }
     return r;
 }
@@ -212,6 +210,7 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
     DatosGenerales& d = p.datos;
     std::vector<Valor> v;
     double muerta = 0, viva = 0, modulo = 0;
+    int material = 0, inercia = 0;
     if (!l.LeeValores(12, v)) return false;
     if (!TextoCalculable(l, v[0], "F'c") || !TextoCalculable(l, v[1], "Fy") ||
         !TextoCalculable(l, v[2], "el recubrimiento"))
@@ -225,16 +224,20 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
     if (!l.Entero(v[3], "el numero de cargas en nudos", 0, 100000, numCargNudos) ||
         !l.Numero(v[7], "la carga muerta global", -kMax, kMax, muerta) ||
         !l.Numero(v[8], "la carga viva global", -kMax, kMax, viva) ||
-        !l.Entero(v[9], "el material", kHormigon, kOtro, d.material) ||
+        !l.Entero(v[9], "el material", static_cast<int>(Material::kHormigon),
+                  static_cast<int>(Material::kOtro), material) ||
         !l.Numero(v[10], "el modulo de elasticidad", -kMaxDerivado, kMaxDerivado, modulo) ||
-        !l.Entero(v[11], "la opcion de inercia", kInerciaBh3, kInerciaOtra, d.opcionInercia))
+        !l.Entero(v[11], "la opcion de inercia", static_cast<int>(OpcionInercia::kBh3),
+                  static_cast<int>(OpcionInercia::kOtra), inercia))
         return false;
+    d.material = static_cast<Material>(material);
+    d.opcionInercia = static_cast<OpcionInercia>(inercia);
     d.cargaMuerta = TextoCarga(muerta);
     d.cargaViva = TextoCarga(viva);
     d.moduloE = ModuloLeido(modulo);
 
     // The steel-shape line is there only for steel, as the material just read says.
-    if (d.material == kAcero) {
+    if (d.material == Material::kAcero) {
         if (!l.LeeValores(2, v) || !l.Entero(v[0], "el tipo de perfil", 0, 7, d.familiaPerfil) ||
             !l.Entero(v[1], "la designacion del perfil", -1, 599, d.designacionPerfil))
             return false;
@@ -306,7 +309,7 @@ bool LeeVanos(LectorValores& l, Proyecto& p, std::vector<int>& numCargas) {
             return false;
         vano.cargaMuerta = muerta;
         vano.cargaViva = viva;
-        if (p.datos.material == kOtro) RecuperaPesoPropio(vano);
+        if (p.datos.material == Material::kOtro) RecuperaPesoPropio(vano);
         p.vanos.push_back(vano);
     }
     return true;
@@ -324,7 +327,9 @@ bool LeeRestricciones(LectorValores& l, Proyecto& p) {
             !l.Entero(v[1], "la restriccion de giro" + nudo, 0, 1, giro))
             return false;
         if (j == 1 || j == nudos) {
-            int extremo = giro == 1 ? kEmpotrado : vertical == 0 ? kNoApoyado : kApoyado;
+            const CondicionExtremo extremo = giro == 1       ? CondicionExtremo::kEmpotrado
+                                             : vertical == 0 ? CondicionExtremo::kNoApoyado
+                                                             : CondicionExtremo::kApoyado;
             (j == 1 ? p.apoyoIzquierdo : p.apoyoDerecho) = extremo;
         } else {
             // An interior support never restrains rotation; only its vertical flag counts.
@@ -464,9 +469,9 @@ std::string SalvaArchivo(const Proyecto& p) {
     Linea(s, {Campo(d.fc), Campo(d.fy), Campo(d.recub), Num(NumCargNudos(p)),
               Campo(NormalizaMedida(d.base, "0.0")), Campo(NormalizaMedida(d.altura, "0.0")),
               Campo(NormalizaMedida(d.longitud, "0.000")), Num(LeeNumero(d.cargaMuerta)),
-              Num(LeeNumero(d.cargaViva)), Num(d.material), ModuloArchivo(d.moduloE),
-              Num(d.opcionInercia)});
-    if (d.material == kAcero) Linea(s, {Num(d.familiaPerfil), Num(d.designacionPerfil)});
+              Num(LeeNumero(d.cargaViva)), Num(static_cast<int>(d.material)),
+              ModuloArchivo(d.moduloE), Num(static_cast<int>(d.opcionInercia))});
+    if (d.material == Material::kAcero) Linea(s, {Num(d.familiaPerfil), Num(d.designacionPerfil)});
     Linea(s, {Num(d.usaCargaTotal ? 0 : -1), Num(d.usaCargaTotal ? -1 : 0),
               Num(d.calculaPesoPropio ? 1 : 0), Campo(d.factorMuerta), Campo(d.factorViva),
               Campo(d.pesoUnitario)});

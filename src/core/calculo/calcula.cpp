@@ -107,7 +107,7 @@ Resultados& Detiene(Resultados& r, const Estado& parada) {
 
 }  // namespace
 
-bool AdmiteDiseno(const Proyecto& p) { return p.datos.material == kHormigon; }
+bool AdmiteDiseno(const Proyecto& p) { return p.datos.material == Material::kHormigon; }
 
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     Resultados r;

@@ -141,11 +141,11 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
         } else {
             const int s = (i + 1) / 2;
             if (s == 1) {
-                if (proyecto.apoyoIzquierdo == kEmpotrado)
+                if (proyecto.apoyoIzquierdo == CondicionExtremo::kEmpotrado)
                     ProponeAdicional(fila, req.AreaSuperiorApoyo(1));
                 ProponeEstribo(fila, req.Transversal(1));
             } else if (s == n + 1) {
-                if (proyecto.apoyoDerecho == kEmpotrado)
+                if (proyecto.apoyoDerecho == CondicionExtremo::kEmpotrado)
                     ProponeAdicional(fila, req.AreaSuperiorApoyo(s));
                 CopiaInferiorSiVacia(fila, filas[i - 2]);
                 ProponeEstribo(fila, req.Transversal(n));

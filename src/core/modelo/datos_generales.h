@@ -16,7 +16,7 @@ namespace trabelux {
 // "Otra" (its text normalised, see NormalizaInercia), modulus, factors and unit weight
 // "1.0"; "Acero" then modulus "2.00E + 06" and unit weight "7.85". Returns whether the
 // steel-shape panel opens: with "Acero", unless a project is being read (`enCarga`).
-bool EligeMaterial(DatosGenerales& d, int material, bool enCarga);
+bool EligeMaterial(DatosGenerales& d, Material material, bool enCarga);
 
 // CambiaFc: F'c edited; the modulus follows the material.
 void CambiaFc(DatosGenerales& d, const std::string& fc);
@@ -26,7 +26,7 @@ void CambiaFc(DatosGenerales& d, const std::string& fc);
 void EligeOpcionCarga(DatosGenerales& d, bool usaCargaTotal);
 
 // Caption of the "Usa carga total" option for the material.
-std::string TextoCargaTotal(int material);
+std::string TextoCargaTotal(Material material);
 
 inline constexpr const char* kMensajeFactorMuerta =
     "El factor de carga muerta no puede ser menor de 1.0";

@@ -27,6 +27,6 @@ double InerciaRectangular(double baseCm, double alturaCm);
 // Modulus text of the general data for the material and F'c text:
 // "Hormigon" 15100 x 10 x sqrt(F'c) in scientific form ("0.00E+00" for F'c <= 0),
 // "Acero" "2.00E + 06", "Otro" "1.0".
-std::string TextoModulo(int material, const std::string& fc);
+std::string TextoModulo(Material material, const std::string& fc);
 
 }  // namespace trabelux

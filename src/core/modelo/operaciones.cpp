@@ -24,8 +24,8 @@ void CambiaNumVanos(Proyecto& p, int n, double longitudTipica) {
         v.longitud = longitudTipica;
         v.base = LeeNumero(d.base);
         v.altura = LeeNumero(d.altura);
-        v.inercia = d.opcionInercia == kInerciaBh3 ? InerciaRectangular(v.base, v.altura)
-                                                   : LeeNumero(d.inercia);
+        v.inercia = d.opcionInercia == OpcionInercia::kBh3 ? InerciaRectangular(v.base, v.altura)
+                                                           : LeeNumero(d.inercia);
         p.vanos.push_back(v);
     }
     while (static_cast<int>(p.apoyosInteriores.size()) < n - 1) p.apoyosInteriores.push_back(1);

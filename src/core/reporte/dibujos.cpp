@@ -605,10 +605,10 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p) {
     });
 }
 
-void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, char tipo,
+void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
                            const Proyecto& p, const Resultados& r, double escala, Color color) {
-    const Magnitud m = tipo == 'M' ? Magnitud::kMomento : Magnitud::kCortante;
-    const std::string nombre = tipo == 'M' ? "Diagrama de Momento" : "Diagrama de Cortante";
+    const std::string nombre =
+        m == Magnitud::kMomento ? "Diagrama de Momento" : "Diagrama de Cortante";
     const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
     // The largest ordinate: 1000 twips, less where the body is not tall enough for the
     // diagram with its title, its values and its node numbers.

@@ -42,9 +42,9 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
     SetSubTitle(s, c, titulo);
     s.Parrafo("");
     s.SetSangria(100, 100);
-    s.SetBordeTabla(4);
+    s.SetBordeTabla(BordeTabla::kReglada);
     s.MuestraTablaDispuesta(tabla, true);
-    s.SetBordeTabla(0);
+    s.SetBordeTabla(BordeTabla::kSinBorde);
     SetNormal(s, c);
     // The note follows the table's last rule directly: the surface leaves no gap under a
     // table, so moving up as a printer that does would write over the last row.
@@ -69,9 +69,11 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
     const double maxV = MaximoAbsoluto(r.diagramas, n, Magnitud::kCortante, r.maxCortante);
     const double maxM = MaximoAbsoluto(r.diagramas, n, Magnitud::kMomento, r.maxMomento);
     SetNormal(s, c);
-    DibujaDiagramaInforme(s, c, 'C', p, r, EscalaDiagrama(maxV), c.estilos[kEstiloCortante].color);
+    DibujaDiagramaInforme(s, c, Magnitud::kCortante, p, r, EscalaDiagrama(maxV),
+                          c.estilos[kEstiloCortante].color);
     SetNormal(s, c);
-    DibujaDiagramaInforme(s, c, 'M', p, r, EscalaDiagrama(maxM), c.estilos[kEstiloMomento].color);
+    DibujaDiagramaInforme(s, c, Magnitud::kMomento, p, r, EscalaDiagrama(maxM),
+                          c.estilos[kEstiloMomento].color);
     // The units at the foot of the page, wholly above the bottom margin (wrapped on a
     // narrow paper), on a page of their own when the diagram left no room.
     SetNormal(s, c);
@@ -192,7 +194,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     SeccionTexto(s, c, "Datos Generales",
                  {"Numero de vanos: " + std::to_string(p.numVanos),
                   "Material: " + NombreMaterial(p.datos.material)});
-    if (p.datos.material == kHormigon) {
+    if (p.datos.material == Material::kHormigon) {
         s.SetSangria(500, 0);
         s.Parrafo("F'c = " + p.datos.fc + " Kg/cm2");
         s.Parrafo("Fy = " + p.datos.fy + " Kg/cm2");
@@ -229,7 +231,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r));
         Seccion(s, c, "Refuerzo transversal", TablaRefuerzoTransversal(*r));
     }
-    if (c.diagramas == kDiagramasCortanteMomento) Diagramas(s, p, *r, c);
+    if (c.diagramas == OpcionDiagramas::kCortanteMomento) Diagramas(s, p, *r, c);
     if (disenada && c.refuerzo && detallado && !detallado->filas.empty())
         Refuerzo(s, p, *detallado, c);
 }

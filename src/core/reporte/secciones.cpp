@@ -27,11 +27,11 @@ std::string Celda(const std::optional<double>& v, const char* patron) {
     return v ? Formatea(*v, patron) : std::string();
 }
 
-const char* CondicionExtremoTexto(int condicion) {
+const char* CondicionExtremoTexto(CondicionExtremo condicion) {
     switch (condicion) {
-        case kEmpotrado:
+        case CondicionExtremo::kEmpotrado:
             return "Empotrado";
-        case kNoApoyado:
+        case CondicionExtremo::kNoApoyado:
             return "No-apoyado";
         default:
             return "Apoyado";
@@ -44,11 +44,11 @@ int NumVanosInforme(const Proyecto& p) {
     return std::max(0, std::min(p.numVanos, static_cast<int>(p.vanos.size())));
 }
 
-std::string NombreMaterial(int material) {
+std::string NombreMaterial(Material material) {
     switch (material) {
-        case kAcero:
+        case Material::kAcero:
             return "Acero";
-        case kOtro:
+        case Material::kOtro:
             return "Otro";
         default:
             return "Hormigon";
@@ -56,7 +56,7 @@ std::string NombreMaterial(int material) {
 }
 
 std::array<std::string, 4> TitulosCargasVano(const DatosGenerales& d) {
-    const bool hormigon = d.material == kHormigon;
+    const bool hormigon = d.material == Material::kHormigon;
     std::string muerta = "C. muerta";
     if (d.usaCargaTotal) muerta = hormigon ? "C.U. total" : "C. total";
     return {"P. Propio", muerta, "C. Viva", hormigon ? "W. Ultima" : "W. Total"};

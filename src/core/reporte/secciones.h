@@ -20,7 +20,7 @@ struct TablaInforme {
 int NumVanosInforme(const Proyecto& p);
 
 // "Hormigon", "Acero" or "Otro".
-std::string NombreMaterial(int material);
+std::string NombreMaterial(Material material);
 
 // Captions of the span grid's load columns ("P. Propio", the dead load, "C. Viva", the
 // last column) as the main window shows them for the material and the load control.
