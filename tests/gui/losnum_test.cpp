@@ -143,7 +143,7 @@ class LosNumTest : public QObject {
         QTest::mouseClick(Opcion("Option1_0"), Qt::LeftButton);
         Ok();
         QCOMPARE(*P().vanos[0].pesoPropio, 0.192);
-        doc->Modifica("material", [](Proyecto& p) { p.datos.material = kOtro; });
+        doc->Modifica("material", [](Proyecto& p) { p.datos.material = Material::kOtro; });
         const auto antes = P().vanos[0].pesoPropio;
         dlg->Prepara();
         QTest::mouseClick(Opcion("Option1_1"), Qt::LeftButton);

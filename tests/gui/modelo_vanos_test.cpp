@@ -98,7 +98,7 @@ class ModeloVanosTest : public QObject {
         Documento doc;
         ModeloVanos modelo(&doc);
         doc.Modifica("inercia", [](Proyecto& p) {
-            p.datos.opcionInercia = kInerciaOtra;
+            p.datos.opcionInercia = OpcionInercia::kOtra;
             p.vanos[0].inercia = 0.00012345678;
         });
         const int pasos = doc.Pila()->count();
@@ -113,7 +113,7 @@ class ModeloVanosTest : public QObject {
         ModeloVanos modelo(&doc);
         QSignalSpy cabecera(&modelo, &QAbstractItemModel::headerDataChanged);
         doc.Modifica("datos", [](Proyecto& p) {
-            p.datos.material = kOtro;
+            p.datos.material = Material::kOtro;
             p.datos.usaCargaTotal = true;
         });
         QVERIFY(!cabecera.isEmpty());

@@ -106,10 +106,10 @@ class Polidur1Test : public QObject {
     void materialDecideAnalisisYDiseno() {
         auto* diseno = Busca<QAction>(marco.get(), "menu10");
         QVERIFY(diseno->isEnabled());
-        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = Material::kAcero; });
         QVERIFY(!diseno->isEnabled());
         QVERIFY(Busca<QAction>(marco.get(), "menu11")->isEnabled());
-        doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = kHormigon; });
+        doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = Material::kHormigon; });
         QVERIFY(diseno->isEnabled());
     }
 
@@ -245,7 +245,7 @@ class Polidur1Test : public QObject {
     void abrirYSalvarIdaYVuelta() {
         doc->Modifica("datos", [](Proyecto& p) {
             p.nombreViga = "VP-7";
-            p.apoyoIzquierdo = kEmpotrado;
+            p.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
         });
         Mensajes::AgregaRuta(dir.filePath("ida"));  // the extension is added
         Dispara(marco.get(), "menu03");
@@ -486,7 +486,7 @@ class Polidur1Test : public QObject {
         QTRY_COMPARE(sub->geometry(), area->viewport()->rect());
         Mensajes::BorraMostrados();
         doc->Modifica("inestable", [](Proyecto& p) {
-            p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado;
+            p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kNoApoyado;
             p.apoyosInteriores.assign(p.apoyosInteriores.size(), 0);
         });
         Dispara(marco.get(), "menu10");
@@ -512,7 +512,8 @@ class Polidur1Test : public QObject {
         Dispara(marco.get(), "menu4");  // the report follows the project while it is open
         for (bool desactualizados : {false, true, false}) {
             if (desactualizados)
-                Elige(Busca<QComboBox>(principal, "Combo2"), static_cast<int>(kEmpotrado));
+                Elige(Busca<QComboBox>(principal, "Combo2"),
+                      static_cast<int>(CondicionExtremo::kEmpotrado));
             else if (ultimo->text() != antes)
                 Dispara(marco.get(), "menuDeshacer");
             QCOMPARE(HayResultados(), !desactualizados);
@@ -564,7 +565,7 @@ class Polidur1Test : public QObject {
 
     void unModuloMenorQueUnoQuedaEnUno() {
         doc->Modifica("modulo", [](Proyecto& p) {
-            p.datos.material = kOtro;
+            p.datos.material = Material::kOtro;
             p.datos.moduloE = "0.25";
         });
         Dispara(marco.get(), "menu11");

@@ -85,14 +85,15 @@ class RendimientoTest : public QObject {
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
         pruebas::Busca<QComboBox>(&v, "ListaDiagramas")
-            ->activated(static_cast<int>(kDiagramasCortanteMomento));
+            ->activated(static_cast<int>(OpcionDiagramas::kCortanteMomento));
         auto* borde = pruebas::Busca<QComboBox>(&v, "ListaBorde");
         auto* vista = v.findChild<QGraphicsView*>();
         QVERIFY(vista);
         const QString que = "largest report regenerated after a set-up change (%1 pages)";
         MedianaDentro(15, 150.0, que.arg(v.NumPaginas()), [&](int k) {
             const int antes = v.Regeneraciones();
-            borde->activated(static_cast<int>(k % 2 ? kBordeNinguno : kBordeAlrededor));
+            borde->activated(
+                static_cast<int>(k % 2 ? BordePagina::kNinguno : BordePagina::kAlrededor));
             vista->viewport()->repaint();
             QCOMPARE(v.Regeneraciones(), antes + 1);
         });

@@ -35,7 +35,7 @@ Proyecto Simples(int n, double l = 4.0) {
     p.numVanos = n;
     p.vanos.assign(size_t(n), p.vanos[0]);
     for (Vano& v : p.vanos) v.longitud = l;
-    p.apoyoIzquierdo = p.apoyoDerecho = kApoyado;
+    p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kApoyado;
     p.apoyosInteriores.assign(size_t(n - 1), 1);
     return p;
 }

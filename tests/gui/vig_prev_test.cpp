@@ -200,7 +200,7 @@ class VigPrevTest : public QObject {
         v.Activa();
         QVERIFY(refuerzo->isEnabled());
         const int sinDiagramas = v.NumPaginas();
-        diagramas->activated(static_cast<int>(kDiagramasCortanteMomento));
+        diagramas->activated(static_cast<int>(OpcionDiagramas::kCortanteMomento));
         SuperficieGrabadora g;  // the window's report recorded with fixed-width text
         EmpiezaInforme(g, v.Configuracion());
         v.ComposicionActual()(g);
@@ -298,7 +298,7 @@ class VigPrevTest : public QObject {
         QVERIFY(cola >= 0);
         dispositivos->activated(cola);
         Busca<QComboBox>(&v, "ListaDiagramas")
-            ->activated(static_cast<int>(kDiagramasCortanteMomento));
+            ->activated(static_cast<int>(OpcionDiagramas::kCortanteMomento));
         QVERIFY(v.NumPaginas() > 3);
         Pulsa(Busca<QRadioButton>(&v, "RangoPaginas"));
         Busca<QSpinBox>(&v, "Desde")->setValue(2);

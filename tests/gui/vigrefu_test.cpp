@@ -115,7 +115,7 @@ class VigRefuTest : public QObject {
         QVERIFY(doc->Calculado());
         QVERIFY(!Accion("Menu13")->isEnabled());
         doc->Modifica("inestable", [](Proyecto& p) {
-            p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado;
+            p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kNoApoyado;
             p.apoyosInteriores.assign(p.apoyosInteriores.size(), 0);
         });
         Dispara(marco.get(), "menu10");

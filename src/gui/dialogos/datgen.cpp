@@ -273,7 +273,7 @@ void Datgen::Refresca() {
     }
     material_->setCurrentIndex(static_cast<int>(d.material));
     inercia_->setCurrentIndex(static_cast<int>(d.opcionInercia));
-    const bool hormigon = d.material == kHormigon;
+    const bool hormigon = d.material == Material::kHormigon;
     for (QWidget* w : soloHormigon_) w->setEnabled(hormigon);
     // The inertia list is only offered for concrete; steel and other materials take
     // their inertia from the shape or from the span rows.
@@ -344,7 +344,9 @@ void Datgen::AbrePanel(Panel p) {
 }
 
 void Datgen::EligeMaterial(int material) {
-    if (material < static_cast<int>(kHormigon) || material > static_cast<int>(kOtro)) return;
+    if (material < static_cast<int>(Material::kHormigon) ||
+        material > static_cast<int>(Material::kOtro))
+        return;
     DatosGenerales d = Datos();
     const bool abre =
         trabelux::EligeMaterial(d, static_cast<Material>(material), enCarga_ && enCarga_());
@@ -366,15 +368,15 @@ void Datgen::EligeMaterial(int material) {
 }
 
 void Datgen::EligeInercia(int opcion) {
-    if (opcion == static_cast<int>(kInerciaOtra)) {
+    if (opcion == static_cast<int>(OpcionInercia::kOtra)) {
         inerciaAlAbrir_ = Datos().inercia;
         Cambia(tr("Inercia"), [](DatosGenerales& d) {
-            d.opcionInercia = kInerciaOtra;
+            d.opcionInercia = OpcionInercia::kOtra;
             d.inercia = NormalizaInercia(d.inercia);
         });
         if (inercia_->isEnabled()) AbrePanel(Panel::Inercia);
     } else {
-        Cambia(tr("Inercia"), [](DatosGenerales& d) { d.opcionInercia = kInerciaBh3; });
+        Cambia(tr("Inercia"), [](DatosGenerales& d) { d.opcionInercia = OpcionInercia::kBh3; });
     }
 }
 

@@ -234,7 +234,7 @@ void Polidur1::ActualizaMenus() {
     cargasLosas_->setEnabled(UsaLosas(p) && TieneVentana(VentanaExterna::CargasLosas));
     cargasConc_->setEnabled(TieneVentana(VentanaExterna::CargasConcentradas));
     cargasNudos_->setEnabled(TieneVentana(VentanaExterna::CargasNudos));
-    analisisDiseno_->setEnabled(libre && p.datos.material == kHormigon);
+    analisisDiseno_->setEnabled(libre && p.datos.material == Material::kHormigon);
     analisisSolo_->setEnabled(libre);
     resultados_->setEnabled(libre && doc_->Calculado());
     // Bars exist only for spans the last run designed to the end.
@@ -363,7 +363,7 @@ void Polidur1::ArchivoLosas() {
 void Polidur1::Analiza(bool soloAnalisis) {
     if (enCalculo_) return;
     tabla_->ConfirmaEdicion();
-    if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
+    if (!soloAnalisis && doc_->ProyectoActual().datos.material != Material::kHormigon) return;
     // The grid update first: the results are kept with the project they came from, and
     // the next update must find nothing to change in it.
     doc_->Actualiza();

@@ -62,7 +62,7 @@ VigPrev::VigPrev(Documento* doc, QWidget* padre) : QWidget(padre), doc_(doc) {
     impresoraVista_->setOutputFormat(QPrinter::PdfFormat);
     impresoraVista_->setFullPage(true);
     CreaControles();
-    doc_->ConfiguracionReporte().diagramas = kDiagramasNinguno;
+    doc_->ConfiguracionReporte().diagramas = OpcionDiagramas::kNinguno;
     rangoTodas_->setChecked(true);
     Activa();
     connect(doc_, &Documento::cambiado, this, &VigPrev::AlCambiarDocumento);

@@ -48,7 +48,7 @@ void VigPrev::MuestraEstadoCalculo() {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     const bool calculado = doc_->Calculado();
     const bool disenado = doc_->Disenado();
-    if (!calculado) c.diagramas = kDiagramasNinguno;
+    if (!calculado) c.diagramas = OpcionDiagramas::kNinguno;
     if (!disenado) c.refuerzo = false;
     listaDiagramas_->setEnabled(calculado);
     listaDiagramas_->setCurrentIndex(static_cast<int>(c.diagramas));
@@ -147,9 +147,10 @@ void VigPrev::AplicaTamanoPersonalizado() {
 }
 
 void VigPrev::AlCambiarDiagramas(int indice) {
-    doc_->ConfiguracionReporte().diagramas = indice == static_cast<int>(kDiagramasCortanteMomento)
-                                                 ? kDiagramasCortanteMomento
-                                                 : kDiagramasNinguno;
+    doc_->ConfiguracionReporte().diagramas =
+        indice == static_cast<int>(OpcionDiagramas::kCortanteMomento)
+            ? OpcionDiagramas::kCortanteMomento
+            : OpcionDiagramas::kNinguno;
     Regenera(false);
 }
 
@@ -166,7 +167,8 @@ void VigPrev::AbrePanel(QWidget* panel) {
     paginaRecordada_ = PaginaActual();
     if (panel == panelEstilos_) {
         const ConfiguracionInforme& c = Configuracion();
-        panelEstilos_->Muestra(c.diagramas == kDiagramasCortanteMomento, refuerzo_->isEnabled());
+        panelEstilos_->Muestra(c.diagramas == OpcionDiagramas::kCortanteMomento,
+                               refuerzo_->isEnabled());
     }
     paneles_->setCurrentWidget(panel);
     marcoImprime_->setEnabled(false);
