@@ -24,15 +24,6 @@ enum class CondicionExtremo { kApoyado = 0, kEmpotrado = 1, kNoApoyado = 2 };
 // Inertia choice of the general data ("bh3/12", "Otra"); list indices, as above.
 enum class OpcionInercia { kBh3 = 0, kOtra = 1 };
 
-// Until the desktop program names the values by their types.
-inline constexpr Material kHormigon = Material::kHormigon, kAcero = Material::kAcero,
-                          kOtro = Material::kOtro;
-inline constexpr CondicionExtremo kApoyado = CondicionExtremo::kApoyado,
-                                  kEmpotrado = CondicionExtremo::kEmpotrado,
-                                  kNoApoyado = CondicionExtremo::kNoApoyado;
-inline constexpr OpcionInercia kInerciaBh3 = OpcionInercia::kBh3,
-                               kInerciaOtra = OpcionInercia::kOtra;
-
 // General data, kept as the texts of the fields: that is how they are stored in the
 // project file and read as numbers wherever they are used (LeeNumero).
 struct DatosGenerales {

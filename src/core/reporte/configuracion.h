@@ -40,14 +40,6 @@ enum class BordePagina { kNinguno = 0, kAbajo, kArriba, kArribaAbajo, kAlrededor
 // Diagram choice ("Diagramas:"), by list index.
 enum class OpcionDiagramas { kNinguno = 0, kCortanteMomento = 1 };
 
-// Until the desktop program names the values by their types.
-inline constexpr BordePagina kBordeNinguno = BordePagina::kNinguno,
-                             kBordeAbajo = BordePagina::kAbajo, kBordeArriba = BordePagina::kArriba,
-                             kBordeArribaAbajo = BordePagina::kArribaAbajo,
-                             kBordeAlrededor = BordePagina::kAlrededor;
-inline constexpr OpcionDiagramas kDiagramasNinguno = OpcionDiagramas::kNinguno,
-                                 kDiagramasCortanteMomento = OpcionDiagramas::kCortanteMomento;
-
 // Margins by index, as the set-up window numbers its fields.
 enum LadoMargen : int {
     kMargenArriba = 0,
