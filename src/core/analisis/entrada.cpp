@@ -5,15 +5,14 @@
 
 #include "core/analisis/precision.h"
 #include "core/modelo/rango.h"
-#include "core/texto/numeros.h"
 
 namespace trabelux {
 
-bool ModuloBajo(const Proyecto& p) { return LeeNumero(p.datos.moduloE) < 1.0; }
+bool ModuloBajo(const DatosNumericos& datos) { return datos.moduloE < 1.0; }
 
 double ModuloHormigon(double fc) { return fc > 0 ? 15100.0 * std::sqrt(fc) : 0.0; }
 
-Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
+Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p, const DatosNumericos& datos) {
     using R = Resultado<EntradaCalculo>;
     const int n = p.numVanos;
     if (n < 1 || n > kMaxVanos)
@@ -22,7 +21,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
         return R::Falla("La tabla de vanos tiene " + std::to_string(p.vanos.size()) +
                         " filas y la viga tiene " + std::to_string(n) + " vanos");
     // Past this point every value fits single precision, so no conversion saturates.
-    if (const Estado enRango = VerificaRangos(p); !enRango) return R::Falla(enRango);
+    if (const Estado enRango = VerificaRangos(p, datos); !enRango) return R::Falla(enRango);
 
     // Built in place in the returned value (the input is some kilobytes of arrays).
     R resultado;
@@ -74,9 +73,9 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p) {
     if (p.apoyoDerecho == CondicionExtremo::kNoApoyado) e.restric[static_cast<size_t>(2 * n)] = 0;
     for (int k = 0; k < 2 * (n + 1); ++k) e.numRestric += e.restric[k];
 
-    e.fc = LeeNumero(p.datos.fc);
-    e.fy = Simple(LeeNumero(p.datos.fy));
-    e.recub = Simple(LeeNumero(p.datos.recub));
+    e.fc = datos.fc;
+    e.fy = Simple(datos.fy);
+    e.recub = Simple(datos.recub);
     // The modulus always comes from f'c; without a positive f'c the solution still runs
     // (with a unit modulus) so the design can report the missing strength.
     double modulo = ModuloHormigon(e.fc) * 10.0;  // kg/cm2 to t/m2

@@ -111,9 +111,10 @@ bool AdmiteDiseno(const Proyecto& p) { return p.datos.material == Material::kHor
 
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     Resultados r;
-    r.moduloCorregido = ModuloBajo(p);
+    const DatosNumericos datos = LeeDatosNumericos(p.datos);
+    r.moduloCorregido = ModuloBajo(datos);
 
-    Resultado<EntradaCalculo> entrada = LeeEntrada(p);
+    Resultado<EntradaCalculo> entrada = LeeEntrada(p, datos);
     if (!entrada) return Detiene(r, Estado::Falla(entrada.mensaje));
     const EntradaCalculo& e = *entrada.valor;
     SolucionViga solucion;

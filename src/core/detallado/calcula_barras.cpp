@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/detallado/barras.h"
+#include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {
@@ -111,8 +112,9 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
     for (auto& f : filas) Ordena(f);
     if (n < 1) return;
     const Requeridos req(resultados);
-    const double recub = LeeNumero(proyecto.datos.recub);
-    const double fy = LeeNumero(proyecto.datos.fy);
+    const DatosNumericos datos = LeeDatosNumericos(proyecto.datos);
+    const double recub = datos.recub;
+    const double fy = datos.fy;
     // Support 1 takes the bottom bar of span 1 only while the user has chosen none.
     const bool apoyo1SinBarra = !filas[0].barraInferior;
 

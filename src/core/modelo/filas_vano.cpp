@@ -25,13 +25,15 @@ bool PesoPropioCalculado(const DatosGenerales& d) {
            (d.material == Material::kHormigon || d.material == Material::kAcero);
 }
 
-void RecalculaFila(Proyecto& p, int fila) {
+void RecalculaFila(Proyecto& p, int fila) { RecalculaFila(p, fila, LeeDatosNumericos(p.datos)); }
+
+void RecalculaFila(Proyecto& p, int fila, const DatosNumericos& n) {
     if (fila < 0 || fila >= static_cast<int>(p.vanos.size())) return;
     Vano& v = p.vanos[fila];
     const DatosGenerales& d = p.datos;
     if (d.opcionInercia == OpcionInercia::kBh3) v.inercia = InerciaRectangular(v.base, v.altura);
 
-    double gamma = LeeNumero(d.pesoUnitario);
+    const double gamma = n.pesoUnitario;
     if (d.material == Material::kHormigon || d.material == Material::kAcero) {
         if (PesoPropioCalculado(d)) {
             double pp;
@@ -48,10 +50,8 @@ void RecalculaFila(Proyecto& p, int fila) {
         } else {
             v.pesoPropio.reset();
         }
-        double fd = LeeNumero(d.factorMuerta);
-        double fl = LeeNumero(d.factorViva);
-        v.cargaUltima = (v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0)) * fd +
-                        v.cargaViva.value_or(0) * fl;
+        v.cargaUltima = (v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0)) * n.factorMuerta +
+                        v.cargaViva.value_or(0) * n.factorViva;
     } else {
         v.cargaUltima =
             v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0) + v.cargaViva.value_or(0);
@@ -65,7 +65,8 @@ void RecalculaFilas(Proyecto& p) {
             v.altura = 100.0 * p.perfil->d;
         }
     }
-    for (int i = 0; i < static_cast<int>(p.vanos.size()); ++i) RecalculaFila(p, i);
+    const DatosNumericos n = LeeDatosNumericos(p.datos);
+    for (int i = 0; i < static_cast<int>(p.vanos.size()); ++i) RecalculaFila(p, i, n);
 }
 
 }  // namespace trabelux

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/modelo/datos_numericos.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -20,6 +21,8 @@ bool PesoPropioCalculado(const DatosGenerales& d);
 // Recomputes one row (0-based): inertia with "bh3/12", self weight when "Calcula peso
 // propio" is ticked (less the slab slice with "NO"), and the last column.
 void RecalculaFila(Proyecto& p, int fila);
+// The same with the general data already read as numbers.
+void RecalculaFila(Proyecto& p, int fila, const DatosNumericos& n);
 
 // Moment of inertia of a b x h section given in cm, in m4.
 double InerciaRectangular(double baseCm, double alturaCm);

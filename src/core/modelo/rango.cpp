@@ -46,18 +46,17 @@ std::string NombreValorVano(int columna, int vano) {
     return std::string(kNombres[columna]) + " del vano " + std::to_string(vano);
 }
 
-Estado VerificaRangos(const Proyecto& p) {
-    const DatosGenerales& d = p.datos;
-    const std::pair<const std::string*, const char*> generales[] = {
-        {&d.fc, "de F'c"},
-        {&d.fy, "de Fy"},
-        {&d.recub, "del recubrimiento"},
-        {&d.factorMuerta, "del factor de carga muerta"},
-        {&d.factorViva, "del factor de carga viva"},
-        {&d.pesoUnitario, "del peso unitario"},
+Estado VerificaRangos(const Proyecto& p, const DatosNumericos& datos) {
+    const std::pair<double, const char*> generales[] = {
+        {datos.fc, "de F'c"},
+        {datos.fy, "de Fy"},
+        {datos.recub, "del recubrimiento"},
+        {datos.factorMuerta, "del factor de carga muerta"},
+        {datos.factorViva, "del factor de carga viva"},
+        {datos.pesoUnitario, "del peso unitario"},
     };
-    for (const auto& [texto, nombre] : generales)
-        if (!EnRango(LeeNumero(*texto))) return FueraDeRango(LeeNumero(*texto), nombre);
+    for (const auto& [valor, nombre] : generales)
+        if (!EnRango(valor)) return FueraDeRango(valor, nombre);
 
     const int n = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
     for (int i = 0; i < n; ++i) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/base/estado.h"
+#include "core/modelo/datos_numericos.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -40,8 +41,8 @@ std::string TextoSimple(float valor);
 std::string NombreValorVano(int columna, int vano);
 
 // Fails with the message for the first value of the run's input that is out of range: the
-// general data read as numbers, then spans 1..numVanos (given and derived values), their
-// concentrated loads and the node loads that count.
-Estado VerificaRangos(const Proyecto& p);
+// general data (`datos`, the project's read as numbers), then spans 1..numVanos (given and
+// derived values), their concentrated loads and the node loads that count.
+Estado VerificaRangos(const Proyecto& p, const DatosNumericos& datos);
 
 }  // namespace trabelux

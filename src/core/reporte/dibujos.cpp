@@ -10,6 +10,7 @@
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
 #include "core/dibujo/geometria_viga.h"
+#include "core/modelo/datos_numericos.h"
 #include "core/reporte/inicia.h"
 #include "core/reporte/tiras.h"
 #include "core/texto/numeros.h"
@@ -668,7 +669,7 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
         if (e.ancho > 0) escala = std::min(escala, anchoMax / e.ancho);
         if (e.alto > 0) escala = std::min(escala, altoMax / e.alto);
     }
-    const double recub = LeeNumero(p.datos.recub);
+    const double recub = LeeDatosNumericos(p.datos).recub;
 
     const auto celdas =
         ColocaCeldasSecciones(static_cast<int>(filas.size()), izquierda, derecha, s.Y(),

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "core/modelo/datos_numericos.h"
 #include "core/reporte/tablas_resultados.h"
 #include "core/texto/numeros.h"
 
@@ -156,8 +157,9 @@ TablaInforme TablaRefuerzoVanos(const Proyecto& p, const Resultados& r) {
                    "Vano|Momento (To-m)|Refuerzo Superior (cm2)|Refuerzo Inferior (cm2)|"
                    "Refuerzo Minimo (cm2)",
                    ""};
-    const double fy = LeeNumero(p.datos.fy);
-    const double recub = LeeNumero(p.datos.recub);
+    const DatosNumericos datos = LeeDatosNumericos(p.datos);
+    const double fy = datos.fy;
+    const double recub = datos.recub;
     for (const auto& f : r.refuerzoVanos) {
         std::string minimo;
         if (fy > 0 && f.vano >= 1 && f.vano <= static_cast<int>(p.vanos.size())) {
