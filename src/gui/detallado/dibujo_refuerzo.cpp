@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
 #include "gui/comun/conversion_dibujo.h"
 #include "gui/detallado/pintura_refuerzo.h"
@@ -192,7 +193,7 @@ void VistaSeccion::paintEvent(QPaintEvent*) {
     const Punto esquina{(width() - e.ancho * escala) / 2,
                         arriba + (height() - arriba - abajo - e.alto * escala) / 2};
     const GeometriaSeccion g =
-        CalculaSeccion(f, b, h, LeeNumero(proyecto_.datos.recub), esquina, escala, 2.5);
+        CalculaSeccion(f, b, h, LeeDatosNumericos(proyecto_.datos).recub, esquina, escala, 2.5);
     PintaSeccion(pintor, g, 2, QColor(245, 245, 245));
     pintor.setPen(Qt::black);
     pintor.drawText(
