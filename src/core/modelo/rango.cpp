@@ -1,6 +1,5 @@
 #include "core/modelo/rango.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -72,23 +71,7 @@ Estado VerificaRangos(const Proyecto& p, const DatosNumericos& datos) {
         for (int c = 0; c < 8; ++c)
             if (!EnRango(valores[c])) return FueraDeRango(valores[c], NombreValorVano(c, i + 1));
     }
-    // Loads are checked all at once (there may be hundreds), the distance and the force of
-    // each side by side; only a beam that fails looks for the load to name. A NaN fails
-    // every comparison.
-    typedef double Par __attribute__((vector_size(16)));
-    typedef long long ParMascara __attribute__((vector_size(16)));
-    const ParMascara sinSigno = {0x7fffffffffffffffLL, 0x7fffffffffffffffLL};
-    const Par maximo = {FLT_MAX, FLT_MAX}, minimo = {FLT_MIN, FLT_MIN}, cero = {};
-    ParMascara todas = ~ParMascara{};
     for (const CargaConcentrada& c : p.cargas) {
-        const Par a = reinterpret_cast<Par>(
-            reinterpret_cast<ParMascara>(Par{c.distancia, c.carga}) & sinSigno);
-        const long long otroVano = -static_cast<long long>((c.vano < 1) | (c.vano > n));
-        todas &= ((a <= maximo) & ((a == cero) | (a >= minimo))) | otroVano;
-    }
-    const bool cargasEnRango = (todas[0] & todas[1]) != 0;
-    for (const CargaConcentrada& c : p.cargas) {
-        if (cargasEnRango) break;
         if (c.vano < 1 || c.vano > n) continue;
         if (EnRango(c.carga) && EnRango(c.distancia)) continue;
         const std::string vano = " del vano " + std::to_string(c.vano);
