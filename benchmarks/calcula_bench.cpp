@@ -3,9 +3,9 @@
 // bar proposal of the detailing table, and the analysis alone.
 #include <benchmark/benchmark.h>
 
-#include "analisis/calcula.h"
 #include "comun/viga_mayor.h"
-#include "detallado/detallado.h"
+#include "core/calculo/calcula.h"
+#include "core/detallado/detallado.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ void CorridaCompleta(benchmark::State& state, bool barras) {
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     for (auto _ : state) {
         Resultados r = Calcula(p, o);
-        if (!r.Calculado()) state.SkipWithError(r.mensaje.c_str());
+        if (!r.Calculado()) state.SkipWithError(r.parada.Mensaje().c_str());
         benchmark::DoNotOptimize(r);
         if (!barras) continue;
         TablaDetallado tabla;

@@ -5,12 +5,12 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "analisis/calcula.h"
 #include "comun/viga_mayor.h"
-#include "detallado/detallado.h"
-#include "informe_qt.h"
-#include "reporte/inicia.h"
-#include "reporte/superficie_grabadora.h"
+#include "core/calculo/calcula.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "render/informe_pdf.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ struct InformeMayor {
         o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
         r = Calcula(p, o);
         MyLoad(detallado, p, r);
-        c.diagramas = kDiagramasCortanteMomento;
+        c.diagramas = OpcionDiagramas::kCortanteMomento;
         c.refuerzo = true;
     }
 };

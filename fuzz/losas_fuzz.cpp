@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "analisis/calcula.h"
-#include "archivos/losas_los.h"
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "core/archivos/losas_los.h"
+#include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 

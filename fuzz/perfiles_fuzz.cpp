@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "archivos/perfiles.h"
+#include "core/archivos/perfiles.h"
 
 using namespace trabelux;
 

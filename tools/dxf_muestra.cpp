@@ -7,7 +7,7 @@
 #include <fstream>
 #include <map>
 
-#include "dxf/cota.h"
+#include "core/dxf/cota.h"
 
 using namespace trabelux;
 

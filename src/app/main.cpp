@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "acerca/acerca_de.h"
-#include "comun/traducciones.h"
-#include "marco/marco.h"
-#include "sesion/sesion.h"
-#include "version.h"
+#include "core/version.h"
+#include "gui/acerca/acerca_de.h"
+#include "gui/comun/traducciones.h"
+#include "gui/marco/marco.h"
+#include "gui/sesion/sesion.h"
 
 int main(int argc, char* argv[]) {
     // Answered before any window exists, so it works without a display.

@@ -1,18 +1,18 @@
-#include "comando_calc.h"
+#include "cli/comando_calc.h"
 
 #include <QFileInfo>
 #include <cstdio>
 #include <string>
 
-#include "analisis/calcula.h"
-#include "archivos/proyecto_vcw.h"
-#include "archivos_qt.h"
-#include "detallado/detallado.h"
-#include "json.h"
-#include "reporte/secciones.h"
-#include "reporte/tablas_resultados.h"
-#include "tabla_texto.h"
-#include "texto/numeros.h"
+#include "cli/json.h"
+#include "cli/tabla_texto.h"
+#include "core/archivos/abre_proyecto.h"
+#include "core/calculo/calcula.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/secciones.h"
+#include "core/reporte/tablas_resultados.h"
+#include "core/texto/numeros.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux::cli {
 
@@ -30,7 +30,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     if (r.Calculado())
         j.Nulo("message");
     else
-        j.Texto("message", r.mensaje);
+        j.Texto("message", r.parada.Mensaje());
     if (r.AnalisisCompleto()) {
         j.AbreLista("reactions");
         for (int n = 1; n <= r.numVanos + 1; ++n)
@@ -147,14 +147,14 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
 
 std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
     std::string ruta = QFileInfo(QString::fromStdString(archivo)).absoluteFilePath().toStdString();
-    LecturaProyecto lectura = AbreProyecto(ruta);
-    if (!lectura.proyecto) {
-        Error(lectura.error);
+    Resultado<ProyectoAbierto> abierto = AbreProyecto(ruta, LectoresDeDisco(ruta));
+    if (!abierto) {
+        Error(abierto.mensaje);
         return std::nullopt;
     }
-    if (!lectura.aviso.empty()) Error(lectura.aviso);
-    if (!lectura.textoLosas.empty()) Error(lectura.textoLosas);
-    return std::move(lectura.proyecto);
+    if (!abierto.valor->aviso.empty()) Error(abierto.valor->aviso);
+    if (!abierto.valor->losas) Error(abierto.valor->losas.Mensaje());
+    return std::move(abierto.valor->proyecto);
 }
 
 Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefuerzo) {
@@ -182,7 +182,7 @@ int ComandoCalc(const OpcionesCalc& opciones) {
     std::string salida = o.json ? SalidaJson(*p, r, o) : SalidaTexto(*p, r, o);
     std::fwrite(salida.data(), 1, salida.size(), stdout);
     if (!r.Calculado()) {
-        if (!o.json) Error(r.mensaje);
+        if (!o.json) Error(r.parada.Mensaje());
         return 1;
     }
     return 0;

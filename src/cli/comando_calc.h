@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux::cli {
 

@@ -1,14 +1,15 @@
-#include "comando_informe.h"
+#include "cli/comando_informe.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "comando_calc.h"
-#include "detallado/detallado.h"
-#include "grabadora_qt.h"
-#include "informe_qt.h"
-#include "reporte/inicia.h"
-#include "texto/numeros.h"
+#include "cli/comando_calc.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/inicia.h"
+#include "core/texto/numeros.h"
+#include "io/archivos.h"
+#include "render/grabadora_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux::cli {
 
@@ -37,7 +38,7 @@ bool LeeOpcionInforme(const std::string& a, OpcionesInforme& o, std::string& err
     if (a == "--landscape") {
         c.horizontal = true;
     } else if (a == "--diagrams") {
-        c.diagramas = kDiagramasCortanteMomento;
+        c.diagramas = OpcionDiagramas::kCortanteMomento;
     } else if (a == "--reinforcement") {
         c.refuerzo = true;
     } else if (EmpiezaCon(a, "--paper=", valor)) {
@@ -91,7 +92,7 @@ int ComandoInforme(const OpcionesInforme& o) {
     const ComponeInforme compone = [&](SuperficiePagina& s) { Inicia(s, *p, &r, &detallado, c); };
 
     int estado = r.Calculado() ? 0 : 1;
-    if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.mensaje.c_str());
+    if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.parada.Mensaje().c_str());
     if (o.texto) {
         // Recorded through the PDF's fonts: the same pages and positions the PDF has.
         GrabadoraQt s;
@@ -101,9 +102,9 @@ int ComandoInforme(const OpcionesInforme& o) {
         return estado;
     }
     int paginas = 0;
-    const std::string error = EscribeInformePdf(o.salida, c, compone, &paginas);
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    const Estado guardado = GuardaArchivo(o.salida, PdfDelInforme(c, compone, &paginas));
+    if (!guardado) {
+        std::fprintf(stderr, "%s\n", guardado.Mensaje().c_str());
         return 2;
     }
     std::printf("%s: %d %s\n", o.salida.c_str(), paginas, paginas == 1 ? "pagina" : "paginas");

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "reporte/configuracion.h"
+#include "core/reporte/configuracion.h"
 
 namespace trabelux::cli {
 

@@ -1,9 +1,9 @@
-#include "comando_perfiles.h"
+#include "cli/comando_perfiles.h"
 
 #include <iostream>
 
-#include "archivos/perfiles.h"
-#include "archivos_qt.h"
+#include "core/archivos/perfiles.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux::cli {
 

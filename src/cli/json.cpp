@@ -1,9 +1,9 @@
-#include "json.h"
+#include "cli/json.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux::cli {
 

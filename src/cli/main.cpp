@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "comando_calc.h"
-#include "comando_informe.h"
-#include "comando_perfiles.h"
-#include "version.h"
+#include "cli/comando_calc.h"
+#include "cli/comando_informe.h"
+#include "cli/comando_perfiles.h"
+#include "core/version.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "tabla_texto.h"
+#include "cli/tabla_texto.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux::cli {
 

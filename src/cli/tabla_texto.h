@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "reporte/tablas_resultados.h"
+#include "core/reporte/tablas_resultados.h"
 
 namespace trabelux::cli {
 

@@ -2,8 +2,8 @@
 // command line's "report --text" records the PDF's own pages and positions.
 #pragma once
 
-#include "metricas_qt.h"
-#include "reporte/superficie_grabadora.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "render/metricas_qt.h"
 
 namespace trabelux {
 

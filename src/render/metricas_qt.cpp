@@ -1,4 +1,4 @@
-#include "metricas_qt.h"
+#include "render/metricas_qt.h"
 
 #include <algorithm>
 #include <cmath>

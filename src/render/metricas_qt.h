@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "reporte/configuracion.h"
+#include "core/reporte/configuracion.h"
 
 namespace trabelux {
 

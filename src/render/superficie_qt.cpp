@@ -1,4 +1,4 @@
-#include "superficie_qt.h"
+#include "render/superficie_qt.h"
 
 #include <QPagedPaintDevice>
 #include <QPainterPath>

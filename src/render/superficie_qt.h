@@ -7,8 +7,8 @@
 #include <QPicture>
 #include <vector>
 
-#include "metricas_qt.h"
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
+#include "render/metricas_qt.h"
 
 class QPagedPaintDevice;
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Pins the whole chain from project file to result tables: runs `trabelux-cli calc` on
 every example project and compares its output with the golden files of tests/data/salidas.
+The stations of every example are pinned too, as JSON (shortest round-trip numbers, so
+every bit of each station shows).
 
 Usage: salidas_ejemplos.py CLI EXAMPLES GOLDENS
 With TRABELUX_REGENERA=1 the golden files are written afresh instead of compared (review
@@ -15,12 +17,14 @@ REGENERA = os.environ.get("TRABELUX_REGENERA") == "1"
 
 
 def modos(salida_simple):
-    """Runs of one example: the default run, the analysis alone and, when the default run
-    stops on the double-reinforcement question, the run that answers yes."""
-    yield "calc", []
-    yield "analisis", ["--analysis-only"]
+    """Runs of one example, with the golden file's suffix: the default run, the analysis
+    alone, the stations and, when the default run stops on the double-reinforcement
+    question, the run that answers yes."""
+    yield "calc.txt", []
+    yield "analisis.txt", ["--analysis-only"]
+    yield "estaciones.json", ["--json", "--stations"]
     if "Quiere refuerzo doble?" in salida_simple:
-        yield "doble", ["--double=yes"]
+        yield "doble.txt", ["--double=yes"]
 
 
 def corre(ejemplo, opciones):
@@ -38,7 +42,7 @@ def main():
         simple = corre(ruta, [])
         for modo, opciones in modos(simple):
             salida = simple if not opciones else corre(ruta, opciones)
-            golden = os.path.join(GOLDENS, f"{nombre[:-4]}.{modo}.txt")
+            golden = os.path.join(GOLDENS, f"{nombre[:-4]}.{modo}")
             vistos += 1
             if REGENERA:
                 with open(golden, "w", encoding="utf-8") as f:
@@ -58,7 +62,8 @@ def main():
                               f"  expected: {viejas[linea] if linea < len(viejas) else '<end>'}\n"
                               f"  got:      {nuevas[linea] if linea < len(nuevas) else '<end>'}")
     # A golden left behind by a removed example would go unchecked.
-    esperados = {f"{n[:-4]}.{m}.txt" for n in ejemplos for m in ("calc", "analisis", "doble")}
+    sufijos = ("calc.txt", "analisis.txt", "estaciones.json", "doble.txt")
+    esperados = {f"{n[:-4]}.{m}" for n in ejemplos for m in sufijos}
     sobrantes = [f for f in os.listdir(GOLDENS) if f not in esperados]
     fallos += [f"{os.path.join(GOLDENS, f)}: no example produces it" for f in sobrantes]
     print(f"{vistos} outputs {'written' if REGENERA else 'compared'}")

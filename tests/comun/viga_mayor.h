@@ -5,14 +5,15 @@
 
 #include <vector>
 
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "core/modelo/filas_vano.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
 // Spans of 25 x 50 cm with the ultimate uniform load w (t/m) on every one.
-inline Proyecto VigaUniforme(const std::vector<double>& largos, double w, int izq = kApoyado,
-                             int der = kApoyado) {
+inline Proyecto VigaUniforme(const std::vector<double>& largos, double w,
+                             CondicionExtremo izq = CondicionExtremo::kApoyado,
+                             CondicionExtremo der = CondicionExtremo::kApoyado) {
     Proyecto p = ProyectoNuevo();
     p.numVanos = static_cast<int>(largos.size());
     p.vanos.clear();
@@ -45,8 +46,8 @@ inline Proyecto VigaMayor() {
         for (int k = 0; k < kMaxCargasPorVano; ++k)
             p.cargas.push_back({i + 1, v.longitud * (k + 0.5) / kMaxCargasPorVano, 0.4});
     }
-    p.apoyoIzquierdo = kEmpotrado;
-    p.apoyoDerecho = kNoApoyado;
+    p.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
+    p.apoyoDerecho = CondicionExtremo::kNoApoyado;
     p.cargasNudo.push_back({5, -2.0, 0.5});
     p.datos.fc = "210";
     p.datos.fy = "4200";

@@ -1,5 +1,5 @@
 // The point-load dialog's "OK": clamping, ordering and counting of span and node loads.
-#include "modelo/cargas.h"
+#include "core/modelo/cargas.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +36,11 @@ TEST(AceptaCargas, DistancesAreKeptWithinTheirSpan) {
     for (const auto& c : casos) {
         Proyecto p = Viga({6, 8});
         p.cargas = {{1, c.distancia, 2.0}, {2, 7.5, 1.0}};
-        AceptacionCargas r = AceptaCargas(p);
-        ASSERT_TRUE(r.aceptada);
+        const Resultado<CargasAceptadas> r = AceptaCargas(p);
+        ASSERT_TRUE(r);
         EXPECT_DOUBLE_EQ(p.cargas[0].distancia, c.esperado) << c.distancia;
         EXPECT_DOUBLE_EQ(p.cargas[1].distancia, 7.5);  // measured against its own span
-        EXPECT_EQ(r.mensaje, c.aviso ? kAvisoDistancias : "") << c.distancia;
+        EXPECT_EQ(r.valor->aviso, c.aviso ? kAvisoDistancias : "") << c.distancia;
     }
 }
 
@@ -61,7 +61,7 @@ TEST(AceptaCargas, OrdersBySpanThenDistanceNumerically) {
         Proyecto p = Viga(std::initializer_list<double>{200, 200, 200, 200, 200, 200, 200, 200, 200,
                                                         200, 200, 200});
         p.cargas = c.entrada;
-        ASSERT_TRUE(AceptaCargas(p).aceptada);
+        ASSERT_TRUE(AceptaCargas(p));
         EXPECT_EQ(Filas(p), c.esperado);
     }
 }
@@ -69,12 +69,12 @@ TEST(AceptaCargas, OrdersBySpanThenDistanceNumerically) {
 TEST(AceptaCargas, MoreThanTwentyLoadsInASpanAreRefused) {
     Proyecto p = Viga({6, 6});
     for (int k = 0; k < 20; ++k) p.cargas.push_back({2, 7.0 - 0.1 * k, 1});
-    EXPECT_TRUE(AceptaCargas(p).aceptada);
+    EXPECT_TRUE(AceptaCargas(p));
     p.cargas.push_back({2, 9.0, 1});
     p.cargas.push_back({1, -3.0, 1});
     std::vector<Fila> antes = Filas(p);
-    AceptacionCargas r = AceptaCargas(p);
-    EXPECT_FALSE(r.aceptada);
+    const Resultado<CargasAceptadas> r = AceptaCargas(p);
+    EXPECT_FALSE(r);
     EXPECT_NE(r.mensaje.find("vano 2"), std::string::npos) << r.mensaje;
     EXPECT_NE(r.mensaje.find("20"), std::string::npos) << r.mensaje;
     EXPECT_EQ(Filas(p), antes);
@@ -83,9 +83,9 @@ TEST(AceptaCargas, MoreThanTwentyLoadsInASpanAreRefused) {
 // A typed load goes on one of the beam's spans (1..4 here) or nodes (1..5), whole numbers.
 TEST(VerificaCarga, SpansAndNodesOfTheBeamOnly) {
     const Proyecto p = Viga({4, 4, 4, 4});
-    for (double bueno : {1.0, 4.0}) EXPECT_EQ(VerificaVanoDeCarga(p, bueno), "") << bueno;
+    for (double bueno : {1.0, 4.0}) EXPECT_TRUE(VerificaVanoDeCarga(p, bueno)) << bueno;
     for (double malo : {0.0, 5.0, 2.5, -1.0})
-        EXPECT_EQ(VerificaVanoDeCarga(p, malo), "El vano debe estar entre 1 y 4") << malo;
-    EXPECT_EQ(VerificaNudoDeCarga(p, 5), "");
-    EXPECT_EQ(VerificaNudoDeCarga(p, 6), "El nudo debe estar entre 1 y 5");
+        EXPECT_EQ(VerificaVanoDeCarga(p, malo).Mensaje(), "El vano debe estar entre 1 y 4") << malo;
+    EXPECT_TRUE(VerificaNudoDeCarga(p, 5));
+    EXPECT_EQ(VerificaNudoDeCarga(p, 6).Mensaje(), "El nudo debe estar entre 1 y 5");
 }

@@ -1,10 +1,14 @@
 // Rules of the general data: material, modulus, load options, the load-control check,
 // the global inertia and the steel-shape panel's "OK".
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
 
 #include <gtest/gtest.h>
 
-#include "modelo/derivados.h"
+#include <optional>
+#include <tuple>
+
+#include "core/derivados/actualiza_derivados.h"
+#include "core/modelo/datos_numericos.h"
 
 using namespace trabelux;
 
@@ -40,10 +44,10 @@ TEST(DatosGenerales, LoadControlChecksInOrder) {
         d.factorViva = c.fl;
         d.pesoUnitario = c.gamma;
         d.calculaPesoPropio = c.pesoPropio;
-        VerificacionCarga v = VerificaControlCarga(d);
+        const Estado v = VerificaControlCarga(d);
         SCOPED_TRACE(std::string(c.fd) + " " + c.fl + " " + c.gamma);
-        EXPECT_EQ(v.cierra, c.cierra);
-        EXPECT_EQ(v.mensaje, c.mensaje);
+        EXPECT_EQ(v.EsBien(), c.cierra);
+        EXPECT_EQ(v.Mensaje(), c.mensaje);
         EXPECT_EQ(d.factorMuerta, c.fdDespues);
         EXPECT_EQ(d.factorViva, c.flDespues);
         EXPECT_EQ(d.pesoUnitario, c.gammaDespues);
@@ -60,4 +64,23 @@ TEST(DatosGenerales, InertiaPanelFormat) {
         {"abc", "1.000000"},       {"0.0000001", "1.000000"}, {"0.0000005", "0.000001"},
     };
     for (const auto& c : casos) EXPECT_EQ(NormalizaInercia(c.texto), c.esperado) << c.texto;
+}
+
+// The texts as the run and the derived values read them: blanks inside a number do not
+// count, "D" is an exponent, a blank global load is none while "0" is a load of zero.
+TEST(DatosGenerales, ReadAsNumbersOnce) {
+    DatosGenerales d;
+    d.moduloE = "2.00E + 06";
+    d.fc = "2.1D2";
+    d.cargaMuerta = "  ";
+    d.cargaViva = "0";
+    d.recub = "";
+    const DatosNumericos n = LeeDatosNumericos(d);
+    EXPECT_EQ(n.moduloE, 2e6);
+    EXPECT_EQ(n.fc, 210);
+    EXPECT_FALSE(n.cargaMuerta.has_value());
+    EXPECT_EQ(n.cargaViva, std::optional<double>(0.0));
+    EXPECT_EQ(n.recub, 0);
+    EXPECT_EQ(std::make_tuple(n.fy, n.factorMuerta, n.pesoUnitario),
+              std::make_tuple(2800.0, 1.4, 2.4));
 }

@@ -1,6 +1,6 @@
 // Bar proposals and the detailing table: sizes and counts for required areas, the rows
 // built from a design's tables, user edits, updating, resetting and section shapes.
-#include "detallado/detallado.h"
+#include "core/detallado/detallado.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "analisis/resultados.h"
-#include "detallado/barras.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/barras.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 
@@ -35,7 +35,7 @@ Proyecto Viga(int n, std::string fy = "4200") {
 Resultados Diseno(std::vector<std::pair<int, float>> apoyos, std::vector<float> vanos,
                   std::vector<std::pair<float, std::string>> estribos = {}) {
     Resultados r;
-    r.estado = EstadoCalculo::kDisenado;
+    r.etapa = EtapaCalculo::kDisenado;
     r.numVanos = static_cast<int>(vanos.size());
     for (auto [nudo, area] : apoyos) r.refuerzoApoyos.push_back({nudo, 1.0f, area, 0.0f});
     for (size_t i = 0; i < vanos.size(); ++i)

@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
-#include "detallado/detallado.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "dibujo/geometria_secciones.h"
+#include "comun/viga_mayor.h"
+#include "core/calculo/calcula.h"
+#include "core/detallado/detallado.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_secciones.h"
 
 namespace trabelux {
 namespace {
@@ -122,7 +122,7 @@ TEST(Secciones, ContornoAEscalaConSusAlasYLasBarrasDentro) {
 
 TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
     Diseno d = Disena(ProyectoEjemplo3());
-    ASSERT_TRUE(d.r.Calculado()) << d.r.mensaje;
+    ASSERT_TRUE(d.r.Calculado()) << d.r.parada.Mensaje();
     d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: it loses its bars too
     Actualizar(d.t, d.p, d.r);
     const double y = 5000, h = 200;

@@ -10,8 +10,8 @@
 #include <map>
 #include <random>
 
-#include "dxf/cota.h"
-#include "texto/codificacion.h"
+#include "core/dxf/cota.h"
+#include "core/texto/codificacion.h"
 
 namespace trabelux {
 namespace {

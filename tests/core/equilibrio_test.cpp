@@ -7,11 +7,13 @@
 #include <random>
 #include <string>
 
-#include "analisis/calcula.h"
-#include "analisis/estaciones.h"
-#include "archivos/proyecto_vcw.h"
-#include "modelo/derivados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/estaciones.h"
+#include "core/archivos/abre_proyecto.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/modelo/filas_vano.h"
+#include "core/modelo/proyecto.h"
 
 using namespace trabelux;
 
@@ -46,18 +48,20 @@ Proyecto VigaAleatoria(std::mt19937& azar) {
         v.inercia = InerciaRectangular(v.base, v.altura);
         v.cargaUltima = 0.5 * entero(-2, 10);
     }
-    p.apoyoIzquierdo = entero(kApoyado, kNoApoyado);
-    p.apoyoDerecho = entero(kApoyado, kNoApoyado);
+    p.apoyoIzquierdo = static_cast<CondicionExtremo>(entero(0, 2));
+    p.apoyoDerecho = static_cast<CondicionExtremo>(entero(0, 2));
     p.apoyosInteriores.clear();
     for (int j = 2; j <= p.numVanos; ++j) p.apoyosInteriores.push_back(entero(0, 1));
     // A beam without internal hinges is one rigid body: a fixed end, or two vertical
     // supports, holds it. Otherwise an interior support (or the right end) is added.
-    int verticales = (p.apoyoIzquierdo != kNoApoyado) + (p.apoyoDerecho != kNoApoyado);
+    int verticales = (p.apoyoIzquierdo != CondicionExtremo::kNoApoyado) +
+                     (p.apoyoDerecho != CondicionExtremo::kNoApoyado);
     for (int a : p.apoyosInteriores) verticales += a;
-    const bool empotrada = p.apoyoIzquierdo == kEmpotrado || p.apoyoDerecho == kEmpotrado;
+    const bool empotrada = p.apoyoIzquierdo == CondicionExtremo::kEmpotrado ||
+                           p.apoyoDerecho == CondicionExtremo::kEmpotrado;
     if (!empotrada && verticales < 2) {
-        p.apoyoDerecho = kEmpotrado;
-        if (verticales == 0) p.apoyoIzquierdo = kApoyado;
+        p.apoyoDerecho = CondicionExtremo::kEmpotrado;
+        if (verticales == 0) p.apoyoIzquierdo = CondicionExtremo::kApoyado;
     }
     for (int i = 1; i <= p.numVanos; ++i)
         for (int k = entero(0, 4); k > 0; --k) {
@@ -79,7 +83,7 @@ TEST(Equilibrio, RandomBeamsBalanceTheirLoadsAndAgreeWithTheirEndForces) {
     for (int viga = 0; viga < 3000; ++viga) {
         const Proyecto p = VigaAleatoria(azar);
         const Resultados r = Analiza(p);
-        ASSERT_TRUE(r.AnalisisCompleto()) << "beam " << viga << ": " << r.mensaje;
+        ASSERT_TRUE(r.AnalisisCompleto()) << "beam " << viga << ": " << r.parada.Mensaje();
         const int n = p.numVanos;
 
         // Abscissa of every node, and the applied loads as upward force and
@@ -161,17 +165,18 @@ TEST(Equilibrio, LoadsOutOfOrderInAFileGiveTheMomentOfTheSortedLoads) {
     p.vanos[0].longitud = 6;
     p.cargas = {{1, 1, 2}, {1, 4, 2}, {1, 2.5, 2}};
     ActualizaDerivados(p);
-    const LecturaProyecto leido = LeeArchivo(SalvaArchivo(p), "p.vcw", {});
-    ASSERT_TRUE(leido.proyecto) << leido.error;
-    ASSERT_EQ(leido.proyecto->cargas.size(), 3u);
-    EXPECT_EQ(leido.proyecto->cargas[1].distancia, 4);  // kept in the order of the file
+    const Resultado<ProyectoAbierto> leido = LeeProyecto(SalvaArchivo(p), "p.vcw", {});
+    ASSERT_TRUE(leido) << leido.mensaje;
+    const Proyecto& deArchivo = leido.valor->proyecto;
+    ASSERT_EQ(deArchivo.cargas.size(), 3u);
+    EXPECT_EQ(deArchivo.cargas[1].distancia, 4);  // kept in the order of the file
 
-    Proyecto ordenado = *leido.proyecto;
+    Proyecto ordenado = deArchivo;
     std::sort(ordenado.cargas.begin(), ordenado.cargas.end(),
               [](const auto& a, const auto& b) { return a.distancia < b.distancia; });
-    for (const Proyecto& q : {*leido.proyecto, ordenado}) {
+    for (const Proyecto& q : {deArchivo, ordenado}) {
         const Resultados r = Analiza(q);
-        ASSERT_TRUE(r.AnalisisCompleto()) << r.mensaje;
+        ASSERT_TRUE(r.AnalisisCompleto()) << r.parada.Mensaje();
         EXPECT_NEAR(r.momMaxVano[0], 5.75, 1e-5);
         EXPECT_FLOAT_EQ(r.posMomMax[0], 2.5f);
         EXPECT_NEAR(r.maxMomento, 5.75, 1e-5);

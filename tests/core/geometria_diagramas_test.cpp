@@ -1,22 +1,23 @@
 // Geometry of the results drawings: baselines and scales, support symbols, curves through
 // the stations, reaction arrows and arcs, the probe, and where the values are written.
-#include "dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
-#include "modelo/derivados.h"
+#include "comun/viga_mayor.h"
+#include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
 
 using namespace trabelux;
 
 namespace {
 
 // Spans of 25 x 50 with a uniform load w; point loads as (span, distance, load).
-Proyecto ProyectoDe(std::vector<double> largos, double w, int izq, int der,
-                    std::vector<int> interiores, std::vector<CargaConcentrada> cargas = {}) {
+Proyecto ProyectoDe(std::vector<double> largos, double w, CondicionExtremo izq,
+                    CondicionExtremo der, std::vector<int> interiores,
+                    std::vector<CargaConcentrada> cargas = {}) {
     Proyecto p = VigaUniforme(largos, w, izq, der);
     p.apoyosInteriores = std::move(interiores);
     p.cargas = std::move(cargas);
@@ -55,17 +56,37 @@ TEST(GeometriaDiagramas, LineaBaseYEscalas) {
 TEST(GeometriaDiagramas, SimbolosDeApoyos) {
     // Three spans of 2, 3 and 4 m on 900..8100: nodes at 900, 2500, 4900, 8100.
     struct Caso {
-        int izq, der;
+        CondicionExtremo izq, der;
         std::vector<int> interiores;
         size_t triangulos;
         std::vector<double> bloques;  // left edges
         std::vector<double> circulos;
     } casos[] = {
-        {kApoyado, kApoyado, {1, 1}, 2, {}, {2500, 4900}},
-        {kEmpotrado, kApoyado, {1, 1}, 1, {850}, {2500, 4900}},   // block at x1 - 50
-        {kApoyado, kEmpotrado, {1, 1}, 1, {8110}, {2500, 4900}},  // block at x2 + 10
-        {kNoApoyado, kNoApoyado, {1, 1}, 0, {}, {2500, 4900}},    // free ends show nothing
-        {kApoyado, kApoyado, {0, 1}, 2, {}, {4900}},              // "No apoyado - 0"
+        {CondicionExtremo::kApoyado, CondicionExtremo::kApoyado, {1, 1}, 2, {}, {2500, 4900}},
+        {CondicionExtremo::kEmpotrado,
+         CondicionExtremo::kApoyado,
+         {1, 1},
+         1,
+         {850},
+         {2500, 4900}},  // block at x1 - 50
+        {CondicionExtremo::kApoyado,
+         CondicionExtremo::kEmpotrado,
+         {1, 1},
+         1,
+         {8110},
+         {2500, 4900}},  // block at x2 + 10
+        {CondicionExtremo::kNoApoyado,
+         CondicionExtremo::kNoApoyado,
+         {1, 1},
+         0,
+         {},
+         {2500, 4900}},  // free ends show nothing
+        {CondicionExtremo::kApoyado,
+         CondicionExtremo::kApoyado,
+         {0, 1},
+         2,
+         {},
+         {4900}},  // "No apoyado - 0"
     };
     for (const Caso& c : casos) {
         const VigaDibujo viga =

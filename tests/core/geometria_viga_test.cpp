@@ -1,12 +1,12 @@
 // Geometry of the beam elevation of the main window: crowded loads keep their labels apart
 // and everything inside the frame.
-#include "dibujo/geometria_viga.h"
+#include "core/dibujo/geometria_viga.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 using namespace trabelux;
 using namespace trabelux::cotas_viga;
@@ -65,7 +65,7 @@ bool SinTraslapes(const GeometriaViga& g, Tamano tamano) {
 // pulled in, every symbol and line stays in the widget, and a blank load row draws nothing.
 TEST(GeometriaViga, TodoCabeSinTraslaparseAUnTamanoCualquiera) {
     Proyecto juntas = Viga(std::vector<double>(kMaxVanos, 2.5));
-    juntas.apoyoIzquierdo = kEmpotrado;
+    juntas.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
     juntas.cargas = {{2, 0.1, 12.5}, {2, 0.15, 4.5}, {2, 0.2, 2}, {5, 1, 1}, {20, 2.5, 1.0}};
     juntas.cargasNudo = {{2, -3.25, 0}, {21, -0.5, 0}};
     auto enNudos = [](int vanos) {

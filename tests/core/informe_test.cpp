@@ -11,16 +11,16 @@
 #include <random>
 #include <set>
 
-#include "analisis/calcula.h"
-#include "detallado/detallado.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "modelo/derivados.h"
-#include "reporte/bases_diseno.h"
-#include "reporte/inicia.h"
-#include "reporte/papel.h"
-#include "reporte/partes_texto.h"
-#include "reporte/superficie_grabadora.h"
-#include "texto/numeros.h"
+#include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/detallado/detallado.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/reporte/bases_diseno.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/papel.h"
+#include "core/reporte/partes_texto.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "core/texto/numeros.h"
 
 using namespace trabelux;
 
@@ -63,10 +63,10 @@ VigaCalculada Viga(int n, int cargas, unsigned semilla) {
     }
     std::shuffle(p.cargas.begin(), p.cargas.end(), azar);
     for (int j = 1; j <= n + 1; j += 3) p.cargasNudo.push_back({j, real(-2, 2), real(-1, 1)});
-    p.apoyoIzquierdo = kEmpotrado;
+    p.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
     ActualizaDerivados(p);
     v.r = Corre(p);
-    EXPECT_TRUE(v.r.Calculado()) << v.r.mensaje;
+    EXPECT_TRUE(v.r.Calculado()) << v.r.parada.Mensaje();
     MyLoad(v.t, p, v.r);
     return v;
 }
@@ -217,10 +217,10 @@ TEST(Inicia, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
     p.vanos[0].cargaMuerta = 2;
     p.datos.recub = "5";
     p.datos.fy = "2800";
-    p.apoyoIzquierdo = p.apoyoDerecho = kEmpotrado;
+    p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kEmpotrado;
     ActualizaDerivados(p);
     const Resultados r = Corre(p);
-    ASSERT_TRUE(r.Calculado()) << r.mensaje;
+    ASSERT_TRUE(r.Calculado()) << r.parada.Mensaje();
     SuperficieGrabadora s;
     ComponeDocumento(s, p, &r, nullptr, ConfiguracionInforme{});
     bool apoyos = false;
@@ -270,7 +270,7 @@ TEST(Inicia, DesignBasesStateWhatTheRunApplied) {
         << doble;
 
     Proyecto acero = p;
-    acero.datos.material = kAcero;
+    acero.datos.material = Material::kAcero;
     const std::string soloAnalisis = bases(acero, true);
     EXPECT_NE(soloAnalisis.find(TextoDisenoSoloHormigon(acero)), std::string::npos);
     EXPECT_EQ(soloAnalisis.find("φ"), std::string::npos);
@@ -315,12 +315,14 @@ TEST(DibujosInforme, NothingIsLeftOutOfALongBeam) {
                  cargasEsperadas},
                 {"cortante",
                  [&](SuperficieGrabadora& s) {
-                     DibujaDiagramaInforme(s, c, 'C', p, v.r, EscalaDiagrama(v.r.maxCortante), {});
+                     DibujaDiagramaInforme(s, c, Magnitud::kCortante, p, v.r,
+                                           EscalaDiagrama(v.r.maxCortante), {});
                  },
                  nudos},
                 {"momento",
                  [&](SuperficieGrabadora& s) {
-                     DibujaDiagramaInforme(s, c, 'M', p, v.r, EscalaDiagrama(v.r.maxMomento), {});
+                     DibujaDiagramaInforme(s, c, Magnitud::kMomento, p, v.r,
+                                           EscalaDiagrama(v.r.maxMomento), {});
                  },
                  nudos},
                 {"refuerzo", [&](SuperficieGrabadora& s) { DibujaRefuerzoInforme(s, p, v.t, {}); },
@@ -353,7 +355,7 @@ TEST(InformeEnPapel, EveryPaperKeepsEveryTextWholeInsideTheBodyAndClearOfTheOthe
             ConfiguracionInforme c;
             c.papel = codigo;
             c.horizontal = horizontal;
-            c.diagramas = kDiagramasCortanteMomento;
+            c.diagramas = OpcionDiagramas::kCortanteMomento;
             c.refuerzo = true;
             c.fecha = "15/03/2024";
             for (const VigaCalculada& v : vigas) {
@@ -363,7 +365,7 @@ TEST(InformeEnPapel, EveryPaperKeepsEveryTextWholeInsideTheBodyAndClearOfTheOthe
                 ComponeDocumento(s, v.p, &v.r, &v.t, c);
                 std::vector<std::string> celdas;
                 for (const TablaInforme& t :
-                     {TablaVanos(v.p), TablaCargasVanos(v.p), TablaCargasNudos(v.p),
+                     {TablaDatosVanos(v.p), TablaCargasVanos(v.p), TablaCargasNudos(v.p),
                       TablaReacciones(v.r), TablaCortantesMomentos(v.r), TablaRefuerzoApoyos(v.r),
                       TablaRefuerzoVanos(v.p, v.r), TablaRefuerzoTransversal(v.r),
                       TablaDetalleRefuerzo(v.t)})

@@ -1,15 +1,15 @@
 // The main window's structural edits on the project model: span count, deleting a span,
 // filling a column from the general data, the span-length panel.
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
 
 #include <gtest/gtest.h>
 
-#include "modelo/derivados.h"
+#include "core/modelo/filas_vano.h"
 
 using namespace trabelux;
 
 TEST(CambiaNumVanos, OneToThreeAddsSupportsTwoAndThreeAsSimple) {
-    for (int opcion : {kInerciaBh3, kInerciaOtra}) {
+    for (OpcionInercia opcion : {OpcionInercia::kBh3, OpcionInercia::kOtra}) {
         Proyecto p = ProyectoNuevo();
         p.datos.opcionInercia = opcion;
         p.datos.inercia = "0.0025";
@@ -24,7 +24,7 @@ TEST(CambiaNumVanos, OneToThreeAddsSupportsTwoAndThreeAsSimple) {
             EXPECT_DOUBLE_EQ(p.vanos[i].base, 20.0);
             EXPECT_DOUBLE_EQ(p.vanos[i].altura, 40.0);
             EXPECT_DOUBLE_EQ(p.vanos[i].inercia,
-                             opcion == kInerciaOtra ? 0.0025 : InerciaRectangular(20, 40));
+                             opcion == OpcionInercia::kOtra ? 0.0025 : InerciaRectangular(20, 40));
             EXPECT_FALSE(p.vanos[i].cargaMuerta.has_value());
         }
     }
@@ -144,7 +144,7 @@ TEST(AplicaLongitud, OnlyALengthAboveZeroIsTaken) {
 
 // The grid locks the self weight exactly when the update writes a value of its own there.
 TEST(ColumnaCalculada, IsWhereTheUpdateWritesItsOwnValue) {
-    for (int material : {kHormigon, kAcero, kOtro})
+    for (Material material : {Material::kHormigon, Material::kAcero, Material::kOtro})
         for (bool calcula : {false, true})
             for (bool cargaTotal : {false, true}) {
                 Proyecto p = ProyectoNuevo();
@@ -155,7 +155,7 @@ TEST(ColumnaCalculada, IsWhereTheUpdateWritesItsOwnValue) {
                 RecalculaFila(p, 0);
                 const std::optional<double>& pp = p.vanos[0].pesoPropio;
                 EXPECT_EQ(ColumnaCalculada(p, kColPesoPropio), pp && *pp != 7.5)
-                    << material << calcula;
+                    << static_cast<int>(material) << calcula;
                 EXPECT_EQ(ColumnaCalculada(p, kColViva), cargaTotal);
                 EXPECT_FALSE(ColumnaCalculada(p, kColMuerta));
             }

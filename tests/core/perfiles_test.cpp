@@ -1,5 +1,5 @@
 // The steel-shapes table: its binary records of a designation and single-precision values.
-#include "archivos/perfiles.h"
+#include "core/archivos/perfiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The project file: exact bytes written, files read back (ours and older ones), and
 // every malformed file refused with the line that is wrong.
-#include "archivos/proyecto_vcw.h"
+#include "core/archivos/proyecto_vcw.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,10 @@
 #include <sstream>
 #include <tuple>
 
-#include "archivos/lector_valores.h"
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/archivos/abre_proyecto.h"
+#include "core/archivos/lector_valores.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/texto/numeros.h"
 
 using namespace trabelux;
 
@@ -25,17 +26,23 @@ std::string LeeDatos(const std::string& nombre) {
     return s.str();
 }
 
+// The bytes opened as a project whose slab file `losas` reads.
+Resultado<ProyectoAbierto> Abre(const std::string& bytes, const std::string& ruta,
+                                const LectorArchivo& losas = kSinArchivos) {
+    return LeeProyecto(bytes, ruta, {{}, losas, {}});
+}
+
 Proyecto Lee(const std::string& bytes, const LectorArchivo& losas = kSinArchivos) {
-    LecturaProyecto r = LeeArchivo(bytes, "p.vcw", losas);
-    EXPECT_TRUE(r.proyecto.has_value()) << r.error;
-    return r.proyecto.value_or(Proyecto{});
+    Resultado<ProyectoAbierto> r = Abre(bytes, "p.vcw", losas);
+    EXPECT_TRUE(r) << r.mensaje;
+    return r ? r.valor->proyecto : Proyecto{};
 }
 
 // Third line of the reader's error ("Linea N: ..."), or "" when the file was read.
 std::string LineaDelError(const std::string& bytes) {
-    LecturaProyecto r = LeeArchivo(bytes, "p.vcw", kSinArchivos);
-    if (r.proyecto) return "";
-    return r.error.substr(r.error.rfind('\n') + 1);
+    Resultado<ProyectoAbierto> r = Abre(bytes, "p.vcw");
+    if (r) return "";
+    return r.mensaje.substr(r.mensaje.rfind('\n') + 1);
 }
 
 // Two concrete spans, fixed at the left: small enough to write out by hand.
@@ -51,7 +58,7 @@ Proyecto ProyectoPequeno() {
         v.cargaMuerta = 2;
         v.cargaViva = 1;
     }
-    p.apoyoIzquierdo = kEmpotrado;
+    p.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
     p.apoyosInteriores = {1};
     p.cargasNudo = {{2, -1.5, 0}};
     p.cargas = {{2, 2.25, 3}};
@@ -95,18 +102,18 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
         p.vanos[2].longitud = 1.0 / 3.0;
         p.vanos[1].cargaMuerta = 1.0 / 3.0;
         p.vanos[1].cargaViva.reset();
-        p.datos.material = kAcero;
+        p.datos.material = Material::kAcero;
         p.datos.familiaPerfil = 1;
         p.datos.designacionPerfil = 17;
-        p.datos.opcionInercia = kInerciaOtra;
+        p.datos.opcionInercia = OpcionInercia::kOtra;
         p.vanos[0].inercia = 1.0 / 3000.0;
         p.datos.usaCargaTotal = true;
         p.datos.base = "20.05";
         p.datos.longitud = "2.0004";
         p.datos.cargaMuerta = "0.1234567";
         p.datos.moduloE = "2.00E + 06";
-        p.apoyoIzquierdo = kNoApoyado;
-        p.apoyoDerecho = kEmpotrado;
+        p.apoyoIzquierdo = CondicionExtremo::kNoApoyado;
+        p.apoyoDerecho = CondicionExtremo::kEmpotrado;
         p.apoyosInteriores = {0, 1};
         p.cargasNudo = {{4, 1.0 / 7.0, -2.5}, {0, 9, 9}, {1, 0, 1e-9}};
         p.cargas = {{3, 1.0 / 3.0, 1.0 / 7.0}, {1, 0, 2}, {1, 5, 0.5}, {3, 0.1, 1}};
@@ -118,7 +125,7 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
     {
         // "Otro": the typed self weight lives only in the stored last column.
         Proyecto p = ProyectoNuevo();
-        p.datos.material = kOtro;
+        p.datos.material = Material::kOtro;
         p.vanos[0].pesoPropio = 1.0 / 3.0;
         p.vanos[0].cargaMuerta = 0.1;
         p.vanos[0].cargaViva = 0.7;
@@ -190,7 +197,7 @@ TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     EXPECT_EQ(std::tie(p.datos.fc, p.datos.recub, p.datos.cargaMuerta, p.datos.cargaViva,
                        p.datos.moduloE),
               std::make_tuple("210", "4", "0.500", "0.250", "2188264"));
-    EXPECT_EQ(p.datos.opcionInercia, kInerciaOtra);
+    EXPECT_EQ(p.datos.opcionInercia, OpcionInercia::kOtra);
     EXPECT_TRUE(p.datos.calculaPesoPropio);
     EXPECT_FALSE(p.datos.usaCargaTotal);
     EXPECT_EQ(p.vanos[0].longitud, 2.5);
@@ -199,7 +206,8 @@ TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
     EXPECT_EQ(p.vanos[0].cargaMuerta, 0.5);
     EXPECT_EQ(p.vanos[1].cargaViva, 0.75);
     EXPECT_EQ(std::tie(p.apoyoIzquierdo, p.apoyoDerecho, p.apoyosInteriores),
-              std::make_tuple(kNoApoyado, kEmpotrado, std::vector<int>{1, 0}));
+              std::make_tuple(CondicionExtremo::kNoApoyado, CondicionExtremo::kEmpotrado,
+                              std::vector<int>{1, 0}));
     ASSERT_EQ(p.cargasNudo.size(), 1u);
     EXPECT_EQ(p.cargasNudo[0].fuerza, -1);
     ASSERT_EQ(p.cargas.size(), 2u);
@@ -219,12 +227,12 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
         pedidos.push_back(ruta);
         return std::nullopt;
     };
-    LecturaProyecto r = LeeArchivo(LeeDatos("con_losas.vcw"), "con_losas.vcw", lector);
-    ASSERT_TRUE(r.proyecto) << r.error;
-    const Proyecto& p = *r.proyecto;
+    Resultado<ProyectoAbierto> r = Abre(LeeDatos("con_losas.vcw"), "con_losas.vcw", lector);
+    ASSERT_TRUE(r) << r.mensaje;
+    const Proyecto& p = r.valor->proyecto;
     const std::string ruta = "C:\\PROYECTOS\\losas piso 2.Los";
     EXPECT_EQ(pedidos, std::vector<std::string>{ruta});
-    EXPECT_EQ(r.aviso, "El archivo de losas:\n" + ruta + "\nNo fue encontrado");
+    EXPECT_EQ(r.valor->aviso, "El archivo de losas:\n" + ruta + "\nNo fue encontrado");
     EXPECT_EQ(p.archivoLosas, ruta);
     EXPECT_FALSE(p.losas.has_value());
     EXPECT_EQ(p.direccionViga, "Y");
@@ -236,16 +244,17 @@ TEST(LeeArchivo, KeepsTheSlabAssignmentWhenTheSlabFileIsMissing) {
     // The steel line was read because the material just read is "Acero".
     EXPECT_EQ(std::tie(p.datos.material, p.datos.familiaPerfil, p.datos.designacionPerfil,
                        p.datos.pesoUnitario),
-              std::make_tuple(kAcero, 1, 12, "7.85"));
+              std::make_tuple(Material::kAcero, 1, 12, "7.85"));
     EXPECT_EQ(p.encabezado, " ");
     EXPECT_EQ(p.piePagina, "");
 
     // A slab file that exists but cannot be read: its reader's message is the notice.
-    LecturaProyecto m = LeeArchivo(LeeDatos("con_losas.vcw"), "x",
-                                   [](const std::string&) { return std::string("basura"); });
-    ASSERT_TRUE(m.proyecto) << m.error;
-    EXPECT_EQ(m.aviso.rfind("No se pudo leer el archivo de losas:\n" + ruta, 0), 0u) << m.aviso;
-    EXPECT_EQ(m.proyecto->asignacion.size(), 2u);
+    Resultado<ProyectoAbierto> m =
+        Abre(LeeDatos("con_losas.vcw"), "x", [](const std::string&) { return "basura"; });
+    ASSERT_TRUE(m) << m.mensaje;
+    const std::string& aviso = m.valor->aviso;
+    EXPECT_EQ(aviso.rfind("No se pudo leer el archivo de losas:\n" + ruta, 0), 0u) << aviso;
+    EXPECT_EQ(m.valor->proyecto.asignacion.size(), 2u);
 }
 
 TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
@@ -303,9 +312,9 @@ TEST(LeeArchivo, RefusesMalformedFilesNamingTheLine) {
         EXPECT_EQ(error.substr(0, std::string(c.error).size()), c.error) << c.texto;
     }
 
-    LecturaProyecto r = LeeArchivo("V1,  1   2   2 \r\n", "C:\\vigas\\v1.vcw", kSinArchivos);
-    EXPECT_FALSE(r.proyecto);
-    EXPECT_EQ(r.error,
+    Resultado<ProyectoAbierto> r = Abre("V1,  1   2   2 \r\n", "C:\\vigas\\v1.vcw");
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.mensaje,
               "No se pudo leer el archivo:\nC:\\vigas\\v1.vcw\n"
               "Linea 2: el archivo termina antes de tiempo");
 }
@@ -323,16 +332,17 @@ TEST(LeeArchivo, RefusesMoreThanTwentyLoadsInASpan) {
 
 TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
     auto Comprueba = [](const std::string& bytes) {
-        LecturaProyecto r = LeeArchivo(bytes, "r.vcw", kSinArchivos);
-        if (r.proyecto) {
-            EXPECT_TRUE(r.error.empty());
-            EXPECT_GE(r.proyecto->numVanos, 1);
-            EXPECT_EQ(r.proyecto->vanos.size(), static_cast<size_t>(r.proyecto->numVanos));
+        Resultado<ProyectoAbierto> r = Abre(bytes, "r.vcw");
+        if (r) {
+            EXPECT_TRUE(r.mensaje.empty());
+            EXPECT_GE(r.valor->proyecto.numVanos, 1);
+            EXPECT_EQ(r.valor->proyecto.vanos.size(),
+                      static_cast<size_t>(r.valor->proyecto.numVanos));
         } else {
-            EXPECT_EQ(r.error.rfind("No se pudo leer el archivo:\nr.vcw\nLinea ", 0), 0u)
-                << r.error;
+            EXPECT_EQ(r.mensaje.rfind("No se pudo leer el archivo:\nr.vcw\nLinea ", 0), 0u)
+                << r.mensaje;
         }
-        return r.proyecto.has_value();
+        return r.valor.has_value();
     };
     Proyecto p = ProyectoPequeno();
     p.archivoLosas = "l.Los";

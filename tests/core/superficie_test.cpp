@@ -1,13 +1,13 @@
 // Layout of the page surface: tables laid out for the page (letter size, heading breaks,
 // blocks of columns), across pages with the header repeated and no row alone.
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
-#include "reporte/partes_texto.h"
+#include "core/reporte/partes_texto.h"
 
 namespace trabelux {
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 using namespace trabelux;
 

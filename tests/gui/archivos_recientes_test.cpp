@@ -1,6 +1,6 @@
 // The recent-projects list: most recent first, one entry per file, only existing files,
 // at most eight, and kept across runs.
-#include "marco/archivos_recientes.h"
+#include "gui/marco/archivos_recientes.h"
 
 #include <QFile>
 #include <QSettings>

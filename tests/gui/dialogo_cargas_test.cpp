@@ -1,7 +1,7 @@
 // The point-load dialog driven by its control names: one frame at a time, loads added
 // and deleted in the grids, and its "OK" showing the loads kept within their span and
 // ordered, or refusing them and staying open.
-#include "dialogos/cargas/dialogo_cargas.h"
+#include "gui/dialogos/cargas/dialogo_cargas.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,15 +9,15 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "dialogos/cargas/modelos_cargas.h"
-#include "dialogos/cargas/rejilla_cargas.h"
-#include "documento/documento.h"
-#include "editor/dibujo_viga.h"
-#include "editor/editor_vanos.h"
-#include "modelo/cargas.h"
-#include "modelo/operaciones.h"
+#include "core/calculo/calcula.h"
+#include "core/modelo/cargas.h"
+#include "core/modelo/operaciones.h"
+#include "gui/dialogos/cargas/modelos_cargas.h"
+#include "gui/dialogos/cargas/rejilla_cargas.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/dibujo_viga.h"
+#include "gui/editor/editor_vanos.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -1,7 +1,7 @@
 // The general-data dialog driven by its control names: the modulus following F'c, typed
 // numbers checked on leaving a field and on OK, the material's effects, the panels (one at
 // a time), the steel-shape panel over the shipped shapes table, and the menu that opens it.
-#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -13,12 +13,12 @@
 #include <limits>
 
 #include "apoyo_pruebas.h"
-#include "archivos/perfiles.h"
-#include "dialogos/datos_generales/modelo_perfil.h"
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/archivos/perfiles.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/dialogos/datos_generales/modelo_perfil.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -48,7 +48,7 @@ class DialogoDatosGeneralesTest : public QObject {
     const DatosGenerales& Datos() { return doc->ProyectoActual().datos; }
 
     void AbrePanelPerfil(const char* familia = nullptr) {
-        Elige(Lista("Combo3"), kAcero);
+        Elige(Lista("Combo3"), static_cast<int>(Material::kAcero));
         QVERIFY(Visible("SSPanel2"));
         if (familia) Elige(Lista("Combo5"), IndiceFamilia(familia));
     }
@@ -136,8 +136,9 @@ class DialogoDatosGeneralesTest : public QObject {
             Escribe(Campo("Text5"), "25");
             Escribe(Campo("Text2"), "250");  // the modulus follows
             if (!ok) {
-                Elige(Lista("Combo4"), kInerciaOtra);  // opens the inertia panel
-                Escribe(Campo("Text11"), "5x");        // not checked yet
+                Elige(Lista("Combo4"),
+                      static_cast<int>(OpcionInercia::kOtra));  // opens the inertia panel
+                Escribe(Campo("Text11"), "5x");                 // not checked yet
             }
             if (QLatin1String(cierre) == "Escape")
                 QTest::keyClick(Campo("Text11"), Qt::Key_Escape);
@@ -148,7 +149,7 @@ class DialogoDatosGeneralesTest : public QObject {
             QCOMPARE(doc->Pila()->count(), ok ? 1 : 0);
             QCOMPARE(Campo("Text5")->text(), QString(ok ? "25" : "20.0"));
             QCOMPARE(Campo("Text10")->text(), QString(ok ? "2.39E+06" : "2.03E+06"));
-            QCOMPARE(Datos().opcionInercia, int(kInerciaBh3));
+            QCOMPARE(static_cast<int>(Datos().opcionInercia), int(OpcionInercia::kBh3));
         }
         doc->Pila()->undo();
         QCOMPARE(Campo("Text5")->text(), QString("20.0"));
@@ -163,14 +164,14 @@ class DialogoDatosGeneralesTest : public QObject {
     }
 
     void materialCambiaCamposYValores() {
-        Elige(Lista("Combo3"), kOtro);
+        Elige(Lista("Combo3"), static_cast<int>(Material::kOtro));
         for (const char* n : {"Text2", "Text3", "Text4"}) QVERIFY(!Campo(n)->isEnabled());
         QVERIFY(!Lista("Combo4")->isEnabled());
         for (const char* n : {"Text10", "Text13", "Text14", "Text15"})
             QCOMPARE(Campo(n)->text(), QString("1.0"));
         // "Otra" while the list is disabled opens nothing.
         QVERIFY(!Visible("SSPanel1"));
-        Elige(Lista("Combo3"), kHormigon);
+        Elige(Lista("Combo3"), static_cast<int>(Material::kHormigon));
         for (const char* n : {"Text2", "Text3", "Text4"}) QVERIFY(Campo(n)->isEnabled());
         QCOMPARE(Campo("Text10")->text(), QString("2.03E+06"));
         QCOMPARE(Campo("Text13")->text(), QString("1.4"));
@@ -181,7 +182,7 @@ class DialogoDatosGeneralesTest : public QObject {
     void aceroAbreElPanelDePerfilSalvoEnCarga() {
         bool enCarga = true;
         dlg->FijaEnCarga([&enCarga] { return enCarga; });
-        Elige(Lista("Combo3"), kAcero);
+        Elige(Lista("Combo3"), static_cast<int>(Material::kAcero));
         QCOMPARE(Campo("Text15")->text(), QString("7.85"));
         QCOMPARE(dlg->PanelAbierto(), DialogoDatosGenerales::Panel::Ninguno);
         QVERIFY(Boton("Command1")->isEnabled());
@@ -190,7 +191,7 @@ class DialogoDatosGeneralesTest : public QObject {
         QVERIFY(!Boton("Command1")->isEnabled());
         QVERIFY(!Lista("Combo6")->isEnabled());  // family "Ninguno"
         dlg->reject();
-        QCOMPARE(Datos().material, int(kHormigon));
+        QCOMPARE(static_cast<int>(Datos().material), int(Material::kHormigon));
     }
 
     // A family lists its designations and the grid shows the one chosen; back to
@@ -267,13 +268,13 @@ class DialogoDatosGeneralesTest : public QObject {
         QVERIFY(!Boton("Command1")->isEnabled());
         Escribe(Campo("Text13"), "0.9");
         Escribe(Campo("Text14"), "0.5");
-        Elige(Lista("Combo4"), kInerciaOtra);
+        Elige(Lista("Combo4"), static_cast<int>(OpcionInercia::kOtra));
         QCOMPARE(Textos(), QStringList{"El factor de carga muerta no puede ser menor de 1.0"});
         QCOMPARE(Campo("Text13")->text(), QString("1.0"));
         QCOMPARE(Campo("Text14")->text(), QString("0.5"));
         QVERIFY(Visible("SSPanel3") && !Visible("SSPanel1"));
         Escribe(Campo("Text14"), "1.7");
-        Elige(Lista("Combo4"), kInerciaOtra);
+        Elige(Lista("Combo4"), static_cast<int>(OpcionInercia::kOtra));
         QVERIFY(Visible("SSPanel1") && !Visible("SSPanel3"));
         QTest::mouseClick(Boton("Command9"), Qt::LeftButton);
         QVERIFY(Visible("SSPanel3") && !Visible("SSPanel1"));
@@ -306,13 +307,13 @@ class DialogoDatosGeneralesTest : public QObject {
     // keeps what was typed.
     void panelDeInercia() {
         doc->Modifica("inercia", [](Proyecto& p) { p.datos.inercia = "0.0025"; });
-        Elige(Lista("Combo4"), kInerciaOtra);
+        Elige(Lista("Combo4"), static_cast<int>(OpcionInercia::kOtra));
         QVERIFY(!Boton("Command1")->isEnabled());
         QCOMPARE(Campo("Text11")->text(), QString("0.002500"));
         QTest::mouseClick(Boton("Command6"), Qt::LeftButton);
         QVERIFY(!Visible("SSPanel1"));
         QCOMPARE(Campo("Text11")->text(), QString("0.0025"));
-        Elige(Lista("Combo4"), kInerciaOtra);
+        Elige(Lista("Combo4"), static_cast<int>(OpcionInercia::kOtra));
         Escribe(Campo("Text11"), "0.5");
         QTest::mouseClick(Boton("Command4"), Qt::LeftButton);
         QVERIFY(Boton("Command1")->isEnabled());

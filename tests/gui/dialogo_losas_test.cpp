@@ -2,7 +2,7 @@
 // averages, the direction button, the "SI"/"NO" answer and its "OK"; then the slab file
 // command in the program, the errors written on the main window, and a project with a
 // slab file read and saved back unchanged.
-#include "dialogos/losas/dialogo_losas.h"
+#include "gui/dialogos/losas/dialogo_losas.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -15,11 +15,11 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "archivos/losas_los.h"
-#include "dialogos/losas/modelos_losas.h"
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "modelo/operaciones.h"
+#include "core/archivos/losas_los.h"
+#include "core/modelo/operaciones.h"
+#include "gui/dialogos/losas/modelos_losas.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -144,7 +144,7 @@ class DialogoLosasTest : public QObject {
         QTest::mouseClick(Opcion("Option1_0"), Qt::LeftButton);
         Ok();
         QCOMPARE(*P().vanos[0].pesoPropio, 0.192);
-        doc->Modifica("material", [](Proyecto& p) { p.datos.material = kOtro; });
+        doc->Modifica("material", [](Proyecto& p) { p.datos.material = Material::kOtro; });
         const auto antes = P().vanos[0].pesoPropio;
         dlg->Prepara();
         QTest::mouseClick(Opcion("Option1_1"), Qt::LeftButton);

@@ -18,22 +18,22 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "comun/traducciones.h"
-#include "dialogos/datos_generales/dialogo_datos_generales.h"
-#include "documento/documento.h"
-#include "documento/informe_documento.h"
-#include "editor/dialogo_apoyos.h"
-#include "editor/dialogo_numero_vanos.h"
-#include "editor/dibujo_viga.h"
-#include "editor/editor_vanos.h"
-#include "editor/modelo_vanos.h"
-#include "informe/ventana_informe.h"
-#include "modelo/operaciones.h"
-#include "refuerzo/ventana_refuerzo.h"
-#include "reporte/inicia.h"
-#include "reporte/superficie_grabadora.h"
+#include "core/calculo/calcula.h"
+#include "core/modelo/operaciones.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "gui/comun/traducciones.h"
+#include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
+#include "gui/documento/documento.h"
+#include "gui/documento/informe_documento.h"
+#include "gui/editor/dialogo_apoyos.h"
+#include "gui/editor/dialogo_numero_vanos.h"
+#include "gui/editor/dibujo_viga.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/editor/modelo_vanos.h"
+#include "gui/informe/ventana_informe.h"
+#include "gui/refuerzo/ventana_refuerzo.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -112,10 +112,10 @@ class MarcoTest : public QObject {
     void materialDecideAnalisisYDiseno() {
         auto* diseno = Busca<QAction>(marco.get(), "menu10");
         QVERIFY(diseno->isEnabled());
-        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = kAcero; });
+        doc->Modifica("acero", [](Proyecto& p) { p.datos.material = Material::kAcero; });
         QVERIFY(!diseno->isEnabled());
         QVERIFY(Busca<QAction>(marco.get(), "menu11")->isEnabled());
-        doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = kHormigon; });
+        doc->Modifica("hormigon", [](Proyecto& p) { p.datos.material = Material::kHormigon; });
         QVERIFY(diseno->isEnabled());
     }
 
@@ -251,7 +251,7 @@ class MarcoTest : public QObject {
     void abrirYSalvarIdaYVuelta() {
         doc->Modifica("datos", [](Proyecto& p) {
             p.nombreViga = "VP-7";
-            p.apoyoIzquierdo = kEmpotrado;
+            p.apoyoIzquierdo = CondicionExtremo::kEmpotrado;
         });
         Mensajes::AgregaRuta(dir.filePath("ida"));  // the extension is added
         Dispara(marco.get(), "menu03");
@@ -349,7 +349,7 @@ class MarcoTest : public QObject {
         });
         Dispara(marco.get(), "menu11");
         QVERIFY(visto);
-        QVERIFY(doc->UltimosResultados()->estado == EstadoCalculo::kAnalizado);
+        QVERIFY(doc->UltimosResultados()->etapa == EtapaCalculo::kAnalizado);
         auto* ventana = Busca<QMdiSubWindow>(marco.get(), "VentanaResultad");
         QVERIFY(ventana->isVisible());
         QCOMPARE(marco->windowHandle()->title(), titulo);
@@ -387,7 +387,7 @@ class MarcoTest : public QObject {
         QTRY_COMPARE(sub->geometry(), area->viewport()->rect());
         Mensajes::BorraMostrados();
         doc->Modifica("inestable", [](Proyecto& p) {
-            p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado;
+            p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kNoApoyado;
             p.apoyosInteriores.assign(p.apoyosInteriores.size(), 0);
         });
         Dispara(marco.get(), "menu10");
@@ -413,7 +413,8 @@ class MarcoTest : public QObject {
         Dispara(marco.get(), "menu4");  // the report follows the project while it is open
         for (bool desactualizados : {false, true, false}) {
             if (desactualizados)
-                Elige(Busca<QComboBox>(principal, "Combo2"), kEmpotrado);
+                Elige(Busca<QComboBox>(principal, "Combo2"),
+                      static_cast<int>(CondicionExtremo::kEmpotrado));
             else if (ultimo->text() != antes)
                 Dispara(marco.get(), "menuDeshacer");
             QCOMPARE(HayResultados(), !desactualizados);

@@ -1,14 +1,14 @@
 // The span grid's model and the interior-support grid's model over the document:
 // formats, captions, validation, recomputation and undo.
-#include "editor/modelo_vanos.h"
+#include "gui/editor/modelo_vanos.h"
 
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "editor/dialogo_apoyos.h"
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/dialogo_apoyos.h"
 
 using namespace trabelux;
 using namespace trabelux::pruebas;
@@ -98,7 +98,7 @@ class ModeloVanosTest : public QObject {
         Documento doc;
         ModeloVanos modelo(&doc);
         doc.Modifica("inercia", [](Proyecto& p) {
-            p.datos.opcionInercia = kInerciaOtra;
+            p.datos.opcionInercia = OpcionInercia::kOtra;
             p.vanos[0].inercia = 0.00012345678;
         });
         const int pasos = doc.Pila()->count();
@@ -113,7 +113,7 @@ class ModeloVanosTest : public QObject {
         ModeloVanos modelo(&doc);
         QSignalSpy cabecera(&modelo, &QAbstractItemModel::headerDataChanged);
         doc.Modifica("datos", [](Proyecto& p) {
-            p.datos.material = kOtro;
+            p.datos.material = Material::kOtro;
             p.datos.usaCargaTotal = true;
         });
         QVERIFY(!cabecera.isEmpty());

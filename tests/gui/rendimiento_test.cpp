@@ -9,14 +9,14 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "../comun/viga_mayor.h"
 #include "apoyo_pruebas.h"
-#include "documento/documento.h"
-#include "editor/dibujo_viga.h"
-#include "editor/editor_vanos.h"
-#include "informe/ventana_informe.h"
-#include "marco/marco.h"
-#include "modelo/operaciones.h"
+#include "comun/viga_mayor.h"
+#include "core/modelo/operaciones.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/dibujo_viga.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/informe/ventana_informe.h"
+#include "gui/marco/marco.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -84,14 +84,16 @@ class RendimientoTest : public QObject {
         v.resize(1280, 800);
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
-        pruebas::Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        pruebas::Busca<QComboBox>(&v, "ListaDiagramas")
+            ->activated(static_cast<int>(OpcionDiagramas::kCortanteMomento));
         auto* borde = pruebas::Busca<QComboBox>(&v, "ListaBorde");
         auto* vista = v.findChild<QGraphicsView*>();
         QVERIFY(vista);
         const QString que = "largest report regenerated after a set-up change (%1 pages)";
         MedianaDentro(15, 150.0, que.arg(v.NumPaginas()), [&](int k) {
             const int antes = v.Regeneraciones();
-            borde->activated(k % 2 ? kBordeNinguno : kBordeAlrededor);
+            borde->activated(
+                static_cast<int>(k % 2 ? BordePagina::kNinguno : BordePagina::kAlrededor));
             vista->viewport()->repaint();
             QCOMPARE(v.Regeneraciones(), antes + 1);
         });

@@ -1,16 +1,16 @@
 // The session's commands on a document, with no window at all: opening, saving and
 // exporting with their refusals, unsaved changes, the slab file and the runs' questions.
-#include "sesion/sesion.h"
+#include "gui/sesion/sesion.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "editor/modelo_vanos.h"
-#include "modelo/operaciones.h"
+#include "core/calculo/calcula.h"
+#include "core/modelo/operaciones.h"
+#include "gui/editor/modelo_vanos.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -167,7 +167,7 @@ class SesionTest : public QObject {
 
     void unModuloMenorQueUnoQuedaEnUno() {
         doc->Modifica("modulo", [](Proyecto& p) {
-            p.datos.material = kOtro;
+            p.datos.material = Material::kOtro;
             p.datos.moduloE = "0.25";
         });
         sesion->Calcula(true);

@@ -8,16 +8,16 @@
 #include <random>
 
 #include "apoyo_pruebas.h"
-#include "dialogos/cargas/dialogo_cargas.h"
-#include "dialogos/datos_generales/dialogo_datos_generales.h"
-#include "dialogos/losas/dialogo_losas.h"
-#include "documento/documento.h"
-#include "editor/dialogo_apoyos.h"
-#include "editor/editor_vanos.h"
-#include "modelo/operaciones.h"
-#include "refuerzo/selector_tipo.h"
-#include "refuerzo/ventana_refuerzo.h"
-#include "resultados/ventana_resultados.h"
+#include "core/modelo/operaciones.h"
+#include "gui/dialogos/cargas/dialogo_cargas.h"
+#include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
+#include "gui/dialogos/losas/dialogo_losas.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/dialogo_apoyos.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/refuerzo/selector_tipo.h"
+#include "gui/refuerzo/ventana_refuerzo.h"
+#include "gui/resultados/ventana_resultados.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;

@@ -1,7 +1,7 @@
 // Tests of the report window: margins in inches, devices and papers, the header and styles
 // panels, the page and zoom bar, the diagram choice, page ranges and printing to a PDF
 // file and to a real CUPS queue.
-#include "informe/ventana_informe.h"
+#include "gui/informe/ventana_informe.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,18 +22,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../comun/viga_mayor.h"
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
 #include "cola_cups.h"
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "informe/dispositivos.h"
-#include "informe/panel_estilos.h"
-#include "marco/marco.h"
-#include "reporte/inicia.h"
-#include "reporte/papel.h"
-#include "reporte/superficie_grabadora.h"
+#include "comun/viga_mayor.h"
+#include "core/calculo/calcula.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/papel.h"
+#include "core/reporte/superficie_grabadora.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/informe/dispositivos.h"
+#include "gui/informe/panel_estilos.h"
+#include "gui/marco/marco.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -225,7 +225,7 @@ class VentanaInformeTest : public QObject {
         v.Activa();
         QVERIFY(refuerzo->isEnabled());
         const int sinDiagramas = v.NumPaginas();
-        diagramas->activated(kDiagramasCortanteMomento);
+        diagramas->activated(static_cast<int>(OpcionDiagramas::kCortanteMomento));
         SuperficieGrabadora g;  // the window's report recorded with fixed-width text
         EmpiezaInforme(g, v.Configuracion());
         v.ComposicionActual()(g);
@@ -322,7 +322,8 @@ class VentanaInformeTest : public QObject {
         const int cola = dispositivos->findText(pruebas::ColaCups::Cola());
         QVERIFY(cola >= 0);
         dispositivos->activated(cola);
-        Busca<QComboBox>(&v, "ListaDiagramas")->activated(kDiagramasCortanteMomento);
+        Busca<QComboBox>(&v, "ListaDiagramas")
+            ->activated(static_cast<int>(OpcionDiagramas::kCortanteMomento));
         QVERIFY(v.NumPaginas() > 3);
         Pulsa(Busca<QRadioButton>(&v, "RangoPaginas"));
         Busca<QSpinBox>(&v, "Desde")->setValue(2);

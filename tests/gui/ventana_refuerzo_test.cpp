@@ -1,7 +1,7 @@
 // The detailing window driven through its controls on the three-span example: rows and
 // labels, "Dib" and "Actualiza", the shape chooser, the life of the table with the runs
 // and the span edits, undo, the "&Refuerzo" command and the drawings' geometry.
-#include "refuerzo/ventana_refuerzo.h"
+#include "gui/refuerzo/ventana_refuerzo.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,15 +14,15 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "detallado/detallado.h"
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "informe/ventana_informe.h"
-#include "refuerzo/cabecera_grupos.h"
-#include "refuerzo/dibujo_refuerzo.h"
-#include "refuerzo/modelo_detallado.h"
-#include "refuerzo/rejilla_detallado.h"
-#include "refuerzo/selector_tipo.h"
+#include "core/detallado/detallado.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/informe/ventana_informe.h"
+#include "gui/refuerzo/cabecera_grupos.h"
+#include "gui/refuerzo/dibujo_refuerzo.h"
+#include "gui/refuerzo/modelo_detallado.h"
+#include "gui/refuerzo/rejilla_detallado.h"
+#include "gui/refuerzo/selector_tipo.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -43,7 +43,7 @@ class VentanaRefuerzoTest : public QObject {
     // Runs the analysis and design and opens the window with "&Refuerzo".
     void CalculaYAbre() {
         Dispara(marco.get(), "menu10");
-        QVERIFY2(doc->Disenado(), doc->UltimosResultados()->mensaje.c_str());
+        QVERIFY2(doc->Disenado(), doc->UltimosResultados()->parada.Mensaje().c_str());
         QVERIFY(Accion("Menu13")->isEnabled());
         Dispara(marco.get(), "Menu13");
         QVERIFY(ventana->isVisible());
@@ -116,7 +116,7 @@ class VentanaRefuerzoTest : public QObject {
         QVERIFY(doc->Calculado());
         QVERIFY(!Accion("Menu13")->isEnabled());
         doc->Modifica("inestable", [](Proyecto& p) {
-            p.apoyoIzquierdo = p.apoyoDerecho = kNoApoyado;
+            p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kNoApoyado;
             p.apoyosInteriores.assign(p.apoyosInteriores.size(), 0);
         });
         Dispara(marco.get(), "menu10");

@@ -1,6 +1,6 @@
 // Tests of the results window: the tables after each kind of run, the probe, copying,
 // redrawing, and the curves on the tabs. The drawings' geometry is tested in the core.
-#include "resultados/ventana_resultados.h"
+#include "gui/resultados/ventana_resultados.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,10 +14,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "analisis/calcula.h"
 #include "apoyo_pruebas.h"
-#include "dibujo/geometria_diagramas.h"
-#include "resultados/vista_tabla_resultados.h"
+#include "core/calculo/calcula.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "gui/resultados/vista_tabla_resultados.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -36,7 +36,7 @@ Proyecto Simples(int n, double l = 4.0) {
     p.numVanos = n;
     p.vanos.assign(size_t(n), p.vanos[0]);
     for (Vano& v : p.vanos) v.longitud = l;
-    p.apoyoIzquierdo = p.apoyoDerecho = kApoyado;
+    p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kApoyado;
     p.apoyosInteriores.assign(size_t(n - 1), 1);
     return p;
 }
@@ -135,7 +135,7 @@ class PruebaResultados : public QObject {
         QVERIFY(!sinDiseno->isVisibleTo(&w));
         QVERIFY(w.findChild<QWidget*>("SSDBGrid3")->isVisibleTo(&w));
         Resultados incompleto = ResultadosSimples(2, 2);
-        incompleto.estado = EstadoCalculo::kSinCalcular;
+        incompleto.etapa = EtapaCalculo::kSinCalcular;
         w.Muestra(dos, incompleto);
         QCOMPARE(w.Modelo(TablaResultados::kReacciones)->rowCount(), 0);
     }

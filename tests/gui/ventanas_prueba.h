@@ -16,12 +16,12 @@
 #include <QTimer>
 #include <memory>
 
-#include "analisis/calcula.h"
-#include "archivos_qt.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "marco/marco.h"
-#include "sesion/sesion.h"
+#include "core/calculo/calcula.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/marco/marco.h"
+#include "gui/sesion/sesion.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux::pruebas {
 
@@ -108,9 +108,10 @@ class ContestaCajas : public QObject {
 
 // The three-span example as the program ships it.
 inline Proyecto TresVanos() {
-    LecturaProyecto l = AbreProyecto(TRABELUX_EXAMPLES "/tres-vanos.vcw");
-    if (!l.proyecto) qFatal("%s", l.error.c_str());
-    return *l.proyecto;
+    Resultado<ProyectoAbierto> l = AbreProyecto(
+        TRABELUX_EXAMPLES "/tres-vanos.vcw", LectoresDeDisco(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+    if (!l) qFatal("%s", l.mensaje.c_str());
+    return l.valor->proyecto;
 }
 
 // Runs the analysis and design of `p` and keeps it as the document's last run.

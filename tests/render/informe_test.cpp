@@ -13,14 +13,17 @@
 #include <regex>
 #include <sstream>
 
-#include "analisis/calcula.h"
-#include "archivos/proyecto_vcw.h"
 #include "comun/viga_mayor.h"
-#include "detallado/detallado.h"
-#include "grabadora_qt.h"
-#include "informe_qt.h"
-#include "reporte/inicia.h"
-#include "version.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/detallado/detallado.h"
+#include "core/reporte/inicia.h"
+#include "core/version.h"
+#include "io/archivos.h"
+#include "io/lectores_disco.h"
+#include "render/grabadora_qt.h"
+#include "render/informe_pdf.h"
 
 using namespace trabelux;
 
@@ -51,26 +54,16 @@ VigaCalculada Calculada(int n) {
     OpcionesCalculo o;
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     v.r = Calcula(v.p, o);
-    EXPECT_TRUE(v.r.Calculado()) << v.r.mensaje;
+    EXPECT_TRUE(v.r.Calculado()) << v.r.parada.Mensaje();
     MyLoad(v.detallado, v.p, v.r);
     return v;
 }
 
-std::optional<std::string> LeeBytes(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 Proyecto Ejemplo(const std::string& nombre) {
-    const std::string carpeta = TRABELUX_EXAMPLES;
-    LecturaProyecto l =
-        LeeArchivo(LeeBytes(carpeta + "/" + nombre).value_or(""), nombre,
-                   [&](const std::string& ruta) { return LeeBytes(carpeta + "/" + ruta); });
-    EXPECT_TRUE(l.proyecto) << l.error;
-    return l.proyecto.value_or(Proyecto{});
+    const std::string ruta = std::string(TRABELUX_EXAMPLES) + "/" + nombre;
+    Resultado<ProyectoAbierto> l = AbreProyecto(ruta, LectoresDeDisco(ruta, ""));
+    EXPECT_TRUE(l) << l.mensaje;
+    return l ? l.valor->proyecto : Proyecto{};
 }
 
 // Whole compositions of the examples against their recorded goldens, recorded through the
@@ -104,7 +97,8 @@ TEST(InformeEnPapel, ExamplesMatchTheirGoldens) {
         TablaDetallado t;
         if (r && r->Calculado()) MyLoad(t, p, *r);
         ConfiguracionInforme c;
-        c.diagramas = caso.diagramas ? kDiagramasCortanteMomento : kDiagramasNinguno;
+        c.diagramas =
+            caso.diagramas ? OpcionDiagramas::kCortanteMomento : OpcionDiagramas::kNinguno;
         c.refuerzo = caso.refuerzo;
         c.fecha = "15/03/2024";
         GrabadoraQt s;
@@ -120,7 +114,7 @@ TEST(InformeEnPapel, ExamplesMatchTheirGoldens) {
             std::ofstream(ruta, std::ios::binary) << volcado;
             continue;
         }
-        EXPECT_EQ(volcado, LeeBytes(ruta).value_or(""))
+        EXPECT_EQ(volcado, LeeBytesArchivo(ruta).value_or(""))
             << caso.golden << " (TRABELUX_REGENERA=1 rewrites the goldens)";
     }
 }
@@ -136,17 +130,18 @@ TEST(InformeEnPapel, LargestReportBecomesAPdfWithHeaderFooterAndTitlesOnItsPages
     AseguraAplicacion();
     const VigaCalculada v = Calculada(kMaxVanos);
     ConfiguracionInforme c;
-    c.diagramas = kDiagramasCortanteMomento;
+    c.diagramas = OpcionDiagramas::kCortanteMomento;
     c.refuerzo = true;
     c.encabezado = "    Edificio K1 | Viga V1| Pag %d";
     c.pie = "Calculo: Ing. Q.||Hoja %d";
     QTemporaryDir carpeta;
     const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
     int paginas = 0;
-    const std::string error = EscribeInformePdf(
-        pdf.toStdString(), c, [&](SuperficiePagina& s) { Inicia(s, v.p, &v.r, &v.detallado, c); },
-        &paginas);
-    ASSERT_EQ(error, "");
+    const Estado guardado = GuardaArchivo(
+        pdf.toStdString(),
+        PdfDelInforme(
+            c, [&](SuperficiePagina& s) { Inicia(s, v.p, &v.r, &v.detallado, c); }, &paginas));
+    ASSERT_TRUE(guardado) << guardado.Mensaje();
     ASSERT_GT(paginas, 3);
 
     const std::string info = Ejecuta(QStringLiteral("pdfinfo"), {pdf});

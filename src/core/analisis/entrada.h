@@ -2,8 +2,9 @@
 // project into fixed arrays, with the checks that refuse a beam before it is solved.
 #pragma once
 
-#include "modelo/proyecto.h"
-#include "modelo/resultado.h"
+#include "core/base/resultado.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -32,16 +33,17 @@ struct EntradaCalculo {
     float recub = 0;       // cm
 };
 
-// Reads spans 1..numVanos, supports, loads and general data. Refuses a span count
+// Reads spans 1..numVanos, supports, loads and the general data (`datos`, the project's
+// read as numbers). Refuses a span count
 // outside 1..20, a span grid shorter than the count, any value out of the range the
 // program can calculate (VerificaRangos), a span of length 0 or less and more than 20
 // loads in a span. Nodal-load rows of one node add up; load distances
 // are kept within the span.
-Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p);
+Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p, const DatosNumericos& datos);
 
-// Whether the modulus text of the general data reads below 1.0 (the run then uses 1.0
-// and the caller shows "1.0").
-bool ModuloBajo(const Proyecto& p);
+// Whether the general data's modulus reads below 1.0 (the run then uses 1.0 and the
+// caller shows "1.0").
+bool ModuloBajo(const DatosNumericos& datos);
 
 // The modulus of elasticity the analysis takes from f'c (kg/cm2), whatever the material:
 // 15100 sqrt(f'c) kg/cm2; 0 without a positive f'c.

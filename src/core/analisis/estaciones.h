@@ -6,28 +6,21 @@
 #include <functional>
 #include <string>
 
-#include "analisis/entrada.h"
-#include "analisis/resultados.h"
-#include "analisis/rigidez.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/resultados.h"
+#include "core/analisis/rigidez.h"
+#include "core/base/estado.h"
 
 namespace trabelux {
 
 // Separation of the station placed just right of a concentrated load, m.
 inline constexpr double kPasoCarga = 0.000001;
 
-// The vector instructions that take the concentrated loads off the stations: the widest
-// the processor has unless a narrower set is asked for (tests and benchmarks compare
-// them). Every set gives the same values to the last bit.
-enum class VectoresCargas { kSse2, kAvx2, kAvx512, kMasAnchos };
-// Uses `v` from now on when the processor has it and returns true; otherwise changes
-// nothing and returns false. Not to be called while a run is under way.
-bool UsaVectoresCargas(VectoresCargas v);
-
 // Fills diagramas, momMaxVano, posMomMax, maxCortante and maxMomento of `r` from the end
-// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans). Returns
+// forces of `s`. `progreso`, when set, hears (101 x spans done, 101 x spans). Fails with
 // the out-of-range message naming the span when a shear or moment cannot be held in
-// single precision; an empty text otherwise.
-std::string CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
-                              const std::function<void(int, int)>& progreso);
+// single precision.
+Estado CalculaEstaciones(const EntradaCalculo& e, const SolucionViga& s, Resultados& r,
+                         const std::function<void(int, int)>& progreso);
 
 }  // namespace trabelux

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/estado.h"
+
 namespace trabelux {
 
 // End forces of one span, acting on the span ends: upwards and counterclockwise positive.
@@ -51,7 +53,7 @@ struct FilaRefuerzoTransversal {
 };
 
 // How far a run went.
-enum class EstadoCalculo {
+enum class EtapaCalculo {
     kSinCalcular,  // no analysis: no run yet, or the run stopped before its analysis finished
     kAnalizado,    // an analysis-only run finished
     kDetenido,     // the analysis finished and the design stopped
@@ -59,9 +61,9 @@ enum class EstadoCalculo {
 };
 
 struct Resultados {
-    EstadoCalculo estado = EstadoCalculo::kSinCalcular;
-    // The message that stopped the run, lines joined by "\n"; empty when none.
-    std::string mensaje;
+    EtapaCalculo etapa = EtapaCalculo::kSinCalcular;
+    // Why the run stopped (kSinCalcular after a run, kDetenido); fine otherwise.
+    Estado parada;
     // True when the modulus text read below 1.0 and the run used 1.0: the caller puts
     // "1.0" back into the general data.
     bool moduloCorregido = false;
@@ -82,13 +84,13 @@ struct Resultados {
     std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
 
     // The analysis finished: end forces, reactions and stations are valid.
-    bool AnalisisCompleto() const { return estado != EstadoCalculo::kSinCalcular; }
-    // The whole run finished without a stop (the old "Calculado").
+    bool AnalisisCompleto() const { return etapa != EtapaCalculo::kSinCalcular; }
+    // The whole run finished without a stop.
     bool Calculado() const {
-        return estado == EstadoCalculo::kAnalizado || estado == EstadoCalculo::kDisenado;
+        return etapa == EtapaCalculo::kAnalizado || etapa == EtapaCalculo::kDisenado;
     }
     // An analysis-and-design run finished: there are bars to propose.
-    bool Disenado() const { return estado == EstadoCalculo::kDisenado; }
+    bool Disenado() const { return etapa == EtapaCalculo::kDisenado; }
 
     // The reaction force (t, upwards positive) and moment (t-m, counterclockwise positive)
     // at node `nudo` (1-based); 0 for a node the run left no reaction for.

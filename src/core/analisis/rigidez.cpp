@@ -1,11 +1,11 @@
-#include "analisis/rigidez.h"
+#include "core/analisis/rigidez.h"
 
 #include <cfloat>
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/base/mensajes_calculo.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -77,18 +77,18 @@ void FuerzasEmpotramiento(const EntradaCalculo& e, int i, double f[4]) {
     }
 }
 
-std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
+Estado ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
     const int n = e.numVanos;
     const int grados = 2 * (n + 1);
     const int restringidos = e.numRestric;
     const int libres = grados - restringidos;
-    if (restringidos < 2) return kMensajeInestable;
+    if (restringidos < 2) return Estado::Falla(kMensajeInestable);
     for (int i = 0; i < n; ++i)
         if (!RigidezUtil(Rigidez(e, i)))
-            return "Los valores de la longitud (" + TextoSimple(e.longVano[i]) +
-                   ") y la inercia (" + TextoCorto(e.inerciaVano[i]) + ") del vano " +
-                   std::to_string(i + 1) +
-                   " dan una rigidez fuera del rango que el programa puede calcular.";
+            return Estado::Falla(
+                "Los valores de la longitud (" + TextoSimple(e.longVano[i]) + ") y la inercia (" +
+                TextoCorto(e.inerciaVano[i]) + ") del vano " + std::to_string(i + 1) +
+                " dan una rigidez fuera del rango que el programa puede calcular.");
 
     // Equation numbers: free degrees of freedom first, restrained ones after, each group
     // in ascending order.
@@ -106,15 +106,15 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
             FuerzasEmpotramiento(e, i, s.fuerzasEmpotr[i]);
             for (int c = 0; c < 4; ++c)
                 if (!CabeEnSimple(s.fuerzasEmpotr[i][c]))
-                    return MensajeFueraDeRango(s.fuerzasEmpotr[i][c],
-                                               NombreFuerzaExtremo(c, i + 1));
+                    return Estado::Falla(
+                        MensajeFueraDeRango(s.fuerzasEmpotr[i][c], NombreFuerzaExtremo(c, i + 1)));
             for (int c = 0; c < 4; ++c) cargaEquiv[2 * i + c] -= s.fuerzasEmpotr[i][c];
         }
         for (int k = 0; k < grados; ++k) {
             vectorCargas[ecuacion[k]] = e.cargaNudo[k] + cargaEquiv[k];
             if (!CabeEnSimple(vectorCargas[ecuacion[k]]))
-                return MensajeFueraDeRango(vectorCargas[ecuacion[k]],
-                                           NombreGrado("de la carga", "del momento", k));
+                return Estado::Falla(MensajeFueraDeRango(
+                    vectorCargas[ecuacion[k]], NombreGrado("de la carga", "del momento", k)));
         }
     }
 
@@ -145,7 +145,7 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         // updated up to that column only. A negative pivot takes the whole row.
         for (int i = 0; i < libres; ++i) {
             const float pivote = static_cast<float>(K[i][i]);
-            if (pivote == 0.0f) return kMensajeInestable;
+            if (pivote == 0.0f) return Estado::Falla(kMensajeInestable);
             K[i][i] = 1.0;
             int hasta = libres;
             if (pivote > 0.0f)
@@ -167,8 +167,8 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         }
         for (int k = 0; k < grados; ++k)
             if (!e.restric[k] && !std::isfinite(desplazEc[ecuacion[k]]))
-                return MensajeFueraDeRango(desplazEc[ecuacion[k]],
-                                           NombreGrado("del desplazamiento", "del giro", k));
+                return Estado::Falla(MensajeFueraDeRango(
+                    desplazEc[ecuacion[k]], NombreGrado("del desplazamiento", "del giro", k)));
         // Reactions are summed in single precision, each partial sum kept.
         for (int k = 0; k < grados; ++k) {
             if (!e.restric[k]) continue;
@@ -180,8 +180,8 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
                 if (K[r][c] == 0.0 && reaccion != 0.0f) continue;
                 const double suma = reaccion + K[r][c] * desplazEc[c];
                 if (!CabeEnSimple(suma))
-                    return MensajeFueraDeRango(
-                        suma, NombreGrado("de la reaccion", "del momento de reaccion", k));
+                    return Estado::Falla(MensajeFueraDeRango(
+                        suma, NombreGrado("de la reaccion", "del momento de reaccion", k)));
                 reaccion = static_cast<float>(suma);
             }
             reaccionesEc[r] = reaccion;
@@ -203,9 +203,9 @@ std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s) {
         f[3] = f0[3] + k.k6 * (d[0] - d[2]) + k.k4 * (d[3] + d[1] / 2.0);
         for (int c = 0; c < 4; ++c)
             if (!CabeEnSimple(f[c]))
-                return MensajeFueraDeRango(f[c], NombreFuerzaExtremo(c, i + 1));
+                return Estado::Falla(MensajeFueraDeRango(f[c], NombreFuerzaExtremo(c, i + 1)));
     }
-    return {};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "analisis/entrada.h"
+#include "core/analisis/entrada.h"
+#include "core/base/estado.h"
 
 namespace trabelux {
 
@@ -21,11 +22,10 @@ struct SolucionViga {
 // concentrated loads (both downwards positive).
 void FuerzasEmpotramiento(const EntradaCalculo& e, int vano, double fuerzas[4]);
 
-// Solves the beam. Returns the instability message when the supports leave a
-// mechanism (a zero pivot in single precision, or fewer than two restraints); the
+// Solves the beam. Fails with the instability message when the supports leave a
+// mechanism (a zero pivot in single precision, or fewer than two restraints), or with the
 // out-of-range message naming the value and its span or node when a stiffness, load,
-// displacement, reaction or end force cannot be held in single precision; an empty text
-// otherwise.
-std::string ResuelveViga(const EntradaCalculo& e, SolucionViga& s);
+// displacement, reaction or end force cannot be held in single precision.
+Estado ResuelveViga(const EntradaCalculo& e, SolucionViga& s);
 
 }  // namespace trabelux

@@ -1,10 +1,10 @@
-#include "archivos/lector_valores.h"
+#include "core/archivos/lector_valores.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -136,7 +136,7 @@ bool LectorValores::Entero(const Valor& valor, const std::string& nombre, int mi
 bool LectorValores::Falla(const std::string& motivo) { return FallaEnLinea(linea_, motivo); }
 
 bool LectorValores::FallaEnLinea(int linea, const std::string& motivo) {
-    if (error_.empty()) error_ = "Linea " + std::to_string(linea) + ": " + motivo;
+    if (fallo_) fallo_ = Estado::Falla("Linea " + std::to_string(linea) + ": " + motivo);
     return false;
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/estado.h"
+
 namespace trabelux {
 
 // The values of one line: separated by commas and by blanks; "a,,b" holds an empty
@@ -28,8 +30,8 @@ class LectorValores {
     int Linea() const { return linea_; }
     // Lines of the file.
     int NumLineas() const { return static_cast<int>(lineas_.size()); }
-    // "Linea N: <motivo>" once a read has failed, else empty.
-    const std::string& Error() const { return error_; }
+    // Failed with "Linea N: <motivo>" once a read has failed.
+    const Estado& Fallo() const { return fallo_; }
 
     // The next line whole (without its line end); false at the end of the file, or when
     // values of the line last read were left unread (they would be lost).
@@ -61,7 +63,7 @@ class LectorValores {
     // Values of the line last read not taken yet.
     std::vector<std::string> pendientes_;
     size_t siguiente_ = 0;
-    std::string error_;
+    Estado fallo_;
 };
 
 }  // namespace trabelux

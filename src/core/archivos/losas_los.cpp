@@ -1,15 +1,15 @@
 // Reader of the slab file: a description line, a header of 8 values, one line of 9
 // values per slab and some additional records, values separated by blanks, commas or
 // line ends.
-#include "archivos/losas_los.h"
+#include "core/archivos/losas_los.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -95,14 +95,14 @@ class Lector {
         : valores_(std::move(valores)), lineaFinal_(lineaFinal) {}
 
     bool Texto(const std::string& que, std::string& salida) {
-        if (!error_.empty()) return false;
+        if (!fallo_) return false;
         if (pos_ >= valores_.size()) return Falla(lineaFinal_, "falta " + que);
         salida = valores_[pos_++].texto;
         return true;
     }
 
     bool Numero(const std::string& que, double& salida) {
-        if (!error_.empty()) return false;
+        if (!fallo_) return false;
         if (pos_ >= valores_.size()) return Falla(lineaFinal_, "falta " + que);
         const Valor& v = valores_[pos_++];
         if (!NumeroEstricto(v.texto, salida))
@@ -120,20 +120,20 @@ class Lector {
     }
 
     bool Falla(int linea, const std::string& que) {
-        if (error_.empty()) error_ = "Linea " + std::to_string(linea) + ": " + que;
+        if (fallo_) fallo_ = Estado::Falla("Linea " + std::to_string(linea) + ": " + que);
         return false;
     }
 
     int LineaAnterior() const { return LineaAtras(1); }
     // Line of the value read `n` values ago (1 = the last one).
     int LineaAtras(size_t n) const { return pos_ >= n ? valores_[pos_ - n].linea : lineaFinal_; }
-    const std::string& Error() const { return error_; }
+    const Estado& Fallo() const { return fallo_; }
 
   private:
     std::vector<Valor> valores_;
     int lineaFinal_;
     size_t pos_ = 0;
-    std::string error_;
+    Estado fallo_;
 };
 
 const char* const kNombresCabecera[8] = {
@@ -208,7 +208,7 @@ bool LeeRegistroExtra(Lector& l, int k, std::string& registro) {
 
 Resultado<ArchivoLosasDatos> LeeLosas(const std::string& bytes, const std::string& ruta) {
     auto error = [&](const std::string& que) {
-        return Resultado<ArchivoLosasDatos>::Error("No se pudo leer el archivo de losas:\n" + ruta +
+        return Resultado<ArchivoLosasDatos>::Falla("No se pudo leer el archivo de losas:\n" + ruta +
                                                    "\n" + que);
     };
     if (bytes.empty()) return error("El archivo esta vacio");
@@ -227,13 +227,13 @@ Resultado<ArchivoLosasDatos> LeeLosas(const std::string& bytes, const std::strin
     int lineaFinal = valores.empty() ? 2 : valores.back().linea + 1;
     Lector l(std::move(valores), lineaFinal);
 
-    if (!LeeCabecera(l, d)) return error(l.Error());
+    if (!LeeCabecera(l, d)) return error(l.Fallo().Mensaje());
     d.losas.resize(d.numLosas);
     for (int k = 1; k <= d.numLosas; ++k)
-        if (!LeeLosa(l, k, d.cabecera[4], d.losas[k - 1])) return error(l.Error());
+        if (!LeeLosa(l, k, d.cabecera[4], d.losas[k - 1])) return error(l.Fallo().Mensaje());
     for (int k = 1; k <= d.registrosExtra; ++k) {
         std::string registro;
-        if (!LeeRegistroExtra(l, k, registro)) return error(l.Error());
+        if (!LeeRegistroExtra(l, k, registro)) return error(l.Fallo().Mensaje());
         d.extras.push_back(std::move(registro));
     }
     return Resultado<ArchivoLosasDatos>::Ok(std::move(d));

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "modelo/proyecto.h"
-#include "modelo/resultado.h"
+#include "core/base/resultado.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,12 +1,12 @@
-#include "archivos/perfiles.h"
+#include "core/archivos/perfiles.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -34,7 +34,7 @@ const char* const kFormatos[8] = {"0.000000", "0.000",    "0.000",   "0.000",
 
 Resultado<TablaPerfiles> LeePerfiles(const std::string& bytes, const std::string& ruta) {
     auto error = [&](const std::string& que) {
-        return Resultado<TablaPerfiles>::Error("No se pudo leer la tabla de perfiles:\n" + ruta +
+        return Resultado<TablaPerfiles>::Falla("No se pudo leer la tabla de perfiles:\n" + ruta +
                                                "\n" + que);
     };
     if (bytes.empty()) return error("El archivo esta vacio");

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "modelo/proyecto.h"
-#include "modelo/resultado.h"
+#include "core/base/resultado.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

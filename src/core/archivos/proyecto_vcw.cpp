@@ -1,18 +1,16 @@
 // The project file: the writer turns a project into its lines, the reader takes the values
 // in order wherever the lines break, checks each and builds a fresh project, or names the
 // line of the value that is wrong.
-#include "archivos/proyecto_vcw.h"
+#include "core/archivos/proyecto_vcw.h"
 
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
 
-#include "archivos/lector_valores.h"
-#include "archivos/losas_los.h"
-#include "modelo/derivados.h"
-#include "modelo/rango.h"
-#include "texto/codificacion.h"
-#include "texto/numeros.h"
+#include "core/archivos/lector_valores.h"
+#include "core/modelo/rango.h"
+#include "core/texto/codificacion.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -129,22 +127,20 @@ void Linea(std::string& salida, std::initializer_list<std::string> valores) {
 void Restricciones(const Proyecto& p, int j, int nudos, int& vertical, int& giro) {
     vertical = 1;
     giro = 0;
-    int extremo = -1;
-    if (j == 1)
-        extremo = p.apoyoIzquierdo;
-    else if (j == nudos)
-        extremo = p.apoyoDerecho;
-    else
+    if (j != 1 && j != nudos) {
         vertical = CondicionInterior(p, j);
-    if (extremo == kEmpotrado) giro = 1;
-    if (extremo == kNoApoyado) vertical = 0;
+        return;
+    }
+    const CondicionExtremo extremo = j == 1 ? p.apoyoIzquierdo : p.apoyoDerecho;
+    if (extremo == CondicionExtremo::kEmpotrado) giro = 1;
+    if (extremo == CondicionExtremo::kNoApoyado) vertical = 0;
 }
 
 int CuentaRestringidos(const Proyecto& p, int nudos) {
     int r = nudos;
-    for (int extremo : {p.apoyoIzquierdo, p.apoyoDerecho}) {
-        if (extremo == kEmpotrado) ++r;
-        if (extremo == kNoApoyado) --r;
+    for (CondicionExtremo extremo : {p.apoyoIzquierdo, p.apoyoDerecho}) {
+        if (extremo == CondicionExtremo::kEmpotrado) ++r;
+        if (extremo == CondicionExtremo::kNoApoyado) --r;
     }
     return r;
 }
@@ -214,6 +210,7 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
     DatosGenerales& d = p.datos;
     std::vector<Valor> v;
     double muerta = 0, viva = 0, modulo = 0;
+    int material = 0, inercia = 0;
     if (!l.LeeValores(12, v)) return false;
     if (!TextoCalculable(l, v[0], "F'c") || !TextoCalculable(l, v[1], "Fy") ||
         !TextoCalculable(l, v[2], "el recubrimiento"))
@@ -227,16 +224,20 @@ bool LeeDatosGenerales(LectorValores& l, Proyecto& p, int& numCargNudos) {
     if (!l.Entero(v[3], "el numero de cargas en nudos", 0, 100000, numCargNudos) ||
         !l.Numero(v[7], "la carga muerta global", -kMax, kMax, muerta) ||
         !l.Numero(v[8], "la carga viva global", -kMax, kMax, viva) ||
-        !l.Entero(v[9], "el material", kHormigon, kOtro, d.material) ||
+        !l.Entero(v[9], "el material", static_cast<int>(Material::kHormigon),
+                  static_cast<int>(Material::kOtro), material) ||
         !l.Numero(v[10], "el modulo de elasticidad", -kMaxDerivado, kMaxDerivado, modulo) ||
-        !l.Entero(v[11], "la opcion de inercia", kInerciaBh3, kInerciaOtra, d.opcionInercia))
+        !l.Entero(v[11], "la opcion de inercia", static_cast<int>(OpcionInercia::kBh3),
+                  static_cast<int>(OpcionInercia::kOtra), inercia))
         return false;
+    d.material = static_cast<Material>(material);
+    d.opcionInercia = static_cast<OpcionInercia>(inercia);
     d.cargaMuerta = TextoCarga(muerta);
     d.cargaViva = TextoCarga(viva);
     d.moduloE = ModuloLeido(modulo);
 
     // The steel-shape line is there only for steel, as the material just read says.
-    if (d.material == kAcero) {
+    if (d.material == Material::kAcero) {
         if (!l.LeeValores(2, v) || !l.Entero(v[0], "el tipo de perfil", 0, 7, d.familiaPerfil) ||
             !l.Entero(v[1], "la designacion del perfil", -1, 599, d.designacionPerfil))
             return false;
@@ -308,7 +309,7 @@ bool LeeVanos(LectorValores& l, Proyecto& p, std::vector<int>& numCargas) {
             return false;
         vano.cargaMuerta = muerta;
         vano.cargaViva = viva;
-        if (p.datos.material == kOtro) RecuperaPesoPropio(vano);
+        if (p.datos.material == Material::kOtro) RecuperaPesoPropio(vano);
         p.vanos.push_back(vano);
     }
     return true;
@@ -326,7 +327,9 @@ bool LeeRestricciones(LectorValores& l, Proyecto& p) {
             !l.Entero(v[1], "la restriccion de giro" + nudo, 0, 1, giro))
             return false;
         if (j == 1 || j == nudos) {
-            int extremo = giro == 1 ? kEmpotrado : vertical == 0 ? kNoApoyado : kApoyado;
+            const CondicionExtremo extremo = giro == 1       ? CondicionExtremo::kEmpotrado
+                                             : vertical == 0 ? CondicionExtremo::kNoApoyado
+                                                             : CondicionExtremo::kApoyado;
             (j == 1 ? p.apoyoIzquierdo : p.apoyoDerecho) = extremo;
         } else {
             // An interior support never restrains rotation; only its vertical flag counts.
@@ -430,7 +433,7 @@ void LeeFirmas(LectorValores& l, Proyecto& p) {
     p.reviso = reviso;
 }
 
-bool LeeProyecto(LectorValores& l, Proyecto& p) {
+bool LeeSecciones(LectorValores& l, Proyecto& p) {
     int numCargNudos = 0;
     std::vector<int> numCargas;
     if (!(LeeCabecera(l, p) && LeeDatosGenerales(l, p, numCargNudos) && LeeVanos(l, p, numCargas) &&
@@ -441,47 +444,18 @@ bool LeeProyecto(LectorValores& l, Proyecto& p) {
     return true;
 }
 
-// The slab file the project names. Its assignment is kept even when the file cannot be
-// had, so saving the project again does not drop it; the notice says why no slab loads
-// are transferred.
-std::string CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
-    std::optional<std::string> bytes;
-    if (leeLosas) bytes = leeLosas(p.archivoLosas);
-    if (!bytes) return "El archivo de losas:\n" + p.archivoLosas + "\nNo fue encontrado";
-    Resultado<ArchivoLosasDatos> losas = LeeLosas(*bytes, p.archivoLosas);
-    if (!losas) return losas.mensaje;
-    p.losas = std::move(*losas.valor);
-    return "";
-}
-
 }  // namespace
 
-LecturaProyecto LeeArchivo(const std::string& bytes, const std::string& ruta,
-                           const LectorArchivo& leeLosas, const LectorPerfiles& leePerfiles) {
-    LecturaProyecto lectura;
+Resultado<Proyecto> LeeProyectoVcw(const std::string& bytes, const std::string& ruta) {
     LectorValores lector(bytes);
     Proyecto p = ProyectoNuevo();
     p.cargas.clear();
     p.cargasNudo.clear();
     p.asignacion.clear();
-    if (!LeeProyecto(lector, p)) {
-        lectura.error = "No se pudo leer el archivo:\n" + ruta + "\n" + lector.Error();
-        return lectura;
-    }
-    if (UsaLosas(p)) lectura.aviso = CargaArchivoLosas(p, leeLosas);
-    // The file names the shape by its place in the table; its section comes from there.
-    if (p.datos.material == kAcero && p.datos.familiaPerfil > 0 && p.datos.designacionPerfil >= 0 &&
-        leePerfiles) {
-        Resultado<TablaPerfiles> tabla = leePerfiles();
-        if (tabla)
-            p.perfil =
-                ResuelvePerfil(*tabla.valor, p.datos.familiaPerfil, p.datos.designacionPerfil);
-        else
-            lectura.aviso += (lectura.aviso.empty() ? "" : "\n\n") + tabla.mensaje;
-    }
-    lectura.textoLosas = ActualizaDerivados(p);
-    lectura.proyecto = std::move(p);
-    return lectura;
+    if (!LeeSecciones(lector, p))
+        return Resultado<Proyecto>::Falla("No se pudo leer el archivo:\n" + ruta + "\n" +
+                                          lector.Fallo().Mensaje());
+    return Resultado<Proyecto>::Ok(std::move(p));
 }
 
 std::string SalvaArchivo(const Proyecto& p) {
@@ -495,9 +469,9 @@ std::string SalvaArchivo(const Proyecto& p) {
     Linea(s, {Campo(d.fc), Campo(d.fy), Campo(d.recub), Num(NumCargNudos(p)),
               Campo(NormalizaMedida(d.base, "0.0")), Campo(NormalizaMedida(d.altura, "0.0")),
               Campo(NormalizaMedida(d.longitud, "0.000")), Num(LeeNumero(d.cargaMuerta)),
-              Num(LeeNumero(d.cargaViva)), Num(d.material), ModuloArchivo(d.moduloE),
-              Num(d.opcionInercia)});
-    if (d.material == kAcero) Linea(s, {Num(d.familiaPerfil), Num(d.designacionPerfil)});
+              Num(LeeNumero(d.cargaViva)), Num(static_cast<int>(d.material)),
+              ModuloArchivo(d.moduloE), Num(static_cast<int>(d.opcionInercia))});
+    if (d.material == Material::kAcero) Linea(s, {Num(d.familiaPerfil), Num(d.designacionPerfil)});
     Linea(s, {Num(d.usaCargaTotal ? 0 : -1), Num(d.usaCargaTotal ? -1 : 0),
               Num(d.calculaPesoPropio ? 1 : 0), Campo(d.factorMuerta), Campo(d.factorViva),
               Campo(d.pesoUnitario)});
@@ -542,10 +516,6 @@ std::string SalvaArchivo(const Proyecto& p) {
         Linea(s, {UnaLinea(p.reviso)});
     }
     return Utf8ALatin1(s);
-}
-
-std::string MensajeErrorGuardar(const std::string& ruta, const std::string& razon) {
-    return "No se pudo guardar el archivo:\n" + ruta + "\n" + razon;
 }
 
 }  // namespace trabelux

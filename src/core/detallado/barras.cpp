@@ -1,5 +1,5 @@
 // Bar areas, names and the proposal of a size and count for a required area.
-#include "detallado/barras.h"
+#include "core/detallado/barras.h"
 
 #include <cmath>
 #include <limits>

@@ -1,12 +1,13 @@
 // Bar proposal for the detailing table from the areas of the design tables.
-#include "detallado/calcula_barras.h"
+#include "core/detallado/calcula_barras.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 
-#include "detallado/barras.h"
-#include "texto/numeros.h"
+#include "core/detallado/barras.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -111,8 +112,9 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
     for (auto& f : filas) Ordena(f);
     if (n < 1) return;
     const Requeridos req(resultados);
-    const double recub = LeeNumero(proyecto.datos.recub);
-    const double fy = LeeNumero(proyecto.datos.fy);
+    const DatosNumericos datos = LeeDatosNumericos(proyecto.datos);
+    const double recub = datos.recub;
+    const double fy = datos.fy;
     // Support 1 takes the bottom bar of span 1 only while the user has chosen none.
     const bool apoyo1SinBarra = !filas[0].barraInferior;
 
@@ -141,11 +143,11 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
         } else {
             const int s = (i + 1) / 2;
             if (s == 1) {
-                if (proyecto.apoyoIzquierdo == kEmpotrado)
+                if (proyecto.apoyoIzquierdo == CondicionExtremo::kEmpotrado)
                     ProponeAdicional(fila, req.AreaSuperiorApoyo(1));
                 ProponeEstribo(fila, req.Transversal(1));
             } else if (s == n + 1) {
-                if (proyecto.apoyoDerecho == kEmpotrado)
+                if (proyecto.apoyoDerecho == CondicionExtremo::kEmpotrado)
                     ProponeAdicional(fila, req.AreaSuperiorApoyo(s));
                 CopiaInferiorSiVacia(fila, filas[i - 2]);
                 ProponeEstribo(fila, req.Transversal(n));

@@ -2,9 +2,9 @@
 // stirrups in the detailing table, filling only the cells that are empty.
 #pragma once
 
-#include "analisis/resultados.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/tabla.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

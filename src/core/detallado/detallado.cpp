@@ -1,5 +1,5 @@
 // Loading, updating and resetting the detailing table, and its section shapes.
-#include "detallado/detallado.h"
+#include "core/detallado/detallado.h"
 
 #include <algorithm>
 #include <charconv>

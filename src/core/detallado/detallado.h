@@ -2,10 +2,10 @@
 // after edits, starting afresh and choosing section shapes.
 #pragma once
 
-#include "analisis/resultados.h"
-#include "detallado/calcula_barras.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/calcula_barras.h"
+#include "core/detallado/tabla.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,10 +1,10 @@
 // Captions, cell texts and shape codes of the detailing table.
-#include "detallado/tabla.h"
+#include "core/detallado/tabla.h"
 
 #include <cmath>
 
-#include "detallado/barras.h"
-#include "texto/numeros.h"
+#include "core/detallado/barras.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,10 +1,10 @@
 // Geometry of the results drawings; see geometria_diagramas.h.
-#include "dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -107,10 +107,10 @@ SimbolosApoyo ApoyosDibuja(const LineaBase& linea, const VigaDibujo& viga, doubl
     auto bloque = [&](double izquierda) {
         s.bloques.push_back({izquierda, y - kAltoBloque / 2, kAnchoBloque, kAltoBloque});
     };
-    if (viga.apoyoIzquierdo == kApoyado) triangulo(linea.x1);
-    if (viga.apoyoIzquierdo == kEmpotrado) bloque(linea.x1 - 50);
-    if (viga.apoyoDerecho == kApoyado) triangulo(linea.x2);
-    if (viga.apoyoDerecho == kEmpotrado) bloque(linea.x2 + 10);
+    if (viga.apoyoIzquierdo == CondicionExtremo::kApoyado) triangulo(linea.x1);
+    if (viga.apoyoIzquierdo == CondicionExtremo::kEmpotrado) bloque(linea.x1 - 50);
+    if (viga.apoyoDerecho == CondicionExtremo::kApoyado) triangulo(linea.x2);
+    if (viga.apoyoDerecho == CondicionExtremo::kEmpotrado) bloque(linea.x2 + 10);
 
     const auto nudos = AbscisasNudos(linea, escH, viga.longitudes);
     for (int j = 2; j <= viga.numVanos; ++j) {

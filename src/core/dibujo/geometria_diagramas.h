@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "analisis/resultados.h"
-#include "dibujo/tipos.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/dibujo/tipos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -29,8 +29,8 @@ inline constexpr double kMinimoReaccion = 0.15;  // shortest arrow, fraction of 
 struct VigaDibujo {
     int numVanos = 0;
     std::vector<double> longitudes;  // m, one per span
-    int apoyoIzquierdo = kApoyado;
-    int apoyoDerecho = kApoyado;
+    CondicionExtremo apoyoIzquierdo = CondicionExtremo::kApoyado;
+    CondicionExtremo apoyoDerecho = CondicionExtremo::kApoyado;
     std::vector<int> interiores;  // nodes 2..n at [0..n-2]: 1 supported, 0 free
 };
 

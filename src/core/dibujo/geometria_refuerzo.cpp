@@ -1,12 +1,12 @@
 // Geometry of the reinforcement elevation; see geometria_refuerzo.h.
-#include "dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_refuerzo.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-#include "detallado/barras.h"
-#include "texto/numeros.h"
+#include "core/detallado/barras.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

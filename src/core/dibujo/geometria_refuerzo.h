@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "detallado/tabla.h"
-#include "dibujo/tipos.h"
-#include "modelo/proyecto.h"
+#include "core/detallado/tabla.h"
+#include "core/dibujo/tipos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

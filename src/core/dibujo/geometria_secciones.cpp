@@ -1,5 +1,5 @@
 // Geometry of the cross-sections; see geometria_secciones.h.
-#include "dibujo/geometria_secciones.h"
+#include "core/dibujo/geometria_secciones.h"
 
 #include <algorithm>
 #include <cmath>

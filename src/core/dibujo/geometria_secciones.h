@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "detallado/tabla.h"
-#include "dibujo/tipos.h"
+#include "core/detallado/tabla.h"
+#include "core/dibujo/tipos.h"
 
 namespace trabelux {
 

@@ -1,11 +1,11 @@
 // Geometry of the beam elevation; see geometria_viga.h.
-#include "dibujo/geometria_viga.h"
+#include "core/dibujo/geometria_viga.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "dibujo/geometria_diagramas.h"
-#include "texto/numeros.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -85,13 +85,14 @@ Poligonal Pared(double x, double ejeY, double s, int lado) {
             {std::min(x, x2), ejeY + 120 * s}};
 }
 
-ApoyoDibujo ApoyoExtremo(int nudo, int condicion, double x, double ejeY, double s, int lado) {
+ApoyoDibujo ApoyoExtremo(int nudo, CondicionExtremo condicion, double x, double ejeY, double s,
+                         int lado) {
     ApoyoDibujo a;
     a.nudo = nudo;
-    if (condicion == kEmpotrado) {
+    if (condicion == CondicionExtremo::kEmpotrado) {
         a.simbolo = SimboloApoyo::Empotramiento;
         a.figura = Pared(x, ejeY, s, lado);
-    } else if (condicion == kNoApoyado) {
+    } else if (condicion == CondicionExtremo::kNoApoyado) {
         a.simbolo = SimboloApoyo::Libre;
     } else {
         a.simbolo = SimboloApoyo::Triangulo;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dibujo/tipos.h"
-#include "modelo/proyecto.h"
+#include "core/dibujo/tipos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

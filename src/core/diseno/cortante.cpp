@@ -1,12 +1,12 @@
-#include "diseno/cortante.h"
+#include "core/diseno/cortante.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "analisis/precision.h"
-#include "diseno/constantes.h"
-#include "texto/numeros.h"
+#include "core/analisis/precision.h"
+#include "core/diseno/constantes.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -83,21 +83,23 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
     return r;
 }
 
-std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
+Estado DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
     const MaterialDiseno m{e.fc, e.fy, e.recub};
     r.refuerzoTransversal.reserve(static_cast<size_t>(e.numVanos));
     for (int i = 0; i < e.numVanos; ++i) {
-        if (e.fy > kFyMaximoCortante) return "Fy no puede ser mayor de 4200";
+        if (e.fy > kFyMaximoCortante) return Estado::Falla("Fy no puede ser mayor de 4200");
         const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(i)];
         const float b = e.baseVano[i];
         const float d = e.alturaVano[i] - e.recub;
         const double w = e.cargaUltima[i];
         // Reached without a flexural row (nothing bends the span), so the depth is
         // checked here too.
-        if (!(d > 0.0f)) return "El peralte es insuficiente en el vano " + std::to_string(i + 1);
+        if (!(d > 0.0f))
+            return Estado::Falla("El peralte es insuficiente en el vano " + std::to_string(i + 1));
         // The message is only written when a section fails (a long text is an allocation).
         auto insuficiente = [i] {
-            return "La seccion es insuficiente por cortante en el vano " + std::to_string(i + 1);
+            return Estado::Falla("La seccion es insuficiente por cortante en el vano " +
+                                 std::to_string(i + 1));
         };
         // Shear at d from each face; loads within d are not taken off.
         const double vuI = std::fabs(f.cortanteI - w * d / 100.0) * 1000.0;
@@ -113,7 +115,7 @@ std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
                                          rige.areaPorMetro,
                                          TextoEstribo(rige.barra, rige.separacion)});
     }
-    return {};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

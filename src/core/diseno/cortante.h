@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "analisis/entrada.h"
-#include "analisis/resultados.h"
-#include "diseno/material.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/resultados.h"
+#include "core/base/estado.h"
+#include "core/diseno/material.h"
 
 namespace trabelux {
 
@@ -30,7 +31,7 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
 std::string TextoEstribo(int barra, double separacionCm);
 
 // Adds one row of "REFUERZO TRANSVERSAL" per span to r.refuerzoTransversal, governed by
-// the end whose stirrups carry more. Returns the message that stops the run, or "".
-std::string DisenaEstribos(const EntradaCalculo& e, Resultados& r);
+// the end whose stirrups carry more. Fails with the message that stops the run.
+Estado DisenaEstribos(const EntradaCalculo& e, Resultados& r);
 
 }  // namespace trabelux

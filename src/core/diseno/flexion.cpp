@@ -1,10 +1,10 @@
-#include "diseno/flexion.h"
+#include "core/diseno/flexion.h"
 
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "analisis/precision.h"
-#include "diseno/constantes.h"
+#include "core/analisis/precision.h"
+#include "core/base/mensajes_calculo.h"
+#include "core/diseno/constantes.h"
 
 namespace trabelux {
 
@@ -23,12 +23,12 @@ constexpr float kMomentoMinimoVano = 0.001f;   // t-m, compared in single precis
 constexpr double kMomentoMinimoApoyo = 0.001;  // t-m
 constexpr float kMomentoMinimoDiseno = 1.0f;   // kg-cm
 
-std::string Mensaje(EstadoFlexion estado, const char* lugar, int numero) {
-    if (estado == EstadoFlexion::kDobleRechazado) return kPreguntaRefuerzoDoble;
+Estado Comprueba(EstadoFlexion estado, const char* lugar, int numero) {
+    if (estado == EstadoFlexion::kDobleRechazado) return Estado::Falla(kPreguntaRefuerzoDoble);
     if (estado == EstadoFlexion::kInsuficiente)
-        return std::string("La seccion es insuficiente por flexion en el ") + lugar + " " +
-               std::to_string(numero);
-    return {};
+        return Estado::Falla(std::string("La seccion es insuficiente por flexion en el ") + lugar +
+                             " " + std::to_string(numero));
+    return Estado::Bien();
 }
 
 MaterialDiseno MaterialDe(const EntradaCalculo& e) { return {e.fc, e.fy, e.recub}; }
@@ -96,14 +96,14 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
     return r;
 }
 
-std::string DisenaVanos(const EntradaCalculo& e, Resultados& r,
-                        const std::function<bool()>& aceptaDoble) {
+Estado DisenaVanos(const EntradaCalculo& e, Resultados& r,
+                   const std::function<bool()>& aceptaDoble) {
     const MaterialDiseno m = MaterialDe(e);
     const int n = e.numVanos;
     bool algunVano = false;
     for (int i = 0; i < n; ++i)
         if (std::fabs(r.momMaxVano[static_cast<size_t>(i)]) > kMomentoMinimoVano) algunVano = true;
-    if (!algunVano) return {};
+    if (!algunVano) return Estado::Bien();
 
     r.refuerzoVanos.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
@@ -111,17 +111,16 @@ std::string DisenaVanos(const EntradaCalculo& e, Resultados& r,
         const float mu = Simple(std::fabs(momento) * kTmACm);
         const float d = e.alturaVano[i] - e.recub;
         if (!(d - e.recub > 0.0f))
-            return "El peralte es insuficiente en el vano " + std::to_string(i + 1);
+            return Estado::Falla("El peralte es insuficiente en el vano " + std::to_string(i + 1));
         const DisenoFlexion f = DisenaFlexion(mu, d, e.baseVano[i], m, aceptaDoble);
-        std::string mensaje = Mensaje(f.estado, "vano", i + 1);
-        if (!mensaje.empty()) return mensaje;
+        if (Estado e = Comprueba(f.estado, "vano", i + 1); !e) return e;
         r.refuerzoVanos.push_back({i + 1, momento, f.asPrima, f.as});
     }
-    return {};
+    return Estado::Bien();
 }
 
-std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
-                         const std::function<bool()>& aceptaDoble) {
+Estado DisenaApoyos(const EntradaCalculo& e, Resultados& r,
+                    const std::function<bool()>& aceptaDoble) {
     const MaterialDiseno m = MaterialDe(e);
     const int n = e.numVanos;
     // The moment at node j is the left-end moment of span j; the last node takes the
@@ -133,7 +132,7 @@ std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
     bool algunApoyo = false;
     for (int j = 0; j <= n; ++j)
         if (std::fabs(momentoNudo(j)) > kMomentoMinimoApoyo) algunApoyo = true;
-    if (!algunApoyo) return {};
+    if (!algunApoyo) return Estado::Bien();
 
     r.refuerzoApoyos.reserve(static_cast<size_t>(n + 1));
     for (int j = 0; j <= n; ++j) {
@@ -147,13 +146,12 @@ std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
                                : (e.alturaVano[izq] + e.alturaVano[der]) / 2.0f - e.recub;
         const float b = j == 0 ? e.baseVano[0] : (e.baseVano[izq] + e.baseVano[der]) / 2.0f;
         if (!(d - e.recub > 0.0f))
-            return "El peralte es insuficiente en el apoyo " + std::to_string(j + 1);
+            return Estado::Falla("El peralte es insuficiente en el apoyo " + std::to_string(j + 1));
         const DisenoFlexion f = DisenaFlexion(mu, d, b, m, aceptaDoble);
-        std::string mensaje = Mensaje(f.estado, "apoyo", j + 1);
-        if (!mensaje.empty()) return mensaje;
+        if (Estado e = Comprueba(f.estado, "apoyo", j + 1); !e) return e;
         r.refuerzoApoyos.push_back({j + 1, Simple(mu / kTmACm), f.as, f.asPrima});
     }
-    return {};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

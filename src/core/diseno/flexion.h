@@ -5,9 +5,10 @@
 #include <functional>
 #include <string>
 
-#include "analisis/entrada.h"
-#include "analisis/resultados.h"
-#include "diseno/material.h"
+#include "core/analisis/entrada.h"
+#include "core/analisis/resultados.h"
+#include "core/base/estado.h"
+#include "core/diseno/material.h"
 
 namespace trabelux {
 
@@ -41,13 +42,13 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
                             const std::function<bool()>& aceptaDoble);
 
 // Adds the rows of "REFUERZO EN VANOS" (one per span, when some span sags) to
-// r.refuerzoVanos. Returns the message that stops the run, or an empty text.
-std::string DisenaVanos(const EntradaCalculo& e, Resultados& r,
-                        const std::function<bool()>& aceptaDoble);
+// r.refuerzoVanos. Fails with the message that stops the run.
+Estado DisenaVanos(const EntradaCalculo& e, Resultados& r,
+                   const std::function<bool()>& aceptaDoble);
 
 // Adds the rows of "REFUERZO EN APOYOS" (one per node with a moment of at least
-// 0.001 t-m) to r.refuerzoApoyos. Returns the message that stops the run, or "".
-std::string DisenaApoyos(const EntradaCalculo& e, Resultados& r,
-                         const std::function<bool()>& aceptaDoble);
+// 0.001 t-m) to r.refuerzoApoyos. Fails with the message that stops the run.
+Estado DisenaApoyos(const EntradaCalculo& e, Resultados& r,
+                    const std::function<bool()>& aceptaDoble);
 
 }  // namespace trabelux

@@ -1,4 +1,4 @@
-#include "dxf/capas.h"
+#include "core/dxf/capas.h"
 
 namespace trabelux {
 

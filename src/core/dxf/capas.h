@@ -2,7 +2,7 @@
 // colours a drafter expects, and the line types they use. Drawings are in centimetres.
 #pragma once
 
-#include "dxf/dibujo_dxf.h"
+#include "core/dxf/dibujo_dxf.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "dxf/cota.h"
+#include "core/dxf/cota.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "dxf/capas.h"
+#include "core/dxf/capas.h"
 
 namespace trabelux {
 

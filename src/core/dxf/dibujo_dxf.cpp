@@ -1,10 +1,10 @@
-#include "dxf/dibujo_dxf.h"
+#include "core/dxf/dibujo_dxf.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "texto/codificacion.h"
+#include "core/texto/codificacion.h"
 
 namespace trabelux {
 

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "dibujo/tipos.h"
+#include "core/dibujo/tipos.h"
 
 namespace trabelux {
 

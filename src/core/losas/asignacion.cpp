@@ -1,9 +1,8 @@
-#include "losas/asignacion.h"
+#include "core/losas/asignacion.h"
 
 #include <utility>
 
-#include "losas/espesores.h"
-#include "modelo/derivados.h"
+#include "core/losas/espesores.h"
 
 namespace trabelux {
 
@@ -15,24 +14,24 @@ bool EsDireccionX(const std::string& direccion) {
     return ini != std::string::npos && direccion.substr(ini, fin - ini + 1) == "X";
 }
 
-std::string ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
-                             const ArchivoLosasDatos* losas) {
+Estado ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
+                        const ArchivoLosasDatos* losas) {
     if (static_cast<int>(asignacion.size()) > kMaxVanos)
-        return "La asignacion de losas tiene " + std::to_string(asignacion.size()) +
-               " vanos; el maximo es " + std::to_string(kMaxVanos);
+        return Estado::Falla("La asignacion de losas tiene " + std::to_string(asignacion.size()) +
+                             " vanos; el maximo es " + std::to_string(kMaxVanos));
     for (size_t i = 0; i < asignacion.size(); ++i) {
         const std::string vano = " del vano " + std::to_string(i + 1);
         for (int k : {asignacion[i].primera, asignacion[i].segunda}) {
             if (k < 0 || k > kMaxLosas)
-                return "La losa " + std::to_string(k) + vano +
-                       " no es valida: los numeros de losa van de 0 a 99";
+                return Estado::Falla("La losa " + std::to_string(k) + vano +
+                                     " no es valida: los numeros de losa van de 0 a 99");
             if (losas && k > static_cast<int>(losas->losas.size()))
-                return "La losa " + std::to_string(k) + vano +
-                       " no esta en el archivo de losas, que tiene " +
-                       std::to_string(losas->losas.size()) + " losas";
+                return Estado::Falla("La losa " + std::to_string(k) + vano +
+                                     " no esta en el archivo de losas, que tiene " +
+                                     std::to_string(losas->losas.size()) + " losas");
         }
     }
-    return "";
+    return Estado::Bien();
 }
 
 void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos losas) {
@@ -41,16 +40,16 @@ void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos los
     p.asignacion.assign(static_cast<size_t>(p.numVanos), AsignacionLosa{});
 }
 
-AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
-                            std::vector<AsignacionLosa> asignacion) {
-    std::string error = ValidaAsignacion(asignacion, p.losas ? &*p.losas : nullptr);
-    if (!error.empty()) return {false, error};
+Estado AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
+                   std::vector<AsignacionLosa> asignacion) {
+    if (Estado valida = ValidaAsignacion(asignacion, p.losas ? &*p.losas : nullptr); !valida)
+        return valida;
     if (p.losas)
         for (auto& a : asignacion) a.espesorProm = EspProm(*p.losas, a.primera, a.segunda);
     p.direccionViga = direccion;
     p.incluyePesoLosa = incluyePesoLosa;
     p.asignacion = std::move(asignacion);
-    return {true, ActualizaDerivados(p)};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

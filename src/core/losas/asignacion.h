@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "modelo/proyecto.h"
+#include "core/base/estado.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -16,27 +17,22 @@ std::string CambiaDireccion(const std::string& actual);
 // takes the edges parallel to Y.
 bool EsDireccionX(const std::string& direccion);
 
-// ValidaAsignacion: "" when every row is acceptable, otherwise the message for the first
-// fault: more rows than spans the program holds, a slab number outside 0..99, or, when
-// `losas` is given, a slab number the slab file does not hold.
-std::string ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
-                             const ArchivoLosasDatos* losas);
+// ValidaAsignacion: fails with the message for the first fault: more rows than spans the
+// program holds, a slab number outside 0..99, or, when `losas` is given, a slab number
+// the slab file does not hold.
+Estado ValidaAsignacion(const std::vector<AsignacionLosa>& asignacion,
+                        const ArchivoLosasDatos* losas);
 
 // A slab file chosen for the project (`ruta`, the slabs read from it): it becomes the file
 // in use and the slab assignment starts afresh, one empty row per span, since the old
 // slab numbers referred to another file. The caller brings the derived values up to date.
 void UsaArchivoLosas(Proyecto& p, const std::string& ruta, ArchivoLosasDatos losas);
 
-struct AceptacionLosas {
-    bool aceptada = false;  // false: nothing changed, `mensaje` says why
-    std::string mensaje;    // when accepted: the slab transfer's error text, or ""
-};
-
-// AceptaLosas: the dialog's "OK". Checks the assignment, stores the direction, the
-// "SI"/"NO" answer and the rows with their average thicknesses, then brings the derived
-// span values up to date. The self weight is only ever computed from the section, so
-// pressing "OK" again with the same choices changes nothing.
-AceptacionLosas AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
-                            std::vector<AsignacionLosa> asignacion);
+// AceptaLosas: the dialog's "OK". Checks the assignment (on failure nothing changes),
+// stores the direction, the "SI"/"NO" answer and the rows with their average thicknesses.
+// The caller brings the derived values up to date (ActualizaDerivados), which transfers
+// the slab loads.
+Estado AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLosa,
+                   std::vector<AsignacionLosa> asignacion);
 
 }  // namespace trabelux

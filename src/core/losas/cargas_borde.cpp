@@ -1,4 +1,4 @@
-#include "losas/cargas_borde.h"
+#include "core/losas/cargas_borde.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "losas/casos.h"
+#include "core/losas/casos.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "losas/espesores.h"
+#include "core/losas/espesores.h"
 
 namespace trabelux {
 

@@ -1,7 +1,7 @@
 // Slab thicknesses as the span rows use them: one slab's, and the average of a span's two.
 #pragma once
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,13 +1,13 @@
-#include "losas/transferencia.h"
+#include "core/losas/transferencia.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "losas/asignacion.h"
-#include "losas/cargas_borde.h"
-#include "losas/casos.h"
-#include "losas/espesores.h"
+#include "core/losas/asignacion.h"
+#include "core/losas/cargas_borde.h"
+#include "core/losas/casos.h"
+#include "core/losas/espesores.h"
 
 namespace trabelux {
 
@@ -15,19 +15,20 @@ namespace {
 
 // The slab file is checked whole before any span is touched, as the file would be read
 // before the first row is written.
-std::string VerificaLosas(const ArchivoLosasDatos& d, std::vector<int>& casos) {
+Estado VerificaLosas(const ArchivoLosasDatos& d, std::vector<int>& casos) {
     const int s = d.numLosas;
-    if (s <= 0 || s > kMaxLosas || static_cast<int>(d.losas.size()) != s) return kErrorArchivoLosas;
+    if (s <= 0 || s > kMaxLosas || static_cast<int>(d.losas.size()) != s)
+        return Estado::Falla(kErrorArchivoLosas);
     casos.assign(s, 0);
     for (int k = 1; k <= s; ++k) {
         const Losa& l = d.losas[k - 1];
         if (l.numero != k || !(l.lx > 0) || !(l.ly > 0) || !std::isfinite(l.lx) ||
             !std::isfinite(l.ly))
-            return kErrorArchivoLosas;
+            return Estado::Falla(kErrorArchivoLosas);
         casos[k - 1] = CasoLosa(l.bordes, l.lx, l.ly);
-        if (casos[k - 1] == 0) return kErrorBordes;
+        if (casos[k - 1] == 0) return Estado::Falla(kErrorBordes);
     }
-    return "";
+    return Estado::Bien();
 }
 
 struct Par {
@@ -45,12 +46,11 @@ Par CargaDeLosa(const ArchivoLosasDatos& d, const std::vector<int>& casos, int k
 
 }  // namespace
 
-std::string ReacLos(Proyecto& p) {
-    if (!p.losas) return kErrorArchivoLosas;
+Estado ReacLos(Proyecto& p) {
+    if (!p.losas) return Estado::Falla(kErrorArchivoLosas);
     const ArchivoLosasDatos& d = *p.losas;
     std::vector<int> casos;
-    std::string error = VerificaLosas(d, casos);
-    if (!error.empty()) return error;
+    if (Estado losas = VerificaLosas(d, casos); !losas) return losas;
 
     const int n = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
     auto asignada = [&](int fila) {
@@ -60,8 +60,9 @@ std::string ReacLos(Proyecto& p) {
         const AsignacionLosa a = asignada(i);
         for (int k : {a.primera, a.segunda})
             if (k < 0 || k > d.numLosas)
-                return std::string(kErrorArchivoLosas) + ": el vano " + std::to_string(i + 1) +
-                       " usa la losa " + std::to_string(k) + ", que no esta en el archivo";
+                return Estado::Falla(std::string(kErrorArchivoLosas) + ": el vano " +
+                                     std::to_string(i + 1) + " usa la losa " + std::to_string(k) +
+                                     ", que no esta en el archivo");
     }
 
     const bool direccionX = EsDireccionX(p.direccionViga);
@@ -73,7 +74,7 @@ std::string ReacLos(Proyecto& p) {
         p.vanos[i].cargaViva = izquierda.viva + derecha.viva;
     }
     for (auto& a : p.asignacion) a.espesorProm = EspProm(d, a.primera, a.segunda);
-    return "";
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

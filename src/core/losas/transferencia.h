@@ -2,9 +2,8 @@
 // slab thickness of each span.
 #pragma once
 
-#include <string>
-
-#include "modelo/proyecto.h"
+#include "core/base/estado.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -13,12 +12,12 @@ inline constexpr const char* kErrorBordes = "Error en Bordes";
 
 // ReacLos: rewrites "C. Muerta" and "C. Viva" of spans 1..numVanos from the slabs of
 // p.losas and the assignment, and "Espesor Prom" of every assignment row.
-// Returns "" on success. On failure nothing changes and the text is:
+// On failure nothing changes and the message is:
 //  - kErrorArchivoLosas: no slabs read, a slab count outside 1..99, slabs not numbered
 //    1..S in order, or a slab with Lx or Ly not greater than zero;
 //  - kErrorBordes: a slab whose edge code fits none of the cases;
 //  - a text beginning with kErrorArchivoLosas that names the span and the slab when the
 //    assignment of one of spans 1..numVanos names a slab the file does not hold.
-std::string ReacLos(Proyecto& p);
+Estado ReacLos(Proyecto& p);
 
 }  // namespace trabelux

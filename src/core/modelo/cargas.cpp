@@ -1,4 +1,4 @@
-#include "modelo/cargas.h"
+#include "core/modelo/cargas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,32 +8,31 @@ namespace trabelux {
 
 namespace {
 
-std::string VerificaNumero(double numero, int maximo, const char* que) {
-    if (numero >= 1 && numero <= maximo && numero == std::floor(numero)) return "";
-    return std::string("El ") + que + " debe estar entre 1 y " + std::to_string(maximo);
+Estado VerificaNumero(double numero, int maximo, const char* que) {
+    if (numero >= 1 && numero <= maximo && numero == std::floor(numero)) return Estado::Bien();
+    return Estado::Falla(std::string("El ") + que + " debe estar entre 1 y " +
+                         std::to_string(maximo));
 }
 
 }  // namespace
 
-std::string VerificaVanoDeCarga(const Proyecto& p, double vano) {
+Estado VerificaVanoDeCarga(const Proyecto& p, double vano) {
     return VerificaNumero(vano, p.numVanos, "vano");
 }
 
-std::string VerificaNudoDeCarga(const Proyecto& p, double nudo) {
+Estado VerificaNudoDeCarga(const Proyecto& p, double nudo) {
     return VerificaNumero(nudo, p.numVanos + 1, "nudo");
 }
 
-AceptacionCargas AceptaCargas(Proyecto& p) {
-    AceptacionCargas r;
+Resultado<CargasAceptadas> AceptaCargas(Proyecto& p) {
     std::map<int, int> porVano;
     for (const auto& c : p.cargas) ++porVano[c.vano];
     for (const auto& [vano, cuantas] : porVano)
-        if (cuantas > kMaxCargasPorVano) {
-            r.mensaje = "El vano " + std::to_string(vano) + " tiene " + std::to_string(cuantas) +
-                        " cargas concentradas; se admiten hasta " +
-                        std::to_string(kMaxCargasPorVano) + " por vano";
-            return r;
-        }
+        if (cuantas > kMaxCargasPorVano)
+            return Resultado<CargasAceptadas>::Falla(
+                "El vano " + std::to_string(vano) + " tiene " + std::to_string(cuantas) +
+                " cargas concentradas; se admiten hasta " + std::to_string(kMaxCargasPorVano) +
+                " por vano");
 
     bool cambiadas = false;
     for (auto& c : p.cargas) {
@@ -57,11 +56,11 @@ AceptacionCargas AceptaCargas(Proyecto& p) {
     std::stable_sort(p.cargasNudo.begin(), p.cargasNudo.end(),
                      [](const CargaNudo& a, const CargaNudo& b) { return a.nudo < b.nudo; });
 
-    r.aceptada = true;
-    if (cambiadas) r.mensaje = kAvisoDistancias;
+    CargasAceptadas r;
+    if (cambiadas) r.aviso = kAvisoDistancias;
     for (int i = 1; i <= p.numVanos; ++i) r.numCargas.push_back(NumCargas(p, i));
     r.numCargNudos = NumCargNudos(p);
-    return r;
+    return Resultado<CargasAceptadas>::Ok(std::move(r));
 }
 
 }  // namespace trabelux

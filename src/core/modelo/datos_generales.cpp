@@ -1,17 +1,17 @@
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
 
 #include <algorithm>
 
-#include "modelo/derivados.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/filas_vano.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
-bool EligeMaterial(DatosGenerales& d, int material, bool enCarga) {
+bool EligeMaterial(DatosGenerales& d, Material material, bool enCarga) {
     d.material = material;
-    if (material == kHormigon) {
-        d.opcionInercia = kInerciaBh3;
+    if (material == Material::kHormigon) {
+        d.opcionInercia = OpcionInercia::kBh3;
         d.moduloE = TextoModulo(material, d.fc);
         d.factorMuerta = "1.4";
         d.factorViva = "1.7";
@@ -20,11 +20,11 @@ bool EligeMaterial(DatosGenerales& d, int material, bool enCarga) {
     }
     // Switching the inertia to "Otra" while its list is disabled does not open the
     // inertia panel but still normalises the global inertia.
-    d.opcionInercia = kInerciaOtra;
+    d.opcionInercia = OpcionInercia::kOtra;
     d.inercia = NormalizaInercia(d.inercia);
     d.moduloE = d.factorMuerta = d.factorViva = d.pesoUnitario = "1.0";
-    if (material != kAcero) return false;
-    d.moduloE = TextoModulo(kAcero, d.fc);
+    if (material != Material::kAcero) return false;
+    d.moduloE = TextoModulo(Material::kAcero, d.fc);
     d.pesoUnitario = "7.85";
     return !enCarga;
 }
@@ -40,11 +40,11 @@ void EligeOpcionCarga(DatosGenerales& d, bool usaCargaTotal) {
     d.factorViva = usaCargaTotal ? "1.0" : "1.7";
 }
 
-std::string TextoCargaTotal(int material) {
-    return material == kHormigon ? "Usa carga ultima total" : "Usa carga total";
+std::string TextoCargaTotal(Material material) {
+    return material == Material::kHormigon ? "Usa carga ultima total" : "Usa carga total";
 }
 
-VerificacionCarga VerificaControlCarga(DatosGenerales& d) {
+Estado VerificaControlCarga(DatosGenerales& d) {
     // A value beyond what the program can calculate is refused first, with its own name.
     const std::pair<std::string*, const char*> valores[] = {
         {&d.factorMuerta, "del factor de carga muerta"},
@@ -55,21 +55,21 @@ VerificacionCarga VerificaControlCarga(DatosGenerales& d) {
         const double v = LeeNumero(*texto);
         if (EnRango(v)) continue;
         *texto = "1.0";
-        return {false, MensajeFueraDeRango(v, nombre)};
+        return Estado::Falla(MensajeFueraDeRango(v, nombre));
     }
     if (LeeNumero(d.factorMuerta) < 1.0) {
         d.factorMuerta = "1.0";
-        return {false, kMensajeFactorMuerta};
+        return Estado::Falla(kMensajeFactorMuerta);
     }
     if (LeeNumero(d.factorViva) < 1.0) {
         d.factorViva = "1.0";
-        return {false, kMensajeFactorViva};
+        return Estado::Falla(kMensajeFactorViva);
     }
     if (LeeNumero(d.pesoUnitario) < 1.0) {
         d.pesoUnitario = "1.0";
-        if (d.calculaPesoPropio) return {false, kMensajePesoUnitario};
+        if (d.calculaPesoPropio) return Estado::Falla(kMensajePesoUnitario);
     }
-    return {true, ""};
+    return Estado::Bien();
 }
 
 std::string NormalizaInercia(const std::string& inercia) {
@@ -90,7 +90,7 @@ void AceptaPerfil(Proyecto& p, int familia, int designacion,
         d.base = Formatea(baseCm, "0.0");
         d.altura = Formatea(alturaCm, "0.0");
         d.inercia = Formatea(p.perfil->ix, "0.000000");
-        d.opcionInercia = kInerciaOtra;
+        d.opcionInercia = OpcionInercia::kOtra;
         const int filas = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
         for (int i = 0; i < filas; ++i) {
             p.vanos[i].base = baseCm;
@@ -100,9 +100,9 @@ void AceptaPerfil(Proyecto& p, int familia, int designacion,
     }
     if (familia == 0) {
         d.inercia = "1";
-        d.opcionInercia = kInerciaBh3;
+        d.opcionInercia = OpcionInercia::kBh3;
     }
-    ActualizaDerivados(p);
+    RecalculaFilas(p);
 }
 
 }  // namespace trabelux

@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "modelo/proyecto.h"
+#include "core/base/estado.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -15,7 +16,7 @@ namespace trabelux {
 // "Otra" (its text normalised, see NormalizaInercia), modulus, factors and unit weight
 // "1.0"; "Acero" then modulus "2.00E + 06" and unit weight "7.85". Returns whether the
 // steel-shape panel opens: with "Acero", unless a project is being read (`enCarga`).
-bool EligeMaterial(DatosGenerales& d, int material, bool enCarga);
+bool EligeMaterial(DatosGenerales& d, Material material, bool enCarga);
 
 // CambiaFc: F'c edited; the modulus follows the material.
 void CambiaFc(DatosGenerales& d, const std::string& fc);
@@ -25,7 +26,7 @@ void CambiaFc(DatosGenerales& d, const std::string& fc);
 void EligeOpcionCarga(DatosGenerales& d, bool usaCargaTotal);
 
 // Caption of the "Usa carga total" option for the material.
-std::string TextoCargaTotal(int material);
+std::string TextoCargaTotal(Material material);
 
 inline constexpr const char* kMensajeFactorMuerta =
     "El factor de carga muerta no puede ser menor de 1.0";
@@ -34,18 +35,13 @@ inline constexpr const char* kMensajeFactorViva =
 inline constexpr const char* kMensajePesoUnitario =
     "El peso unitario del material no puede ser menor de 1.0";
 
-struct VerificacionCarga {
-    bool cierra = false;  // the panel may close
-    std::string mensaje;  // information box to show first, or ""
-};
-
-// VerificaControlCarga: the load-control panel's "OK". First a factor or unit weight
-// beyond the range the program can calculate is reset to "1.0" and keeps the panel open
-// with the out-of-range message. Then, in order: a dead-load factor
-// below 1.0, then a live-load factor below 1.0, then a unit weight below 1.0 are reset
-// to "1.0"; the first of them keeps the panel open with its message, except the unit
+// VerificaControlCarga: the load-control panel's "OK"; it fails (the panel stays open,
+// its message shown) in these cases. First a factor or unit weight beyond the range the
+// program can calculate is reset to "1.0", with the out-of-range message. Then, in order:
+// a dead-load factor below 1.0, then a live-load factor below 1.0, then a unit weight
+// below 1.0 are reset to "1.0"; the first of them fails with its message, except the unit
 // weight when self weight is not computed, which passes silently.
-VerificacionCarga VerificaControlCarga(DatosGenerales& d);
+Estado VerificaControlCarga(DatosGenerales& d);
 
 // The global inertia text as the inertia panel shows it: "0.000000", and "1.000000"
 // for a value that would show as zero or less.
@@ -55,8 +51,8 @@ std::string NormalizaInercia(const std::string& inercia);
 // resolved to (absent when no designation is chosen). With a shape: "Base" and "Altura"
 // become bf and d in cm ("0.0"), the global inertia its Ix ("0.000000") with the choice
 // "Otra", and every span shown gets that width, depth and inertia. With family
-// "Ninguno" the global inertia becomes "1" and the choice "bh3/12". The derived span
-// values follow.
+// "Ninguno" the global inertia becomes "1" and the choice "bh3/12". The span rows'
+// derived values follow (RecalculaFilas); the caller brings the slab loads up to date.
 void AceptaPerfil(Proyecto& p, int familia, int designacion,
                   const std::optional<PerfilAcero>& perfil);
 

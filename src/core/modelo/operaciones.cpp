@@ -1,31 +1,21 @@
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
 
 #include <algorithm>
 
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/modelo/filas_vano.h"
 
 namespace trabelux {
 
-namespace {
-
-std::optional<double> CargaGlobal(const std::string& texto) {
-    if (texto.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
-    return LeeNumero(texto);
-}
-
-}  // namespace
-
 void CambiaNumVanos(Proyecto& p, int n, double longitudTipica) {
     n = std::clamp(n, 1, kMaxVanos);
-    const DatosGenerales& d = p.datos;
+    const DatosNumericos d = LeeDatosNumericos(p.datos);
     while (static_cast<int>(p.vanos.size()) < n) {
         Vano v;
         v.longitud = longitudTipica;
-        v.base = LeeNumero(d.base);
-        v.altura = LeeNumero(d.altura);
-        v.inercia = d.opcionInercia == kInerciaBh3 ? InerciaRectangular(v.base, v.altura)
-                                                   : LeeNumero(d.inercia);
+        v.base = d.base;
+        v.altura = d.altura;
+        v.inercia = d.opcionInercia == OpcionInercia::kBh3 ? InerciaRectangular(v.base, v.altura)
+                                                           : d.inercia;
         p.vanos.push_back(v);
     }
     while (static_cast<int>(p.apoyosInteriores.size()) < n - 1) p.apoyosInteriores.push_back(1);
@@ -84,26 +74,26 @@ bool ColumnaReemplazable(int columna) {
 
 bool ReemplazaColumna(Proyecto& p, int columna) {
     if (!ColumnaReemplazable(columna)) return false;
-    const DatosGenerales& d = p.datos;
+    const DatosNumericos d = LeeDatosNumericos(p.datos);
     for (Vano& v : p.vanos) {
         switch (columna) {
             case kColLong:
-                v.longitud = LeeNumero(d.longitud);
+                v.longitud = d.longitud;
                 break;
             case kColBase:
-                v.base = LeeNumero(d.base);
+                v.base = d.base;
                 break;
             case kColAltura:
-                v.altura = LeeNumero(d.altura);
+                v.altura = d.altura;
                 break;
             case kColInercia:
-                v.inercia = LeeNumero(d.inercia);
+                v.inercia = d.inercia;
                 break;
             case kColMuerta:
-                v.cargaMuerta = CargaGlobal(d.cargaMuerta);
+                v.cargaMuerta = d.cargaMuerta;
                 break;
             case kColViva:
-                v.cargaViva = CargaGlobal(d.cargaViva);
+                v.cargaViva = d.cargaViva;
                 break;
         }
     }

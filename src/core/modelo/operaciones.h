@@ -3,7 +3,7 @@
 // The document wraps each in an undo step.
 #pragma once
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

@@ -1,7 +1,6 @@
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/modelo/filas_vano.h"
 
 namespace trabelux {
 
@@ -10,11 +9,12 @@ Proyecto ProyectoNuevo() {
     p.datos.moduloE = TextoModulo(p.datos.material, p.datos.fc);
     Vano v;
     v.longitud = 1.0;
-    v.base = LeeNumero(p.datos.base);
-    v.altura = LeeNumero(p.datos.altura);
+    const DatosNumericos n = LeeDatosNumericos(p.datos);
+    v.base = n.base;
+    v.altura = n.altura;
     v.inercia = InerciaRectangular(v.base, v.altura);
     p.vanos.push_back(v);
-    ActualizaDerivados(p);
+    RecalculaFilas(p);
     return p;
 }
 

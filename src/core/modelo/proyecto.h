@@ -14,30 +14,31 @@ inline constexpr int kMaxNudos = kMaxVanos + 1;
 inline constexpr int kMaxCargasPorVano = 20;
 inline constexpr int kMaxLosas = 99;
 
-// Materials of the general data ("Material" list), by list index.
-enum Material : int { kHormigon = 0, kAcero = 1, kOtro = 2 };
+// Materials of the general data ("Material" list); the values are the list's indices and
+// the file's codes.
+enum class Material { kHormigon = 0, kAcero = 1, kOtro = 2 };
 
-// End-support conditions ("Apoyo izquierdo", "Apoyo derecho"), by list index.
-enum CondicionExtremo : int { kApoyado = 0, kEmpotrado = 1, kNoApoyado = 2 };
+// End-support conditions ("Apoyo izquierdo", "Apoyo derecho"); list indices, as above.
+enum class CondicionExtremo { kApoyado = 0, kEmpotrado = 1, kNoApoyado = 2 };
 
-// Inertia choice of the general data, by list index.
-enum OpcionInercia : int { kInerciaBh3 = 0, kInerciaOtra = 1 };
+// Inertia choice of the general data ("bh3/12", "Otra"); list indices, as above.
+enum class OpcionInercia { kBh3 = 0, kOtra = 1 };
 
 // General data, kept as the texts of the fields: that is how they are stored in the
 // project file and read as numbers wherever they are used (LeeNumero).
 struct DatosGenerales {
-    int material = kHormigon;          // "Material"
-    std::string fc = "180";            // F'c, kg/cm2
-    std::string fy = "2800";           // Fy, kg/cm2
-    std::string moduloE = "2.03E+06";  // "Modulo E", derived from F'c for concrete
-    std::string recub = "5";           // cover, cm
-    std::string longitud = "1.000";    // global span length, m
-    std::string base = "20.0";         // global width, cm
-    std::string altura = "40.0";       // global depth, cm
-    int opcionInercia = kInerciaBh3;   // "Inercia": "bh3/12" or "Otra"
-    std::string inercia;               // global inertia used with "Otra", m4
-    std::string cargaMuerta;           // global dead load, t/m
-    std::string cargaViva;             // global live load, t/m
+    Material material = Material::kHormigon;            // "Material"
+    std::string fc = "180";                             // F'c, kg/cm2
+    std::string fy = "2800";                            // Fy, kg/cm2
+    std::string moduloE = "2.03E+06";                   // "Modulo E", derived from F'c for concrete
+    std::string recub = "5";                            // cover, cm
+    std::string longitud = "1.000";                     // global span length, m
+    std::string base = "20.0";                          // global width, cm
+    std::string altura = "40.0";                        // global depth, cm
+    OpcionInercia opcionInercia = OpcionInercia::kBh3;  // "Inercia"
+    std::string inercia;                                // global inertia used with "Otra", m4
+    std::string cargaMuerta;                            // global dead load, t/m
+    std::string cargaViva;                              // global live load, t/m
     // Load control.
     bool usaCargaTotal = false;  // false: "Usa carga viva y carga muerta"; true: "Usa carga total"
     std::string factorMuerta = "1.4";  // "Factor carga muerta"
@@ -119,8 +120,8 @@ struct Proyecto {
     std::string nombreViga = "V1";
     int numVanos = 1;         // the span count shown in the main window
     std::vector<Vano> vanos;  // grid rows; may hold more rows than numVanos
-    int apoyoIzquierdo = kApoyado;
-    int apoyoDerecho = kApoyado;
+    CondicionExtremo apoyoIzquierdo = CondicionExtremo::kApoyado;
+    CondicionExtremo apoyoDerecho = CondicionExtremo::kApoyado;
     std::vector<int> apoyosInteriores;  // supports 2, 3, ...: 1 "Apoyado - 1", 0 "No apoyado - 0";
                                         // may hold more rows than numVanos - 1
     DatosGenerales datos;

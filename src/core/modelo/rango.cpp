@@ -1,11 +1,10 @@
-#include "modelo/rango.h"
+#include "core/modelo/rango.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -25,6 +24,10 @@ std::string Mensaje(bool finito, const std::string& valor, const std::string& de
            " está fuera del rango que el programa puede calcular.";
 }
 
+Estado FueraDeRango(double valor, const std::string& deQue) {
+    return Estado::Falla(MensajeFueraDeRango(valor, deQue));
+}
+
 }  // namespace
 
 std::string MensajeFueraDeRango(double valor, const std::string& deQue) {
@@ -42,18 +45,17 @@ std::string NombreValorVano(int columna, int vano) {
     return std::string(kNombres[columna]) + " del vano " + std::to_string(vano);
 }
 
-std::string VerificaRangos(const Proyecto& p) {
-    const DatosGenerales& d = p.datos;
-    const std::pair<const std::string*, const char*> generales[] = {
-        {&d.fc, "de F'c"},
-        {&d.fy, "de Fy"},
-        {&d.recub, "del recubrimiento"},
-        {&d.factorMuerta, "del factor de carga muerta"},
-        {&d.factorViva, "del factor de carga viva"},
-        {&d.pesoUnitario, "del peso unitario"},
+Estado VerificaRangos(const Proyecto& p, const DatosNumericos& datos) {
+    const std::pair<double, const char*> generales[] = {
+        {datos.fc, "de F'c"},
+        {datos.fy, "de Fy"},
+        {datos.recub, "del recubrimiento"},
+        {datos.factorMuerta, "del factor de carga muerta"},
+        {datos.factorViva, "del factor de carga viva"},
+        {datos.pesoUnitario, "del peso unitario"},
     };
-    for (const auto& [texto, nombre] : generales)
-        if (!EnRango(LeeNumero(*texto))) return MensajeFueraDeRango(LeeNumero(*texto), nombre);
+    for (const auto& [valor, nombre] : generales)
+        if (!EnRango(valor)) return FueraDeRango(valor, nombre);
 
     const int n = std::min<int>(p.numVanos, static_cast<int>(p.vanos.size()));
     for (int i = 0; i < n; ++i) {
@@ -67,41 +69,23 @@ std::string VerificaRangos(const Proyecto& p) {
                                   v.cargaViva.value_or(0),
                                   v.cargaUltima};
         for (int c = 0; c < 8; ++c)
-            if (!EnRango(valores[c]))
-                return MensajeFueraDeRango(valores[c], NombreValorVano(c, i + 1));
+            if (!EnRango(valores[c])) return FueraDeRango(valores[c], NombreValorVano(c, i + 1));
     }
-    // Loads are checked all at once (there may be hundreds), the distance and the force of
-    // each side by side; only a beam that fails looks for the load to name. A NaN fails
-    // every comparison.
-    typedef double Par __attribute__((vector_size(16)));
-    typedef long long ParMascara __attribute__((vector_size(16)));
-    const ParMascara sinSigno = {0x7fffffffffffffffLL, 0x7fffffffffffffffLL};
-    const Par maximo = {FLT_MAX, FLT_MAX}, minimo = {FLT_MIN, FLT_MIN}, cero = {};
-    ParMascara todas = ~ParMascara{};
     for (const CargaConcentrada& c : p.cargas) {
-        const Par a = reinterpret_cast<Par>(
-            reinterpret_cast<ParMascara>(Par{c.distancia, c.carga}) & sinSigno);
-        const long long otroVano = -static_cast<long long>((c.vano < 1) | (c.vano > n));
-        todas &= ((a <= maximo) & ((a == cero) | (a >= minimo))) | otroVano;
-    }
-    const bool cargasEnRango = (todas[0] & todas[1]) != 0;
-    for (const CargaConcentrada& c : p.cargas) {
-        if (cargasEnRango) break;
         if (c.vano < 1 || c.vano > n) continue;
         if (EnRango(c.carga) && EnRango(c.distancia)) continue;
         const std::string vano = " del vano " + std::to_string(c.vano);
-        if (!EnRango(c.carga))
-            return MensajeFueraDeRango(c.carga, "de la carga concentrada" + vano);
-        return MensajeFueraDeRango(c.distancia, "de la distancia de la carga" + vano);
+        if (!EnRango(c.carga)) return FueraDeRango(c.carga, "de la carga concentrada" + vano);
+        return FueraDeRango(c.distancia, "de la distancia de la carga" + vano);
     }
     for (const CargaNudo& c : p.cargasNudo) {
         if (c.nudo < 1 || c.nudo > n + 1) continue;
         if (EnRango(c.fuerza) && EnRango(c.momento)) continue;
         const std::string nudo = " del nudo " + std::to_string(c.nudo);
-        if (!EnRango(c.fuerza)) return MensajeFueraDeRango(c.fuerza, "de la fuerza" + nudo);
-        return MensajeFueraDeRango(c.momento, "del momento" + nudo);
+        if (!EnRango(c.fuerza)) return FueraDeRango(c.fuerza, "de la fuerza" + nudo);
+        return FueraDeRango(c.momento, "del momento" + nudo);
     }
-    return {};
+    return Estado::Bien();
 }
 
 }  // namespace trabelux

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <string>
 
-#include "modelo/proyecto.h"
+#include "core/base/estado.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -38,9 +40,9 @@ std::string TextoSimple(float valor);
 // vano 1". `columna` is 0 for "Long" up to 7 for the last column.
 std::string NombreValorVano(int columna, int vano);
 
-// The message for the first value of the run's input that is out of range: the general
-// data read as numbers, then spans 1..numVanos (given and derived values), their
-// concentrated loads and the node loads that count. Empty when every value is in range.
-std::string VerificaRangos(const Proyecto& p);
+// Fails with the message for the first value of the run's input that is out of range: the
+// general data (`datos`, the project's read as numbers), then spans 1..numVanos (given and
+// derived values), their concentrated loads and the node loads that count.
+Estado VerificaRangos(const Proyecto& p, const DatosNumericos& datos);
 
 }  // namespace trabelux

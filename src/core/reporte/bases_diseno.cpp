@@ -1,14 +1,14 @@
-#include "reporte/bases_diseno.h"
+#include "core/reporte/bases_diseno.h"
 
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "analisis/entrada.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "diseno/constantes.h"
-#include "modelo/datos_generales.h"
-#include "modelo/derivados.h"
-#include "texto/numeros.h"
+#include "core/analisis/entrada.h"
+#include "core/calculo/calcula.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/diseno/constantes.h"
+#include "core/modelo/datos_generales.h"
+#include "core/modelo/filas_vano.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -20,15 +20,15 @@ std::string Numero(double v, const char* patron = "#0.##") { return Formatea(v, 
 
 // "Wu = 1.4 (P. Propio + C. muerta) + 1.7 C. Viva", in the names of the span table's
 // columns.
-std::string CargaUltima(const DatosGenerales& d) {
+std::string CargaUltima(const DatosGenerales& d, const DatosNumericos& n) {
     const auto titulos = TitulosCargasVano(d);
-    std::string texto = "Carga de diseño: " + titulos[3] + " = " +
-                        Numero(LeeNumero(d.factorMuerta)) + " (" + titulos[0] + " + " + titulos[1] +
-                        ") + " + Numero(LeeNumero(d.factorViva)) + " " + titulos[2];
+    std::string texto = "Carga de diseño: " + titulos[3] + " = " + Numero(n.factorMuerta) + " (" +
+                        titulos[0] + " + " + titulos[1] + ") + " + Numero(n.factorViva) + " " +
+                        titulos[2];
     if (d.usaCargaTotal) texto += " (" + TextoCargaTotal(d.material) + ")";
-    texto += PesoPropioCalculado(d) ? "; " + titulos[0] + " con el peso unitario " +
-                                          Numero(LeeNumero(d.pesoUnitario)) + " To/m3."
-                                    : "; " + titulos[0] + " sin calcular.";
+    texto += PesoPropioCalculado(d)
+                 ? "; " + titulos[0] + " con el peso unitario " + Numero(n.pesoUnitario) + " To/m3."
+                 : "; " + titulos[0] + " sin calcular.";
     return texto;
 }
 
@@ -43,15 +43,16 @@ std::string SinSeparadores(std::string texto) {
 
 std::vector<std::string> ParrafosBasesDiseno(const Proyecto& p, const Resultados* r) {
     const DatosGenerales& d = p.datos;
+    const DatosNumericos n = LeeDatosNumericos(d);
     std::vector<std::string> parrafos;
     parrafos.push_back(
         "Análisis: viga continua por el método de rigidez, elástico y lineal, bajo la carga de "
         "diseño de cada vano.");
-    const double fc = LeeNumero(d.fc);
+    const double fc = n.fc;
     const double ec = ModuloHormigon(fc);
     if (!AdmiteDiseno(p)) {
         parrafos.push_back(TextoDisenoSoloHormigon(p));
-        parrafos.push_back(CargaUltima(d));
+        parrafos.push_back(CargaUltima(d, n));
         parrafos.push_back(ec > 0 ? "Módulo de elasticidad del análisis: E = 15100 √F'c = " +
                                         Numero(ec, "0") + " Kg/cm2."
                                   : "Módulo de elasticidad del análisis: E = 1 (sin F'c).");
@@ -65,12 +66,12 @@ std::vector<std::string> ParrafosBasesDiseno(const Proyecto& p, const Resultados
                 " Donde la sección no basta con refuerzo simple, refuerzo doble (acero en "
                 "compresión), aceptado en este cálculo.";
         parrafos.push_back(metodo);
-        parrafos.push_back(CargaUltima(d));
+        parrafos.push_back(CargaUltima(d, n));
         parrafos.push_back(
             "Factores de reducción de resistencia: flexión φ = " + Numero(kFiFlexion, "0.00") +
             "; cortante φ = " + Numero(kFiCortante, "0.00") + ".");
-        parrafos.push_back("Recubrimiento, de la cara al centroide del refuerzo: " +
-                           Numero(LeeNumero(d.recub)) + " cm.");
+        parrafos.push_back(
+            "Recubrimiento, de la cara al centroide del refuerzo: " + Numero(n.recub) + " cm.");
         const double es = kEsPorDeformacion / kDeformacionUltima;
         std::string modulos = "Módulos de elasticidad: Ec = 15100 √F'c = " + Numero(ec, "0") +
                               " Kg/cm2; Es = " + Numero(es, "0") + " Kg/cm2";

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "analisis/resultados.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
-#include "reporte/secciones.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/tabla.h"
+#include "core/modelo/proyecto.h"
+#include "core/reporte/secciones.h"
 
 namespace trabelux {
 

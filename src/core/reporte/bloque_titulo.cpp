@@ -1,10 +1,10 @@
-#include "reporte/bloque_titulo.h"
+#include "core/reporte/bloque_titulo.h"
 
 #include <algorithm>
 
-#include "reporte/inicia.h"
-#include "reporte/partes_texto.h"
-#include "version.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/partes_texto.h"
+#include "core/version.h"
 
 namespace trabelux {
 

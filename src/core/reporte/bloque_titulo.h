@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "modelo/proyecto.h"
-#include "reporte/configuracion.h"
-#include "reporte/superficie.h"
+#include "core/modelo/proyecto.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 

@@ -1,8 +1,8 @@
 // The default text styles and drawing colours of the report's page set-up, and its rule
 // for margins.
-#include "reporte/configuracion.h"
+#include "core/reporte/configuracion.h"
 
-#include "reporte/papel.h"
+#include "core/reporte/papel.h"
 
 namespace trabelux {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "dibujo/tipos.h"
+#include "core/dibujo/tipos.h"
 
 namespace trabelux {
 
@@ -34,17 +34,11 @@ enum FilaEstilo : int {
     kNumFilasEstilo = 8
 };
 
-// Page border ("Ninguno", "Abajo", "Arriba", "Arriba y Abajo", "Alrededor").
-enum BordePagina : int {
-    kBordeNinguno = 0,
-    kBordeAbajo,
-    kBordeArriba,
-    kBordeArribaAbajo,
-    kBordeAlrededor
-};
+// Page border ("Ninguno", "Abajo", "Arriba", "Arriba y Abajo", "Alrededor"), by list index.
+enum class BordePagina { kNinguno = 0, kAbajo, kArriba, kArribaAbajo, kAlrededor };
 
-// Diagram choice ("Diagramas:").
-enum OpcionDiagramas : int { kDiagramasNinguno = 0, kDiagramasCortanteMomento = 1 };
+// Diagram choice ("Diagramas:"), by list index.
+enum class OpcionDiagramas { kNinguno = 0, kCortanteMomento = 1 };
 
 // Margins by index, as the set-up window numbers its fields.
 enum LadoMargen : int {
@@ -64,12 +58,12 @@ struct ConfiguracionInforme {
     double altoPersonalizado = 15840;
     bool horizontal = false;
     std::array<double, 4> margenes{1440, 1440, 1440, 1440};  // twips, by LadoMargen
-    int borde = kBordeNinguno;
+    BordePagina borde = BordePagina::kNinguno;
     std::string encabezado;  // as typed: "|" splits left/centre/right, "%d" the page number
     std::string pie;
     std::string fecha;  // the report's date in its title block ("15/03/2024"); empty: none
     std::array<EstiloTexto, kNumFilasEstilo> estilos = EstilosPorDefecto();
-    int diagramas = kDiagramasNinguno;
+    OpcionDiagramas diagramas = OpcionDiagramas::kNinguno;
     bool refuerzo = false;  // the reinforcement option is ticked (and enabled)
     // When not empty, printed as one paragraph after the input sections in place of the
     // results (the desktop program's results no longer describe the project).

@@ -1,18 +1,19 @@
 // The report's pictures painted on the page surface from the drawings' shared geometry;
 // see dibujos.h.
-#include "reporte/dibujos.h"
+#include "core/reporte/dibujos.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-#include "dibujo/geometria_diagramas.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "dibujo/geometria_secciones.h"
-#include "dibujo/geometria_viga.h"
-#include "reporte/inicia.h"
-#include "reporte/tiras.h"
-#include "texto/numeros.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_secciones.h"
+#include "core/dibujo/geometria_viga.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/reporte/inicia.h"
+#include "core/reporte/tiras.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -605,10 +606,10 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p) {
     });
 }
 
-void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, char tipo,
+void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
                            const Proyecto& p, const Resultados& r, double escala, Color color) {
-    const Magnitud m = tipo == 'M' ? Magnitud::kMomento : Magnitud::kCortante;
-    const std::string nombre = tipo == 'M' ? "Diagrama de Momento" : "Diagrama de Cortante";
+    const std::string nombre =
+        m == Magnitud::kMomento ? "Diagrama de Momento" : "Diagrama de Cortante";
     const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
     // The largest ordinate: 1000 twips, less where the body is not tall enough for the
     // diagram with its title, its values and its node numbers.
@@ -668,7 +669,7 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
         if (e.ancho > 0) escala = std::min(escala, anchoMax / e.ancho);
         if (e.alto > 0) escala = std::min(escala, altoMax / e.alto);
     }
-    const double recub = LeeNumero(p.datos.recub);
+    const double recub = LeeDatosNumericos(p.datos).recub;
 
     const auto celdas =
         ColocaCeldasSecciones(static_cast<int>(filas.size()), izquierda, derecha, s.Y(),

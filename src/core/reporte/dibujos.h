@@ -8,11 +8,12 @@
 // with its own supports and node numbers, one under the other and on to the next pages.
 #pragma once
 
-#include "analisis/resultados.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
-#include "reporte/configuracion.h"
-#include "reporte/superficie.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/tabla.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/modelo/proyecto.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 
@@ -33,7 +34,7 @@ struct MarcoVigaPagina {
 // span).
 void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p);
 
-// The shear ('C') or moment ('M') diagram of the whole beam under its title
+// The shear or moment diagram of the whole beam under its title
 // ("Diagrama de Cortante", "Diagrama de Momento"), from the current y, in strips, the
 // title repeated with "(continuacion)" on every later page it reaches; y ends below it.
 // `escala`: twips per t (or t-m), the same for every strip; the body's height may lower
@@ -43,7 +44,7 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p);
 // largest span moment at its position), placed as the results window places them: away
 // from the curve and the axis, clear of each other, inside the side margins. A zero scale
 // draws a flat line and no values.
-void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, char tipo,
+void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
                            const Proyecto& p, const Resultados& r, double escala, Color color);
 
 // The reinforcement elevation from the current y, in strips, y ending below it: the beam

@@ -1,15 +1,15 @@
 // The report's sections in their order, each with its title, table and note, and the
 // pages of the diagrams and of the reinforcement.
-#include "reporte/inicia.h"
+#include "core/reporte/inicia.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "analisis/calcula.h"
-#include "dibujo/geometria_diagramas.h"
-#include "reporte/bases_diseno.h"
-#include "reporte/bloque_titulo.h"
-#include "reporte/papel.h"
+#include "core/calculo/calcula.h"
+#include "core/dibujo/geometria_diagramas.h"
+#include "core/reporte/bases_diseno.h"
+#include "core/reporte/bloque_titulo.h"
+#include "core/reporte/papel.h"
 
 namespace trabelux {
 
@@ -42,9 +42,9 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
     SetSubTitle(s, c, titulo);
     s.Parrafo("");
     s.SetSangria(100, 100);
-    s.SetBordeTabla(4);
+    s.SetBordeTabla(BordeTabla::kReglada);
     s.MuestraTablaDispuesta(tabla, true);
-    s.SetBordeTabla(0);
+    s.SetBordeTabla(BordeTabla::kSinBorde);
     SetNormal(s, c);
     // The note follows the table's last rule directly: the surface leaves no gap under a
     // table, so moving up as a printer that does would write over the last row.
@@ -69,9 +69,11 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
     const double maxV = MaximoAbsoluto(r.diagramas, n, Magnitud::kCortante, r.maxCortante);
     const double maxM = MaximoAbsoluto(r.diagramas, n, Magnitud::kMomento, r.maxMomento);
     SetNormal(s, c);
-    DibujaDiagramaInforme(s, c, 'C', p, r, EscalaDiagrama(maxV), c.estilos[kEstiloCortante].color);
+    DibujaDiagramaInforme(s, c, Magnitud::kCortante, p, r, EscalaDiagrama(maxV),
+                          c.estilos[kEstiloCortante].color);
     SetNormal(s, c);
-    DibujaDiagramaInforme(s, c, 'M', p, r, EscalaDiagrama(maxM), c.estilos[kEstiloMomento].color);
+    DibujaDiagramaInforme(s, c, Magnitud::kMomento, p, r, EscalaDiagrama(maxM),
+                          c.estilos[kEstiloMomento].color);
     // The units at the foot of the page, wholly above the bottom margin (wrapped on a
     // narrow paper), on a page of their own when the diagram left no room.
     SetNormal(s, c);
@@ -165,13 +167,14 @@ double EscalaDiagrama(double maximo) {
 
 std::optional<AvisoInforme> AvisoResultados(const Resultados* r, const ConfiguracionInforme& c) {
     if (!c.avisoResultados.empty()) return AvisoInforme{"", c.avisoResultados};
-    if (r && !r->AnalisisCompleto() && !r->mensaje.empty())
-        return AvisoInforme{"Analisis detenido", r->mensaje};
+    if (r && !r->AnalisisCompleto() && !r->parada)
+        return AvisoInforme{"Analisis detenido", r->parada.Mensaje()};
     return std::nullopt;
 }
 
 std::optional<AvisoInforme> AvisoDiseno(const Proyecto& p, const Resultados& r) {
-    if (r.estado == EstadoCalculo::kDetenido) return AvisoInforme{"Diseño detenido", r.mensaje};
+    if (r.etapa == EtapaCalculo::kDetenido)
+        return AvisoInforme{"Diseño detenido", r.parada.Mensaje()};
     if (!AdmiteDiseno(p)) return AvisoInforme{"", TextoDisenoSoloHormigon(p)};
     return std::nullopt;
 }
@@ -191,7 +194,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     SeccionTexto(s, c, "Datos Generales",
                  {"Numero de vanos: " + std::to_string(p.numVanos),
                   "Material: " + NombreMaterial(p.datos.material)});
-    if (p.datos.material == kHormigon) {
+    if (p.datos.material == Material::kHormigon) {
         s.SetSangria(500, 0);
         s.Parrafo("F'c = " + p.datos.fc + " Kg/cm2");
         s.Parrafo("Fy = " + p.datos.fy + " Kg/cm2");
@@ -201,7 +204,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     s.SetSangria(300, 0);
 
     Seccion(s, c, "Datos de los apoyos", TablaApoyos(p));
-    Seccion(s, c, "Datos de los vanos", TablaVanos(p), "Las cargas estan en To/m");
+    Seccion(s, c, "Datos de los vanos", TablaDatosVanos(p), "Las cargas estan en To/m");
     Seccion(s, c, "Cargas concentradas en los vanos", TablaCargasVanos(p),
             "Las unidades son Tonelada y metro");
     const TablaInforme nudos = TablaCargasNudos(p);
@@ -228,7 +231,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
         Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r));
         Seccion(s, c, "Refuerzo transversal", TablaRefuerzoTransversal(*r));
     }
-    if (c.diagramas == kDiagramasCortanteMomento) Diagramas(s, p, *r, c);
+    if (c.diagramas == OpcionDiagramas::kCortanteMomento) Diagramas(s, p, *r, c);
     if (disenada && c.refuerzo && detallado && !detallado->filas.empty())
         Refuerzo(s, p, *detallado, c);
 }

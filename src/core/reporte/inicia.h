@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
-#include "reporte/configuracion.h"
-#include "reporte/dibujos.h"
-#include "reporte/secciones.h"
-#include "reporte/superficie.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/tabla.h"
+#include "core/modelo/proyecto.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/dibujos.h"
+#include "core/reporte/secciones.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 

@@ -1,10 +1,10 @@
 // The paper names and sizes of the page set-up and the inch form of margins.
-#include "reporte/papel.h"
+#include "core/reporte/papel.h"
 
 #include <array>
 #include <cmath>
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "dibujo/tipos.h"
-#include "reporte/configuracion.h"
+#include "core/dibujo/tipos.h"
+#include "core/reporte/configuracion.h"
 
 namespace trabelux {
 

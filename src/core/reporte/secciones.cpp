@@ -1,13 +1,14 @@
 // The report's tables: which rows each one holds and how each cell is written.
-#include "reporte/secciones.h"
+#include "core/reporte/secciones.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
 
-#include "reporte/tablas_resultados.h"
-#include "texto/numeros.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/reporte/tablas_resultados.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -27,11 +28,11 @@ std::string Celda(const std::optional<double>& v, const char* patron) {
     return v ? Formatea(*v, patron) : std::string();
 }
 
-const char* CondicionExtremoTexto(int condicion) {
+const char* CondicionExtremoTexto(CondicionExtremo condicion) {
     switch (condicion) {
-        case kEmpotrado:
+        case CondicionExtremo::kEmpotrado:
             return "Empotrado";
-        case kNoApoyado:
+        case CondicionExtremo::kNoApoyado:
             return "No-apoyado";
         default:
             return "Apoyado";
@@ -44,11 +45,11 @@ int NumVanosInforme(const Proyecto& p) {
     return std::max(0, std::min(p.numVanos, static_cast<int>(p.vanos.size())));
 }
 
-std::string NombreMaterial(int material) {
+std::string NombreMaterial(Material material) {
     switch (material) {
-        case kAcero:
+        case Material::kAcero:
             return "Acero";
-        case kOtro:
+        case Material::kOtro:
             return "Otro";
         default:
             return "Hormigon";
@@ -56,7 +57,7 @@ std::string NombreMaterial(int material) {
 }
 
 std::array<std::string, 4> TitulosCargasVano(const DatosGenerales& d) {
-    const bool hormigon = d.material == kHormigon;
+    const bool hormigon = d.material == Material::kHormigon;
     std::string muerta = "C. muerta";
     if (d.usaCargaTotal) muerta = hormigon ? "C.U. total" : "C. total";
     return {"P. Propio", muerta, "C. Viva", hormigon ? "W. Ultima" : "W. Total"};
@@ -74,7 +75,7 @@ TablaInforme TablaApoyos(const Proyecto& p) {
     return t;
 }
 
-TablaInforme TablaVanos(const Proyecto& p) {
+TablaInforme TablaDatosVanos(const Proyecto& p) {
     TablaInforme t{"^_1000|<_1000|<_1000|<_1000|<_1500|<_1100|<_1100|<_1100|<_1100",
                    "Vano|Long (m)|Base (cm)|Altura (cm)|Inercia (m4)", ""};
     for (const std::string& titulo : TitulosCargasVano(p.datos)) t.cabecera += "|" + titulo;
@@ -156,8 +157,9 @@ TablaInforme TablaRefuerzoVanos(const Proyecto& p, const Resultados& r) {
                    "Vano|Momento (To-m)|Refuerzo Superior (cm2)|Refuerzo Inferior (cm2)|"
                    "Refuerzo Minimo (cm2)",
                    ""};
-    const double fy = LeeNumero(p.datos.fy);
-    const double recub = LeeNumero(p.datos.recub);
+    const DatosNumericos datos = LeeDatosNumericos(p.datos);
+    const double fy = datos.fy;
+    const double recub = datos.recub;
     for (const auto& f : r.refuerzoVanos) {
         std::string minimo;
         if (fy > 0 && f.vano >= 1 && f.vano <= static_cast<int>(p.vanos.size())) {

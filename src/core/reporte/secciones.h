@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -20,7 +20,7 @@ struct TablaInforme {
 int NumVanosInforme(const Proyecto& p);
 
 // "Hormigon", "Acero" or "Otro".
-std::string NombreMaterial(int material);
+std::string NombreMaterial(Material material);
 
 // Captions of the span grid's load columns ("P. Propio", the dead load, "C. Viva", the
 // last column) as the main window shows them for the material and the load control.
@@ -29,7 +29,7 @@ std::array<std::string, 4> TitulosCargasVano(const DatosGenerales& d);
 // "Datos de los apoyos": node and condition of the end supports and interior supports.
 TablaInforme TablaApoyos(const Proyecto& p);
 // "Datos de los vanos": the first n rows of the span grid, nine columns.
-TablaInforme TablaVanos(const Proyecto& p);
+TablaInforme TablaDatosVanos(const Proyecto& p);
 // "Cargas concentradas en los vanos": the loads on spans 1..n.
 TablaInforme TablaCargasVanos(const Proyecto& p);
 // "Cargas en los nudos": the node loads on nodes 1..n+1 (an empty body when none).

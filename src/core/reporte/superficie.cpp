@@ -1,9 +1,9 @@
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "reporte/partes_texto.h"
+#include "core/reporte/partes_texto.h"
 
 namespace trabelux {
 
@@ -123,7 +123,7 @@ void SuperficiePagina::SetPie(const std::string& texto, const EstiloTexto& estil
         std::min(kBordeImprimible + banda, alto_ - margenes_[kMargenArriba] - kCuerpoMinimo));
 }
 
-void SuperficiePagina::SetBordePagina(int borde) { bordePagina_ = borde; }
+void SuperficiePagina::SetBordePagina(BordePagina borde) { bordePagina_ = borde; }
 
 void SuperficiePagina::SetSangria(double izquierda, double segunda) {
     sangria_ = izquierda;
@@ -270,19 +270,19 @@ void SuperficiePagina::PintaEncabezadoPie() {
         y += AltoLinea(estiloPie_);
     }
 
-    if (bordePagina_ == kBordeNinguno) return;
+    if (bordePagina_ == BordePagina::kNinguno) return;
     const Trazo trazo{10, Color{}};
     const double yArriba = std::max(0.0, arriba - kSeparacionBorde);
     const double yAbajo = std::min(alto_, abajo + kSeparacionBorde);
-    if (bordePagina_ == kBordeAlrededor) {
+    if (bordePagina_ == BordePagina::kAlrededor) {
         PintaRectangulo({std::max(0.0, izquierda - kSeparacionBorde), yArriba,
                          derecha - izquierda + 2 * kSeparacionBorde, yAbajo - yArriba},
                         trazo, Relleno::kNinguno, Color{});
         return;
     }
-    if (bordePagina_ == kBordeArriba || bordePagina_ == kBordeArribaAbajo)
+    if (bordePagina_ == BordePagina::kArriba || bordePagina_ == BordePagina::kArribaAbajo)
         PintaLineas({{izquierda, yArriba}, {derecha, yArriba}}, trazo);
-    if (bordePagina_ == kBordeAbajo || bordePagina_ == kBordeArribaAbajo)
+    if (bordePagina_ == BordePagina::kAbajo || bordePagina_ == BordePagina::kArribaAbajo)
         PintaLineas({{izquierda, yAbajo}, {derecha, yAbajo}}, trazo);
 }
 

@@ -13,10 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "dibujo/tipos.h"
-#include "reporte/configuracion.h"
+#include "core/dibujo/tipos.h"
+#include "core/reporte/configuracion.h"
 
 namespace trabelux {
+
+// Ruling of a table: none, or the outline and every cell.
+enum class BordeTabla { kSinBorde, kReglada };
 
 // Fill of a rectangle: none (only the outline), solid, or hatched (the load bands).
 enum class Relleno { kNinguno, kSolido, kRayado };
@@ -99,7 +102,7 @@ class SuperficiePagina {
     // margin too small to hold them between that edge and the body grows to hold them.
     void SetEncabezado(const std::string& texto, const EstiloTexto& estilo);
     void SetPie(const std::string& texto, const EstiloTexto& estilo);
-    void SetBordePagina(int borde);  // BordePagina
+    void SetBordePagina(BordePagina borde);
 
     // --- Position and text ------------------------------------------------------------
     double X() const { return x_; }
@@ -153,9 +156,8 @@ class SuperficiePagina {
     void Arco(double cx, double cy, double radio, double desde, double hasta);
 
     // --- Tables -----------------------------------------------------------------------
-    // Border setting of the following tables: 0 none, otherwise the outline and every
-    // cell ruled.
-    void SetBordeTabla(int borde) { bordeTabla_ = borde; }
+    // Border of the following tables: none, or the outline and every cell ruled.
+    void SetBordeTabla(BordeTabla borde) { bordeTabla_ = borde; }
     // Lays out a table for this page width, from the left margin plus `sangria`, its body
     // in `estilo` and its header in the same style, bold.
     // `formato`: one entry per column, "|"-separated: "^" centred or "<" left, "_", width in
@@ -220,10 +222,10 @@ class SuperficiePagina {
     Trazo trazo_;
     Relleno relleno_ = Relleno::kNinguno;
     Color colorRelleno_;
-    int bordeTabla_ = 0;
+    BordeTabla bordeTabla_ = BordeTabla::kSinBorde;
     std::string encabezado_, pie_;
     EstiloTexto estiloEncabezado_, estiloPie_;
-    int bordePagina_ = kBordeNinguno;
+    BordePagina bordePagina_ = BordePagina::kNinguno;
 };
 
 }  // namespace trabelux

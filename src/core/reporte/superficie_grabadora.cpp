@@ -1,5 +1,5 @@
 // The recording surface: fixed text metrics and a text dump of every painted primitive.
-#include "reporte/superficie_grabadora.h"
+#include "core/reporte/superficie_grabadora.h"
 
 #include <cmath>
 #include <cstdio>

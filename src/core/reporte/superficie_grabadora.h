@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "reporte/partes_texto.h"
-#include "reporte/superficie.h"
+#include "core/reporte/partes_texto.h"
+#include "core/reporte/superficie.h"
 
 namespace trabelux {
 
@@ -218,7 +218,8 @@ void SuperficiePagina::PintaFilaTabla(const TablaDispuesta& t, const TablaDispue
     double x = t.x;
     for (size_t i = 0; i < b.columnas.size(); ++i) {
         const double ancho = b.anchos[i];
-        if (bordeTabla_ != 0) PintaRectangulo({x, y_, ancho, alto}, regla, Relleno::kNinguno, {});
+        if (bordeTabla_ == BordeTabla::kReglada)
+            PintaRectangulo({x, y_, ancho, alto}, regla, Relleno::kNinguno, {});
         const Alineacion alineacion = t.alineaciones[b.columnas[i]];
         double y = y_ + kHolguraFila;
         for (const std::string& l : lineas[i]) {

@@ -1,6 +1,6 @@
-#include "reporte/tablas_resultados.h"
+#include "core/reporte/tablas_resultados.h"
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "analisis/resultados.h"
+#include "core/analisis/resultados.h"
 
 namespace trabelux {
 

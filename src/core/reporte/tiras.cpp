@@ -1,4 +1,4 @@
-#include "reporte/tiras.h"
+#include "core/reporte/tiras.h"
 
 #include <cmath>
 #include <map>

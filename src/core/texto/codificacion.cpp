@@ -1,4 +1,4 @@
-#include "texto/codificacion.h"
+#include "core/texto/codificacion.h"
 
 #include <algorithm>
 #include <optional>

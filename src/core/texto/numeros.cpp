@@ -1,4 +1,4 @@
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 #include <algorithm>
 #include <charconv>

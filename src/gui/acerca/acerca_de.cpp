@@ -1,12 +1,12 @@
-#include "acerca/acerca_de.h"
+#include "gui/acerca/acerca_de.h"
 
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
-#include "comun/controles.h"
-#include "version.h"
+#include "core/version.h"
+#include "gui/comun/controles.h"
 
 // The icon's resource lives in a static library: nothing would pull it in unasked.
 static void IniciaRecursosAcerca() { Q_INIT_RESOURCE(acerca); }

@@ -1,4 +1,4 @@
-#include "ayuda/ayuda.h"
+#include "gui/ayuda/ayuda.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,10 +9,10 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
-#include "archivos_qt.h"
-#include "ayuda/paginas_ayuda.h"
-#include "ayuda/ventana_ayuda.h"
-#include "comun/mensajes.h"
+#include "gui/ayuda/paginas_ayuda.h"
+#include "gui/ayuda/ventana_ayuda.h"
+#include "gui/comun/mensajes.h"
+#include "io/datos_programa.h"
 
 namespace trabelux {
 
@@ -84,11 +84,8 @@ bool Ayuda::Prepara() {
     // A file that is no collection of ours opens "fine" and holds nothing.
     if (!motor->setupData() ||
         !motor->registeredDocumentations().contains(QStringLiteral("trabelux.manual"))) {
-        const QString error = motor->error();
         Mensajes::Error(QApplication::activeWindow(),
-                        error.isEmpty()
-                            ? QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_)
-                            : error);
+                        QStringLiteral("No se pudo abrir la ayuda:\n%1").arg(coleccion_));
         return false;
     }
     motor_ = std::move(motor);

@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "ayuda/ventana_ayuda.h"
+#include "gui/ayuda/ventana_ayuda.h"
 
 class QHelpEngine;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "ayuda/paginas_ayuda.h"
+#include "gui/ayuda/paginas_ayuda.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "ayuda/ventana_ayuda.h"
+#include "gui/ayuda/ventana_ayuda.h"
 
 #include <QHBoxLayout>
 #include <QHelpContentModel>
@@ -16,7 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ayuda/paginas_ayuda.h"
+#include "gui/ayuda/paginas_ayuda.h"
 
 namespace trabelux {
 

@@ -1,8 +1,8 @@
-#include "comun/campo_texto.h"
+#include "gui/comun/campo_texto.h"
 
 #include <QTimer>
 
-#include "comun/latin1.h"
+#include "gui/comun/latin1.h"
 
 namespace trabelux {
 

@@ -1,6 +1,7 @@
-#include "comun/catalogo_perfiles.h"
+#include "gui/comun/catalogo_perfiles.h"
 
-#include "archivos_qt.h"
+#include "io/datos_programa.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux {
 

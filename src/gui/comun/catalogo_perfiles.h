@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "archivos/perfiles.h"
+#include "core/archivos/perfiles.h"
 
 namespace trabelux {
 

@@ -1,9 +1,9 @@
-#include "comun/celda_tecleada.h"
+#include "gui/comun/celda_tecleada.h"
 
 #include <QAbstractItemModel>
 
-#include "comun/mensajes.h"
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/mensajes.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "comun/controles.h"
+#include "gui/comun/controles.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

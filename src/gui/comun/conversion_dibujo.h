@@ -10,7 +10,7 @@
 #include <QSizeF>
 #include <QString>
 
-#include "dibujo/tipos.h"
+#include "core/dibujo/tipos.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "comun/latin1.h"
+#include "gui/comun/latin1.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -6,7 +6,7 @@
 #include <QStatusTipEvent>
 #include <QValidator>
 
-#include "texto/codificacion.h"
+#include "core/texto/codificacion.h"
 
 namespace trabelux {
 

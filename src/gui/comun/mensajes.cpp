@@ -1,4 +1,4 @@
-#include "comun/mensajes.h"
+#include "gui/comun/mensajes.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -7,7 +7,7 @@
 #include <QFontInfo>
 #include <QMessageBox>
 
-#include "version.h"
+#include "core/version.h"
 
 namespace trabelux {
 

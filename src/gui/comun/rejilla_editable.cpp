@@ -1,9 +1,9 @@
-#include "comun/rejilla_editable.h"
+#include "gui/comun/rejilla_editable.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "comun/mensajes.h"
+#include "gui/comun/mensajes.h"
 
 namespace trabelux {
 

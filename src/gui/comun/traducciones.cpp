@@ -1,4 +1,4 @@
-#include "comun/traducciones.h"
+#include "gui/comun/traducciones.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,13 +1,14 @@
-#include "documento/documento.h"
+#include "gui/documento/documento.h"
 
 #include <QUndoCommand>
 #include <algorithm>
 #include <iterator>
 #include <tuple>
 
-#include "archivos/proyecto_vcw.h"
-#include "detallado/detallado.h"
-#include "modelo/derivados.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/derivados/actualiza_derivados.h"
+#include "core/detallado/detallado.h"
+#include "core/modelo/filas_vano.h"
 
 namespace trabelux {
 
@@ -126,7 +127,7 @@ bool MismoCalculo(const Proyecto& a, const Proyecto& b) {
 
 EstadoDocumento ConDerivados(Proyecto p) {
     EstadoDocumento e;
-    e.textoLosas = QString::fromStdString(ActualizaDerivados(p));
+    e.textoLosas = QString::fromStdString(ActualizaDerivados(p).Mensaje());
     e.proyecto = std::move(p);
     return e;
 }
@@ -148,7 +149,7 @@ void Documento::Modifica(const QString& texto, const std::function<void(Proyecto
     EstadoDocumento despues = estado_;
     cambio(despues.proyecto);
     if (fila == kTodasLasFilas)
-        despues.textoLosas = QString::fromStdString(ActualizaDerivados(despues.proyecto));
+        despues.textoLosas = QString::fromStdString(ActualizaDerivados(despues.proyecto).Mensaje());
     else
         RecalculaFila(despues.proyecto, fila);
     Registra(std::move(despues), texto, idFusion);
@@ -176,7 +177,7 @@ void Documento::TerminaEdicion(bool acepta, const QString& texto) {
 }
 
 void Documento::Aplica(const QString& texto, Proyecto nuevo) {
-    const QString textoLosas = QString::fromStdString(ActualizaDerivados(nuevo));
+    const QString textoLosas = QString::fromStdString(ActualizaDerivados(nuevo).Mensaje());
     Aplica(texto, std::move(nuevo), textoLosas);
 }
 
@@ -188,12 +189,12 @@ void Documento::Aplica(const QString& texto, Proyecto derivado, const QString& t
 }
 
 void Documento::Actualiza() {
-    estado_.textoLosas = QString::fromStdString(ActualizaDerivados(estado_.proyecto));
+    estado_.textoLosas = QString::fromStdString(ActualizaDerivados(estado_.proyecto).Mensaje());
     Notifica();
 }
 
 void Documento::Reemplaza(Proyecto p, const QString& ruta) {
-    const QString textoLosas = QString::fromStdString(ActualizaDerivados(p));
+    const QString textoLosas = QString::fromStdString(ActualizaDerivados(p).Mensaje());
     Reemplaza(std::move(p), textoLosas, ruta);
 }
 

@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "detallado/tabla.h"
-#include "modelo/proyecto.h"
-#include "reporte/configuracion.h"
+#include "core/analisis/resultados.h"
+#include "core/detallado/tabla.h"
+#include "core/modelo/proyecto.h"
+#include "core/reporte/configuracion.h"
 
 namespace trabelux {
 

@@ -1,8 +1,8 @@
-#include "documento/informe_documento.h"
+#include "gui/documento/informe_documento.h"
 
-#include "documento/documento.h"
-#include "informe_qt.h"
-#include "reporte/inicia.h"
+#include "core/reporte/inicia.h"
+#include "gui/documento/documento.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 

@@ -4,7 +4,7 @@
 // reinforcement option is on after a design, and the session's page set-up.
 #pragma once
 
-#include "informe_qt.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 

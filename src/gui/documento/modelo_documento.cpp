@@ -1,6 +1,6 @@
-#include "documento/modelo_documento.h"
+#include "gui/documento/modelo_documento.h"
 
-#include "documento/documento.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

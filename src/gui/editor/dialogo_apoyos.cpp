@@ -1,4 +1,4 @@
-#include "editor/dialogo_apoyos.h"
+#include "gui/editor/dialogo_apoyos.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -8,9 +8,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "comun/controles.h"
-#include "comun/rejilla_editable.h"
-#include "documento/documento.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/rejilla_editable.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "documento/modelo_documento.h"
+#include "gui/documento/modelo_documento.h"
 
 class QTableView;
 

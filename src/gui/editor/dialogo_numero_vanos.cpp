@@ -1,4 +1,4 @@
-#include "editor/dialogo_numero_vanos.h"
+#include "gui/editor/dialogo_numero_vanos.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "comun/campo_texto.h"
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/operaciones.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

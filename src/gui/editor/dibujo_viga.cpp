@@ -1,12 +1,12 @@
-#include "editor/dibujo_viga.h"
+#include "gui/editor/dibujo_viga.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
-#include "comun/conversion_dibujo.h"
-#include "documento/documento.h"
+#include "gui/comun/conversion_dibujo.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "dibujo/geometria_viga.h"
+#include "core/dibujo/geometria_viga.h"
 
 namespace trabelux {
 

@@ -1,5 +1,5 @@
 // The span editor's controls, how they follow the project, and the grid's own gestures.
-#include "editor/editor_vanos.h"
+#include "gui/editor/editor_vanos.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,17 +12,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "comun/controles.h"
-#include "comun/latin1.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "editor/dialogo_apoyos.h"
-#include "editor/dialogo_numero_vanos.h"
-#include "editor/dibujo_viga.h"
-#include "editor/modelo_vanos.h"
-#include "editor/panel_longitud.h"
-#include "editor/rejilla_vanos.h"
-#include "modelo/operaciones.h"
+#include "core/modelo/operaciones.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/latin1.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/dialogo_apoyos.h"
+#include "gui/editor/dialogo_numero_vanos.h"
+#include "gui/editor/dibujo_viga.h"
+#include "gui/editor/modelo_vanos.h"
+#include "gui/editor/panel_longitud.h"
+#include "gui/editor/rejilla_vanos.h"
 
 namespace trabelux {
 
@@ -183,10 +183,12 @@ QGroupBox* EditorVanos::CreaApoyos() {
     capa->setRowStretch(5, 1);
     capa->addWidget(actualiza, 6, 0, 1, 2);
     connect(apoyoIzq_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-        doc_->Modifica(tr("Apoyo izquierdo"), [i](Proyecto& p) { p.apoyoIzquierdo = i; });
+        doc_->Modifica(tr("Apoyo izquierdo"),
+                       [i](Proyecto& p) { p.apoyoIzquierdo = static_cast<CondicionExtremo>(i); });
     });
     connect(apoyoDer_, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-        doc_->Modifica(tr("Apoyo derecho"), [i](Proyecto& p) { p.apoyoDerecho = i; });
+        doc_->Modifica(tr("Apoyo derecho"),
+                       [i](Proyecto& p) { p.apoyoDerecho = static_cast<CondicionExtremo>(i); });
     });
     connect(botonInteriores, &QPushButton::clicked, this, [this] {
         rejilla_->ConfirmaEdicion();
@@ -203,8 +205,8 @@ void EditorVanos::AlCambiarDocumento() {
     numVanosEtiqueta_->setText(QString::number(p.numVanos));
     rutaLosas_->setText(UsaLosas(p) ? QString::fromStdString(p.archivoLosas) : QString());
     rutaLosas_->setToolTip(rutaLosas_->text());
-    apoyoIzq_->setCurrentIndex(p.apoyoIzquierdo);
-    apoyoDer_->setCurrentIndex(p.apoyoDerecho);
+    apoyoIzq_->setCurrentIndex(static_cast<int>(p.apoyoIzquierdo));
+    apoyoDer_->setCurrentIndex(static_cast<int>(p.apoyoDerecho));
 }
 
 void EditorVanos::ConfirmaEdicion() { rejilla_->ConfirmaEdicion(); }

@@ -1,13 +1,13 @@
-#include "editor/modelo_vanos.h"
+#include "gui/editor/modelo_vanos.h"
 
 #include <QColor>
 
-#include "comun/celda_tecleada.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/operaciones.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/celda_tecleada.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -77,7 +77,7 @@ QString ModeloVanos::TextoCelda(int fila, int col) const {
             // A rolled shape's section, converted from inches, shows three decimals.
             const Proyecto& p = doc_->ProyectoActual();
             const double valor = col == kColBase ? v.base : v.altura;
-            if (p.datos.material == kAcero && p.perfil)
+            if (p.datos.material == Material::kAcero && p.perfil)
                 return QString::fromStdString(Formatea(valor, "0.000"));
             return Formato(valor, col);
         }
@@ -185,7 +185,7 @@ QVariant ModeloVanos::headerData(int seccion, Qt::Orientation orientacion, int r
                                       : QVariant();
     if (rol != Qt::DisplayRole) return QAbstractTableModel::headerData(seccion, orientacion, rol);
     const DatosGenerales& d = doc_->ProyectoActual().datos;
-    const bool hormigon = d.material == kHormigon;
+    const bool hormigon = d.material == Material::kHormigon;
     switch (seccion) {
         case kColVano:
             return QStringLiteral("Vano");

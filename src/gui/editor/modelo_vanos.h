@@ -3,7 +3,7 @@
 // the load mode. Edits go through the document, which recomputes the row.
 #pragma once
 
-#include "documento/modelo_documento.h"
+#include "gui/documento/modelo_documento.h"
 
 namespace trabelux {
 

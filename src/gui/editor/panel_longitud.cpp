@@ -1,4 +1,4 @@
-#include "editor/panel_longitud.h"
+#include "gui/editor/panel_longitud.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/operaciones.h"
-#include "texto/numeros.h"
+#include "core/modelo/operaciones.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

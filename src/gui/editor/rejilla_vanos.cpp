@@ -1,4 +1,4 @@
-#include "editor/rejilla_vanos.h"
+#include "gui/editor/rejilla_vanos.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

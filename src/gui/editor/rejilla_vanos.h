@@ -3,7 +3,7 @@
 // current cell where it can be typed into.
 #pragma once
 
-#include "comun/rejilla_editable.h"
+#include "gui/comun/rejilla_editable.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "informe/dispositivos.h"
+#include "gui/informe/dispositivos.h"
 
 #include <QPrinterInfo>
 #include <cmath>

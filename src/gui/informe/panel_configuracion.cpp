@@ -1,4 +1,4 @@
-#include "informe/panel_configuracion.h"
+#include "gui/informe/panel_configuracion.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,13 +13,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "comun/campo_texto.h"
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "informe_qt.h"
-#include "reporte/configuracion.h"
-#include "reporte/papel.h"
-#include "texto/numeros.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/papel.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
@@ -191,7 +191,7 @@ void PanelConfiguracion::Muestra() {
     altoPapel_->setText(QString::fromStdString(ToInches(c.altoPersonalizado)));
 
     MuestraOrientacion();
-    listaBorde_->setCurrentIndex(c.borde);
+    listaBorde_->setCurrentIndex(static_cast<int>(c.borde));
     for (int lado = 0; lado < 4; ++lado)
         margenes_[lado]->setText(QString::fromStdString(ToInches(c.margenes[lado])));
     actualizando_ = false;
@@ -199,7 +199,7 @@ void PanelConfiguracion::Muestra() {
 
 void PanelConfiguracion::MuestraEstadoCalculo(bool calculado) {
     listaDiagramas_->setEnabled(calculado);
-    listaDiagramas_->setCurrentIndex(config_->diagramas);
+    listaDiagramas_->setCurrentIndex(static_cast<int>(config_->diagramas));
 }
 
 void PanelConfiguracion::MuestraOrientacion() {
@@ -245,14 +245,15 @@ void PanelConfiguracion::AlElegirOrientacion(bool horizontal) {
 }
 
 void PanelConfiguracion::AlElegirBorde(int indice) {
-    if (indice < 0 || indice == config_->borde) return;
-    config_->borde = indice;
+    if (indice < 0 || indice == static_cast<int>(config_->borde)) return;
+    config_->borde = static_cast<BordePagina>(indice);
     Aplica();
 }
 
 void PanelConfiguracion::AlCambiarDiagramas(int indice) {
-    config_->diagramas =
-        indice == kDiagramasCortanteMomento ? kDiagramasCortanteMomento : kDiagramasNinguno;
+    config_->diagramas = indice == static_cast<int>(OpcionDiagramas::kCortanteMomento)
+                             ? OpcionDiagramas::kCortanteMomento
+                             : OpcionDiagramas::kNinguno;
     emit cambiada();
 }
 

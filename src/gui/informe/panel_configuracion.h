@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "informe/dispositivos.h"
+#include "gui/informe/dispositivos.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "informe/panel_encabezado.h"
+#include "gui/informe/panel_encabezado.h"
 
 #include <QFormLayout>
 #include <QLabel>

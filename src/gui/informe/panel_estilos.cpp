@@ -1,4 +1,4 @@
-#include "informe/panel_estilos.h"
+#include "gui/informe/panel_estilos.h"
 
 #include <QEvent>
 #include <QFontInfo>
@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "comun/controles.h"
-#include "comun/mensajes.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
 
 namespace trabelux {
 

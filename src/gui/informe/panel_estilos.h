@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "reporte/configuracion.h"
+#include "core/reporte/configuracion.h"
 
 class QPushButton;
 class QLabel;

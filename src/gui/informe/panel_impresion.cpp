@@ -1,4 +1,4 @@
-#include "informe/panel_impresion.h"
+#include "gui/informe/panel_impresion.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -12,11 +12,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "archivos_qt.h"
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "informe/ventana_informe.h"
-#include "informe_qt.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/informe/ventana_informe.h"
+#include "io/archivos.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
@@ -150,11 +150,10 @@ bool PanelImpresion::ImprimeEnPdf(int desde, int hasta) {
         puestas = trabelux::ImprimePaginas(pdf, ventana_->Configuracion(),
                                            ventana_->ComposicionActual(), desde, hasta);
     }
-    std::string error = puestas == 0
-                            ? std::string("No se pudo componer el informe")
-                            : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
-    if (!error.empty()) {
-        Mensajes::Error(this, QString::fromStdString(error));
+    Estado error = puestas == 0 ? Estado::Falla("No se pudo componer el informe")
+                                : GuardaArchivo(ruta.toStdString(), buffer.data().toStdString());
+    if (!error) {
+        Mensajes::Error(this, QString::fromStdString(error.Mensaje()));
         return false;
     }
     return true;

@@ -1,4 +1,4 @@
-#include "informe/ventana_informe.h"
+#include "gui/informe/ventana_informe.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -11,15 +11,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "comun/controles.h"
-#include "comun/latin1.h"
-#include "documento/documento.h"
-#include "documento/informe_documento.h"
-#include "informe/panel_configuracion.h"
-#include "informe/panel_encabezado.h"
-#include "informe/panel_estilos.h"
-#include "informe/panel_impresion.h"
-#include "informe_qt.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/latin1.h"
+#include "gui/documento/documento.h"
+#include "gui/documento/informe_documento.h"
+#include "gui/informe/panel_configuracion.h"
+#include "gui/informe/panel_encabezado.h"
+#include "gui/informe/panel_estilos.h"
+#include "gui/informe/panel_impresion.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
@@ -44,7 +44,7 @@ VentanaInforme::VentanaInforme(Documento* doc, QWidget* padre)
     impresoraVista_->setOutputFormat(QPrinter::PdfFormat);
     impresoraVista_->setFullPage(true);
     CreaControles();
-    doc_->ConfiguracionReporte().diagramas = kDiagramasNinguno;
+    doc_->ConfiguracionReporte().diagramas = OpcionDiagramas::kNinguno;
     Activa();
     connect(doc_, &Documento::cambiado, this, &VentanaInforme::AlCambiarDocumento);
 }
@@ -178,7 +178,7 @@ void VentanaInforme::MuestraEstadoCalculo() {
     ConfiguracionInforme& c = doc_->ConfiguracionReporte();
     const bool calculado = doc_->Calculado();
     const bool disenado = doc_->Disenado();
-    if (!calculado) c.diagramas = kDiagramasNinguno;
+    if (!calculado) c.diagramas = OpcionDiagramas::kNinguno;
     if (!disenado) c.refuerzo = false;
     general_->MuestraEstadoCalculo(calculado);
     impresion_->MuestraRefuerzo(disenado, c.refuerzo);
@@ -206,7 +206,7 @@ void VentanaInforme::AbrePanel(QWidget* panel) {
     paginaRecordada_ = PaginaActual();
     if (panel == panelEstilos_) {
         const ConfiguracionInforme& c = Configuracion();
-        panelEstilos_->Muestra(c.diagramas == kDiagramasCortanteMomento,
+        panelEstilos_->Muestra(c.diagramas == OpcionDiagramas::kCortanteMomento,
                                impresion_->RefuerzoHabilitado());
     }
     paneles_->setCurrentWidget(panel);

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "informe/dispositivos.h"
-#include "reporte/superficie.h"
+#include "core/reporte/superficie.h"
+#include "gui/informe/dispositivos.h"
 
 class QFrame;
 class QLabel;

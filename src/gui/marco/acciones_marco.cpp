@@ -1,4 +1,4 @@
-#include "marco/acciones_marco.h"
+#include "gui/marco/acciones_marco.h"
 
 #include <QAction>
 #include <QMenu>
@@ -7,15 +7,15 @@
 #include <QToolBar>
 #include <QUndoStack>
 
-#include "acerca/acerca_de.h"
-#include "ayuda/ayuda.h"
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "marco/marco.h"
-#include "marco/menu_recientes.h"
-#include "marco/ventanas_marco.h"
-#include "refuerzo/ventana_refuerzo.h"
-#include "sesion/sesion.h"
+#include "gui/acerca/acerca_de.h"
+#include "gui/ayuda/ayuda.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/marco/marco.h"
+#include "gui/marco/menu_recientes.h"
+#include "gui/marco/ventanas_marco.h"
+#include "gui/refuerzo/ventana_refuerzo.h"
+#include "gui/sesion/sesion.h"
 
 namespace trabelux {
 
@@ -220,7 +220,8 @@ void AccionesMarco::Actualiza() {
     datosGenerales_->setEnabled(editable);
     vistaPrevia_->setEnabled(libre);
     cargasLosas_->setEnabled(UsaLosas(doc->ProyectoActual()));
-    analisisDiseno_->setEnabled(libre && doc->ProyectoActual().datos.material == kHormigon);
+    analisisDiseno_->setEnabled(libre &&
+                                doc->ProyectoActual().datos.material == Material::kHormigon);
     analisisSolo_->setEnabled(libre);
     resultados_->setEnabled(libre && doc->Calculado());
     // Bars exist only for spans the last run designed to the end.

@@ -1,4 +1,4 @@
-#include "marco/archivos_recientes.h"
+#include "gui/marco/archivos_recientes.h"
 
 #include <QFileInfo>
 #include <QSettings>

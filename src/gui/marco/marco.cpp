@@ -1,4 +1,4 @@
-#include "marco/marco.h"
+#include "gui/marco/marco.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,17 +7,17 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "acerca/acerca_de.h"
-#include "ayuda/ayuda.h"
-#include "dialogos/datos_generales/dialogo_datos_generales.h"
-#include "dialogos/losas/dialogo_losas.h"
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "marco/acciones_marco.h"
-#include "marco/ventana_progreso.h"
-#include "marco/ventanas_marco.h"
-#include "sesion/sesion.h"
-#include "version.h"
+#include "core/version.h"
+#include "gui/acerca/acerca_de.h"
+#include "gui/ayuda/ayuda.h"
+#include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
+#include "gui/dialogos/losas/dialogo_losas.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/marco/acciones_marco.h"
+#include "gui/marco/ventana_progreso.h"
+#include "gui/marco/ventanas_marco.h"
+#include "gui/sesion/sesion.h"
 
 namespace trabelux {
 

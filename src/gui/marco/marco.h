@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "dialogos/cargas/dialogo_cargas.h"
+#include "gui/dialogos/cargas/dialogo_cargas.h"
 
 class QDialog;
 class QLabel;

@@ -1,13 +1,13 @@
-#include "marco/menu_recientes.h"
+#include "gui/marco/menu_recientes.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 
-#include "documento/documento.h"
-#include "marco/archivos_recientes.h"
-#include "sesion/sesion.h"
+#include "gui/documento/documento.h"
+#include "gui/marco/archivos_recientes.h"
+#include "gui/sesion/sesion.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "marco/ventana_progreso.h"
+#include "gui/marco/ventana_progreso.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,15 +1,15 @@
-#include "marco/ventanas_marco.h"
+#include "gui/marco/ventanas_marco.h"
 
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "documento/documento.h"
-#include "editor/editor_vanos.h"
-#include "informe/ventana_informe.h"
-#include "refuerzo/ventana_refuerzo.h"
-#include "resultados/ventana_resultados.h"
+#include "gui/documento/documento.h"
+#include "gui/editor/editor_vanos.h"
+#include "gui/informe/ventana_informe.h"
+#include "gui/refuerzo/ventana_refuerzo.h"
+#include "gui/resultados/ventana_resultados.h"
 
 namespace trabelux {
 

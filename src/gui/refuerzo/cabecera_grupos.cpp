@@ -1,9 +1,9 @@
-#include "refuerzo/cabecera_grupos.h"
+#include "gui/refuerzo/cabecera_grupos.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
 
-#include "refuerzo/modelo_detallado.h"
+#include "gui/refuerzo/modelo_detallado.h"
 
 namespace trabelux {
 

@@ -1,13 +1,14 @@
-#include "refuerzo/dibujo_refuerzo.h"
+#include "gui/refuerzo/dibujo_refuerzo.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "comun/conversion_dibujo.h"
-#include "refuerzo/pintura_refuerzo.h"
-#include "texto/numeros.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/conversion_dibujo.h"
+#include "gui/refuerzo/pintura_refuerzo.h"
 
 namespace trabelux {
 
@@ -192,7 +193,7 @@ void VistaSeccion::paintEvent(QPaintEvent*) {
     const Punto esquina{(width() - e.ancho * escala) / 2,
                         arriba + (height() - arriba - abajo - e.alto * escala) / 2};
     const GeometriaSeccion g =
-        CalculaSeccion(f, b, h, LeeNumero(proyecto_.datos.recub), esquina, escala, 2.5);
+        CalculaSeccion(f, b, h, LeeDatosNumericos(proyecto_.datos).recub, esquina, escala, 2.5);
     PintaSeccion(pintor, g, 2, QColor(245, 245, 245));
     pintor.setPen(Qt::black);
     pintor.drawText(

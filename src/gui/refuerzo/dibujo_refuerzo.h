@@ -5,10 +5,10 @@
 
 #include <QWidget>
 
-#include "detallado/tabla.h"
-#include "dibujo/geometria_refuerzo.h"
-#include "dibujo/geometria_viga.h"
-#include "modelo/proyecto.h"
+#include "core/detallado/tabla.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_viga.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 

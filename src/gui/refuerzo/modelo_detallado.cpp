@@ -1,7 +1,7 @@
-#include "refuerzo/modelo_detallado.h"
+#include "gui/refuerzo/modelo_detallado.h"
 
-#include "detallado/tabla.h"
-#include "documento/documento.h"
+#include "core/detallado/tabla.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

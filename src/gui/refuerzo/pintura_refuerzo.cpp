@@ -1,10 +1,10 @@
-#include "refuerzo/pintura_refuerzo.h"
+#include "gui/refuerzo/pintura_refuerzo.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 
-#include "comun/conversion_dibujo.h"
+#include "gui/comun/conversion_dibujo.h"
 
 namespace trabelux {
 

@@ -7,7 +7,7 @@
 #include <QSize>
 #include <string>
 
-#include "dibujo/geometria_secciones.h"
+#include "core/dibujo/geometria_secciones.h"
 
 class QPainter;
 

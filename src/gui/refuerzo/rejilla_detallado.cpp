@@ -1,13 +1,13 @@
-#include "refuerzo/rejilla_detallado.h"
+#include "gui/refuerzo/rejilla_detallado.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "detallado/barras.h"
-#include "detallado/tabla.h"
-#include "refuerzo/cabecera_grupos.h"
+#include "core/detallado/barras.h"
+#include "core/detallado/tabla.h"
+#include "gui/refuerzo/cabecera_grupos.h"
 
 namespace trabelux {
 

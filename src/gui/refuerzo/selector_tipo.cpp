@@ -1,4 +1,4 @@
-#include "refuerzo/selector_tipo.h"
+#include "gui/refuerzo/selector_tipo.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "detallado/tabla.h"
-#include "refuerzo/pintura_refuerzo.h"
+#include "core/detallado/tabla.h"
+#include "gui/refuerzo/pintura_refuerzo.h"
 
 namespace trabelux {
 

@@ -1,5 +1,5 @@
 // The detailing window; see vig_refu.h.
-#include "refuerzo/ventana_refuerzo.h"
+#include "gui/refuerzo/ventana_refuerzo.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "comun/controles.h"
-#include "detallado/detallado.h"
-#include "documento/documento.h"
-#include "refuerzo/cabecera_grupos.h"
-#include "refuerzo/dibujo_refuerzo.h"
-#include "refuerzo/modelo_detallado.h"
-#include "refuerzo/rejilla_detallado.h"
-#include "refuerzo/selector_tipo.h"
+#include "core/detallado/detallado.h"
+#include "gui/comun/controles.h"
+#include "gui/documento/documento.h"
+#include "gui/refuerzo/cabecera_grupos.h"
+#include "gui/refuerzo/dibujo_refuerzo.h"
+#include "gui/refuerzo/modelo_detallado.h"
+#include "gui/refuerzo/rejilla_detallado.h"
+#include "gui/refuerzo/selector_tipo.h"
 
 namespace trabelux {
 

@@ -1,9 +1,9 @@
 // The results tables; see tablas_resultados.h. Frames, captions, headings and the text of
 // every cell come from the core's result tables, which the command line and the report
 // print too, so the three never disagree.
-#include "resultados/definicion_tablas.h"
+#include "gui/resultados/definicion_tablas.h"
 
-#include "reporte/tablas_resultados.h"
+#include "core/reporte/tablas_resultados.h"
 
 namespace trabelux {
 

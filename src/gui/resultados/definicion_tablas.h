@@ -5,8 +5,8 @@
 #include <QString>
 #include <vector>
 
-#include "analisis/resultados.h"
-#include "resultados/modelo_tabla_resultados.h"
+#include "core/analisis/resultados.h"
+#include "gui/resultados/modelo_tabla_resultados.h"
 
 namespace trabelux {
 

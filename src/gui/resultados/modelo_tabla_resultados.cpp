@@ -1,7 +1,7 @@
 // Read-only results grid; see modelo_tabla_resultados.h.
-#include "resultados/modelo_tabla_resultados.h"
+#include "gui/resultados/modelo_tabla_resultados.h"
 
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 

@@ -1,5 +1,5 @@
 // The results window; see resultad.h.
-#include "resultados/ventana_resultados.h"
+#include "gui/resultados/ventana_resultados.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "resultados/vista_tabla_resultados.h"
+#include "gui/resultados/vista_tabla_resultados.h"
 
 namespace trabelux {
 
@@ -141,7 +141,7 @@ void VentanaResultados::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
-    refuerzo_->setCurrentIndex(r.estado == EstadoCalculo::kAnalizado ? 1 : 0);
+    refuerzo_->setCurrentIndex(r.etapa == EtapaCalculo::kAnalizado ? 1 : 0);
 }
 
 void VentanaResultados::VaciaRefuerzo() {

@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <array>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
-#include "resultados/definicion_tablas.h"
-#include "resultados/vista_diagrama.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
+#include "gui/resultados/definicion_tablas.h"
+#include "gui/resultados/vista_diagrama.h"
 
 class QTabWidget;
 class QPushButton;

@@ -1,5 +1,5 @@
 // A results drawing surface; see superficie_diagrama.h.
-#include "resultados/vista_diagrama.h"
+#include "gui/resultados/vista_diagrama.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "comun/conversion_dibujo.h"
-#include "texto/numeros.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/conversion_dibujo.h"
 
 namespace trabelux {
 

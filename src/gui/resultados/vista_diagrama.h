@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "analisis/resultados.h"
-#include "dibujo/geometria_diagramas.h"
+#include "core/analisis/resultados.h"
+#include "core/dibujo/geometria_diagramas.h"
 
 class QLabel;
 class QPainter;

@@ -1,5 +1,5 @@
 // Results grid view with copying; see vista_tabla_resultados.h.
-#include "resultados/vista_tabla_resultados.h"
+#include "gui/resultados/vista_tabla_resultados.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,11 +2,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "documento/informe_documento.h"
-#include "informe_qt.h"
-#include "sesion/sesion.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "gui/documento/informe_documento.h"
+#include "gui/sesion/sesion.h"
+#include "io/archivos.h"
+#include "render/informe_pdf.h"
 
 namespace trabelux {
 
@@ -24,10 +25,11 @@ bool Sesion::ExportaInformePdf() {
 
 bool Sesion::ExportaInformePdfEn(const QString& ruta) {
     doc_->Actualiza();
-    const std::string error = EscribeInformePdf(ruta.toStdString(), doc_->ConfiguracionReporte(),
-                                                InformeDelDocumento(*doc_));
-    if (!error.empty()) {
-        Mensajes::Error(ventana_, QString::fromStdString(error));
+    const Estado error =
+        GuardaArchivo(ruta.toStdString(),
+                      PdfDelInforme(doc_->ConfiguracionReporte(), InformeDelDocumento(*doc_)));
+    if (!error) {
+        Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));
         return false;
     }
     return true;

@@ -1,19 +1,21 @@
 // The session's commands: new, open, save, the slab file and the runs; the exports are in
 // exporta_informe.cpp.
-#include "sesion/sesion.h"
+#include "gui/sesion/sesion.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
-#include "analisis/calcula.h"
-#include "archivos/losas_los.h"
-#include "archivos/proyecto_vcw.h"
-#include "archivos_qt.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "losas/asignacion.h"
+#include "core/archivos/losas_los.h"
+#include "core/archivos/proyecto_vcw.h"
+#include "core/calculo/calcula.h"
+#include "core/losas/asignacion.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
+#include "io/archivos.h"
+#include "io/datos_programa.h"
+#include "io/lectores_disco.h"
 
 namespace trabelux {
 
@@ -71,16 +73,19 @@ bool Sesion::AbreArchivo(const QString& ruta) {
     // The slab file is looked for as the command line looks for it, so a project moved
     // together with its slab file opens the same in both.
     const QString absoluta = QFileInfo(ruta).absoluteFilePath();
-    LecturaProyecto leido = AbreProyecto(absoluta.toStdString(), rutaPerfiles_);
-    if (!leido.proyecto) {
+    Resultado<ProyectoAbierto> leido = AbreProyecto(
+        absoluta.toStdString(), LectoresDeDisco(absoluta.toStdString(), rutaPerfiles_));
+    if (!leido) {
         enCarga_ = false;
-        Mensajes::Error(ventana_, QString::fromStdString(leido.error));
+        Mensajes::Error(ventana_, QString::fromStdString(leido.mensaje));
         return false;
     }
-    doc_->Reemplaza(std::move(*leido.proyecto), QString::fromStdString(leido.textoLosas), absoluta);
+    doc_->Reemplaza(std::move(leido.valor->proyecto),
+                    QString::fromStdString(leido.valor->losas.Mensaje()), absoluta);
     enCarga_ = false;
     emit informa(QStringLiteral("Abierto: %1").arg(absoluta));
-    if (!leido.aviso.empty()) Mensajes::Advierte(ventana_, QString::fromStdString(leido.aviso));
+    if (!leido.valor->aviso.empty())
+        Mensajes::Advierte(ventana_, QString::fromStdString(leido.valor->aviso));
     return true;
 }
 
@@ -109,9 +114,9 @@ bool Sesion::Guarda() {
 bool Sesion::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
     const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
-    const std::string error = GuardaArchivo(ruta.toStdString(), bytes);
-    if (!error.empty()) {
-        Mensajes::Error(ventana_, QString::fromStdString(error));
+    const Estado error = GuardaArchivo(ruta.toStdString(), bytes);
+    if (!error) {
+        Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));
         return false;
     }
     doc_->MarcaGuardado(QFileInfo(ruta).absoluteFilePath());
@@ -127,14 +132,14 @@ void Sesion::EligeArchivoLosas() {
         inicial = QFileInfo(doc_->Ruta()).absolutePath();
     const QString ruta = Mensajes::PideArchivoAbrir(ventana_, kFiltroLosas, inicial);
     if (ruta.isEmpty()) return;
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
+    const Resultado<std::string> bytes = LeeContenidoArchivo(absoluta);
+    if (!bytes) {
         Mensajes::Error(ventana_, QStringLiteral("No se pudo leer el archivo de losas:\n%1\n%2")
-                                      .arg(ruta, f.errorString()));
+                                      .arg(ruta, QString::fromStdString(bytes.mensaje)));
         return;
     }
-    const std::string absoluta = QFileInfo(ruta).absoluteFilePath().toStdString();
-    Resultado<ArchivoLosasDatos> leido = LeeLosas(f.readAll().toStdString(), absoluta);
+    Resultado<ArchivoLosasDatos> leido = LeeLosas(*bytes.valor, absoluta);
     if (!leido) {
         Mensajes::Error(ventana_, QString::fromStdString(leido.mensaje));
         return;
@@ -147,7 +152,7 @@ void Sesion::EligeArchivoLosas() {
 void Sesion::Calcula(bool soloAnalisis) {
     if (enCalculo_) return;
     Confirma();
-    if (!soloAnalisis && doc_->ProyectoActual().datos.material != kHormigon) return;
+    if (!soloAnalisis && doc_->ProyectoActual().datos.material != Material::kHormigon) return;
     // The grid update first: the results are kept with the project they came from, and
     // the next update must find nothing to change in it.
     doc_->Actualiza();
@@ -185,8 +190,8 @@ void Sesion::Calcula(bool soloAnalisis) {
         doc_->Modifica(tr("Modulo E"), [](Proyecto& p) { p.datos.moduloE = "1.0"; });
     const bool calculado = r.Calculado();
     // The user who declined compression steel already knows why the run stopped.
-    const bool avisa = !r.mensaje.empty() && !(respondioNo && !calculado);
-    const QString mensaje = QString::fromStdString(r.mensaje);
+    const bool avisa = !r.parada.Mensaje().empty() && !(respondioNo && !calculado);
+    const QString mensaje = QString::fromStdString(r.parada.Mensaje());
     doc_->FijaResultados(std::move(r));
 
     enCalculo_ = false;

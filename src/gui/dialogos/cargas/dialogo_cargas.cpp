@@ -1,16 +1,16 @@
-#include "dialogos/cargas/dialogo_cargas.h"
+#include "gui/dialogos/cargas/dialogo_cargas.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "dialogos/cargas/modelos_cargas.h"
-#include "dialogos/cargas/rejilla_cargas.h"
-#include "documento/documento.h"
-#include "modelo/cargas.h"
+#include "core/modelo/cargas.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/cargas/modelos_cargas.h"
+#include "gui/dialogos/cargas/rejilla_cargas.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -91,14 +91,14 @@ bool DialogoCargas::Acepta() {
     rejillaVanos_->ConfirmaEdicion();
     rejillaNudos_->ConfirmaEdicion();
     Proyecto ordenado = doc_->ProyectoActual();
-    const AceptacionCargas r = AceptaCargas(ordenado);
-    if (!r.aceptada) {
+    const Resultado<CargasAceptadas> r = AceptaCargas(ordenado);
+    if (!r) {
         Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
         return false;
     }
     if (!MismasCargas(ordenado, doc_->ProyectoActual()))
         doc_->Aplica(tr("Cargas"), std::move(ordenado));
-    if (!r.mensaje.empty()) Mensajes::Informa(this, QString::fromStdString(r.mensaje));
+    if (!r.valor->aviso.empty()) Mensajes::Informa(this, QString::fromStdString(r.valor->aviso));
     accept();
     return true;
 }

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "dialogos/cargas/modelos_cargas.h"
+#include "gui/dialogos/cargas/modelos_cargas.h"
 
 class QGroupBox;
 

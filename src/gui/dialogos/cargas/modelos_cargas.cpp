@@ -1,13 +1,13 @@
-#include "dialogos/cargas/modelos_cargas.h"
+#include "gui/dialogos/cargas/modelos_cargas.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "comun/celda_tecleada.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/celda_tecleada.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -55,9 +55,9 @@ bool ModeloListaCargas::setData(const QModelIndex& indice, const QVariant& valor
         return false;
     }
     if (col == 0) {
-        const std::string error = VerificaNumero(doc_->ProyectoActual(), numero);
-        if (!error.empty()) {
-            Mensajes::Advierte(nullptr, QString::fromStdString(error));
+        const Estado error = VerificaNumero(doc_->ProyectoActual(), numero);
+        if (!error) {
+            Mensajes::Advierte(nullptr, QString::fromStdString(error.Mensaje()));
             return false;
         }
     }

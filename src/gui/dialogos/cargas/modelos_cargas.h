@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "documento/modelo_documento.h"
-#include "modelo/cargas.h"
-#include "modelo/proyecto.h"
+#include "core/modelo/cargas.h"
+#include "core/modelo/proyecto.h"
+#include "gui/documento/modelo_documento.h"
 
 namespace trabelux {
 
@@ -40,7 +40,7 @@ class ModeloListaCargas : public ModeloDocumento {
     // Writes a cell into the project's list; `fila` == the list's size adds a row.
     virtual bool Escribe(Proyecto& p, int fila, int columna, double valor) const = 0;
     // Why a number typed into column 0 is not a span (node) of the beam, or "".
-    virtual std::string VerificaNumero(const Proyecto& p, double numero) const = 0;
+    virtual Estado VerificaNumero(const Proyecto& p, double numero) const = 0;
     virtual void Elimina(Proyecto& p, int fila) const = 0;
     virtual const char* Titulo(int columna) const = 0;
     // A heading's tooltip: what the column holds, its unit and the sign the analysis
@@ -64,7 +64,7 @@ class ModeloCargas final : public ModeloListaCargas {
     QVariant Valor(int fila, int columna) const override;
     bool Escribe(Proyecto& p, int fila, int columna, double valor) const override;
     void Elimina(Proyecto& p, int fila) const override;
-    std::string VerificaNumero(const Proyecto& p, double numero) const override {
+    Estado VerificaNumero(const Proyecto& p, double numero) const override {
         return Lista::kVerifica(p, numero);
     }
     const char* Titulo(int columna) const override { return Lista::kTitulos[columna]; }

@@ -1,4 +1,4 @@
-#include "dialogos/cargas/rejilla_cargas.h"
+#include "gui/dialogos/cargas/rejilla_cargas.h"
 
 #include <QApplication>
 #include <QComboBox>

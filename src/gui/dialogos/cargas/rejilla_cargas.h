@@ -5,7 +5,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-#include "comun/rejilla_editable.h"
+#include "gui/comun/rejilla_editable.h"
 
 namespace trabelux {
 

@@ -1,13 +1,13 @@
-#include "dialogos/datos_generales/campos_datos_generales.h"
+#include "gui/dialogos/datos_generales/campos_datos_generales.h"
 
 #include <QTimer>
 
-#include "comun/campo_texto.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "modelo/datos_generales.h"
-#include "modelo/rango.h"
-#include "texto/numeros.h"
+#include "core/modelo/datos_generales.h"
+#include "core/modelo/rango.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
 
 class QWidget;
 

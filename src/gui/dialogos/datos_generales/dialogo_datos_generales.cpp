@@ -1,6 +1,6 @@
 // The general-data dialog's frame: its fields, how they follow the project, the
 // material and inertia choices, and which of the three panels is open.
-#include "dialogos/datos_generales/dialogo_datos_generales.h"
+#include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "comun/campo_texto.h"
-#include "comun/controles.h"
-#include "dialogos/datos_generales/campos_datos_generales.h"
-#include "dialogos/datos_generales/panel_control_carga.h"
-#include "dialogos/datos_generales/panel_inercia.h"
-#include "dialogos/datos_generales/panel_perfil.h"
-#include "documento/documento.h"
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/controles.h"
+#include "gui/dialogos/datos_generales/campos_datos_generales.h"
+#include "gui/dialogos/datos_generales/panel_control_carga.h"
+#include "gui/dialogos/datos_generales/panel_inercia.h"
+#include "gui/dialogos/datos_generales/panel_perfil.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -135,9 +135,9 @@ const DatosGenerales& DialogoDatosGenerales::Datos() const { return doc_->Proyec
 void DialogoDatosGenerales::Refresca() {
     const DatosGenerales& d = Datos();
     campos_->Refresca();
-    material_->setCurrentIndex(d.material);
-    inercia_->setCurrentIndex(d.opcionInercia);
-    const bool hormigon = d.material == kHormigon;
+    material_->setCurrentIndex(static_cast<int>(d.material));
+    inercia_->setCurrentIndex(static_cast<int>(d.opcionInercia));
+    const bool hormigon = d.material == Material::kHormigon;
     for (QWidget* w : soloHormigon_) w->setEnabled(hormigon);
     // The inertia list is only offered for concrete; steel and other materials take
     // their inertia from the shape or from the span rows.
@@ -199,9 +199,12 @@ void DialogoDatosGenerales::AbrePanel(Panel p) {
 }
 
 void DialogoDatosGenerales::EligeMaterial(int material) {
-    if (material < kHormigon || material > kOtro) return;
+    if (material < static_cast<int>(Material::kHormigon) ||
+        material > static_cast<int>(Material::kOtro))
+        return;
     DatosGenerales d = Datos();
-    const bool abre = trabelux::EligeMaterial(d, material, enCarga_ && enCarga_());
+    const bool abre =
+        trabelux::EligeMaterial(d, static_cast<Material>(material), enCarga_ && enCarga_());
     CambiaDatosGenerales(*doc_, tr("Material"), [&d](DatosGenerales& x) { x = d; });
     if (!abre) return;
     // The panel starts from the shape the project has; its Cancel goes back to it.
@@ -210,16 +213,16 @@ void DialogoDatosGenerales::EligeMaterial(int material) {
 }
 
 void DialogoDatosGenerales::EligeInercia(int opcion) {
-    if (opcion == kInerciaOtra) {
+    if (opcion == static_cast<int>(OpcionInercia::kOtra)) {
         panelInercia_->Recuerda();
         CambiaDatosGenerales(*doc_, tr("Inercia"), [](DatosGenerales& d) {
-            d.opcionInercia = kInerciaOtra;
+            d.opcionInercia = OpcionInercia::kOtra;
             d.inercia = NormalizaInercia(d.inercia);
         });
         if (inercia_->isEnabled()) AbrePanel(Panel::Inercia);
     } else {
         CambiaDatosGenerales(*doc_, tr("Inercia"),
-                             [](DatosGenerales& d) { d.opcionInercia = kInerciaBh3; });
+                             [](DatosGenerales& d) { d.opcionInercia = OpcionInercia::kBh3; });
     }
 }
 

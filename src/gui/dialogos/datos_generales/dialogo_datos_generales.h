@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "comun/catalogo_perfiles.h"
+#include "gui/comun/catalogo_perfiles.h"
 
 class QComboBox;
 class QGroupBox;

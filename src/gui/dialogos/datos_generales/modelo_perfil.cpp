@@ -1,4 +1,4 @@
-#include "dialogos/datos_generales/modelo_perfil.h"
+#include "gui/dialogos/datos_generales/modelo_perfil.h"
 
 namespace trabelux {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "archivos/perfiles.h"
+#include "core/archivos/perfiles.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "dialogos/datos_generales/panel_control_carga.h"
+#include "gui/dialogos/datos_generales/panel_control_carga.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "comun/campo_texto.h"
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "dialogos/datos_generales/campos_datos_generales.h"
-#include "documento/documento.h"
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/datos_generales/campos_datos_generales.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -85,12 +85,12 @@ bool PanelControlCarga::Acepta() {
     if (!campos_->VerificaTecleo()) return false;
     const DatosGenerales& actuales = doc_->ProyectoActual().datos;
     DatosGenerales d = actuales;
-    const VerificacionCarga v = VerificaControlCarga(d);
+    const Estado v = VerificaControlCarga(d);
     if (d.factorMuerta != actuales.factorMuerta || d.factorViva != actuales.factorViva ||
         d.pesoUnitario != actuales.pesoUnitario)
         CambiaDatosGenerales(*doc_, tr("Control de carga"), [&d](DatosGenerales& x) { x = d; });
-    if (!v.mensaje.empty()) Mensajes::Advierte(this, QString::fromStdString(v.mensaje));
-    if (!v.cierra) return false;
+    if (!v) Mensajes::Advierte(this, QString::fromStdString(v.Mensaje()));
+    if (!v) return false;
     emit cerrado();
     return true;
 }

@@ -1,13 +1,13 @@
-#include "dialogos/datos_generales/panel_inercia.h"
+#include "gui/dialogos/datos_generales/panel_inercia.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include "comun/campo_texto.h"
-#include "comun/controles.h"
-#include "dialogos/datos_generales/campos_datos_generales.h"
-#include "documento/documento.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/controles.h"
+#include "gui/dialogos/datos_generales/campos_datos_generales.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -1,4 +1,4 @@
-#include "dialogos/datos_generales/panel_perfil.h"
+#include "gui/dialogos/datos_generales/panel_perfil.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "dialogos/datos_generales/modelo_perfil.h"
-#include "documento/documento.h"
-#include "modelo/datos_generales.h"
+#include "core/modelo/datos_generales.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/dialogos/datos_generales/modelo_perfil.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 

@@ -5,7 +5,7 @@
 
 #include <QFrame>
 
-#include "comun/catalogo_perfiles.h"
+#include "gui/comun/catalogo_perfiles.h"
 
 class QComboBox;
 

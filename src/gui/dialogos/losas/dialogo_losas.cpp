@@ -1,4 +1,4 @@
-#include "dialogos/losas/dialogo_losas.h"
+#include "gui/dialogos/losas/dialogo_losas.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,13 +14,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "comun/campo_texto.h"
-#include "comun/controles.h"
-#include "comun/mensajes.h"
-#include "comun/rejilla_editable.h"
-#include "dialogos/losas/modelos_losas.h"
-#include "documento/documento.h"
-#include "losas/asignacion.h"
+#include "core/losas/asignacion.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
+#include "gui/comun/rejilla_editable.h"
+#include "gui/dialogos/losas/modelos_losas.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -164,13 +164,13 @@ bool DialogoLosas::Acepta() {
     const bool incluye = si_->isChecked();
     const std::vector<AsignacionLosa> filas = asignacion_->Filas();
     Proyecto prueba = doc_->ProyectoActual();
-    const AceptacionLosas r = AceptaLosas(prueba, direccion, incluye, filas);
-    if (!r.aceptada) {
-        Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
+    const Estado r = AceptaLosas(prueba, direccion, incluye, filas);
+    if (!r) {
+        Mensajes::Advierte(this, QString::fromStdString(r.Mensaje()));
         return false;
     }
     if (!MismaAsignacion(doc_->ProyectoActual(), direccion, incluye, filas))
-        doc_->Aplica(tr("Losas adyacentes"), std::move(prueba), QString::fromStdString(r.mensaje));
+        doc_->Aplica(tr("Losas adyacentes"), std::move(prueba));
     QDialog::accept();
     return true;
 }

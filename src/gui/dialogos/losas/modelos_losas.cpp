@@ -1,14 +1,14 @@
-#include "dialogos/losas/modelos_losas.h"
+#include "gui/dialogos/losas/modelos_losas.h"
 
 #include <QColor>
 #include <cmath>
 
-#include "comun/celda_tecleada.h"
-#include "comun/mensajes.h"
-#include "documento/documento.h"
-#include "losas/asignacion.h"
-#include "losas/espesores.h"
-#include "texto/numeros.h"
+#include "core/losas/asignacion.h"
+#include "core/losas/espesores.h"
+#include "core/texto/numeros.h"
+#include "gui/comun/celda_tecleada.h"
+#include "gui/comun/mensajes.h"
+#include "gui/documento/documento.h"
 
 namespace trabelux {
 
@@ -144,9 +144,9 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
     // A slab the file does not hold is refused here, named as the dialog's OK names it.
     std::vector<AsignacionLosa> prueba(static_cast<size_t>(indice.row()) + 1);
     (col == 1 ? prueba.back().primera : prueba.back().segunda) = static_cast<int>(n);
-    const std::string error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
-    if (!error.empty()) {
-        Mensajes::Advierte(nullptr, QString::fromStdString(error));
+    const Estado error = ValidaAsignacion(prueba, losas_ ? &*losas_ : nullptr);
+    if (!error) {
+        Mensajes::Advierte(nullptr, QString::fromStdString(error.Mensaje()));
         return false;
     }
     AsignacionLosa& a = filas_[indice.row()];

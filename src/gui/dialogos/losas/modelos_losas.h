@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "documento/modelo_documento.h"
-#include "modelo/proyecto.h"
+#include "core/modelo/proyecto.h"
+#include "gui/documento/modelo_documento.h"
 
 namespace trabelux {
 

@@ -1,13 +1,12 @@
-#include "informe_qt.h"
+#include "render/informe_pdf.h"
 
 #include <QBuffer>
 #include <QDate>
 #include <QPageLayout>
 #include <QPdfWriter>
 
-#include "archivos_qt.h"
-#include "reporte/inicia.h"
-#include "superficie_qt.h"
+#include "core/reporte/inicia.h"
+#include "render/superficie_qt.h"
 
 namespace trabelux {
 
@@ -104,8 +103,8 @@ int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c
     return superficie.Correcto() ? superficie.Puestas() : 0;
 }
 
-std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInforme& c,
-                              const ComponeInforme& compone, int* paginas) {
+Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c, const ComponeInforme& compone,
+                                     int* paginas) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     int n = 0;
@@ -117,9 +116,10 @@ std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInform
         n = ImprimeInforme(pdf, c, compone);
     }
     if (paginas) *paginas = n;
-    if (n == 0) return MensajeErrorGuardar(ruta, "No se pudo componer el informe");
+    if (n == 0) return Resultado<std::string>::Falla("No se pudo componer el informe");
     const QByteArray& datos = buffer.data();
-    return GuardaArchivo(ruta, std::string(datos.constData(), static_cast<size_t>(datos.size())));
+    return Resultado<std::string>::Ok(
+        std::string(datos.constData(), static_cast<size_t>(datos.size())));
 }
 
 }  // namespace trabelux

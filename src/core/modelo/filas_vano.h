@@ -1,19 +1,18 @@
-// Derived span values: inertia, self weight and the load the analysis uses, plus the
-// slab-load transfer and the steel-shape section. One entry point, called after every
-// change of the project and after a project is read.
+// Derived values of the span rows: inertia, self weight and the load the analysis uses,
+// from the general data, the row's section and the steel shape. The slab transfer, which
+// comes before them, is above this level (derivados/actualiza_derivados.h).
 #pragma once
 
 #include <string>
 
-#include "modelo/proyecto.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
-// Brings every span row of `p` up to date: the slab transfer first when a slab file is
-// in use, then the steel shape's section with "Acero", then RecalculaFila on each row.
-// Returns the slab transfer's text ("Error en Archivo de Losas", "Error en Bordes") or
-// an empty string; on such an error the dead and live loads keep their values.
-std::string ActualizaDerivados(Proyecto& p);
+// Every span row of `p`: the steel shape's section with "Acero", then RecalculaFila on
+// each row. The slab loads are taken as they are.
+void RecalculaFilas(Proyecto& p);
 
 // Whether the self weight is the program's to compute: concrete or steel with "Calcula
 // peso propio" ticked. RecalculaFila writes it then; the grid does not take it typed.
@@ -22,6 +21,8 @@ bool PesoPropioCalculado(const DatosGenerales& d);
 // Recomputes one row (0-based): inertia with "bh3/12", self weight when "Calcula peso
 // propio" is ticked (less the slab slice with "NO"), and the last column.
 void RecalculaFila(Proyecto& p, int fila);
+// The same with the general data already read as numbers.
+void RecalculaFila(Proyecto& p, int fila, const DatosNumericos& n);
 
 // Moment of inertia of a b x h section given in cm, in m4.
 double InerciaRectangular(double baseCm, double alturaCm);
@@ -29,6 +30,6 @@ double InerciaRectangular(double baseCm, double alturaCm);
 // Modulus text of the general data for the material and F'c text:
 // "Hormigon" 15100 x 10 x sqrt(F'c) in scientific form ("0.00E+00" for F'c <= 0),
 // "Acero" "2.00E + 06", "Otro" "1.0".
-std::string TextoModulo(int material, const std::string& fc);
+std::string TextoModulo(Material material, const std::string& fc);
 
 }  // namespace trabelux

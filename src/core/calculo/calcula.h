@@ -6,8 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "analisis/resultados.h"
-#include "modelo/proyecto.h"
+#include "core/analisis/resultados.h"
+#include "core/base/mensajes_calculo.h"
+#include "core/modelo/proyecto.h"
 
 namespace trabelux {
 
@@ -25,16 +26,8 @@ struct OpcionesCalculo {
 bool AdmiteDiseno(const Proyecto& p);
 
 // Runs the analysis (and, for a concrete beam, the design) of the first numVanos spans of
-// `p`. The project is only read. A stop leaves the message in Resultados::mensaje with the rows
+// `p`. The project is only read. A stop leaves its message in Resultados::parada with the rows
 // produced so far; nothing the run stores is NaN or infinite.
 Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones = {});
-
-// Texts of the messages, shared by the run and its callers.
-inline constexpr const char* kMensajeInestable =
-    "La viga es inestable.\nVerifique las condiciones de apoyo";
-inline constexpr const char* kPreguntaRefuerzoDoble =
-    "La seccion no es suficiente para refuerzo simple.\n"
-    "Si no quiere refuerzo doble, aumente la seccion.\n"
-    "Quiere refuerzo doble?";
 
 }  // namespace trabelux

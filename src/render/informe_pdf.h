@@ -1,13 +1,14 @@
 // The report on Qt's paged devices: paper sizes from the set-up's paper codes, composing
-// onto a QPdfWriter or QPrinter, and writing a PDF file atomically.
+// onto a QPdfWriter or QPrinter, and the report as the bytes of a PDF.
 #pragma once
 
 #include <QPageSize>
 #include <functional>
 #include <string>
 
-#include "reporte/configuracion.h"
-#include "reporte/superficie.h"
+#include "core/base/resultado.h"
+#include "core/reporte/configuracion.h"
+#include "core/reporte/superficie.h"
 
 class QPagedPaintDevice;
 
@@ -37,10 +38,9 @@ int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c
 int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
                    const ComponeInforme& compone, int desde, int hasta);
 
-// Composes the report into a PDF and writes it to `ruta`: an existing file is replaced
-// only when the whole new one was written. Returns the failure message, empty on success;
-// `paginas` (when given) receives the page count.
-std::string EscribeInformePdf(const std::string& ruta, const ConfiguracionInforme& c,
-                              const ComponeInforme& compone, int* paginas = nullptr);
+// The report composed into a PDF, as its bytes (the caller saves them, io/archivos.h), or
+// "No se pudo componer el informe". `paginas` (when given) receives the page count.
+Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c, const ComponeInforme& compone,
+                                     int* paginas = nullptr);
 
 }  // namespace trabelux
