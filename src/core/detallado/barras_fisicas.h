@@ -1,5 +1,5 @@
 // The program's five reinforcing bars, by the index the detailing table stores: the name
-// the grid shows, the area the design uses, and the diameter and mass every length uses.
+// the grid shows, the diameter every length and mass uses, and the area the design uses.
 #pragma once
 
 namespace trabelux {
@@ -8,8 +8,8 @@ inline constexpr int kNumBarras = 5;
 
 struct PropiedadesBarra {
     const char* nombre;  // as the grid shows it, UTF-8
-    float area;          // cm2, single precision as the design's areas are
     double diametro;     // nominal diameter db, cm (ASTM A615)
+    float area;          // cm2, single precision as the design's areas are
     int numeroAstm;      // ASTM size (#3 .. #10): picks the code's coefficients and bends
 };
 
@@ -18,11 +18,11 @@ struct PropiedadesBarra {
 // diameter and mass must describe the same bar.
 // clang-format off
 inline constexpr PropiedadesBarra kBarras[kNumBarras] = {
-    {"ø 3/8\"",   0.71f, 0.9525,  3},
-    {"ø 1/2\"",   1.27f, 1.2700,  4},
-    {"ø 3/4\"",   2.85f, 1.9050,  6},
-    {"ø 1\"",     5.07f, 2.5400,  8},
-    {"ø 1-1/4\"", 8.19f, 3.2258, 10},
+    {"ø 3/8\"",   0.9525, 0.71f,  3},
+    {"ø 1/2\"",   1.2700, 1.27f,  4},
+    {"ø 3/4\"",   1.9050, 2.85f,  6},
+    {"ø 1\"",     2.5400, 5.07f,  8},
+    {"ø 1-1/4\"", 3.2258, 8.19f, 10},
 };
 // clang-format on
 
