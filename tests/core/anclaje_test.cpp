@@ -117,12 +117,15 @@ TEST(Capas, OneLayerTwoLayersAndTheReducedDepth) {
         const int barra = k % kNumBarras;
         const int n = MaximoEnCapa(barra, b, recub);
         SCOPED_TRACE(testing::Message() << "b " << b << ", recub " << recub << ", n " << n);
-        EXPECT_EQ(DisponeGrupo(std::vector<int>(n, barra), b, 60, recub).capas, 1);
-        const Disposicion masUna = DisponeGrupo(std::vector<int>(n + 1, barra), b, 60, recub);
-        EXPECT_FALSE(masUna.capas == 1 && masUna.cabe);
-        if (n >= 2) {
-            EXPECT_TRUE(DisponeGrupo(std::vector<int>(2 * n, barra), b, 60, recub).cabe);
-            EXPECT_FALSE(DisponeGrupo(std::vector<int>(2 * n + 1, barra), b, 60, recub).cabe);
+        auto grupo = [&](int cuantas) {
+            return DisponeGrupo(std::vector<int>(static_cast<size_t>(cuantas), barra), b, 60,
+                                recub);
+        };
+        EXPECT_EQ(grupo(n).capas, 1);
+        EXPECT_FALSE(grupo(n + 1).capas == 1 && grupo(n + 1).cabe);
+        if (n >= 2) {  // the second layer holds as many as the first, and no more
+            EXPECT_TRUE(grupo(2 * n).cabe);
+            EXPECT_FALSE(grupo(2 * n + 1).cabe);
         }
     }
     // A web cut to hold exactly three bars at the minimum spacing holds them.
