@@ -8,8 +8,6 @@ namespace trabelux {
 
 namespace {
 
-const char* const kNombres[kNumBarras] = {"ø 3/8\"", "ø 1/2\"", "ø 3/4\"", "ø 1\"", "ø 1-1/4\""};
-
 std::string SinBlancos(std::string_view s) {
     std::string r;
     for (char c : s)
@@ -19,17 +17,15 @@ std::string SinBlancos(std::string_view s) {
 
 }  // namespace
 
-bool EsIndiceBarra(int indice) { return indice >= 0 && indice < kNumBarras; }
+float AreaDeBarra(int indice) { return EsIndiceBarra(indice) ? kBarras[indice].area : 0.0f; }
 
-float AreaDeBarra(int indice) { return EsIndiceBarra(indice) ? AreaBarra[indice] : 0.0f; }
-
-std::string NombreBarra(int indice) { return EsIndiceBarra(indice) ? kNombres[indice] : ""; }
+std::string NombreBarra(int indice) { return EsIndiceBarra(indice) ? kBarras[indice].nombre : ""; }
 
 std::optional<int> IndiceDeNombreBarra(std::string_view nombre) {
     const std::string buscado = SinBlancos(nombre);
     if (buscado.empty()) return std::nullopt;
     for (int i = 0; i < kNumBarras; ++i)
-        if (SinBlancos(kNombres[i]) == buscado) return i;
+        if (SinBlancos(kBarras[i].nombre) == buscado) return i;
     return std::nullopt;
 }
 

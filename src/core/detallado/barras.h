@@ -6,15 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/detallado/barras_fisicas.h"
+
 namespace trabelux {
-
-inline constexpr int kNumBarras = 5;
-
-// Bar areas by index, cm2, in single precision as the design's areas are.
-inline constexpr float AreaBarra[kNumBarras] = {0.71f, 1.27f, 2.85f, 5.07f, 8.19f};
-
-// Whether `indice` names a bar of the list.
-bool EsIndiceBarra(int indice);
 
 // Area of bar `indice`, cm2; 0 for an index outside the list.
 float AreaDeBarra(int indice);

@@ -10,7 +10,7 @@
 namespace trabelux {
 
 // One row. A cell the user may leave blank is optional: empty is not zero, and the bar
-// proposals fill only empty cells. Bar cells hold an index into AreaBarra.
+// proposals fill only empty cells. Bar cells hold an index into kBarras.
 struct FilaDetallado {
     bool dib = true;                   // "Dib": the row is drawn as a section
     std::string ubic;                  // "Ubic": "Apoyo 2", "Vano 1"
