@@ -5,15 +5,20 @@
 namespace trabelux {
 
 std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
-    TablaTexto reacciones{
-        "REACCIONES", "Reacciones en To y Momentos en To-m", {"Apoyo", "Reaccion", "Momento"}, {}};
+    TablaTexto reacciones{"REACCIONES",
+                          "Reacciones en To y Momentos en To-m",
+                          {"Apoyo", "Reaccion", "Momento"},
+                          {},
+                          {}};
     TablaTexto cortantes{"Cortantes en los extremos de los vanos",
                          "Cortantes en To",
                          {"Vano", "Cortante Izq", "Cortante Der"},
+                         {},
                          {}};
     TablaTexto momentos{"Momentos en los extremos y centros de los vanos",
                         "Momentos en To-m",
                         {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"},
+                        {},
                         {}};
     if (r.AnalisisCompleto()) {
         for (int j = 1; j <= r.numVanos + 1; ++j)
@@ -34,26 +39,41 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
     return {reacciones, cortantes, momentos};
 }
 
+std::string NumeroFilaApoyo(const FilaRefuerzoApoyo& f) {
+    return std::to_string(f.nudo) + (f.traccion == Cara::kInferior ? " (+)" : "");
+}
+
+std::string NumeroFilaVano(const FilaRefuerzoVano& f) {
+    return std::to_string(f.vano) + (f.traccion == Cara::kSuperior ? " (-)" : "");
+}
+
 std::vector<TablaTexto> TablasRefuerzo(const Resultados& r) {
     TablaTexto apoyos{"REFUERZO EN APOYOS",
                       "Momentos en To-m y areas en cm2",
                       {"Apoyo", "Momento", "Area Ref Superior", "Area Ref Inferior"},
+                      {},
                       {}};
     TablaTexto vanos{"REFUERZO EN VANOS",
                      "Momentos en To-m y areas en cm2",
                      {"Vano", "Momento", "Area Ref Superior", "Area Ref Inferior"},
+                     {},
                      {}};
     TablaTexto transversal{"REFUERZO TRANSVERSAL",
                            "Cortantes en To y areas en cm2/m",
                            {"Vano", "Cortante I", "Cortante J", "Area/m", "Estribos"},
+                           {},
                            {}};
     for (const auto& f : r.refuerzoApoyos)
-        apoyos.filas.push_back({std::to_string(f.nudo), Formatea(f.momento, "0.000"),
+        apoyos.filas.push_back({NumeroFilaApoyo(f), Formatea(f.momento, "0.000"),
                                 Formatea(f.areaSuperior, "0.00"),
                                 Formatea(f.areaInferior, "0.00")});
     for (const auto& f : r.refuerzoVanos)
-        vanos.filas.push_back({std::to_string(f.vano), Formatea(f.momento, "0.000"),
+        vanos.filas.push_back({NumeroFilaVano(f), Formatea(f.momento, "0.000"),
                                Formatea(f.areaSuperior, "0.00"), Formatea(f.areaInferior, "0.00")});
+    for (const auto& f : r.refuerzoApoyos)
+        if (f.traccion != Cara::kSuperior) apoyos.nota = kNotaCaraTraccion;
+    for (const auto& f : r.refuerzoVanos)
+        if (f.traccion != Cara::kInferior) vanos.nota = kNotaCaraTraccion;
     for (const auto& f : r.refuerzoTransversal)
         transversal.filas.push_back({std::to_string(f.vano), Formatea(f.cortanteI, "0.000"),
                                      Formatea(f.cortanteJ, "0.000"),
