@@ -156,7 +156,8 @@ TEST(HuellaCalculo, EveryBitOfEveryRunStaysAsItWas) {
     AgregaCorrida(mayor, mayorDiseno, VigaMayor(), false);
     AgregaCorrida(mayor, mayorDiseno, VigaMayor(), true);
     EXPECT_EQ(mayor.Valor(), 0x28391e1460ef2256ULL) << std::hex << "0x" << mayor.Valor();
-    EXPECT_EQ(mayorDiseno.Valor(), 0x8d968c76f2810518ULL) << std::hex << "0x" << mayorDiseno.Valor();
+    EXPECT_EQ(mayorDiseno.Valor(), 0x8d968c76f2810518ULL)
+        << std::hex << "0x" << mayorDiseno.Valor();
 
     Huella azar, azarDiseno;
     Azar a;

@@ -1,5 +1,6 @@
 #include "core/reporte/tablas_resultados.h"
 
+#include "core/envolventes/casos.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {
@@ -20,6 +21,10 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
                         {"Vano", "Momento Izq", "Momento Der", "Momento Max Vano"},
                         {},
                         {}};
+    // With an arrangement these tables hold the all-loaded case, and say so.
+    if (r.envolventes)
+        for (TablaTexto* t : {&reacciones, &cortantes, &momentos})
+            t->titulo += " (todos los vanos cargados)";
     if (r.AnalisisCompleto()) {
         for (int j = 1; j <= r.numVanos + 1; ++j)
             reacciones.filas.push_back({std::to_string(j), Formatea(r.ReaccionNudo(j), "0.000"),
@@ -37,6 +42,40 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
         }
     }
     return {reacciones, cortantes, momentos};
+}
+
+std::vector<TablaTexto> TablasEnvolventes(const Resultados& r) {
+    if (!r.envolventes || !r.AnalisisCompleto()) return {};
+    const Envolventes& env = *r.envolventes;
+    const int n = r.numVanos;
+    TablaTexto reacciones{
+        "REACCIONES EXTREMAS",
+        "Reacciones en To y Momentos en To-m",
+        {"Apoyo", "Reaccion max", "Caso", "Reaccion min", "Caso", "Momento max", "Momento min"},
+        {},
+        {}};
+    TablaTexto vanos{"ENVOLVENTES POR VANO",
+                     "Momentos en To-m, cortantes en To, x en m",
+                     {"Vano", "M+ max", "x", "Caso", "M- Izq", "M- Der", "V Izq", "V Der"},
+                     {},
+                     {}};
+    for (size_t j = 0; j < env.nudos.size(); ++j) {
+        const EnvolventeNudo& e = env.nudos[j];
+        reacciones.filas.push_back(
+            {std::to_string(j + 1), Formatea(e.reaccionMax, "0.000"),
+             TextoRige(env, e.rigeReaccionMax, n), Formatea(e.reaccionMin, "0.000"),
+             TextoRige(env, e.rigeReaccionMin, n), Formatea(e.momentoMax, "0.000"),
+             Formatea(e.momentoMin, "0.000")});
+    }
+    for (size_t i = 0; i < env.vanos.size(); ++i) {
+        const EnvolventeVano& e = env.vanos[i];
+        vanos.filas.push_back({std::to_string(i + 1), Formatea(e.momentoPositivo, "0.000"),
+                               Formatea(e.xMomentoPositivo, "0.000"),
+                               TextoRige(env, e.rigeMomentoPositivo, n),
+                               Formatea(e.momentoIzq, "0.000"), Formatea(e.momentoDer, "0.000"),
+                               Formatea(e.cortanteIzq, "0.000"), Formatea(e.cortanteDer, "0.000")});
+    }
+    return {reacciones, vanos};
 }
 
 std::string NumeroFilaApoyo(const FilaRefuerzoApoyo& f) {

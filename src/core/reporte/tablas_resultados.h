@@ -28,6 +28,10 @@ inline constexpr const char* kNotaCaraTraccion =
 
 // Reactions, end shears and moments (empty rows when the analysis did not finish).
 std::vector<TablaTexto> TablasAnalisis(const Resultados& r);
+// With a live-load arrangement: "REACCIONES EXTREMAS" (largest and smallest reaction and
+// moment per support, with the governing cases) and "ENVOLVENTES POR VANO" (largest
+// sagging moment and where, the hogging at each end, the end shears). None without one.
+std::vector<TablaTexto> TablasEnvolventes(const Resultados& r);
 // Support, span and transverse reinforcement, with the rows the design produced.
 std::vector<TablaTexto> TablasRefuerzo(const Resultados& r);
 
