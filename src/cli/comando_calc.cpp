@@ -148,7 +148,8 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
                     (o.soloAnalisis ? " (analisis solo)" : " (analisis y diseño)") + "\n\n";
     if (r.AnalisisCompleto())
         for (const auto& t : TablasAnalisis(r)) s += TablaComoTexto(t) + "\n";
-    for (const auto& t : TablasEnvolventes(r)) s += TablaComoTexto(t) + "\n";
+    if (r.envolventes)
+        for (const auto& t : TablasEnvolventes(r)) s += TablaComoTexto(t) + "\n";
     if (!o.soloAnalisis)
         for (const auto& t : TablasRefuerzo(r)) s += TablaComoTexto(t) + "\n";
     return s;

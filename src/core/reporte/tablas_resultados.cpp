@@ -45,8 +45,6 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r) {
 }
 
 std::vector<TablaTexto> TablasEnvolventes(const Resultados& r) {
-    if (!r.envolventes || !r.AnalisisCompleto()) return {};
-    const Envolventes& env = *r.envolventes;
     const int n = r.numVanos;
     TablaTexto reacciones{
         "REACCIONES EXTREMAS",
@@ -59,6 +57,8 @@ std::vector<TablaTexto> TablasEnvolventes(const Resultados& r) {
                      {"Vano", "M+ max", "x", "Caso", "M- Izq", "M- Der", "V Izq", "V Der"},
                      {},
                      {}};
+    if (!r.envolventes || !r.AnalisisCompleto()) return {reacciones, vanos};
+    const Envolventes& env = *r.envolventes;
     for (size_t j = 0; j < env.nudos.size(); ++j) {
         const EnvolventeNudo& e = env.nudos[j];
         reacciones.filas.push_back(

@@ -30,7 +30,8 @@ inline constexpr const char* kNotaCaraTraccion =
 std::vector<TablaTexto> TablasAnalisis(const Resultados& r);
 // With a live-load arrangement: "REACCIONES EXTREMAS" (largest and smallest reaction and
 // moment per support, with the governing cases) and "ENVOLVENTES POR VANO" (largest
-// sagging moment and where, the hogging at each end, the end shears). None without one.
+// sagging moment and where, the hogging at each end, the end shears); without one, the two
+// tables without rows.
 std::vector<TablaTexto> TablasEnvolventes(const Resultados& r);
 // Support, span and transverse reinforcement, with the rows the design produced.
 std::vector<TablaTexto> TablasRefuerzo(const Resultados& r);
