@@ -9,6 +9,7 @@
 #include "cli/comando_calc.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
+#include "cli/comando_verifica.h"
 #include "core/version.h"
 
 namespace {
@@ -31,6 +32,9 @@ const char* kUso =
     "                   \\n un salto de linea\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
+    "  trabelux-cli verify [CARPETA] [--json]\n"
+    "      Calcula los ejemplos de verificacion y compara cada valor con el esperado\n"
+    "      (OK/FALLA); sale con 0 solo si todos coinciden.\n"
     "Codigos de salida: 0 calculo completo, 1 calculo detenido por un mensaje,\n"
     "                   2 uso incorrecto o archivo ilegible.\n";
 
@@ -117,6 +121,11 @@ int main(int argc, char** argv) {
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");
         return trabelux::cli::ComandoPerfiles(argv[2]);
+    }
+    if (comando == "verify") {
+        std::string error;
+        auto o = trabelux::cli::LeeOpcionesVerifica({argv + 2, argv + argc}, error);
+        return o ? trabelux::cli::ComandoVerifica(*o) : Uso(error);
     }
     return Uso("Comando desconocido: " + comando);
 }
