@@ -3,6 +3,7 @@
 
 #include "core/verificacion/comparacion.h"
 #include "core/verificacion/esperado.h"
+#include "core/verificacion/texto_marcado.h"
 
 using namespace trabelux;
 
@@ -58,4 +59,18 @@ TEST(Compara, ToleranceTextsAndValuesTheRunLacks) {
     for (const Comprobacion& c : Compara(*e.valor, r)) cumple.push_back(c.cumple);
     EXPECT_EQ(cumple,
               (std::vector<bool>{true, false, false, true, false, false, false, true, false}));
+}
+
+TEST(TextoMarcado, BlocksOfTheHandCalculationPages) {
+    const auto b = LeeTextoMarcado(
+        "# Ejemplo\n\n**Datos** de\nla viga:\n\n- Apoyo 3: M2 + M3\n  = -341.6\n  → M3 = 1\n"
+        "- R = 2\n\n| a | b |\n|---|---|\n| 1 | x < 2 |\n");
+    ASSERT_EQ(b.size(), 5u);
+    EXPECT_EQ(b[0].tipo, TipoBloque::kTitulo);
+    EXPECT_EQ(b[1].lineas, std::vector<std::string>{"**Datos** de la viga:"});
+    EXPECT_EQ(b[2].lineas, (std::vector<std::string>{"Apoyo 3: M2 + M3", "= -341.6", "→ M3 = 1"}));
+    EXPECT_EQ(b[3].tipo, TipoBloque::kElemento);
+    EXPECT_EQ(b[4].filas, (std::vector<std::vector<std::string>>{{"a", "b"}, {"1", "x < 2"}}));
+    EXPECT_EQ(HtmlDeLinea("**M** = `x<y` & z"), "<b>M</b> = <code>x&lt;y</code> &amp; z");
+    EXPECT_EQ(SinMarcas("**M** = `x`"), "M = x");
 }

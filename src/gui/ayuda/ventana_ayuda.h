@@ -12,12 +12,23 @@ class QTabWidget;
 
 namespace trabelux {
 
+// Links of the verification pages that open an example as a project
+// ("trabelux-ejemplo:ejemplo-01.vcw").
+inline constexpr const char* kEsquemaEjemplo = "trabelux-ejemplo";
+
 // Shows the pages of the collection (qthelp:// addresses, their pictures and links).
 class NavegadorAyuda : public QTextBrowser {
     Q_OBJECT
   public:
     NavegadorAyuda(QHelpEngine* motor, QWidget* padre = nullptr);
     QVariant loadResource(int tipo, const QUrl& url) override;
+
+  signals:
+    // A link to open a verification example: the example's file name, the page stays.
+    void EjemploPedido(const QString& archivo);
+
+  protected:
+    void doSetSource(const QUrl& url, QTextDocument::ResourceType tipo) override;
 
   private:
     QHelpEngine* motor_;
@@ -39,6 +50,9 @@ class VentanaAyuda : public QWidget {
     Pestana PestanaActual() const;
     // Runs a full-text search as if typed into the search tab.
     void Busca(const QString& texto);
+
+  signals:
+    void EjemploPedido(const QString& archivo);  // see NavegadorAyuda
 
   private:
     QHelpEngine* motor_;
