@@ -139,6 +139,10 @@ std::optional<OpcionesVerifica> LeeOpcionesVerifica(const std::vector<std::strin
         const std::string& a = argumentos[i];
         if (a == "--json") {
             o.json = true;
+        } else if (a == "--pdf" && i + 1 < argumentos.size()) {
+            o.pdf = argumentos[++i];
+        } else if (a.rfind("--pdf=", 0) == 0 && a.size() > 6) {
+            o.pdf = a.substr(6);
         } else if (!a.empty() && a[0] == '-') {
             error = "Opcion desconocida: " + a;
             return std::nullopt;
@@ -150,6 +154,13 @@ std::optional<OpcionesVerifica> LeeOpcionesVerifica(const std::vector<std::strin
         }
     }
     return o;
+}
+
+bool VerificaConManual(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "verify") != 0) return false;
+    for (int i = 2; i < argc; ++i)
+        if (std::strncmp(argv[i], "--pdf", 5) == 0) return true;
+    return false;
 }
 
 std::optional<std::vector<EjemploVerificado>> VerificaCarpeta(const std::string& carpeta,
@@ -192,6 +203,14 @@ int ComandoVerifica(const OpcionesVerifica& o) {
         ImprimeJson(*ejemplos);
     else
         ImprimeTexto(*ejemplos);
+    if (!o.pdf.empty()) {
+        const int paginas = EscribeManualVerificacion(*ejemplos, o.pdf);
+        if (paginas == 0) return 2;
+        // The listing on stdout stays what it is (JSON with --json); the manual's note
+        // goes beside the messages.
+        std::fprintf(stderr, "%s: %d %s\n", o.pdf.c_str(), paginas,
+                     paginas == 1 ? "pagina" : "paginas");
+    }
     const bool todos = std::all_of(ejemplos->begin(), ejemplos->end(),
                                    [](const EjemploVerificado& e) { return e.Fallos() == 0; });
     return todos ? 0 : 1;

@@ -18,8 +18,9 @@ CARPETA = sys.argv.pop(1)
 VALOR = re.compile(r"^(\s*([\w.]+)\s*=\s*)(-?[\d.]+)(\s*(?:±|\+-)\s*([\d.]+))?\s*$")
 
 
-def verify(*args):
-    p = subprocess.run([CLI, "verify", *args], capture_output=True, text=True, timeout=120)
+def verify(*args, entorno=None):
+    p = subprocess.run([CLI, "verify", *args], capture_output=True, text=True, timeout=120,
+                       env=entorno)
     return p.returncode, p.stdout, p.stderr
 
 
@@ -52,7 +53,9 @@ def numericos(carpeta):
 
 class Verifica(unittest.TestCase):
     def test_todos_los_ejemplos_coinciden(self):
-        codigo, salida, errores = verify()
+        # The listing starts no window system: a platform that does not exist is not looked
+        # for.
+        codigo, salida, errores = verify(entorno=dict(os.environ, QT_QPA_PLATFORM="ninguna"))
         self.assertEqual(codigo, 0, salida + errores)
         filas = lineas_valores(salida)
         esperados = {(a[:-len(".esperado")], c) for a, _, c, _, _ in numericos(CARPETA)}
@@ -86,6 +89,33 @@ class Verifica(unittest.TestCase):
                 self.assertEqual(filas.pop((nombre, clave)), "FALLA", salida)
                 self.assertEqual(set(filas.values()), {"OK"}, salida)
                 self.assertIn("1 falla: FALLA", salida)
+
+    @unittest.skipUnless(shutil.which("pdftotext"), "pdftotext (poppler-utils) is missing")
+    def test_manual_pdf(self):
+        # The manual has every example's title and its table; a failing value says FALLA
+        # there too, and stdout stays the JSON.
+        with tempfile.TemporaryDirectory() as d:
+            copia = os.path.join(d, "verificacion")
+            shutil.copytree(CARPETA, copia)
+            ruta = os.path.join(copia, "ejemplo-05.esperado")
+            texto = open(ruta, encoding="utf-8").read().replace("reaccion.1 = 7.40741",
+                                                                "reaccion.1 = 7.5")
+            open(ruta, "w", encoding="utf-8").write(texto)
+            for carpeta, codigo_esperado, falla in ((CARPETA, 0, False), (copia, 1, True)):
+                pdf = os.path.join(d, "manual.pdf")
+                codigo, salida, errores = verify(carpeta, "--json", "--pdf", pdf)
+                self.assertEqual(codigo, codigo_esperado, errores)
+                self.assertEqual(json.loads(salida)["failed"], 1 if falla else 0)
+                texto = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                                       text=True, check=True).stdout
+                self.assertIn("Manual de verificación", texto)
+                for archivo in os.listdir(CARPETA):
+                    if archivo.endswith(".md") and archivo.startswith("ejemplo-"):
+                        titulo = open(os.path.join(CARPETA, archivo),
+                                      encoding="utf-8").readline().lstrip("# ").strip()
+                        self.assertIn(titulo.split(":")[0] + ":", texto)
+                self.assertEqual("FALLA" in texto, falla)
+                self.assertIn("Valores esperados y calculados", texto)
 
     def test_carpeta_sin_ejemplos_y_opcion_desconocida(self):
         with tempfile.TemporaryDirectory() as d:
