@@ -216,6 +216,16 @@ class AyudaTest : public QObject {
             QCOMPARE(ventana->PaginaActual().fileName(), nombre + ".html");
         }
         QVERIFY(Mensajes::Mostrados().empty());
+
+        // Unsaved changes are asked about first: cancelling keeps the project as it was.
+        marco.Doc()->Modifica(QStringLiteral("Viga"), [](Proyecto& p) { p.nombreViga = "V9"; });
+        Mensajes::IniciaGuion({Respuesta::Cancelar});
+        navegador->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(navegador, Qt::Key_Tab);
+        QTest::keyClick(navegador, Qt::Key_Return);
+        QCOMPARE(Mensajes::Mostrados().size(), size_t{1});
+        QCOMPARE(marco.Doc()->ProyectoActual().nombreViga, std::string("V9"));
+        QVERIFY(marco.Doc()->Modificado());
     }
 };
 
