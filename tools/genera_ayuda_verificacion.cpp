@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/verificacion/comparacion.h"
+#include "core/verificacion/ejemplo_verificado.h"
 #include "core/verificacion/esperado.h"
 #include "core/verificacion/texto_marcado.h"
 
@@ -93,7 +94,7 @@ std::string Pagina(const std::vector<Ejemplo>& ejemplos, size_t i) {
         "<body>\n<p class=\"navegacion\"><a href=\"index.html\">Manual de Trabelux</a> › "
         "<a href=\"verificacion.html\">Verificación</a></p>\n<h1>" +
         HtmlDeLinea(e.titulo) + "</h1>\n";
-    h += "<p class=\"nota\"><a href=\"trabelux-ejemplo:" + e.nombre +
+    h += "<p class=\"nota\"><a href=\"" + std::string(kEsquemaEjemplo) + ":" + e.nombre +
          ".vcw\">Abrir este ejemplo como proyecto</a> (" + e.nombre +
          ".vcw, en la carpeta de ejemplos de verificación del programa).</p>\n";
     std::vector<BloqueMarcado> cuerpo = e.calculo;

@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
+#include "core/verificacion/ejemplo_verificado.h"
 #include "gui/acerca/acerca_de.h"
 #include "gui/ayuda/paginas_ayuda.h"
 #include "gui/ayuda/ventana_ayuda.h"

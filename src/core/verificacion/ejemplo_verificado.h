@@ -13,6 +13,11 @@
 
 namespace trabelux {
 
+// Scheme of the links in the verification help pages that open an example as a project
+// ("trabelux-ejemplo:ejemplo-01.vcw"): the help generator writes them, the help window
+// answers them.
+inline constexpr const char* kEsquemaEjemplo = "trabelux-ejemplo";
+
 struct EjemploVerificado {
     std::string nombre;  // "ejemplo-01": the name its three files share
     ArchivoEsperado esperado;

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/verificacion/ejemplo_verificado.h"
 #include "gui/ayuda/paginas_ayuda.h"
 
 namespace trabelux {

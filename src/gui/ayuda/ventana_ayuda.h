@@ -12,10 +12,6 @@ class QTabWidget;
 
 namespace trabelux {
 
-// Links of the verification pages that open an example as a project
-// ("trabelux-ejemplo:ejemplo-01.vcw").
-inline constexpr const char* kEsquemaEjemplo = "trabelux-ejemplo";
-
 // Shows the pages of the collection (qthelp:// addresses, their pictures and links).
 class NavegadorAyuda : public QTextBrowser {
     Q_OBJECT
