@@ -14,7 +14,7 @@ int EscribeManualVerificacion(const std::vector<EjemploVerificado>& ejemplos,
     ConfiguracionInforme c;
     c.fecha = FechaInforme();
     int paginas = 0;
-    const ComponeInforme compone = [&](SuperficiePagina& s) {
+    const ComposicionInforme compone = [&](SuperficiePagina& s) {
         ComponeManualVerificacion(s, ejemplos, c);
     };
     const Estado guardado = GuardaArchivo(archivo, PdfDelInforme(c, compone, &paginas));

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/reporte/dibujos.h"
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
+#include "core/reporte/dibujos_informe.h"
 #include "core/verificacion/texto_marcado.h"
 #include "core/version.h"
 
@@ -50,11 +50,11 @@ void Tabla(SuperficiePagina& s, const ConfiguracionInforme& c,
     SetNormal(s, c);
     const TablaDispuesta dispuesta = DisponeTablaInforme(s, c, t);
     s.Parrafo("");
-    s.SetSangria(100, 100);
-    s.SetBordeTabla(BordeTabla::kReglada);
+    s.FijaSangria(100, 100);
+    s.FijaBordeTabla(BordeTabla::kReglada);
     s.MuestraTablaDispuesta(dispuesta);
-    s.SetBordeTabla(BordeTabla::kSinBorde);
-    s.SetSangria(0, 0);
+    s.FijaBordeTabla(BordeTabla::kSinBorde);
+    s.FijaSangria(0, 0);
     SetNormal(s, c);
 }
 
@@ -69,7 +69,7 @@ void CalculoManual(SuperficiePagina& s, const ConfiguracionInforme& c,
                 negrita.negrita = true;
                 s.AseguraEspacio(4 * s.AltoTexto());
                 s.Parrafo("");
-                s.SetEstilo(negrita);
+                s.FijaEstilo(negrita);
                 s.Parrafo(SinMarcas(b.lineas.front()));
                 break;
             }
@@ -77,10 +77,10 @@ void CalculoManual(SuperficiePagina& s, const ConfiguracionInforme& c,
             case TipoBloque::kElemento: {
                 const bool elemento = b.tipo == TipoBloque::kElemento;
                 if (!elemento) s.Parrafo("");
-                s.SetSangria(elemento ? kSangriaLista : 0, elemento ? kSangriaLista + 200 : 0);
+                s.FijaSangria(elemento ? kSangriaLista : 0, elemento ? kSangriaLista + 200 : 0);
                 for (size_t k = 0; k < b.lineas.size(); ++k)
                     s.Parrafo((elemento && k == 0 ? "• " : "") + SinMarcas(b.lineas[k]));
-                s.SetSangria(0, 0);
+                s.FijaSangria(0, 0);
                 break;
             }
             case TipoBloque::kTabla:
@@ -120,7 +120,7 @@ void Portada(SuperficiePagina& s, const ConfiguracionInforme& c,
     EstiloTexto titulo = c.estilos[kEstiloSubtitulos];
     titulo.tamano = 18;
     titulo.negrita = true;
-    s.SetEstilo(titulo);
+    s.FijaEstilo(titulo);
     s.Parrafo("Manual de verificación");
     SetNormal(s, c);
     s.Parrafo(std::string(kNombrePrograma) + " " + kVersionPrograma +
@@ -143,12 +143,12 @@ void Portada(SuperficiePagina& s, const ConfiguracionInforme& c,
                    : std::to_string(fallos) + (fallos == 1 ? " falla" : " fallan") + " (FALLA)."));
     // One paragraph an example: a table cell is never broken, a description must wrap.
     SetSubTitle(s, c, "Resumen");
-    s.SetSangria(kSangriaLista, kSangriaLista + 200);
+    s.FijaSangria(kSangriaLista, kSangriaLista + 200);
     for (const EjemploVerificado& e : ejemplos)
         s.Parrafo("• " + e.nombre + ": " + e.esperado.descripcion + ". " +
                   std::to_string(e.comprobaciones.size()) + " valores, " +
                   (e.Fallos() == 0 ? "OK" : "FALLA") + ".");
-    s.SetSangria(0, 0);
+    s.FijaSangria(0, 0);
     s.Parrafo("");
     s.Parrafo(
         "Signos: fuerzas de extremo sobre el vano, hacia arriba y antihorarias positivas; "
@@ -166,8 +166,8 @@ void Ejemplo(SuperficiePagina& s, const ConfiguracionInforme& c, const EjemploVe
     EstiloTexto grande = c.estilos[kEstiloSubtitulos];
     grande.tamano = std::max(grande.tamano, 14.0);
     grande.negrita = true;
-    s.SetSangria(0, 0);
-    s.SetEstilo(grande);
+    s.FijaSangria(0, 0);
+    s.FijaEstilo(grande);
     s.Parrafo(titulo);
     SetNormal(s, c);
     if (!e.esperado.descripcion.empty()) s.Parrafo(e.esperado.descripcion + ".");
@@ -178,7 +178,7 @@ void Ejemplo(SuperficiePagina& s, const ConfiguracionInforme& c, const EjemploVe
         s.Parrafo("");
         s.Parrafo("");
         DibujaCargasInforme(s, *e.proyecto);
-        s.SetY(s.Y() + kBajoDibujo);
+        s.FijaY(s.Y() + kBajoDibujo);
     }
     if (!e.error.empty()) {
         SetSubTitle(s, c, "No se pudo comprobar");
@@ -195,8 +195,8 @@ void Ejemplo(SuperficiePagina& s, const ConfiguracionInforme& c, const EjemploVe
 
 void ComponeManualVerificacion(SuperficiePagina& s, const std::vector<EjemploVerificado>& ejemplos,
                                const ConfiguracionInforme& c) {
-    s.SetEncabezado("Trabelux|Manual de verificación|" + c.fecha, c.estilos[kEstiloHeader]);
-    s.SetPie("||Pag %d", c.estilos[kEstiloFooter]);
+    s.FijaEncabezado("Trabelux|Manual de verificación|" + c.fecha, c.estilos[kEstiloHeader]);
+    s.FijaPie("||Pag %d", c.estilos[kEstiloFooter]);
     Portada(s, c, ejemplos);
     for (const EjemploVerificado& e : ejemplos) Ejemplo(s, c, e);
 }

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "core/reporte/configuracion.h"
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 #include "core/verificacion/ejemplo_verificado.h"
 
 namespace trabelux {
 
-// Composes the manual on a surface whose document the caller has started (as Inicia) and
+// Composes the manual on a surface whose document the caller has started (as ComponeInforme) and
 // ends afterwards: a first page with the summary of every example, then each example from
 // a new page. The report's styles of `c` are used; its header and footer are the manual's.
 void ComponeManualVerificacion(SuperficiePagina& s, const std::vector<EjemploVerificado>& ejemplos,
