@@ -9,6 +9,7 @@
 #include "cli/comando_calc.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
+#include "cli/comando_verifica.h"
 #include "core/version.h"
 
 namespace {
@@ -31,6 +32,10 @@ const char* kUso =
     "                   \\n un salto de linea\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
+    "  trabelux-cli verify [CARPETA] [--json] [--pdf MANUAL.pdf]\n"
+    "      Calcula los ejemplos de verificacion y compara cada valor con el esperado\n"
+    "      (OK/FALLA); sale con 0 solo si todos coinciden. --pdf escribe ademas el\n"
+    "      Manual de verificacion.\n"
     "Codigos de salida: 0 calculo completo, 1 calculo detenido por un mensaje,\n"
     "                   2 uso incorrecto o archivo ilegible.\n";
 
@@ -65,7 +70,7 @@ int main(int argc, char** argv) {
     const std::string comando = argc >= 2 ? argv[1] : "";
     // The report measures and paints text: it needs fonts, not a display.
     std::unique_ptr<QCoreApplication> app;
-    if (comando == "report") {
+    if (comando == "report" || trabelux::cli::VerificaConManual(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -117,6 +122,11 @@ int main(int argc, char** argv) {
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");
         return trabelux::cli::ComandoPerfiles(argv[2]);
+    }
+    if (comando == "verify") {
+        std::string error;
+        auto o = trabelux::cli::LeeOpcionesVerifica({argv + 2, argv + argc}, error);
+        return o ? trabelux::cli::ComandoVerifica(*o) : Uso(error);
     }
     return Uso("Comando desconocido: " + comando);
 }

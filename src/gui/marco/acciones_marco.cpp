@@ -160,6 +160,8 @@ void AccionesMarco::CreaAyuda(QMenuBar* barra) {
            TrasConfirmarEdicion([ayuda] { ayuda->Contenido(); }));
     Accion(ayuda_, "menu22", QStringLiteral("&Busqueda"),
            TrasConfirmarEdicion([ayuda] { ayuda->Busqueda(); }));
+    Accion(ayuda_, "menu24", QStringLiteral("&Ejemplos de verificación"),
+           TrasConfirmarEdicion([ayuda] { ayuda->EjemplosDeVerificacion(); }));
     Accion(ayuda_, "menu23", QStringLiteral("&About Trabelux"),
            TrasConfirmarEdicion([this] { marco_->AcercaDelPrograma()->exec(); }));
 }
