@@ -40,7 +40,9 @@ Punto DibujaPlanilla(DibujoDxf& dibujo, const std::vector<FilaPlanilla>& filas, 
 
 struct PlanoViga {
     DibujoDxf dibujo;
-    // The schedule drawn: one row per bar of the elevation, numbered as its mark.
+    // The schedule drawn: one row per bar of the elevation, numbered as its mark, with the
+    // length of the bar as drawn. DibujaPlanilla takes any rows, so a schedule computed
+    // elsewhere (cut lengths, stirrups) can replace these without touching the drawing.
     std::vector<FilaPlanilla> planilla;
 };
 
