@@ -77,6 +77,13 @@ def revisa(cli, proyecto, ruta, nombre, *opciones):
     leidas = Counter(e.dxf.layer for e in msp)
     comprueba(leidas == escritas, f"{nombre}: per layer read {dict(leidas)}, drawn {dict(escritas)}")
 
+    # One outline for the elevation and one per section, each section with its stirrup.
+    secciones = [t for t in msp.query('TEXT[layer=="TEXTOS"]') if t.dxf.text.startswith("Sección ")]
+    contornos = len(msp.query('POLYLINE[layer=="VIGA"]'))
+    cercos = len(msp.query('POLYLINE[layer=="ESTRIBOS"]'))
+    comprueba(contornos == len(secciones) + 1 and cercos == len(secciones) > 0,
+              f"{nombre}: {contornos} outlines, {cercos} section stirrups, {len(secciones)} sections")
+
     barras = sorted(largo(p) for p in msp.query("POLYLINE")
                     if p.dxf.layer in ("ACERO_INFERIOR", "ACERO_SUPERIOR"))
     filas = planilla(msp)

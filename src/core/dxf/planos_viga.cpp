@@ -10,6 +10,7 @@
 #include "core/detallado/barras_fisicas.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
+#include "core/dibujo/geometria_viga.h"
 #include "core/dxf/cota.h"
 #include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
@@ -255,7 +256,8 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const TablaDetallado& t) {
     for (const Adicional& a : adicionales)
         for (double fin : {a.desde, a.hasta}) {
             const double xa = x[a.nudo];
-            if (std::abs(fin - xa) < 1) continue;
+            // A hooked end at the beam's end lies just inside its axis: nothing to measure.
+            if (std::abs(fin - xa) < 2 * H) continue;
             const Punto eje{xa, cantoEn(xa)}, punta{fin, a.y};
             const bool izquierda = fin < xa;
             // Measured level at the dimension line; the extension lines start at each point.
@@ -298,8 +300,21 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const TablaDetallado& t) {
                                     std::to_string(j + 1),
                                     HorizontalDxf::kCentro,
                                     VerticalDxf::kArriba});
-        d.Agrega(kApoyos,
-                 SolidoDxf{{{x[j], 0}, {x[j] + 1.2 * H, -1.6 * H}, {x[j] - 1.2 * H, -1.6 * H}}});
+    }
+    // Supports as the beam's picture has them: a triangle under a supported node, a wall
+    // past a fixed end, nothing at a free end or an unsupported interior node.
+    for (const ApoyoDibujo& a : ApoyosViga(p, x, 0, 1)) {
+        const double xa = x[static_cast<size_t>(a.nudo - 1)];
+        if (a.simbolo == SimboloApoyo::Triangulo) {
+            d.Agrega(kApoyos,
+                     SolidoDxf{{{xa, 0}, {xa + 1.2 * H, -1.6 * H}, {xa - 1.2 * H, -1.6 * H}}});
+        } else if (a.simbolo == SimboloApoyo::Empotramiento) {
+            const double fuera = a.nudo == 1 ? -H : H;
+            d.Agrega(kApoyos, SolidoDxf{{{xa, -1.6 * H},
+                                         {xa + fuera, -1.6 * H},
+                                         {xa + fuera, cantoMayor + 1.6 * H},
+                                         {xa, cantoMayor + 1.6 * H}}});
+        }
     }
     d.Agrega(
         kTextos,
