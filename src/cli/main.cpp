@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/comando_calc.h"
+#include "cli/comando_dxf.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
 #include "cli/comando_verifica.h"
@@ -30,6 +31,8 @@ const char* kUso =
     "      --margins    margenes en pulgadas: arriba,izquierda,abajo,derecha\n"
     "      --header, --footer  \"|\" separa izquierda|centro|derecha, %d es la pagina,\n"
     "                   \\n un salto de linea\n"
+    "  trabelux-cli dxf PROYECTO.vcw -o VIGA.dxf [--double=yes|no]\n"
+    "      Disena la viga y escribe su plano de armado en DXF (alzado, secciones, planilla).\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
     "  trabelux-cli verify [CARPETA] [--json] [--pdf MANUAL.pdf]\n"
@@ -118,6 +121,12 @@ int main(int argc, char** argv) {
         if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
         if (o.salida.empty() && !o.texto) return Uso("Falta el archivo del informe (-o)");
         return trabelux::cli::ComandoInforme(o);
+    }
+    if (comando == "dxf") {
+        trabelux::cli::OpcionesDxf o;
+        std::string error;
+        if (!trabelux::cli::LeeArgumentosDxf(argc, argv, o, error)) return Uso(error);
+        return trabelux::cli::ComandoDxf(o);
     }
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");

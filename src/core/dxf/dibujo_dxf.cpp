@@ -272,6 +272,12 @@ bool DibujoDxf::Agrega(const std::string& capa, const FiguraDxf& figura) {
     return true;
 }
 
+std::map<std::string, int> DibujoDxf::EntidadesPorCapa() const {
+    std::map<std::string, int> n;
+    for (const Entidad& e : entidades_) ++n[e.capa];
+    return n;
+}
+
 std::optional<CajaDxf> DibujoDxf::Extension() const { return extension_; }
 
 namespace {
