@@ -7,9 +7,11 @@
 #include <string>
 
 #include "cli/comando_calc.h"
+#include "cli/comando_dxf.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
 #include "cli/json_envolventes.h"
+#include "cli/comando_verifica.h"
 #include "core/version.h"
 
 namespace {
@@ -35,8 +37,14 @@ const char* kUso =
     "      --margins    margenes en pulgadas: arriba,izquierda,abajo,derecha\n"
     "      --header, --footer  \"|\" separa izquierda|centro|derecha, %d es la pagina,\n"
     "                   \\n un salto de linea\n"
+    "  trabelux-cli dxf PROYECTO.vcw -o VIGA.dxf [--double=yes|no]\n"
+    "      Disena la viga y escribe su plano de armado en DXF (alzado, secciones, planilla).\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
+    "  trabelux-cli verify [CARPETA] [--json] [--pdf MANUAL.pdf]\n"
+    "      Calcula los ejemplos de verificacion y compara cada valor con el esperado\n"
+    "      (OK/FALLA); sale con 0 solo si todos coinciden. --pdf escribe ademas el\n"
+    "      Manual de verificacion.\n"
     "Codigos de salida: 0 calculo completo, 1 calculo detenido por un mensaje,\n"
     "                   2 uso incorrecto o archivo ilegible.\n";
 
@@ -77,7 +85,7 @@ int main(int argc, char** argv) {
     const std::string comando = argc >= 2 ? argv[1] : "";
     // The report measures and paints text: it needs fonts, not a display.
     std::unique_ptr<QCoreApplication> app;
-    if (comando == "report") {
+    if (comando == "report" || trabelux::cli::VerificaConManual(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -126,9 +134,20 @@ int main(int argc, char** argv) {
         if (o.salida.empty() && !o.texto) return Uso("Falta el archivo del informe (-o)");
         return trabelux::cli::ComandoInforme(o);
     }
+    if (comando == "dxf") {
+        trabelux::cli::OpcionesDxf o;
+        std::string error;
+        if (!trabelux::cli::LeeArgumentosDxf(argc, argv, o, error)) return Uso(error);
+        return trabelux::cli::ComandoDxf(o);
+    }
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");
         return trabelux::cli::ComandoPerfiles(argv[2]);
+    }
+    if (comando == "verify") {
+        std::string error;
+        auto o = trabelux::cli::LeeOpcionesVerifica({argv + 2, argv + argc}, error);
+        return o ? trabelux::cli::ComandoVerifica(*o) : Uso(error);
     }
     return Uso("Comando desconocido: " + comando);
 }

@@ -18,11 +18,13 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
+#include "core/verificacion/ejemplo_verificado.h"
 #include "gui/acerca/acerca_de.h"
 #include "gui/ayuda/paginas_ayuda.h"
 #include "gui/ayuda/ventana_ayuda.h"
 #include "gui/comun/mensajes.h"
 #include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
+#include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"
 #include "gui/marco/marco.h"
 #include "ventanas_prueba.h"
@@ -138,6 +140,12 @@ class AyudaTest : public QObject {
             const QString texto = QString::fromUtf8(motor->fileData(pagina));
             for (const auto& m : referencia.globalMatch(texto)) {
                 const QUrl destino = pagina.resolved(QUrl(m.captured(1)));
+                // A verification example's link names a project the program ships.
+                if (destino.scheme() == QLatin1String(kEsquemaEjemplo)) {
+                    QVERIFY2(QFileInfo::exists(Ayuda::RutaEjemplo(destino.path())),
+                             qPrintable(m.captured(1)));
+                    continue;
+                }
                 QVERIFY2(!motor->fileData(destino.adjusted(QUrl::RemoveFragment)).isEmpty(),
                          qPrintable(pagina.fileName() + " -> " + m.captured(1)));
             }
@@ -178,6 +186,47 @@ class AyudaTest : public QObject {
         QCOMPARE(ayudaMarco->Ventana()->PaginaActual().fileName(),
                  QStringLiteral("datos-generales.html"));
         QVERIFY(Mensajes::Mostrados().empty());
+    }
+
+    // Help > "Ejemplos de verificación" opens the chapter, which lists every example of the
+    // folder the program ships; each example's page opens it as a project from its link,
+    // reached with the keyboard, and stays on the page.
+    void EjemplosDeVerificacionSeAbrenComoProyecto() {
+        Marco marco;
+        marco.show();
+        auto* ayudaMarco = marco.findChild<Ayuda*>();
+        Busca<QAction>(marco.menuBar(), "menu24")->trigger();
+        VentanaAyuda* ventana = ayudaMarco->Ventana();
+        QVERIFY(ventana && ventana->isVisible());
+        QCOMPARE(ventana->PaginaActual().fileName(), QStringLiteral("verificacion.html"));
+        auto* navegador = Busca<NavegadorAyuda>(ventana, "NavegadorAyuda");
+        const QString capitulo = navegador->toHtml();
+        const QDir carpeta(QFileInfo(Ayuda::RutaEjemplo(QStringLiteral("x.vcw"))).path());
+        const QStringList ejemplos = carpeta.entryList({QStringLiteral("*.esperado")});
+        QVERIFY(ejemplos.size() >= 8);
+        for (const QString& e : ejemplos) {
+            const QString nombre = QFileInfo(e).completeBaseName();
+            QVERIFY2(capitulo.contains(nombre + ".html"), qPrintable(nombre));
+            ventana->MuestraPagina(UrlPaginaAyuda(nombre + ".html"));
+            QVERIFY(navegador->toPlainText().contains(QStringLiteral("Abrir este ejemplo")));
+            // The links in order: the manual, the chapter, the example's project.
+            navegador->setFocus();
+            for (int i = 0; i < 3; ++i) QTest::keyClick(navegador, Qt::Key_Tab);
+            QTest::keyClick(navegador, Qt::Key_Return);
+            QCOMPARE(QFileInfo(marco.Doc()->Ruta()).fileName(), nombre + ".vcw");
+            QCOMPARE(ventana->PaginaActual().fileName(), nombre + ".html");
+        }
+        QVERIFY(Mensajes::Mostrados().empty());
+
+        // Unsaved changes are asked about first: cancelling keeps the project as it was.
+        marco.Doc()->Modifica(QStringLiteral("Viga"), [](Proyecto& p) { p.nombreViga = "V9"; });
+        Mensajes::IniciaGuion({Respuesta::Cancelar});
+        navegador->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(navegador, Qt::Key_Tab);
+        QTest::keyClick(navegador, Qt::Key_Return);
+        QCOMPARE(Mensajes::Mostrados().size(), size_t{1});
+        QCOMPARE(marco.Doc()->ProyectoActual().nombreViga, std::string("V9"));
+        QVERIFY(marco.Doc()->Modificado());
     }
 };
 

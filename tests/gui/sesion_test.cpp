@@ -99,6 +99,36 @@ class SesionTest : public QObject {
         QVERIFY(LeeArchivo(Ruta("informe.pdf")).startsWith("%PDF"));
     }
 
+    // The drawing for the drafting office: only of a current design, atomically, with the
+    // bars the detailing window holds.
+    void planosDxfSoloDeUnDiseno() {
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Mensajes::BorraMostrados();
+        QVERIFY(!sesion->ExportaPlanosDxf());  // not run yet: said before any name is asked
+        QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+        QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
+        QVERIFY(Textos()[0].contains("Analisis y diseño"));
+
+        sesion->Calcula(false);
+        QVERIFY(doc->Disenado());
+        Mensajes::AgregaRuta(dir.filePath("planos"));  // the extension is added
+        QVERIFY(sesion->ExportaPlanosDxf());
+        const QByteArray dxf = LeeArchivo(Ruta("planos.dxf"));
+        QVERIFY(dxf.startsWith("  0\r\nSECTION") && dxf.endsWith("EOF\r\n"));
+        QVERIFY(dxf.contains("ACERO_SUPERIOR"));
+        // A failed write leaves the old file as it was.
+        EscribeArchivo(Ruta("archivo"), "");
+        QVERIFY(!sesion->ExportaPlanosDxfEn(Ruta("archivo") + "/dentro.dxf"));
+        QCOMPARE(Mensajes::Mostrados().back().tipo, TipoMensaje::Error);
+
+        // A steel beam has no reinforcement to draw.
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/acero.vcw"));
+        Mensajes::BorraMostrados();
+        QVERIFY(!sesion->ExportaPlanosDxf());
+        QCOMPARE(Textos(),
+                 QStringList{"El plano de armado se dibuja solo para vigas de Hormigon."});
+    }
+
     void cambiosSinGuardar() {
         doc->Modifica("nombre", [](Proyecto& p) { p.nombreViga = "SIN GUARDAR"; });
         const QString pregunta = "El proyecto tiene cambios sin guardar. Quiere guardarlos?";

@@ -16,6 +16,7 @@ contenido=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for f in usr/bin/trabelux usr/bin/trabelux-cli \
          usr/share/trabelux/Aisc-dat.Dat usr/share/trabelux/trabelux.qhc \
          usr/share/trabelux/trabelux.qch usr/share/trabelux/examples/tres-vanos.vcw \
+         usr/share/trabelux/verificacion/ejemplo-01.esperado \
          usr/share/applications/trabelux.desktop usr/share/mime/packages/trabelux.xml \
          usr/share/icons/hicolor/scalable/apps/trabelux.svg; do
   grep -qx "./$f" <<<"$contenido" || falla "the package lacks $f"
@@ -57,4 +58,7 @@ done
   falla "--version differs"
 [ "$("$raiz/usr/bin/trabelux-cli" shapes W)" = "$("$build/bin/trabelux-cli" shapes W)" ] ||
   falla "the installed shapes table differs"
+# The installed verify finds its examples in /usr/share/trabelux/verificacion.
+[ "$("$raiz/usr/bin/trabelux-cli" verify)" = "$("$build/bin/trabelux-cli" verify)" ] ||
+  falla "the installed verify differs"
 echo "package $deb: contents, dependencies, desktop file and installed calc are right"

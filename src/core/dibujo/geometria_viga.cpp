@@ -130,47 +130,14 @@ double TamanoLetraViga(Tamano tamano) {
     return std::clamp(std::max(1.0, tamano.alto) / kAlto * 60, 9.0, 14.0);
 }
 
-GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideTexto& mide) {
-    GeometriaViga g;
-    const double w = std::max(1.0, tamano.ancho);
-    const double h = std::max(1.0, tamano.alto);
-    const double u = h / kAlto;
-    g.unidad = u;
-    g.tamanoLetra = TamanoLetraViga(tamano);
-    const double letra = g.tamanoLetra;
-    const MideTexto anchoTexto =
-        mide ? mide : [letra](const std::string& t) { return AnchoAproximado(t, letra); };
-    g.ejeY = kEje * u + 0.5 * letra;
-    const double ejeY = g.ejeY;
+namespace {
 
-    const int n = std::min(std::max(p.numVanos, 1), static_cast<int>(p.vanos.size()));
-    if (n <= 0) return g;
-
-    // Horizontal scale: the sum of the lengths over the usable width. Spans of no length
-    // at all still get room, so the beam never collapses to a point.
-    std::vector<double> largo(n);
-    double suma = 0;
-    for (int i = 0; i < n; ++i) suma += largo[i] = std::max(0.0, p.vanos[i].longitud);
-    const double margen = std::max(36.0, 3.2 * letra) + 40 * u;
-    const double util = std::max(10.0, w - 2 * margen);
-    const double escala = suma > 0 ? util / suma : 0;
-    g.xNudos.resize(n + 1);
-    g.xNudos[0] = margen;
-    for (int i = 0; i < n; ++i)
-        g.xNudos[i + 1] = g.xNudos[i] + (suma > 0 ? largo[i] * escala : util / n);
+// Support numbers under the symbols; below them the dimension line with the lengths.
+void AgregaNumerosYCotas(GeometriaViga& g, const std::vector<double>& largo,
+                         const MideTexto& anchoTexto) {
+    const int n = static_cast<int>(largo.size());
+    const double u = g.unidad, letra = g.tamanoLetra, ejeY = g.ejeY;
     auto ancho = [&](int i) { return g.xNudos[i + 1] - g.xNudos[i]; };
-
-    // Symbols shrink with short spans so neighbouring supports never overlap.
-    double minimo = util;
-    for (int i = 0; i < n; ++i)
-        if (ancho(i) > 0) minimo = std::min(minimo, ancho(i));
-    const double s = std::max(0.25 * u, std::min(u, minimo / 170));
-
-    g.eje = {{g.xNudos[0], ejeY}, {g.xNudos[n], ejeY}};
-
-    g.apoyos = ApoyosViga(p, g.xNudos, ejeY, s);
-
-    // Support numbers under the symbols; below them the dimension line with the lengths.
     const double yNumero = ejeY + 135 * u;
     for (int j = 1; j <= n + 1; ++j)
         g.textos.push_back({ClaseTexto::NumeroApoyo,
@@ -197,7 +164,13 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideT
             g.textos.push_back(
                 {ClaseTexto::Longitud, texto, {medio, yCota - 1}, true, false, kNegro});
     }
+}
 
+// The loads: bands of uniform load, concentrated loads and node loads.
+void AgregaCargas(GeometriaViga& g, const Proyecto& p, const std::vector<double>& largo) {
+    const int n = static_cast<int>(largo.size());
+    const double u = g.unidad, ejeY = g.ejeY;
+    auto ancho = [&](int i) { return g.xNudos[i + 1] - g.xNudos[i]; };
     // Runs of consecutive loaded spans, one band each.
     for (int i = 0; i < n;) {
         if (!(p.vanos[i].cargaUltima > 0)) {
@@ -266,6 +239,52 @@ GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideT
                                 kRojoVano});
         }
     }
+}
+
+}  // namespace
+
+GeometriaViga CalculaGeometriaViga(const Proyecto& p, Tamano tamano, const MideTexto& mide) {
+    GeometriaViga g;
+    const double w = std::max(1.0, tamano.ancho);
+    const double h = std::max(1.0, tamano.alto);
+    const double u = h / kAlto;
+    g.unidad = u;
+    g.tamanoLetra = TamanoLetraViga(tamano);
+    const double letra = g.tamanoLetra;
+    const MideTexto anchoTexto =
+        mide ? mide : [letra](const std::string& t) { return AnchoAproximado(t, letra); };
+    g.ejeY = kEje * u + 0.5 * letra;
+    const double ejeY = g.ejeY;
+
+    const int n = std::min(std::max(p.numVanos, 1), static_cast<int>(p.vanos.size()));
+    if (n <= 0) return g;
+
+    // Horizontal scale: the sum of the lengths over the usable width. Spans of no length
+    // at all still get room, so the beam never collapses to a point.
+    std::vector<double> largo(n);
+    double suma = 0;
+    for (int i = 0; i < n; ++i) suma += largo[i] = std::max(0.0, p.vanos[i].longitud);
+    const double margen = std::max(36.0, 3.2 * letra) + 40 * u;
+    const double util = std::max(10.0, w - 2 * margen);
+    const double escala = suma > 0 ? util / suma : 0;
+    g.xNudos.resize(n + 1);
+    g.xNudos[0] = margen;
+    for (int i = 0; i < n; ++i)
+        g.xNudos[i + 1] = g.xNudos[i] + (suma > 0 ? largo[i] * escala : util / n);
+    auto ancho = [&](int i) { return g.xNudos[i + 1] - g.xNudos[i]; };
+
+    // Symbols shrink with short spans so neighbouring supports never overlap.
+    double minimo = util;
+    for (int i = 0; i < n; ++i)
+        if (ancho(i) > 0) minimo = std::min(minimo, ancho(i));
+    const double s = std::max(0.25 * u, std::min(u, minimo / 170));
+
+    g.eje = {{g.xNudos[0], ejeY}, {g.xNudos[n], ejeY}};
+
+    g.apoyos = ApoyosViga(p, g.xNudos, ejeY, s);
+
+    AgregaNumerosYCotas(g, largo, anchoTexto);
+    AgregaCargas(g, p, largo);
     ColocaTextos(g, {w, h}, anchoTexto);
     return g;
 }

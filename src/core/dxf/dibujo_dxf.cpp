@@ -272,12 +272,18 @@ bool DibujoDxf::Agrega(const std::string& capa, const FiguraDxf& figura) {
     return true;
 }
 
+std::map<std::string, int> DibujoDxf::EntidadesPorCapa() const {
+    std::map<std::string, int> n;
+    for (const Entidad& e : entidades_) ++n[e.capa];
+    return n;
+}
+
 std::optional<CajaDxf> DibujoDxf::Extension() const { return extension_; }
 
-std::string DibujoDxf::TextoDxf() const {
-    CajaDxf caja = extension_.value_or(CajaDxf{});
-    Escritor e;
+namespace {
 
+// The HEADER section: the format's version, code page, extents and units.
+void EscribeCabecera(Escritor& e, const CajaDxf& caja) {
     e.Par(0, "SECTION");
     e.Par(2, "HEADER");
     e.Par(9, "$ACADVER");
@@ -306,10 +312,11 @@ std::string DibujoDxf::TextoDxf() const {
     e.Par(9, "$HANDLING");
     e.Par(70, 0);
     e.Par(0, "ENDSEC");
+}
 
-    e.Par(0, "SECTION");
-    e.Par(2, "TABLES");
-    // The view the CAD program opens with: the whole drawing with a margin.
+// The view the CAD program opens with (the VPORT table).
+void EscribeVista(Escritor& e, const CajaDxf& caja) {
+    // The whole drawing with a margin.
     double ancho = caja.maximo.x - caja.minimo.x, alto = caja.maximo.y - caja.minimo.y;
     const double aspecto = 1.5;
     e.Par(0, "TABLE");
@@ -327,11 +334,13 @@ std::string DibujoDxf::TextoDxf() const {
     e.Par(40, std::max({alto, ancho / aspecto, 1.0}) * 1.1);
     e.Par(41, aspecto);
     e.Par(0, "ENDTAB");
+}
 
+void EscribeTipos(Escritor& e, const std::vector<TipoLineaDxf>& tipos) {
     e.Par(0, "TABLE");
     e.Par(2, "LTYPE");
-    e.Par(70, static_cast<int>(tipos_.size()));
-    for (const TipoLineaDxf& t : tipos_) {
+    e.Par(70, static_cast<int>(tipos.size()));
+    for (const TipoLineaDxf& t : tipos) {
         e.Par(0, "LTYPE");
         e.Par(2, t.nombre);
         e.Par(70, 0);
@@ -344,11 +353,13 @@ std::string DibujoDxf::TextoDxf() const {
         for (double d : t.trazos) e.Par(49, d);
     }
     e.Par(0, "ENDTAB");
+}
 
+void EscribeCapas(Escritor& e, const std::vector<CapaDxf>& capas) {
     e.Par(0, "TABLE");
     e.Par(2, "LAYER");
-    e.Par(70, static_cast<int>(capas_.size()));
-    for (const CapaDxf& c : capas_) {
+    e.Par(70, static_cast<int>(capas.size()));
+    for (const CapaDxf& c : capas) {
         e.Par(0, "LAYER");
         e.Par(2, c.nombre);
         e.Par(70, 0);
@@ -356,7 +367,10 @@ std::string DibujoDxf::TextoDxf() const {
         e.Par(6, c.tipoLinea);
     }
     e.Par(0, "ENDTAB");
+}
 
+// The one text style: simplex lettering.
+void EscribeEstilo(Escritor& e) {
     e.Par(0, "TABLE");
     e.Par(2, "STYLE");
     e.Par(70, 1);
@@ -371,6 +385,20 @@ std::string DibujoDxf::TextoDxf() const {
     e.Par(3, "romans");  // the simplex lettering of technical drawings, in every CAD program
     e.Par(4, "");
     e.Par(0, "ENDTAB");
+}
+
+}  // namespace
+
+std::string DibujoDxf::TextoDxf() const {
+    const CajaDxf caja = extension_.value_or(CajaDxf{});
+    Escritor e;
+    EscribeCabecera(e, caja);
+    e.Par(0, "SECTION");
+    e.Par(2, "TABLES");
+    EscribeVista(e, caja);
+    EscribeTipos(e, tipos_);
+    EscribeCapas(e, capas_);
+    EscribeEstilo(e);
     e.Par(0, "ENDSEC");
 
     e.Par(0, "SECTION");

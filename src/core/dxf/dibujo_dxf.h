@@ -4,6 +4,7 @@
 // what was added.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <variant>
@@ -94,6 +95,9 @@ class DibujoDxf {
     // The box holding every entity added (texts by an ample estimate of their size);
     // nothing for an empty drawing.
     std::optional<CajaDxf> Extension() const;
+
+    // How many entities each layer holds (layers without any left out).
+    std::map<std::string, int> EntidadesPorCapa() const;
 
     // The whole file: lines end in CR LF, texts are Windows-1252.
     std::string TextoDxf() const;

@@ -100,6 +100,8 @@ VentanaAyuda* Ayuda::MuestraVentana() {
     if (!padre) padre = marco_;
     if (!ventana_) {
         ventana_ = new VentanaAyuda(motor_.get(), padre);
+        connect(ventana_, &VentanaAyuda::EjemploPedido, this,
+                [this](const QString& archivo) { emit AbreEjemplo(RutaEjemplo(archivo)); });
         ventanaCreada_ = true;
     }
     if (ventana_->parentWidget() != padre) {
@@ -127,6 +129,14 @@ void Ayuda::Busqueda() {
             v->MuestraPagina(UrlPaginaAyuda(QString::fromLatin1(kPaginaInicio)));
         v->MuestraIndiceVacio();
     }
+}
+
+void Ayuda::EjemplosDeVerificacion() { AbrePagina(QStringLiteral("verificacion.html")); }
+
+QString Ayuda::RutaEjemplo(const QString& archivo) {
+    // Only a name inside the examples' folder, whatever the link says.
+    return QString::fromStdString(
+        RutaDatosPrograma("verificacion/" + QFileInfo(archivo).fileName().toStdString()));
 }
 
 void Ayuda::AbrePagina(const QString& pagina) {

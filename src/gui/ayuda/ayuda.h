@@ -35,6 +35,10 @@ class Ayuda : public QObject {
     void Busqueda();
     // The page of the manual (relative to its folder, such as "datos-generales.html").
     void AbrePagina(const QString& pagina);
+    // The chapter of the verification examples ("Ejemplos de verificación").
+    void EjemplosDeVerificacion();
+    // The project file of a verification example shipped with the program.
+    static QString RutaEjemplo(const QString& archivo);
     // F1 in `w`: the page of the nearest window or dialog around it that has one.
     void AyudaContextual(QWidget* w);
 
@@ -43,6 +47,10 @@ class Ayuda : public QObject {
     QHelpEngine* Motor() const { return motor_.get(); }
     // Sets the engine up; on failure shows the reason and returns false.
     bool Prepara();
+
+  signals:
+    // A verification page asked to open its example (RutaEjemplo) as a project.
+    void AbreEjemplo(const QString& ruta);
 
   protected:
     // F1 anywhere in the program.

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/verificacion/ejemplo_verificado.h"
 #include "gui/ayuda/paginas_ayuda.h"
 
 namespace trabelux {
@@ -31,12 +32,21 @@ QVariant NavegadorAyuda::loadResource(int tipo, const QUrl& url) {
     return QTextBrowser::loadResource(tipo, url);
 }
 
+void NavegadorAyuda::doSetSource(const QUrl& url, QTextDocument::ResourceType tipo) {
+    if (url.scheme() == QLatin1String(kEsquemaEjemplo)) {
+        emit EjemploPedido(url.path());
+        return;
+    }
+    QTextBrowser::doSetSource(url, tipo);
+}
+
 VentanaAyuda::VentanaAyuda(QHelpEngine* motor, QWidget* padre)
     : QWidget(padre, Qt::Window), motor_(motor) {
     setObjectName(QStringLiteral("VentanaAyuda"));
     setWindowTitle(QStringLiteral("Ayuda de Trabelux"));
 
     navegador_ = new NavegadorAyuda(motor_);
+    connect(navegador_, &NavegadorAyuda::EjemploPedido, this, &VentanaAyuda::EjemploPedido);
 
     // Contents.
     QHelpContentWidget* contenido = motor_->contentWidget();

@@ -19,6 +19,13 @@ class NavegadorAyuda : public QTextBrowser {
     NavegadorAyuda(QHelpEngine* motor, QWidget* padre = nullptr);
     QVariant loadResource(int tipo, const QUrl& url) override;
 
+  signals:
+    // A link to open a verification example: the example's file name, the page stays.
+    void EjemploPedido(const QString& archivo);
+
+  protected:
+    void doSetSource(const QUrl& url, QTextDocument::ResourceType tipo) override;
+
   private:
     QHelpEngine* motor_;
 };
@@ -39,6 +46,9 @@ class VentanaAyuda : public QWidget {
     Pestana PestanaActual() const;
     // Runs a full-text search as if typed into the search tab.
     void Busca(const QString& texto);
+
+  signals:
+    void EjemploPedido(const QString& archivo);  // see NavegadorAyuda
 
   private:
     QHelpEngine* motor_;

@@ -97,6 +97,8 @@ void AccionesMarco::CreaArchivos(QMenuBar* barra) {
            TrasConfirmarEdicion([this] { marco_->Ventanas()->MuestraInforme(); }));
     Accion(archivos_, "menu03b", QStringLiteral("Exportar informe a PDF..."),
            [s] { s->ExportaInformePdf(); });
+    Accion(archivos_, "menu03d", QStringLiteral("Exportar planos a DXF..."),
+           [s] { s->ExportaPlanosDxf(); });
     losas_ = Accion(archivos_, "Menu04", QStringLiteral("Archivo de &Losas"),
                     [s] { s->EligeArchivoLosas(); });
     archivos_->addSeparator();
@@ -160,6 +162,8 @@ void AccionesMarco::CreaAyuda(QMenuBar* barra) {
            TrasConfirmarEdicion([ayuda] { ayuda->Contenido(); }));
     Accion(ayuda_, "menu22", QStringLiteral("&Busqueda"),
            TrasConfirmarEdicion([ayuda] { ayuda->Busqueda(); }));
+    Accion(ayuda_, "menu24", QStringLiteral("&Ejemplos de verificación"),
+           TrasConfirmarEdicion([ayuda] { ayuda->EjemplosDeVerificacion(); }));
     Accion(ayuda_, "menu23", QStringLiteral("&About Trabelux"),
            TrasConfirmarEdicion([this] { marco_->AcercaDelPrograma()->exec(); }));
 }

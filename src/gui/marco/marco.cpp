@@ -66,6 +66,14 @@ void Marco::CreaDialogos() {
     losas_ = new DialogoLosas(doc_, this);
     ayuda_ = new Ayuda(Ayuda::RutaColeccionPrograma(), this);
     qApp->installEventFilter(ayuda_);
+    // A verification page opens its example as "&Abrir" opens a file: a cell being typed
+    // counts, unsaved changes are asked about first. The help keeps the keyboard: it
+    // stays above the frame, and the page is what the reader compares the results with.
+    connect(ayuda_, &Ayuda::AbreEjemplo, this, [this](const QString& ruta) {
+        if (Ocupado()) return;
+        Editor()->ConfirmaEdicion();
+        if (sesion_->PuedeDescartarCambios()) sesion_->AbreArchivo(ruta);
+    });
     acercaDe_ = new AcercaDe(this);
     progreso_ = new VentanaProgreso(this);
     cargando_ = new AvisoCargando(this);

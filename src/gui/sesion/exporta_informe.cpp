@@ -1,7 +1,10 @@
-// The session's exports: the calculation report written to a PDF file.
+// The session's exports: the calculation report written to a PDF file and the
+// reinforcement drawing to a DXF file.
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/calculo/calcula.h"
+#include "core/dxf/planos_viga.h"
 #include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/documento/informe_documento.h"
@@ -11,16 +14,26 @@
 
 namespace trabelux {
 
-bool Sesion::ExportaInformePdf() {
-    Confirma();
-    QString inicial = doc_->Ruta();
+namespace {
+
+// The file's name asked for beside the project, with the given extension.
+QString PideRutaExportacion(QWidget* ventana, const QString& rutaProyecto,
+                            const QString& extension) {
+    QString inicial = rutaProyecto;
     if (!inicial.isEmpty())
         inicial = QFileInfo(inicial).absoluteDir().filePath(QFileInfo(inicial).completeBaseName() +
-                                                            QStringLiteral(".pdf"));
-    QString ruta = Mensajes::PideArchivoGuardar(ventana_, QStringLiteral("(*.pdf)"), inicial);
-    if (ruta.isEmpty()) return false;
-    if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".pdf");
-    return ExportaInformePdfEn(ruta);
+                                                            "." + extension);
+    QString ruta = Mensajes::PideArchivoGuardar(ventana, "(*." + extension + ")", inicial);
+    if (!ruta.isEmpty() && QFileInfo(ruta).suffix().isEmpty()) ruta += "." + extension;
+    return ruta;
+}
+
+}  // namespace
+
+bool Sesion::ExportaInformePdf() {
+    Confirma();
+    const QString ruta = PideRutaExportacion(ventana_, doc_->Ruta(), QStringLiteral("pdf"));
+    return !ruta.isEmpty() && ExportaInformePdfEn(ruta);
 }
 
 bool Sesion::ExportaInformePdfEn(const QString& ruta) {
@@ -32,6 +45,36 @@ bool Sesion::ExportaInformePdfEn(const QString& ruta) {
         Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));
         return false;
     }
+    return true;
+}
+
+bool Sesion::ExportaPlanosDxf() {
+    Confirma();
+    // Said before the name is asked: there is nothing to draw without a design.
+    if (!AdmiteDiseno(doc_->ProyectoActual())) {
+        Mensajes::Advierte(ventana_, QStringLiteral("El plano de armado se dibuja solo para vigas "
+                                                    "de Hormigon."));
+        return false;
+    }
+    if (!doc_->Disenado()) {
+        Mensajes::Advierte(ventana_, QStringLiteral("La viga no tiene un diseño vigente. Ejecute "
+                                                    "Analisis y diseño antes de exportar los "
+                                                    "planos."));
+        return false;
+    }
+    const QString ruta = PideRutaExportacion(ventana_, doc_->Ruta(), QStringLiteral("dxf"));
+    return !ruta.isEmpty() && ExportaPlanosDxfEn(ruta);
+}
+
+bool Sesion::ExportaPlanosDxfEn(const QString& ruta) {
+    if (!doc_->Disenado()) return false;
+    const PlanoViga plano = DibujaPlanoViga(*doc_->ProyectoCalculado(), doc_->Detallado());
+    const Estado error = GuardaArchivo(ruta.toStdString(), plano.dibujo.TextoDxf());
+    if (!error) {
+        Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));
+        return false;
+    }
+    emit informa(QStringLiteral("Planos: %1").arg(QFileInfo(ruta).absoluteFilePath()));
     return true;
 }
 

@@ -51,6 +51,12 @@ class Sesion : public QObject {
     bool ExportaInformePdf();
     // The same without asking for the name.
     bool ExportaInformePdfEn(const QString& ruta);
+    // "Exportar planos a DXF...": the reinforcement drawing of the current design with the
+    // detailing window's bars, written atomically to the file the user names; a beam
+    // without a current design says why and writes nothing. False when nothing was written.
+    bool ExportaPlanosDxf();
+    // The same without asking for the name.
+    bool ExportaPlanosDxfEn(const QString& ruta);
     // "&Analisis y diseño" (soloAnalisis false, concrete only) and "&Analisis &Solo".
     void Calcula(bool soloAnalisis);
 

@@ -1,0 +1,23 @@
+// "trabelux-cli dxf": the reinforcement drawing of a designed beam written to a DXF file
+// for the drafting office. Needs no Qt Gui: the drawing is text made by the core.
+#pragma once
+
+#include <string>
+
+namespace trabelux::cli {
+
+struct OpcionesDxf {
+    std::string proyecto;
+    std::string salida;
+    bool dobleRefuerzo = false;
+};
+
+// Reads "-o FILE" (consuming the next argument through `i`), "--double=yes|no" and the
+// project's name into `o`. False with the reason in `error` for anything else.
+bool LeeArgumentosDxf(int argc, char** argv, OpcionesDxf& o, std::string& error);
+
+// Exit status: 0 the drawing was written; 1 the beam has no design to draw (not of
+// concrete, or the run stopped), no file written; 2 a file could not be read or written.
+int ComandoDxf(const OpcionesDxf& opciones);
+
+}  // namespace trabelux::cli

@@ -1,0 +1,387 @@
+// The reinforcement drawing of a beam as DXF; see planos_viga.h.
+#include "core/dxf/planos_viga.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "core/detallado/anclaje.h"
+#include "core/detallado/barras.h"
+#include "core/detallado/barras_fisicas.h"
+#include "core/dibujo/geometria_refuerzo.h"
+#include "core/dibujo/geometria_secciones.h"
+#include "core/dibujo/geometria_viga.h"
+#include "core/dxf/cota.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+using namespace capas_dxf;
+constexpr double H = kAltoTextoAlzado;
+constexpr double kMmPorCm = 10;
+
+double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
+
+double LargoPoligonal(const Poligonal& p) {
+    double l = 0;
+    for (size_t i = 1; i < p.size(); ++i) l += std::hypot(p[i].x - p[i - 1].x, p[i].y - p[i - 1].y);
+    return l;
+}
+
+// Texts of one row that keep clear of each other: a text that would run into one already
+// in its row goes to the next row outwards.
+class FilasTexto {
+  public:
+    FilasTexto(DibujoDxf& d, double primera, double paso) : d_(d), primera_(primera), paso_(paso) {}
+
+    // The baseline it took.
+    double Coloca(int fila, double x, const std::string& texto, const char* capa = kTextos) {
+        const double w = AnchoAproximado(texto, H);
+        for (;; ++fila) {
+            auto& ocupados = ocupados_[fila];
+            const bool libre = std::none_of(ocupados.begin(), ocupados.end(), [&](auto tramo) {
+                return x - w / 2 < tramo.second + H && tramo.first - H < x + w / 2;
+            });
+            if (libre || fila > 8) {
+                ocupados.push_back({x - w / 2, x + w / 2});
+                const double y = primera_ + paso_ * fila;
+                d_.Agrega(
+                    capa,
+                    RotuloDxf{{x, y}, H, 0, texto, HorizontalDxf::kCentro, VerticalDxf::kBase});
+                extremo_ = paso_ > 0 ? std::max(extremo_, y + H) : std::min(extremo_, y);
+                return y;
+            }
+        }
+    }
+    // The outermost edge of the texts placed (0 when none).
+    double Extremo() const { return extremo_; }
+
+  private:
+    DibujoDxf& d_;
+    double primera_, paso_;
+    double extremo_ = 0;
+    std::map<int, std::vector<std::pair<double, double>>> ocupados_;
+};
+
+// The row of the detailing table a bar of the elevation comes from (0-based), found by
+// where it lies: a bottom bar in the span holding its middle, an additional bar over the
+// support nearest its middle, the hangers in the first span that has them; -1 for none.
+int FilaDeBarra(const BarraElevacion& b, const std::vector<double>& xNudos,
+                const TablaDetallado& t) {
+    const Rectangulo caja = Caja(b.trazo);
+    const double medio = caja.Centro().x;
+    const int n = static_cast<int>(xNudos.size()) - 1;
+    auto existe = [&](int k) { return k >= 0 && static_cast<size_t>(k) < t.filas.size(); };
+    int fila = -1;
+    switch (b.clase) {
+        case ClaseBarra::kInferior:
+            for (int i = 0; i < n; ++i)
+                if (medio >= xNudos[i] && medio <= xNudos[i + 1]) fila = 2 * i + 1;
+            break;
+        case ClaseBarra::kAdicional: {
+            double mejor = INFINITY;
+            for (int j = 0; j <= n; ++j)
+                if (std::abs(xNudos[j] - medio) < mejor) {
+                    mejor = std::abs(xNudos[j] - medio);
+                    fila = 2 * j;
+                }
+            break;
+        }
+        case ClaseBarra::kPercha:
+            for (int i = 0; i < n && fila < 0; ++i)
+                if (existe(2 * i + 1) &&
+                    !EtiquetaBarras(t.filas[2 * i + 1].barraPercha, t.filas[2 * i + 1].cantPercha)
+                         .empty())
+                    fila = 2 * i + 1;
+            break;
+    }
+    return existe(fila) ? fila : -1;
+}
+
+struct Grupo {
+    int barra = -1;
+    int cantidad = 0;
+};
+
+Grupo GrupoDeBarra(ClaseBarra clase, const FilaDetallado& f) {
+    const auto& [barra, cantidad] =
+        clase == ClaseBarra::kInferior
+            ? std::pair{f.barraInferior, f.cantInferior}
+            : (clase == ClaseBarra::kPercha ? std::pair{f.barraPercha, f.cantPercha}
+                                            : std::pair{f.barraAdicional, f.cantAdicional});
+    if (EtiquetaBarras(barra, cantidad).empty()) return {};
+    return {*barra, *cantidad};
+}
+
+}  // namespace
+
+Punto DibujaPlanilla(DibujoDxf& d, const std::vector<FilaPlanilla>& filas, Punto esquina,
+                     double h) {
+    const double anchos[] = {6 * h, 9 * h, 8 * h, 12 * h, 10 * h};
+    const char* titulos[] = {"Marca", "Diámetro", "Cantidad", "Longitud (cm)", "Peso (kg)"};
+    const double alto = 2 * h;
+    double ancho = 0;
+    for (double a : anchos) ancho += a;
+    d.Agrega(kPlanilla, RotuloDxf{esquina, 1.4 * h, 0, "Planilla de barras",
+                                  HorizontalDxf::kIzquierda, VerticalDxf::kAbajo});
+    std::vector<std::vector<std::string>> lineas;
+    lineas.push_back({titulos, titulos + 5});
+    double total = 0;
+    for (const FilaPlanilla& f : filas) {
+        lineas.push_back({f.marca, NombreBarra(f.barra), std::to_string(f.cantidad),
+                          Formatea(f.longitud, "0"), Formatea(f.peso, "0.00")});
+        total += f.peso;
+    }
+    lineas.push_back({"Total", "", "", "", Formatea(total, "0.00")});
+    const double y0 = esquina.y - 0.6 * h;
+    for (size_t k = 0; k <= lineas.size(); ++k)
+        d.Agrega(kPlanilla,
+                 LineaDxf{{esquina.x, y0 - alto * k}, {esquina.x + ancho, y0 - alto * k}});
+    const double abajo = y0 - alto * lineas.size();
+    double x = esquina.x;
+    d.Agrega(kPlanilla, LineaDxf{{x, y0}, {x, abajo}});
+    for (int c = 0; c < 5; ++c) {
+        for (size_t k = 0; k < lineas.size(); ++k)
+            if (!lineas[k][c].empty())
+                d.Agrega(kPlanilla, RotuloDxf{{x + anchos[c] / 2, y0 - alto * (k + 0.5)},
+                                              h,
+                                              0,
+                                              lineas[k][c],
+                                              HorizontalDxf::kCentro,
+                                              VerticalDxf::kMedio});
+        x += anchos[c];
+        d.Agrega(kPlanilla, LineaDxf{{x, y0}, {x, abajo}});
+    }
+    return {x, abajo};
+}
+
+PlanoViga DibujaPlanoViga(const Proyecto& p, const TablaDetallado& t) {
+    PlanoViga plano{DibujoPlanos(), {}};
+    DibujoDxf& d = plano.dibujo;
+    const int n = std::clamp(std::min(p.numVanos, static_cast<int>(p.vanos.size())), 0, kMaxVanos);
+    if (n == 0) return plano;
+    const double recub = std::max(0.0, Finito(LeeDatosNumericos(p.datos).recub));
+
+    // The geometry in millimetres, the scale its fixed allowances (end distances, gaps at
+    // the supports, closest stirrups) were sized for to read as true lengths.
+    double largoMm = 0;
+    for (int i = 0; i < n; ++i) largoMm += std::max(0.0, Finito(p.vanos[i].longitud)) * 1000;
+    const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
+        p, t, 0, largoMm, 0, [](const std::string& s) { return AnchoAproximado(s, H * kMmPorCm); },
+        H * kMmPorCm);
+    std::vector<double> x;  // nodes, cm
+    for (double xn : g.xNudos) x.push_back(xn / kMmPorCm);
+    const double largo = x.back();
+    std::vector<double> canto(n);
+    double cantoMayor = 0;
+    for (int i = 0; i < n; ++i)
+        cantoMayor = std::max(cantoMayor, canto[i] = std::max(0.0, Finito(p.vanos[i].altura)));
+    auto cantoEn = [&](double xc) {
+        for (int i = 0; i < n; ++i)
+            if (xc <= x[i + 1]) return canto[i];
+        return canto[n - 1];
+    };
+
+    // Outline: the bottom straight, the top stepping where the depth changes.
+    Poligonal contorno{{0, 0}, {largo, 0}};
+    for (int i = n - 1; i >= 0; --i) {
+        if (i == n - 1 || canto[i] != canto[i + 1]) contorno.push_back({x[i + 1], canto[i]});
+        if (i == 0 || canto[i] != canto[i - 1]) contorno.push_back({x[i], canto[i]});
+    }
+    d.Agrega(kViga, PolilineaDxf{contorno, true});
+
+    // Bars: along the beam as the geometry lays them, across it at their cover.
+    FilasTexto arriba(d, cantoMayor + 5 * H, 2 * H);
+    FilasTexto abajo(d, -3.5 * H, -2 * H);
+    struct Adicional {
+        double desde, hasta, y;
+        int nudo;
+    };
+    std::vector<Adicional> adicionales;
+    for (const BarraElevacion& b : g.barras) {
+        const int k = FilaDeBarra(b, g.xNudos, t);
+        if (k < 0) continue;
+        const Grupo grupo = GrupoDeBarra(b.clase, t.filas[k]);
+        if (grupo.cantidad <= 0) continue;
+        const double db = DiametroBarra(grupo.barra);
+        double nivelDibujo = -cotas_refuerzo::kPercha, sobreCara = recub;
+        if (b.clase == ClaseBarra::kAdicional) {
+            nivelDibujo = -cotas_refuerzo::kAdicional;
+            sobreCara = recub + std::max(2.5, db) + db;  // a clear bar's room below the hangers
+        } else if (b.clase == ClaseBarra::kInferior) {
+            nivelDibujo = cotas_refuerzo::kInferior;
+        }
+        const bool superior = b.clase != ClaseBarra::kInferior;
+        Poligonal trazo;
+        for (Punto v : b.trazo) {
+            const double xc = v.x / kMmPorCm, h = cantoEn(xc);
+            const double nivel = superior ? h - sobreCara : sobreCara;
+            // A 90° hook reaches its tail's end, no further than the opposite cover.
+            const double gancho =
+                std::clamp(ExtensionGancho90(grupo.barra) + DiametroDoblado(grupo.barra) / 2 + db,
+                           0.0, std::max(0.0, h - 2 * recub));
+            trazo.push_back({xc, nivel - (v.y - nivelDibujo) / cotas_refuerzo::kGancho * gancho});
+        }
+        const double longitud = LargoPoligonal(trazo);
+        const std::string marca = std::to_string(plano.planilla.size() + 1);
+        plano.planilla.push_back({marca, grupo.barra, grupo.cantidad, longitud,
+                                  grupo.cantidad * longitud / 100 * KgPorMetro(grupo.barra)});
+        d.Agrega(superior ? kAceroSuperior : kAceroInferior, PolilineaDxf{trazo, false});
+        const std::string texto = "(" + marca + ") " + EtiquetaBarras(grupo.barra, grupo.cantidad) +
+                                  " L=" + Formatea(longitud, "0");
+        const Rectangulo caja = Caja(trazo);
+        if (b.clase == ClaseBarra::kInferior) abajo.Coloca(0, caja.Centro().x, texto);
+        if (b.clase == ClaseBarra::kPercha) arriba.Coloca(1, caja.Centro().x, texto);
+        if (b.clase == ClaseBarra::kAdicional) {
+            const int nudo = k / 2;
+            arriba.Coloca(0, x[nudo], texto);
+            adicionales.push_back({caja.Izquierda(), caja.Derecha(), trazo[0].y, nudo});
+        }
+    }
+
+    // Stirrups: one line per stirrup, around the bars; their labels as the geometry runs them.
+    for (const Segmento& e : g.estribos) {
+        const double xc = e.p1.x / kMmPorCm, h = cantoEn(xc);
+        d.Agrega(kEstribos,
+                 LineaDxf{{xc, std::max(0.0, recub - 1)}, {xc, std::min(h, h - recub + 1)}});
+    }
+    for (const TextoElevacion& e : g.textos)
+        if (e.fila == FilaTexto::kEstribos) abajo.Coloca(1, e.ancla.x / kMmPorCm, e.texto);
+
+    // Cut-off points of the additional top bars, from the support's axis to each end.
+    const double yCorte = cantoMayor + 2 * H;
+    for (const Adicional& a : adicionales)
+        for (double fin : {a.desde, a.hasta}) {
+            const double xa = x[a.nudo];
+            // A hooked end at the beam's end lies just inside its axis: nothing to measure.
+            if (std::abs(fin - xa) < 2 * H) continue;
+            const Punto eje{xa, cantoEn(xa)}, punta{fin, a.y};
+            const bool izquierda = fin < xa;
+            // Measured level at the dimension line; the extension lines start at each point.
+            CotaDxf c{izquierda ? Punto{fin, yCorte} : Punto{xa, yCorte},
+                      izquierda ? Punto{xa, yCorte} : Punto{fin, yCorte}, 0,
+                      Formatea(std::abs(fin - xa), "0"), H};
+            AgregaCota(d, c);
+            for (Punto q : {eje, punta})
+                d.Agrega(kCotas, LineaDxf{{q.x, q.y + 0.25 * H}, {q.x, yCorte + 0.5 * H}});
+        }
+
+    // Cuts where the sections lie: a short mark over the beam with the section's number.
+    for (size_t k = 0, c = 0; k < t.filas.size() && c < g.cortes.size(); ++k) {
+        const FilaDetallado& f = t.filas[k];
+        if (TextoCelda(f, kColDib) != "1" || f.sec.empty()) continue;
+        const double xc = g.cortes[c++].p1.x / kMmPorCm;
+        d.Agrega(kTextos, LineaDxf{{xc, cantoMayor + 0.3 * H}, {xc, cantoMayor + 1.5 * H}});
+        d.Agrega(kTextos, RotuloDxf{{xc + 0.3 * H, cantoMayor + 0.5 * H},
+                                    H,
+                                    0,
+                                    f.sec.substr(0, f.sec.find('-')),
+                                    HorizontalDxf::kIzquierda,
+                                    VerticalDxf::kBase});
+    }
+
+    // Span lengths between the support axes, below the labels; the axes and supports.
+    const double yLuces = std::min(abajo.Extremo(), -5 * H) - 2 * H;
+    for (int i = 0; i < n; ++i)
+        if (x[i + 1] > x[i])
+            AgregaCota(
+                d,
+                CotaDxf{{x[i], yLuces}, {x[i + 1], yLuces}, 0, Formatea(x[i + 1] - x[i], "0"), H});
+    const double yEjeAbajo = yLuces - 1.5 * H;
+    const double yEjeArriba = std::max(arriba.Extremo(), cantoMayor + 5 * H) + H;
+    for (int j = 0; j <= n; ++j) {
+        d.Agrega(kEjes, LineaDxf{{x[j], yEjeAbajo}, {x[j], yEjeArriba}});
+        d.Agrega(kTextos, RotuloDxf{{x[j], yEjeAbajo - 0.5 * H},
+                                    H,
+                                    0,
+                                    std::to_string(j + 1),
+                                    HorizontalDxf::kCentro,
+                                    VerticalDxf::kArriba});
+    }
+    // Supports as the beam's picture has them: a triangle under a supported node, a wall
+    // past a fixed end, nothing at a free end or an unsupported interior node.
+    for (const ApoyoDibujo& a : ApoyosViga(p, x, 0, 1)) {
+        const double xa = x[static_cast<size_t>(a.nudo - 1)];
+        if (a.simbolo == SimboloApoyo::Triangulo) {
+            d.Agrega(kApoyos,
+                     SolidoDxf{{{xa, 0}, {xa + 1.2 * H, -1.6 * H}, {xa - 1.2 * H, -1.6 * H}}});
+        } else if (a.simbolo == SimboloApoyo::Empotramiento) {
+            const double fuera = a.nudo == 1 ? -H : H;
+            d.Agrega(kApoyos, SolidoDxf{{{xa, -1.6 * H},
+                                         {xa + fuera, -1.6 * H},
+                                         {xa + fuera, cantoMayor + 1.6 * H},
+                                         {xa, cantoMayor + 1.6 * H}}});
+        }
+    }
+    d.Agrega(
+        kTextos,
+        RotuloDxf{{0, yEjeArriba + H},
+                  H,
+                  0,
+                  "Unidades: cm. Textos para trazar el alzado a 1:" + Formatea(kEscalaAlzado, "0") +
+                      ", las secciones y la planilla a 1:" + Formatea(kEscalaSecciones, "0") + ".",
+                  HorizontalDxf::kIzquierda,
+                  VerticalDxf::kBase});
+
+    // Sections at true size below the elevation, in lines as long as the beam.
+    const double hs = kAltoTextoSecciones;
+    struct Dibujada {
+        const FilaDetallado* fila;
+        double b, h;
+    };
+    std::vector<Dibujada> secciones;
+    for (size_t k = 0; k < t.filas.size(); ++k) {
+        if (t.filas[k].sec.empty()) continue;
+        // A support takes the span on its left (support 1 the first span), as its bars do.
+        const int vano = std::clamp(
+            k % 2 == 1 ? static_cast<int>(k / 2) : static_cast<int>(k / 2) - 1, 0, n - 1);
+        secciones.push_back({&t.filas[k], std::max(0.0, Finito(p.vanos[vano].base)), canto[vano]});
+    }
+    Tamano celda;
+    for (const Dibujada& s : secciones) {
+        const Tamano e = ExtensionSeccion(s.fila->tipo, s.b, s.h);
+        celda = {std::max(celda.ancho, e.ancho), std::max(celda.alto, e.alto)};
+    }
+    celda = {celda.ancho + 12 * hs, celda.alto + 6 * hs};
+    const int porLinea =
+        std::max(1, static_cast<int>(std::max(largo, 4 * celda.ancho) / celda.ancho));
+    double ySecciones = yEjeAbajo - 3 * H;
+    double yLibre = ySecciones;
+    for (size_t i = 0; i < secciones.size(); ++i) {
+        const double x0 = (i % porLinea) * celda.ancho;
+        const double arribaCelda = ySecciones - (i / porLinea) * celda.alto;
+        const GeometriaSeccion gs =
+            CalculaSeccion(*secciones[i].fila, secciones[i].b, secciones[i].h, recub, {x0, 0}, 1);
+        auto Y = [&](Punto q) { return Punto{q.x, arribaCelda - q.y}; };
+        Poligonal contornoSeccion;
+        for (Punto q : gs.contorno) contornoSeccion.push_back(Y(q));
+        d.Agrega(kViga, PolilineaDxf{contornoSeccion, true});
+        const Rectangulo& e = gs.estribo;
+        if (!e.Vacio())
+            d.Agrega(kEstribos,
+                     PolilineaDxf{{Y({e.Izquierda(), e.Arriba()}), Y({e.Derecha(), e.Arriba()}),
+                                   Y({e.Derecha(), e.Abajo()}), Y({e.Izquierda(), e.Abajo()})},
+                                  true});
+        for (const BarraSeccion& b : gs.inferiores)
+            d.Agrega(kAceroInferior, CirculoDxf{Y(b.centro), b.radio});
+        for (const BarraSeccion& b : gs.superiores)
+            d.Agrega(kAceroSuperior, CirculoDxf{Y(b.centro), b.radio});
+        const double yRotulo = arribaCelda - gs.caja.alto - 1.5 * hs;
+        d.Agrega(kTextos, RotuloDxf{{gs.caja.Centro().x, yRotulo},
+                                    hs,
+                                    0,
+                                    "Sección " + secciones[i].fila->sec,
+                                    HorizontalDxf::kCentro,
+                                    VerticalDxf::kArriba});
+        yLibre = std::min(yLibre, yRotulo - 2 * hs);
+    }
+
+    // The schedule below the sections.
+    DibujaPlanilla(d, plano.planilla, {0, yLibre - 4 * hs}, hs);
+    return plano;
+}
+
+}  // namespace trabelux
