@@ -140,9 +140,38 @@ TEST(Servicio, FixedEndsAverageTheSupportSections) {
     EXPECT_NEAR(v.deltaL, 0.0, 1e-12);
 }
 
+TEST(Servicio, CantileverTakesItsSupportSection) {
+    // 4 m span and a 2 m cantilever, D 2.0, L 1.0 t/m; 2 ø3/4" at the bottom of span 1 and
+    // on top over node 2, nothing else (flechas.py).
+    const Proyecto p = VigaServicio({4.0, 2.0}, 2.0, 1.0, 25, 50, CondicionExtremo::kApoyado,
+                                    CondicionExtremo::kNoApoyado);
+    Corrida c = Corre(p);
+    ASSERT_TRUE(c.r.Disenado());
+    for (FilaDetallado& f : c.t.filas) PoneBarras(f, std::nullopt, 0, std::nullopt, 0);
+    PoneBarras(c.t.filas[1], 2, 2, std::nullopt, 0);
+    PoneBarras(c.t.filas[2], std::nullopt, 0, 2, 2);
+    const Deflexiones d = Flechas(p, c);
+    ASSERT_EQ(d.vanos.size(), 2u);
+    const DeflexionVano &v1 = d.vanos[0], &v2 = d.vanos[1];
+    EXPECT_NEAR(v1.ieD, 125914, 1);
+    EXPECT_NEAR(v1.ieDL, 84083, 1);
+    EXPECT_NEAR(v1.deltaD, 0.10065, 0.0005);
+    EXPECT_NEAR(v1.deltaDL, 0.22608, 0.0005);
+    EXPECT_NEAR(v1.xMax, 1.6861, 0.0001);
+    EXPECT_TRUE(v2.voladizo && v2.izquierdo.cuenta && !v2.centro.cuenta);
+    EXPECT_NEAR(v2.ieD, 84536, 1);
+    EXPECT_NEAR(v2.ieDL, 74997, 1);
+    EXPECT_NEAR(v2.deltaD, 0.21624, 0.0005);
+    EXPECT_NEAR(v2.deltaDL, 0.36561, 0.0005);
+    EXPECT_NEAR(v2.deltaDiferida, 0.58185, 0.0005);
+    EXPECT_EQ(v2.xMax, 2.0);
+    EXPECT_NEAR(v2.largo, 200, 1e-4);
+}
+
 TEST(Servicio, UncrackedBeamsDeflectAsTheElasticSolution) {
     // 30 x 60, w 0.5 t/m: every moment stays below (2/3) Mcr, so Ie = Ig. A concentrated
-    // load is an ultimate load: 1.4 t at mid-span is 1 t in service.
+    // load is an ultimate load: 1.4 t at mid-span is 1 t in service. With "Otra" nothing
+    // cracks: the 5 m cantilever (wL²/2 > (2/3) Mcr) stays elastic with the typed inertia.
     const double w = 0.5;
     const double ei = kEc210 * 10 * 0.3 * 0.6 * 0.6 * 0.6 / 12;  // t·m2
     const double apoyada = (39 + 55 * std::sqrt(33.0)) / 65536;
@@ -151,6 +180,7 @@ TEST(Servicio, UncrackedBeamsDeflectAsTheElasticSolution) {
         int vanos;
         CondicionExtremo izq, der;
         double L, coefW, coefP;  // Δ = coefW w L⁴ / EI + coefP P L³ / EI
+        bool otra = false;
     };
     const Caso casos[] = {
         {1, kEmp, kEmp, 5.0, 1.0 / 384, 0},
@@ -158,12 +188,17 @@ TEST(Servicio, UncrackedBeamsDeflectAsTheElasticSolution) {
         {2, kApo, kApo, 5.0, apoyada, 0},
         {1, kApo, kApo, 5.0, 5.0 / 384, 1.0 / 48},
         {1, kEmp, CondicionExtremo::kNoApoyado, 2.5, 1.0 / 8, 0},
+        {1, kEmp, CondicionExtremo::kNoApoyado, 5.0, 1.0 / 8, 0, true},
     };
     for (const Caso& k : casos) {
         SCOPED_TRACE(testing::Message() << k.vanos << " vanos, L " << k.L << ", P " << k.coefP);
         Proyecto p = VigaServicio(std::vector<double>(static_cast<size_t>(k.vanos), k.L), w, 0, 30,
                                   60, k.izq, k.der);
         if (k.coefP > 0) p.cargas.push_back({1, k.L / 2, 1.4});
+        if (k.otra) {
+            p.datos.opcionInercia = OpcionInercia::kOtra;
+            for (Vano& v : p.vanos) v.inercia = 0.3 * 0.6 * 0.6 * 0.6 / 12;
+        }
         const Deflexiones d = Flechas(p, Corre(p));
         ASSERT_EQ(d.noCalculadas, "");
         const double L3 = k.L * k.L * k.L;

@@ -66,7 +66,7 @@ RespuestaSeccion Responde(double ma, const AceroFila& acero, const GeometriaVano
     r.icr = g.ig;
     r.ie = g.ig;
     const AceroCara cara = AceroEnCara(acero, ma);
-    if (!g.fisura || cara.traccion <= 0) return r;
+    if (!g.fisura || cara.traccion <= 0 || g.h <= g.recub) return r;
     r.icr =
         CalculaSeccionFisurada(g.b, g.h - g.recub, cara.traccion, mat.n, cara.compresion, g.recub)
             .icr;
@@ -83,89 +83,161 @@ double Momento(const EntradaCalculo& e, const SolucionViga& s, int i, double x) 
     return m;
 }
 
+// The concentrated loads of a span in order of position.
+struct CargasOrdenadas {
+    int n = 0;
+    double a[kMaxCargasPorVano] = {}, P[kMaxCargasPorVano] = {};
+};
+CargasOrdenadas OrdenaCargas(const EntradaCalculo& e, int i) {
+    CargasOrdenadas c;
+    c.n = e.numCargas[i];
+    // Insertion: at most 20 loads, usually typed in order already.
+    for (int k = 0; k < c.n; ++k) {
+        const double a = e.distCarga[i][k], P = e.cargaConc[i][k];
+        int j = k;
+        for (; j > 0 && c.a[j - 1] > a; --j) {
+            c.a[j] = c.a[j - 1];
+            c.P[j] = c.P[j - 1];
+        }
+        c.a[j] = a;
+        c.P[j] = P;
+    }
+    return c;
+}
+
 // The moment the positive section takes: the span's largest sagging moment, found exactly
-// (ends, loads and the zero of the shear in each segment between loads); a span that does
-// not sag takes the moment at mid-span (its top steel then in tension).
+// (ends, loads and the zero of the shear in each stretch between loads, where
+// M = −mI + VI x − w x²/2 − (S0 x − S1) with S0 = Σ P, S1 = Σ P a of the loads left of
+// it); a span that does not sag takes the moment at mid-span (its top steel then in
+// tension).
 double MomentoCentro(const EntradaCalculo& e, const SolucionViga& s, int i) {
     const double L = e.longVano[i];
     const double w = e.cargaUltima[i];
-    const int nc = e.numCargas[i];
-    double puntos[kMaxCargasPorVano + 2];
-    int np = 0;
-    puntos[np++] = 0.0;
-    for (int c = 0; c < nc; ++c) puntos[np++] = e.distCarga[i][c];
-    puntos[np++] = L;
-    std::sort(puntos, puntos + np);
-    double mayor = Momento(e, s, i, 0.0);
-    for (int k = 0; k < np; ++k) mayor = std::max(mayor, Momento(e, s, i, puntos[k]));
-    if (w > 0) {
-        for (int k = 0; k + 1 < np; ++k) {
-            double v = s.fuerzasExtremo[i][0] - w * puntos[k];
-            for (int c = 0; c < nc; ++c)
-                if (e.distCarga[i][c] <= puntos[k]) v -= e.cargaConc[i][c];
-            const double dx = v / w;
-            if (dx > 0 && dx < puntos[k + 1] - puntos[k])
-                mayor = std::max(mayor, Momento(e, s, i, puntos[k] + dx));
+    const double vI = s.fuerzasExtremo[i][0], mI = s.fuerzasExtremo[i][1];
+    const CargasOrdenadas c = OrdenaCargas(e, i);
+    double S0 = 0, S1 = 0;
+    auto momento = [&](double x) { return -mI + x * vI - 0.5 * w * x * x - (S0 * x - S1); };
+    double mayor = momento(0.0), desde = 0.0;
+    for (int k = 0; k <= c.n; ++k) {
+        const double hasta = k < c.n ? c.a[k] : L;
+        mayor = std::max(mayor, momento(hasta));
+        const double dx = w > 0 ? (vI - w * desde - S0) / w : 0.0;
+        if (dx > 0 && dx < hasta - desde) mayor = std::max(mayor, momento(desde + dx));
+        if (k < c.n) {
+            S0 += c.P[k];
+            S1 += c.P[k] * c.a[k];
+            desde = hasta;
         }
     }
     return mayor > 0 ? mayor : Momento(e, s, i, L / 2.0);
 }
 
-// Elastic curve of span i: deflection (m, upwards) and slope at x, from the end
-// displacements and the curvature M / EI integrated twice.
-struct PuntoCurva {
-    double y = 0, giro = 0;
-};
-PuntoCurva Curva(const EntradaCalculo& e, const SolucionViga& s, int i, double x) {
-    const double ei = static_cast<double>(e.moduloE) * e.inerciaVano[i];
-    const double* f = s.fuerzasExtremo[i];
-    const double w = e.cargaUltima[i];
-    const double x2 = x * x, x3 = x2 * x;
-    double y = -f[1] * x2 / 2.0 + f[0] * x3 / 6.0 - w * x3 * x / 24.0;
-    double g = -f[1] * x + f[0] * x2 / 2.0 - w * x3 / 6.0;
-    for (int c = 0; c < e.numCargas[i]; ++c) {
-        const double u = x - e.distCarga[i][c];
-        if (u <= 0) continue;
-        y -= e.cargaConc[i][c] * u * u * u / 6.0;
-        g -= e.cargaConc[i][c] * u * u / 2.0;
+// Elastic curve of span i: the curvature M / EI integrated twice from the end
+// displacements. Between two loads it is a quartic in x; the loads left of the stretch
+// enter through the sums of P a^k, so a stretch costs the same whatever the loads:
+//   EI y = EI (vI + θI x) − mI x²/2 + VI x³/6 − w x⁴/24 − Σ P (x − a)³/6
+//   Σ P (x − a)³ = S0 x³ − 3 S1 x² + 3 S2 x − S3,  Sk = Σ P a^k.
+struct TramoCurva {
+    double c[5] = {};  // y (m, upwards) = c0 + c1 x + c2 x² + c3 x³ + c4 x⁴
+    double Y(double x) const { return c[0] + x * (c[1] + x * (c[2] + x * (c[3] + x * c[4]))); }
+    double Giro(double x) const {
+        return c[1] + x * (2.0 * c[2] + x * (3.0 * c[3] + x * 4.0 * c[4]));
     }
-    PuntoCurva p;
-    p.y = s.desplaz[2 * i] + s.desplaz[2 * i + 1] * x + y / ei;
-    p.giro = s.desplaz[2 * i + 1] + g / ei;
-    return p;
-}
+};
 
-// Largest downward deflection of span i (cm) and where (m): the best station, then the
-// zero of the slope in the intervals beside it.
+class CurvaVano {
+  public:
+    CurvaVano(const EntradaCalculo& e, const SolucionViga& s, int i)
+        : ei_(static_cast<double>(e.moduloE) * e.inerciaVano[i]), nc_(e.numCargas[i]) {
+        const double* f = s.fuerzasExtremo[i];
+        const double y0 = s.desplaz[2 * i], giro0 = s.desplaz[2 * i + 1];
+        base_.c[0] = y0;
+        base_.c[1] = giro0;
+        base_.c[2] = -f[1] / 2.0 / ei_;
+        base_.c[3] = f[0] / 6.0 / ei_;
+        base_.c[4] = -e.cargaUltima[i] / 24.0 / ei_;
+        const CargasOrdenadas c = OrdenaCargas(e, i);
+        std::copy(c.a, c.a + nc_, a_);
+        // The stretches, one per number of loads taken (from the left).
+        tramos_[0] = base_;
+        double S[4] = {};
+        for (int k = 0; k < nc_; ++k) {
+            const double a = c.a[k], P = c.P[k];
+            S[0] += P;
+            S[1] += P * a;
+            S[2] += P * a * a;
+            S[3] += P * a * a * a;
+            TramoCurva& t = tramos_[k + 1];
+            t = base_;
+            t.c[0] += S[3] / 6.0 / ei_;
+            t.c[1] -= S[2] / 2.0 / ei_;
+            t.c[2] += S[1] / 2.0 / ei_;
+            t.c[3] -= S[0] / 6.0 / ei_;
+        }
+    }
+    // The stretch right of x: the loads at a <= x taken.
+    const TramoCurva& Tramo(double x) const {
+        int k = 0;
+        while (k < nc_ && a_[k] <= x) ++k;
+        return tramos_[k];
+    }
+    // y at x: a load at x itself has not yet bent the span there.
+    double Y(double x) const {
+        int k = 0;
+        while (k < nc_ && a_[k] < x) ++k;
+        return tramos_[k].Y(x);
+    }
+    // y at ascending stations, cm downward.
+    void Descensos(const std::vector<float>& xs, std::vector<double>& delta) const {
+        delta.resize(xs.size());
+        int k = 0;
+        for (size_t m = 0; m < xs.size(); ++m) {
+            const double x = xs[m];
+            while (k < nc_ && a_[k] < x) ++k;
+            delta[m] = -100.0 * tramos_[k].Y(x);
+        }
+    }
+
+  private:
+    double ei_;
+    int nc_;
+    double a_[kMaxCargasPorVano] = {};
+    TramoCurva base_;
+    TramoCurva tramos_[kMaxCargasPorVano + 1];
+};
+
+// Largest downward deflection of a span (cm) and where (m): the best station, then the
+// zero of the slope in the intervals beside it (no load lies inside an interval: every
+// load is a station).
 struct Descenso {
     double delta = 0, x = 0;
 };
-Descenso MayorDescenso(const EntradaCalculo& e, const SolucionViga& s, int i,
-                       const std::vector<float>& xs) {
+Descenso MayorDescenso(const CurvaVano& curva, const std::vector<float>& xs,
+                       const std::vector<double>& delta) {
     const int m = static_cast<int>(xs.size());
     Descenso d{-1e300, 0};
     int mejor = 0;
-    for (int k = 0; k < m; ++k) {
-        const double delta = -100.0 * Curva(e, s, i, xs[k]).y;
-        if (delta > d.delta) {
-            d = {delta, xs[k]};
+    for (int k = 0; k < m; ++k)
+        if (delta[static_cast<size_t>(k)] > d.delta) {
+            d = {delta[static_cast<size_t>(k)], xs[static_cast<size_t>(k)]};
             mejor = k;
         }
-    }
     for (int k = std::max(mejor - 1, 0); k < std::min(mejor + 1, m - 1); ++k) {
-        double a = xs[k], b = xs[k + 1];
-        const double ga = Curva(e, s, i, a).giro, gb = Curva(e, s, i, b).giro;
-        if (!(a < b) || !((ga < 0) != (gb < 0))) continue;
+        double a = xs[static_cast<size_t>(k)], b = xs[static_cast<size_t>(k) + 1];
+        if (!(a < b)) continue;
+        const TramoCurva& t = curva.Tramo(a);
+        const double ga = t.Giro(a), gb = t.Giro(b);
+        if ((ga < 0) == (gb < 0)) continue;
         for (int paso = 0; paso < kPasosBiseccion; ++paso) {
             const double c = 0.5 * (a + b);
-            if ((Curva(e, s, i, c).giro < 0) == (ga < 0))
+            if ((t.Giro(c) < 0) == (ga < 0))
                 a = c;
             else
                 b = c;
         }
         const double x = 0.5 * (a + b);
-        const double delta = -100.0 * Curva(e, s, i, x).y;
-        if (delta > d.delta) d = {delta, x};
+        const double dx = -100.0 * t.Y(x);
+        if (dx > d.delta) d = {dx, x};
     }
     return d;
 }
@@ -312,21 +384,23 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
         }
 
     out.estaciones.resize(nv);
+    std::vector<double> descensosD, descensosDL;
     for (int i = 0; i < n; ++i) {
         DeflexionVano& dv = out.vanos[static_cast<size_t>(i)];
         const std::vector<float>& xs = r.diagramas[static_cast<size_t>(i)].x;
         std::vector<float>& est = out.estaciones[static_cast<size_t>(i)];
-        est.resize(xs.size());
-        for (size_t k = 0; k < xs.size(); ++k)
-            est[k] = static_cast<float>(-100.0 * Curva(eDL, sDL, i, xs[k]).y);
+        const CurvaVano curvaD(eD, sD, i), curvaDL(eDL, sDL, i);
+        curvaDL.Descensos(xs, descensosDL);
+        est.assign(descensosDL.begin(), descensosDL.end());
         if (dv.voladizo) {
             const double punta = i == 0 && libreIzq ? 0.0 : static_cast<double>(base.longVano[i]);
-            dv.deltaD = -100.0 * Curva(eD, sD, i, punta).y;
-            dv.deltaDL = -100.0 * Curva(eDL, sDL, i, punta).y;
+            dv.deltaD = -100.0 * curvaD.Y(punta);
+            dv.deltaDL = -100.0 * curvaDL.Y(punta);
             dv.xMax = punta;
         } else {
-            const Descenso dl = MayorDescenso(eDL, sDL, i, xs);
-            dv.deltaD = MayorDescenso(eD, sD, i, xs).delta;
+            curvaD.Descensos(xs, descensosD);
+            const Descenso dl = MayorDescenso(curvaDL, xs, descensosDL);
+            dv.deltaD = MayorDescenso(curvaD, xs, descensosD).delta;
             dv.deltaDL = dl.delta;
             dv.xMax = dl.x;
         }
