@@ -309,6 +309,12 @@ class PruebaResultados : public QObject {
         p.datos.alternancia = AlternanciaCargaViva::kNinguna;
         w.Muestra(p, Calculo(p));
         QVERIFY(!w.findChild<QWidget*>("TablaEnvolventesVano")->isVisibleTo(&w));
+        // A node without support sags: its row is marked and the note says what it means.
+        p.apoyosInteriores = {0, 1};
+        for (Vano& v : p.vanos) v.cargaUltima = 1.0;
+        w.Muestra(p, Calculo(p));
+        QCOMPARE(w.Modelo(TablaResultados::kRefuerzoApoyos)->Texto(0, 0), QString("2 (+)"));
+        QVERIFY(!w.findChild<QLabel*>("NotaCaraTraccion")->isHidden());
     }
 };
 

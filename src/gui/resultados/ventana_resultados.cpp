@@ -71,6 +71,11 @@ VentanaResultados::VentanaResultados(QWidget* parent) : QWidget(parent) {
     arriba->addWidget(MarcoTabla(TablaResultados::kRefuerzoVanos));
     v->addLayout(arriba, 1);
     v->addWidget(MarcoTabla(TablaResultados::kRefuerzoTransversal), 1);
+    notaCara_ = new QLabel(QString::fromUtf8(kNotaCaraTraccion));
+    notaCara_->setObjectName("NotaCaraTraccion");
+    notaCara_->setWordWrap(true);
+    notaCara_->hide();
+    v->addWidget(notaCara_);
     // After an analysis-only run the tab says so instead of showing empty tables.
     auto* sinDiseno = new QLabel(
         QStringLiteral("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
@@ -166,11 +171,15 @@ void VentanaResultados::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
+    bool marcada = false;
+    for (const TablaTexto& t : TablasRefuerzo(r)) marcada = marcada || !t.nota.empty();
+    notaCara_->setVisible(marcada);
     refuerzo_->setCurrentIndex(r.etapa == EtapaCalculo::kAnalizado ? 1 : 0);
 }
 
 void VentanaResultados::VaciaRefuerzo() {
     refuerzo_->setCurrentIndex(0);
+    notaCara_->hide();
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Vacia();

@@ -11,6 +11,7 @@
 #include "gui/resultados/definicion_tablas.h"
 #include "gui/resultados/vista_diagrama.h"
 
+class QLabel;
 class QTabWidget;
 class QPushButton;
 class QStackedWidget;
@@ -62,6 +63,7 @@ class VentanaResultados : public QWidget {
     QTabWidget* pestanas_ = nullptr;
     QPushButton* regresa_ = nullptr;
     QStackedWidget* refuerzo_ = nullptr;  // the reinforcement tables, or the no-design note
+    QLabel* notaCara_ = nullptr;          // what "(+)" and "(-)" mean, when a row has one
     std::array<ModeloTablaResultados*, 8> modelos_{};
     std::array<QWidget*, 8> marcos_{};
     std::array<VistaDiagrama*, 3> superficies_{};
