@@ -10,8 +10,8 @@
 #include "cli/comando_dxf.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
-#include "cli/json_envolventes.h"
 #include "cli/comando_verifica.h"
+#include "cli/json_envolventes.h"
 #include "core/version.h"
 
 namespace {
