@@ -8,6 +8,8 @@
 #include "core/analisis/rigidez.h"
 #include "core/diseno/cortante.h"
 #include "core/diseno/flexion.h"
+#include "core/diseno/solicitaciones.h"
+#include "core/envolventes/calcula_envolventes.h"
 #include "core/modelo/rango.h"
 
 namespace trabelux {
@@ -74,9 +76,11 @@ Estado Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo& opc
         r.refuerzoDoble = r.refuerzoDoble || acepta;
         return acepta;
     };
-    Estado diseno = DisenaVanos(e, r, aceptaDoble);
-    if (diseno) diseno = DisenaApoyos(e, r, aceptaDoble);
-    if (diseno) diseno = DisenaEstribos(e, r);
+    const SolicitacionesDiseno s =
+        r.envolventes ? SolicitacionesEnvolvente(e, r) : SolicitacionesTodosCargados(e, r);
+    Estado diseno = DisenaVanos(e, s, r, aceptaDoble);
+    if (diseno) diseno = DisenaApoyos(e, s, r, aceptaDoble);
+    if (diseno) diseno = DisenaEstribos(e, s, r);
     if (diseno && !(diseno = VerificaFilasDiseno(r))) {
         r.refuerzoVanos.clear();
         r.refuerzoApoyos.clear();
@@ -122,6 +126,13 @@ Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     CopiaSolucion(e, solucion, r);
     if (Estado estaciones = CalculaEstaciones(e, solucion, r, opciones.progreso); !estaciones)
         return Detiene(r, estaciones);
+    if (datos.alternancia != AlternanciaCargaViva::kNinguna) {
+        const MetodoEnvolvente metodo = datos.alternancia == AlternanciaCargaViva::kRigurosa
+                                            ? MetodoEnvolvente::kRigurosa
+                                            : MetodoEnvolvente::kCasosNorma;
+        if (Estado envolventes = CalculaEnvolventes(e, solucion, metodo, r); !envolventes)
+            return Detiene(r, envolventes);
+    }
     r.numVanos = e.numVanos;
     if (opciones.soloAnalisis || !AdmiteDiseno(p)) return Termina(r, EtapaCalculo::kAnalizado);
     r.etapa = EtapaCalculo::kAnalizado;

@@ -1,0 +1,12 @@
+// The bar schedule and quantities ("schedule") of the JSON output.
+#pragma once
+
+#include "cli/json.h"
+#include "core/analisis/resultados.h"
+#include "core/modelo/proyecto.h"
+
+namespace trabelux::cli {
+
+void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r);
+
+}  // namespace trabelux::cli
