@@ -23,29 +23,6 @@ bool Dentro(const Poligonal& c, Punto p) {
     return dentro;
 }
 
-// Three spans of 25 x 50 under 3 t/m, pinned ends.
-Proyecto ProyectoEjemplo3() {
-    Proyecto p = VigaUniforme({5.0, 6.0, 4.0}, 3);
-    p.datos.fc = "210";
-    p.datos.fy = "4200";
-    return p;
-}
-
-// A project analysed and designed, with its detailing table loaded.
-struct Diseno {
-    Proyecto p;
-    Resultados r;
-    TablaDetallado t;
-};
-Diseno Disena(Proyecto p) {
-    Diseno d{std::move(p), {}, {}};
-    OpcionesCalculo o;
-    o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
-    d.r = Calcula(d.p, o);
-    CargaDetallado(d.t, d.p, d.r);
-    return d;
-}
-
 FilaDetallado FilaConBarras(const std::string& tipo) {
     FilaDetallado f;
     f.tipo = tipo;
@@ -121,13 +98,21 @@ TEST(Secciones, ContornoAEscalaConSusAlasYLasBarrasDentro) {
 }
 
 TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
-    Diseno d = Disena(ProyectoEjemplo3());
-    ASSERT_TRUE(d.r.Calculado()) << d.r.parada.Mensaje();
-    d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: it loses its bars too
-    ActualizaDetallado(d.t, d.p, d.r);
+    // Three spans of 25 x 50 under 3 t/m, pinned ends, analysed and designed.
+    Proyecto p = VigaUniforme({5.0, 6.0, 4.0}, 3);
+    p.datos.fc = "210";
+    p.datos.fy = "4200";
+    OpcionesCalculo o;
+    o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+    const Resultados r = Calcula(p, o);
+    ASSERT_TRUE(r.Calculado()) << r.parada.Mensaje();
+    TablaDetallado t;
+    CargaDetallado(t, p, r);
+    t.filas[2].dib = false;  // "Apoyo 2" is not drawn: it loses its bars too
+    ActualizaDetallado(t, p, r);
     const double y = 5000, h = 200;
     const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
-        d.p, d.t, 1000, 10000, y, [](const std::string& s) { return 100.0 * s.size(); }, h);
+        p, t, 1000, 10000, y, [](const std::string& s) { return 100.0 * s.size(); }, h);
     ASSERT_EQ(g.xNudos.size(), 4u);
     int inferiores = 0, perchas = 0;
     for (const auto& b : g.barras) {

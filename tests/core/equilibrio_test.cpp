@@ -8,10 +8,7 @@
 #include <string>
 
 #include "core/analisis/estaciones.h"
-#include "core/archivos/abre_proyecto.h"
-#include "core/archivos/proyecto_vcw.h"
 #include "core/calculo/calcula.h"
-#include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/filas_vano.h"
 #include "core/modelo/proyecto.h"
 
@@ -153,32 +150,5 @@ TEST(Equilibrio, RandomBeamsBalanceTheirLoadsAndAgreeWithTheirEndForces) {
             EXPECT_NEAR(d.cortante.front(), f.cortanteI, kTolerancia * escalaVano);
             EXPECT_NEAR(d.momento.front(), -f.momentoI, kTolerancia * escalaVano);
         }
-    }
-}
-
-TEST(Equilibrio, LoadsOutOfOrderInAFileGiveTheMomentOfTheSortedLoads) {
-    // One simply supported span of 6 m, 2 t at x = 1, 4 and 2.5 in that order: the left
-    // reaction is 3.5 t and the largest moment 3.5 x 2.5 - 2 x 1.5 = 5.75 t-m under the
-    // load at 2.5.
-    Proyecto p = ProyectoNuevo();
-    p.datos.calculaPesoPropio = false;
-    p.vanos[0].longitud = 6;
-    p.cargas = {{1, 1, 2}, {1, 4, 2}, {1, 2.5, 2}};
-    ActualizaDerivados(p);
-    const Resultado<ProyectoAbierto> leido = LeeProyecto(EscribeProyectoVcw(p), "p.vcw", {});
-    ASSERT_TRUE(leido) << leido.mensaje;
-    const Proyecto& deArchivo = leido.valor->proyecto;
-    ASSERT_EQ(deArchivo.cargas.size(), 3u);
-    EXPECT_EQ(deArchivo.cargas[1].distancia, 4);  // kept in the order of the file
-
-    Proyecto ordenado = deArchivo;
-    std::sort(ordenado.cargas.begin(), ordenado.cargas.end(),
-              [](const auto& a, const auto& b) { return a.distancia < b.distancia; });
-    for (const Proyecto& q : {deArchivo, ordenado}) {
-        const Resultados r = Analiza(q);
-        ASSERT_TRUE(r.AnalisisCompleto()) << r.parada.Mensaje();
-        EXPECT_NEAR(r.momMaxVano[0], 5.75, 1e-5);
-        EXPECT_FLOAT_EQ(r.posMomMax[0], 2.5f);
-        EXPECT_NEAR(r.maxMomento, 5.75, 1e-5);
     }
 }

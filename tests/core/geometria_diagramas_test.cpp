@@ -7,24 +7,8 @@
 #include <cmath>
 
 #include "comun/viga_mayor.h"
-#include "core/calculo/calcula.h"
-#include "core/derivados/actualiza_derivados.h"
 
 using namespace trabelux;
-
-namespace {
-
-// Spans of 25 x 50 with a uniform load w; point loads as (span, distance, load).
-Proyecto ProyectoDe(std::vector<double> largos, double w, CondicionExtremo izq,
-                    CondicionExtremo der, std::vector<int> interiores,
-                    std::vector<CargaConcentrada> cargas = {}) {
-    Proyecto p = VigaUniforme(largos, w, izq, der);
-    p.apoyosInteriores = std::move(interiores);
-    p.cargas = std::move(cargas);
-    return p;
-}
-
-}  // namespace
 
 TEST(GeometriaDiagramas, LineaBaseYEscalas) {
     struct Caso {
@@ -55,6 +39,8 @@ TEST(GeometriaDiagramas, LineaBaseYEscalas) {
 
 TEST(GeometriaDiagramas, SimbolosDeApoyos) {
     // Three spans of 2, 3 and 4 m on 900..8100: nodes at 900, 2500, 4900, 8100.
+    constexpr auto A = CondicionExtremo::kApoyado, E = CondicionExtremo::kEmpotrado,
+                   N = CondicionExtremo::kNoApoyado;
     struct Caso {
         CondicionExtremo izq, der;
         std::vector<int> interiores;
@@ -62,35 +48,16 @@ TEST(GeometriaDiagramas, SimbolosDeApoyos) {
         std::vector<double> bloques;  // left edges
         std::vector<double> circulos;
     } casos[] = {
-        {CondicionExtremo::kApoyado, CondicionExtremo::kApoyado, {1, 1}, 2, {}, {2500, 4900}},
-        {CondicionExtremo::kEmpotrado,
-         CondicionExtremo::kApoyado,
-         {1, 1},
-         1,
-         {850},
-         {2500, 4900}},  // block at x1 - 50
-        {CondicionExtremo::kApoyado,
-         CondicionExtremo::kEmpotrado,
-         {1, 1},
-         1,
-         {8110},
-         {2500, 4900}},  // block at x2 + 10
-        {CondicionExtremo::kNoApoyado,
-         CondicionExtremo::kNoApoyado,
-         {1, 1},
-         0,
-         {},
-         {2500, 4900}},  // free ends show nothing
-        {CondicionExtremo::kApoyado,
-         CondicionExtremo::kApoyado,
-         {0, 1},
-         2,
-         {},
-         {4900}},  // "No apoyado - 0"
+        {A, A, {1, 1}, 2, {}, {2500, 4900}},
+        {E, A, {1, 1}, 1, {850}, {2500, 4900}},   // block at x1 - 50
+        {A, E, {1, 1}, 1, {8110}, {2500, 4900}},  // block at x2 + 10
+        {N, N, {1, 1}, 0, {}, {2500, 4900}},      // free ends show nothing
+        {A, A, {0, 1}, 2, {}, {4900}},            // "No apoyado - 0"
     };
     for (const Caso& c : casos) {
-        const VigaDibujo viga =
-            VigaDeProyecto(ProyectoDe({2, 3, 4}, 1, c.izq, c.der, c.interiores), 3);
+        Proyecto p = VigaUniforme({2, 3, 4}, 1, c.izq, c.der);
+        p.apoyosInteriores = c.interiores;
+        const VigaDibujo viga = VigaDeProyecto(p, 3);
         ASSERT_EQ(viga.interiores.size(), 2u);
         const LineaBase l{900, 8100, 2000};
         const SimbolosApoyo s = ApoyosDiagrama(l, viga, EscalaHorizontal(l, viga.longitudes));

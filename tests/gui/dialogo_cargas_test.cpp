@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -14,7 +13,6 @@
 #include "core/modelo/acepta_cargas.h"
 #include "core/modelo/operaciones_vanos.h"
 #include "gui/dialogos/cargas/modelos_cargas.h"
-#include "gui/dialogos/cargas/rejilla_cargas.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/dibujo_viga.h"
 #include "gui/editor/editor_vanos.h"
@@ -65,10 +63,8 @@ class DialogoCargasTest : public QObject {
         probadores.push_back(Probador(dlg->ModeloNudos()));
         // Spans of 6 m, 4 m and 5 m.
         doc->Modifica("vanos", [](Proyecto& p) {
-            p.numVanos = 3;
-            p.vanos.resize(3, p.vanos[0]);
+            CambiaNumVanos(p, 3, 4);
             p.vanos[0].longitud = 6;
-            p.vanos[1].longitud = 4;
             p.vanos[2].longitud = 5;
         });
         dlg->Prepara(DialogoCargas::Vista::Vanos);

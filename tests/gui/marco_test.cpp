@@ -1,7 +1,6 @@
 // The frame driven as a user would, by the names of its windows and controls: span grid
 // gestures, span count and interior supports, the menus, runs and the windows they open.
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
@@ -25,7 +24,6 @@
 #include "core/reporte/superficie_grabadora.h"
 #include "gui/comun/traducciones.h"
 #include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
-#include "gui/documento/documento.h"
 #include "gui/documento/informe_documento.h"
 #include "gui/editor/dialogo_apoyos.h"
 #include "gui/editor/dialogo_numero_vanos.h"

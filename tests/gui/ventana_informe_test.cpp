@@ -3,15 +3,12 @@
 // file and to a real CUPS queue.
 #include "gui/informe/ventana_informe.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,10 +24,8 @@
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
 #include "core/reporte/composicion.h"
-#include "core/reporte/papel.h"
 #include "core/reporte/superficie_grabadora.h"
 #include "gui/documento/documento.h"
-#include "gui/editor/editor_vanos.h"
 #include "gui/informe/dispositivos.h"
 #include "gui/informe/panel_estilos.h"
 #include "gui/marco/marco.h"
@@ -370,22 +365,6 @@ class VentanaInformeTest : public QObject {
         QVERIFY(sesion->GuardaEn(dir.filePath("viga.vcw")));
         QVERIFY(sesion->AbreArchivo(dir.filePath("viga.vcw")));
         QCOMPARE(QString::fromStdString(marco->Doc()->ProyectoActual().piePagina), mostrado);
-    }
-
-    // "&Print preview" opens the window in the frame; its close button goes back.
-    void desdeElMenu() {
-        Marco marco;
-        marco.show();
-        QAction* accion = nullptr;
-        for (QAction* a : marco.menuBar()->actions())
-            if (a->text() == QStringLiteral("&Print preview")) accion = a;
-        QVERIFY(accion && accion->isEnabled());
-        accion->trigger();
-        auto* sub = marco.findChild<QMdiSubWindow*>("VentanaVigPrev");
-        QVERIFY(sub && sub->isVisible());
-        Pulsa(Busca<QPushButton>(sub, "Cierra"));
-        QVERIFY(!sub->isVisible());
-        QVERIFY(marco.findChild<QMdiSubWindow*>("VentanaPolidur1")->isVisible());
     }
 };
 
