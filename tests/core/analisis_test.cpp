@@ -230,6 +230,11 @@ TEST(Calcula, StopsOnValuesItCannotHoldNamingTheValueAndTheSpan) {
              p.cargas = {{2, 1.0, 1e39}};
          },
          "El valor 1E+39 de la carga concentrada del vano 2" + fuera},
+        {"load distance",
+         [](Proyecto& p) {
+             p.cargas = {{1, 1e-39, 1.0}};
+         },
+         "El valor 1E-39 de la distancia de la carga del vano 1" + fuera},
         {"stiffness of nothing",
          [](Proyecto& p) {
              p.vanos[0].longitud = 1e30;
