@@ -155,5 +155,7 @@ TEST(HuellaCalculo, EveryBitOfEveryRunStaysAsItWas) {
         AgregaCorrida(azar, p, false);
         AgregaCorrida(azar, p, true);
     }
-    EXPECT_EQ(azar.Valor(), 0xaa92b718eb87ab75ULL) << std::hex << "0x" << azar.Valor();
+    // Changed once on purpose: the stirrup spacing limit halves to d/4 and 30 cm when Vs
+    // exceeds 1.06 sqrt(f'c) b d (some random beams carry that much shear).
+    EXPECT_EQ(azar.Valor(), 0xc9a0e6e25770b08cULL) << std::hex << "0x" << azar.Valor();
 }
