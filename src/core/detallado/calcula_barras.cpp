@@ -26,6 +26,13 @@ class Requeridos {
         return 0;
     }
 
+    // Compression steel of a span (double reinforcement accepted); 0 without.
+    float AreaSuperiorVano(int vano) const {
+        for (const auto& f : r_.refuerzoVanos)
+            if (f.vano == vano) return f.areaSuperior;
+        return 0;
+    }
+
     float AreaInferiorVano(int vano) const {
         for (const auto& f : r_.refuerzoVanos)
             if (f.vano == vano) return f.areaInferior;
@@ -140,6 +147,9 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
             if (apoyo.barraInferior.value_or(0) <= k && !apoyo.cantInferior)
                 apoyo.cantInferior = fila.cantInferior;
             ProponeEstribo(fila, req.Transversal(j));
+            // A span designed with compression steel gets top bars that provide it, beyond
+            // what the hangers give.
+            if (req.AreaSuperiorVano(j) > 0) ProponeAdicional(fila, req.AreaSuperiorVano(j));
         } else {
             const int s = (i + 1) / 2;
             if (s == 1) {

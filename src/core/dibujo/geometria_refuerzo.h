@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/detallado/despiece.h"
 #include "core/detallado/tabla.h"
 #include "core/dibujo/tipos.h"
 #include "core/modelo/proyecto.h"
@@ -31,8 +32,6 @@ inline constexpr double kPasoMinimo = 60;   // closest stirrup ticks
 inline constexpr double kSeparacion = 40;   // between the outline and the text rows
 inline constexpr double kApoyo = 360;       // room under the outline for supports and lengths
 }  // namespace cotas_refuerzo
-
-enum class ClaseBarra { kInferior, kPercha, kAdicional };
 
 struct BarraElevacion {
     ClaseBarra clase;
