@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/json.h"
+#include "cli/json_planilla.h"
 #include "cli/tabla_texto.h"
 #include "core/archivos/abre_proyecto.h"
 #include "core/calculo/calcula.h"
@@ -98,10 +99,10 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
             .Texto("text", f.estribos)
             .Cierra();
     j.CierraLista();
+    TablaDetallado tabla;
+    if (r.Disenado()) MyLoad(tabla, p, r);
     j.AbreLista("bars");
     if (r.Disenado()) {
-        TablaDetallado tabla;
-        MyLoad(tabla, p, r);
         auto entero = [&j](const char* clave, const std::optional<int>& v) {
             if (v)
                 j.Entero(clave, *v);
@@ -128,6 +129,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
         }
     }
     j.CierraLista();
+    JsonPlanilla(j, p, r, tabla);
     j.Cierra();
     return j.Resultado() + "\n";
 }

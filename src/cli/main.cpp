@@ -9,6 +9,7 @@
 #include "cli/comando_calc.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
+#include "cli/comando_planilla.h"
 #include "core/version.h"
 
 namespace {
@@ -29,6 +30,8 @@ const char* kUso =
     "      --margins    margenes en pulgadas: arriba,izquierda,abajo,derecha\n"
     "      --header, --footer  \"|\" separa izquierda|centro|derecha, %d es la pagina,\n"
     "                   \\n un salto de linea\n"
+    "  trabelux-cli schedule PROYECTO.vcw [-o PLANILLA.csv] [--double=yes|no]\n"
+    "      Escribe la planilla de aceros de las barras propuestas en CSV (UTF-8).\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
     "Codigos de salida: 0 calculo completo, 1 calculo detenido por un mensaje,\n"
@@ -113,6 +116,19 @@ int main(int argc, char** argv) {
         if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
         if (o.salida.empty() && !o.texto) return Uso("Falta el archivo del informe (-o)");
         return trabelux::cli::ComandoInforme(o);
+    }
+    if (comando == "schedule") {
+        trabelux::cli::OpcionesPlanilla o;
+        for (int i = 2; i < argc; ++i) {
+            std::string a = argv[i], error;
+            if (a == "-o" && i + 1 < argc)
+                o.salida = argv[++i];
+            else if (a == "--analysis-only" || !LeeArgumentoComun(a, o, error))
+                return Uso("Opcion desconocida: " + a);
+            if (!error.empty()) return Uso(error);
+        }
+        if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
+        return trabelux::cli::ComandoPlanilla(o);
     }
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");

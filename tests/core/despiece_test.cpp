@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "core/detallado/barras.h"
 #include "core/detallado/capas.h"
 #include "core/detallado/detallado.h"
+#include "core/detallado/planilla.h"
 #include "core/diseno/flexion.h"
 #include "core/modelo/proyecto.h"
 
@@ -188,6 +190,20 @@ TEST(Despiece, RulesHoldOnRandomDesignedBeams) {
                 EXPECT_GE(alcance, pedido - 1e-3) << nombre << " support " << j + 1;
             }
         }
+
+        // The schedule holds every piece once: its weight is the pieces' and each mark
+        // counts its pieces.
+        Despiece marcado = c.d;
+        const Planilla pl = ComponePlanilla(marcado, p);
+        double kg = 0;
+        std::map<std::string, int> cuenta;
+        for (const auto& pz : marcado.piezas) {
+            kg += pz.cantidad * pz.corte / 100 * KgPorMetro(pz.barra);
+            cuenta[pz.marca] += pz.cantidad;
+        }
+        EXPECT_NEAR(pl.kgTotal, kg, 1e-9 * kg) << nombre;
+        for (const auto& l : pl.lineas) EXPECT_EQ(l.cantidad, cuenta[l.marca]) << nombre;
+        EXPECT_EQ(cuenta.size(), pl.lineas.size()) << nombre;
 
         // "Dib" off and on again, each followed by "Actualiza", leaves every bar as it was.
         TablaDetallado t = c.t;
