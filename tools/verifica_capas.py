@@ -28,8 +28,8 @@ USA = {
 }
 # Folders from the bottom up: a folder includes only its own and those before it.
 CAPAS = {
-    "core": ["base", "texto", "modelo", "losas", "derivados", "archivos", "analisis", "diseno",
-             "detallado", "calculo", "dibujo", "dxf", "reporte"],
+    "core": ["base", "texto", "modelo", "losas", "derivados", "archivos", "analisis", "envolventes",
+             "diseno", "detallado", "servicio", "calculo", "dibujo", "dxf", "reporte"],
     # The desktop program's folders under today's names and under those its windows
     # are moving to (sesion, editor, refuerzo, informe, marco); the old names go once
     # the windows have moved.

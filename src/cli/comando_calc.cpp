@@ -5,6 +5,8 @@
 #include <string>
 
 #include "cli/json.h"
+#include "cli/json_deflexiones.h"
+#include "cli/json_envolventes.h"
 #include "cli/json_planilla.h"
 #include "cli/tabla_texto.h"
 #include "core/archivos/abre_proyecto.h"
@@ -99,10 +101,10 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
             .Texto("text", f.estribos)
             .Cierra();
     j.CierraLista();
-    TablaDetallado tabla;
-    if (r.Disenado()) MyLoad(tabla, p, r);
     j.AbreLista("bars");
     if (r.Disenado()) {
+        TablaDetallado tabla;
+        MyLoad(tabla, p, r);
         auto entero = [&j](const char* clave, const std::optional<int>& v) {
             if (v)
                 j.Entero(clave, *v);
@@ -129,7 +131,9 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
         }
     }
     j.CierraLista();
-    JsonPlanilla(j, p, r, tabla);
+    JsonEnvolventes(j, p, r);
+    JsonPlanilla(j, p, r);
+    if (!o.sinDeflexion) JsonDeflexiones(j, p, r);
     j.Cierra();
     return j.Resultado() + "\n";
 }
@@ -178,6 +182,7 @@ bool SoloAnalisis(const Proyecto& p, bool pedido, const std::string& opciones) {
 int ComandoCalc(const OpcionesCalc& opciones) {
     std::optional<Proyecto> p = CargaProyecto(opciones.proyecto);
     if (!p) return 2;
+    AplicaPatron(*p, opciones.patron);
     OpcionesCalc o = opciones;
     o.soloAnalisis = SoloAnalisis(*p, o.soloAnalisis, o.opcionDoble);
     Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);

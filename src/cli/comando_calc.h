@@ -17,6 +17,8 @@ struct OpcionesCalc {
     std::string opcionDoble;     // the --double option as given, empty when not given
     bool estaciones = false;
     bool json = false;
+    std::string patron;         // "--pattern=": none, code, rigorous; empty: the project's
+    bool sinDeflexion = false;  // "--no-deflection"
 };
 
 // Reads a project file as the desktop program opens it (shape resolved, derived values up

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/comando_calc.h"
+#include "cli/json_envolventes.h"
 #include "core/detallado/detallado.h"
 #include "core/reporte/inicia.h"
 #include "core/texto/numeros.h"
@@ -79,6 +80,7 @@ int ComandoInforme(const OpcionesInforme& o) {
         return 2;
     }
     std::optional<Proyecto> p = CargaProyecto(o.proyecto);
+    if (p) AplicaPatron(*p, o.patron);
     if (!p) return 2;
     std::string opcionesDiseno = o.opcionDoble;
     if (o.configuracion.refuerzo)

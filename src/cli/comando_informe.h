@@ -15,6 +15,8 @@ struct OpcionesInforme {
     bool dobleRefuerzo = false;
     std::string opcionDoble;  // the --double option as given, empty when not given
     bool texto = false;
+    std::string patron;         // "--pattern=": none, code, rigorous; empty: the project's
+    bool sinDeflexion = false;  // "--no-deflection"
     ConfiguracionInforme configuracion;
 };
 

@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "cli/comando_calc.h"
+#include "cli/json_envolventes.h"
 #include "core/detallado/despiece.h"
 #include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
+#include "core/modelo/datos_numericos.h"
 #include "io/archivos.h"
 
 namespace trabelux::cli {
@@ -13,6 +15,7 @@ namespace trabelux::cli {
 int ComandoPlanilla(const OpcionesPlanilla& o) {
     std::optional<Proyecto> p = CargaProyecto(o.proyecto);
     if (!p) return 2;
+    AplicaPatron(*p, o.patron);
     if (SoloAnalisis(*p, false, o.opcionDoble)) {
         std::fprintf(stderr, "La planilla de aceros necesita el diseño de una viga de Hormigon\n");
         return 1;
@@ -25,7 +28,7 @@ int ComandoPlanilla(const OpcionesPlanilla& o) {
     // The proposal, as calc --json reports it.
     TablaDetallado t;
     MyLoad(t, *p, r);
-    Despiece d = CalculaDespiece(*p, r, t);
+    Despiece d = CalculaDespiece(*p, r, t, LeeDatosNumericos(p->datos).largoComercial);
     const std::string csv = PlanillaCsv(ComponePlanilla(d, *p));
     if (o.salida.empty()) {
         std::fwrite(csv.data(), 1, csv.size(), stdout);

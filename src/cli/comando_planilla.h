@@ -11,6 +11,8 @@ struct OpcionesPlanilla {
     bool soloAnalisis = false;   // never set: the schedule needs the design
     bool dobleRefuerzo = false;  // answer to the double-reinforcement question
     std::string opcionDoble;
+    std::string patron;         // "--pattern=": none, code, rigorous; empty: the project's
+    bool sinDeflexion = false;  // accepted as calc does; the schedule has no deflections
 };
 
 // Exit status as calc's: 0 written, 1 the run stopped (or has no design), 2 the project

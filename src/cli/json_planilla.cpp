@@ -1,7 +1,9 @@
 #include "cli/json_planilla.h"
 
 #include "core/detallado/despiece.h"
+#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
+#include "core/modelo/datos_numericos.h"
 
 namespace trabelux::cli {
 
@@ -23,7 +25,7 @@ const char* ClaveForma(Forma f) {
 
 }  // namespace
 
-void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r, const TablaDetallado& t) {
+void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r) {
     j.AbreLista("schedule");
     if (!r.Disenado()) {
         j.CierraLista();
@@ -31,7 +33,10 @@ void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r, const TablaDe
         j.Nulo("quantities");
         return;
     }
-    Despiece d = CalculaDespiece(p, r, t);
+    // The proposal, as "bars" reports it.
+    TablaDetallado t;
+    MyLoad(t, p, r);
+    Despiece d = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
     const Planilla pl = ComponePlanilla(d, p);
     for (const auto& l : pl.lineas)
         j.Abre()

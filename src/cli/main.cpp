@@ -10,6 +10,7 @@
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
 #include "cli/comando_planilla.h"
+#include "cli/json_envolventes.h"
 #include "core/version.h"
 
 namespace {
@@ -17,13 +18,18 @@ namespace {
 const char* kUso =
     "Uso:\n"
     "  trabelux-cli calc PROYECTO.vcw [--analysis-only] [--double=yes|no] [--stations] [--json]\n"
+    "               [--pattern=none|code|rigorous]\n"
     "      Analiza (y disena) la viga del proyecto e imprime las tablas de resultados.\n"
     "      --analysis-only  solo el analisis, sin diseno\n"
     "      --double=yes|no  respuesta a la pregunta de refuerzo doble (por omision no)\n"
     "      --stations       incluye las estaciones de cada vano en el JSON\n"
     "      --json           salida JSON\n"
+    "      --pattern        alternancia de carga viva: none (todos los vanos cargados),\n"
+    "                       code (casos de la norma), rigorous (envolvente rigurosa);\n"
+    "                       por omision la del proyecto\n"
     "  trabelux-cli report PROYECTO.vcw -o INFORME.pdf [--analysis-only] [--double=yes|no]\n"
-    "               [--diagrams] [--reinforcement] [--paper=CODIGO] [--landscape]\n"
+    "               [--pattern=none|code|rigorous] [--diagrams] [--reinforcement]\n"
+    "               [--paper=CODIGO] [--landscape]\n"
     "               [--margins=A,I,B,D] [--header=TEXTO] [--footer=TEXTO] [--text]\n"
     "      Compone el informe de calculo y lo escribe en PDF (--text: la composicion como texto).\n"
     "      --paper      codigo de papel (1 Letter, 5 Legal, 8 A3, 9 A4, ...)\n"
@@ -31,6 +37,7 @@ const char* kUso =
     "      --header, --footer  \"|\" separa izquierda|centro|derecha, %d es la pagina,\n"
     "                   \\n un salto de linea\n"
     "  trabelux-cli schedule PROYECTO.vcw [-o PLANILLA.csv] [--double=yes|no]\n"
+    "               [--pattern=none|code|rigorous]\n"
     "      Escribe la planilla de aceros de las barras propuestas en CSV (UTF-8).\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
@@ -52,6 +59,12 @@ bool LeeArgumentoComun(const std::string& a, Opciones& o, std::string& error) {
     } else if (a == "--double=yes" || a == "--double=no") {
         o.dobleRefuerzo = a == "--double=yes";
         o.opcionDoble = a;
+    } else if (a.rfind("--pattern=", 0) == 0) {
+        o.patron = a.substr(10);
+        if (!trabelux::cli::LeePatron(o.patron))
+            error = "Valor desconocido de --pattern: " + o.patron;
+    } else if (a == "--no-deflection") {
+        o.sinDeflexion = true;
     } else if (!a.empty() && a[0] == '-') {
         return false;
     } else if (o.proyecto.empty()) {

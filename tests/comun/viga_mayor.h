@@ -55,4 +55,22 @@ inline Proyecto VigaMayor() {
     return p;
 }
 
+// The largest beam with its loads typed as dead and live ("C. Muerta" 1.5 + 0.05 i,
+// "C. Viva" 1.0, self weight computed, factors 1.4 and 1.7), so there is live load to
+// arrange; the last column is brought up to date from them.
+inline Proyecto VigaMayorConVivas(
+    AlternanciaCargaViva alternancia = AlternanciaCargaViva::kNinguna) {
+    Proyecto p = VigaMayor();
+    for (int i = 0; i < kMaxVanos; ++i) {
+        p.vanos[static_cast<size_t>(i)].cargaMuerta = 1.5 + 0.05 * i;
+        p.vanos[static_cast<size_t>(i)].cargaViva = 1.0;
+    }
+    p.datos.calculaPesoPropio = true;
+    p.datos.factorMuerta = "1.4";
+    p.datos.factorViva = "1.7";
+    p.datos.alternancia = alternancia;
+    RecalculaFilas(p);
+    return p;
+}
+
 }  // namespace trabelux

@@ -83,4 +83,15 @@ TEST(DatosGenerales, ReadAsNumbersOnce) {
     EXPECT_EQ(n.recub, 0);
     EXPECT_EQ(std::make_tuple(n.fy, n.factorMuerta, n.pesoUnitario),
               std::make_tuple(2800.0, 1.4, 2.4));
+
+    // The live-load arrangement is in force only with the live and dead loads: with the
+    // total load there is no live load to arrange, whatever the stored choice.
+    d.alternancia = AlternanciaCargaViva::kCasosNorma;
+    d.duracion = DuracionCarga::kSeisMeses;
+    d.vivaSostenida = "25";
+    EXPECT_EQ(std::make_tuple(LeeDatosNumericos(d).alternancia, LeeDatosNumericos(d).xi,
+                              LeeDatosNumericos(d).fraccionSostenida),
+              std::make_tuple(AlternanciaCargaViva::kCasosNorma, 1.2, 0.25));
+    d.usaCargaTotal = true;
+    EXPECT_EQ(LeeDatosNumericos(d).alternancia, AlternanciaCargaViva::kNinguna);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -354,4 +355,65 @@ TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
     // files are the fuzz target's: it checks the same promises on every input.)
     EXPECT_EQ(leidos, 3);
     Comprueba(std::string("\0\xff\r\n,,,\n", 8));
+}
+
+// The options block: written after the names only when an option differs from its
+// default, so the bytes before it are those of the same project without options -- what
+// older versions read (the names' version reads the two name lines, empty when unset, and
+// the one before it stops even earlier).
+TEST(LeeArchivo, OptionsBlockFollowsTheNamesAndOlderReadersStopBeforeIt) {
+    const auto conOpciones = [](Proyecto p) {
+        p.datos.alternancia = AlternanciaCargaViva::kRigurosa;
+        p.datos.duracion = DuracionCarga::kDoceMeses;
+        p.datos.vivaSostenida = "25";
+        p.datos.limite = LimiteDeflexion::kPiso360;
+        p.datos.largoComercial = "12";
+        p.opcionesDesconocidas = {"COLOR azul"};
+        return p;
+    };
+    Proyecto nombres = ProyectoPequeno();
+    nombres.calculo = "Ing. A";
+    Proyecto losas = ProyectoPequeno();
+    losas.archivoLosas = "C:\\losas.Los";
+    losas.asignacion = {{1, 2, 0.1}, {0, 0, 0}};
+    for (const Proyecto& base : {ProyectoPequeno(), nombres, losas}) {
+        const std::string sin = SalvaArchivo(base), con = SalvaArchivo(conOpciones(base));
+        ASSERT_EQ(con.rfind(sin, 0), 0u);
+        const std::string nombresYBloque =
+            base.calculo.empty() && base.reviso.empty() ? "\r\n\r\nOPCIONES\r\n" : "OPCIONES\r\n";
+        EXPECT_EQ(con.substr(sin.size()).rfind(nombresYBloque, 0), 0u) << con.substr(sin.size());
+        const Proyecto leido = Lee(con);
+        EXPECT_EQ(SalvaArchivo(leido), con);
+        EXPECT_EQ(std::tie(leido.calculo, leido.reviso), std::tie(base.calculo, base.reviso));
+        const DatosGenerales& d = leido.datos;
+        EXPECT_EQ(std::tie(d.alternancia, d.duracion, d.vivaSostenida, d.limite, d.largoComercial,
+                           leido.opcionesDesconocidas),
+                  std::make_tuple(AlternanciaCargaViva::kRigurosa, DuracionCarga::kDoceMeses,
+                                  std::string("25"), LimiteDeflexion::kPiso360, std::string("12"),
+                                  std::vector<std::string>{"COLOR azul"}));
+        EXPECT_EQ(Lee(sin).datos.alternancia, AlternanciaCargaViva::kNinguna);
+    }
+    EXPECT_EQ(
+        SalvaArchivo(conOpciones(ProyectoPequeno())).substr(SalvaArchivo(ProyectoPequeno()).size()),
+        "\r\n\r\nOPCIONES\r\nALTERNANCIA 2\r\nDURACION 2\r\nSOSTENIDA 25\r\nLIMITE 2\r\n"
+        "LARGO_BARRA 12\r\nCOLOR azul\r\n");
+
+    // Lines after the names without the marker are ignored as they always were; a wrong
+    // value names its line.
+    const std::string base = SalvaArchivo(nombres);
+    const int lineas = static_cast<int>(std::count(base.begin(), base.end(), '\n'));
+    EXPECT_EQ(LineaDelError(base + "\r\nnotas sueltas\r\nALTERNANCIA 9\r\n"), "");
+    EXPECT_EQ(Lee(base + "\r\n\r\n opciones \r\nalternancia 1\r\n").datos.alternancia,
+              AlternanciaCargaViva::kCasosNorma);
+    const std::string linea = "Linea " + std::to_string(lineas + 3) + ": ";
+    const std::string bloque = base + "\r\nOPCIONES\r\n";
+    EXPECT_EQ(LineaDelError(bloque + "ALTERNANCIA 5\r\n"),
+              linea + "la alternancia de carga viva debe estar entre 0 y 2 (se leyo \"5\")");
+    EXPECT_EQ(LineaDelError(bloque + "DURACION\r\n"),
+              linea + "se esperaba un valor despues de DURACION");
+    EXPECT_EQ(
+        LineaDelError(bloque + "LARGO_BARRA 2.5\r\n"),
+        linea + "el largo comercial de las barras no puede ser menor que 3 (se leyo \"2.5\")");
+    EXPECT_EQ(LineaDelError(bloque + "SOSTENIDA 101\r\n"),
+              linea + "la carga viva sostenida no puede ser mayor que 100 (se leyo \"101\")");
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/analisis/precision.h"
+#include "core/modelo/filas_vano.h"
 #include "core/modelo/rango.h"
 
 namespace trabelux {
@@ -39,6 +40,7 @@ Resultado<EntradaCalculo> LeeEntrada(const Proyecto& p, const DatosNumericos& da
         e.inerciaVano[i] = v.inercia;
         if (e.inerciaVano[i] == 0.0) e.inerciaVano[i] = 1.0;
         e.cargaUltima[i] = v.cargaUltima;
+        e.cargaViva[i] = CargaVivaUltima(v, datos);
     }
 
     for (const CargaConcentrada& c : p.cargas) {

@@ -21,6 +21,9 @@ struct EntradaCalculo {
     float alturaVano[kMaxVanos] = {};    // cm
     double inerciaVano[kMaxVanos] = {};  // m4, a blank (0) inertia is taken as 1
     double cargaUltima[kMaxVanos] = {};  // t/m, downwards
+    // Factored live part of cargaUltima, t/m (CargaVivaUltima): what a live-load
+    // arrangement takes off a span it leaves unloaded; the rest is dead load.
+    double cargaViva[kMaxVanos] = {};
     int numCargas[kMaxVanos] = {};
     float cargaConc[kMaxVanos][kMaxCargasPorVano] = {};  // t, downwards
     float distCarga[kMaxVanos][kMaxCargasPorVano] = {};  // m from the left end, within 0..L

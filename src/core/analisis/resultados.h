@@ -2,9 +2,11 @@
 // largest moments, and the three reinforcement tables as ordered rows.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/analisis/resultados_envolventes.h"
 #include "core/base/estado.h"
 
 namespace trabelux {
@@ -24,6 +26,10 @@ struct EstacionesVano {
     std::vector<float> momento;
 };
 
+// The face of a section whose steel is in tension: the top one over a hogging moment,
+// the bottom one under a sagging moment.
+enum class Cara { kSuperior, kInferior };
+
 // Row of "REFUERZO EN APOYOS": node, Mu/100000 (t-m), tension steel over the support
 // ("Area Ref Superior") and compression steel ("Area Ref Inferior"), cm2.
 struct FilaRefuerzoApoyo {
@@ -31,6 +37,7 @@ struct FilaRefuerzoApoyo {
     float momento = 0;
     float areaSuperior = 0;
     float areaInferior = 0;
+    Cara traccion = Cara::kSuperior;  // a support hogs unless its moment sags
 };
 
 // Row of "REFUERZO EN VANOS": span, largest span moment (t-m), compression steel
@@ -40,6 +47,7 @@ struct FilaRefuerzoVano {
     float momento = 0;
     float areaSuperior = 0;
     float areaInferior = 0;
+    Cara traccion = Cara::kInferior;  // a span sags unless its moment hogs
 };
 
 // Row of "REFUERZO TRANSVERSAL": end shears at d (t), area per metre provided (cm2/m)
@@ -82,6 +90,10 @@ struct Resultados {
     std::vector<FilaRefuerzoApoyo> refuerzoApoyos;
     std::vector<FilaRefuerzoVano> refuerzoVanos;
     std::vector<FilaRefuerzoTransversal> refuerzoTransversal;
+
+    // With a live-load arrangement ("Alternancia de carga viva"), its cases and envelopes;
+    // the members above then hold the all-loaded case. Absent without one.
+    std::optional<Envolventes> envolventes;
 
     // The analysis finished: end forces, reactions and stations are valid.
     bool AnalisisCompleto() const { return etapa != EtapaCalculo::kSinCalcular; }

@@ -30,6 +30,8 @@ class LectorValores {
     int Linea() const { return linea_; }
     // Lines of the file.
     int NumLineas() const { return static_cast<int>(lineas_.size()); }
+    // Whether lines remain after the line last read.
+    bool QuedanLineas() const { return linea_ < NumLineas(); }
     // Failed with "Linea N: <motivo>" once a read has failed.
     const Estado& Fallo() const { return fallo_; }
 

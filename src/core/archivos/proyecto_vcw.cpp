@@ -136,6 +136,26 @@ void Restricciones(const Proyecto& p, int j, int nudos, int& vertical, int& giro
     if (extremo == CondicionExtremo::kNoApoyado) vertical = 0;
 }
 
+// The lines of the options block for the options that differ from their defaults, in a
+// fixed order, then the unknown ones as read; empty when there is nothing to write.
+std::vector<std::string> LineasOpciones(const Proyecto& p) {
+    const DatosGenerales& d = p.datos;
+    const DatosGenerales omision;
+    std::vector<std::string> lineas;
+    if (d.alternancia != omision.alternancia)
+        lineas.push_back("ALTERNANCIA " + std::to_string(static_cast<int>(d.alternancia)));
+    if (d.duracion != omision.duracion)
+        lineas.push_back("DURACION " + std::to_string(static_cast<int>(d.duracion)));
+    if (d.vivaSostenida != omision.vivaSostenida)
+        lineas.push_back("SOSTENIDA " + Campo(d.vivaSostenida));
+    if (d.limite != omision.limite)
+        lineas.push_back("LIMITE " + std::to_string(static_cast<int>(d.limite)));
+    if (d.largoComercial != omision.largoComercial)
+        lineas.push_back("LARGO_BARRA " + Campo(d.largoComercial));
+    for (const auto& linea : p.opcionesDesconocidas) lineas.push_back(UnaLinea(linea));
+    return lineas;
+}
+
 int CuentaRestringidos(const Proyecto& p, int nudos) {
     int r = nudos;
     for (CondicionExtremo extremo : {p.apoyoIzquierdo, p.apoyoDerecho}) {
@@ -433,6 +453,55 @@ void LeeFirmas(LectorValores& l, Proyecto& p) {
     p.reviso = reviso;
 }
 
+// The options block after the names: the line "OPCIONES", then one "KEY value" per line.
+// Anything after the names that does not start with that line is ignored, as it always
+// was; keys this version does not know are kept for the next save.
+bool LeeOpciones(LectorValores& l, Proyecto& p) {
+    std::string linea;
+    do {
+        if (!l.QuedanLineas()) return true;
+        l.LeeLinea(linea);
+    } while (Recorta(linea).empty());
+    if (Mayusculas(Recorta(linea)) != "OPCIONES") return true;
+    DatosGenerales& d = p.datos;
+    while (l.QuedanLineas()) {
+        l.LeeLinea(linea);
+        const std::vector<std::string> v = SeparaValores(linea);
+        if (v.empty()) continue;
+        const std::string clave = Mayusculas(v[0]);
+        int entero = 0;
+        double numero = 0;
+        const Valor valor{v.size() > 1 ? v[1] : "", l.Linea()};
+        auto unValor = [&] {
+            return v.size() == 2 || l.Falla("se esperaba un valor despues de " + clave);
+        };
+        if (clave == "ALTERNANCIA") {
+            if (!unValor() || !l.Entero(valor, "la alternancia de carga viva", 0, 2, entero))
+                return false;
+            d.alternancia = static_cast<AlternanciaCargaViva>(entero);
+        } else if (clave == "DURACION") {
+            if (!unValor() || !l.Entero(valor, "la duracion de la carga", 0, 3, entero))
+                return false;
+            d.duracion = static_cast<DuracionCarga>(entero);
+        } else if (clave == "SOSTENIDA") {
+            if (!unValor() || !l.Numero(valor, "la carga viva sostenida", 0, 100, numero))
+                return false;
+            d.vivaSostenida = valor.texto;
+        } else if (clave == "LIMITE") {
+            if (!unValor() || !l.Entero(valor, "el limite de deflexion", 0, 3, entero))
+                return false;
+            d.limite = static_cast<LimiteDeflexion>(entero);
+        } else if (clave == "LARGO_BARRA") {
+            if (!unValor() || !l.Numero(valor, "el largo comercial de las barras", 3, 18, numero))
+                return false;
+            d.largoComercial = valor.texto;
+        } else {
+            p.opcionesDesconocidas.push_back(linea);
+        }
+    }
+    return true;
+}
+
 bool LeeSecciones(LectorValores& l, Proyecto& p) {
     int numCargNudos = 0;
     std::vector<int> numCargas;
@@ -441,7 +510,7 @@ bool LeeSecciones(LectorValores& l, Proyecto& p) {
           LeeTextosYLosas(l, p)))
         return false;
     LeeFirmas(l, p);
-    return true;
+    return LeeOpciones(l, p);
 }
 
 }  // namespace
@@ -509,11 +578,18 @@ std::string SalvaArchivo(const Proyecto& p) {
         }
         Linea(s, {p.incluyePesoLosa ? "SI" : "NO"});
     }
-    // Only a project with names writes their lines, so the files of every other project
-    // keep the bytes they always had.
-    if (!p.calculo.empty() || !p.reviso.empty()) {
+    // Only a project with names or options writes these lines, so the files of every other
+    // project keep the bytes they always had. The names always come before the options
+    // (empty when there are none): a version that reads the names but not the options then
+    // reads the same names, and one older still stops before both.
+    const std::vector<std::string> opciones = LineasOpciones(p);
+    if (!p.calculo.empty() || !p.reviso.empty() || !opciones.empty()) {
         Linea(s, {UnaLinea(p.calculo)});
         Linea(s, {UnaLinea(p.reviso)});
+    }
+    if (!opciones.empty()) {
+        Linea(s, {"OPCIONES"});
+        for (const auto& linea : opciones) Linea(s, {linea});
     }
     return Utf8ALatin1(s);
 }

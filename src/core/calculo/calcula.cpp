@@ -8,6 +8,7 @@
 #include "core/analisis/rigidez.h"
 #include "core/diseno/cortante.h"
 #include "core/diseno/flexion.h"
+#include "core/envolventes/calcula_envolventes.h"
 #include "core/modelo/rango.h"
 
 namespace trabelux {
@@ -122,6 +123,13 @@ Resultados Calcula(const Proyecto& p, const OpcionesCalculo& opciones) {
     CopiaSolucion(e, solucion, r);
     if (Estado estaciones = CalculaEstaciones(e, solucion, r, opciones.progreso); !estaciones)
         return Detiene(r, estaciones);
+    if (datos.alternancia != AlternanciaCargaViva::kNinguna) {
+        const MetodoEnvolvente metodo = datos.alternancia == AlternanciaCargaViva::kRigurosa
+                                            ? MetodoEnvolvente::kRigurosa
+                                            : MetodoEnvolvente::kCasosNorma;
+        if (Estado envolventes = CalculaEnvolventes(e, solucion, metodo, r); !envolventes)
+            return Detiene(r, envolventes);
+    }
     r.numVanos = e.numVanos;
     if (opciones.soloAnalisis || !AdmiteDiseno(p)) return Termina(r, EtapaCalculo::kAnalizado);
     r.etapa = EtapaCalculo::kAnalizado;

@@ -392,6 +392,7 @@ void Estribos(const Viga& v, const TablaDetallado& t, int s, Despiece& out) {
 // the window that keeps the piece within stock (the farthest such station on a tie, for the
 // fewest splices).
 void PartePorLargo(const Viga& v, const CurvasDiseno& c, double largoComercial, Despiece& d) {
+    if (!(largoComercial > 0) || !std::isfinite(largoComercial)) return;
     const double stock = std::floor(largoComercial * 20 + kEps) * 5;  // cm, a multiple of 5
     std::vector<Pieza> resultado;
     for (const Pieza& original : d.piezas) {
@@ -454,12 +455,21 @@ Forma FormaDe(const Pieza& p) {
 CurvasDiseno CalculaCurvasDiseno(const Resultados& r) {
     CurvasDiseno c;
     double inicio = 0;
+    // With a live-load arrangement the envelope's two curves, at the same stations.
+    const Envolventes* env = r.envolventes ? &*r.envolventes : nullptr;
+    if (env &&
+        (env->maximos.size() != r.diagramas.size() || env->minimos.size() != r.diagramas.size()))
+        env = nullptr;
     for (size_t s = 0; s < r.diagramas.size(); ++s) {
         const EstacionesVano& e = r.diagramas[s];
-        for (size_t k = 0; k < e.x.size() && k < e.momento.size(); ++k) {
+        const EstacionesVano& mayor = env ? env->maximos[s] : e;
+        const EstacionesVano& menor = env ? env->minimos[s] : e;
+        for (size_t k = 0; k < e.x.size() && k < e.momento.size() && k < mayor.momento.size() &&
+                           k < menor.momento.size();
+             ++k) {
             c.x.push_back(inicio + e.x[k]);
-            c.mMax.push_back(e.momento[k]);
-            c.mMin.push_back(e.momento[k]);
+            c.mMax.push_back(mayor.momento[k]);
+            c.mMin.push_back(menor.momento[k]);
             c.vano.push_back(static_cast<int>(s));
         }
         if (!e.x.empty()) inicio += e.x.back();

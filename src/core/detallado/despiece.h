@@ -53,8 +53,8 @@ struct Despiece {
 };
 
 // The moment curves the detailing follows, over every station of the beam in order: the
-// largest and the smallest moment at each (t·m, sagging positive). The all-loaded run gives
-// one curve for both.
+// largest and the smallest moment at each (t·m, sagging positive): the envelope when the
+// run arranged the live load, else the all-loaded run's one curve for both.
 struct CurvasDiseno {
     std::vector<double> x;  // m from node 1
     std::vector<double> mMax, mMin;

@@ -34,6 +34,13 @@ DatosNumericos LeeDatosNumericos(const DatosGenerales& d) {
     n.factorViva = LeeNumero(d.factorViva);
     n.calculaPesoPropio = d.calculaPesoPropio;
     n.pesoUnitario = LeeNumero(d.pesoUnitario);
+    n.alternancia = d.usaCargaTotal ? AlternanciaCargaViva::kNinguna : d.alternancia;
+    // ACI 318-19 Table 24.2.4.1.3: 3, 6, 12 months, 5 years or more.
+    static constexpr double kXi[] = {1.0, 1.2, 1.4, 2.0};
+    n.xi = kXi[static_cast<int>(d.duracion)];
+    n.fraccionSostenida = LeeNumero(d.vivaSostenida) / 100.0;
+    n.limite = d.limite;
+    n.largoComercial = LeeNumero(d.largoComercial);
     return n;
 }
 

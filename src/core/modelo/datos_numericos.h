@@ -27,6 +27,13 @@ struct DatosNumericos {
     double factorViva = 0;
     bool calculaPesoPropio = true;
     double pesoUnitario = 0;  // t/m3
+    // The arrangement the run applies: none whenever the total load is used (there is no
+    // live load to arrange), whatever the stored choice.
+    AlternanciaCargaViva alternancia = AlternanciaCargaViva::kNinguna;
+    double xi = 2.0;                 // time-dependent factor of the sustained-load duration
+    double fraccionSostenida = 0.0;  // sustained share of the live load, 0..1
+    LimiteDeflexion limite = LimiteDeflexion::kDanables480;
+    double largoComercial = 9.0;  // stock bar length, m
 };
 
 // Every number by LeeNumero's rule (blanks removed, the longest numeric prefix, "E" or

@@ -51,11 +51,16 @@ void RecalculaFila(Proyecto& p, int fila, const DatosNumericos& n) {
             v.pesoPropio.reset();
         }
         v.cargaUltima = (v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0)) * n.factorMuerta +
-                        v.cargaViva.value_or(0) * n.factorViva;
+                        CargaVivaUltima(v, n);
     } else {
         v.cargaUltima =
             v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0) + v.cargaViva.value_or(0);
     }
+}
+
+double CargaVivaUltima(const Vano& v, const DatosNumericos& n) {
+    if (n.material == Material::kOtro) return v.cargaViva.value_or(0);
+    return v.cargaViva.value_or(0) * n.factorViva;
 }
 
 void RecalculaFilas(Proyecto& p) {

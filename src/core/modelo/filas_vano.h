@@ -24,6 +24,11 @@ void RecalculaFila(Proyecto& p, int fila);
 // The same with the general data already read as numbers.
 void RecalculaFila(Proyecto& p, int fila, const DatosNumericos& n);
 
+// The factored live load of a span row (t/m, downwards): "C. Viva" times the live-load
+// factor for concrete and steel, "C. Viva" as it is for "Otro" -- the live part of the last
+// column as RecalculaFila forms it. The rest of the last column is the dead part.
+double CargaVivaUltima(const Vano& v, const DatosNumericos& n);
+
 // Moment of inertia of a b x h section given in cm, in m4.
 double InerciaRectangular(double baseCm, double alturaCm);
 

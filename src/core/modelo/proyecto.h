@@ -24,6 +24,13 @@ enum class CondicionExtremo { kApoyado = 0, kEmpotrado = 1, kNoApoyado = 2 };
 // Inertia choice of the general data ("bh3/12", "Otra"); list indices, as above.
 enum class OpcionInercia { kBh3 = 0, kOtra = 1 };
 
+// Arrangement of the live load ("Alternancia de carga viva"); list indices and file codes.
+enum class AlternanciaCargaViva { kNinguna = 0, kCasosNorma = 1, kRigurosa = 2 };
+// Duration of the sustained load for long-term deflections; list indices and file codes.
+enum class DuracionCarga { kTresMeses = 0, kSeisMeses = 1, kDoceMeses = 2, kCincoAnios = 3 };
+// The member's row of the deflection limits table (ACI 318-19 Table 24.2.2); as above.
+enum class LimiteDeflexion { kDanables480 = 0, kNoDanables240 = 1, kPiso360 = 2, kTecho180 = 3 };
+
 // General data, kept as the texts of the fields: that is how they are stored in the
 // project file and read as numbers wherever they are used (LeeNumero).
 struct DatosGenerales {
@@ -48,6 +55,13 @@ struct DatosGenerales {
     // Steel shape (only meaningful with "Acero").
     int familiaPerfil = 0;       // "Ninguno", "W", "M", "S", "HP", "C", "MC", "WT"
     int designacionPerfil = -1;  // index in the family's designation list; -1 none
+    // Options kept in the file's "OPCIONES" block (written only when one differs from
+    // these defaults, so the files of every other project keep their bytes).
+    AlternanciaCargaViva alternancia = AlternanciaCargaViva::kNinguna;
+    DuracionCarga duracion = DuracionCarga::kCincoAnios;
+    std::string vivaSostenida = "0";  // % of "C. Viva" that is sustained
+    LimiteDeflexion limite = LimiteDeflexion::kDanables480;
+    std::string largoComercial = "9.00";  // stock bar length, m
 };
 
 // Properties of the chosen rolled shape in metre units, filled by whoever has the
@@ -139,6 +153,9 @@ struct Proyecto {
     std::vector<AsignacionLosa> asignacion;  // one row per span
     // Chosen steel shape, resolved by the caller (see PerfilAcero).
     std::optional<PerfilAcero> perfil;
+    // Lines of the "OPCIONES" block this version does not know (a newer version's
+    // options), kept verbatim so that saving here does not drop them.
+    std::vector<std::string> opcionesDesconocidas;
 };
 
 // A new project: one span of 1.0 m with the global section, both ends "Apoyado".

@@ -10,6 +10,9 @@
 #include "core/reporte/bases_diseno.h"
 #include "core/reporte/bloque_titulo.h"
 #include "core/reporte/papel.h"
+#include "core/reporte/seccion_deflexiones.h"
+#include "core/reporte/seccion_envolventes.h"
+#include "core/reporte/seccion_planilla.h"
 
 namespace trabelux {
 
@@ -21,46 +24,6 @@ constexpr double kBajoTitulo = 200;
 constexpr double kSeparacionSecciones = 200;
 // A paragraph section keeps its title with this many lines of its text.
 constexpr int kLineasConTitulo = 3;
-
-// A title, its table and, when given, the note just under it. The title keeps with the
-// table's header and first rows (the whole table and its note when it is short).
-void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
-             const TablaInforme& t, const char* nota = nullptr) {
-    SetNormal(s, c);
-    const TablaDispuesta tabla = DisponeTablaInforme(s, c, t);
-    // The whole short table when it fits a page under its title, else its first rows.
-    const double cabeza = AltoTitulo(s, c, titulo) + s.AltoTexto();
-    double junto = cabeza + tabla.AltoArranque(s.AltoCuerpo() - cabeza);
-    if (nota && tabla.Corta())
-        junto += s.AltoTexto() *
-                 static_cast<double>(s.Ajusta(nota,
-                                              s.AnchoPagina() - s.Margen(kMargenIzquierda) -
-                                                  s.Margen(kMargenDerecha) - 100,
-                                              s.Estilo())
-                                         .size());
-    s.AseguraEspacio(junto);
-    SetSubTitle(s, c, titulo);
-    s.Parrafo("");
-    s.SetSangria(100, 100);
-    s.SetBordeTabla(BordeTabla::kReglada);
-    s.MuestraTablaDispuesta(tabla, true);
-    s.SetBordeTabla(BordeTabla::kSinBorde);
-    SetNormal(s, c);
-    // The note follows the table's last rule directly: the surface leaves no gap under a
-    // table, so moving up as a printer that does would write over the last row.
-    if (nota) s.Parrafo(nota);
-}
-
-// A title over paragraphs, kept with their first lines.
-void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
-                  const std::vector<std::string>& parrafos, double sangria = 0) {
-    SetNormal(s, c);
-    s.AseguraEspacio(AltoTitulo(s, c, titulo) + kLineasConTitulo * s.AltoTexto());
-    SetSubTitle(s, c, titulo);
-    s.SetSangria(sangria, sangria);
-    for (const std::string& p : parrafos) s.Parrafo(p);
-    s.SetSangria(0, 0);
-}
 
 void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
                const ConfiguracionInforme& c) {
@@ -102,6 +65,46 @@ void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
 }
 
 }  // namespace
+
+// A title, its table and, when given, the note just under it. The title keeps with the
+// table's header and first rows (the whole table and its note when it is short).
+void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
+             const TablaInforme& t, const char* nota) {
+    SetNormal(s, c);
+    const TablaDispuesta tabla = DisponeTablaInforme(s, c, t);
+    // The whole short table when it fits a page under its title, else its first rows.
+    const double cabeza = AltoTitulo(s, c, titulo) + s.AltoTexto();
+    double junto = cabeza + tabla.AltoArranque(s.AltoCuerpo() - cabeza);
+    if (nota && tabla.Corta())
+        junto += s.AltoTexto() *
+                 static_cast<double>(s.Ajusta(nota,
+                                              s.AnchoPagina() - s.Margen(kMargenIzquierda) -
+                                                  s.Margen(kMargenDerecha) - 100,
+                                              s.Estilo())
+                                         .size());
+    s.AseguraEspacio(junto);
+    SetSubTitle(s, c, titulo);
+    s.Parrafo("");
+    s.SetSangria(100, 100);
+    s.SetBordeTabla(BordeTabla::kReglada);
+    s.MuestraTablaDispuesta(tabla, true);
+    s.SetBordeTabla(BordeTabla::kSinBorde);
+    SetNormal(s, c);
+    // The note follows the table's last rule directly: the surface leaves no gap under a
+    // table, so moving up as a printer that does would write over the last row.
+    if (nota) s.Parrafo(nota);
+}
+
+// A title over paragraphs, kept with their first lines.
+void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
+                  const std::vector<std::string>& parrafos, double sangria) {
+    SetNormal(s, c);
+    s.AseguraEspacio(AltoTitulo(s, c, titulo) + kLineasConTitulo * s.AltoTexto());
+    SetSubTitle(s, c, titulo);
+    s.SetSangria(sangria, sangria);
+    for (const std::string& p : parrafos) s.Parrafo(p);
+    s.SetSangria(0, 0);
+}
 
 void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c) {
     s.SetEstilo(c.estilos[kEstiloTexto]);
@@ -221,6 +224,7 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     if (!r || !r->AnalisisCompleto()) return;
     Seccion(s, c, "Reacciones de apoyo", TablaReacciones(*r));
     Seccion(s, c, "Cortantes y Momentos", TablaCortantesMomentos(*r));
+    SeccionEnvolventes(s, c, p, *r, detallado);
     // Where the design starts: the message of a design that stopped or does not apply.
     const bool disenada = r->Disenado();
     if (const auto aviso = AvisoDiseno(p, *r)) {
@@ -234,6 +238,8 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     if (c.diagramas == OpcionDiagramas::kCortanteMomento) Diagramas(s, p, *r, c);
     if (disenada && c.refuerzo && detallado && !detallado->filas.empty())
         Refuerzo(s, p, *detallado, c);
+    if (disenada) SeccionPlanilla(s, c, p, *r, detallado);
+    if (disenada) SeccionDeflexiones(s, c, p, *r, detallado);
 }
 
 void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c) {

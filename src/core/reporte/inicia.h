@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/analisis/resultados.h"
 #include "core/detallado/tabla.h"
@@ -44,6 +45,14 @@ void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c);
 // own (the recording surface).
 void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
                       const TablaDetallado* detallado, const ConfiguracionInforme& c);
+
+// A title, its table and, when given, the note just under it; the title keeps with the
+// table's header and first rows (the whole table and its note when it is short).
+void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
+             const TablaInforme& t, const char* nota = nullptr);
+// A title over paragraphs, kept with their first lines.
+void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
+                  const std::vector<std::string>& parrafos, double sangria = 0);
 
 // A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
 // the "Texto" style.
