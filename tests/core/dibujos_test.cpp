@@ -6,7 +6,9 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
+#include "core/detallado/despiece.h"
 #include "core/detallado/detallado.h"
+#include "core/detallado/planilla.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
 
@@ -123,31 +125,32 @@ TEST(Secciones, ContornoAEscalaConSusAlasYLasBarrasDentro) {
 TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
     Diseno d = Disena(ProyectoEjemplo3());
     ASSERT_TRUE(d.r.Calculado()) << d.r.parada.Mensaje();
-    d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: it loses its bars too
+    d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: its section only
     Actualizar(d.t, d.p, d.r);
+    Despiece piezas = CalculaDespiece(d.p, d.r, d.t);
+    ComponePlanilla(piezas, d.p);
     const double y = 5000, h = 200;
     const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
-        d.p, d.t, 1000, 10000, y, [](const std::string& s) { return 100.0 * s.size(); }, h);
+        d.p, d.t, piezas, 1000, 10000, y, [](const std::string& s) { return 100.0 * s.size(); }, h);
     ASSERT_EQ(g.xNudos.size(), 4u);
-    int inferiores = 0, perchas = 0;
-    for (const auto& b : g.barras) {
-        inferiores += b.clase == ClaseBarra::kInferior;
-        perchas += b.clase == ClaseBarra::kPercha;
+    // Every bar piece drawn once, inside the beam.
+    size_t barras = 0;
+    for (const auto& pz : piezas.piezas) barras += pz.clase != ClaseBarra::kEstribo;
+    EXPECT_EQ(g.barras.size(), barras);
+    for (const auto& b : g.barras)
         for (Punto q : b.trazo) {
             EXPECT_TRUE(q.x >= 1000 && q.x <= 10000);
             EXPECT_TRUE(g.contorno.Contiene(q));
         }
-    }
-    EXPECT_EQ(inferiores, 3);
-    EXPECT_EQ(perchas, 1);
     EXPECT_EQ(g.cortes.size(), 6u);  // seven rows, one not drawn
     EXPECT_EQ(EtiquetaBarras(0, 2), "2ø3/8\"");
     EXPECT_EQ(EtiquetaBarras(1, {}), "");
     EXPECT_EQ(EtiquetaBarras(1, 0), "");
     bool hayPercha = false;
     for (const auto& t : g.textos) {
-        hayPercha = hayPercha || (t.fila == FilaTexto::kPercha && t.texto == "2ø3/8\"");
-        EXPECT_GE(t.ancla.y, y - AlturaSobreEje(h));
+        hayPercha =
+            hayPercha || (t.fila == FilaTexto::kPercha && t.texto.rfind("P1: 2 ø3/8\"", 0) == 0);
+        EXPECT_GE(t.ancla.y, y - AlturaSobreEjeConCotas(h));
         EXPECT_LE(t.ancla.y + h, y + AlturaBajoEje(h));
     }
     EXPECT_TRUE(hayPercha);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -83,6 +84,39 @@ std::string Ubicacion(const Pieza& pz, const Proyecto& p) {
     return {};
 }
 
+// "Vano 1, Vano 2, Vano 3, Vano 5" -> "Vanos 1-3, 5" (the same for "Apoyo"), and "Varios
+// vanos" when that is still long.
+std::string Compacta(const std::string& lista) {
+    for (const std::string nombre : {"Vano", "Apoyo"}) {
+        std::vector<int> numeros;
+        size_t k = 0;
+        while (k < lista.size()) {
+            const size_t fin = std::min(lista.find(", ", k), lista.size());
+            const std::string parte = lista.substr(k, fin - k);
+            if (parte.rfind(nombre + " ", 0) != 0 || parte.find('(') != std::string::npos ||
+                parte.find('-') != std::string::npos)
+                return lista;
+            numeros.push_back(std::atoi(parte.c_str() + nombre.size() + 1));
+            k = fin + 2;
+        }
+        if (numeros.size() < 2) continue;
+        std::sort(numeros.begin(), numeros.end());
+        std::string r = nombre + "s ";
+        for (size_t i = 0; i < numeros.size();) {
+            size_t j = i;
+            while (j + 1 < numeros.size() && numeros[j + 1] == numeros[j] + 1) ++j;
+            r += (i ? ", " : "") + std::to_string(numeros[i]) +
+                 (j > i ? "-" + std::to_string(numeros[j]) : "");
+            i = j + 1;
+        }
+        // A mark used all along a long beam: the drawing's labels tell where; the cell
+        // stays narrow enough for a report table on the smallest paper.
+        if (r.size() > 16) return std::string("Varios ") + (nombre == "Vano" ? "vanos" : "apoyos");
+        return r;
+    }
+    return lista;
+}
+
 std::string Csv(const std::string& s) {
     if (s.find_first_of(",\"\n") == std::string::npos) return s;
     std::string r = "\"";
@@ -153,6 +187,7 @@ Planilla ComponePlanilla(Despiece& d, const Proyecto& p) {
         pz.marca = l.marca;
     }
     for (auto& l : pl.lineas) {
+        l.ubicacion = Compacta(l.ubicacion);
         l.total = l.cantidad * l.corte;
         l.kg = l.total * l.kgPorMetro;
         pl.kgPorBarra[static_cast<size_t>(l.barra)] += l.kg;
