@@ -205,6 +205,17 @@ TEST(Despiece, RulesHoldOnRandomDesignedBeams) {
         for (const auto& l : pl.lineas) EXPECT_EQ(l.cantidad, cuenta[l.marca]) << nombre;
         EXPECT_EQ(cuenta.size(), pl.lineas.size()) << nombre;
 
+        // Every proposed bottom group fits across the web, in one layer or two.
+        for (int sv = 0; sv < n; ++sv) {
+            const FilaDetallado& f = c.t.filas[static_cast<size_t>(2 * sv + 1)];
+            if (!f.barraInferior || !f.cantInferior) continue;
+            EXPECT_TRUE(DisponeGrupo(std::vector<int>(static_cast<size_t>(*f.cantInferior),
+                                                      *f.barraInferior),
+                                     b, p.vanos[0].altura, recub)
+                            .cabe)
+                << nombre << " span " << sv + 1;
+        }
+
         // "Dib" off and on again, each followed by "Actualiza", leaves every bar as it was.
         TablaDetallado t = c.t;
         for (auto& f : t.filas) f.dib = false;
@@ -252,6 +263,30 @@ TEST(Despiece, MendedFaults) {
         ASSERT_EQ(c.r.refuerzoVanos.size(), 1u);
         EXPECT_NEAR(c.r.refuerzoVanos[0].areaSuperior, 2.81, 0.005);
         EXPECT_GE(Cubren(c.d, 4.0, true), c.r.refuerzoVanos[0].areaSuperior);
+    }
+    // Bars that do not fit: the same beam needs 25.30 cm2 at the bottom, 5 ø1" that do not
+    // fit in one layer of a 25 cm web. Two layers of ø1", as many as the design redone at
+    // their reduced depth asks.
+    {
+        Proyecto p = VigaUniforme({8}, 5.514);
+        p.vanos[0].altura = 60;
+        p.vanos[0].inercia = InerciaRectangular(25, 60);
+        p.datos.fc = "210";
+        p.datos.fy = "4200";
+        p.datos.recub = "4";
+        const Caso c = Detalla(p);
+        ASSERT_TRUE(c.r.Disenado());
+        const FilaDetallado& vano = c.t.filas[1];
+        ASSERT_TRUE(vano.barraInferior && vano.cantInferior);
+        const std::vector<int> grupo(static_cast<size_t>(*vano.cantInferior), *vano.barraInferior);
+        const Disposicion d = DisponeGrupo(grupo, 25, 60, 4);
+        EXPECT_TRUE(d.cabe);
+        EXPECT_EQ(d.capas, 2);
+        const DisenoFlexion f =
+            DisenaFlexion(static_cast<float>(c.r.refuerzoVanos[0].momento * 1e5),
+                          static_cast<float>(d.d), 25, {210, 4200, 4}, [] { return true; });
+        EXPECT_GE(*vano.cantInferior * AreaDeBarra(*vano.barraInferior), f.as);
+        EXPECT_LT(d.d, 56);
     }
     // A 10 m span with a 6 m stock length: every bar within stock, lapped.
     {

@@ -117,9 +117,10 @@ def marcas():
     izq, _ = alcance_adicional(X[1], -1, TRES_CUARTOS, 5)
     der, _ = alcance_adicional(X[1], +1, TRES_CUARTOS, 5)
     m["S1"] = (izq + der, TRES_CUARTOS, 0)
-    # Support 3: 4 3/8" into span 2 by the rules, over the cantilever to the tip, hooked.
-    izq, _ = alcance_adicional(X[2], -1, TRES_OCTAVOS, 4)
-    m["S2"] = (izq + L[2] - fin_libre(TRES_OCTAVOS), TRES_OCTAVOS, 1)
+    # Support 3: 2 1/2" (4 3/8" beside the two hangers would leave 2.45 cm between bars, under
+    # the 2.5 cm asked) into span 2 by the rules, over the cantilever to the tip, hooked.
+    izq, _ = alcance_adicional(X[2], -1, MEDIA, 2)
+    m["S2"] = (izq + L[2] - fin_libre(MEDIA), MEDIA, 1)
     # Hangers: 12.43 m hooked both ends is longer than 9 m: split.
     x0, x1 = fin_libre(TRES_OCTAVOS), X[3] - fin_libre(TRES_OCTAVOS)
     gancho = anclaje.corte_con_ganchos(0, TRES_OCTAVOS, 1) / 100
