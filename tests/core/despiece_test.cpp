@@ -18,6 +18,7 @@
 #include "core/detallado/capas.h"
 #include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
+#include "core/detallado/verifica_filas.h"
 #include "core/diseno/flexion.h"
 #include "core/modelo/proyecto.h"
 
@@ -214,6 +215,12 @@ TEST(Despiece, RulesHoldOnRandomDesignedBeams) {
                                      b, p.vanos[0].altura, recub)
                             .cabe)
                 << nombre << " span " << sv + 1;
+        }
+
+        // Every proposed row provides what its design row asks ("Provisto/Requerido" >= 1).
+        for (int k = 0; k <= 2 * n; ++k) {
+            const VerificacionFila v = VerificaFila(c.t, k, p, c.r);
+            if (v.razon) EXPECT_GE(*v.razon, 1 - 1e-6) << nombre << " row " << k + 1;
         }
 
         // "Dib" off and on again, each followed by "Actualiza", leaves every bar as it was.

@@ -314,6 +314,27 @@ class VentanaRefuerzoTest : public QObject {
         dibujo->grab();
     }
 
+    // "Provisto/Requerido": the proposal provides what the design asks; one bar typed over
+    // support 2 does not (red); a count whose group does not fit across the web is red,
+    // with the reason.
+    void provistoRequerido() {
+        CalculaYAbre();
+        auto* m = ventana->Modelo();
+        const int col = ModeloDetallado::kColProvisto;
+        QCOMPARE(m->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Provisto/Requerido"));
+        QVERIFY(m->index(2, col).data().toDouble() >= 1);
+        QVERIFY(!m->index(2, col).data(Qt::ForegroundRole).isValid());
+        QVERIFY(m->setData(m->index(2, kColCantAdicional), "1", Qt::EditRole));
+        QVERIFY(m->index(2, col).data().toDouble() < 1);
+        QCOMPARE(m->index(2, col).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+        QVERIFY(m->setData(m->index(3, kColCantInferior), "9", Qt::EditRole));
+        QCOMPARE(m->index(3, kColCantInferior).data(Qt::ForegroundRole).value<QColor>(),
+                 QColor(Qt::red));
+        QCOMPARE(m->index(3, kColCantInferior).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("No caben en dos capas"));
+    }
+
     // The schedule tab follows the table; the export writes the same schedule as CSV.
     void planillaYExportacion() {
         CalculaYAbre();

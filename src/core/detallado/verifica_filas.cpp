@@ -1,0 +1,106 @@
+// Provided against required steel of a detailing row; see verifica_filas.h.
+#include "core/detallado/verifica_filas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/detallado/barras.h"
+#include "core/diseno/flexion.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/texto/numeros.h"
+
+namespace trabelux {
+
+namespace {
+
+bool Valida(const std::optional<int>& b, const std::optional<int>& n) {
+    return b && EsIndiceBarra(*b) && n && *n > 0;
+}
+
+// The group across the web: the hangers at the corners of a top group, the bars between.
+std::vector<int> Grupo(const std::optional<int>& barra, const std::optional<int>& cuenta,
+                       const std::optional<int>& esquina, const std::optional<int>& esquinas) {
+    std::vector<int> g;
+    if (Valida(barra, cuenta)) g.assign(static_cast<size_t>(*cuenta), *barra);
+    if (Valida(esquina, esquinas)) {
+        const int pares = *esquinas;
+        g.insert(g.begin(), static_cast<size_t>(pares / 2), *esquina);
+        g.insert(g.end(), static_cast<size_t>(pares - pares / 2), *esquina);
+    }
+    return g;
+}
+
+double AreaGrupo(const std::vector<int>& g) {
+    double a = 0;
+    for (int b : g) a += AreaDeBarra(b);
+    return a;
+}
+
+// The area the design asks at the group's own depth: as printed while the group lies in one
+// layer; redone for the moment at the reduced d of two layers.
+double Requerida(double impresa, double momento, const Disposicion& d, double b,
+                 const MaterialDiseno& m) {
+    if (d.capas < 2 || !(impresa > 0)) return impresa;
+    const DisenoFlexion f =
+        DisenaFlexion(static_cast<float>(std::fabs(momento) * 1e5), static_cast<float>(d.d),
+                      static_cast<float>(b), m, [] { return true; });
+    return std::max<double>(impresa, f.as);
+}
+
+}  // namespace
+
+VerificacionFila VerificaFila(const TablaDetallado& t, int fila, const Proyecto& p,
+                              const Resultados& r) {
+    VerificacionFila v;
+    const int n = std::min(p.numVanos, static_cast<int>(p.vanos.size()));
+    if (fila < 0 || fila >= static_cast<int>(t.filas.size()) || fila > 2 * n || n < 1) return v;
+    const FilaDetallado& f = t.filas[static_cast<size_t>(fila)];
+    const DatosNumericos datos = LeeDatosNumericos(p.datos);
+    const MaterialDiseno m{datos.fc, static_cast<float>(datos.fy), static_cast<float>(datos.recub)};
+    const bool esApoyo = fila % 2 == 0;
+    // The section as the design takes it: a support, the mean of the spans it joins.
+    const int izq = std::clamp(fila / 2 - 1, 0, n - 1), der = std::clamp(fila / 2, 0, n - 1);
+    const Vano &a = p.vanos[static_cast<size_t>(esApoyo ? izq : (fila - 1) / 2)],
+               &c = p.vanos[static_cast<size_t>(esApoyo ? der : (fila - 1) / 2)];
+    const double b = (a.base + c.base) / 2, h = (a.altura + c.altura) / 2;
+
+    const std::vector<int> sup =
+        Grupo(f.barraAdicional, f.cantAdicional, f.barraPercha, f.cantPercha);
+    const std::vector<int> inf = Grupo(f.barraInferior, f.cantInferior, {}, {});
+    v.sup = DisponeGrupo(sup, b, h, datos.recub);
+    v.inf = DisponeGrupo(inf, b, h, datos.recub);
+    v.provistoSup = AreaGrupo(sup);
+    v.provistoInf = AreaGrupo(inf);
+    if (!r.Disenado()) return v;
+    if (esApoyo) {
+        for (const auto& fr : r.refuerzoApoyos)
+            if (fr.nudo == fila / 2 + 1) {
+                v.requeridoSup = Requerida(fr.areaSuperior, fr.momento, v.sup, b, m);
+                v.requeridoInf = fr.areaInferior;
+            }
+    } else {
+        for (const auto& fr : r.refuerzoVanos)
+            if (fr.vano == (fila + 1) / 2) {
+                v.requeridoInf = Requerida(fr.areaInferior, fr.momento, v.inf, b, m);
+                v.requeridoSup = fr.areaSuperior;
+            }
+    }
+    for (auto [provisto, requerido] :
+         {std::pair{v.provistoSup, v.requeridoSup}, std::pair{v.provistoInf, v.requeridoInf}})
+        if (requerido > 0) {
+            const double k = provisto / requerido;
+            v.razon = v.razon ? std::min(*v.razon, k) : k;
+        }
+    return v;
+}
+
+std::string TextoDisposicion(const Disposicion& d) {
+    if (!d.cabe) return "No caben en dos capas";
+    if (d.capas < 2) return {};
+    return "No caben en una capa: separación libre " + Formatea(d.separacionLibre, "0.00") +
+           " cm < " + Formatea(d.separacionMinima, "0.00") +
+           " cm; van en dos capas, d = " + Formatea(d.d, "0.0") + " cm";
+}
+
+}  // namespace trabelux
