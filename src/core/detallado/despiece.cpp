@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/detallado/anclaje.h"
 #include "core/detallado/barras.h"
@@ -67,6 +68,13 @@ CondicionAnclaje Condicion(const Viga& v, int s, int barra, int cantidad, bool s
                             SeparacionLibre(grupo, v.b[s], v.recub));
 }
 
+// The stations of span s: the curves hold the spans in order.
+std::pair<size_t, size_t> Rango(const CurvasDiseno& c, int s) {
+    const auto r = std::equal_range(c.vano.begin(), c.vano.end(), s);
+    return {static_cast<size_t>(r.first - c.vano.begin()),
+            static_cast<size_t>(r.second - c.vano.begin())};
+}
+
 // Stations of span s, ordered by their distance u (m) from one of its ends.
 struct Recorrido {
     std::vector<double> u, mMin, mMax;
@@ -74,8 +82,8 @@ struct Recorrido {
 
 Recorrido RecorreVano(const CurvasDiseno& c, int s, double xInicio, double L, bool desdeIzquierda) {
     Recorrido r;
-    for (size_t k = 0; k < c.x.size(); ++k) {
-        if (c.vano[k] != s) continue;
+    const auto [desde, hasta] = Rango(c, s);
+    for (size_t k = desde; k < hasta; ++k) {
         const double local = c.x[k] - xInicio;
         r.u.push_back(desdeIzquierda ? local : L - local);
         r.mMin.push_back(c.mMin[k]);
@@ -199,8 +207,8 @@ void AdicionalesVano(const Viga& v, const CurvasDiseno& c, const TablaDetallado&
         MomentoLimiteSimple(static_cast<float>(v.b[s]), static_cast<float>(v.d(s)), m) / 1e5;
     const double perchas = Area(f.barraPercha, f.cantPercha);
     double primero = v.X[s + 1], ultimo = v.X[s];
-    for (size_t k = 0; k < c.x.size(); ++k) {
-        if (c.vano[k] != s) continue;
+    const auto [desde, hasta] = Rango(c, s);
+    for (size_t k = desde; k < hasta; ++k) {
         const double resiste = MomentoResistente(perchas + AreaAdicionalEn(apoyos, c.x[k]), v.b[s],
                                                  v.d(s), v.fc, v.fy);
         if (c.mMax[k] > limite || -c.mMin[k] > resiste) {
@@ -291,10 +299,9 @@ void Perchas(const Viga& v, const Resultados& r, const TablaDetallado& t, Despie
 // (class B, centred on the axis). At a supported beam end they run to the end hooked up;
 // at a free end, straight to the end.
 void Inferiores(const Viga& v, const CurvasDiseno& c, const TablaDetallado& t, Despiece& out) {
-    auto nudoSaggea = [&](int j) {  // interior node j (0-based)
-        for (size_t k = 0; k < c.x.size(); ++k)
-            if (c.vano[k] == j) return c.mMax[k] > 0;
-        return false;
+    auto nudoSaggea = [&](int j) {  // interior node j (0-based): the first station of span j
+        const auto [desde, hasta] = Rango(c, j);
+        return desde < hasta && c.mMax[desde] > 0;
     };
     auto barraDe = [&](int s) -> std::optional<int> {
         const FilaDetallado& f = t.filas[static_cast<size_t>(2 * s + 1)];
@@ -510,7 +517,9 @@ Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDeta
     Inferiores(v, c, t, d);
     Perchas(v, r, t, d);
     for (int j = 0; j <= n; ++j) AdicionalesApoyo(v, c, t, j, d);
-    Despiece apoyos = d;
+    Despiece apoyos;  // the supports' additional bars alone, which span bars add to
+    for (const Pieza& pz : d.piezas)
+        if (pz.clase == ClaseBarra::kAdicional) apoyos.piezas.push_back(pz);
     for (int s = 0; s < n; ++s) AdicionalesVano(v, c, t, s, apoyos, d);
     for (int s = 0; s < n; ++s) Estribos(v, t, s, d);
     PartePorLargo(v, c, largoComercial, d);
