@@ -43,4 +43,30 @@ void BM_CalculaSoloAnalisis(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculaSoloAnalisis)->Unit(benchmark::kMicrosecond);
 
+// The largest beam with dead and live loads typed, run with each live-load arrangement:
+// analysis, the cases on one factorisation, the envelopes at every station and the design
+// from them. "No" is the same beam's single case, for comparison.
+void Alternancia(benchmark::State& state, AlternanciaCargaViva alternancia) {
+    const Proyecto p = VigaMayorConVivas(alternancia);
+    OpcionesCalculo o;
+    o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+    for (auto _ : state) {
+        Resultados r = Calcula(p, o);
+        if (!r.Calculado()) state.SkipWithError(r.parada.Mensaje().c_str());
+        benchmark::DoNotOptimize(r);
+    }
+}
+void BM_CalculaConVivas(benchmark::State& state) {
+    Alternancia(state, AlternanciaCargaViva::kNinguna);
+}
+BENCHMARK(BM_CalculaConVivas)->Unit(benchmark::kMicrosecond);
+void BM_CalculaAlternanciaCasos(benchmark::State& state) {
+    Alternancia(state, AlternanciaCargaViva::kCasosNorma);
+}
+BENCHMARK(BM_CalculaAlternanciaCasos)->Unit(benchmark::kMicrosecond);
+void BM_CalculaAlternanciaRigurosa(benchmark::State& state) {
+    Alternancia(state, AlternanciaCargaViva::kRigurosa);
+}
+BENCHMARK(BM_CalculaAlternanciaRigurosa)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

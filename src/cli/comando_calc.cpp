@@ -75,22 +75,26 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
         }
     }
     // Support and span rows share their form: the item, its moment, top and bottom steel.
+    // A row with its tension on the other face than usual says which ("tension").
     auto filaAcero = [&j](const char* clave, int numero, float momento, float superior,
-                          float inferior) {
+                          float inferior, const char* traccion) {
         j.Abre()
             .Entero(clave, numero)
             .Numero("moment", momento)
             .Numero("top", superior)
-            .Numero("bottom", inferior)
-            .Cierra();
+            .Numero("bottom", inferior);
+        if (traccion) j.Texto("tension", traccion);
+        j.Cierra();
     };
     j.AbreLista("support_steel");
     for (const auto& f : r.refuerzoApoyos)
-        filaAcero("node", f.nudo, f.momento, f.areaSuperior, f.areaInferior);
+        filaAcero("node", f.nudo, f.momento, f.areaSuperior, f.areaInferior,
+                  f.traccion == Cara::kInferior ? "bottom" : nullptr);
     j.CierraLista();
     j.AbreLista("span_steel");
     for (const auto& f : r.refuerzoVanos)
-        filaAcero("span", f.vano, f.momento, f.areaSuperior, f.areaInferior);
+        filaAcero("span", f.vano, f.momento, f.areaSuperior, f.areaInferior,
+                  f.traccion == Cara::kSuperior ? "top" : nullptr);
     j.CierraLista();
     j.AbreLista("stirrups");
     for (const auto& f : r.refuerzoTransversal)
@@ -151,6 +155,8 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
                     (o.soloAnalisis ? " (analisis solo)" : " (analisis y diseño)") + "\n\n";
     if (r.AnalisisCompleto())
         for (const auto& t : TablasAnalisis(r)) s += TablaComoTexto(t) + "\n";
+    if (r.envolventes)
+        for (const auto& t : TablasEnvolventes(r)) s += TablaComoTexto(t) + "\n";
     if (!o.soloAnalisis)
         for (const auto& t : TablasRefuerzo(r)) s += TablaComoTexto(t) + "\n";
     return s;

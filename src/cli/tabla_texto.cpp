@@ -46,6 +46,7 @@ std::string TablaComoTexto(const TablaTexto& t) {
         s += linea + "\n";
     }
     if (t.filas.empty()) s += "(sin filas)\n";
+    if (!t.nota.empty()) s += t.nota + "\n";
     return s;
 }
 

@@ -108,6 +108,30 @@ class ContractTest(unittest.TestCase):
             self.assertEqual((code, doc), (2, None))
             self.assertIn("No se pudo leer el archivo:", err)
 
+    def test_pattern_option_chooses_the_arrangement_and_says_when_it_cannot(self):
+        path = example("alternancia.vcw")
+        for patron, cases in (("code", 5), ("rigorous", 4)):
+            code, doc, _ = calc(path, f"--pattern={patron}")
+            self.assertEqual((code, doc["pattern"], len(doc["cases"])), (0, patron, cases))
+            spans = doc["envelopes"]["spans"]
+            self.assertEqual([len(s["moment_max"]) for s in spans], [len(s["x"]) for s in spans])
+            self.assertAlmostEqual(spans[1]["design"]["positive_moment"], 9.3207, places=3)
+        code, doc, _ = calc(path, "--pattern=none")
+        self.assertNotIn("pattern", doc)
+        self.assertNotIn("envelopes", doc)
+        self.assertEqual(run("calc", path, "--pattern=todos")[0], 2)
+        # With the total load there is no live load to arrange: a note, the all-loaded run.
+        with open(path, "rb") as f:
+            data = f.read().replace(b"-1   0   0  1.4", b" 0  -1   0  1.4", 1)
+        with tempfile.TemporaryDirectory() as d:
+            total = os.path.join(d, "total.vcw")
+            with open(total, "wb") as f:
+                f.write(data)
+            code, doc, err = calc(total)
+        self.assertEqual(code, 0)
+        self.assertNotIn("envelopes", doc)
+        self.assertIn("La alternancia de carga viva requiere", err)
+
     def test_unstable_beam_has_no_analysis_keys(self):
         # One span 5 m long whose ends are both free.
         code, doc, err = calc(os.path.join(DATA, "inestable.vcw"))

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "comun/viga_mayor.h"
@@ -13,6 +14,7 @@
 #include "core/analisis/maximo_vano.h"
 #include "core/analisis/rigidez.h"
 #include "core/calculo/calcula.h"
+#include "core/diseno/flexion.h"
 #include "core/envolventes/casos.h"
 
 using namespace trabelux;
@@ -214,6 +216,46 @@ TEST(Envolventes, RigorousIsTheWorstArrangementAndBracketsTheCodeCases) {
         }
     }
     EXPECT_GT(probadas, 70);
+}
+
+}  // namespace
+
+namespace {
+
+// The design takes the envelope's extremes, and puts the tension steel on the face the
+// moment's sign puts in tension.
+TEST(Envolventes, DesignTakesTheExtremesOnTheFaceInTension) {
+    const MaterialDiseno m{210, 4200, 5};
+    auto area = [&m](double momento, float b, float d) {
+        return DisenaFlexion(static_cast<float>(std::fabs(momento) * 100000.0), d, b, m, {});
+    };
+    {
+        // 5-6-5: supports take the largest hogging (-15.590), spans the exact maxima.
+        const Resultados r = Calcula(
+            VigaConVivas({5, 6, 5}, 2.0, 1.2, "1.4", "1.7", AlternanciaCargaViva::kCasosNorma));
+        ASSERT_TRUE(r.Disenado()) << r.parada.Mensaje();
+        ASSERT_EQ(r.refuerzoApoyos.size(), 2u);
+        const FilaRefuerzoApoyo& apoyo = r.refuerzoApoyos[0];
+        EXPECT_EQ(std::make_tuple(apoyo.nudo, apoyo.traccion), std::make_tuple(2, Cara::kSuperior));
+        EXPECT_NEAR(apoyo.momento, 15.590, 5e-4);
+        EXPECT_FLOAT_EQ(apoyo.areaSuperior, area(apoyo.momento, 25, 45).as);
+        EXPECT_NEAR(r.refuerzoVanos[1].momento, 9.321, 5e-4);
+    }
+    {
+        // Two fixed spans with no support between them: the middle node sags, so its
+        // steel goes to the bottom; the spans hog at their fixed ends only.
+        Proyecto p = VigaConVivas({4, 4}, 2.0, 1.0, "1.4", "1.7", AlternanciaCargaViva::kNinguna);
+        p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kEmpotrado;
+        p.apoyosInteriores = {0};
+        const Resultados r = Calcula(p);
+        ASSERT_TRUE(r.Disenado()) << r.parada.Mensaje();
+        const auto nudo2 = std::find_if(r.refuerzoApoyos.begin(), r.refuerzoApoyos.end(),
+                                        [](const FilaRefuerzoApoyo& f) { return f.nudo == 2; });
+        ASSERT_NE(nudo2, r.refuerzoApoyos.end());
+        EXPECT_EQ(nudo2->traccion, Cara::kInferior);
+        EXPECT_FLOAT_EQ(nudo2->areaInferior, area(nudo2->momento, 25, 45).as);
+        EXPECT_EQ(nudo2->areaSuperior, 0.0f);
+    }
 }
 
 }  // namespace

@@ -301,6 +301,20 @@ class DialogoDatosGeneralesTest : public QObject {
         QVERIFY(!doc->ProyectoActual().vanos[0].pesoPropio);
         Pulsa(dlg.get(), "Check1");
         QVERIFY(doc->ProyectoActual().vanos[0].pesoPropio);
+
+        // The live-load arrangement: chosen with the live and dead loads; with the total
+        // load the list is disabled, says why and keeps the choice.
+        Elige(Lista("ComboAlternancia"), 1);
+        QCOMPARE(Datos().alternancia, AlternanciaCargaViva::kCasosNorma);
+        Pulsa(dlg.get(), "Option1_1");
+        QVERIFY(!Lista("ComboAlternancia")->isEnabled());
+        QCOMPARE(Lista("ComboAlternancia")->toolTip(),
+                 QString("Con \"Usa carga ultima total\" no hay carga viva que alternar."));
+        QCOMPARE(Lista("ComboAlternancia")->currentIndex(), 1);
+        Pulsa(dlg.get(), "Option1_0");
+        QVERIFY(Lista("ComboAlternancia")->isEnabled());
+        Elige(Lista("ComboAlternancia"), 0);
+        QCOMPARE(Datos().alternancia, AlternanciaCargaViva::kNinguna);
     }
 
     // How the inertia panel normalises is the core's; Cancel gives the text back, OK

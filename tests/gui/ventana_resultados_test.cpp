@@ -278,6 +278,44 @@ class PruebaResultados : public QObject {
         QCOMPARE(regresa.count(), 1);
         QVERIFY(sonda->isHidden());
     }
+
+    // With the code's cases on the 5-6-5 m beam (D 2.0, L 1.2): the probe reads both
+    // envelopes and their cases, and the extreme reactions have their table.
+    void envelopesProbeAndTables() {
+        Proyecto p = Simples(3, 5.0);
+        p.vanos[1].longitud = 6.0;
+        p.datos.fc = "210";
+        p.datos.calculaPesoPropio = false;
+        p.datos.alternancia = AlternanciaCargaViva::kCasosNorma;
+        for (Vano& v : p.vanos) {
+            v.base = 25, v.altura = 50, v.inercia = 25.0 * 50 * 50 * 50 / 12e8;
+            v.cargaMuerta = 2.0, v.cargaViva = 1.2, v.cargaUltima = 1.4 * 2.0 + 1.7 * 1.2;
+        }
+        VentanaResultados w;
+        Muestra(w, p, Calculo(p), QSize(1000, 700), VentanaResultados::Pagina::kMomentos);
+        QCOMPARE(w.Modelo(TablaResultados::kReaccionesExtremas)->rowCount(), 4);
+        QCOMPARE(w.Modelo(TablaResultados::kEnvolventesVano)->rowCount(), 3);
+        QVERIFY(w.findChild<QWidget*>("TablaEnvolventesVano")->isVisibleTo(&w));
+        auto* sup = w.SuperficieDe(Superficie::kMomentos);
+        const auto g = sup->CalculaGeometria();
+        const double k = VistaDiagrama::kUnidadesPorPixel;
+        const QPoint punto(int(std::floor((g.linea.x1 + (5.0 + 3.0) * g.escH) / k)),
+                           qRound((g.linea.y + g.escV * 4.0) / k));
+        QTest::mouseMove(sup, punto);
+        QTRY_VERIFY(sup->EtiquetaSonda()->isVisible());
+        QCOMPARE(sup->EtiquetaSonda()->text(),
+                 QString("Vano 2, x = 3.00 m: M máx = 9.32 (caso: vanos pares), M mín = 1.80 "
+                         "(caso: vanos impares)"));
+        p.datos.alternancia = AlternanciaCargaViva::kNinguna;
+        w.Muestra(p, Calculo(p));
+        QVERIFY(!w.findChild<QWidget*>("TablaEnvolventesVano")->isVisibleTo(&w));
+        // A node without support sags: its row is marked and the note says what it means.
+        p.apoyosInteriores = {0, 1};
+        for (Vano& v : p.vanos) v.cargaUltima = 1.0;
+        w.Muestra(p, Calculo(p));
+        QCOMPARE(w.Modelo(TablaResultados::kRefuerzoApoyos)->Texto(0, 0), QString("2 (+)"));
+        QVERIFY(!w.findChild<QLabel*>("NotaCaraTraccion")->isHidden());
+    }
 };
 
 QTEST_MAIN(PruebaResultados)

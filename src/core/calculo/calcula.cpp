@@ -8,6 +8,7 @@
 #include "core/analisis/rigidez.h"
 #include "core/diseno/cortante.h"
 #include "core/diseno/flexion.h"
+#include "core/diseno/solicitaciones.h"
 #include "core/envolventes/calcula_envolventes.h"
 #include "core/modelo/rango.h"
 
@@ -75,9 +76,11 @@ Estado Disena(const EntradaCalculo& e, Resultados& r, const OpcionesCalculo& opc
         r.refuerzoDoble = r.refuerzoDoble || acepta;
         return acepta;
     };
-    Estado diseno = DisenaVanos(e, r, aceptaDoble);
-    if (diseno) diseno = DisenaApoyos(e, r, aceptaDoble);
-    if (diseno) diseno = DisenaEstribos(e, r);
+    const SolicitacionesDiseno s =
+        r.envolventes ? SolicitacionesEnvolvente(e, r) : SolicitacionesTodosCargados(e, r);
+    Estado diseno = DisenaVanos(e, s, r, aceptaDoble);
+    if (diseno) diseno = DisenaApoyos(e, s, r, aceptaDoble);
+    if (diseno) diseno = DisenaEstribos(e, s, r);
     if (diseno && !(diseno = VerificaFilasDiseno(r))) {
         r.refuerzoVanos.clear();
         r.refuerzoApoyos.clear();

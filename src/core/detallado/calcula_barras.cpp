@@ -25,35 +25,41 @@ class Requeridos {
   public:
     explicit Requeridos(const Resultados& r) : r_(r) {}
 
+    // The design may give a node or a span a row for each face in tension (the
+    // envelope's reversal, a sagging node, a hogging span): each face takes the larger.
     float AreaSuperiorApoyo(int nudo) const {
+        float a = 0;
         for (const auto& f : r_.refuerzoApoyos)
-            if (f.nudo == nudo) return f.areaSuperior;
-        return 0;
+            if (f.nudo == nudo) a = std::max(a, f.areaSuperior);
+        return a;
     }
 
     // The design moments (t-m) of a support and of a span; 0 without a row.
     float MomentoApoyo(int nudo) const {
         for (const auto& f : r_.refuerzoApoyos)
-            if (f.nudo == nudo) return std::fabs(f.momento);
+            if (f.nudo == nudo && f.traccion == Cara::kSuperior) return std::fabs(f.momento);
         return 0;
     }
     float MomentoVano(int vano) const {
         for (const auto& f : r_.refuerzoVanos)
-            if (f.vano == vano) return std::fabs(f.momento);
+            if (f.vano == vano && f.traccion == Cara::kInferior) return std::fabs(f.momento);
         return 0;
     }
 
-    // Compression steel of a span (double reinforcement accepted); 0 without.
+    // Top steel of a span: compression steel (double reinforcement accepted), or tension
+    // steel where the span hogs; 0 without.
     float AreaSuperiorVano(int vano) const {
+        float a = 0;
         for (const auto& f : r_.refuerzoVanos)
-            if (f.vano == vano) return f.areaSuperior;
-        return 0;
+            if (f.vano == vano) a = std::max(a, f.areaSuperior);
+        return a;
     }
 
     float AreaInferiorVano(int vano) const {
+        float a = 0;
         for (const auto& f : r_.refuerzoVanos)
-            if (f.vano == vano) return f.areaInferior;
-        return 0;
+            if (f.vano == vano) a = std::max(a, f.areaInferior);
+        return a;
     }
 
     const FilaRefuerzoTransversal* Transversal(int vano) const {
@@ -246,7 +252,10 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
             ProponeEstribo(fila, req.Transversal(j));
             // A span designed with compression steel gets top bars that provide it, beyond
             // what the hangers give.
-            if (req.AreaSuperiorVano(j) > 0) {
+            // (Only beyond what the hangers give: a span that hogs a little needs no more.)
+            const float perchas =
+                AreaDeBarra(*fila.barraPercha) * static_cast<float>(*fila.cantPercha);
+            if (req.AreaSuperiorVano(j) > perchas) {
                 // Compression steel: it does not depend on d the way tension steel does,
                 // so only the fit is sought (no moment to redesign for).
                 seccion.momento = 0;

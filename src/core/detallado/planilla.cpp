@@ -89,17 +89,17 @@ std::string Ubicacion(const Pieza& pz, const Proyecto& p) {
 std::string Compacta(const std::string& lista) {
     for (const std::string nombre : {"Vano", "Apoyo"}) {
         std::vector<int> numeros;
+        bool todas = true;  // every place is a plain "Vano k" (or "Apoyo k")
         size_t k = 0;
-        while (k < lista.size()) {
+        while (todas && k < lista.size()) {
             const size_t fin = std::min(lista.find(", ", k), lista.size());
             const std::string parte = lista.substr(k, fin - k);
-            if (parte.rfind(nombre + " ", 0) != 0 || parte.find('(') != std::string::npos ||
-                parte.find('-') != std::string::npos)
-                return lista;
-            numeros.push_back(std::atoi(parte.c_str() + nombre.size() + 1));
+            todas = parte.rfind(nombre + " ", 0) == 0 && parte.find('(') == std::string::npos &&
+                    parte.find('-') == std::string::npos;
+            if (todas) numeros.push_back(std::atoi(parte.c_str() + nombre.size() + 1));
             k = fin + 2;
         }
-        if (numeros.size() < 2) continue;
+        if (!todas || numeros.size() < 2) continue;
         std::sort(numeros.begin(), numeros.end());
         std::string r = nombre + "s ";
         for (size_t i = 0; i < numeros.size();) {

@@ -73,18 +73,23 @@ VerificacionFila VerificaFila(const TablaDetallado& t, int fila, const Proyecto&
     v.provistoSup = AreaGrupo(sup);
     v.provistoInf = AreaGrupo(inf);
     if (!r.Disenado()) return v;
+    // A node or span may have a row for each face in tension: each face takes the larger,
+    // the face in tension redone at its group's depth.
+    auto toma = [&](float superior, float inferior, float momento, Cara traccion) {
+        const bool arriba = traccion == Cara::kSuperior;
+        v.requeridoSup =
+            std::max(v.requeridoSup, arriba ? Requerida(superior, momento, v.sup, b, m) : superior);
+        v.requeridoInf =
+            std::max(v.requeridoInf, arriba ? inferior : Requerida(inferior, momento, v.inf, b, m));
+    };
     if (esApoyo) {
         for (const auto& fr : r.refuerzoApoyos)
-            if (fr.nudo == fila / 2 + 1) {
-                v.requeridoSup = Requerida(fr.areaSuperior, fr.momento, v.sup, b, m);
-                v.requeridoInf = fr.areaInferior;
-            }
+            if (fr.nudo == fila / 2 + 1)
+                toma(fr.areaSuperior, fr.areaInferior, fr.momento, fr.traccion);
     } else {
         for (const auto& fr : r.refuerzoVanos)
-            if (fr.vano == (fila + 1) / 2) {
-                v.requeridoInf = Requerida(fr.areaInferior, fr.momento, v.inf, b, m);
-                v.requeridoSup = fr.areaSuperior;
-            }
+            if (fr.vano == (fila + 1) / 2)
+                toma(fr.areaSuperior, fr.areaInferior, fr.momento, fr.traccion);
     }
     for (auto [provisto, requerido] :
          {std::pair{v.provistoSup, v.requeridoSup}, std::pair{v.provistoInf, v.requeridoInf}})

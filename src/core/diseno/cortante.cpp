@@ -91,15 +91,15 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
     return r;
 }
 
-Estado DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
+Estado DisenaEstribos(const EntradaCalculo& e, const SolicitacionesDiseno& s, Resultados& r) {
     const MaterialDiseno m{e.fc, e.fy, e.recub};
     r.refuerzoTransversal.reserve(static_cast<size_t>(e.numVanos));
     for (int i = 0; i < e.numVanos; ++i) {
         if (e.fy > kFyMaximoCortante) return Estado::Falla("Fy no puede ser mayor de 4200");
-        const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(i)];
+        const CortanteExtremo& cI = s.cortanteI[static_cast<size_t>(i)];
+        const CortanteExtremo& cJ = s.cortanteJ[static_cast<size_t>(i)];
         const float b = e.baseVano[i];
         const float d = e.alturaVano[i] - e.recub;
-        const double w = e.cargaUltima[i];
         // Reached without a flexural row (nothing bends the span), so the depth is
         // checked here too.
         if (!(d > 0.0f))
@@ -110,8 +110,8 @@ Estado DisenaEstribos(const EntradaCalculo& e, Resultados& r) {
                                  std::to_string(i + 1));
         };
         // Shear at d from each face; loads within d are not taken off.
-        const double vuI = std::fabs(f.cortanteI - w * d / 100.0) * 1000.0;
-        const double vuJ = std::fabs(f.cortanteJ - w * d / 100.0) * 1000.0;
+        const double vuI = std::fabs(cI.v - cI.w * d / 100.0) * 1000.0;
+        const double vuJ = std::fabs(cJ.v - cJ.w * d / 100.0) * 1000.0;
         const EstriboExtremo izq = DisenaEstriboExtremo(vuI, b, d, m);
         if (!izq.suficiente) return insuficiente();
         const EstriboExtremo der = DisenaEstriboExtremo(vuJ, b, d, m);

@@ -8,6 +8,7 @@
 #include "core/analisis/resultados.h"
 #include "core/base/estado.h"
 #include "core/diseno/material.h"
+#include "core/diseno/solicitaciones.h"
 
 namespace trabelux {
 
@@ -32,6 +33,6 @@ std::string TextoEstribo(int barra, double separacionCm);
 
 // Adds one row of "REFUERZO TRANSVERSAL" per span to r.refuerzoTransversal, governed by
 // the end whose stirrups carry more. Fails with the message that stops the run.
-Estado DisenaEstribos(const EntradaCalculo& e, Resultados& r);
+Estado DisenaEstribos(const EntradaCalculo& e, const SolicitacionesDiseno& s, Resultados& r);
 
 }  // namespace trabelux

@@ -1,5 +1,6 @@
 #include "core/diseno/flexion.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/analisis/precision.h"
@@ -74,6 +75,7 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
         const double rho = kBloque * fc / fy * (1.0 - std::sqrt(q > 0.0 ? q : 0.0));
         const float asMin = Simple(kCuantiaMinima * bd / fy);
         r.as = Simple(rho * bd);
+        r.asResistencia = r.as;
         if (r.as < asMin) r.as = asMin;
         return r;
     }
@@ -89,6 +91,7 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
     const double fs =
         kAceroEs * (1.0 - kBloque * fc * Beta1(fc) * m.recub / ((rho - rhoPrima) * fy * d));
     r.as = Simple(as);
+    r.asResistencia = r.as;
     r.asPrima = Simple(asPrima);
     // Fails exactly when the compression steel does not yield.
     r.estado =
@@ -96,49 +99,65 @@ DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
     return r;
 }
 
-Estado DisenaVanos(const EntradaCalculo& e, Resultados& r,
+float AreaMinimaReducida(const DisenoFlexion& f, float b, float d, const MaterialDiseno& m) {
+    if (f.asPrima > 0.0f || !(m.fy > 0.0f)) return f.as;
+    const double asMin = kCuantiaMinima * static_cast<double>(b) * d / m.fy;
+    return Simple(std::max<double>(f.asResistencia, std::min(asMin, 4.0 / 3.0 * f.asResistencia)));
+}
+
+Estado DisenaVanos(const EntradaCalculo& e, const SolicitacionesDiseno& s, Resultados& r,
                    const std::function<bool()>& aceptaDoble) {
     const MaterialDiseno m = MaterialDe(e);
     const int n = e.numVanos;
-    bool algunVano = false;
-    for (int i = 0; i < n; ++i)
-        if (std::fabs(r.momMaxVano[static_cast<size_t>(i)]) > kMomentoMinimoVano) algunVano = true;
-    if (!algunVano) return Estado::Bien();
+    bool algunVano = false, algunNegativo = false;
+    for (int i = 0; i < n; ++i) {
+        if (std::fabs(s.positivoVano[static_cast<size_t>(i)]) > kMomentoMinimoVano)
+            algunVano = true;
+        if (s.negativoVano[static_cast<size_t>(i)] >= kMomentoMinimoVano) algunNegativo = true;
+    }
+    if (!algunVano && !algunNegativo) return Estado::Bien();
 
     r.refuerzoVanos.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const float momento = r.momMaxVano[static_cast<size_t>(i)];
-        const float mu = Simple(std::fabs(momento) * kTmACm);
         const float d = e.alturaVano[i] - e.recub;
         if (!(d - e.recub > 0.0f))
             return Estado::Falla("El peralte es insuficiente en el vano " + std::to_string(i + 1));
-        const DisenoFlexion f = DisenaFlexion(mu, d, e.baseVano[i], m, aceptaDoble);
-        if (Estado e = Comprueba(f.estado, "vano", i + 1); !e) return e;
-        r.refuerzoVanos.push_back({i + 1, momento, f.asPrima, f.as});
+        if (algunVano) {
+            const float momento = s.positivoVano[static_cast<size_t>(i)];
+            const float mu = Simple(std::fabs(momento) * kTmACm);
+            const DisenoFlexion f = DisenaFlexion(mu, d, e.baseVano[i], m, aceptaDoble);
+            if (Estado e = Comprueba(f.estado, "vano", i + 1); !e) return e;
+            r.refuerzoVanos.push_back({i + 1, momento, f.asPrima, f.as, Cara::kInferior});
+        }
+        const float negativo = s.negativoVano[static_cast<size_t>(i)];
+        if (negativo >= kMomentoMinimoVano) {
+            const DisenoFlexion f =
+                DisenaFlexion(Simple(negativo * kTmACm), d, e.baseVano[i], m, aceptaDoble);
+            if (Estado e = Comprueba(f.estado, "vano", i + 1); !e) return e;
+            r.refuerzoVanos.push_back({i + 1, negativo, AreaMinimaReducida(f, e.baseVano[i], d, m),
+                                       f.asPrima, Cara::kSuperior});
+        }
     }
     return Estado::Bien();
 }
 
-Estado DisenaApoyos(const EntradaCalculo& e, Resultados& r,
+Estado DisenaApoyos(const EntradaCalculo& e, const SolicitacionesDiseno& s, Resultados& r,
                     const std::function<bool()>& aceptaDoble) {
     const MaterialDiseno m = MaterialDe(e);
     const int n = e.numVanos;
-    // The moment at node j is the left-end moment of span j; the last node takes the
-    // right-end moment of the last span.
-    auto momentoNudo = [&](int j) {
-        const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(j < n ? j : n - 1)];
-        return j < n ? f.momentoI : f.momentoJ;
-    };
     bool algunApoyo = false;
     for (int j = 0; j <= n; ++j)
-        if (std::fabs(momentoNudo(j)) > kMomentoMinimoApoyo) algunApoyo = true;
+        if (std::fabs(s.momentoNudo[static_cast<size_t>(j)]) > kMomentoMinimoApoyo ||
+            std::fabs(s.momentoNudoOpuesto[static_cast<size_t>(j)]) >= kMomentoMinimoApoyo)
+            algunApoyo = true;
     if (!algunApoyo) return Estado::Bien();
 
     r.refuerzoApoyos.reserve(static_cast<size_t>(n + 1));
     for (int j = 0; j <= n; ++j) {
-        const double momento = std::fabs(momentoNudo(j));
-        if (momento < kMomentoMinimoApoyo) continue;
-        const float mu = Simple(momento * kTmACm);
+        const double conSigno = s.momentoNudo[static_cast<size_t>(j)];
+        const double opuesto = s.momentoNudoOpuesto[static_cast<size_t>(j)];
+        const double momento = std::fabs(conSigno);
+        if (momento < kMomentoMinimoApoyo && std::fabs(opuesto) < kMomentoMinimoApoyo) continue;
         // At an interior node the section is the mean of the two spans it joins.
         const int izq = j > 0 ? j - 1 : 0;
         const int der = j < n ? j : n - 1;
@@ -147,9 +166,30 @@ Estado DisenaApoyos(const EntradaCalculo& e, Resultados& r,
         const float b = j == 0 ? e.baseVano[0] : (e.baseVano[izq] + e.baseVano[der]) / 2.0f;
         if (!(d - e.recub > 0.0f))
             return Estado::Falla("El peralte es insuficiente en el apoyo " + std::to_string(j + 1));
-        const DisenoFlexion f = DisenaFlexion(mu, d, b, m, aceptaDoble);
-        if (Estado e = Comprueba(f.estado, "apoyo", j + 1); !e) return e;
-        r.refuerzoApoyos.push_back({j + 1, Simple(mu / kTmACm), f.as, f.asPrima});
+        if (momento >= kMomentoMinimoApoyo) {
+            const float mu = Simple(momento * kTmACm);
+            const DisenoFlexion f = DisenaFlexion(mu, d, b, m, aceptaDoble);
+            if (Estado e = Comprueba(f.estado, "apoyo", j + 1); !e) return e;
+            // A sagging node (no support under it, or lifted) has its tension at the bottom.
+            if (conSigno > 0.0)
+                r.refuerzoApoyos.push_back(
+                    {j + 1, Simple(mu / kTmACm), f.asPrima, f.as, Cara::kInferior});
+            else
+                r.refuerzoApoyos.push_back(
+                    {j + 1, Simple(mu / kTmACm), f.as, f.asPrima, Cara::kSuperior});
+        }
+        if (std::fabs(opuesto) >= kMomentoMinimoApoyo) {
+            const float mu = Simple(std::fabs(opuesto) * kTmACm);
+            const DisenoFlexion f = DisenaFlexion(mu, d, b, m, aceptaDoble);
+            if (Estado e = Comprueba(f.estado, "apoyo", j + 1); !e) return e;
+            const float area = AreaMinimaReducida(f, b, d, m);
+            if (opuesto > 0.0)
+                r.refuerzoApoyos.push_back(
+                    {j + 1, Simple(mu / kTmACm), f.asPrima, area, Cara::kInferior});
+            else
+                r.refuerzoApoyos.push_back(
+                    {j + 1, Simple(mu / kTmACm), area, f.asPrima, Cara::kSuperior});
+        }
     }
     return Estado::Bien();
 }

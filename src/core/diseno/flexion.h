@@ -9,6 +9,7 @@
 #include "core/analisis/resultados.h"
 #include "core/base/estado.h"
 #include "core/diseno/material.h"
+#include "core/diseno/solicitaciones.h"
 
 namespace trabelux {
 
@@ -31,8 +32,9 @@ enum class EstadoFlexion {
 
 struct DisenoFlexion {
     EstadoFlexion estado = EstadoFlexion::kSimple;
-    float as = 0;       // tension steel, cm2
-    float asPrima = 0;  // compression steel, cm2
+    float as = 0;             // tension steel, cm2
+    float asPrima = 0;        // compression steel, cm2
+    float asResistencia = 0;  // tension steel the strength asks, before the minimum, cm2
 };
 
 // Designs the section for the factored moment mu (kg-cm, positive) at depth d and width b
@@ -41,14 +43,21 @@ struct DisenoFlexion {
 DisenoFlexion DisenaFlexion(float mu, float d, float b, const MaterialDiseno& m,
                             const std::function<bool()>& aceptaDoble);
 
-// Adds the rows of "REFUERZO EN VANOS" (one per span, when some span sags) to
-// r.refuerzoVanos. Fails with the message that stops the run.
-Estado DisenaVanos(const EntradaCalculo& e, Resultados& r,
+// Adds the rows of "REFUERZO EN VANOS" to r.refuerzoVanos: one per span when some span
+// sags (tension at the bottom), and one with the tension at the top after a span that is
+// not a cantilever and hogs at mid-span. Fails with the message that stops the run.
+Estado DisenaVanos(const EntradaCalculo& e, const SolicitacionesDiseno& s, Resultados& r,
                    const std::function<bool()>& aceptaDoble);
 
-// Adds the rows of "REFUERZO EN APOYOS" (one per node with a moment of at least
-// 0.001 t-m) to r.refuerzoApoyos. Fails with the message that stops the run.
-Estado DisenaApoyos(const EntradaCalculo& e, Resultados& r,
+// Adds the rows of "REFUERZO EN APOYOS" to r.refuerzoApoyos: one per node with a moment
+// of at least 0.001 t-m, its tension steel on the face the moment's sign puts in tension
+// (the top one when it hogs), then one on the other face when an arrangement reverses
+// the node's moment. Fails with the message that stops the run.
+Estado DisenaApoyos(const EntradaCalculo& e, const SolicitacionesDiseno& s, Resultados& r,
                     const std::function<bool()>& aceptaDoble);
+
+// The tension steel of a row added for a reversed moment (ACI 318-19 9.6.1.3): the
+// minimum need not exceed 4/3 of the steel the strength asks.
+float AreaMinimaReducida(const DisenoFlexion& f, float b, float d, const MaterialDiseno& m);
 
 }  // namespace trabelux

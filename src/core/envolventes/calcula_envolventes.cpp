@@ -94,27 +94,53 @@ void Terminos(const EntradaCalculo& e, int i, const EstacionesVano& d, TerminosE
     }
 }
 
+// The two station kernels: compiled for AVX2 as well, chosen at run time where the processor
+// has it (products and sums are rounded one by one, -ffp-contract=off, so the bits are the
+// same either way).
+#define TRABELUX_NUCLEO_ESTACIONES __attribute__((target_clones("avx2", "default")))
+
+TRABELUX_NUCLEO_ESTACIONES
 void CurvasCasos(const EntradaCalculo& e, int i, const TerminosEstaciones& t,
                  const std::vector<CasoCarga>& casos, CurvasVano& cv) {
     cv.m = t.m;
+    const int m = t.m;
+    double M[kMaxEstaciones], V[kMaxEstaciones];
     for (size_t c = 0; c < casos.size(); ++c) {
         const double* F = &casos[c].fuerzasExtremo[static_cast<size_t>(4 * i)];
         const double vI = F[0], mI = F[1];
         const double w = CargaCaso(e, i, casos[c].vanosCargados);
+        for (int k = 0; k < m; ++k) {
+            M[k] = (-mI + t.x[k] * vI - 0.5 * w * t.X2[k]) + t.Pm[k];
+            V[k] = (vI - w * t.x[k]) + t.Pv[k];
+        }
         const Rige rige = static_cast<Rige>(c);
-        for (int k = 0; k < t.m; ++k) {
-            const double M = (-mI + t.x[k] * vI - 0.5 * w * t.X2[k]) + t.Pm[k];
-            const double V = (vI - w * t.x[k]) + t.Pv[k];
-            const bool primero = c == 0;
-            if (primero || M > cv.Mmax[k]) cv.Mmax[k] = M, cv.rMmax[k] = rige;
-            if (primero || M < cv.Mmin[k]) cv.Mmin[k] = M, cv.rMmin[k] = rige;
-            if (primero || V > cv.Vmax[k]) cv.Vmax[k] = V, cv.rVmax[k] = rige;
-            if (primero || V < cv.Vmin[k]) cv.Vmin[k] = V, cv.rVmin[k] = rige;
+        if (c == 0) {
+            for (int k = 0; k < m; ++k) {
+                cv.Mmax[k] = cv.Mmin[k] = M[k];
+                cv.Vmax[k] = cv.Vmin[k] = V[k];
+                cv.rMmax[k] = cv.rMmin[k] = cv.rVmax[k] = cv.rVmin[k] = 0;
+            }
+            continue;
+        }
+        // Selects rather than branches: strictly larger (smaller) replaces, so the first
+        // case in the list keeps a tie.
+        for (int k = 0; k < m; ++k) {
+            const bool mayorM = M[k] > cv.Mmax[k], menorM = M[k] < cv.Mmin[k];
+            const bool mayorV = V[k] > cv.Vmax[k], menorV = V[k] < cv.Vmin[k];
+            cv.Mmax[k] = mayorM ? M[k] : cv.Mmax[k];
+            cv.Mmin[k] = menorM ? M[k] : cv.Mmin[k];
+            cv.Vmax[k] = mayorV ? V[k] : cv.Vmax[k];
+            cv.Vmin[k] = menorV ? V[k] : cv.Vmin[k];
+            cv.rMmax[k] = mayorM ? rige : cv.rMmax[k];
+            cv.rMmin[k] = menorM ? rige : cv.rMmin[k];
+            cv.rVmax[k] = mayorV ? rige : cv.rVmax[k];
+            cv.rVmin[k] = menorV ? rige : cv.rVmin[k];
         }
     }
 }
 
 // casos[0] is the dead case, casos[1 + j] span j's live load alone.
+TRABELUX_NUCLEO_ESTACIONES
 void CurvasRigurosas(const EntradaCalculo& e, int i, const TerminosEstaciones& t,
                      const std::vector<CasoCarga>& casos, CurvasVano& cv) {
     cv.m = t.m;
@@ -125,11 +151,28 @@ void CurvasRigurosas(const EntradaCalculo& e, int i, const TerminosEstaciones& t
         cv.Vmax[k] = cv.Vmin[k] = (D[0] - wD * t.x[k]) + t.Pv[k];
         cv.rMmax[k] = cv.rMmin[k] = cv.rVmax[k] = cv.rVmin[k] = 0;
     }
+    // Another span's live load gives span i a constant shear: those add up once.
+    double masV = 0.0, menosV = 0.0;
+    Rige rMasV = 0, rMenosV = 0;
     for (int j = 0; j < e.numVanos; ++j) {
         const double* L =
             &casos[static_cast<size_t>(1 + j)].fuerzasExtremo[static_cast<size_t>(4 * i)];
-        const double wL = j == i ? e.cargaViva[i] : 0.0;
         const Rige bit = 1u << j;
+        if (j != i) {
+            masV += std::max(0.0, L[0]);
+            menosV += std::min(0.0, L[0]);
+            rMasV |= L[0] > 0.0 ? bit : 0u;
+            rMenosV |= L[0] < 0.0 ? bit : 0u;
+            for (int k = 0; k < t.m; ++k) {
+                const double M = -L[1] + t.x[k] * L[0];
+                cv.Mmax[k] += std::max(0.0, M);
+                cv.Mmin[k] += std::min(0.0, M);
+                cv.rMmax[k] |= M > 0.0 ? bit : 0u;
+                cv.rMmin[k] |= M < 0.0 ? bit : 0u;
+            }
+            continue;
+        }
+        const double wL = e.cargaViva[i];
         for (int k = 0; k < t.m; ++k) {
             const double M = -L[1] + t.x[k] * L[0] - 0.5 * wL * t.X2[k];
             const double V = L[0] - wL * t.x[k];
@@ -142,6 +185,12 @@ void CurvasRigurosas(const EntradaCalculo& e, int i, const TerminosEstaciones& t
             cv.rVmax[k] |= V > 0.0 ? bit : 0u;
             cv.rVmin[k] |= V < 0.0 ? bit : 0u;
         }
+    }
+    for (int k = 0; k < t.m; ++k) {
+        cv.Vmax[k] += masV;
+        cv.Vmin[k] += menosV;
+        cv.rVmax[k] |= rMasV;
+        cv.rVmin[k] |= rMenosV;
     }
 }
 

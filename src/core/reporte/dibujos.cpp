@@ -7,6 +7,7 @@
 #include <map>
 
 #include "core/dibujo/geometria_diagramas.h"
+#include "core/dibujo/geometria_envolventes.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
 #include "core/dibujo/geometria_viga.h"
@@ -461,12 +462,21 @@ Resultados ResultadosTira(const Resultados& r, const Tira& t) {
     sub.momMaxVano = corta(r.momMaxVano);
     sub.posMomMax = corta(r.posMomMax);
     sub.numVanos = static_cast<int>(sub.diagramas.size());
+    if (r.envolventes) {
+        Envolventes env;
+        env.metodo = r.envolventes->metodo;
+        env.maximos = corta(r.envolventes->maximos);
+        env.minimos = corta(r.envolventes->minimos);
+        env.vanos = corta(r.envolventes->vanos);
+        sub.envolventes = std::move(env);
+    }
     return sub;
 }
 
 DibujoPagina GeometriaDiagrama(const SuperficiePagina& s, Magnitud m, const Proyecto& p,
                                const Resultados& r, const Tira& t, double x1, double x2,
-                               double escala, double ordenada, Color color) {
+                               double escala, double ordenada, Color color,
+                               bool envolvente = false) {
     DibujoPagina d;
     const Letras l(s);
     const double h = l.Alto();
@@ -485,8 +495,19 @@ DibujoPagina GeometriaDiagrama(const SuperficiePagina& s, Magnitud m, const Proy
     if (curva.empty()) {  // nothing to draw: a flat line on the axis
         d.Linea({x1, 0}, {x2, 0}, {10, color});
     } else {
-        d.Lineas(curva, {10, color});
-        const auto v = ValoresCurva(eje, escH, escala, sub, vanos, m);
+        std::vector<Poligonal> obstaculos{curva};
+        std::vector<ValorEscrito> v;
+        if (envolvente && sub.envolventes) {
+            // The all-loaded case thin, the two envelope curves as the diagram's line.
+            d.Lineas(curva, {4, color});
+            obstaculos = {PuntosCurva(eje, escH, escala, sub.envolventes->maximos, vanos, m),
+                          PuntosCurva(eje, escH, escala, sub.envolventes->minimos, vanos, m)};
+            for (const Poligonal& e : obstaculos) d.Lineas(e, {10, color});
+            v = ValoresEnvolvente(eje, escH, escala, sub, vanos, m);
+        } else {
+            d.Lineas(curva, {10, color});
+            v = ValoresCurva(eje, escH, escala, sub, vanos, m);
+        }
         std::vector<Tamano> tamanos;
         std::vector<std::string> textos;
         for (const auto& valor : v) {
@@ -501,7 +522,7 @@ DibujoPagina GeometriaDiagrama(const SuperficiePagina& s, Magnitud m, const Proy
         const Rectangulo limites{izquierda, -alcance, std::max(0.0, derecha - izquierda),
                                  2 * alcance};
         int forzadas = 0;
-        const auto cajas = ColocaEtiquetas(v, tamanos, {curva}, eje, limites, 40, &forzadas);
+        const auto cajas = ColocaEtiquetas(v, tamanos, obstaculos, eje, limites, 40, &forzadas);
         d.cabe = forzadas == 0;
         for (size_t i = 0; i < cajas.size(); ++i)
             d.Texto({cajas[i].Centro().x, cajas[i].Arriba()}, textos[i], color, l.Tamano());
@@ -627,6 +648,26 @@ void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, M
         s, p,
         [&](const Tira& t, double x1, double x2) {
             return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color);
+        },
+        [&](bool continua) { SetSubTitle(s, c, continua ? nombre + " (continuacion)" : nombre); },
+        altoTitulo);
+}
+
+void DibujaEnvolventeInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
+                             const Proyecto& p, const Resultados& r, double escala, Color color) {
+    if (!r.envolventes) return;
+    const std::string nombre =
+        m == Magnitud::kMomento ? "Envolvente de Momento" : "Envolvente de Cortante";
+    const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
+    const double cuerpo = s.AltoCuerpo();
+    const double libre =
+        cuerpo - altoTitulo - kNumerosDiagrama - s.AltoTexto() - 2 * kHolguraDiagrama;
+    const double ordenada = std::clamp(libre / 2, 100.0, kOrdenada);
+    const double escV = std::isfinite(escala) && escala > 0 ? escala * ordenada / kOrdenada : 0.0;
+    DibujaEnTiras(
+        s, p,
+        [&](const Tira& t, double x1, double x2) {
+            return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color, true);
         },
         [&](bool continua) { SetSubTitle(s, c, continua ? nombre + " (continuacion)" : nombre); },
         altoTitulo);

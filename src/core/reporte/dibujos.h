@@ -48,6 +48,13 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p);
 void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
                            const Proyecto& p, const Resultados& r, double escala, Color color);
 
+// The same for the envelopes of a live-load arrangement ("Envolvente de Cortante",
+// "Envolvente de Momento"): both curves, the all-loaded case as a thin line, and the
+// envelopes' values (the smallest moment at the span ends and the exact largest sagging
+// moment, the larger shear at each end). Nothing without envelopes.
+void DibujaEnvolventeInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
+                             const Proyecto& p, const Resultados& r, double escala, Color color);
+
 // The reinforcement elevation from the current y, in strips, y ending below it: the beam
 // with its supports, node numbers and span lengths, and the bars of the detailing table
 // along it at their lengths (the pieces `d`: bottom bars, hangers, additional top bars,

@@ -16,6 +16,7 @@
 #include "core/reporte/seccion_deflexiones.h"
 #include "core/reporte/seccion_envolventes.h"
 #include "core/reporte/seccion_planilla.h"
+#include "core/reporte/tablas_resultados.h"
 
 namespace trabelux {
 
@@ -235,9 +236,14 @@ void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     if (const auto aviso = AvisoDiseno(p, *r)) {
         EscribeAviso(s, c, *aviso);
     } else if (disenada) {
+        // Rows with the tension on the other face are marked and the note says how.
+        const std::vector<TablaTexto> textos = TablasRefuerzo(*r);
+        auto nota = [&textos](size_t t) {
+            return textos[t].nota.empty() ? nullptr : textos[t].nota.c_str();
+        };
         const TablaInforme apoyos = TablaRefuerzoApoyos(*r);
-        if (!apoyos.cuerpo.empty()) Seccion(s, c, "Refuerzo en apoyos", apoyos);
-        Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r));
+        if (!apoyos.cuerpo.empty()) Seccion(s, c, "Refuerzo en apoyos", apoyos, nota(0));
+        Seccion(s, c, "Refuerzo en vanos", TablaRefuerzoVanos(p, *r), nota(1));
         Seccion(s, c, "Refuerzo transversal", TablaRefuerzoTransversal(*r));
     }
     if (c.diagramas == OpcionDiagramas::kCortanteMomento) Diagramas(s, p, *r, c);

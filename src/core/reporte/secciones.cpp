@@ -147,7 +147,7 @@ TablaInforme TablaRefuerzoApoyos(const Resultados& r) {
     TablaInforme t{"^_1000|<_1200|<_1200|<_1200",
                    "Apoyo|Momento (To-m)|Refuerzo Superior (cm2)|Refuerzo Inferior (cm2)", ""};
     for (const auto& f : r.refuerzoApoyos)
-        Fila(t.cuerpo, {std::to_string(f.nudo), Formatea(f.momento, "0.000"),
+        Fila(t.cuerpo, {NumeroFilaApoyo(f), Formatea(f.momento, "0.000"),
                         Formatea(f.areaSuperior, "0.000"), Formatea(f.areaInferior, "0.000")});
     return t;
 }
@@ -168,8 +168,8 @@ TablaInforme TablaRefuerzoVanos(const Proyecto& p, const Resultados& r) {
             if (std::isfinite(area)) minimo = Formatea(area, "0.00");
         }
         Fila(t.cuerpo,
-             {std::to_string(f.vano), Formatea(f.momento, "0.000"),
-              Formatea(f.areaSuperior, "0.000"), Formatea(f.areaInferior, "0.000"), minimo});
+             {NumeroFilaVano(f), Formatea(f.momento, "0.000"), Formatea(f.areaSuperior, "0.000"),
+              Formatea(f.areaInferior, "0.000"), minimo});
     }
     return t;
 }

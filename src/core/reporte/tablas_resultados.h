@@ -14,10 +14,25 @@ struct TablaTexto {
     std::string titulo;                 // caption band, e.g. "Cortantes en To"
     std::vector<std::string> columnas;  // headings
     std::vector<std::vector<std::string>> filas;
+    std::string nota;  // under the table; only when it has something to say
 };
+
+// First cell of a reinforcement row: the support or span number, marked "(+)" at a
+// support whose moment sags and "(-)" in a span whose moment hogs.
+std::string NumeroFilaApoyo(const FilaRefuerzoApoyo& f);
+std::string NumeroFilaVano(const FilaRefuerzoVano& f);
+// The note under a reinforcement table with marked rows.
+inline constexpr const char* kNotaCaraTraccion =
+    "(+) momento positivo: traccion en la cara inferior; (-) momento negativo: traccion en la "
+    "cara superior";
 
 // Reactions, end shears and moments (empty rows when the analysis did not finish).
 std::vector<TablaTexto> TablasAnalisis(const Resultados& r);
+// With a live-load arrangement: "REACCIONES EXTREMAS" (largest and smallest reaction and
+// moment per support, with the governing cases) and "ENVOLVENTES POR VANO" (largest
+// sagging moment and where, the hogging at each end, the end shears); without one, the two
+// tables without rows.
+std::vector<TablaTexto> TablasEnvolventes(const Resultados& r);
 // Support, span and transverse reinforcement, with the rows the design produced.
 std::vector<TablaTexto> TablasRefuerzo(const Resultados& r);
 

@@ -12,6 +12,9 @@ namespace {
 TablaTexto TablaDelNucleo(TablaResultados t, const Resultados& r) {
     const int k = static_cast<int>(t);
     if (t <= TablaResultados::kMomentos) return TablasAnalisis(r)[static_cast<size_t>(k)];
+    if (t >= TablaResultados::kReaccionesExtremas)
+        return TablasEnvolventes(
+            r)[static_cast<size_t>(k - static_cast<int>(TablaResultados::kReaccionesExtremas))];
     return TablasRefuerzo(
         r)[static_cast<size_t>(k - static_cast<int>(TablaResultados::kRefuerzoApoyos))];
 }
@@ -30,6 +33,10 @@ const char* NombreTabla(TablaResultados t) {
             return "SSDBGrid4";
         case TablaResultados::kRefuerzoTransversal:
             return "SSDBGrid5";
+        case TablaResultados::kReaccionesExtremas:
+            return "TablaReaccionesExtremas";
+        case TablaResultados::kEnvolventesVano:
+            return "TablaEnvolventesVano";
     }
     return "";
 }
@@ -38,7 +45,7 @@ const char* NombreTabla(TablaResultados t) {
 // areas with two decimals and everything else with three.
 QString FormatoColumna(const std::string& titulo, size_t columna) {
     if (columna == 0) return QStringLiteral("0");
-    if (titulo == "Estribos") return {};
+    if (titulo == "Estribos" || titulo == "Caso") return {};
     if (titulo.rfind("Area", 0) == 0) return QStringLiteral("0.00");
     return QStringLiteral("0.000");
 }

@@ -17,6 +17,8 @@ enum class TablaResultados {
     kRefuerzoApoyos,
     kRefuerzoVanos,
     kRefuerzoTransversal,
+    kReaccionesExtremas,  // with a live-load arrangement only
+    kEnvolventesVano,     // idem
 };
 
 struct DefinicionTabla {

@@ -10,7 +10,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "core/reporte/tablas_resultados.h"
 #include "gui/resultados/vista_tabla_resultados.h"
 
 namespace trabelux {
@@ -39,19 +41,26 @@ VentanaResultados::VentanaResultados(QWidget* parent) : QWidget(parent) {
     pestanas_ = new QTabWidget;
     pestanas_->setObjectName("SSTab1");
 
-    auto pagina = [&](const QString& titulo, VistaDiagrama* superficie, TablaResultados t) {
+    auto pagina = [&](const QString& titulo, VistaDiagrama* superficie, TablaResultados t,
+                      std::optional<TablaResultados> envolvente = std::nullopt) {
         auto* w = new QWidget;
         auto* v = new QVBoxLayout(w);
         if (!titulo.isEmpty()) v->addWidget(Titulo(titulo));
         v->addWidget(superficie, 3);
-        v->addWidget(MarcoTabla(t), 2);
+        auto* tablas = new QHBoxLayout;
+        tablas->addWidget(MarcoTabla(t), 1);
+        if (envolvente) tablas->addWidget(MarcoTabla(*envolvente), 2);
+        v->addLayout(tablas, 2);
         return w;
     };
-    pestanas_->addTab(pagina({}, superficies_[0], TablaResultados::kReacciones), "Reacciones");
+    pestanas_->addTab(pagina({}, superficies_[0], TablaResultados::kReacciones,
+                             TablaResultados::kReaccionesExtremas),
+                      "Reacciones");
     pestanas_->addTab(
         pagina("C  O  R  T  A  N  T  E", superficies_[1], TablaResultados::kCortantes),
         "Cortantes");
-    pestanas_->addTab(pagina("M  O  M  E  N  T  O", superficies_[2], TablaResultados::kMomentos),
+    pestanas_->addTab(pagina("M  O  M  E  N  T  O", superficies_[2], TablaResultados::kMomentos,
+                             TablaResultados::kEnvolventesVano),
                       "Momentos");
 
     auto* tablasRefuerzo = new QWidget;
@@ -62,6 +71,11 @@ VentanaResultados::VentanaResultados(QWidget* parent) : QWidget(parent) {
     arriba->addWidget(MarcoTabla(TablaResultados::kRefuerzoVanos));
     v->addLayout(arriba, 1);
     v->addWidget(MarcoTabla(TablaResultados::kRefuerzoTransversal), 1);
+    notaCara_ = new QLabel(QString::fromUtf8(kNotaCaraTraccion));
+    notaCara_->setObjectName("NotaCaraTraccion");
+    notaCara_->setWordWrap(true);
+    notaCara_->hide();
+    v->addWidget(notaCara_);
     // After an analysis-only run the tab says so instead of showing empty tables.
     auto* sinDiseno = new QLabel(
         QStringLiteral("No se hizo el diseño: el último cálculo fue \"Analisis Solo\"."));
@@ -106,6 +120,7 @@ QWidget* VentanaResultados::MarcoTabla(TablaResultados t) {
     vista->setModel(modelo);
     v->addWidget(vista, 1);
     modelos_[static_cast<size_t>(t)] = modelo;
+    marcos_[static_cast<size_t>(t)] = marco;
     return marco;
 }
 
@@ -128,9 +143,24 @@ void VentanaResultados::LlenaTab(const Proyecto& p, const Resultados& r) {
     for (auto t :
          {TablaResultados::kReacciones, TablaResultados::kCortantes, TablaResultados::kMomentos})
         Modelo(t)->Llena(FilasTabla(t, r));
+    LlenaEnvolventes(r);
     OcultaSondas();
     MuestraPagina(Pagina::kReacciones);
     Redibuja();
+}
+
+void VentanaResultados::LlenaEnvolventes(const Resultados& r) {
+    const std::vector<TablaTexto> analisis = TablasAnalisis(r);
+    for (auto t :
+         {TablaResultados::kReacciones, TablaResultados::kCortantes, TablaResultados::kMomentos}) {
+        auto* leyenda = marcos_[static_cast<size_t>(t)]->findChild<QLabel*>();
+        if (leyenda)
+            leyenda->setText(QString::fromStdString(analisis[static_cast<size_t>(t)].titulo));
+    }
+    for (auto t : {TablaResultados::kReaccionesExtremas, TablaResultados::kEnvolventesVano}) {
+        Modelo(t)->Llena(FilasTabla(t, r));
+        marcos_[static_cast<size_t>(t)]->setVisible(r.envolventes.has_value());
+    }
 }
 
 void VentanaResultados::MuestraPagina(Pagina pagina) {
@@ -141,11 +171,15 @@ void VentanaResultados::LlenaRefuerzo(const Resultados& r) {
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Llena(FilasTabla(t, r));
+    bool marcada = false;
+    for (const TablaTexto& t : TablasRefuerzo(r)) marcada = marcada || !t.nota.empty();
+    notaCara_->setVisible(marcada);
     refuerzo_->setCurrentIndex(r.etapa == EtapaCalculo::kAnalizado ? 1 : 0);
 }
 
 void VentanaResultados::VaciaRefuerzo() {
     refuerzo_->setCurrentIndex(0);
+    notaCara_->hide();
     for (auto t : {TablaResultados::kRefuerzoApoyos, TablaResultados::kRefuerzoVanos,
                    TablaResultados::kRefuerzoTransversal})
         Modelo(t)->Vacia();

@@ -11,6 +11,7 @@
 #include "gui/resultados/definicion_tablas.h"
 #include "gui/resultados/vista_diagrama.h"
 
+class QLabel;
 class QTabWidget;
 class QPushButton;
 class QStackedWidget;
@@ -53,13 +54,18 @@ class VentanaResultados : public QWidget {
 
   private:
     QWidget* MarcoTabla(TablaResultados t);
+    // The captions of the analysis tables (they name the all-loaded case with an
+    // arrangement) and the envelope tables, shown only with an arrangement.
+    void LlenaEnvolventes(const Resultados& r);
     void CambiaPagina(int indice);
 
     DatosDiagramas datos_;
     QTabWidget* pestanas_ = nullptr;
     QPushButton* regresa_ = nullptr;
     QStackedWidget* refuerzo_ = nullptr;  // the reinforcement tables, or the no-design note
-    std::array<ModeloTablaResultados*, 6> modelos_{};
+    QLabel* notaCara_ = nullptr;          // what "(+)" and "(-)" mean, when a row has one
+    std::array<ModeloTablaResultados*, 8> modelos_{};
+    std::array<QWidget*, 8> marcos_{};
     std::array<VistaDiagrama*, 3> superficies_{};
 };
 

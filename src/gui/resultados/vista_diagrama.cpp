@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "core/dibujo/geometria_envolventes.h"
 #include "core/texto/numeros.h"
 #include "gui/comun/conversion_dibujo.h"
 
@@ -78,8 +79,9 @@ VistaDiagrama::Geometria VistaDiagrama::CalculaGeometria() const {
     g.escH = EscalaHorizontal(g.linea, viga.longitudes);
     if (tipo_ != Superficie::kReacciones && r.AnalisisCompleto()) {
         const Magnitud m = MagnitudSuperficie();
-        const double maximo = MaximoAbsoluto(
-            r.diagramas, viga.numVanos, m, m == Magnitud::kCortante ? r.maxCortante : r.maxMomento);
+        double maximo = MaximoAbsoluto(r.diagramas, viga.numVanos, m,
+                                       m == Magnitud::kCortante ? r.maxCortante : r.maxMomento);
+        if (r.envolventes) maximo = MaximoEnvolvente(*r.envolventes, viga.numVanos, m, maximo);
         g.escV = EscalaVertical(tam.height(), maximo);
     }
     return g;
@@ -88,15 +90,32 @@ VistaDiagrama::Geometria VistaDiagrama::CalculaGeometria() const {
 std::optional<LecturaSonda> VistaDiagrama::ValorEn(QPointF pixel) const {
     if (tipo_ == Superficie::kReacciones) return std::nullopt;
     const Geometria g = CalculaGeometria();
-    return SondaVano(g.linea, g.escH, g.escV, datos_->viga, datos_->resultados.diagramas,
-                     MagnitudSuperficie(), DeQt(pixel * kUnidadesPorPixel));
+    const Resultados& r = datos_->resultados;
+    const Punto punto = DeQt(pixel * kUnidadesPorPixel);
+    if (!r.envolventes)
+        return SondaVano(g.linea, g.escH, g.escV, datos_->viga, r.diagramas, MagnitudSuperficie(),
+                         punto);
+    // Between the axis and either envelope curve.
+    auto lectura = SondaVano(g.linea, g.escH, g.escV, datos_->viga, r.envolventes->maximos,
+                             MagnitudSuperficie(), punto);
+    if (!lectura)
+        lectura = SondaVano(g.linea, g.escH, g.escV, datos_->viga, r.envolventes->minimos,
+                            MagnitudSuperficie(), punto);
+    return lectura;
 }
 
 void VistaDiagrama::Sondea(QPointF pixel) {
     sonda_->hide();
     const auto v = ValorEn(pixel);
     if (!v) return;
-    sonda_->setText(ToQt(TextoSonda(MagnitudSuperficie(), *v)));
+    const Resultados& r = datos_->resultados;
+    if (r.envolventes) {
+        const size_t k = EstacionCercana(*r.envolventes, v->vano, v->x);
+        sonda_->setText(ToQt(TextoSondaEnvolvente(*r.envolventes, datos_->viga.numVanos,
+                                                  MagnitudSuperficie(), v->vano, k)));
+    } else {
+        sonda_->setText(ToQt(TextoSonda(MagnitudSuperficie(), *v)));
+    }
     sonda_->adjustSize();
     sonda_->show();
 }
@@ -162,7 +181,29 @@ void VistaDiagrama::paintEvent(QPaintEvent*) {
         const Magnitud m = MagnitudSuperficie();
         const QColor color = m == Magnitud::kCortante ? kRojoClaro : kAzulClaro;
         const Poligonal curva = PuntosCurva(l, g.escH, g.escV, r.diagramas, viga.numVanos, m);
-        if (!curva.empty()) {
+        if (r.envolventes && !curva.empty()) {
+            // The two envelope curves solid, the all-loaded case thin and dashed.
+            const Poligonal mayor =
+                PuntosCurva(l, g.escH, g.escV, r.envolventes->maximos, viga.numVanos, m);
+            const Poligonal menor =
+                PuntosCurva(l, g.escH, g.escV, r.envolventes->minimos, viga.numVanos, m);
+            QColor relleno = color;
+            relleno.setAlpha(22);
+            p.setPen(Qt::NoPen);
+            p.setBrush(relleno);
+            p.drawPolygon(ToQt(mayor), Qt::WindingFill);
+            p.drawPolygon(ToQt(menor), Qt::WindingFill);
+            p.setBrush(Qt::NoBrush);
+            QPen discontinua = Pluma(color, 1);
+            discontinua.setStyle(Qt::DashLine);
+            p.setPen(discontinua);
+            p.drawPolyline(ToQt(curva));
+            p.setPen(Pluma(color, 1.6));
+            p.drawPolyline(ToQt(mayor));
+            p.drawPolyline(ToQt(menor));
+            EscribeValores(p, ValoresEnvolvente(l, g.escH, g.escV, r, viga.numVanos, m),
+                           {mayor, menor}, l, m == Magnitud::kCortante ? kRojoOscuro : kAzulOscuro);
+        } else if (!curva.empty()) {
             QColor relleno = color;
             relleno.setAlpha(28);
             p.setPen(Qt::NoPen);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -40,6 +41,16 @@ PanelControlCarga::PanelControlCarga(Documento* doc, CamposDatosGenerales* campo
     auto* unidadUnitario = Nombrado<QLabel>("UnidadText15", QStringLiteral("T/m3"));
     pesoUnitario_ = {etiquetaUnitario, unitario, unidadUnitario};
 
+    etiquetaAlternancia_ =
+        Nombrado<QLabel>("EtiquetaComboAlternancia", QStringLiteral("Alternancia de carga viva"));
+    alternancia_ = Nombrado<QComboBox>("ComboAlternancia");
+    alternancia_->addItems({QStringLiteral("No (todos los vanos cargados)"),
+                            QStringLiteral("Sí, casos de la norma"),
+                            QStringLiteral("Sí, envolvente rigurosa")});
+    etiquetaAlternancia_->setBuddy(alternancia_);
+    connect(alternancia_, qOverload<int>(&QComboBox::activated), this,
+            &PanelControlCarga::EligeAlternancia);
+
     auto* ok = BotonSinIntro("Command10", QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, [this] { Acepta(); });
 
@@ -56,6 +67,8 @@ PanelControlCarga::PanelControlCarga(Documento* doc, CamposDatosGenerales* campo
     g->addWidget(unidadUnitario, 2, 6);
     g->setColumnMinimumWidth(3, 16);
     g->setColumnStretch(7, 1);
+    g->addWidget(etiquetaAlternancia_, 3, 0, 1, 2);
+    g->addWidget(alternancia_, 3, 2, 1, 4);
     g->addWidget(ok, 2, 8);
 }
 
@@ -65,6 +78,25 @@ void PanelControlCarga::Refresca(const DatosGenerales& d) {
     opcionTotal_->setText(QString::fromStdString(TextoCargaTotal(d.material)));
     pesoPropio_->setChecked(d.calculaPesoPropio);
     for (QWidget* w : pesoUnitario_) w->setEnabled(d.calculaPesoPropio);
+    // The stored choice stays and is shown; with the total load it does not apply.
+    alternancia_->setCurrentIndex(static_cast<int>(d.alternancia));
+    alternancia_->setEnabled(!d.usaCargaTotal);
+    etiquetaAlternancia_->setEnabled(!d.usaCargaTotal);
+    const QString motivo = d.usaCargaTotal
+                               ? QStringLiteral("Con \"") +
+                                     QString::fromStdString(TextoCargaTotal(d.material)) +
+                                     QStringLiteral("\" no hay carga viva que alternar.")
+                               : QString();
+    alternancia_->setToolTip(motivo);
+    etiquetaAlternancia_->setToolTip(motivo);
+}
+
+void PanelControlCarga::EligeAlternancia(int indice) {
+    if (indice < 0 || indice > 2) return;
+    const auto elegida = static_cast<AlternanciaCargaViva>(indice);
+    if (elegida == doc_->ProyectoActual().datos.alternancia) return;
+    CambiaDatosGenerales(*doc_, tr("Alternancia de carga viva"),
+                         [elegida](DatosGenerales& d) { d.alternancia = elegida; });
 }
 
 void PanelControlCarga::EligeOpcionCarga(bool total) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QRadioButton;
 
 namespace trabelux {
@@ -31,6 +33,7 @@ class PanelControlCarga : public QFrame {
   private:
     void EligeOpcionCarga(bool total);
     void MarcaPesoPropio(bool calcula);
+    void EligeAlternancia(int indice);
 
     Documento* doc_;
     CamposDatosGenerales* campos_;
@@ -38,6 +41,8 @@ class PanelControlCarga : public QFrame {
     QRadioButton* opcionTotal_;
     QCheckBox* pesoPropio_;
     std::vector<QWidget*> pesoUnitario_;  // the unit weight's field with its labels
+    QLabel* etiquetaAlternancia_;
+    QComboBox* alternancia_;  // "Alternancia de carga viva": only with the live and dead loads
 };
 
 }  // namespace trabelux
