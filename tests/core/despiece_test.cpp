@@ -220,7 +220,9 @@ TEST(Despiece, RulesHoldOnRandomDesignedBeams) {
         // Every proposed row provides what its design row asks ("Provisto/Requerido" >= 1).
         for (int k = 0; k <= 2 * n; ++k) {
             const VerificacionFila v = VerificaFila(c.t, k, p, c.r);
-            if (v.razon) EXPECT_GE(*v.razon, 1 - 1e-6) << nombre << " row " << k + 1;
+            if (v.razon) {
+                EXPECT_GE(*v.razon, 1 - 1e-6) << nombre << " row " << k + 1;
+            }
         }
 
         // "Dib" off and on again, each followed by "Actualiza", leaves every bar as it was.
@@ -294,6 +296,36 @@ TEST(Despiece, MendedFaults) {
                           static_cast<float>(d.d), 25, {210, 4200, 4}, [] { return true; });
         EXPECT_GE(*vano.cantInferior * AreaDeBarra(*vano.barraInferior), f.as);
         EXPECT_LT(d.d, 56);
+    }
+    // Tension on the face in tension: fixed at both ends, node 2 without a support under
+    // 6 t, sags: no top bars over it (the design gave it top steel before the face in
+    // tension was known), and its additional bars, when there are any, go to the bottom.
+    {
+        Proyecto p =
+            VigaUniforme({4, 4}, 1, CondicionExtremo::kEmpotrado, CondicionExtremo::kEmpotrado);
+        p.apoyosInteriores = {0};
+        p.cargasNudo.push_back({2, -6, 0});
+        p.datos.fc = "210";
+        p.datos.fy = "4200";
+        p.datos.recub = "5";
+        Caso c = Detalla(p);
+        ASSERT_TRUE(c.r.Disenado());
+        ASSERT_TRUE(TraccionInferiorEnApoyo(c.r, 2));
+        // No top bars proposed over it; the bottom bars through it suffice.
+        for (const auto& pz : c.d.piezas)
+            EXPECT_FALSE(pz.fila == 2 && pz.clase == ClaseBarra::kAdicional && pz.superior);
+        const VerificacionFila v = VerificaFila(c.t, 2, c.p, c.r);
+        ASSERT_TRUE(v.razon);
+        EXPECT_GE(*v.razon, 1);
+        // Bars typed as its additional bars lie at the bottom and count there.
+        c.t.filas[2].barraAdicional = 1;
+        c.t.filas[2].cantAdicional = 2;
+        const Despiece d = CalculaDespiece(c.p, c.r, c.t);
+        int abajo = 0;
+        for (const auto& pz : d.piezas)
+            abajo += pz.fila == 2 && pz.clase == ClaseBarra::kAdicional && !pz.superior;
+        EXPECT_EQ(abajo, 1);
+        EXPECT_NEAR(VerificaFila(c.t, 2, c.p, c.r).provistoInf, v.provistoInf + 2 * 1.27, 1e-6);
     }
     // A 10 m span with a 6 m stock length: every bar within stock, lapped.
     {

@@ -10,6 +10,7 @@
 
 #include "core/detallado/barras.h"
 #include "core/detallado/capas.h"
+#include "core/detallado/verifica_filas.h"
 #include "core/diseno/flexion.h"
 #include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
@@ -52,6 +53,13 @@ class Requeridos {
         float a = 0;
         for (const auto& f : r_.refuerzoVanos)
             if (f.vano == vano) a = std::max(a, f.areaSuperior);
+        return a;
+    }
+
+    float AreaInferiorApoyo(int nudo) const {
+        float a = 0;
+        for (const auto& f : r_.refuerzoApoyos)
+            if (f.nudo == nudo) a = std::max(a, f.areaInferior);
         return a;
     }
 
@@ -164,6 +172,17 @@ void Propone(std::optional<int>& barra, std::optional<int>& cuenta, double area,
     if (area > 0 && !cuenta) cuenta = CuentaBarras(area, *barra);
 }
 
+// Additional bars of a sagging support, at the bottom: the bottom area less what the bottom
+// bars through the support give.
+void ProponeAdicionalInferior(FilaDetallado& f, float areaInferior, SeccionGrupo s) {
+    if (!f.barraInferior || !f.cantInferior) return;
+    const float inferiores = AreaDeBarra(*f.barraInferior) * static_cast<float>(*f.cantInferior);
+    s.esquina = *f.barraInferior;
+    s.areaEsquinas = inferiores;
+    if (areaInferior > inferiores)
+        Propone(f.barraAdicional, f.cantAdicional, areaInferior - inferiores, s);
+}
+
 // Additional top bars over a support: the top area less what the hangers give.
 void ProponeAdicional(FilaDetallado& f, float areaSuperior, SeccionGrupo s) {
     const float perchas = AreaDeBarra(*f.barraPercha) * static_cast<float>(*f.cantPercha);
@@ -272,6 +291,13 @@ void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
                     ProponeAdicional(fila, req.AreaSuperiorApoyo(s), SeccionApoyo(s));
                 CopiaInferiorSiVacia(fila, filas[i - 2]);
                 ProponeEstribo(fila, req.Transversal(n));
+            } else if (TraccionInferiorEnApoyo(resultados, s)) {
+                // A sagging node: its tension steel goes to the bottom.
+                CopiaInferiorSiVacia(fila, filas[i - 2]);
+                ProponeAdicionalInferior(fila, req.AreaInferiorApoyo(s), SeccionApoyo(s));
+                const int izquierdo = s - 1, derecho = s;
+                const bool tomaIzquierdo = req.AreaPorMetro(derecho) < req.AreaPorMetro(izquierdo);
+                ProponeEstribo(fila, req.Transversal(tomaIzquierdo ? izquierdo : derecho));
             } else {
                 ProponeAdicional(fila, req.AreaSuperiorApoyo(s), SeccionApoyo(s));
                 CopiaInferiorSiVacia(fila, filas[i - 2]);

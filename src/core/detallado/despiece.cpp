@@ -10,6 +10,7 @@
 #include "core/detallado/anclaje.h"
 #include "core/detallado/barras.h"
 #include "core/detallado/capas.h"
+#include "core/detallado/verifica_filas.h"
 #include "core/diseno/flexion.h"
 #include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
@@ -100,19 +101,22 @@ Recorrido RecorreVano(const CurvasDiseno& c, int s, double xInicio, double L, bo
 // How far (m) the additional top bars of a support reach into span s from its axis, by the
 // farthest of §9.7.3.3 (past the point where the hangers suffice by max(d, 12db)),
 // §9.7.3.8.4 (past the inflection point by max(d, 12db, ln/16)) and §9.7.3.4 (ld).
+// `abajo`: the bars of a sagging node, at the bottom, beside the continuous bars of that face
+// (area `areaPerchas`), against the sagging curve.
 double AlcanceAdicional(const Viga& v, const CurvasDiseno& c, int s, bool desdeIzquierda, int barra,
-                        double areaPerchas, CondicionAnclaje cond) {
+                        double areaPerchas, CondicionAnclaje cond, bool abajo = false) {
     const double L = v.L(s), d = v.d(s) / 100.0, db = DiametroBarra(barra) / 100.0;
     const Recorrido r = RecorreVano(c, s, v.X[s], L, desdeIzquierda);
     const double resistePerchas = MomentoResistente(areaPerchas, v.b[s], v.d(s), v.fc, v.fy);
     double inflexion = L, corte = 0;
     for (size_t k = 0; k < r.u.size(); ++k) {
-        if (r.mMin[k] >= 0) {
+        const double demanda = abajo ? r.mMax[k] : -r.mMin[k];
+        if (demanda <= 0) {
             inflexion = r.u[k];
             break;
         }
         // The bars are needed up to the next station past one the hangers cannot carry.
-        if (-r.mMin[k] > resistePerchas) corte = k + 1 < r.u.size() ? r.u[k + 1] : L;
+        if (demanda > resistePerchas) corte = k + 1 < r.u.size() ? r.u[k + 1] : L;
     }
     const double porCorte = corte + std::max(d, 12 * db);
     const double porInflexion = inflexion + std::max({d, 12 * db, L / 16});
@@ -126,14 +130,16 @@ bool EsVoladizo(const Viga& v, int s, bool haciaIzquierda) {
 }
 
 // Additional top bars of support row j (node j + 1, 0-based j).
-void AdicionalesApoyo(const Viga& v, const CurvasDiseno& c, const TablaDetallado& t, int j,
-                      Despiece& out) {
+void AdicionalesApoyo(const Viga& v, const CurvasDiseno& c, const Resultados& r,
+                      const TablaDetallado& t, int j, Despiece& out) {
     const size_t filaApoyo = static_cast<size_t>(2 * j);
     const FilaDetallado& f = t.filas[filaApoyo];
     if (!Valida(f.barraAdicional, f.cantAdicional)) return;
     Pieza p;
     p.clase = ClaseBarra::kAdicional;
-    p.superior = true;
+    // A sagging node has its tension, and these bars, at the bottom.
+    const bool abajo = TraccionInferiorEnApoyo(r, j + 1);
+    p.superior = !abajo;
     p.barra = *f.barraAdicional;
     p.cantidad = *f.cantAdicional;
     p.fila = static_cast<int>(filaApoyo);
@@ -147,11 +153,12 @@ void AdicionalesApoyo(const Viga& v, const CurvasDiseno& c, const TablaDetallado
             gancho = true;
             return;
         }
-        const int esquina =
-            vano.barraPercha && EsIndiceBarra(*vano.barraPercha) ? *vano.barraPercha : -1;
-        const auto cond = Condicion(v, s, p.barra, p.cantidad, true, esquina);
+        const auto& esquinaB = abajo ? vano.barraInferior : vano.barraPercha;
+        const auto& esquinaN = abajo ? vano.cantInferior : vano.cantPercha;
+        const int esquina = esquinaB && EsIndiceBarra(*esquinaB) ? *esquinaB : -1;
+        const auto cond = Condicion(v, s, p.barra, p.cantidad, !abajo, esquina);
         const double alcance = AlcanceAdicional(v, c, s, !haciaIzquierda, p.barra,
-                                                Area(vano.barraPercha, vano.cantPercha), cond);
+                                                Area(esquinaB, esquinaN), cond, abajo);
         extremo = haciaIzquierda ? eje - alcance : eje + alcance;
         if (extremo <= v.Inicio(p.barra) || extremo >= v.Fin(p.barra)) {
             extremo = std::clamp(extremo, v.Inicio(p.barra), v.Fin(p.barra));
@@ -516,10 +523,10 @@ Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDeta
 
     Inferiores(v, c, t, d);
     Perchas(v, r, t, d);
-    for (int j = 0; j <= n; ++j) AdicionalesApoyo(v, c, t, j, d);
+    for (int j = 0; j <= n; ++j) AdicionalesApoyo(v, c, r, t, j, d);
     Despiece apoyos;  // the supports' additional bars alone, which span bars add to
     for (const Pieza& pz : d.piezas)
-        if (pz.clase == ClaseBarra::kAdicional) apoyos.piezas.push_back(pz);
+        if (pz.clase == ClaseBarra::kAdicional && pz.superior) apoyos.piezas.push_back(pz);
     for (int s = 0; s < n; ++s) AdicionalesVano(v, c, t, s, apoyos, d);
     for (int s = 0; s < n; ++s) Estribos(v, t, s, d);
     PartePorLargo(v, c, largoComercial, d);

@@ -50,6 +50,13 @@ double Requerida(double impresa, double momento, const Disposicion& d, double b,
 
 }  // namespace
 
+bool TraccionInferiorEnApoyo(const Resultados& r, int nudo) {
+    const FilaRefuerzoApoyo* rige = nullptr;
+    for (const auto& f : r.refuerzoApoyos)
+        if (f.nudo == nudo && (!rige || std::fabs(f.momento) > std::fabs(rige->momento))) rige = &f;
+    return rige && rige->traccion == Cara::kInferior;
+}
+
 VerificacionFila VerificaFila(const TablaDetallado& t, int fila, const Proyecto& p,
                               const Resultados& r) {
     VerificacionFila v;
@@ -65,9 +72,16 @@ VerificacionFila VerificaFila(const TablaDetallado& t, int fila, const Proyecto&
                &c = p.vanos[static_cast<size_t>(esApoyo ? der : (fila - 1) / 2)];
     const double b = (a.base + c.base) / 2, h = (a.altura + c.altura) / 2;
 
+    // A sagging support's additional bars lie at the bottom, between its bottom bars.
+    const bool abajo = esApoyo && TraccionInferiorEnApoyo(r, fila / 2 + 1);
     const std::vector<int> sup =
-        Grupo(f.barraAdicional, f.cantAdicional, f.barraPercha, f.cantPercha);
-    const std::vector<int> inf = Grupo(f.barraInferior, f.cantInferior, {}, {});
+        abajo ? Grupo({}, {}, f.barraPercha, f.cantPercha)
+              : Grupo(f.barraAdicional, f.cantAdicional, f.barraPercha, f.cantPercha);
+    std::vector<int> inf = Grupo(f.barraInferior, f.cantInferior, {}, {});
+    if (abajo) {
+        const std::vector<int> extra = Grupo(f.barraAdicional, f.cantAdicional, {}, {});
+        inf.insert(inf.end() - (inf.empty() ? 0 : 1), extra.begin(), extra.end());
+    }
     v.sup = DisponeGrupo(sup, b, h, datos.recub);
     v.inf = DisponeGrupo(inf, b, h, datos.recub);
     v.provistoSup = AreaGrupo(sup);

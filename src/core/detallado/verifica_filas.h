@@ -22,6 +22,11 @@ struct VerificacionFila {
     std::optional<double> razon;  // least provided/required of the faces that require steel
 };
 
+// Whether the design puts the tension of node `nudo` (1-based) at the bottom: its governing
+// row (the largest moment) is on the bottom face (a sagging node). Its additional bars then
+// go to the bottom.
+bool TraccionInferiorEnApoyo(const Resultados& r, int nudo);
+
 // Row `fila` (0-based) of `t`; a row beyond the project's spans or a run without design
 // gives no requirement.
 VerificacionFila VerificaFila(const TablaDetallado& t, int fila, const Proyecto& p,

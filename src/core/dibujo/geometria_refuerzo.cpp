@@ -143,13 +143,14 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
     };
     Fila filas[3] = {
         {y + kInferior, -kGancho, {}}, {y - kPercha, kGancho, {}}, {y - kAdicional, kGancho, {}}};
-    auto filaDe = [&](ClaseBarra c) -> Fila& {
-        return filas[c == ClaseBarra::kInferior ? 0 : c == ClaseBarra::kPercha ? 1 : 2];
+    // Bottom bars of every class (a sagging support's additional bars too) on the bottom row.
+    auto filaDe = [&](const Pieza& p) -> Fila& {
+        return filas[!p.superior ? 0 : p.clase == ClaseBarra::kPercha ? 1 : 2];
     };
-    auto filaTexto = [](ClaseBarra c) {
-        return c == ClaseBarra::kInferior ? FilaTexto::kInferior
-               : c == ClaseBarra::kPercha ? FilaTexto::kPercha
-                                          : FilaTexto::kAdicional;
+    auto filaTexto = [](const Pieza& p) {
+        return !p.superior                      ? FilaTexto::kInferior
+               : p.clase == ClaseBarra::kPercha ? FilaTexto::kPercha
+                                                : FilaTexto::kAdicional;
     };
     struct Rotulo {
         double x, xMax;
@@ -163,20 +164,20 @@ GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetalla
     std::stable_sort(orden.begin(), orden.end(),
                      [](const Pieza* u, const Pieza* v) { return u->x0 < v->x0; });
     for (const Pieza* pz : orden) {
-        Fila& f = filaDe(pz->clase);
+        Fila& f = filaDe(*pz);
         size_t nivel = 0;
         while (nivel < f.fines.size() && f.fines[nivel] > pz->x0) ++nivel;
         if (nivel == f.fines.size()) f.fines.push_back(0);
         f.fines[nivel] = pz->x1;
         const double paso = std::min<double>(nivel, 2) * kPasoTraslapo;
-        const double yb = pz->clase == ClaseBarra::kInferior ? f.y - paso : f.y + paso;
+        const double yb = !pz->superior ? f.y - paso : f.y + paso;
         const double ia = D(pz->x0), ib = D(pz->x1);
         Poligonal trazo{{ia, yb}, {ib, yb}};
         if (pz->ganchoInicio && dentro(pz->x0 + 1e-6))
             trazo.insert(trazo.begin(), Punto{ia, yb + f.gancho});
         if (pz->ganchoFin && dentro(pz->x1 - 1e-6)) trazo.push_back({ib, yb + f.gancho});
         g.barras.push_back({pz->clase, trazo});
-        rotulos.push_back({(ia + ib) / 2, ib, filaTexto(pz->clase), EtiquetaPieza(*pz)});
+        rotulos.push_back({(ia + ib) / 2, ib, filaTexto(*pz), EtiquetaPieza(*pz)});
     }
     // Labels left to right in each row, so a long bar's label does not push out the
     // labels of the shorter bars that start after it.
