@@ -4,8 +4,8 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 
 namespace trabelux {
@@ -18,7 +18,7 @@ void BM_Despiece(benchmark::State& state) {
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     const Resultados r = Calcula(p, o);
     TablaDetallado t;
-    MyLoad(t, p, r);
+    CargaDetallado(t, p, r);
     for (auto _ : state) {
         Despiece d = CalculaDespiece(p, r, t);
         Planilla pl = ComponePlanilla(d, p);

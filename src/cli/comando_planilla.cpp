@@ -4,8 +4,8 @@
 
 #include "cli/comando_calc.h"
 #include "cli/json_envolventes.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 #include "core/modelo/datos_numericos.h"
 #include "io/archivos.h"
@@ -27,7 +27,7 @@ int ComandoPlanilla(const OpcionesPlanilla& o) {
     }
     // The proposal, as calc --json reports it.
     TablaDetallado t;
-    MyLoad(t, *p, r);
+    CargaDetallado(t, *p, r);
     Despiece d = CalculaDespiece(*p, r, t, LeeDatosNumericos(p->datos).largoComercial);
     const std::string csv = PlanillaCsv(ComponePlanilla(d, *p));
     if (o.salida.empty()) {

@@ -1,7 +1,7 @@
 #include "cli/json_planilla.h"
 
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 #include "core/modelo/datos_numericos.h"
 
@@ -35,7 +35,7 @@ void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r) {
     }
     // The proposal, as "bars" reports it.
     TablaDetallado t;
-    MyLoad(t, p, r);
+    CargaDetallado(t, p, r);
     Despiece d = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
     const Planilla pl = ComponePlanilla(d, p);
     for (const auto& l : pl.lineas)

@@ -13,10 +13,10 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/anclaje.h"
 #include "core/detallado/barras.h"
 #include "core/detallado/capas.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 #include "core/detallado/verifica_filas.h"
 #include "core/diseno/flexion.h"
@@ -40,7 +40,7 @@ Caso Detalla(Proyecto p, double largoComercial = 9.0) {
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     c.r = Calcula(c.p, o);
     if (!c.r.Disenado()) return c;
-    MyLoad(c.t, c.p, c.r);
+    CargaDetallado(c.t, c.p, c.r);
     c.d = CalculaDespiece(c.p, c.r, c.t, largoComercial);
     return c;
 }
@@ -228,9 +228,9 @@ TEST(Despiece, RulesHoldOnRandomDesignedBeams) {
         // "Dib" off and on again, each followed by "Actualiza", leaves every bar as it was.
         TablaDetallado t = c.t;
         for (auto& f : t.filas) f.dib = false;
-        Actualizar(t, p, c.r);
+        ActualizaDetallado(t, p, c.r);
         for (auto& f : t.filas) f.dib = true;
-        Actualizar(t, p, c.r);
+        ActualizaDetallado(t, p, c.r);
         for (size_t i = 0; i < t.filas.size(); ++i) {
             for (int col = kColBarraInferior; col < kNumColumnasDetallado; ++col)
                 EXPECT_EQ(TextoCelda(t.filas[i], col), TextoCelda(c.t.filas[i], col))

@@ -6,8 +6,8 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
@@ -44,7 +44,7 @@ Diseno Disena(Proyecto p) {
     OpcionesCalculo o;
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     d.r = Calcula(d.p, o);
-    MyLoad(d.t, d.p, d.r);
+    CargaDetallado(d.t, d.p, d.r);
     return d;
 }
 
@@ -126,7 +126,7 @@ TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
     Diseno d = Disena(ProyectoEjemplo3());
     ASSERT_TRUE(d.r.Calculado()) << d.r.parada.Mensaje();
     d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: its section only
-    Actualizar(d.t, d.p, d.r);
+    ActualizaDetallado(d.t, d.p, d.r);
     Despiece piezas = CalculaDespiece(d.p, d.r, d.t);
     ComponePlanilla(piezas, d.p);
     const double y = 5000, h = 200;

@@ -71,7 +71,7 @@ Proyecto ProyectoPequeno() {
 
 }  // namespace
 
-TEST(SalvaArchivo, WritesTheExactBytesOfASmallProject) {
+TEST(EscribeProyectoVcw, WritesTheExactBytesOfASmallProject) {
     const std::string esperado =
         "V1,  2   4   3 \r\n"
         "180 2800 5  1  20.0 40.0 1.000  0   0   0  2030000  0 \r\n"
@@ -86,7 +86,7 @@ TEST(SalvaArchivo, WritesTheExactBytesOfASmallProject) {
         "Viga V1, eje A\r\n"
         "Hoja 1\r\n"
         " \r\n";
-    EXPECT_EQ(SalvaArchivo(ProyectoPequeno()), esperado);
+    EXPECT_EQ(EscribeProyectoVcw(ProyectoPequeno()), esperado);
 }
 
 TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
@@ -162,16 +162,16 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
                         p.apoyosInteriores, p.archivoLosas, p.direccionViga, p.calculo, p.reviso);
     };
     for (size_t k = 0; k < proyectos.size(); ++k) {
-        std::string primera = SalvaArchivo(proyectos[k]);
+        std::string primera = EscribeProyectoVcw(proyectos[k]);
         Proyecto leido = Lee(primera);
-        EXPECT_EQ(SalvaArchivo(leido), primera) << "project " << k;
+        EXPECT_EQ(EscribeProyectoVcw(leido), primera) << "project " << k;
         EXPECT_EQ(Campos(leido), Campos(proyectos[k])) << "project " << k;
         for (size_t i = 0; i < leido.vanos.size(); ++i)
             EXPECT_EQ(std::tie(leido.vanos[i].longitud, leido.vanos[i].inercia),
                       std::tie(proyectos[k].vanos[i].longitud, proyectos[k].vanos[i].inercia));
     }
 
-    Proyecto acero = Lee(SalvaArchivo(proyectos[2]));
+    Proyecto acero = Lee(EscribeProyectoVcw(proyectos[2]));
     EXPECT_EQ(acero.datos.moduloE, "2.00E+06");
     EXPECT_EQ(acero.datos.cargaMuerta, "0.1234567");
     // Node rows without a node are not stored; loads come back grouped by span.
@@ -181,12 +181,12 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
     EXPECT_EQ(acero.cargas[0].vano, 1);
     EXPECT_EQ(acero.cargas[2].distancia, 1.0 / 3.0);
 
-    Proyecto otro = Lee(SalvaArchivo(proyectos[3]));
+    Proyecto otro = Lee(EscribeProyectoVcw(proyectos[3]));
     ASSERT_TRUE(otro.vanos[0].pesoPropio.has_value());
     EXPECT_NEAR(*otro.vanos[0].pesoPropio, 1.0 / 3.0, 1e-12);
     EXPECT_EQ(otro.vanos[0].cargaUltima, proyectos[3].vanos[0].cargaUltima);
     EXPECT_EQ(otro.datos.moduloE, "217371");  // the file keeps whole numbers only
-    EXPECT_EQ(Lee(SalvaArchivo(proyectos.back())).cargas[0].distancia, 5.0);
+    EXPECT_EQ(Lee(EscribeProyectoVcw(proyectos.back())).cargas[0].distancia, 5.0);
 }
 
 TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
@@ -348,7 +348,7 @@ TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
     Proyecto p = ProyectoPequeno();
     p.archivoLosas = "l.Los";
     p.asignacion = {{1, 2, 0.1}, {2, 1, 0.2}};
-    const std::string completo = SalvaArchivo(p);
+    const std::string completo = EscribeProyectoVcw(p);
     int leidos = 0;
     for (size_t n = 0; n <= completo.size(); ++n) leidos += Comprueba(completo.substr(0, n));
     // Only the whole file, or the file cut inside the line end of its last line. (Garbled
@@ -377,13 +377,14 @@ TEST(LeeArchivo, OptionsBlockFollowsTheNamesAndOlderReadersStopBeforeIt) {
     losas.archivoLosas = "C:\\losas.Los";
     losas.asignacion = {{1, 2, 0.1}, {0, 0, 0}};
     for (const Proyecto& base : {ProyectoPequeno(), nombres, losas}) {
-        const std::string sin = SalvaArchivo(base), con = SalvaArchivo(conOpciones(base));
+        const std::string sin = EscribeProyectoVcw(base),
+                          con = EscribeProyectoVcw(conOpciones(base));
         ASSERT_EQ(con.rfind(sin, 0), 0u);
         const std::string nombresYBloque =
             base.calculo.empty() && base.reviso.empty() ? "\r\n\r\nOPCIONES\r\n" : "OPCIONES\r\n";
         EXPECT_EQ(con.substr(sin.size()).rfind(nombresYBloque, 0), 0u) << con.substr(sin.size());
         const Proyecto leido = Lee(con);
-        EXPECT_EQ(SalvaArchivo(leido), con);
+        EXPECT_EQ(EscribeProyectoVcw(leido), con);
         EXPECT_EQ(std::tie(leido.calculo, leido.reviso), std::tie(base.calculo, base.reviso));
         const DatosGenerales& d = leido.datos;
         EXPECT_EQ(std::tie(d.alternancia, d.duracion, d.vivaSostenida, d.limite, d.largoComercial,
@@ -393,14 +394,14 @@ TEST(LeeArchivo, OptionsBlockFollowsTheNamesAndOlderReadersStopBeforeIt) {
                                   std::vector<std::string>{"COLOR azul"}));
         EXPECT_EQ(Lee(sin).datos.alternancia, AlternanciaCargaViva::kNinguna);
     }
-    EXPECT_EQ(
-        SalvaArchivo(conOpciones(ProyectoPequeno())).substr(SalvaArchivo(ProyectoPequeno()).size()),
-        "\r\n\r\nOPCIONES\r\nALTERNANCIA 2\r\nDURACION 2\r\nSOSTENIDA 25\r\nLIMITE 2\r\n"
-        "LARGO_BARRA 12\r\nCOLOR azul\r\n");
+    EXPECT_EQ(EscribeProyectoVcw(conOpciones(ProyectoPequeno()))
+                  .substr(EscribeProyectoVcw(ProyectoPequeno()).size()),
+              "\r\n\r\nOPCIONES\r\nALTERNANCIA 2\r\nDURACION 2\r\nSOSTENIDA 25\r\nLIMITE 2\r\n"
+              "LARGO_BARRA 12\r\nCOLOR azul\r\n");
 
     // Lines after the names without the marker are ignored as they always were; a wrong
     // value names its line.
-    const std::string base = SalvaArchivo(nombres);
+    const std::string base = EscribeProyectoVcw(nombres);
     const int lineas = static_cast<int>(std::count(base.begin(), base.end(), '\n'));
     EXPECT_EQ(LineaDelError(base + "\r\nnotas sueltas\r\nALTERNANCIA 9\r\n"), "");
     EXPECT_EQ(Lee(base + "\r\n\r\n opciones \r\nalternancia 1\r\n").datos.alternancia,

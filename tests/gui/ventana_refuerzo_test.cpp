@@ -16,8 +16,8 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"

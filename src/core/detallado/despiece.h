@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {

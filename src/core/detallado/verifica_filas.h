@@ -7,7 +7,7 @@
 
 #include "core/analisis/resultados.h"
 #include "core/detallado/capas.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {

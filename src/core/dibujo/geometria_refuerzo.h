@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/detallado/despiece.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/tipos.h"
 #include "core/modelo/proyecto.h"
 

@@ -4,9 +4,9 @@
 
 #include "core/dibujo/geometria_diagramas.h"
 #include "core/dibujo/geometria_envolventes.h"
-#include "core/reporte/dibujos.h"
-#include "core/reporte/inicia.h"
-#include "core/reporte/secciones.h"
+#include "core/reporte/composicion.h"
+#include "core/reporte/dibujos_informe.h"
+#include "core/reporte/tablas_informe.h"
 #include "core/reporte/tablas_resultados.h"
 
 namespace trabelux {

@@ -9,7 +9,7 @@
 #include "core/detallado/despiece.h"
 #include "core/detallado/planilla.h"
 #include "core/modelo/datos_numericos.h"
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {

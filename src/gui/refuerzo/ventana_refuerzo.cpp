@@ -13,8 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
-#include "core/detallado/detallado.h"
 #include "core/detallado/planilla.h"
 #include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
@@ -209,8 +209,8 @@ void VentanaRefuerzo::Actualiza() {
     // the second; rows excluded on the first pass get their cells emptied again.
     doc_->ModificaDetallado(QStringLiteral("Actualiza"),
                             [](TablaDetallado& t, const Proyecto& p, const Resultados& r) {
-                                Actualizar(t, p, r);
-                                Actualizar(t, p, r);
+                                ActualizaDetallado(t, p, r);
+                                ActualizaDetallado(t, p, r);
                             });
     rejilla_->setCurrentIndex(modelo_->index(0, kColUbic));
 }
@@ -219,7 +219,7 @@ void VentanaRefuerzo::Reinicia() {
     rejilla_->ConfirmaEdicion();
     doc_->ModificaDetallado(QStringLiteral("Reinicia"),
                             [](TablaDetallado& t, const Proyecto& p, const Resultados& r) {
-                                trabelux::Reinicia(t, p, r);
+                                trabelux::ReiniciaDetallado(t, p, r);
                             });
 }
 
@@ -248,14 +248,14 @@ void VentanaRefuerzo::OkEsteVano() {
     CierraSelector();
     doc_->ModificaDetallado(
         QStringLiteral("Tipo"),
-        [fila, opcion](TablaDetallado& t, auto&, auto&) { CambiaOpciones(t, fila, opcion); });
+        [fila, opcion](TablaDetallado& t, auto&, auto&) { EligeTipo(t, fila, opcion); });
 }
 
 void VentanaRefuerzo::OkTodosLosVanos() {
     const int opcion = selector_->Opcion();
     CierraSelector();
     doc_->ModificaDetallado(QStringLiteral("Tipo"), [opcion](TablaDetallado& t, auto&, auto&) {
-        CambiaOpcionesTodos(t, opcion);
+        EligeTipoTodas(t, opcion);
     });
     rejilla_->setCurrentIndex(modelo_->index(0, kColTipo));
 }
