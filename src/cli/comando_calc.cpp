@@ -12,6 +12,7 @@
 #include "core/archivos/abre_proyecto.h"
 #include "core/calculo/calcula.h"
 #include "core/detallado/acciones_detallado.h"
+#include "core/detallado/verifica_filas.h"
 #include "core/reporte/tablas_informe.h"
 #include "core/reporte/tablas_resultados.h"
 #include "core/texto/numeros.h"
@@ -131,6 +132,12 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
                 j.Numero("stirrup_spacing", *f.separEstribo);
             else
                 j.Nulo("stirrup_spacing");
+            // "Provisto/Requerido" of the detailing window.
+            const auto razon = VerificaFila(tabla, static_cast<int>(k), p, r).razon;
+            if (razon)
+                j.Numero("provided_ratio", *razon);
+            else
+                j.Nulo("provided_ratio");
             j.Cierra();
         }
     }

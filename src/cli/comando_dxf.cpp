@@ -53,7 +53,7 @@ int ComandoDxf(const OpcionesDxf& o) {
     }
     TablaDetallado detallado;
     CargaDetallado(detallado, *p, r);
-    const PlanoViga plano = DibujaPlanoViga(*p, detallado);
+    const PlanoViga plano = DibujaPlanoViga(*p, r, detallado);
     const Estado guardado = GuardaArchivo(o.salida, plano.dibujo.TextoDxf());
     if (!guardado) {
         std::fprintf(stderr, "%s\n", guardado.Mensaje().c_str());

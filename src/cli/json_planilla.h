@@ -7,6 +7,8 @@
 
 namespace trabelux::cli {
 
+// Writes "schedule", "schedule_totals" and "quantities" for the bars the design proposes;
+// an empty list and nulls when the run has no design.
 void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r);
 
 }  // namespace trabelux::cli

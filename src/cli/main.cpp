@@ -10,6 +10,7 @@
 #include "cli/comando_dxf.h"
 #include "cli/comando_informe.h"
 #include "cli/comando_perfiles.h"
+#include "cli/comando_planilla.h"
 #include "cli/comando_verifica.h"
 #include "cli/json_envolventes.h"
 #include "core/version.h"
@@ -39,6 +40,9 @@ const char* kUso =
     "                   \\n un salto de linea\n"
     "  trabelux-cli dxf PROYECTO.vcw -o VIGA.dxf [--double=yes|no]\n"
     "      Disena la viga y escribe su plano de armado en DXF (alzado, secciones, planilla).\n"
+    "  trabelux-cli schedule PROYECTO.vcw [-o PLANILLA.csv] [--double=yes|no]\n"
+    "               [--pattern=none|code|rigorous]\n"
+    "      Escribe la planilla de aceros de las barras propuestas en CSV (UTF-8).\n"
     "  trabelux-cli shapes FAMILIA\n"
     "      Lista los perfiles de una familia (W, M, S, HP, C, MC, WT) en metros.\n"
     "  trabelux-cli verify [CARPETA] [--json] [--pdf MANUAL.pdf]\n"
@@ -139,6 +143,19 @@ int main(int argc, char** argv) {
         std::string error;
         if (!trabelux::cli::LeeArgumentosDxf(argc, argv, o, error)) return Uso(error);
         return trabelux::cli::ComandoDxf(o);
+    }
+    if (comando == "schedule") {
+        trabelux::cli::OpcionesPlanilla o;
+        for (int i = 2; i < argc; ++i) {
+            std::string a = argv[i], error;
+            if (a == "-o" && i + 1 < argc)
+                o.salida = argv[++i];
+            else if (a == "--analysis-only" || !LeeArgumentoComun(a, o, error))
+                return Uso("Opcion desconocida: " + a);
+            if (!error.empty()) return Uso(error);
+        }
+        if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
+        return trabelux::cli::ComandoPlanilla(o);
     }
     if (comando == "shapes") {
         if (argc != 3) return Uso("Falta la familia de perfiles");

@@ -2,7 +2,7 @@
 """Pins the whole chain from project file to result tables: runs `trabelux-cli calc` on
 every example project and compares its output with the golden files of tests/data/salidas.
 The stations of every example are pinned too, as JSON (shortest round-trip numbers, so
-every bit of each station shows).
+every bit of each station shows), and the bar schedule of its proposed bars as CSV.
 
 Usage: salidas_ejemplos.py CLI EXAMPLES GOLDENS
 With TRABELUX_REGENERA=1 the golden files are written afresh instead of compared (review
@@ -25,11 +25,18 @@ def modos(salida_simple):
     yield "estaciones.json", ["--json", "--stations"]
     if "Quiere refuerzo doble?" in salida_simple:
         yield "doble.txt", ["--double=yes"]
+    # The bar schedule of the proposed bars, as CSV.
+    yield "planilla.csv", ["schedule"]
+    if "Quiere refuerzo doble?" in salida_simple:
+        yield "planilla-doble.csv", ["schedule", "--double=yes"]
 
 
 def corre(ejemplo, opciones):
-    p = subprocess.run([CLI, "calc", ejemplo, *opciones], capture_output=True, text=True,
-                       timeout=60)
+    if opciones[:1] == ["schedule"]:
+        comando = ["schedule", ejemplo, *opciones[1:]]
+    else:
+        comando = ["calc", ejemplo, *opciones]
+    p = subprocess.run([CLI, *comando], capture_output=True, text=True, timeout=60)
     # The exit status and the messages are part of the contract, so they are pinned too.
     return f"{p.stdout}--- stderr\n{p.stderr}--- estado {p.returncode}\n"
 
@@ -62,7 +69,8 @@ def main():
                               f"  expected: {viejas[linea] if linea < len(viejas) else '<end>'}\n"
                               f"  got:      {nuevas[linea] if linea < len(nuevas) else '<end>'}")
     # A golden left behind by a removed example would go unchecked.
-    sufijos = ("calc.txt", "analisis.txt", "estaciones.json", "doble.txt")
+    sufijos = ("calc.txt", "analisis.txt", "estaciones.json", "doble.txt", "planilla.csv",
+                "planilla-doble.csv")
     esperados = {f"{n[:-4]}.{m}" for n in ejemplos for m in sufijos}
     sobrantes = [f for f in os.listdir(GOLDENS) if f not in esperados]
     fallos += [f"{os.path.join(GOLDENS, f)}: no example produces it" for f in sobrantes]

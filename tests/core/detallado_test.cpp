@@ -99,8 +99,10 @@ TEST(Detallado, TidyingAndUserEditsOnUpdate) {
     EXPECT_EQ(vano1.separEstribo, 0.3);
     EXPECT_EQ(Adicional(apoyo2), Par(2, 2));  // 5.08 / 2.85
     EXPECT_EQ(apoyo2.barraPercha, 0);
-    EXPECT_EQ(Inferior(t.filas[4]), Par(1, 4));
-    EXPECT_EQ(Inferior(t.filas[0]), Par(1, 4));
+    // 4.0 cm2: 4 ø1/2" leave 2.06 cm between bars of a 20 cm web (cover 5), under the
+    // 2.5 cm asked; 2 ø3/4" fit.
+    EXPECT_EQ(Inferior(t.filas[4]), Par(2, 2));
+    EXPECT_EQ(Inferior(t.filas[0]), Par(2, 2));
 
     const auto antes = Celdas(t);
     ActualizaDetallado(t, p, r);

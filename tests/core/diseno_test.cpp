@@ -127,13 +127,20 @@ TEST(DisenaEstriboExtremo, ChoosesBarAndSpacing) {
         {"no stirrups needed, 60 cm", 0, 20, 130, true, kEstriboTresOctavos, 60},
         {"no stirrups needed, minimum steel", 0, 60, 130, true, kEstriboTresOctavos,
          1.42 * 4200 / (3.5 * 60)},
-        {"by strength", CortantePara(15, 1.42, 25, 45, kMaterial), 25, 45, true,
-         kEstriboTresOctavos, 15},
+        {"by strength", CortantePara(20, 1.42, 25, 45, kMaterial), 25, 45, true,
+         kEstriboTresOctavos, 20},
+        // Vs above 1.06 sqrt(f'c) b d: the spacing limit halves to d/4 and 30 cm.
+        {"high stirrup force, d/4", CortantePara(15, 1.42, 25, 45, kMaterial), 25, 45, true,
+         kEstriboTresOctavos, 45 / 4.0},
+        {"high stirrup force, 30 cm", CortantePara(35, 1.42, 10, 130, kMaterial), 10, 130, true,
+         kEstriboTresOctavos, 30},
+        {"high stirrup force in a shallow beam", CortantePara(12, 1.42, 20, 24.5f, kMaterial), 20,
+         24.5f, true, kEstriboTresOctavos, 24.5 / 4},
         {"shallow beam at 12 cm", CortantePara(12, 1.42, 40, 24.5f, kMaterial), 40, 24.5f, true,
          kEstriboTresOctavos, 12},
-        {"shallow beam at 9 cm", CortantePara(9, 1.42, 40, 24.5f, kMaterial), 40, 24.5f, true,
+        {"shallow beam at 9 cm", CortantePara(9, 1.42, 60, 24.5f, kMaterial), 60, 24.5f, true,
          kEstriboTresOctavos, 9},
-        {"shallow beam needing 6 cm of 3/8", CortantePara(6, 1.42, 40, 24.5f, kMaterial), 40, 24.5f,
+        {"shallow beam needing 6 cm of 3/8", CortantePara(6, 1.42, 80, 24.5f, kMaterial), 80, 24.5f,
          true, kEstriboMedia, 6 * 2.54 / 1.42},
         {"1/2 above 7 cm", CortantePara(5, 1.42, 80, 45, kMaterial), 80, 45, true, kEstriboMedia,
          5 * 2.54 / 1.42},
@@ -149,6 +156,20 @@ TEST(DisenaEstriboExtremo, ChoosesBarAndSpacing) {
         ExpectRelativo(e.separacion, c.separacion, c.nombre);
         ExpectRelativo(e.areaPorMetro, 100 / c.separacion * (c.barra ? 2.54 : 1.42), c.nombre);
     }
+}
+
+// Hand value: fixed-fixed 6 m, 25 x 50, cover 4, 9 t/m. Vu at d = 27 - 9 x 0.46 = 22.86 t;
+// Vs = 22 860 / 0.85 - 0.53 x 25 x 46 x sqrt(210) = 18 062 kg > 1.06 x sqrt(210) x 25 x 46
+// = 17 665 kg, so s = min(15.2 by strength, d/4 = 11.5, 30) = 11.5 cm.
+TEST(DisenaEstribos, HighStirrupForceHalvesTheSpacingLimit) {
+    Proyecto p = Viga({6}, 9);
+    p.datos.recub = "4";
+    p.apoyoIzquierdo = p.apoyoDerecho = CondicionExtremo::kEmpotrado;
+    OpcionesCalculo o;  // 27 t-m at the supports asks for compression steel
+    o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+    Resultados r = Calcula(p, o);
+    ASSERT_EQ(r.refuerzoTransversal.size(), 1u);
+    EXPECT_EQ(r.refuerzoTransversal[0].estribos, "ø3/8 a 0.115");
 }
 
 TEST(Diseno, NothingKeptIsNotANumber) {

@@ -14,6 +14,8 @@
 #include "core/calculo/calcula.h"
 #include "core/derivados/actualiza_derivados.h"
 #include "core/detallado/acciones_detallado.h"
+#include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/reporte/bases_diseno.h"
 #include "core/reporte/composicion.h"
@@ -297,13 +299,12 @@ TEST(DibujosInforme, NothingIsLeftOutOfALongBeam) {
             for (const CargaNudo& q : p.cargasNudo)
                 for (double valor : {q.fuerza, q.momento})
                     if (valor != 0) cargasEsperadas.push_back(Formatea(valor, "0.00"));
-            for (size_t k = 0; k < v.t.filas.size(); ++k) {
-                const FilaDetallado& f = v.t.filas[k];
-                refuerzo.push_back(k % 2 ? EtiquetaBarras(f.barraInferior, f.cantInferior)
-                                         : EtiquetaBarras(f.barraAdicional, f.cantAdicional));
+            Despiece piezas = CalculaDespiece(p, v.r, v.t);
+            ComponePlanilla(piezas, p);
+            for (const Pieza& pz : piezas.piezas)
+                if (pz.clase != ClaseBarra::kEstribo) refuerzo.push_back(EtiquetaPieza(pz));
+            for (const FilaDetallado& f : v.t.filas)
                 refuerzo.push_back(f.sec.substr(0, f.sec.find('-')));
-                if (k == 1) refuerzo.push_back(EtiquetaBarras(f.barraPercha, f.cantPercha));
-            }
             refuerzo.erase(std::remove(refuerzo.begin(), refuerzo.end(), ""), refuerzo.end());
 
             const struct {
@@ -325,7 +326,8 @@ TEST(DibujosInforme, NothingIsLeftOutOfALongBeam) {
                                            EscalaDiagrama(v.r.maxMomento), {});
                  },
                  nudos},
-                {"refuerzo", [&](SuperficieGrabadora& s) { DibujaRefuerzoInforme(s, p, v.t, {}); },
+                {"refuerzo",
+                 [&](SuperficieGrabadora& s) { DibujaRefuerzoInforme(s, p, v.t, piezas, {}); },
                  refuerzo},
             };
             for (const auto& d : dibujos) {

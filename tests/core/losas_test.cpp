@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/archivos/archivo_losas.h"
+#include "core/derivados/actualiza_derivados.h"
 #include "core/losas/asignacion.h"
 #include "core/losas/casos.h"
 #include "core/losas/transferencia.h"

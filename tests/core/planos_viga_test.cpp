@@ -22,7 +22,7 @@ TEST(PlanosViga, CadaBarraTieneSuFilaYCabeEnLaViga) {
         ASSERT_TRUE(r.Disenado()) << n;
         TablaDetallado t;
         CargaDetallado(t, p, r);
-        const PlanoViga plano = DibujaPlanoViga(p, t);
+        const PlanoViga plano = DibujaPlanoViga(p, r, t);
         double largo = 0;
         for (double l : largos) largo += 100 * l;
 
@@ -46,7 +46,7 @@ TEST(PlanosViga, CadaBarraTieneSuFilaYCabeEnLaViga) {
         EXPECT_GE(caja->maximo.x, largo);
 
         // Without bars in the table the beam is drawn alone.
-        const PlanoViga sola = DibujaPlanoViga(p, TablaDetallado{});
+        const PlanoViga sola = DibujaPlanoViga(p, r, TablaDetallado{});
         EXPECT_TRUE(sola.planilla.empty());
         EXPECT_EQ(sola.dibujo.EntidadesPorCapa().count(capas_dxf::kAceroInferior), 0u);
         EXPECT_EQ(sola.dibujo.EntidadesPorCapa().count(capas_dxf::kAceroSuperior), 0u);

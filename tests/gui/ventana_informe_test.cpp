@@ -24,6 +24,7 @@
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
 #include "core/reporte/composicion.h"
+#include "core/reporte/papel.h"
 #include "core/reporte/superficie_grabadora.h"
 #include "gui/documento/documento.h"
 #include "gui/informe/dispositivos.h"

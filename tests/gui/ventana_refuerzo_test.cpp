@@ -11,10 +11,14 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
 #include "core/detallado/acciones_detallado.h"
+#include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"
 #include "gui/informe/ventana_informe.h"
@@ -23,6 +27,7 @@
 #include "gui/refuerzo/modelo_detallado.h"
 #include "gui/refuerzo/rejilla_detallado.h"
 #include "gui/refuerzo/selector_tipo.h"
+#include "gui/sesion/sesion.h"
 #include "ventanas_prueba.h"
 
 using namespace trabelux;
@@ -124,18 +129,30 @@ class VentanaRefuerzoTest : public QObject {
         QVERIFY(doc->Detallado().filas.empty());
     }
 
-    // Space toggles "Dib"; "Actualiza" leaves the rows not drawn empty and numbers the
-    // sections of the others.
+    // Space toggles "Dib"; "Actualiza" numbers the sections of the rows drawn and takes the
+    // label off the others, whose bars stay; ticked again, they get their label back and
+    // the same bars (they used to lose them, and then get different ones).
     void dibYActualiza() {
         CalculaYAbre();
-        for (int f : {1, 2}) {
-            rejilla->setCurrentIndex(rejilla->model()->index(f, kColDib));
-            QTest::keyClick(rejilla, Qt::Key_Space);
-        }
-        Pulsa(ventana, "Command5");
+        const QString adicional = Celda(2, kColBarraAdicional),
+                      cuenta = Celda(2, kColCantAdicional);
+        QVERIFY(!adicional.isEmpty());
+        auto conmuta = [&] {
+            for (int f : {1, 2}) {
+                rejilla->setCurrentIndex(rejilla->model()->index(f, kColDib));
+                QTest::keyClick(rejilla, Qt::Key_Space);
+            }
+            Pulsa(ventana, "Command5");
+        };
+        conmuta();
         const QStringList sec = {"1-1", "", "", "2-2", "3-3", "4-4", "5-5"};
         for (int f = 0; f < 7; ++f) QCOMPARE(Celda(f, kColSec), sec[f]);
-        QVERIFY(Celda(1, kColBarraInferior).isEmpty());
+        QVERIFY(!Celda(1, kColBarraInferior).isEmpty());
+        QCOMPARE(Celda(2, kColBarraAdicional), adicional);
+        conmuta();
+        QCOMPARE(Celda(2, kColSec), QStringLiteral("3-3"));
+        QCOMPARE(Celda(2, kColBarraAdicional), adicional);
+        QCOMPARE(Celda(2, kColCantAdicional), cuenta);
     }
 
     void selectorDeTipo_data() {
@@ -286,13 +303,55 @@ class VentanaRefuerzoTest : public QObject {
         // paints.
         Proyecto cero = *doc->ProyectoCalculado();
         for (Vano& v : cero.vanos) v.longitud = 0;
-        dibujo->Muestra(cero, doc->DetalladoActual());
+        dibujo->Muestra(cero, doc->DetalladoActual(),
+                        CalculaDespiece(*doc->ProyectoCalculado(), *doc->UltimosResultados(),
+                                        doc->DetalladoActual()));
         const GeometriaRefuerzo& g = dibujo->Geometria();
         for (double x : g.xNudos) QCOMPARE(x, g.xNudos.front());
         for (const BarraElevacion& b : g.barras)
             for (Punto p : b.trazo) QVERIFY(std::isfinite(p.x) && std::isfinite(p.y));
         QVERIFY(std::isfinite(dibujo->Escala()) && dibujo->Escala() > 0);
         dibujo->grab();
+    }
+
+    // "Provisto/Requerido": the proposal provides what the design asks; one bar typed over
+    // support 2 does not (red); a count whose group does not fit across the web is red,
+    // with the reason.
+    void provistoRequerido() {
+        CalculaYAbre();
+        auto* m = ventana->Modelo();
+        const int col = ModeloDetallado::kColProvisto;
+        QCOMPARE(m->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Provisto/Requerido"));
+        QVERIFY(m->index(2, col).data().toDouble() >= 1);
+        QVERIFY(!m->index(2, col).data(Qt::ForegroundRole).isValid());
+        QVERIFY(m->setData(m->index(2, kColCantAdicional), "1", Qt::EditRole));
+        QVERIFY(m->index(2, col).data().toDouble() < 1);
+        QCOMPARE(m->index(2, col).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+        QVERIFY(m->setData(m->index(3, kColCantInferior), "9", Qt::EditRole));
+        QCOMPARE(m->index(3, kColCantInferior).data(Qt::ForegroundRole).value<QColor>(),
+                 QColor(Qt::red));
+        QCOMPARE(m->index(3, kColCantInferior).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("No caben en dos capas"));
+    }
+
+    // The schedule tab follows the table; the export writes the same schedule as CSV.
+    void planillaYExportacion() {
+        CalculaYAbre();
+        auto* planilla = ventana->RejillaPlanilla();
+        Despiece d = CalculaDespiece(*doc->ProyectoCalculado(), *doc->UltimosResultados(),
+                                     doc->DetalladoActual());
+        const Planilla p = ComponePlanilla(d, *doc->ProyectoCalculado());
+        QVERIFY(!p.lineas.empty());
+        QCOMPARE(planilla->rowCount(), static_cast<int>(p.lineas.size() + FilasTotales(p).size()));
+        QCOMPARE(planilla->item(0, 0)->text(), QStringLiteral("I1"));
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("planilla.csv");
+        QVERIFY(marco->SesionActiva()->ExportaPlanillaCsvEn(ruta));
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), QString::fromStdString(PlanillaCsv(p)));
+        QVERIFY(Accion("menu03c"));
     }
 };
 

@@ -64,16 +64,14 @@ void AbreDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Result
 void ActualizaDetallado(TablaDetallado& tabla, const Proyecto& proyecto,
                         const Resultados& resultados) {
     ProponeBarras(tabla, proyecto, resultados);
+    // "Dib" decides only whether the row's section is drawn and labelled: its bars are
+    // physical bars of the beam whether or not their section is drawn.
     int k = 0;
     for (auto& f : tabla.filas) {
-        if (f.dib) {
+        if (f.dib)
             PonEtiqueta(f.sec, ++k);
-            continue;
-        }
-        FilaDetallado vacia;
-        vacia.dib = false;
-        vacia.ubic = f.ubic;
-        f = vacia;
+        else
+            f.sec.clear();
     }
 }
 

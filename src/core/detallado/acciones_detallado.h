@@ -23,7 +23,7 @@ void VaciaDetallado(TablaDetallado& tabla);
 void AbreDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
 
 // "Actualiza": proposes what is empty, then numbers the drawn rows "1-1", "2-2", ...
-// and empties every cell but "Dib" and "Ubic" of the rows not drawn.
+// and empties the section label of the rows not drawn (their bars stay).
 void ActualizaDetallado(TablaDetallado& tabla, const Proyecto& proyecto,
                         const Resultados& resultados);
 

@@ -2,10 +2,16 @@
 #include "core/detallado/propuesta_barras.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/detallado/barras.h"
+#include "core/detallado/capas.h"
+#include "core/detallado/verifica_filas.h"
+#include "core/diseno/flexion.h"
 #include "core/modelo/datos_numericos.h"
 #include "core/texto/numeros.h"
 
@@ -20,16 +26,48 @@ class Requeridos {
   public:
     explicit Requeridos(const Resultados& r) : r_(r) {}
 
+    // The design may give a node or a span a row for each face in tension (the
+    // envelope's reversal, a sagging node, a hogging span): each face takes the larger.
     float AreaSuperiorApoyo(int nudo) const {
+        float a = 0;
         for (const auto& f : r_.refuerzoApoyos)
-            if (f.nudo == nudo) return f.areaSuperior;
+            if (f.nudo == nudo) a = std::max(a, f.areaSuperior);
+        return a;
+    }
+
+    // The design moments (t-m) of a support and of a span; 0 without a row.
+    float MomentoApoyo(int nudo) const {
+        for (const auto& f : r_.refuerzoApoyos)
+            if (f.nudo == nudo && f.traccion == Cara::kSuperior) return std::fabs(f.momento);
+        return 0;
+    }
+    float MomentoVano(int vano) const {
+        for (const auto& f : r_.refuerzoVanos)
+            if (f.vano == vano && f.traccion == Cara::kInferior) return std::fabs(f.momento);
         return 0;
     }
 
-    float AreaInferiorVano(int vano) const {
+    // Top steel of a span: compression steel (double reinforcement accepted), or tension
+    // steel where the span hogs; 0 without.
+    float AreaSuperiorVano(int vano) const {
+        float a = 0;
         for (const auto& f : r_.refuerzoVanos)
-            if (f.vano == vano) return f.areaInferior;
-        return 0;
+            if (f.vano == vano) a = std::max(a, f.areaSuperior);
+        return a;
+    }
+
+    float AreaInferiorApoyo(int nudo) const {
+        float a = 0;
+        for (const auto& f : r_.refuerzoApoyos)
+            if (f.nudo == nudo) a = std::max(a, f.areaInferior);
+        return a;
+    }
+
+    float AreaInferiorVano(int vano) const {
+        float a = 0;
+        for (const auto& f : r_.refuerzoVanos)
+            if (f.vano == vano) a = std::max(a, f.areaInferior);
+        return a;
     }
 
     const FilaRefuerzoTransversal* Transversal(int vano) const {
@@ -68,16 +106,89 @@ void Ordena(FilaDetallado& f) {
     if (f.separEstribo && !(*f.separEstribo > 0)) f.separEstribo.reset();
 }
 
-// Fills the bar and count cells of one group for a required area.
-void Propone(std::optional<int>& barra, std::optional<int>& cuenta, double area) {
+// The section a group of bars lies in, and what it must resist: b, h (cm), the design
+// moment (t-m), the strengths and cover, and the corner bars beside the group (the two
+// hangers of a top group; none for bottom bars) with their area.
+struct SeccionGrupo {
+    double b = 0, h = 0, momento = 0;
+    MaterialDiseno material;
+    int esquina = -1;
+    double areaEsquinas = 0;
+};
+
+std::vector<int> Grupo(int barra, int cantidad, int esquina) {
+    std::vector<int> g(static_cast<size_t>(std::max(cantidad, 0)), barra);
+    if (esquina >= 0) {
+        g.insert(g.begin(), esquina);
+        g.push_back(esquina);
+    }
+    return g;
+}
+
+// Bars for a required area that fit across the web with the clear spacing of ACI 318-19
+// §25.2: today's choice when it fits in one layer; else the next larger bar (up to ø1")
+// that does; else two layers, from today's size up, with the design redone at the depth the
+// second layer leaves (at most three bars more). A group that fits nowhere keeps today's
+// choice: the grid marks it.
+std::pair<int, int> EligeQueQuepa(double area, const SeccionGrupo& s) {
+    const int inicial = EligeBarra(area);
+    const int cuenta = CuentaBarras(area, inicial);
+    if (!(s.b > 0) || !(s.h > 0) || cuenta <= 0) return {inicial, cuenta};
+    constexpr int kMayorPropuesta = 3;  // ø1"
+    for (int barra = inicial; barra <= kMayorPropuesta; ++barra) {
+        const int n = CuentaBarras(area, barra);
+        const Disposicion d = DisponeGrupo(Grupo(barra, n, s.esquina), s.b, s.h, s.material.recub);
+        if (d.capas == 1 && d.cabe) return {barra, n};
+    }
+    for (int barra = inicial; barra <= kMayorPropuesta; ++barra) {
+        int n = CuentaBarras(area, barra);
+        for (int intento = 0; intento <= 3; ++intento, ++n) {
+            const Disposicion d =
+                DisponeGrupo(Grupo(barra, n, s.esquina), s.b, s.h, s.material.recub);
+            if (!d.cabe) break;
+            const DisenoFlexion f =
+                DisenaFlexion(static_cast<float>(s.momento * 1e5), static_cast<float>(d.d),
+                              static_cast<float>(s.b), s.material, [] { return true; });
+            const double requerido =
+                std::max<double>(f.as, s.material.fy > 0 ? 14.0 * s.b * d.d / s.material.fy : 0.0) -
+                s.areaEsquinas;
+            if (n * AreaDeBarra(barra) >= requerido - 1e-6) return {barra, n};
+        }
+    }
+    return {inicial, cuenta};
+}
+
+// Fills the bar and count cells of one group for a required area; when both are empty,
+// with bars that fit across the web.
+void Propone(std::optional<int>& barra, std::optional<int>& cuenta, double area,
+             const SeccionGrupo& s) {
+    if (!barra && !cuenta && area > 0) {
+        const auto [b, n] = EligeQueQuepa(area, s);
+        barra = b;
+        cuenta = n;
+        return;
+    }
     if (!barra) barra = EligeBarra(area);
     if (area > 0 && !cuenta) cuenta = CuentaBarras(area, *barra);
 }
 
+// Additional bars of a sagging support, at the bottom: the bottom area less what the bottom
+// bars through the support give.
+void ProponeAdicionalInferior(FilaDetallado& f, float areaInferior, SeccionGrupo s) {
+    if (!f.barraInferior || !f.cantInferior) return;
+    const float inferiores = AreaDeBarra(*f.barraInferior) * static_cast<float>(*f.cantInferior);
+    s.esquina = *f.barraInferior;
+    s.areaEsquinas = inferiores;
+    if (areaInferior > inferiores)
+        Propone(f.barraAdicional, f.cantAdicional, areaInferior - inferiores, s);
+}
+
 // Additional top bars over a support: the top area less what the hangers give.
-void ProponeAdicional(FilaDetallado& f, float areaSuperior) {
+void ProponeAdicional(FilaDetallado& f, float areaSuperior, SeccionGrupo s) {
     const float perchas = AreaDeBarra(*f.barraPercha) * static_cast<float>(*f.cantPercha);
-    Propone(f.barraAdicional, f.cantAdicional, areaSuperior - perchas);
+    s.esquina = *f.barraPercha;
+    s.areaEsquinas = perchas;
+    Propone(f.barraAdicional, f.cantAdicional, areaSuperior - perchas, s);
 }
 
 void CopiaInferiorSiVacia(FilaDetallado& apoyo, const FilaDetallado& vano) {
@@ -115,6 +226,23 @@ void ProponeBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
     const DatosNumericos datos = LeeDatosNumericos(proyecto.datos);
     const double recub = datos.recub;
     const double fy = datos.fy;
+    const MaterialDiseno material{datos.fc, static_cast<float>(fy), static_cast<float>(recub)};
+    // The section over support s (1-based) as the design takes it: the mean of the spans it
+    // joins.
+    auto SeccionApoyo = [&](int s) {
+        const int nv = static_cast<int>(proyecto.vanos.size());
+        const int izq = std::clamp(s - 2, 0, std::max(nv - 1, 0));
+        const int der = std::clamp(s - 1, 0, std::max(nv - 1, 0));
+        SeccionGrupo g;
+        g.material = material;
+        g.momento = req.MomentoApoyo(s);
+        if (nv == 0) return g;
+        const Vano &a = proyecto.vanos[static_cast<size_t>(izq)],
+                   &b = proyecto.vanos[static_cast<size_t>(der)];
+        g.b = (a.base + b.base) / 2;
+        g.h = (a.altura + b.altura) / 2;
+        return g;
+    };
     // Support 1 takes the bottom bar of span 1 only while the user has chosen none.
     const bool apoyo1SinBarra = !filas[0].barraInferior;
 
@@ -132,7 +260,8 @@ void ProponeBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
             // Without a positive Fy there is no minimum to speak of (and no division).
             const double minimo = fy > 0 ? 14.0 * (altura - recub) * base / fy : 0.0;
             const double area = std::max<double>(req.AreaInferiorVano(j), minimo);
-            Propone(fila.barraInferior, fila.cantInferior, area);
+            SeccionGrupo seccion{base, altura, req.MomentoVano(j), material};
+            Propone(fila.barraInferior, fila.cantInferior, area, seccion);
 
             FilaDetallado& apoyo = filas[i - 2];
             const int k = *fila.barraInferior;
@@ -140,19 +269,37 @@ void ProponeBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Result
             if (apoyo.barraInferior.value_or(0) <= k && !apoyo.cantInferior)
                 apoyo.cantInferior = fila.cantInferior;
             ProponeEstribo(fila, req.Transversal(j));
+            // A span designed with compression steel gets top bars that provide it, beyond
+            // what the hangers give.
+            // (Only beyond what the hangers give: a span that hogs a little needs no more.)
+            const float perchas =
+                AreaDeBarra(*fila.barraPercha) * static_cast<float>(*fila.cantPercha);
+            if (req.AreaSuperiorVano(j) > perchas) {
+                // Compression steel: it does not depend on d the way tension steel does,
+                // so only the fit is sought (no moment to redesign for).
+                seccion.momento = 0;
+                ProponeAdicional(fila, req.AreaSuperiorVano(j), seccion);
+            }
         } else {
             const int s = (i + 1) / 2;
             if (s == 1) {
                 if (proyecto.apoyoIzquierdo == CondicionExtremo::kEmpotrado)
-                    ProponeAdicional(fila, req.AreaSuperiorApoyo(1));
+                    ProponeAdicional(fila, req.AreaSuperiorApoyo(1), SeccionApoyo(1));
                 ProponeEstribo(fila, req.Transversal(1));
             } else if (s == n + 1) {
                 if (proyecto.apoyoDerecho == CondicionExtremo::kEmpotrado)
-                    ProponeAdicional(fila, req.AreaSuperiorApoyo(s));
+                    ProponeAdicional(fila, req.AreaSuperiorApoyo(s), SeccionApoyo(s));
                 CopiaInferiorSiVacia(fila, filas[i - 2]);
                 ProponeEstribo(fila, req.Transversal(n));
+            } else if (TraccionInferiorEnApoyo(resultados, s)) {
+                // A sagging node: its tension steel goes to the bottom.
+                CopiaInferiorSiVacia(fila, filas[i - 2]);
+                ProponeAdicionalInferior(fila, req.AreaInferiorApoyo(s), SeccionApoyo(s));
+                const int izquierdo = s - 1, derecho = s;
+                const bool tomaIzquierdo = req.AreaPorMetro(derecho) < req.AreaPorMetro(izquierdo);
+                ProponeEstribo(fila, req.Transversal(tomaIzquierdo ? izquierdo : derecho));
             } else {
-                ProponeAdicional(fila, req.AreaSuperiorApoyo(s));
+                ProponeAdicional(fila, req.AreaSuperiorApoyo(s), SeccionApoyo(s));
                 CopiaInferiorSiVacia(fila, filas[i - 2]);
                 // The support takes the stirrups of the span needing more steel per
                 // metre; on a tie, those of the span to its right.

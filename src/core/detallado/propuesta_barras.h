@@ -11,7 +11,8 @@ namespace trabelux {
 // Tidies every row and proposes its bars: bottom bars of each span for the larger of
 // the designed area and the minimum steel 14 (h - cover) b / Fy, the same bars at the
 // supports beside it, additional top bars over the supports for the top area the two
-// hangers do not cover (over an end support only when that end is "Empotrado"), and
+// hangers do not cover (over an end support only when that end is "Empotrado"), top
+// bars in a span designed with compression steel for what its hangers do not give, and
 // the stirrups of the design. Cells the user filled are kept, so a second run changes
 // nothing. Supports, spans and stirrups are found in the design tables by their node
 // or span number: one without a row needs no steel and has no stirrup text. The number

@@ -1,18 +1,16 @@
 // Geometry of the reinforcement elevation: the beam as an outline between its nodes and
-// the bars of the detailing table along it (bottom bars span by span, the continuous
-// hangers, additional top bars over the supports, stirrup zones) with their labels, and a
-// cut mark where each drawn section lies. Shared by the report and the detailing window.
-//
-// Detailing choices: bottom bars run each span, stopping short of the supports between
-// spans and hooked up at the beam's ends; hangers run the whole beam, hooked down at its
-// ends; additional top bars reach a third of each adjacent span into it; each span has
-// three stirrup zones: its end quarters take the stirrups of the support rows, the middle
-// half those of the span row. The vertical drawing is not to scale.
+// the bars of the detailing table drawn at their lengths and positions (the pieces of
+// detallado/despiece: bottom bars, hangers, additional top bars, hooks, laps, stirrups),
+// each labelled with its mark, count, bar and cut length, the cut-off points of the
+// additional bars dimensioned from their support's axis, and a cut mark where each drawn
+// section lies. Shared by the report and the detailing window. The horizontal drawing is
+// to scale, the vertical one is not.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "core/detallado/despiece.h"
 #include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/tipos.h"
 #include "core/modelo/proyecto.h"
@@ -32,15 +30,22 @@ inline constexpr double kSeparacion = 40;   // between the outline and the text 
 inline constexpr double kApoyo = 360;       // room under the outline for supports and lengths
 }  // namespace cotas_refuerzo
 
-enum class ClaseBarra { kInferior, kPercha, kAdicional };
-
 struct BarraElevacion {
     ClaseBarra clase;
     Poligonal trazo;  // the bar with its hooks
 };
 
 // Rows of text above the beam (1 nearest) and below it (-1 nearest, under the supports).
-enum class FilaTexto { kAdicional = 1, kPercha = 2, kCorte = 3, kInferior = -1, kEstribos = -2 };
+// The row of cut-off dimensions (kCotas), outermost, is there only when the elevation needs
+// it (GeometriaRefuerzo::conCotas).
+enum class FilaTexto {
+    kAdicional = 1,
+    kPercha = 2,
+    kCorte = 3,
+    kCotas = 4,
+    kInferior = -1,
+    kEstribos = -2
+};
 
 struct TextoElevacion {
     FilaTexto fila;
@@ -55,8 +60,10 @@ struct GeometriaRefuerzo {
     std::vector<BarraElevacion> barras;
     std::vector<Segmento> estribos;  // one tick per drawn stirrup
     std::vector<Segmento> cortes;    // the cut of each drawn section
+    std::vector<Segmento> cotas;     // dimension lines of the cut-off points
     std::vector<TextoElevacion> textos;
-    int omitidas = 0;  // labels left out for want of room
+    int omitidas = 0;       // labels left out for want of room
+    bool conCotas = false;  // the row kCotas holds something: AlturaSobreEjeConCotas applies
 };
 
 // A bar group as the drawings label it: count and bar name without blanks ("2ø1/2\"");
@@ -66,6 +73,9 @@ std::string EtiquetaBarras(const std::optional<int>& barra, const std::optional<
 // or a spacing above zero.
 std::string EtiquetaEstribos(const FilaDetallado& fila);
 
+// A piece as the drawing labels it: "S1: 4 ø3/4\" L=6.85" (mark, count, bar, cut length, m).
+std::string EtiquetaPieza(const Pieza& p);
+
 // The elevation of the project's spans `primero`..`ultimo` (0-based; -1: the last of the
 // first numVanos) between x1 and x2, axis at y. `mide` measures a label and `altoTexto` is
 // the height of its line: a label that would run into the previous one of its row is left
@@ -73,12 +83,18 @@ std::string EtiquetaEstribos(const FilaDetallado& fila);
 // beam are ignored and missing ones draw nothing. A piece of the beam shows the bars that
 // cross it up to its ends, hooked only at the beam's own ends, and every label, cut and
 // stirrup run of its spans and nodes.
-GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetallado& t, double x1,
-                                           double x2, double y, const MideTexto& mide,
-                                           double altoTexto, int primero = 0, int ultimo = -1);
+// `d` holds the pieces of the table `t` (with their marks, ComponePlanilla); `t` gives the
+// drawn sections. Without `cotas` the cut-off dimensions are left out (a page too low for
+// their row).
+GeometriaRefuerzo CalculaGeometriaRefuerzo(const Proyecto& p, const TablaDetallado& t,
+                                           const Despiece& d, double x1, double x2, double y,
+                                           const MideTexto& mide, double altoTexto, int primero = 0,
+                                           int ultimo = -1, bool cotas = true);
 
-// How far the elevation reaches above and below its axis with texts `altoTexto` high.
+// How far the elevation reaches above and below its axis with texts `altoTexto` high;
+// above, without and with the row of cut-off dimensions.
 double AlturaSobreEje(double altoTexto);
+double AlturaSobreEjeConCotas(double altoTexto);
 double AlturaBajoEje(double altoTexto);
 
 }  // namespace trabelux

@@ -21,6 +21,10 @@ constexpr double kSeparacionMinima = 7.0;          // cm
 constexpr double kSeparacionVigaBaja = 10.0;  // cm, below it shallow beams use the general rule
 constexpr double kPeralteVigaBaja = 25.0;     // cm
 constexpr double kSeparacionMaxima = 60.0;    // cm
+// ACI 318-19 Table 9.7.6.2.2: when the stirrups carry more than 1.06 sqrt(f'c) b d (kg,
+// the clause's 0.33 sqrt(f'c) b d in MPa), the largest spacing halves to d/4 and 30 cm.
+constexpr double kCoefVsSeparacionReducida = 1.06;
+constexpr double kSeparacionMaximaReducida = 30.0;  // cm
 
 // Spacing (cm) at which the bar gives the minimum stirrup steel.
 double SeparacionAceroMinimo(int barra, float b, float fy) {
@@ -61,10 +65,14 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
             r.suficiente = false;
             return r;
         }
+        const bool separacionReducida = r.vs > kCoefVsSeparacionReducida * b * d * raizFc;
+        const double limitePeralte = separacionReducida ? d / 4.0 : dMedios;
+        const double limiteAbsoluto =
+            separacionReducida ? kSeparacionMaximaReducida : kSeparacionMaxima;
         const float avPorMetro = Simple(100.0 * r.vs / m.fy / d);
         double s = SeparacionRequerida(kEstriboTresOctavos, avPorMetro);
         if (d < kPeralteVigaBaja && s >= kSeparacionVigaBaja) {
-            r.separacion = std::min({s, dMedios, separacionMinAcero3});
+            r.separacion = std::min({s, limitePeralte, separacionMinAcero3});
         } else {
             double separacionMinAcero = separacionMinAcero3;
             if (s < kSeparacionMinima) {
@@ -76,7 +84,7 @@ EstriboExtremo DisenaEstriboExtremo(double vu, float b, float d, const MaterialD
                     return r;
                 }
             }
-            r.separacion = std::min({s, dMedios, kSeparacionMaxima, separacionMinAcero});
+            r.separacion = std::min({s, limitePeralte, limiteAbsoluto, separacionMinAcero});
         }
     }
     r.areaPorMetro = Simple(100.0 / r.separacion * kAreaDosRamas[r.barra]);

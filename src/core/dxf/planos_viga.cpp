@@ -8,6 +8,7 @@
 #include "core/detallado/anclaje.h"
 #include "core/detallado/barras.h"
 #include "core/detallado/barras_fisicas.h"
+#include "core/detallado/despiece.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
 #include "core/dibujo/geometria_viga.h"
@@ -90,6 +91,8 @@ int FilaDeBarra(const BarraElevacion& b, const std::vector<double>& xNudos,
                 }
             break;
         }
+        case ClaseBarra::kEstribo:  // stirrups are drawn from their own segments
+            break;
         case ClaseBarra::kPercha:
             for (int i = 0; i < n && fila < 0; ++i)
                 if (existe(2 * i + 1) &&
@@ -158,7 +161,7 @@ Punto DibujaPlanilla(DibujoDxf& d, const std::vector<FilaPlanilla>& filas, Punto
     return {x, abajo};
 }
 
-PlanoViga DibujaPlanoViga(const Proyecto& p, const TablaDetallado& t) {
+PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDetallado& t) {
     PlanoViga plano{DibujoPlanos(), {}};
     DibujoDxf& d = plano.dibujo;
     const int n = std::clamp(std::min(p.numVanos, static_cast<int>(p.vanos.size())), 0, kMaxVanos);
@@ -169,9 +172,10 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const TablaDetallado& t) {
     // the supports, closest stirrups) were sized for to read as true lengths.
     double largoMm = 0;
     for (int i = 0; i < n; ++i) largoMm += std::max(0.0, Finito(p.vanos[i].longitud)) * 1000;
+    const Despiece despiece = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
     const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
-        p, t, 0, largoMm, 0, [](const std::string& s) { return AnchoAproximado(s, H * kMmPorCm); },
-        H * kMmPorCm);
+        p, t, despiece, 0, largoMm, 0,
+        [](const std::string& s) { return AnchoAproximado(s, H * kMmPorCm); }, H * kMmPorCm);
     std::vector<double> x;  // nodes, cm
     for (double xn : g.xNudos) x.push_back(xn / kMmPorCm);
     const double largo = x.back();

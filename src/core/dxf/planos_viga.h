@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analisis/resultados.h"
 #include "core/detallado/tabla_detallado.h"
 #include "core/dxf/capas.h"
 #include "core/modelo/proyecto.h"
@@ -47,10 +48,10 @@ struct PlanoViga {
 };
 
 // The drawing of the project's beam with the bars of detailing table `t` (as the detailing
-// window or the report sees them after a design). The bars are drawn where, and as long
-// as, the reinforcement geometry places them; their depth in the beam is the cover from
-// the face (additional top bars a bar's room below the hangers) and their hooks turn
-// across the depth. A table with no rows draws the beam without bars.
-PlanoViga DibujaPlanoViga(const Proyecto& p, const TablaDetallado& t);
+// window or the report sees them after the design `r`), at the lengths the bar cutting gives. The
+// bars are drawn where, and as long as, the reinforcement geometry places them; their depth in the
+// beam is the cover from the face (additional top bars a bar's room below the hangers) and their
+// hooks turn across the depth. A table with no rows draws the beam without bars.
+PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDetallado& t);
 
 }  // namespace trabelux

@@ -6,7 +6,10 @@
 #include <cmath>
 
 #include "core/calculo/calcula.h"
+#include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
 #include "core/dibujo/geometria_diagramas.h"
+#include "core/modelo/datos_numericos.h"
 #include "core/reporte/bases_diseno.h"
 #include "core/reporte/bloque_titulo.h"
 #include "core/reporte/papel.h"
@@ -55,11 +58,13 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
     s.FijaY(y);  // the page is full: what follows starts on the next one
 }
 
-void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
+void Refuerzo(SuperficiePagina& s, const Proyecto& p, const Resultados& r, const TablaDetallado& t,
               const ConfiguracionInforme& c) {
     SetNormal(s, c);
     const Color color = c.estilos[kEstiloRefuerzo].color;
-    DibujaRefuerzoInforme(s, p, t, color);
+    Despiece d = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
+    ComponePlanilla(d, p);  // the marks the labels show
+    DibujaRefuerzoInforme(s, p, t, d, color);
     s.FijaY(s.Y() + kSeparacionSecciones);
     DibujaSecciones(s, p, t, color);
     Seccion(s, c, "Detalle del refuerzo", TablaDetalleRefuerzo(t));
@@ -243,7 +248,7 @@ void ComponeInforme(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     }
     if (c.diagramas == OpcionDiagramas::kCortanteMomento) Diagramas(s, p, *r, c);
     if (disenada && c.refuerzo && detallado && !detallado->filas.empty())
-        Refuerzo(s, p, *detallado, c);
+        Refuerzo(s, p, *r, *detallado, c);
     if (disenada) SeccionPlanilla(s, c, p, *r, detallado);
     if (disenada) SeccionDeflexiones(s, c, p, *r, detallado);
 }

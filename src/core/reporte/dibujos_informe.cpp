@@ -543,26 +543,31 @@ DibujoPagina GeometriaDiagrama(const SuperficiePagina& s, Magnitud m, const Proy
 }
 
 DibujoPagina GeometriaRefuerzoTira(const SuperficiePagina& s, const Proyecto& p,
-                                   const TablaDetallado& tabla, const Tira& t, double x1, double x2,
-                                   Color color) {
+                                   const TablaDetallado& tabla, const Despiece& despiece,
+                                   const Tira& t, double x1, double x2, Color color) {
     DibujoPagina d;
     const Letras l(s);
     const double h = l.Alto();
-    const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
-        p, tabla, x1, x2, 0, [&l](const std::string& texto) { return l.Ancho(texto); }, h,
-        t.primero, t.ultimo);
+    const auto mide = [&l](const std::string& texto) { return l.Ancho(texto); };
+    GeometriaRefuerzo g =
+        CalculaGeometriaRefuerzo(p, tabla, despiece, x1, x2, 0, mide, h, t.primero, t.ultimo);
+    // A page too low for the row of cut-off dimensions goes without them.
+    if (g.conCotas && AlturaSobreEjeConCotas(h) + AlturaBajoEje(h) > s.AltoCuerpo())
+        g = CalculaGeometriaRefuerzo(p, tabla, despiece, x1, x2, 0, mide, h, t.primero, t.ultimo,
+                                     false);
     const std::vector<double> x = NudosTira(p, t, x1, x2);
     const Rectangulo& c = g.contorno;
     d.Rect(c, {15, kNegroPagina}, Relleno::kNinguno, {});
     Apoyos(d, p, t, x, cotas_refuerzo::kMedioCanto, cotas_refuerzo::kMedioCanto,
            s.TrazoActual().color);
     for (const Segmento& e : g.cortes) d.Linea(e.p1, e.p2, {8, kNegroPagina});
+    for (const Segmento& e : g.cotas) d.Linea(e.p1, e.p2, {4, kNegroPagina});
     for (const Segmento& e : g.estribos) d.Linea(e.p1, e.p2, {4, color});
     for (const BarraElevacion& b : g.barras) d.Lineas(b.trazo, {25, color});
     for (const TextoElevacion& e : g.textos)
         d.Texto(e.ancla, e.texto, e.fila == FilaTexto::kCorte ? l.ColorTexto() : color, l.Tamano());
     d.cabe = NumerosYLongitudes(d, s, l, p, t, x, kNumerosRefuerzo, true) && g.omitidas == 0;
-    d.arriba = AlturaSobreEje(h);
+    d.arriba = g.conCotas ? AlturaSobreEjeConCotas(h) : AlturaSobreEje(h);
     d.abajo = AlturaBajoEje(h);
     return d;
 }
@@ -669,9 +674,9 @@ void DibujaEnvolventeInforme(SuperficiePagina& s, const ConfiguracionInforme& c,
 }
 
 void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
-                           Color color) {
+                           const Despiece& d, Color color) {
     DibujaEnTiras(s, p, [&](const Tira& tira, double x1, double x2) {
-        return GeometriaRefuerzoTira(s, p, t, tira, x1, x2, color);
+        return GeometriaRefuerzoTira(s, p, t, d, tira, x1, x2, color);
     });
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/analisis/resultados.h"
+#include "core/detallado/despiece.h"
 #include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/geometria_diagramas.h"
 #include "core/modelo/proyecto.h"
@@ -56,11 +57,12 @@ void DibujaEnvolventeInforme(SuperficiePagina& s, const ConfiguracionInforme& c,
 
 // The reinforcement elevation from the current y, in strips, y ending below it: the beam
 // with its supports, node numbers and span lengths, and the bars of the detailing table
-// along it (bottom bars, hangers, additional top bars over the supports, stirrup zones) in
-// `color`, labelled "2ø1/2\"", and a cut mark numbered after "Sec" where each drawn row
-// ("Dib" = "1") lies (dibujo/geometria_refuerzo.h).
+// along it at their lengths (the pieces `d`: bottom bars, hangers, additional top bars,
+// hooks, laps, stirrups) in `color`, labelled "S1: 4 ø3/4\" L=6.85", the cut-off points
+// dimensioned from the support's axis, and a cut mark numbered after "Sec" where each drawn
+// row ("Dib" = "1") lies (dibujo/geometria_refuerzo.h).
 void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
-                           Color color);
+                           const Despiece& d, Color color);
 
 // The cross-sections of the drawn rows (non-empty "Sec") from the current y: cells 3500
 // twips wide, the outline 600 twips into its cell, lines 2500 twips apart (less on a page

@@ -97,6 +97,8 @@ void AccionesMarco::CreaArchivos(QMenuBar* barra) {
            TrasConfirmarEdicion([this] { marco_->Ventanas()->MuestraInforme(); }));
     Accion(archivos_, "menu03b", QStringLiteral("Exportar informe a PDF..."),
            [s] { s->ExportaInformePdf(); });
+    Accion(archivos_, "menu03c", QStringLiteral("Exportar planilla a CSV..."),
+           [s] { s->ExportaPlanillaCsv(); });
     Accion(archivos_, "menu03d", QStringLiteral("Exportar planos a DXF..."),
            [s] { s->ExportaPlanosDxf(); });
     losas_ = Accion(archivos_, "Menu04", QStringLiteral("Archivo de &Losas"),

@@ -41,9 +41,11 @@ DibujoRefuerzo::DibujoRefuerzo(QWidget* padre) : QWidget(padre) {
     FondoBlanco(this);
 }
 
-void DibujoRefuerzo::Muestra(const Proyecto& p, const TablaDetallado& tabla) {
+void DibujoRefuerzo::Muestra(const Proyecto& p, const TablaDetallado& tabla,
+                             const Despiece& despiece) {
     proyecto_ = p;
     tabla_ = tabla;
+    despiece_ = despiece;
     Calcula();
     update();
 }
@@ -58,16 +60,16 @@ void DibujoRefuerzo::Calcula() {
     // the texts at the widget's own size, fill the widget.
     const QFontMetricsF medidas(font());
     const double texto = medidas.height();
-    const double fijo = AlturaSobreEje(0) + AlturaBajoEje(0);
-    const double porLinea = AlturaSobreEje(1) + AlturaBajoEje(1) - fijo;
+    const double fijo = AlturaSobreEjeConCotas(0) + AlturaBajoEje(0);
+    const double porLinea = AlturaSobreEjeConCotas(1) + AlturaBajoEje(1) - fijo;
     escala_ = std::max(0.02, (height() - 2 * kMargenY - porLinea * texto) / fijo);
     altoTexto_ = texto / escala_;
-    ejeY_ = kMargenY / escala_ + AlturaSobreEje(altoTexto_);
+    ejeY_ = kMargenY / escala_ + AlturaSobreEjeConCotas(altoTexto_);
     const double x1 = kMargenX / escala_;
     const double x2 = std::max(x1, (width() - kMargenX) / escala_);
     const double s = escala_;
     geometria_ = CalculaGeometriaRefuerzo(
-        proyecto_, tabla_, x1, x2, ejeY_,
+        proyecto_, tabla_, despiece_, x1, x2, ejeY_,
         [&medidas, s](const std::string& t) {
             return medidas.horizontalAdvance(QString::fromStdString(t)) / s;
         },
@@ -105,6 +107,8 @@ void DibujoRefuerzo::paintEvent(QPaintEvent*) {
     for (const Segmento& e : g.estribos) pintor.drawLine(L(e));
     pintor.setPen(QPen(Qt::black, 1.5, Qt::DashLine));
     for (const Segmento& c : g.cortes) pintor.drawLine(L(c));
+    pintor.setPen(QPen(Qt::black, 1));
+    for (const Segmento& c : g.cotas) pintor.drawLine(L(c));
 
     // Supports by their conditions.
     pintor.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

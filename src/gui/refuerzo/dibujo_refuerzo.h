@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "core/detallado/despiece.h"
 #include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_viga.h"
@@ -18,7 +19,7 @@ class DibujoRefuerzo : public QWidget {
     explicit DibujoRefuerzo(QWidget* padre = nullptr);
 
     // The beam as designed with the bars of `tabla`; recomputes and repaints.
-    void Muestra(const Proyecto& p, const TablaDetallado& tabla);
+    void Muestra(const Proyecto& p, const TablaDetallado& tabla, const Despiece& despiece);
 
     // The geometry painted, in drawing units; Escala() pixels per unit.
     const GeometriaRefuerzo& Geometria() const { return geometria_; }
@@ -37,6 +38,7 @@ class DibujoRefuerzo : public QWidget {
 
     Proyecto proyecto_;
     TablaDetallado tabla_;
+    Despiece despiece_;
     GeometriaRefuerzo geometria_;
     std::vector<ApoyoDibujo> apoyos_;
     double escala_ = 1;

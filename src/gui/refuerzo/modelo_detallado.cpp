@@ -1,6 +1,8 @@
 #include "gui/refuerzo/modelo_detallado.h"
 
 #include "core/detallado/tabla_detallado.h"
+#include "core/detallado/verifica_filas.h"
+#include "core/texto/numeros.h"
 #include "gui/documento/documento.h"
 
 namespace trabelux {
@@ -23,7 +25,7 @@ void ModeloDetallado::Refresca() {
         filas_ = n;
         endResetModel();
     } else if (n > 0) {
-        emit dataChanged(index(0, 0), index(n - 1, kNumColumnasDetallado - 1));
+        emit dataChanged(index(0, 0), index(n - 1, kColProvisto));
     }
 }
 
@@ -32,7 +34,8 @@ int ModeloDetallado::rowCount(const QModelIndex& padre) const {
 }
 
 int ModeloDetallado::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : kNumColumnasDetallado;
+    static_assert(kColProvisto == kNumColumnasDetallado);
+    return padre.isValid() ? 0 : kNumColumnasDetallado + 1;
 }
 
 QVariant ModeloDetallado::data(const QModelIndex& indice, int rol) const {
@@ -40,6 +43,29 @@ QVariant ModeloDetallado::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid() || indice.row() >= static_cast<int>(filas.size())) return {};
     const FilaDetallado& f = filas[static_cast<size_t>(indice.row())];
     const int c = indice.column();
+    // Provided against required, and whether the counts' groups fit, need the design.
+    const Resultados* r = doc_->UltimosResultados();
+    const Proyecto* p = doc_->ProyectoCalculado();
+    const bool comprueba =
+        r && p && (c == kColProvisto || c == kColCantInferior || c == kColCantAdicional) &&
+        (rol == Qt::DisplayRole || rol == Qt::ForegroundRole || rol == Qt::ToolTipRole);
+    if (comprueba) {
+        const VerificacionFila v = VerificaFila(doc_->DetalladoActual(), indice.row(), *p, *r);
+        if (c == kColProvisto) {
+            if (rol == Qt::DisplayRole)
+                return v.razon ? QString::fromStdString(Formatea(*v.razon, "0.00")) : QString();
+            if (rol == Qt::ForegroundRole && v.razon && *v.razon < 1) return QColor(Qt::red);
+            return {};
+        }
+        const Disposicion& d = c == kColCantInferior ? v.inf : v.sup;
+        if (rol == Qt::ForegroundRole && !d.cabe) return QColor(Qt::red);
+        if (rol == Qt::ToolTipRole) {
+            const std::string texto = TextoDisposicion(d);
+            if (!texto.empty()) return QString::fromStdString(texto);
+        }
+        if (rol != Qt::DisplayRole) return {};
+    }
+    if (c == kColProvisto) return {};
     switch (rol) {
         case Qt::DisplayRole:
         case Qt::EditRole:
@@ -91,6 +117,11 @@ Qt::ItemFlags ModeloDetallado::flags(const QModelIndex& indice) const {
 
 QVariant ModeloDetallado::headerData(int seccion, Qt::Orientation o, int rol) const {
     if (o == Qt::Vertical) return rol == Qt::DisplayRole ? QVariant(seccion + 1) : QVariant();
+    if (seccion == kColProvisto) {
+        if (rol == Qt::DisplayRole) return QStringLiteral("Provisto/Requerido");
+        if (rol == kRolGrupo) return QString();
+        return {};
+    }
     if (seccion < 0 || seccion >= kNumColumnasDetallado) return {};
     if (rol == Qt::DisplayRole) return QString::fromUtf8(TituloColumna(seccion));
     if (rol == kRolGrupo) return QString::fromUtf8(GrupoColumna(seccion));

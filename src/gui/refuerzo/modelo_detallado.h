@@ -1,5 +1,7 @@
 // The detailing grid's model: the document's table of bars as twelve columns, "Dib" as a
-// check, span rows tinted. Every edit is an undo step of the document.
+// check, span rows tinted, and a last read-only column "Provisto/Requerido" (red under 1);
+// a count whose group does not fit across the web is red with the reason as its tooltip.
+// Every edit is an undo step of the document.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -17,6 +19,8 @@ class ModeloDetallado : public QAbstractTableModel {
   public:
     // The group caption over a column ("Refuerzo inferior", ...), from headerData.
     static constexpr int kRolGrupo = Qt::UserRole + 1;
+    // The column after the table's: provided over required steel of the row.
+    static constexpr int kColProvisto = 12;
 
     explicit ModeloDetallado(Documento* doc, QObject* padre = nullptr);
 

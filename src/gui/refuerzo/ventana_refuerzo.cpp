@@ -3,12 +3,21 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/detallado/acciones_detallado.h"
+#include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
+#include "core/modelo/datos_numericos.h"
+#include "core/texto/numeros.h"
 #include "gui/comun/controles.h"
 #include "gui/documento/documento.h"
 #include "gui/refuerzo/cabecera_grupos.h"
@@ -43,8 +52,29 @@ VentanaRefuerzo::VentanaRefuerzo(Documento* doc, QWidget* padre) : QWidget(padre
     botones->addWidget(actualiza);
     botones->addWidget(reinicia);
     botones->addWidget(ok_);
+    // The schedule of the bars on a tab beside the grid, with the quantities under it.
+    rejillaPlanilla_ = new QTableWidget(0, static_cast<int>(std::size(kColumnasPlanilla)));
+    rejillaPlanilla_->setObjectName(QStringLiteral("RejillaPlanilla"));
+    QStringList cabeceras;
+    for (const char* c : kColumnasPlanilla) cabeceras << QString::fromUtf8(c);
+    rejillaPlanilla_->setHorizontalHeaderLabels(cabeceras);
+    rejillaPlanilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rejillaPlanilla_->verticalHeader()->hide();
+    cantidades_ = new QLabel;
+    cantidades_->setObjectName(QStringLiteral("TextoCantidades"));
+    cantidades_->setWordWrap(true);
+    auto* planilla = new QWidget;
+    planilla->setObjectName(QStringLiteral("PestanaPlanilla"));
+    auto* columna = new QVBoxLayout(planilla);
+    columna->addWidget(rejillaPlanilla_, 1);
+    columna->addWidget(cantidades_);
+    pestanas_ = new QTabWidget;
+    pestanas_->setObjectName(QStringLiteral("PestanasRefuerzo"));
+    pestanas_->addTab(rejilla_, QStringLiteral("Barras"));
+    pestanas_->addTab(planilla, QStringLiteral("Planilla"));
+
     auto* raiz = new QVBoxLayout(this);
-    raiz->addWidget(rejilla_, 1);
+    raiz->addWidget(pestanas_, 1);
     raiz->addWidget(selector_);
     raiz->addLayout(dibujos, 1);
     raiz->addLayout(botones);
@@ -122,7 +152,8 @@ void VentanaRefuerzo::Refresca() {
         if (!columnasAjustadas_) {
             rejilla_->AjustaColumnas();
             // The drawings take the room the rows do not need.
-            rejilla_->setMaximumHeight(rejilla_->AltoContenido());
+            pestanas_->setMaximumHeight(rejilla_->AltoContenido() +
+                                        pestanas_->tabBar()->sizeHint().height() + 8);
             columnasAjustadas_ = true;
         }
         if (!rejilla_->currentIndex().isValid())
@@ -135,9 +166,41 @@ void VentanaRefuerzo::Refresca() {
 
 void VentanaRefuerzo::ActualizaDibujos() {
     const Proyecto* p = doc_->ProyectoCalculado();
+    const Proyecto& proyecto = p ? *p : doc_->ProyectoActual();
     const TablaDetallado& t = doc_->DetalladoActual();
-    dibujo_->Muestra(p ? *p : doc_->ProyectoActual(), t);
-    seccion_->Muestra(p ? *p : doc_->ProyectoActual(), t, rejilla_->currentIndex().row());
+    // The bars with their lengths follow every edit of the table: never kept stale.
+    Despiece d;
+    if (const Resultados* r = doc_->UltimosResultados())
+        d = CalculaDespiece(proyecto, *r, t, LeeDatosNumericos(proyecto.datos).largoComercial);
+    const Planilla planilla = ComponePlanilla(d, proyecto);
+    dibujo_->Muestra(proyecto, t, d);
+    seccion_->Muestra(proyecto, t, rejilla_->currentIndex().row());
+    MuestraPlanilla(planilla, CalculaCantidades(proyecto, planilla));
+}
+
+void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades) {
+    std::vector<std::vector<std::string>> filas;
+    for (const auto& l : planilla.lineas) filas.push_back(CeldasLinea(l));
+    if (!planilla.lineas.empty())
+        for (auto& t : FilasTotales(planilla)) filas.push_back(std::move(t));
+    rejillaPlanilla_->setRowCount(static_cast<int>(filas.size()));
+    for (size_t i = 0; i < filas.size(); ++i)
+        for (size_t k = 0; k < filas[i].size(); ++k) {
+            auto* celda = new QTableWidgetItem(QString::fromStdString(filas[i][k]));
+            // Numbers to the right, as in the report.
+            if (k >= 5) celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            rejillaPlanilla_->setItem(static_cast<int>(i), static_cast<int>(k), celda);
+        }
+    rejillaPlanilla_->resizeColumnsToContents();
+    cantidades_->setText(
+        planilla.lineas.empty()
+            ? QString()
+            : QString::fromStdString(
+                  std::string("Volumen de hormigón: ") + Formatea(cantidades.volumen, "0.00") +
+                  " m³    Encofrado (fondo y costados): " + Formatea(cantidades.encofrado, "0.00") +
+                  " m²    Acero: " + Formatea(cantidades.acero, "0.0") +
+                  " kg    Cuantía de acero: " + Formatea(cantidades.cuantia, "0.0") + " kg/m³\n" +
+                  kNotaPlanilla));
 }
 
 void VentanaRefuerzo::Actualiza() {

@@ -1,5 +1,6 @@
-// The detailing window `VentanaRefuerzo` ("Refuerzo"): the grid of bars of the last design, the
-// shape chooser, the beam with its bars and the section of the current row. It edits the
+// The detailing window `VentanaRefuerzo` ("Refuerzo"): the grid of bars of the last design
+// and, on a tab beside it, their schedule ("Planilla") and quantities; the shape chooser,
+// the beam with its bars at their lengths and the section of the current row. It edits the
 // document's table, so the report prints what is seen here and every edit can be undone.
 //
 // Other windows open it with Muestra() and learn from aceptada() that the user pressed
@@ -9,8 +10,11 @@
 
 #include <QWidget>
 
+class QLabel;
 class QMdiSubWindow;
 class QPushButton;
+class QTableWidget;
+class QTabWidget;
 
 namespace trabelux {
 
@@ -20,6 +24,8 @@ class ModeloDetallado;
 class RejillaDetallado;
 class SelectorTipo;
 class VistaSeccion;
+struct Cantidades;
+struct Planilla;
 
 class VentanaRefuerzo : public QWidget {
     Q_OBJECT
@@ -45,6 +51,8 @@ class VentanaRefuerzo : public QWidget {
     SelectorTipo* Selector() const { return selector_; }
     DibujoRefuerzo* Dibujo() const { return dibujo_; }
     VistaSeccion* Seccion() const { return seccion_; }
+    QTabWidget* Pestanas() const { return pestanas_; }
+    QTableWidget* RejillaPlanilla() const { return rejillaPlanilla_; }
 
   signals:
     // "OK" was pressed; the window closes right after.
@@ -58,6 +66,7 @@ class VentanaRefuerzo : public QWidget {
     void CierraSelector();
     void Oculta();
     void ActualizaDibujos();
+    void MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades);
     QMdiSubWindow* SubVentana() const;
 
     Documento* doc_;
@@ -66,6 +75,9 @@ class VentanaRefuerzo : public QWidget {
     SelectorTipo* selector_;
     DibujoRefuerzo* dibujo_;
     VistaSeccion* seccion_;
+    QTabWidget* pestanas_;
+    QTableWidget* rejillaPlanilla_;
+    QLabel* cantidades_;
     QPushButton* ok_;
     int filaSelector_ = -1;
     bool columnasAjustadas_ = false;

@@ -68,7 +68,8 @@ bool Sesion::ExportaPlanosDxf() {
 
 bool Sesion::ExportaPlanosDxfEn(const QString& ruta) {
     if (!doc_->Disenado()) return false;
-    const PlanoViga plano = DibujaPlanoViga(*doc_->ProyectoCalculado(), doc_->Detallado());
+    const PlanoViga plano =
+        DibujaPlanoViga(*doc_->ProyectoCalculado(), *doc_->UltimosResultados(), doc_->Detallado());
     const Estado error = GuardaArchivo(ruta.toStdString(), plano.dibujo.TextoDxf());
     if (!error) {
         Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));

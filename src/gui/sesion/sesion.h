@@ -57,6 +57,11 @@ class Sesion : public QObject {
     bool ExportaPlanosDxf();
     // The same without asking for the name.
     bool ExportaPlanosDxfEn(const QString& ruta);
+    // "Exportar planilla a CSV...": the bar schedule of the detailing table (UTF-8, a
+    // header row), written atomically to the file the user names; false when nothing was
+    // written (no design, cancelled, or the file could not be written).
+    bool ExportaPlanillaCsv();
+    bool ExportaPlanillaCsvEn(const QString& ruta);
     // "&Analisis y diseño" (soloAnalisis false, concrete only) and "&Analisis &Solo".
     void Calcula(bool soloAnalisis);
 

@@ -1,0 +1,45 @@
+#include "cli/comando_planilla.h"
+
+#include <cstdio>
+
+#include "cli/comando_calc.h"
+#include "cli/json_envolventes.h"
+#include "core/detallado/acciones_detallado.h"
+#include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
+#include "core/modelo/datos_numericos.h"
+#include "io/archivos.h"
+
+namespace trabelux::cli {
+
+int ComandoPlanilla(const OpcionesPlanilla& o) {
+    std::optional<Proyecto> p = CargaProyecto(o.proyecto);
+    if (!p) return 2;
+    AplicaPatron(*p, o.patron);
+    if (SoloAnalisis(*p, false, o.opcionDoble)) {
+        std::fprintf(stderr, "La planilla de aceros necesita el diseño de una viga de Hormigon\n");
+        return 1;
+    }
+    const Resultados r = CalculaProyecto(*p, false, o.dobleRefuerzo);
+    if (!r.Disenado()) {
+        std::fprintf(stderr, "%s\n", r.parada.Mensaje().c_str());
+        return 1;
+    }
+    // The proposal, as calc --json reports it.
+    TablaDetallado t;
+    CargaDetallado(t, *p, r);
+    Despiece d = CalculaDespiece(*p, r, t, LeeDatosNumericos(p->datos).largoComercial);
+    const std::string csv = PlanillaCsv(ComponePlanilla(d, *p));
+    if (o.salida.empty()) {
+        std::fwrite(csv.data(), 1, csv.size(), stdout);
+        return 0;
+    }
+    const Estado guardado = GuardaArchivo(o.salida, csv);
+    if (!guardado) {
+        std::fprintf(stderr, "%s\n", guardado.Mensaje().c_str());
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace trabelux::cli
