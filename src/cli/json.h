@@ -9,6 +9,9 @@ namespace trabelux::cli {
 
 class Json {
   public:
+    // `enLinea`: the whole document on one line, no blank after ":" or "," (a batch's
+    // JSON lines); otherwise two-space indented, one member per line.
+    explicit Json(bool enLinea = false) : enLinea_(enLinea) {}
     Json& Abre(const std::string& clave = {});       // {
     Json& Cierra();                                  // }
     Json& AbreLista(const std::string& clave = {});  // [
@@ -29,6 +32,7 @@ class Json {
     std::string salida_;
     std::vector<bool> primero_;  // per open container: nothing written yet
     int nivel_ = 0;
+    bool enLinea_;
 };
 
 }  // namespace trabelux::cli
