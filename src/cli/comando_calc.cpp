@@ -31,6 +31,11 @@ void Imprime(const std::vector<std::string>& avisos) {
 std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCalc& o, bool enLinea,
                        const std::string& archivo) {
     Json j(enLinea);
+    // The stations are most of a long beam's document: some 25 bytes a number.
+    size_t numeros = 0;
+    if (o.estaciones)
+        for (const EstacionesVano& e : r.diagramas) numeros += 3 * e.x.size();
+    j.Reserva(16384 + 25 * numeros);
     j.Abre();
     if (enLinea) j.Texto("file", archivo);
     j.Texto("beam", p.nombreViga);
@@ -139,7 +144,9 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     }
     j.CierraLista();
     j.Cierra();
-    return j.Resultado() + "\n";
+    std::string documento = j.Toma();
+    documento += '\n';
+    return documento;
 }
 
 std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCalc& o) {
@@ -254,7 +261,6 @@ int EjecutaCalc(const Argumentos& argumentos) {
     Imprime(c.avisos);
     const std::string salida = SalidaCalc(c, o);
     std::fwrite(salida.data(), 1, salida.size(), stdout);
-    std::fflush(stdout);
     Imprime(c.parada);
     return c.estado;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trabelux::cli {
@@ -23,6 +24,10 @@ class Json {
     Json& Nulo(const std::string& clave);
     Json& ListaNumeros(const std::string& clave, const std::vector<float>& v);
     const std::string& Resultado() const { return salida_; }
+    // Room for a document of about `bytes`: a large one then grows without copies.
+    void Reserva(size_t bytes) { salida_.reserve(bytes); }
+    // Hands over the document written, leaving the writer empty.
+    std::string Toma() { return std::move(salida_); }
 
     static std::string Cadena(const std::string& v);
     static std::string NumeroTexto(double v);

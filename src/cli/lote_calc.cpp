@@ -64,7 +64,7 @@ Ranura Corre(const std::string& archivo, const OpcionesCalc& o, const std::strin
             r.salida = j.Resultado() + "\n";
         }
     } else if (c.proyecto) {
-        r.salida = (o.json ? "" : "Archivo: " + archivo + "\n") + SalidaCalc(c, o);
+        r.salida = o.json ? SalidaCalc(c, o) : "Archivo: " + archivo + "\n" + SalidaCalc(c, o);
     }
     for (const auto* mensajes : {&c.avisos, &c.parada})
         for (const std::string& m : *mensajes) r.errores += archivo + ": " + m + "\n";
