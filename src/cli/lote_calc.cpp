@@ -6,6 +6,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <mutex>
@@ -51,7 +52,14 @@ struct Ranura {
 };
 
 Ranura Corre(const std::string& archivo, const OpcionesCalc& o, const std::string& rutaPerfiles) {
-    CorridaCalc c = CorreCalc(archivo, o, rutaPerfiles);
+    CorridaCalc c;
+    try {
+        c = CorreCalc(archivo, o, rutaPerfiles);
+    } catch (const std::exception& e) {
+        // One project that breaks the program must not take the others with it.
+        c = CorridaCalc{};
+        c.avisos.push_back(std::string("Error interno: ") + e.what());
+    }
     Ranura r;
     r.estado = c.estado;
     if (o.jsonLineas) {
@@ -158,24 +166,32 @@ int CalcEnLote(const OpcionesCalc& o) {
     const std::vector<std::string> proyectos = ProyectosDeEntradas(o.entradas);
     const std::string rutaPerfiles = RutaTablaPerfiles();
     std::vector<Ranura> ranuras(proyectos.size());
+    const unsigned nucleos = std::max(1u, std::thread::hardware_concurrency());
+    const size_t hilos =
+        std::min<size_t>(o.trabajos > 0 ? static_cast<size_t>(o.trabajos) : nucleos,
+                         std::max<size_t>(1, proyectos.size()));
+    // Runs go at most this far ahead of the printing, so that a slow reader of the output
+    // does not make the batch hold every document at once.
+    const size_t adelanto = 4 * hilos + 16;
     std::atomic<size_t> siguiente{0};
+    size_t impresas = 0;
     std::mutex cerrojo;
-    std::condition_variable terminada;
+    std::condition_variable cambio;
     auto trabaja = [&] {
         for (size_t i; (i = siguiente++) < proyectos.size();) {
+            {
+                std::unique_lock<std::mutex> l(cerrojo);
+                cambio.wait(l, [&] { return i < impresas + adelanto; });
+            }
             Ranura r = Corre(proyectos[i], o, rutaPerfiles);
             r.lista = true;
             {
                 std::lock_guard<std::mutex> l(cerrojo);
                 ranuras[i] = std::move(r);
             }
-            terminada.notify_all();
+            cambio.notify_all();
         }
     };
-    const unsigned nucleos = std::max(1u, std::thread::hardware_concurrency());
-    const size_t hilos =
-        std::min<size_t>(o.trabajos > 0 ? static_cast<size_t>(o.trabajos) : nucleos,
-                         std::max<size_t>(1, proyectos.size()));
     std::vector<std::thread> trabajadores;
     for (size_t k = 0; k < hilos; ++k) trabajadores.emplace_back(trabaja);
 
@@ -186,9 +202,11 @@ int CalcEnLote(const OpcionesCalc& o) {
         Ranura r;
         {
             std::unique_lock<std::mutex> l(cerrojo);
-            terminada.wait(l, [&] { return ranuras[i].lista; });
+            cambio.wait(l, [&] { return ranuras[i].lista; });
             r = std::move(ranuras[i]);
+            impresas = i + 1;
         }
+        cambio.notify_all();
         std::fwrite(r.salida.data(), 1, r.salida.size(), stdout);
         if (!r.errores.empty()) {
             std::fflush(stdout);
