@@ -5,7 +5,7 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void CorridaCompleta(benchmark::State& state, bool barras) {
         benchmark::DoNotOptimize(r);
         if (!barras) continue;
         TablaDetallado tabla;
-        MyLoad(tabla, p, r);
+        CargaDetallado(tabla, p, r);
         benchmark::DoNotOptimize(tabla);
     }
 }

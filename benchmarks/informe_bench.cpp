@@ -7,8 +7,8 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
-#include "core/detallado/detallado.h"
-#include "core/reporte/inicia.h"
+#include "core/detallado/acciones_detallado.h"
+#include "core/reporte/composicion.h"
 #include "core/reporte/superficie_grabadora.h"
 #include "render/informe_pdf.h"
 
@@ -26,7 +26,7 @@ struct InformeMayor {
         OpcionesCalculo o;
         o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
         r = Calcula(p, o);
-        MyLoad(detallado, p, r);
+        CargaDetallado(detallado, p, r);
         c.diagramas = OpcionDiagramas::kCortanteMomento;
         c.refuerzo = true;
     }
@@ -36,7 +36,7 @@ void BM_ComponeInformeMayor(benchmark::State& state) {
     const InformeMayor i;
     for (auto _ : state) {
         SuperficieGrabadora s;
-        ComponeDocumento(s, i.p, &i.r, &i.detallado, i.c);
+        ComponeDocumentoInforme(s, i.p, &i.r, &i.detallado, i.c);
         benchmark::DoNotOptimize(s.NumPaginas());
     }
 }
@@ -49,8 +49,9 @@ void BM_InformeMayorEnPdf(benchmark::State& state) {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
         pdf.setResolution(1440);
-        int paginas = ImprimeInforme(
-            pdf, i.c, [&](SuperficiePagina& s) { Inicia(s, i.p, &i.r, &i.detallado, i.c); });
+        int paginas = ImprimeInforme(pdf, i.c, [&](SuperficiePagina& s) {
+            ComponeInforme(s, i.p, &i.r, &i.detallado, i.c);
+        });
         if (paginas == 0) state.SkipWithError("el PDF no se pudo escribir");
         benchmark::DoNotOptimize(paginas);
     }

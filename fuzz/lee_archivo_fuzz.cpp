@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo) {
         if (!l.mensaje.empty() || p.numVanos < 1 ||
             p.vanos.size() != static_cast<size_t>(p.numVanos))
             __builtin_trap();
-        const std::string escrito = SalvaArchivo(p);
+        const std::string escrito = EscribeProyectoVcw(p);
         Resultado<ProyectoAbierto> otra = LeeProyecto(escrito, "y.vcw", {});
-        if (!otra || SalvaArchivo(otra.valor->proyecto) != escrito) __builtin_trap();
+        if (!otra || EscribeProyectoVcw(otra.valor->proyecto) != escrito) __builtin_trap();
         OpcionesCalculo o;
         o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
         Calcula(p, o);

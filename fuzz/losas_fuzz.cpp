@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/archivos/losas_los.h"
+#include "core/archivos/archivo_losas.h"
 #include "core/calculo/calcula.h"
 #include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/proyecto.h"
@@ -15,7 +15,7 @@ using namespace trabelux;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo) {
     const std::string bytes(reinterpret_cast<const char*>(datos), largo);
-    Resultado<ArchivoLosasDatos> leido = LeeLosas(bytes, "x.Los");
+    Resultado<ArchivoLosasDatos> leido = LeeArchivoLosas(bytes, "x.Los");
     if (!leido) return 0;
     const int numLosas = static_cast<int>(leido.valor->losas.size());
     for (const char* direccion : {"X", "Y"}) {

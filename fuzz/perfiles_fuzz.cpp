@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 
 using namespace trabelux;
 

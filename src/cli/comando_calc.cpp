@@ -8,8 +8,8 @@
 #include "cli/tabla_texto.h"
 #include "core/archivos/abre_proyecto.h"
 #include "core/calculo/calcula.h"
-#include "core/detallado/detallado.h"
-#include "core/reporte/secciones.h"
+#include "core/detallado/acciones_detallado.h"
+#include "core/reporte/tablas_informe.h"
 #include "core/reporte/tablas_resultados.h"
 #include "core/texto/numeros.h"
 #include "io/datos_programa.h"
@@ -116,7 +116,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.AbreLista("bars");
     if (r.Disenado()) {
         TablaDetallado tabla;
-        MyLoad(tabla, p, r);
+        CargaDetallado(tabla, p, r);
         auto entero = [&j](const char* clave, const std::optional<int>& v) {
             if (v)
                 j.Entero(clave, *v);

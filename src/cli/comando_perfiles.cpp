@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 #include "io/lectores_disco.h"
 
 namespace trabelux::cli {

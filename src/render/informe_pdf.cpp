@@ -5,7 +5,7 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "render/superficie_qt.h"
 
 namespace trabelux {
@@ -83,7 +83,7 @@ QPageSize PapelDeCodigo(int codigo, const ConfiguracionInforme& c) {
 }
 
 int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
-                   const ComponeInforme& compone) {
+                   const ComposicionInforme& compone) {
     dispositivo.setPageLayout(Disposicion(c));
     SuperficieQt superficie(&dispositivo);
     // The page as the report lays it out: the same paper table the recording surface uses.
@@ -94,7 +94,7 @@ int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c
 }
 
 int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
-                   const ComponeInforme& compone, int desde, int hasta) {
+                   const ComposicionInforme& compone, int desde, int hasta) {
     dispositivo.setPageLayout(Disposicion(c));
     SuperficieRango superficie(&dispositivo, desde, hasta);
     EmpiezaInforme(superficie, c);
@@ -103,8 +103,8 @@ int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c
     return superficie.Correcto() ? superficie.Puestas() : 0;
 }
 
-Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c, const ComponeInforme& compone,
-                                     int* paginas) {
+Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c,
+                                     const ComposicionInforme& compone, int* paginas) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     int n = 0;

@@ -8,7 +8,7 @@
 
 #include "core/base/resultado.h"
 #include "core/reporte/configuracion.h"
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 
 class QPagedPaintDevice;
 
@@ -24,23 +24,23 @@ std::string FechaInforme();
 
 // What writes the report onto a surface whose document has been started; the caller
 // finishes it.
-using ComponeInforme = std::function<void(SuperficiePagina&)>;
+using ComposicionInforme = std::function<void(SuperficiePagina&)>;
 
 // Lays the set-up's paper on `dispositivo` (full page: the report keeps its own margins),
 // composes the report on it page by page and returns the page count; 0 when the device
 // could not be painted on.
 int ImprimeInforme(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
-                   const ComponeInforme& compone);
+                   const ComposicionInforme& compone);
 
 // Composes the report and puts only its pages `desde`..`hasta` (1-based) on `dispositivo`,
 // laid out as ImprimeInforme does. Returns the pages put there; 0 when the device could
 // not be painted on or the range holds no page of the report.
 int ImprimePaginas(QPagedPaintDevice& dispositivo, const ConfiguracionInforme& c,
-                   const ComponeInforme& compone, int desde, int hasta);
+                   const ComposicionInforme& compone, int desde, int hasta);
 
 // The report composed into a PDF, as its bytes (the caller saves them, io/archivos.h), or
 // "No se pudo componer el informe". `paginas` (when given) receives the page count.
-Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c, const ComponeInforme& compone,
-                                     int* paginas = nullptr);
+Resultado<std::string> PdfDelInforme(const ConfiguracionInforme& c,
+                                     const ComposicionInforme& compone, int* paginas = nullptr);
 
 }  // namespace trabelux

@@ -7,7 +7,7 @@
 #include <QPicture>
 #include <vector>
 
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 #include "render/metricas_qt.h"
 
 class QPagedPaintDevice;

@@ -1,7 +1,7 @@
 // The point-load dialog's "OK": clamping, ordering and counting of span and node loads.
-#include "core/modelo/cargas.h"
-
 #include <gtest/gtest.h>
+
+#include "core/modelo/acepta_cargas.h"
 
 using namespace trabelux;
 

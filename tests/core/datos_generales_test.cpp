@@ -1,7 +1,5 @@
 // Rules of the general data: material, modulus, load options, the load-control check,
 // the global inertia and the steel-shape panel's "OK".
-#include "core/modelo/datos_generales.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,6 +7,7 @@
 
 #include "core/derivados/actualiza_derivados.h"
 #include "core/modelo/datos_numericos.h"
+#include "core/modelo/reglas_datos_generales.h"
 
 using namespace trabelux;
 

@@ -1,7 +1,5 @@
 // Bar proposals and the detailing table: sizes and counts for required areas, the rows
 // built from a design's tables, user edits, updating, resetting and section shapes.
-#include "core/detallado/detallado.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "core/analisis/resultados.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/detallado/barras.h"
 #include "core/modelo/proyecto.h"
 
@@ -48,7 +47,7 @@ Resultados Diseno(std::vector<std::pair<int, float>> apoyos, std::vector<float> 
 
 TablaDetallado Carga(const Proyecto& p, const Resultados& r) {
     TablaDetallado t;
-    MyLoad(t, p, r);
+    CargaDetallado(t, p, r);
     return t;
 }
 
@@ -92,7 +91,7 @@ TEST(Detallado, TidyingAndUserEditsOnUpdate) {
     apoyo2.cantAdicional = 0;      // not a count: proposed again for 3/4" bars
     apoyo2.barraPercha.reset();    // back to 3/8"
     t.filas[4].cantInferior = -1;  // proposed again
-    Actualizar(t, p, r);
+    ActualizaDetallado(t, p, r);
     EXPECT_EQ(Inferior(vano1), Par(4, 7));
     EXPECT_EQ(vano1.cantPercha, 2);
     EXPECT_EQ(vano1.tipo, "Rect");
@@ -104,7 +103,7 @@ TEST(Detallado, TidyingAndUserEditsOnUpdate) {
     EXPECT_EQ(Inferior(t.filas[0]), Par(1, 4));
 
     const auto antes = Celdas(t);
-    Actualizar(t, p, r);
+    ActualizaDetallado(t, p, r);
     EXPECT_EQ(Celdas(t), antes) << "a second update changes nothing";
 }
 
@@ -116,17 +115,17 @@ TEST(Detallado, ShapeCodesAndOptions) {
     EXPECT_EQ(OpcionDeTipo(""), std::nullopt);
 
     TablaDetallado t = Carga(Viga(3), Diseno({}, {3, 3, 3}));
-    ASSERT_TRUE(CambiaOpciones(t, 3, 6));
+    ASSERT_TRUE(EligeTipo(t, 3, 6));
     EXPECT_EQ(t.filas[3].tipo, "STID");
     EXPECT_EQ(OpcionDeTipo(t.filas[3].tipo), 6);  // the chooser opens on option 6 again
     EXPECT_EQ(t.filas[2].tipo, "Rect");
-    EXPECT_FALSE(CambiaOpciones(t, 3, 7));
-    EXPECT_FALSE(CambiaOpciones(t, 7, 1));
+    EXPECT_FALSE(EligeTipo(t, 3, 7));
+    EXPECT_FALSE(EligeTipo(t, 7, 1));
     EXPECT_EQ(t.filas[3].tipo, "STID");
 
-    ASSERT_TRUE(CambiaOpcionesTodos(t, 1));
+    ASSERT_TRUE(EligeTipoTodas(t, 1));
     for (const auto& f : t.filas) EXPECT_EQ(f.tipo, "Tee") << f.ubic;
-    EXPECT_FALSE(CambiaOpcionesTodos(t, 9));
+    EXPECT_FALSE(EligeTipoTodas(t, 9));
     EXPECT_EQ(t.filas[0].tipo, "Tee");
 }
 

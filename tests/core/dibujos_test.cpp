@@ -6,7 +6,7 @@
 
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
 
@@ -42,7 +42,7 @@ Diseno Disena(Proyecto p) {
     OpcionesCalculo o;
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     d.r = Calcula(d.p, o);
-    MyLoad(d.t, d.p, d.r);
+    CargaDetallado(d.t, d.p, d.r);
     return d;
 }
 
@@ -124,7 +124,7 @@ TEST(Refuerzo, BarrasEtiquetasYCortesDelDetallado) {
     Diseno d = Disena(ProyectoEjemplo3());
     ASSERT_TRUE(d.r.Calculado()) << d.r.parada.Mensaje();
     d.t.filas[2].dib = false;  // "Apoyo 2" is not drawn: it loses its bars too
-    Actualizar(d.t, d.p, d.r);
+    ActualizaDetallado(d.t, d.p, d.r);
     const double y = 5000, h = 200;
     const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
         d.p, d.t, 1000, 10000, y, [](const std::string& s) { return 100.0 * s.size(); }, h);

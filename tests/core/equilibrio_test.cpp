@@ -165,7 +165,7 @@ TEST(Equilibrio, LoadsOutOfOrderInAFileGiveTheMomentOfTheSortedLoads) {
     p.vanos[0].longitud = 6;
     p.cargas = {{1, 1, 2}, {1, 4, 2}, {1, 2.5, 2}};
     ActualizaDerivados(p);
-    const Resultado<ProyectoAbierto> leido = LeeProyecto(SalvaArchivo(p), "p.vcw", {});
+    const Resultado<ProyectoAbierto> leido = LeeProyecto(EscribeProyectoVcw(p), "p.vcw", {});
     ASSERT_TRUE(leido) << leido.mensaje;
     const Proyecto& deArchivo = leido.valor->proyecto;
     ASSERT_EQ(deArchivo.cargas.size(), 3u);

@@ -39,7 +39,7 @@ TEST(GeometriaDiagramas, LineaBaseYEscalas) {
         {3, Superficie::kReacciones, 900, 8100, 1600},  // reactions axis at height / 2.5
     };
     for (const Caso& c : casos) {
-        const LineaBase l = LineasDibuja({9000, 4000}, c.vanos, c.tipo);
+        const LineaBase l = LineaBaseDiagrama({9000, 4000}, c.vanos, c.tipo);
         EXPECT_EQ(l.x1, c.x1);
         EXPECT_EQ(l.x2, c.x2);
         EXPECT_EQ(l.y, c.y);
@@ -93,7 +93,7 @@ TEST(GeometriaDiagramas, SimbolosDeApoyos) {
             VigaDeProyecto(ProyectoDe({2, 3, 4}, 1, c.izq, c.der, c.interiores), 3);
         ASSERT_EQ(viga.interiores.size(), 2u);
         const LineaBase l{900, 8100, 2000};
-        const SimbolosApoyo s = ApoyosDibuja(l, viga, EscalaHorizontal(l, viga.longitudes));
+        const SimbolosApoyo s = ApoyosDiagrama(l, viga, EscalaHorizontal(l, viga.longitudes));
         ASSERT_EQ(s.triangulos.size(), c.triangulos);
         for (const auto& t : s.triangulos) {  // apex under the axis, 100 wide at y + 110
             EXPECT_EQ(t[0].y, 2010.0);
@@ -153,7 +153,7 @@ TEST(GeometriaDiagramas, ArcHeadsShowTheSenseOfTheReactionMoment) {
     // Node 1 resists counterclockwise (+2 t-m), node 2 clockwise (-2 t-m).
     Resultados r;
     r.reacciones = {1, 2, 1, -2};
-    const DibujoReacciones d = ReaccionesDibuja({0, 1000, 500}, 1000, {0, 1000}, r);
+    const DibujoReacciones d = ReaccionesDiagrama({0, 1000, 500}, 1000, {0, 1000}, r);
     ASSERT_EQ(d.arcos.size(), 2u);
     for (const ArcoMomento& a : d.arcos) {
         ASSERT_EQ(a.punta.size(), 3u);

@@ -13,10 +13,10 @@
 
 #include "core/calculo/calcula.h"
 #include "core/derivados/actualiza_derivados.h"
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/reporte/bases_diseno.h"
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "core/reporte/papel.h"
 #include "core/reporte/partes_texto.h"
 #include "core/reporte/superficie_grabadora.h"
@@ -67,7 +67,7 @@ VigaCalculada Viga(int n, int cargas, unsigned semilla) {
     ActualizaDerivados(p);
     v.r = Corre(p);
     EXPECT_TRUE(v.r.Calculado()) << v.r.parada.Mensaje();
-    MyLoad(v.t, p, v.r);
+    CargaDetallado(v.t, p, v.r);
     return v;
 }
 
@@ -207,10 +207,10 @@ TEST(PapelInforme, NamesSizesAndInches) {
                                 {2160.0, "1.5\""},
                                 {720.0, "0.5\""},
                                 {0.0, "0\""}})
-        EXPECT_EQ(ToInches(twips), texto);
+        EXPECT_EQ(EnPulgadas(twips), texto);
 }
 
-TEST(Inicia, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
+TEST(ComponeInforme, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
     // One fixed-fixed span of 5 m under 2 t/m, b 20, h 40, cover 5, Fy 2800.
     Proyecto p = ProyectoNuevo();
     p.vanos[0].longitud = 5;
@@ -222,7 +222,7 @@ TEST(Inicia, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
     const Resultados r = Corre(p);
     ASSERT_TRUE(r.Calculado()) << r.parada.Mensaje();
     SuperficieGrabadora s;
-    ComponeDocumento(s, p, &r, nullptr, ConfiguracionInforme{});
+    ComponeDocumentoInforme(s, p, &r, nullptr, ConfiguracionInforme{});
     bool apoyos = false;
     for (const auto& l : s.Llamadas()) apoyos = apoyos || l.texto == "Refuerzo en apoyos";
     EXPECT_TRUE(apoyos);
@@ -237,7 +237,7 @@ TEST(Inicia, SingleSpanSitsInTheMiddleThirdAndKeepsItsSupportSteel) {
     EXPECT_DOUBLE_EQ(dos.x2, 1440 + 8892);
 }
 
-TEST(Inicia, DesignBasesStateWhatTheRunApplied) {
+TEST(ComponeInforme, DesignBasesStateWhatTheRunApplied) {
     // F'c 210 and the program's Es: Ec = 15100 x 14.491 = 218820, n = 2039000 / 218820.
     Proyecto p = Viga(2, 1, 1).p;
     auto bases = [](const Proyecto& q, bool doble) {
@@ -362,7 +362,7 @@ TEST(InformeEnPapel, EveryPaperKeepsEveryTextWholeInsideTheBodyAndClearOfTheOthe
                 SCOPED_TRACE(NombrePapel(codigo) + (horizontal ? " horizontal, " : ", ") +
                              std::to_string(v.p.numVanos) + " vanos");
                 SuperficieGrabadora s;
-                ComponeDocumento(s, v.p, &v.r, &v.t, c);
+                ComponeDocumentoInforme(s, v.p, &v.r, &v.t, c);
                 std::vector<std::string> celdas;
                 for (const TablaInforme& t :
                      {TablaDatosVanos(v.p), TablaCargasVanos(v.p), TablaCargasNudos(v.p),

@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "core/archivos/losas_los.h"
+#include "core/archivos/archivo_losas.h"
 #include "core/derivados/actualiza_derivados.h"
 #include "core/losas/asignacion.h"
 #include "core/losas/cargas_borde.h"
@@ -20,7 +20,7 @@ using namespace trabelux;
 namespace {
 
 ArchivoLosasDatos Lee(const std::string& texto) {
-    auto r = LeeLosas(texto, "planta.Los");
+    auto r = LeeArchivoLosas(texto, "planta.Los");
     EXPECT_TRUE(r) << r.mensaje;
     return r ? *r.valor : ArchivoLosasDatos{};
 }
@@ -67,7 +67,7 @@ void EsperaSinCambios(const Proyecto& antes, const Proyecto& despues) {
 
 }  // namespace
 
-TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
+TEST(LeeArchivoLosas, RefusesBadFilesNamingPathAndLine) {
     struct Caso {
         const char* texto;
         const char* contiene;
@@ -91,7 +91,7 @@ TEST(LeeLosas, RefusesBadFilesNamingPathAndLine) {
         {"D\n1 0 0 0 0.1 0 0 0\n1 AAAA 3 3 1E999 0 0 0 0\n", "no es un numero"},
     };
     for (const auto& c : casos) {
-        auto r = LeeLosas(c.texto, "/datos/planta.Los");
+        auto r = LeeArchivoLosas(c.texto, "/datos/planta.Los");
         EXPECT_FALSE(r) << c.texto;
         EXPECT_EQ(r.mensaje.rfind("No se pudo leer el archivo de losas:\n/datos/planta.Los\n", 0),
                   0u)
@@ -121,19 +121,19 @@ TEST(CasoLosa, OneWaySlabsUseOnePairOfEdges) {
         EXPECT_EQ(CasoLosa(c.bordes, c.lx, c.ly), c.caso) << c.bordes << " " << c.lx << "x" << c.ly;
 }
 
-TEST(ReacLos, ZeroLoadsAndThicknessTakeTheHeaderDefaults) {
+TEST(TransfiereLosas, ZeroLoadsAndThicknessTakeTheHeaderDefaults) {
     Proyecto p = ConVanos(2);
     p.losas = Losas({"1 AAAA 4 4 0 0 0 0 0", "2 AAAA 4 4 1 1 0 0 0.20"}, 0.12, 0.45, 0.3);
     p.losas->losas[0].espesor = 0;  // as a slab built without the reader would hold it
     p.asignacion = {{1, 0, 0}, {1, 2, 0}};
-    ASSERT_TRUE(ReacLos(p));
+    ASSERT_TRUE(TransfiereLosas(p));
     EXPECT_NEAR(*p.vanos[0].cargaMuerta, 0.45 * 4 / 3, 1e-12);
     EXPECT_NEAR(*p.vanos[0].cargaViva, 0.3 * 4 / 3, 1e-12);
     EXPECT_NEAR(p.asignacion[0].espesorProm, 0.12, 1e-12);
     EXPECT_NEAR(p.asignacion[1].espesorProm, 0.16, 1e-12);
 }
 
-TEST(ReacLos, FileErrorsChangeNothing) {
+TEST(TransfiereLosas, FileErrorsChangeNothing) {
     struct Caso {
         const char* nombre;
         void (*estropea)(Proyecto&);
@@ -158,12 +158,12 @@ TEST(ReacLos, FileErrorsChangeNothing) {
         p.asignacion = {{1, 0, 0.5}, {1, 1, 0.5}};
         c.estropea(p);
         Proyecto antes = p;
-        EXPECT_EQ(ReacLos(p).Mensaje(), c.mensaje);
+        EXPECT_EQ(TransfiereLosas(p).Mensaje(), c.mensaje);
         EsperaSinCambios(antes, p);
     }
 }
 
-TEST(ReacLos, ExampleSlabFiles) {
+TEST(TransfiereLosas, ExampleSlabFiles) {
     struct Caso {
         const char* archivo;
         const char* direccion;
@@ -190,13 +190,13 @@ TEST(ReacLos, ExampleSlabFiles) {
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.archivo) + " " + c.direccion);
         std::string ruta = std::string(TRABELUX_EXAMPLES) + "/" + c.archivo;
-        auto leido = LeeLosas(LeeArchivoTexto(ruta), ruta);
+        auto leido = LeeArchivoLosas(LeeArchivoTexto(ruta), ruta);
         ASSERT_TRUE(leido) << leido.mensaje;
         Proyecto p = ConVanos(3);
         p.losas = *leido.valor;
         p.direccionViga = c.direccion;
         p.asignacion = c.asignacion;
-        ASSERT_TRUE(ReacLos(p));
+        ASSERT_TRUE(TransfiereLosas(p));
         for (int i = 0; i < 3; ++i) {
             EXPECT_NEAR(*p.vanos[i].cargaMuerta, c.cargas[i].first, 1e-9) << "span " << i + 1;
             EXPECT_NEAR(*p.vanos[i].cargaViva, c.cargas[i].second, 1e-9) << "span " << i + 1;

@@ -1,10 +1,9 @@
 // The main window's structural edits on the project model: span count, deleting a span,
 // filling a column from the general data, the span-length panel.
-#include "core/modelo/operaciones.h"
-
 #include <gtest/gtest.h>
 
 #include "core/modelo/filas_vano.h"
+#include "core/modelo/operaciones_vanos.h"
 
 using namespace trabelux;
 

@@ -1,10 +1,10 @@
 // The steel-shapes table: its binary records of a designation and single-precision values.
-#include "core/archivos/perfiles.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+
+#include "core/archivos/tabla_perfiles.h"
 
 using namespace trabelux;
 

@@ -70,7 +70,7 @@ Proyecto ProyectoPequeno() {
 
 }  // namespace
 
-TEST(SalvaArchivo, WritesTheExactBytesOfASmallProject) {
+TEST(EscribeProyectoVcw, WritesTheExactBytesOfASmallProject) {
     const std::string esperado =
         "V1,  2   4   3 \r\n"
         "180 2800 5  1  20.0 40.0 1.000  0   0   0  2030000  0 \r\n"
@@ -85,7 +85,7 @@ TEST(SalvaArchivo, WritesTheExactBytesOfASmallProject) {
         "Viga V1, eje A\r\n"
         "Hoja 1\r\n"
         " \r\n";
-    EXPECT_EQ(SalvaArchivo(ProyectoPequeno()), esperado);
+    EXPECT_EQ(EscribeProyectoVcw(ProyectoPequeno()), esperado);
 }
 
 TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
@@ -161,16 +161,16 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
                         p.apoyosInteriores, p.archivoLosas, p.direccionViga, p.calculo, p.reviso);
     };
     for (size_t k = 0; k < proyectos.size(); ++k) {
-        std::string primera = SalvaArchivo(proyectos[k]);
+        std::string primera = EscribeProyectoVcw(proyectos[k]);
         Proyecto leido = Lee(primera);
-        EXPECT_EQ(SalvaArchivo(leido), primera) << "project " << k;
+        EXPECT_EQ(EscribeProyectoVcw(leido), primera) << "project " << k;
         EXPECT_EQ(Campos(leido), Campos(proyectos[k])) << "project " << k;
         for (size_t i = 0; i < leido.vanos.size(); ++i)
             EXPECT_EQ(std::tie(leido.vanos[i].longitud, leido.vanos[i].inercia),
                       std::tie(proyectos[k].vanos[i].longitud, proyectos[k].vanos[i].inercia));
     }
 
-    Proyecto acero = Lee(SalvaArchivo(proyectos[2]));
+    Proyecto acero = Lee(EscribeProyectoVcw(proyectos[2]));
     EXPECT_EQ(acero.datos.moduloE, "2.00E+06");
     EXPECT_EQ(acero.datos.cargaMuerta, "0.1234567");
     // Node rows without a node are not stored; loads come back grouped by span.
@@ -180,12 +180,12 @@ TEST(ProyectoVcw, WriteReadWriteGivesTheSameBytes) {
     EXPECT_EQ(acero.cargas[0].vano, 1);
     EXPECT_EQ(acero.cargas[2].distancia, 1.0 / 3.0);
 
-    Proyecto otro = Lee(SalvaArchivo(proyectos[3]));
+    Proyecto otro = Lee(EscribeProyectoVcw(proyectos[3]));
     ASSERT_TRUE(otro.vanos[0].pesoPropio.has_value());
     EXPECT_NEAR(*otro.vanos[0].pesoPropio, 1.0 / 3.0, 1e-12);
     EXPECT_EQ(otro.vanos[0].cargaUltima, proyectos[3].vanos[0].cargaUltima);
     EXPECT_EQ(otro.datos.moduloE, "217371");  // the file keeps whole numbers only
-    EXPECT_EQ(Lee(SalvaArchivo(proyectos.back())).cargas[0].distancia, 5.0);
+    EXPECT_EQ(Lee(EscribeProyectoVcw(proyectos.back())).cargas[0].distancia, 5.0);
 }
 
 TEST(LeeArchivo, ReadsAFileOfTheOlderProgram) {
@@ -347,7 +347,7 @@ TEST(LeeArchivo, NeverFailsSilentlyOnCutOrGarbledFiles) {
     Proyecto p = ProyectoPequeno();
     p.archivoLosas = "l.Los";
     p.asignacion = {{1, 2, 0.1}, {2, 1, 0.2}};
-    const std::string completo = SalvaArchivo(p);
+    const std::string completo = EscribeProyectoVcw(p);
     int leidos = 0;
     for (size_t n = 0; n <= completo.size(); ++n) leidos += Comprueba(completo.substr(0, n));
     // Only the whole file, or the file cut inside the line end of its last line. (Garbled

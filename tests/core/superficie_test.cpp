@@ -1,13 +1,12 @@
 // Layout of the page surface: tables laid out for the page (letter size, heading breaks,
 // blocks of columns), across pages with the header repeated and no row alone.
-#include "core/reporte/superficie.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
 #include "core/reporte/partes_texto.h"
+#include "core/reporte/superficie_pagina.h"
 
 namespace trabelux {
 namespace {
@@ -118,7 +117,7 @@ TEST(SuperficiePagina, AShortTableStaysWholeAndTheLastRowNeverGoesAlone) {
     auto tabla = [](int filas, double y) {
         auto s = std::make_unique<Plantilla>();
         Empieza(*s);
-        s->SetY(y);
+        s->FijaY(y);
         std::string cuerpo;
         for (int i = 1; i <= filas; ++i) cuerpo += std::to_string(i) + "|x;";
         s->Tabla("^_800|<_800", "Vano|Long", cuerpo);

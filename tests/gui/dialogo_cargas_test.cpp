@@ -11,8 +11,8 @@
 
 #include "apoyo_pruebas.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/cargas.h"
-#include "core/modelo/operaciones.h"
+#include "core/modelo/acepta_cargas.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/dialogos/cargas/modelos_cargas.h"
 #include "gui/dialogos/cargas/rejilla_cargas.h"
 #include "gui/documento/documento.h"

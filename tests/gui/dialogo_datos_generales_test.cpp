@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "apoyo_pruebas.h"
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 #include "core/modelo/rango.h"
 #include "core/texto/numeros.h"
 #include "gui/dialogos/datos_generales/modelo_perfil.h"

@@ -15,8 +15,8 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "core/archivos/losas_los.h"
-#include "core/modelo/operaciones.h"
+#include "core/archivos/archivo_losas.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/dialogos/losas/modelos_losas.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"
@@ -64,7 +64,7 @@ class DialogoLosasTest : public QObject {
         doc = std::make_unique<Documento>();
         // Two spans 20 x 40 cm and the slab file in use.
         Resultado<ArchivoLosasDatos> losas =
-            LeeLosas(LeeArchivo(kBidireccional).toStdString(), kBidireccional.toStdString());
+            LeeArchivoLosas(LeeArchivo(kBidireccional).toStdString(), kBidireccional.toStdString());
         QVERIFY2(losas, losas.mensaje.c_str());
         doc->Modifica("losas", [&losas](Proyecto& p) {
             CambiaNumVanos(p, 2, 4.0);

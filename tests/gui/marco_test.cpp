@@ -20,8 +20,8 @@
 
 #include "apoyo_pruebas.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/operaciones.h"
-#include "core/reporte/inicia.h"
+#include "core/modelo/operaciones_vanos.h"
+#include "core/reporte/composicion.h"
 #include "core/reporte/superficie_grabadora.h"
 #include "gui/comun/traducciones.h"
 #include "gui/dialogos/datos_generales/dialogo_datos_generales.h"

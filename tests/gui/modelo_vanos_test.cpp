@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/dialogo_apoyos.h"

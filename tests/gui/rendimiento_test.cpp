@@ -11,7 +11,7 @@
 
 #include "apoyo_pruebas.h"
 #include "comun/viga_mayor.h"
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/dibujo_viga.h"
 #include "gui/editor/editor_vanos.h"

@@ -9,7 +9,7 @@
 
 #include "apoyo_pruebas.h"
 #include "core/calculo/calcula.h"
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/editor/modelo_vanos.h"
 #include "ventanas_prueba.h"
 

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "apoyo_pruebas.h"
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/dialogos/cargas/dialogo_cargas.h"
 #include "gui/dialogos/datos_generales/dialogo_datos_generales.h"
 #include "gui/dialogos/losas/dialogo_losas.h"

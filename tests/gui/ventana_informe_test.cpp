@@ -26,7 +26,7 @@
 #include "cola_cups.h"
 #include "comun/viga_mayor.h"
 #include "core/calculo/calcula.h"
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "core/reporte/papel.h"
 #include "core/reporte/superficie_grabadora.h"
 #include "gui/documento/documento.h"

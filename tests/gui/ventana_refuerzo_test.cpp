@@ -14,7 +14,7 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"
 #include "gui/informe/ventana_informe.h"

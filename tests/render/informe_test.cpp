@@ -17,8 +17,8 @@
 #include "core/archivos/proyecto_vcw.h"
 #include "core/calculo/calcula.h"
 #include "core/derivados/actualiza_derivados.h"
-#include "core/detallado/detallado.h"
-#include "core/reporte/inicia.h"
+#include "core/detallado/acciones_detallado.h"
+#include "core/reporte/composicion.h"
 #include "core/version.h"
 #include "io/archivos.h"
 #include "io/lectores_disco.h"
@@ -55,7 +55,7 @@ VigaCalculada Calculada(int n) {
     o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
     v.r = Calcula(v.p, o);
     EXPECT_TRUE(v.r.Calculado()) << v.r.parada.Mensaje();
-    MyLoad(v.detallado, v.p, v.r);
+    CargaDetallado(v.detallado, v.p, v.r);
     return v;
 }
 
@@ -95,14 +95,14 @@ TEST(InformeEnPapel, ExamplesMatchTheirGoldens) {
             r = Calcula(p, o);
         }
         TablaDetallado t;
-        if (r && r->Calculado()) MyLoad(t, p, *r);
+        if (r && r->Calculado()) CargaDetallado(t, p, *r);
         ConfiguracionInforme c;
         c.diagramas =
             caso.diagramas ? OpcionDiagramas::kCortanteMomento : OpcionDiagramas::kNinguno;
         c.refuerzo = caso.refuerzo;
         c.fecha = "15/03/2024";
         GrabadoraQt s;
-        ComponeDocumento(s, p, r ? &*r : nullptr, &t, c);
+        ComponeDocumentoInforme(s, p, r ? &*r : nullptr, &t, c);
         std::string volcado = s.Volcado();
         for (size_t k; (k = volcado.find(kVersionPrograma)) != std::string::npos;)
             volcado.replace(k, std::string(kVersionPrograma).size(), "<version>");
@@ -140,7 +140,8 @@ TEST(InformeEnPapel, LargestReportBecomesAPdfWithHeaderFooterAndTitlesOnItsPages
     const Estado guardado = GuardaArchivo(
         pdf.toStdString(),
         PdfDelInforme(
-            c, [&](SuperficiePagina& s) { Inicia(s, v.p, &v.r, &v.detallado, c); }, &paginas));
+            c, [&](SuperficiePagina& s) { ComponeInforme(s, v.p, &v.r, &v.detallado, c); },
+            &paginas));
     ASSERT_TRUE(guardado) << guardado.Mensaje();
     ASSERT_GT(paginas, 3);
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/comando_calc.h"
-#include "core/detallado/detallado.h"
-#include "core/reporte/inicia.h"
+#include "core/detallado/acciones_detallado.h"
+#include "core/reporte/composicion.h"
 #include "core/texto/numeros.h"
 #include "io/archivos.h"
 #include "render/grabadora_qt.h"
@@ -86,17 +86,19 @@ int ComandoInforme(const OpcionesInforme& o) {
     const bool soloAnalisis = SoloAnalisis(*p, o.soloAnalisis, opcionesDiseno);
     Resultados r = CalculaProyecto(*p, soloAnalisis, o.dobleRefuerzo);
     TablaDetallado detallado;
-    if (r.Disenado()) MyLoad(detallado, *p, r);
+    if (r.Disenado()) CargaDetallado(detallado, *p, r);
     ConfiguracionInforme c = o.configuracion;
     c.fecha = FechaInforme();
-    const ComponeInforme compone = [&](SuperficiePagina& s) { Inicia(s, *p, &r, &detallado, c); };
+    const ComposicionInforme compone = [&](SuperficiePagina& s) {
+        ComponeInforme(s, *p, &r, &detallado, c);
+    };
 
     int estado = r.Calculado() ? 0 : 1;
     if (!r.Calculado()) std::fprintf(stderr, "%s\n", r.parada.Mensaje().c_str());
     if (o.texto) {
         // Recorded through the PDF's fonts: the same pages and positions the PDF has.
         GrabadoraQt s;
-        ComponeDocumento(s, *p, &r, &detallado, c);
+        ComponeDocumentoInforme(s, *p, &r, &detallado, c);
         const std::string texto = s.Volcado();
         std::fwrite(texto.data(), 1, texto.size(), stdout);
         return estado;

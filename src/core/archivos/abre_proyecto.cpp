@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/archivos/losas_los.h"
+#include "core/archivos/archivo_losas.h"
 #include "core/archivos/proyecto_vcw.h"
 #include "core/derivados/actualiza_derivados.h"
 
@@ -18,7 +18,7 @@ Estado CargaArchivoLosas(Proyecto& p, const LectorArchivo& leeLosas) {
     if (leeLosas) bytes = leeLosas(p.archivoLosas);
     if (!bytes)
         return Estado::Falla("El archivo de losas:\n" + p.archivoLosas + "\nNo fue encontrado");
-    Resultado<ArchivoLosasDatos> losas = LeeLosas(*bytes, p.archivoLosas);
+    Resultado<ArchivoLosasDatos> losas = LeeArchivoLosas(*bytes, p.archivoLosas);
     if (!losas) return Estado::Falla(losas.mensaje);
     p.losas = std::move(*losas.valor);
     return Estado::Bien();

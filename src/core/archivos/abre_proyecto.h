@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 #include "core/base/resultado.h"
 #include "core/modelo/proyecto.h"
 

@@ -458,7 +458,7 @@ Resultado<Proyecto> LeeProyectoVcw(const std::string& bytes, const std::string& 
     return Resultado<Proyecto>::Ok(std::move(p));
 }
 
-std::string SalvaArchivo(const Proyecto& p) {
+std::string EscribeProyectoVcw(const Proyecto& p) {
     const DatosGenerales& d = p.datos;
     const int n = p.numVanos;
     const int nudos = n + 1;
@@ -466,7 +466,7 @@ std::string SalvaArchivo(const Proyecto& p) {
 
     s += UnaLinea(p.nombreViga) + ", " + Num(n) + " " + Num(CuentaRestringidos(p, nudos)) + " " +
          Num(nudos) + kFinLinea;
-    Linea(s, {Campo(d.fc), Campo(d.fy), Campo(d.recub), Num(NumCargNudos(p)),
+    Linea(s, {Campo(d.fc), Campo(d.fy), Campo(d.recub), Num(NumCargasNudo(p)),
               Campo(NormalizaMedida(d.base, "0.0")), Campo(NormalizaMedida(d.altura, "0.0")),
               Campo(NormalizaMedida(d.longitud, "0.000")), Num(LeeNumero(d.cargaMuerta)),
               Num(LeeNumero(d.cargaViva)), Num(static_cast<int>(d.material)),

@@ -16,8 +16,8 @@ namespace trabelux {
 // "No se pudo leer el archivo:\n<ruta>\nLinea N: <what was wrong>".
 Resultado<Proyecto> LeeProyectoVcw(const std::string& bytes, const std::string& ruta);
 
-// SalvaArchivo: the bytes of the project file for `p` (Latin-1, CRLF). The caller
+// EscribeProyectoVcw: the bytes of the project file for `p` (Latin-1, CRLF). The caller
 // brings the derived values up to date first (ActualizaDerivados).
-std::string SalvaArchivo(const Proyecto& p);
+std::string EscribeProyectoVcw(const Proyecto& p);
 
 }  // namespace trabelux

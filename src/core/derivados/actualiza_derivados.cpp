@@ -6,7 +6,7 @@
 namespace trabelux {
 
 Estado ActualizaDerivados(Proyecto& p) {
-    const Estado losas = UsaLosas(p) && p.losas ? ReacLos(p) : Estado::Bien();
+    const Estado losas = UsaLosas(p) && p.losas ? TransfiereLosas(p) : Estado::Bien();
     RecalculaFilas(p);
     return losas;
 }

@@ -8,7 +8,7 @@
 namespace trabelux {
 
 // Brings every span row of `p` up to date: the slab transfer first when a slab file is in
-// use (ReacLos), then the rows (RecalculaFilas). Fails with the slab transfer's message
+// use (TransfiereLosas), then the rows (RecalculaFilas). Fails with the slab transfer's message
 // ("Error en Archivo de Losas", "Error en Bordes"), the dead and live loads keeping their
 // values (the rows are brought up to date all the same).
 Estado ActualizaDerivados(Proyecto& p);

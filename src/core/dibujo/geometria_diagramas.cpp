@@ -53,7 +53,7 @@ VigaDibujo VigaDeProyecto(const Proyecto& p, int numVanos) {
     return v;
 }
 
-LineaBase LineasDibuja(Tamano superficie, int numVanos, Superficie tipo) {
+LineaBase LineaBaseDiagrama(Tamano superficie, int numVanos, Superficie tipo) {
     const double w = superficie.ancho;
     const double h = superficie.alto;
     LineaBase l;
@@ -98,7 +98,7 @@ std::vector<double> AbscisasNudos(const LineaBase& linea, double escH,
     return x;
 }
 
-SimbolosApoyo ApoyosDibuja(const LineaBase& linea, const VigaDibujo& viga, double escH) {
+SimbolosApoyo ApoyosDiagrama(const LineaBase& linea, const VigaDibujo& viga, double escH) {
     SimbolosApoyo s;
     const double y = linea.y;
     auto triangulo = [&](double x) {
@@ -158,8 +158,9 @@ Poligonal PuntosCurva(const LineaBase& linea, double escH, double escV,
     return p;
 }
 
-DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
-                                  const std::vector<double>& nudosX, const Resultados& resultados) {
+DibujoReacciones ReaccionesDiagrama(const LineaBase& linea, double alto,
+                                    const std::vector<double>& nudosX,
+                                    const Resultados& resultados) {
     DibujoReacciones d;
     // Node j + 1 stands at nudosX[j].
     auto fuerza = [&resultados](size_t j) {

@@ -46,7 +46,7 @@ struct LineaBase {
 
 // Layout: one span takes the middle third of the width, more spans 10 % .. 90 %. The shear
 // and moment axes lie at half height, the reactions axis at height / 2.5.
-LineaBase LineasDibuja(Tamano superficie, int numVanos, Superficie tipo);
+LineaBase LineaBaseDiagrama(Tamano superficie, int numVanos, Superficie tipo);
 
 // Surface units per metre along the beam; 1 when the beam has no length.
 double EscalaHorizontal(const LineaBase& linea, const std::vector<double>& longitudes);
@@ -73,7 +73,7 @@ struct SimbolosApoyo {
 // Support symbols of the beam on a baseline: a triangle under a pinned end, an end block
 // at a fixed end (left edge at x1 - 50, or x2 + 10), nothing at a free end, a circle at
 // every supported interior node.
-SimbolosApoyo ApoyosDibuja(const LineaBase& linea, const VigaDibujo& viga, double escH);
+SimbolosApoyo ApoyosDiagrama(const LineaBase& linea, const VigaDibujo& viga, double escH);
 
 // x of every station of every drawn span as painted: a running abscissa that advances by
 // the station spacing and never steps backwards; each span starts where the last ended.
@@ -117,8 +117,8 @@ struct DibujoReacciones {
 // Reaction arrows (upward reaction: head at the beam; downward: head away from it) scaled
 // to the largest reaction, never shorter than 15 % of it, and an arc for every reaction
 // moment, for the nodes at `nudosX` (node 1 first).
-DibujoReacciones ReaccionesDibuja(const LineaBase& linea, double alto,
-                                  const std::vector<double>& nudosX, const Resultados& r);
+DibujoReacciones ReaccionesDiagrama(const LineaBase& linea, double alto,
+                                    const std::vector<double>& nudosX, const Resultados& r);
 
 // The arc as a polyline, for painting and for keeping text off it.
 Poligonal PoligonalArco(const ArcoMomento& a);

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/tipos.h"
 #include "core/modelo/proyecto.h"
 

@@ -7,7 +7,7 @@
 #include "core/analisis/entrada.h"
 #include "core/analisis/resultados.h"
 #include "core/base/estado.h"
-#include "core/diseno/material.h"
+#include "core/diseno/material_diseno.h"
 
 namespace trabelux {
 

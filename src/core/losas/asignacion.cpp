@@ -45,7 +45,7 @@ Estado AceptaLosas(Proyecto& p, const std::string& direccion, bool incluyePesoLo
     if (Estado valida = ValidaAsignacion(asignacion, p.losas ? &*p.losas : nullptr); !valida)
         return valida;
     if (p.losas)
-        for (auto& a : asignacion) a.espesorProm = EspProm(*p.losas, a.primera, a.segunda);
+        for (auto& a : asignacion) a.espesorProm = EspesorPromedio(*p.losas, a.primera, a.segunda);
     p.direccionViga = direccion;
     p.incluyePesoLosa = incluyePesoLosa;
     p.asignacion = std::move(asignacion);

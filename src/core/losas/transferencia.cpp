@@ -46,7 +46,7 @@ Par CargaDeLosa(const ArchivoLosasDatos& d, const std::vector<int>& casos, int k
 
 }  // namespace
 
-Estado ReacLos(Proyecto& p) {
+Estado TransfiereLosas(Proyecto& p) {
     if (!p.losas) return Estado::Falla(kErrorArchivoLosas);
     const ArchivoLosasDatos& d = *p.losas;
     std::vector<int> casos;
@@ -73,7 +73,7 @@ Estado ReacLos(Proyecto& p) {
         p.vanos[i].cargaMuerta = izquierda.muerta + derecha.muerta;
         p.vanos[i].cargaViva = izquierda.viva + derecha.viva;
     }
-    for (auto& a : p.asignacion) a.espesorProm = EspProm(d, a.primera, a.segunda);
+    for (auto& a : p.asignacion) a.espesorProm = EspesorPromedio(d, a.primera, a.segunda);
     return Estado::Bien();
 }
 

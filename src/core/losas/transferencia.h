@@ -10,7 +10,7 @@ namespace trabelux {
 inline constexpr const char* kErrorArchivoLosas = "Error en Archivo de Losas";
 inline constexpr const char* kErrorBordes = "Error en Bordes";
 
-// ReacLos: rewrites "C. Muerta" and "C. Viva" of spans 1..numVanos from the slabs of
+// TransfiereLosas: rewrites "C. Muerta" and "C. Viva" of spans 1..numVanos from the slabs of
 // p.losas and the assignment, and "Espesor Prom" of every assignment row.
 // On failure nothing changes and the message is:
 //  - kErrorArchivoLosas: no slabs read, a slab count outside 1..99, slabs not numbered
@@ -18,6 +18,6 @@ inline constexpr const char* kErrorBordes = "Error en Bordes";
 //  - kErrorBordes: a slab whose edge code fits none of the cases;
 //  - a text beginning with kErrorArchivoLosas that names the span and the slab when the
 //    assignment of one of spans 1..numVanos names a slab the file does not hold.
-Estado ReacLos(Proyecto& p);
+Estado TransfiereLosas(Proyecto& p);
 
 }  // namespace trabelux

@@ -25,7 +25,7 @@ int NumCargas(const Proyecto& p, int vano) {
     return n;
 }
 
-int NumCargNudos(const Proyecto& p) {
+int NumCargasNudo(const Proyecto& p) {
     int n = 0;
     for (const auto& c : p.cargasNudo)
         if (c.nudo > 0) ++n;

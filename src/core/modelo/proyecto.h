@@ -147,7 +147,7 @@ Proyecto ProyectoNuevo();
 // Number of concentrated loads of span `vano` (1-based) in the span-load grid.
 int NumCargas(const Proyecto& p, int vano);
 // Number of node-load rows that count (node number > 0).
-int NumCargNudos(const Proyecto& p);
+int NumCargasNudo(const Proyecto& p);
 // Whether a slab file is in use (its path is not blank).
 bool UsaLosas(const Proyecto& p);
 // Support condition of interior node j (2..numVanos): 1 supported, 0 free.

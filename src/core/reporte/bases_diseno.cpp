@@ -6,8 +6,8 @@
 #include "core/calculo/calcula.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/diseno/constantes.h"
-#include "core/modelo/datos_generales.h"
 #include "core/modelo/filas_vano.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "core/texto/numeros.h"
 
 namespace trabelux {

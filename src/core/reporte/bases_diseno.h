@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
-#include "core/reporte/secciones.h"
+#include "core/reporte/tablas_informe.h"
 
 namespace trabelux {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "core/reporte/partes_texto.h"
 #include "core/version.h"
 
@@ -45,7 +45,7 @@ void BloqueTitulo(SuperficiePagina& s, const Proyecto& p, const ConfiguracionInf
         const bool juntas = wa + kEntreTextos + wb <= ancho;
         double yb = y;
         for (const std::string& l : s.Ajusta(a, ancho, ea)) {
-            s.SetEstilo(ea);
+            s.FijaEstilo(ea);
             s.TextoEn(xTexto, y, l);
             y += s.AltoTexto(ea);
         }
@@ -56,7 +56,7 @@ void BloqueTitulo(SuperficiePagina& s, const Proyecto& p, const ConfiguracionInf
             y += s.AltoTexto(eb);
         }
         const double xb = juntas ? xTexto + ancho - wb : xTexto;
-        s.SetEstilo(eb);
+        s.FijaEstilo(eb);
         if (!b.empty()) s.TextoEn(xb, yb, b);
         return std::make_pair(xb, yb);
     };
@@ -76,8 +76,8 @@ void BloqueTitulo(SuperficiePagina& s, const Proyecto& p, const ConfiguracionInf
     y += kHolgura;
 
     // The signatures: the name typed in the project, or a line to write it on.
-    s.SetAnchoLinea(5);
-    s.SetColorLinea(texto.color);
+    s.FijaAnchoLinea(5);
+    s.FijaColorLinea(texto.color);
     const double bajoTexto = 0.85 * s.AltoTexto(texto);
     for (const auto& [rotulo, nombre] : {std::pair{std::string("Calculó: "), &p.calculo},
                                          std::pair{std::string("Revisó: "), &p.reviso}}) {
@@ -99,15 +99,15 @@ void BloqueTitulo(SuperficiePagina& s, const Proyecto& p, const ConfiguracionInf
     }
     y += kHolgura / 2;
 
-    s.SetAnchoLinea(10);
-    s.SetRelleno(Relleno::kNinguno);
+    s.FijaAnchoLinea(10);
+    s.FijaRelleno(Relleno::kNinguno);
     s.Rectangulo(izquierda, arriba, derecha, y);
     s.Linea(izquierda, separacion, derecha, separacion);
-    s.SetAnchoLinea(antes.ancho);
-    s.SetColorLinea(antes.color);
-    s.SetEstilo(texto);
-    s.SetX(izquierda);
-    s.SetY(y);
+    s.FijaAnchoLinea(antes.ancho);
+    s.FijaColorLinea(antes.color);
+    s.FijaEstilo(texto);
+    s.FijaX(izquierda);
+    s.FijaY(y);
 }
 
 }  // namespace trabelux

@@ -6,7 +6,7 @@
 
 #include "core/modelo/proyecto.h"
 #include "core/reporte/configuracion.h"
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 
 namespace trabelux {
 

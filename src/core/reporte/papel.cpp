@@ -143,6 +143,6 @@ Tamano TamanoHoja(const ConfiguracionInforme& c) {
     return t;
 }
 
-std::string ToInches(double twips) { return Formatea(twips / 1440, "#0.##") + "\""; }
+std::string EnPulgadas(double twips) { return Formatea(twips / 1440, "#0.##") + "\""; }
 
 }  // namespace trabelux

@@ -25,6 +25,6 @@ std::optional<Tamano> TamanoPapel(int codigo);
 Tamano TamanoHoja(const ConfiguracionInforme& c);
 
 // Twips as inches, "#0.##" followed by the inch mark: 1440 -> 1", 1080 -> 0.75".
-std::string ToInches(double twips);
+std::string EnPulgadas(double twips);
 
 }  // namespace trabelux

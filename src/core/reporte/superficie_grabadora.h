@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 
 namespace trabelux {
 

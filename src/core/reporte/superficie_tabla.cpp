@@ -6,7 +6,7 @@
 #include <numeric>
 
 #include "core/reporte/partes_texto.h"
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 
 namespace trabelux {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 
 namespace trabelux {
 

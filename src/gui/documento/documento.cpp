@@ -7,7 +7,7 @@
 
 #include "core/archivos/proyecto_vcw.h"
 #include "core/derivados/actualiza_derivados.h"
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/modelo/filas_vano.h"
 
 namespace trabelux {
@@ -136,7 +136,7 @@ EstadoDocumento ConDerivados(Proyecto p) {
 
 Documento::Documento(QObject* padre) : QObject(padre) {
     estado_ = ConDerivados(ProyectoNuevo());
-    guardado_ = SalvaArchivo(estado_.proyecto);
+    guardado_ = EscribeProyectoVcw(estado_.proyecto);
     connect(&pila_, &QUndoStack::cleanChanged, this, &Documento::cambiado);
 }
 
@@ -171,7 +171,7 @@ void Documento::TerminaEdicion(bool acepta, const QString& texto) {
     alEmpezarEdicion_.reset();
     if (!acepta)
         FijaEstado(antes);
-    else if (SalvaArchivo(antes.proyecto) != SalvaArchivo(estado_.proyecto) ||
+    else if (EscribeProyectoVcw(antes.proyecto) != EscribeProyectoVcw(estado_.proyecto) ||
              !MismoCalculo(antes.proyecto, estado_.proyecto))
         pila_.push(new ComandoProyecto(this, std::move(antes), estado_, texto, -1));
 }
@@ -208,19 +208,19 @@ void Documento::Reemplaza(Proyecto derivado, const QString& textoLosas, const QS
     proyectoCalculado_.reset();
     OlvidaDetallado();
     ruta_ = ruta;
-    guardado_ = SalvaArchivo(estado_.proyecto);
+    guardado_ = EscribeProyectoVcw(estado_.proyecto);
     pila_.setClean();
     Notifica();
     if (!ruta.isEmpty()) emit archivoUsado(ruta);
 }
 
 bool Documento::Modificado() const {
-    return !pila_.isClean() && SalvaArchivo(estado_.proyecto) != guardado_;
+    return !pila_.isClean() && EscribeProyectoVcw(estado_.proyecto) != guardado_;
 }
 
 void Documento::MarcaGuardado(const QString& ruta) {
     ruta_ = ruta;
-    guardado_ = SalvaArchivo(estado_.proyecto);
+    guardado_ = EscribeProyectoVcw(estado_.proyecto);
     pila_.setClean();
     Notifica();
     emit archivoUsado(ruta);

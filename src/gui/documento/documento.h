@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
 #include "core/reporte/configuracion.h"
 

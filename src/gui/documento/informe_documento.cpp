@@ -1,12 +1,12 @@
 #include "gui/documento/informe_documento.h"
 
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "gui/documento/documento.h"
 #include "render/informe_pdf.h"
 
 namespace trabelux {
 
-ComponeInforme InformeDelDocumento(Documento& doc) {
+ComposicionInforme InformeDelDocumento(Documento& doc) {
     return [&doc](SuperficiePagina& s) {
         ConfiguracionInforme c = doc.ConfiguracionReporte();
         c.fecha = FechaInforme();
@@ -14,7 +14,7 @@ ComponeInforme InformeDelDocumento(Documento& doc) {
         // Current results describe the project as it stands (header and footer included,
         // which the report window edits after the run).
         const TablaDetallado* barras = c.refuerzo && doc.Disenado() ? &doc.Detallado() : nullptr;
-        Inicia(s, doc.ProyectoActual(), doc.UltimosResultados(), barras, c);
+        ComponeInforme(s, doc.ProyectoActual(), doc.UltimosResultados(), barras, c);
     };
 }
 

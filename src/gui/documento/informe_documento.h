@@ -15,6 +15,6 @@ inline constexpr const char* kAvisoResultadosDesactualizados =
     "Resultados desactualizados: los datos cambiaron despues del ultimo calculo.";
 
 // What composes that report on a started document; it reads the document when called.
-ComponeInforme InformeDelDocumento(Documento& doc);
+ComposicionInforme InformeDelDocumento(Documento& doc);
 
 }  // namespace trabelux

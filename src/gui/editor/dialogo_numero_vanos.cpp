@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "core/modelo/rango.h"
 #include "core/texto/numeros.h"
 #include "gui/comun/campo_texto.h"

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "gui/comun/controles.h"
 #include "gui/comun/latin1.h"
 #include "gui/comun/mensajes.h"

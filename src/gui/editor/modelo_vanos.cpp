@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "core/modelo/rango.h"
 #include "core/texto/numeros.h"
 #include "gui/comun/celda_tecleada.h"

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 #include "core/texto/numeros.h"
 #include "gui/comun/controles.h"
 #include "gui/comun/mensajes.h"

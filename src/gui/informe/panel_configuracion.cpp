@@ -187,13 +187,13 @@ void PanelConfiguracion::Muestra() {
     }
     listaPapel_->setCurrentIndex(elegido);
     marcoPersonalizado_->setVisible(c.papel == kPapelPersonalizado);
-    anchoPapel_->setText(QString::fromStdString(ToInches(c.anchoPersonalizado)));
-    altoPapel_->setText(QString::fromStdString(ToInches(c.altoPersonalizado)));
+    anchoPapel_->setText(QString::fromStdString(EnPulgadas(c.anchoPersonalizado)));
+    altoPapel_->setText(QString::fromStdString(EnPulgadas(c.altoPersonalizado)));
 
     MuestraOrientacion();
     listaBorde_->setCurrentIndex(static_cast<int>(c.borde));
     for (int lado = 0; lado < 4; ++lado)
-        margenes_[lado]->setText(QString::fromStdString(ToInches(c.margenes[lado])));
+        margenes_[lado]->setText(QString::fromStdString(EnPulgadas(c.margenes[lado])));
     actualizando_ = false;
 }
 
@@ -264,7 +264,7 @@ void PanelConfiguracion::AplicaMargen(int lado) {
     const double twips = TwipsDeCampo(campo);
     const double anterior = c.margenes[lado];
     if (twips == anterior) {
-        campo->setText(QString::fromStdString(ToInches(anterior)));
+        campo->setText(QString::fromStdString(EnPulgadas(anterior)));
         return;
     }
     // Opposite margins must leave room for the body of the page.
@@ -274,7 +274,7 @@ void PanelConfiguracion::AplicaMargen(int lado) {
         (lado == kMargenArriba || lado == kMargenAbajo) ? hoja.alto : hoja.ancho;
     if (twips + c.margenes[opuesto] >= extension) {
         actualizando_ = true;  // the message box takes the focus from the field
-        campo->setText(QString::fromStdString(ToInches(anterior)));
+        campo->setText(QString::fromStdString(EnPulgadas(anterior)));
         Mensajes::Advierte(this, QStringLiteral("El margen no deja espacio para el texto de la "
                                                 "pagina: se conserva el anterior."));
         actualizando_ = false;
@@ -298,8 +298,8 @@ void PanelConfiguracion::AplicaTamanoPersonalizado() {
     if (ancho <= c.margenes[kMargenIzquierda] + c.margenes[kMargenDerecha] ||
         alto <= c.margenes[kMargenArriba] + c.margenes[kMargenAbajo]) {
         actualizando_ = true;
-        anchoPapel_->setText(QString::fromStdString(ToInches(c.anchoPersonalizado)));
-        altoPapel_->setText(QString::fromStdString(ToInches(c.altoPersonalizado)));
+        anchoPapel_->setText(QString::fromStdString(EnPulgadas(c.anchoPersonalizado)));
+        altoPapel_->setText(QString::fromStdString(EnPulgadas(c.altoPersonalizado)));
         Mensajes::Advierte(this, QStringLiteral("El papel es menor que sus margenes: se conserva "
                                                 "el tamaño anterior."));
         actualizando_ = false;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 #include "gui/informe/dispositivos.h"
 
 class QFrame;

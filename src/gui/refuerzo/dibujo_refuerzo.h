@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_viga.h"
 #include "core/modelo/proyecto.h"

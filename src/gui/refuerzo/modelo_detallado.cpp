@@ -1,6 +1,6 @@
 #include "gui/refuerzo/modelo_detallado.h"
 
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "gui/documento/documento.h"
 
 namespace trabelux {

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "core/detallado/barras.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "gui/refuerzo/cabecera_grupos.h"
 
 namespace trabelux {

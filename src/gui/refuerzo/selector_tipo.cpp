@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "gui/refuerzo/pintura_refuerzo.h"
 
 namespace trabelux {

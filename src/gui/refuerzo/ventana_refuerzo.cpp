@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 #include "gui/comun/controles.h"
 #include "gui/documento/documento.h"
 #include "gui/refuerzo/cabecera_grupos.h"
@@ -146,8 +146,8 @@ void VentanaRefuerzo::Actualiza() {
     // the second; rows excluded on the first pass get their cells emptied again.
     doc_->ModificaDetallado(QStringLiteral("Actualiza"),
                             [](TablaDetallado& t, const Proyecto& p, const Resultados& r) {
-                                Actualizar(t, p, r);
-                                Actualizar(t, p, r);
+                                ActualizaDetallado(t, p, r);
+                                ActualizaDetallado(t, p, r);
                             });
     rejilla_->setCurrentIndex(modelo_->index(0, kColUbic));
 }
@@ -156,7 +156,7 @@ void VentanaRefuerzo::Reinicia() {
     rejilla_->ConfirmaEdicion();
     doc_->ModificaDetallado(QStringLiteral("Reinicia"),
                             [](TablaDetallado& t, const Proyecto& p, const Resultados& r) {
-                                trabelux::Reinicia(t, p, r);
+                                trabelux::ReiniciaDetallado(t, p, r);
                             });
 }
 
@@ -185,14 +185,14 @@ void VentanaRefuerzo::OkEsteVano() {
     CierraSelector();
     doc_->ModificaDetallado(
         QStringLiteral("Tipo"),
-        [fila, opcion](TablaDetallado& t, auto&, auto&) { CambiaOpciones(t, fila, opcion); });
+        [fila, opcion](TablaDetallado& t, auto&, auto&) { EligeTipo(t, fila, opcion); });
 }
 
 void VentanaRefuerzo::OkTodosLosVanos() {
     const int opcion = selector_->Opcion();
     CierraSelector();
     doc_->ModificaDetallado(QStringLiteral("Tipo"), [opcion](TablaDetallado& t, auto&, auto&) {
-        CambiaOpcionesTodos(t, opcion);
+        EligeTipoTodas(t, opcion);
     });
     rejilla_->setCurrentIndex(modelo_->index(0, kColTipo));
 }

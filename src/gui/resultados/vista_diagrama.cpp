@@ -74,7 +74,7 @@ VistaDiagrama::Geometria VistaDiagrama::CalculaGeometria() const {
     const QSizeF tam = TamanoUnidades();
     const VigaDibujo& viga = datos_->viga;
     const Resultados& r = datos_->resultados;
-    g.linea = LineasDibuja(DeQt(tam), viga.numVanos, tipo_);
+    g.linea = LineaBaseDiagrama(DeQt(tam), viga.numVanos, tipo_);
     g.escH = EscalaHorizontal(g.linea, viga.longitudes);
     if (tipo_ != Superficie::kReacciones && r.AnalisisCompleto()) {
         const Magnitud m = MagnitudSuperficie();
@@ -182,7 +182,7 @@ void VistaDiagrama::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(l.x1, l.y), QPointF(l.x2, l.y));
 
     // Supports.
-    const SimbolosApoyo s = ApoyosDibuja(l, viga, g.escH);
+    const SimbolosApoyo s = ApoyosDiagrama(l, viga, g.escH);
     p.setPen(Pluma(Qt::black, 1.2));
     p.setBrush(Qt::NoBrush);
     for (const auto& t : s.triangulos) p.drawPolygon(ToQt(t));
@@ -194,7 +194,7 @@ void VistaDiagrama::paintEvent(QPaintEvent*) {
 
     if (tipo_ == Superficie::kReacciones && r.AnalisisCompleto()) {
         const auto nudos = AbscisasNudos(l, g.escH, viga.longitudes);
-        const DibujoReacciones d = ReaccionesDibuja(l, TamanoUnidades().height(), nudos, r);
+        const DibujoReacciones d = ReaccionesDiagrama(l, TamanoUnidades().height(), nudos, r);
         p.setPen(Pluma(kAzulClaro, 2));
         for (const auto& f : d.flechas) {
             p.drawLine(ToQt(f.desde), ToQt(f.hasta));

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/archivos/losas_los.h"
+#include "core/archivos/archivo_losas.h"
 #include "core/archivos/proyecto_vcw.h"
 #include "core/calculo/calcula.h"
 #include "core/losas/asignacion.h"
@@ -113,7 +113,7 @@ bool Sesion::Guarda() {
 
 bool Sesion::GuardaEn(const QString& ruta) {
     doc_->Actualiza();
-    const std::string bytes = SalvaArchivo(doc_->ProyectoActual());
+    const std::string bytes = EscribeProyectoVcw(doc_->ProyectoActual());
     const Estado error = GuardaArchivo(ruta.toStdString(), bytes);
     if (!error) {
         Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));
@@ -139,7 +139,7 @@ void Sesion::EligeArchivoLosas() {
                                       .arg(ruta, QString::fromStdString(bytes.mensaje)));
         return;
     }
-    Resultado<ArchivoLosasDatos> leido = LeeLosas(*bytes.valor, absoluta);
+    Resultado<ArchivoLosasDatos> leido = LeeArchivoLosas(*bytes.valor, absoluta);
     if (!leido) {
         Mensajes::Error(ventana_, QString::fromStdString(leido.mensaje));
         return;

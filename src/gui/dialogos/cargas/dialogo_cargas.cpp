@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/modelo/cargas.h"
+#include "core/modelo/acepta_cargas.h"
 #include "gui/comun/controles.h"
 #include "gui/comun/mensajes.h"
 #include "gui/dialogos/cargas/modelos_cargas.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/modelo/cargas.h"
+#include "core/modelo/acepta_cargas.h"
 #include "core/modelo/proyecto.h"
 #include "gui/documento/modelo_documento.h"
 

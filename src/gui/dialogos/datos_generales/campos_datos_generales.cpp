@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "core/modelo/datos_generales.h"
 #include "core/modelo/rango.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "core/texto/numeros.h"
 #include "gui/comun/campo_texto.h"
 #include "gui/comun/mensajes.h"

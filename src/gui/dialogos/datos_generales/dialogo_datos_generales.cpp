@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/modelo/datos_generales.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "gui/comun/campo_texto.h"
 #include "gui/comun/controles.h"
 #include "gui/dialogos/datos_generales/campos_datos_generales.h"

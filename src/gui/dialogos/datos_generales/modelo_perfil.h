@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 
 namespace trabelux {
 

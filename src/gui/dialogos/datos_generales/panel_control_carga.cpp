@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/modelo/datos_generales.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "gui/comun/campo_texto.h"
 #include "gui/comun/controles.h"
 #include "gui/comun/mensajes.h"

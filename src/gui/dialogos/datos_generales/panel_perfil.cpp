@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "core/modelo/datos_generales.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "gui/comun/controles.h"
 #include "gui/comun/mensajes.h"
 #include "gui/dialogos/datos_generales/modelo_perfil.h"

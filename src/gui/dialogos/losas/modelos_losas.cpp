@@ -58,7 +58,7 @@ QVariant ModeloListaLosas::data(const QModelIndex& indice, int rol) const {
         case 3:
             return Tres(l.ly);
         default:
-            return Tres(EspLosa(*losas, fila));
+            return Tres(EspesorLosa(*losas, fila));
     }
 }
 
@@ -77,7 +77,8 @@ void ModeloAsignacion::Carga(const Proyecto& p) {
     if (static_cast<int>(filas_.size()) < p.numVanos) filas_.resize(p.numVanos);
     losas_ = p.losas;
     numVanos_ = p.numVanos;
-    for (auto& f : filas_) f.espesorProm = losas_ ? EspProm(*losas_, f.primera, f.segunda) : 0.0;
+    for (auto& f : filas_)
+        f.espesorProm = losas_ ? EspesorPromedio(*losas_, f.primera, f.segunda) : 0.0;
     endResetModel();
 }
 
@@ -151,7 +152,7 @@ bool ModeloAsignacion::setData(const QModelIndex& indice, const QVariant& valor,
     }
     AsignacionLosa& a = filas_[indice.row()];
     (col == 1 ? a.primera : a.segunda) = static_cast<int>(n);
-    a.espesorProm = losas_ ? EspProm(*losas_, a.primera, a.segunda) : 0.0;
+    a.espesorProm = losas_ ? EspesorPromedio(*losas_, a.primera, a.segunda) : 0.0;
     emit dataChanged(index(indice.row(), 1), index(indice.row(), 3));
     return true;
 }

@@ -1,4 +1,4 @@
-#include "core/archivos/perfiles.h"
+#include "core/archivos/tabla_perfiles.h"
 
 #include <algorithm>
 #include <cmath>

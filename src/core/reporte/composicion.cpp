@@ -1,6 +1,6 @@
 // The report's sections in their order, each with its title, table and note, and the
 // pages of the diagrams and of the reinforcement.
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,10 +41,10 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
     s.AseguraEspacio(junto);
     SetSubTitle(s, c, titulo);
     s.Parrafo("");
-    s.SetSangria(100, 100);
-    s.SetBordeTabla(BordeTabla::kReglada);
+    s.FijaSangria(100, 100);
+    s.FijaBordeTabla(BordeTabla::kReglada);
     s.MuestraTablaDispuesta(tabla, true);
-    s.SetBordeTabla(BordeTabla::kSinBorde);
+    s.FijaBordeTabla(BordeTabla::kSinBorde);
     SetNormal(s, c);
     // The note follows the table's last rule directly: the surface leaves no gap under a
     // table, so moving up as a printer that does would write over the last row.
@@ -57,9 +57,9 @@ void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std:
     SetNormal(s, c);
     s.AseguraEspacio(AltoTitulo(s, c, titulo) + kLineasConTitulo * s.AltoTexto());
     SetSubTitle(s, c, titulo);
-    s.SetSangria(sangria, sangria);
+    s.FijaSangria(sangria, sangria);
     for (const std::string& p : parrafos) s.Parrafo(p);
-    s.SetSangria(0, 0);
+    s.FijaSangria(0, 0);
 }
 
 void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
@@ -88,7 +88,7 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
         s.TextoEn(izquierda, y, linea);
         y += s.AltoTexto();
     }
-    s.SetY(y);  // the page is full: what follows starts on the next one
+    s.FijaY(y);  // the page is full: what follows starts on the next one
 }
 
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
@@ -96,7 +96,7 @@ void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
     SetNormal(s, c);
     const Color color = c.estilos[kEstiloRefuerzo].color;
     DibujaRefuerzoInforme(s, p, t, color);
-    s.SetY(s.Y() + kSeparacionSecciones);
+    s.FijaY(s.Y() + kSeparacionSecciones);
     DibujaSecciones(s, p, t, color);
     Seccion(s, c, "Detalle del refuerzo", TablaDetalleRefuerzo(t));
 }
@@ -104,13 +104,13 @@ void Refuerzo(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
 }  // namespace
 
 void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c) {
-    s.SetEstilo(c.estilos[kEstiloTexto]);
+    s.FijaEstilo(c.estilos[kEstiloTexto]);
 }
 
 void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo) {
-    s.SetSangria(0, 0);
+    s.FijaSangria(0, 0);
     s.Parrafo("");
-    s.SetEstilo(c.estilos[kEstiloSubtitulos]);
+    s.FijaEstilo(c.estilos[kEstiloSubtitulos]);
     s.Parrafo(titulo);
     SetNormal(s, c);
 }
@@ -126,7 +126,7 @@ double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
 void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a) {
     if (a.titulo.empty()) {
         SetNormal(s, c);
-        s.SetSangria(0, 0);
+        s.FijaSangria(0, 0);
         s.Parrafo("");
         s.Parrafo(a.texto);
         return;
@@ -179,29 +179,29 @@ std::optional<AvisoInforme> AvisoDiseno(const Proyecto& p, const Resultados& r) 
     return std::nullopt;
 }
 
-void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
-            const TablaDetallado* detallado, const ConfiguracionInforme& c) {
-    s.SetEncabezado(EncabezadoInforme(p, c), c.estilos[kEstiloHeader]);
-    s.SetPie(PieInforme(p, c), c.estilos[kEstiloFooter]);
-    s.SetBordePagina(c.borde);
+void ComponeInforme(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                    const TablaDetallado* detallado, const ConfiguracionInforme& c) {
+    s.FijaEncabezado(EncabezadoInforme(p, c), c.estilos[kEstiloHeader]);
+    s.FijaPie(PieInforme(p, c), c.estilos[kEstiloFooter]);
+    s.FijaBordePagina(c.borde);
 
     // Who, what and when, then the loaded beam; the text starts below them.
     SetNormal(s, c);
     BloqueTitulo(s, p, c);
-    s.SetY(s.Y() + kBajoTitulo);
+    s.FijaY(s.Y() + kBajoTitulo);
     DibujaCargasInforme(s, p);
 
     SeccionTexto(s, c, "Datos Generales",
                  {"Numero de vanos: " + std::to_string(p.numVanos),
                   "Material: " + NombreMaterial(p.datos.material)});
     if (p.datos.material == Material::kHormigon) {
-        s.SetSangria(500, 0);
+        s.FijaSangria(500, 0);
         s.Parrafo("F'c = " + p.datos.fc + " Kg/cm2");
         s.Parrafo("Fy = " + p.datos.fy + " Kg/cm2");
     }
     SeccionTexto(s, c, "Bases de diseño", ParrafosBasesDiseno(p, r));
     SeccionTexto(s, c, "Convención de signos", {TextoConvencionSignos()});
-    s.SetSangria(300, 0);
+    s.FijaSangria(300, 0);
 
     Seccion(s, c, "Datos de los apoyos", TablaApoyos(p));
     Seccion(s, c, "Datos de los vanos", TablaDatosVanos(p), "Las cargas estan en To/m");
@@ -244,10 +244,10 @@ void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c) {
     s.EmpiezaDocumento(hoja.ancho, hoja.alto, margenes);
 }
 
-void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
-                      const TablaDetallado* detallado, const ConfiguracionInforme& c) {
+void ComponeDocumentoInforme(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                             const TablaDetallado* detallado, const ConfiguracionInforme& c) {
     EmpiezaInforme(s, c);
-    Inicia(s, p, r, detallado, c);
+    ComponeInforme(s, p, r, detallado, c);
     s.TerminaDocumento();
 }
 

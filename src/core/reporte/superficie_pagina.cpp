@@ -1,4 +1,4 @@
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -99,7 +99,7 @@ double SuperficiePagina::AltoBanda(const std::string& texto, const EstiloTexto& 
     return static_cast<double>(lineas.size()) * AltoLinea(estilo) + kSeparacionEncabezado;
 }
 
-void SuperficiePagina::SetEncabezado(const std::string& texto, const EstiloTexto& estilo) {
+void SuperficiePagina::FijaEncabezado(const std::string& texto, const EstiloTexto& estilo) {
     encabezado_ = texto;
     estiloEncabezado_ = estilo;
     // Room for the header between the printable edge and the body, though never at the
@@ -114,7 +114,7 @@ void SuperficiePagina::SetEncabezado(const std::string& texto, const EstiloTexto
     }
 }
 
-void SuperficiePagina::SetPie(const std::string& texto, const EstiloTexto& estilo) {
+void SuperficiePagina::FijaPie(const std::string& texto, const EstiloTexto& estilo) {
     pie_ = texto;
     estiloPie_ = estilo;
     const double banda = AltoBanda(texto, estilo);
@@ -123,9 +123,9 @@ void SuperficiePagina::SetPie(const std::string& texto, const EstiloTexto& estil
         std::min(kBordeImprimible + banda, alto_ - margenes_[kMargenArriba] - kCuerpoMinimo));
 }
 
-void SuperficiePagina::SetBordePagina(BordePagina borde) { bordePagina_ = borde; }
+void SuperficiePagina::FijaBordePagina(BordePagina borde) { bordePagina_ = borde; }
 
-void SuperficiePagina::SetSangria(double izquierda, double segunda) {
+void SuperficiePagina::FijaSangria(double izquierda, double segunda) {
     sangria_ = izquierda;
     segunda_ = segunda;
 }

@@ -1,5 +1,5 @@
 // Captions, cell texts and shape codes of the detailing table.
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 
 #include <cmath>
 

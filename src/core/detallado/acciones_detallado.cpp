@@ -1,5 +1,5 @@
 // Loading, updating and resetting the detailing table, and its section shapes.
-#include "core/detallado/detallado.h"
+#include "core/detallado/acciones_detallado.h"
 
 #include <algorithm>
 #include <charconv>
@@ -31,7 +31,7 @@ void PonEtiqueta(std::string& destino, int k) {
 
 }  // namespace
 
-void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
+void CargaDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
     const int n = std::clamp(proyecto.numVanos, 1, kMaxVanos);
     tabla.filas.clear();
     tabla.filas.reserve(static_cast<size_t>(2 * n + 1));
@@ -47,7 +47,7 @@ void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& r
         f.barraPercha = 0;
         f.cantPercha = 2;
     }
-    CalculaBarras(tabla, proyecto, resultados);
+    ProponeBarras(tabla, proyecto, resultados);
     tabla.filas[0].barraInferior = tabla.filas[1].barraInferior;
     tabla.barrasCargadas = true;
 }
@@ -58,11 +58,12 @@ void VaciaDetallado(TablaDetallado& tabla) {
 }
 
 void AbreDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
-    if (!tabla.barrasCargadas) MyLoad(tabla, proyecto, resultados);
+    if (!tabla.barrasCargadas) CargaDetallado(tabla, proyecto, resultados);
 }
 
-void Actualizar(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
-    CalculaBarras(tabla, proyecto, resultados);
+void ActualizaDetallado(TablaDetallado& tabla, const Proyecto& proyecto,
+                        const Resultados& resultados) {
+    ProponeBarras(tabla, proyecto, resultados);
     int k = 0;
     for (auto& f : tabla.filas) {
         if (f.dib) {
@@ -76,19 +77,20 @@ void Actualizar(TablaDetallado& tabla, const Proyecto& proyecto, const Resultado
     }
 }
 
-void Reinicia(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
+void ReiniciaDetallado(TablaDetallado& tabla, const Proyecto& proyecto,
+                       const Resultados& resultados) {
     VaciaDetallado(tabla);
-    MyLoad(tabla, proyecto, resultados);
+    CargaDetallado(tabla, proyecto, resultados);
 }
 
-bool CambiaOpciones(TablaDetallado& tabla, int fila, int opcion) {
+bool EligeTipo(TablaDetallado& tabla, int fila, int opcion) {
     const auto codigo = CodigoTipo(opcion);
     if (!codigo || fila < 0 || fila >= static_cast<int>(tabla.filas.size())) return false;
     tabla.filas[fila].tipo = *codigo;
     return true;
 }
 
-bool CambiaOpcionesTodos(TablaDetallado& tabla, int opcion) {
+bool EligeTipoTodas(TablaDetallado& tabla, int opcion) {
     const auto codigo = CodigoTipo(opcion);
     if (!codigo) return false;
     for (auto& f : tabla.filas) f.tipo = *codigo;

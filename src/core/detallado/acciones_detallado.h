@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/calcula_barras.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/propuesta_barras.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -13,7 +13,7 @@ namespace trabelux {
 // labelled "k-k", shaped "Rect" and with two 3/8" hangers, proposes the bars, and lets
 // support 1 take the bottom bar of span 1. Whatever the table held is replaced; it is
 // then marked as loaded.
-void MyLoad(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+void CargaDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
 
 // What a new analysis does to the table: no rows, not loaded.
 void VaciaDetallado(TablaDetallado& tabla);
@@ -24,16 +24,18 @@ void AbreDetallado(TablaDetallado& tabla, const Proyecto& proyecto, const Result
 
 // "Actualiza": proposes what is empty, then numbers the drawn rows "1-1", "2-2", ...
 // and empties every cell but "Dib" and "Ubic" of the rows not drawn.
-void Actualizar(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+void ActualizaDetallado(TablaDetallado& tabla, const Proyecto& proyecto,
+                        const Resultados& resultados);
 
 // "Reinicia": discards every edit and loads the proposal afresh.
-void Reinicia(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+void ReiniciaDetallado(TablaDetallado& tabla, const Proyecto& proyecto,
+                       const Resultados& resultados);
 
 // "OK este vano": writes the code of shape option `opcion` (0..6) into "Tipo" of row
 // `fila` (0-based). False, changing nothing, for an option or row out of range.
-bool CambiaOpciones(TablaDetallado& tabla, int fila, int opcion);
+bool EligeTipo(TablaDetallado& tabla, int fila, int opcion);
 
 // "OK todos los vanos": the same for every row.
-bool CambiaOpcionesTodos(TablaDetallado& tabla, int opcion);
+bool EligeTipoTodas(TablaDetallado& tabla, int opcion);
 
 }  // namespace trabelux

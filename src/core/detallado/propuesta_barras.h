@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -17,6 +17,6 @@ namespace trabelux {
 // or span number: one without a row needs no steel and has no stirrup text. The number
 // of spans is that of the table (rows = 2N + 1); the cover and Fy are the general-data
 // texts of `proyecto`.
-void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
+void ProponeBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados);
 
 }  // namespace trabelux

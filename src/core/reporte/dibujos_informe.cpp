@@ -1,6 +1,6 @@
 // The report's pictures painted on the page surface from the drawings' shared geometry;
 // see dibujos.h.
-#include "core/reporte/dibujos.h"
+#include "core/reporte/dibujos_informe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,7 @@
 #include "core/dibujo/geometria_secciones.h"
 #include "core/dibujo/geometria_viga.h"
 #include "core/modelo/datos_numericos.h"
-#include "core/reporte/inicia.h"
+#include "core/reporte/composicion.h"
 #include "core/reporte/tiras.h"
 #include "core/texto/numeros.h"
 
@@ -147,9 +147,9 @@ void PintaDibujo(SuperficiePagina& s, const DibujoPagina& d, double y) {
         return p;
     };
     for (const FiguraPagina& f : d.figuras) {
-        s.SetAnchoLinea(f.trazo.ancho);
-        s.SetColorLinea(f.trazo.color);
-        s.SetRelleno(f.relleno, f.colorRelleno);
+        s.FijaAnchoLinea(f.trazo.ancho);
+        s.FijaColorLinea(f.trazo.color);
+        s.FijaRelleno(f.relleno, f.colorRelleno);
         const Poligonal q = desplaza(f.puntos);
         switch (f.tipo) {
             case FiguraPagina::Tipo::kLineas:
@@ -169,17 +169,17 @@ void PintaDibujo(SuperficiePagina& s, const DibujoPagina& d, double y) {
                 break;
         }
     }
-    s.SetRelleno(Relleno::kNinguno);
+    s.FijaRelleno(Relleno::kNinguno);
     for (const TextoPagina& t : d.textos) {
         EstiloTexto e = estilo;
         e.color = t.color;
         e.tamano = t.tamano;
-        s.SetEstilo(e);
+        s.FijaEstilo(e);
         s.TextoEn(t.ancla.x, t.ancla.y + y, t.texto, t.alineacion);
     }
-    s.SetEstilo(estilo);
-    s.SetAnchoLinea(antes.ancho);
-    s.SetColorLinea(antes.color);
+    s.FijaEstilo(estilo);
+    s.FijaAnchoLinea(antes.ancho);
+    s.FijaColorLinea(antes.color);
 }
 
 // Texts measured in the current style at a given size.
@@ -588,13 +588,13 @@ void DibujaEnTiras(SuperficiePagina& s, const Proyecto& p, const CalculaTira& ca
             s.AseguraEspacio(altoTitulo + alto);
             titulo(false);
         } else {
-            if (k > 0) s.SetY(s.Y() + kEntreTiras);
+            if (k > 0) s.FijaY(s.Y() + kEntreTiras);
             s.AseguraEspacio(alto);
             if (titulo && s.Pagina() != pagina) titulo(true);
         }
         PintaDibujo(s, d, s.Y() + d.arriba);
-        s.SetX(izquierda);
-        s.SetY(s.Y() + alto);
+        s.FijaX(izquierda);
+        s.FijaY(s.Y() + alto);
     }
 }
 
@@ -685,25 +685,25 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
         const Punto esquina{celda.x + kSangriaSeccion, celda.y + arribaCelda};
         const GeometriaSeccion g =
             CalculaSeccion(*filas[i].fila, filas[i].b, filas[i].h, recub, esquina, escala, 12);
-        s.SetRelleno(Relleno::kNinguno);
-        s.SetColorLinea(kNegroPagina);
-        s.SetAnchoLinea(15);
+        s.FijaRelleno(Relleno::kNinguno);
+        s.FijaColorLinea(kNegroPagina);
+        s.FijaAnchoLinea(15);
         s.Poligono(g.contorno);
-        s.SetColorLinea(color);
-        s.SetAnchoLinea(6);
+        s.FijaColorLinea(color);
+        s.FijaAnchoLinea(6);
         const Rectangulo& e = g.estribo;
         if (!e.Vacio()) s.Rectangulo(e.Izquierda(), e.Arriba(), e.Derecha(), e.Abajo());
-        s.SetRelleno(Relleno::kSolido, color);
+        s.FijaRelleno(Relleno::kSolido, color);
         for (const auto* grupo : {&g.inferiores, &g.superiores})
             for (const BarraSeccion& b : *grupo) s.Circulo(b.centro.x, b.centro.y, b.radio);
-        s.SetRelleno(Relleno::kNinguno);
+        s.FijaRelleno(Relleno::kNinguno);
         s.TextoEn(g.caja.Centro().x, esquina.y + altoMax + 100, filas[i].fila->sec,
                   Alineacion::kCentro);
     }
-    s.SetAnchoLinea(antes.ancho);
-    s.SetColorLinea(antes.color);
-    s.SetX(izquierda);
-    s.SetY(celdas.back().y + altoLinea);
+    s.FijaAnchoLinea(antes.ancho);
+    s.FijaColorLinea(antes.color);
+    s.FijaX(izquierda);
+    s.FijaY(celdas.back().y + altoLinea);
 }
 
 }  // namespace trabelux

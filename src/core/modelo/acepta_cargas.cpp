@@ -1,4 +1,4 @@
-#include "core/modelo/cargas.h"
+#include "core/modelo/acepta_cargas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,7 +59,7 @@ Resultado<CargasAceptadas> AceptaCargas(Proyecto& p) {
     CargasAceptadas r;
     if (cambiadas) r.aviso = kAvisoDistancias;
     for (int i = 1; i <= p.numVanos; ++i) r.numCargas.push_back(NumCargas(p, i));
-    r.numCargNudos = NumCargNudos(p);
+    r.numCargNudos = NumCargasNudo(p);
     return Resultado<CargasAceptadas>::Ok(std::move(r));
 }
 

@@ -1,4 +1,4 @@
-#include "core/modelo/datos_generales.h"
+#include "core/modelo/reglas_datos_generales.h"
 
 #include <algorithm>
 

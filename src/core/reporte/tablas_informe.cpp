@@ -1,5 +1,5 @@
 // The report's tables: which rows each one holds and how each cell is written.
-#include "core/reporte/secciones.h"
+#include "core/reporte/tablas_informe.h"
 
 #include <algorithm>
 #include <cmath>

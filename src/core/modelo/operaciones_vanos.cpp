@@ -1,4 +1,4 @@
-#include "core/modelo/operaciones.h"
+#include "core/modelo/operaciones_vanos.h"
 
 #include <algorithm>
 

@@ -9,11 +9,11 @@
 #pragma once
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/dibujo/geometria_diagramas.h"
 #include "core/modelo/proyecto.h"
 #include "core/reporte/configuracion.h"
-#include "core/reporte/superficie.h"
+#include "core/reporte/superficie_pagina.h"
 
 namespace trabelux {
 

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "core/analisis/resultados.h"
-#include "core/detallado/tabla.h"
+#include "core/detallado/tabla_detallado.h"
 #include "core/modelo/proyecto.h"
 #include "core/reporte/configuracion.h"
-#include "core/reporte/dibujos.h"
-#include "core/reporte/secciones.h"
-#include "core/reporte/superficie.h"
+#include "core/reporte/dibujos_informe.h"
+#include "core/reporte/superficie_pagina.h"
+#include "core/reporte/tablas_informe.h"
 
 namespace trabelux {
 
@@ -32,18 +32,18 @@ namespace trabelux {
 // Page header and footer: the set-up's texts when not empty (the command line's
 // options), otherwise the project's own texts (which the set-up window edits), otherwise
 // the beam name followed by "|" and "||Pag %d".
-void Inicia(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
-            const TablaDetallado* detallado, const ConfiguracionInforme& c);
+void ComponeInforme(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                    const TablaDetallado* detallado, const ConfiguracionInforme& c);
 
 // Starts the document on the set-up's paper (TamanoHoja) and margins (a negative or
 // unreadable margin counts as 0).
 void EmpiezaInforme(SuperficiePagina& s, const ConfiguracionInforme& c);
 
 // The whole document: starts it with the paper of the set-up (TamanoHoja; a negative
-// margin counts as 0), runs Inicia and ends it. For surfaces without a paper of their
+// margin counts as 0), runs ComponeInforme and ends it. For surfaces without a paper of their
 // own (the recording surface).
-void ComponeDocumento(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
-                      const TablaDetallado* detallado, const ConfiguracionInforme& c);
+void ComponeDocumentoInforme(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
+                             const TablaDetallado* detallado, const ConfiguracionInforme& c);
 
 // A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
 // the "Texto" style.
@@ -67,7 +67,7 @@ void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c);
 TablaDispuesta DisponeTablaInforme(const SuperficiePagina& s, const ConfiguracionInforme& c,
                                    const TablaInforme& t);
 
-// The header and footer texts the report prints (see Inicia).
+// The header and footer texts the report prints (see ComponeInforme).
 std::string EncabezadoInforme(const Proyecto& p, const ConfiguracionInforme& c);
 std::string PieInforme(const Proyecto& p, const ConfiguracionInforme& c);
 

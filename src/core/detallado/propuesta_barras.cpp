@@ -1,5 +1,5 @@
 // Bar proposal for the detailing table from the areas of the design tables.
-#include "core/detallado/calcula_barras.h"
+#include "core/detallado/propuesta_barras.h"
 
 #include <algorithm>
 #include <string>
@@ -105,7 +105,7 @@ void ProponeEstribo(FilaDetallado& f, const FilaRefuerzoTransversal* t) {
 
 }  // namespace
 
-void CalculaBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
+void ProponeBarras(TablaDetallado& tabla, const Proyecto& proyecto, const Resultados& resultados) {
     auto& filas = tabla.filas;
     const int numFilas = static_cast<int>(filas.size());
     const int n = (numFilas - 1) / 2;

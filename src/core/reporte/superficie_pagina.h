@@ -87,7 +87,7 @@ class SuperficiePagina {
     double AnchoPagina() const { return ancho_; }
     double AltoPagina() const { return alto_; }
     double Margen(LadoMargen lado) const { return margenes_[lado]; }
-    void SetMargen(LadoMargen lado, double twips) { margenes_[lado] = twips; }
+    void FijaMargen(LadoMargen lado, double twips) { margenes_[lado] = twips; }
     // The lowest y the body may reach: page height less the bottom margin.
     double LimiteInferior() const;
     // Height of the body between the margins.
@@ -100,22 +100,22 @@ class SuperficiePagina {
     // parts, "%d" stands for the page number, a line break starts another line. They stay
     // inside the printable area (kBordeImprimible from the paper's edges): a top or bottom
     // margin too small to hold them between that edge and the body grows to hold them.
-    void SetEncabezado(const std::string& texto, const EstiloTexto& estilo);
-    void SetPie(const std::string& texto, const EstiloTexto& estilo);
-    void SetBordePagina(BordePagina borde);
+    void FijaEncabezado(const std::string& texto, const EstiloTexto& estilo);
+    void FijaPie(const std::string& texto, const EstiloTexto& estilo);
+    void FijaBordePagina(BordePagina borde);
 
     // --- Position and text ------------------------------------------------------------
     double X() const { return x_; }
     double Y() const { return y_; }
-    void SetX(double x) { x_ = x; }
-    void SetY(double y) { y_ = y; }
+    void FijaX(double x) { x_ = x; }
+    void FijaY(double y) { y_ = y; }
 
-    void SetEstilo(const EstiloTexto& estilo) { estilo_ = estilo; }
+    void FijaEstilo(const EstiloTexto& estilo) { estilo_ = estilo; }
     const EstiloTexto& Estilo() const { return estilo_; }
-    void SetTamanoLetra(double puntos) { estilo_.tamano = puntos; }
+    void FijaTamanoLetra(double puntos) { estilo_.tamano = puntos; }
     // Left indent of paragraphs and tables, from the left margin, and the indent of the
     // lines after a paragraph's first (the second spacing value).
-    void SetSangria(double izquierda, double segunda);
+    void FijaSangria(double izquierda, double segunda);
     double SangriaIzquierda() const { return sangria_; }
 
     // The text as a paragraph from the left margin plus the indent: wrapped at blanks
@@ -139,10 +139,10 @@ class SuperficiePagina {
     double AltoTexto(const EstiloTexto& estilo) const { return AltoLinea(estilo); }
 
     // --- Drawing ----------------------------------------------------------------------
-    void SetAnchoLinea(double twips) { trazo_.ancho = twips; }
-    void SetColorLinea(Color c) { trazo_.color = c; }
+    void FijaAnchoLinea(double twips) { trazo_.ancho = twips; }
+    void FijaColorLinea(Color c) { trazo_.color = c; }
     const Trazo& TrazoActual() const { return trazo_; }
-    void SetRelleno(Relleno r, Color c = {}) {
+    void FijaRelleno(Relleno r, Color c = {}) {
         relleno_ = r;
         colorRelleno_ = c;
     }
@@ -157,7 +157,7 @@ class SuperficiePagina {
 
     // --- Tables -----------------------------------------------------------------------
     // Border of the following tables: none, or the outline and every cell ruled.
-    void SetBordeTabla(BordeTabla borde) { bordeTabla_ = borde; }
+    void FijaBordeTabla(BordeTabla borde) { bordeTabla_ = borde; }
     // Lays out a table for this page width, from the left margin plus `sangria`, its body
     // in `estilo` and its header in the same style, bold.
     // `formato`: one entry per column, "|"-separated: "^" centred or "<" left, "_", width in

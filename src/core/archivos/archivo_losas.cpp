@@ -1,7 +1,7 @@
 // Reader of the slab file: a description line, a header of 8 values, one line of 9
 // values per slab and some additional records, values separated by blanks, commas or
 // line ends.
-#include "core/archivos/losas_los.h"
+#include "core/archivos/archivo_losas.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -206,7 +206,7 @@ bool LeeRegistroExtra(Lector& l, int k, std::string& registro) {
 
 }  // namespace
 
-Resultado<ArchivoLosasDatos> LeeLosas(const std::string& bytes, const std::string& ruta) {
+Resultado<ArchivoLosasDatos> LeeArchivoLosas(const std::string& bytes, const std::string& ruta) {
     auto error = [&](const std::string& que) {
         return Resultado<ArchivoLosasDatos>::Falla("No se pudo leer el archivo de losas:\n" + ruta +
                                                    "\n" + que);

@@ -8,7 +8,7 @@
 
 namespace trabelux {
 
-// LeeLosas: parses the bytes of a slab file (Latin-1 text, CR LF or LF lines). Line 1 is
+// LeeArchivoLosas: parses the bytes of a slab file (Latin-1 text, CR LF or LF lines). Line 1 is
 // the description; then, separated by blanks, commas or line ends (a value may be quoted):
 // the 8 header values, 9 values per slab and 4 per additional record (kept as text).
 // A slab thickness of 0 is replaced by the header's default thickness; dead and live
@@ -16,6 +16,6 @@ namespace trabelux {
 // not checked here. On error the message says what was wrong and where:
 // "No se pudo leer el archivo de losas:\n<ruta>\nLinea N: <what>"; a slab count outside
 // 1..99 names "Error en Archivo de Losas".
-Resultado<ArchivoLosasDatos> LeeLosas(const std::string& bytes, const std::string& ruta);
+Resultado<ArchivoLosasDatos> LeeArchivoLosas(const std::string& bytes, const std::string& ruta);
 
 }  // namespace trabelux
