@@ -15,7 +15,9 @@ USA = {
     "io": {"io", "core"},
     "render": {"render", "core"},
     "gui": {"gui", "render", "io", "core"},
-    "cli": {"cli", "render", "io", "core"},
+    # trabelux-cli loads no Qt: only its companion's folder (cli/pinta) paints.
+    "cli": {"cli", "io", "core"},
+    "cli/pinta": {"cli", "render", "io", "core"},
     "app": {"app", "gui", "core"},
     "tests/comun": {"core"},
     "tests/core": {"core"},
@@ -50,6 +52,8 @@ def revisa(raiz, origen, archivo, faltas):
     lib = origen.split("/")[-1] if origen.startswith("src/") else origen
     relativo = archivo.relative_to(raiz / origen).parts
     capa_origen = relativo[0] if len(relativo) > 1 else ""
+    if lib == "cli" and capa_origen == "pinta":
+        lib = "cli/pinta"
     nombre = str(archivo.relative_to(raiz))
     for n, linea in enumerate(archivo.read_text(encoding="utf-8").splitlines(), 1):
         m = INCLUDE.match(linea)
@@ -67,6 +71,8 @@ def revisa(raiz, origen, archivo, faltas):
             faltas.append(donde + " (not rooted at src/)")
         elif partes[0] not in USA[lib]:
             faltas.append(donde + f" ({lib} may not use {partes[0]})")
+        elif lib == "cli" and partes[:2] == ["cli", "pinta"]:
+            faltas.append(donde + " (trabelux-cli may not use what paints)")
         elif partes[0] == lib and lib in CAPAS and len(partes) > 2:
             orden = CAPAS[lib]
             if partes[1] not in orden or capa_origen not in orden:
@@ -79,6 +85,8 @@ def main():
     raiz = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
     faltas = []
     for origen in USA:
+        if origen == "cli/pinta":
+            continue  # walked with src/cli
         carpeta = raiz / (origen if "/" in origen or origen in ("benchmarks", "fuzz", "tools")
                           else "src/" + origen)
         origen = str(carpeta.relative_to(raiz))

@@ -1,6 +1,5 @@
 #include "cli/comando_calc.h"
 
-#include <QFileInfo>
 #include <cstdio>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "cli/json_deflexiones.h"
 #include "cli/json_envolventes.h"
 #include "cli/json_planilla.h"
+#include "cli/lote_calc.h"
 #include "cli/tabla_texto.h"
 #include "core/archivos/abre_proyecto.h"
 #include "core/calculo/calcula.h"
@@ -16,6 +16,7 @@
 #include "core/reporte/tablas_informe.h"
 #include "core/reporte/tablas_resultados.h"
 #include "core/texto/numeros.h"
+#include "io/datos_programa.h"
 #include "io/lectores_disco.h"
 
 namespace trabelux::cli {
@@ -24,9 +25,23 @@ namespace {
 
 void Error(const std::string& texto) { std::fprintf(stderr, "%s\n", texto.c_str()); }
 
-std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCalc& o) {
-    Json j;
+void Anota(std::vector<std::string>& avisos, const std::string& texto) { avisos.push_back(texto); }
+
+void Imprime(const std::vector<std::string>& avisos) {
+    for (const std::string& a : avisos) Error(a);
+}
+
+// The contract's object; a batch line opens with the project's "file".
+std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCalc& o, bool enLinea,
+                       const std::string& archivo) {
+    Json j(enLinea);
+    // The stations are most of a long beam's document: some 25 bytes a number.
+    size_t numeros = 0;
+    if (o.estaciones)
+        for (const EstacionesVano& e : r.diagramas) numeros += 3 * e.x.size();
+    j.Reserva(16384 + 25 * numeros);
     j.Abre();
+    if (enLinea) j.Texto("file", archivo);
     j.Texto("beam", p.nombreViga);
     j.Entero("spans", p.numVanos);
     j.Logico("design", !o.soloAnalisis);  // the effective choice: false for a steel beam
@@ -146,7 +161,9 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     JsonPlanilla(j, p, r);
     if (!o.sinDeflexion) JsonDeflexiones(j, p, r);
     j.Cierra();
-    return j.Resultado() + "\n";
+    std::string documento = j.Toma();
+    documento += '\n';
+    return documento;
 }
 
 std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCalc& o) {
@@ -164,16 +181,24 @@ std::string SalidaTexto(const Proyecto& p, const Resultados& r, const OpcionesCa
 
 }  // namespace
 
-std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
-    std::string ruta = QFileInfo(QString::fromStdString(archivo)).absoluteFilePath().toStdString();
-    Resultado<ProyectoAbierto> abierto = AbreProyecto(ruta, LectoresDeDisco(ruta));
+std::optional<Proyecto> CargaProyecto(const std::string& archivo, std::vector<std::string>& avisos,
+                                      const std::string& rutaPerfiles) {
+    const std::string ruta = RutaAbsoluta(archivo);
+    Resultado<ProyectoAbierto> abierto = AbreProyecto(ruta, LectoresDeDisco(ruta, rutaPerfiles));
     if (!abierto) {
-        Error(abierto.mensaje);
+        Anota(avisos, abierto.mensaje);
         return std::nullopt;
     }
-    if (!abierto.valor->aviso.empty()) Error(abierto.valor->aviso);
-    if (!abierto.valor->losas) Error(abierto.valor->losas.Mensaje());
+    if (!abierto.valor->aviso.empty()) Anota(avisos, abierto.valor->aviso);
+    if (!abierto.valor->losas) Anota(avisos, abierto.valor->losas.Mensaje());
     return std::move(abierto.valor->proyecto);
+}
+
+std::optional<Proyecto> CargaProyecto(const std::string& archivo) {
+    std::vector<std::string> avisos;
+    std::optional<Proyecto> p = CargaProyecto(archivo, avisos, RutaTablaPerfiles());
+    Imprime(avisos);
+    return p;
 }
 
 Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefuerzo) {
@@ -183,29 +208,83 @@ Resultados CalculaProyecto(const Proyecto& p, bool soloAnalisis, bool dobleRefue
     return Calcula(p, opciones);
 }
 
-bool SoloAnalisis(const Proyecto& p, bool pedido, const std::string& opciones) {
+bool SoloAnalisis(const Proyecto& p, bool pedido, const std::string& opciones,
+                  std::vector<std::string>& avisos) {
     if (pedido || AdmiteDiseno(p)) return pedido;
     if (!opciones.empty())
-        Error("Nota: el diseño se aplica solo a vigas de Hormigon; la viga de " +
-              NombreMaterial(p.datos.material) + " se analiza sin diseño y se ignora " + opciones +
-              ".");
+        Anota(avisos, "Nota: el diseño se aplica solo a vigas de Hormigon; la viga de " +
+                          NombreMaterial(p.datos.material) + " se analiza sin diseño y se ignora " +
+                          opciones + ".");
     return true;
 }
 
-int ComandoCalc(const OpcionesCalc& opciones) {
-    std::optional<Proyecto> p = CargaProyecto(opciones.proyecto);
-    if (!p) return 2;
-    AplicaPatron(*p, opciones.patron);
+bool SoloAnalisis(const Proyecto& p, bool pedido, const std::string& opciones) {
+    std::vector<std::string> avisos;
+    const bool solo = SoloAnalisis(p, pedido, opciones, avisos);
+    Imprime(avisos);
+    return solo;
+}
+
+CorridaCalc CorreCalc(const std::string& archivo, const OpcionesCalc& o,
+                      const std::string& rutaPerfiles) {
+    CorridaCalc c;
+    c.proyecto = CargaProyecto(archivo, c.avisos, rutaPerfiles);
+    if (!c.proyecto) return c;
+    AplicaPatron(*c.proyecto, o.patron);
+    c.soloAnalisis = SoloAnalisis(*c.proyecto, o.soloAnalisis, o.opcionDoble, c.avisos);
+    c.resultados = CalculaProyecto(*c.proyecto, c.soloAnalisis, o.dobleRefuerzo);
+    c.estado = c.resultados->Calculado() ? 0 : 1;
+    // The text tables leave the stop to stderr, after them; the JSON holds it as its message.
+    if (c.estado == 1 && !o.json && !o.jsonLineas) Anota(c.parada, c.resultados->parada.Mensaje());
+    return c;
+}
+
+std::string SalidaCalc(const CorridaCalc& c, const OpcionesCalc& opciones, bool enLinea,
+                       const std::string& archivo) {
+    if (!c.proyecto) return {};
     OpcionesCalc o = opciones;
-    o.soloAnalisis = SoloAnalisis(*p, o.soloAnalisis, o.opcionDoble);
-    Resultados r = CalculaProyecto(*p, o.soloAnalisis, o.dobleRefuerzo);
-    std::string salida = o.json ? SalidaJson(*p, r, o) : SalidaTexto(*p, r, o);
-    std::fwrite(salida.data(), 1, salida.size(), stdout);
-    if (!r.Calculado()) {
-        if (!o.json) Error(r.parada.Mensaje());
-        return 1;
+    o.soloAnalisis = c.soloAnalisis;
+    return o.json || enLinea ? SalidaJson(*c.proyecto, *c.resultados, o, enLinea, archivo)
+                             : SalidaTexto(*c.proyecto, *c.resultados, o);
+}
+
+int EjecutaCalc(const Argumentos& argumentos) {
+    OpcionesCalc o;
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& a = argumentos[i];
+        if (EsArchivo(a))
+            o.entradas.push_back(a);
+        else if (a == "--stations")
+            o.estaciones = true;
+        else if (a == "--json")
+            o.json = true;
+        else if (a == "--json-lines")
+            o.jsonLineas = true;
+        else if (a == "--summary" && i + 1 < argumentos.size())
+            o.resumen = argumentos[++i];
+        else if (a.rfind("--summary=", 0) == 0)
+            o.resumen = a.substr(10);
+        else if (a == "--jobs" && i + 1 < argumentos.size()) {
+            if (!LeeTrabajos(argumentos[++i], o.trabajos))
+                return Uso("--jobs: un numero de 1 a 256");
+        } else if (a.rfind("--jobs=", 0) == 0) {
+            if (!LeeTrabajos(a.substr(7), o.trabajos)) return Uso("--jobs: un numero de 1 a 256");
+        } else if (!LeeOpcionCalculo(a, o))
+            return Uso("Opcion desconocida: " + a);
     }
-    return 0;
+    if (o.entradas.empty()) return Uso("Falta el archivo del proyecto");
+    if (!o.patron.empty() && !LeePatron(o.patron))
+        return Uso("Valor desconocido de --pattern: " + o.patron);
+    if (o.entradas.size() > 1 || o.jsonLineas || !o.resumen.empty() || o.entradas[0] == "-" ||
+        EsCarpeta(o.entradas[0]))
+        return CalcEnLote(o);
+    // One project: as calc always did.
+    CorridaCalc c = CorreCalc(o.entradas[0], o, RutaTablaPerfiles());
+    Imprime(c.avisos);
+    const std::string salida = SalidaCalc(c, o);
+    std::fwrite(salida.data(), 1, salida.size(), stdout);
+    Imprime(c.parada);
+    return c.estado;
 }
 
 }  // namespace trabelux::cli

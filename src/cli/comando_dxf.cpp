@@ -11,11 +11,11 @@
 
 namespace trabelux::cli {
 
-bool LeeArgumentosDxf(int argc, char** argv, OpcionesDxf& o, std::string& error) {
-    for (int i = 2; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "-o" && i + 1 < argc) {
-            o.salida = argv[++i];
+bool LeeArgumentosDxf(const Argumentos& argumentos, OpcionesDxf& o, std::string& error) {
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& a = argumentos[i];
+        if (a == "-o" && i + 1 < argumentos.size()) {
+            o.salida = argumentos[++i];
         } else if (a == "--double=yes" || a == "--double=no") {
             o.dobleRefuerzo = a == "--double=yes";
         } else if (!a.empty() && a[0] == '-') {
@@ -54,7 +54,7 @@ int ComandoDxf(const OpcionesDxf& o) {
     TablaDetallado detallado;
     CargaDetallado(detallado, *p, r);
     const PlanoViga plano = DibujaPlanoViga(*p, r, detallado);
-    const Estado guardado = GuardaArchivo(o.salida, plano.dibujo.TextoDxf());
+    const Estado guardado = GuardaSalida(o.salida, plano.dibujo.TextoDxf());
     if (!guardado) {
         std::fprintf(stderr, "%s\n", guardado.Mensaje().c_str());
         return 2;
@@ -66,6 +66,13 @@ int ComandoDxf(const OpcionesDxf& o) {
     for (const auto& [capa, n] : plano.dibujo.EntidadesPorCapa())
         std::printf("  %s %d\n", capa.c_str(), n);
     return 0;
+}
+
+int EjecutaDxf(const Argumentos& a) {
+    OpcionesDxf o;
+    std::string error;
+    if (!LeeArgumentosDxf(a, o, error)) return Uso(error);
+    return ComandoDxf(o);
 }
 
 }  // namespace trabelux::cli

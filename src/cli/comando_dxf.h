@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "cli/argumentos.h"
+
 namespace trabelux::cli {
 
 struct OpcionesDxf {
@@ -14,10 +16,13 @@ struct OpcionesDxf {
 
 // Reads "-o FILE" (consuming the next argument through `i`), "--double=yes|no" and the
 // project's name into `o`. False with the reason in `error` for anything else.
-bool LeeArgumentosDxf(int argc, char** argv, OpcionesDxf& o, std::string& error);
+bool LeeArgumentosDxf(const Argumentos& argumentos, OpcionesDxf& o, std::string& error);
 
 // Exit status: 0 the drawing was written; 1 the beam has no design to draw (not of
 // concrete, or the run stopped), no file written; 2 a file could not be read or written.
 int ComandoDxf(const OpcionesDxf& opciones);
+
+// "trabelux-cli dxf ...".
+int EjecutaDxf(const Argumentos& argumentos);
 
 }  // namespace trabelux::cli

@@ -16,7 +16,7 @@ int ComandoPerfiles(const std::string& familia, const std::string& rutaDat, std:
                     std::ostream& errores);
 
 // The same on standard output and error, with the table next to the executable
-// (RutaTablaPerfiles). Needs the QCoreApplication to exist.
+// (RutaTablaPerfiles).
 int ComandoPerfiles(const std::string& familia);
 
 }  // namespace trabelux::cli

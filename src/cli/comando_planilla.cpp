@@ -34,12 +34,28 @@ int ComandoPlanilla(const OpcionesPlanilla& o) {
         std::fwrite(csv.data(), 1, csv.size(), stdout);
         return 0;
     }
-    const Estado guardado = GuardaArchivo(o.salida, csv);
+    const Estado guardado = GuardaSalida(o.salida, csv);
     if (!guardado) {
         std::fprintf(stderr, "%s\n", guardado.Mensaje().c_str());
         return 2;
     }
     return 0;
+}
+
+int EjecutaPlanilla(const Argumentos& a) {
+    OpcionesPlanilla o;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "-o" && i + 1 < a.size())
+            o.salida = a[++i];
+        else if (EsArchivo(a[i]) && o.proyecto.empty())
+            o.proyecto = a[i];
+        else if (a[i] == "--analysis-only" || !LeeOpcionCalculo(a[i], o))
+            return Uso("Opcion desconocida: " + a[i]);
+    }
+    if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
+    if (!o.patron.empty() && !LeePatron(o.patron))
+        return Uso("Valor desconocido de --pattern: " + o.patron);
+    return ComandoPlanilla(o);
 }
 
 }  // namespace trabelux::cli

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "cli/argumentos.h"
+
 namespace trabelux::cli {
 
 struct OpcionesPlanilla {
@@ -18,5 +20,8 @@ struct OpcionesPlanilla {
 // Exit status as calc's: 0 written, 1 the run stopped (or has no design), 2 the project
 // could not be read or the file not written.
 int ComandoPlanilla(const OpcionesPlanilla& opciones);
+
+// "trabelux-cli schedule ...".
+int EjecutaPlanilla(const Argumentos& argumentos);
 
 }  // namespace trabelux::cli

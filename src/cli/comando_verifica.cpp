@@ -1,14 +1,14 @@
 #include "cli/comando_verifica.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/comando_calc.h"
 #include "cli/json.h"
+#include "cli/pintor.h"
 #include "io/archivos.h"
 #include "io/datos_programa.h"
 
@@ -19,9 +19,7 @@ namespace {
 constexpr const char* kExtensionEsperado = ".esperado";
 
 std::string Ruta(const std::string& carpeta, const std::string& nombre) {
-    return QDir(QString::fromStdString(carpeta))
-        .filePath(QString::fromStdString(nombre))
-        .toStdString();
+    return (std::filesystem::path(carpeta) / nombre).string();
 }
 
 // Runs one example as "calc" runs its project with the example's options.
@@ -156,25 +154,26 @@ std::optional<OpcionesVerifica> LeeOpcionesVerifica(const std::vector<std::strin
     return o;
 }
 
-bool VerificaConManual(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "verify") != 0) return false;
-    for (int i = 2; i < argc; ++i)
-        if (std::strncmp(argv[i], "--pdf", 5) == 0) return true;
-    return false;
-}
-
 std::optional<std::vector<EjemploVerificado>> VerificaCarpeta(const std::string& carpeta,
                                                               std::string& error) {
-    const QDir dir(QString::fromStdString(carpeta));
-    QStringList archivos = dir.entryList({QStringLiteral("*.esperado")}, QDir::Files, QDir::Name);
-    if (archivos.isEmpty()) {
+    // The examples in name order; a folder that cannot be listed holds none.
+    std::vector<std::string> archivos;
+    std::error_code ec;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta, ec)) {
+        const std::string nombre = entrada.path().filename().string();
+        if (entrada.is_regular_file(ec) && nombre.size() > std::strlen(kExtensionEsperado) &&
+            nombre.compare(nombre.size() - std::strlen(kExtensionEsperado), std::string::npos,
+                           kExtensionEsperado) == 0)
+            archivos.push_back(nombre);
+    }
+    std::sort(archivos.begin(), archivos.end());
+    if (archivos.empty()) {
         error = "No hay ejemplos de verificacion (*.esperado) en " + carpeta;
         return std::nullopt;
     }
     std::vector<EjemploVerificado> ejemplos;
-    for (const QString& archivo : archivos) {
+    for (const std::string& nombre : archivos) {
         EjemploVerificado e;
-        const std::string nombre = archivo.toStdString();
         e.nombre = nombre.substr(0, nombre.size() - std::strlen(kExtensionEsperado));
         Resultado<std::string> texto = LeeContenidoArchivo(Ruta(carpeta, nombre));
         Resultado<ArchivoEsperado> esperado =
@@ -191,7 +190,7 @@ std::optional<std::vector<EjemploVerificado>> VerificaCarpeta(const std::string&
     return ejemplos;
 }
 
-int ComandoVerifica(const OpcionesVerifica& o) {
+int ComandoVerifica(const OpcionesVerifica& o, EscritorManual escribeManual) {
     const std::string carpeta = o.carpeta.empty() ? RutaDatosPrograma("verificacion") : o.carpeta;
     std::string error;
     const auto ejemplos = VerificaCarpeta(carpeta, error);
@@ -203,8 +202,8 @@ int ComandoVerifica(const OpcionesVerifica& o) {
         ImprimeJson(*ejemplos);
     else
         ImprimeTexto(*ejemplos);
-    if (!o.pdf.empty()) {
-        const int paginas = EscribeManualVerificacion(*ejemplos, o.pdf);
+    if (!o.pdf.empty() && escribeManual) {
+        const int paginas = escribeManual(*ejemplos, o.pdf);
         if (paginas == 0) return 2;
         // The listing on stdout stays what it is (JSON with --json); the manual's note
         // goes beside the messages.
@@ -214,6 +213,15 @@ int ComandoVerifica(const OpcionesVerifica& o) {
     const bool todos = std::all_of(ejemplos->begin(), ejemplos->end(),
                                    [](const EjemploVerificado& e) { return e.Fallos() == 0; });
     return todos ? 0 : 1;
+}
+
+int EjecutaVerifica(const Argumentos& a) {
+    std::string error;
+    const auto o = LeeOpcionesVerifica(a, error);
+    if (!o) return Uso(error);
+    // The manual paints: trabelux-pinta writes it, with the same listing.
+    if (!o->pdf.empty()) return PasaAlPintor("verify", a);
+    return ComandoVerifica(*o, nullptr);
 }
 
 }  // namespace trabelux::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/argumentos.h"
 #include "core/verificacion/ejemplo_verificado.h"
 
 namespace trabelux::cli {
@@ -21,23 +22,21 @@ struct OpcionesVerifica {
 std::optional<OpcionesVerifica> LeeOpcionesVerifica(const std::vector<std::string>& argumentos,
                                                     std::string& error);
 
-// Whether the command line is "verify" asking for the manual, which paints: the program
-// then needs Qt Gui (fonts), which the listing alone does not.
-bool VerificaConManual(int argc, char** argv);
-
 // Every example of `carpeta` (its .esperado files in name order) read, run and checked.
 // Nothing, with `error` set, when the folder holds no example.
 std::optional<std::vector<EjemploVerificado>> VerificaCarpeta(const std::string& carpeta,
                                                               std::string& error);
 
-// Writes the verification manual of `ejemplos` as a PDF and returns its page count; 0, with
-// the reason on stderr, when it could not be written (the old file stays as it was). In
-// comando_verifica_pdf.cpp, the only part of the command that paints.
-int EscribeManualVerificacion(const std::vector<EjemploVerificado>& ejemplos,
-                              const std::string& archivo);
+// Writes the verification manual of the examples as a PDF and returns its page count; 0,
+// with the reason on stderr, when it could not be written (the old file stays as it was).
+// Only trabelux-pinta has one (pinta/comando_verifica_pdf.cpp): it paints.
+using EscritorManual = int (*)(const std::vector<EjemploVerificado>& ejemplos,
+                               const std::string& archivo);
 
-// Exit status: 0 every value agrees, 1 one does not (or an example could not be run),
-// 2 no examples or the manual could not be written.
-int ComandoVerifica(const OpcionesVerifica& opciones);
+int ComandoVerifica(const OpcionesVerifica& opciones, EscritorManual escribeManual);
+
+// "trabelux-cli verify ...": the listing here; with --pdf the whole command passes to
+// trabelux-pinta, which writes the manual too.
+int EjecutaVerifica(const Argumentos& argumentos);
 
 }  // namespace trabelux::cli

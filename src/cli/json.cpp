@@ -51,9 +51,9 @@ void Json::Clave(const std::string& clave) {
     if (!primero_.empty()) {
         if (!primero_.back()) salida_ += ",";
         primero_.back() = false;
-        salida_ += "\n" + std::string(2 * nivel_, ' ');
+        if (!enLinea_) salida_ += "\n" + std::string(2 * nivel_, ' ');
     }
-    if (!clave.empty()) salida_ += Cadena(clave) + ": ";
+    if (!clave.empty()) salida_ += Cadena(clave) + (enLinea_ ? ":" : ": ");
 }
 
 Json& Json::Abre(const std::string& clave) {
@@ -68,7 +68,7 @@ Json& Json::Cierra() {
     --nivel_;
     bool vacio = primero_.back();
     primero_.pop_back();
-    if (!vacio) salida_ += "\n" + std::string(2 * nivel_, ' ');
+    if (!vacio && !enLinea_) salida_ += "\n" + std::string(2 * nivel_, ' ');
     salida_ += "}";
     return *this;
 }
@@ -85,7 +85,7 @@ Json& Json::CierraLista() {
     --nivel_;
     bool vacio = primero_.back();
     primero_.pop_back();
-    if (!vacio) salida_ += "\n" + std::string(2 * nivel_, ' ');
+    if (!vacio && !enLinea_) salida_ += "\n" + std::string(2 * nivel_, ' ');
     salida_ += "]";
     return *this;
 }
@@ -124,7 +124,7 @@ Json& Json::ListaNumeros(const std::string& clave, const std::vector<float>& v) 
     Clave(clave);
     salida_ += "[";
     for (size_t i = 0; i < v.size(); ++i) {
-        if (i) salida_ += ", ";
+        if (i) salida_ += enLinea_ ? "," : ", ";
         salida_ += NumeroTexto(v[i]);
     }
     salida_ += "]";

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trabelux::cli {
 
 class Json {
   public:
+    // `enLinea`: the whole document on one line, no blank after ":" or "," (a batch's
+    // JSON lines); otherwise two-space indented, one member per line.
+    explicit Json(bool enLinea = false) : enLinea_(enLinea) {}
     Json& Abre(const std::string& clave = {});       // {
     Json& Cierra();                                  // }
     Json& AbreLista(const std::string& clave = {});  // [
@@ -20,6 +24,10 @@ class Json {
     Json& Nulo(const std::string& clave);
     Json& ListaNumeros(const std::string& clave, const std::vector<float>& v);
     const std::string& Resultado() const { return salida_; }
+    // Room for a document of about `bytes`: a large one then grows without copies.
+    void Reserva(size_t bytes) { salida_.reserve(bytes); }
+    // Hands over the document written, leaving the writer empty.
+    std::string Toma() { return std::move(salida_); }
 
     static std::string Cadena(const std::string& v);
     static std::string NumeroTexto(double v);
@@ -29,6 +37,7 @@ class Json {
     std::string salida_;
     std::vector<bool> primero_;  // per open container: nothing written yet
     int nivel_ = 0;
+    bool enLinea_;
 };
 
 }  // namespace trabelux::cli

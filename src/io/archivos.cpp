@@ -1,13 +1,14 @@
+// Reading files and the command line's own outputs with the standard library and POSIX
+// alone, so that a command that only reads projects loads no Qt. The desktop program's
+// saves are in guarda_archivo.cpp (QSaveFile).
 #include "io/archivos.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
-#include <cstring>
+#include <random>
 
 namespace trabelux {
 
@@ -38,79 +39,96 @@ std::string RazonEnEspanol(int codigoSistema, Acceso acceso) {
 
 namespace {
 
-// The system's code behind a failure of `f`. Qt keeps the system's message of the failing
-// call, not its code, so the code is the one whose message it is; where Qt has none (a
-// failed flush inside commit() reads "Unknown error") errno, kept right after the call,
-// stands in.
-int CodigoSistema(const QFileDevice& f, int errnoGuardado) {
-    const std::string qt = f.errorString().toStdString();
-    for (int codigo = 1; codigo < 256; ++codigo)
-        if (qt == std::strerror(codigo)) return codigo;
-    return errnoGuardado != 0 ? errnoGuardado : EIO;
+// Closes the descriptor however the function using it returns.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return fd_; }
+    // Closes now: a close that fails on a written file lost the bytes.
+    bool Cierra() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool EscribeTodo(int fd, const std::string& bytes) {
+    for (size_t hecho = 0; hecho < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + hecho, bytes.size() - hecho);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        hecho += static_cast<size_t>(n);
+    }
+    return true;
 }
 
-// The reason a save failed. QSaveFile refuses an existing file it may not write to before
-// asking the system anything, so the system is asked why here.
-std::string RazonAlGuardar(const std::string& ruta, const QFileDevice& f, int errnoGuardado) {
-    if (::access(ruta.c_str(), F_OK) == 0 && ::access(ruta.c_str(), W_OK) != 0)
-        return RazonEnEspanol(errno, Acceso::kEscritura);
-    return RazonEnEspanol(CodigoSistema(f, errnoGuardado), Acceso::kEscritura);
-}
-
-Estado FallaAlGuardar(const std::string& ruta, const std::string& razon) {
-    return Estado::Falla(MensajeErrorGuardar(ruta, razon));
+Estado FallaAlGuardar(const std::string& ruta, int codigo) {
+    return Estado::Falla(MensajeErrorGuardar(ruta, RazonEnEspanol(codigo, Acceso::kEscritura)));
 }
 
 }  // namespace
 
 Resultado<std::string> LeeContenidoArchivo(const std::string& ruta) {
-    QFile f(QString::fromStdString(ruta));
-    if (QFileInfo(f).isDir())
-        return Resultado<std::string>::Falla(RazonEnEspanol(EISDIR, Acceso::kLectura));
-    errno = 0;
-    if (!f.open(QIODevice::ReadOnly))
-        return Resultado<std::string>::Falla(
-            RazonEnEspanol(CodigoSistema(f, errno), Acceso::kLectura));
-    errno = 0;
-    QByteArray datos = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return Resultado<std::string>::Falla(
-            RazonEnEspanol(CodigoSistema(f, errno), Acceso::kLectura));
-    return Resultado<std::string>::Ok(
-        std::string(datos.constData(), static_cast<size_t>(datos.size())));
+    auto falla = [](int codigo) {
+        return Resultado<std::string>::Falla(RazonEnEspanol(codigo, Acceso::kLectura));
+    };
+    struct stat st;
+    if (::stat(ruta.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return falla(EISDIR);
+    Descriptor f(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC));
+    if (f.fd() < 0) return falla(errno);
+    std::string datos;
+    if (::fstat(f.fd(), &st) == 0 && S_ISREG(st.st_mode))
+        datos.reserve(static_cast<size_t>(st.st_size));
+    char bloque[65536];
+    for (;;) {
+        const ssize_t n = ::read(f.fd(), bloque, sizeof bloque);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return falla(errno);
+        if (n == 0) break;
+        datos.append(bloque, static_cast<size_t>(n));
+    }
+    return Resultado<std::string>::Ok(std::move(datos));
 }
 
 std::optional<std::string> LeeBytesArchivo(const std::string& ruta) {
     return LeeContenidoArchivo(ruta).valor;
 }
 
-Estado GuardaArchivo(const std::string& ruta, const std::string& bytes) {
-    // Replacing a device, a FIFO or a folder (or a link to one) with a regular file would
-    // destroy it; only a missing name or a regular file is saved over.
+Estado GuardaSalida(const std::string& ruta, const std::string& bytes) {
     struct stat destino;
-    if (::stat(ruta.c_str(), &destino) == 0 && !S_ISREG(destino.st_mode))
-        return FallaAlGuardar(ruta, "No es un archivo regular");
-    QSaveFile f(QString::fromStdString(ruta));
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly)) return FallaAlGuardar(ruta, RazonAlGuardar(ruta, f, errno));
-    // The bytes may sit in the device's buffer; a full disk shows only when they are
-    // flushed, and commit() would rename the short file over the old one unnoticed.
-    errno = 0;
-    const bool escrito = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                             static_cast<qint64>(bytes.size()) &&
-                         f.flush() && f.error() == QFileDevice::NoError;
-    if (!escrito) {
-        const std::string razon = RazonAlGuardar(ruta, f, errno);
-        f.cancelWriting();
+    const bool existe = ::stat(ruta.c_str(), &destino) == 0;
+    if (existe && !S_ISREG(destino.st_mode))
+        return Estado::Falla(MensajeErrorGuardar(ruta, "No es un archivo regular"));
+    if (existe && ::access(ruta.c_str(), W_OK) != 0) return FallaAlGuardar(ruta, errno);
+    // A fresh name beside the file, created with the permissions the user's umask gives a
+    // new file; renamed over the old one only once all of it is on disk.
+    std::random_device azar;
+    std::string temporal;
+    int fd = -1;
+    for (int intento = 0; fd < 0 && intento < 100; ++intento) {
+        temporal = ruta + ".tmp" + std::to_string(azar() % 1000000000u);
+        fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return FallaAlGuardar(ruta, errno);
+    }
+    if (fd < 0) return FallaAlGuardar(ruta, EEXIST);
+    Descriptor f(fd);
+    if (existe) ::fchmod(fd, destino.st_mode & 07777);
+    const bool escrito = EscribeTodo(fd, bytes) && ::fsync(fd) == 0;
+    const int codigo = errno;
+    if (!f.Cierra() || !escrito || ::rename(temporal.c_str(), ruta.c_str()) != 0) {
+        const int razon = escrito ? errno : codigo;
+        ::unlink(temporal.c_str());
         return FallaAlGuardar(ruta, razon);
     }
-    errno = 0;
-    if (!f.commit()) return FallaAlGuardar(ruta, RazonAlGuardar(ruta, f, errno));
     return Estado::Bien();
-}
-
-Estado GuardaArchivo(const std::string& ruta, const Resultado<std::string>& bytes) {
-    return bytes ? GuardaArchivo(ruta, *bytes.valor) : FallaAlGuardar(ruta, bytes.mensaje);
 }
 
 std::string MensajeErrorGuardar(const std::string& ruta, const std::string& razon) {

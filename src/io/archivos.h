@@ -1,5 +1,6 @@
 // Reading and saving files on disk: the core turns bytes into a project and back; these
-// fetch and store the bytes.
+// fetch and store the bytes. Reading and GuardaSalida need only the standard library
+// (trabelux_io_base); GuardaArchivo is Qt's QSaveFile (trabelux_io).
 #pragma once
 
 #include <optional>
@@ -31,6 +32,12 @@ Estado GuardaArchivo(const std::string& ruta, const std::string& bytes);
 // The same for bytes that may not have been produced: then nothing is written and the
 // message gives their reason ("No se pudo componer el informe").
 Estado GuardaArchivo(const std::string& ruta, const Resultado<std::string>& bytes);
+
+// The command line's own outputs (a batch's summary) saved with the standard library alone,
+// with the promise GuardaArchivo keeps: a temporary file beside `ruta`, renamed over it only
+// once all of it was written; a device, FIFO or folder is never replaced. Fails with
+// MensajeErrorGuardar.
+Estado GuardaSalida(const std::string& ruta, const std::string& bytes);
 
 // Message of a failed save: "No se pudo guardar el archivo:\n<ruta>\n<razon>".
 std::string MensajeErrorGuardar(const std::string& ruta, const std::string& razon);

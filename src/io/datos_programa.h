@@ -6,6 +6,9 @@
 
 namespace trabelux {
 
+// The folder of the running executable (links resolved).
+std::string CarpetaPrograma();
+
 // A data file of the program (shapes table, help collection, examples): beside the
 // executable when run from the build folder, or in <prefix>/share/trabelux when installed.
 // When neither exists, the path beside the executable, for the message that says so.

@@ -9,6 +9,10 @@
 
 namespace trabelux {
 
+// `ruta` made absolute from the working folder, "." and ".." and a trailing "/" removed
+// (as QFileInfo::absoluteFilePath gives it).
+std::string RutaAbsoluta(const std::string& ruta);
+
 // Reader of the slab file a project names. A relative path is taken from the project's
 // folder; a path that no longer exists falls back to a file of the same name beside the
 // project, so a project moved together with its slab file still finds it.

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
 """Runs trabelux-cli on the example projects and checks its JSON contract and exit codes."""
+import csv
 import json
 import os
 import re
@@ -222,6 +223,96 @@ class ContractTest(unittest.TestCase):
         code, _, err = run("shapes", "ZZ")
         self.assertEqual(code, 2)
         self.assertTrue(err)
+
+
+def compact(text):
+    """A JSON document with the blanks between its tokens removed (strings kept whole)."""
+    out, in_string, escaped = [], False, False
+    for c in text:
+        if in_string:
+            out.append(c)
+            escaped = c == "\\" and not escaped
+            in_string = c != '"' or escaped
+        elif c == '"':
+            out.append(c)
+            in_string = True
+        elif not c.isspace():
+            out.append(c)
+    return "".join(out)
+
+
+class BatchTest(unittest.TestCase):
+    """Many projects in one calc: each exactly as a single calc, in the order given."""
+
+    def test_batch_output_is_each_single_run_in_input_order(self):
+        # Reversed, with repeats: the output follows the arguments, not the names or which
+        # thread finished first.
+        paths = list(reversed(examples())) * 3
+        options = ["--double=yes", "--stations"]
+        singles = {p: run("calc", p, "--json", *options) for p in set(paths)}
+        code, out, err = run("calc", *paths, "--json", "--jobs", "2", *options)
+        self.assertEqual(code, max(singles[p][0] for p in paths))
+        self.assertEqual(out, "".join(singles[p][1] for p in paths))
+        code, out, _ = run("calc", *paths, "--json-lines", "--jobs=2", *options)
+        lines = out.splitlines()
+        self.assertEqual(len(lines), len(paths))
+        for path, line in zip(paths, lines):
+            prefix = '{"file":' + json.dumps(path, ensure_ascii=False) + ","
+            self.assertTrue(line.startswith(prefix), line[:80])
+            self.assertEqual("{" + line[len(prefix):], compact(singles[path][1]), path)
+
+    def test_only_the_painting_companion_loads_qt(self):
+        if not shutil.which("ldd"):
+            self.skipTest("ldd is not installed")
+        libs = subprocess.run(["ldd", CLI], capture_output=True, text=True).stdout
+        self.assertNotIn("libQt6", libs)
+        pinta = os.path.join(os.path.dirname(CLI), "trabelux-pinta")
+        libs = subprocess.run(["ldd", pinta], capture_output=True, text=True).stdout
+        self.assertIn("libQt6Gui", libs)
+
+    def test_folder_with_an_unreadable_file_and_a_stopped_design(self):
+        with tempfile.TemporaryDirectory() as d:
+            for source, name in ((example("tres-vanos.vcw"), "a.vcw"),
+                                 (os.path.join(DATA, "ilegible.vcw"), "b.VCW"),
+                                 (example("refuerzo-doble.vcw"), "c.vcw"),
+                                 (example("tres-vanos.vcw"), "notas.txt")):
+                shutil.copy(source, os.path.join(d, name))
+            summary = os.path.join(d, "resumen.csv")
+            code, out, err = run("calc", d, "--json-lines", "--summary", summary, "--jobs", "2")
+            self.assertEqual(code, 2, err)
+            docs = [json.loads(l) for l in out.splitlines()]
+            names = [os.path.join(d, n) for n in ("a.vcw", "b.VCW", "c.vcw")]
+            self.assertEqual([x["file"] for x in docs], names)
+            self.assertEqual([x["status"] for x in docs], ["ok", "unreadable", "stopped"])
+            self.assertIn("No se pudo leer el archivo:", docs[1]["message"])
+            self.assertEqual(docs[2]["message"].split("\n")[-1], "Quiere refuerzo doble?")
+            self.assertTrue(err.startswith(names[1] + ": No se pudo leer el archivo:"), err)
+            with open(summary, newline="") as f:
+                rows = list(csv.DictReader(f))
+            self.assertEqual([(r["file"], r["status"]) for r in rows],
+                             [(x["file"], x["status"]) for x in docs])
+            ok, bad, stopped = rows
+            self.assertEqual((ok["beam"], ok["spans"]), (docs[0]["beam"], str(docs[0]["spans"])))
+            self.assertEqual(float(ok["max_moment"]), docs[0]["max_moment"])
+            self.assertEqual(float(ok["max_reaction"]),
+                             max(abs(r["force"]) for r in docs[0]["reactions"]))
+            for side in ("top", "bottom"):
+                total = sum(r[side] for k in ("support_steel", "span_steel") for r in docs[0][k])
+                self.assertAlmostEqual(float(ok[side + "_steel"]), total, places=9)
+            self.assertEqual(bad["beam"] + bad["max_moment"] + bad["top_steel"], "")
+            self.assertEqual(stopped["message"], docs[2]["message"])
+            self.assertEqual(stopped["top_steel"], "")
+            # The same projects listed on stdin, without the unreadable one: the worst is 1.
+            p = subprocess.run([CLI, "calc", "-", "--json-lines"], input="\n".join(
+                [names[0], "", names[2]]) + "\n", capture_output=True, text=True, timeout=60)
+            self.assertEqual(p.returncode, 1)
+            self.assertEqual(p.stdout.splitlines(), [out.splitlines()[0], out.splitlines()[2]])
+            # A summary that cannot be written: the runs are printed and the status is 2.
+            code, out2, err = run("calc", names[0], "--summary", d)
+            self.assertEqual((code, out2.splitlines()[0]), (2, "Archivo: " + names[0]))
+            self.assertIn("No se pudo guardar el archivo:\n" + d, err)
+        for bad in (["--jobs", "0"], ["--jobs=x"], ["--summary"]):
+            self.assertEqual(run("calc", example("tres-vanos.vcw"), *bad)[0], 2, bad)
 
 
 def recording(*args):

@@ -13,7 +13,7 @@ fi
 falla() { echo "FALLA: $*" >&2; exit 1; }
 
 contenido=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for f in usr/bin/trabelux usr/bin/trabelux-cli \
+for f in usr/bin/trabelux usr/bin/trabelux-cli usr/libexec/trabelux/trabelux-pinta \
          usr/share/trabelux/Aisc-dat.Dat usr/share/trabelux/trabelux.qhc \
          usr/share/trabelux/trabelux.qch usr/share/trabelux/examples/tres-vanos.vcw \
          usr/share/trabelux/verificacion/ejemplo-01.esperado \
@@ -61,4 +61,10 @@ done
 # The installed verify finds its examples in /usr/share/trabelux/verificacion.
 [ "$("$raiz/usr/bin/trabelux-cli" verify)" = "$("$build/bin/trabelux-cli" verify)" ] ||
   falla "the installed verify differs"
-echo "package $deb: contents, dependencies, desktop file and installed calc are right"
+# The installed report runs the installed companion, off PATH, and composes what the
+# build folder's does; trabelux-cli itself needs no Qt.
+informe() { "$1" report "$2/tres-vanos.vcw" --text --diagrams 2>&1; echo "salida $?"; }
+[ "$(informe "$raiz/usr/bin/trabelux-cli" "$raiz/usr/share/trabelux/examples")" = \
+  "$(informe "$build/bin/trabelux-cli" "$fuente/data/examples")" ] || falla "the installed report differs"
+! objdump -p "$raiz/usr/bin/trabelux-cli" | grep -q 'NEEDED.*libQt' || falla "trabelux-cli links Qt"
+echo "package $deb: contents, dependencies, desktop file, installed calc and report are right"

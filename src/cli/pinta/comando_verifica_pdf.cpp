@@ -1,5 +1,7 @@
 // The verification manual painted into a PDF: the core composes it on the report's page
 // surface, the report's PDF path paints it.
+#include "cli/pinta/comando_verifica_pdf.h"
+
 #include <cstdio>
 
 #include "cli/comando_verifica.h"
@@ -8,6 +10,8 @@
 #include "render/informe_pdf.h"
 
 namespace trabelux::cli {
+
+namespace {
 
 int EscribeManualVerificacion(const std::vector<EjemploVerificado>& ejemplos,
                               const std::string& archivo) {
@@ -23,6 +27,15 @@ int EscribeManualVerificacion(const std::vector<EjemploVerificado>& ejemplos,
         return 0;
     }
     return paginas;
+}
+
+}  // namespace
+
+int EjecutaVerificaPdf(const Argumentos& a) {
+    std::string error;
+    const auto o = LeeOpcionesVerifica(a, error);
+    if (!o) return Uso(error);
+    return ComandoVerifica(*o, EscribeManualVerificacion);
 }
 
 }  // namespace trabelux::cli

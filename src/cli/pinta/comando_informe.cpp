@@ -1,4 +1,4 @@
-#include "cli/comando_informe.h"
+#include "cli/pinta/comando_informe.h"
 
 #include <cstdio>
 #include <sstream>
@@ -113,6 +113,29 @@ int ComandoInforme(const OpcionesInforme& o) {
     }
     std::printf("%s: %d %s\n", o.salida.c_str(), paginas, paginas == 1 ? "pagina" : "paginas");
     return estado;
+}
+
+int EjecutaInforme(const Argumentos& argumentos) {
+    OpcionesInforme o;
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& a = argumentos[i];
+        std::string error;
+        if (a == "--text") {
+            o.texto = true;
+        } else if (a == "-o" && i + 1 < argumentos.size()) {
+            o.salida = argumentos[++i];
+        } else if (a.empty() || a[0] != '-') {
+            if (!o.proyecto.empty()) return Uso("Sobra el argumento: " + a);
+            o.proyecto = a;
+        } else if (!LeeOpcionCalculo(a, o) && !LeeOpcionInforme(a, o, error)) {
+            return Uso(error);
+        }
+    }
+    if (o.proyecto.empty()) return Uso("Falta el archivo del proyecto");
+    if (o.salida.empty() && !o.texto) return Uso("Falta el archivo del informe (-o)");
+    if (!o.patron.empty() && !LeePatron(o.patron))
+        return Uso("Valor desconocido de --pattern: " + o.patron);
+    return ComandoInforme(o);
 }
 
 }  // namespace trabelux::cli

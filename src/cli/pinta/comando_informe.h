@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/argumentos.h"
 #include "core/reporte/configuracion.h"
 
 namespace trabelux::cli {
@@ -29,5 +30,8 @@ bool LeeOpcionInforme(const std::string& argumento, OpcionesInforme& o, std::str
 // stopped on a message (the report of what was computed is still written), 2 a file
 // could not be read or written.
 int ComandoInforme(const OpcionesInforme& opciones);
+
+// "report" with its arguments (those after its name); usage errors exit with 2.
+int EjecutaInforme(const Argumentos& argumentos);
 
 }  // namespace trabelux::cli
