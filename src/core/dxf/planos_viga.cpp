@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "core/detallado/anclaje.h"
@@ -161,6 +162,201 @@ Punto DibujaPlanilla(DibujoDxf& d, const std::vector<FilaPlanilla>& filas, Punto
     return {x, abajo};
 }
 
+namespace {
+
+// An additional top bar as drawn: its ends, its level and its support (0-based), cm.
+struct Adicional {
+    double desde, hasta, y;
+    int nudo;
+};
+
+// The bars of the elevation at their cover, labelled in the text rows, each a row of the
+// drawing's schedule; returns the additional top bars, whose cut-off points are dimensioned.
+std::vector<Adicional> DibujaBarras(DibujoDxf& d, const GeometriaRefuerzo& g,
+                                    const TablaDetallado& t, const std::vector<double>& x,
+                                    const std::function<double(double)>& cantoEn, double recub,
+                                    std::vector<FilaPlanilla>& planilla, FilasTexto& arriba,
+                                    FilasTexto& abajo) {
+    std::vector<Adicional> adicionales;
+    for (const BarraElevacion& b : g.barras) {
+        const int k = FilaDeBarra(b, g.xNudos, t);
+        if (k < 0) continue;
+        const Grupo grupo = GrupoDeBarra(b.clase, t.filas[k]);
+        if (grupo.cantidad <= 0) continue;
+        const double db = DiametroBarra(grupo.barra);
+        double nivelDibujo = -cotas_refuerzo::kPercha, sobreCara = recub;
+        if (b.clase == ClaseBarra::kAdicional) {
+            nivelDibujo = -cotas_refuerzo::kAdicional;
+            sobreCara = recub + std::max(2.5, db) + db;  // a clear bar's room below the hangers
+        } else if (b.clase == ClaseBarra::kInferior) {
+            nivelDibujo = cotas_refuerzo::kInferior;
+        }
+        const bool superior = b.clase != ClaseBarra::kInferior;
+        Poligonal trazo;
+        for (Punto v : b.trazo) {
+            const double xc = v.x / kMmPorCm, h = cantoEn(xc);
+            const double nivel = superior ? h - sobreCara : sobreCara;
+            // A 90° hook reaches its tail's end, no further than the opposite cover.
+            const double gancho =
+                std::clamp(ExtensionGancho90(grupo.barra) + DiametroDoblado(grupo.barra) / 2 + db,
+                           0.0, std::max(0.0, h - 2 * recub));
+            trazo.push_back({xc, nivel - (v.y - nivelDibujo) / cotas_refuerzo::kGancho * gancho});
+        }
+        const double longitud = LargoPoligonal(trazo);
+        const std::string marca = std::to_string(planilla.size() + 1);
+        planilla.push_back({marca, grupo.barra, grupo.cantidad, longitud,
+                            grupo.cantidad * longitud / 100 * KgPorMetro(grupo.barra)});
+        d.Agrega(superior ? kAceroSuperior : kAceroInferior, PolilineaDxf{trazo, false});
+        const std::string texto = "(" + marca + ") " + EtiquetaBarras(grupo.barra, grupo.cantidad) +
+                                  " L=" + Formatea(longitud, "0");
+        const Rectangulo caja = Caja(trazo);
+        if (b.clase == ClaseBarra::kInferior) abajo.Coloca(0, caja.Centro().x, texto);
+        if (b.clase == ClaseBarra::kPercha) arriba.Coloca(1, caja.Centro().x, texto);
+        if (b.clase == ClaseBarra::kAdicional) {
+            const int nudo = k / 2;
+            arriba.Coloca(0, x[nudo], texto);
+            adicionales.push_back({caja.Izquierda(), caja.Derecha(), trazo[0].y, nudo});
+        }
+    }
+    return adicionales;
+}
+
+// The cut-off points of the additional top bars, dimensioned from the support's axis (at
+// the beam's top, `cantoEnApoyo` of each) to each end.
+void AcotaCortes(DibujoDxf& d, const std::vector<Adicional>& adicionales,
+                 const std::vector<double>& x, const std::vector<double>& cantoEnApoyo,
+                 double cantoMayor) {
+    const double yCorte = cantoMayor + 2 * H;
+    for (const Adicional& a : adicionales)
+        for (double fin : {a.desde, a.hasta}) {
+            const double xa = x[a.nudo];
+            // A hooked end at the beam's end lies just inside its axis: nothing to measure.
+            if (std::abs(fin - xa) < 2 * H) continue;
+            const Punto eje{xa, cantoEnApoyo[a.nudo]}, punta{fin, a.y};
+            const bool izquierda = fin < xa;
+            // Measured level at the dimension line; the extension lines start at each point.
+            CotaDxf c{izquierda ? Punto{fin, yCorte} : Punto{xa, yCorte},
+                      izquierda ? Punto{xa, yCorte} : Punto{fin, yCorte}, 0,
+                      Formatea(std::abs(fin - xa), "0"), H};
+            AgregaCota(d, c);
+            for (Punto q : {eje, punta})
+                d.Agrega(kCotas, LineaDxf{{q.x, q.y + 0.25 * H}, {q.x, yCorte + 0.5 * H}});
+        }
+}
+
+// Span lengths between the support axes under the labels (which reach down to
+// `bajoEtiquetas` and up to `sobreEtiquetas`), the numbered axes, the supports and the note
+// on the scales. Returns the axes' lower end.
+double DibujaLucesEjesApoyos(DibujoDxf& d, const Proyecto& p, const std::vector<double>& x,
+                             double cantoMayor, double bajoEtiquetas, double sobreEtiquetas) {
+    const int n = static_cast<int>(x.size()) - 1;
+    const double yLuces = std::min(bajoEtiquetas, -5 * H) - 2 * H;
+    for (int i = 0; i < n; ++i)
+        if (x[i + 1] > x[i])
+            AgregaCota(
+                d,
+                CotaDxf{{x[i], yLuces}, {x[i + 1], yLuces}, 0, Formatea(x[i + 1] - x[i], "0"), H});
+    const double yEjeAbajo = yLuces - 1.5 * H;
+    const double yEjeArriba = std::max(sobreEtiquetas, cantoMayor + 5 * H) + H;
+    for (int j = 0; j <= n; ++j) {
+        d.Agrega(kEjes, LineaDxf{{x[j], yEjeAbajo}, {x[j], yEjeArriba}});
+        d.Agrega(kTextos, RotuloDxf{{x[j], yEjeAbajo - 0.5 * H},
+                                    H,
+                                    0,
+                                    std::to_string(j + 1),
+                                    HorizontalDxf::kCentro,
+                                    VerticalDxf::kArriba});
+    }
+    // Supports as the beam's picture has them: a triangle under a supported node, a wall
+    // past a fixed end, nothing at a free end or an unsupported interior node.
+    for (const ApoyoDibujo& a : ApoyosViga(p, x, 0, 1)) {
+        const double xa = x[static_cast<size_t>(a.nudo - 1)];
+        if (a.simbolo == SimboloApoyo::Triangulo) {
+            d.Agrega(kApoyos,
+                     SolidoDxf{{{xa, 0}, {xa + 1.2 * H, -1.6 * H}, {xa - 1.2 * H, -1.6 * H}}});
+        } else if (a.simbolo == SimboloApoyo::Empotramiento) {
+            const double fuera = a.nudo == 1 ? -H : H;
+            d.Agrega(kApoyos, SolidoDxf{{{xa, -1.6 * H},
+                                         {xa + fuera, -1.6 * H},
+                                         {xa + fuera, cantoMayor + 1.6 * H},
+                                         {xa, cantoMayor + 1.6 * H}}});
+        }
+    }
+    d.Agrega(
+        kTextos,
+        RotuloDxf{{0, yEjeArriba + H},
+                  H,
+                  0,
+                  "Unidades: cm. Textos para trazar el alzado a 1:" + Formatea(kEscalaAlzado, "0") +
+                      ", las secciones y la planilla a 1:" + Formatea(kEscalaSecciones, "0") + ".",
+                  HorizontalDxf::kIzquierda,
+                  VerticalDxf::kBase});
+
+    return yEjeAbajo;
+}
+
+// The sections at true size below the elevation, from `ySecciones` down, in lines as long
+// as the beam (`largo`, cm); `canto` holds each span's depth. Returns the height below them.
+double DibujaSecciones(DibujoDxf& d, const Proyecto& p, const TablaDetallado& t,
+                       const std::vector<double>& canto, double recub, double largo,
+                       double ySecciones) {
+    const int n = static_cast<int>(canto.size());
+    const double hs = kAltoTextoSecciones;
+    struct Dibujada {
+        const FilaDetallado* fila;
+        double b, h;
+    };
+    std::vector<Dibujada> secciones;
+    for (size_t k = 0; k < t.filas.size(); ++k) {
+        if (t.filas[k].sec.empty()) continue;
+        // A support takes the span on its left (support 1 the first span), as its bars do.
+        const int vano = std::clamp(
+            k % 2 == 1 ? static_cast<int>(k / 2) : static_cast<int>(k / 2) - 1, 0, n - 1);
+        secciones.push_back({&t.filas[k], std::max(0.0, Finito(p.vanos[vano].base)), canto[vano]});
+    }
+    Tamano celda;
+    for (const Dibujada& s : secciones) {
+        const Tamano e = ExtensionSeccion(s.fila->tipo, s.b, s.h);
+        celda = {std::max(celda.ancho, e.ancho), std::max(celda.alto, e.alto)};
+    }
+    celda = {celda.ancho + 12 * hs, celda.alto + 6 * hs};
+    const int porLinea =
+        std::max(1, static_cast<int>(std::max(largo, 4 * celda.ancho) / celda.ancho));
+    double yLibre = ySecciones;
+    for (size_t i = 0; i < secciones.size(); ++i) {
+        const double x0 = (i % porLinea) * celda.ancho;
+        const double arribaCelda = ySecciones - (i / porLinea) * celda.alto;
+        const GeometriaSeccion gs =
+            CalculaSeccion(*secciones[i].fila, secciones[i].b, secciones[i].h, recub, {x0, 0}, 1);
+        auto Y = [&](Punto q) { return Punto{q.x, arribaCelda - q.y}; };
+        Poligonal contornoSeccion;
+        for (Punto q : gs.contorno) contornoSeccion.push_back(Y(q));
+        d.Agrega(kViga, PolilineaDxf{contornoSeccion, true});
+        const Rectangulo& e = gs.estribo;
+        if (!e.Vacio())
+            d.Agrega(kEstribos,
+                     PolilineaDxf{{Y({e.Izquierda(), e.Arriba()}), Y({e.Derecha(), e.Arriba()}),
+                                   Y({e.Derecha(), e.Abajo()}), Y({e.Izquierda(), e.Abajo()})},
+                                  true});
+        for (const BarraSeccion& b : gs.inferiores)
+            d.Agrega(kAceroInferior, CirculoDxf{Y(b.centro), b.radio});
+        for (const BarraSeccion& b : gs.superiores)
+            d.Agrega(kAceroSuperior, CirculoDxf{Y(b.centro), b.radio});
+        const double yRotulo = arribaCelda - gs.caja.alto - 1.5 * hs;
+        d.Agrega(kTextos, RotuloDxf{{gs.caja.Centro().x, yRotulo},
+                                    hs,
+                                    0,
+                                    "Sección " + secciones[i].fila->sec,
+                                    HorizontalDxf::kCentro,
+                                    VerticalDxf::kArriba});
+        yLibre = std::min(yLibre, yRotulo - 2 * hs);
+    }
+
+    return yLibre;
+}
+
+}  // namespace
+
 PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDetallado& t) {
     PlanoViga plano{DibujoPlanos(), {}};
     DibujoDxf& d = plano.dibujo;
@@ -200,51 +396,8 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
     // Bars: along the beam as the geometry lays them, across it at their cover.
     FilasTexto arriba(d, cantoMayor + 5 * H, 2 * H);
     FilasTexto abajo(d, -3.5 * H, -2 * H);
-    struct Adicional {
-        double desde, hasta, y;
-        int nudo;
-    };
-    std::vector<Adicional> adicionales;
-    for (const BarraElevacion& b : g.barras) {
-        const int k = FilaDeBarra(b, g.xNudos, t);
-        if (k < 0) continue;
-        const Grupo grupo = GrupoDeBarra(b.clase, t.filas[k]);
-        if (grupo.cantidad <= 0) continue;
-        const double db = DiametroBarra(grupo.barra);
-        double nivelDibujo = -cotas_refuerzo::kPercha, sobreCara = recub;
-        if (b.clase == ClaseBarra::kAdicional) {
-            nivelDibujo = -cotas_refuerzo::kAdicional;
-            sobreCara = recub + std::max(2.5, db) + db;  // a clear bar's room below the hangers
-        } else if (b.clase == ClaseBarra::kInferior) {
-            nivelDibujo = cotas_refuerzo::kInferior;
-        }
-        const bool superior = b.clase != ClaseBarra::kInferior;
-        Poligonal trazo;
-        for (Punto v : b.trazo) {
-            const double xc = v.x / kMmPorCm, h = cantoEn(xc);
-            const double nivel = superior ? h - sobreCara : sobreCara;
-            // A 90° hook reaches its tail's end, no further than the opposite cover.
-            const double gancho =
-                std::clamp(ExtensionGancho90(grupo.barra) + DiametroDoblado(grupo.barra) / 2 + db,
-                           0.0, std::max(0.0, h - 2 * recub));
-            trazo.push_back({xc, nivel - (v.y - nivelDibujo) / cotas_refuerzo::kGancho * gancho});
-        }
-        const double longitud = LargoPoligonal(trazo);
-        const std::string marca = std::to_string(plano.planilla.size() + 1);
-        plano.planilla.push_back({marca, grupo.barra, grupo.cantidad, longitud,
-                                  grupo.cantidad * longitud / 100 * KgPorMetro(grupo.barra)});
-        d.Agrega(superior ? kAceroSuperior : kAceroInferior, PolilineaDxf{trazo, false});
-        const std::string texto = "(" + marca + ") " + EtiquetaBarras(grupo.barra, grupo.cantidad) +
-                                  " L=" + Formatea(longitud, "0");
-        const Rectangulo caja = Caja(trazo);
-        if (b.clase == ClaseBarra::kInferior) abajo.Coloca(0, caja.Centro().x, texto);
-        if (b.clase == ClaseBarra::kPercha) arriba.Coloca(1, caja.Centro().x, texto);
-        if (b.clase == ClaseBarra::kAdicional) {
-            const int nudo = k / 2;
-            arriba.Coloca(0, x[nudo], texto);
-            adicionales.push_back({caja.Izquierda(), caja.Derecha(), trazo[0].y, nudo});
-        }
-    }
+    const std::vector<Adicional> adicionales =
+        DibujaBarras(d, g, t, x, cantoEn, recub, plano.planilla, arriba, abajo);
 
     // Stirrups: one line per stirrup, around the bars; their labels as the geometry runs them.
     for (const Segmento& e : g.estribos) {
@@ -255,23 +408,9 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
     for (const TextoElevacion& e : g.textos)
         if (e.fila == FilaTexto::kEstribos) abajo.Coloca(1, e.ancla.x / kMmPorCm, e.texto);
 
-    // Cut-off points of the additional top bars, from the support's axis to each end.
-    const double yCorte = cantoMayor + 2 * H;
-    for (const Adicional& a : adicionales)
-        for (double fin : {a.desde, a.hasta}) {
-            const double xa = x[a.nudo];
-            // A hooked end at the beam's end lies just inside its axis: nothing to measure.
-            if (std::abs(fin - xa) < 2 * H) continue;
-            const Punto eje{xa, cantoEn(xa)}, punta{fin, a.y};
-            const bool izquierda = fin < xa;
-            // Measured level at the dimension line; the extension lines start at each point.
-            CotaDxf c{izquierda ? Punto{fin, yCorte} : Punto{xa, yCorte},
-                      izquierda ? Punto{xa, yCorte} : Punto{fin, yCorte}, 0,
-                      Formatea(std::abs(fin - xa), "0"), H};
-            AgregaCota(d, c);
-            for (Punto q : {eje, punta})
-                d.Agrega(kCotas, LineaDxf{{q.x, q.y + 0.25 * H}, {q.x, yCorte + 0.5 * H}});
-        }
+    std::vector<double> cantoEnApoyo;
+    for (double xa : x) cantoEnApoyo.push_back(cantoEn(xa));
+    AcotaCortes(d, adicionales, x, cantoEnApoyo, cantoMayor);
 
     // Cuts where the sections lie: a short mark over the beam with the section's number.
     for (size_t k = 0, c = 0; k < t.filas.size() && c < g.cortes.size(); ++k) {
@@ -287,101 +426,10 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
                                     VerticalDxf::kBase});
     }
 
-    // Span lengths between the support axes, below the labels; the axes and supports.
-    const double yLuces = std::min(abajo.Extremo(), -5 * H) - 2 * H;
-    for (int i = 0; i < n; ++i)
-        if (x[i + 1] > x[i])
-            AgregaCota(
-                d,
-                CotaDxf{{x[i], yLuces}, {x[i + 1], yLuces}, 0, Formatea(x[i + 1] - x[i], "0"), H});
-    const double yEjeAbajo = yLuces - 1.5 * H;
-    const double yEjeArriba = std::max(arriba.Extremo(), cantoMayor + 5 * H) + H;
-    for (int j = 0; j <= n; ++j) {
-        d.Agrega(kEjes, LineaDxf{{x[j], yEjeAbajo}, {x[j], yEjeArriba}});
-        d.Agrega(kTextos, RotuloDxf{{x[j], yEjeAbajo - 0.5 * H},
-                                    H,
-                                    0,
-                                    std::to_string(j + 1),
-                                    HorizontalDxf::kCentro,
-                                    VerticalDxf::kArriba});
-    }
-    // Supports as the beam's picture has them: a triangle under a supported node, a wall
-    // past a fixed end, nothing at a free end or an unsupported interior node.
-    for (const ApoyoDibujo& a : ApoyosViga(p, x, 0, 1)) {
-        const double xa = x[static_cast<size_t>(a.nudo - 1)];
-        if (a.simbolo == SimboloApoyo::Triangulo) {
-            d.Agrega(kApoyos,
-                     SolidoDxf{{{xa, 0}, {xa + 1.2 * H, -1.6 * H}, {xa - 1.2 * H, -1.6 * H}}});
-        } else if (a.simbolo == SimboloApoyo::Empotramiento) {
-            const double fuera = a.nudo == 1 ? -H : H;
-            d.Agrega(kApoyos, SolidoDxf{{{xa, -1.6 * H},
-                                         {xa + fuera, -1.6 * H},
-                                         {xa + fuera, cantoMayor + 1.6 * H},
-                                         {xa, cantoMayor + 1.6 * H}}});
-        }
-    }
-    d.Agrega(
-        kTextos,
-        RotuloDxf{{0, yEjeArriba + H},
-                  H,
-                  0,
-                  "Unidades: cm. Textos para trazar el alzado a 1:" + Formatea(kEscalaAlzado, "0") +
-                      ", las secciones y la planilla a 1:" + Formatea(kEscalaSecciones, "0") + ".",
-                  HorizontalDxf::kIzquierda,
-                  VerticalDxf::kBase});
-
-    // Sections at true size below the elevation, in lines as long as the beam.
+    const double yEjeAbajo =
+        DibujaLucesEjesApoyos(d, p, x, cantoMayor, abajo.Extremo(), arriba.Extremo());
+    const double yLibre = DibujaSecciones(d, p, t, canto, recub, largo, yEjeAbajo - 3 * H);
     const double hs = kAltoTextoSecciones;
-    struct Dibujada {
-        const FilaDetallado* fila;
-        double b, h;
-    };
-    std::vector<Dibujada> secciones;
-    for (size_t k = 0; k < t.filas.size(); ++k) {
-        if (t.filas[k].sec.empty()) continue;
-        // A support takes the span on its left (support 1 the first span), as its bars do.
-        const int vano = std::clamp(
-            k % 2 == 1 ? static_cast<int>(k / 2) : static_cast<int>(k / 2) - 1, 0, n - 1);
-        secciones.push_back({&t.filas[k], std::max(0.0, Finito(p.vanos[vano].base)), canto[vano]});
-    }
-    Tamano celda;
-    for (const Dibujada& s : secciones) {
-        const Tamano e = ExtensionSeccion(s.fila->tipo, s.b, s.h);
-        celda = {std::max(celda.ancho, e.ancho), std::max(celda.alto, e.alto)};
-    }
-    celda = {celda.ancho + 12 * hs, celda.alto + 6 * hs};
-    const int porLinea =
-        std::max(1, static_cast<int>(std::max(largo, 4 * celda.ancho) / celda.ancho));
-    double ySecciones = yEjeAbajo - 3 * H;
-    double yLibre = ySecciones;
-    for (size_t i = 0; i < secciones.size(); ++i) {
-        const double x0 = (i % porLinea) * celda.ancho;
-        const double arribaCelda = ySecciones - (i / porLinea) * celda.alto;
-        const GeometriaSeccion gs =
-            CalculaSeccion(*secciones[i].fila, secciones[i].b, secciones[i].h, recub, {x0, 0}, 1);
-        auto Y = [&](Punto q) { return Punto{q.x, arribaCelda - q.y}; };
-        Poligonal contornoSeccion;
-        for (Punto q : gs.contorno) contornoSeccion.push_back(Y(q));
-        d.Agrega(kViga, PolilineaDxf{contornoSeccion, true});
-        const Rectangulo& e = gs.estribo;
-        if (!e.Vacio())
-            d.Agrega(kEstribos,
-                     PolilineaDxf{{Y({e.Izquierda(), e.Arriba()}), Y({e.Derecha(), e.Arriba()}),
-                                   Y({e.Derecha(), e.Abajo()}), Y({e.Izquierda(), e.Abajo()})},
-                                  true});
-        for (const BarraSeccion& b : gs.inferiores)
-            d.Agrega(kAceroInferior, CirculoDxf{Y(b.centro), b.radio});
-        for (const BarraSeccion& b : gs.superiores)
-            d.Agrega(kAceroSuperior, CirculoDxf{Y(b.centro), b.radio});
-        const double yRotulo = arribaCelda - gs.caja.alto - 1.5 * hs;
-        d.Agrega(kTextos, RotuloDxf{{gs.caja.Centro().x, yRotulo},
-                                    hs,
-                                    0,
-                                    "Sección " + secciones[i].fila->sec,
-                                    HorizontalDxf::kCentro,
-                                    VerticalDxf::kArriba});
-        yLibre = std::min(yLibre, yRotulo - 2 * hs);
-    }
 
     // The schedule below the sections.
     DibujaPlanilla(d, plano.planilla, {0, yLibre - 4 * hs}, hs);
