@@ -267,7 +267,7 @@ bool TieneCargasPuntuales(const EntradaCalculo& e) {
 }  // namespace
 
 Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, const Resultados& r,
-                               const TablaDetallado& tabla, const OpcionesDeflexion& opciones) {
+                               const TablaDetallado& tabla) {
     Deflexiones out;
     if (datos.material != Material::kHormigon) {
         out.noCalculadas = kSoloHormigon;
@@ -405,10 +405,10 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
             dv.xMax = dl.x;
         }
         dv.deltaL = dv.deltaDL - dv.deltaD;
-        dv.lambda = FactorLargoPlazo(opciones.xi, dv.cuantiaCompresion);
+        dv.lambda = FactorLargoPlazo(datos.xi, dv.cuantiaCompresion);
         dv.deltaDiferida =
-            dv.lambda * (dv.deltaD + opciones.fraccionSostenida * dv.deltaL) + dv.deltaL;
-        const LimitesVano lim = LimitesDeFila(opciones.limite, dv.largo);
+            dv.lambda * (dv.deltaD + datos.fraccionSostenida * dv.deltaL) + dv.deltaL;
+        const LimitesVano lim = LimitesDeFila(datos.limite, dv.largo);
         dv.limiteL = lim.limiteL;
         dv.limiteDiferida = lim.limiteDiferida;
         dv.cumple = CumpleLimites(lim, dv.deltaL, dv.deltaDiferida);

@@ -17,14 +17,6 @@
 
 namespace trabelux {
 
-// The project's deflection options. Until the project file holds them, the caller passes
-// them; the defaults are the program's: five years or more, no sustained live load, ℓ/480.
-struct OpcionesDeflexion {
-    double xi = 2.0;               // ξ of the duration (FactorDuracion)
-    double fraccionSostenida = 0;  // sustained share of "C. Viva", 0..1
-    FilaLimite limite = FilaLimite::kDanables480;
-};
-
 // One section under one service load: moment (t·m, sagging positive), the cracked
 // inertia of the face that moment puts in tension and the effective inertia (cm4).
 struct RespuestaSeccion {
@@ -67,9 +59,10 @@ struct Deflexiones {
 // ultima total", without a finished design or with a detailing table that does not match
 // the spans. Service loads: D = "P. Propio" + "C. Muerta", L = "C. Viva"; concentrated and
 // node loads are ultimate loads and are taken as Pu / dead-load factor, in D. D + L loads
-// every span (live-load patterns are not considered here yet).
+// every span (live-load patterns are not considered here yet). The project's options
+// (DatosNumericos: ξ of the duration, sustained share of the live load, row of Table 24.2.2)
+// give the long-term value and the limits.
 Deflexiones CalculaDeflexiones(const Proyecto& proyecto, const DatosNumericos& datos,
-                               const Resultados& resultados, const TablaDetallado& tabla,
-                               const OpcionesDeflexion& opciones = {});
+                               const Resultados& resultados, const TablaDetallado& tabla);
 
 }  // namespace trabelux
