@@ -24,6 +24,11 @@ namespace {
 void Error(const std::string& texto) { std::fprintf(stderr, "%s\n", texto.c_str()); }
 
 std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCalc& o) {
+    // With the bars the detailing table proposes, as the desktop program opens it.
+    TablaDetallado tabla;
+    if (r.Disenado()) CargaDetallado(tabla, p, r);
+    Deflexiones flechas;
+    if (!o.sinDeflexion) flechas = CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, tabla);
     Json j;
     j.Abre();
     j.Texto("beam", p.nombreViga);
@@ -67,8 +72,10 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
                     .Entero("span", i + 1)
                     .ListaNumeros("x", e.x)
                     .ListaNumeros("shear", e.cortante)
-                    .ListaNumeros("moment", e.momento)
-                    .Cierra();
+                    .ListaNumeros("moment", e.momento);
+                if (static_cast<size_t>(i) < flechas.estaciones.size())
+                    j.ListaNumeros("deflection", flechas.estaciones[static_cast<size_t>(i)]);
+                j.Cierra();
             }
             j.CierraLista();
         }
@@ -107,8 +114,6 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.CierraLista();
     j.AbreLista("bars");
     if (r.Disenado()) {
-        TablaDetallado tabla;
-        CargaDetallado(tabla, p, r);
         auto entero = [&j](const char* clave, const std::optional<int>& v) {
             if (v)
                 j.Entero(clave, *v);
@@ -137,7 +142,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.CierraLista();
     JsonEnvolventes(j, p, r);
     JsonPlanilla(j, p, r);
-    if (!o.sinDeflexion) JsonDeflexiones(j, p, r);
+    if (!o.sinDeflexion) JsonDeflexiones(j, flechas);
     j.Cierra();
     return j.Resultado() + "\n";
 }
