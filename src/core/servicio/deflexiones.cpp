@@ -315,6 +315,7 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
 
     // Kg/cm2 from the analysis's t/m2: the same number the stiffness uses.
     const MaterialesServicio mat = MaterialesDeServicio(datos.fc, base.moduloE / 10.0);
+    out.materiales = mat;
     const bool izqEmpotrado = p.apoyoIzquierdo == CondicionExtremo::kEmpotrado;
     const bool derEmpotrado = p.apoyoDerecho == CondicionExtremo::kEmpotrado;
     const bool libreIzq = p.apoyoIzquierdo == CondicionExtremo::kNoApoyado;

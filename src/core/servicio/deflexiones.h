@@ -14,6 +14,7 @@
 #include "core/modelo/datos_numericos.h"
 #include "core/modelo/proyecto.h"
 #include "core/servicio/limites.h"
+#include "core/servicio/seccion_fisurada.h"
 
 namespace trabelux {
 
@@ -49,7 +50,8 @@ struct DeflexionVano {
 };
 
 struct Deflexiones {
-    std::string noCalculadas;  // why they were not computed; empty when they were
+    std::string noCalculadas;       // why they were not computed; empty when they were
+    MaterialesServicio materiales;  // Ec, n and fr the sections were computed with
     std::vector<DeflexionVano> vanos;
     // Δ(D + L) at the run's stations (Resultados::diagramas), cm downward, per span.
     std::vector<std::vector<float>> estaciones;
