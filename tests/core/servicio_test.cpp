@@ -255,6 +255,10 @@ TEST(Servicio, RandomBeamsKeepTheMethodsProperties) {
         if (!c.r.Disenado()) continue;
         const Deflexiones d = Flechas(p, c);
         ASSERT_EQ(d.noCalculadas, "");
+        Proyecto conCasos = p;
+        conCasos.datos.alternancia = AlternanciaCargaViva::kCasosNorma;
+        const Deflexiones casos = Flechas(conCasos, c);
+        ASSERT_EQ(casos.noCalculadas, "");
         ++calculadas;
         const int n = p.numVanos;
         for (int i = 0; i < n; ++i) {
@@ -283,6 +287,18 @@ TEST(Servicio, RandomBeamsKeepTheMethodsProperties) {
             }
             if (i > 0) {
                 EXPECT_NEAR(d.estaciones[static_cast<size_t>(i - 1)].back(), y.front(), tol);
+            }
+            // With the code's live-load cases: the largest of shapes that all vanish there.
+            const std::vector<float>& yc = casos.estaciones[static_cast<size_t>(i)];
+            const double tolc = 1e-6 * (1 + std::fabs(casos.vanos[static_cast<size_t>(i)].deltaDL));
+            if (apoyoIzq) {
+                EXPECT_NEAR(yc.front(), 0.0, tolc);
+            }
+            if (apoyoDer) {
+                EXPECT_NEAR(yc.back(), 0.0, tolc);
+            }
+            if (n == 1) {
+                EXPECT_NEAR(casos.vanos[0].deltaDL, v.deltaDL, 1e-12);
             }
         }
         // More load, more deflection: every load scaled, the bars kept. A short span

@@ -41,6 +41,10 @@ std::vector<std::string> ParrafosMetodo(const Proyecto& p, const DatosNumericos&
         "un extremo continuo 0.5 (Ie,m + Ie,cont); simplemente apoyado Ie,m; voladizo Ie en el "
         "apoyo. La viga se analiza de nuevo con la Ie de cada vano, bajo D y bajo D + L; la "
         "elástica resulta de integrar M/(Ec Ie). ΔL = Δ(D + L) - ΔD.");
+    if (datos.alternancia != AlternanciaCargaViva::kNinguna)
+        t.push_back(
+            "Con alternancia de carga viva, D + L en cada caso de la norma (ACI 318-19, 6.4.2); "
+            "cada sección toma el momento de mayor valor y cada vano la mayor flecha.");
     t.push_back(
         "Largo plazo (24.2.4.1): λΔ = ξ / (1 + 50 ρ'), ρ' = As'/(b d) al centro del vano "
         "(en el apoyo de un voladizo); duración de la carga sostenida: " +

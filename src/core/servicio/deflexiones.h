@@ -61,7 +61,8 @@ struct Deflexiones {
 // ultima total", without a finished design or with a detailing table that does not match
 // the spans. Service loads: D = "P. Propio" + "C. Muerta", L = "C. Viva"; concentrated and
 // node loads are ultimate loads and are taken as Pu / dead-load factor, in D. D + L loads
-// every span (live-load patterns are not considered here yet). The project's options
+// every span or, with a live-load arrangement, the spans of each of the code's cases (the
+// largest governs each section and span). The project's options
 // (DatosNumericos: ξ of the duration, sustained share of the live load, row of Table 24.2.2)
 // give the long-term value and the limits.
 Deflexiones CalculaDeflexiones(const Proyecto& proyecto, const DatosNumericos& datos,
