@@ -337,7 +337,8 @@ class PruebaResultados : public QObject {
         CargaDetallado(t, p, r);
         VentanaResultados w;
         Muestra(w, p, r, QSize(1000, 700));
-        w.LlenaDeflexiones(CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, t));
+        const Deflexiones flechas = CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, t);
+        w.LlenaDeflexiones(flechas);
         QCOMPARE(w.Pestanas()->tabText(int(VentanaResultados::Pagina::kDeflexiones)),
                  QString("Deflexiones"));
         w.MuestraPagina(VentanaResultados::Pagina::kDeflexiones);
@@ -345,6 +346,12 @@ class PruebaResultados : public QObject {
         QCOMPARE(tabla->rowCount(), 1);
         QCOMPARE(tabla->item(0, 7)->text(), QString("No cumple"));
         QCOMPARE(tabla->item(0, 7)->foreground().color(), QColor(200, 0, 0));
+        // The probe at mid-span reads the largest value, as the table rounds it.
+        auto* vista = w.findChild<VistaDeflexiones*>("DibujoDeflexiones");
+        const QString mitad = vista->LecturaEn(vista->width() / 2.0);
+        QVERIFY2(mitad.startsWith(QString::fromUtf8("Vano 1, x = 3.00 m: Δ = ")),
+                 qPrintable(mitad));
+        QCOMPARE(mitad.section(' ', -2, -2), QString::number(flechas.vanos[0].deltaDL, 'f', 2));
         p.datos.usaCargaTotal = true;
         w.LlenaDeflexiones(CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, t));
         auto* motivo = w.findChild<QLabel*>("MotivoDeflexiones");

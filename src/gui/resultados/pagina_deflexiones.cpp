@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStackedWidget>
@@ -22,11 +23,61 @@ VistaDeflexiones::VistaDeflexiones(QWidget* parent) : QWidget(parent) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
+    setMouseTracking(true);
+    sonda_ = new QLabel(this);
+    sonda_->setObjectName("SondaDeflexiones");
+    sonda_->setFrameShape(QFrame::Box);
+    sonda_->setAutoFillBackground(true);
+    sonda_->hide();
 }
+
+QString VistaDeflexiones::LecturaEn(double px) const {
+    if (d_.estaciones.size() != x_.size()) return {};
+    double largo = 0;
+    for (const auto& xs : x_)
+        if (!xs.empty()) largo += xs.back();
+    const double ancho = width() - 2 * kMargen;
+    if (!(largo > 0) || ancho <= 0) return {};
+    const double x = (px - kMargen) * largo / ancho;
+    if (x < 0 || x > largo) return {};
+    double inicio = 0;
+    for (size_t i = 0; i < x_.size(); ++i) {
+        const std::vector<float>& xs = x_[i];
+        if (xs.empty()) continue;
+        if (x <= inicio + xs.back() || i + 1 == x_.size()) {
+            size_t k = 0;
+            for (size_t m = 1; m < xs.size(); ++m)
+                if (std::abs(xs[m] - (x - inicio)) < std::abs(xs[k] - (x - inicio))) k = m;
+            return QStringLiteral("Vano %1, x = %2 m: ").arg(i + 1).arg(xs[k], 0, 'f', 2) +
+                   QString::fromUtf8("Δ = ") +
+                   QString::number(static_cast<double>(d_.estaciones[i][k]), 'f', 2) +
+                   QStringLiteral(" cm");
+        }
+        inicio += xs.back();
+    }
+    return {};
+}
+
+void VistaDeflexiones::mouseMoveEvent(QMouseEvent* evento) {
+    const QString texto = LecturaEn(evento->position().x());
+    if (texto.isEmpty()) {
+        sonda_->hide();
+        return;
+    }
+    sonda_->setText(texto);
+    sonda_->adjustSize();
+    const QPoint p = evento->position().toPoint();
+    sonda_->move(std::clamp(p.x() + 12, 0, std::max(width() - sonda_->width(), 0)),
+                 std::clamp(p.y() + 12, 0, std::max(height() - sonda_->height(), 0)));
+    sonda_->show();
+}
+
+void VistaDeflexiones::leaveEvent(QEvent*) { sonda_->hide(); }
 
 void VistaDeflexiones::Muestra(const std::vector<std::vector<float>>& x, const Deflexiones& d) {
     x_ = x;
     d_ = d;
+    sonda_->hide();
     update();
 }
 
@@ -45,7 +96,7 @@ void VistaDeflexiones::paintEvent(QPaintEvent*) {
         }
     }
     if (!(largo > 0)) return;
-    const double margen = 40, ancho = width() - 2 * margen;
+    const double margen = kMargen, ancho = width() - 2 * margen;
     const double texto = QFontMetricsF(font()).height() + 4;
     const double alto = std::max(height() - 2 * texto - 20, 10.0);
     const double ey = abajo + arriba > 0 ? alto / (abajo + arriba) : 0;

@@ -20,11 +20,18 @@ class VistaDeflexiones : public QWidget {
     explicit VistaDeflexiones(QWidget* parent = nullptr);
     // The stations (m from each span's left end) and Δ(D + L) at them, cm.
     void Muestra(const std::vector<std::vector<float>>& x, const Deflexiones& d);
+    // The probe: "Vano 1, x = 3.00 m: Δ = 1.83 cm" at the station nearest the pointer.
+    QLabel* EtiquetaSonda() const { return sonda_; }
+    QString LecturaEn(double px) const;
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void leaveEvent(QEvent* evento) override;
 
   private:
+    static constexpr double kMargen = 40;  // pixels each side of the beam
+    QLabel* sonda_ = nullptr;
     std::vector<std::vector<float>> x_;
     Deflexiones d_;
 };
