@@ -1,5 +1,6 @@
 #include "core/reporte/seccion_deflexiones.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -80,6 +81,60 @@ TablaInforme TablaInformeDeflexiones(const TablaTexto& t) {
     return r;
 }
 
+// The deflected shape under D + L, downward, over the beam's axis: the spans that pass in
+// blue, those that fail in red, the largest value of each span written by it.
+void DibujaElastica(SuperficiePagina& s, const ConfiguracionInforme& c, const Resultados& r,
+                    const Deflexiones& d) {
+    if (d.estaciones.size() != r.diagramas.size()) return;
+    double largo = 0, abajo = 0, arriba = 0;
+    for (size_t i = 0; i < d.estaciones.size(); ++i) {
+        if (!r.diagramas[i].x.empty()) largo += r.diagramas[i].x.back();
+        for (float v : d.estaciones[i]) {
+            abajo = std::max(abajo, static_cast<double>(v));
+            arriba = std::max(arriba, -static_cast<double>(v));
+        }
+    }
+    if (!(largo > 0)) return;
+    SetNormal(s, c);
+    const double texto = s.AltoTexto(), alto = 1800;
+    s.AseguraEspacio(alto + 4 * texto);
+    s.Parrafo("");
+    s.Parrafo("Elástica bajo D + L (cm, hacia abajo):");
+    const double x0 = s.Margen(kMargenIzquierda) + 300;
+    const double ancho =
+        s.AnchoPagina() - s.Margen(kMargenIzquierda) - s.Margen(kMargenDerecha) - 600;
+    const double ey = abajo + arriba > 0 ? alto / (abajo + arriba) : 0, ex = ancho / largo;
+    const double ejeY = s.Y() + texto + arriba * ey;
+    s.FijaAnchoLinea(15);
+    s.FijaColorLinea({0, 0, 0});
+    s.Linea(x0, ejeY, x0 + ancho, ejeY);
+    double inicio = 0;
+    for (size_t i = 0; i < d.estaciones.size(); ++i) {
+        const std::vector<float>& xs = r.diagramas[i].x;
+        s.FijaAnchoLinea(0);
+        s.FijaColorLinea({0, 0, 0});
+        s.Linea(x0 + inicio * ex, ejeY - 60, x0 + inicio * ex, ejeY + 60);
+        Poligonal curva;
+        for (size_t k = 0; k < xs.size() && k < d.estaciones[i].size(); ++k)
+            curva.push_back({x0 + (inicio + xs[k]) * ex, ejeY + d.estaciones[i][k] * ey});
+        const bool cumple = i < d.vanos.size() && d.vanos[i].cumple;
+        s.FijaAnchoLinea(15);
+        s.FijaColorLinea(cumple ? Color{0, 0, 192} : Color{192, 0, 0});
+        s.Lineas(curva);
+        if (i < d.vanos.size()) {
+            const DeflexionVano& v = d.vanos[i];
+            const double y = ejeY + v.deltaDL * ey;
+            s.TextoEn(x0 + (inicio + v.xMax) * ex, v.deltaDL >= 0 ? y + 40 : y - texto - 40,
+                      "Δ = " + Formatea(v.deltaDL, "0.00"), Alineacion::kCentro);
+        }
+        if (!xs.empty()) inicio += xs.back();
+    }
+    s.FijaAnchoLinea(0);
+    s.FijaColorLinea({0, 0, 0});
+    s.Linea(x0 + inicio * ex, ejeY - 60, x0 + inicio * ex, ejeY + 60);
+    s.FijaY(ejeY + abajo * ey + 2 * texto);
+}
+
 }  // namespace
 
 void SeccionDeflexiones(SuperficiePagina& s, const ConfiguracionInforme& c, const Proyecto& p,
@@ -94,6 +149,8 @@ void SeccionDeflexiones(SuperficiePagina& s, const ConfiguracionInforme& c, cons
     SeccionTexto(s, c, "Deflexiones", ParrafosMetodo(p, datos, d), 300);
     const TablaTexto t = TablaDeflexiones(d);
     Seccion(s, c, t.titulo, TablaInformeDeflexiones(t), t.nota.empty() ? nullptr : t.nota.c_str());
+    DibujaElastica(s, c, r, d);
+    SetNormal(s, c);
 }
 
 }  // namespace trabelux
