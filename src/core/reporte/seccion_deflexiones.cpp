@@ -31,17 +31,17 @@ std::vector<std::string> ParrafosMetodo(const Proyecto& p, const DatosNumericos&
                 ", fr = 2.0 √f'c = " + Formatea(m.fr, "0.00") + " kg/cm2.");
     t.push_back(
         "Secciones: Ig = b h³/12 (cm4), Mcr = fr Ig / (h/2) (To-m); Icr de la sección fisurada "
-        "con las barras del detallado: acero en tracción a d = h - recubrimiento, acero en "
-        "compresión a d' = recubrimiento como (n - 1) As'. Al centro del vano las barras "
+        "con las barras del detallado: acero en tracción a d = h − recubrimiento, acero en "
+        "compresión a d' = recubrimiento como (n − 1) As'. Al centro del vano las barras "
         "inferiores y en los apoyos las perchas y las adicionales; la cara en tracción sigue el "
         "signo del momento. Con inercia \"Otra\" no hay fisuración: Ie = la inercia del vano.");
     t.push_back(
         "Inercia efectiva (Tabla 24.2.3.5): Ie = Ig si Ma <= (2/3) Mcr; si no "
-        "Ie = Icr / (1 - ((2/3) Mcr / Ma)² (1 - Icr/Ig)), Ma el momento de servicio de la "
+        "Ie = Icr / (1 − ((2/3) Mcr / Ma)² (1 − Icr/Ig)), Ma el momento de servicio de la "
         "sección. Por vano (24.2.3.6): ambos extremos continuos 0.5 Ie,m + 0.25 (Ie,1 + Ie,2); "
         "un extremo continuo 0.5 (Ie,m + Ie,cont); simplemente apoyado Ie,m; voladizo Ie en el "
         "apoyo. La viga se analiza de nuevo con la Ie de cada vano, bajo D y bajo D + L; la "
-        "elástica resulta de integrar M/(Ec Ie). ΔL = Δ(D + L) - ΔD.");
+        "elástica resulta de integrar M/(Ec Ie). ΔL = Δ(D + L) − ΔD.");
     if (datos.alternancia != AlternanciaCargaViva::kNinguna)
         t.push_back(
             "Con alternancia de carga viva, D + L en cada caso de la norma (ACI 318-19, 6.4.2); "
