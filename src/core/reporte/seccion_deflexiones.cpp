@@ -96,8 +96,10 @@ void DibujaElastica(SuperficiePagina& s, const ConfiguracionInforme& c, const Re
     }
     if (!(largo > 0)) return;
     SetNormal(s, c);
-    const double texto = s.AltoTexto(), alto = 1800;
-    s.AseguraEspacio(alto + 4 * texto);
+    // As tall as a short page's body lets it be, under its caption and labels.
+    const double texto = s.AltoTexto(), alto = std::min(1800.0, s.AltoCuerpo() - 8 * texto);
+    if (alto < 300) return;
+    s.AseguraEspacio(alto + 6 * texto);
     s.Parrafo("");
     s.Parrafo("Elástica bajo D + L (cm, hacia abajo):");
     const double x0 = s.Margen(kMargenIzquierda) + 300;
@@ -109,6 +111,8 @@ void DibujaElastica(SuperficiePagina& s, const ConfiguracionInforme& c, const Re
     s.FijaColorLinea({0, 0, 0});
     s.Linea(x0, ejeY, x0 + ancho, ejeY);
     double inicio = 0;
+    std::vector<Rectangulo> ocupados;  // the labels written
+    double fondo = ejeY + abajo * ey + texto;
     for (size_t i = 0; i < d.estaciones.size(); ++i) {
         const std::vector<float>& xs = r.diagramas[i].x;
         s.FijaAnchoLinea(0);
@@ -123,16 +127,36 @@ void DibujaElastica(SuperficiePagina& s, const ConfiguracionInforme& c, const Re
         s.Lineas(curva);
         if (i < d.vanos.size()) {
             const DeflexionVano& v = d.vanos[i];
-            const double y = ejeY + v.deltaDL * ey;
-            s.TextoEn(x0 + (inicio + v.xMax) * ex, v.deltaDL >= 0 ? y + 40 : y - texto - 40,
-                      "Δ = " + Formatea(v.deltaDL, "0.00"), Alineacion::kCentro);
+            const std::string etiqueta = "Δ = " + Formatea(v.deltaDL, "0.00");
+            const double medio = s.AnchoTexto(etiqueta) / 2;
+            const double xe =
+                std::clamp(x0 + (inicio + v.xMax) * ex, s.Margen(kMargenIzquierda) + medio + 20,
+                           s.AnchoPagina() - s.Margen(kMargenDerecha) - medio - 20);
+            double ye = ejeY + v.deltaDL * ey;
+            ye = v.deltaDL >= 0 ? ye + 40 : ye - texto - 40;
+            // Short spans side by side: a label that would touch one already written goes
+            // under it.
+            for (bool toca = true; toca;) {
+                toca = false;
+                for (const Rectangulo& o : ocupados)
+                    if (xe - medio < o.x + o.ancho && o.x < xe + medio && ye < o.y + o.alto &&
+                        o.y < ye + texto) {
+                        ye = o.y + o.alto;
+                        toca = true;
+                    }
+            }
+            if (ye + texto <= s.LimiteInferior()) {  // else no room left under the others
+                s.TextoEn(xe, ye, etiqueta, Alineacion::kCentro);
+                ocupados.push_back({xe - medio - 40, ye, 2 * medio + 80, texto});
+                fondo = std::max(fondo, ye + texto);
+            }
         }
         if (!xs.empty()) inicio += xs.back();
     }
     s.FijaAnchoLinea(0);
     s.FijaColorLinea({0, 0, 0});
     s.Linea(x0 + inicio * ex, ejeY - 60, x0 + inicio * ex, ejeY + 60);
-    s.FijaY(ejeY + abajo * ey + 2 * texto);
+    s.FijaY(fondo + texto);
 }
 
 }  // namespace
