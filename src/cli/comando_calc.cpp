@@ -34,6 +34,11 @@ void Imprime(const std::vector<std::string>& avisos) {
 // The contract's object; a batch line opens with the project's "file".
 std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCalc& o, bool enLinea,
                        const std::string& archivo) {
+    // With the bars the detailing table proposes, as the desktop program opens it.
+    TablaDetallado tabla;
+    if (r.Disenado()) CargaDetallado(tabla, p, r);
+    Deflexiones flechas;
+    if (!o.sinDeflexion) flechas = CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, tabla);
     Json j(enLinea);
     // The stations are most of a long beam's document: some 25 bytes a number.
     size_t numeros = 0;
@@ -83,8 +88,10 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
                     .Entero("span", i + 1)
                     .ListaNumeros("x", e.x)
                     .ListaNumeros("shear", e.cortante)
-                    .ListaNumeros("moment", e.momento)
-                    .Cierra();
+                    .ListaNumeros("moment", e.momento);
+                if (static_cast<size_t>(i) < flechas.estaciones.size())
+                    j.ListaNumeros("deflection", flechas.estaciones[static_cast<size_t>(i)]);
+                j.Cierra();
             }
             j.CierraLista();
         }
@@ -123,8 +130,6 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.CierraLista();
     j.AbreLista("bars");
     if (r.Disenado()) {
-        TablaDetallado tabla;
-        CargaDetallado(tabla, p, r);
         auto entero = [&j](const char* clave, const std::optional<int>& v) {
             if (v)
                 j.Entero(clave, *v);
@@ -159,7 +164,7 @@ std::string SalidaJson(const Proyecto& p, const Resultados& r, const OpcionesCal
     j.CierraLista();
     JsonEnvolventes(j, p, r);
     JsonPlanilla(j, p, r);
-    if (!o.sinDeflexion) JsonDeflexiones(j, p, r);
+    if (!o.sinDeflexion) JsonDeflexiones(j, flechas);
     j.Cierra();
     std::string documento = j.Toma();
     documento += '\n';

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "cli/json.h"
-#include "core/analisis/resultados.h"
-#include "core/modelo/proyecto.h"
+#include "core/servicio/deflexiones.h"
 
 namespace trabelux::cli {
 
-void JsonDeflexiones(Json& j, const Proyecto& p, const Resultados& r);
+// Per span, cm and cm4; null with "deflection_note" when they were not computed.
+void JsonDeflexiones(Json& j, const Deflexiones& d);
 
 }  // namespace trabelux::cli

@@ -133,6 +133,28 @@ class ContractTest(unittest.TestCase):
         self.assertNotIn("envelopes", doc)
         self.assertIn("La alternancia de carga viva requiere", err)
 
+    def test_deflections_follow_the_stations_and_can_be_skipped(self):
+        path = example("tres-vanos.vcw")
+        code, doc, _ = calc(path, "--stations")
+        self.assertEqual(code, 0)
+        rows = doc["deflections"]
+        self.assertEqual([r["span"] for r in rows], [1, 2, 3])
+        for row, station in zip(rows, doc["stations"]):
+            self.assertEqual(len(station["deflection"]), len(station["x"]))
+            self.assertAlmostEqual(row["delta_l"], row["delta_dl"] - row["delta_d"], places=9)
+            self.assertEqual(row["ie"], row["ie_dl"])
+            # The largest value refines the best station's (a rising cantilever's is its tip).
+            if min(station["deflection"]) >= 0:
+                self.assertGreaterEqual(row["delta_dl"] + 1e-9, max(station["deflection"]))
+        code, doc, _ = calc(path, "--stations", "--no-deflection")
+        self.assertNotIn("deflections", doc)
+        self.assertNotIn("deflection", doc["stations"][0])
+        code, doc, _ = calc(path, "--analysis-only")
+        self.assertIsNone(doc["deflections"])
+        self.assertIn("Analisis y diseño", doc["deflection_note"])
+        code, out, _ = run("report", path, "--text", "--no-deflection")
+        self.assertNotIn("] Deflexiones", out)
+
     def test_unstable_beam_has_no_analysis_keys(self):
         # One span 5 m long whose ends are both free.
         code, doc, err = calc(os.path.join(DATA, "inestable.vcw"))

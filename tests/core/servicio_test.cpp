@@ -56,8 +56,8 @@ Corrida Corre(const Proyecto& p) {
     return c;
 }
 
-Deflexiones Flechas(const Proyecto& p, const Corrida& c, const OpcionesDeflexion& o = {}) {
-    return CalculaDeflexiones(p, LeeDatosNumericos(p.datos), c.r, c.t, o);
+Deflexiones Flechas(const Proyecto& p, const Corrida& c) {
+    return CalculaDeflexiones(p, LeeDatosNumericos(p.datos), c.r, c.t);
 }
 
 void PoneBarras(FilaDetallado& f, std::optional<int> barraInf, int cantInf,
@@ -97,9 +97,10 @@ TEST(Servicio, IssueExampleSectionAndSimpleSpan) {
     // and ℓ/180 = 3.333 (ΔL only) pass.
     const double limiteL[] = {600.0 / 360, 600.0 / 360, 600.0 / 360, 600.0 / 180};
     const std::optional<double> limiteDiferida[] = {1.25, 2.5, std::nullopt, std::nullopt};
+    Proyecto conLimite = p;
     for (int fila = 0; fila < 4; ++fila) {
-        const DeflexionVano v =
-            Flechas(p, c, {2.0, 0.0, static_cast<FilaLimite>(fila)}).vanos.at(0);
+        conLimite.datos.limite = static_cast<LimiteDeflexion>(fila);
+        const DeflexionVano v = Flechas(conLimite, c).vanos.at(0);
         EXPECT_NEAR(v.limiteL, limiteL[fila], 1e-9);
         EXPECT_EQ(v.limiteDiferida, limiteDiferida[fila]);
         EXPECT_EQ(v.cumple, fila >= 2) << fila;
@@ -113,8 +114,12 @@ TEST(Servicio, IssueExampleSectionAndSimpleSpan) {
     EXPECT_NEAR(v.deltaDL, 1.816, 0.0005);
     EXPECT_NEAR(v.deltaL, 0.671, 0.0005);
     EXPECT_NEAR(v.deltaDiferida, 2.823, 0.0005);
-    // A sustained share of the live load: linear in the immediate values.
-    const DeflexionVano s = Flechas(p, c, {1.4, 0.25, FilaLimite::kDanables480}).vanos.at(0);
+    // A sustained share of the live load (as the project stores it): linear in the
+    // immediate values.
+    Proyecto sostenida = p;
+    sostenida.datos.duracion = DuracionCarga::kDoceMeses;
+    sostenida.datos.vivaSostenida = "25";
+    const DeflexionVano s = Flechas(sostenida, c).vanos.at(0);
     EXPECT_NEAR(s.deltaDiferida, s.lambda * (s.deltaD + 0.25 * s.deltaL) + s.deltaL, 1e-12);
     EXPECT_NEAR(s.lambda, 1.4 / (1 + 50 * 1.42 / (25 * 44)), 1e-6);
 }
@@ -250,6 +255,10 @@ TEST(Servicio, RandomBeamsKeepTheMethodsProperties) {
         if (!c.r.Disenado()) continue;
         const Deflexiones d = Flechas(p, c);
         ASSERT_EQ(d.noCalculadas, "");
+        Proyecto conCasos = p;
+        conCasos.datos.alternancia = AlternanciaCargaViva::kCasosNorma;
+        const Deflexiones casos = Flechas(conCasos, c);
+        ASSERT_EQ(casos.noCalculadas, "");
         ++calculadas;
         const int n = p.numVanos;
         for (int i = 0; i < n; ++i) {
@@ -278,6 +287,18 @@ TEST(Servicio, RandomBeamsKeepTheMethodsProperties) {
             }
             if (i > 0) {
                 EXPECT_NEAR(d.estaciones[static_cast<size_t>(i - 1)].back(), y.front(), tol);
+            }
+            // With the code's live-load cases: the largest of shapes that all vanish there.
+            const std::vector<float>& yc = casos.estaciones[static_cast<size_t>(i)];
+            const double tolc = 1e-6 * (1 + std::fabs(casos.vanos[static_cast<size_t>(i)].deltaDL));
+            if (apoyoIzq) {
+                EXPECT_NEAR(yc.front(), 0.0, tolc);
+            }
+            if (apoyoDer) {
+                EXPECT_NEAR(yc.back(), 0.0, tolc);
+            }
+            if (n == 1) {
+                EXPECT_NEAR(casos.vanos[0].deltaDL, v.deltaDL, 1e-12);
             }
         }
         // More load, more deflection: every load scaled, the bars kept. A short span

@@ -317,6 +317,34 @@ class DialogoDatosGeneralesTest : public QObject {
         QCOMPARE(Datos().alternancia, AlternanciaCargaViva::kNinguna);
     }
 
+    // The deflections panel: for concrete only; its lists and its field reach the project,
+    // a share over 100 % is refused and the panel stays open.
+    void panelDeDeflexiones() {
+        QVERIFY(Activa(dlg.get()));
+        Pulsa(dlg.get(), "BotonDeflexiones");
+        QVERIFY(Visible("PanelDeflexiones"));
+        QVERIFY(!Boton("Command1")->isEnabled());
+        Elige(Lista("ComboDuracion"), 1);
+        Elige(Lista("ComboLimiteDeflexion"), 3);
+        QCOMPARE(Datos().duracion, DuracionCarga::kSeisMeses);
+        QCOMPARE(Datos().limite, LimiteDeflexion::kTecho180);
+        QLineEdit* c = Campo("TextoVivaSostenida");
+        c->setFocus(Qt::TabFocusReason);
+        Escribe(c, "150");
+        Pulsa(dlg.get(), "BotonOkDeflexiones");
+        QCOMPARE(Textos(), QStringList{"La carga viva sostenida debe estar entre 0 y 100 %"});
+        QVERIFY(Visible("PanelDeflexiones"));
+        QCOMPARE(Datos().vivaSostenida, std::string("0"));
+        QCoreApplication::processEvents();  // the refusal's click is over
+        c->setFocus(Qt::TabFocusReason);
+        Escribe(c, "25");
+        Pulsa(dlg.get(), "BotonOkDeflexiones");
+        QVERIFY(!Visible("PanelDeflexiones"));
+        QCOMPARE(Datos().vivaSostenida, std::string("25"));
+        Elige(Lista("Combo3"), static_cast<int>(Material::kAcero));
+        QVERIFY(!Boton("BotonDeflexiones")->isVisibleTo(dlg.get()));
+    }
+
     // How the inertia panel normalises is the core's; Cancel gives the text back, OK
     // keeps what was typed.
     void panelDeInercia() {

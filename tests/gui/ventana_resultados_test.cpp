@@ -11,12 +11,15 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 
 #include "apoyo_pruebas.h"
 #include "core/calculo/calcula.h"
+#include "core/detallado/acciones_detallado.h"
 #include "core/dibujo/geometria_diagramas.h"
+#include "core/servicio/deflexiones.h"
 #include "gui/resultados/vista_tabla_resultados.h"
 #include "ventanas_prueba.h"
 
@@ -315,6 +318,45 @@ class PruebaResultados : public QObject {
         w.Muestra(p, Calculo(p));
         QCOMPARE(w.Modelo(TablaResultados::kRefuerzoApoyos)->Texto(0, 0), QString("2 (+)"));
         QVERIFY(!w.findChild<QLabel*>("NotaCaraTraccion")->isHidden());
+    }
+
+    // The deflections' tab: a span over its limit is red; with the total load the tab
+    // says why there are none.
+    void deflectionsTab() {
+        Proyecto p = Simples(1, 6.0);
+        p.datos.fc = "210";
+        p.datos.fy = "4200";
+        p.datos.recub = "6";
+        p.datos.calculaPesoPropio = false;
+        p.vanos[0].base = 25, p.vanos[0].altura = 50;
+        p.vanos[0].inercia = 25.0 * 50 * 50 * 50 / 12e8;
+        p.vanos[0].cargaMuerta = 1.5, p.vanos[0].cargaViva = 0.8;
+        p.vanos[0].cargaUltima = 1.4 * 1.5 + 1.7 * 0.8;
+        const Resultados r = Calculo(p);
+        TablaDetallado t;
+        CargaDetallado(t, p, r);
+        VentanaResultados w;
+        Muestra(w, p, r, QSize(1000, 700));
+        const Deflexiones flechas = CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, t);
+        w.LlenaDeflexiones(flechas);
+        QCOMPARE(w.Pestanas()->tabText(int(VentanaResultados::Pagina::kDeflexiones)),
+                 QString("Deflexiones"));
+        w.MuestraPagina(VentanaResultados::Pagina::kDeflexiones);
+        QTableWidget* tabla = w.PaginaDeDeflexiones()->Tabla();
+        QCOMPARE(tabla->rowCount(), 1);
+        QCOMPARE(tabla->item(0, 7)->text(), QString("No cumple"));
+        QCOMPARE(tabla->item(0, 7)->foreground().color(), QColor(200, 0, 0));
+        // The probe at mid-span reads the largest value, as the table rounds it.
+        auto* vista = w.findChild<VistaDeflexiones*>("DibujoDeflexiones");
+        const QString mitad = vista->LecturaEn(vista->width() / 2.0);
+        QVERIFY2(mitad.startsWith(QString::fromUtf8("Vano 1, x = 3.00 m: Δ = ")),
+                 qPrintable(mitad));
+        QCOMPARE(mitad.section(' ', -2, -2), QString::number(flechas.vanos[0].deltaDL, 'f', 2));
+        p.datos.usaCargaTotal = true;
+        w.LlenaDeflexiones(CalculaDeflexiones(p, LeeDatosNumericos(p.datos), r, t));
+        auto* motivo = w.findChild<QLabel*>("MotivoDeflexiones");
+        QVERIFY(motivo->isVisibleTo(&w));
+        QVERIFY(motivo->text().contains("Usa carga ultima total"));
     }
 };
 

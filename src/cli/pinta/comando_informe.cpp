@@ -91,6 +91,7 @@ int ComandoInforme(const OpcionesInforme& o) {
     if (r.Disenado()) CargaDetallado(detallado, *p, r);
     ConfiguracionInforme c = o.configuracion;
     c.fecha = FechaInforme();
+    c.deflexiones = !o.sinDeflexion;
     const ComposicionInforme compone = [&](SuperficiePagina& s) {
         ComponeInforme(s, *p, &r, &detallado, c);
     };

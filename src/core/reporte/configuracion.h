@@ -64,7 +64,8 @@ struct ConfiguracionInforme {
     std::string fecha;  // the report's date in its title block ("15/03/2024"); empty: none
     std::array<EstiloTexto, kNumFilasEstilo> estilos = EstilosPorDefecto();
     OpcionDiagramas diagramas = OpcionDiagramas::kNinguno;
-    bool refuerzo = false;  // the reinforcement option is ticked (and enabled)
+    bool refuerzo = false;    // the reinforcement option is ticked (and enabled)
+    bool deflexiones = true;  // the deflections section (the command line's --no-deflection)
     // When not empty, printed as one paragraph after the input sections in place of the
     // results (the desktop program's results no longer describe the project).
     std::string avisoResultados;

@@ -120,4 +120,25 @@ std::vector<TablaTexto> TablasRefuerzo(const Resultados& r) {
     return {apoyos, vanos, transversal};
 }
 
+TablaTexto TablaDeflexiones(const Deflexiones& d) {
+    TablaTexto t;
+    t.marco = "DEFLEXIONES";
+    t.titulo = "Deflexiones en cm (ACI 318-19, 24.2)";
+    t.columnas = {"Vano",       "Ie/Ig",           "ΔD",      "ΔL", "Lím. ΔL",
+                  "Δ diferida", "Lím. Δ diferida", "Verifica"};
+    bool voladizo = false;
+    for (size_t i = 0; i < d.vanos.size(); ++i) {
+        const DeflexionVano& v = d.vanos[i];
+        voladizo = voladizo || v.voladizo;
+        t.filas.push_back({std::to_string(i + 1) + (v.voladizo ? " (v)" : ""),
+                           Formatea(v.ig > 0 ? v.ieDL / v.ig : 1.0, "0.000"),
+                           Formatea(v.deltaD, "0.000"), Formatea(v.deltaL, "0.000"),
+                           Formatea(v.limiteL, "0.000"), Formatea(v.deltaDiferida, "0.000"),
+                           v.limiteDiferida ? Formatea(*v.limiteDiferida, "0.000") : "-",
+                           v.cumple ? kCumple : kNoCumple});
+    }
+    if (voladizo) t.nota = "(v) voladizo: l es la longitud del voladizo.";
+    return t;
+}
+
 }  // namespace trabelux

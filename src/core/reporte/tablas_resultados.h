@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/analisis/resultados.h"
+#include "core/servicio/deflexiones.h"
 
 namespace trabelux {
 
@@ -35,5 +36,10 @@ std::vector<TablaTexto> TablasAnalisis(const Resultados& r);
 std::vector<TablaTexto> TablasEnvolventes(const Resultados& r);
 // Support, span and transverse reinforcement, with the rows the design produced.
 std::vector<TablaTexto> TablasRefuerzo(const Resultados& r);
+// "DEFLEXIONES": per span Ie/Ig (under D + L), ΔD, ΔL, its limit, the long-term part and
+// its limit ("-" for the rows of Table 24.2.2 that ask none) and the verdict, cm.
+TablaTexto TablaDeflexiones(const Deflexiones& d);
+inline constexpr const char* kCumple = "Cumple";
+inline constexpr const char* kNoCumple = "No cumple";
 
 }  // namespace trabelux

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <tuple>
 #include <utility>
 
 #include "core/analisis/entrada.h"
 #include "core/analisis/rigidez.h"
 #include "core/detallado/barras.h"
+#include "core/envolventes/casos.h"
 #include "core/servicio/seccion_fisurada.h"
 
 namespace trabelux {
@@ -267,7 +269,7 @@ bool TieneCargasPuntuales(const EntradaCalculo& e) {
 }  // namespace
 
 Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, const Resultados& r,
-                               const TablaDetallado& tabla, const OpcionesDeflexion& opciones) {
+                               const TablaDetallado& tabla) {
     Deflexiones out;
     if (datos.material != Material::kHormigon) {
         out.noCalculadas = kSoloHormigon;
@@ -296,25 +298,52 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
         return out;
     }
 
-    std::vector<double> wD(nv), wDL(nv);
-    for (size_t i = 0; i < nv; ++i) {
-        const Vano& v = p.vanos[i];
-        wD[i] = v.pesoPropio.value_or(0) + v.cargaMuerta.value_or(0);
-        wDL[i] = wD[i] + v.cargaViva.value_or(0);
-    }
+    // D + L: the live load on every span, or with a live-load arrangement on the spans of
+    // each of the code's cases (for the rigorous envelope too: its worst arrangement for a
+    // span's deflection, live load on that span and the alternate ones, is one of them);
+    // each section and each span takes the largest.
+    std::vector<uint32_t> cargados;
+    if (datos.alternancia == AlternanciaCargaViva::kNinguna)
+        cargados.push_back(~0u);
+    else
+        for (const DefinicionCaso& c : CasosNorma(n)) cargados.push_back(c.vanos);
+    std::vector<double> wD(nv);
+    for (size_t i = 0; i < nv; ++i)
+        wD[i] = p.vanos[i].pesoPropio.value_or(0) + p.vanos[i].cargaMuerta.value_or(0);
     EntradaCalculo eD = EntradaServicio(base, wD, fD > 0 ? fD : 1.0);
-    EntradaCalculo eDL = EntradaServicio(base, wDL, fD > 0 ? fD : 1.0);
+    std::vector<EntradaCalculo> eDL;
+    for (uint32_t vanos : cargados) {
+        std::vector<double> w = wD;
+        for (size_t i = 0; i < nv; ++i)
+            if (vanos & (1u << i)) w[i] += p.vanos[i].cargaViva.value_or(0);
+        eDL.push_back(EntradaServicio(base, w, fD > 0 ? fD : 1.0));
+    }
+    const size_t nc = eDL.size();
 
     // The service moments, with the grid's inertias.
-    SolucionViga sD, sDL;
-    for (auto [e, s] : {std::pair{&eD, &sD}, std::pair{&eDL, &sDL}})
-        if (Estado bien = ResuelveViga(*e, *s); !bien) {
-            out.noCalculadas = bien.Mensaje();
-            return out;
-        }
+    SolucionViga sD;
+    std::vector<SolucionViga> sDL(nc);
+    auto resuelve = [&]() {
+        if (Estado bien = ResuelveViga(eD, sD); !bien) return bien;
+        for (size_t c = 0; c < nc; ++c)
+            if (Estado bien = ResuelveViga(eDL[c], sDL[c]); !bien) return bien;
+        return Estado::Bien();
+    };
+    if (Estado bien = resuelve(); !bien) {
+        out.noCalculadas = bien.Mensaje();
+        return out;
+    }
+    // The case's moment of largest magnitude.
+    auto mayor = [nc](auto momento) {
+        double m = momento(size_t{0});
+        for (size_t c = 1; c < nc; ++c)
+            if (const double mc = momento(c); std::abs(mc) > std::abs(m)) m = mc;
+        return m;
+    };
 
     // Kg/cm2 from the analysis's t/m2: the same number the stiffness uses.
     const MaterialesServicio mat = MaterialesDeServicio(datos.fc, base.moduloE / 10.0);
+    out.materiales = mat;
     const bool izqEmpotrado = p.apoyoIzquierdo == CondicionExtremo::kEmpotrado;
     const bool derEmpotrado = p.apoyoDerecho == CondicionExtremo::kEmpotrado;
     const bool libreIzq = p.apoyoIzquierdo == CondicionExtremo::kNoApoyado;
@@ -338,12 +367,15 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
         const AceroFila aceroCentro = AceroDeFila(tabla.filas[static_cast<size_t>(2 * i + 1)]);
         const AceroFila aceroDer = AceroDeFila(tabla.filas[static_cast<size_t>(2 * i + 2)]);
         const double L = base.longVano[i];
-        for (auto [caso, e, s] : {std::tuple{&SeccionDeflexion::d, &eD, &sD},
-                                  std::tuple{&SeccionDeflexion::dl, &eDL, &sDL}}) {
-            dv.centro.*caso = Responde(MomentoCentro(*e, *s, i), aceroCentro, g, mat);
-            dv.izquierdo.*caso = Responde(Momento(*e, *s, i, 0.0), aceroIzq, g, mat);
-            dv.derecho.*caso = Responde(Momento(*e, *s, i, L), aceroDer, g, mat);
-        }
+        dv.centro.d = Responde(MomentoCentro(eD, sD, i), aceroCentro, g, mat);
+        dv.izquierdo.d = Responde(Momento(eD, sD, i, 0.0), aceroIzq, g, mat);
+        dv.derecho.d = Responde(Momento(eD, sD, i, L), aceroDer, g, mat);
+        dv.centro.dl = Responde(mayor([&](size_t c) { return MomentoCentro(eDL[c], sDL[c], i); }),
+                                aceroCentro, g, mat);
+        dv.izquierdo.dl = Responde(mayor([&](size_t c) { return Momento(eDL[c], sDL[c], i, 0.0); }),
+                                   aceroIzq, g, mat);
+        dv.derecho.dl = Responde(mayor([&](size_t c) { return Momento(eDL[c], sDL[c], i, L); }),
+                                 aceroDer, g, mat);
         // A cantilever takes its support's section; otherwise the positive section with
         // the ends that are continuous (joined to another span, or fixed).
         const bool voladizoIzq = dv.voladizo && i == 0 && libreIzq;
@@ -372,16 +404,15 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
                 AceroEnCara(aceroGobierna, gobierna.dl.ma).compresion / (g.b * d);
         dv.largo = 100.0 * L;
         eD.inerciaVano[i] = dv.ieD * 1e-8;
-        eDL.inerciaVano[i] = dv.ieDL * 1e-8;
+        for (EntradaCalculo& e : eDL) e.inerciaVano[i] = dv.ieDL * 1e-8;
     }
 
     // The beam again, each span with its effective inertia.
-    for (auto [e, s] : {std::pair{&eD, &sD}, std::pair{&eDL, &sDL}})
-        if (Estado bien = ResuelveViga(*e, *s); !bien) {
-            out.noCalculadas = bien.Mensaje();
-            out.vanos.clear();
-            return out;
-        }
+    if (Estado bien = resuelve(); !bien) {
+        out.noCalculadas = bien.Mensaje();
+        out.vanos.clear();
+        return out;
+    }
 
     out.estaciones.resize(nv);
     std::vector<double> descensosD, descensosDL;
@@ -389,26 +420,37 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
         DeflexionVano& dv = out.vanos[static_cast<size_t>(i)];
         const std::vector<float>& xs = r.diagramas[static_cast<size_t>(i)].x;
         std::vector<float>& est = out.estaciones[static_cast<size_t>(i)];
-        const CurvaVano curvaD(eD, sD, i), curvaDL(eDL, sDL, i);
-        curvaDL.Descensos(xs, descensosDL);
-        est.assign(descensosDL.begin(), descensosDL.end());
+        const CurvaVano curvaD(eD, sD, i);
+        const double punta = i == 0 && libreIzq ? 0.0 : static_cast<double>(base.longVano[i]);
         if (dv.voladizo) {
-            const double punta = i == 0 && libreIzq ? 0.0 : static_cast<double>(base.longVano[i]);
             dv.deltaD = -100.0 * curvaD.Y(punta);
-            dv.deltaDL = -100.0 * curvaDL.Y(punta);
             dv.xMax = punta;
         } else {
             curvaD.Descensos(xs, descensosD);
-            const Descenso dl = MayorDescenso(curvaDL, xs, descensosDL);
             dv.deltaD = MayorDescenso(curvaD, xs, descensosD).delta;
-            dv.deltaDL = dl.delta;
-            dv.xMax = dl.x;
+        }
+        // Each case: the shape at the stations is the largest of them, the span's value that
+        // of the case that sags it most.
+        for (size_t c = 0; c < nc; ++c) {
+            const CurvaVano curvaDL(eDL[c], sDL[c], i);
+            curvaDL.Descensos(xs, descensosDL);
+            if (c == 0)
+                est.assign(descensosDL.begin(), descensosDL.end());
+            else
+                for (size_t k = 0; k < est.size(); ++k)
+                    est[k] = std::max(est[k], static_cast<float>(descensosDL[k]));
+            const Descenso dl = dv.voladizo ? Descenso{-100.0 * curvaDL.Y(punta), punta}
+                                            : MayorDescenso(curvaDL, xs, descensosDL);
+            if (c == 0 || dl.delta > dv.deltaDL) {
+                dv.deltaDL = dl.delta;
+                dv.xMax = dl.x;
+            }
         }
         dv.deltaL = dv.deltaDL - dv.deltaD;
-        dv.lambda = FactorLargoPlazo(opciones.xi, dv.cuantiaCompresion);
+        dv.lambda = FactorLargoPlazo(datos.xi, dv.cuantiaCompresion);
         dv.deltaDiferida =
-            dv.lambda * (dv.deltaD + opciones.fraccionSostenida * dv.deltaL) + dv.deltaL;
-        const LimitesVano lim = LimitesDeFila(opciones.limite, dv.largo);
+            dv.lambda * (dv.deltaD + datos.fraccionSostenida * dv.deltaL) + dv.deltaL;
+        const LimitesVano lim = LimitesDeFila(datos.limite, dv.largo);
         dv.limiteL = lim.limiteL;
         dv.limiteDiferida = lim.limiteDiferida;
         dv.cumple = CumpleLimites(lim, dv.deltaL, dv.deltaDiferida);

@@ -14,16 +14,9 @@
 #include "core/modelo/datos_numericos.h"
 #include "core/modelo/proyecto.h"
 #include "core/servicio/limites.h"
+#include "core/servicio/seccion_fisurada.h"
 
 namespace trabelux {
-
-// The project's deflection options. Until the project file holds them, the caller passes
-// them; the defaults are the program's: five years or more, no sustained live load, ℓ/480.
-struct OpcionesDeflexion {
-    double xi = 2.0;               // ξ of the duration (FactorDuracion)
-    double fraccionSostenida = 0;  // sustained share of "C. Viva", 0..1
-    FilaLimite limite = FilaLimite::kDanables480;
-};
 
 // One section under one service load: moment (t·m, sagging positive), the cracked
 // inertia of the face that moment puts in tension and the effective inertia (cm4).
@@ -57,7 +50,8 @@ struct DeflexionVano {
 };
 
 struct Deflexiones {
-    std::string noCalculadas;  // why they were not computed; empty when they were
+    std::string noCalculadas;       // why they were not computed; empty when they were
+    MaterialesServicio materiales;  // Ec, n and fr the sections were computed with
     std::vector<DeflexionVano> vanos;
     // Δ(D + L) at the run's stations (Resultados::diagramas), cm downward, per span.
     std::vector<std::vector<float>> estaciones;
@@ -67,9 +61,11 @@ struct Deflexiones {
 // ultima total", without a finished design or with a detailing table that does not match
 // the spans. Service loads: D = "P. Propio" + "C. Muerta", L = "C. Viva"; concentrated and
 // node loads are ultimate loads and are taken as Pu / dead-load factor, in D. D + L loads
-// every span (live-load patterns are not considered here yet).
+// every span or, with a live-load arrangement, the spans of each of the code's cases (the
+// largest governs each section and span). The project's options
+// (DatosNumericos: ξ of the duration, sustained share of the live load, row of Table 24.2.2)
+// give the long-term value and the limits.
 Deflexiones CalculaDeflexiones(const Proyecto& proyecto, const DatosNumericos& datos,
-                               const Resultados& resultados, const TablaDetallado& tabla,
-                               const OpcionesDeflexion& opciones = {});
+                               const Resultados& resultados, const TablaDetallado& tabla);
 
 }  // namespace trabelux

@@ -2,42 +2,43 @@
 
 namespace trabelux {
 
-const char* TextoFilaLimite(FilaLimite fila) {
+const char* TextoLimiteDeflexion(LimiteDeflexion fila) {
     switch (fila) {
-        case FilaLimite::kDanables480:
+        case LimiteDeflexion::kDanables480:
             return "Piso o techo con elementos no estructurales susceptibles de daño (l/480)";
-        case FilaLimite::kNoDanables240:
+        case LimiteDeflexion::kNoDanables240:
             return "Piso o techo con elementos no estructurales no susceptibles de daño (l/240)";
-        case FilaLimite::kPiso360:
+        case LimiteDeflexion::kPiso360:
             return "Piso sin elementos no estructurales susceptibles de daño (l/360)";
-        case FilaLimite::kTecho180:
+        case LimiteDeflexion::kTecho180:
             return "Techo plano sin elementos no estructurales susceptibles de daño (l/180)";
     }
     return "";
 }
 
-double FactorDuracion(int duracion) {
+const char* TextoDuracion(DuracionCarga duracion) {
     switch (duracion) {
-        case 0:
-            return 1.0;
-        case 1:
-            return 1.2;
-        case 2:
-            return 1.4;
-        default:
-            return 2.0;
+        case DuracionCarga::kTresMeses:
+            return "3 meses";
+        case DuracionCarga::kSeisMeses:
+            return "6 meses";
+        case DuracionCarga::kDoceMeses:
+            return "12 meses";
+        case DuracionCarga::kCincoAnios:
+            break;
     }
+    return "5 años o más";
 }
 
 double FactorLargoPlazo(double xi, double cuantiaCompresion) {
     return xi / (1.0 + 50.0 * cuantiaCompresion);
 }
 
-LimitesVano LimitesDeFila(FilaLimite fila, double largo) {
+LimitesVano LimitesDeFila(LimiteDeflexion fila, double largo) {
     LimitesVano l;
-    l.limiteL = largo / (fila == FilaLimite::kTecho180 ? 180.0 : 360.0);
-    if (fila == FilaLimite::kDanables480) l.limiteDiferida = largo / 480.0;
-    if (fila == FilaLimite::kNoDanables240) l.limiteDiferida = largo / 240.0;
+    l.limiteL = largo / (fila == LimiteDeflexion::kTecho180 ? 180.0 : 360.0);
+    if (fila == LimiteDeflexion::kDanables480) l.limiteDiferida = largo / 480.0;
+    if (fila == LimiteDeflexion::kNoDanables240) l.limiteDiferida = largo / 240.0;
     return l;
 }
 

@@ -3,18 +3,15 @@
 
 #include <optional>
 
+#include "core/modelo/proyecto.h"
+
 namespace trabelux {
 
-// Rows of Table 24.2.2 the project chooses from, by the code the project file stores.
-enum class FilaLimite { kDanables480 = 0, kNoDanables240 = 1, kPiso360 = 2, kTecho180 = 3 };
+// The row's text, as the "Límite de deflexión" list shows it (UTF-8).
+const char* TextoLimiteDeflexion(LimiteDeflexion fila);
 
-// The choice's text, as the "Límite de deflexión" list shows it (UTF-8).
-const char* TextoFilaLimite(FilaLimite fila);
-
-// ξ of Table 24.2.4.1.3 for the sustained-load duration, by the code the project file
-// stores: 0 three months 1.0, 1 six months 1.2, 2 twelve months 1.4, 3 five years or more
-// 2.0 (and any other code).
-double FactorDuracion(int duracion);
+// The duration's text, as the "Duración de la carga sostenida" list shows it (UTF-8).
+const char* TextoDuracion(DuracionCarga duracion);
 
 // λΔ = ξ / (1 + 50 ρ').
 double FactorLargoPlazo(double xi, double cuantiaCompresion);
@@ -27,7 +24,7 @@ struct LimitesVano {
     double limiteL = 0;
     std::optional<double> limiteDiferida;
 };
-LimitesVano LimitesDeFila(FilaLimite fila, double largo);
+LimitesVano LimitesDeFila(LimiteDeflexion fila, double largo);
 
 // "Cumple" when every check that applies passes.
 bool CumpleLimites(const LimitesVano& limites, double deltaL, double deltaDiferida);

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "core/servicio/deflexiones.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"
 #include "gui/informe/ventana_informe.h"
@@ -66,6 +67,10 @@ void VentanasMarco::MuestraResultados() {
         resultados_->Muestra(*doc_->ProyectoCalculado(), *r);
         generacionMostrada_ = doc_->GeneracionResultados();
     }
+    // The deflections follow the bars, which may have been edited since.
+    const Proyecto& calculado = *doc_->ProyectoCalculado();
+    resultados_->LlenaDeflexiones(
+        CalculaDeflexiones(calculado, LeeDatosNumericos(calculado.datos), *r, doc_->Detallado()));
     resultadosVisibles_ = true;
     emit resultadosVisibles(true);
     Enfrenta(subResultados_);

@@ -86,6 +86,8 @@ VentanaResultados::VentanaResultados(QWidget* parent) : QWidget(parent) {
     refuerzo_->addWidget(tablasRefuerzo);
     refuerzo_->addWidget(sinDiseno);
     pestanas_->addTab(refuerzo_, "Refuerzo");
+    deflexiones_ = new PaginaDeflexiones;
+    pestanas_->addTab(deflexiones_, "Deflexiones");
 
     regresa_ = new QPushButton("&Regresar");
     regresa_->setObjectName("BotonRegresa");
@@ -175,6 +177,12 @@ void VentanaResultados::LlenaRefuerzo(const Resultados& r) {
     for (const TablaTexto& t : TablasRefuerzo(r)) marcada = marcada || !t.nota.empty();
     notaCara_->setVisible(marcada);
     refuerzo_->setCurrentIndex(r.etapa == EtapaCalculo::kAnalizado ? 1 : 0);
+}
+
+void VentanaResultados::LlenaDeflexiones(const Deflexiones& d) {
+    std::vector<std::vector<float>> x;
+    for (const EstacionesVano& e : datos_.resultados.diagramas) x.push_back(e.x);
+    deflexiones_->Muestra(x, d);
 }
 
 void VentanaResultados::VaciaRefuerzo() {

@@ -9,6 +9,7 @@
 #include "core/analisis/resultados.h"
 #include "core/modelo/proyecto.h"
 #include "gui/resultados/definicion_tablas.h"
+#include "gui/resultados/pagina_deflexiones.h"
 #include "gui/resultados/vista_diagrama.h"
 
 class QLabel;
@@ -22,7 +23,7 @@ class VentanaResultados : public QWidget {
     Q_OBJECT
   public:
     // The tabs, in their order.
-    enum class Pagina { kReacciones, kCortantes, kMomentos, kRefuerzo };
+    enum class Pagina { kReacciones, kCortantes, kMomentos, kRefuerzo, kDeflexiones };
 
     explicit VentanaResultados(QWidget* parent = nullptr);
 
@@ -34,6 +35,9 @@ class VentanaResultados : public QWidget {
     // says that no design was run.
     void LlenaRefuerzo(const Resultados& r);
     void VaciaRefuerzo();
+    // The deflections with the bars as they stand now (they follow the detailing table).
+    void LlenaDeflexiones(const Deflexiones& d);
+    PaginaDeflexiones* PaginaDeDeflexiones() const { return deflexiones_; }
 
     void MuestraPagina(Pagina pagina);
     // Clears and redraws the three surfaces when a drawing tab is current.
@@ -63,7 +67,8 @@ class VentanaResultados : public QWidget {
     QTabWidget* pestanas_ = nullptr;
     QPushButton* regresa_ = nullptr;
     QStackedWidget* refuerzo_ = nullptr;  // the reinforcement tables, or the no-design note
-    QLabel* notaCara_ = nullptr;          // what "(+)" and "(-)" mean, when a row has one
+    PaginaDeflexiones* deflexiones_ = nullptr;
+    QLabel* notaCara_ = nullptr;  // what "(+)" and "(-)" mean, when a row has one
     std::array<ModeloTablaResultados*, 8> modelos_{};
     std::array<QWidget*, 8> marcos_{};
     std::array<VistaDiagrama*, 3> superficies_{};

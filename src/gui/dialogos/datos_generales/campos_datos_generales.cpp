@@ -96,6 +96,9 @@ bool CamposDatosGenerales::VerificaTecleo() {
         for (const auto& c : campos_)
             if (c.miembro == miembro && !EnRango(valor))
                 error = MensajeFueraDeRango(valor, c.deQue);
+        // A share of the live load: the project file reads it back only within 0..100.
+        if (miembro == &DatosGenerales::vivaSostenida && (valor < 0 || valor > 100))
+            error = "La carga viva sostenida debe estar entre 0 y 100 %";
     }
     if (error.empty()) {
         // Kept normalised ("1,5" -> "1.5"); F'c's modulus is worked out again from it.

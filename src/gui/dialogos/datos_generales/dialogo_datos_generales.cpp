@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@
 #include "gui/comun/controles.h"
 #include "gui/dialogos/datos_generales/campos_datos_generales.h"
 #include "gui/dialogos/datos_generales/panel_control_carga.h"
+#include "gui/dialogos/datos_generales/panel_deflexiones.h"
 #include "gui/dialogos/datos_generales/panel_inercia.h"
 #include "gui/dialogos/datos_generales/panel_perfil.h"
 #include "gui/documento/documento.h"
@@ -29,12 +31,15 @@ DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
     panelInercia_ = new PanelInercia(doc_, campos_);
     panelPerfil_ = new PanelPerfil(doc_);
     panelCarga_ = new PanelControlCarga(doc_, campos_);
+    panelDeflexiones_ = new PanelDeflexiones(doc_, campos_);
     connect(panelInercia_, &PanelInercia::cerrado, this, [this](bool aceptado) {
         OcultaPaneles();
         if (aceptado) inercia_->setFocus();
     });
     connect(panelPerfil_, &PanelPerfil::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
     connect(panelCarga_, &PanelControlCarga::cerrado, this, &DialogoDatosGenerales::OcultaPaneles);
+    connect(panelDeflexiones_, &PanelDeflexiones::cerrado, this,
+            &DialogoDatosGenerales::OcultaPaneles);
 
     ok_ = BotonSinIntro("Command1", QStringLiteral("OK"));
     ok_->setDefault(true);
@@ -47,6 +52,7 @@ DialogoDatosGenerales::DialogoDatosGenerales(Documento* doc, QWidget* padre)
     capa->addWidget(panelInercia_);
     capa->addWidget(panelPerfil_);
     capa->addWidget(panelCarga_);
+    capa->addWidget(panelDeflexiones_);
     capa->addLayout(FilaBotones({ok_, cancelar}));
     // The window follows its contents: the closed state is small, a panel makes it grow.
     capa->setSizeConstraint(QLayout::SetFixedSize);
@@ -99,6 +105,9 @@ QGroupBox* DialogoDatosGenerales::CreaMarco() {
     unidadViva_ = Nombrado<QLabel>("UnidadText8", QStringLiteral("t/m"));
     auto* controlCarga = BotonSinIntro("Command9", QStringLiteral("Control de Carga"));
     connect(controlCarga, &QPushButton::clicked, this, &DialogoDatosGenerales::AbreControlCarga);
+    botonDeflexiones_ = BotonSinIntro("BotonDeflexiones", QStringLiteral("Deflexiones"));
+    connect(botonDeflexiones_, &QPushButton::clicked, this,
+            &DialogoDatosGenerales::AbreDeflexiones);
 
     // Two columns of label, field, unit: the material and its strengths on the left (from
     // grid column 0), the global span values on the right (from column 4).
@@ -124,7 +133,11 @@ QGroupBox* DialogoDatosGenerales::CreaMarco() {
     valor(3, 4, Nombrado<QLabel>("EtiquetaCombo4", QStringLiteral("Inercia")), inercia_, nullptr);
     valor(4, 0, etiquetaRecub, recub, unidadRecub);
     valor(4, 4, etiquetaMuerta_, muerta, unidad("t/m"));
-    g->addWidget(controlCarga, 5, 0, 1, 3, Qt::AlignLeft);
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(controlCarga);
+    botones->addWidget(botonDeflexiones_);
+    botones->addStretch(1);
+    g->addLayout(botones, 5, 0, 1, 3);
     valor(5, 4, etiquetaViva_, viva, unidadViva_);
     g->setColumnMinimumWidth(3, 24);
     return marco;
@@ -142,6 +155,9 @@ void DialogoDatosGenerales::Refresca() {
     // The inertia list is only offered for concrete; steel and other materials take
     // their inertia from the shape or from the span rows.
     inercia_->setEnabled(hormigon);
+    // Deflections are computed for concrete beams only.
+    botonDeflexiones_->setVisible(hormigon);
+    if (!hormigon && panel_ == Panel::Deflexiones) OcultaPaneles();
 
     const bool total = d.usaCargaTotal;
     etiquetaMuerta_->setText(!total     ? QStringLiteral("C. muerta")
@@ -151,6 +167,7 @@ void DialogoDatosGenerales::Refresca() {
     unidadViva_->setEnabled(!total);
     campos_->CampoDe(&DatosGenerales::cargaViva)->setEnabled(!total);
     panelCarga_->Refresca(d);
+    panelDeflexiones_->Refresca(d);
 }
 
 void DialogoDatosGenerales::Prepara() {
@@ -179,12 +196,14 @@ void DialogoDatosGenerales::OcultaPaneles() {
     panelInercia_->hide();
     panelPerfil_->hide();
     panelCarga_->hide();
+    panelDeflexiones_->hide();
     panel_ = Panel::Ninguno;
     ok_->setEnabled(true);
 }
 
 bool DialogoDatosGenerales::CierraPanel() {
     if (panel_ == Panel::ControlCarga) return panelCarga_->Acepta();
+    if (panel_ == Panel::Deflexiones) return panelDeflexiones_->Acepta();
     OcultaPaneles();
     return true;
 }
@@ -194,6 +213,7 @@ void DialogoDatosGenerales::AbrePanel(Panel p) {
     panelInercia_->setVisible(p == Panel::Inercia);
     panelPerfil_->setVisible(p == Panel::Perfil);
     panelCarga_->setVisible(p == Panel::ControlCarga);
+    panelDeflexiones_->setVisible(p == Panel::Deflexiones);
     panel_ = p;
     ok_->setEnabled(p == Panel::Ninguno);
 }
@@ -224,6 +244,11 @@ void DialogoDatosGenerales::EligeInercia(int opcion) {
         CambiaDatosGenerales(*doc_, tr("Inercia"),
                              [](DatosGenerales& d) { d.opcionInercia = OpcionInercia::kBh3; });
     }
+}
+
+void DialogoDatosGenerales::AbreDeflexiones() {
+    panelDeflexiones_->Refresca(Datos());
+    AbrePanel(Panel::Deflexiones);
 }
 
 void DialogoDatosGenerales::AbreControlCarga() {

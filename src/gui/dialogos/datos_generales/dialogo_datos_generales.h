@@ -21,6 +21,7 @@ class CamposDatosGenerales;
 class Documento;
 class ModeloPerfil;
 class PanelControlCarga;
+class PanelDeflexiones;
 class PanelInercia;
 class PanelPerfil;
 struct DatosGenerales;
@@ -28,7 +29,7 @@ struct DatosGenerales;
 class DialogoDatosGenerales : public QDialog {
     Q_OBJECT
   public:
-    enum class Panel { Ninguno, Inercia, Perfil, ControlCarga };
+    enum class Panel { Ninguno, Inercia, Perfil, ControlCarga, Deflexiones };
 
     explicit DialogoDatosGenerales(Documento* doc, QWidget* padre = nullptr);
     // The fields lose their focus while the dialog is torn down: their checks must not
@@ -56,6 +57,7 @@ class DialogoDatosGenerales : public QDialog {
     void EligeMaterial(int material);
     void EligeInercia(int opcion);
     void AbreControlCarga();
+    void AbreDeflexiones();
     void Refresca();
     // Closes the open panel to make room for another; the load-control panel closes only
     // when its checks pass.
@@ -78,6 +80,8 @@ class DialogoDatosGenerales : public QDialog {
     QLabel* unidadViva_ = nullptr;
     std::vector<QWidget*> soloHormigon_;  // F'c, Fy, Recub with their labels
     PanelInercia* panelInercia_ = nullptr;
+    PanelDeflexiones* panelDeflexiones_ = nullptr;
+    QPushButton* botonDeflexiones_ = nullptr;
     PanelPerfil* panelPerfil_ = nullptr;
     PanelControlCarga* panelCarga_ = nullptr;
 };
