@@ -5,8 +5,8 @@ Usage: prueba_planos.py TRABELUX_CLI EJEMPLOS DATOS CARPETA [--png DIBUJO.png]
 
 Exports the three-span example and a 20-span beam (the 16-span test beam with four more
 spans) and checks each file: zero audit errors; per layer the entities the command says it
-drew; every bar of the elevation as long as its row of the schedule (within 0.5 cm) and as
-its label says; one schedule row and one label per bar; header extents that hold every
+drew; every bar of the elevation as long as its mark's dimensions in the schedule (within their
+rounding to the centimetre) and labelled with its mark and cut length; header extents that hold every
 entity. A steel beam and a beam whose run stops write no file and exit 1. With --png the
 three-span drawing is rendered with ezdxf's drawing add-on, to look at.
 Exits 77 (skipped) when ezdxf is not installed.
@@ -47,16 +47,23 @@ def largo(polilinea):
 
 
 def planilla(msp):
-    """The schedule's rows as (mark, length) from the texts of layer PLANILLA."""
+    """The schedule's rows as {mark: (dimensions, cut length)} from the texts of layer PLANILLA."""
     filas = {}
     for t in msp.query('TEXT[layer=="PLANILLA"]'):
         filas.setdefault(round(t.dxf.align_point[1], 3), []).append(t)
-    leidas = []
+    leidas = {}
     for textos in filas.values():
         valores = [t.dxf.text for t in sorted(textos, key=lambda t: t.dxf.align_point[0])]
-        if len(valores) == 5 and valores[0].isdigit():
-            leidas.append((valores[0], float(valores[3])))
+        if len(valores) == 6 and re.fullmatch(r"[A-Z]\d+", valores[0]):
+            leidas[valores[0]] = (valores[2], float(valores[4]))
     return leidas
+
+
+def largo_de(dimensiones):
+    """Out-to-out length a bar's dimensions give, cm, with the rounding they carry (each
+    value to the centimetre): the straight part A and each hook's leg G."""
+    valores = [float(v) * 100 for v in re.findall(r"[AG]=([0-9.]+)", dimensiones)]
+    return sum(valores), 0.5 * len(valores) + 1e-6
 
 
 def revisa(cli, proyecto, ruta, nombre, *opciones):
@@ -84,19 +91,24 @@ def revisa(cli, proyecto, ruta, nombre, *opciones):
     comprueba(contornos == len(secciones) + 1 and cercos == len(secciones) > 0,
               f"{nombre}: {contornos} outlines, {cercos} section stirrups, {len(secciones)} sections")
 
-    barras = sorted(largo(p) for p in msp.query("POLYLINE")
-                    if p.dxf.layer in ("ACERO_INFERIOR", "ACERO_SUPERIOR"))
+    # Every bar is drawn as the schedule cuts it: its label names its mark and cut length,
+    # and its drawn length is the one its mark's dimensions give.
+    barras = [p for p in msp.query("POLYLINE") if p.dxf.layer in ("ACERO_INFERIOR", "ACERO_SUPERIOR")]
     filas = planilla(msp)
     etiquetas = [t.dxf.text for t in msp.query('TEXT[layer=="TEXTOS"]')
-                 if re.match(r"\(\d+\) ", t.dxf.text)]
-    comprueba(len(barras) == len(filas) == len(etiquetas) > 0,
+                 if re.match(r"[A-Z]\d+: ", t.dxf.text)]
+    comprueba(len(barras) == len(etiquetas) > 0 and filas,
               f"{nombre}: {len(barras)} bars, {len(filas)} schedule rows, {len(etiquetas)} labels")
-    for a, (marca, b) in zip(barras, sorted(filas, key=lambda f: f[1])):
-        comprueba(abs(a - b) <= 0.5, f"{nombre}: bar {a:.2f} cm, schedule {marca}: {b}")
-    por_marca = dict(filas)
+    marcas = []
     for e in etiquetas:
-        marca, l = re.match(r"\((\d+)\) .* L=(\d+)$", e).groups()
-        comprueba(por_marca.get(marca) == float(l), f"{nombre}: label {e}, schedule {por_marca.get(marca)}")
+        marca, l = re.match(r"([A-Z]\d+): .* L=(\d+)$", e).groups()
+        marcas.append(marca)
+        comprueba(marca in filas and filas[marca][1] == float(l),
+                  f"{nombre}: label {e}, schedule {filas.get(marca)}")
+    dibujados = sorted(largo(p) for p in barras)
+    esperados = sorted(largo_de(filas[m][0]) for m in marcas if m in filas)
+    for a, (b, tolerancia) in zip(dibujados, esperados):
+        comprueba(abs(a - b) <= tolerancia, f"{nombre}: bar drawn {a:.2f} cm, scheduled {b:.2f} cm")
 
     logging.getLogger("matplotlib.font_manager").setLevel(logging.ERROR)
     caja = bbox.extents(msp)

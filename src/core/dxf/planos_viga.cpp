@@ -10,6 +10,7 @@
 #include "core/detallado/barras.h"
 #include "core/detallado/barras_fisicas.h"
 #include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
 #include "core/dibujo/geometria_refuerzo.h"
 #include "core/dibujo/geometria_secciones.h"
 #include "core/dibujo/geometria_viga.h"
@@ -26,12 +27,6 @@ constexpr double H = kAltoTextoAlzado;
 constexpr double kMmPorCm = 10;
 
 double Finito(double v) { return std::isfinite(v) ? v : 0.0; }
-
-double LargoPoligonal(const Poligonal& p) {
-    double l = 0;
-    for (size_t i = 1; i < p.size(); ++i) l += std::hypot(p[i].x - p[i - 1].x, p[i].y - p[i - 1].y);
-    return l;
-}
 
 // Texts of one row that keep clear of each other: a text that would run into one already
 // in its row goes to the next row outwards.
@@ -68,78 +63,27 @@ class FilasTexto {
     std::map<int, std::vector<std::pair<double, double>>> ocupados_;
 };
 
-// The row of the detailing table a bar of the elevation comes from (0-based), found by
-// where it lies: a bottom bar in the span holding its middle, an additional bar over the
-// support nearest its middle, the hangers in the first span that has them; -1 for none.
-int FilaDeBarra(const BarraElevacion& b, const std::vector<double>& xNudos,
-                const TablaDetallado& t) {
-    const Rectangulo caja = Caja(b.trazo);
-    const double medio = caja.Centro().x;
-    const int n = static_cast<int>(xNudos.size()) - 1;
-    auto existe = [&](int k) { return k >= 0 && static_cast<size_t>(k) < t.filas.size(); };
-    int fila = -1;
-    switch (b.clase) {
-        case ClaseBarra::kInferior:
-            for (int i = 0; i < n; ++i)
-                if (medio >= xNudos[i] && medio <= xNudos[i + 1]) fila = 2 * i + 1;
-            break;
-        case ClaseBarra::kAdicional: {
-            double mejor = INFINITY;
-            for (int j = 0; j <= n; ++j)
-                if (std::abs(xNudos[j] - medio) < mejor) {
-                    mejor = std::abs(xNudos[j] - medio);
-                    fila = 2 * j;
-                }
-            break;
-        }
-        case ClaseBarra::kEstribo:  // stirrups are drawn from their own segments
-            break;
-        case ClaseBarra::kPercha:
-            for (int i = 0; i < n && fila < 0; ++i)
-                if (existe(2 * i + 1) &&
-                    !EtiquetaBarras(t.filas[2 * i + 1].barraPercha, t.filas[2 * i + 1].cantPercha)
-                         .empty())
-                    fila = 2 * i + 1;
-            break;
-    }
-    return existe(fila) ? fila : -1;
-}
-
-struct Grupo {
-    int barra = -1;
-    int cantidad = 0;
-};
-
-Grupo GrupoDeBarra(ClaseBarra clase, const FilaDetallado& f) {
-    const auto& [barra, cantidad] =
-        clase == ClaseBarra::kInferior
-            ? std::pair{f.barraInferior, f.cantInferior}
-            : (clase == ClaseBarra::kPercha ? std::pair{f.barraPercha, f.cantPercha}
-                                            : std::pair{f.barraAdicional, f.cantAdicional});
-    if (EtiquetaBarras(barra, cantidad).empty()) return {};
-    return {*barra, *cantidad};
-}
-
 }  // namespace
 
 Punto DibujaPlanilla(DibujoDxf& d, const std::vector<FilaPlanilla>& filas, Punto esquina,
                      double h) {
-    const double anchos[] = {6 * h, 9 * h, 8 * h, 12 * h, 10 * h};
-    const char* titulos[] = {"Marca", "Diámetro", "Cantidad", "Longitud (cm)", "Peso (kg)"};
+    const double anchos[] = {6 * h, 9 * h, 18 * h, 8 * h, 12 * h, 10 * h};
+    const char* titulos[] = {"Marca",    "Diámetro",      "Dimensiones (m)",
+                             "Cantidad", "Longitud (cm)", "Peso (kg)"};
     const double alto = 2 * h;
     double ancho = 0;
     for (double a : anchos) ancho += a;
     d.Agrega(kPlanilla, RotuloDxf{esquina, 1.4 * h, 0, "Planilla de barras",
                                   HorizontalDxf::kIzquierda, VerticalDxf::kAbajo});
     std::vector<std::vector<std::string>> lineas;
-    lineas.push_back({titulos, titulos + 5});
+    lineas.push_back({titulos, titulos + 6});
     double total = 0;
     for (const FilaPlanilla& f : filas) {
-        lineas.push_back({f.marca, NombreBarra(f.barra), std::to_string(f.cantidad),
+        lineas.push_back({f.marca, NombreBarra(f.barra), f.dimensiones, std::to_string(f.cantidad),
                           Formatea(f.longitud, "0"), Formatea(f.peso, "0.00")});
         total += f.peso;
     }
-    lineas.push_back({"Total", "", "", "", Formatea(total, "0.00")});
+    lineas.push_back({"Total", "", "", "", "", Formatea(total, "0.00")});
     const double y0 = esquina.y - 0.6 * h;
     for (size_t k = 0; k <= lineas.size(); ++k)
         d.Agrega(kPlanilla,
@@ -147,7 +91,7 @@ Punto DibujaPlanilla(DibujoDxf& d, const std::vector<FilaPlanilla>& filas, Punto
     const double abajo = y0 - alto * lineas.size();
     double x = esquina.x;
     d.Agrega(kPlanilla, LineaDxf{{x, y0}, {x, abajo}});
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < 6; ++c) {
         for (size_t k = 0; k < lineas.size(); ++k)
             if (!lineas[k][c].empty())
                 d.Agrega(kPlanilla, RotuloDxf{{x + anchos[c] / 2, y0 - alto * (k + 0.5)},
@@ -170,65 +114,72 @@ struct Adicional {
     int nudo;
 };
 
-// The bars of the elevation at their cover, labelled in the text rows, each a row of the
-// drawing's schedule; returns the additional top bars, whose cut-off points are dimensioned.
-std::vector<Adicional> DibujaBarras(DibujoDxf& d, const GeometriaRefuerzo& g,
-                                    const TablaDetallado& t, const std::vector<double>& x,
+// The bars of the bar cutting at their cover, each labelled in the text rows with its mark
+// in the schedule: the straight part from x0 to x1 and each 90° hook's outer leg, the
+// lengths the schedule's dimensions give. Returns the additional top bars, whose cut-off
+// points are dimensioned.
+std::vector<Adicional> DibujaBarras(DibujoDxf& d, const Despiece& despiece,
+                                    const std::vector<double>& x,
                                     const std::function<double(double)>& cantoEn, double recub,
-                                    std::vector<FilaPlanilla>& planilla, FilasTexto& arriba,
-                                    FilasTexto& abajo) {
+                                    FilasTexto& arriba, FilasTexto& abajo) {
     std::vector<Adicional> adicionales;
-    for (const BarraElevacion& b : g.barras) {
-        const int k = FilaDeBarra(b, g.xNudos, t);
-        if (k < 0) continue;
-        const Grupo grupo = GrupoDeBarra(b.clase, t.filas[k]);
-        if (grupo.cantidad <= 0) continue;
-        const double db = DiametroBarra(grupo.barra);
-        double nivelDibujo = -cotas_refuerzo::kPercha, sobreCara = recub;
-        if (b.clase == ClaseBarra::kAdicional) {
-            nivelDibujo = -cotas_refuerzo::kAdicional;
-            sobreCara = recub + std::max(2.5, db) + db;  // a clear bar's room below the hangers
-        } else if (b.clase == ClaseBarra::kInferior) {
-            nivelDibujo = cotas_refuerzo::kInferior;
-        }
-        const bool superior = b.clase != ClaseBarra::kInferior;
+    for (const Pieza& pz : despiece.piezas) {
+        if (pz.clase == ClaseBarra::kEstribo || pz.cantidad <= 0) continue;
+        const double db = DiametroBarra(pz.barra);
+        const double x0 = pz.x0 * 100, x1 = pz.x1 * 100;
+        // A clear bar's room below the hangers for the additional bars; the shallowest span
+        // the bar crosses sets the level of a top bar.
+        const double sobreCara =
+            pz.clase == ClaseBarra::kAdicional ? recub + std::max(2.5, db) + db : recub;
+        double h = cantoEn(x0);
+        for (size_t j = 0; j + 1 < x.size(); ++j)
+            if (x[j + 1] > x0 && x[j] < x1) h = std::min(h, cantoEn((x[j] + x[j + 1]) / 2));
+        const double nivel = pz.superior ? h - sobreCara : sobreCara;
+        const double pata =
+            ExtensionGancho90(pz.barra) + DiametroDoblado(pz.barra) / 2 + db;  // outer leg
+        const double hacia = pz.superior ? -pata : pata;                       // top bars hook down
         Poligonal trazo;
-        for (Punto v : b.trazo) {
-            const double xc = v.x / kMmPorCm, h = cantoEn(xc);
-            const double nivel = superior ? h - sobreCara : sobreCara;
-            // A 90° hook reaches its tail's end, no further than the opposite cover.
-            const double gancho =
-                std::clamp(ExtensionGancho90(grupo.barra) + DiametroDoblado(grupo.barra) / 2 + db,
-                           0.0, std::max(0.0, h - 2 * recub));
-            trazo.push_back({xc, nivel - (v.y - nivelDibujo) / cotas_refuerzo::kGancho * gancho});
-        }
-        const double longitud = LargoPoligonal(trazo);
-        const std::string marca = std::to_string(planilla.size() + 1);
-        planilla.push_back({marca, grupo.barra, grupo.cantidad, longitud,
-                            grupo.cantidad * longitud / 100 * KgPorMetro(grupo.barra)});
-        d.Agrega(superior ? kAceroSuperior : kAceroInferior, PolilineaDxf{trazo, false});
-        const std::string texto = "(" + marca + ") " + EtiquetaBarras(grupo.barra, grupo.cantidad) +
-                                  " L=" + Formatea(longitud, "0");
-        const Rectangulo caja = Caja(trazo);
-        if (b.clase == ClaseBarra::kInferior) abajo.Coloca(0, caja.Centro().x, texto);
-        if (b.clase == ClaseBarra::kPercha) arriba.Coloca(1, caja.Centro().x, texto);
-        if (b.clase == ClaseBarra::kAdicional) {
-            const int nudo = k / 2;
-            arriba.Coloca(0, x[nudo], texto);
-            adicionales.push_back({caja.Izquierda(), caja.Derecha(), trazo[0].y, nudo});
+        if (pz.ganchoInicio) trazo.push_back({x0, nivel + hacia});
+        trazo.push_back({x0, nivel});
+        trazo.push_back({x1, nivel});
+        if (pz.ganchoFin) trazo.push_back({x1, nivel + hacia});
+        d.Agrega(pz.superior ? kAceroSuperior : kAceroInferior, PolilineaDxf{trazo, false});
+        const std::string texto = pz.marca + ": " + EtiquetaBarras(pz.barra, pz.cantidad) +
+                                  " L=" + Formatea(pz.corte, "0");
+        const double medio = (x0 + x1) / 2;
+        if (pz.clase == ClaseBarra::kInferior) abajo.Coloca(0, medio, texto);
+        if (pz.clase == ClaseBarra::kPercha) arriba.Coloca(1, medio, texto);
+        if (pz.clase == ClaseBarra::kAdicional) {
+            const int nudo = std::clamp(pz.fila / 2, 0, static_cast<int>(x.size()) - 1);
+            arriba.Coloca(0, x[static_cast<size_t>(nudo)], texto);
+            adicionales.push_back({x0, x1, nivel, nudo});
         }
     }
     return adicionales;
 }
 
+// Whether the additional bars of two supports reach over each other, so that their cut-off
+// dimensions need a row each.
+bool CortesSeSolapan(const Despiece& despiece) {
+    std::vector<std::pair<double, double>> tramos;
+    for (const Pieza& pz : despiece.piezas)
+        if (pz.clase == ClaseBarra::kAdicional && pz.cantidad > 0) tramos.push_back({pz.x0, pz.x1});
+    for (size_t i = 0; i < tramos.size(); ++i)
+        for (size_t j = i + 1; j < tramos.size(); ++j)
+            if (tramos[i].first < tramos[j].second && tramos[j].first < tramos[i].second)
+                return true;
+    return false;
+}
+
 // The cut-off points of the additional top bars, dimensioned from the support's axis (at
-// the beam's top, `cantoEnApoyo` of each) to each end.
+// the beam's top, `cantoEnApoyo` of each) to each end; with `dosFilas`, the supports of even
+// number a row higher than the odd ones.
 void AcotaCortes(DibujoDxf& d, const std::vector<Adicional>& adicionales,
                  const std::vector<double>& x, const std::vector<double>& cantoEnApoyo,
-                 double cantoMayor) {
-    const double yCorte = cantoMayor + 2 * H;
+                 double cantoMayor, bool dosFilas) {
     for (const Adicional& a : adicionales)
         for (double fin : {a.desde, a.hasta}) {
+            const double yCorte = cantoMayor + (dosFilas && a.nudo % 2 == 1 ? 4 : 2) * H;
             const double xa = x[a.nudo];
             // A hooked end at the beam's end lies just inside its axis: nothing to measure.
             if (std::abs(fin - xa) < 2 * H) continue;
@@ -368,7 +319,11 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
     // the supports, closest stirrups) were sized for to read as true lengths.
     double largoMm = 0;
     for (int i = 0; i < n; ++i) largoMm += std::max(0.0, Finito(p.vanos[i].longitud)) * 1000;
-    const Despiece despiece = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
+    // The bars as the schedule cuts them; the schedule gives each its mark.
+    Despiece despiece = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
+    for (const LineaPlanilla& l : ComponePlanilla(despiece, p).lineas)
+        plano.planilla.push_back(
+            {l.marca, l.barra, l.cantidad, l.corte * 100, l.kg, l.dimensiones});
     const GeometriaRefuerzo g = CalculaGeometriaRefuerzo(
         p, t, despiece, 0, largoMm, 0,
         [](const std::string& s) { return AnchoAproximado(s, H * kMmPorCm); }, H * kMmPorCm);
@@ -394,10 +349,11 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
     d.Agrega(kViga, PolilineaDxf{contorno, true});
 
     // Bars: along the beam as the geometry lays them, across it at their cover.
-    FilasTexto arriba(d, cantoMayor + 5 * H, 2 * H);
+    const bool dosFilasDeCortes = CortesSeSolapan(despiece);
+    FilasTexto arriba(d, cantoMayor + (dosFilasDeCortes ? 7 : 5) * H, 2 * H);
     FilasTexto abajo(d, -3.5 * H, -2 * H);
     const std::vector<Adicional> adicionales =
-        DibujaBarras(d, g, t, x, cantoEn, recub, plano.planilla, arriba, abajo);
+        DibujaBarras(d, despiece, x, cantoEn, recub, arriba, abajo);
 
     // Stirrups: one line per stirrup, around the bars; their labels as the geometry runs them.
     for (const Segmento& e : g.estribos) {
@@ -410,7 +366,7 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
 
     std::vector<double> cantoEnApoyo;
     for (double xa : x) cantoEnApoyo.push_back(cantoEn(xa));
-    AcotaCortes(d, adicionales, x, cantoEnApoyo, cantoMayor);
+    AcotaCortes(d, adicionales, x, cantoEnApoyo, cantoMayor, dosFilasDeCortes);
 
     // Cuts where the sections lie: a short mark over the beam with the section's number.
     for (size_t k = 0, c = 0; k < t.filas.size() && c < g.cortes.size(); ++k) {

@@ -23,13 +23,15 @@ inline constexpr double kAltoTextoAlzado = 0.25 * kEscalaAlzado;
 inline constexpr double kAltoTextoSecciones = 0.25 * kEscalaSecciones;
 
 // One row of the bar schedule: `cantidad` bars `barra` (index into kBarras), each
-// `longitud` cm long, together `peso` kg.
+// `longitud` cm long (the cut length), together `peso` kg; `dimensiones` as the schedule
+// writes them ("A=6.85 G=0.35", m).
 struct FilaPlanilla {
     std::string marca;
     int barra = 0;
     int cantidad = 0;
     double longitud = 0;
     double peso = 0;
+    std::string dimensiones;
 };
 
 // The schedule as a table of lines (layer PLANILLA) with its top-left corner at `esquina`,
@@ -41,9 +43,8 @@ Punto DibujaPlanilla(DibujoDxf& dibujo, const std::vector<FilaPlanilla>& filas, 
 
 struct PlanoViga {
     DibujoDxf dibujo;
-    // The schedule drawn: one row per bar of the elevation, numbered as its mark, with the
-    // length of the bar as drawn. DibujaPlanilla takes any rows, so a schedule computed
-    // elsewhere (cut lengths, stirrups) can replace these without touching the drawing.
+    // The schedule drawn: the beam's bar schedule, a row per mark (stirrups included), as
+    // the detailing window, the report and the CSV give it.
     std::vector<FilaPlanilla> planilla;
 };
 
