@@ -9,6 +9,8 @@
 #include "cli/comando_calc.h"
 #include "cli/json.h"
 #include "cli/pintor.h"
+#include "core/detallado/acciones_detallado.h"
+#include "core/modelo/datos_numericos.h"
 #include "io/archivos.h"
 #include "io/datos_programa.h"
 
@@ -47,7 +49,15 @@ void Ejecuta(EjemploVerificado& e, const std::string& carpeta) {
     }
     soloAnalisis = SoloAnalisis(*e.proyecto, soloAnalisis, opcionDoble);
     e.resultados = CalculaProyecto(*e.proyecto, soloAnalisis, doble);
-    e.comprobaciones = Compara(e.esperado, e.resultados);
+    // Deflections, bars and schedule as "calc" prints them: with the bars the detailing
+    // table proposes.
+    TablaDetallado tabla;
+    if (e.resultados.Disenado()) CargaDetallado(tabla, *e.proyecto, e.resultados);
+    const DatosNumericos datos = LeeDatosNumericos(e.proyecto->datos);
+    const Deflexiones flechas = CalculaDeflexiones(*e.proyecto, datos, e.resultados, tabla);
+    Despiece despiece = CalculaDespiece(*e.proyecto, e.resultados, tabla, datos.largoComercial);
+    const Planilla planilla = ComponePlanilla(despiece, *e.proyecto);
+    e.comprobaciones = Compara(e.esperado, e.resultados, {&flechas, &despiece, &planilla});
 }
 
 std::string Esperado(const ValorEsperado& v) {
@@ -63,7 +73,12 @@ std::string Columna(const std::string& s, size_t ancho) {
 
 void ImprimeTexto(const std::vector<EjemploVerificado>& ejemplos) {
     const char* formato = "%s%s%s%s%s%s\n";
-    std::printf(formato, Columna("Ejemplo", 12).c_str(), Columna("Valor", 24).c_str(),
+    // The key column as wide as the longest key ("envolvente_posicion_momento_positivo.1").
+    size_t ancho = 24;
+    for (const EjemploVerificado& e : ejemplos)
+        for (const Comprobacion& c : e.comprobaciones)
+            ancho = std::max(ancho, c.esperado.clave.size() + 2);
+    std::printf(formato, Columna("Ejemplo", 12).c_str(), Columna("Valor", ancho).c_str(),
                 Columna("Esperado", 20).c_str(), Columna("Calculado", 14).c_str(),
                 Columna("Diferencia", 13).c_str(), "Resultado");
     int valores = 0, fallos = 0;
@@ -76,7 +91,7 @@ void ImprimeTexto(const std::vector<EjemploVerificado>& ejemplos) {
             ++valores;
             fallos += c.cumple ? 0 : 1;
             std::printf(formato, Columna(e.nombre, 12).c_str(),
-                        Columna(c.esperado.clave, 24).c_str(),
+                        Columna(c.esperado.clave, ancho).c_str(),
                         Columna(Esperado(c.esperado), 20).c_str(), Columna(c.calculado, 14).c_str(),
                         Columna(c.diferencia ? NumeroVerificacion(*c.diferencia) : "-", 13).c_str(),
                         c.cumple ? "OK" : "FALLA");

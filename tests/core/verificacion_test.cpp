@@ -61,6 +61,54 @@ TEST(Compara, ToleranceTextsAndValuesTheRunLacks) {
               (std::vector<bool>{true, false, false, true, false, false, false, true, false}));
 }
 
+// Envelopes, deflections and bars name a value only where the run or `calculos` has it; a
+// cut-off dimension's side is where the bar ends against its support's axis.
+TEST(Compara, KeysOfEnvelopesDeflectionsAndBars) {
+    Resultados r;
+    r.etapa = EtapaCalculo::kDisenado;
+    r.numVanos = 2;
+    Deflexiones flechas;
+    flechas.vanos.resize(2);
+    flechas.vanos[1].deltaDiferida = 1.87;
+    Despiece despiece;
+    despiece.cortes = {{2, 3.0, 0.29}, {2, 3.0, 4.6055}, {3, 9.0, 7.5}};
+    Planilla planilla;
+    planilla.lineas.resize(1);
+    planilla.lineas[0].marca = "S1";
+    planilla.lineas[0].corte = 4.35;
+    planilla.lineas[0].dimensiones = "A=4.35";
+    const CalculosDeBarras calculos{&flechas, &despiece, &planilla};
+    auto numero = [&](const std::string& clave,
+                      const CalculosDeBarras& c) -> std::optional<double> {
+        const auto v = ValorDeResultados(r, clave, c);
+        if (!v) return std::nullopt;
+        return std::get<double>(*v);
+    };
+    EXPECT_NEAR(*numero("corte_adicional.I.2", calculos), 2.71, 1e-12);
+    EXPECT_NEAR(*numero("corte_adicional.J.2", calculos), 1.6055, 1e-12);
+    EXPECT_NEAR(*numero("corte_adicional.I.3", calculos), 1.5, 1e-12);
+    EXPECT_FALSE(numero("corte_adicional.J.3", calculos));
+    EXPECT_EQ(*numero("largo_corte.S1", calculos), 4.35);
+    EXPECT_EQ(std::get<std::string>(*ValorDeResultados(r, "dimensiones.S1", calculos)), "A=4.35");
+    EXPECT_FALSE(numero("largo_corte.S2", calculos));
+    EXPECT_EQ(*numero("flecha_diferida.2", calculos), 1.87);
+    EXPECT_FALSE(numero("flecha_diferida.3", calculos));
+    flechas.noCalculadas = "Material de acero";
+    EXPECT_FALSE(numero("flecha_diferida.2", calculos));
+    for (const char* clave : {"corte_adicional.I.2", "largo_corte.S1", "flecha_muerta.1",
+                              "envolvente_momento.J.1", "envolvente_reaccion_max.1"})
+        EXPECT_FALSE(ValorDeResultados(r, clave)) << clave;
+    r.envolventes.emplace();
+    r.envolventes->vanos.resize(2);
+    r.envolventes->vanos[0].momentoIzq = -1;
+    r.envolventes->vanos[0].momentoDer = -26.88f;
+    r.envolventes->nudos.resize(3);
+    r.envolventes->nudos[2].reaccionMin = 7.38f;
+    EXPECT_FLOAT_EQ(*numero("envolvente_momento.J.1", {}), -26.88f);
+    EXPECT_FLOAT_EQ(*numero("envolvente_reaccion_min.3", {}), 7.38f);
+    EXPECT_FALSE(numero("envolvente_reaccion_min.4", {}));
+}
+
 TEST(TextoMarcado, BlocksOfTheHandCalculationPages) {
     const auto b = LeeTextoMarcado(
         "# Ejemplo\n\n**Datos** de\nla viga:\n\n- Apoyo 3: M2 + M3\n  = -341.6\n  → M3 = 1\n"

@@ -36,7 +36,8 @@ const Fila* Busca(const std::vector<Fila>& filas, int numero, int Fila::*campo) 
 
 }  // namespace
 
-std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::string& clave) {
+std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::string& clave,
+                                                const CalculosDeBarras& calculos) {
     const std::vector<std::string> p = Partes(clave);
     const std::string& nombre = p[0];
     if (nombre == "estado" && p.size() == 1)
@@ -49,6 +50,12 @@ std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::
         return std::nullopt;
     }
     if (p.size() == 2) {
+        if (calculos.planilla)
+            for (const LineaPlanilla& l : calculos.planilla->lineas) {
+                if (l.marca != p[1]) continue;
+                if (nombre == "largo_corte") return ValorCalculado(l.corte);
+                if (nombre == "dimensiones") return ValorCalculado(l.dimensiones);
+            }
         const int k = Numero(p, 1);
         if (nombre == "reaccion" && k >= 1 && k <= vanos + 1)
             return ValorCalculado(double{r.ReaccionNudo(k)});
@@ -69,6 +76,31 @@ std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::
             if (nombre == "as_vano") return ValorCalculado(double{f->areaInferior});
             if (nombre == "as_prima_vano") return ValorCalculado(double{f->areaSuperior});
         }
+        if (r.envolventes && k >= 1 && static_cast<size_t>(k) <= r.envolventes->vanos.size()) {
+            const EnvolventeVano& v = r.envolventes->vanos[static_cast<size_t>(k - 1)];
+            if (nombre == "envolvente_momento_positivo")
+                return ValorCalculado(double{v.momentoPositivo});
+            if (nombre == "envolvente_posicion_momento_positivo")
+                return ValorCalculado(double{v.xMomentoPositivo});
+        }
+        if (r.envolventes && k >= 1 && static_cast<size_t>(k) <= r.envolventes->nudos.size()) {
+            const EnvolventeNudo& nd = r.envolventes->nudos[static_cast<size_t>(k - 1)];
+            if (nombre == "envolvente_reaccion_max") return ValorCalculado(double{nd.reaccionMax});
+            if (nombre == "envolvente_reaccion_min") return ValorCalculado(double{nd.reaccionMin});
+        }
+        const Deflexiones* flechas = calculos.flechas;
+        if (flechas && flechas->noCalculadas.empty() && k >= 1 &&
+            static_cast<size_t>(k) <= flechas->vanos.size()) {
+            const DeflexionVano& d = flechas->vanos[static_cast<size_t>(k - 1)];
+            if (nombre == "momento_agrietamiento") return ValorCalculado(d.mcr);
+            if (nombre == "inercia_agrietada") return ValorCalculado(d.centro.dl.icr);
+            if (nombre == "inercia_efectiva_muerta") return ValorCalculado(d.ieD);
+            if (nombre == "inercia_efectiva_total") return ValorCalculado(d.ieDL);
+            if (nombre == "flecha_muerta") return ValorCalculado(d.deltaD);
+            if (nombre == "flecha_viva") return ValorCalculado(d.deltaL);
+            if (nombre == "flecha_total") return ValorCalculado(d.deltaDL);
+            if (nombre == "flecha_diferida") return ValorCalculado(d.deltaDiferida);
+        }
         if (const auto* f = Busca(r.refuerzoTransversal, k, &FilaRefuerzoTransversal::vano)) {
             if (nombre == "av_por_metro") return ValorCalculado(double{f->areaPorMetro});
             if (nombre == "estribos") return ValorCalculado(f->estribos);
@@ -83,6 +115,16 @@ std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::
             if (nombre == "cortante_extremo") return ValorCalculado(i ? f.cortanteI : f.cortanteJ);
             if (nombre == "momento_extremo") return ValorCalculado(i ? f.momentoI : f.momentoJ);
         }
+        if (r.envolventes && k >= 1 && static_cast<size_t>(k) <= r.envolventes->vanos.size() &&
+            nombre == "envolvente_momento") {
+            const EnvolventeVano& v = r.envolventes->vanos[static_cast<size_t>(k - 1)];
+            return ValorCalculado(double{i ? v.momentoIzq : v.momentoDer});
+        }
+        // The cut-off dimension of node k's additional bars on the side I (left) or J.
+        if (calculos.despiece && nombre == "corte_adicional")
+            for (const CotaCorte& c : calculos.despiece->cortes)
+                if (c.nudo == k && (c.xBarra < c.xApoyo) == i)
+                    return ValorCalculado(std::abs(c.xBarra - c.xApoyo));
         if (const auto* f = Busca(r.refuerzoTransversal, k, &FilaRefuerzoTransversal::vano))
             if (nombre == "cortante_diseno")
                 return ValorCalculado(double{i ? f->cortanteI : f->cortanteJ});
@@ -117,6 +159,23 @@ std::string DescribeClave(const std::string& clave) {
         {"cortante_diseno", "Vu a d del extremo", "vano", "t"},
         {"av_por_metro", "Av por metro", "vano", "cm²/m"},
         {"estribos", "Estribos", "vano", ""},
+        {"envolvente_momento_positivo", "Envolvente: momento positivo máximo", "vano", "t·m"},
+        {"envolvente_posicion_momento_positivo", "Envolvente: posición del momento positivo",
+         "vano", "m"},
+        {"envolvente_momento", "Envolvente: momento mínimo en el extremo", "vano", "t·m"},
+        {"envolvente_reaccion_max", "Envolvente: reacción máxima", "nudo", "t"},
+        {"envolvente_reaccion_min", "Envolvente: reacción mínima", "nudo", "t"},
+        {"momento_agrietamiento", "Mcr", "vano", "t·m"},
+        {"inercia_agrietada", "Icr al centro con D + L", "vano", "cm⁴"},
+        {"inercia_efectiva_muerta", "Ie del vano con D", "vano", "cm⁴"},
+        {"inercia_efectiva_total", "Ie del vano con D + L", "vano", "cm⁴"},
+        {"flecha_muerta", "Flecha inmediata por D", "vano", "cm"},
+        {"flecha_viva", "Flecha inmediata por L", "vano", "cm"},
+        {"flecha_total", "Flecha inmediata por D + L", "vano", "cm"},
+        {"flecha_diferida", "Flecha diferida", "vano", "cm"},
+        {"corte_adicional", "Del eje al corte de las adicionales, lado", "apoyo", "m"},
+        {"largo_corte", "Largo de corte", "marca", "m"},
+        {"dimensiones", "Dimensiones", "marca", "m"},
     };
     for (const Nombre& n : kNombres) {
         if (p[0] != n.clave) continue;
@@ -139,12 +198,13 @@ std::string NumeroVerificacion(double v) {
     return std::string(texto) == "-0" ? "0" : texto;
 }
 
-std::vector<Comprobacion> Compara(const ArchivoEsperado& e, const Resultados& r) {
+std::vector<Comprobacion> Compara(const ArchivoEsperado& e, const Resultados& r,
+                                  const CalculosDeBarras& calculos) {
     std::vector<Comprobacion> lista;
     for (const ValorEsperado& v : e.valores) {
         Comprobacion c;
         c.esperado = v;
-        const std::optional<ValorCalculado> valor = ValorDeResultados(r, v.clave);
+        const std::optional<ValorCalculado> valor = ValorDeResultados(r, v.clave, calculos);
         c.existe = valor.has_value();
         if (!valor) {
             c.calculado = "no existe";

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "core/analisis/resultados.h"
+#include "core/detallado/despiece.h"
+#include "core/detallado/planilla.h"
+#include "core/servicio/deflexiones.h"
 #include "core/verificacion/esperado.h"
 
 namespace trabelux {
@@ -17,7 +20,15 @@ using ValorCalculado = std::variant<double, std::string>;
 // The value a key of an .esperado file names in `r`, the same value the command line's
 // JSON prints for it (LEEME.md lists the keys); nothing when the key names no value of
 // this run (an unknown key, a span the beam lacks, a design row the run did not reach).
-std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::string& clave);
+// Deflections and bars are not part of the results: the keys that name them read `calculos`,
+// and name nothing where it lacks them.
+struct CalculosDeBarras {
+    const Deflexiones* flechas = nullptr;
+    const Despiece* despiece = nullptr;  // the cut-off dimensions
+    const Planilla* planilla = nullptr;  // the schedule, by mark
+};
+std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::string& clave,
+                                                const CalculosDeBarras& calculos = {});
 
 // What a key names, in words with its unit, for the manual and the help pages
 // ("reaccion.2" -> "Reacción, nudo 2 (t)"); an unknown key as it is.
@@ -35,7 +46,8 @@ struct Comprobacion {
 };
 
 // Every expected value of `e` against the run `r`.
-std::vector<Comprobacion> Compara(const ArchivoEsperado& e, const Resultados& r);
+std::vector<Comprobacion> Compara(const ArchivoEsperado& e, const Resultados& r,
+                                  const CalculosDeBarras& calculos = {});
 
 // A number as the verification listings print it: up to 6 significant digits, no
 // trailing zeros ("13.5", "-0.833333", "2.5e-07").
