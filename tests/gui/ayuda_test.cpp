@@ -146,8 +146,14 @@ class AyudaTest : public QObject {
                              qPrintable(m.captured(1)));
                     continue;
                 }
-                QVERIFY2(!motor->fileData(destino.adjusted(QUrl::RemoveFragment)).isEmpty(),
+                const QByteArray destinoTexto =
+                    motor->fileData(destino.adjusted(QUrl::RemoveFragment));
+                QVERIFY2(!destinoTexto.isEmpty(),
                          qPrintable(pagina.fileName() + " -> " + m.captured(1)));
+                // A link into a section lands on it, not at the top of the page.
+                if (destino.hasFragment())
+                    QVERIFY2(destinoTexto.contains("id=\"" + destino.fragment().toUtf8() + '"'),
+                             qPrintable(pagina.fileName() + " -> " + m.captured(1)));
             }
         }
     }

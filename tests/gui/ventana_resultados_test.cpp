@@ -11,7 +11,6 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 
@@ -19,6 +18,7 @@
 #include "core/calculo/calcula.h"
 #include "core/detallado/acciones_detallado.h"
 #include "core/dibujo/geometria_diagramas.h"
+#include "core/reporte/tablas_resultados.h"
 #include "core/servicio/deflexiones.h"
 #include "gui/resultados/vista_tabla_resultados.h"
 #include "ventanas_prueba.h"
@@ -342,10 +342,27 @@ class PruebaResultados : public QObject {
         QCOMPARE(w.Pestanas()->tabText(int(VentanaResultados::Pagina::kDeflexiones)),
                  QString("Deflexiones"));
         w.MuestraPagina(VentanaResultados::Pagina::kDeflexiones);
-        QTableWidget* tabla = w.PaginaDeDeflexiones()->Tabla();
-        QCOMPARE(tabla->rowCount(), 1);
-        QCOMPARE(tabla->item(0, 7)->text(), QString("No cumple"));
-        QCOMPARE(tabla->item(0, 7)->foreground().color(), QColor(200, 0, 0));
+        VistaTablaResultados* tabla = w.PaginaDeDeflexiones()->Tabla();
+        QCOMPARE(tabla->model()->rowCount(), 1);
+        const QModelIndex veredicto = tabla->model()->index(0, 7);
+        QCOMPARE(veredicto.data().toString(), QString("No cumple"));
+        QCOMPARE(veredicto.data(Qt::ForegroundRole).value<QColor>(), QColor(200, 0, 0));
+        // Ctrl+C copies as the other grids do: the headings, then the cells as the report
+        // prints them.
+        tabla->selectAll();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(tabla, Qt::Key_C, Qt::ControlModifier);
+        const TablaTexto impresa = TablaDeflexiones(flechas);
+        QStringList fila;
+        for (const std::string& celda : impresa.filas[0]) fila << QString::fromStdString(celda);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromUtf8("Vano\tIe/Ig\tΔD\tΔL\tLím. ΔL\tΔ diferida\tLím. Δ "
+                                   "diferida\tVerifica\n") +
+                     fila.join('\t') + '\n');
+        // Ctrl+PgUp from inside the grid goes to the tab before it (the grid keeps Ctrl+Tab).
+        QTest::keyClick(tabla, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(w.Pestanas()->currentIndex(), int(VentanaResultados::Pagina::kRefuerzo));
+        w.MuestraPagina(VentanaResultados::Pagina::kDeflexiones);
         // The probe at mid-span reads the largest value, as the table rounds it.
         auto* vista = w.findChild<VistaDeflexiones*>("DibujoDeflexiones");
         const QString mitad = vista->LecturaEn(vista->width() / 2.0);

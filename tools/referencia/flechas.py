@@ -130,14 +130,18 @@ def _flecha_maxima(sol, i, L, divisiones=400):
 
 
 def flechas(vanos, fc, izquierdo=ARTICULADO, derecho=ARTICULADO, apoyos=None,
-            xi=2.0, parte_sostenida=0.0, ie_fijo=None):
+            xi=2.0, parte_sostenida=0.0, ie_fijo=None, arreglos=None):
     """Immediate and long-term deflection of every span (see ResultadoVano).
 
     `apoyos[j]`, j = 0..n, is the steel over node j (top steel in tension), used at the
-    continuous ends; the service moments Ma come from the analysis with the gross inertia;
+    continuous ends; a pair (as seen from span j - 1, as seen from span j) where the spans
+    on either side differ in depth. The service moments Ma come from the analysis with the gross inertia;
     the beam is then analysed again with each span's averaged Ie (for D and for D + L) and
     the deflection read from the integrated curvature. A cantilever takes Ie at its support.
     `ie_fijo` (cm4 per span), when given, replaces Ie (uncracked checks).
+    `arreglos`, when given, lists the sets of spans (0-based) that carry the live load in
+    D + L, one analysis each: every section takes the service moment of largest magnitude
+    among them for its Ie, and every span the largest deflection among them.
     Long term: Delta = lambda_Delta (Delta_D + share of Delta_L) + Delta_L, with lambda_Delta
     from the compression steel ratio at mid-span (at the support for a cantilever).
     """
@@ -146,17 +150,26 @@ def flechas(vanos, fc, izquierdo=ARTICULADO, derecho=ARTICULADO, apoyos=None,
     nmod = ES / Ec
     EC_TM2 = Ec * 10  # t/m2
 
-    def analiza(con_viva, inercias):
-        vs = [Vano(v.longitud, v.muerta + (v.viva if con_viva else 0.0),
+    def analiza(cargados, inercias):
+        vs = [Vano(v.longitud, v.muerta + (v.viva if i in cargados else 0.0),
                    list(v.cargas_muertas), EC_TM2 * ie * 1e-8)
-              for v, ie in zip(vanos, inercias)]
+              for i, (v, ie) in enumerate(zip(vanos, inercias))]
         return resuelve(Viga(vs, izquierdo, derecho))
 
     ig = [inercia_bruta(v.b, v.h) for v in vanos]
-    voladizo = [(i == 0 and izquierdo == LIBRE) or (i == n - 1 and derecho == LIBRE)
-                for i in range(n)]
+    # Which end of a cantilever is free: a one-span beam fixed on the left and free on the
+    # right is span 0 and still has its support at node 0.
+    voladizo_izq = [i == 0 and izquierdo == LIBRE for i in range(n)]
+    voladizo_der = [i == n - 1 and derecho == LIBRE for i in range(n)]
+    voladizo = [a or b for a, b in zip(voladizo_izq, voladizo_der)]
 
-    def promedio(sol, i):
+    def apoyo(j, i):
+        """The steel over node j as span i sees it."""
+        a = apoyos[j] if apoyos else None
+        return a[0 if j == i + 1 else 1] if isinstance(a, tuple) else a
+
+    def promedio(sols, i):
+        """Ie of span i from the solutions of the load (several for the arrangements)."""
         v = vanos[i]
         mcr = momento_fisuracion(fc, v.b, v.h)
 
@@ -167,33 +180,39 @@ def flechas(vanos, fc, izquierdo=ARTICULADO, derecho=ARTICULADO, apoyos=None,
                                    seccion.d_comp)[1]
             return inercia_efectiva(Ma, mcr, icr, ig[i])
 
+        def mayor(momento):
+            return max((momento(s) for s in sols), key=abs)
+
         if voladizo[i]:
-            j = i + 1 if i == 0 else i  # the supported end of the cantilever
-            x = v.longitud if i == 0 else 0.0
-            return ie(apoyos[j] if apoyos else None, sol.momento(i, x))
+            j, x = (i + 1, v.longitud) if voladizo_izq[i] else (i, 0.0)  # the supported end
+            return ie(apoyo(j, i), mayor(lambda s: s.momento(i, x)))
         izq = i > 0 or izquierdo == EMPOTRADO
         der = i < n - 1 or derecho == EMPOTRADO
-        ie_izq = ie(apoyos[i], sol.momento(i, 0.0)) if izq and apoyos else None
-        ie_der = ie(apoyos[i + 1], sol.momento(i, v.longitud)) if der and apoyos else None
-        Ma = sol.momento_extremo(i, mayor=True)[0]
+        ie_izq = ie(apoyo(i, i), mayor(lambda s: s.momento(i, 0.0))) if izq and apoyos else None
+        ie_der = (ie(apoyo(i + 1, i), mayor(lambda s: s.momento(i, v.longitud)))
+                  if der and apoyos else None)
+        Ma = mayor(lambda s: s.momento_extremo(i, mayor=True)[0])
         return inercia_promedio(ie(v.centro, Ma), ie_izq, ie_der)
 
+    todos = set(range(n))
+    arreglos = arreglos or [todos]
     resultados = []
-    bruta_d, bruta_dl = analiza(False, ig), analiza(True, ig)
-    ie_d = ie_fijo or [promedio(bruta_d, i) for i in range(n)]
+    bruta_d, bruta_dl = analiza(set(), ig), [analiza(a, ig) for a in arreglos]
+    ie_d = ie_fijo or [promedio([bruta_d], i) for i in range(n)]
     ie_dl = ie_fijo or [promedio(bruta_dl, i) for i in range(n)]
-    sol_d, sol_dl = analiza(False, ie_d), analiza(True, ie_dl)
+    sol_d, sols_dl = analiza(set(), ie_d), [analiza(a, ie_dl) for a in arreglos]
     for i, v in enumerate(vanos):
         L = v.longitud
         if voladizo[i]:
-            x = 0.0 if i == 0 else L
-            dd, ddl = -sol_d.flecha(i, x) * 100, -sol_dl.flecha(i, x) * 100
+            x = 0.0 if voladizo_izq[i] else L  # the tip
+            dd = -sol_d.flecha(i, x) * 100
+            ddl = max(-s.flecha(i, x) * 100 for s in sols_dl)
         else:
-            ddl, x = _flecha_maxima(sol_dl, i, L)
+            ddl, x = max(_flecha_maxima(s, i, L) for s in sols_dl)
             dd = _flecha_maxima(sol_d, i, L)[0]
         seccion = v.centro
         if voladizo[i] and apoyos:
-            seccion = apoyos[i + 1 if i == 0 else i]
+            seccion = apoyo(i + 1 if voladizo_izq[i] else i, i)
         rho_comp = seccion.As_comp / (v.b * seccion.d) if seccion else 0.0
         lam = factor_largo_plazo(xi, rho_comp)
         dl = ddl - dd

@@ -299,6 +299,8 @@ def propiedades_flechas(rnd):
          (39 + 55 * math.sqrt(33)) / 65536 * w * L**4 / ei),
         ([flechas.VanoServicio(L, b, h, w, 0.0, acero)] * 2, ARTICULADO, ARTICULADO,
          (39 + 55 * math.sqrt(33)) / 65536 * w * L**4 / ei),
+        ([flechas.VanoServicio(L / 2, b, h, w, 0.0, acero)], EMPOTRADO, LIBRE,
+         w * (L / 2) ** 4 / (8 * ei)),
     ]
     for vanos, izq, der, delta in casos:
         r = flechas.flechas(vanos, fc, izq, der, apoyos=[acero] * (len(vanos) + 1))
@@ -313,6 +315,26 @@ def propiedades_flechas(rnd):
         cierto(f"Icr <= Ie <= Ig (w = {w:.2f})", icr - 1e-6 <= r.ie_d <= ig + 1e-6)
         cierto(f"flecha creciente con la carga (w = {w:.2f})", r.delta_d > anterior)
         anterior = r.delta_d
+    # A beam and its mirror image deflect alike, cantilevers at either end included.
+    for k in range(10):
+        n = rnd.randint(1, 4)
+        izq = rnd.choice([ARTICULADO, EMPOTRADO, LIBRE])
+        der = rnd.choice([ARTICULADO, EMPOTRADO] + ([LIBRE] if n > 1 or izq != LIBRE else []))
+        vanos = [flechas.VanoServicio(rnd.choice([2.0, 4.0, 6.5]), 25, rnd.choice([40, 50]),
+                                      rnd.uniform(1, 3), rnd.uniform(0, 2),
+                                      flechas.SeccionAcero(rnd.choice([5.7, 8.55]), 34,
+                                                           rnd.choice([0.0, 2.54]), 6))
+                 for _ in range(n)]
+        apoyos = [flechas.SeccionAcero(rnd.choice([5.7, 10.2]), 34, 2.54, 6)
+                  for _ in range(n + 1)]
+        r = flechas.flechas(vanos, 210, izq, der, apoyos, parte_sostenida=0.3)
+        e = flechas.flechas(vanos[::-1], 210, der, izq, apoyos[::-1], parte_sostenida=0.3)
+        for i, (a, m) in enumerate(zip(r, e[::-1])):
+            for campo in ("ie_d", "ie_dl", "delta_d", "delta_dl", "delta_largo"):
+                cerca(f"espejo {k} ({izq}-{der}) vano {i + 1} {campo}", getattr(m, campo),
+                      getattr(a, campo), 1e-6 * max(1.0, abs(getattr(a, campo))))
+            if a.delta_dl > 1e-3:  # a span that only rises has its "largest" at either end
+                cerca(f"espejo {k} vano {i + 1} x", vanos[i].longitud - m.x, a.x, 1e-4)
 
 
 # ---- Design -------------------------------------------------------------------------------

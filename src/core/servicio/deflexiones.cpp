@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -258,6 +259,32 @@ EntradaCalculo EntradaServicio(const EntradaCalculo& base, const std::vector<dou
     return e;
 }
 
+// Loads on a beam whose spans keep their inertias share one stiffness: it is inverted once
+// and each load solved with one product. The steps are ResuelveViga's, in its order (a
+// load out of range is named before a mechanism), so the numbers are the same.
+class RigidezCompartida {
+  public:
+    explicit RigidezCompartida(const EntradaCalculo& e) : estado_(NumeraRigidez(e, f_)) {}
+    Estado Resuelve(const EntradaCalculo& e, SolucionViga& s) {
+        if (!estado_) return estado_;
+        CargasCaso c;
+        CargasDeEntrada(e, c);
+        double vector[kMaxGrados] = {};
+        if (Estado cargas = VectorCargas(e, f_, c, vector); !cargas) return cargas;
+        if (!invertida_) {
+            invertida_ = true;
+            estado_ = InvierteRigidez(e, f_);
+            if (!estado_) return estado_;
+        }
+        return ResuelveVector(e, f_, c, vector, s);
+    }
+
+  private:
+    RigidezFactorizada f_;
+    Estado estado_;
+    bool invertida_ = false;
+};
+
 bool TieneCargasPuntuales(const EntradaCalculo& e) {
     for (int i = 0; i < e.numVanos; ++i)
         if (e.numCargas[i] > 0) return true;
@@ -312,6 +339,7 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
         wD[i] = p.vanos[i].pesoPropio.value_or(0) + p.vanos[i].cargaMuerta.value_or(0);
     EntradaCalculo eD = EntradaServicio(base, wD, fD > 0 ? fD : 1.0);
     std::vector<EntradaCalculo> eDL;
+    eDL.reserve(cargados.size());
     for (uint32_t vanos : cargados) {
         std::vector<double> w = wD;
         for (size_t i = 0; i < nv; ++i)
@@ -320,16 +348,21 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
     }
     const size_t nc = eDL.size();
 
-    // The service moments, with the grid's inertias.
+    // The service moments, with the grid's inertias: every load on one stiffness. With
+    // the effective inertias D has its own and the cases of D + L share theirs.
     SolucionViga sD;
     std::vector<SolucionViga> sDL(nc);
-    auto resuelve = [&]() {
-        if (Estado bien = ResuelveViga(eD, sD); !bien) return bien;
+    auto resuelve = [&](bool unaRigidez) {
+        RigidezCompartida rigidezD(eD);
+        if (Estado bien = rigidezD.Resuelve(eD, sD); !bien) return bien;
+        std::optional<RigidezCompartida> rigidezPropia;
+        if (!unaRigidez) rigidezPropia.emplace(eDL[0]);
+        RigidezCompartida& rigidezDL = unaRigidez ? rigidezD : *rigidezPropia;
         for (size_t c = 0; c < nc; ++c)
-            if (Estado bien = ResuelveViga(eDL[c], sDL[c]); !bien) return bien;
+            if (Estado bien = rigidezDL.Resuelve(eDL[c], sDL[c]); !bien) return bien;
         return Estado::Bien();
     };
-    if (Estado bien = resuelve(); !bien) {
+    if (Estado bien = resuelve(true); !bien) {
         out.noCalculadas = bien.Mensaje();
         return out;
     }
@@ -408,7 +441,7 @@ Deflexiones CalculaDeflexiones(const Proyecto& p, const DatosNumericos& datos, c
     }
 
     // The beam again, each span with its effective inertia.
-    if (Estado bien = resuelve(); !bien) {
+    if (Estado bien = resuelve(false); !bien) {
         out.noCalculadas = bien.Mensaje();
         out.vanos.clear();
         return out;

@@ -7,14 +7,40 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/reporte/tablas_resultados.h"
 #include "core/texto/numeros.h"
+#include "gui/resultados/modelo_tabla_resultados.h"
+#include "gui/resultados/vista_tabla_resultados.h"
 
 namespace trabelux {
+
+namespace {
+
+// The deflections' table as the other result grids show it (the same view, so the same
+// selection and Ctrl+C), its cells the texts the report prints, centred, a failing span's
+// verdict in red.
+class ModeloDeflexiones : public ModeloTablaResultados {
+  public:
+    using ModeloTablaResultados::ModeloTablaResultados;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::TextAlignmentRole && index.isValid()) return int(Qt::AlignCenter);
+        if (role == Qt::ForegroundRole && index.isValid() &&
+            Texto(index.row(), index.column()) == QLatin1String(kNoCumple))
+            return QColor(200, 0, 0);
+        return ModeloTablaResultados::data(index, role);
+    }
+};
+
+std::vector<ColumnaResultados> ColumnasDeTexto(const std::vector<std::string>& titulos) {
+    std::vector<ColumnaResultados> columnas;
+    for (const std::string& t : titulos) columnas.push_back({QString::fromStdString(t), {}});
+    return columnas;
+}
+
+}  // namespace
 
 VistaDeflexiones::VistaDeflexiones(QWidget* parent) : QWidget(parent) {
     setObjectName("DibujoDeflexiones");
@@ -152,15 +178,10 @@ PaginaDeflexiones::PaginaDeflexiones(QWidget* parent) : QWidget(parent) {
     leyenda->setAlignment(Qt::AlignCenter);
     leyenda->setFrameShape(QFrame::StyledPanel);
     v->addWidget(leyenda);
-    tabla_ = new QTableWidget;
+    modelo_ = new ModeloDeflexiones(ColumnasDeTexto(vacia.columnas), this);
+    tabla_ = new VistaTablaResultados;
     tabla_->setObjectName("TablaDeflexiones");
-    tabla_->setColumnCount(static_cast<int>(vacia.columnas.size()));
-    QStringList cabeceras;
-    for (const std::string& c : vacia.columnas) cabeceras << QString::fromStdString(c);
-    tabla_->setHorizontalHeaderLabels(cabeceras);
-    tabla_->verticalHeader()->hide();
-    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabla_->setModel(modelo_);
     v->addWidget(tabla_, 1);
     nota_ = new QLabel;
     nota_->setWordWrap(true);
@@ -191,19 +212,18 @@ void PaginaDeflexiones::Muestra(const std::vector<std::vector<float>>& estacione
     if (!d.noCalculadas.empty()) {
         motivo_->setText(QString::fromStdString(d.noCalculadas));
         pila_->setCurrentIndex(1);
-        tabla_->setRowCount(0);
+        modelo_->Vacia();
         return;
     }
     pila_->setCurrentIndex(0);
     const TablaTexto t = TablaDeflexiones(d);
-    tabla_->setRowCount(static_cast<int>(t.filas.size()));
-    for (size_t f = 0; f < t.filas.size(); ++f)
-        for (size_t k = 0; k < t.filas[f].size(); ++k) {
-            auto* celda = new QTableWidgetItem(QString::fromStdString(t.filas[f][k]));
-            celda->setTextAlignment(Qt::AlignCenter);
-            if (t.filas[f][k] == kNoCumple) celda->setForeground(QColor(200, 0, 0));
-            tabla_->setItem(static_cast<int>(f), static_cast<int>(k), celda);
-        }
+    std::vector<FilaResultados> filas;
+    for (const auto& fila : t.filas) {
+        FilaResultados celdas;
+        for (const std::string& celda : fila) celdas.push_back(QString::fromStdString(celda));
+        filas.push_back(std::move(celdas));
+    }
+    modelo_->Llena(std::move(filas));
     nota_->setText(QString::fromStdString(t.nota));
     nota_->setVisible(!t.nota.empty());
     vista_->Muestra(estaciones, d);

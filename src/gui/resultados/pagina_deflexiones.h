@@ -10,9 +10,11 @@
 
 class QLabel;
 class QStackedWidget;
-class QTableWidget;
 
 namespace trabelux {
+
+class ModeloTablaResultados;
+class VistaTablaResultados;
 
 // The deflected shape, downward, over the beam's axis.
 class VistaDeflexiones : public QWidget {
@@ -40,11 +42,12 @@ class PaginaDeflexiones : public QWidget {
   public:
     explicit PaginaDeflexiones(QWidget* parent = nullptr);
     void Muestra(const std::vector<std::vector<float>>& estaciones, const Deflexiones& d);
-    QTableWidget* Tabla() const { return tabla_; }
+    VistaTablaResultados* Tabla() const { return tabla_; }
 
   private:
     QStackedWidget* pila_ = nullptr;
-    QTableWidget* tabla_ = nullptr;
+    ModeloTablaResultados* modelo_ = nullptr;
+    VistaTablaResultados* tabla_ = nullptr;
     QLabel* nota_ = nullptr;    // under the table: the cantilevers' ℓ
     QLabel* motivo_ = nullptr;  // why they were not computed
     VistaDeflexiones* vista_ = nullptr;

@@ -6,11 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <optional>
+#include <utility>
 
 #include "core/reporte/tablas_resultados.h"
 #include "gui/resultados/vista_tabla_resultados.h"
@@ -88,6 +90,17 @@ VentanaResultados::VentanaResultados(QWidget* parent) : QWidget(parent) {
     pestanas_->addTab(refuerzo_, "Refuerzo");
     deflexiones_ = new PaginaDeflexiones;
     pestanas_->addTab(deflexiones_, "Deflexiones");
+    // The tabs from the keyboard wherever the focus is inside the window: a grid takes
+    // Ctrl+Tab as a move between cells, and the tab widget knows no other key.
+    for (auto [tecla, paso] :
+         {std::pair{Qt::CTRL | Qt::Key_PageDown, 1}, std::pair{Qt::CTRL | Qt::Key_PageUp, -1}}) {
+        auto* atajo = new QShortcut(QKeySequence(tecla), this);
+        atajo->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(atajo, &QShortcut::activated, this, [this, paso = paso] {
+            const int n = pestanas_->count();
+            pestanas_->setCurrentIndex((pestanas_->currentIndex() + paso + n) % n);
+        });
+    }
 
     regresa_ = new QPushButton("&Regresar");
     regresa_->setObjectName("BotonRegresa");
