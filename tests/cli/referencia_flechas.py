@@ -121,8 +121,8 @@ def compara(caso, doc, fallos):
         # ΔL against l/360 (l/180 for a roof), the total against the member's own row.
         limite_l = 100 * largo / (180 if limite == 180 else 360)
         limite_total = 100 * largo / limite if limite in (480, 240) else None
-        cumple = r.delta_l <= limite_l and (limite_total is None or
-                                            r.delta_largo <= limite_total)
+        cumple = abs(r.delta_l) <= limite_l and (limite_total is None or
+                                                 abs(r.delta_largo) <= limite_total)
         if (abs(fila["limit_l"] - limite_l) > 1e-9 or fila["ok"] != cumple or
                 (fila["limit"] is None) != (limite_total is None) or
                 (limite_total is not None and abs(fila["limit"] - limite_total) > 1e-9)):

@@ -172,6 +172,18 @@ TEST(Servicio, CrackedSupportsAndCantilevers) {
     }
 }
 
+TEST(Servicio, ARisingCantileverIsHeldToItsLimitByMagnitude) {
+    // The 6 m span's rotation at its support lifts a 1.5 m cantilever's tip; ℓ/480 = 0.3125 cm.
+    Proyecto p = VigaServicio({6.0, 1.5}, 2.0, 1.0, 25, 50, CondicionExtremo::kApoyado,
+                              CondicionExtremo::kNoApoyado);
+    p.datos.limite = LimiteDeflexion::kDanables480;
+    const Corrida c = Corre(p);
+    ASSERT_TRUE(c.r.Disenado());
+    const DeflexionVano v = Flechas(p, c).vanos.at(1);
+    ASSERT_LT(v.deltaDiferida, -*v.limiteDiferida);
+    EXPECT_FALSE(v.cumple);
+}
+
 TEST(Servicio, UncrackedBeamsDeflectAsTheElasticSolution) {
     // 30 x 60, w 0.5 t/m: every moment stays below (2/3) Mcr, so Ie = Ig. A concentrated
     // load is an ultimate load: 1.4 t at mid-span is 1 t in service. With "Otra" nothing

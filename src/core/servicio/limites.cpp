@@ -1,5 +1,7 @@
 #include "core/servicio/limites.h"
 
+#include <cmath>
+
 namespace trabelux {
 
 const char* TextoLimiteDeflexion(LimiteDeflexion fila) {
@@ -43,8 +45,9 @@ LimitesVano LimitesDeFila(LimiteDeflexion fila, double largo) {
 }
 
 bool CumpleLimites(const LimitesVano& limites, double deltaL, double deltaDiferida) {
-    if (!(deltaL <= limites.limiteL)) return false;
-    return !limites.limiteDiferida || deltaDiferida <= *limites.limiteDiferida;
+    // A span or a cantilever's tip that rises is held to the same limits as one that sags.
+    if (!(std::abs(deltaL) <= limites.limiteL)) return false;
+    return !limites.limiteDiferida || std::abs(deltaDiferida) <= *limites.limiteDiferida;
 }
 
 }  // namespace trabelux

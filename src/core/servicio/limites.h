@@ -26,7 +26,7 @@ struct LimitesVano {
 };
 LimitesVano LimitesDeFila(LimiteDeflexion fila, double largo);
 
-// "Cumple" when every check that applies passes.
+// "Cumple" when every check that applies passes, upward deflections by their magnitude.
 bool CumpleLimites(const LimitesVano& limites, double deltaL, double deltaDiferida);
 
 }  // namespace trabelux
