@@ -4,10 +4,8 @@
 
 #include "cli/comando_calc.h"
 #include "cli/json_envolventes.h"
-#include "core/detallado/acciones_detallado.h"
-#include "core/detallado/despiece.h"
+#include "cli/json_planilla.h"
 #include "core/detallado/planilla.h"
-#include "core/modelo/datos_numericos.h"
 #include "io/archivos.h"
 
 namespace trabelux::cli {
@@ -25,11 +23,7 @@ int ComandoPlanilla(const OpcionesPlanilla& o) {
         std::fprintf(stderr, "%s\n", r.parada.Mensaje().c_str());
         return 1;
     }
-    // The proposal, as calc --json reports it.
-    TablaDetallado t;
-    CargaDetallado(t, *p, r);
-    Despiece d = CalculaDespiece(*p, r, t, LeeDatosNumericos(p->datos).largoComercial);
-    const std::string csv = PlanillaCsv(ComponePlanilla(d, *p));
+    const std::string csv = PlanillaCsv(PlanillaPropuesta(*p, r));  // as calc --json gives it
     if (o.salida.empty()) {
         std::fwrite(csv.data(), 1, csv.size(), stdout);
         return 0;

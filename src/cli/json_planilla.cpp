@@ -25,6 +25,13 @@ const char* ClaveForma(Forma f) {
 
 }  // namespace
 
+Planilla PlanillaPropuesta(const Proyecto& p, const Resultados& r) {
+    TablaDetallado t;
+    CargaDetallado(t, p, r);
+    Despiece d = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
+    return ComponePlanilla(d, p);
+}
+
 void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r) {
     j.AbreLista("schedule");
     if (!r.Disenado()) {
@@ -33,11 +40,7 @@ void JsonPlanilla(Json& j, const Proyecto& p, const Resultados& r) {
         j.Nulo("quantities");
         return;
     }
-    // The proposal, as "bars" reports it.
-    TablaDetallado t;
-    CargaDetallado(t, p, r);
-    Despiece d = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
-    const Planilla pl = ComponePlanilla(d, p);
+    const Planilla pl = PlanillaPropuesta(p, r);  // the proposal, as "bars" reports it
     for (const auto& l : pl.lineas)
         j.Abre()
             .Texto("mark", l.marca)

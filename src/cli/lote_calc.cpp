@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "cli/json.h"
+#include "cli/json_planilla.h"
 #include "io/archivos.h"
 #include "io/datos_programa.h"
 
@@ -155,6 +156,7 @@ std::string FilaResumen(const std::string& archivo, const CorridaCalc& c) {
                 superior += f.areaSuperior, inferior += f.areaInferior;
             campos[8] = Json::NumeroTexto(superior);
             campos[9] = Json::NumeroTexto(inferior);
+            if (r.Disenado()) campos[10] = Json::NumeroTexto(PlanillaPropuesta(p, r).kgTotal);
         }
     }
     std::string fila;

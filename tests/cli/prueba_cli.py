@@ -321,9 +321,10 @@ class BatchTest(unittest.TestCase):
             for side in ("top", "bottom"):
                 total = sum(r[side] for k in ("support_steel", "span_steel") for r in docs[0][k])
                 self.assertAlmostEqual(float(ok[side + "_steel"]), total, places=9)
+            self.assertEqual(float(ok["steel_weight"]), docs[0]["schedule_totals"]["kg"])
             self.assertEqual(bad["beam"] + bad["max_moment"] + bad["top_steel"], "")
             self.assertEqual(stopped["message"], docs[2]["message"])
-            self.assertEqual(stopped["top_steel"], "")
+            self.assertEqual(stopped["top_steel"] + stopped["steel_weight"], "")
             # The same projects listed on stdin, without the unreadable one: the worst is 1.
             p = subprocess.run([CLI, "calc", "-", "--json-lines"], input="\n".join(
                 [names[0], "", names[2]]) + "\n", capture_output=True, text=True, timeout=60)
