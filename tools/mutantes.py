@@ -119,7 +119,7 @@ MUTANTES = [
      "return indice >= 0 && indice <= kNumBarras;"),
     ("detallado/propuesta_barras.cpp", "if (f.cantPercha.value_or(0) < 2) f.cantPercha = 2;",
      "if (f.cantPercha.value_or(0) < 1) f.cantPercha = 1;"),
-    ("detallado/propuesta_barras.cpp", "areaSuperior - perchas);", "areaSuperior);"),
+    ("detallado/propuesta_barras.cpp", "areaSuperior - perchas, s);", "areaSuperior, s);"),
     ("detallado/propuesta_barras.cpp", "if (!f.separEstribo && separacion > 0)",
      "if (separacion > 0)"),
     ("detallado/acciones_detallado.cpp", "for (int k = 1; k <= 2 * n + 1; ++k) {",
