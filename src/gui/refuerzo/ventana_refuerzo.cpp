@@ -11,14 +11,18 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
 #include "core/detallado/planilla.h"
 #include "core/modelo/datos_numericos.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "core/texto/numeros.h"
+#include "gui/comun/campo_texto.h"
 #include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/refuerzo/cabecera_grupos.h"
 #include "gui/refuerzo/dibujo_refuerzo.h"
@@ -47,7 +51,21 @@ VentanaRefuerzo::VentanaRefuerzo(Documento* doc, QWidget* padre) : QWidget(padre
     auto* dibujos = new QHBoxLayout;
     dibujos->addWidget(dibujo_, 3);
     dibujos->addWidget(seccion_, 1);
+    // The stock length beside the buttons that remake the bars: it decides where the long
+    // bars are lapped, and the schedule follows it at once.
+    largo_ = new CampoTexto("TextoLargoComercial");
+    largo_->setAlignment(Qt::AlignRight);
+    largo_->setMaximumWidth(70);
+    largo_->setToolTip(QStringLiteral(
+        "Largo de las barras en venta: una barra más larga se divide con empalmes clase B"));
+    auto* etiquetaLargo =
+        Nombrado<QLabel>("EtiquetaTextoLargoComercial", QStringLiteral("&Largo comercial"));
+    etiquetaLargo->setBuddy(largo_);
+    connect(largo_, &QLineEdit::editingFinished, this, &VentanaRefuerzo::AceptaLargoComercial);
     auto* botones = new QHBoxLayout;
+    botones->addWidget(etiquetaLargo);
+    botones->addWidget(largo_);
+    botones->addWidget(new QLabel(QStringLiteral("m")));
     botones->addStretch(1);
     botones->addWidget(actualiza);
     botones->addWidget(reinicia);
@@ -133,6 +151,7 @@ void VentanaRefuerzo::Oculta() {
 }
 
 void VentanaRefuerzo::Ok() {
+    if (!AceptaLargoComercial() || recienRechazado_) return;
     rejilla_->ConfirmaEdicion();
     emit aceptada();
     Oculta();
@@ -147,6 +166,9 @@ void VentanaRefuerzo::AlCambiarDocumento() {
 }
 
 void VentanaRefuerzo::Refresca() {
+    // What is being typed stays until it is checked.
+    const QString largo = QString::fromStdString(doc_->ProyectoActual().datos.largoComercial);
+    if (!largo_->isModified() && largo_->text() != largo) largo_->setText(largo);
     modelo_->Refresca();
     if (modelo_->rowCount() > 0) {
         if (!columnasAjustadas_) {
@@ -165,8 +187,9 @@ void VentanaRefuerzo::Refresca() {
 }
 
 void VentanaRefuerzo::ActualizaDibujos() {
-    const Proyecto* p = doc_->ProyectoCalculado();
-    const Proyecto& proyecto = p ? *p : doc_->ProyectoActual();
+    // Current results describe the project as it stands, stock length included (no run
+    // reads it, so changing it keeps them).
+    const Proyecto& proyecto = doc_->ProyectoActual();
     const TablaDetallado& t = doc_->DetalladoActual();
     // The bars with their lengths follow every edit of the table: never kept stale.
     Despiece d;
@@ -261,5 +284,34 @@ void VentanaRefuerzo::OkTodosLosVanos() {
 }
 
 void VentanaRefuerzo::CancelaSelector() { CierraSelector(); }
+
+bool VentanaRefuerzo::AceptaLargoComercial() {
+    if (verificandoLargo_) return false;
+    const std::string actual = doc_->ProyectoActual().datos.largoComercial;
+    const std::string tecleado = largo_->text().toStdString();
+    if (!largo_->isModified() || tecleado == actual) {
+        largo_->setModified(false);
+        return true;
+    }
+    const Resultado<std::string> r = VerificaLargoComercial(tecleado);
+    if (!r) {
+        verificandoLargo_ = true;
+        Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
+        verificandoLargo_ = false;
+        largo_->setText(QString::fromStdString(actual));
+        recienRechazado_ = true;
+        QTimer::singleShot(0, this, [this] { recienRechazado_ = false; });
+        largo_->setFocus();
+        largo_->selectAll();
+        return false;
+    }
+    const std::string nuevo = *r.valor;
+    largo_->setModified(false);
+    largo_->setText(QString::fromStdString(nuevo));
+    if (nuevo != actual)
+        doc_->Modifica(QStringLiteral("Largo comercial"),
+                       [&nuevo](Proyecto& p) { p.datos.largoComercial = nuevo; });
+    return true;
+}
 
 }  // namespace trabelux
