@@ -325,6 +325,12 @@ TEST(Despiece, MendedFaults) {
         for (const auto& pz : d.piezas)
             abajo += pz.fila == 2 && pz.clase == ClaseBarra::kAdicional && !pz.superior;
         EXPECT_EQ(abajo, 1);
+        // The sections draw them at the bottom too; the hogging fixed ends keep theirs on top.
+        EXPECT_TRUE(AdicionalesAbajo(d, 2));
+        for (int fila : {0, 4}) {
+            EXPECT_GT(c.t.filas[fila].cantAdicional.value_or(0), 0);
+            EXPECT_FALSE(AdicionalesAbajo(d, fila));
+        }
         EXPECT_NEAR(VerificaFila(c.t, 2, c.p, c.r).provistoInf, v.provistoInf + 2 * 1.27, 1e-6);
     }
     // A 10 m span with a 6 m stock length: every bar within stock, lapped.

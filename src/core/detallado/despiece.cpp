@@ -533,4 +533,10 @@ Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDeta
     return d;
 }
 
+bool AdicionalesAbajo(const Despiece& d, int fila) {
+    for (const Pieza& p : d.piezas)
+        if (p.clase == ClaseBarra::kAdicional && p.fila == fila) return !p.superior;
+    return false;
+}
+
 }  // namespace trabelux

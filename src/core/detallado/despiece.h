@@ -73,4 +73,8 @@ double MomentoResistente(double area, double bCm, double dCm, double fc, double 
 Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDetallado& t,
                          double largoComercial = 9.0);
 
+// Whether the additional bars of row `fila` (0-based) lie at the bottom face: a support
+// whose moment sags has its tension, and these bars, there.
+bool AdicionalesAbajo(const Despiece& d, int fila);
+
 }  // namespace trabelux

@@ -197,7 +197,8 @@ void VentanaRefuerzo::ActualizaDibujos() {
         d = CalculaDespiece(proyecto, *r, t, LeeDatosNumericos(proyecto.datos).largoComercial);
     const Planilla planilla = ComponePlanilla(d, proyecto);
     dibujo_->Muestra(proyecto, t, d);
-    seccion_->Muestra(proyecto, t, rejilla_->currentIndex().row());
+    const int fila = rejilla_->currentIndex().row();
+    seccion_->Muestra(proyecto, t, fila, AdicionalesAbajo(d, fila));
     MuestraPlanilla(planilla, CalculaCantidades(proyecto, planilla));
 }
 
