@@ -20,7 +20,9 @@ hooked at a supported end, straight at a free end; additional top bars to the fa
 ln/16), and ld; over a cantilever to its tip, hooked; at a beam end, hooked; hangers the
 whole beam, hooked, split for a 9 m stock bar with a class B lap centred on the farthest
 point of least demand on their face in the farther half of the reach; closed stirrups in
-three zones, the first 5 cm from each face.
+three zones, the first 5 cm from each face. Additional bars of neighbouring supports with
+the same bar whose extents overlap run on as one piece in the program; these beams have
+none (checked here), so each support's bars are worked alone.
 
     /usr/bin/python3 tools/referencia/planilla.py [--cli PATH/trabelux-cli]
 """
@@ -135,8 +137,12 @@ class Planilla:
             # Lapping bottom bars over a sagging support is a rule these beams do not reach.
             assert self.momento(self.X[j]) < 0, "apoyo con momento positivo"
         self.inferiores()
+        self.extension = {}  # node -> (bar, from, to) of its additional bars, m
         for j, (barra, cantidad) in caso.adicionales.items():
             self.adicional(j, barra, cantidad)
+        for j, (barra, _, hasta) in self.extension.items():
+            vecina = self.extension.get(j + 1)
+            assert not (vecina and vecina[0] == barra and vecina[1] <= hasta), "barras unidas"
         self.perchas()
         self.estribos()
 
@@ -212,6 +218,7 @@ class Planilla:
 
     def adicional(self, j, barra, cantidad):
         largo, ganchos = 0.0, 0
+        extremos = []
         for lado in (-1, +1):
             s = j - 1 if lado < 0 else j
             if s < 0 or s >= self.n:  # the axis is the beam's end: to its cover, hooked down
@@ -222,6 +229,8 @@ class Planilla:
                 ganchos += 1
             else:
                 largo += self.alcance(j, lado, barra, cantidad)
+            extremos.append(self.X[j] - largo if lado < 0 else None)
+        self.extension[j] = (barra, extremos[0], extremos[0] + largo)
         self.agrega("S", barra, cantidad, largo, ganchos)
 
     def perchas(self):

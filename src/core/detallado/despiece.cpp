@@ -201,6 +201,63 @@ double AreaAdicionalEn(const Despiece& d, double x) {
     return a;
 }
 
+// Additional top bars of neighbouring supports with the same bar whose extents overlap run on
+// as one piece, as a detailer draws them: the count they share continues from the first
+// support's left end to the second's right end (and on over the next support when that one
+// overlaps too); the rest keep their own extents. The cut-off points of the ends that are
+// gone are dropped. Runs before the split at the stock length.
+void UneAdicionales(Despiece& d) {
+    std::vector<Pieza> salida;
+    std::vector<size_t> abiertas;  // pieces in `salida` reaching the last support seen
+    bool unidas = false;
+    for (const Pieza& original : d.piezas) {
+        if (original.clase != ClaseBarra::kAdicional || !original.superior ||
+            original.fila % 2 != 0) {
+            salida.push_back(original);
+            continue;
+        }
+        Pieza p = original;
+        std::vector<size_t> siguen;
+        for (size_t a : abiertas) {
+            Pieza& q = salida[a];
+            const int ultimaFila = q.filaFin >= 0 ? q.filaFin : q.fila;
+            if (p.cantidad <= 0 || ultimaFila != p.fila - 2 || q.barra != p.barra || q.x1 < p.x0)
+                continue;
+            const int comun = std::min(q.cantidad, p.cantidad);
+            if (q.cantidad > comun) {
+                Pieza resto = q;
+                resto.cantidad -= comun;
+                salida.push_back(resto);
+            }
+            Pieza& unida = salida[a];  // `salida` may have grown
+            unida.cantidad = comun;
+            unida.x1 = p.x1;
+            unida.ganchoFin = p.ganchoFin;
+            unida.filaFin = p.fila;
+            CierraPieza(unida);
+            siguen.push_back(a);
+            p.cantidad -= comun;
+            unidas = true;
+        }
+        if (p.cantidad > 0) {
+            siguen.push_back(salida.size());
+            salida.push_back(p);
+        }
+        abiertas = std::move(siguen);
+    }
+    d.piezas = std::move(salida);
+    if (!unidas) return;
+    std::vector<CotaCorte> cortes;
+    for (const CotaCorte& c : d.cortes)
+        for (const Pieza& p : d.piezas)
+            if (p.clase == ClaseBarra::kAdicional && p.superior && p.fila % 2 == 0 &&
+                (p.x0 == c.xBarra || p.x1 == c.xBarra)) {
+                cortes.push_back(c);
+                break;
+            }
+    d.cortes = std::move(cortes);
+}
+
 // Top bars of a span row (compression steel, or hogging the supports' bars leave
 // uncovered): over the stations that need them, each end extended by max(d, 12db); over the
 // middle half of the span when no station needs them (bars the user typed).
@@ -524,6 +581,7 @@ Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDeta
     Inferiores(v, c, t, d);
     Perchas(v, r, t, d);
     for (int j = 0; j <= n; ++j) AdicionalesApoyo(v, c, r, t, j, d);
+    UneAdicionales(d);
     Despiece apoyos;  // the supports' additional bars alone, which span bars add to
     for (const Pieza& pz : d.piezas)
         if (pz.clase == ClaseBarra::kAdicional && pz.superior) apoyos.piezas.push_back(pz);

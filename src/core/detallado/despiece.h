@@ -31,6 +31,9 @@ struct Pieza {
     bool ganchoInicio = false, ganchoFin = false;  // 90° hooks: down for top bars, up for bottom
     double corte = 0;                              // cut length of one bar, cm, rounded up to 5 cm
     int fila = 0;                                  // detailing row it comes from, 0-based
+    // Additional bars that run on over the next supports: the row of the last of them
+    // (-1: the piece serves its own row only).
+    int filaFin = -1;
     // Stirrups: spacing (m) and the closed stirrup's outer sides (cm).
     double separacion = 0;
     double anchoEstribo = 0, altoEstribo = 0;
