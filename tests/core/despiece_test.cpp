@@ -408,3 +408,35 @@ TEST(Despiece, AdicionalesVecinasSeUnen) {
         return l.ubicacion == "Apoyos 2-3" && l.cantidad == 2;
     }));
 }
+
+// §9.7.3.8.3 by hand: two 6 m spans under 10 t/m: span 1 sags up to its inflection point at
+// 4.50 m, where Vu = 22.5 t. With 2 ø1-1/4" bottom bars (16.38 cm², d = 46 cm, clear cover
+// 2.39 cm < db: ld = 266 cm) Mn = 16.38·4200·(46 − 7.71) = 2.634e6 kg·cm, so Mn/Vu + la =
+// 117 + 46 = 163 cm < ld: reported. With 4 ø3/4" (ld = 82 cm, Mn/Vu + la = 86 + 46 =
+// 132 cm) nothing is.
+TEST(Despiece, DiametroEnElPuntoDeInflexion) {
+    Proyecto p = VigaUniforme({6, 6}, 10);
+    p.datos.fc = "210";
+    p.datos.fy = "4200";
+    p.datos.recub = "4";
+    Caso c = Detalla(p);
+    ASSERT_TRUE(c.r.Disenado());
+    auto avisosVano1 = [&](int barra, int cantidad) {
+        c.t.filas[1].barraInferior = barra;
+        c.t.filas[1].cantInferior = cantidad;
+        std::vector<std::string> r;
+        for (const std::string& a : CalculaDespiece(c.p, c.r, c.t).avisos)
+            if (a.rfind("Vano 1:", 0) == 0) r.push_back(a);
+        return r;
+    };
+    const auto grandes = avisosVano1(4, 2);
+    ASSERT_EQ(grandes.size(), 1u);
+    EXPECT_NE(grandes[0].find("ld = 266 cm"), std::string::npos) << grandes[0];
+    EXPECT_NE(grandes[0].find("9.7.3.8.3"), std::string::npos);
+    const size_t k = grandes[0].find("la = ");
+    ASSERT_NE(k, std::string::npos);
+    // 163 cm at the exact point; a station up to 6 cm past it has Vu up to 23.1 t (160 cm).
+    EXPECT_NEAR(std::stod(grandes[0].substr(k + 5)), 161.5, 1.6);
+    EXPECT_NEAR(std::stod(grandes[0].substr(grandes[0].find(" a ", k) + 3)), 4.5, 0.07);
+    EXPECT_TRUE(avisosVano1(2, 4).empty());
+}
