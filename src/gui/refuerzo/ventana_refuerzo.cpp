@@ -199,10 +199,11 @@ void VentanaRefuerzo::ActualizaDibujos() {
     dibujo_->Muestra(proyecto, t, d);
     const int fila = rejilla_->currentIndex().row();
     seccion_->Muestra(proyecto, t, fila, AdicionalesAbajo(d, fila));
-    MuestraPlanilla(planilla, CalculaCantidades(proyecto, planilla));
+    MuestraPlanilla(planilla, CalculaCantidades(proyecto, planilla), d.avisos);
 }
 
-void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades) {
+void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades,
+                                      const std::vector<std::string>& avisos) {
     std::vector<std::vector<std::string>> filas;
     for (const auto& l : planilla.lineas) filas.push_back(CeldasLinea(l));
     if (!planilla.lineas.empty())
@@ -216,15 +217,18 @@ void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades
             rejillaPlanilla_->setItem(static_cast<int>(i), static_cast<int>(k), celda);
         }
     rejillaPlanilla_->resizeColumnsToContents();
-    cantidades_->setText(
-        planilla.lineas.empty()
-            ? QString()
-            : QString::fromStdString(
-                  std::string("Volumen de hormigón: ") + Formatea(cantidades.volumen, "0.00") +
-                  " m³    Encofrado (fondo y costados): " + Formatea(cantidades.encofrado, "0.00") +
-                  " m²    Acero: " + Formatea(cantidades.acero, "0.0") +
-                  " kg    Cuantía de acero: " + Formatea(cantidades.cuantia, "0.0") + " kg/m³\n" +
-                  kNotaPlanilla));
+    if (planilla.lineas.empty()) {
+        cantidades_->clear();
+        return;
+    }
+    std::string texto =
+        std::string("Volumen de hormigón: ") + Formatea(cantidades.volumen, "0.00") +
+        " m³    Encofrado (fondo y costados): " + Formatea(cantidades.encofrado, "0.00") +
+        " m²    Acero: " + Formatea(cantidades.acero, "0.0") +
+        " kg    Cuantía de acero: " + Formatea(cantidades.cuantia, "0.0") + " kg/m³\n" +
+        kNotaPlanilla;
+    for (const std::string& aviso : avisos) texto += "\n" + aviso + ".";
+    cantidades_->setText(QString::fromStdString(texto));
 }
 
 void VentanaRefuerzo::Actualiza() {

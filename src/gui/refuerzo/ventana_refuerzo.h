@@ -10,6 +10,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QMdiSubWindow;
@@ -74,7 +76,9 @@ class VentanaRefuerzo : public QWidget {
     void CierraSelector();
     void Oculta();
     void ActualizaDibujos();
-    void MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades);
+    // The schedule with the quantities and, under them, the notes of the bar cutting.
+    void MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades,
+                         const std::vector<std::string>& avisos);
     QMdiSubWindow* SubVentana() const;
 
     Documento* doc_;
