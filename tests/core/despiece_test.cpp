@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "comun/viga_mayor.h"
@@ -186,7 +188,8 @@ TEST(Despiece, RulesHoldOnRandomDesignedBeams) {
                              lado < 0 ? X[j] - 0.1 : X.back() - X[j] - 0.1);  // or the beam's end
                 double alcance = 0;
                 for (const auto& pz : c.d.piezas)
-                    if (pz.fila == 2 * j && pz.clase == ClaseBarra::kAdicional)
+                    if (pz.clase == ClaseBarra::kAdicional && pz.fila <= 2 * j &&
+                        2 * j <= std::max(pz.fila, pz.filaFin))  // run on over supports
                         alcance = std::max(alcance, lado < 0 ? X[j] - pz.x0 : pz.x1 - X[j]);
                 EXPECT_GE(alcance, pedido - 1e-3) << nombre << " support " << j + 1;
             }
@@ -325,6 +328,12 @@ TEST(Despiece, MendedFaults) {
         for (const auto& pz : d.piezas)
             abajo += pz.fila == 2 && pz.clase == ClaseBarra::kAdicional && !pz.superior;
         EXPECT_EQ(abajo, 1);
+        // The sections draw them at the bottom too; the hogging fixed ends keep theirs on top.
+        EXPECT_TRUE(AdicionalesAbajo(d, 2));
+        for (int fila : {0, 4}) {
+            EXPECT_GT(c.t.filas[fila].cantAdicional.value_or(0), 0);
+            EXPECT_FALSE(AdicionalesAbajo(d, fila));
+        }
         EXPECT_NEAR(VerificaFila(c.t, 2, c.p, c.r).provistoInf, v.provistoInf + 2 * 1.27, 1e-6);
     }
     // A 10 m span with a 6 m stock length: every bar within stock, lapped.
@@ -351,4 +360,83 @@ TEST(Despiece, MendedFaults) {
         for (size_t k = 1; k < inferiores.size(); ++k)
             EXPECT_NEAR(inferiores[k - 1].x1 - inferiores[k].x0, empalme, 1e-9);
     }
+}
+
+// A 2 m span between two 6 m spans: the additional bars of supports 2 and 3 (3 and 2
+// ø3/4") reach over each other. The two they share run on as one piece from support 2's
+// left end to support 3's right end; the third keeps support 2's own extents. Each
+// support's extents are those it gets alone.
+TEST(Despiece, AdicionalesVecinasSeUnen) {
+    Proyecto p = VigaUniforme({6, 2, 6}, 4.5);
+    p.datos.fc = "210";
+    p.datos.fy = "4200";
+    Caso c = Detalla(p);
+    ASSERT_TRUE(c.r.Disenado());
+    auto conAdicionales = [&](std::optional<int> n2, std::optional<int> n3) {
+        TablaDetallado t = c.t;
+        for (auto& f : t.filas) f.barraAdicional = f.cantAdicional = std::nullopt;
+        t.filas[2].barraAdicional = t.filas[4].barraAdicional = 2;
+        t.filas[2].cantAdicional = n2;
+        t.filas[4].cantAdicional = n3;
+        return CalculaDespiece(c.p, c.r, t);
+    };
+    auto adicionales = [](const Despiece& d) {
+        std::vector<Pieza> r;
+        for (const Pieza& pz : d.piezas)
+            if (pz.clase == ClaseBarra::kAdicional) r.push_back(pz);
+        return r;
+    };
+    const auto solo2 = adicionales(conAdicionales(3, std::nullopt));
+    const auto solo3 = adicionales(conAdicionales(std::nullopt, 2));
+    ASSERT_EQ(solo2.size(), 1u);
+    ASSERT_EQ(solo3.size(), 1u);
+    ASSERT_GT(solo2[0].x1, solo3[0].x0);  // they overlap
+    Despiece d = conAdicionales(3, 2);
+    const auto ambas = adicionales(d);
+    ASSERT_EQ(ambas.size(), 2u);
+    EXPECT_EQ(std::make_tuple(ambas[0].x0, ambas[0].x1, ambas[0].cantidad),
+              std::make_tuple(solo2[0].x0, solo3[0].x1, 2));
+    EXPECT_EQ(std::make_tuple(ambas[1].x0, ambas[1].x1, ambas[1].cantidad),
+              std::make_tuple(solo2[0].x0, solo2[0].x1, 1));
+    EXPECT_LT(ambas[0].corte, solo2[0].corte + solo3[0].corte);
+    // The inner cut-off points of the two shared bars are gone; the third bar keeps its own.
+    std::vector<double> cortes;
+    for (const CotaCorte& k : d.cortes) cortes.push_back(k.xBarra);
+    EXPECT_EQ(cortes, (std::vector<double>{solo2[0].x0, solo2[0].x1, solo3[0].x1}));
+    const Planilla pl = ComponePlanilla(d, c.p);
+    EXPECT_TRUE(std::any_of(pl.lineas.begin(), pl.lineas.end(), [](const LineaPlanilla& l) {
+        return l.ubicacion == "Apoyos 2-3" && l.cantidad == 2;
+    }));
+}
+
+// §9.7.3.8.3 by hand: two 6 m spans under 10 t/m: span 1 sags up to its inflection point at
+// 4.50 m, where Vu = 22.5 t. With 2 ø1-1/4" bottom bars (16.38 cm², d = 46 cm, clear cover
+// 2.39 cm < db: ld = 266 cm) Mn = 16.38·4200·(46 − 7.71) = 2.634e6 kg·cm, so Mn/Vu + la =
+// 117 + 46 = 163 cm < ld: reported. With 4 ø3/4" (ld = 82 cm, Mn/Vu + la = 86 + 46 =
+// 132 cm) nothing is.
+TEST(Despiece, DiametroEnElPuntoDeInflexion) {
+    Proyecto p = VigaUniforme({6, 6}, 10);
+    p.datos.fc = "210";
+    p.datos.fy = "4200";
+    p.datos.recub = "4";
+    Caso c = Detalla(p);
+    ASSERT_TRUE(c.r.Disenado());
+    auto avisosVano1 = [&](int barra, int cantidad) {
+        c.t.filas[1].barraInferior = barra;
+        c.t.filas[1].cantInferior = cantidad;
+        std::vector<std::string> r;
+        for (const std::string& a : CalculaDespiece(c.p, c.r, c.t).avisos)
+            if (a.rfind("Vano 1:", 0) == 0) r.push_back(a);
+        return r;
+    };
+    const auto grandes = avisosVano1(4, 2);
+    ASSERT_EQ(grandes.size(), 1u);
+    EXPECT_NE(grandes[0].find("ld = 266 cm"), std::string::npos) << grandes[0];
+    EXPECT_NE(grandes[0].find("9.7.3.8.3"), std::string::npos);
+    const size_t k = grandes[0].find("la = ");
+    ASSERT_NE(k, std::string::npos);
+    // 163 cm at the exact point; a station up to 6 cm past it has Vu up to 23.1 t (160 cm).
+    EXPECT_NEAR(std::stod(grandes[0].substr(k + 5)), 161.5, 1.6);
+    EXPECT_NEAR(std::stod(grandes[0].substr(grandes[0].find(" a ", k) + 3)), 4.5, 0.07);
+    EXPECT_TRUE(avisosVano1(2, 4).empty());
 }

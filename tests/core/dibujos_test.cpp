@@ -102,6 +102,15 @@ TEST(Secciones, ContornoAEscalaConSusAlasYLasBarrasDentro) {
                 EXPECT_GE(barra.radio, 12);
             }
         EXPECT_LT(g.superiores[0].centro.y, g.inferiores[0].centro.y);
+        // At a sagging support the three additional bars join the bottom face, inside too.
+        const GeometriaSeccion s =
+            CalculaSeccion(FilaConBarras(c.tipo), b, h, 5, {1000, 2000}, escala, 12, true);
+        ASSERT_EQ(s.inferiores.size(), 7u);
+        ASSERT_EQ(s.superiores.size(), 2u);
+        for (const BarraSeccion& barra : s.inferiores) {
+            EXPECT_TRUE(s.estribo.Contiene(barra.centro));
+            EXPECT_DOUBLE_EQ(barra.centro.y, g.inferiores[0].centro.y);
+        }
     }
     // One bar sits on the web's axis; the largest bar of the list is drawn too.
     FilaDetallado una = FilaConBarras("Rec");

@@ -16,9 +16,12 @@
 #include <QtTest>
 
 #include "apoyo_pruebas.h"
+#include "core/archivos/proyecto_vcw.h"
 #include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
 #include "core/detallado/planilla.h"
+#include "gui/comun/campo_texto.h"
+#include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/editor/editor_vanos.h"
 #include "gui/informe/ventana_informe.h"
@@ -352,6 +355,62 @@ class VentanaRefuerzoTest : public QObject {
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(f.readAll()), QString::fromStdString(PlanillaCsv(p)));
         QVERIFY(Accion("menu03c"));
+    }
+
+    // "Largo comercial" from the keyboard: a length outside 3..18 m or no number is refused
+    // with a message, the field keeping the focus and the project's value; an accepted one
+    // is one undo step in the project file, keeps the results and re-cuts the schedule.
+    void largoComercial() {
+        CalculaYAbre();
+        CampoTexto* campo = ventana->LargoComercial();
+        QCOMPARE(campo->text(), QStringLiteral("9.00"));
+        QTest::keyClick(rejilla, Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), campo);
+        const int pasos = doc->Pila()->count();
+        auto teclea = [&](const char* texto) {
+            QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(campo, QString::fromUtf8(texto));
+            QTest::keyClick(campo, Qt::Key_Return);
+        };
+        for (const char* malo : {"abc", "2.99", "18.5"}) {
+            teclea(malo);
+            QCOMPARE(Mensajes::Mostrados().size(), size_t(1));
+            QCOMPARE(Mensajes::Mostrados()[0].tipo, TipoMensaje::Advertencia);
+            Mensajes::TerminaGuion();
+            Mensajes::IniciaGuion();
+            QCOMPARE(campo->text(), QStringLiteral("9.00"));
+            QCOMPARE(QApplication::focusWidget(), campo);
+            QCOMPARE(doc->Pila()->count(), pasos);
+        }
+        const auto celdas = [&] {
+            QStringList r;
+            for (int f = 0; f < ventana->RejillaPlanilla()->rowCount(); ++f)
+                for (int c = 0; c < ventana->RejillaPlanilla()->columnCount(); ++c)
+                    r << ventana->RejillaPlanilla()->item(f, c)->text();
+            return r;
+        };
+        const QStringList conNueve = celdas();
+        teclea("3,5");
+        QVERIFY(Mensajes::Mostrados().empty());
+        QCOMPARE(campo->text(), QStringLiteral("3.5"));
+        QCOMPARE(doc->ProyectoActual().datos.largoComercial, std::string("3.5"));
+        QCOMPARE(doc->Pila()->count(), pasos + 1);
+        QVERIFY(doc->Disenado() && doc->Modificado());
+        QVERIFY(EscribeProyectoVcw(doc->ProyectoActual()).find("LARGO_BARRA 3.5") !=
+                std::string::npos);
+        Despiece d = CalculaDespiece(doc->ProyectoActual(), *doc->UltimosResultados(),
+                                     doc->DetalladoActual(), 3.5);
+        const Planilla p = ComponePlanilla(d, doc->ProyectoActual());
+        QStringList esperadas;
+        for (const auto& l : p.lineas)
+            for (const auto& c : CeldasLinea(l)) esperadas << QString::fromStdString(c);
+        for (const auto& t : FilasTotales(p))
+            for (const auto& c : t) esperadas << QString::fromStdString(c);
+        QCOMPARE(celdas(), esperadas);
+        QVERIFY(celdas() != conNueve);
+        doc->Pila()->undo();
+        QCOMPARE(campo->text(), QStringLiteral("9.00"));
+        QCOMPARE(celdas(), conNueve);
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include "core/archivos/lector_valores.h"
 #include "core/modelo/rango.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "core/texto/codificacion.h"
 #include "core/texto/numeros.h"
 
@@ -492,7 +493,8 @@ bool LeeOpciones(LectorValores& l, Proyecto& p) {
                 return false;
             d.limite = static_cast<LimiteDeflexion>(entero);
         } else if (clave == "LARGO_BARRA") {
-            if (!unValor() || !l.Numero(valor, "el largo comercial de las barras", 3, 18, numero))
+            if (!unValor() || !l.Numero(valor, "el largo comercial de las barras",
+                                        kLargoComercialMinimo, kLargoComercialMaximo, numero))
                 return false;
             d.largoComercial = valor.texto;
         } else {

@@ -201,6 +201,63 @@ double AreaAdicionalEn(const Despiece& d, double x) {
     return a;
 }
 
+// Additional top bars of neighbouring supports with the same bar whose extents overlap run on
+// as one piece, as a detailer draws them: the count they share continues from the first
+// support's left end to the second's right end (and on over the next support when that one
+// overlaps too); the rest keep their own extents. The cut-off points of the ends that are
+// gone are dropped. Runs before the split at the stock length.
+void UneAdicionales(Despiece& d) {
+    std::vector<Pieza> salida;
+    std::vector<size_t> abiertas;  // pieces in `salida` reaching the last support seen
+    bool unidas = false;
+    for (const Pieza& original : d.piezas) {
+        if (original.clase != ClaseBarra::kAdicional || !original.superior ||
+            original.fila % 2 != 0) {
+            salida.push_back(original);
+            continue;
+        }
+        Pieza p = original;
+        std::vector<size_t> siguen;
+        for (size_t a : abiertas) {
+            Pieza& q = salida[a];
+            const int ultimaFila = q.filaFin >= 0 ? q.filaFin : q.fila;
+            if (p.cantidad <= 0 || ultimaFila != p.fila - 2 || q.barra != p.barra || q.x1 < p.x0)
+                continue;
+            const int comun = std::min(q.cantidad, p.cantidad);
+            if (q.cantidad > comun) {
+                Pieza resto = q;
+                resto.cantidad -= comun;
+                salida.push_back(resto);
+            }
+            Pieza& unida = salida[a];  // `salida` may have grown
+            unida.cantidad = comun;
+            unida.x1 = p.x1;
+            unida.ganchoFin = p.ganchoFin;
+            unida.filaFin = p.fila;
+            CierraPieza(unida);
+            siguen.push_back(a);
+            p.cantidad -= comun;
+            unidas = true;
+        }
+        if (p.cantidad > 0) {
+            siguen.push_back(salida.size());
+            salida.push_back(p);
+        }
+        abiertas = std::move(siguen);
+    }
+    d.piezas = std::move(salida);
+    if (!unidas) return;
+    std::vector<CotaCorte> cortes;
+    for (const CotaCorte& c : d.cortes)
+        for (const Pieza& p : d.piezas)
+            if (p.clase == ClaseBarra::kAdicional && p.superior && p.fila % 2 == 0 &&
+                (p.x0 == c.xBarra || p.x1 == c.xBarra)) {
+                cortes.push_back(c);
+                break;
+            }
+    d.cortes = std::move(cortes);
+}
+
 // Top bars of a span row (compression steel, or hogging the supports' bars leave
 // uncovered): over the stations that need them, each end extended by max(d, 12db); over the
 // middle half of the span when no station needs them (bars the user typed).
@@ -458,6 +515,55 @@ void PartePorLargo(const Viga& v, const CurvasDiseno& c, double largoComercial, 
     d.piezas = std::move(resultado);
 }
 
+// Largest |V| (t) at station k of span s: of the envelope when the run arranged the live
+// load, else of the all-loaded run.
+double CortanteEn(const Resultados& r, int s, size_t k) {
+    const size_t ss = static_cast<size_t>(s);
+    double v = 0;
+    if (ss < r.diagramas.size() && k < r.diagramas[ss].cortante.size())
+        v = std::fabs(r.diagramas[ss].cortante[k]);
+    if (const auto& e = r.envolventes; e && ss < e->maximos.size() && ss < e->minimos.size() &&
+                                       k < e->maximos[ss].cortante.size() &&
+                                       k < e->minimos[ss].cortante.size())
+        v = std::max({v, std::fabs(double(e->maximos[ss].cortante[k])),
+                      std::fabs(double(e->minimos[ss].cortante[k]))});
+    return v;
+}
+
+// §9.7.3.8.3: at a point of inflection the bottom bars must develop within Mn/Vu + la, with
+// Mn of all the span's bottom bars at fy and la the larger of d and 12db; too large a bar
+// is reported. At a simple support the clause asks 1.3·Mn/Vu + la of straight bars only:
+// the bottom bars are hooked there, which exempts them.
+void VerificaDiametroInferior(const Viga& v, const CurvasDiseno& c, const Resultados& r,
+                              const TablaDetallado& t, Despiece& out) {
+    for (int s = 0; s < v.n; ++s) {
+        const FilaDetallado& f = t.filas[static_cast<size_t>(2 * s + 1)];
+        if (!Valida(f.barraInferior, f.cantInferior)) continue;
+        const int barra = *f.barraInferior, n = *f.cantInferior;
+        const double area = AreaDeBarra(barra) * n, d = v.d(s), b = v.b[static_cast<size_t>(s)];
+        const double mn = area * v.fy * (d - area * v.fy / (1.7 * v.fc * b));  // kg·cm
+        const double la = std::max(d, 12 * DiametroBarra(barra));
+        const double ld = LongitudDesarrollo(barra, v.fc, v.fy, Condicion(v, s, barra, n, false));
+        const auto [desde, hasta] = Rango(c, s);
+        for (size_t k = desde; k + 1 < hasta; ++k) {
+            const bool izquierdaSaggea = c.mMax[k] > 0;
+            if (izquierdaSaggea == (c.mMax[k + 1] > 0)) continue;
+            // The station just past the sagging, where the bars must be developed.
+            const size_t i = izquierdaSaggea ? k + 1 : k;
+            const double vu = CortanteEn(r, s, i - desde) * 1000;  // kg
+            if (!(vu > 0) || !(mn > 0)) continue;
+            const double limite = mn / vu + la;
+            if (ld > limite)
+                out.avisos.push_back(
+                    "Vano " + std::to_string(s + 1) + ": ld = " + Formatea(ld, "0") +
+                    " cm de las barras inferiores de " + NombreBarra(barra) +
+                    " supera Mn/Vu + la = " + Formatea(limite, "0") +
+                    " cm en el punto de inflexion a " + Formatea(c.x[i] - v.X[s], "0.00") +
+                    " m (ACI 318-19 9.7.3.8.3): use barras de menor diametro");
+        }
+    }
+}
+
 }  // namespace
 
 Forma FormaDe(const Pieza& p) {
@@ -524,13 +630,21 @@ Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDeta
     Inferiores(v, c, t, d);
     Perchas(v, r, t, d);
     for (int j = 0; j <= n; ++j) AdicionalesApoyo(v, c, r, t, j, d);
+    UneAdicionales(d);
     Despiece apoyos;  // the supports' additional bars alone, which span bars add to
     for (const Pieza& pz : d.piezas)
         if (pz.clase == ClaseBarra::kAdicional && pz.superior) apoyos.piezas.push_back(pz);
     for (int s = 0; s < n; ++s) AdicionalesVano(v, c, t, s, apoyos, d);
     for (int s = 0; s < n; ++s) Estribos(v, t, s, d);
     PartePorLargo(v, c, largoComercial, d);
+    VerificaDiametroInferior(v, c, r, t, d);
     return d;
+}
+
+bool AdicionalesAbajo(const Despiece& d, int fila) {
+    for (const Pieza& p : d.piezas)
+        if (p.clase == ClaseBarra::kAdicional && p.fila == fila) return !p.superior;
+    return false;
 }
 
 }  // namespace trabelux

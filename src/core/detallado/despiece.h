@@ -31,6 +31,9 @@ struct Pieza {
     bool ganchoInicio = false, ganchoFin = false;  // 90° hooks: down for top bars, up for bottom
     double corte = 0;                              // cut length of one bar, cm, rounded up to 5 cm
     int fila = 0;                                  // detailing row it comes from, 0-based
+    // Additional bars that run on over the next supports: the row of the last of them
+    // (-1: the piece serves its own row only).
+    int filaFin = -1;
     // Stirrups: spacing (m) and the closed stirrup's outer sides (cm).
     double separacion = 0;
     double anchoEstribo = 0, altoEstribo = 0;
@@ -72,5 +75,9 @@ double MomentoResistente(double area, double bCm, double dCm, double fc, double 
 // length, m: longer pieces are split with class B laps. Empty for a run without design.
 Despiece CalculaDespiece(const Proyecto& p, const Resultados& r, const TablaDetallado& t,
                          double largoComercial = 9.0);
+
+// Whether the additional bars of row `fila` (0-based) lie at the bottom face: a support
+// whose moment sags has its tension, and these bars, there.
+bool AdicionalesAbajo(const Despiece& d, int fila);
 
 }  // namespace trabelux

@@ -67,6 +67,9 @@ std::string Ubicacion(const Pieza& pz, const Proyecto& p) {
     const bool filaApoyo = pz.fila % 2 == 0;
     switch (pz.clase) {
         case ClaseBarra::kAdicional:
+            if (filaApoyo && pz.filaFin > pz.fila)
+                return "Apoyos " + std::to_string(pz.fila / 2 + 1) + "-" +
+                       std::to_string(pz.filaFin / 2 + 1);
             return filaApoyo ? "Apoyo " + std::to_string(pz.fila / 2 + 1)
                              : "Vano " + std::to_string((pz.fila + 1) / 2) + " (sup.)";
         case ClaseBarra::kPercha: {

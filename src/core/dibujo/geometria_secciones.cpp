@@ -54,7 +54,8 @@ Tamano ExtensionSeccion(const std::string& codigo, double b, double h) {
 }
 
 GeometriaSeccion CalculaSeccion(const FilaDetallado& fila, double b, double h, double recub,
-                                Punto esquina, double escala, double radioMinimo) {
+                                Punto esquina, double escala, double radioMinimo,
+                                bool adicionalesAbajo) {
     GeometriaSeccion g;
     const FormaSeccion f = FormaDeTipo(fila.tipo);
     escala = Positivo(escala);
@@ -100,11 +101,13 @@ GeometriaSeccion CalculaSeccion(const FilaDetallado& fila, double b, double h, d
 
     const double x1 = w1 + dentro, x2 = w2 - dentro;
     const double rI = std::min(rInf, limite), rS = std::min(rSup, limite);
-    g.inferiores = Fila(Cantidad(fila.barraInferior, fila.cantInferior), x1, x2, y1 - dentro, rI);
-    // Hangers at the two top corners, additional bars evenly between them.
+    // Each face's bars spread evenly across the web; the additional bars join the face in
+    // tension.
+    const int inferiores = Cantidad(fila.barraInferior, fila.cantInferior);
     const int perchas = Cantidad(fila.barraPercha, fila.cantPercha);
     const int adicionales = Cantidad(fila.barraAdicional, fila.cantAdicional);
-    g.superiores = Fila(perchas + adicionales, x1, x2, y0 + dentro, rS);
+    g.inferiores = Fila(inferiores + (adicionalesAbajo ? adicionales : 0), x1, x2, y1 - dentro, rI);
+    g.superiores = Fila(perchas + (adicionalesAbajo ? 0 : adicionales), x1, x2, y0 + dentro, rS);
     return g;
 }
 

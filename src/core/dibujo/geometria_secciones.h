@@ -45,19 +45,23 @@ struct BarraSeccion {
 };
 
 struct GeometriaSeccion {
-    Poligonal contorno;                    // closed outline, first point not repeated
-    Rectangulo estribo;                    // the stirrup around the web's bars
+    Poligonal contorno;  // closed outline, first point not repeated
+    Rectangulo estribo;  // the stirrup around the web's bars
+    // The additional bars are spread with the bars of the face in tension: the hangers at
+    // the top, or the bottom bars at a sagging support.
     std::vector<BarraSeccion> inferiores;  // bottom bars
-    std::vector<BarraSeccion> superiores;  // hangers at the corners, additional bars between
+    std::vector<BarraSeccion> superiores;  // hangers
     Rectangulo caja;                       // the outline's box
 };
 
 // The section of `fila` with its top-left box corner at `esquina`, `escala` drawing units
 // per cm, for a web b x h cm and the given cover (cm). Bars are dots of their own diameter
 // (never smaller than `radioMinimo` units), spread across the web inside the stirrup.
-// Non-finite or negative sizes read as 0; every coordinate is finite.
+// Non-finite or negative sizes read as 0; every coordinate is finite. `adicionalesAbajo`:
+// the row's additional bars sit at the bottom face (see AdicionalesAbajo in despiece.h).
 GeometriaSeccion CalculaSeccion(const FilaDetallado& fila, double b, double h, double recub,
-                                Punto esquina, double escala, double radioMinimo = 0);
+                                Punto esquina, double escala, double radioMinimo = 0,
+                                bool adicionalesAbajo = false);
 
 // Sizes of a section cell on the page, twips.
 inline constexpr double kAnchoCeldaSeccion = 3500;

@@ -249,13 +249,14 @@ double DibujaLucesEjesApoyos(DibujoDxf& d, const Proyecto& p, const std::vector<
 // The sections at true size below the elevation, from `ySecciones` down, in lines as long
 // as the beam (`largo`, cm); `canto` holds each span's depth. Returns the height below them.
 double DibujaSecciones(DibujoDxf& d, const Proyecto& p, const TablaDetallado& t,
-                       const std::vector<double>& canto, double recub, double largo,
-                       double ySecciones) {
+                       const Despiece& despiece, const std::vector<double>& canto, double recub,
+                       double largo, double ySecciones) {
     const int n = static_cast<int>(canto.size());
     const double hs = kAltoTextoSecciones;
     struct Dibujada {
         const FilaDetallado* fila;
         double b, h;
+        bool abajo;  // its additional bars at the bottom
     };
     std::vector<Dibujada> secciones;
     for (size_t k = 0; k < t.filas.size(); ++k) {
@@ -263,7 +264,8 @@ double DibujaSecciones(DibujoDxf& d, const Proyecto& p, const TablaDetallado& t,
         // A support takes the span on its left (support 1 the first span), as its bars do.
         const int vano = std::clamp(
             k % 2 == 1 ? static_cast<int>(k / 2) : static_cast<int>(k / 2) - 1, 0, n - 1);
-        secciones.push_back({&t.filas[k], std::max(0.0, Finito(p.vanos[vano].base)), canto[vano]});
+        secciones.push_back({&t.filas[k], std::max(0.0, Finito(p.vanos[vano].base)), canto[vano],
+                             AdicionalesAbajo(despiece, static_cast<int>(k))});
     }
     Tamano celda;
     for (const Dibujada& s : secciones) {
@@ -278,7 +280,8 @@ double DibujaSecciones(DibujoDxf& d, const Proyecto& p, const TablaDetallado& t,
         const double x0 = (i % porLinea) * celda.ancho;
         const double arribaCelda = ySecciones - (i / porLinea) * celda.alto;
         const GeometriaSeccion gs =
-            CalculaSeccion(*secciones[i].fila, secciones[i].b, secciones[i].h, recub, {x0, 0}, 1);
+            CalculaSeccion(*secciones[i].fila, secciones[i].b, secciones[i].h, recub, {x0, 0}, 1, 0,
+                           secciones[i].abajo);
         auto Y = [&](Punto q) { return Punto{q.x, arribaCelda - q.y}; };
         Poligonal contornoSeccion;
         for (Punto q : gs.contorno) contornoSeccion.push_back(Y(q));
@@ -384,7 +387,8 @@ PlanoViga DibujaPlanoViga(const Proyecto& p, const Resultados& r, const TablaDet
 
     const double yEjeAbajo =
         DibujaLucesEjesApoyos(d, p, x, cantoMayor, abajo.Extremo(), arriba.Extremo());
-    const double yLibre = DibujaSecciones(d, p, t, canto, recub, largo, yEjeAbajo - 3 * H);
+    const double yLibre =
+        DibujaSecciones(d, p, t, despiece, canto, recub, largo, yEjeAbajo - 3 * H);
     const double hs = kAltoTextoSecciones;
 
     // The schedule below the sections.

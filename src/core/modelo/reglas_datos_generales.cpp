@@ -105,4 +105,14 @@ void AceptaPerfil(Proyecto& p, int familia, int designacion,
     RecalculaFilas(p);
 }
 
+Resultado<std::string> VerificaLargoComercial(const std::string& texto) {
+    const std::optional<std::string> normal = TextoNumeroTecleado(texto);
+    if (!normal) return Resultado<std::string>::Falla(MensajeNoEsNumero(texto));
+    const double valor = LeeNumeroTecleado(*normal).value_or(0);
+    if (!(valor >= kLargoComercialMinimo && valor <= kLargoComercialMaximo))
+        return Resultado<std::string>::Falla(
+            "El largo comercial de las barras debe estar entre 3 y 18 m");
+    return Resultado<std::string>::Ok(*normal);
+}
+
 }  // namespace trabelux

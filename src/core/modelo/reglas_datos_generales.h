@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/base/estado.h"
+#include "core/base/resultado.h"
 #include "core/modelo/proyecto.h"
 
 namespace trabelux {
@@ -55,5 +56,13 @@ std::string NormalizaInercia(const std::string& inercia);
 // derived values follow (RecalculaFilas); the caller brings the slab loads up to date.
 void AceptaPerfil(Proyecto& p, int familia, int designacion,
                   const std::optional<PerfilAcero>& perfil);
+
+// The stock bar length ("Largo comercial", m) the program takes, typed or read from a file.
+inline constexpr double kLargoComercialMinimo = 3;
+inline constexpr double kLargoComercialMaximo = 18;
+
+// VerificaLargoComercial: the typed stock length kept as the project keeps it ("9,5" ->
+// "9.5"), or the refusal's message when it is no number or outside 3..18 m.
+Resultado<std::string> VerificaLargoComercial(const std::string& texto);
 
 }  // namespace trabelux

@@ -66,7 +66,7 @@ void Refuerzo(SuperficiePagina& s, const Proyecto& p, const Resultados& r, const
     ComponePlanilla(d, p);  // the marks the labels show
     DibujaRefuerzoInforme(s, p, t, d, color);
     s.FijaY(s.Y() + kSeparacionSecciones);
-    DibujaSecciones(s, p, t, color);
+    DibujaSecciones(s, p, t, d, color);
     Seccion(s, c, "Detalle del refuerzo", TablaDetalleRefuerzo(t));
 }
 

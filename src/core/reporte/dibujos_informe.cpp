@@ -680,11 +680,13 @@ void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDe
     });
 }
 
-void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t, Color color) {
+void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
+                     const Despiece& d, Color color) {
     const int n = VanosDe(p);
     struct Dibujada {
         const FilaDetallado* fila;
         double b, h;
+        bool abajo;  // its additional bars at the bottom
     };
     // Each row with its span's section: a support takes the span on its left (support 1
     // the first span), as its bottom bars do.
@@ -693,7 +695,8 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
         if (t.filas[k].sec.empty() || n == 0) continue;
         const int vano = std::clamp(
             k % 2 == 1 ? static_cast<int>(k / 2) : static_cast<int>(k / 2) - 1, 0, n - 1);
-        filas.push_back({&t.filas[k], Finito(p.vanos[vano].base), Finito(p.vanos[vano].altura)});
+        filas.push_back({&t.filas[k], Finito(p.vanos[vano].base), Finito(p.vanos[vano].altura),
+                         AdicionalesAbajo(d, static_cast<int>(k))});
     }
     if (filas.empty()) return;
 
@@ -729,8 +732,8 @@ void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallad
             ++pagina;
         }
         const Punto esquina{celda.x + kSangriaSeccion, celda.y + arribaCelda};
-        const GeometriaSeccion g =
-            CalculaSeccion(*filas[i].fila, filas[i].b, filas[i].h, recub, esquina, escala, 12);
+        const GeometriaSeccion g = CalculaSeccion(*filas[i].fila, filas[i].b, filas[i].h, recub,
+                                                  esquina, escala, 12, filas[i].abajo);
         s.FijaRelleno(Relleno::kNinguno);
         s.FijaColorLinea(kNegroPagina);
         s.FijaAnchoLinea(15);

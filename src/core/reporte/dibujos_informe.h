@@ -72,6 +72,7 @@ void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDe
 // span on its left, support 1 the first span), all at one scale of at most 40 twips per
 // cm, with its stirrup, its bars as dots and the label "k-k" under it. The shapes are
 // described in dibujo/geometria_secciones.h. y ends below the last line.
-void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t, Color color);
+void DibujaSecciones(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
+                     const Despiece& d, Color color);
 
 }  // namespace trabelux

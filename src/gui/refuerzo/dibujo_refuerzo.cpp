@@ -167,10 +167,12 @@ VistaSeccion::VistaSeccion(QWidget* padre) : QWidget(padre) {
     FondoBlanco(this);
 }
 
-void VistaSeccion::Muestra(const Proyecto& p, const TablaDetallado& tabla, int fila) {
+void VistaSeccion::Muestra(const Proyecto& p, const TablaDetallado& tabla, int fila,
+                           bool adicionalesAbajo) {
     proyecto_ = p;
     tabla_ = tabla;
     fila_ = fila;
+    adicionalesAbajo_ = adicionalesAbajo;
     update();
 }
 
@@ -196,8 +198,8 @@ void VistaSeccion::paintEvent(QPaintEvent*) {
                                (height() - arriba - abajo) / std::max(1.0, e.alto)));
     const Punto esquina{(width() - e.ancho * escala) / 2,
                         arriba + (height() - arriba - abajo - e.alto * escala) / 2};
-    const GeometriaSeccion g =
-        CalculaSeccion(f, b, h, LeeDatosNumericos(proyecto_.datos).recub, esquina, escala, 2.5);
+    const GeometriaSeccion g = CalculaSeccion(f, b, h, LeeDatosNumericos(proyecto_.datos).recub,
+                                              esquina, escala, 2.5, adicionalesAbajo_);
     PintaSeccion(pintor, g, 2, QColor(245, 245, 245));
     pintor.setPen(Qt::black);
     pintor.drawText(

@@ -53,8 +53,10 @@ class VistaSeccion : public QWidget {
 
     // The section of row `fila` (0-based) of `tabla` with the width and depth of its span
     // (a support takes the span on its left, support 1 the first); nothing is drawn for a
-    // row out of range or one excluded from drawing.
-    void Muestra(const Proyecto& p, const TablaDetallado& tabla, int fila);
+    // row out of range or one excluded from drawing. `adicionalesAbajo`: the row's
+    // additional bars lie at the bottom face (a sagging support).
+    void Muestra(const Proyecto& p, const TablaDetallado& tabla, int fila,
+                 bool adicionalesAbajo = false);
 
     QSize sizeHint() const override { return {240, 220}; }
     QSize minimumSizeHint() const override { return {120, 120}; }
@@ -66,6 +68,7 @@ class VistaSeccion : public QWidget {
     Proyecto proyecto_;
     TablaDetallado tabla_;
     int fila_ = -1;
+    bool adicionalesAbajo_ = false;
 };
 
 }  // namespace trabelux

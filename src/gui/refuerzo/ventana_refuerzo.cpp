@@ -11,14 +11,18 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/detallado/acciones_detallado.h"
 #include "core/detallado/despiece.h"
 #include "core/detallado/planilla.h"
 #include "core/modelo/datos_numericos.h"
+#include "core/modelo/reglas_datos_generales.h"
 #include "core/texto/numeros.h"
+#include "gui/comun/campo_texto.h"
 #include "gui/comun/controles.h"
+#include "gui/comun/mensajes.h"
 #include "gui/documento/documento.h"
 #include "gui/refuerzo/cabecera_grupos.h"
 #include "gui/refuerzo/dibujo_refuerzo.h"
@@ -47,7 +51,21 @@ VentanaRefuerzo::VentanaRefuerzo(Documento* doc, QWidget* padre) : QWidget(padre
     auto* dibujos = new QHBoxLayout;
     dibujos->addWidget(dibujo_, 3);
     dibujos->addWidget(seccion_, 1);
+    // The stock length beside the buttons that remake the bars: it decides where the long
+    // bars are lapped, and the schedule follows it at once.
+    largo_ = new CampoTexto("TextoLargoComercial");
+    largo_->setAlignment(Qt::AlignRight);
+    largo_->setMaximumWidth(70);
+    largo_->setToolTip(QStringLiteral(
+        "Largo de las barras en venta: una barra más larga se divide con empalmes clase B"));
+    auto* etiquetaLargo =
+        Nombrado<QLabel>("EtiquetaTextoLargoComercial", QStringLiteral("&Largo comercial"));
+    etiquetaLargo->setBuddy(largo_);
+    connect(largo_, &QLineEdit::editingFinished, this, &VentanaRefuerzo::AceptaLargoComercial);
     auto* botones = new QHBoxLayout;
+    botones->addWidget(etiquetaLargo);
+    botones->addWidget(largo_);
+    botones->addWidget(new QLabel(QStringLiteral("m")));
     botones->addStretch(1);
     botones->addWidget(actualiza);
     botones->addWidget(reinicia);
@@ -133,6 +151,7 @@ void VentanaRefuerzo::Oculta() {
 }
 
 void VentanaRefuerzo::Ok() {
+    if (!AceptaLargoComercial() || recienRechazado_) return;
     rejilla_->ConfirmaEdicion();
     emit aceptada();
     Oculta();
@@ -147,6 +166,9 @@ void VentanaRefuerzo::AlCambiarDocumento() {
 }
 
 void VentanaRefuerzo::Refresca() {
+    // What is being typed stays until it is checked.
+    const QString largo = QString::fromStdString(doc_->ProyectoActual().datos.largoComercial);
+    if (!largo_->isModified() && largo_->text() != largo) largo_->setText(largo);
     modelo_->Refresca();
     if (modelo_->rowCount() > 0) {
         if (!columnasAjustadas_) {
@@ -165,8 +187,9 @@ void VentanaRefuerzo::Refresca() {
 }
 
 void VentanaRefuerzo::ActualizaDibujos() {
-    const Proyecto* p = doc_->ProyectoCalculado();
-    const Proyecto& proyecto = p ? *p : doc_->ProyectoActual();
+    // Current results describe the project as it stands, stock length included (no run
+    // reads it, so changing it keeps them).
+    const Proyecto& proyecto = doc_->ProyectoActual();
     const TablaDetallado& t = doc_->DetalladoActual();
     // The bars with their lengths follow every edit of the table: never kept stale.
     Despiece d;
@@ -174,11 +197,13 @@ void VentanaRefuerzo::ActualizaDibujos() {
         d = CalculaDespiece(proyecto, *r, t, LeeDatosNumericos(proyecto.datos).largoComercial);
     const Planilla planilla = ComponePlanilla(d, proyecto);
     dibujo_->Muestra(proyecto, t, d);
-    seccion_->Muestra(proyecto, t, rejilla_->currentIndex().row());
-    MuestraPlanilla(planilla, CalculaCantidades(proyecto, planilla));
+    const int fila = rejilla_->currentIndex().row();
+    seccion_->Muestra(proyecto, t, fila, AdicionalesAbajo(d, fila));
+    MuestraPlanilla(planilla, CalculaCantidades(proyecto, planilla), d.avisos);
 }
 
-void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades) {
+void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades,
+                                      const std::vector<std::string>& avisos) {
     std::vector<std::vector<std::string>> filas;
     for (const auto& l : planilla.lineas) filas.push_back(CeldasLinea(l));
     if (!planilla.lineas.empty())
@@ -192,15 +217,18 @@ void VentanaRefuerzo::MuestraPlanilla(const Planilla& planilla, const Cantidades
             rejillaPlanilla_->setItem(static_cast<int>(i), static_cast<int>(k), celda);
         }
     rejillaPlanilla_->resizeColumnsToContents();
-    cantidades_->setText(
-        planilla.lineas.empty()
-            ? QString()
-            : QString::fromStdString(
-                  std::string("Volumen de hormigón: ") + Formatea(cantidades.volumen, "0.00") +
-                  " m³    Encofrado (fondo y costados): " + Formatea(cantidades.encofrado, "0.00") +
-                  " m²    Acero: " + Formatea(cantidades.acero, "0.0") +
-                  " kg    Cuantía de acero: " + Formatea(cantidades.cuantia, "0.0") + " kg/m³\n" +
-                  kNotaPlanilla));
+    if (planilla.lineas.empty()) {
+        cantidades_->clear();
+        return;
+    }
+    std::string texto =
+        std::string("Volumen de hormigón: ") + Formatea(cantidades.volumen, "0.00") +
+        " m³    Encofrado (fondo y costados): " + Formatea(cantidades.encofrado, "0.00") +
+        " m²    Acero: " + Formatea(cantidades.acero, "0.0") +
+        " kg    Cuantía de acero: " + Formatea(cantidades.cuantia, "0.0") + " kg/m³\n" +
+        kNotaPlanilla;
+    for (const std::string& aviso : avisos) texto += "\n" + aviso + ".";
+    cantidades_->setText(QString::fromStdString(texto));
 }
 
 void VentanaRefuerzo::Actualiza() {
@@ -261,5 +289,34 @@ void VentanaRefuerzo::OkTodosLosVanos() {
 }
 
 void VentanaRefuerzo::CancelaSelector() { CierraSelector(); }
+
+bool VentanaRefuerzo::AceptaLargoComercial() {
+    if (verificandoLargo_) return false;
+    const std::string actual = doc_->ProyectoActual().datos.largoComercial;
+    const std::string tecleado = largo_->text().toStdString();
+    if (!largo_->isModified() || tecleado == actual) {
+        largo_->setModified(false);
+        return true;
+    }
+    const Resultado<std::string> r = VerificaLargoComercial(tecleado);
+    if (!r) {
+        verificandoLargo_ = true;
+        Mensajes::Advierte(this, QString::fromStdString(r.mensaje));
+        verificandoLargo_ = false;
+        largo_->setText(QString::fromStdString(actual));
+        recienRechazado_ = true;
+        QTimer::singleShot(0, this, [this] { recienRechazado_ = false; });
+        largo_->setFocus();
+        largo_->selectAll();
+        return false;
+    }
+    const std::string nuevo = *r.valor;
+    largo_->setModified(false);
+    largo_->setText(QString::fromStdString(nuevo));
+    if (nuevo != actual)
+        doc_->Modifica(QStringLiteral("Largo comercial"),
+                       [&nuevo](Proyecto& p) { p.datos.largoComercial = nuevo; });
+    return true;
+}
 
 }  // namespace trabelux

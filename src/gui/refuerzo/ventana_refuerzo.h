@@ -1,7 +1,8 @@
 // The detailing window `VentanaRefuerzo` ("Refuerzo"): the grid of bars of the last design
 // and, on a tab beside it, their schedule ("Planilla") and quantities; the shape chooser,
-// the beam with its bars at their lengths and the section of the current row. It edits the
-// document's table, so the report prints what is seen here and every edit can be undone.
+// the beam with its bars at their lengths, the section of the current row and the stock
+// bar length the bars are cut to. It edits the document's table, so the report prints
+// what is seen here and every edit can be undone.
 //
 // Other windows open it with Muestra() and learn from aceptada() that the user pressed
 // "OK", and from cerrada() that the window hid itself (after "OK", or when the results it
@@ -9,6 +10,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QMdiSubWindow;
@@ -18,6 +21,7 @@ class QTabWidget;
 
 namespace trabelux {
 
+class CampoTexto;
 class DibujoRefuerzo;
 class Documento;
 class ModeloDetallado;
@@ -45,6 +49,11 @@ class VentanaRefuerzo : public QWidget {
     void OkEsteVano();
     void OkTodosLosVanos();
     void CancelaSelector();
+    // The stock length typed in "Largo comercial", once left or at Return: kept in the
+    // project (one undo step) when it is a length of 3 to 18 m; otherwise refused with a
+    // message, the field back to the project's value and keeping the focus. False when
+    // refused.
+    bool AceptaLargoComercial();
 
     ModeloDetallado* Modelo() const { return modelo_; }
     RejillaDetallado* Rejilla() const { return rejilla_; }
@@ -53,6 +62,7 @@ class VentanaRefuerzo : public QWidget {
     VistaSeccion* Seccion() const { return seccion_; }
     QTabWidget* Pestanas() const { return pestanas_; }
     QTableWidget* RejillaPlanilla() const { return rejillaPlanilla_; }
+    CampoTexto* LargoComercial() const { return largo_; }
 
   signals:
     // "OK" was pressed; the window closes right after.
@@ -66,7 +76,9 @@ class VentanaRefuerzo : public QWidget {
     void CierraSelector();
     void Oculta();
     void ActualizaDibujos();
-    void MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades);
+    // The schedule with the quantities and, under them, the notes of the bar cutting.
+    void MuestraPlanilla(const Planilla& planilla, const Cantidades& cantidades,
+                         const std::vector<std::string>& avisos);
     QMdiSubWindow* SubVentana() const;
 
     Documento* doc_;
@@ -78,6 +90,11 @@ class VentanaRefuerzo : public QWidget {
     QTabWidget* pestanas_;
     QTableWidget* rejillaPlanilla_;
     QLabel* cantidades_;
+    CampoTexto* largo_;
+    // The refusal's message box is up: the focus it takes is not a second check.
+    bool verificandoLargo_ = false;
+    // A refusal was just made: the click that left the field does not close the window.
+    bool recienRechazado_ = false;
     QPushButton* ok_;
     int filaSelector_ = -1;
     bool columnasAjustadas_ = false;

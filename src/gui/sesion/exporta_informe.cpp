@@ -68,8 +68,10 @@ bool Sesion::ExportaPlanosDxf() {
 
 bool Sesion::ExportaPlanosDxfEn(const QString& ruta) {
     if (!doc_->Disenado()) return false;
+    // The project as it stands: current results describe it, and its stock length (which no
+    // run reads) may have changed since the run.
     const PlanoViga plano =
-        DibujaPlanoViga(*doc_->ProyectoCalculado(), *doc_->UltimosResultados(), doc_->Detallado());
+        DibujaPlanoViga(doc_->ProyectoActual(), *doc_->UltimosResultados(), doc_->Detallado());
     const Estado error = GuardaArchivo(ruta.toStdString(), plano.dibujo.TextoDxf());
     if (!error) {
         Mensajes::Error(ventana_, QString::fromStdString(error.Mensaje()));
