@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
+#include <functional>
 
 #include "apoyo_pruebas.h"
 #include "core/calculo/calcula.h"
@@ -441,6 +442,29 @@ class MarcoTest : public QObject {
         Dispara(marco.get(), "menu11");
         QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
         QCOMPARE(ultimo->text(), QString("Sin calcular"));
+    }
+
+    // The run's options are inputs of its results: a live-load arrangement or a deflection
+    // setting changed after the run leaves them stale until it is undone. The stock bar
+    // length is not: the bars are cut from the project as it stands.
+    void opcionesDelCalculoDesactualizanLosResultados() {
+        QVERIFY(sesion->AbreArchivo(TRABELUX_EXAMPLES "/tres-vanos.vcw"));
+        Dispara(marco.get(), "menu10");
+        QVERIFY(doc->Calculado());
+        const std::function<void(DatosGenerales&)> cambios[] = {
+            [](DatosGenerales& d) { d.alternancia = AlternanciaCargaViva::kCasosNorma; },
+            [](DatosGenerales& d) { d.duracion = DuracionCarga::kTresMeses; },
+            [](DatosGenerales& d) { d.vivaSostenida = "25"; },
+            [](DatosGenerales& d) { d.limite = LimiteDeflexion::kTecho180; },
+        };
+        for (const auto& cambio : cambios) {
+            doc->Modifica("opcion", [&](Proyecto& p) { cambio(p.datos); });
+            QVERIFY(doc->ResultadosDesactualizados());
+            doc->Pila()->undo();
+            QVERIFY(doc->Calculado());
+        }
+        doc->Modifica("largo", [](Proyecto& p) { p.datos.largoComercial = "6"; });
+        QVERIFY(doc->Calculado());
     }
 
     // Undo and redo act on the project wherever the focus is, except inside a cell being

@@ -62,15 +62,17 @@ bool MismoVano(const Vano& a, const Vano& b) {
                                                             b.cargaViva, b.cargaUltima);
 }
 
+// Every general datum a run or the deflections computed from it read; the stock bar length
+// is not one: the bars are cut from the project as it stands.
 bool MismosDatos(const DatosGenerales& a, const DatosGenerales& b) {
-    return std::tie(a.material, a.fc, a.fy, a.moduloE, a.recub, a.longitud, a.base, a.altura,
-                    a.opcionInercia, a.inercia, a.cargaMuerta, a.cargaViva, a.usaCargaTotal,
-                    a.factorMuerta, a.factorViva, a.calculaPesoPropio, a.pesoUnitario,
-                    a.familiaPerfil, a.designacionPerfil) ==
-           std::tie(b.material, b.fc, b.fy, b.moduloE, b.recub, b.longitud, b.base, b.altura,
-                    b.opcionInercia, b.inercia, b.cargaMuerta, b.cargaViva, b.usaCargaTotal,
-                    b.factorMuerta, b.factorViva, b.calculaPesoPropio, b.pesoUnitario,
-                    b.familiaPerfil, b.designacionPerfil);
+    const auto leidos = [](const DatosGenerales& d) {
+        return std::tie(d.material, d.fc, d.fy, d.moduloE, d.recub, d.longitud, d.base, d.altura,
+                        d.opcionInercia, d.inercia, d.cargaMuerta, d.cargaViva, d.usaCargaTotal,
+                        d.factorMuerta, d.factorViva, d.calculaPesoPropio, d.pesoUnitario,
+                        d.familiaPerfil, d.designacionPerfil, d.alternancia, d.duracion,
+                        d.vivaSostenida, d.limite);
+    };
+    return leidos(a) == leidos(b);
 }
 
 bool MismaLosa(const Losa& a, const Losa& b) {
