@@ -333,7 +333,7 @@ TEST(DibujosInforme, NothingIsLeftOutOfALongBeam) {
             for (const auto& d : dibujos) {
                 SuperficieGrabadora s;
                 EmpiezaInforme(s, c);
-                SetNormal(s, c);
+                UsaEstiloTexto(s, c);
                 d.dibuja(s);
                 s.TerminaDocumento();
                 EXPECT_EQ(Junta(Faltantes(s, d.esperados)), "") << d.nombre;

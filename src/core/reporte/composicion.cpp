@@ -35,15 +35,15 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
     const int n = NumVanosInforme(p);
     const double maxV = MaximoAbsoluto(r.diagramas, n, Magnitud::kCortante, r.maxCortante);
     const double maxM = MaximoAbsoluto(r.diagramas, n, Magnitud::kMomento, r.maxMomento);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     DibujaDiagramaInforme(s, c, Magnitud::kCortante, p, r, EscalaDiagrama(maxV),
                           c.estilos[kEstiloCortante].color);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     DibujaDiagramaInforme(s, c, Magnitud::kMomento, p, r, EscalaDiagrama(maxM),
                           c.estilos[kEstiloMomento].color);
     // The units at the foot of the page, wholly above the bottom margin (wrapped on a
     // narrow paper), on a page of their own when the diagram left no room.
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     const double izquierda = s.Margen(kMargenIzquierda);
     const auto lineas =
         s.Ajusta("Las unidades son tonelada y metro",
@@ -60,7 +60,7 @@ void Diagramas(SuperficiePagina& s, const Proyecto& p, const Resultados& r,
 
 void Refuerzo(SuperficiePagina& s, const Proyecto& p, const Resultados& r, const TablaDetallado& t,
               const ConfiguracionInforme& c) {
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     const Color color = c.estilos[kEstiloRefuerzo].color;
     Despiece d = CalculaDespiece(p, r, t, LeeDatosNumericos(p.datos).largoComercial);
     ComponePlanilla(d, p);  // the marks the labels show
@@ -76,7 +76,7 @@ void Refuerzo(SuperficiePagina& s, const Proyecto& p, const Resultados& r, const
 // table's header and first rows (the whole table and its note when it is short).
 void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
              const TablaInforme& t, const char* nota) {
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     const TablaDispuesta tabla = DisponeTablaInforme(s, c, t);
     // The whole short table when it fits a page under its title, else its first rows.
     const double cabeza = AltoTitulo(s, c, titulo) + s.AltoTexto();
@@ -89,13 +89,13 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
                                               s.Estilo())
                                          .size());
     s.AseguraEspacio(junto);
-    SetSubTitle(s, c, titulo);
+    EscribeTituloSeccion(s, c, titulo);
     s.Parrafo("");
     s.FijaSangria(100, 100);
     s.FijaBordeTabla(BordeTabla::kReglada);
     s.MuestraTablaDispuesta(tabla, true);
     s.FijaBordeTabla(BordeTabla::kSinBorde);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     // The note follows the table's last rule directly: the surface leaves no gap under a
     // table, so moving up as a printer that does would write over the last row.
     if (nota) s.Parrafo(nota);
@@ -104,24 +104,25 @@ void Seccion(SuperficiePagina& s, const ConfiguracionInforme& c, const std::stri
 // A title over paragraphs, kept with their first lines.
 void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo,
                   const std::vector<std::string>& parrafos, double sangria) {
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     s.AseguraEspacio(AltoTitulo(s, c, titulo) + kLineasConTitulo * s.AltoTexto());
-    SetSubTitle(s, c, titulo);
+    EscribeTituloSeccion(s, c, titulo);
     s.FijaSangria(sangria, sangria);
     for (const std::string& p : parrafos) s.Parrafo(p);
     s.FijaSangria(0, 0);
 }
 
-void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c) {
+void UsaEstiloTexto(SuperficiePagina& s, const ConfiguracionInforme& c) {
     s.FijaEstilo(c.estilos[kEstiloTexto]);
 }
 
-void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo) {
+void EscribeTituloSeccion(SuperficiePagina& s, const ConfiguracionInforme& c,
+                          const std::string& titulo) {
     s.FijaSangria(0, 0);
     s.Parrafo("");
     s.FijaEstilo(c.estilos[kEstiloSubtitulos]);
     s.Parrafo(titulo);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
 }
 
 double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
@@ -134,7 +135,7 @@ double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
 
 void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a) {
     if (a.titulo.empty()) {
-        SetNormal(s, c);
+        UsaEstiloTexto(s, c);
         s.FijaSangria(0, 0);
         s.Parrafo("");
         s.Parrafo(a.texto);
@@ -195,7 +196,7 @@ void ComponeInforme(SuperficiePagina& s, const Proyecto& p, const Resultados* r,
     s.FijaBordePagina(c.borde);
 
     // Who, what and when, then the loaded beam; the text starts below them.
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     BloqueTitulo(s, p, c);
     s.FijaY(s.Y() + kBajoTitulo);
     DibujaCargasInforme(s, p);

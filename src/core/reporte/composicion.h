@@ -56,7 +56,8 @@ void SeccionTexto(SuperficiePagina& s, const ConfiguracionInforme& c, const std:
 
 // A section title: indent 0, an empty line, the title in the "Sub-Titulos" style, then
 // the "Texto" style.
-void SetSubTitle(SuperficiePagina& s, const ConfiguracionInforme& c, const std::string& titulo);
+void EscribeTituloSeccion(SuperficiePagina& s, const ConfiguracionInforme& c,
+                          const std::string& titulo);
 // Height of a section title: its empty line and the title, wrapped as it prints.
 double AltoTitulo(const SuperficiePagina& s, const ConfiguracionInforme& c,
                   const std::string& titulo);
@@ -69,7 +70,7 @@ struct AvisoInforme {
 };
 void EscribeAviso(SuperficiePagina& s, const ConfiguracionInforme& c, const AvisoInforme& a);
 // The "Texto" style.
-void SetNormal(SuperficiePagina& s, const ConfiguracionInforme& c);
+void UsaEstiloTexto(SuperficiePagina& s, const ConfiguracionInforme& c);
 // A report table laid out for the surface's page: from an indent of 100, in the "Texto"
 // style at 10 points (smaller where the page needs it). The report prints it after an
 // empty line, its cells ruled.

@@ -649,7 +649,9 @@ void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, M
         [&](const Tira& t, double x1, double x2) {
             return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color);
         },
-        [&](bool continua) { SetSubTitle(s, c, continua ? nombre + " (continuacion)" : nombre); },
+        [&](bool continua) {
+            EscribeTituloSeccion(s, c, continua ? nombre + " (continuacion)" : nombre);
+        },
         altoTitulo);
 }
 
@@ -669,7 +671,9 @@ void DibujaEnvolventeInforme(SuperficiePagina& s, const ConfiguracionInforme& c,
         [&](const Tira& t, double x1, double x2) {
             return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color, true);
         },
-        [&](bool continua) { SetSubTitle(s, c, continua ? nombre + " (continuacion)" : nombre); },
+        [&](bool continua) {
+            EscribeTituloSeccion(s, c, continua ? nombre + " (continuacion)" : nombre);
+        },
         altoTitulo);
 }
 

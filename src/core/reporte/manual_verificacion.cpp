@@ -47,7 +47,7 @@ void Tabla(SuperficiePagina& s, const ConfiguracionInforme& c,
             t.cuerpo += (k ? "|" : "") + Celda(k < filas[f].size() ? SinMarcas(filas[f][k]) : "");
         t.cuerpo += ";";
     }
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     const TablaDispuesta dispuesta = DisponeTablaInforme(s, c, t);
     s.Parrafo("");
     s.FijaSangria(100, 100);
@@ -55,14 +55,14 @@ void Tabla(SuperficiePagina& s, const ConfiguracionInforme& c,
     s.MuestraTablaDispuesta(dispuesta);
     s.FijaBordeTabla(BordeTabla::kSinBorde);
     s.FijaSangria(0, 0);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
 }
 
 // The hand calculation: its headings in bold, paragraphs, items with a bullet, tables.
 void CalculoManual(SuperficiePagina& s, const ConfiguracionInforme& c,
                    const std::vector<BloqueMarcado>& bloques) {
     for (const BloqueMarcado& b : bloques) {
-        SetNormal(s, c);
+        UsaEstiloTexto(s, c);
         switch (b.tipo) {
             case TipoBloque::kTitulo: {
                 EstiloTexto negrita = c.estilos[kEstiloTexto];
@@ -122,7 +122,7 @@ void Portada(SuperficiePagina& s, const ConfiguracionInforme& c,
     titulo.negrita = true;
     s.FijaEstilo(titulo);
     s.Parrafo("Manual de verificación");
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     s.Parrafo(std::string(kNombrePrograma) + " " + kVersionPrograma +
               (c.fecha.empty() ? "" : ", " + c.fecha));
     int fallos = 0;
@@ -142,7 +142,7 @@ void Portada(SuperficiePagina& s, const ConfiguracionInforme& c,
                    ? std::string("todos coinciden (OK).")
                    : std::to_string(fallos) + (fallos == 1 ? " falla" : " fallan") + " (FALLA)."));
     // One paragraph an example: a table cell is never broken, a description must wrap.
-    SetSubTitle(s, c, "Resumen");
+    EscribeTituloSeccion(s, c, "Resumen");
     s.FijaSangria(kSangriaLista, kSangriaLista + 200);
     for (const EjemploVerificado& e : ejemplos)
         s.Parrafo("• " + e.nombre + ": " + e.esperado.descripcion + ". " +
@@ -169,7 +169,7 @@ void Ejemplo(SuperficiePagina& s, const ConfiguracionInforme& c, const EjemploVe
     s.FijaSangria(0, 0);
     s.FijaEstilo(grande);
     s.Parrafo(titulo);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     if (!e.esperado.descripcion.empty()) s.Parrafo(e.esperado.descripcion + ".");
     s.Parrafo(
         "Proyecto: " + (e.esperado.proyecto.empty() ? e.nombre + ".vcw" : e.esperado.proyecto) +
@@ -181,13 +181,13 @@ void Ejemplo(SuperficiePagina& s, const ConfiguracionInforme& c, const EjemploVe
         s.FijaY(s.Y() + kBajoDibujo);
     }
     if (!e.error.empty()) {
-        SetSubTitle(s, c, "No se pudo comprobar");
+        EscribeTituloSeccion(s, c, "No se pudo comprobar");
         s.Parrafo(e.error);
     }
-    SetSubTitle(s, c, "Cálculo a mano");
+    EscribeTituloSeccion(s, c, "Cálculo a mano");
     CalculoManual(s, c, calculo);
     s.AseguraEspacio(AltoTitulo(s, c, "Valores esperados y calculados") + 6 * s.AltoTexto());
-    SetSubTitle(s, c, "Valores esperados y calculados");
+    EscribeTituloSeccion(s, c, "Valores esperados y calculados");
     TablaComprobaciones(s, c, e);
 }
 

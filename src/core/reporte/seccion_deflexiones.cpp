@@ -95,7 +95,7 @@ void DibujaElastica(SuperficiePagina& s, const ConfiguracionInforme& c, const Re
         }
     }
     if (!(largo > 0)) return;
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     // As tall as a short page's body lets it be, under its caption and labels.
     const double texto = s.AltoTexto(), alto = std::min(1800.0, s.AltoCuerpo() - 8 * texto);
     if (alto < 300) return;
@@ -174,7 +174,7 @@ void SeccionDeflexiones(SuperficiePagina& s, const ConfiguracionInforme& c, cons
     const TablaTexto t = TablaDeflexiones(d);
     Seccion(s, c, t.titulo, TablaInformeDeflexiones(t), t.nota.empty() ? nullptr : t.nota.c_str());
     DibujaElastica(s, c, r, d);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
 }
 
 }  // namespace trabelux

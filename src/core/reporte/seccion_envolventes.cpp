@@ -71,13 +71,13 @@ void SeccionEnvolventes(SuperficiePagina& s, const ConfiguracionInforme& c, cons
     const double maxV = MaximoEnvolvente(env, n, Magnitud::kCortante, r.maxCortante);
     const double maxM = MaximoEnvolvente(env, n, Magnitud::kMomento, r.maxMomento);
     s.NuevaPagina();
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     DibujaEnvolventeInforme(s, c, Magnitud::kCortante, p, r, EscalaDiagrama(maxV),
                             c.estilos[kEstiloCortante].color);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
     DibujaEnvolventeInforme(s, c, Magnitud::kMomento, p, r, EscalaDiagrama(maxM),
                             c.estilos[kEstiloMomento].color);
-    SetNormal(s, c);
+    UsaEstiloTexto(s, c);
 }
 
 }  // namespace trabelux
