@@ -1,5 +1,6 @@
 #include "core/verificacion/comparacion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -61,7 +62,7 @@ std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::
             return ValorCalculado(double{r.ReaccionNudo(k)});
         if (nombre == "momento_reaccion" && k >= 1 && k <= vanos + 1)
             return ValorCalculado(double{r.MomentoNudo(k)});
-        if (k >= 1 && k <= vanos) {
+        if (k >= 1 && static_cast<size_t>(k) <= std::min(r.momMaxVano.size(), r.posMomMax.size())) {
             const auto i = static_cast<size_t>(k - 1);
             if (nombre == "momento_max") return ValorCalculado(double{r.momMaxVano[i]});
             if (nombre == "posicion_momento_max") return ValorCalculado(double{r.posMomMax[i]});
@@ -110,7 +111,7 @@ std::optional<ValorCalculado> ValorDeResultados(const Resultados& r, const std::
     if (p.size() == 3 && (p[1] == "I" || p[1] == "J")) {
         const bool i = p[1] == "I";
         const int k = Numero(p, 2);
-        if (k >= 1 && k <= vanos) {
+        if (k >= 1 && static_cast<size_t>(k) <= r.fuerzasExtremo.size()) {
             const FuerzasVano& f = r.fuerzasExtremo[static_cast<size_t>(k - 1)];
             if (nombre == "cortante_extremo") return ValorCalculado(i ? f.cortanteI : f.cortanteJ);
             if (nombre == "momento_extremo") return ValorCalculado(i ? f.momentoI : f.momentoJ);
