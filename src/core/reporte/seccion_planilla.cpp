@@ -23,7 +23,10 @@ const char* kMetodo =
     "extremo con gancho. Barras inferiores en todo el vano, 15 cm más allá del eje de los "
     "apoyos interiores (9.7.3.8.1) y con gancho en los extremos apoyados. Perchas en toda la "
     "viga con ganchos en sus extremos. Empalmes clase B (25.5.2.1) donde una barra excede el "
-    "largo comercial. Estribos cerrados con ganchos de 135° (25.3.2), el primero a 5 cm de la "
+    "largo comercial. Las barras adicionales de apoyos vecinos con el mismo diámetro que se "
+    "superponen forman una sola pieza. En cada punto de inflexión las barras inferiores deben "
+    "cumplir ld ≤ Mn/Vu + la, con la = max(d, 12db) (9.7.3.8.3); las que no cumplen se "
+    "indican bajo la planilla. Estribos cerrados con ganchos de 135° (25.3.2), el primero a 5 cm de la "
     "cara del apoyo. Las caras de los apoyos se toman en sus ejes (el modelo no tiene ancho "
     "de apoyo).";
 
