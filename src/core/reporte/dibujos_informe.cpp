@@ -632,10 +632,13 @@ void DibujaCargasInforme(SuperficiePagina& s, const Proyecto& p) {
     });
 }
 
-void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
-                           const Proyecto& p, const Resultados& r, double escala, Color color) {
-    const std::string nombre =
-        m == Magnitud::kMomento ? "Diagrama de Momento" : "Diagrama de Cortante";
+namespace {
+
+// A diagram of the run or of the envelopes in strips of the body, titled `nombre` ("...
+// (continuacion)" on the strips after the first).
+void DibujaCurvasEnTiras(SuperficiePagina& s, const ConfiguracionInforme& c,
+                         const std::string& nombre, Magnitud m, const Proyecto& p,
+                         const Resultados& r, double escala, Color color, bool envolvente) {
     const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
     // The largest ordinate: 1000 twips, less where the body is not tall enough for the
     // diagram with its title, its values and its node numbers.
@@ -647,7 +650,7 @@ void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, M
     DibujaEnTiras(
         s, p,
         [&](const Tira& t, double x1, double x2) {
-            return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color);
+            return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color, envolvente);
         },
         [&](bool continua) {
             EscribeTituloSeccion(s, c, continua ? nombre + " (continuacion)" : nombre);
@@ -655,26 +658,21 @@ void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, M
         altoTitulo);
 }
 
+}  // namespace
+
+void DibujaDiagramaInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
+                           const Proyecto& p, const Resultados& r, double escala, Color color) {
+    DibujaCurvasEnTiras(s, c,
+                        m == Magnitud::kMomento ? "Diagrama de Momento" : "Diagrama de Cortante", m,
+                        p, r, escala, color, false);
+}
+
 void DibujaEnvolventeInforme(SuperficiePagina& s, const ConfiguracionInforme& c, Magnitud m,
                              const Proyecto& p, const Resultados& r, double escala, Color color) {
     if (!r.envolventes) return;
-    const std::string nombre =
-        m == Magnitud::kMomento ? "Envolvente de Momento" : "Envolvente de Cortante";
-    const double altoTitulo = AltoTitulo(s, c, nombre + " (continuacion)");
-    const double cuerpo = s.AltoCuerpo();
-    const double libre =
-        cuerpo - altoTitulo - kNumerosDiagrama - s.AltoTexto() - 2 * kHolguraDiagrama;
-    const double ordenada = std::clamp(libre / 2, 100.0, kOrdenada);
-    const double escV = std::isfinite(escala) && escala > 0 ? escala * ordenada / kOrdenada : 0.0;
-    DibujaEnTiras(
-        s, p,
-        [&](const Tira& t, double x1, double x2) {
-            return GeometriaDiagrama(s, m, p, r, t, x1, x2, escV, ordenada, color, true);
-        },
-        [&](bool continua) {
-            EscribeTituloSeccion(s, c, continua ? nombre + " (continuacion)" : nombre);
-        },
-        altoTitulo);
+    DibujaCurvasEnTiras(
+        s, c, m == Magnitud::kMomento ? "Envolvente de Momento" : "Envolvente de Cortante", m, p, r,
+        escala, color, true);
 }
 
 void DibujaRefuerzoInforme(SuperficiePagina& s, const Proyecto& p, const TablaDetallado& t,
