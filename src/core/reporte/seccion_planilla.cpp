@@ -26,7 +26,8 @@ const char* kMetodo =
     "largo comercial. Las barras adicionales de apoyos vecinos con el mismo diámetro que se "
     "superponen forman una sola pieza. En cada punto de inflexión las barras inferiores deben "
     "cumplir ld ≤ Mn/Vu + la, con la = max(d, 12db) (9.7.3.8.3); las que no cumplen se "
-    "indican bajo la planilla. Estribos cerrados con ganchos de 135° (25.3.2), el primero a 5 cm de la "
+    "indican bajo la planilla. Estribos cerrados con ganchos de 135° (25.3.2), el primero a 5 cm "
+    "de la "
     "cara del apoyo. Las caras de los apoyos se toman en sus ejes (el modelo no tiene ancho "
     "de apoyo).";
 
