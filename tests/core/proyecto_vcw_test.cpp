@@ -5,13 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <tuple>
 
 #include "core/archivos/abre_proyecto.h"
 #include "core/archivos/lector_valores.h"
+#include "core/calculo/calcula.h"
 #include "core/derivados/actualiza_derivados.h"
+#include "core/reporte/composicion.h"
+#include "core/reporte/superficie_grabadora.h"
 #include "core/texto/numeros.h"
 
 using namespace trabelux;
@@ -417,4 +422,56 @@ TEST(LeeArchivo, OptionsBlockFollowsTheNamesAndOlderReadersStopBeforeIt) {
         linea + "el largo comercial de las barras no puede ser menor que 3 (se leyo \"2.5\")");
     EXPECT_EQ(LineaDelError(bloque + "SOSTENIDA 101\r\n"),
               linea + "la carga viva sostenida no puede ser mayor que 100 (se leyo \"101\")");
+}
+
+// Under a locale whose decimal mark is a comma (the desktop program runs in the user's),
+// every example reads, writes, runs and reports exactly as in the "C" locale. Before, the
+// point of "1.4" ended the number there: the three-span beam's reactions came out 8.131,
+// 36.719, 16.090 instead of 8.399, 35.791, 20.354. The locale is built from the system's
+// locale sources when they are installed (Debian's `locales`).
+TEST(LeeArchivo, ADecimalCommaLocaleChangesNoNumber) {
+    const std::string carpeta = ::testing::TempDir() + "/locales";
+    const std::string orden = "mkdir -p '" + carpeta + "' && localedef -i es_PE -f UTF-8 '" +
+                              carpeta + "/es_PE.UTF-8' >/dev/null 2>&1";
+    if (std::system(orden.c_str()) != 0) GTEST_SKIP() << "localedef or es_PE sources missing";
+    setenv("LOCPATH", carpeta.c_str(), 1);
+
+    struct Corrida {
+        std::string bytes, informe;
+        std::vector<float> reacciones;
+    };
+    auto corre = [](const std::string& nombre) {
+        const std::string ruta = std::string(TRABELUX_EXAMPLES) + "/" + nombre;
+        const LectorArchivo leeArchivo = [](const std::string& r) -> std::optional<std::string> {
+            std::ifstream f(r, std::ios::binary);
+            if (!f) return std::nullopt;
+            return std::string(std::istreambuf_iterator<char>(f), {});
+        };
+        Resultado<ProyectoAbierto> a = AbreProyecto(ruta, {leeArchivo, leeArchivo, {}});
+        EXPECT_TRUE(a) << a.mensaje;
+        if (!a) return Corrida{};
+        const Proyecto& p = a.valor->proyecto;
+        OpcionesCalculo o;
+        o.preguntaRefuerzoDoble = [](const std::string&) { return true; };
+        const Resultados r = Calcula(p, o);
+        SuperficieGrabadora s;
+        ComponeDocumentoInforme(s, p, &r, nullptr, ConfiguracionInforme{});
+        return Corrida{EscribeProyectoVcw(p), s.Volcado(), r.reacciones};
+    };
+    const char* ejemplos[] = {"tres-vanos.vcw", "viga-losas.vcw", "empotrada.vcw",
+                              "alternancia.vcw", "refuerzo-doble.vcw"};
+    std::vector<Corrida> enC;
+    for (const char* e : ejemplos) enC.push_back(corre(e));
+
+    ASSERT_NE(setlocale(LC_ALL, "es_PE.UTF-8"), nullptr);
+    ASSERT_EQ(std::strtod("1.5", nullptr), 1.0);  // the locale does bite
+    for (size_t k = 0; k < enC.size(); ++k) {
+        const Corrida enComa = corre(ejemplos[k]);
+        EXPECT_EQ(enComa.reacciones, enC[k].reacciones) << ejemplos[k];
+        EXPECT_EQ(enComa.bytes, enC[k].bytes) << ejemplos[k];
+        EXPECT_EQ(enComa.informe, enC[k].informe) << ejemplos[k];
+    }
+    EXPECT_EQ(LeeNumeroTecleado("1,5"), 1.5);
+    EXPECT_EQ(FormateaCientifico(2.03e6), "2.03E+06");
+    setlocale(LC_ALL, "C");
 }

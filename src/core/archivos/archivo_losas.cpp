@@ -84,7 +84,7 @@ bool NumeroEstricto(const std::string& t, double& v) {
     std::string c = t;
     for (char& ch : c)
         if (ch == 'D' || ch == 'd') ch = 'E';
-    v = std::strtod(c.c_str(), nullptr);
+    v = LeeDobleC(c.c_str());
     return std::isfinite(v);
 }
 

@@ -1,5 +1,6 @@
 #include "core/modelo/rango.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,11 +9,19 @@
 
 namespace trabelux {
 
+// The fewest significant digits (up to 8) that read back as `valor`, as printf's "%G"
+// writes them in the "C" locale.
 std::string TextoSimple(float valor) {
-    char texto[32];
+    std::string texto;
     for (int digitos = 1; digitos < 9; ++digitos) {
-        std::snprintf(texto, sizeof texto, "%.*G", digitos, static_cast<double>(valor));
-        if (std::strtof(texto, nullptr) == valor) break;
+        char buf[32];
+        const auto fin = std::to_chars(buf, buf + sizeof buf, static_cast<double>(valor),
+                                       std::chars_format::general, digitos)
+                             .ptr;
+        texto.assign(buf, fin);
+        for (char& c : texto)
+            if (c == 'e') c = 'E';
+        if (static_cast<float>(LeeDobleC(texto.c_str())) == valor) break;
     }
     return texto;
 }

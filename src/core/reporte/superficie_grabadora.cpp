@@ -1,8 +1,11 @@
 // The recording surface: fixed text metrics and a text dump of every painted primitive.
 #include "core/reporte/superficie_grabadora.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -16,8 +19,7 @@ std::string Num(double v) {
     double r = std::round(v * 10) / 10;
     if (r == 0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.1f", r);
-    std::string s = buf;
+    std::string s(buf, std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, 1).ptr);
     if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.resize(s.size() - 2);
     return s;
 }

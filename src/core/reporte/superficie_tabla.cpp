@@ -1,12 +1,14 @@
 // Tables on the page surface: laying their columns out for the page's width (letter size,
 // heading breaks, blocks of columns) and printing them across pages.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
 
 #include "core/reporte/partes_texto.h"
 #include "core/reporte/superficie_pagina.h"
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -42,7 +44,7 @@ std::vector<ColumnaTabla> LeeFormato(const std::string& formato) {
         }
         if (!e.empty() && e[0] == '_') e.erase(0, 1);
         char* fin = nullptr;
-        double ancho = std::strtod(e.c_str(), &fin);
+        double ancho = LeeDobleC(e.c_str(), &fin);
         if (fin != e.c_str() && ancho > 0 && ancho < 1e6) c.ancho = ancho;
         columnas.push_back(c);
     }

@@ -1,5 +1,7 @@
 #include "core/texto/numeros.h"
 
+#include <locale.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -8,6 +10,12 @@
 #include <string>
 
 namespace trabelux {
+
+double LeeDobleC(const char* texto, char** fin) {
+    // The "C" locale object is made once and never changed.
+    static const locale_t kLocaleC = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtod_l(texto, fin, kLocaleC);
+}
 
 namespace {
 
@@ -154,7 +162,7 @@ std::optional<double> LeeNumeroCompleto(std::string_view token) {
     // The prefix has one character per character consumed, so equal lengths mean the
     // whole token was taken.
     if (!Prefijo(token, p) || p.size() != token.size()) return std::nullopt;
-    double v = std::strtod(p.c_str(), nullptr);
+    double v = LeeDobleC(p.c_str());
     if (!std::isfinite(v)) return std::nullopt;
     return v;
 }
@@ -176,7 +184,7 @@ std::optional<double> LeeNumeroTecleado(std::string_view texto) {
     const std::optional<std::string> s = TextoNumeroTecleado(texto);
     if (!s) return std::nullopt;
     if (s->empty()) return 0.0;
-    return std::strtod(s->c_str(), nullptr);
+    return LeeDobleC(s->c_str());
 }
 
 std::string MensajeNoEsNumero(std::string_view texto) {
@@ -187,7 +195,7 @@ double LeeNumero(std::string_view texto) {
     if (const std::optional<double> v = LeeNumeroSimple(texto)) return *v;
     std::string p;
     if (!Prefijo(SinBlancos(texto), p)) return 0.0;
-    double v = std::strtod(p.c_str(), nullptr);
+    double v = LeeDobleC(p.c_str());
     if (!std::isfinite(v)) return 0.0;
     return v;
 }
@@ -195,7 +203,7 @@ double LeeNumero(std::string_view texto) {
 double LeeNumeroSinLimite(std::string_view texto) {
     std::string p;
     if (!Prefijo(SinBlancos(texto), p)) return 0.0;
-    return std::strtod(p.c_str(), nullptr);
+    return LeeDobleC(p.c_str());
 }
 
 std::string Formatea(double valor, std::string_view patron) {
@@ -236,11 +244,11 @@ std::string FormateaCientifico(double valor) {
     std::string mant = "0.00";
     if (v != 0.0) {
         char buf[64];
-        std::snprintf(buf, sizeof buf, "%.14e", v);
+        *std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific, 14).ptr = '\0';
         std::string t(buf);
         size_t pe = t.find('e');
         exp = std::atoi(t.c_str() + pe + 1);
-        mant = RedondeoDecimal(std::strtod(t.substr(0, pe).c_str(), nullptr), 2);
+        mant = RedondeoDecimal(LeeDobleC(t.substr(0, pe).c_str()), 2);
         if (mant[0] == '.') mant = "0" + mant;
         if (mant == "10.00") {
             mant = "1.00";

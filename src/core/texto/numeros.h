@@ -8,6 +8,12 @@
 
 namespace trabelux {
 
+// strtod with "." as the decimal mark whatever the process's locale: the desktop program
+// runs in the user's locale, where strtod would stop at the point of "1.4" (Spanish and
+// most European locales use a comma). Every number read from text goes through it;
+// `fin`, when given, points past the characters read.
+double LeeDobleC(const char* texto, char** fin = nullptr);
+
 // The longest numeric prefix of `texto` after every blank is removed: optional sign,
 // digits, optional decimal point and digits, optional exponent introduced by "E" or
 // "D". Empty or non-numeric text reads 0, and so does a value too large to hold, so

@@ -1,9 +1,12 @@
 #include "core/verificacion/comparacion.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+#include "core/texto/numeros.h"
 
 namespace trabelux {
 
@@ -194,9 +197,10 @@ std::string DescribeClave(const std::string& clave) {
 }
 
 std::string NumeroVerificacion(double v) {
-    char texto[32];
-    std::snprintf(texto, sizeof texto, "%.6g", v);
-    return std::string(texto) == "-0" ? "0" : texto;
+    char buf[32];
+    const std::string texto(
+        buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
+    return texto == "-0" ? "0" : texto;
 }
 
 std::vector<Comprobacion> Compara(const ArchivoEsperado& e, const Resultados& r,
